@@ -1,0 +1,54 @@
+# Vexal: make run | make test | make bench
+
+BUILD    ?= build
+BENCH_BUILD ?= build-bench
+JOBS     ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+# Debian 12 packages the build and the tests need.
+PACKAGES = \
+	g++ \
+	make \
+	cmake \
+	ninja-build \
+	qt6-base-dev \
+	libgl-dev \
+	libgtest-dev \
+	libgmock-dev \
+	libbenchmark-dev \
+	fonts-liberation2
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -q && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/bin/vexal ]; then $(BUILD)/bin/vexal; else echo "Built; the program has no main window yet."; fi
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEXAL_BUILD_TESTS=OFF -DVEXAL_BUILD_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@for b in $(BENCH_BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD) $(BENCH_BUILD)
