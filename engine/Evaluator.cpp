@@ -1,0 +1,347 @@
+#include "engine/Evaluator.h"
+
+#include "engine/CharClasses.h"
+#include "engine/EngineState.h"
+#include "engine/ErrorCodes.h"
+#include "engine/NamedOperand.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace engine {
+
+namespace {
+
+int NestingDepth = 0;
+
+// Counts one level of operand nesting for as long as it lives.
+class NestingLevel {
+public:
+  NestingLevel() { ++NestingDepth; }
+  ~NestingLevel() { --NestingDepth; }
+  NestingLevel(const NestingLevel&) = delete;
+  NestingLevel& operator=(const NestingLevel&) = delete;
+  bool TooDeep() const { return NestingDepth > MaxNestingDepth; }
+};
+
+void ResetScanner()
+{
+  ExprStart = 1;
+  ExprPos = 0;
+  ErrorFlag = false;
+  ErrorPos = 0;
+}
+
+bool CharAt(int pos, unsigned char& c)
+{
+  if (pos < 1 || pos > static_cast<int>(ExprString.size()))
+    return false;
+  c = static_cast<unsigned char>(ExprString[pos - 1]);
+  return true;
+}
+
+// A result of + - * / % or a postfix sign that left the Extended range.
+bool CheckArithmeticResult(Extended value, int operatorPos)
+{
+  if (std::isnan(value)) {
+    SetEvalErrorAt(ecArgumentError, operatorPos);
+    return false;
+  }
+  if (std::isinf(value)) {
+    SetEvalErrorAt(ecOverflow, operatorPos);
+    return false;
+  }
+  return true;
+}
+
+// Truncates toward zero to a signed 64-bit integer; false beyond its range.
+bool TruncToInt64(Extended value, std::int64_t& result)
+{
+  const Extended truncated = std::trunc(value);
+  if (!(truncated >= -9223372036854775808.0L && truncated < 9223372036854775808.0L))
+    return false;
+  result = static_cast<std::int64_t>(truncated);
+  return true;
+}
+
+// The bit operators: & on the low 32 bits, | and \ on 64 bits.
+bool CombineBits(unsigned char op, Extended& value, Extended second)
+{
+  std::int64_t a = 0;
+  std::int64_t b = 0;
+  if (!TruncToInt64(value, a) || !TruncToInt64(second, b))
+    return false;
+  switch (op) {
+  case '&':
+    value = static_cast<std::int32_t>(static_cast<std::uint32_t>(a) & static_cast<std::uint32_t>(b));
+    break;
+  case '|':
+    value = static_cast<Extended>(a | b);
+    break;
+  default:
+    value = static_cast<Extended>(a ^ b);
+    break;
+  }
+  return true;
+}
+
+// Error 13 spans the divisor's text: back from its last character to the one after "/".
+void SetDivisionByZero()
+{
+  int pos = ExprChar == EndMarker ? ExprPos : ExprPos - 1;
+  int span = 1;
+  unsigned char before = 0;
+  while (pos > 1 && CharAt(pos - 1, before) && before != '/') {
+    --pos;
+    ++span;
+  }
+  SetEvalErrorAt(ecDivisionByZero, pos, span);
+}
+
+bool CanStartFactor(unsigned char c)
+{
+  return c == '(' || c == '?' || IsLetter(c) || c == chPilcrow || IsAddOp(c) || NumberChars.Contains(c);
+}
+
+// "(" expression ")": false when the factor is complete (the text ended after it).
+bool ParseParenthesised(Extended& value, int sign)
+{
+  ReadChar();
+  ExprStart = ExprPos;
+  ParseExpression(value);
+  if (ErrorFlag)
+    return false;
+  if (ExprChar == ')' || ExprChar == EndMarker || (ExprChar == ',' && ArgListDepth > 0)) {
+    ReadChar();
+    value *= sign;
+    return ExprChar != EndMarker;
+  }
+  SetEvalErrorAt(ecMissingCloseParen, ExprPos + 1);
+  return false;
+}
+
+// The postfix signs, each at most once, in this order: ^, ², root, ³.
+void ParsePostfixSigns(Extended& value)
+{
+  if (ExprChar == '^') {
+    const int opPos = ExprPos;
+    ReadChar();
+    const unsigned char c = ExprChar;
+    if (c == '%' || c == '&' || c == '\\' || c == '^' || c == '|' || IsPostfixSign(c) || IsMulOp(c)) {
+      SetEvalError(ecSyntax);
+      return;
+    }
+    Extended exponent = 0;
+    ParseFactor(exponent);
+    if (ErrorFlag)
+      return;
+    value = EvalPower(value, exponent);
+    if (ErrorFlag) {
+      if (ErrorPos == 0)
+        PlaceRecordedError(opPos);
+      return;
+    }
+  }
+  if (ExprChar == chSquare) {
+    value *= value;
+    if (!CheckArithmeticResult(value, ExprPos))
+      return;
+    ReadChar();
+  }
+  if (ExprChar == chRoot) {
+    if (value < 0) {
+      ResetValueOnError(value);
+      SetEvalError(ecArgumentNegative);
+      return;
+    }
+    value = std::sqrt(value);
+    ReadChar();
+  }
+  if (ExprChar == chCube) {
+    value = value * value * value;
+    if (!CheckArithmeticResult(value, ExprPos))
+      return;
+    ReadChar();
+  }
+}
+
+}  // namespace
+
+Extended EvalExpression(const std::string& text)
+{
+  if (text.empty())
+    return 0;
+  ResetScanner();
+  ExprChar = NextChar(text);
+  Extended value = 0;
+  ParseExpression(value);
+  return value;
+}
+
+Extended EvalText(const std::string& text)
+{
+  ExprString = text;
+  if (text.empty())
+    return 0;
+  ResetScanner();
+  StripAndCheckParentheses();
+  Extended value = 0;
+  if (!ErrorFlag)
+    value = EvalExpression(ExprString);
+  if (ErrorFlag)
+    MapEvalErrorPosition(text);
+  else
+    LastResult = value;
+  return value;
+}
+
+Extended EvalSubExpression(const std::string& text, bool& failed, int& pos, int& span)
+{
+  ExprString = text;
+  if (text.empty())
+    return 0;
+  const Extended value = EvalExpression(ExprString);
+  failed = ErrorFlag;
+  pos = ErrorPos;
+  span = ErrorSpan;
+  return value;
+}
+
+void ParseExpression(Extended& value)
+{
+  ParseTerm(value);
+  if (ErrorFlag)
+    return;
+  while (IsAddOp(ExprChar)) {
+    const unsigned char op = ExprChar;
+    const int opPos = ExprPos;
+    ReadChar();
+    if (IsAddOp(ExprChar) || IsMulOp(ExprChar) || ExprChar == '^') {
+      SetEvalError(ecSyntax);
+      return;
+    }
+    Extended second = 0;
+    ParseTerm(second);
+    if (ErrorFlag)
+      return;
+    if (op == '+' || op == '-') {
+      value = op == '+' ? value + second : value - second;
+      if (!CheckArithmeticResult(value, opPos))
+        return;
+    } else if (!CombineBits(op, value, second)) {
+      SetEvalErrorAt(ecOverflow, opPos);
+      return;
+    }
+  }
+}
+
+void ParseTerm(Extended& value)
+{
+  unsigned char first = 0;
+  if (ExprPos == ExprStart && CharAt(ExprStart, first) &&
+      (first == '%' || first == '&' || first == '\\' || first == '^' || first == '|' || first == chSquare ||
+       first == chCube)) {
+    SetEvalError(ecSyntax);
+    return;
+  }
+  value = 0;
+  if (ExprChar == '+' || ExprChar == '-') {
+    const int sign = ExprChar == '-' ? -1 : 1;
+    ReadChar();
+    if (IsAddOp(ExprChar)) {
+      SetEvalError(ecSyntax);
+      return;
+    }
+    ParseFactor(value);
+    value *= sign;
+  } else {
+    ParseFactor(value);
+  }
+  if (ErrorFlag)
+    return;
+  if (ExprChar != ')' && ExprChar != EndMarker && !IsMulOp(ExprChar) && !IsAddOp(ExprChar)) {
+    if (ArgListDepth > 0)
+      return;
+    SetEvalError(ecSyntax);
+    return;
+  }
+  while (IsMulOp(ExprChar)) {
+    const unsigned char op = ExprChar;
+    const int opPos = ExprPos;
+    ReadChar();
+    if (IsAddOp(ExprChar) || ExprChar == '^') {
+      SetEvalError(ecSyntax);
+      return;
+    }
+    Extended second = 0;
+    ParseFactor(second);
+    if (ErrorFlag)
+      return;
+    if (op == '/') {
+      if (second == 0) {
+        SetDivisionByZero();
+        return;
+      }
+      value /= second;
+    } else if (op == '*') {
+      value *= second;
+    } else {
+      value = value * second / 100;
+    }
+    if (!CheckArithmeticResult(value, opPos))
+      return;
+  }
+}
+
+void ParseFactor(Extended& value)
+{
+  const NestingLevel level;
+  if (level.TooDeep()) {
+    SetEvalError(ecStackOverflow);
+    return;
+  }
+  if (!CanStartFactor(ExprChar)) {
+    SetEvalError(ecSyntax);
+    value = 0;
+    return;
+  }
+  int sign = 1;
+  if (ExprChar == '+' || ExprChar == '-') {
+    sign = ExprChar == '-' ? -1 : 1;
+    ReadChar();
+    if (ExprChar == '+' || ExprChar == '-') {
+      SetEvalError(ecSyntax);
+      return;
+    }
+  }
+  const unsigned char c = ExprChar;
+  if (c == '?') {
+    ReadChar();
+    value = sign * LastResult;
+    CheckAfterOperand();
+  } else if (c == '#' || c == '$' || c == '.' || IsDigit(c)) {
+    ParseNumber(value);
+    if (ErrorFlag)
+      return;
+    value *= sign;
+    CheckAfterOperand();
+  } else if (c == '(') {
+    if (!ParseParenthesised(value, sign))
+      return;
+  } else if (IsLetter(c)) {
+    ParseNamedOperand(value, sign);
+  }
+  if (ErrorFlag)
+    return;
+  ParsePostfixSigns(value);
+}
+
+void CheckAfterOperand()
+{
+  const unsigned char c = ExprChar;
+  if (IsAddOp(c) || IsMulOp(c) || c == ')' || c == ',' || c == '^' || c == EndMarker || IsPostfixSign(c))
+    return;
+  SetEvalError(ecSyntax);
+}
+
+}  // namespace engine

@@ -1,0 +1,10 @@
+#include "engine/FunctionTable.h"
+
+namespace engine {
+
+std::span<const TFunctionEntry> FunctionTable()
+{
+  return {};
+}
+
+}  // namespace engine

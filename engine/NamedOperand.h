@@ -1,0 +1,21 @@
+#pragma once
+// Operands that begin with a letter: built-in names, variables, user functions and user variables.
+
+#include "engine/Extended.h"
+
+#include <string>
+
+namespace engine {
+
+// Code of the loop keyword "FORJTOKSTEPMDO(".
+inline constexpr int LoopKeywordCode = 991;
+// Name lookup failed; the error is recorded.
+inline constexpr int NoNameCode = -1;
+
+// Reads a name up to and including its terminator (ExprChar stays on the terminator) and finds what
+// it names. nameStart receives the position of its first character.
+int ParseName(int& nameStart);
+// A named operand at ExprChar, times sign; the caller applies the postfix signs.
+void ParseNamedOperand(Extended& value, int sign);
+
+}  // namespace engine

@@ -1,0 +1,187 @@
+// Number literals: decimal, $hexadecimal and #binary integer parts, h:m[:s] sexagesimal numbers,
+// fractions and exponents in the radix of the number base.
+#include "engine/CharClasses.h"
+#include "engine/EngineState.h"
+#include "engine/ErrorCodes.h"
+#include "engine/Evaluator.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace engine {
+
+namespace {
+
+constexpr unsigned char ExponentLetter = 'E';
+constexpr int BaseValues[] = {10, 16, 2};
+// Beyond this an exponent overflows or underflows in every radix.
+constexpr long ExponentLimit = 100000;
+
+int DigitValue(unsigned char c)
+{
+  if (IsDigit(c))
+    return c - '0';
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
+  return 99;
+}
+
+int RadixOfNumberBase()
+{
+  return BaseValues[(NumberBase >= 0 && NumberBase <= 2) ? NumberBase : 0];
+}
+
+// The value of whole-number digits; decimal digits are converted with correct rounding.
+Extended WholeValue(const std::string& digits, int radix)
+{
+  if (radix == 10)
+    return std::strtold(digits.c_str(), nullptr);
+  Extended value = 0;
+  for (const char c : digits)
+    value = value * radix + DigitValue(static_cast<unsigned char>(c));
+  return value;
+}
+
+// The value of fraction digits (the digits after the point).
+Extended FractionValue(const std::string& digits, int radix)
+{
+  if (digits.empty())
+    return 0;
+  if (radix == 10)
+    return std::strtold(("0." + digits).c_str(), nullptr);
+  Extended value = 0;
+  for (auto it = digits.rbegin(); it != digits.rend(); ++it)
+    value = (value + DigitValue(static_cast<unsigned char>(*it))) / radix;
+  return value;
+}
+
+// ParseDigits: the digits of a whole number after an optional "$" (base 16) or "#" (base 2);
+// base 10 otherwise, whatever the number base. False when a prefix has no digit after it.
+bool ReadWholeDigits(std::string& digits, int& radix)
+{
+  radix = 10;
+  bool prefixed = false;
+  if (ExprChar == '$' || ExprChar == '#') {
+    radix = ExprChar == '$' ? 16 : 2;
+    prefixed = true;
+    ReadChar();
+  }
+  digits.clear();
+  while (DigitValue(ExprChar) < radix) {
+    digits += static_cast<char>(ExprChar);
+    ReadChar();
+  }
+  return !prefixed || !digits.empty();
+}
+
+bool ReadWholeNumber(Extended& value)
+{
+  std::string digits;
+  int radix = 10;
+  if (!ReadWholeDigits(digits, radix))
+    return false;
+  value = digits.empty() ? 0 : WholeValue(digits, radix);
+  return true;
+}
+
+// ParseFraction: the digits after the point that are below the radix of the number base.
+std::string ReadFractionDigits(int radix)
+{
+  std::string digits;
+  while (ExprChar != '.' && NumberChars.Contains(ExprChar) && DigitValue(ExprChar) < radix) {
+    digits += static_cast<char>(ExprChar);
+    ReadChar();
+  }
+  return digits;
+}
+
+// h:m or h:m:s after the hours; the number ends there.
+bool ReadSexagesimalTail(Extended& value)
+{
+  for (Extended unit = 60; ExprChar == ':' && unit <= 3600; unit *= 60) {
+    ReadChar();
+    if (!NumberChars.Contains(ExprChar))
+      return false;
+    Extended part = 0;
+    if (!ReadWholeNumber(part))
+      return false;
+    value += part / unit;
+  }
+  return ExprChar != '.' && ExprChar != ExponentLetter;
+}
+
+// The exponent after "E": an optional sign and decimal digits. Anything else is error 0, recorded
+// at the first character that does not belong.
+bool ReadExponent(long& exponent)
+{
+  ReadChar();
+  if (ExprChar != '+' && ExprChar != '-' && !NumberChars.Contains(ExprChar)) {
+    SetEvalError(ecSyntax);
+    return false;
+  }
+  const bool negative = ExprChar == '-';
+  if (ExprChar == '+' || ExprChar == '-')
+    ReadChar();
+  if (!NumberChars.Contains(ExprChar)) {
+    SetEvalError(ecSyntax);
+    return false;
+  }
+  exponent = 0;
+  while (NumberChars.Contains(ExprChar)) {
+    if (!IsDigit(ExprChar)) {
+      SetEvalError(ecSyntax);
+      return false;
+    }
+    exponent = std::min(exponent * 10 + (ExprChar - '0'), ExponentLimit);
+    ReadChar();
+  }
+  if (negative)
+    exponent = -exponent;
+  return true;
+}
+
+}  // namespace
+
+void ParseNumber(Extended& value)
+{
+  const int start = ExprPos;
+  const int radix = RadixOfNumberBase();
+  value = 0;
+  std::string wholeDigits;
+  int wholeRadix = 10;
+  if (!(ExprChar == '.' && NumberBase == nbDecimal) && !ReadWholeDigits(wholeDigits, wholeRadix)) {
+    SetEvalError(ecSyntax);
+    return;
+  }
+  if (ExprChar == ':') {
+    value = wholeDigits.empty() ? 0 : WholeValue(wholeDigits, wholeRadix);
+    if (!ReadSexagesimalTail(value))
+      SetEvalError(ecSyntax);
+    return;
+  }
+  std::string fractionDigits;
+  if (ExprChar == '.') {
+    ReadChar();
+    fractionDigits = ReadFractionDigits(radix);
+  }
+  long exponent = 0;
+  if (ExprChar == ExponentLetter && !ReadExponent(exponent))
+    return;
+
+  if (wholeRadix == 10 && radix == 10) {
+    // One correctly rounded conversion of the whole literal.
+    const std::string text = (wholeDigits.empty() ? "0" : wholeDigits) + "." + fractionDigits + "e" +
+                             std::to_string(exponent);
+    value = std::strtold(text.c_str(), nullptr);
+  } else {
+    value = (wholeDigits.empty() ? 0 : WholeValue(wholeDigits, wholeRadix)) + FractionValue(fractionDigits, radix);
+    if (exponent != 0)
+      value = radix == 10 ? value * std::pow(10.0L, static_cast<Extended>(exponent))
+                          : std::ldexp(value, static_cast<int>(exponent * (radix == 16 ? 4 : 1)));
+  }
+  if (std::isinf(value))
+    SetEvalErrorAt(ecOverflow, start, ExprPos - start + (ExprChar == EndMarker ? 1 : 0));
+}
+
+}  // namespace engine

@@ -1,0 +1,207 @@
+#include "engine/ResultText.h"
+
+#include "engine/EngineState.h"
+#include "engine/ErrorCodes.h"
+#include "engine/Host.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace engine {
+
+namespace {
+
+constexpr Extended MaxIntegerResult = 2147483647;
+
+// Error at the end of the expression text: the result cannot be shown.
+void SetResultError(int code)
+{
+  ErrorFlag = true;
+  ErrorCode = code;
+  ErrorPos = static_cast<int>(ExprString.size()) + 1;
+  ErrorSpan = 1;
+}
+
+// Deletes up to three leading zeros of the exponent; returns how many.
+int TrimExponentZeros(std::string& text)
+{
+  const auto e = text.find('E');
+  if (e == std::string::npos || e + 2 > text.size())
+    return 0;
+  int count = 0;
+  while (count < 3 && e + 2 < text.size() && text[e + 2] == '0') {
+    text.erase(e + 2, 1);
+    ++count;
+  }
+  return count;
+}
+
+std::string BaseText(Extended x, const std::string& sign)
+{
+  if (x > MaxIntegerResult) {
+    SetResultError(ecOverflow);
+    return "0.0";
+  }
+  const auto n = static_cast<std::uint64_t>(std::trunc(x));
+  if (NumberBase == nbHexadecimal)
+    return sign + IntToBaseText(n, 16);
+  std::string digits = IntToBaseText(n, 2);
+  const std::size_t group = static_cast<std::size_t>(std::max(Host().DigitGroup(), 1));
+  if (digits.size() % group != 0)
+    digits.insert(0, group - digits.size() % group, '0');
+  std::string grouped;
+  for (std::size_t i = 0; i < digits.size(); i += group)
+    grouped += digits.substr(i, group) + ' ';
+  return sign + grouped;
+}
+
+std::string DecimalText(int digits, Extended value, Extended x)
+{
+  int q = 3;
+  std::string text;
+  if (NotationMode == nmFix && x > 0.0001L && x < 10000000.0L) {
+    if (value > 0 && x < 1)
+      q = 2;
+    else if (value < 0 && x > 1)
+      q = 4;
+    text = FixedText(x, digits, std::max(digits - q, 0));
+  } else {
+    q = value < 0 ? 1 : 0;
+    // First pass: measure what trimming removes, to widen the second.
+    text = SciText(x, digits);
+    if (NotationMode == nmEng)
+      text = ToEngineering(text);
+    int trimmed = TrimNumberText(text);
+    trimmed += TrimExponentZeros(text);
+    text = SciText(x, digits + trimmed - q);
+  }
+  if (NotationMode == nmEng)
+    text = ToEngineering(text);
+  TrimNumberText(text);
+  TrimExponentZeros(text);
+  return text;
+}
+
+}  // namespace
+
+std::string FormatResult(int digits, Extended value)
+{
+  const std::string sign = value < 0 ? "-" : "";
+  const Extended x = std::fabs(value);
+  if (std::isnan(value))
+    return "NAN";
+  if (std::isinf(value))
+    return sign + "INF";
+  if (NumberBase == nbHexadecimal || NumberBase == nbBinary)
+    return BaseText(x, sign);
+  if (NotationMode == nmSxg)
+    return sign + ToSexagesimal(x);
+  return sign + DecimalText(digits, value, x);
+}
+
+std::string FixedText(Extended x, int w, int d)
+{
+  d = std::max(d, 0);
+  const int size = std::snprintf(nullptr, 0, "%*.*Lf", w, d, x);
+  std::string text(static_cast<std::size_t>(size), ' ');
+  std::snprintf(text.data(), text.size() + 1, "%*.*Lf", w, d, x);
+  return text;
+}
+
+std::string SciText(Extended x, int w)
+{
+  const int n = std::clamp(w - 8, 2, 18);
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*Le", n - 1, std::fabs(x));
+  const std::string converted = buffer;
+  const auto e = converted.find('e');
+  const int exponent = std::atoi(converted.c_str() + e + 1);
+  char exponentText[16];
+  std::snprintf(exponentText, sizeof exponentText, "%04d", std::abs(exponent));
+  std::string text(static_cast<std::size_t>(std::max(w - (n + 8), 0)), ' ');
+  text += x < 0 ? '-' : ' ';
+  text += converted.substr(0, e);
+  text += 'E';
+  text += exponent < 0 ? '-' : '+';
+  text += exponentText;
+  return text;
+}
+
+int TrimNumberText(std::string& text)
+{
+  const auto firstNonBlank = text.find_first_not_of(' ');
+  const int trimmed = static_cast<int>(firstNonBlank == std::string::npos ? text.size() : firstNonBlank);
+  text.erase(0, static_cast<std::size_t>(trimmed));
+  const auto e = text.find('E');
+  if (e == std::string::npos) {
+    if (text.find('.') != std::string::npos)
+      while (text.size() >= 2 && text.back() == '0' && text[text.size() - 2] != '.')
+        text.pop_back();
+    return trimmed;
+  }
+  std::size_t end = e;
+  while (end >= 2 && text[end - 1] == '0' && text[end - 2] != '.')
+    --end;
+  text.erase(end, e - end);
+  if (NotationMode == nmFix) {
+    const auto zeroExponent = text.find("E+0000");
+    if (zeroExponent != std::string::npos)
+      text.erase(zeroExponent, 6);
+  }
+  return trimmed;
+}
+
+std::string ToEngineering(const std::string& text)
+{
+  std::string result = text.substr(std::min(text.find_first_not_of(' '), text.size()));
+  const auto e = result.find('E');
+  if (e == std::string::npos || e + 6 > result.size())
+    return result;
+  const bool negative = result[e + 1] == '-';
+  const int exponent = std::atoi(result.c_str() + e + 2);
+  const int r = exponent % 3;
+  if (r == 0)
+    return result;
+  const int shift = negative ? 3 - r : r;
+  const int newExponent = negative ? exponent - r + 3 : exponent - r;
+  std::string mantissa = result.substr(0, e);
+  const auto point = mantissa.find('.');
+  std::string digits = mantissa.substr(0, point) + (point == std::string::npos ? "" : mantissa.substr(point + 1));
+  const std::size_t newPoint = (point == std::string::npos ? mantissa.size() : point) + static_cast<std::size_t>(shift);
+  if (digits.size() <= newPoint)
+    digits.append(newPoint + 1 - digits.size(), '0');
+  mantissa = digits.substr(0, newPoint) + "." + digits.substr(newPoint);
+  char exponentText[16];
+  std::snprintf(exponentText, sizeof exponentText, "%04d", newExponent);
+  return mantissa + result.substr(e, 2) + exponentText;
+}
+
+std::string ToSexagesimal(Extended x)
+{
+  if (ErrorFlag)
+    return "0:0:0";
+  if (x > MaxIntegerResult || x * 3600 > MaxIntegerResult) {
+    LastResult = 0;
+    SetResultError(ecChangeNotation);
+    return "0:0:0";
+  }
+  // Whole seconds, rounded half to even.
+  const auto seconds = static_cast<std::int64_t>(std::nearbyint(x * 3600));
+  return std::to_string(seconds / 3600) + ":" + std::to_string(seconds % 3600 / 60) + ":" +
+         std::to_string(seconds % 60);
+}
+
+std::string IntToBaseText(std::uint64_t n, int radix)
+{
+  static constexpr char Digits[] = "0123456789ABCDEF";
+  std::string text;
+  do {
+    text.insert(text.begin(), Digits[n % static_cast<std::uint64_t>(radix)]);
+    n /= static_cast<std::uint64_t>(radix);
+  } while (n != 0);
+  return text;
+}
+
+}  // namespace engine

@@ -1,0 +1,29 @@
+#pragma once
+// Values as display text, by NotationMode, NumberBase and a digit count.
+
+#include "engine/Extended.h"
+
+#include <cstdint>
+#include <string>
+
+namespace engine {
+
+// The display text of a value. For decimal notations the digit count is about the width of the text.
+// Records error 11 (hexadecimal or binary beyond 31 bits) or 23 (Sxg beyond 2147483647 seconds).
+std::string FormatResult(int digits, Extended value);
+
+// The steps of FormatResult
+// x with d digits after the point, right-aligned in w characters.
+std::string FixedText(Extended x, int w, int d);
+// Scientific text of w characters: w - 8 significant digits (2..18), a four-digit exponent.
+std::string SciText(Extended x, int w);
+// Deletes leading blanks and surplus trailing zeros; returns the number of leading blanks deleted.
+int TrimNumberText(std::string& text);
+// d.dddE[sign]nnnn to an exponent that is a multiple of 3.
+std::string ToEngineering(const std::string& text);
+// h:m:s of a non-negative number of hours.
+std::string ToSexagesimal(Extended x);
+// The digits of a non-negative integer in a radix of 2..16.
+std::string IntToBaseText(std::uint64_t n, int radix);
+
+}  // namespace engine

@@ -1,0 +1,128 @@
+#include "engine/Engine.h"
+
+#include <gtest/gtest.h>
+
+namespace engine {
+namespace {
+
+class ResultTextTest : public testing::Test {
+protected:
+  void SetUp() override { Reset(); }
+  void TearDown() override
+  {
+    Reset();
+    SetHost(nullptr);
+  }
+  static void Reset()
+  {
+    NotationMode = nmScn;
+    NumberBase = nbDecimal;
+    ErrorFlag = false;
+    ErrorCode = 0;
+    ExprString = "1+2";
+  }
+};
+
+struct FormatCase {
+  int notation;
+  Extended value;
+  const char* text;
+};
+
+TEST_F(ResultTextTest, DecimalNotations)
+{
+  const FormatCase cases[] = {
+      {nmScn, 5, "5.0E+0"},          {nmScn, 123456789, "1.2345679E+8"}, {nmScn, -0.5L, "-5.0E-1"},
+      {nmScn, 0, "0.0E+0"},          {nmScn, 1e300L, "1.0E+300"},      {nmScn, -1e-4000L, "-1.0E-4000"},
+      {nmFix, 5, "5.0"},             {nmFix, 2.5L, "2.5"},             {nmFix, 0.25L, "0.25"},
+      {nmFix, -5, "-5.0"},           {nmFix, 1e8L, "1.0E+8"},          {nmFix, 0, "0.0"},
+      {nmFix, 0.00001L, "1.0E-5"},   {nmFix, 1234.5L, "1234.5"},       {nmFix, -0.75L, "-0.75"},
+      {nmEng, 12345, "12.345E+3"},   {nmEng, 0.0001234L, "123.4E-6"},  {nmEng, 5, "5.0E+0"},
+      {nmEng, 100000, "100.0E+3"},   {nmEng, -0.05L, "-50.0E-3"},
+      {nmSxg, 1.5L, "1:30:0"},       {nmSxg, -2.25L, "-2:15:0"},       {nmSxg, 12.3456L, "12:20:44"},
+      {nmSxg, 1.51L, "1:30:36"},     {nmSxg, 3.3L, "3:18:0"},
+  };
+  for (const auto& c : cases) {
+    NotationMode = c.notation;
+    EXPECT_EQ(FormatResult(12, c.value), c.text) << "notation " << c.notation;
+    EXPECT_FALSE(ErrorFlag);
+  }
+}
+
+TEST_F(ResultTextTest, ExtendedPrecisionShowsThrough)
+{
+  EXPECT_EQ(FormatResult(21, EvalText("0.1+0.2")), "3.0E-1");
+  EXPECT_EQ(FormatResult(21, EvalText("1/3")), "3.3333333333333333E-1");
+  EXPECT_EQ(FormatResult(12, EvalText("2/3")), "6.6666667E-1");
+}
+
+TEST_F(ResultTextTest, FixWithFewDigitsDoesNotGoNegative)
+{
+  NotationMode = nmFix;
+  EXPECT_EQ(FormatResult(2, 5), "5");
+  EXPECT_EQ(FormatResult(0, 0.5L), "0");  // rounds to even
+}
+
+TEST_F(ResultTextTest, SexagesimalLimit)
+{
+  NotationMode = nmSxg;
+  LastResult = 7;
+  EXPECT_EQ(FormatResult(12, 1e10L), "0:0:0");
+  EXPECT_TRUE(ErrorFlag);
+  EXPECT_EQ(ErrorCode, ecChangeNotation);
+  EXPECT_EQ(ErrorPos, 4);
+  EXPECT_EQ(LastResult, 0);
+}
+
+class TestHost : public EngineHost {
+public:
+  int group = 8;
+  int DigitGroup() const override { return group; }
+};
+
+TEST_F(ResultTextTest, HexadecimalAndBinary)
+{
+  NumberBase = nbHexadecimal;
+  EXPECT_EQ(FormatResult(12, 255), "FF");
+  EXPECT_EQ(FormatResult(12, 255.9L), "FF");
+  EXPECT_EQ(FormatResult(12, -16), "-10");
+  EXPECT_EQ(FormatResult(12, 0), "0");
+  EXPECT_EQ(FormatResult(12, 2147483647), "7FFFFFFF");
+  EXPECT_FALSE(ErrorFlag);
+  EXPECT_EQ(FormatResult(12, 2147483648.0L), "0.0");
+  EXPECT_TRUE(ErrorFlag);
+  EXPECT_EQ(ErrorCode, ecOverflow);
+  EXPECT_EQ(ErrorPos, 4);
+
+  TestHost host;
+  SetHost(&host);
+  NumberBase = nbBinary;
+  EXPECT_EQ(FormatResult(12, 5), "00000101 ");
+  EXPECT_EQ(FormatResult(12, 13), "00001101 ");
+  EXPECT_EQ(FormatResult(12, 256), "00000001 00000000 ");
+  EXPECT_EQ(FormatResult(12, -3), "-00000011 ");
+  host.group = 32;
+  EXPECT_EQ(FormatResult(12, 1), std::string(31, '0') + "1 ");
+}
+
+TEST_F(ResultTextTest, Steps)
+{
+  EXPECT_EQ(SciText(1234.6L, 12), " 1.235E+0003");
+  EXPECT_EQ(SciText(0, 10), " 0.0E+0000");
+  EXPECT_EQ(SciText(1, 30), "     1.00000000000000000E+0000");
+  EXPECT_EQ(FixedText(2.5L, 8, 3), "   2.500");
+  EXPECT_EQ(ToEngineering("1.234E+0004"), "12.34E+0003");
+  EXPECT_EQ(ToEngineering("1.234E-0004"), "123.4E-0006");
+  EXPECT_EQ(ToEngineering("1.2E+0005"), "120.0E+0003");
+  EXPECT_EQ(IntToBaseText(0, 2), "0");
+  EXPECT_EQ(IntToBaseText(255, 16), "FF");
+  std::string text = "  2.500";
+  EXPECT_EQ(TrimNumberText(text), 2);
+  EXPECT_EQ(text, "2.5");
+  text = "2.0";
+  TrimNumberText(text);
+  EXPECT_EQ(text, "2.0");
+}
+
+}  // namespace
+}  // namespace engine
