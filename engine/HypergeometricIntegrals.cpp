@@ -21,6 +21,8 @@ using Complex = std::complex<Extended>;
 // x = 25, the Fresnel integrals near x = 6); the continued fractions take over there.
 constexpr Extended E1SeriesLimit = 1;
 constexpr Extended FresnelSeriesLimit = 1.5L;
+// Beyond this |x|, C and S differ from 1/2 by less than 1/(pi x), below half a unit of 1/2.
+constexpr Extended FresnelHalfLimit = 1E20L;
 
 // cos and sin of pi x^2 / 2, the phase reduced by the period 4 of x^2 so that it keeps its
 // digits for large x.
@@ -74,7 +76,7 @@ Extended Fresnel(Extended x, FresnelPart part)
     const Extended series = HypergeometricPFQ(1, 2, -w * w, 0.75L, 1, 1, 1, 1.5L, 1.75L, 1, 1);
     return Pi * x * x * x / 6 * series;
   }
-  if (std::isinf(x))
+  if (ax > FresnelHalfLimit)
     return x > 0 ? 0.5L : -0.5L;
   const Complex cs = FresnelByFraction(ax);
   if (ErrorCode != 0)

@@ -55,8 +55,8 @@ Extended IBetaFraction(Extended a, Extended b, Extended x)
     c = AtLeastTiny(1 + aa / c);
     const Extended del = d * c;
     h *= del;
-    if (std::fabs(del - 1) < Eps)
-      return h;
+    if (std::fabs(del - 1) < Eps || !std::isfinite(h))
+      return FiniteResult(h);  // outside the fraction's domain h may run away to NaN
   }
   return MathError(ecArgumentError);
 }

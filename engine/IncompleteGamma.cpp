@@ -101,8 +101,8 @@ Extended UpperGammaContinuedFraction(Extended a, Extended x)
     d = 1 / d;
     const Extended del = d * c;
     h *= del;
-    if (std::fabs(del - 1) < Eps)
-      return h;
+    if (std::fabs(del - 1) < Eps || !std::isfinite(h))
+      return FiniteResult(h);  // outside the fraction's domain h may run away to NaN
   }
   return MathError(ecArgumentError);
 }
