@@ -6,6 +6,7 @@
 #include "engine/ErrorText.h"
 #include "engine/Evaluator.h"
 #include "engine/Extended.h"
+#include "engine/FunctionHints.h"
 #include "engine/FunctionTable.h"
 #include "engine/Host.h"
 #include "engine/ResultText.h"

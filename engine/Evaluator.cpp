@@ -4,6 +4,7 @@
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
 #include "engine/NamedOperand.h"
+#include "engine/UserFunctions.h"
 
 #include <cmath>
 #include <cstdint>
@@ -98,9 +99,16 @@ void SetDivisionByZero()
   SetEvalErrorAt(ecDivisionByZero, pos, span);
 }
 
+bool IsPlaceholder(unsigned char c)
+{
+  Extended unused = 0;
+  return c >= 1 && c <= MaxParameters && ArgumentValue(c, unused);
+}
+
 bool CanStartFactor(unsigned char c)
 {
-  return c == '(' || c == '?' || IsLetter(c) || c == chPilcrow || IsAddOp(c) || NumberChars.Contains(c);
+  return c == '(' || c == '?' || IsLetter(c) || c == chPilcrow || IsAddOp(c) || NumberChars.Contains(c) ||
+         IsPlaceholder(c);
 }
 
 // "(" expression ")": false when the factor is complete (the text ended after it).
@@ -178,19 +186,25 @@ Extended EvalExpression(const std::string& text)
   return value;
 }
 
-Extended EvalText(const std::string& text)
+bool EvalTypedText(const std::string& text, Extended& value)
 {
   ExprString = text;
+  value = 0;
   if (text.empty())
-    return 0;
+    return true;
   ResetScanner();
   StripAndCheckParentheses();
-  Extended value = 0;
   if (!ErrorFlag)
     value = EvalExpression(ExprString);
   if (ErrorFlag)
     MapEvalErrorPosition(text);
-  else
+  return !ErrorFlag;
+}
+
+Extended EvalText(const std::string& text)
+{
+  Extended value = 0;
+  if (EvalTypedText(text, value) && !text.empty())
     LastResult = value;
   return value;
 }
@@ -328,8 +342,13 @@ void ParseFactor(Extended& value)
   } else if (c == '(') {
     if (!ParseParenthesised(value, sign))
       return;
-  } else if (IsLetter(c)) {
+  } else if (IsLetter(c) || c == chPilcrow) {
     ParseNamedOperand(value, sign);
+  } else if (IsPlaceholder(c)) {
+    ArgumentValue(c, value);
+    value *= sign;
+    ReadChar();
+    CheckAfterOperand();
   }
   if (ErrorFlag)
     return;

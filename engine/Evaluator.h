@@ -16,6 +16,8 @@ Extended EvalExpression(const std::string& text);
 // Copies the text into ExprString, removes blanks, checks parentheses and evaluates. Error positions
 // refer to the text passed in, blanks counted; a success becomes LastResult.
 Extended EvalText(const std::string& text);
+// EvalText without touching LastResult: false when an error was recorded.
+bool EvalTypedText(const std::string& text, Extended& value);
 // Evaluates the text as it stands; copies the error state into the out-arguments (left alone for an
 // empty text).
 Extended EvalSubExpression(const std::string& text, bool& failed, int& pos, int& span);

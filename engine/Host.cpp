@@ -1,5 +1,8 @@
 #include "engine/Host.h"
 
+#include "engine/UserVariables.h"
+#include "engine/Variables.h"
+
 namespace engine {
 
 namespace {
@@ -8,6 +11,22 @@ EngineHost DefaultHost;
 EngineHost* InstalledHost = &DefaultHost;
 
 }  // namespace
+
+bool EngineHost::AskVariableValue(int i)
+{
+  (void)i;
+  return false;
+}
+
+void EngineHost::EvalVariableEdit(int i)
+{
+  EvaluateVariableDefinition(i);
+}
+
+int EngineHost::SetUserVariable(const std::string& name, Extended value)
+{
+  return UserVariables.Set(name, value);
+}
 
 EngineHost& Host()
 {

@@ -2,6 +2,10 @@
 // What the engine asks of the main window. The defaults serve headless use and tests; the main window
 // installs its own host.
 
+#include "engine/Extended.h"
+
+#include <string>
+
 namespace engine {
 
 class EngineHost {
@@ -10,6 +14,29 @@ public:
 
   // Bits per group of binary results.
   virtual int DigitGroup() const { return 32; }
+
+  // Variables
+  // Asks the user for a value of variable i (1..12); true after OK. The dialog evaluates what the
+  // user typed with EvalVariableText. The default answers Cancel.
+  virtual bool AskVariableValue(int i);
+  // Re-evaluates variable i from its defining expression. The default is EvaluateVariableDefinition.
+  virtual void EvalVariableEdit(int i);
+  // Creates or updates a named user variable; returns its code. The default updates UserVariables.
+  virtual int SetUserVariable(const std::string& name, Extended value);
+
+  // User-function files
+  // Lets the user choose a user-functions file; empty when cancelled. The default cancels.
+  virtual std::string ChooseFunctionsFile() { return {}; }
+  // An error box with an OK button. The default shows nothing.
+  virtual void ShowError(const std::string& message) { (void)message; }
+
+  // Long calculations
+  // Processes pending window events. The default does nothing.
+  virtual void PumpMessages() {}
+  // "Do you really want to stop the calculation?": true for Yes. The default says Yes.
+  virtual bool ConfirmStop() { return true; }
+  // The text of the precision edit: the digits an integral's passes are compared on.
+  virtual std::string PrecisionText() const { return "9"; }
 };
 
 // The installed host, or the default one.

@@ -22,3 +22,15 @@ Extended MathError(int code)
 }
 
 }  // namespace engine
+
+namespace engine {
+
+Extended FunctionError(int code)
+{
+  LastResult = 0;
+  ErrorCode = code;
+  ErrorFlag = true;
+  return 0;
+}
+
+}  // namespace engine

@@ -17,3 +17,10 @@ inline constexpr int ecUnderflow = 28;
 Extended MathError(int code);
 
 }  // namespace engine
+
+namespace engine {
+
+// A built-in function's own error: records the code and resets LastResult; returns 0.
+Extended FunctionError(int code);
+
+}  // namespace engine

@@ -1,16 +1,25 @@
 #include "engine/NamedOperand.h"
 
+#include "engine/BuiltinFunctions.h"
 #include "engine/CharClasses.h"
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
 #include "engine/Evaluator.h"
 #include "engine/FunctionTable.h"
+#include "engine/Host.h"
+#include "engine/ListFunctions.h"
+#include "engine/UserFunctions.h"
+#include "engine/UserVariables.h"
+#include "engine/Variables.h"
+
+#include <algorithm>
 
 namespace engine {
 
 namespace {
 
 constexpr std::size_t MaxNameLength = 21;
+constexpr int UserFunctionCode = 999;
 
 bool EqualsUpper(std::string_view upperName, std::string_view tableName)
 {
@@ -23,19 +32,123 @@ bool EqualsUpper(std::string_view upperName, std::string_view tableName)
 }
 
 // The first table entry with this name: kind 0 entries compare without the terminator.
-int FindBuiltinCode(const std::string& name)
+const TFunctionEntry* FindBuiltin(const std::string& name)
 {
   const std::string_view withoutTerminator = std::string_view(name).substr(0, name.size() - 1);
   for (const TFunctionEntry& entry : FunctionTable())
     if (EqualsUpper(entry.ArgKind == akNone ? withoutTerminator : std::string_view(name), entry.Name))
-      return entry.Code;
-  return NoNameCode;
+      return &entry;
+  return nullptr;
+}
+
+int ArgKindOf(int code)
+{
+  const auto table = FunctionTable();
+  const auto it = std::find_if(table.begin(), table.end(), [code](const TFunctionEntry& e) { return e.Code == code; });
+  return it == table.end() ? akNone : it->ArgKind;
 }
 
 // The span of a name from its start, without its terminator.
 int NameSpan(int nameStart)
 {
   return ExprPos - nameStart + (ExprChar == EndMarker ? 1 : 0);
+}
+
+// The name as typed, without its terminator.
+std::string TypedName(int nameStart)
+{
+  return ExprString.substr(static_cast<std::size_t>(nameStart - 1), static_cast<std::size_t>(NameSpan(nameStart)));
+}
+
+// "(name=expression)": stores a user variable; returns its code.
+int AssignUserVariable(int nameStart)
+{
+  const std::string name = TypedName(nameStart);
+  ReadChar();
+  Extended value = 0;
+  ParseExpression(value);
+  if (ErrorFlag)
+    return NoNameCode;
+  const int code = Host().SetUserVariable(name, value);
+  if (ExprChar != ')') {
+    SetEvalErrorAt(ecSyntax, nameStart, static_cast<int>(name.size()));
+    return NoNameCode;
+  }
+  return code;
+}
+
+// An error inside a call covers the call from its name on.
+void WidenErrorToCall(int nameStart)
+{
+  if (!ErrorFlag)
+    return;
+  const int end = ErrorPos > 0 ? ErrorPos + ErrorSpan - 1 : ExprPos;
+  PlaceRecordedError(nameStart, std::max(end - nameStart + 1, 1));
+}
+
+// Reads an argument after "(" or ",".
+Extended ReadArgument()
+{
+  ReadChar();
+  Extended value = 0;
+  ParseExpression(value);
+  return value;
+}
+
+void ReadArguments(int kind, Extended& x, Extended& y, Extended& z)
+{
+  x = ReadArgument();
+  if (ErrorFlag || ExprChar != ',')
+    return;
+  if (kind < akTwo) {
+    SetEvalError(ecSyntax);
+    return;
+  }
+  y = ReadArgument();
+  if (ErrorFlag || ExprChar != ',')
+    return;
+  if (kind == akTwo) {
+    SetEvalError(ecSyntax);
+    return;
+  }
+  z = ReadArgument();
+}
+
+void CallFunction(int code, int kind, int nameStart, Extended& value)
+{
+  if (IsListFunction(code)) {
+    value = EvaluateListFunction(code);
+    if (ErrorFlag) {
+      WidenErrorToCall(nameStart);
+      return;
+    }
+    ReadChar();
+    CheckAfterOperand();
+    return;
+  }
+  if (code == fcIf || code == fcSolve || code == fcIntegral || code == fcMin || code == fcMax) {
+    // The constructs are not available yet.
+    SetEvalErrorAt(ecSyntax, nameStart, NameSpan(nameStart));
+    return;
+  }
+  ++ArgListDepth;
+  Extended x = 0;
+  Extended y = UndefinedValue;
+  Extended z = UndefinedValue;
+  ReadArguments(kind, x, y, z);
+  if (!ErrorFlag && ExprChar != ')' && ExprChar != EndMarker)
+    SetEvalError(ecSyntax);
+  if (!ErrorFlag && kind == akList && (y == UndefinedValue || z == UndefinedValue))
+    SetEvalError(ecCommaExpected);
+  if (!ErrorFlag)
+    value = CallBuiltinFunction(code, x, y, z);
+  if (ErrorFlag) {
+    WidenErrorToCall(nameStart);
+    return;
+  }
+  ReadChar();
+  ArgListDepth = std::max(ArgListDepth - 1, 0);
+  CheckAfterOperand();
 }
 
 }  // namespace
@@ -53,9 +166,17 @@ int ParseName(int& nameStart)
   }
   if (name == "FORJTOKSTEPMDO(")
     return LoopKeywordCode;
-  const int code = FindBuiltinCode(name);
-  if (code != NoNameCode)
+  if (const TFunctionEntry* entry = FindBuiltin(name))
+    return entry->Code;
+  int code = NoNameCode;
+  if (ExpandUserFunction(name, nameStart, code))
     return code;
+  if (ErrorFlag)
+    return NoNameCode;
+  if (ExprChar == '=')
+    return AssignUserVariable(nameStart);
+  if (const TUserVariable* variable = UserVariables.Find(TypedName(nameStart)))
+    return variable->Code;
   SetEvalErrorAt(ecSyntax, nameStart, NameSpan(nameStart));
   return NoNameCode;
 }
@@ -66,11 +187,49 @@ void ParseNamedOperand(Extended& value, int sign)
   const int code = ParseName(nameStart);
   if (ErrorFlag)
     return;
-  // The names' computations come with the function table; until then every name is unknown.
-  (void)value;
-  (void)sign;
-  (void)code;
-  SetEvalErrorAt(ecSyntax, nameStart, NameSpan(nameStart));
+  if (code == UserFunctionCode) {
+    value = sign * UserFunctions.Pop();
+    return;
+  }
+  if (code >= TUserVariables::FirstCode) {
+    const TUserVariable* variable = UserVariables.ByCode(code);
+    if (variable == nullptr) {
+      SetEvalErrorAt(ecSyntax, nameStart, NameSpan(nameStart));
+      return;
+    }
+    RecordUsedVariable(variable->Name, variable->Value);
+    value = sign * variable->Value;
+    CheckAfterOperand();
+    return;
+  }
+  if (code >= fcFirstVariable && code <= fcLastVariable) {
+    CurrentVarIndex = code - fcFirstVariable + 1;
+    if (ExprChar == '=') {
+      AssignVariableInExpression(CurrentVarIndex, nameStart, value);
+      return;
+    }
+    ReadVariable(CurrentVarIndex, nameStart, value);
+    value *= sign;
+    return;
+  }
+  if (code == LoopKeywordCode) {
+    // The loop is not available yet.
+    SetEvalErrorAt(ecSyntax, nameStart, NameSpan(nameStart));
+    return;
+  }
+  const int kind = ArgKindOf(code);
+  if (kind == akNone) {
+    Extended x = 0;
+    value = sign * CallBuiltinFunction(code, x, UndefinedValue);
+    if (ErrorFlag) {
+      WidenErrorToCall(nameStart);
+      return;
+    }
+    CheckAfterOperand();
+    return;
+  }
+  CallFunction(code, kind, nameStart, value);
+  value *= sign;
 }
 
 }  // namespace engine

@@ -2,6 +2,7 @@
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
 #include "engine/Evaluator.h"
+#include "engine/MathConstants.h"
 
 #include <cmath>
 
@@ -10,17 +11,14 @@ namespace engine {
 namespace {
 
 // ln 3.4E-1000: smaller powers of a positive base are 0.
-constexpr Extended LnSmallestPower = -2301.4040087130823L;
-// The range of the exponential.
-constexpr Extended LnLargest = 11356.5234062941439L;
-constexpr Extended LnSmallest = -11355.137111933024L;
+constexpr Extended ExpUnderflowLimitPower = -2301.4040087130823L;
 
 // e^logValue, computed as magnitude^exponent for accuracy; the range is checked on the logarithm.
 Extended ScaledPower(Extended magnitude, Extended exponent, Extended logValue)
 {
-  if (logValue > LnLargest)
+  if (logValue > ExpOverflowLimit)
     return MathError(ecOverflow);
-  if (logValue < LnSmallest)
+  if (logValue < ExpUnderflowLimit)
     return MathError(ecUnderflow);
   return std::pow(magnitude, exponent);
 }
@@ -39,7 +37,7 @@ Extended EvalPower(Extended base, Extended exponent)
 {
   if (base > 0) {
     const Extended logValue = exponent * std::log(base);
-    if (LnSmallestPower > logValue)
+    if (ExpUnderflowLimitPower > logValue)
       return 0;
     return ScaledPower(base, exponent, logValue);
   }

@@ -1,4 +1,5 @@
 #include "engine/Engine.h"
+#include "engine/UserFunctions.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,8 +22,18 @@ void BM_Nested60(benchmark::State& state)
   EvaluateText(state, "((1.5+2)*(3-4/5)^2-(6.25*(7+8)/(9-1.5)))/((2+3)*4-5^2+17.5)");
 }
 
+void BM_BuiltinFunctions(benchmark::State& state) { EvaluateText(state, "sin(0.5)+sqrt(2)*ln(3)-gamma(4.5)"); }
+void BM_UserFunction(benchmark::State& state)
+{
+  engine::UserFunctions.Clear();
+  engine::UserFunctions.Add("HYP(a,b)=sqrt(a^2+b^2)");
+  EvaluateText(state, "HYP(3,4)+1");
+}
+
 }  // namespace
 
 BENCHMARK(BM_Number);
+BENCHMARK(BM_BuiltinFunctions);
+BENCHMARK(BM_UserFunction);
 BENCHMARK(BM_SumOfTenTerms);
 BENCHMARK(BM_Nested60);

@@ -1,0 +1,311 @@
+#include "engine/BuiltinFunctions.h"
+
+#include "engine/Distributions.h"
+#include "engine/ElementaryFunctions.h"
+#include "engine/EngineState.h"
+#include "engine/ErrorCodes.h"
+#include "engine/FactorialGamma.h"
+#include "engine/GammaFunctions.h"
+#include "engine/HypergeometricIntegrals.h"
+#include "engine/IncompleteBeta.h"
+#include "engine/IncompleteGamma.h"
+#include "engine/IntegralFunctions.h"
+#include "engine/MathConstants.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <random>
+
+namespace engine {
+
+namespace {
+
+constexpr Extended E = 2.7182818284590452354L;
+constexpr Extended DegreesPerRadian = 180 / Pi;
+
+// Factors of the unit conversions, codes 45..66.
+constexpr Extended ConversionFactors[] = {
+    0.30480000000122L,    3.28083989499999L,    1.60934700008551L,   0.621370033900002L,  453.592370001218L,
+    0.00220462262184286L, 0.473162499999975L,   2.113438829155L,     3.7852999999998L,    0.264179853644375L,
+    0.914400000282368L,   1.093613297999999L,   0.0254000000001014L, 39.3700787400003L,   28.3495231250761L,
+    0.0352739619494857L,  123.02224999999351L,  0.00812861088136538L, 0.00378541086000157L, 264.172116841125L,
+    0.00454609818520189L, 219.968852246774L};
+
+std::mt19937_64& RandomGenerator()
+{
+  static std::mt19937_64 generator(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  return generator;
+}
+
+Extended Random()
+{
+  return std::uniform_real_distribution<double>(0.0, 1.0)(RandomGenerator());
+}
+
+Extended Gauss(Extended mean, Extended sd)
+{
+  Extended u1 = 0;
+  Extended s = 0;
+  do {
+    u1 = 2 * Random() - 1;
+    const Extended u2 = 2 * Random() - 1;
+    s = u1 * u1 + u2 * u2;
+  } while (s >= 1 || s == 0);
+  return mean + sd * u1 * std::sqrt(-2 * std::log(s) / s);
+}
+
+Extended ToRadians(Extended x) { return AngleMode == 1 ? x * Pi / 180 : x; }
+Extended FromRadians(Extended x) { return AngleMode == 1 ? x * DegreesPerRadian : x; }
+
+// Round half to even, to an integer of at most 64 bits; false beyond.
+bool RoundToInt64(Extended x, std::int64_t& n)
+{
+  const Extended r = std::nearbyint(x);
+  if (!(r >= -9223372036854775808.0L && r < 9223372036854775808.0L))
+    return false;
+  n = static_cast<std::int64_t>(r);
+  return true;
+}
+
+bool RoundToInt32(Extended x, std::int32_t& n)
+{
+  std::int64_t wide = 0;
+  if (!RoundToInt64(x, wide) || wide < std::numeric_limits<std::int32_t>::min() ||
+      wide > std::numeric_limits<std::int32_t>::max())
+    return false;
+  n = static_cast<std::int32_t>(wide);
+  return true;
+}
+
+Extended Reciprocal(Extended denominator)
+{
+  if (denominator == 0)
+    return FunctionError(ecDivisionByZero);
+  return 1 / denominator;
+}
+
+Extended GcdLcm(int code, Extended x, Extended y)
+{
+  const Extended a = std::nearbyint(std::fabs(x));
+  const Extended b = std::nearbyint(std::fabs(y));
+  constexpr Extended Limit = 18446744073709551616.0L;  // 2^64
+  if (!(a < Limit && b < Limit))
+    return FunctionError(ecOverflow);
+  const auto ua = static_cast<std::uint64_t>(a);
+  const auto ub = static_cast<std::uint64_t>(b);
+  if (code == 118)
+    return static_cast<Extended>(GcdOf(ua, ub));
+  if (ua == 0 && ub == 0)
+    return FunctionError(ecDivisionByZero);
+  std::uint64_t lcm = 0;
+  if (!LcmOf(ua, ub, lcm))
+    return FunctionError(ecOverflow);
+  return static_cast<Extended>(lcm);
+}
+
+// Functions of a rounded integer parameter and a value.
+Extended WithRoundedParameter(int code, Extended x, Extended y, Extended z)
+{
+  std::int32_t n = 0;
+  std::int32_t m = 0;
+  if (!RoundToInt32(x, n))
+    return FunctionError(ecArgumentError);
+  switch (code) {
+  case 103:
+    if (!RoundToInt32(y, m))
+      return FunctionError(ecArgumentError);
+    return std::nearbyint(Binomial(n, m));
+  case 110:
+    return PStudent(n, y);
+  case 125:
+    return PKhi2(n, y);
+  case 126:
+    if (!RoundToInt32(y, m))
+      return FunctionError(ecArgumentError);
+    return PSnedecor(n, m, z);
+  default: {
+    std::int64_t k = 0;
+    if (!RoundToInt64(y, k))
+      return 0;
+    return Permutations(n, k);
+  }
+  }
+}
+
+Extended Compute(int code, Extended x, Extended y, Extended z)
+{
+  if (code >= 45 && code <= 66)
+    return x * ConversionFactors[code - 45];
+  switch (code) {
+  case 1: return std::sin(ToRadians(x));
+  case 2:
+    if (std::fabs(x) > 1)
+      return FunctionError(ecArgumentError);
+    return FromRadians(std::asin(x));
+  case 3:
+    if (std::fabs(x) > 1)
+      return FunctionError(ecArgumentError);
+    return FromRadians(std::acos(x));
+  case 4: return FromRadians(std::atan(x));
+  case 5: return std::asinh(x);
+  case 6:
+    if (x < 1)
+      return FunctionError(ecArgumentError);
+    return std::acosh(x);
+  case 7:
+    if (x * x >= 1)
+      return FunctionError(ecArgumentError);
+    return std::atanh(x);
+  case 8: return std::sinh(x);
+  case 9: return std::cosh(x);
+  case 10: return std::tanh(x);
+  case 11: return Random();
+  case 12: return std::cos(ToRadians(x));
+  case 13: {
+    const Extended c = std::cos(ToRadians(x));
+    if (c == 0)
+      return FunctionError(ecDivisionByZero);
+    return std::sin(ToRadians(x)) / c;
+  }
+  case 14: return x < -10000 ? 0 : GuardedExp(x);
+  case 15:
+    if (x < 0)
+      return FunctionError(ecArgumentNegative);
+    return std::sqrt(x);
+  case 16:
+    if (x <= 0)
+      return FunctionError(ecArgumentNegative);
+    return GuardedLn(x);
+  case 17:
+    if (x <= 0)
+      return FunctionError(ecArgumentNegative);
+    return std::log10(x);
+  case 18: case 19: case 20: case 21:
+    if (y == UndefinedValue)
+      return FunctionError(ecCommaExpected);
+    switch (code) {
+    case 18: return BesselJ(x, y);
+    case 19: return BesselY(x, y);
+    case 20: return BesselI(x, y);
+    default: return BesselK(x, y);
+    }
+  case 23:
+    if (x == 0)
+      return FunctionError(ecArgumentOutOfRange);
+    return CosineIntegral(x);
+  case 24: return SineIntegral(x);
+  case 25: return 1 - 2 * UpperNormalTail(1.4142135623731L * x);
+  case 26: return GammaFunction(x);
+  case 28: case 29: return Pi;
+  case 30: return E;
+  case 31:
+    if (x < 0 || std::trunc(x) != x)
+      return FunctionError(ecArgumentError);
+    return Factorial(x);
+  case 32:
+    if (y == UndefinedValue)
+      return FunctionError(ecCommaExpected);
+    return FermiDirac(x, y);
+  case 33: return std::fabs(x);
+  case 34: return x == 0.5L ? 1 : std::nearbyint(x);
+  case 35: return x - std::trunc(x);
+  case 36: return std::trunc(x);
+  case 40: return x * x;
+  case 42:
+    if (y == UndefinedValue)
+      return FunctionError(ecCommaExpected);
+    return Gauss(x, y);
+  case 89: return FromRadians(std::atan2(x, y));
+  case 90: return std::ceil(x);
+  case 91: return std::floor(x);
+  case 92: {
+    const Extended t = std::tan(ToRadians(x));
+    return Reciprocal(t);
+  }
+  case 93:
+    if (x <= 0 || y <= 0)
+      return FunctionError(ecArgumentError);
+    if (x == 1)
+      return FunctionError(ecDivisionByZero);
+    return std::log(y) / std::log(x);
+  case 95: case 96: {
+    int exponent = 0;
+    const Extended mantissa = std::frexp(x, &exponent);
+    return code == 95 ? mantissa : exponent;
+  }
+  case 102: return Pythag(x, y);
+  case 103: case 110: case 123: case 125: case 126: return WithRoundedParameter(code, x, y, z);
+  case 104: return IGamma(x, y);
+  case 105: return JGamma(x, y);
+  case 106: return BetaFunction(x, y);
+  case 108: return Reciprocal(std::cos(ToRadians(x)));
+  case 109: return PNorm(x);
+  case 111: return Reciprocal(std::sin(ToRadians(x)));
+  case 112: return 1 / std::cosh(x);
+  case 113: return IBeta(x, y, z);
+  case 114: return ErfcFunction(x);
+  case 115: return LnGammaAbs(x);
+  case 116:
+    if (x == 0)
+      return FunctionError(ecDivisionByZero);
+    return 1 / std::sinh(x);
+  case 117: case 118: return GcdLcm(code, x, y);
+  case 119: return Sgn(x);
+  case 120: return SgnGamma(x);
+  case 121:
+    if (x < 0)
+      return FunctionError(ecArgumentError);
+    return Log2Guarded(x);
+  case 122: {
+    std::int64_t p = 0;
+    if (!RoundToInt64(y, p))
+      return FunctionError(ecOverflow);
+    return std::ldexp(x, static_cast<int>(std::clamp<std::int64_t>(p, -100000, 100000)));
+  }
+  case 127: return FresnelC(x);
+  case 128: return FresnelS(x);
+  case 129: return ExpIntegralE1(x);
+  case fcExtremumX: return ExtremumX;
+  default: return x;
+  }
+}
+
+}  // namespace
+
+Extended CallBuiltinFunction(int code, Extended& x, Extended y, Extended z)
+{
+  ErrorCode = 0;
+  Extended result = Compute(code, x, y, z);
+  if (!ErrorFlag && std::isnan(result))
+    result = FunctionError(ecArgumentError);
+  else if (!ErrorFlag && std::isinf(result))
+    result = FunctionError(ecOverflow);
+  if (ErrorFlag)
+    result = 0;
+  x = result;
+  return result;
+}
+
+std::uint64_t GcdOf(std::uint64_t a, std::uint64_t b)
+{
+  while (b != 0) {
+    const std::uint64_t r = a % b;
+    a = b;
+    b = r;
+  }
+  return a;
+}
+
+bool LcmOf(std::uint64_t a, std::uint64_t b, std::uint64_t& lcm)
+{
+  const std::uint64_t g = GcdOf(a, b);
+  if (g == 0) {
+    lcm = 0;
+    return true;
+  }
+  return !__builtin_mul_overflow(a / g, b, &lcm);
+}
+
+}  // namespace engine

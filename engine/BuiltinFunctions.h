@@ -1,0 +1,33 @@
+#pragma once
+// Computing the built-in names of the function table.
+
+#include "engine/Extended.h"
+
+#include <cstdint>
+
+namespace engine {
+
+// Codes the evaluator handles itself.
+inline constexpr int fcMin = 0;
+inline constexpr int fcSolve = 22;
+inline constexpr int fcIntegral = 27;
+inline constexpr int fcMax = 37;
+inline constexpr int fcFirstVariable = 67;  // x .. n: 67..76
+inline constexpr int fcLastVariable = 76;
+inline constexpr int fcIf = 88;
+inline constexpr int fcIbeta = 113;
+inline constexpr int fcPsned = 126;
+inline constexpr int fcExtremumX = 130;
+
+inline Extended StdDevStore = UndefinedValue;  // the last standard deviation of "std("
+inline Extended ExtremumX = 0;                 // the abscissa of the last extremum found
+
+// The value of a built-in name from its arguments (a missing one is UndefinedValue); also stored
+// in x. An error is recorded in the error state (the caller places it) and the result is 0.
+Extended CallBuiltinFunction(int code, Extended& x, Extended y, Extended z = UndefinedValue);
+
+// Greatest common divisor and least common multiple; lcm beyond 64 bits: error 11.
+std::uint64_t GcdOf(std::uint64_t a, std::uint64_t b);
+bool LcmOf(std::uint64_t a, std::uint64_t b, std::uint64_t& lcm);
+
+}  // namespace engine

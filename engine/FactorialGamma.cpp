@@ -1,0 +1,71 @@
+#include "engine/FactorialGamma.h"
+
+#include "engine/ElementaryFunctions.h"
+#include "engine/EngineState.h"
+#include "engine/ErrorCodes.h"
+#include "engine/MathConstants.h"
+
+#include <cmath>
+
+namespace engine {
+
+Extended StirlingGamma(Extended x)
+{
+  const Extended z = 1 / (x * x);
+  const Extended s =
+      1.0L / 12 + z * (-1.0L / 360 + z * (1.0L / 1260 + z * (-1.0L / 1680 + z * (1.0L / 1188 + z * (-691.0L / 360360 + z / 156)))));
+  const Extended lnTwoPi = GuardedLn(2 * Pi);
+  return GuardedExp((x - 0.5L) * GuardedLn(x) - x + 0.5L * lnTwoPi + s / x);
+}
+
+Extended Factorial(Extended x)
+{
+  if (x == 0)
+    return 1;
+  if (x < 0 || std::trunc(x) != x)
+    return FunctionError(ecArgumentError);
+  if (x > MaxFactorialArgument)
+    return FunctionError(ecOverflow);
+  Extended product = 1;
+  for (int i = 2; i <= static_cast<int>(x); ++i)
+    product *= i;
+  return product;
+}
+
+Extended GammaFunction(Extended x)
+{
+  if (x == 0)
+    return FunctionError(ecDivisionByZero);
+  if (x > 0) {
+    if (std::trunc(x) == x)
+      return Factorial(x - 1);
+    if (x >= 12)
+      return StirlingGamma(x);
+    const auto n = static_cast<int>(std::trunc(x));
+    const Extended f = x - n;
+    Extended divisor = 1;
+    for (int k = n; k <= 11; ++k)
+      divisor *= f + k;
+    return StirlingGamma(f + 12) / divisor;
+  }
+  if (std::trunc(x) == x)
+    return FunctionError(ecDivisionByZero);
+  const Extended product = GammaFunction(1 - x) * std::sin(Pi * (1 - x));
+  if (ErrorFlag)
+    return 0;
+  if (product == 0)
+    return FunctionError(ecDivisionByZero);
+  return Pi / product;
+}
+
+Extended Permutations(std::int64_t n, std::int64_t k)
+{
+  if (n <= 0 || k < 0 || k > n || n > MaxFactorialArgument)
+    return 0;
+  Extended product = 1;
+  for (std::int64_t i = n - k + 1; i <= n; ++i)
+    product *= static_cast<Extended>(i);
+  return std::trunc(product + 0.5L);
+}
+
+}  // namespace engine

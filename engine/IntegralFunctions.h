@@ -1,0 +1,19 @@
+#pragma once
+// Built-in functions computed by numerical integration or rational approximation.
+
+#include "engine/Extended.h"
+
+namespace engine {
+
+Extended SineIntegral(Extended x);    // Si; x < 0: error 8
+Extended CosineIntegral(Extended x);  // Ci; x < 0: error 8
+Extended UpperNormalTail(Extended x); // P(Z > x) of a standard normal Z
+Extended FermiDirac(Extended order, Extended x);
+
+// Bessel functions of order n at t. Error 24 for an order or argument out of range.
+Extended BesselJ(Extended n, Extended t);
+Extended BesselY(Extended n, Extended t);
+Extended BesselI(Extended n, Extended t);
+Extended BesselK(Extended n, Extended t);
+
+}  // namespace engine

@@ -1,0 +1,44 @@
+#pragma once
+// The variables X, Y, Z, V, W, I, J, K, M, N (1..10) and the bound slots L and U (11, 12).
+
+#include "engine/Extended.h"
+
+#include <array>
+#include <string>
+
+namespace engine {
+
+inline constexpr int VariableCount = 12;
+inline constexpr int LowBoundVar = 11;   // L
+inline constexpr int HighBoundVar = 12;  // U
+inline constexpr char VarNames[] = "XYZVWIJKMNLU";
+
+// 1-based: entry 0 is not used. UndefinedValue marks a variable without a value.
+inline std::array<Extended, VariableCount + 1> VarValues = [] {
+  std::array<Extended, VariableCount + 1> values{};
+  values.fill(UndefinedValue);
+  return values;
+}();
+inline std::array<std::string, VariableCount + 1> VarExprs;
+
+// The letter of variable i.
+inline char VarName(int i) { return VarNames[i - 1]; }
+
+// Appends a variable's name and its value (with ValueDigits) to UsedVarNames and UsedVarValues.
+void RecordUsedVariable(const std::string& name, Extended value);
+
+// Reads variable i, named at pos, in an expression: obtains a value for an undefined one first.
+void ReadVariable(int i, int pos, Extended& value);
+// "(" letter "=" expression ")" at ExprChar = "=": assigns variable i; ExprChar ends on the ")".
+void AssignVariableInExpression(int i, int letterPos, Extended& value);
+
+// Asks the host for a value of variable i; false (error 22) when the user cancels.
+bool AskVariableValue(int i);
+// Evaluates a typed expression into variable i (the variable dialog's OK). On success the value
+// and the expression are stored; on an error the error state holds it, mapped onto the typed text.
+bool EvalVariableText(int i, const std::string& typed);
+// Evaluates variable i from its defining expression, scanner state saved around it. On an error
+// the variable keeps its value and the error state holds the error (in the defining expression).
+bool EvaluateVariableDefinition(int i);
+
+}  // namespace engine
