@@ -1,5 +1,6 @@
 #include "engine/BuiltinFunctions.h"
 
+#include "engine/Constructs.h"
 #include "engine/Distributions.h"
 #include "engine/ElementaryFunctions.h"
 #include "engine/EngineState.h"

@@ -20,7 +20,6 @@ inline constexpr int fcPsned = 126;
 inline constexpr int fcExtremumX = 130;
 
 inline Extended StdDevStore = UndefinedValue;  // the last standard deviation of "std("
-inline Extended ExtremumX = 0;                 // the abscissa of the last extremum found
 
 // The value of a built-in name from its arguments (a missing one is UndefinedValue); also stored
 // in x. An error is recorded in the error state (the caller places it) and the result is 0.

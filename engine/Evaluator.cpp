@@ -14,6 +14,7 @@ namespace engine {
 namespace {
 
 int NestingDepth = 0;
+int TopLevelCount = 0;
 
 // Counts one level of operand nesting for as long as it lives.
 class NestingLevel {
@@ -175,10 +176,17 @@ void ParsePostfixSigns(Extended& value)
 
 }  // namespace
 
+int TopLevelEvaluation()
+{
+  return TopLevelCount;
+}
+
 Extended EvalExpression(const std::string& text)
 {
   if (text.empty())
     return 0;
+  if (NestingDepth == 0)
+    ++TopLevelCount;
   ResetScanner();
   ExprChar = NextChar(text);
   Extended value = 0;

@@ -52,6 +52,10 @@ void StripAndCheckParentheses();
 // Maps ErrorPos and ErrorSpan from ExprString back onto the text as typed.
 void MapEvalErrorPosition(const std::string& typed);
 
+// Counts the evaluations that start outside any other: a repeated construct inside one evaluation
+// can tell itself from the same construct in the next one.
+int TopLevelEvaluation();
+
 // Deepest nesting of operands (parentheses, exponents, calls) before error 2 "Stack overflow".
 inline constexpr int MaxNestingDepth = 1000;
 

@@ -35,8 +35,12 @@ public:
   virtual void PumpMessages() {}
   // "Do you really want to stop the calculation?": true for Yes. The default says Yes.
   virtual bool ConfirmStop() { return true; }
+  // A request to end the program came while pumping: the calculation stops without asking.
+  virtual bool QuitRequested() const { return false; }
   // The text of the precision edit: the digits an integral's passes are compared on.
   virtual std::string PrecisionText() const { return "9"; }
+  // An integral's estimate after a pass, shown in the result line.
+  virtual void ShowIntermediateResult(const std::string& text) { (void)text; }
 };
 
 // The installed host, or the default one.

@@ -2,6 +2,7 @@
 
 #include "engine/BuiltinFunctions.h"
 #include "engine/CharClasses.h"
+#include "engine/Constructs.h"
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
 #include "engine/Evaluator.h"
@@ -114,6 +115,19 @@ void ReadArguments(int kind, Extended& x, Extended& y, Extended& z)
   z = ReadArgument();
 }
 
+// After a construct: the scanner is on its closing parenthesis.
+void FinishConstruct()
+{
+  if (ErrorFlag)
+    return;
+  if (ExprChar != ')' && ExprChar != EndMarker) {
+    SetEvalError(ecSyntax);
+    return;
+  }
+  ReadChar();
+  CheckAfterOperand();
+}
+
 void CallFunction(int code, int kind, int nameStart, Extended& value)
 {
   if (IsListFunction(code)) {
@@ -126,12 +140,26 @@ void CallFunction(int code, int kind, int nameStart, Extended& value)
     CheckAfterOperand();
     return;
   }
-  if (code == fcIf || code == fcSolve || code == fcIntegral || code == fcMin || code == fcMax) {
-    // The constructs are not available yet.
-    SetEvalErrorAt(ecSyntax, nameStart, NameSpan(nameStart));
+  if (code == fcIf) {
+    value = EvalIfThenElse();
+    FinishConstruct();
     return;
   }
   ++ArgListDepth;
+  if (code == fcSolve || code == fcIntegral || code == fcMin || code == fcMax) {
+    ReadChar();
+    if (code == fcSolve) {
+      value = SolveEquation();
+    } else if (code == fcIntegral) {
+      value = IntegrateFunction();
+    } else {
+      ExtremumIsMax = code == fcMax;
+      value = SearchExtremum(true);
+    }
+    FinishConstruct();
+    ArgListDepth = std::max(ArgListDepth - 1, 0);
+    return;
+  }
   Extended x = 0;
   Extended y = UndefinedValue;
   Extended z = UndefinedValue;
@@ -213,8 +241,8 @@ void ParseNamedOperand(Extended& value, int sign)
     return;
   }
   if (code == LoopKeywordCode) {
-    // The loop is not available yet.
-    SetEvalErrorAt(ecSyntax, nameStart, NameSpan(nameStart));
+    value = sign * RunForLoop(nameStart, NameSpan(nameStart));
+    FinishConstruct();
     return;
   }
   const int kind = ArgKindOf(code);

@@ -20,15 +20,6 @@ constexpr int MaxSubintervals = 1 << 14;
 // The runtime's default text of an Extended: sign or blank, 15 significant digits, 4-digit exponent.
 constexpr int DefaultTextWidth = 23;
 
-void ReadProcDigits()
-{
-  const std::string text = Host().PrecisionText();
-  int digits = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), digits);
-  if (error == std::errc() && end == text.data() + text.size() && digits > 0)
-    ProcDigits = digits;
-}
-
 Extended IntegrateComposite(Integrand f, Extended p1, Extended p2, Extended a, Extended b, int n)
 {
   const Extended width = (b - a) / n;
@@ -46,6 +37,15 @@ Extended IntegrateComposite(Integrand f, Extended p1, Extended p2, Extended a, E
 }
 
 }  // namespace
+
+void ReadProcDigits()
+{
+  const std::string text = Host().PrecisionText();
+  int digits = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), digits);
+  if (error == std::errc() && end == text.data() + text.size() && digits > 0)
+    ProcDigits = digits;
+}
 
 Extended GaussLegendre10(Integrand f, Extended p1, Extended p2, Extended l, Extended u)
 {

@@ -8,6 +8,8 @@ namespace engine {
 // f(t, p1, p2): an integrand with two parameters.
 using Integrand = Extended (*)(Extended t, Extended p1, Extended p2);
 
+// ProcDigits := the number in the main window's precision edit, when it holds one.
+void ReadProcDigits();
 // Composite ten-point Gauss-Legendre rule, doubling the subintervals until two passes agree on
 // ProcDigits characters (ProcDigits is read from the precision edit first). Errors: 22 for a
 // confirmed stop, 8 when the passes do not agree within a bounded number of doublings.

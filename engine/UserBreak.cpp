@@ -19,7 +19,7 @@ bool ConfirmStop()
 
 bool CheckUserBreak()
 {
-  if (StopFlag == 0 || !ConfirmStop())
+  if (!Host().QuitRequested() && (StopFlag == 0 || !ConfirmStop()))
     return false;
   SetEvalError(ecUserBreak);
   return true;

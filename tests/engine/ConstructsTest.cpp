@@ -1,0 +1,192 @@
+#include "EngineFixture.h"
+
+#include "engine/Constructs.h"
+
+#include <cmath>
+
+namespace engine {
+namespace {
+
+// Sets the stop flag after a number of pumped events and answers the stop question.
+class StopHost : public EngineHost {
+public:
+  int pumpsBeforeStop = -1;
+  int pumps = 0;
+  int questions = 0;
+  bool answer = true;
+  bool quit = false;
+  std::vector<std::string> progress;
+  std::string precision = "9";
+
+  void PumpMessages() override
+  {
+    if (++pumps == pumpsBeforeStop)
+      StopFlag = 1;
+  }
+  bool ConfirmStop() override
+  {
+    ++questions;
+    return answer;
+  }
+  bool QuitRequested() const override { return quit; }
+  std::string PrecisionText() const override { return precision; }
+  void ShowIntermediateResult(const std::string& text) override { progress.push_back(text); }
+};
+
+class ConstructsTest : public EngineFixture {
+protected:
+  StopHost host;
+  void SetUp() override
+  {
+    EngineFixture::SetUp();
+    SetHost(&host);
+    LastSearchExpr.clear();
+  }
+};
+
+TEST_F(ConstructsTest, Solve)
+{
+  VarValues[1] = 7;
+  EXPECT_NEAR(static_cast<double>(Value("solve(0,2,x^2-2)") - 1.41421356237309505L), 0.0, 1e-14);
+  EXPECT_EQ(VarValues[1], 7);
+  EXPECT_EQ(VarValues[LowBoundVar], 0);
+  EXPECT_EQ(VarValues[HighBoundVar], 2);
+  EXPECT_NEAR(static_cast<double>(Value("solve(-1,1,x^2)")), 0.0, 1e-6);  // touches 0 without a sign change
+  EXPECT_NEAR(static_cast<double>(Value("2*solve(0,4,x-1)^2")), 2.0, 1e-14);
+  EXPECT_EQ(Value("solve(1,3,x-1)"), 1);
+
+  EXPECT_EQ(Error("solve(2,0,x)"), ecIntervalError);
+  EXPECT_EQ(ErrorPos, 7);
+  EXPECT_EQ(ErrorSpan, 4);
+  EXPECT_EQ(Error("solve(1,2,x^2+1)"), ecIntervalError);
+  EXPECT_EQ(VarValues[1], 7);
+}
+
+TEST_F(ConstructsTest, SolveAtAPoleStops)
+{
+  EXPECT_EQ(Error("solve(1,2,tan(x))"), ecSingularity);
+  EXPECT_EQ(ErrorPos, 11);
+}
+
+TEST_F(ConstructsTest, Integral)
+{
+  NotationMode = nmFix;
+  EXPECT_EQ(FormatResult(12, EvalText("integral(0,1,x^2)")), "0.3333333333");
+  NotationMode = nmScn;
+  EXPECT_EQ(FormatResult(12, EvalText("integral(0,1,x^2)")), "3.3333333E-1");
+  EXPECT_NEAR(static_cast<double>(Value("integral(0,2,x^3)")), 4.0, 1e-15);
+  EXPECT_NEAR(static_cast<double>(Value("integral(0,pi,sin(x))")), 2.0, 1e-12);
+  EXPECT_NEAR(static_cast<double>(Value("integral(0,1,sqrt(x))")), 2.0 / 3, 1e-5);  // five digits agree at precision 9
+  EXPECT_FALSE(host.progress.empty());
+  EXPECT_EQ(Error("integral(0,1,1/(x-x))"), ecDivisionByZero);
+  EXPECT_EQ(Error("integral(0,1/0,x)"), ecDivisionByZero);
+  EXPECT_EQ(ErrorPos, 14);
+}
+
+TEST_F(ConstructsTest, Extremum)
+{
+  EXPECT_LT(Value("min(-1,1,x^2)"), 1e-30L);
+  EXPECT_LT(std::fabs(Value("minx")), 1e-15L);
+  EXPECT_NEAR(static_cast<double>(Value("min(-2,2,(x-0.5)^2+3)")), 3.0, 1e-15);
+  EXPECT_NEAR(static_cast<double>(Value("minx")), 0.5, 1e-9);
+  EXPECT_NEAR(static_cast<double>(Value("max(0,3,sin(x))")), 1.0, 1e-12);
+  EXPECT_NEAR(static_cast<double>(Value("maxx")), 1.5707963, 1e-3);
+
+  EXPECT_EQ(ExtremumSubdivisions, 1);
+  Value("max(0,3,sin(x))");
+  EXPECT_EQ(ExtremumSubdivisions, 2);
+  Value("max(0,3,sin(x))");
+  EXPECT_EQ(ExtremumSubdivisions, 4);
+}
+
+TEST_F(ConstructsTest, ExtremumInsideAnIntegral)
+{
+  EXPECT_NEAR(static_cast<double>(Value("integral(0,1,x+min(0,1,(x-0.5)^2))")), 0.5, 1e-12);
+}
+
+TEST_F(ConstructsTest, IfThenElse)
+{
+  const std::pair<const char*, Extended> cases[] = {
+      {"if(3>=3)then(7)else(8)", 7}, {"if(2>>1)then(10)else(20)", 10}, {"if(1==2)then(1/0)else(5)", 5},
+      {"if(1<>2)then(1)else(2)", 1}, {"if(1<<2)then(3)else(4)", 3},   {"if(2<=1)then(3)else(4)", 4},
+      {"2*if(1==1)THEN(3)Else(4)+1", 7},
+  };
+  for (const auto& [text, value] : cases)
+    EXPECT_EQ(Value(text), value) << text;
+  EXPECT_EQ(Error("if(1=2)then(1)else(2)"), ecSyntax);
+  EXPECT_EQ(Error("if(1==1)than(1)else(2)"), ecSyntax);
+  EXPECT_EQ(ErrorPos, 9);
+  EXPECT_EQ(ErrorSpan, 4);
+  EXPECT_EQ(Error("if(1==1)then()else(2)"), ecSyntax);
+  EXPECT_EQ(Error("if(1==1)then(1/0)else(2)"), ecDivisionByZero);
+  EXPECT_EQ(ErrorPos, 16);
+}
+
+TEST_F(ConstructsTest, RecursiveUserFunction)
+{
+  ASSERT_TRUE(UserFunctions.Add("FACT(n)=if(n<=1)then(1)else(n*FACT(n-1))"));
+  EXPECT_EQ(Value("FACT(5)"), 120);
+  EXPECT_EQ(Value("FACT(20)"), 2432902008176640000.0L);
+}
+
+TEST_F(ConstructsTest, ForLoop)
+{
+  VarValues[7] = 1;
+  VarValues[8] = 10;
+  VarValues[9] = 3;
+  EXPECT_EQ(Value("forJtoKstepMdo(J^2)"), 100);
+  EXPECT_EQ(VarValues[7], 1);
+  VarValues[8] = 5;
+  VarValues[9] = 1;
+  EXPECT_EQ(Value("forJtoKstepMdo(J)"), 5);
+  UsedVarNames.clear();
+  UsedVarValues.clear();
+  EXPECT_EQ(Value("forJtoKstepMdo(?+J)"), 20);
+  EXPECT_EQ(UsedVarNames.size(), 1u);
+
+  for (const Extended step : {0.0L, -1.0L, 1e-30L}) {
+    VarValues[9] = step;
+    EXPECT_EQ(Error("forJtoKstepMdo(J)"), ecIntervalError);
+    EXPECT_EQ(ErrorPos, 1);
+  }
+  VarValues[9] = UndefinedValue;
+  EXPECT_EQ(Error("forJtoKstepMdo(J)"), ecUserBreak);
+}
+
+TEST_F(ConstructsTest, StopButton)
+{
+  VarValues[7] = 1;
+  VarValues[8] = 1e9L;
+  VarValues[9] = 1;
+  host.pumpsBeforeStop = 100;
+  host.answer = false;
+  host.pumps = 0;
+  // "No" lets it go on, asking again at each step; then "Yes" ends it.
+  struct AnswerYesLater : StopHost {
+  };
+  host.answer = false;
+  StopFlag = 0;
+  VarValues[8] = 150;
+  EXPECT_EQ(Value("forJtoKstepMdo(J)"), 150);
+  EXPECT_EQ(host.questions, 51);
+
+  VarValues[8] = 1e9L;
+  host.answer = true;
+  host.pumps = 0;
+  host.questions = 0;
+  StopFlag = 0;
+  EXPECT_EQ(Error("forJtoKstepMdo(J)"), ecUserBreak);
+  EXPECT_EQ(host.questions, 1);
+  EXPECT_EQ(ErrorText(ErrorCode), "User break");
+  EXPECT_EQ(VarValues[7], 1);
+}
+
+TEST_F(ConstructsTest, QuitRequestStopsWithoutAsking)
+{
+  host.quit = true;
+  EXPECT_EQ(Error("integral(0,1,x)"), ecUserBreak);
+  EXPECT_EQ(host.questions, 0);
+}
+
+}  // namespace
+}  // namespace engine
