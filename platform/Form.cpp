@@ -46,6 +46,8 @@ Form::~Form() = default;
 void Form::Show()
 {
   show();
+  if (IsHeadless())
+    return;  // nothing to raise or activate without a screen
   raise();
   activateWindow();
 }
