@@ -144,7 +144,7 @@ void CustomControl::PaintBuffer()
   }
   buffer_.fill(ToQColor(color_));
   QPainter painter(&buffer_);
-  Guard([&] { Paint(painter); });
+  GuardDeferred([&] { Paint(painter); });  // no modal box in the middle of a paint
 }
 
 void CustomControl::paintEvent(QPaintEvent*)

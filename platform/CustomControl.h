@@ -1,7 +1,7 @@
 #pragma once
 // Base of the self-drawn controls (editor, grid, plot, chart, clock, switch): paints into a back buffer
 // through one paint hook and turns Qt events into the key, mouse, focus, size and timer handlers of the
-// control. Every handler runs inside the exception boundary.
+// control. Every handler runs inside the exception boundary (Paint's errors are shown after the paint).
 
 #include "platform/Color.h"
 #include "platform/Cursors.h"

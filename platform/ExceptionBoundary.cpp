@@ -3,7 +3,9 @@
 #include "platform/Exceptions.h"
 #include "platform/MessageDlg.h"
 
+#include <QCoreApplication>
 #include <QString>
+#include <QTimer>
 #include <cstdio>
 
 namespace platform {
@@ -23,18 +25,39 @@ QString CurrentMessage()
   }
 }
 
+bool deferredMessageWaiting = false;
+
+void Show(const QString& message) noexcept
+{
+  try {
+    MessageDlg(message, mtError, mbOK);
+  } catch (...) {
+    std::fprintf(stderr, "Unhandled error: %s\n", message.toLocal8Bit().constData());
+  }
+}
+
 }  // namespace
+
+void ShowCurrentExceptionLater() noexcept
+{
+  try {
+    const QString message = CurrentMessage();
+    if (deferredMessageWaiting || !QCoreApplication::instance())
+      return;
+    deferredMessageWaiting = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), [message] {
+      Show(message);
+      deferredMessageWaiting = false;
+    });
+  } catch (...) {
+  }
+}
 
 void ShowCurrentException() noexcept
 {
   // The box itself must not throw back into Qt either; a failure here is only logged.
   try {
-    const QString message = CurrentMessage();
-    try {
-      MessageDlg(message, mtError, mbOK);
-    } catch (...) {
-      std::fprintf(stderr, "Unhandled error: %s\n", message.toLocal8Bit().constData());
-    }
+    Show(CurrentMessage());
   } catch (...) {
   }
 }

@@ -10,6 +10,10 @@ namespace platform {
 // Shows the message of the exception in flight (call from a catch block).
 void ShowCurrentException() noexcept;
 
+// The same, for handlers that must not open a box in the middle of their work (painting): the message is
+// shown once the current event is done; while one waits, further ones are dropped.
+void ShowCurrentExceptionLater() noexcept;
+
 // Runs a handler; an exception it raises is shown and swallowed. Returns true when it ran through.
 template <typename Handler>
 bool Guard(Handler&& handler) noexcept
@@ -19,6 +23,19 @@ bool Guard(Handler&& handler) noexcept
     return true;
   } catch (...) {
     ShowCurrentException();
+    return false;
+  }
+}
+
+// Runs a handler; an exception it raises is shown after the current event (see ShowCurrentExceptionLater).
+template <typename Handler>
+bool GuardDeferred(Handler&& handler) noexcept
+{
+  try {
+    std::forward<Handler>(handler)();
+    return true;
+  } catch (...) {
+    ShowCurrentExceptionLater();
     return false;
   }
 }

@@ -44,9 +44,7 @@ constexpr std::pair<int, int> kKeyTable[] = {
     {Qt::Key_Percent, '5'},              {Qt::Key_AsciiCircum, '6'},
     {Qt::Key_Ampersand, '7'},            {Qt::Key_Asterisk, '8'},
     {Qt::Key_ParenLeft, '9'},            {Qt::Key_ParenRight, '0'},
-    {Qt::Key_Play, 0xFA},                {Qt::Key_Zoom, 0xFB},
-    {Qt::Key_VolumeMute, 0xAD},          {Qt::Key_VolumeDown, 0xAE},
-    {Qt::Key_VolumeUp, 0xAF},            {Qt::Key_Sleep, 0x5F},
+    {Qt::Key_Execute, VK_EXECUTE},
 };
 
 // The keypad's own codes (with the keypad modifier).

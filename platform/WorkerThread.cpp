@@ -12,6 +12,11 @@ WorkerThread::WorkerThread(Body body) : body_(std::move(body)), sender_(handOver
 
 WorkerThread::~WorkerThread()
 {
+  Stop();
+}
+
+void WorkerThread::Stop()
+{
   Terminate();
   if (thread_.joinable())
     thread_.join();
@@ -19,8 +24,11 @@ WorkerThread::~WorkerThread()
 
 void WorkerThread::Start()
 {
-  if (thread_.joinable())
-    return;
+  if (thread_.joinable()) {
+    if (!Terminated())
+      return;
+    thread_.join();
+  }
   {
     std::lock_guard lock(mutex_);
     terminated_ = false;

@@ -22,8 +22,9 @@ class WorkerThread {
   WorkerThread& operator=(const WorkerThread&) = delete;
 
   // Main thread
-  void Start();
+  void Start();      // also restarts a thread that was stopped
   void Terminate();  // asks the body to end and wakes it
+  void Stop();       // terminates and waits for the body to end
   bool Running() const { return thread_.joinable(); }
 
   // Worker thread

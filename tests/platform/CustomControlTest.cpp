@@ -27,6 +27,7 @@ class Probe : public CustomControl {
   std::vector<int> ticks;
   int paints = 0;
   bool throwOnPress = false;
+  bool throwOnPaint = false;
 
   using CustomControl::focusNextPrevChild;
 
@@ -34,6 +35,8 @@ class Probe : public CustomControl {
   void Paint(QPainter& painter) override
   {
     ++paints;
+    if (throwOnPaint)
+      throw Exception(QStringLiteral("Paint failed"));
     painter.fillRect(0, 0, 4, 4, Qt::black);
   }
   void KeyDown(int& key, TShiftState shift) override { downs.push_back({key, shift}); }
@@ -141,6 +144,33 @@ TEST(CustomControl, PaintsIntoItsBackBuffer)
   EXPECT_EQ(image.size(), QSize(20, 10));
   EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::black));
   EXPECT_EQ(image.pixelColor(10, 5), QColor(Qt::red));
+}
+
+TEST(CustomControl, APaintErrorIsShownAfterThePaintAndOnlyOnce)
+{
+  Probe probe;
+  probe.resize(10, 10);
+  probe.throwOnPaint = true;
+  ModalScript script(testing::FailTest());
+  script.ExpectMessage(QStringLiteral("Paint failed"), mrOk);
+  probe.PaintToImage();
+  probe.PaintToImage();
+  EXPECT_EQ(script.StepsLeft(), 1);  // no box inside the paint
+  QCoreApplication::processEvents();
+  EXPECT_EQ(script.StepsLeft(), 0);
+}
+
+TEST(CustomControl, MouseCaptureTakesTheMouseUntilReleased)
+{
+  Probe probe;
+  probe.resize(10, 10);
+  probe.show();
+  probe.SetMouseCapture(true);
+  EXPECT_TRUE(probe.MouseCapture());
+  EXPECT_EQ(QWidget::mouseGrabber(), &probe);
+  probe.SetMouseCapture(false);
+  EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+  probe.hide();
 }
 
 TEST(CustomControl, TimersFireByIdUntilKilled)

@@ -162,6 +162,39 @@ TEST(ModalRun, InputBoxKeepsTheDefaultOnCancel)
   EXPECT_EQ(value, QStringLiteral("old"));
 }
 
+TEST(ModalRun, EveryCommonDialogGoesThroughTheEntryPoint)
+{
+  ModalScript script(testing::FailTest());
+  TFontDialog font;
+  script.Then([](ModalSubject& s) {
+    dynamic_cast<TFontDialog&>(s).Color = clRed;
+    return mrOk;
+  });
+  EXPECT_TRUE(font.Execute());
+  EXPECT_EQ(font.Color, clRed);
+
+  TPrintDialog print;
+  script.Then([](ModalSubject& s) {
+    auto& d = dynamic_cast<TPrintDialog&>(s);
+    d.Copies = 3;
+    d.PrintRange = prPageNums;
+    return mrOk;
+  });
+  EXPECT_TRUE(print.Execute());
+  EXPECT_EQ(print.Copies, 3);
+  EXPECT_EQ(print.PrintRange, prPageNums);
+
+  TPrinterSetupDialog setup;
+  script.PressOn(ModalKind::PrinterSetupDialog, mrCancel);
+  EXPECT_FALSE(setup.Execute());
+
+  TColorDialog color;
+  color.Color = clBlue;
+  script.PressOn(ModalKind::ColorDialog, mrCancel);
+  EXPECT_FALSE(color.Execute());
+  EXPECT_EQ(color.Color, clBlue);
+}
+
 TEST(FileDialogs, FilterBecomesQtNameFilters)
 {
   TOpenDialog dialog;

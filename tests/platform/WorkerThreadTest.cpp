@@ -107,6 +107,21 @@ TEST(WorkerThread, SleepEndsEarlyOnTerminate)
   EXPECT_FALSE(sleptFully);
 }
 
+TEST(WorkerThread, StopsAndStartsAgain)
+{
+  std::atomic<int> runs{0};
+  WorkerThread thread([&](WorkerThread& self) {
+    ++runs;
+    self.Sleep(60000);
+  });
+  thread.Start();
+  thread.Stop();
+  EXPECT_FALSE(thread.Running());
+  thread.Start();
+  thread.Stop();
+  EXPECT_EQ(runs, 2);
+}
+
 TEST(Timer, OneShotFiresOnceRepeatingFiresAgain)
 {
   int oneShots = 0;
