@@ -52,6 +52,8 @@ QString ModalKindName(ModalKind kind)
 
 bool IsHeadless()
 {
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    return true;  // no windows at all
   const QString name = QGuiApplication::platformName();
   return name == QLatin1String("offscreen") || name == QLatin1String("minimal");
 }

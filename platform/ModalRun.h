@@ -40,7 +40,7 @@ class ModalSubject {
 // Runs subject modally: a script answers it when one is active, otherwise showForReal shows it to the user.
 TModalResult RunModal(ModalSubject& subject, const std::function<TModalResult()>& showForReal);
 
-// True while the program runs on a platform without a screen (offscreen, minimal): nobody can answer.
+// True without a screen (the offscreen or minimal platform, or no GUI application): nobody can answer.
 bool IsHeadless();
 
 QString ModalKindName(ModalKind kind);
