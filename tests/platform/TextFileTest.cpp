@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -84,10 +85,23 @@ class RewriteTest : public ::testing::Test {
 
 TEST_F(RewriteTest, AnUnwritableFolderKeepsTheOldFile)
 {
-  if (geteuid() == 0)
-    GTEST_SKIP() << "folder permissions do not bind root; the write-failure test below covers it";
-  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
-  ExpectOldFileAndError([&] { WriteTextLines(path_, {"new"}); });
+  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+  QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+  if (geteuid() != 0) {
+    ExpectOldFileAndError([&] { WriteTextLines(path_, {"new"}); });
+  } else {
+    // Folder permissions do not bind root: try it as an unprivileged user in a forked child, which
+    // shares this folder (the parent removes it afterwards).
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(
+        {
+          if (setgid(65534) != 0 || setuid(65534) != 0)
+            std::_Exit(2);
+          ExpectOldFileAndError([&] { WriteTextLines(path_, {"new"}); });
+          std::_Exit(::testing::Test::HasFailure() ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+  }
   QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
