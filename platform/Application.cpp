@@ -92,6 +92,11 @@ void ClearQuitPending()
   quitPending = false;
 }
 
+void Beep()
+{
+  QApplication::beep();
+}
+
 QWidget* ActiveWindowOrNull()
 {
   return QApplication::activeWindow();

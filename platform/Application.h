@@ -29,6 +29,9 @@ bool QuitPending();
 void RequestQuit();       // sets the quit-pending flag and ends the event loop
 void ClearQuitPending();  // for tests
 
+// The system's error sound.
+void Beep();
+
 // The window modal boxes are parented to, or null.
 QWidget* ActiveWindowOrNull();
 

@@ -1,5 +1,6 @@
 #include "platform/KeyTranslation.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <utility>
 
@@ -98,6 +99,11 @@ TShiftState ShiftStateFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons b
   if (doubleClick)
     state |= ssDouble;
   return state;
+}
+
+TShiftState CurrentShiftState()
+{
+  return ShiftStateFromQt(QGuiApplication::queryKeyboardModifiers(), QGuiApplication::mouseButtons());
 }
 
 std::string TypedCharacters(const QKeyEvent& event)

@@ -17,6 +17,9 @@ int VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers);
 TShiftState ShiftStateFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton,
                              bool doubleClick = false);
 
+// The shift state of the keyboard and mouse right now (outside an event handler).
+TShiftState CurrentShiftState();
+
 // The characters a key press types, as key-press handlers get them: Latin-1 bytes, control characters for
 // Enter (13), Backspace (8), Tab (9), Escape (27) and Ctrl+letter (1..26); nothing for Alt combinations
 // and for characters outside Latin-1.
