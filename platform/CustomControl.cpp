@@ -162,6 +162,10 @@ void CustomControl::keyPressEvent(QKeyEvent* event)
     int key = VirtualKeyFromQt(event->key(), event->modifiers());
     if (key != 0)
       KeyDown(key, ShiftStateFromQt(event->modifiers()));
+    if (!wantDialogKeys_ && (key == VK_ESCAPE || key == VK_RETURN)) {
+      event->ignore();  // the window's turn
+      return;
+    }
     for (char c : TypedCharacters(*event))
       KeyPress(c);
   });

@@ -52,6 +52,8 @@ class CustomControl : public QWidget {
 
   // Tab and Shift+Tab come to KeyDown instead of moving the focus
   void SetWantTabs(bool on) { wantTabs_ = on; }
+  // Off: Escape and Enter that KeyDown leaves alone go on to the window (its cancel and default buttons)
+  void SetWantDialogKeys(bool on) { wantDialogKeys_ = on; }
 
  protected:
   // The paint hook: draws the whole control; the back buffer is already cleared to Color().
@@ -102,6 +104,7 @@ class CustomControl : public QWidget {
   int wheelRemainder_ = 0;
   bool capture_ = false;
   bool wantTabs_ = false;
+  bool wantDialogKeys_ = true;
 };
 
 }  // namespace platform

@@ -96,6 +96,29 @@ TEST(CustomControl, TabReachesTheControlOnlyWhenItWantsTabs)
   EXPECT_EQ(probe.downs[0].key, VK_TAB);
 }
 
+TEST(CustomControl, DialogKeysGoOnToTheWindowWhenNotWanted)
+{
+  int windowKeys = 0;
+  struct Window : QWidget {
+    int* keys;
+    void keyPressEvent(QKeyEvent*) override { ++*keys; }
+  };
+  Window parent;
+  parent.keys = &windowKeys;
+  auto* probe = new Probe;
+  probe->setParent(&parent);
+  SendKey(*probe, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1B"));
+  EXPECT_EQ(windowKeys, 0);
+  EXPECT_EQ(probe->presses, std::vector<int>{27});
+
+  probe->SetWantDialogKeys(false);
+  SendKey(*probe, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1B"));
+  SendKey(*probe, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+  EXPECT_EQ(windowKeys, 2);
+  EXPECT_EQ(probe->downs.size(), 3u);  // KeyDown saw them first
+  EXPECT_EQ(probe->presses.size(), 1u);
+}
+
 TEST(CustomControl, WheelDeliversWholeStepsOf120)
 {
   Probe probe;
