@@ -31,6 +31,7 @@ inline constexpr int VK_RIGHT = 0x27;
 inline constexpr int VK_DOWN = 0x28;
 inline constexpr int VK_SELECT = 0x29;
 inline constexpr int VK_PRINT = 0x2A;
+inline constexpr int VK_EXECUTE = 0x2B;
 inline constexpr int VK_SNAPSHOT = 0x2C;
 inline constexpr int VK_INSERT = 0x2D;
 inline constexpr int VK_DELETE = 0x2E;

@@ -1,0 +1,50 @@
+#pragma once
+// The application: its one Qt application object, title, program folder and message processing.
+
+#include <QApplication>
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+
+// The program's Qt application: delivers every event inside the exception boundary.
+class Application : public QApplication {
+ public:
+  Application(int& argc, char** argv);
+  bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// Title of the application (caption of custom message boxes).
+QString ApplicationTitle();
+void SetApplicationTitle(const QString& title);
+
+// The folder of the executable with its trailing separator; tests may point it elsewhere.
+QString ProgramFolder();
+void SetProgramFolder(const QString& folder);  // adds the trailing separator when missing
+
+// Processes the pending events (long loops call it at each step). Returns false once a quit is pending.
+bool PumpMessages();
+bool QuitPending();
+void RequestQuit();       // sets the quit-pending flag and ends the event loop
+void ClearQuitPending();  // for tests
+
+// The system's error sound.
+void Beep();
+
+// The window modal boxes are parented to, or null.
+QWidget* ActiveWindowOrNull();
+
+// Fusion style and a fixed application font, so that layout does not depend on the desktop.
+void ApplyStandardLook(QApplication& app);
+
+// The hourglass cursor while it lives (nests).
+class HourglassCursor {
+ public:
+  HourglassCursor();
+  ~HourglassCursor();
+  HourglassCursor(const HourglassCursor&) = delete;
+  HourglassCursor& operator=(const HourglassCursor&) = delete;
+};
+
+}  // namespace platform

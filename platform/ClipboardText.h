@@ -1,0 +1,20 @@
+#pragma once
+// Clipboard text, converted between the engine's 8-bit text (Latin-1 bytes) and Unicode.
+
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// Puts Latin-1 text on the clipboard; raises EClipboardError when the clipboard does not take it.
+void SetClipboardText(const std::string& latin1);
+// The clipboard's text as Latin-1 (characters outside Latin-1 become '?'); nothing when it holds no text.
+std::optional<std::string> ClipboardText();
+bool ClipboardHasText();
+
+// The conversions themselves.
+std::string ToLatin1(const QString& text);
+QString FromLatin1(const std::string& latin1);
+
+}  // namespace platform

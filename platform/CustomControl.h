@@ -1,0 +1,110 @@
+#pragma once
+// Base of the self-drawn controls (editor, grid, plot, chart, clock, switch): paints into a back buffer
+// through one paint hook and turns Qt events into the key, mouse, focus, size and timer handlers of the
+// control. Every handler runs inside the exception boundary (Paint's errors are shown after the paint).
+
+#include "platform/Color.h"
+#include "platform/Cursors.h"
+#include "platform/VirtualKeys.h"
+
+#include <QImage>
+#include <QWidget>
+#include <map>
+
+class QPainter;
+
+namespace platform {
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+class CustomControl : public QWidget {
+ public:
+  explicit CustomControl(QWidget* parent = nullptr);
+  ~CustomControl() override;
+
+  // Painting
+  void Invalidate();  // paint again at the next chance
+  void Repaint();     // paint again now
+  QImage PaintToImage();  // paints into the back buffer and returns it (without caret)
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);  // background the buffer is cleared to before Paint
+
+  // Mouse capture: every mouse event comes here until released
+  void SetMouseCapture(bool on);
+  bool MouseCapture() const { return capture_; }
+
+  // Timers by id: TimerTick(id) every milliseconds until killed
+  void SetTimer(int id, int milliseconds);
+  void KillTimer(int id);
+  bool HasTimer(int id) const { return timers_.count(id) != 0; }
+
+  // Caret (one owner in the application at a time)
+  void CreateCaret(int width, int height, bool gray = false);
+  void DestroyCaret();
+  void SetCaretPos(int x, int y);
+  void ShowCaret();
+  void HideCaret();
+  bool OwnsCaret() const;
+
+  // Cursor by number
+  void SetCursorNumber(TCursor number);
+  TCursor CursorNumber() const { return cursorNumber_; }
+
+  // Tab and Shift+Tab come to KeyDown instead of moving the focus
+  void SetWantTabs(bool on) { wantTabs_ = on; }
+  // Off: Escape and Enter that KeyDown leaves alone go on to the window (its cancel and default buttons)
+  void SetWantDialogKeys(bool on) { wantDialogKeys_ = on; }
+
+ protected:
+  // The paint hook: draws the whole control; the back buffer is already cleared to Color().
+  virtual void Paint(QPainter& painter);
+
+  // Handlers. Keys: virtual-key codes; KeyPress gets Latin-1 characters. Setting key to 0 in KeyDown
+  // consumes it for the window; KeyPress still follows, as on the system the Parts were written for.
+  virtual void KeyDown(int& key, TShiftState shift);
+  virtual void KeyPress(char& key);
+  virtual void KeyUp(int& key, TShiftState shift);
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void DblClick();
+  virtual bool MouseWheel(TShiftState shift, int delta, int x, int y);  // delta ±120; true when used
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  virtual void FocusIn();
+  virtual void FocusOut();
+  virtual void Resized();
+  virtual void TimerTick(int id);
+
+  // Qt events
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+
+ private:
+  void PaintBuffer();
+  bool MouseButtonEvent(QMouseEvent& event, TMouseButton& button) const;
+
+  QImage buffer_;
+  TColor color_ = 0xF0F0F0;
+  std::map<int, int> timers_;  // id -> Qt timer id
+  TCursor cursorNumber_ = crDefault;
+  int wheelRemainder_ = 0;
+  bool capture_ = false;
+  bool wantTabs_ = false;
+  bool wantDialogKeys_ = true;
+};
+
+}  // namespace platform

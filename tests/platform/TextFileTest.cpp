@@ -1,0 +1,136 @@
+#include "platform/Exceptions.h"
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(TextFile, MixedLineEndsReadAsTheSameLines)
+{
+  const Lines lines = ReadTextLines(QStringLiteral(VEXAL_TEST_DATA_DIR "mixed_line_ends.txt"));
+  EXPECT_EQ(lines, (Lines{"first", "second", "third", "fourth", "", "sixth"}));
+}
+
+TEST(TextFile, SplitLinesKeepsNoStrayCarriageReturn)
+{
+  struct Case {
+    std::string text;
+    Lines lines;
+  };
+  const Case cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\r\n", {"a"}},
+      {"a\r\n\r\n", {"a", ""}},
+      {"a\r\r\nb", {"a", "", "b"}},
+      {"a\n\rb", {"a", "", "b"}},
+      {"\xB2\xB3\r", {"\xB2\xB3"}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(SplitLines(c.text), c.lines) << c.text;
+}
+
+TEST(TextFile, WritesCrLfAndLatin1Bytes)
+{
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("tape.txt"));
+  WriteTextLines(path, {"x\xB2 = 4", "", "end"});
+  EXPECT_EQ(ReadFileBytes(path), QByteArray("x\xB2 = 4\r\n\r\nend\r\n"));
+}
+
+TEST(TextFile, ReadingAMissingFileReportsIt)
+{
+  const QString path = QDir::temp().filePath(QStringLiteral("no-such-vexal-file.txt"));
+  try {
+    ReadTextLines(path);
+    FAIL() << "no error";
+  } catch (const EFileError& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("Can't open file ") + path);
+  }
+}
+
+class RewriteTest : public ::testing::Test {
+ protected:
+  void SetUp() override
+  {
+    ASSERT_TRUE(dir_.isValid());
+    path_ = dir_.filePath(QStringLiteral("Vexal.HST"));
+    WriteTextLines(path_, {"old"});
+  }
+  void ExpectOldFileAndError(const std::function<void()>& rewrite)
+  {
+    try {
+      rewrite();
+      ADD_FAILURE() << "no error";
+    } catch (const EFileError& e) {
+      EXPECT_EQ(e.Message(), QStringLiteral("Can't create file ") + path_);
+    }
+    EXPECT_EQ(ReadTextLines(path_), Lines{"old"});
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("Vexal.HST")});
+  }
+
+  QTemporaryDir dir_;
+  QString path_;
+};
+
+TEST_F(RewriteTest, AnUnwritableFolderKeepsTheOldFile)
+{
+  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+  QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+  if (geteuid() != 0) {
+    ExpectOldFileAndError([&] { WriteTextLines(path_, {"new"}); });
+  } else {
+    // Folder permissions do not bind root: try it as an unprivileged user in a forked child, which
+    // shares this folder (the parent removes it afterwards).
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(
+        {
+          if (setgid(65534) != 0 || setuid(65534) != 0)
+            std::_Exit(2);
+          ExpectOldFileAndError([&] { WriteTextLines(path_, {"new"}); });
+          std::_Exit(::testing::Test::HasFailure() ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+  }
+  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(RewriteTest, AWriteFailingMidwayKeepsTheOldFile)
+{
+  // A file-size limit makes the write fail part of the way through, for root as well.
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const Lines many(2000, std::string(40, 'x'));
+  ExpectOldFileAndError([&] { WriteTextLines(path_, many); });
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+}
+
+TEST_F(RewriteTest, AnErrorWhileProducingTheTextKeepsTheOldFile)
+{
+  EXPECT_THROW(RewriteFile(path_,
+                           [](QIODevice& out) {
+                             out.write("half");
+                             throw std::runtime_error("producer failed");
+                           }),
+               std::runtime_error);
+  EXPECT_EQ(ReadTextLines(path_), Lines{"old"});
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("Vexal.HST")});
+}
+
+}  // namespace
+}  // namespace platform
