@@ -10,10 +10,6 @@ ENoTimersAvailable::ENoTimersAvailable() : EOvcException(GetLibraryString(SCNoTi
 ENoControllerAssigned::ENoControllerAssigned() : EControllerError(GetLibraryString(SCNoControllerAssigned)) {}
 EDuplicateCommand::EDuplicateCommand() : ECmdProcessorError(GetLibraryString(SCDuplicateCommand)) {}
 ETableNotFound::ETableNotFound() : ECmdProcessorError(GetLibraryString(SCTableNotFound)) {}
-EInvalidCommandTableFile::EInvalidCommandTableFile(const std::string& fileName, int line)
-    : ECmdProcessorError("Invalid command table file " + fileName + ", line " + std::to_string(line))
-{
-}
 EInvalidLineOrCol::EInvalidLineOrCol() : EEditorError(GetLibraryString(SCInvalidLineOrCol)) {}
 EInvalidLineOrPara::EInvalidLineOrPara() : EEditorError(GetLibraryString(SCInvalidLineOrPara)) {}
 ERegionTooLarge::ERegionTooLarge() : EViewerError(GetLibraryString(SCRegionTooLarge)) {}

@@ -44,10 +44,9 @@ class ETableNotFound : public ECmdProcessorError {
  public:
   ETableNotFound();
 };
-// A command-table file that cannot be read into a table (bad numbers, values out of range).
-class EInvalidCommandTableFile : public ECmdProcessorError {
- public:
-  EInvalidCommandTableFile(const std::string& fileName, int line);
+// A command-table file or stream that cannot be read or written (I/O, bad numbers, values out of range).
+class ECommandTableFileError : public ECmdProcessorError {
+  using ECmdProcessorError::ECmdProcessorError;
 };
 
 class EEditorError : public EOvcException {
