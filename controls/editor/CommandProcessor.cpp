@@ -2,6 +2,7 @@
 
 #include "controls/editor/BuiltinTables.h"
 #include "controls/editor/Exceptions.h"
+#include "controls/editor/InputSupport.h"
 #include "controls/editor/LibraryStringIds.h"
 #include "controls/editor/LibraryStrings.h"
 
@@ -29,24 +30,6 @@ std::string BaseName(const std::string& name)
 }
 
 }  // namespace
-
-std::uint8_t ShiftFlagsOf(TShiftState shift)
-{
-  std::uint8_t bits = 0;
-  if (shift & ssShift)
-    bits |= csShift;
-  if (shift & ssCtrl)
-    bits |= csCtrl;
-  if (shift & ssAlt)
-    bits |= csAlt;
-  return bits;
-}
-
-bool IsModifierKey(int key)
-{
-  return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || key == VK_CAPITAL || key == VK_NUMLOCK ||
-         key == VK_SCROLL;
-}
 
 TOvcCommandProcessor::TOvcCommandProcessor()
 {

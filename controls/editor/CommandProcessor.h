@@ -47,9 +47,4 @@ class TOvcCommandProcessor {
   std::uint8_t pendingShift_ = 0;
 };
 
-// Modifier bits of command rows (Shift 2, Ctrl 4, Alt 8) from a shift state.
-std::uint8_t ShiftFlagsOf(platform::TShiftState shift);
-// Shift, Ctrl, Alt, Caps Lock, Num Lock and Scroll Lock.
-bool IsModifierKey(int key);
-
 }  // namespace controls
