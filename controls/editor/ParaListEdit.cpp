@@ -91,8 +91,8 @@ void TOvcParaList::DeleteText(TParaListEditor* editor, int para, int pos, int co
     const int firstLine = node->ReWrap(EffectiveWrapColumn(), tabSize_, pos - 1);
     textBytes_ -= count;
     TextChanged(para, firstLine, oldLines);
+    modified_ = true;
   }
-  modified_ = true;
   NotifyTextDeleted(editor, para, pos, count);
 }
 
