@@ -50,7 +50,8 @@ class TOvcParaList {
   int ColumnToPos(std::string_view text, int len, int col) const;
   int PosToColumn(std::string_view text, int len, int pos) const;
 
-  // Editing; each returns a result code (0 or 263..268) where it can fail.
+  // Editing; each returns a result code (0 or 263..268) where it can fail. Texts hold no line break
+  // or zero character except for InsertTextWithBreaks.
   int InsertText(TParaListEditor* editor, int para, int pos, std::string_view text);
   void DeleteText(TParaListEditor* editor, int para, int pos, int count);
   int ReplaceText(TParaListEditor* editor, int para, int pos, int oldLen, std::string_view text);

@@ -292,6 +292,7 @@ void TOvcParaList::DeleteRegion(TParaListEditor* editor, int para1, int pos1, in
 
 int TOvcParaList::InsertTextWithBreaks(TParaListEditor* editor, int& para, int& pos, std::string_view text)
 {
+  text = text.substr(0, text.find('\0'));  // a zero-terminated text: nothing after a zero
   if (text.find('\n') == std::string_view::npos) {
     const int code = InsertText(editor, para, pos, text);
     if (code == ecOK)

@@ -57,15 +57,11 @@ void TParaNode::Wrap(int wrapColumn, int tabSize)
 
 int TParaNode::ReWrap(int wrapColumn, int tabSize, int changedAt)
 {
-  // A full wrap gives the same starts as an incremental one; report from the line before the change.
-  const std::vector<int> old = lineStarts_;
+  // A full wrap gives the same starts as an incremental one. A shortened word may move back onto the
+  // line before the change, so the report starts there.
   Wrap(wrapColumn, tabSize);
   int col = 0;
-  int first = std::max(1, PosToLine(changedAt + 1, col) - 1);
-  std::size_t same = 0;
-  while (same < old.size() && same < lineStarts_.size() && old[same] == lineStarts_[same])
-    ++same;
-  return std::min(first, int(same) == 0 ? 1 : int(same));
+  return std::max(1, PosToLine(changedAt + 1, col) - 1);
 }
 
 int TParaNode::PosToLine(int pos, int& col) const
