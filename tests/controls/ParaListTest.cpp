@@ -234,6 +234,15 @@ TEST(ParaList, PasteWithBreaks)
   }
 }
 
+TEST(ParaList, PasteEndsAtAZeroCharacter)
+{
+  TOvcParaList list(nullptr, false);
+  Fill(list, {"abc"});
+  int para = 1, pos = 2;
+  ASSERT_EQ(list.InsertTextWithBreaks(nullptr, para, pos, std::string("x\ny\0z\nw", 8)), ecOK);
+  EXPECT_EQ(Paras(list), (Strings{"ax", "ybc"}));
+}
+
 TEST(ParaList, PasteStopsAtTheParagraphLimit)
 {
   TOvcParaList list(nullptr, false);
