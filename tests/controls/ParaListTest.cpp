@@ -324,6 +324,31 @@ TEST(ParaList, ModifiedIsSetByEditsAndRestoredByUndo)
   EXPECT_TRUE(list.Modified());
 }
 
+TEST(ParaList, LinesOutOfRangeAreEmpty)
+{
+  TOvcParaList list(nullptr, false);
+  Fill(list, {"abc"});
+  std::string_view text = "unchanged";
+  EXPECT_EQ(list.GetLine(2, text), 0);
+  EXPECT_TRUE(text.empty());
+  EXPECT_EQ(list.GetLine(0, text), 0);
+  EXPECT_EQ(list.GetLineColumns(1), 3);
+}
+
+TEST(ParaList, LongReWrapReportsBusy)
+{
+  TOvcParaList list(nullptr, true);
+  std::vector<bool> calls;
+  list.SetBusyHook([&](bool busy) { calls.push_back(busy); });
+  list.AddPara(std::string(5000, 'a'), false);
+  list.SetWrapColumn(40);
+  EXPECT_TRUE(calls.empty());  // 5002 bytes: quick
+  list.AddPara(std::string(6000, 'b'), false);
+  list.SetWrapColumn(50);
+  EXPECT_EQ(calls, (std::vector<bool>{true, false}));
+  EXPECT_EQ(list.LineCount(), 100 + 120 + 1);
+}
+
 TEST(ParaList, AddParaLoadsBeforeTheTrailingParagraph)
 {
   TOvcParaList list(nullptr, true);
