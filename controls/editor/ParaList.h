@@ -118,7 +118,8 @@ class TOvcParaList {
   // Paragraph chain.
   std::unique_ptr<TParaNode> NewNode(std::string_view text) const;
   std::unique_ptr<TParaNode> Unlink(TParaListEditor* editor, int para);
-  void Link(TParaListEditor* editor, int index, std::unique_ptr<TParaNode> node, int notifyPara);
+  // Links a paragraph in as paragraph index + 1 and reports it like a split at its start.
+  void Link(TParaListEditor* editor, int index, std::unique_ptr<TParaNode> node);
 
   // Notifications (bookmarks and the editor), only while NotifyEditors.
   void NotifyParaDeleted(TParaListEditor* editor, int para);

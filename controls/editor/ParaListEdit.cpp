@@ -136,7 +136,7 @@ int TOvcParaList::ReplaceText(TParaListEditor* editor, int para, int pos, int ol
   return ecOK;
 }
 
-void TOvcParaList::Link(TParaListEditor* editor, int index, std::unique_ptr<TParaNode> node, int notifyPara)
+void TOvcParaList::Link(TParaListEditor* editor, int index, std::unique_ptr<TParaNode> node)
 {
   node->Wrap(EffectiveWrapColumn(), tabSize_);
   const int lines = node->LineCount();
@@ -146,7 +146,7 @@ void TOvcParaList::Link(TParaListEditor* editor, int index, std::unique_ptr<TPar
   firstChangedLine_ = FirstLineOf(index + 1);
   lastChangedLine_ = MaxLimit;
   modified_ = true;
-  NotifyParaSplit(editor, notifyPara, 1, 0);
+  NotifyParaSplit(editor, index + 1, 1, 0);
 }
 
 int TOvcParaList::InsertParaBefore(TParaListEditor* editor, int para, std::string_view text)
@@ -158,7 +158,7 @@ int TOvcParaList::InsertParaBefore(TParaListEditor* editor, int para, std::strin
   std::unique_ptr<TParaNode> node = NewNode(text);
   if (!inUndoRedo_)
     undoBuffer_->AddParaRecord(utInsertParaBefore, modified_, para, 1, nullptr);
-  Link(editor, para - 1, std::move(node), para);
+  Link(editor, para - 1, std::move(node));
   return ecOK;
 }
 
@@ -169,7 +169,7 @@ int TOvcParaList::InsertParaAfter(TParaListEditor* editor, int para, std::string
   std::unique_ptr<TParaNode> node = NewNode(text);
   if (!inUndoRedo_)
     undoBuffer_->AddParaRecord(utInsertParaAfter, modified_, para, 1, nullptr);
-  Link(editor, para, std::move(node), para + 1);
+  Link(editor, para, std::move(node));
   return ecOK;
 }
 

@@ -62,7 +62,7 @@ void TOvcParaList::Undo(TParaListEditor* editor, int& para, int& pos)
         break;
       case utDeletePara:
         if (auto node = buffer.TakePara(step.Handle))
-          Link(editor, std::min(para, ParaCount() + 1) - 1, std::move(node), para);
+          Link(editor, std::min(para, ParaCount() + 1) - 1, std::move(node));
         break;
       case utPosition:
         break;
@@ -96,13 +96,13 @@ void TOvcParaList::Redo(TParaListEditor* editor, int& para, int& pos)
         break;
       case utInsertParaBefore:
         if (auto node = buffer.TakePara(step.Handle))
-          Link(editor, std::min(para, ParaCount() + 1) - 1, std::move(node), para);
+          Link(editor, std::min(para, ParaCount() + 1) - 1, std::move(node));
         ++para;
         pos = 1;
         break;
       case utInsertParaAfter:
         if (auto node = buffer.TakePara(step.Handle))
-          Link(editor, std::min(para, ParaCount()), std::move(node), para + 1);
+          Link(editor, std::min(para, ParaCount()), std::move(node));
         ++para;
         pos = 1;
         break;

@@ -305,6 +305,22 @@ TEST(ParaList, NotificationsForSimpleEdits)
   EXPECT_EQ(Paras(list), (Strings{"zbcn", "def"}));
 }
 
+TEST(ParaList, UndoAndRedoNotifyLikeEdits)
+{
+  RecordingEditor editor;
+  TOvcParaList list(&editor, false);
+  Fill(list, {"abc", "def"});
+  list.SetBookmark(3, 2, 2);
+  list.DeletePara(&editor, 2);
+  EXPECT_EQ(list.Bookmark(3), (TParaPos{0, 0}));
+  editor.log.clear();
+  int para = 0, pos = 0;
+  list.Undo(&editor, para, pos);
+  list.Redo(&editor, para, pos);
+  EXPECT_EQ(editor.log, (Strings{"ParaSplit 2,1,0", "ParaDeleted 2"}));
+  EXPECT_EQ(Paras(list), (Strings{"abc"}));
+}
+
 TEST(ParaList, ModifiedIsSetByEditsAndRestoredByUndo)
 {
   TOvcParaList list(nullptr, false);
