@@ -160,13 +160,35 @@ long long StepRound(long long a, long long b, long long n)
   return num >= 0 ? num / den : -((-num + den - 1) / den);
 }
 
-// The pixels of a one-pixel line from a towards b, b itself left out.
-void AppendLinePixels(TPoint a, TPoint b, QPolygon& out)
+// The range [lo, hi) of steps i in [0, n) for which a + i * d / n may lie in [from, to].
+void LimitSteps(long long a, long long d, long long n, long long from, long long to, long long& lo, long long& hi)
+{
+  if (d == 0) {
+    if (a < from || a > to)
+      hi = lo;
+    return;
+  }
+  double t0 = double(from - 2 - a) * n / d;
+  double t1 = double(to + 2 - a) * n / d;
+  if (t0 > t1)
+    std::swap(t0, t1);
+  lo = std::max(lo, (long long)std::floor(std::max(t0, -1.0)));
+  hi = std::min(hi, (long long)std::ceil(std::min(t1, double(n))) + 1);
+}
+
+// The pixels of a one-pixel line from a towards b, b itself left out, within bounds.
+void AppendLinePixels(TPoint a, TPoint b, const QRect& bounds, QPolygon& out)
 {
   const long long dx = (long long)b.X - a.X;
   const long long dy = (long long)b.Y - a.Y;
   const long long n = std::max(std::abs(dx), std::abs(dy));
-  for (long long i = 0; i < n; ++i)
+  long long lo = 0;
+  long long hi = n;
+  LimitSteps(a.X, dx, n, bounds.left(), bounds.right(), lo, hi);
+  LimitSteps(a.Y, dy, n, bounds.top(), bounds.bottom(), lo, hi);
+  lo = std::max(lo, 0LL);
+  hi = std::min(hi, n);
+  for (long long i = lo; i < hi; ++i)
     out << QPoint(int(a.X + StepRound(i, dx, n)), int(a.Y + StepRound(i, dy, n)));
 }
 
@@ -176,10 +198,11 @@ void TPainterCanvas::ThinLines(QPainter& p, const TCanvasState& s, const std::ve
 {
   QPolygon pixels;
   const TCanvasMapping& m = s.Mapping;
+  const QRect bounds(0, 0, p.device()->width(), p.device()->height());
   for (std::size_t i = 0; i + 1 < points.size(); ++i)
-    AppendLinePixels(m.ToDevice(points[i]), m.ToDevice(points[i + 1]), pixels);
+    AppendLinePixels(m.ToDevice(points[i]), m.ToDevice(points[i + 1]), bounds, pixels);
   if (closed && points.size() > 2)
-    AppendLinePixels(m.ToDevice(points.back()), m.ToDevice(points.front()), pixels);
+    AppendLinePixels(m.ToDevice(points.back()), m.ToDevice(points.front()), bounds, pixels);
   const std::vector<int> dashes = DashPattern(s.Pen.Style);
   if (!dashes.empty()) {
     QPolygon dashed;
