@@ -151,4 +151,20 @@ QByteArray TBitmap::SaveToBytes(const char* format) const
   return bytes;
 }
 
+void BrushCopy(TCanvas& canvas, const TRect& dest, const TBitmap& bitmap, const TRect& source, TColor color)
+{
+  if (bitmap.Empty())
+    return;
+  QImage part = bitmap.Image().copy(source.Left, source.Top, source.Width(), source.Height()).convertToFormat(QImage::Format_RGB32);
+  const QRgb key = ColorToQColor(color).rgb() & 0xFFFFFF;
+  const QRgb brush = ColorToQColor(canvas.Brush().Color()).rgb();
+  for (int y = 0; y < part.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(part.scanLine(y));
+    for (int x = 0; x < part.width(); ++x)
+      if ((line[x] & 0xFFFFFF) == key)
+        line[x] = brush;
+  }
+  canvas.DrawImage(dest, part, {0, 0, part.width(), part.height()}, cmSrcCopy);
+}
+
 }  // namespace platform

@@ -56,4 +56,8 @@ private:
   bool monochrome_ = false;
 };
 
+// Copies the source part of a bitmap onto dest with the pixels of `color` shown in the canvas's
+// brush colour.
+void BrushCopy(TCanvas& canvas, const TRect& dest, const TBitmap& bitmap, const TRect& source, TColor color);
+
 }  // namespace platform
