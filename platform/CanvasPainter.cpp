@@ -396,10 +396,14 @@ void TPainterCanvas::RenderOn(QPainter& p, const TCanvasRecord& r) const
     // The interior leaves the outline pixels alone, so inverting pens invert each pixel once.
     const QRect interior = PenVisible(s.Pen) ? QRect(n.Left + 1, n.Top + 1, n.Width() - 2, n.Height() - 2) : outline;
     Shape(p, s, true, [&](bool filling) {
-      if (!filling)
+      if (filling) {
+        if (interior.width() > 0 && interior.height() > 0)
+          p.drawRect(interior);
+      } else if (IsThin(s) && n.Width() > 1 && n.Height() > 1) {
+        ThinLines(p, s, {{n.Left, n.Top}, {n.Right - 1, n.Top}, {n.Right - 1, n.Bottom - 1}, {n.Left, n.Bottom - 1}}, true);
+      } else {
         p.drawRect(outline);
-      else if (interior.width() > 0 && interior.height() > 0)
-        p.drawRect(interior);
+      }
     });
     return;
   }

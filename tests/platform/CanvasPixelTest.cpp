@@ -164,3 +164,25 @@ TEST(CanvasPixels, FocusRectTwiceRemovesItself)
 
 }  // namespace
 }  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(CanvasPixels, DottedFramesAndLinesFollowTheStylePattern)
+{
+  TBitmap b(30, 10);
+  b.Canvas().Pen().SetStyle(TPenStyle::psDot);
+  b.Canvas().MoveTo(0, 1);
+  b.Canvas().LineTo(30, 1);
+  // Three on, three off.
+  for (int x = 0; x < 12; ++x)
+    EXPECT_EQ(b.Canvas().Pixel(x, 1), (x / 3) % 2 == 0 ? clBlack : clWhite) << x;
+  b.Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+  b.Canvas().Rectangle(0, 3, 30, 10);
+  EXPECT_EQ(b.Canvas().Pixel(0, 3), clBlack);
+  EXPECT_EQ(b.Canvas().Pixel(3, 3), clWhite);
+  EXPECT_EQ(b.Canvas().Pixel(30, 3), clNone);
+}
+
+}  // namespace
+}  // namespace platform
