@@ -56,7 +56,7 @@ TCanvasState TCanvas::CurrentState() const
   return s;
 }
 
-void TCanvas::Draw(TCanvasOp op, std::vector<TPoint> points, QString text, std::uint32_t value, QImage image)
+void TCanvas::Emit(TCanvasOp op, std::vector<TPoint> points, QString text, std::uint32_t value, QImage image)
 {
   for (TPoint& p : points)
     p = {ClampCoord(p.X), ClampCoord(p.Y)};
@@ -88,71 +88,71 @@ void TCanvas::LineTo(int x, int y)
 {
   const TPoint from = penPos_;
   penPos_ = {x, y};
-  Draw(TCanvasOp::LineTo, {from, penPos_});
+  Emit(TCanvasOp::LineTo, {from, penPos_});
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points)
 {
   if (points.size() < 2)
     return;
-  Draw(TCanvasOp::Polyline, {points.begin(), points.end()});
+  Emit(TCanvasOp::Polyline, {points.begin(), points.end()});
 }
 
 void TCanvas::Polygon(std::span<const TPoint> points)
 {
   if (points.size() < 2)
     return;
-  Draw(TCanvasOp::Polygon, {points.begin(), points.end()});
+  Emit(TCanvasOp::Polygon, {points.begin(), points.end()});
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom)
 {
-  Draw(TCanvasOp::Rectangle, {{left, top}, {right, bottom}});
+  Emit(TCanvasOp::Rectangle, {{left, top}, {right, bottom}});
 }
 
 void TCanvas::Ellipse(int left, int top, int right, int bottom)
 {
-  Draw(TCanvasOp::Ellipse, {{left, top}, {right, bottom}});
+  Emit(TCanvasOp::Ellipse, {{left, top}, {right, bottom}});
 }
 
 void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
 {
-  Draw(TCanvasOp::RoundRect, {{left, top}, {right, bottom}, {cornerWidth, cornerHeight}});
+  Emit(TCanvasOp::RoundRect, {{left, top}, {right, bottom}, {cornerWidth, cornerHeight}});
 }
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-  Draw(TCanvasOp::Arc, {{x1, y1}, {x2, y2}, {x3, y3}, {x4, y4}});
+  Emit(TCanvasOp::Arc, {{x1, y1}, {x2, y2}, {x3, y3}, {x4, y4}});
 }
 
 void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-  Draw(TCanvasOp::Pie, {{x1, y1}, {x2, y2}, {x3, y3}, {x4, y4}});
+  Emit(TCanvasOp::Pie, {{x1, y1}, {x2, y2}, {x3, y3}, {x4, y4}});
 }
 
 void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-  Draw(TCanvasOp::Chord, {{x1, y1}, {x2, y2}, {x3, y3}, {x4, y4}});
+  Emit(TCanvasOp::Chord, {{x1, y1}, {x2, y2}, {x3, y3}, {x4, y4}});
 }
 
 void TCanvas::FillRect(const TRect& r)
 {
-  Draw(TCanvasOp::FillRect, {{r.Left, r.Top}, {r.Right, r.Bottom}});
+  Emit(TCanvasOp::FillRect, {{r.Left, r.Top}, {r.Right, r.Bottom}});
 }
 
 void TCanvas::FrameRect(const TRect& r)
 {
-  Draw(TCanvasOp::FrameRect, {{r.Left, r.Top}, {r.Right, r.Bottom}});
+  Emit(TCanvasOp::FrameRect, {{r.Left, r.Top}, {r.Right, r.Bottom}});
 }
 
 void TCanvas::DrawFocusRect(const TRect& r)
 {
-  Draw(TCanvasOp::FocusRect, {{r.Left, r.Top}, {r.Right, r.Bottom}});
+  Emit(TCanvasOp::FocusRect, {{r.Left, r.Top}, {r.Right, r.Bottom}});
 }
 
 void TCanvas::PatBlt(const TRect& r, TCopyMode rop)
 {
-  Draw(TCanvasOp::PatBlt, {{r.Left, r.Top}, {r.Right, r.Bottom}}, {}, rop);
+  Emit(TCanvasOp::PatBlt, {{r.Left, r.Top}, {r.Right, r.Bottom}}, {}, rop);
 }
 
 TColor TCanvas::Pixel(int x, int y) const
@@ -165,17 +165,17 @@ TColor TCanvas::Pixel(int x, int y) const
 
 void TCanvas::SetPixel(int x, int y, TColor color)
 {
-  Draw(TCanvasOp::SetPixel, {{x, y}}, {}, color);
+  Emit(TCanvasOp::SetPixel, {{x, y}}, {}, color);
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text)
 {
   if (!(textAlign_ & TA_UPDATECP)) {
-    Draw(TCanvasOp::TextOut, {{x, y}}, text);
+    Emit(TCanvasOp::TextOut, {{x, y}}, text);
     return;
   }
   const TPoint at = penPos_;
-  Draw(TCanvasOp::TextOut, {at}, text);
+  Emit(TCanvasOp::TextOut, {at}, text);
   if ((textAlign_ & TA_CENTER) == TA_LEFT)
     penPos_.X += TextWidth(text);
   else if ((textAlign_ & TA_CENTER) == TA_RIGHT)
@@ -184,7 +184,7 @@ void TCanvas::TextOut(int x, int y, const QString& text)
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text, unsigned options)
 {
-  Draw(TCanvasOp::TextOut, {{x, y}, {r.Left, r.Top}, {r.Right, r.Bottom}}, text, options);
+  Emit(TCanvasOp::TextOut, {{x, y}, {r.Left, r.Top}, {r.Right, r.Bottom}}, text, options);
 }
 
 TSize TCanvas::TextExtent(const QString& text) const
@@ -326,7 +326,7 @@ void TCanvas::DrawImage(const TRect& dest, const QImage& image, const TRect& sou
 {
   if (image.isNull())
     return;
-  Draw(TCanvasOp::DrawImage, {{dest.Left, dest.Top}, {dest.Right, dest.Bottom}, {source.Left, source.Top},
+  Emit(TCanvasOp::DrawImage, {{dest.Left, dest.Top}, {dest.Right, dest.Bottom}, {source.Left, source.Top},
                               {source.Right, source.Bottom}},
        {}, rop, image);
 }
@@ -335,6 +335,22 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& so
 {
   if (const QImage* image = source.SourceImage())
     DrawImage(dest, *image, sourceRect, copyMode_);
+}
+
+int TCanvas::DeviceCaps(TDeviceCap cap) const
+{
+  const TRect bounds = DeviceBounds();
+  switch (cap) {
+  case TDeviceCap::LogPixelsX:
+  case TDeviceCap::LogPixelsY: return PixelsPerInch();
+  case TDeviceCap::HorzRes: return bounds.Width();
+  case TDeviceCap::VertRes: return bounds.Height();
+  case TDeviceCap::HorzSize: return MulDiv(bounds.Width(), 254, PixelsPerInch() * 10);
+  case TDeviceCap::VertSize: return MulDiv(bounds.Height(), 254, PixelsPerInch() * 10);
+  case TDeviceCap::BitsPixel: return BitsPerPixel();
+  case TDeviceCap::Planes: return 1;
+  }
+  return 0;
 }
 
 void TCanvas::Play(std::span<const TCanvasRecord> records, const TRect& frame, const TRect& dest)
@@ -367,7 +383,7 @@ void TCanvas::Execute(const TCanvasRecord& r)
     textAlign_ = r.State.TextAlign & ~TA_UPDATECP;
     if (r.Op == TCanvasOp::LineTo)
       penPos_ = r.Points.back();
-    Draw(r.Op, r.Points, r.Text, r.Value, r.Image);
+    Emit(r.Op, r.Points, r.Text, r.Value, r.Image);
     return;
   }
   switch (r.Op) {

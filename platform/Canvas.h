@@ -31,6 +31,9 @@ struct TTextMetric {
   int MaxCharWidth = 0;
 };
 
+// What a canvas tells of its device.
+enum class TDeviceCap { LogPixelsX, LogPixelsY, HorzRes, VertRes, HorzSize, VertSize, BitsPixel, Planes };
+
 class TCanvas {
 public:
   TCanvas();
@@ -125,6 +128,9 @@ public:
 
   virtual int PixelsPerInch() const { return kScreenPixelsPerInch; }
   virtual TRect DeviceBounds() const { return {}; }
+  virtual int BitsPerPixel() const { return 32; }
+  // Resolution, size in pixels and millimetres, colour depth.
+  int DeviceCaps(TDeviceCap cap) const;
   // The pixels behind an image-backed canvas, else nullptr.
   virtual const QImage* SourceImage() const { return nullptr; }
 
@@ -138,7 +144,7 @@ protected:
 private:
   struct TSaved;
   TCanvasState CurrentState() const;
-  void Draw(TCanvasOp op, std::vector<TPoint> points, QString text = {}, std::uint32_t value = 0, QImage image = {});
+  void Emit(TCanvasOp op, std::vector<TPoint> points, QString text = {}, std::uint32_t value = 0, QImage image = {});
   void Notify(TCanvasOp op, std::vector<TPoint> points = {});
   void SetClip(const TRegion& deviceRegion);
   void BrushChanged();

@@ -34,6 +34,7 @@ public:
   explicit TPrinterCanvas(TPrinter& printer, QPainter* (*painter)(TPrinter&)) : printer_(printer), painter_(painter) {}
   int PixelsPerInch() const override { return printer_.Resolution(); }
   TRect DeviceBounds() const override { return {0, 0, printer_.PageWidth(), printer_.PageHeight()}; }
+  int BitsPerPixel() const override { return 24; }
 
 protected:
   QPainter* BeginPaint() override { return painter_(printer_); }

@@ -49,6 +49,9 @@ TEST(Printer, PageSizeInDotsFollowsPaperResolutionAndOrientation)
   printer.SetPaperSize(QPageSize::Letter);
   EXPECT_EQ(printer.PageHeight(), 2550);
   EXPECT_EQ(printer.Canvas().PixelsPerInch(), 300);
+  EXPECT_EQ(printer.Canvas().DeviceCaps(TDeviceCap::LogPixelsY), 300);
+  EXPECT_EQ(printer.Canvas().DeviceCaps(TDeviceCap::HorzRes), 3300);  // 11 inches across
+  EXPECT_EQ(printer.Canvas().DeviceCaps(TDeviceCap::HorzSize), 279);  // millimetres
 }
 
 TEST(Printer, TwoPagesToPdfAreReadBack)
