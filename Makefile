@@ -16,7 +16,10 @@ PACKAGES = \
 	libgtest-dev \
 	libgmock-dev \
 	libbenchmark-dev \
-	fonts-liberation2
+	fonts-liberation2 \
+	poppler-utils \
+	libwmf-bin \
+	emf2svg
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

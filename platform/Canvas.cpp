@@ -1,0 +1,409 @@
+#include "platform/Canvas.h"
+
+#include "platform/CanvasRounding.h"
+#include "platform/Picture.h"
+
+#include <QFontMetrics>
+
+namespace platform {
+
+struct TCanvas::TSaved {
+  TPenData Pen;
+  TBrushData Brush;
+  TFontData Font;
+  TBkMode BkMode;
+  TColor BkColor;
+  unsigned TextAlign;
+  TCopyMode CopyMode;
+  TPoint PenPos;
+  bool Clipped;
+  TRegion Clip;
+  TCanvasMapping Mapping;
+  TCanvasMapping PlayBase;
+  bool MetaClipped;
+  TRegion MetaClip;
+};
+
+TCanvas::TCanvas()
+{
+  brush_.OnChange = [this] { BrushChanged(); };
+}
+
+TCanvas::~TCanvas() = default;
+
+void TCanvas::BrushChanged()
+{
+  if (brush_.Style() == TBrushStyle::bsSolid && !brush_.HasBitmap()) {
+    bkMode_ = TBkMode::bmOpaque;
+    bkColor_ = brush_.Color();
+  } else {
+    bkMode_ = TBkMode::bmTransparent;
+  }
+}
+
+TCanvasState TCanvas::CurrentState() const
+{
+  TCanvasState s;
+  s.Pen = pen_.Data();
+  s.Brush = brush_.Data();
+  s.Font = font_.Data();
+  s.BkMode = bkMode_;
+  s.BkColor = bkColor_;
+  s.TextAlign = textAlign_;
+  s.Clipped = clipped_;
+  s.Clip = clip_;
+  s.Mapping = mapping_;
+  return s;
+}
+
+void TCanvas::Emit(TCanvasOp op, std::vector<TPoint> points, QString text, std::uint32_t value, QImage image)
+{
+  for (TPoint& p : points)
+    p = {ClampCoord(p.X), ClampCoord(p.Y)};
+  TCanvasRecord r;
+  r.Op = op;
+  r.Points = std::move(points);
+  r.Text = std::move(text);
+  r.Value = value;
+  r.Image = std::move(image);
+  r.State = CurrentState();
+  Render(r);
+}
+
+void TCanvas::Notify(TCanvasOp op, std::vector<TPoint> points)
+{
+  TCanvasRecord r;
+  r.Op = op;
+  r.Points = std::move(points);
+  StateCall(r);
+}
+
+void TCanvas::MoveTo(int x, int y)
+{
+  penPos_ = {x, y};
+  Notify(TCanvasOp::MoveTo, {penPos_});
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+  const TPoint from = penPos_;
+  penPos_ = {x, y};
+  Emit(TCanvasOp::LineTo, {from, penPos_});
+}
+
+void TCanvas::Polyline(std::span<const TPoint> points)
+{
+  if (points.size() < 2)
+    return;
+  Emit(TCanvasOp::Polyline, {points.begin(), points.end()});
+}
+
+void TCanvas::Polygon(std::span<const TPoint> points)
+{
+  if (points.size() < 2)
+    return;
+  Emit(TCanvasOp::Polygon, {points.begin(), points.end()});
+}
+
+void TCanvas::Rectangle(int left, int top, int right, int bottom)
+{
+  Emit(TCanvasOp::Rectangle, {{left, top}, {right, bottom}});
+}
+
+void TCanvas::Ellipse(int left, int top, int right, int bottom)
+{
+  Emit(TCanvasOp::Ellipse, {{left, top}, {right, bottom}});
+}
+
+void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
+{
+  Emit(TCanvasOp::RoundRect, {{left, top}, {right, bottom}, {cornerWidth, cornerHeight}});
+}
+
+void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+  Emit(TCanvasOp::Arc, {{x1, y1}, {x2, y2}, {x3, y3}, {x4, y4}});
+}
+
+void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+  Emit(TCanvasOp::Pie, {{x1, y1}, {x2, y2}, {x3, y3}, {x4, y4}});
+}
+
+void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+  Emit(TCanvasOp::Chord, {{x1, y1}, {x2, y2}, {x3, y3}, {x4, y4}});
+}
+
+void TCanvas::FillRect(const TRect& r)
+{
+  Emit(TCanvasOp::FillRect, {{r.Left, r.Top}, {r.Right, r.Bottom}});
+}
+
+void TCanvas::FrameRect(const TRect& r)
+{
+  Emit(TCanvasOp::FrameRect, {{r.Left, r.Top}, {r.Right, r.Bottom}});
+}
+
+void TCanvas::DrawFocusRect(const TRect& r)
+{
+  Emit(TCanvasOp::FocusRect, {{r.Left, r.Top}, {r.Right, r.Bottom}});
+}
+
+void TCanvas::PatBlt(const TRect& r, TCopyMode rop)
+{
+  Emit(TCanvasOp::PatBlt, {{r.Left, r.Top}, {r.Right, r.Bottom}}, {}, rop);
+}
+
+TColor TCanvas::Pixel(int x, int y) const
+{
+  const TPoint d = mapping_.ToDevice(TPoint{x, y});
+  if (clipped_ && !clip_.Contains(d))
+    return clNone;
+  return ReadPixel(d);
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color)
+{
+  Emit(TCanvasOp::SetPixel, {{x, y}}, {}, color);
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text)
+{
+  if (!(textAlign_ & TA_UPDATECP)) {
+    Emit(TCanvasOp::TextOut, {{x, y}}, text);
+    return;
+  }
+  const TPoint at = penPos_;
+  Emit(TCanvasOp::TextOut, {at}, text);
+  if ((textAlign_ & TA_CENTER) == TA_LEFT)
+    penPos_.X += TextWidth(text);
+  else if ((textAlign_ & TA_CENTER) == TA_RIGHT)
+    penPos_.X -= TextWidth(text);
+}
+
+void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text, unsigned options)
+{
+  Emit(TCanvasOp::TextOut, {{x, y}, {r.Left, r.Top}, {r.Right, r.Bottom}}, text, options);
+}
+
+TSize TCanvas::TextExtent(const QString& text) const
+{
+  const QFontMetrics m(ToQFont(font_.Data()));
+  const QString shown = IsSymbolFont(font_.Data()) ? SymbolToUnicode(text) : text;
+  return {m.horizontalAdvance(shown), m.ascent() + m.descent()};
+}
+
+TTextMetric TCanvas::TextMetrics() const
+{
+  const QFont f = ToQFont(font_.Data());
+  const QFontMetrics m(f);
+  TTextMetric t;
+  t.Ascent = m.ascent();
+  t.Descent = m.descent();
+  t.Height = t.Ascent + t.Descent;
+  t.InternalLeading = std::max(0, t.Height - f.pixelSize());
+  t.ExternalLeading = std::max(0, m.leading());
+  t.AveCharWidth = m.averageCharWidth();
+  t.MaxCharWidth = m.maxWidth();
+  return t;
+}
+
+void TCanvas::SetClip(const TRegion& deviceRegion)
+{
+  clip_ = deviceRegion;
+  if (metaClipped_)
+    clip_.Combine(metaClip_, TRegionCombine::And);
+  clipped_ = true;
+}
+
+void TCanvas::SetClipRect(const TRect& r)
+{
+  SetClip(TRegion(mapping_.ToDevice(r)));
+  Notify(TCanvasOp::SetClipRect, {{r.Left, r.Top}, {r.Right, r.Bottom}});
+}
+
+void TCanvas::IntersectClipRect(const TRect& r)
+{
+  TRegion region(mapping_.ToDevice(r));
+  if (clipped_)
+    region.Combine(clip_, TRegionCombine::And);
+  SetClip(region);
+  Notify(TCanvasOp::IntersectClipRect, {{r.Left, r.Top}, {r.Right, r.Bottom}});
+}
+
+void TCanvas::SelectClipRegion(const TRegion& region)
+{
+  std::vector<TPoint> corners;
+  TRegion device;
+  for (const TRect& r : region.Rects()) {
+    corners.push_back({r.Left, r.Top});
+    corners.push_back({r.Right, r.Bottom});
+    device.Combine(TRegion(mapping_.ToDevice(r)), TRegionCombine::Or);
+  }
+  SetClip(device);
+  Notify(TCanvasOp::SelectClipRegion, std::move(corners));
+}
+
+void TCanvas::RemoveClipping()
+{
+  clipped_ = metaClipped_;
+  clip_ = metaClip_;
+  Notify(TCanvasOp::RemoveClipping);
+}
+
+TRect TCanvas::ClipBox() const
+{
+  const TRect device = clipped_ ? clip_.BoundingBox() : DeviceBounds();
+  if (mapping_.IsIdentity())
+    return device;
+  // Back to logical coordinates.
+  const auto back = [](int v, double scale, double offset) {
+    return scale == 0 ? 0 : ToPixel((v - offset) / scale);
+  };
+  return TRect{back(device.Left, mapping_.ScaleX, mapping_.OffsetX), back(device.Top, mapping_.ScaleY, mapping_.OffsetY),
+               back(device.Right, mapping_.ScaleX, mapping_.OffsetX), back(device.Bottom, mapping_.ScaleY, mapping_.OffsetY)}
+      .Normalized();
+}
+
+void TCanvas::SaveState()
+{
+  saved_.push_back({pen_.Data(), brush_.Data(), font_.Data(), bkMode_, bkColor_, textAlign_, copyMode_, penPos_,
+                    clipped_, clip_, mapping_, playBase_, metaClipped_, metaClip_});
+  Notify(TCanvasOp::SaveState);
+}
+
+void TCanvas::RestoreState()
+{
+  if (saved_.empty() || saved_.size() <= playDepth_)
+    return;
+  const TSaved s = std::move(saved_.back());
+  saved_.pop_back();
+  pen_.SetData(s.Pen);
+  brush_.SetData(s.Brush);
+  font_.SetData(s.Font);
+  bkMode_ = s.BkMode;
+  bkColor_ = s.BkColor;
+  textAlign_ = s.TextAlign;
+  copyMode_ = s.CopyMode;
+  penPos_ = s.PenPos;
+  clipped_ = s.Clipped;
+  clip_ = s.Clip;
+  mapping_ = s.Mapping;
+  playBase_ = s.PlayBase;
+  metaClipped_ = s.MetaClipped;
+  metaClip_ = s.MetaClip;
+  Notify(TCanvasOp::RestoreState);
+}
+
+void TCanvas::SetMapping(const TRect& window, const TRect& viewport)
+{
+  mapping_ = playBase_.After(TCanvasMapping::FromRects(window, viewport));
+  Notify(TCanvasOp::SetMapping, {{window.Left, window.Top}, {window.Right, window.Bottom},
+                                 {viewport.Left, viewport.Top}, {viewport.Right, viewport.Bottom}});
+}
+
+void TCanvas::ResetMapping()
+{
+  mapping_ = playBase_;
+  Notify(TCanvasOp::ResetMapping);
+}
+
+void TCanvas::Draw(int x, int y, const TGraphic& graphic)
+{
+  if (graphic.Empty())
+    return;
+  StretchDraw(Bounds(x, y, graphic.Width(), graphic.Height()), graphic);
+}
+
+void TCanvas::StretchDraw(const TRect& dest, const TGraphic& graphic)
+{
+  if (!graphic.Empty())
+    graphic.DrawOn(*this, dest);
+}
+
+void TCanvas::DrawImage(const TRect& dest, const QImage& image, const TRect& source, TCopyMode rop)
+{
+  if (image.isNull())
+    return;
+  Emit(TCanvasOp::DrawImage, {{dest.Left, dest.Top}, {dest.Right, dest.Bottom}, {source.Left, source.Top},
+                              {source.Right, source.Bottom}},
+       {}, rop, image);
+}
+
+void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect)
+{
+  if (const QImage* image = source.SourceImage())
+    DrawImage(dest, *image, sourceRect, copyMode_);
+}
+
+int TCanvas::DeviceCaps(TDeviceCap cap) const
+{
+  const TRect bounds = DeviceBounds();
+  switch (cap) {
+  case TDeviceCap::LogPixelsX:
+  case TDeviceCap::LogPixelsY: return PixelsPerInch();
+  case TDeviceCap::HorzRes: return bounds.Width();
+  case TDeviceCap::VertRes: return bounds.Height();
+  case TDeviceCap::HorzSize: return MulDiv(bounds.Width(), 254, PixelsPerInch() * 10);
+  case TDeviceCap::VertSize: return MulDiv(bounds.Height(), 254, PixelsPerInch() * 10);
+  case TDeviceCap::BitsPixel: return BitsPerPixel();
+  case TDeviceCap::Planes: return 1;
+  }
+  return 0;
+}
+
+void TCanvas::Play(std::span<const TCanvasRecord> records, const TRect& frame, const TRect& dest)
+{
+  SaveState();
+  const std::size_t outerDepth = playDepth_;
+  playDepth_ = saved_.size();
+  playBase_ = mapping_.After(TCanvasMapping::FromRects(frame, dest));
+  mapping_ = playBase_;
+  metaClipped_ = clipped_;
+  metaClip_ = clip_;
+  for (const TCanvasRecord& r : records)
+    Execute(r);
+  // Saves the played calls left open go with the playback.
+  while (saved_.size() > playDepth_)
+    RestoreState();
+  playDepth_ = outerDepth;
+  RestoreState();
+}
+
+void TCanvas::Execute(const TCanvasRecord& r)
+{
+  const auto rect = [&r](std::size_t i) { return r.RectAt(i); };
+  if (r.IsDrawing()) {
+    pen_.SetData(r.State.Pen);
+    brush_.SetData(r.State.Brush);
+    font_.SetData(r.State.Font);
+    bkMode_ = r.State.BkMode;
+    bkColor_ = r.State.BkColor;
+    textAlign_ = r.State.TextAlign & ~TA_UPDATECP;
+    if (r.Op == TCanvasOp::LineTo)
+      penPos_ = r.Points.back();
+    Emit(r.Op, r.Points, r.Text, r.Value, r.Image);
+    return;
+  }
+  switch (r.Op) {
+  case TCanvasOp::MoveTo: MoveTo(r.Points[0].X, r.Points[0].Y); break;
+  case TCanvasOp::SetClipRect: SetClipRect(rect(0)); break;
+  case TCanvasOp::IntersectClipRect: IntersectClipRect(rect(0)); break;
+  case TCanvasOp::SelectClipRegion: {
+    TRegion region;
+    for (std::size_t i = 0; i + 1 < r.Points.size(); i += 2)
+      region.Combine(TRegion(rect(i)), TRegionCombine::Or);
+    SelectClipRegion(region);
+    break;
+  }
+  case TCanvasOp::RemoveClipping: RemoveClipping(); break;
+  case TCanvasOp::SaveState: SaveState(); break;
+  case TCanvasOp::RestoreState: RestoreState(); break;
+  case TCanvasOp::SetMapping: SetMapping(rect(0), rect(2)); break;
+  case TCanvasOp::ResetMapping: ResetMapping(); break;
+  default: break;
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,183 @@
+#include "platform/Bitmap.h"
+#include "platform/Metafile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace platform {
+namespace {
+
+TMetafile Drawing()
+{
+  TMetafile m;
+  m.SetSize(200, 120);
+  TMetafileCanvas c(m);
+  c.Pen().SetColor(clRed);
+  c.MoveTo(5, 5);
+  c.LineTo(190, 110);
+  const TPoint zigzag[] = {{5, 115}, {30, 90}, {55, 115}};
+  c.Polyline(zigzag);
+  c.Brush().SetColor(clBlue);
+  const TPoint triangle[] = {{10, 100}, {60, 20}, {110, 100}};
+  c.Polygon(triangle);
+  c.Brush().SetColor(clLime);
+  c.Ellipse(120, 10, 190, 60);
+  c.Font().SetName("Arial");
+  c.Font().SetSize(14);
+  c.Brush().SetStyle(TBrushStyle::bsClear);
+  c.TextOut(20, 60, "Vexal metafile");
+  c.SetClipRect({0, 0, 100, 100});
+  c.Font().SetEscapement(900);
+  c.TextOut(150, 110, "Up");
+  c.Close();
+  return m;
+}
+
+// The output of an installed converter run on a file, or a failure naming the program.
+QString Convert(const QString& program, const QStringList& args, const QString& output)
+{
+  const QString path = QStandardPaths::findExecutable(program);
+  if (path.isEmpty()) {
+    ADD_FAILURE() << program.toStdString() << " is not installed";
+    return {};
+  }
+  QProcess p;
+  p.start(path, args);
+  p.waitForFinished(60000);
+  EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+  QFile f(output);
+  if (!f.open(QIODevice::ReadOnly))
+    return {};
+  return QString::fromUtf8(f.readAll());
+}
+
+// The text of an SVG: the contents of its text elements, joined, without blanks (some readers
+// write one element per character).
+QString SvgText(const QString& svg)
+{
+  QString joined;
+  static const QRegularExpression text(R"(<text[^>]*>\s*(?:<!\[CDATA\[)?(.*?)(?:\]\]>)?</text>)",
+                                       QRegularExpression::DotMatchesEverythingOption);
+  for (const auto& m : text.globalMatch(svg))
+    joined += m.captured(1);
+  return joined.remove(' ');
+}
+
+TEST(Metafile, EmfIsReadBackByAnIndependentReader)
+{
+  QTemporaryDir dir;
+  const TMetafile m = Drawing();
+  m.SaveToFile(dir.filePath("drawing.emf"));
+  const QByteArray bytes = m.ToEmf();
+  ASSERT_GT(bytes.size(), 108);
+  EXPECT_EQ(bytes.mid(40, 4), QByteArray(" EMF"));
+  EXPECT_EQ(*reinterpret_cast<const std::uint32_t*>(bytes.constData() + 48), std::uint32_t(bytes.size()));
+
+  const QString svg = Convert("emf2svg-conv", {"-i", dir.filePath("drawing.emf"), "-o", dir.filePath("emf.svg")},
+                              dir.filePath("emf.svg"));
+  EXPECT_TRUE(SvgText(svg).contains("Vexalmetafile")) << svg.toStdString();
+  EXPECT_TRUE(svg.contains("<ellipse"));
+  EXPECT_TRUE(svg.contains("fill=\"#0000FF\""));  // the blue triangle
+  EXPECT_TRUE(svg.contains("L 190.0000,110.0000"));
+}
+
+TEST(Metafile, PlaceableWmfIsReadBackByAnIndependentReader)
+{
+  QTemporaryDir dir;
+  const TMetafile m = Drawing();
+  m.SaveToFile(dir.filePath("drawing.wmf"));
+  const QByteArray bytes = m.ToWmf();
+  ASSERT_GT(bytes.size(), 40);
+  EXPECT_EQ(bytes.left(4), QByteArray("\xD7\xCD\xC6\x9A", 4));
+
+  const QString svg = Convert("wmf2svg", {"-o", dir.filePath("wmf.svg"), dir.filePath("drawing.wmf")}, dir.filePath("wmf.svg"));
+  EXPECT_TRUE(SvgText(svg).contains("Vexalmetafile")) << svg.toStdString();
+  EXPECT_TRUE(svg.contains("<ellipse"));
+  EXPECT_TRUE(svg.contains("<polygon"));
+  EXPECT_TRUE(svg.contains("fill:blue"));
+}
+
+TEST(Metafile, SavingToAnUnwritablePlaceThrows)
+{
+  const TMetafile m = Drawing();
+  EXPECT_THROW(m.SaveToFile("/nonexistent-folder/x.emf"), EInvalidGraphic);
+}
+
+TEST(Metafile, KeepsAddingAcrossCanvases)
+{
+  TMetafile m;
+  m.SetSize(10, 10);
+  {
+    TMetafileCanvas c(m);
+    c.Rectangle(0, 0, 5, 5);
+  }
+  {
+    TMetafileCanvas c(m);
+    c.Ellipse(0, 0, 5, 5);
+  }
+  ASSERT_EQ(m.Records().size(), 2u);
+  EXPECT_EQ(m.Records()[1].Op, TCanvasOp::Ellipse);
+}
+
+TEST(Bitmap, SavesAndLoadsBmpAndPng)
+{
+  QTemporaryDir dir;
+  TBitmap b(7, 5);
+  b.Canvas().SetPixel(3, 2, clRed);
+  b.Canvas().SetPixel(6, 4, clNavy);
+  for (const char* name : {"p.bmp", "p.png"}) {
+    b.SaveToFile(dir.filePath(name));
+    TBitmap c;
+    c.LoadFromFile(dir.filePath(name));
+    EXPECT_EQ(c.Width(), 7);
+    EXPECT_EQ(c.Height(), 5);
+    EXPECT_EQ(c.Canvas().Pixel(3, 2), clRed) << name;
+    EXPECT_EQ(c.Canvas().Pixel(6, 4), clNavy) << name;
+  }
+  QFile bmp(dir.filePath("p.bmp"));
+  ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
+  EXPECT_EQ(bmp.read(2), QByteArray("BM"));
+}
+
+TEST(Bitmap, BadFilesKeepTheOldPicture)
+{
+  QTemporaryDir dir;
+  QFile junk(dir.filePath("junk.bmp"));
+  ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+  junk.write("not a picture");
+  junk.close();
+  TBitmap b(3, 3);
+  EXPECT_THROW(b.LoadFromFile(dir.filePath("junk.bmp")), EInvalidGraphic);
+  EXPECT_THROW(b.LoadFromFile(dir.filePath("missing.bmp")), EInvalidGraphic);
+  EXPECT_EQ(b.Width(), 3);
+  EXPECT_THROW(b.SaveToFile("/nonexistent-folder/x.bmp"), EInvalidGraphic);
+}
+
+TEST(Bitmap, ResizingKeepsTheTopLeftAndTransparentDrawSkipsTheKeyColour)
+{
+  TBitmap b(4, 4);
+  b.Canvas().SetPixel(1, 1, clRed);
+  b.SetSize(8, 2);
+  EXPECT_EQ(b.Canvas().Pixel(1, 1), clRed);
+  EXPECT_EQ(b.Canvas().Pixel(7, 1), clWhite);
+
+  TBitmap sprite(3, 3);
+  sprite.Canvas().Brush().SetColor(clFuchsia);
+  sprite.Canvas().FillRect({0, 0, 3, 3});
+  sprite.Canvas().SetPixel(1, 1, clBlue);
+  sprite.SetTransparent(true);
+  TBitmap target(5, 5);
+  target.Canvas().Brush().SetColor(clYellow);
+  target.Canvas().FillRect({0, 0, 5, 5});
+  target.Canvas().Draw(1, 1, sprite);
+  EXPECT_EQ(target.Canvas().Pixel(2, 2), clBlue);
+  EXPECT_EQ(target.Canvas().Pixel(1, 1), clYellow);
+}
+
+}  // namespace
+}  // namespace platform
