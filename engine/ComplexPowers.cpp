@@ -19,6 +19,10 @@ TComplex ComplexLn(const TComplex& z)
     errors.Note();
     return {cfRectangular, -MaxResultValue, 0};
   }
+  // Near the unit circle ln |z| = ln(1 + (x - 1)(x + 1) + y^2) / 2 keeps the digits that ln of the
+  // rounded modulus loses.
+  if (z.Form == cfRectangular && p.X > 0.5L && p.X < 2)
+    return {cfRectangular, std::log1p((z.X - 1) * (z.X + 1) + z.Y * z.Y) / 2, p.Y};
   return {cfRectangular, l, p.Y};
 }
 
