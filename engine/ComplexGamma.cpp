@@ -1,0 +1,84 @@
+#include "engine/ComplexGamma.h"
+
+#include "engine/ComplexArithmetic.h"
+#include "engine/ComplexErrorScope.h"
+#include "engine/ComplexPowers.h"
+#include "engine/MathConstants.h"
+#include "engine/MathError.h"
+
+#include <cmath>
+
+namespace engine {
+
+namespace {
+
+// From this real part on the Stirling series is accurate to the last digits.
+constexpr Extended StirlingStart = 9;
+// Steps of the recurrence up to the Stirling series; more would take too long.
+constexpr int MaxRecurrenceSteps = 100000;
+
+bool IsPole(Extended x, Extended y)
+{
+  return x <= 0 && y == 0 && std::trunc(x - 0.00000001L) == x;
+}
+
+// ln gamma for Re z >= StirlingStart.
+TComplex StirlingSeries(const TComplex& z, ComplexErrorScope& errors)
+{
+  const TComplex lnZ = errors.Keep(ComplexLn(z));
+  TComplex result = errors.Keep(ComplexMul({cfRectangular, z.X - 0.5L, z.Y}, lnZ));
+  result = errors.Keep(ComplexSub(result, z));
+  result.X += LnSqrt2Pi;
+
+  // Odd powers of 1/z; the terms are added from the smallest up.
+  const TComplex reciprocal = errors.Keep(ComplexDiv(ComplexOne, z));
+  const TComplex reciprocalSquared = errors.Keep(ComplexMul(reciprocal, reciprocal));
+  std::array<TComplex, StirlingCoefficients.size()> powers{};
+  powers[0] = reciprocal;
+  for (std::size_t n = 1; n < powers.size(); ++n)
+    powers[n] = errors.Keep(ComplexMul(powers[n - 1], reciprocalSquared));
+  for (std::size_t n = powers.size(); n-- > 0;) {
+    const TComplex term{cfRectangular, StirlingCoefficients[n] * powers[n].X,
+                        StirlingCoefficients[n] * powers[n].Y};
+    result = errors.Keep(ComplexAdd(result, term));
+  }
+  return result;
+}
+
+// ln gamma in the upper half plane and on the real axis, away from the poles:
+// ln gamma(z) = ln gamma(z + n) - (ln z + ln(z + 1) + ... + ln(z + n - 1)).
+TComplex UpperLnGamma(const TComplex& z, ComplexErrorScope& errors)
+{
+  TComplex shifted = z;
+  TComplex logSum = ComplexZero;
+  for (int steps = 0; shifted.X < StirlingStart; ++steps) {
+    if (steps == MaxRecurrenceSteps) {
+      MathError(ecArgumentError);
+      errors.Note();
+      return ComplexZero;
+    }
+    logSum = errors.Keep(ComplexAdd(logSum, errors.Keep(ComplexLn(shifted))));
+    shifted.X += 1;
+  }
+  const TComplex series = StirlingSeries(shifted, errors);
+  return errors.Keep(ComplexSub(series, logSum));
+}
+
+}  // namespace
+
+TComplex ComplexLnGamma(const TComplex& z)
+{
+  ComplexErrorScope errors;
+  const TComplex r = errors.Keep(RectangularOf(z));
+  if (IsPole(r.X, r.Y)) {
+    MathError(ecSingularity);
+    return errors.Keep(ComplexInfinity);
+  }
+  if (r.Y < 0) {
+    const TComplex upper = UpperLnGamma(ComplexConj(r), errors);
+    return ComplexConj(upper);
+  }
+  return UpperLnGamma(r, errors);
+}
+
+}  // namespace engine
