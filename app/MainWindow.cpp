@@ -1,0 +1,571 @@
+// The main window's life cycle: creation with the settings, history, constants and user files, the first
+// showing, page changes, closing, and the mode controls.
+
+#include "app/MainWindow.h"
+
+#include "app/HistoryFile.h"
+#include "app/ProgramFiles.h"
+#include "app/Settings.h"
+
+#include "engine/Engine.h"
+#include "engine/UserFunctions.h"
+#include "engine/UserVariables.h"
+#include "engine/Variables.h"
+
+#include "platform/Application.h"
+#include "platform/Exceptions.h"
+#include "platform/IniFile.h"
+#include "platform/MessageDlg.h"
+#include "platform/Shell.h"
+#include "platform/TextFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace app {
+
+namespace {
+
+std::string Latin1(const QString& text)
+{
+  return text.toLatin1().toStdString();
+}
+
+QString FromLatin1(const std::string& text)
+{
+  return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+}  // namespace
+
+TfmCalc::TfmCalc() : Form(nullptr, true), SetVar(this), fmCompMess(this), oneShot_({}, 10, true)
+{
+  setObjectName(QStringLiteral("fmCalc"));
+  setWindowTitle(QStringLiteral("Vexal v.4.26"));
+  setSizeGripEnabled(true);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 6);
+  auto* top = new QWidget(this);
+  BuildTop(top);
+  layout->addWidget(top);
+  pcCalc = new QTabWidget(this);
+  pcCalc->setObjectName(QStringLiteral("pcCalc"));
+  BuildCalculatorPage();
+  BuildExtendedPage();
+  BuildVariablesPage();
+  BuildUserVariablesPage();
+  BuildUserFunctionsPage();
+  BuildConstantsPage();
+  BuildTapePage();
+  BuildEvalPages();
+  BuildGraphicsPage();
+  BuildPeriodicTablePage();
+  BuildAboutPage();
+  pcCalc->addTab(tsCalc, QStringLiteral("Calculator"));
+  pcCalc->addTab(tsExt, QStringLiteral("Extended"));
+  pcCalc->addTab(tsVars, QStringLiteral("Variables"));
+  pcCalc->addTab(tsUserVars, QStringLiteral("User Variables"));
+  pcCalc->addTab(tsUserFuncs, QStringLiteral("User Functions"));
+  pcCalc->addTab(tsConst, QStringLiteral("Constants"));
+  pcCalc->addTab(tsTape, QStringLiteral("Tape"));
+  pcCalc->addTab(tsEval, QStringLiteral("Eval it"));
+  pcCalc->addTab(tsTapeCalc, QStringLiteral("Tape calc"));
+  pcCalc->addTab(tsGraph, QStringLiteral("Graphics"));
+  pcCalc->addTab(TabSheet2, QStringLiteral("Periodic table"));
+  pcCalc->addTab(tsAbout, QStringLiteral("About && Mail").replace(QStringLiteral("&&"), QStringLiteral("&&&")));
+  pcCalc->setUsesScrollButtons(true);
+  layout->addWidget(pcCalc, 1);
+
+  // Complex mode needs the complex evaluator, which this version does not have yet.
+  for (platform::RadioGroup* group : {rgReal, rgReal2}) {
+    group->SetItemEnabled(1, false);
+    group->setToolTip(QStringLiteral("Complex mode is not available in this version"));
+  }
+
+  // Handlers
+  connect(pcCalc, &QTabWidget::currentChanged, this, [this] { pcCalcChange(); });
+  rgNotation->OnClick = [this] { rgNotationClick(*rgNotation); };
+  rgNotation2->OnClick = [this] { rgNotationClick(*rgNotation2); };
+  rgBase->OnClick = [this] { rgBaseClick(*rgBase); };
+  rgBase2->OnClick = [this] { rgBaseClick(*rgBase2); };
+  rgAngle->OnClick = [this] { rgAngleClick(*rgAngle); };
+  rgAngle2->OnClick = [this] { rgAngleClick(*rgAngle2); };
+  udDigits->OnClick = [this](platform::TUDBtnType) { DigitsChanged(udDigits->Position()); };
+  UpDown2->OnClick = [this](platform::TUDBtnType) { DigitsChanged(UpDown2->Position()); };
+  udPrecision->OnClick = [this](platform::TUDBtnType) { UpDown1->SetPosition(udPrecision->Position()); };
+  UpDown1->OnClick = [this](platform::TUDBtnType) { udPrecision->SetPosition(UpDown1->Position()); };
+  connect(chHint, &QCheckBox::toggled, this, [this](bool on) {
+    chHint2->setChecked(on);
+    ApplyHints();
+  });
+  connect(chHint2, &QCheckBox::toggled, chHint, &QCheckBox::setChecked);
+  RxSwitch1->OnClick = [this] { close(); };
+  RxSwitch2->OnClick = [this] { close(); };
+  connect(cbHistory, &QComboBox::activated, this, [this](int i) { SetFunc(cbHistory->itemText(i)); });
+  connect(cbResults, &QComboBox::activated, this, [this](int i) { SetFunc(cbResults->itemText(i)); });
+  // Enter must not beep in the plain edits: the window handles it.
+  SetDefaultButton(nullptr);
+
+  SetKeyPreview(true);
+  engine::SetHost(this);
+  FormCreate();
+  resize(QSize(760, 520).expandedTo(minimumSizeHint()));
+}
+
+TfmCalc::~TfmCalc()
+{
+  engine::SetHost(nullptr);
+}
+
+void TfmCalc::FormCreate()
+{
+  MinDigits = 0;
+  MaxDigits = 18;
+  DigitGroupBits = 32;
+  Loading = true;
+
+  TCalcSettings settings;
+  try {
+    const platform::TIniFile ini(SettingsFileName());
+    ReadSettings(ini, settings);
+  } catch (const platform::EFileError&) {
+    // Unreadable settings: every key keeps its default.
+    settings.VariablesFile = DefaultVariablesFile();
+    settings.FunctionsFile = DefaultFunctionsFile();
+  }
+
+  // Calc Settings
+  rgNotation->SetItemIndex(std::clamp(settings.Notation, 0, 3));
+  rgNotationClick(*rgNotation);
+  DisplayDigits = std::clamp(settings.Digits, 0, 22);
+  // The complex form lives with the complex evaluator; the groups show it meanwhile.
+  rgComplexForm->SetItemIndex(settings.ComplexForm == 0 ? 0 : 1);
+  rgComplexForm2->SetItemIndex(settings.ComplexForm == 0 ? 0 : 1);
+  udDigits->SetPosition(DisplayDigits);
+  UpDown2->SetPosition(DisplayDigits);
+  DisplayDigits = udDigits->Position();
+  udPrecision->SetPosition(settings.Precision);
+  UpDown1->SetPosition(udPrecision->Position());
+  chAssistant->setChecked(settings.Assistant);
+  chHint->setChecked(settings.Hint);
+  chHint2->setChecked(settings.Hint);
+  engine::AngleMode = settings.Angle;
+  ShowComplexHelp = settings.ShowComp;
+  rgAngle->SetItemIndex(engine::AngleMode);
+  rgAngle2->SetItemIndex(engine::AngleMode);
+  ApplyHints();
+
+  // Files
+  VariablesFile = settings.VariablesFile;
+  FunctionsFile = settings.FunctionsFile;
+
+  // History
+  const THistory history = ReadHistoryFile(HistoryFileName());
+  cbHistory->addItems(history.Expressions);
+  cbResults->addItems(history.Results);
+  cbHistory->setCurrentIndex(-1);
+  cbResults->setCurrentIndex(-1);
+
+  // Graphics and position
+  rgPlot->SetItemIndex(std::clamp(settings.PlotType, 0, 4));
+  edFromX->setText(settings.FromX);
+  edToX->setText(settings.ToX);
+  StepsX = settings.StepsX;
+  StepsY = settings.StepsY;
+  edFromY->setText(settings.FromY);
+  edToY->setText(settings.ToY);
+  edLegend->setText(settings.Legend);
+  edTitle->setText(settings.Title);
+  edX->setText(settings.XAxis);
+  edY->setText(settings.YAxis);
+  move(settings.Left, settings.Top);
+  const int plotType = std::max(rgPlot->ItemIndex(), 0);
+  edStepsY->setText(QString::number(StepsY[std::size_t(plotType)]));
+  edStepsX->setText(QString::number(StepsX[std::size_t(plotType)]));
+  Loading = false;
+
+  LoadConstants();
+
+  // Range validators of the Graphics page
+  auto bindInt = [this](QLineEdit* edit, int min, int max, const QString& caption) {
+    auto validator = std::make_unique<TIntValidate>(min, max, edit, this, caption);
+    TIntValidate* raw = validator.get();
+    connect(edit, &QLineEdit::textEdited, this, [raw] { raw->FilterInput(); });
+    intValidators_.push_back(std::move(validator));
+  };
+  auto bindReal = [this](QLineEdit* edit, double min, double max, const QString& caption) {
+    auto validator = std::make_unique<TRealValidate>(min, max, edit, this, caption);
+    TRealValidate* raw = validator.get();
+    connect(edit, &QLineEdit::textEdited, this, [raw] { raw->FilterInput(); });
+    realValidators_.push_back(std::move(validator));
+  };
+  bindInt(edStepsX, 2, 16000, QStringLiteral("Number of Steps"));
+  bindReal(edFromX, -115425.2, 115425.2, QStringLiteral("Minimum X-coordinate"));
+  bindReal(edToX, -115425.2, 115425.2, QStringLiteral("Maximum X-coordinate"));
+  bindInt(edStepsY, 2, 16000, QStringLiteral("Number of Steps"));
+  bindReal(edFromY, -115425.2, 115425.2, QStringLiteral("Minimum Y-coordinate"));
+  bindReal(edToY, -115425.2, 115425.2, QStringLiteral("Maximum Y-coordinate"));
+  bindInt(edNumCont, 1, 1000, QStringLiteral(" Number of Cntours"));
+  bindReal(edExaggerate, 0, 1e30, QStringLiteral("Vertical exaggerate"));
+
+  // User functions and user variables
+  if (FunctionsFile.isEmpty() || QFileInfo::exists(FunctionsFile))
+    engine::UserFunctions.LoadFromFile(Latin1(FunctionsFile));
+  try {
+    if (QFileInfo::exists(FunctionsFile)) {
+      QStringList lines;
+      for (const std::string& line : platform::ReadTextLines(FunctionsFile))
+        lines << FromLatin1(line);
+      lbFuncs->SetItems(lines);
+    }
+  } catch (const platform::EFileError&) {
+    // The list stays as it was.
+  }
+  LoadUserVariables(VariablesFile);
+  ShowVariables();
+}
+
+void TfmCalc::LoadConstants()
+{
+  const QString path = ConstantsFileName();
+  try {
+    if (!QFileInfo::exists(path))
+      throw platform::EFileError(QStringLiteral("Can't open file "), path);
+    QStringList lines;
+    for (const std::string& line : platform::ReadTextLines(path))
+      lines << FromLatin1(line);
+    lines.sort();
+    lbConst->SetItems(lines);
+  } catch (const platform::EFileError&) {
+    platform::MessageDlg(QStringLiteral("File <") + ProgramBase() + QStringLiteral(".CON> not found."),
+                         platform::mtWarning, platform::mbOK);
+  }
+}
+
+void TfmCalc::LoadUserVariables(const QString& path)
+{
+  if (path.isEmpty() || !QFileInfo::exists(path))
+    return;  // no user variables yet
+  std::vector<std::string> lines;
+  try {
+    lines = platform::ReadTextLines(path);
+  } catch (const platform::EFileError&) {
+    platform::ShowError(QStringLiteral("Can't read file ") + path);
+    return;
+  }
+  lbVars->ClearItems();
+  engine::UserVariables.Clear();
+  // New entries go in front: the last row first keeps row i and entry i together.
+  for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
+    const QString line = FromLatin1(*it);
+    const int equals = int(line.indexOf(QLatin1Char('=')));
+    if (equals <= 0)
+      continue;
+    bool ok = false;
+    const double value = line.mid(equals + 1).left(255).trimmed().toDouble(&ok);
+    const QString name = line.left(equals).trimmed();
+    if (!ok || name.isEmpty())
+      continue;  // a damaged row is left out
+    SetUserVariable(name, false, value);
+    lbVars->InsertItem(0, line);
+  }
+}
+
+void TfmCalc::showEvent(QShowEvent* event)
+{
+  Form::showEvent(event);
+  if (!shown_) {
+    shown_ = true;
+    FormShow();
+  }
+}
+
+void TfmCalc::FormShow()
+{
+  if (Edit1->text().isEmpty() && cbHistory->count() > 0) {
+    Edit1->setText(cbHistory->itemText(0));
+    Edit1->selectAll();
+  }
+  if (Edit2->text().isEmpty() && cbResults->count() > 0)
+    Edit2->setText(cbResults->itemText(0));
+  const QString expression = FromLatin1(engine::ExprString);
+  if (rgPlot->ItemIndex() == 0) {
+    edLegend->setText(QStringLiteral("f(") + expression + QStringLiteral(")"));
+    edTitle->clear();
+  } else {
+    edTitle->setText(expression);
+    edLegend->clear();
+  }
+  Edit1->setModified(true);
+  pcCalc->setCurrentWidget(tsCalc);
+  Edit1->setFocus();
+  // The focus once the window is active (a window manager may activate it later).
+  QTimer::singleShot(0, this, [this] {
+    if (Edit1->isEnabled())
+      Edit1->setFocus();
+  });
+}
+
+void TfmCalc::pcCalcChange()
+{
+  engine::ExprString = Latin1(Edit1->text());
+  QWidget* page = pcCalc->currentWidget();
+  if ((page == tsCalc || page == tsExt) && Edit1->isEnabled())
+    Edit1->setFocus();
+  else if (page == tsConst)
+    edFind->setFocus();
+  else if (page == tsVars) {
+    VarExprEdits[0]->setFocus();
+    ShowVariables();
+  }
+}
+
+bool TfmCalc::CloseQuery()
+{
+  if (calculating_) {
+    // The engine is inside a calculation: stop it, and close once it has returned.
+    closeRequested_ = true;
+    return false;
+  }
+  WriteSettingsAndHistory();
+  return true;
+}
+
+void TfmCalc::WriteSettingsAndHistory()
+{
+  TCalcSettings settings;
+  settings.Notation = std::max(rgNotation->ItemIndex(), 0);
+  settings.Angle = std::max(rgAngle->ItemIndex(), 0);
+  settings.Digits = DisplayDigits;
+  settings.Precision = udPrecision->Position();
+  settings.Assistant = chAssistant->isChecked();
+  settings.Hint = chHint->isChecked();
+  settings.ShowComp = ShowComplexHelp;
+  settings.PlotType = std::max(rgPlot->ItemIndex(), 0);
+  settings.FromX = edFromX->text();
+  settings.ToX = edToX->text();
+  settings.FromY = edFromY->text();
+  settings.ToY = edToY->text();
+  settings.Legend = edLegend->text();
+  settings.Title = edTitle->text();
+  settings.XAxis = edX->text();
+  settings.YAxis = edY->text();
+  settings.StepsX = StepsX;
+  settings.StepsY = StepsY;
+  settings.Left = x();
+  settings.Top = y();
+  try {
+    platform::TIniFile ini(SettingsFileName());
+    ini.SetAutoFlush(false);  // one atomic rewrite of the whole file
+    WriteSettings(ini, settings);
+    ini.UpdateFile();
+  } catch (const platform::EFileError& error) {
+    platform::ShowError(error.Message());
+  }
+
+  THistory history;
+  for (int i = 0; i < cbHistory->count(); ++i)
+    history.Expressions << cbHistory->itemText(i);
+  for (int i = 0; i < cbResults->count(); ++i)
+    history.Results << cbResults->itemText(i);
+  try {
+    WriteHistoryFile(HistoryFileName(), history);
+  } catch (const platform::EFileError& error) {
+    platform::ShowError(error.Message());
+  }
+}
+
+// Modes
+
+void TfmCalc::rgNotationClick(platform::RadioGroup& used)
+{
+  const int index = used.ItemIndex();
+  for (platform::RadioGroup* group : {rgNotation, rgNotation2})
+    if (group != &used)
+      group->SetItemIndex(index);
+  engine::NotationMode = index;
+  const int limits[][2] = {{8, 21}, {3, 20}, {11, 21}};
+  if (index >= 0 && index < 3) {
+    MinDigits = limits[index][0];
+    for (platform::UpDown* upDown : {udDigits, UpDown2}) {
+      upDown->SetMin(limits[index][0]);
+      upDown->SetMax(limits[index][1]);
+    }
+  }
+  if (DisplayDigits < MinDigits)
+    DisplayDigits = MinDigits;
+  if (!Loading)
+    RedisplayResult();
+}
+
+void TfmCalc::rgBaseClick(platform::RadioGroup& used)
+{
+  const int index = used.ItemIndex();
+  for (platform::RadioGroup* group : {rgBase, rgBase2})
+    if (group != &used)
+      group->SetItemIndex(index);
+  if (calculating_)
+    return;
+  ReturnClick();
+  engine::NumberBase = index;
+  const bool binary = index == engine::nbBinary;
+  engine::NumberChars = index == engine::nbHexadecimal ? engine::HexadecimalNumberChars()
+                        : binary                       ? engine::BinaryNumberChars()
+                                                       : engine::DecimalNumberChars();
+  for (platform::UpDown* upDown : {udDigits, UpDown2}) {
+    upDown->SetMax(binary ? 32 : 22);
+    upDown->SetPosition(binary ? DigitGroupBits : DisplayDigits);
+  }
+  lbDigits->SetCaption(binary ? QStringLiteral("Bits") : QStringLiteral("Digits"));
+  RedisplayResult();
+  static const char* const bases[] = {"10", "16", "2"};
+  const QString line = chbRes->isChecked() ? Edit2->text()
+                                           : Edit1->text() + QStringLiteral(" = ") + Edit2->text() +
+                                                 QStringLiteral("; Base=") + QString::fromLatin1(bases[index]);
+  mmTape->moveCursor(QTextCursor::Start);
+  mmTape->insertPlainText(line + (mmTape->document()->isEmpty() ? QString() : QStringLiteral("\n")));
+}
+
+void TfmCalc::rgAngleClick(platform::RadioGroup& used)
+{
+  for (platform::RadioGroup* group : {rgAngle, rgAngle2})
+    if (group != &used)
+      group->SetItemIndex(used.ItemIndex());
+  if (!Loading)
+    engine::AngleMode = used.ItemIndex();
+}
+
+void TfmCalc::DigitsChanged(int position)
+{
+  if (engine::NumberBase == engine::nbBinary) {
+    // Group sizes of binary results: 7, 8, 16 or 32 bits.
+    if (position == 31 || position == 9)
+      position = 16;
+    else if (position == 15)
+      position = 8;
+    else if (position <= 6)
+      position = 7;
+    else if (position == 17)
+      position = 32;
+    DigitGroupBits = position;
+  } else {
+    DisplayDigits = position;
+  }
+  udDigits->SetPosition(position);
+  UpDown2->SetPosition(position);
+  RedisplayResult();
+}
+
+void TfmCalc::RedisplayResult()
+{
+  const bool flag = engine::ErrorFlag;
+  engine::ErrorFlag = false;
+  const std::string text = engine::FormatResult(DisplayDigits, engine::LastResult);
+  if (!engine::ErrorFlag && !LastWasError && !Edit2->text().isEmpty()) {
+    Edit2->setText(FromLatin1(text));
+    SetResultColor(false);
+  }
+  engine::ErrorFlag = flag;
+}
+
+void TfmCalc::ClearAll()
+{
+  if (calculating_)
+    return;
+  cbHistory->clear();
+  cbResults->clear();
+  for (int i = 1; i <= engine::VariableCount; ++i) {
+    engine::VarValues[std::size_t(i)] = engine::UndefinedValue;
+    engine::VarExprs[std::size_t(i)].clear();
+  }
+  Edit1->clear();
+  ShowVariables();
+}
+
+void TfmCalc::ApplyHints()
+{
+  const bool on = chHint->isChecked();
+  for (QToolButton* button : speedButtons_)
+    button->setProperty("ShowHint", on);
+  for (QToolButton* button : speedButtons_) {
+    if (!on) {
+      if (!button->toolTip().isEmpty())
+        button->setProperty("Hint", button->toolTip());
+      button->setToolTip(QString());
+    } else if (button->property("Hint").isValid()) {
+      button->setToolTip(button->property("Hint").toString());
+    }
+  }
+}
+
+// Variables page
+
+void TfmCalc::ShowVariables()
+{
+  for (int i = 1; i <= 10; ++i) {
+    VarExprEdits[std::size_t(i - 1)]->setText(FromLatin1(engine::VarExprs[std::size_t(i)]));
+    const engine::Extended value = engine::VarValues[std::size_t(i)];
+    QLineEdit* valueEdit = VarValueEdits[std::size_t(i - 1)];
+    valueEdit->setStyleSheet(QString());
+    if (value == engine::UndefinedValue) {
+      valueEdit->setText(QStringLiteral("undefined"));
+      continue;
+    }
+    const bool flag = engine::ErrorFlag;
+    valueEdit->setText(FromLatin1(engine::FormatResult(engine::ValueDigits, value)));
+    engine::ErrorFlag = flag;
+  }
+}
+
+void TfmCalc::EvalVariableEdit(int i, QLineEdit& exprEdit, QLineEdit& valueEdit)
+{
+  const std::string typed = Latin1(exprEdit.text());
+  engine::VarExprs[std::size_t(i)] = typed;
+  const bool ok = engine::EvaluateVariableDefinition(i);
+  if (ok) {
+    std::string stripped = typed;
+    std::erase(stripped, ' ');
+    engine::VarExprs[std::size_t(i)] = stripped;
+    valueEdit.setStyleSheet(QString());
+    const bool flag = engine::ErrorFlag;
+    valueEdit.setText(FromLatin1(engine::FormatResult(engine::ValueDigits, engine::VarValues[std::size_t(i)])));
+    engine::ErrorFlag = flag;
+    return;
+  }
+  if (!engine::ErrorFlag)
+    return;
+  valueEdit.setStyleSheet(QStringLiteral("color: #ff0000;"));
+  valueEdit.setText(FromLatin1(engine::ErrorText(engine::ErrorCode)) + QStringLiteral(": position ") +
+                    QString::number(engine::ErrorPos));
+}
+
+int TfmCalc::SetUserVariable(const QString& name, bool show, engine::Extended value)
+{
+  const QString shortName = name.left(int(engine::TUserVariables::MaxNameLength));
+  const bool existed = engine::UserVariables.Find(Latin1(shortName)) != nullptr;
+  const int code = engine::UserVariables.Set(Latin1(shortName), value);
+  const bool flag = engine::ErrorFlag;
+  const QString row = shortName + QStringLiteral(" = ") + FromLatin1(engine::FormatResult(DisplayDigits, value));
+  engine::ErrorFlag = flag;
+  const auto& items = engine::UserVariables.Items();
+  if (existed) {
+    for (int i = 0; i < int(items.size()) && i < lbVars->count(); ++i)
+      if (items[std::size_t(i)].Code == code) {
+        lbVars->DeleteItem(i);
+        lbVars->InsertItem(i, row);
+      }
+  } else if (show) {
+    lbVars->InsertItem(0, row);
+  }
+  return code;
+}
+
+}  // namespace app

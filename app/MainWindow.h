@@ -1,0 +1,238 @@
+#pragma once
+// The main window: expression and result lines, history and results, the page control with the
+// calculator's pages, the settings and history files, and the road of one calculation.
+
+#include "app/CompMessDialog.h"
+#include "app/DataModule.h"
+#include "app/RangeValidators.h"
+#include "app/SetVarDialog.h"
+
+#include "controls/small/RxClock.h"
+#include "controls/small/RxLabel.h"
+#include "controls/small/RxSwitch.h"
+#include "controls/small/TextListBox.h"
+
+#include "engine/Host.h"
+
+#include "platform/Form.h"
+#include "platform/RadioGroup.h"
+#include "platform/Timer.h"
+#include "platform/UpDown.h"
+
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class QWidget;
+
+namespace app {
+
+class TfmCalc : public platform::Form, public engine::EngineHost {
+ public:
+  TfmCalc();
+  ~TfmCalc() override;
+
+  // Top lines
+  controls::TRxClock* RxClock1;
+  QLineEdit* Edit1;  // expression
+  QLineEdit* Edit2;  // result
+  QComboBox* cbHistory;
+  QComboBox* cbResults;
+  QToolButton* sbStop;
+  QTabWidget* pcCalc;
+
+  // Calculator and Extended pages
+  QWidget* tsCalc;
+  QWidget* tsExt;
+  platform::RadioGroup* rgReal;
+  platform::RadioGroup* rgNotation;
+  platform::RadioGroup* rgBase;
+  platform::RadioGroup* rgAngle;
+  platform::RadioGroup* rgComplexForm;
+  platform::RadioGroup* rgReal2;
+  platform::RadioGroup* rgNotation2;
+  platform::RadioGroup* rgBase2;
+  platform::RadioGroup* rgAngle2;
+  platform::RadioGroup* rgComplexForm2;
+  QWidget* pnlBase;
+  QWidget* pnlComp;
+  QWidget* pnlBase2;
+  QWidget* pnlComp2;
+  platform::UpDown* udDigits;
+  QLineEdit* Edit4;
+  platform::UpDown* udPrecision;
+  QLineEdit* Edit3;
+  platform::UpDown* UpDown2;
+  QLineEdit* Edit11;
+  platform::UpDown* UpDown1;
+  QLineEdit* Edit10;
+  controls::TRxLabel* lbDigits;
+  QCheckBox* chAssistant;
+  QCheckBox* chHint;
+  QCheckBox* chHint2;
+  QCheckBox* cbEval;
+  QCheckBox* cbEval2;
+  controls::TRxLabel* pnAssistant;
+  controls::TRxSwitch* RxSwitch1;
+  controls::TRxSwitch* RxSwitch2;
+  QToolButton* sbEQ;
+  QToolButton* sbEQ2;
+  QToolButton* sbShow;
+
+  // Other pages
+  QWidget* tsVars;
+  std::array<QLineEdit*, 10> VarExprEdits{};   // edXVar, edYvar, ...
+  std::array<QLineEdit*, 10> VarValueEdits{};
+  QWidget* tsUserVars;
+  controls::TTextListBox* lbVars;
+  QLineEdit* edName;
+  QLineEdit* edValue;
+  QWidget* tsUserFuncs;
+  controls::TTextListBox* lbFuncs;
+  QLineEdit* edFuncName;
+  QLineEdit* edFuncExpres;
+  QWidget* tsConst;
+  controls::TTextListBox* lbConst;
+  QLineEdit* edFind;
+  QWidget* tsTape;
+  QPlainTextEdit* mmTape;
+  QCheckBox* chbRes;
+  QPushButton* btPrint;
+  QWidget* tsEval;
+  QWidget* tsTapeCalc;
+  QPlainTextEdit* OET;
+  QWidget* tsGraph;
+  platform::RadioGroup* rgPlot;
+  QLineEdit* edFromX;
+  QLineEdit* edToX;
+  QLineEdit* edStepsX;
+  QLineEdit* edFromY;
+  QLineEdit* edToY;
+  QLineEdit* edStepsY;
+  QLineEdit* edNumCont;
+  QLineEdit* edExaggerate;
+  QLineEdit* edX;
+  QLineEdit* edY;
+  QLineEdit* edTitle;
+  QLineEdit* edLegend;
+  QWidget* TabSheet2;
+  QWidget* tsAbout;
+
+  // The windows created with the main window
+  TSetVar SetVar;
+  TfmCompMess fmCompMess;
+  TDM DM;
+
+  // State
+  int DisplayDigits = 12;
+  int DigitGroupBits = 32;
+  int MinDigits = 0;
+  int MaxDigits = 18;
+  bool Loading = false;
+  bool ComplexMode = false;
+  bool LastWasError = false;
+  bool ShowComplexHelp = true;
+  std::array<int, 5> StepsX{200, 40, 40, 40, 360};
+  std::array<int, 5> StepsY{0, 40, 40, 40, 0};
+  QString VariablesFile;
+  QString FunctionsFile;
+  bool Calculating() const { return calculating_; }
+
+  // The calculation road
+  void ReturnClick();
+  void sbEQClick();
+  void sbStopClick();
+  void HandleEnterKey();
+  // The typed text without blanks into ExprString, parentheses checked (error state set on a fault).
+  void PrepareInput(const QLineEdit& edit);
+  // ErrorPos and ErrorSpan, counted in the blank-free text, onto the typed text.
+  void MapErrorPosition(const QString& typed);
+  void DisablePages();
+  void EnablePages();
+
+  // Buttons and lists
+  void SetFunc(const QString& text);
+  void Clicker(int tag);
+
+  // Variables page and user variables
+  void EvalVariableEdit(int i, QLineEdit& exprEdit, QLineEdit& valueEdit);
+  void ShowVariables();
+  int SetUserVariable(const QString& name, bool show, engine::Extended value);
+  void LoadUserVariables(const QString& path);
+
+  // engine::EngineHost
+  int DigitGroup() const override { return DigitGroupBits; }
+  bool AskVariableValue(int i) override;
+  void EvalVariableEdit(int i) override;
+  int SetUserVariable(const std::string& name, engine::Extended value) override;
+  std::string ChooseFunctionsFile() override;
+  void ShowError(const std::string& message) override;
+  void PumpMessages() override;
+  bool ConfirmStop() override;
+  bool QuitRequested() const override { return closeRequested_; }
+  std::string PrecisionText() const override;
+  void ShowIntermediateResult(const std::string& text) override;
+
+ protected:
+  void FormKeyDown(int& key, platform::TShiftState shift) override;
+  bool CloseQuery() override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Building the window
+  void BuildTop(QWidget* top);
+  void BuildCalculatorPage();
+  void BuildExtendedPage();
+  void BuildVariablesPage();
+  void BuildUserVariablesPage();
+  void BuildUserFunctionsPage();
+  void BuildConstantsPage();
+  void BuildTapePage();
+  void BuildEvalPages();
+  void BuildGraphicsPage();
+  void BuildPeriodicTablePage();
+  void BuildAboutPage();
+  QToolButton* FunctionButton(QWidget* parent, const QString& caption, int tag);
+  QToolButton* InsertButton(QWidget* parent, const QString& caption, const QString& text);
+
+  // Life cycle
+  void FormCreate();
+  void FormShow();
+  void WriteSettingsAndHistory();
+  void LoadConstants();
+  void pcCalcChange();
+
+  // Modes
+  void rgNotationClick(platform::RadioGroup& used);
+  void rgBaseClick(platform::RadioGroup& used);
+  void rgAngleClick(platform::RadioGroup& used);
+  void DigitsChanged(int position);
+  void RedisplayResult();
+  void ClearAll();
+  void ApplyHints();
+
+  // The calculation road
+  void ShowCalcError();
+  void AddToLists(const QString& expression, const QString& result);
+  QString TapeLine(const QString& expression, const QString& result) const;
+  void SetResultColor(bool error);
+
+  std::vector<QToolButton*> speedButtons_;
+  std::vector<std::unique_ptr<TIntValidate>> intValidators_;
+  std::vector<std::unique_ptr<TRealValidate>> realValidators_;
+  platform::Timer oneShot_;
+  int timerAction_ = 0;
+  bool calculating_ = false;
+  bool closeRequested_ = false;
+  bool shown_ = false;
+};
+
+}  // namespace app

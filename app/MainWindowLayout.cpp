@@ -1,0 +1,620 @@
+// Building the main window's controls and pages.
+
+#include "app/MainWindow.h"
+
+#include "engine/FunctionTable.h"
+#include "engine/Variables.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace app {
+
+namespace {
+
+constexpr int kButtonWidth = 46;
+constexpr int kButtonHeight = 24;
+const QString kNotYet = QStringLiteral("Not available in this version");
+
+// Marks a control whose window or page behaviour is not built yet: it stays disabled.
+template <typename W>
+W* Pending(W* widget)
+{
+  widget->setEnabled(false);
+  widget->setToolTip(kNotYet);
+  return widget;
+}
+
+QLineEdit* NamedEdit(QWidget* parent, const char* name, const QString& text = {})
+{
+  auto* edit = new QLineEdit(text, parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  return edit;
+}
+
+platform::RadioGroup* Group(QWidget* parent, const char* name, const QString& title, const QStringList& items,
+                            int columns)
+{
+  auto* group = new platform::RadioGroup(parent);
+  group->setObjectName(QString::fromLatin1(name));
+  group->setTitle(title);
+  group->SetColumns(columns);
+  group->SetItems(items);
+  group->SetItemIndex(0);
+  return group;
+}
+
+// The digit controls: a read-only edit with its up-down buttons.
+QWidget* DigitControl(QWidget* parent, const QString& caption, QLineEdit*& edit, platform::UpDown*& upDown,
+                      int min, int max, int position, controls::TRxLabel** label = nullptr)
+{
+  auto* box = new QWidget(parent);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(2);
+  auto* text = new controls::TRxLabel(box, caption);
+  if (label)
+    *label = text;
+  edit = new QLineEdit(box);
+  edit->setReadOnly(true);
+  edit->setFixedWidth(34);
+  upDown = new platform::UpDown(box);
+  upDown->SetAssociate(edit);
+  upDown->SetMin(min);
+  upDown->SetMax(max);
+  upDown->SetPosition(position);
+  row->addWidget(text);
+  row->addWidget(edit);
+  row->addWidget(upDown);
+  row->addStretch();
+  return box;
+}
+
+}  // namespace
+
+QToolButton* TfmCalc::FunctionButton(QWidget* parent, const QString& caption, int tag)
+{
+  auto* button = new QToolButton(parent);
+  button->setText(caption);
+  button->setFixedSize(kButtonWidth, kButtonHeight);
+  button->setProperty("Tag", tag);
+  const auto table = engine::FunctionTable();
+  if (tag >= 0 && tag < int(table.size()))
+    button->setToolTip(QString::fromLatin1(table[std::size_t(tag)].Name.data(),
+                                           qsizetype(table[std::size_t(tag)].Name.size())));
+  connect(button, &QToolButton::clicked, this, [this, tag] { Clicker(tag); });
+  speedButtons_.push_back(button);
+  return button;
+}
+
+QToolButton* TfmCalc::InsertButton(QWidget* parent, const QString& caption, const QString& text)
+{
+  auto* button = new QToolButton(parent);
+  button->setText(caption);
+  button->setFixedSize(kButtonWidth, kButtonHeight);
+  button->setToolTip(text);
+  connect(button, &QToolButton::clicked, this, [this, text] { SetFunc(text); });
+  speedButtons_.push_back(button);
+  return button;
+}
+
+void TfmCalc::BuildTop(QWidget* top)
+{
+  auto* grid = new QGridLayout(top);
+  grid->setContentsMargins(6, 6, 6, 0);
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(4);
+
+  RxClock1 = new controls::TRxClock(top);
+  RxClock1->setObjectName(QStringLiteral("RxClock1"));
+  RxClock1->SetBevels(controls::bvNone, controls::bvNone);
+  RxClock1->setFixedSize(64, 16);
+  RxClock1->SetColor(platform::FromQColor(palette().color(QPalette::Window)));
+
+  auto* expressionLabel = new controls::TRxLabel(top, QStringLiteral("Expression"));
+  auto* resultLabel = new controls::TRxLabel(top, QStringLiteral("Result"));
+  Edit1 = NamedEdit(top, "Edit1");
+  Edit2 = NamedEdit(top, "Edit2");
+  Edit2->setReadOnly(true);
+  QFont big = Edit1->font();
+  big.setPixelSize(16);
+  Edit1->setFont(big);
+  Edit2->setFont(big);
+  Edit1->setMinimumHeight(26);
+  Edit2->setMinimumHeight(26);
+  cbHistory = new QComboBox(top);
+  cbHistory->setObjectName(QStringLiteral("cbHistory"));
+  cbHistory->setToolTip(QStringLiteral("History"));
+  cbHistory->setFixedWidth(150);
+  cbResults = new QComboBox(top);
+  cbResults->setObjectName(QStringLiteral("cbResults"));
+  cbResults->setToolTip(QStringLiteral("Results"));
+  cbResults->setFixedWidth(150);
+  sbStop = new QToolButton(top);
+  sbStop->setObjectName(QStringLiteral("sbStop"));
+  sbStop->setText(QStringLiteral("Stop"));
+  sbStop->setToolTip(QStringLiteral("Break culculation"));
+  sbStop->setFixedSize(kButtonWidth, 26);
+  connect(sbStop, &QToolButton::clicked, this, [this] { sbStopClick(); });
+
+  grid->addWidget(expressionLabel, 0, 0);
+  grid->addWidget(Edit1, 0, 1);
+  grid->addWidget(cbHistory, 0, 2);
+  grid->addWidget(RxClock1, 0, 3, Qt::AlignCenter);
+  grid->addWidget(resultLabel, 1, 0);
+  grid->addWidget(Edit2, 1, 1);
+  grid->addWidget(cbResults, 1, 2);
+  grid->addWidget(sbStop, 1, 3, Qt::AlignCenter);
+  grid->setColumnStretch(1, 1);
+}
+
+void TfmCalc::BuildCalculatorPage()
+{
+  tsCalc = new QWidget;
+  tsCalc->setObjectName(QStringLiteral("tsCalc"));
+  auto* page = new QHBoxLayout(tsCalc);
+
+  // Keypad
+  auto* keypad = new QGroupBox(tsCalc);
+  auto* keys = new QGridLayout(keypad);
+  keys->setSpacing(3);
+  const std::vector<std::vector<std::pair<QString, QString>>> rows{
+      {{"7", "7"}, {"8", "8"}, {"9", "9"}, {"/", "/"}, {"(", "("}, {")", ")"}},
+      {{"4", "4"}, {"5", "5"}, {"6", "6"}, {"*", "*"}, {"^", "^"}, {"%", "%"}},
+      {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"-", "-"}, {QString(QChar(0xB2)), QString(QChar(0xB2))},
+       {QString(QChar(0xB3)), QString(QChar(0xB3))}},
+      {{"0", "0"}, {".", "."}, {"?", "?"}, {"+", "+"}, {QString(QChar(0xBD)), QString(QChar(0xBD))}, {",", ","}},
+      {{"and", "&"}, {"or", "|"}, {"xor", "\\"}, {"for", "for J to K step M do(?)"}, {"if", "if()then()else()"}},
+  };
+  for (int r = 0; r < int(rows.size()); ++r)
+    for (int c = 0; c < int(rows[std::size_t(r)].size()); ++c) {
+      const auto& [caption, text] = rows[std::size_t(r)][std::size_t(c)];
+      keys->addWidget(InsertButton(keypad, caption, text), r, c);
+    }
+  sbEQ = new QToolButton(keypad);
+  sbEQ->setObjectName(QStringLiteral("sbEQ"));
+  sbEQ->setText(QStringLiteral("="));
+  sbEQ->setFixedSize(kButtonWidth, kButtonHeight);
+  connect(sbEQ, &QToolButton::clicked, this, [this] { sbEQClick(); });
+  keys->addWidget(sbEQ, 4, 5);
+
+  // Function buttons
+  auto* functions = new QGroupBox(tsCalc);
+  auto* fgrid = new QGridLayout(functions);
+  fgrid->setSpacing(3);
+  const std::vector<std::pair<QString, int>> buttons{
+      {"sin", 1},    {"cos", 12},   {"tan", 13},  {"asin", 2},  {"acos", 3},   {"atan", 4},   {"sinh", 8},
+      {"cosh", 9},   {"tanh", 10},  {"asnh", 5},  {"acsh", 6},  {"atnh", 7},   {"exp", 14},   {"ln", 16},
+      {"log", 17},   {"10^x", 87},  {"sqrt", 15}, {"sqr", 40},  {"abs", 33},   {"round", 34}, {"frac", 35},
+      {"G", 26},     {"rand", 11},  {"erf", 25},  {"Jn", 18},   {"Yn", 19},    {"In", 20},    {"Kn", 21},
+      {"Ci", 23},    {"Si", 24},    {"Nf", 31},   {"eFD", 32},  {"solve", 22}, {"integ", 27}, {"min", 0},
+      {"max", 37},   {"mean", 38},  {"std", 39},  {"sum", 41},  {"gauss", 42}, {"poly", 43},  {"stat", 44},
+  };
+  for (int i = 0; i < int(buttons.size()); ++i)
+    fgrid->addWidget(FunctionButton(functions, buttons[std::size_t(i)].first, buttons[std::size_t(i)].second), i / 7,
+                     i % 7);
+
+  // Variables X..N: their buttons come with the Variables page's behaviour.
+  auto* variables = new QGroupBox(tsCalc);
+  auto* vrow = new QGridLayout(variables);
+  vrow->setSpacing(3);
+  for (int i = 1; i <= 10; ++i) {
+    auto* button = new QToolButton(variables);
+    button->setText(QString(QLatin1Char(engine::VarName(i))));
+    button->setFixedSize(kButtonWidth / 2 + 6, kButtonHeight);
+    vrow->addWidget(Pending(button), 0, i - 1);
+  }
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(keypad);
+  left->addWidget(variables);
+  left->addStretch();
+  auto* middle = new QVBoxLayout;
+  middle->addWidget(functions);
+  pnAssistant = new controls::TRxLabel(tsCalc);
+  pnAssistant->setObjectName(QStringLiteral("pnAssistant"));
+  pnAssistant->SetAutoSize(false);
+  pnAssistant->SetShadowSize(0);
+  pnAssistant->setMinimumHeight(18);
+  middle->addWidget(pnAssistant);
+  auto* small = new QHBoxLayout;
+  auto* copy = new QToolButton(tsCalc);
+  copy->setText(QStringLiteral("Copy"));
+  connect(copy, &QToolButton::clicked, Edit1, &QLineEdit::copy);
+  auto* paste = new QToolButton(tsCalc);
+  paste->setText(QStringLiteral("Paste"));
+  connect(paste, &QToolButton::clicked, Edit1, &QLineEdit::paste);
+  auto* clear = new QToolButton(tsCalc);
+  clear->setText(QStringLiteral("Clear All"));
+  connect(clear, &QToolButton::clicked, this, [this] { ClearAll(); });
+  sbShow = Pending(new QToolButton(tsCalc));
+  sbShow->setText(QStringLiteral("Plots"));
+  auto* matrix = Pending(new QToolButton(tsCalc));
+  matrix->setText(QStringLiteral("Matrix"));
+  auto* units = Pending(new QToolButton(tsCalc));
+  units->setText(QStringLiteral("Units"));
+  for (QToolButton* b : {copy, paste, clear, sbShow, matrix, units}) {
+    b->setMinimumWidth(kButtonWidth + 10);
+    b->setFixedHeight(kButtonHeight);
+    small->addWidget(b);
+  }
+  small->addStretch();
+  middle->addLayout(small);
+  middle->addStretch();
+
+  // Modes
+  auto* modes = new QVBoxLayout;
+  rgReal = Group(tsCalc, "rgReal", QString(), {"Real", "Comp"}, 2);
+  rgNotation = Group(tsCalc, "rgNotation", QStringLiteral("Notation"), {"Scn", "Fix", "Eng", "Sxg"}, 4);
+  pnlBase = rgBase = Group(tsCalc, "rgBase", QStringLiteral("Base"), {"dec", "hex", "bin"}, 3);
+  rgAngle = Group(tsCalc, "rgAngle", QString(), {"Rad", "Deg"}, 2);
+  pnlComp = rgComplexForm = Group(tsCalc, "rgComplexForm", QString(), {"Polar", "Rect"}, 2);
+  pnlComp->hide();
+  modes->addWidget(rgReal);
+  modes->addWidget(rgNotation);
+  modes->addWidget(rgBase);
+  modes->addWidget(rgComplexForm);
+  modes->addWidget(rgAngle);
+  modes->addWidget(DigitControl(tsCalc, QStringLiteral("Digits"), Edit4, udDigits, 8, 21, 12, &lbDigits));
+  modes->addWidget(DigitControl(tsCalc, QStringLiteral("Precision"), Edit3, udPrecision, 1, 20, 9));
+  chAssistant = new QCheckBox(QStringLiteral("Assistant"), tsCalc);
+  chHint = new QCheckBox(QStringLiteral("Hints"), tsCalc);
+  cbEval = Pending(new QCheckBox(QStringLiteral("Evaluate"), tsCalc));
+  auto* checks = new QHBoxLayout;
+  checks->addWidget(chAssistant);
+  checks->addWidget(chHint);
+  checks->addWidget(cbEval);
+  modes->addLayout(checks);
+  RxSwitch1 = new controls::TRxSwitch(tsCalc);
+  RxSwitch1->setObjectName(QStringLiteral("RxSwitch1"));
+  RxSwitch1->SetStateOn(true);
+  RxSwitch1->setFixedSize(50, 50);
+  RxSwitch1->setToolTip(QStringLiteral("Power off"));
+  modes->addWidget(RxSwitch1, 0, Qt::AlignRight);
+  modes->addStretch();
+
+  page->addLayout(left);
+  page->addLayout(middle);
+  page->addLayout(modes);
+}
+
+void TfmCalc::BuildExtendedPage()
+{
+  tsExt = new QWidget;
+  tsExt->setObjectName(QStringLiteral("tsExt"));
+  auto* page = new QHBoxLayout(tsExt);
+  auto* functions = new QGroupBox(tsExt);
+  auto* grid = new QGridLayout(functions);
+  grid->setSpacing(3);
+  const QStringList captions{"atn2", "ceil", "floor", "ctan", "logN", "hmn",   "mant",  "expon", "norm", "psd",
+                             "pnv",  "sos",  "var",   "dist", "bnml", "iG",    "VG",    "B",     "gmn",  "sec",
+                             "pnorm", "pstud", "csc", "sech", "iB",  "erfc",  "lG",    "csch",  "lcm",  "gcd",
+                             "sign", "sG",   "log2",  "lexp", "perm", "pkhi2", "psned", "cx",    "sx",   "ei"};
+  std::vector<std::pair<QString, int>> buttons{{"frac", 35}, {"trunc", 36}};
+  int tag = 89;
+  for (const QString& caption : captions) {
+    if (tag == 124)
+      ++tag;
+    buttons.emplace_back(caption, tag++);
+  }
+  for (int i = 0; i < int(buttons.size()); ++i)
+    grid->addWidget(FunctionButton(functions, buttons[std::size_t(i)].first, buttons[std::size_t(i)].second), i / 7,
+                    i % 7);
+  sbEQ2 = new QToolButton(functions);
+  sbEQ2->setText(QStringLiteral("="));
+  sbEQ2->setFixedSize(kButtonWidth, kButtonHeight);
+  connect(sbEQ2, &QToolButton::clicked, this, [this] { sbEQClick(); });
+  grid->addWidget(sbEQ2, int(buttons.size()) / 7, int(buttons.size()) % 7);
+
+  auto* modes = new QVBoxLayout;
+  rgReal2 = Group(tsExt, "rgReal2", QString(), {"Real", "Comp"}, 2);
+  rgNotation2 = Group(tsExt, "rgNotation2", QStringLiteral("Notation"), {"Scn", "Fix", "Eng", "Sxg"}, 4);
+  pnlBase2 = rgBase2 = Group(tsExt, "rgBase2", QStringLiteral("Base"), {"dec", "hex", "bin"}, 3);
+  rgAngle2 = Group(tsExt, "rgAngle2", QString(), {"Rad", "Deg"}, 2);
+  pnlComp2 = rgComplexForm2 = Group(tsExt, "rgComplexForm2", QString(), {"Polar", "Rect"}, 2);
+  pnlComp2->hide();
+  modes->addWidget(rgReal2);
+  modes->addWidget(rgNotation2);
+  modes->addWidget(rgBase2);
+  modes->addWidget(rgComplexForm2);
+  modes->addWidget(rgAngle2);
+  modes->addWidget(DigitControl(tsExt, QStringLiteral("Digits"), Edit11, UpDown2, 8, 21, 12));
+  modes->addWidget(DigitControl(tsExt, QStringLiteral("Precision"), Edit10, UpDown1, 1, 20, 9));
+  chHint2 = new QCheckBox(QStringLiteral("Hints"), tsExt);
+  cbEval2 = Pending(new QCheckBox(QStringLiteral("Evaluate"), tsExt));
+  auto* checks = new QHBoxLayout;
+  checks->addWidget(chHint2);
+  checks->addWidget(cbEval2);
+  modes->addLayout(checks);
+  RxSwitch2 = new controls::TRxSwitch(tsExt);
+  RxSwitch2->setObjectName(QStringLiteral("RxSwitch2"));
+  RxSwitch2->SetStateOn(true);
+  RxSwitch2->setFixedSize(50, 50);
+  RxSwitch2->setToolTip(QStringLiteral("Power off"));
+  modes->addWidget(RxSwitch2, 0, Qt::AlignRight);
+  modes->addStretch();
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(functions);
+  left->addStretch();
+  page->addLayout(left);
+  page->addStretch();
+  page->addLayout(modes);
+}
+
+void TfmCalc::BuildVariablesPage()
+{
+  tsVars = new QWidget;
+  tsVars->setObjectName(QStringLiteral("tsVars"));
+  auto* grid = new QGridLayout(tsVars);
+  grid->addWidget(new QLabel(QStringLiteral("Expression"), tsVars), 0, 1);
+  grid->addWidget(new QLabel(QStringLiteral("Value"), tsVars), 0, 2);
+  static const char* const names[] = {"edXVar", "edYvar", "edZvar", "edVvar", "edWvar",
+                                      "edIvar", "edJvar", "edKvar", "edMvar", "edNvar"};
+  for (int i = 1; i <= 10; ++i) {
+    grid->addWidget(new QLabel(QString(QLatin1Char(engine::VarName(i))) + QStringLiteral(" ="), tsVars), i, 0);
+    VarExprEdits[std::size_t(i - 1)] = NamedEdit(tsVars, names[i - 1]);
+    VarValueEdits[std::size_t(i - 1)] = new QLineEdit(tsVars);
+    VarValueEdits[std::size_t(i - 1)]->setReadOnly(true);
+    grid->addWidget(VarExprEdits[std::size_t(i - 1)], i, 1);
+    grid->addWidget(VarValueEdits[std::size_t(i - 1)], i, 2);
+  }
+  grid->setColumnStretch(1, 2);
+  grid->setColumnStretch(2, 1);
+  grid->setRowStretch(11, 1);
+}
+
+void TfmCalc::BuildUserVariablesPage()
+{
+  tsUserVars = new QWidget;
+  tsUserVars->setObjectName(QStringLiteral("tsUserVars"));
+  auto* row = new QHBoxLayout(tsUserVars);
+  lbVars = new controls::TTextListBox(tsUserVars);
+  lbVars->setObjectName(QStringLiteral("lbVars"));
+  lbVars->setToolTip(QStringLiteral("Double click for modify"));
+  row->addWidget(lbVars, 1);
+  auto* side = new QFormLayout;
+  edName = NamedEdit(tsUserVars, "edName");
+  edValue = NamedEdit(tsUserVars, "edValue");
+  side->addRow(QStringLiteral("Name"), edName);
+  side->addRow(QStringLiteral("Value"), edValue);
+  for (const char* caption : {"Add/Modify", "Delete", "Save", "Save As", "Load"})
+    side->addRow(Pending(new QPushButton(QString::fromLatin1(caption), tsUserVars)));
+  row->addLayout(side);
+}
+
+void TfmCalc::BuildUserFunctionsPage()
+{
+  tsUserFuncs = new QWidget;
+  tsUserFuncs->setObjectName(QStringLiteral("tsUserFuncs"));
+  auto* column = new QVBoxLayout(tsUserFuncs);
+  lbFuncs = new controls::TTextListBox(tsUserFuncs);
+  lbFuncs->setObjectName(QStringLiteral("lbFuncs"));
+  column->addWidget(lbFuncs, 1);
+  auto* row = new QHBoxLayout;
+  edFuncName = NamedEdit(tsUserFuncs, "edFuncName");
+  edFuncExpres = NamedEdit(tsUserFuncs, "edFuncExpres");
+  row->addWidget(edFuncName, 1);
+  row->addWidget(new QLabel(QStringLiteral("="), tsUserFuncs));
+  row->addWidget(edFuncExpres, 3);
+  column->addLayout(row);
+  auto* buttons = new QHBoxLayout;
+  for (const char* caption : {"Add/Modify", "Delete", "Save", "Save As", "Load"})
+    buttons->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsUserFuncs)));
+  buttons->addStretch();
+  column->addLayout(buttons);
+}
+
+void TfmCalc::BuildConstantsPage()
+{
+  tsConst = new QWidget;
+  tsConst->setObjectName(QStringLiteral("tsConst"));
+  auto* column = new QVBoxLayout(tsConst);
+  auto* row = new QHBoxLayout;
+  edFind = NamedEdit(tsConst, "edFind");
+  row->addWidget(new QLabel(QStringLiteral("Find"), tsConst));
+  row->addWidget(edFind, 1);
+  column->addLayout(row);
+  lbConst = new controls::TTextListBox(tsConst);
+  lbConst->setObjectName(QStringLiteral("lbConst"));
+  column->addWidget(lbConst, 1);
+}
+
+void TfmCalc::BuildTapePage()
+{
+  tsTape = new QWidget;
+  tsTape->setObjectName(QStringLiteral("tsTape"));
+  auto* column = new QVBoxLayout(tsTape);
+  mmTape = new QPlainTextEdit(tsTape);
+  mmTape->setObjectName(QStringLiteral("mmTape"));
+  mmTape->setLineWrapMode(QPlainTextEdit::NoWrap);
+  column->addWidget(mmTape, 1);
+  auto* row = new QHBoxLayout;
+  chbRes = new QCheckBox(QStringLiteral("Result only"), tsTape);
+  btPrint = Pending(new QPushButton(QStringLiteral("Print"), tsTape));
+  row->addWidget(chbRes);
+  row->addStretch();
+  for (const char* caption : {"Save", "Load", "Clear"})
+    row->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsTape)));
+  row->addWidget(btPrint);
+  column->addLayout(row);
+}
+
+void TfmCalc::BuildEvalPages()
+{
+  tsEval = new QWidget;
+  tsEval->setObjectName(QStringLiteral("tsEval"));
+  auto* column = new QVBoxLayout(tsEval);
+  auto* editor = Pending(new QPlainTextEdit(tsEval));
+  editor->setPlaceholderText(QStringLiteral("The \"Eval it\" editor is not available in this version."));
+  column->addWidget(editor, 1);
+  auto* row = new QHBoxLayout;
+  for (const char* caption : {"Eval it", "Open", "Save", "Find", "Print"})
+    row->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsEval)));
+  row->addStretch();
+  column->addLayout(row);
+
+  tsTapeCalc = new QWidget;
+  tsTapeCalc->setObjectName(QStringLiteral("tsTapeCalc"));
+  auto* tapeColumn = new QVBoxLayout(tsTapeCalc);
+  OET = Pending(new QPlainTextEdit(tsTapeCalc));
+  OET->setObjectName(QStringLiteral("OET"));
+  tapeColumn->addWidget(OET, 1);
+  auto* tapeRow = new QHBoxLayout;
+  for (const char* caption : {"Calculate", "Open", "Save", "Print"})
+    tapeRow->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsTapeCalc)));
+  tapeRow->addStretch();
+  tapeColumn->addLayout(tapeRow);
+}
+
+void TfmCalc::BuildGraphicsPage()
+{
+  tsGraph = new QWidget;
+  tsGraph->setObjectName(QStringLiteral("tsGraph"));
+  auto* page = new QHBoxLayout(tsGraph);
+  rgPlot = Group(tsGraph, "rgPlot", QStringLiteral("Plot type"),
+                 {"Plot f(x)", "Contour Plot f(X,Y)", "Color Shading f(X,Y)", "Surface", "Polar"}, 1);
+  page->addWidget(rgPlot, 0, Qt::AlignTop);
+
+  auto* column = new QVBoxLayout;
+  auto* xRange = new QGroupBox(QStringLiteral("X range"), tsGraph);
+  auto* xForm = new QFormLayout(xRange);
+  edFromX = NamedEdit(xRange, "edFromX", QStringLiteral("-10"));
+  edToX = NamedEdit(xRange, "edToX", QStringLiteral("10"));
+  edStepsX = NamedEdit(xRange, "edStepsX", QStringLiteral("200"));
+  xForm->addRow(QStringLiteral("From"), edFromX);
+  xForm->addRow(QStringLiteral("To"), edToX);
+  xForm->addRow(QStringLiteral("Steps"), edStepsX);
+  auto* yRange = new QGroupBox(QStringLiteral("Y range"), tsGraph);
+  yRange->setObjectName(QStringLiteral("gbY"));
+  auto* yForm = new QFormLayout(yRange);
+  edFromY = NamedEdit(yRange, "edFromY", QStringLiteral("-10"));
+  edToY = NamedEdit(yRange, "edToY", QStringLiteral("10"));
+  edStepsY = NamedEdit(yRange, "edStepsY", QStringLiteral("21"));
+  yForm->addRow(QStringLiteral("From"), edFromY);
+  yForm->addRow(QStringLiteral("To"), edToY);
+  yForm->addRow(QStringLiteral("Steps"), edStepsY);
+  auto* ranges = new QHBoxLayout;
+  ranges->addWidget(xRange);
+  ranges->addWidget(yRange);
+  column->addLayout(ranges);
+
+  auto* labels = new QFormLayout;
+  edNumCont = NamedEdit(tsGraph, "edNumCont", QStringLiteral("10"));
+  edExaggerate = NamedEdit(tsGraph, "edExaggerate", QStringLiteral("0"));
+  edX = NamedEdit(tsGraph, "edX", QStringLiteral("X"));
+  edY = NamedEdit(tsGraph, "edY", QStringLiteral("Y"));
+  edTitle = NamedEdit(tsGraph, "edTitle");
+  edLegend = NamedEdit(tsGraph, "edLegend");
+  labels->addRow(QStringLiteral("Number of Contours"), edNumCont);
+  labels->addRow(QStringLiteral("Exaggerate (0-maximize graphic area)"), edExaggerate);
+  labels->addRow(QStringLiteral("X Axis"), edX);
+  labels->addRow(QStringLiteral("Y Axis"), edY);
+  labels->addRow(QStringLiteral("Title"), edTitle);
+  labels->addRow(QStringLiteral("Legend"), edLegend);
+  column->addLayout(labels);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  for (const char* caption : {"OK", "Color", "Help"})
+    buttons->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsGraph)));
+  column->addLayout(buttons);
+  column->addStretch();
+  page->addLayout(column, 1);
+}
+
+void TfmCalc::BuildPeriodicTablePage()
+{
+  TabSheet2 = new QWidget;
+  TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+  auto* grid = new QGridLayout(TabSheet2);
+  grid->setSpacing(2);
+  static const char* const symbols[] = {
+      "H",  "He", "Li", "Be", "B",  "C",  "N",  "O",  "F",  "Ne", "Na", "Mg", "Al", "Si", "P",  "S",  "Cl", "Ar",
+      "K",  "Ca", "Sc", "Ti", "V",  "Cr", "Mn", "Fe", "Co", "Ni", "Cu", "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr",
+      "Rb", "Sr", "Y",  "Zr", "Nb", "Mo", "Tc", "Ru", "Rh", "Pd", "Ag", "Cd", "In", "Sn", "Sb", "Te", "I",  "Xe",
+      "Cs", "Ba", "La", "Ce", "Pr", "Nd", "Pm", "Sm", "Eu", "Gd", "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu", "Hf",
+      "Ta", "W",  "Re", "Os", "Ir", "Pt", "Au", "Hg", "Tl", "Pb", "Bi", "Po", "At", "Rn", "Fr", "Ra", "Ac", "Th",
+      "Pa", "U",  "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr", "Rf", "Db", "Sg", "Bh", "Hs",
+      "Mt"};
+  // Row and column of each element in the usual 18-column layout; the two f-block rows below.
+  auto place = [](int z, int& row, int& col) {
+    static const int periodStart[] = {1, 3, 11, 19, 37, 55, 87, 200};
+    int period = 0;
+    while (z >= periodStart[period + 1])
+      ++period;
+    const int index = z - periodStart[period];
+    row = period;
+    if (period == 0) {
+      col = z == 1 ? 0 : 17;
+    } else if (period <= 2) {
+      col = index < 2 ? index : index + 10;
+    } else if (period <= 4) {
+      col = index;
+    } else if (index < 2) {
+      col = index;
+    } else if (index < 17) {  // lanthanoids and actinoids: the row below, La/Ac also in the table
+      row = period + 3;
+      col = index + 1;
+    } else {
+      col = index - 14;
+    }
+  };
+  for (int z = 1; z <= 109; ++z) {
+    int row = 0;
+    int col = 0;
+    place(z, row, col);
+    auto* button = new QToolButton(TabSheet2);
+    button->setText(QString::fromLatin1(symbols[z - 1]));
+    button->setProperty("Tag", z);
+    button->setFixedSize(30, 22);
+    grid->addWidget(Pending(button), row, col);
+    if (z == 57 || z == 89) {  // La and Ac also stand in the main table
+      auto* twin = new QToolButton(TabSheet2);
+      twin->setText(QString::fromLatin1(symbols[z - 1]));
+      twin->setProperty("Tag", z);
+      twin->setFixedSize(30, 22);
+      grid->addWidget(Pending(twin), z == 57 ? 5 : 6, 2);
+    }
+  }
+  grid->addWidget(new QLabel(QStringLiteral("Lanthanoids"), TabSheet2), 8, 0, 1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("Actinoids"), TabSheet2), 9, 0, 1, 3);
+  grid->setRowMinimumHeight(7, 8);
+  grid->setRowStretch(10, 1);
+  grid->setColumnStretch(18, 1);
+}
+
+void TfmCalc::BuildAboutPage()
+{
+  tsAbout = new QWidget;
+  tsAbout->setObjectName(QStringLiteral("tsAbout"));
+  auto* column = new QVBoxLayout(tsAbout);
+  auto* title = new controls::TRxLabel(tsAbout, QStringLiteral("Vexal v.4.26"));
+  title->Font().SetSize(18);
+  title->Font().SetStyle(platform::fsBold);
+  title->SetShadowSize(2);
+  title->SetShadowColor(platform::clGray);
+  title->SetShadowPos(controls::spRightBottom);
+  column->addWidget(title, 0, Qt::AlignHCenter);
+  column->addWidget(new QLabel(QStringLiteral("Scientific calculator"), tsAbout), 0, Qt::AlignHCenter);
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  row->addWidget(Pending(new QPushButton(QStringLiteral("Contact"), tsAbout)));
+  row->addWidget(new QLabel(QStringLiteral("Tech. support"), tsAbout));
+  row->addWidget(Pending(new QPushButton(QStringLiteral("Mail"), tsAbout)));
+  row->addStretch();
+  column->addLayout(row);
+  column->addStretch();
+}
+
+}  // namespace app

@@ -1,0 +1,108 @@
+#pragma once
+// A main window in a fresh program folder, with the engine's state reset, driven as a user would.
+
+#include "app/MainWindow.h"
+
+#include "engine/Engine.h"
+#include "engine/UserFunctions.h"
+#include "engine/UserVariables.h"
+#include "engine/Variables.h"
+
+#include "platform/Application.h"
+#include "platform/ModalRun.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace app::testing {
+
+inline const QString kMissingConstants = QStringLiteral("not found.");
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override
+  {
+    ASSERT_TRUE(folder.isValid());
+    platform::SetProgramFolder(folder.path());
+    platform::ClearQuitPending();
+    ResetEngine();
+  }
+
+  void TearDown() override
+  {
+    window.reset();
+    platform::SetProgramFolder(QString());
+    ResetEngine();
+  }
+
+  static void ResetEngine()
+  {
+    engine::VarValues.fill(engine::UndefinedValue);
+    for (auto& e : engine::VarExprs)
+      e.clear();
+    engine::UserVariables.Clear();
+    engine::UserFunctions.Clear();
+    engine::ExprString.clear();
+    engine::ErrorFlag = false;
+    engine::StopFlag = 0;
+    engine::LastResult = 0;
+    engine::NotationMode = engine::nmScn;
+    engine::NumberBase = engine::nbDecimal;
+    engine::NumberChars = engine::DecimalNumberChars();
+    engine::AngleMode = 0;
+  }
+
+  // Creates and shows the window; the missing constants file is answered with OK.
+  void Open(bool expectConstantsWarning = true)
+  {
+    platform::ModalScript script;
+    if (expectConstantsWarning)
+      script.Press(platform::mrOk);
+    window = std::make_unique<TfmCalc>();
+    window->Show();
+    window->activateWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+
+  // Types text into the expression line and presses Enter.
+  void Calculate(const QString& text)
+  {
+    window->Edit1->setFocus();
+    window->Edit1->setText(text);
+    window->Edit1->setModified(true);
+    PressEnter();
+  }
+
+  void PressEnter()
+  {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(window->Edit1, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(window->Edit1, &release);
+  }
+
+  QString Result() const { return window->Edit2->text(); }
+  bool ResultIsRed() const { return window->Edit2->styleSheet().contains(QStringLiteral("#ff0000")); }
+  bool ResultIsBlue() const { return window->Edit2->styleSheet().contains(QStringLiteral("#0000ff")); }
+  QString TapeLine(int i) const { return window->mmTape->toPlainText().split(QLatin1Char('\n')).value(i); }
+
+  void Close()
+  {
+    window->close();
+    window.reset();
+  }
+
+  QString File(const QString& name) const { return folder.filePath(name); }
+
+  QTemporaryDir folder;
+  std::unique_ptr<TfmCalc> window;
+};
+
+}  // namespace app::testing
