@@ -49,7 +49,6 @@ TfmCalc::TfmCalc() : Form(nullptr, true), SetVar(this), fmCompMess(this), oneSho
 {
   setObjectName(QStringLiteral("fmCalc"));
   setWindowTitle(QStringLiteral("Vexal v.4.26"));
-  setSizeGripEnabled(true);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 6);
@@ -80,7 +79,7 @@ TfmCalc::TfmCalc() : Form(nullptr, true), SetVar(this), fmCompMess(this), oneSho
   pcCalc->addTab(tsTapeCalc, QStringLiteral("Tape calc"));
   pcCalc->addTab(tsGraph, QStringLiteral("Graphics"));
   pcCalc->addTab(TabSheet2, QStringLiteral("Periodic table"));
-  pcCalc->addTab(tsAbout, QStringLiteral("About && Mail").replace(QStringLiteral("&&"), QStringLiteral("&&&")));
+  pcCalc->addTab(tsAbout, QStringLiteral("About && Mail"));  // one "&" shown
   pcCalc->setUsesScrollButtons(true);
   layout->addWidget(pcCalc, 1);
 

@@ -64,6 +64,9 @@ QWidget* DigitControl(QWidget* parent, const QString& caption, QLineEdit*& edit,
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(2);
   auto* text = new controls::TRxLabel(box, caption);
+  text->SetAutoSize(false);
+  text->SetLayout(controls::tlCenter);
+  text->setFixedSize(56, 22);
   if (label)
     *label = text;
   edit = new QLineEdit(box);
@@ -124,6 +127,11 @@ void TfmCalc::BuildTop(QWidget* top)
 
   auto* expressionLabel = new controls::TRxLabel(top, QStringLiteral("Expression"));
   auto* resultLabel = new controls::TRxLabel(top, QStringLiteral("Result"));
+  for (controls::TRxLabel* label : {expressionLabel, resultLabel}) {
+    label->SetAutoSize(false);
+    label->SetLayout(controls::tlCenter);
+    label->setFixedSize(64, 26);
+  }
   Edit1 = NamedEdit(top, "Edit1");
   Edit2 = NamedEdit(top, "Edit2");
   Edit2->setReadOnly(true);
@@ -174,7 +182,7 @@ void TfmCalc::BuildCalculatorPage()
       {{"4", "4"}, {"5", "5"}, {"6", "6"}, {"*", "*"}, {"^", "^"}, {"%", "%"}},
       {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"-", "-"}, {QString(QChar(0xB2)), QString(QChar(0xB2))},
        {QString(QChar(0xB3)), QString(QChar(0xB3))}},
-      {{"0", "0"}, {".", "."}, {"?", "?"}, {"+", "+"}, {QString(QChar(0xBD)), QString(QChar(0xBD))}, {",", ","}},
+      {{"0", "0"}, {".", "."}, {"?", "?"}, {"+", "+"}, {QString(QChar(0x221A)), QString(QChar(0xBD))}, {",", ","}},
       {{"and", "&"}, {"or", "|"}, {"xor", "\\"}, {"for", "for J to K step M do(?)"}, {"if", "if()then()else()"}},
   };
   for (int r = 0; r < int(rows.size()); ++r)

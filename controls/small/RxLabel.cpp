@@ -66,6 +66,7 @@ TRxLabel::TRxLabel(QWidget* parent, const QString& caption) : CustomControl(pare
 {
   resize(65, 17);
   setFocusPolicy(Qt::NoFocus);
+  SetColor(Background());
   font_.SetName(QStringLiteral("MS Sans Serif"));
   font_.SetSize(8);
   font_.OnChange = [this] {
@@ -229,6 +230,8 @@ void TRxLabel::MouseDown(platform::TMouseButton button, platform::TShiftState, i
 
 void TRxLabel::changeEvent(QEvent* event)
 {
+  if (event->type() == QEvent::PaletteChange)
+    SetColor(Background());
   if (event->type() == QEvent::EnabledChange || event->type() == QEvent::PaletteChange)
     Invalidate();
   CustomControl::changeEvent(event);
