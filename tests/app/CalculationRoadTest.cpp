@@ -4,7 +4,9 @@
 #include "platform/TextFile.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -233,6 +235,42 @@ TEST_F(MainWindowTest, FunctionButtonsInsertTheirNameWithTheCaretInside)
   window->Clicker(1);  // sin
   EXPECT_EQ(window->Edit1->text(), QStringLiteral("sin()"));
   EXPECT_EQ(window->Edit1->cursorPosition(), 4);
+}
+
+}  // namespace
+}  // namespace app::testing
+
+namespace app::testing {
+namespace {
+
+TEST_F(MainWindowTest, DamagedFilesStillLetTheProgramStart)
+{
+  platform::WriteTextLines(File("Vexal.HST"), {"3", "1+1", "2*3"});
+  platform::WriteTextLines(File("Vexal.INI"), {"[Calc Settings]", "Digits=abc", "Angle=0", "[Graphics", "x"});
+  platform::WriteTextLines(File("Vexal.CON"), {"pi = 3.14", "e = 2.71"});
+  Open(false);
+  EXPECT_EQ(window->cbHistory->count(), 2);
+  EXPECT_EQ(window->DisplayDigits, 12);
+  EXPECT_EQ(engine::AngleMode, 0);
+  EXPECT_EQ(window->lbConst->ItemText(0), QStringLiteral("e = 2.71"));
+  Calculate(QStringLiteral("1+2"));
+  EXPECT_EQ(Result(), QStringLiteral("3.0E+0"));
+}
+
+TEST_F(MainWindowTest, AnUnwritableHistoryKeepsTheOldFileAndSaysSo)
+{
+  Open();
+  Calculate(QStringLiteral("1+1"));
+  // A folder in the way of the history file: the rewrite fails, the message names the file.
+  QDir(folder.path()).mkdir(QStringLiteral("Vexal.HST"));
+  platform::ModalScript script;
+  script.Then([](platform::ModalSubject& subject) {
+    EXPECT_TRUE(subject.Describe().contains(QStringLiteral("Can't create file"))) << subject.Describe().toStdString();
+    return platform::mrOk;
+  });
+  Close();
+  EXPECT_EQ(script.StepsLeft(), 0);
+  EXPECT_TRUE(QFileInfo(File("Vexal.INI")).isFile());
 }
 
 }  // namespace
