@@ -22,8 +22,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -81,6 +83,9 @@ TfmCalc::TfmCalc() : Form(nullptr, true), SetVar(this), fmCompMess(this), oneSho
   pcCalc->addTab(TabSheet2, QStringLiteral("Periodic table"));
   pcCalc->addTab(tsAbout, QStringLiteral("About && Mail"));  // one "&" shown
   pcCalc->setUsesScrollButtons(true);
+  // Pages in the window's own colour, which the self-drawn labels and switches share.
+  for (int i = 0; i < pcCalc->count(); ++i)
+    pcCalc->widget(i)->setAutoFillBackground(true);
   layout->addWidget(pcCalc, 1);
 
   // Complex mode needs the complex evaluator, which this version does not have yet.
@@ -108,10 +113,15 @@ TfmCalc::TfmCalc() : Form(nullptr, true), SetVar(this), fmCompMess(this), oneSho
   connect(chHint2, &QCheckBox::toggled, chHint, &QCheckBox::setChecked);
   RxSwitch1->OnClick = [this] { close(); };
   RxSwitch2->OnClick = [this] { close(); };
+  Edit2->installEventFilter(this);
+  cbHistory->installEventFilter(this);
+  cbResults->installEventFilter(this);
   connect(cbHistory, &QComboBox::activated, this, [this](int i) { SetFunc(cbHistory->itemText(i)); });
   connect(cbResults, &QComboBox::activated, this, [this](int i) { SetFunc(cbResults->itemText(i)); });
-  // Enter must not beep in the plain edits: the window handles it.
+  // Enter belongs to the calculation: no button of the window is pressed by it.
   SetDefaultButton(nullptr);
+  for (QPushButton* button : findChildren<QPushButton*>())
+    button->setAutoDefault(false);
 
   SetKeyPreview(true);
   engine::SetHost(this);
@@ -285,6 +295,25 @@ void TfmCalc::showEvent(QShowEvent* event)
     shown_ = true;
     FormShow();
   }
+}
+
+bool TfmCalc::eventFilter(QObject* watched, QEvent* event)
+{
+  // A click or a key in the result line sends the user back to the expression line.
+  if (watched == Edit2 && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
+    Edit1->setFocus();
+    return false;
+  }
+  // Delete without a shift key removes the chosen entry of the history or the results.
+  if ((watched == cbHistory || watched == cbResults) && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* list = static_cast<QComboBox*>(watched);
+    if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier && list->currentIndex() >= 0) {
+      list->removeItem(list->currentIndex());
+      return true;
+    }
+  }
+  return Form::eventFilter(watched, event);
 }
 
 void TfmCalc::FormShow()

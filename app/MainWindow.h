@@ -185,6 +185,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void FormKeyDown(int& key, platform::TShiftState shift) override;
   bool CloseQuery() override;
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Building the window

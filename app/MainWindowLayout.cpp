@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace app {
@@ -60,6 +61,7 @@ QWidget* DigitControl(QWidget* parent, const QString& caption, QLineEdit*& edit,
                       int min, int max, int position, controls::TRxLabel** label = nullptr)
 {
   auto* box = new QWidget(parent);
+  box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(2);
@@ -71,8 +73,9 @@ QWidget* DigitControl(QWidget* parent, const QString& caption, QLineEdit*& edit,
     *label = text;
   edit = new QLineEdit(box);
   edit->setReadOnly(true);
-  edit->setFixedWidth(34);
+  edit->setFixedSize(34, 24);
   upDown = new platform::UpDown(box);
+  upDown->setFixedSize(18, 24);
   upDown->SetAssociate(edit);
   upDown->SetMin(min);
   upDown->SetMax(max);
@@ -213,6 +216,8 @@ void TfmCalc::BuildCalculatorPage()
     fgrid->addWidget(FunctionButton(functions, buttons[std::size_t(i)].first, buttons[std::size_t(i)].second), i / 7,
                      i % 7);
 
+  fgrid->setColumnStretch(7, 1);
+
   // Variables X..N: their buttons come with the Variables page's behaviour.
   auto* variables = new QGroupBox(tsCalc);
   auto* vrow = new QGridLayout(variables);
@@ -235,6 +240,7 @@ void TfmCalc::BuildCalculatorPage()
   pnAssistant->SetAutoSize(false);
   pnAssistant->SetShadowSize(0);
   pnAssistant->setMinimumHeight(18);
+  pnAssistant->SetColor(platform::FromQColor(QToolTip::palette().color(QPalette::ToolTipBase)));
   middle->addWidget(pnAssistant);
   auto* small = new QHBoxLayout;
   auto* copy = new QToolButton(tsCalc);
@@ -262,7 +268,10 @@ void TfmCalc::BuildCalculatorPage()
   middle->addStretch();
 
   // Modes
-  auto* modes = new QVBoxLayout;
+  auto* modesPanel = new QWidget(tsCalc);
+  modesPanel->setMaximumWidth(260);
+  auto* modes = new QVBoxLayout(modesPanel);
+  modes->setContentsMargins(0, 0, 0, 0);
   rgReal = Group(tsCalc, "rgReal", QString(), {"Real", "Comp"}, 2);
   rgNotation = Group(tsCalc, "rgNotation", QStringLiteral("Notation"), {"Scn", "Fix", "Eng", "Sxg"}, 4);
   pnlBase = rgBase = Group(tsCalc, "rgBase", QStringLiteral("Base"), {"dec", "hex", "bin"}, 3);
@@ -293,8 +302,8 @@ void TfmCalc::BuildCalculatorPage()
   modes->addStretch();
 
   page->addLayout(left);
-  page->addLayout(middle);
-  page->addLayout(modes);
+  page->addLayout(middle, 1);
+  page->addWidget(modesPanel);
 }
 
 void TfmCalc::BuildExtendedPage()
@@ -324,8 +333,12 @@ void TfmCalc::BuildExtendedPage()
   sbEQ2->setFixedSize(kButtonWidth, kButtonHeight);
   connect(sbEQ2, &QToolButton::clicked, this, [this] { sbEQClick(); });
   grid->addWidget(sbEQ2, int(buttons.size()) / 7, int(buttons.size()) % 7);
+  grid->setColumnStretch(7, 1);
 
-  auto* modes = new QVBoxLayout;
+  auto* modesPanel = new QWidget(tsExt);
+  modesPanel->setMaximumWidth(260);
+  auto* modes = new QVBoxLayout(modesPanel);
+  modes->setContentsMargins(0, 0, 0, 0);
   rgReal2 = Group(tsExt, "rgReal2", QString(), {"Real", "Comp"}, 2);
   rgNotation2 = Group(tsExt, "rgNotation2", QStringLiteral("Notation"), {"Scn", "Fix", "Eng", "Sxg"}, 4);
   pnlBase2 = rgBase2 = Group(tsExt, "rgBase2", QStringLiteral("Base"), {"dec", "hex", "bin"}, 3);
@@ -356,9 +369,8 @@ void TfmCalc::BuildExtendedPage()
   auto* left = new QVBoxLayout;
   left->addWidget(functions);
   left->addStretch();
-  page->addLayout(left);
-  page->addStretch();
-  page->addLayout(modes);
+  page->addLayout(left, 1);
+  page->addWidget(modesPanel);
 }
 
 void TfmCalc::BuildVariablesPage()

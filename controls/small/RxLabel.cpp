@@ -178,7 +178,7 @@ TColor TRxLabel::Background() const
 
 void TRxLabel::Paint(QPainter& painter)
 {
-  PaintThroughCanvas(painter, width(), height(), Background(), [this](TCanvas& canvas) {
+  PaintThroughCanvas(painter, width(), height(), Color(), [this](TCanvas& canvas) {
     canvas.Font().Assign(font_);
     TColor shadow = shadowColor_;
     int size = shadowSize_;

@@ -88,7 +88,7 @@ TRxSwitch::TRxSwitch(QWidget* parent)
       toggleKey_(platform::VK_SPACE)
 {
   resize(50, 60);
-  SetColor(platform::clBtnFace);
+  SetColor(platform::FromQColor(palette().color(QPalette::Window)));
   setFocusPolicy(Qt::StrongFocus);
   UpdateDisabled();
 }

@@ -75,9 +75,20 @@ class MainWindowTest : public ::testing::Test {
   void Calculate(const QString& text)
   {
     window->Edit1->setFocus();
-    window->Edit1->setText(text);
-    window->Edit1->setModified(true);
+    window->Edit1->selectAll();
+    if (text.isEmpty())
+      window->Edit1->del();
+    Type(text);
     PressEnter();
+  }
+
+  // Key presses into the focused expression line, through the window's key preview.
+  void Type(const QString& text)
+  {
+    for (const QChar c : text) {
+      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(window->Edit1, &press);
+    }
   }
 
   void PressEnter()
