@@ -292,7 +292,9 @@ void TfmCalc::SetFunc(const QString& text)
     if (at >= 0)
       Edit1->setCursorPosition(caretBefore + at + 1);
   }
-  engine::ExprString = Latin1(Edit1->text());
+  // The engine's text changes only between calculations (a shortcut may come while one runs).
+  if (!calculating_)
+    engine::ExprString = Latin1(Edit1->text());
   Edit1->setFocus();
 }
 
@@ -317,10 +319,16 @@ bool TfmCalc::AskVariableValue(int i)
 
 void TfmCalc::EvalVariableEdit(int i)
 {
-  if (i >= 1 && i <= 10)
-    EvalVariableEdit(i, *VarExprEdits[std::size_t(i - 1)], *VarValueEdits[std::size_t(i - 1)]);
-  else
+  if (i >= 1 && i <= 10) {
+    QLineEdit& exprEdit = *VarExprEdits[std::size_t(i - 1)];
+    // A definition made by an assignment shows in the edit before it is evaluated from there.
+    if (exprEdit.text().isEmpty())
+      exprEdit.setText(FromLatin1(engine::VarExprs[std::size_t(i)]));
+    EvalVariableEdit(i, exprEdit, *VarValueEdits[std::size_t(i - 1)]);
+  }
+  else {
     engine::EvaluateVariableDefinition(i);
+  }
 }
 
 int TfmCalc::SetUserVariable(const std::string& name, engine::Extended value)

@@ -275,3 +275,49 @@ TEST_F(MainWindowTest, AnUnwritableHistoryKeepsTheOldFileAndSaysSo)
 
 }  // namespace
 }  // namespace app::testing
+
+namespace app::testing {
+namespace {
+
+TEST_F(MainWindowTest, ThePowerSwitchClosesTheWindowAndWritesTheFiles)
+{
+  Open();
+  Calculate(QStringLiteral("3*3"));
+  ASSERT_TRUE(window->RxSwitch1->OnClick);
+  window->RxSwitch1->OnClick();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(QFile::exists(File("Vexal.INI")));
+  EXPECT_EQ(ReadBytes(File("Vexal.HST")), QByteArray("1\r\n3*3\r\n1\r\n9.0E+0\r\n"));
+}
+
+TEST_F(MainWindowTest, ShortcutsAndEscapeFillTheExpressionLine)
+{
+  Open();
+  Calculate(QStringLiteral("2+2"));
+  window->Edit1->selectAll();
+  window->Edit1->del();
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(window->Edit1, &escape);
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("2+2"));
+  EXPECT_TRUE(window->isVisible());  // Escape does not close the main window
+  window->Edit1->selectAll();
+  QKeyEvent ctrlS(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier);
+  QApplication::sendEvent(window->Edit1, &ctrlS);
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("sin()"));
+  EXPECT_EQ(window->Edit1->cursorPosition(), 4);
+}
+
+TEST_F(MainWindowTest, AnAssignmentDefinesAVariableThatLaterReadsIt)
+{
+  Open();
+  Calculate(QStringLiteral("(x=2+3)*2"));
+  EXPECT_EQ(Result(), QStringLiteral("1.0E+1"));
+  EXPECT_EQ(engine::VarExprs[1], "2+3");
+  Calculate(QStringLiteral("(rate=0.05)"));
+  Calculate(QStringLiteral("RATE*100"));
+  EXPECT_EQ(Result(), QStringLiteral("5.0E+0"));
+  EXPECT_EQ(window->lbVars->count(), 1);
+}
+
+}  // namespace
+}  // namespace app::testing
