@@ -281,9 +281,8 @@ void TfmCalc::FormKeyDown(int& key, platform::TShiftState shift)
 
 void TfmCalc::SetFunc(const QString& text)
 {
-  Edit1->del();
   if (Edit1->hasSelectedText())
-    Edit1->backspace();
+    Edit1->del();
   const int caretBefore = Edit1->cursorPosition();
   Edit1->insert(text);
   Edit1->setModified(true);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -283,8 +284,13 @@ TEST_F(MainWindowTest, ThePowerSwitchClosesTheWindowAndWritesTheFiles)
 {
   Open();
   Calculate(QStringLiteral("3*3"));
-  ASSERT_TRUE(window->RxSwitch1->OnClick);
-  window->RxSwitch1->OnClick();
+  const QPointF centre(window->RxSwitch1->width() / 2.0, window->RxSwitch1->height() / 2.0);
+  QMouseEvent press(QEvent::MouseButtonPress, centre, window->RxSwitch1->mapToGlobal(centre), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window->RxSwitch1, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, centre, window->RxSwitch1->mapToGlobal(centre), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(window->RxSwitch1, &release);
   EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(QFile::exists(File("Vexal.INI")));
   EXPECT_EQ(ReadBytes(File("Vexal.HST")), QByteArray("1\r\n3*3\r\n1\r\n9.0E+0\r\n"));
@@ -317,6 +323,35 @@ TEST_F(MainWindowTest, AnAssignmentDefinesAVariableThatLaterReadsIt)
   Calculate(QStringLiteral("RATE*100"));
   EXPECT_EQ(Result(), QStringLiteral("5.0E+0"));
   EXPECT_EQ(window->lbVars->count(), 1);
+}
+
+}  // namespace
+}  // namespace app::testing
+
+namespace app::testing {
+namespace {
+
+QToolButton* ButtonNamed(QWidget* parent, const QString& caption)
+{
+  for (QToolButton* button : parent->findChildren<QToolButton*>())
+    if (button->text() == caption)
+      return button;
+  return nullptr;
+}
+
+TEST_F(MainWindowTest, KeypadButtonsInsertAtTheCaret)
+{
+  Open();
+  Calculate(QStringLiteral("2*3"));
+  ButtonNamed(window->tsCalc, QStringLiteral("7"))->click();
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("7"));
+  ButtonNamed(window->tsCalc, QStringLiteral("sin"))->click();
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("7sin()"));
+  ButtonNamed(window->tsCalc, QStringLiteral("2"))->click();
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("7sin(2)"));
+  window->Edit1->setCursorPosition(0);
+  ButtonNamed(window->tsCalc, QStringLiteral("1"))->click();
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("17sin(2)"));
 }
 
 }  // namespace
