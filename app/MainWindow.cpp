@@ -423,10 +423,11 @@ void TfmCalc::rgNotationClick(platform::RadioGroup& used)
   const int limits[][2] = {{8, 21}, {3, 20}, {11, 21}};
   if (index >= 0 && index < 3) {
     MinDigits = limits[index][0];
-    for (platform::UpDown* upDown : {udDigits, UpDown2}) {
-      upDown->SetMin(limits[index][0]);
-      upDown->SetMax(limits[index][1]);
-    }
+    if (engine::NumberBase != engine::nbBinary)  // the binary group size keeps its own range
+      for (platform::UpDown* upDown : {udDigits, UpDown2}) {
+        upDown->SetMin(limits[index][0]);
+        upDown->SetMax(limits[index][1]);
+      }
   }
   if (DisplayDigits < MinDigits)
     DisplayDigits = MinDigits;
@@ -449,6 +450,8 @@ void TfmCalc::rgBaseClick(platform::RadioGroup& used)
                         : binary                       ? engine::BinaryNumberChars()
                                                        : engine::DecimalNumberChars();
   for (platform::UpDown* upDown : {udDigits, UpDown2}) {
+    // Group sizes go down to 7 bits whatever the notation's digit minimum.
+    upDown->SetMin(binary ? 1 : std::max(MinDigits, 0));
     upDown->SetMax(binary ? 32 : 22);
     upDown->SetPosition(binary ? DigitGroupBits : DisplayDigits);
   }

@@ -1,0 +1,86 @@
+#include "MainWindowFixture.h"
+
+#include "app/ProgramFiles.h"
+
+#include "platform/IniFile.h"
+#include "platform/TextFile.h"
+
+#include <QFile>
+#include <QWidget>
+
+namespace app::testing {
+namespace {
+
+TEST_F(MainWindowTest, SettingsFromTheFileAndTheKeyThatIsNeverWritten)
+{
+  platform::WriteTextLines(File("Vexal.INI"), {"[Calc Settings]", "Angle=0", "Complex Form=0", "Digits=15",
+                                               "[Calc]", "Left=40", "Top=30", "[fmPlot2D]", "Width=700"});
+  Open();
+  EXPECT_EQ(engine::AngleMode, 0);
+  EXPECT_EQ(window->rgAngle->ItemIndex(), 0);
+  EXPECT_EQ(window->rgComplexForm->ItemIndex(), 0);
+  EXPECT_EQ(window->DisplayDigits, 15);
+  EXPECT_EQ(window->pos(), QPoint(40, 30));
+  Close();
+  const platform::TIniFile ini(File("Vexal.INI"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Calc Settings"), QStringLiteral("Complex Form"), {}), QStringLiteral("0"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Calc Settings"), QStringLiteral("Angle"), {}), QStringLiteral("0"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Calc Settings"), QStringLiteral("Digits"), {}), QStringLiteral("15"));
+  EXPECT_EQ(ini.ReadInteger(QStringLiteral("fmPlot2D"), QStringLiteral("Width"), 0), 700);  // other sections stay
+}
+
+TEST_F(MainWindowTest, UserVariablesAndFunctionsAreLoadedAtStart)
+{
+  platform::WriteTextLines(File("Vexal.USR"), {"rate = 0.05", "broken line", "count = 12"});
+  platform::WriteTextLines(File("Vexal.FNC"), {"SQ(a)=a*a"});
+  Open();
+  ASSERT_EQ(window->lbVars->count(), 2);
+  EXPECT_EQ(window->lbVars->ItemText(0), QStringLiteral("rate = 0.05"));
+  ASSERT_EQ(engine::UserVariables.Count(), 2u);
+  EXPECT_EQ(engine::UserVariables.Items()[0].Name, "rate");  // row i is entry i
+  EXPECT_EQ(window->lbFuncs->ItemText(0), QStringLiteral("SQ(a)=a*a"));
+  Calculate(QStringLiteral("sq(3)+count*rate"));
+  EXPECT_EQ(Result(), QStringLiteral("9.6E+0"));
+}
+
+TEST_F(MainWindowTest, BinaryGroupSizesSnapToTheirSteps)
+{
+  Open();
+  window->rgBase->SetItemIndex(2);
+  window->rgBase->OnClick();
+  EXPECT_EQ(window->udDigits->Position(), 32);
+  struct Step {
+    platform::TUDBtnType button;
+    int expected;
+  };
+  const Step steps[] = {{platform::btPrev, 16}, {platform::btPrev, 8}, {platform::btPrev, 7},
+                        {platform::btPrev, 7},  {platform::btNext, 8}, {platform::btNext, 16},
+                        {platform::btNext, 32}};
+  for (const Step& step : steps) {
+    window->udDigits->Click(step.button);
+    EXPECT_EQ(window->DigitGroup(), step.expected);
+  }
+  Calculate(QStringLiteral("5"));
+  EXPECT_TRUE(ResultIsBlue());
+  EXPECT_EQ(window->DisplayDigits, 12);  // the decimal digit count is kept
+}
+
+TEST_F(MainWindowTest, FormPositionsLiveInTheirOwnSection)
+{
+  QWidget form;
+  form.setObjectName(QStringLiteral("fmContourPlot"));
+  LoadFormPosition(form);
+  EXPECT_EQ(form.pos(), QPoint(0, 0));
+  EXPECT_EQ(form.size(), QSize(640, 480));
+  form.move(10, 20);
+  form.resize(300, 200);
+  SaveFormPosition(form);
+  QWidget again;
+  again.setObjectName(QStringLiteral("fmContourPlot"));
+  LoadFormPosition(again);
+  EXPECT_EQ(again.pos(), QPoint(10, 20));
+  EXPECT_EQ(again.size(), QSize(300, 200));
+}
+
+}  // namespace
+}  // namespace app::testing
