@@ -118,17 +118,34 @@ TEST_F(MainWindowTest, ErrorsShowInRedWithTheirPositionOnTheTypedText)
   }
 }
 
-TEST_F(MainWindowTest, ResultsTheBaseCannotShowAreErrorsAndStayOutOfTheLists)
+TEST_F(MainWindowTest, ResultsTheBaseOrNotationCannotShowAreErrorsAndStayOutOfTheLists)
 {
   Open();
-  window->rgBase->SetItemIndex(1);
-  window->rgBase->OnClick();
-  Calculate(QStringLiteral("#FFFFFFFFF"));
-  EXPECT_TRUE(ResultIsRed());
-  EXPECT_TRUE(Result().contains(QStringLiteral("position")));
-  EXPECT_EQ(window->cbResults->count(), 0);
-  EXPECT_EQ(window->cbHistory->count(), 0);
-  EXPECT_TRUE(window->LastWasError);
+  struct Case {
+    platform::RadioGroup* group;
+    int item;
+    const char* expression;
+  };
+  const Case cases[] = {
+      {window->rgBase, 1, "$FFFFFFFFF"},  // hexadecimal beyond 31 bits
+      {window->rgBase, 2, "$FFFFFFFFF"},  // binary likewise
+      {window->rgNotation, 3, "1E10"},    // Sxg beyond its seconds
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.expression);
+    c.group->SetItemIndex(c.item);
+    c.group->OnClick();
+    window->cbResults->clear();
+    window->cbHistory->clear();
+    Calculate(QString::fromLatin1(c.expression));
+    EXPECT_TRUE(ResultIsRed());
+    EXPECT_TRUE(Result().contains(QStringLiteral(": position 1"))) << Result().toStdString();
+    EXPECT_EQ(window->cbResults->count(), 0);
+    EXPECT_EQ(window->cbHistory->count(), 0);
+    EXPECT_TRUE(window->LastWasError);
+    c.group->SetItemIndex(0);
+    c.group->OnClick();
+  }
 }
 
 TEST_F(MainWindowTest, TheTapeListsTheVariablesUsed)
