@@ -241,6 +241,7 @@ void TfmCalc::BuildCalculatorPage()
   pnAssistant->SetShadowSize(0);
   pnAssistant->setMinimumHeight(18);
   pnAssistant->SetColor(platform::FromQColor(QToolTip::palette().color(QPalette::ToolTipBase)));
+  pnAssistant->hide();  // the assistant shows it
   middle->addWidget(pnAssistant);
   auto* small = new QHBoxLayout;
   auto* copy = new QToolButton(tsCalc);
@@ -449,6 +450,11 @@ void TfmCalc::BuildConstantsPage()
   lbConst = new controls::TTextListBox(tsConst);
   lbConst->setObjectName(QStringLiteral("lbConst"));
   column->addWidget(lbConst, 1);
+  auto* buttons = new QHBoxLayout;
+  for (const char* caption : {"Paste", "Edit", "Reload", "Help"})
+    buttons->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsConst)));
+  buttons->addStretch();
+  column->addLayout(buttons);
 }
 
 void TfmCalc::BuildTapePage()
@@ -465,9 +471,10 @@ void TfmCalc::BuildTapePage()
   btPrint = Pending(new QPushButton(QStringLiteral("Print"), tsTape));
   row->addWidget(chbRes);
   row->addStretch();
-  for (const char* caption : {"Save", "Load", "Clear"})
+  for (const char* caption : {"Copy", "Cut", "To File..."})
     row->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsTape)));
   row->addWidget(btPrint);
+  row->addWidget(Pending(new QPushButton(QStringLiteral("Help"), tsTape)));
   column->addLayout(row);
 }
 
