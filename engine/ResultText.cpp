@@ -24,7 +24,8 @@ void SetResultError(int code)
   ErrorSpan = 1;
 }
 
-// Deletes up to three leading zeros of the exponent; returns how many.
+}  // namespace
+
 int TrimExponentZeros(std::string& text)
 {
   const auto e = text.find('E');
@@ -37,6 +38,8 @@ int TrimExponentZeros(std::string& text)
   }
   return count;
 }
+
+namespace {
 
 std::string BaseText(Extended x, const std::string& sign)
 {
@@ -59,16 +62,21 @@ std::string BaseText(Extended x, const std::string& sign)
 
 std::string DecimalText(int digits, Extended value, Extended x)
 {
-  int q = 3;
+  const bool fixed = NotationMode == nmFix && x > 0.0001L && x < 10000000.0L;
+  int q = value < 0 ? 1 : 0;
+  if (fixed)
+    q = value > 0 && x < 1 ? 2 : (value < 0 && x > 1 ? 4 : 3);
+  return MagnitudeText(x, digits, q, fixed);
+}
+
+}  // namespace
+
+std::string MagnitudeText(Extended x, int digits, int q, bool fixed)
+{
   std::string text;
-  if (NotationMode == nmFix && x > 0.0001L && x < 10000000.0L) {
-    if (value > 0 && x < 1)
-      q = 2;
-    else if (value < 0 && x > 1)
-      q = 4;
+  if (fixed) {
     text = FixedText(x, digits, std::max(digits - q, 0));
   } else {
-    q = value < 0 ? 1 : 0;
     // First pass: measure what trimming removes, to widen the second.
     text = SciText(x, digits);
     if (NotationMode == nmEng)
@@ -83,8 +91,6 @@ std::string DecimalText(int digits, Extended value, Extended x)
   TrimExponentZeros(text);
   return text;
 }
-
-}  // namespace
 
 std::string FormatResult(int digits, Extended value)
 {
