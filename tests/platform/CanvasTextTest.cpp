@@ -133,3 +133,25 @@ TEST(CanvasText, UpdateCurrentPositionAdvancesThePen)
 
 }  // namespace
 }  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(CanvasText, TextRectClipsAndFillsWithTheBrush)
+{
+  TBitmap b(60, 30);
+  b.Canvas().Font().SetName("Arial");
+  b.Canvas().Font().SetSize(14);
+  b.Canvas().Brush().SetColor(clYellow);
+  b.Canvas().TextRect({10, 5, 20, 25}, 12, 5, "WWWW");
+  EXPECT_EQ(b.Canvas().Pixel(10, 24), clYellow);  // filled although no text is there
+  for (int y = 0; y < 30; ++y)
+    EXPECT_EQ(b.Canvas().Pixel(20, y), clWhite) << y;  // clipped
+  TBitmap clear(60, 30);
+  clear.Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+  clear.Canvas().TextRect({10, 5, 20, 25}, 12, 5, "WWWW");
+  EXPECT_EQ(clear.Canvas().Pixel(10, 24), clWhite);
+}
+
+}  // namespace
+}  // namespace platform
