@@ -6,6 +6,7 @@
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
 #include "engine/Evaluator.h"
+#include "engine/NestingLevel.h"
 #include "engine/ResultText.h"
 
 #include <algorithm>
@@ -21,15 +22,6 @@ constexpr int ccLnGamma = 26;
 constexpr std::size_t MaxNameLength = 21;
 
 int NestingDepth = 0;
-
-class NestingLevel {
-public:
-  NestingLevel() { ++NestingDepth; }
-  ~NestingLevel() { --NestingDepth; }
-  NestingLevel(const NestingLevel&) = delete;
-  NestingLevel& operator=(const NestingLevel&) = delete;
-  bool TooDeep() const { return NestingDepth > MaxNestingDepth; }
-};
 
 void ParseComplexExpression(TComplex& value);
 void ParseComplexFactor(TComplex& value, int sign);
@@ -296,7 +288,7 @@ void ParseComplexPostfixSigns(TComplex& value)
 
 void ParseComplexFactor(TComplex& value, int sign)
 {
-  const NestingLevel level;
+  const NestingLevel level(NestingDepth);
   if (level.TooDeep()) {
     SetComplexError(ecStackOverflow);
     return;
@@ -395,14 +387,9 @@ void ParseComplexTerm(TComplex& value)
     if (ComplexErrorFlag)
       return;
     if (op == '/' && ComplexEquals(second, ComplexZero)) {
-      // The span covers the divisor's text.
-      int pos = ComplexExprChar == EndMarker ? ComplexExprPos : ComplexExprPos - 1;
-      int span = 1;
-      unsigned char before = 0;
-      while (pos > 1 && CharAt(pos - 1, before) && before != '/') {
-        --pos;
-        ++span;
-      }
+      int pos = 0;
+      int span = 0;
+      DivisorSpan(ComplexExprString, ComplexExprChar == EndMarker ? ComplexExprPos : ComplexExprPos - 1, pos, span);
       SetComplexErrorAt(ecDivisionByZero, pos, span);
       return;
     }
