@@ -377,6 +377,7 @@ void ParseComplexTerm(TComplex& value)
   }
   while (IsComplexMulOp(ComplexExprChar)) {
     const unsigned char op = ComplexExprChar;
+    const int opPos = ComplexExprPos;
     ReadComplexChar();
     if (IsComplexAddOp(ComplexExprChar) || ComplexExprChar == '^') {
       SetComplexError(ecSyntax);
@@ -396,7 +397,7 @@ void ParseComplexTerm(TComplex& value)
     ErrorCode = 0;
     value = op == '*' ? ComplexMul(value, second) : ComplexDiv(value, second);
     if (ErrorCode != 0) {
-      SetComplexError(ErrorCode);
+      SetComplexErrorAt(ErrorCode, opPos);
       return;
     }
   }
@@ -409,6 +410,7 @@ void ParseComplexExpression(TComplex& value)
     return;
   while (IsComplexAddOp(ComplexExprChar)) {
     const unsigned char op = ComplexExprChar;
+    const int opPos = ComplexExprPos;
     ReadComplexChar();
     if (IsComplexAddOp(ComplexExprChar) || IsComplexMulOp(ComplexExprChar) || ComplexExprChar == '^') {
       SetComplexError(ecSyntax);
@@ -418,7 +420,12 @@ void ParseComplexExpression(TComplex& value)
     ParseComplexTerm(second);
     if (ComplexErrorFlag)
       return;
+    ErrorCode = 0;
     value = op == '+' ? ComplexAdd(value, second) : ComplexSub(value, second);
+    if (ErrorCode != 0) {
+      SetComplexErrorAt(ErrorCode, opPos);
+      return;
+    }
   }
 }
 

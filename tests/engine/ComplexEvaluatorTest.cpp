@@ -110,6 +110,7 @@ TEST_F(ComplexEvaluatorTest, Errors)
       {"comp(1,2))", ecTooManyCloseParens, 10, 1},
       {"comp(1,2)+-comp(1,0)", ecSyntax, 11, 1},
       {"z=comp(1,0)", ecSyntax, 1, 1},
+      {"comp(1E4932,0)+comp(1E4932,0)", ecOverflow, 15, 1},
   };
   for (const auto& c : cases) {
     const Failure f = Error(c.text);
