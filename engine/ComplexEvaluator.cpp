@@ -7,7 +7,6 @@
 #include "engine/ErrorCodes.h"
 #include "engine/Evaluator.h"
 #include "engine/NestingLevel.h"
-#include "engine/ResultText.h"
 
 #include <algorithm>
 #include <chrono>
