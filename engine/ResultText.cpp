@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace engine {
 
@@ -90,6 +91,25 @@ std::string MagnitudeText(Extended x, int digits, int q, bool fixed)
   TrimNumberText(text);
   TrimExponentZeros(text);
   return text;
+}
+
+std::string ExactNumberText(Extended value)
+{
+  if (!std::isfinite(value))
+    return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+  char buffer[64];
+  for (int digits = 1;; ++digits) {
+    std::snprintf(buffer, sizeof buffer, "%.*Le", digits - 1, value);
+    if (std::strtold(buffer, nullptr) == value || digits >= std::numeric_limits<Extended>::max_digits10)
+      break;
+  }
+  const std::string converted = buffer;
+  const auto e = converted.find('e');
+  std::string mantissa = converted.substr(0, e);
+  if (mantissa.find('.') == std::string::npos)
+    mantissa += ".0";
+  const int exponent = std::atoi(converted.c_str() + e + 1);
+  return mantissa + "E" + (exponent < 0 ? "-" : "+") + std::to_string(std::abs(exponent));
 }
 
 std::string FormatResult(int digits, Extended value)

@@ -12,6 +12,10 @@ namespace engine {
 // Records error 11 (hexadecimal or binary beyond 31 bits) or 23 (Sxg beyond 2147483647 seconds).
 std::string FormatResult(int digits, Extended value);
 
+// The shortest decimal scientific text that reads back as exactly this value ("." decimals, "E"
+// exponent), for files; "-" in front of a negative value.
+std::string ExactNumberText(Extended value);
+
 // The decimal text of a magnitude x: FixedText with digits - q places when fixed, else a two-pass
 // scientific text about digits wide, q characters left for a sign; engineering form in Eng; trimmed.
 std::string MagnitudeText(Extended x, int digits, int q, bool fixed);
