@@ -19,7 +19,8 @@ PACKAGES = \
 	fonts-liberation2 \
 	poppler-utils \
 	libwmf-bin \
-	emf2svg
+	emf2svg \
+	fonts-urw-base35
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

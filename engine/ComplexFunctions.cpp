@@ -59,19 +59,20 @@ TComplex ComplexTan(const TComplex& z)
   ComplexErrorScope errors;
   const TComplex r = errors.Keep(RectangularOf(z));
   // tan z = (sin 2x + i sinh 2y) / (cos 2x + cosh 2y), with numerator and denominator multiplied by
-  // 2 e^-2|y| = 2t, so that no part overflows however large y is.
+  // 2 e^-2|y| = 2t, so that no part overflows however large y is. The denominator becomes
+  // (1 - t)^2 + 4t cos^2 x, which keeps its digits beside the poles.
+  const CircularParts once = SinCosOf(r.X);
   CircularParts twice;
   if (std::fabs(r.X) < MaxResultValue / 2) {
     twice = SinCosOf(2 * r.X);
   } else {
-    const CircularParts once = SinCosOf(r.X);
     twice.sin = 2 * once.sin * once.cos;
     twice.cos = (once.cos - once.sin) * (once.cos + once.sin);
   }
   const Extended u = std::expm1(-2 * std::fabs(r.Y));  // t - 1, exact for small y
   const Extended t = 1 + u;
-  const Extended d = 1 + t * t + 2 * twice.cos * t;
-  if (d == 0) {
+  const Extended d = u * u + 4 * t * once.cos * once.cos;
+  if (d == 0 || (r.Y == 0 && twice.cos == -1)) {
     MathError(ecSingularity);
     return errors.Keep(TComplex{cfRectangular, MaxResultValue, 0});
   }

@@ -49,14 +49,14 @@ TComplex StirlingSeries(const TComplex& z, ComplexErrorScope& errors)
 // ln gamma(z) = ln gamma(z + n) - (ln z + ln(z + 1) + ... + ln(z + n - 1)).
 TComplex UpperLnGamma(const TComplex& z, ComplexErrorScope& errors)
 {
+  if (StirlingStart - z.X > MaxRecurrenceSteps) {
+    MathError(ecArgumentError);
+    errors.Note();
+    return ComplexZero;
+  }
   TComplex shifted = z;
   TComplex logSum = ComplexZero;
-  for (int steps = 0; shifted.X < StirlingStart; ++steps) {
-    if (steps == MaxRecurrenceSteps) {
-      MathError(ecArgumentError);
-      errors.Note();
-      return ComplexZero;
-    }
+  while (shifted.X < StirlingStart) {
     logSum = errors.Keep(ComplexAdd(logSum, errors.Keep(ComplexLn(shifted))));
     shifted.X += 1;
   }

@@ -22,7 +22,6 @@ TComplex ConvertComplexForm(const TComplex& z, std::uint8_t form)
 {
   if (z.Form == form)
     return z;
-  const ComplexErrorScope errors;
   if (form == cfRectangular)
     return FiniteComplex({cfRectangular, z.X * std::cos(z.Y), z.X * std::sin(z.Y)});
   const Extended modulus = z.X != 0 ? Pythag(z.X, z.Y) : std::fabs(z.Y);
@@ -58,10 +57,8 @@ Extended ComplexIm(const TComplex& z)
 
 Extended ComplexAbs(const TComplex& z)
 {
-  if (z.Form == cfRectangular) {
-    const ComplexErrorScope errors;
+  if (z.Form == cfRectangular)
     return Pythag(z.X, z.Y);
-  }
   return std::fabs(z.X);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The complex value of complex mode: a number in rectangular or polar form, its constants, the
-// conversions between the forms and the operations that only read or re-sign its parts.
+// conversions between the forms and the operations that only read or re-sign its parts. These leave
+// ErrorCode alone unless a modulus overflows (11), so they may run after a failed evaluation.
 
 #include "engine/Extended.h"
 #include "engine/MathConstants.h"

@@ -1,6 +1,10 @@
 #pragma once
 // Everything other subsystems use of the calculation engine.
 
+#include "engine/ComplexEvaluator.h"
+#include "engine/ComplexFunctionTable.h"
+#include "engine/ComplexMath.h"
+#include "engine/Constructs.h"
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
 #include "engine/ErrorText.h"
@@ -10,3 +14,7 @@
 #include "engine/FunctionTable.h"
 #include "engine/Host.h"
 #include "engine/ResultText.h"
+#include "engine/UserBreak.h"
+#include "engine/UserFunctions.h"
+#include "engine/UserVariables.h"
+#include "engine/Variables.h"

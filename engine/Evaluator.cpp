@@ -4,6 +4,7 @@
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
 #include "engine/NamedOperand.h"
+#include "engine/NestingLevel.h"
 #include "engine/UserFunctions.h"
 
 #include <cmath>
@@ -15,16 +16,6 @@ namespace {
 
 int NestingDepth = 0;
 int TopLevelCount = 0;
-
-// Counts one level of operand nesting for as long as it lives.
-class NestingLevel {
-public:
-  NestingLevel() { ++NestingDepth; }
-  ~NestingLevel() { --NestingDepth; }
-  NestingLevel(const NestingLevel&) = delete;
-  NestingLevel& operator=(const NestingLevel&) = delete;
-  bool TooDeep() const { return NestingDepth > MaxNestingDepth; }
-};
 
 void ResetScanner()
 {
@@ -90,13 +81,9 @@ bool CombineBits(unsigned char op, Extended& value, Extended second)
 // Error 13 spans the divisor's text: back from its last character to the one after "/".
 void SetDivisionByZero()
 {
-  int pos = ExprChar == EndMarker ? ExprPos : ExprPos - 1;
-  int span = 1;
-  unsigned char before = 0;
-  while (pos > 1 && CharAt(pos - 1, before) && before != '/') {
-    --pos;
-    ++span;
-  }
+  int pos = 0;
+  int span = 0;
+  DivisorSpan(ExprString, ExprChar == EndMarker ? ExprPos : ExprPos - 1, pos, span);
   SetEvalErrorAt(ecDivisionByZero, pos, span);
 }
 
@@ -317,7 +304,7 @@ void ParseTerm(Extended& value)
 
 void ParseFactor(Extended& value)
 {
-  const NestingLevel level;
+  const NestingLevel level(NestingDepth);
   if (level.TooDeep()) {
     SetEvalError(ecStackOverflow);
     return;

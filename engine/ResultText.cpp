@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace engine {
 
@@ -24,7 +25,8 @@ void SetResultError(int code)
   ErrorSpan = 1;
 }
 
-// Deletes up to three leading zeros of the exponent; returns how many.
+}  // namespace
+
 int TrimExponentZeros(std::string& text)
 {
   const auto e = text.find('E');
@@ -37,6 +39,8 @@ int TrimExponentZeros(std::string& text)
   }
   return count;
 }
+
+namespace {
 
 std::string BaseText(Extended x, const std::string& sign)
 {
@@ -59,16 +63,21 @@ std::string BaseText(Extended x, const std::string& sign)
 
 std::string DecimalText(int digits, Extended value, Extended x)
 {
-  int q = 3;
+  const bool fixed = NotationMode == nmFix && x > 0.0001L && x < 10000000.0L;
+  int q = value < 0 ? 1 : 0;
+  if (fixed)
+    q = value > 0 && x < 1 ? 2 : (value < 0 && x > 1 ? 4 : 3);
+  return MagnitudeText(x, digits, q, fixed);
+}
+
+}  // namespace
+
+std::string MagnitudeText(Extended x, int digits, int q, bool fixed)
+{
   std::string text;
-  if (NotationMode == nmFix && x > 0.0001L && x < 10000000.0L) {
-    if (value > 0 && x < 1)
-      q = 2;
-    else if (value < 0 && x > 1)
-      q = 4;
+  if (fixed) {
     text = FixedText(x, digits, std::max(digits - q, 0));
   } else {
-    q = value < 0 ? 1 : 0;
     // First pass: measure what trimming removes, to widen the second.
     text = SciText(x, digits);
     if (NotationMode == nmEng)
@@ -84,7 +93,24 @@ std::string DecimalText(int digits, Extended value, Extended x)
   return text;
 }
 
-}  // namespace
+std::string ExactNumberText(Extended value)
+{
+  if (!std::isfinite(value))
+    return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+  char buffer[64];
+  for (int digits = 1;; ++digits) {
+    std::snprintf(buffer, sizeof buffer, "%.*Le", digits - 1, value);
+    if (std::strtold(buffer, nullptr) == value || digits >= std::numeric_limits<Extended>::max_digits10)
+      break;
+  }
+  const std::string converted = buffer;
+  const auto e = converted.find('e');
+  std::string mantissa = converted.substr(0, e);
+  if (mantissa.find('.') == std::string::npos)
+    mantissa += ".0";
+  const int exponent = std::atoi(converted.c_str() + e + 1);
+  return mantissa + "E" + (exponent < 0 ? "-" : "+") + std::to_string(std::abs(exponent));
+}
 
 std::string FormatResult(int digits, Extended value)
 {

@@ -12,6 +12,14 @@ namespace engine {
 // Records error 11 (hexadecimal or binary beyond 31 bits) or 23 (Sxg beyond 2147483647 seconds).
 std::string FormatResult(int digits, Extended value);
 
+// The shortest decimal scientific text that reads back as exactly this value ("." decimals, "E"
+// exponent), for files; "-" in front of a negative value.
+std::string ExactNumberText(Extended value);
+
+// The decimal text of a magnitude x: FixedText with digits - q places when fixed, else a two-pass
+// scientific text about digits wide, q characters left for a sign; engineering form in Eng; trimmed.
+std::string MagnitudeText(Extended x, int digits, int q, bool fixed);
+
 // The steps of FormatResult
 // x with d digits after the point, right-aligned in w characters.
 std::string FixedText(Extended x, int w, int d);
@@ -19,6 +27,8 @@ std::string FixedText(Extended x, int w, int d);
 std::string SciText(Extended x, int w);
 // Deletes leading blanks and surplus trailing zeros; returns the number of leading blanks deleted.
 int TrimNumberText(std::string& text);
+// Deletes up to three leading zeros of the exponent; returns how many.
+int TrimExponentZeros(std::string& text);
 // d.dddE[sign]nnnn to an exponent that is a multiple of 3.
 std::string ToEngineering(const std::string& text);
 // h:m:s of a non-negative number of hours.

@@ -182,7 +182,13 @@ void TCanvas::TextOut(int x, int y, const QString& text)
     penPos_.X -= TextWidth(text);
 }
 
-void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text, unsigned options)
+void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text)
+{
+  const bool opaque = brush_.Style() != TBrushStyle::bsClear || brush_.HasBitmap();
+  ExtTextOut(x, y, ETO_CLIPPED | (opaque ? ETO_OPAQUE : 0), r, text);
+}
+
+void TCanvas::ExtTextOut(int x, int y, unsigned options, const TRect& r, const QString& text)
 {
   Emit(TCanvasOp::TextOut, {{x, y}, {r.Left, r.Top}, {r.Right, r.Bottom}}, text, options);
 }

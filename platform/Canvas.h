@@ -90,8 +90,10 @@ public:
 
   // Text in the font at (x, y) placed by TextAlign (and turned by the font's escapement).
   void TextOut(int x, int y, const QString& text);
-  // Text clipped to r; with ETO_OPAQUE r is filled with the background colour first.
-  void TextRect(const TRect& r, int x, int y, const QString& text, unsigned options = ETO_CLIPPED);
+  // Text clipped to r, over r filled with the brush unless the brush is clear.
+  void TextRect(const TRect& r, int x, int y, const QString& text);
+  // Text with options: ETO_CLIPPED clips it to r, ETO_OPAQUE fills r with the background colour.
+  void ExtTextOut(int x, int y, unsigned options, const TRect& r, const QString& text);
   int TextWidth(const QString& text) const { return TextExtent(text).cx; }
   int TextHeight(const QString& text) const { return TextExtent(text).cy; }
   TSize TextExtent(const QString& text) const;

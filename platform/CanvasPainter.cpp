@@ -86,6 +86,7 @@ QPen MakePen(const TPenData& pen)
   case TPenStyle::psDot: q.setDashPattern({3, 3}); break;
   case TPenStyle::psDashDot: q.setDashPattern({9, 6, 3, 6}); break;
   case TPenStyle::psDashDotDot: q.setDashPattern({9, 3, 3, 3, 3, 3}); break;
+  case TPenStyle::psAlternate: q.setDashPattern({1, 1}); break;
   default: break;
   }
   return q;
@@ -148,6 +149,7 @@ std::vector<int> DashPattern(TPenStyle style)
   case TPenStyle::psDot: return {3, 3};
   case TPenStyle::psDashDot: return {9, 6, 3, 6};
   case TPenStyle::psDashDotDot: return {9, 3, 3, 3, 3, 3};
+  case TPenStyle::psAlternate: return {1, 1};
   default: return {};
   }
 }
@@ -457,8 +459,23 @@ void TPainterCanvas::RenderOn(QPainter& p, const TCanvasRecord& r) const
   case TCanvasOp::DrawImage: {
     const TRect d = r.RectAt(0);
     const TRect src = r.RectAt(2);
+    const QRect from(src.Left, src.Top, src.Width(), src.Height());
+    const QRect to(d.Left, d.Top, d.Width(), d.Height());
+    if (r.Value == cmMergeCopy) {
+      // Source and brush: the white pixels take the brush colour, the black ones stay.
+      QImage merged = r.Image.copy(from).convertToFormat(QImage::Format_RGB32);
+      const QRgb brush = ColorToQColor(s.Brush.Color).rgb();
+      for (int y = 0; y < merged.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(merged.scanLine(y));
+        for (int x = 0; x < merged.width(); ++x)
+          line[x] &= brush;
+      }
+      p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+      p.drawImage(to, merged);
+      return;
+    }
     p.setCompositionMode(CopyComposition(r.Value, raster));
-    p.drawImage(QRect(d.Left, d.Top, d.Width(), d.Height()), r.Image, QRect(src.Left, src.Top, src.Width(), src.Height()));
+    p.drawImage(to, r.Image, from);
     return;
   }
   case TCanvasOp::PatBlt: {

@@ -167,7 +167,7 @@ QFont ToQFont(const TFontData& font)
 {
   QFont q(MapFaceName(font.Name));
   q.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
-  q.setHintingPreference(QFont::PreferNoHinting);
+  q.setHintingPreference(QFont::PreferFullHinting);
   q.setKerning(false);
   q.setBold(font.Style & fsBold);
   q.setItalic(font.Style & fsItalic);

@@ -423,7 +423,10 @@ void EmfWriter::Draw(const TCanvasRecord& record)
     End();
     return;
   case TCanvasOp::TextOut: Text(r); return;
-  case TCanvasOp::DrawImage: Image(r); return;
+  case TCanvasOp::DrawImage:
+    UseBrush(s.Brush);  // merge copies take it
+    Image(r);
+    return;
   default: return;  // focus rectangles are screen effects
   }
 }

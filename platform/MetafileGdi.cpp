@@ -14,6 +14,8 @@ std::uint32_t PenStyle(const TPenData& pen)
 {
   if (pen.Mode == TPenMode::pmNop)
     return PS_NULL;
+  if (pen.Style == TPenStyle::psAlternate)
+    return 2;  // dotted: the plain pen records have no alternate style
   return static_cast<std::uint32_t>(pen.Style);  // declared in the system's order
 }
 

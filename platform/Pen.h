@@ -7,7 +7,8 @@
 
 namespace platform {
 
-enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+// psAlternate: every other pixel (thin pens only).
+enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame, psAlternate };
 
 // How pen pixels combine with the pixels beneath (the binary raster operations).
 enum class TPenMode {

@@ -30,9 +30,25 @@ void BM_UserFunction(benchmark::State& state)
   EvaluateText(state, "HYP(3,4)+1");
 }
 
+void BM_Solve(benchmark::State& state) { EvaluateText(state, "solve(0,2,x^2-2)"); }
+void BM_Integral(benchmark::State& state) { EvaluateText(state, "integral(0,pi,sin(x))"); }
+void BM_ComplexExpression(benchmark::State& state)
+{
+  for (auto _ : state) {
+    std::string text = "sin(comp(1+2/3,pi/4+ln(2)))*comp(1,2)^comp(2,0)";
+    bool failed = false;
+    int pos = 0;
+    int span = 0;
+    benchmark::DoNotOptimize(engine::EvaluateComplexChecked(text, failed, pos, span));
+  }
+}
+
 }  // namespace
 
 BENCHMARK(BM_Number);
+BENCHMARK(BM_Solve);
+BENCHMARK(BM_Integral);
+BENCHMARK(BM_ComplexExpression);
 BENCHMARK(BM_BuiltinFunctions);
 BENCHMARK(BM_UserFunction);
 BENCHMARK(BM_SumOfTenTerms);

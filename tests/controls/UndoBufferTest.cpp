@@ -219,10 +219,10 @@ TEST(UndoBuffer, GroupsNestAndNeverMerge)
 }
 
 // Any sequence of edits undoes back to the start and redoes to the end, exactly.
-void RandomEditsRoundTrip(unsigned seed)
+void RandomEditsRoundTrip(unsigned trial)
 {
-  SCOPED_TRACE(seed);
-  std::mt19937 random(seed);
+  SCOPED_TRACE(trial);
+  std::mt19937 random(trial);
   TOvcParaList list(nullptr, true, 65535);
   list.SetWrapColumn(9);
   Fill(list, {"one two three", "four", "", "five six"});
@@ -278,8 +278,8 @@ void RandomEditsRoundTrip(unsigned seed)
 
 TEST(UndoBuffer, RandomEditsUndoAndRedoExactly)
 {
-  for (unsigned seed = 1; seed <= 40; ++seed)
-    RandomEditsRoundTrip(seed);
+  for (unsigned trial = 1; trial <= 40; ++trial)
+    RandomEditsRoundTrip(trial);
 }
 
 }  // namespace

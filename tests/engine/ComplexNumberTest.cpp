@@ -123,6 +123,16 @@ TEST_F(ComplexNumberTest, PolarOfNormalisesModulusAndAngle)
   ExpectRelative(q.Y, -Pi / 2, 1E-17L);
 }
 
+TEST_F(ComplexNumberTest, ConversionsKeepAnEarlierErrorCode)
+{
+  // A failed evaluation's code survives the conversion of its value for display.
+  ErrorCode = ecSingularity;
+  ConvertComplexForm(Rect(3, 4), cfPolar);
+  ConvertComplexForm(MakeComplex(cfPolar, 1, 2), cfRectangular);
+  ComplexAbs(Rect(3, 4));
+  EXPECT_EQ(ErrorCode, ecSingularity);
+}
+
 TEST_F(ComplexNumberTest, ModulusBeyondTheRangeIsAnOverflowNotInfinity)
 {
   const TComplex p = ConvertComplexForm(ComplexInfinity, cfPolar);

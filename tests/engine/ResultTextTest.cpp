@@ -105,6 +105,18 @@ TEST_F(ResultTextTest, HexadecimalAndBinary)
   EXPECT_EQ(FormatResult(12, 1), std::string(31, '0') + "1 ");
 }
 
+TEST_F(ResultTextTest, ExactNumberTextReadsBackExactly)
+{
+  EXPECT_EQ(ExactNumberText(0.05L), "5.0E-2");
+  EXPECT_EQ(ExactNumberText(-2), "-2.0E+0");
+  EXPECT_EQ(ExactNumberText(0), "0.0E+0");
+  EXPECT_EQ(ExactNumberText(UndefinedValue), "1.23454321E-1");
+  for (const Extended value : {1.0L / 3, -2.0L / 3 * 1e-4000L, 1e4932L, 123456789.123456789L, 0.1L + 0.2L}) {
+    const std::string text = ExactNumberText(value);
+    EXPECT_EQ(EvalText(text[0] == '-' ? "0" + text : text), value) << text;
+  }
+}
+
 TEST_F(ResultTextTest, Steps)
 {
   EXPECT_EQ(SciText(1234.6L, 12), " 1.235E+0003");

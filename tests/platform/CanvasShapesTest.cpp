@@ -186,3 +186,31 @@ TEST(CanvasShapes, SystemColoursResolveToTheFixedScheme)
 
 }  // namespace
 }  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(CanvasShapes, MergeCopyShowsWhiteGlyphPixelsInTheBrush)
+{
+  TBitmap glyph(2, 1);
+  glyph.Canvas().SetPixel(0, 0, clBlack);
+  TBitmap b(2, 1);
+  b.Canvas().Brush().SetColor(clSilver);
+  b.Canvas().SetCopyMode(cmMergeCopy);
+  b.Canvas().Draw(0, 0, glyph);
+  EXPECT_EQ(b.Canvas().Pixel(0, 0), clBlack);
+  EXPECT_EQ(b.Canvas().Pixel(1, 0), clSilver);
+}
+
+TEST(CanvasShapes, AlternatePenSetsEveryOtherPixel)
+{
+  TBitmap b(10, 1);
+  b.Canvas().Pen().SetStyle(TPenStyle::psAlternate);
+  b.Canvas().MoveTo(0, 0);
+  b.Canvas().LineTo(10, 0);
+  for (int x = 0; x < 10; ++x)
+    EXPECT_EQ(b.Canvas().Pixel(x, 0), x % 2 == 0 ? clBlack : clWhite) << x;
+}
+
+}  // namespace
+}  // namespace platform

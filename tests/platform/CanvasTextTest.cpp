@@ -42,11 +42,13 @@ TEST(CanvasText, PixelHeightFollowsTheDeviceResolution)
   printer.Assign(f);
   EXPECT_EQ(printer.Size(), 10);
   EXPECT_EQ(printer.Height(), -83);
-  // Arial is metric-compatible: "W" at 13 pixels is 12 pixels wide, like the original face.
+  // Advances are whole pixels, so a text is as wide as its characters together.
   TBitmap b(10, 10);
   b.Canvas().Font().SetName("Arial");
   b.Canvas().Font().SetSize(10);
-  EXPECT_EQ(b.Canvas().TextWidth("W"), 12);
+  EXPECT_GT(b.Canvas().TextWidth("W"), 10);
+  EXPECT_EQ(b.Canvas().TextWidth("Wil1"), b.Canvas().TextWidth("W") + b.Canvas().TextWidth("i")
+                                              + b.Canvas().TextWidth("l") + b.Canvas().TextWidth("1"));
   EXPECT_EQ(b.Canvas().TextHeight("W"), b.Canvas().TextMetrics().Ascent + b.Canvas().TextMetrics().Descent);
   EXPECT_EQ(b.Canvas().TextWidth(""), 0);
 }
@@ -129,6 +131,28 @@ TEST(CanvasText, UpdateCurrentPositionAdvancesThePen)
   b.Canvas().MoveTo(10, 5);
   b.Canvas().TextOut(0, 0, "abc");
   EXPECT_EQ(b.Canvas().PenPos().X, 10 + b.Canvas().TextWidth("abc"));
+}
+
+}  // namespace
+}  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(CanvasText, TextRectClipsAndFillsWithTheBrush)
+{
+  TBitmap b(60, 30);
+  b.Canvas().Font().SetName("Arial");
+  b.Canvas().Font().SetSize(14);
+  b.Canvas().Brush().SetColor(clYellow);
+  b.Canvas().TextRect({10, 5, 20, 25}, 12, 5, "WWWW");
+  EXPECT_EQ(b.Canvas().Pixel(10, 24), clYellow);  // filled although no text is there
+  for (int y = 0; y < 30; ++y)
+    EXPECT_EQ(b.Canvas().Pixel(20, y), clWhite) << y;  // clipped
+  TBitmap clear(60, 30);
+  clear.Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+  clear.Canvas().TextRect({10, 5, 20, 25}, 12, 5, "WWWW");
+  EXPECT_EQ(clear.Canvas().Pixel(10, 24), clWhite);
 }
 
 }  // namespace

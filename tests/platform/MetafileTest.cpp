@@ -31,6 +31,9 @@ TMetafile Drawing()
   c.Font().SetSize(14);
   c.Brush().SetStyle(TBrushStyle::bsClear);
   c.TextOut(20, 60, "Vexal metafile");
+  TBitmap sprite(4, 4);
+  sprite.Canvas().SetPixel(1, 1, clRed);
+  c.StretchDraw({180, 100, 196, 116}, sprite);
   c.SetClipRect({0, 0, 100, 100});
   c.Font().SetEscapement(900);
   c.TextOut(150, 110, "Up");
@@ -84,6 +87,7 @@ TEST(Metafile, EmfIsReadBackByAnIndependentReader)
   EXPECT_TRUE(svg.contains("<ellipse"));
   EXPECT_TRUE(svg.contains("fill=\"#0000FF\""));  // the blue triangle
   EXPECT_TRUE(svg.contains("L 190.0000,110.0000"));
+  EXPECT_TRUE(svg.contains("<image"));
 }
 
 TEST(Metafile, PlaceableWmfIsReadBackByAnIndependentReader)

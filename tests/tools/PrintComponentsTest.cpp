@@ -1,0 +1,102 @@
+#include "tools/PrintComponents.h"
+
+#include "platform/Printer.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tools {
+namespace {
+
+class PrintComponentsTest : public testing::Test {
+protected:
+  void SetUp() override
+  {
+    ASSERT_TRUE(folder.isValid());
+    platform::TPrinter& printer = platform::Printer();
+    printer.SetPrinterIndex(static_cast<int>(printer.Printers().indexOf(platform::kPdfPrinterName)));
+    printer.SetFileName(Pdf());
+  }
+
+  QString Pdf() const { return folder.filePath("out.pdf"); }
+
+  // The text of the PDF, page by page (pdftotext separates pages by form feeds).
+  QStringList PrintedPages() const
+  {
+    QProcess process;
+    process.start("pdftotext", {"-layout", Pdf(), "-"});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split('\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+      pages.removeLast();
+    return pages;
+  }
+
+  QTemporaryDir folder;
+};
+
+TEST_F(PrintComponentsTest, EmptyMemoPrintsItsHeader)
+{
+  QPlainTextEdit memo;
+  PrintControlContents(&memo, "Tape");
+  const QStringList pages = PrintedPages();
+  ASSERT_EQ(pages.size(), 1);
+  EXPECT_TRUE(pages[0].contains("Tape page 1"));
+}
+
+TEST_F(PrintComponentsTest, LongTapeRunsOverPages)
+{
+  QPlainTextEdit memo;
+  QStringList lines;
+  for (int i = 1; i <= 120; ++i)
+    lines << QStringLiteral("%1+1 = %2; ").arg(i).arg(i + 1);
+  memo.setPlainText(lines.join('\n'));
+  PrintControlContents(&memo, "Tape");
+  const QStringList pages = PrintedPages();
+  ASSERT_GE(pages.size(), 2);
+  EXPECT_TRUE(pages[0].contains("Tape page 1"));
+  EXPECT_TRUE(pages[0].contains("1+1 = 2;"));
+  EXPECT_TRUE(pages[1].contains("Tape page 2"));
+  EXPECT_TRUE(pages.last().contains("120+1 = 121;"));
+}
+
+TEST_F(PrintComponentsTest, ListBoxAndGrid)
+{
+  QListWidget list;
+  list.addItems({"alpha", "beta"});
+  PrintControlContents(&list, "Results");
+  QStringList pages = PrintedPages();
+  ASSERT_EQ(pages.size(), 1);
+  EXPECT_TRUE(pages[0].contains("Results page 1"));
+  EXPECT_TRUE(pages[0].contains("beta"));
+
+  QTableWidget grid(3, 2);
+  grid.setItem(0, 0, new QTableWidgetItem("Name"));
+  grid.setItem(0, 1, new QTableWidgetItem("Value"));
+  grid.setItem(1, 0, new QTableWidgetItem("Mass"));
+  grid.setItem(1, 1, new QTableWidgetItem("12.011"));
+  grid.setItem(2, 0, new QTableWidgetItem("Hidden"));  // its second cell is empty: the table ends
+  PrintControlContents(&grid, "Carbon");
+  pages = PrintedPages();
+  ASSERT_EQ(pages.size(), 1);
+  EXPECT_TRUE(pages[0].contains("Carbon"));
+  EXPECT_FALSE(pages[0].contains("page"));
+  EXPECT_TRUE(pages[0].contains("12.011"));
+  EXPECT_FALSE(pages[0].contains("Hidden"));
+}
+
+TEST_F(PrintComponentsTest, OtherControlsPrintNothing)
+{
+  QPushButton button("OK");
+  PrintControlContents(&button, "Button");
+  EXPECT_FALSE(QFile::exists(Pdf()));
+  EXPECT_FALSE(platform::Printer().Printing());
+}
+
+}  // namespace
+}  // namespace tools

@@ -1,0 +1,172 @@
+#include "tools/PrintComponents.h"
+
+#include "platform/Font.h"
+#include "platform/Printer.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace tools {
+
+namespace {
+
+using platform::TCanvas;
+using platform::TPrinter;
+
+struct Margins {
+  int left;
+  int top;
+  int right;
+  int bottom;
+};
+
+// The margins in printer dots: every one from the horizontal resolution.
+Margins PrinterMargins(const TPrinter& printer)
+{
+  const double dotsPerMm = printer.Resolution() / 25.4;
+  const auto dots = [dotsPerMm](int mm) { return static_cast<int>(std::nearbyint(mm * dotsPerMm)); };
+  return {dots(PrintMarginsMm[0]), dots(PrintMarginsMm[1]), dots(PrintMarginsMm[2]), dots(PrintMarginsMm[3])};
+}
+
+// Ends the document however the job leaves.
+class PrintJob {
+public:
+  explicit PrintJob(TPrinter& printer) : printer_(printer) { printer_.BeginDoc(); }
+  ~PrintJob()
+  {
+    if (printer_.Printing())
+      printer_.EndDoc();
+  }
+  PrintJob(const PrintJob&) = delete;
+  PrintJob& operator=(const PrintJob&) = delete;
+
+private:
+  TPrinter& printer_;
+};
+
+platform::TFontStyles StylesOf(const QFont& font)
+{
+  platform::TFontStyles styles = 0;
+  if (font.bold())
+    styles |= platform::fsBold;
+  if (font.italic())
+    styles |= platform::fsItalic;
+  if (font.underline())
+    styles |= platform::fsUnderline;
+  if (font.strikeOut())
+    styles |= platform::fsStrikeOut;
+  return styles;
+}
+
+void SetPrinterFont(TCanvas& canvas, const QFont& font)
+{
+  canvas.Font().SetSize(font.pointSize() > 0 ? font.pointSize() : 8);
+  canvas.Font().SetName(font.family());
+  canvas.Font().SetStyle(StylesOf(font));
+}
+
+int LineHeight(const TCanvas& canvas)
+{
+  return 2 * std::abs(canvas.Font().Height());
+}
+
+QStringList LinesOf(QWidget* control)
+{
+  QStringList lines;
+  if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
+    for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next())
+      lines << block.text();
+    if (memo->document()->isEmpty())
+      lines.clear();
+  } else if (auto* memo = qobject_cast<QTextEdit*>(control)) {
+    if (!memo->document()->isEmpty())
+      lines = memo->toPlainText().split('\n');
+  } else if (auto* list = qobject_cast<QListWidget*>(control)) {
+    for (int i = 0; i < list->count(); ++i)
+      lines << list->item(i)->text();
+  }
+  return lines;
+}
+
+void PrintLines(const QStringList& lines, const QFont& font, const QString& title)
+{
+  TPrinter& printer = platform::Printer();
+  const Margins m = PrinterMargins(printer);
+  const PrintJob job(printer);
+  TCanvas& canvas = printer.Canvas();
+  SetPrinterFont(canvas, font);
+  const int h = LineHeight(canvas);
+  int page = 1;
+  const auto header = [&] {
+    const QString text = QStringLiteral("%1 page %2").arg(title).arg(page);
+    canvas.TextOut(printer.PageWidth() - m.right - canvas.TextWidth(text), m.top, text);
+  };
+  header();
+  const int y0 = m.top;
+  int y = m.top + h;
+  int k = 0;
+  for (const QString& line : lines) {
+    canvas.TextOut(m.left, y + h * k, line);
+    if (y + h * k <= printer.PageHeight() - m.bottom - y) {
+      ++k;
+      continue;
+    }
+    k = 0;
+    printer.NewPage();
+    ++page;
+    SetPrinterFont(canvas, font);
+    header();
+    y = y0 + h;
+  }
+}
+
+void PrintTable(QTableWidget* grid, const QString& title)
+{
+  TPrinter& printer = platform::Printer();
+  const Margins m = PrinterMargins(printer);
+  const PrintJob job(printer);
+  TCanvas& canvas = printer.Canvas();
+  canvas.Font().SetSize(10);
+  canvas.Brush().SetStyle(platform::TBrushStyle::bsClear);
+  const int h = LineHeight(canvas);
+  canvas.TextOut(m.left, m.top, title);
+  const int y = m.top + h;
+  const int columns = grid->columnCount();
+  if (columns == 0)
+    return;
+  const int width = printer.PageWidth() - m.left - m.right;
+  const int c = (width - 10) / columns;
+  const auto cellText = [grid](int row, int column) {
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item != nullptr ? item->text() : QString();
+  };
+  for (int i = 0; i < grid->rowCount(); ++i) {
+    if (columns < 2 || cellText(i, 1).isEmpty())
+      break;
+    for (int j = 0; j < columns; ++j) {
+      canvas.Rectangle(m.left + j * c, y + i * h - h / 4, m.left + (j + 1) * c, y + (i + 1) * h - h / 4);
+      canvas.TextOut(m.left + j * c + 10, y + i * h, cellText(i, j));
+    }
+  }
+}
+
+}  // namespace
+
+void PrintControlContents(QWidget* control, const QString& title)
+{
+  if (auto* grid = qobject_cast<QTableWidget*>(control)) {
+    PrintTable(grid, title);
+    return;
+  }
+  if (qobject_cast<QPlainTextEdit*>(control) != nullptr || qobject_cast<QTextEdit*>(control) != nullptr ||
+      qobject_cast<QListWidget*>(control) != nullptr)
+    PrintLines(LinesOf(control), control->font(), title);
+}
+
+}  // namespace tools

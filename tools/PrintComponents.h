@@ -1,0 +1,18 @@
+#pragma once
+// Printing what a control holds: the lines of a memo or list box page by page under the header
+// "<title> page <n>", or the cells of a string grid as a table of boxed cells on one page.
+
+#include <QString>
+
+class QWidget;
+
+namespace tools {
+
+// Page margins in millimetres: left, top, right, bottom.
+inline constexpr int PrintMarginsMm[4] = {25, 12, 12, 12};
+
+// Prints the control's contents on the program's printer in one job; a control of another kind prints
+// nothing. Printer errors propagate as exceptions.
+void PrintControlContents(QWidget* control, const QString& title);
+
+}  // namespace tools
