@@ -5,6 +5,7 @@
 
 #include "app/ProgramFiles.h"
 
+#include "engine/ComplexEvaluator.h"
 #include "engine/Engine.h"
 #include "engine/FunctionTable.h"
 #include "engine/Variables.h"
@@ -78,6 +79,7 @@ void TfmCalc::PrepareInput(const QLineEdit& edit)
 {
   engine::ExprString = Latin1(edit.text());
   engine::StripAndCheckParentheses();
+  engine::ComplexExprString = engine::ExprString;
 }
 
 void TfmCalc::MapErrorPosition(const QString& typed)
@@ -124,15 +126,24 @@ void TfmCalc::ReturnClick()
   engine::UsedVarNames.clear();
   engine::UsedVarValues.clear();
 
-  // Complex mode evaluates with the complex evaluator and shows ComplexToText of its result; this
-  // version has no complex evaluator, so complex mode cannot be switched on (see the mode groups).
-  const engine::Extended value = engine::EvalExpression(engine::ExprString);
+  engine::Extended value = 0;
+  engine::TComplex complexValue = engine::ComplexZero;
   std::string resultText;
-  if (!engine::ErrorFlag) {
-    // A value that the chosen base or notation cannot show is an error, not a result.
-    resultText = engine::FormatResult(DisplayDigits, value);
-    if (engine::ErrorFlag)
-      engine::ErrorPos = 1, engine::ErrorSpan = int(engine::ExprString.size());
+  if (ComplexMode) {
+    std::string text = engine::ExprString;
+    engine::EvaluateComplex(text, engine::ErrorFlag, engine::ErrorPos, complexValue, engine::ErrorSpan);
+    if (!engine::ErrorFlag)
+      resultText = engine::ComplexToText(complexValue, DisplayDigits);
+  } else {
+    value = engine::EvalExpression(engine::ExprString);
+    if (!engine::ErrorFlag) {
+      // A value that the chosen base or notation cannot show is an error, not a result.
+      resultText = engine::FormatResult(DisplayDigits, value);
+      if (engine::ErrorFlag) {
+        engine::ErrorPos = 1;
+        engine::ErrorSpan = int(engine::ExprString.size());
+      }
+    }
   }
   if (engine::ErrorFlag) {
     MapErrorPosition(typed);
@@ -147,7 +158,10 @@ void TfmCalc::ReturnClick()
   SetResultColor(false);
   Edit2->setText(FromLatin1(resultText));
   Edit1->selectAll();
-  engine::LastResult = value;
+  if (ComplexMode)
+    engine::ComplexResult = complexValue;
+  else
+    engine::LastResult = value;
   if (Edit1->isModified())
     AddToLists(typed, Edit2->text());
 }
@@ -299,7 +313,7 @@ void TfmCalc::SetFunc(const QString& text)
 
 void TfmCalc::Clicker(int tag)
 {
-  const auto table = engine::FunctionTable();
+  const auto table = ComplexMode ? engine::ComplexFunctionTable() : engine::FunctionTable();
   if (tag < 0 || tag >= int(table.size()))
     return;
   static const char* const templates[] = {"", ")", ",)", ",,)"};

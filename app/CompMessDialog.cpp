@@ -1,5 +1,7 @@
 #include "app/CompMessDialog.h"
 
+#include "engine/ComplexEvaluator.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -17,22 +19,10 @@ TfmCompMess::TfmCompMess(QWidget* parent) : Form(parent, true)
   Memo1->setReadOnly(true);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setStyleSheet(QStringLiteral("background: #ffffe8;"));
-  Memo1->setPlainText(QStringList{
-      QStringLiteral("Complex number:"),
-      QStringLiteral("     comp(Real, Image) -wher Real and Image is  any real "),
-      QStringLiteral("expresion."),
-      QString(),
-      QStringLiteral("Examples:"),
-      QStringLiteral("     comp(integral(1,pi/2,sin(X)),sin(Y)+ln(pi)/2)"),
-      QStringLiteral("     sin(comp(1+2/3,pi/4+ln(2)))"),
-      QStringLiteral("     comp(sin(pi/2),1+exp(X))/comp(2,0)"),
-      QStringLiteral("etc."),
-      QString(),
-      QStringLiteral("Complex radio group"),
-      QStringLiteral("  o Polar  -  Z  =  p * exp(theta*i)   - where theta = -pi..pi in "),
-      QStringLiteral("canonical form "),
-      QStringLiteral("  o Rect   -  Z  =  X +  Yi "),
-  }.join(QLatin1Char('\n')));
+  QStringList lines;
+  for (const std::string_view line : engine::ComplexSyntaxLines())
+    lines << QString::fromLatin1(line.data(), qsizetype(line.size()));
+  Memo1->setPlainText(lines.join(QLatin1Char('\n')));
   Button1 = new QPushButton(QStringLiteral("OK"), this);
   chShow = new QCheckBox(QStringLiteral("Display this message every time"), this);
   chShow->setChecked(true);

@@ -7,6 +7,7 @@
 #include "app/ProgramFiles.h"
 #include "app/Settings.h"
 
+#include "engine/ComplexEvaluator.h"
 #include "engine/Engine.h"
 #include "engine/UserFunctions.h"
 #include "engine/UserVariables.h"
@@ -27,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -88,14 +90,12 @@ TfmCalc::TfmCalc() : Form(nullptr, true), SetVar(this), fmCompMess(this), oneSho
     pcCalc->widget(i)->setAutoFillBackground(true);
   layout->addWidget(pcCalc, 1);
 
-  // Complex mode needs the complex evaluator, which this version does not have yet.
-  for (platform::RadioGroup* group : {rgReal, rgReal2}) {
-    group->SetItemEnabled(1, false);
-    group->setToolTip(QStringLiteral("Complex mode is not available in this version"));
-  }
-
   // Handlers
   connect(pcCalc, &QTabWidget::currentChanged, this, [this] { pcCalcChange(); });
+  rgReal->OnClick = [this] { rgRealClick(*rgReal); };
+  rgReal2->OnClick = [this] { rgRealClick(*rgReal2); };
+  rgComplexForm->OnClick = [this] { rgComplexFormClick(*rgComplexForm); };
+  rgComplexForm2->OnClick = [this] { rgComplexFormClick(*rgComplexForm2); };
   rgNotation->OnClick = [this] { rgNotationClick(*rgNotation); };
   rgNotation2->OnClick = [this] { rgNotationClick(*rgNotation2); };
   rgBase->OnClick = [this] { rgBaseClick(*rgBase); };
@@ -155,9 +155,9 @@ void TfmCalc::FormCreate()
   rgNotation->SetItemIndex(std::clamp(settings.Notation, 0, 3));
   rgNotationClick(*rgNotation);
   DisplayDigits = std::clamp(settings.Digits, 0, 22);
-  // The complex form lives with the complex evaluator; the groups show it meanwhile.
-  rgComplexForm->SetItemIndex(settings.ComplexForm == 0 ? 0 : 1);
-  rgComplexForm2->SetItemIndex(settings.ComplexForm == 0 ? 0 : 1);
+  engine::ComplexForm = settings.ComplexForm == 0 ? engine::cfPolar : engine::cfRectangular;
+  rgComplexForm->SetItemIndex(engine::ComplexForm);
+  rgComplexForm2->SetItemIndex(engine::ComplexForm);
   udDigits->SetPosition(DisplayDigits);
   UpDown2->SetPosition(DisplayDigits);
   DisplayDigits = udDigits->Position();
@@ -413,9 +413,134 @@ void TfmCalc::WriteSettingsAndHistory()
 
 // Modes
 
-void TfmCalc::rgNotationClick(platform::RadioGroup& used)
+QToolButton* TfmCalc::ButtonByTag(int tag) const
+{
+  for (QToolButton* button : speedButtons_)
+    if (button->property("Tag").isValid() && button->property("Tag").toInt() == tag)
+      return button;
+  return nullptr;
+}
+
+void TfmCalc::rgRealClick(platform::RadioGroup& used)
 {
   const int index = used.ItemIndex();
+  for (platform::RadioGroup* group : {rgReal, rgReal2})
+    if (group != &used)
+      group->SetItemIndex(index);
+  if (index == 1)
+    SwitchToComplex();
+  else
+    SwitchToReal();
+}
+
+void TfmCalc::SwitchToComplex()
+{
+  if (ShowComplexHelp && !complexHelpShown_) {
+    complexHelpShown_ = true;
+    fmCompMess.chShow->setChecked(true);
+    fmCompMess.ShowModal();
+    ShowComplexHelp = fmCompMess.chShow->isChecked();
+  }
+  if (rgBase->Items().size() == 1)
+    return;
+  for (platform::RadioGroup* group : {rgBase, rgBase2})
+    group->SetItems({"dec"});
+  for (platform::RadioGroup* group : {rgAngle, rgAngle2})
+    group->SetItems({"Rad"});
+  for (platform::RadioGroup* group : {rgNotation, rgNotation2}) {
+    group->SetItems({"Scn", "Fix", "Eng"});
+    if (group->ItemIndex() < 0)  // Sxg is gone: scientific notation instead
+      group->SetItemIndex(0);
+  }
+  QStringList plots = rgPlot->Items();
+  plots[1] = QStringLiteral("Contour Plot Z=|f(X+Yi)|");
+  plots[2] = QStringLiteral("Color Shading Z=|f(X+Yi)|");
+  plots[3] = QStringLiteral("Surface Z=|f(X+Yi)|");
+  rgPlot->SetItems(plots);
+  if (rgPlot->ItemIndex() == 0)
+    rgPlot->SetItemIndex(1);
+  else if (rgPlot->ItemIndex() == 4)
+    rgPlot->SetItemIndex(3);
+  if (QToolButton* log = ButtonByTag(17)) {
+    log->setText(QStringLiteral("comp"));
+    log->setToolTip(QStringLiteral("Complex number of (..,..)"));
+  }
+  if (QToolButton* gamma = ButtonByTag(26))
+    gamma->setText(QStringLiteral("LnGm"));
+  ComplexMode = true;
+  pnlComp->show();
+  pnlComp2->show();
+  pnlBase->hide();
+  pnlBase2->hide();
+  EnableRealOnlyButtons(false);
+  rgNotationClick(*rgNotation);
+}
+
+void TfmCalc::SwitchToReal()
+{
+  if (QToolButton* gamma = ButtonByTag(26))
+    gamma->setText(QStringLiteral("G"));
+  if (QToolButton* log = ButtonByTag(17))
+    log->setToolTip(QStringLiteral("Logarithm (..)"));
+  QStringList plots = rgPlot->Items();
+  plots[1] = QStringLiteral("Contour Plot f(X,Y)");
+  plots[2] = QStringLiteral("Color Shading f(X,Y)");
+  plots[3] = QStringLiteral("Surface");
+  rgPlot->SetItems(plots);
+  pnlComp->hide();
+  pnlComp2->hide();
+  pnlBase->show();
+  pnlBase2->show();
+  ComplexMode = false;
+  pcCalc->setTabVisible(pcCalc->indexOf(tsConst), true);
+  if (rgBase->Items().size() == 3)
+    return;
+  for (platform::RadioGroup* group : {rgBase, rgBase2}) {
+    group->SetItems({"dec", "hex", "bin"});
+    group->SetItemIndex(engine::NumberBase);
+  }
+  for (platform::RadioGroup* group : {rgAngle, rgAngle2}) {
+    group->SetItems({"Rad", "Deg"});
+    group->SetItemIndex(engine::AngleMode);
+  }
+  for (platform::RadioGroup* group : {rgNotation, rgNotation2})
+    group->SetItems({"Scn", "Fix", "Eng", "Sxg"});
+  if (QToolButton* log = ButtonByTag(17))
+    log->setText(QStringLiteral("log"));
+  EnableRealOnlyButtons(true);
+  rgNotationClick(*rgNotation);
+}
+
+void TfmCalc::EnableRealOnlyButtons(bool enabled)
+{
+  static const int realOnly[] = {0, 18, 19, 20, 21, 22, 23, 24, 25, 27, 31, 32, 34, 35, 36, 37, 38, 39, 41, 42, 43, 44, 87};
+  for (QToolButton* button : speedButtons_) {
+    const QVariant tag = button->property("Tag");
+    const bool listed = tag.isValid() && (tag.toInt() > 88 || std::find(std::begin(realOnly), std::end(realOnly),
+                                                                         tag.toInt()) != std::end(realOnly));
+    if (listed || button->property("RealOnly").toBool())
+      button->setEnabled(enabled);
+  }
+}
+
+void TfmCalc::rgComplexFormClick(platform::RadioGroup& used)
+{
+  const int index = used.ItemIndex();
+  for (platform::RadioGroup* group : {rgComplexForm, rgComplexForm2})
+    if (group != &used)
+      group->SetItemIndex(index);
+  engine::ComplexForm = index == 0 ? engine::cfPolar : engine::cfRectangular;
+  Edit2->setText(FromLatin1(engine::ComplexToText(engine::ComplexResult, DisplayDigits)));
+  SetResultColor(false);
+  QTextCursor cursor(mmTape->document());
+  cursor.movePosition(QTextCursor::Start);
+  const QString line = Edit1->text() + QStringLiteral(" = ") + Edit2->text();
+  cursor.insertText(mmTape->document()->isEmpty() ? line : line + QLatin1Char('\n'));
+}
+
+void TfmCalc::rgNotationClick(platform::RadioGroup& used)
+{
+  const int index = std::max(used.ItemIndex(), 0);
   for (platform::RadioGroup* group : {rgNotation, rgNotation2})
     if (group != &used)
       group->SetItemIndex(index);
@@ -499,7 +624,8 @@ void TfmCalc::RedisplayResult()
 {
   const bool flag = engine::ErrorFlag;
   engine::ErrorFlag = false;
-  const std::string text = engine::FormatResult(DisplayDigits, engine::LastResult);
+  const std::string text = ComplexMode ? engine::ComplexToText(engine::ComplexResult, DisplayDigits)
+                                       : engine::FormatResult(DisplayDigits, engine::LastResult);
   if (!engine::ErrorFlag && !LastWasError && !Edit2->text().isEmpty()) {
     Edit2->setText(FromLatin1(text));
     SetResultColor(false);

@@ -212,6 +212,12 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void pcCalcChange();
 
   // Modes
+  void rgRealClick(platform::RadioGroup& used);
+  void SwitchToComplex();
+  void SwitchToReal();
+  void EnableRealOnlyButtons(bool enabled);
+  void rgComplexFormClick(platform::RadioGroup& used);
+  QToolButton* ButtonByTag(int tag) const;
   void rgNotationClick(platform::RadioGroup& used);
   void rgBaseClick(platform::RadioGroup& used);
   void rgAngleClick(platform::RadioGroup& used);
@@ -234,6 +240,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   bool calculating_ = false;
   bool closeRequested_ = false;
   bool shown_ = false;
+  bool complexHelpShown_ = false;
 };
 
 }  // namespace app

@@ -191,7 +191,11 @@ void TfmCalc::BuildCalculatorPage()
   for (int r = 0; r < int(rows.size()); ++r)
     for (int c = 0; c < int(rows[std::size_t(r)].size()); ++c) {
       const auto& [caption, text] = rows[std::size_t(r)][std::size_t(c)];
-      keys->addWidget(InsertButton(keypad, caption, text), r, c);
+      QToolButton* button = InsertButton(keypad, caption, text);
+      // What the complex language does not offer.
+      if (QStringList{"%", "&", "|", "\\", "for J to K step M do(?)"}.contains(text))
+        button->setProperty("RealOnly", true);
+      keys->addWidget(button, r, c);
     }
   sbEQ = new QToolButton(keypad);
   sbEQ->setObjectName(QStringLiteral("sbEQ"));

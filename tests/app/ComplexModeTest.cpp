@@ -1,0 +1,99 @@
+#include "MainWindowFixture.h"
+
+#include "engine/ComplexEvaluator.h"
+
+#include "platform/IniFile.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace app::testing {
+namespace {
+
+class ComplexModeTest : public MainWindowTest {
+ protected:
+  void TearDown() override
+  {
+    engine::ComplexForm = engine::cfRectangular;
+    engine::ComplexResult = engine::ComplexZero;
+    MainWindowTest::TearDown();
+  }
+
+  // Switches to complex mode; the syntax dialog is answered with its box unticked.
+  void SwitchToComplex(bool expectHelp)
+  {
+    platform::ModalScript script;
+    if (expectHelp)
+      script.Act([](platform::Form& form) {
+        auto& dialog = dynamic_cast<TfmCompMess&>(form);
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Complex Numbers"));
+        EXPECT_TRUE(dialog.chShow->isChecked());
+        dialog.chShow->setChecked(false);
+        dialog.Button1->click();
+      });
+    window->rgReal->SetItemIndex(1);
+    window->rgReal->OnClick();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+};
+
+TEST_F(ComplexModeTest, CalculatesInComplexModeAndShowsTheFormChosen)
+{
+  Open();
+  SwitchToComplex(true);
+  EXPECT_TRUE(window->ComplexMode);
+  EXPECT_FALSE(window->ShowComplexHelp);
+  EXPECT_EQ(window->rgBase->Items(), QStringList{"dec"});
+  EXPECT_EQ(window->rgNotation->Items().size(), 3);
+  Calculate(QStringLiteral("comp(1,2)*comp(3,4)"));
+  EXPECT_EQ(Result(), QStringLiteral("-5.0E+0+1.0E+1i"));
+  EXPECT_TRUE(ResultIsBlue());
+  window->chbRes->setChecked(true);  // no effect in complex mode
+  Calculate(QStringLiteral("comp(0,2)"));
+  EXPECT_EQ(TapeLine(0), QStringLiteral("comp(0,2) = 0.0E+0+2.0E+0i; "));
+  window->rgComplexForm->SetItemIndex(0);
+  window->rgComplexForm->OnClick();
+  EXPECT_EQ(Result(), QStringLiteral("2.0E+0*exp(1.570796E+0i)"));
+  EXPECT_EQ(TapeLine(0), QStringLiteral("comp(0,2) = 2.0E+0*exp(1.570796E+0i)"));
+
+  Calculate(QStringLiteral("comp(1,2"));
+  EXPECT_TRUE(ResultIsRed());
+  EXPECT_TRUE(window->LastWasError);
+  Close();
+  const platform::TIniFile ini(File("Vexal.INI"));
+  EXPECT_FALSE(ini.ReadBool(QStringLiteral("Calc Settings"), QStringLiteral("ShowComp"), true));
+}
+
+TEST_F(ComplexModeTest, SwitchingTwiceChangesNothingAndRealModeRestoresTheItems)
+{
+  Open();
+  window->rgNotation->SetItemIndex(3);  // Sxg goes away in complex mode
+  window->rgNotation->OnClick();
+  SwitchToComplex(true);
+  EXPECT_EQ(window->rgNotation->ItemIndex(), 0);
+  EXPECT_EQ(engine::NotationMode, engine::nmScn);
+  SwitchToComplex(false);  // the dialog shows once per run
+  EXPECT_EQ(window->rgBase->Items(), QStringList{"dec"});
+  EXPECT_EQ(window->Edit1->isEnabled(), true);
+  window->rgReal->SetItemIndex(0);
+  window->rgReal->OnClick();
+  EXPECT_FALSE(window->ComplexMode);
+  EXPECT_EQ(window->rgBase->Items().size(), 3);
+  EXPECT_EQ(window->rgAngle->Items().size(), 2);
+  EXPECT_EQ(window->rgAngle->ItemIndex(), engine::AngleMode);
+  EXPECT_EQ(window->rgNotation->Items().size(), 4);
+}
+
+TEST_F(ComplexModeTest, TheStopFlagIsClearedInComplexModeToo)
+{
+  Open();
+  SwitchToComplex(true);
+  engine::StopFlag = 1;  // left over from an earlier stop
+  Calculate(QStringLiteral("comp(1,1)+comp(1,1)"));
+  EXPECT_EQ(Result(), QStringLiteral("2.0E+0+2.0E+0i"));
+  EXPECT_EQ(engine::StopFlag, 0);
+}
+
+}  // namespace
+}  // namespace app::testing
