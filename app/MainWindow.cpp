@@ -7,6 +7,8 @@
 #include "app/ProgramFiles.h"
 #include "app/Settings.h"
 
+#include "controls/small/RxCursors.h"
+
 #include "engine/ComplexEvaluator.h"
 #include "engine/Engine.h"
 #include "engine/UserFunctions.h"
@@ -53,6 +55,7 @@ TfmCalc::TfmCalc() : Form(nullptr, true), SetVar(this), fmCompMess(this), oneSho
 {
   setObjectName(QStringLiteral("fmCalc"));
   setWindowTitle(QStringLiteral("Vexal v.4.26"));
+  controls::RegisterRxCursors();
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 6);

@@ -6,6 +6,7 @@
 #include "engine/Variables.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -152,6 +153,9 @@ void TfmCalc::BuildTop(QWidget* top)
   cbResults->setObjectName(QStringLiteral("cbResults"));
   cbResults->setToolTip(QStringLiteral("Results"));
   cbResults->setFixedWidth(150);
+  // The lists open wide enough for long expressions.
+  for (QComboBox* list : {cbHistory, cbResults})
+    list->view()->setMinimumWidth(360);
   sbStop = new QToolButton(top);
   sbStop->setObjectName(QStringLiteral("sbStop"));
   sbStop->setText(QStringLiteral("Stop"));
