@@ -7,7 +7,9 @@
 #include "platform/CanvasImage.h"
 #include "platform/Exceptions.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -23,18 +25,49 @@ namespace {
 constexpr int kClockInterval = 450;
 constexpr int kDialRadius = 8000;
 
-// 60 points on a circle of radius 8000, clockwise from twelve o'clock (square pixels).
-const std::array<platform::TPoint, 60>& DialPoints()
+// The screen's resolution and pixel densities (pixels per 100 mm), and the dial points made round on it.
+struct DialData {
+  int HorzRes = 1024;
+  int VertRes = 768;
+  double Hd = 1;
+  double Vd = 1;
+  std::array<platform::TPoint, 60> Points{};
+};
+
+const DialData& Dial()
 {
-  static const std::array<platform::TPoint, 60> points = [] {
-    std::array<platform::TPoint, 60> p{};
+  static const DialData data = [] {
+    DialData d;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      d.HorzRes = std::max(screen->size().width(), 1);
+      d.VertRes = std::max(screen->size().height(), 1);
+      const QSizeF mm = screen->physicalSize();
+      if (mm.width() > 0 && mm.height() > 0) {
+        d.Hd = d.HorzRes * 100.0 / mm.width();
+        d.Vd = d.VertRes * 100.0 / mm.height();
+      }
+    }
     for (int i = 0; i < 60; ++i) {
       const double a = 6.0 * i * M_PI / 180.0;
-      p[std::size_t(i)] = {int(std::lround(kDialRadius * std::sin(a))), int(std::lround(-kDialRadius * std::cos(a)))};
+      d.Points[std::size_t(i)] = {int(std::lround(kDialRadius * std::sin(a))),
+                                  int(std::lround(-kDialRadius * std::cos(a) * d.Vd / d.Hd))};
     }
-    return p;
+    return d;
   }();
-  return points;
+  return data;
+}
+
+// The lighter colour of the 3-D hour marks.
+TColor LighterColor(TColor color)
+{
+  const TColor rgb = platform::ColorToRGB(color);
+  std::uint8_t parts[3] = {platform::GetRValue(rgb), platform::GetGValue(rgb), platform::GetBValue(rgb)};
+  for (std::uint8_t& v : parts) {
+    if (v == 255)
+      return platform::clBtnHighlight;
+    v = v == 0 ? 0 : v == 192 ? 255 : std::uint8_t((v + 127) % 256);
+  }
+  return platform::RGB(parts[0], parts[1], parts[2]);
 }
 
 }  // namespace
@@ -280,24 +313,58 @@ void TRxClock::PaintDigital(TCanvas& canvas, const TRect& r) const
 
 void TRxClock::PaintAnalog(TCanvas& canvas, const TRect& face) const
 {
-  // A square dial inside the face.
+  const DialData& dial = Dial();
+  // A physically square clock rectangle inside the face.
   TRect r{face.Left + 1, face.Top + 1, face.Right - 1, face.Bottom - 1};
-  const int side = std::min(r.Width(), r.Height());
-  if (side <= 4)
+  if (r.IsEmpty())
     return;
-  const int mark = std::max(2, side / 40);
-  const int radius = (side - mark) / 2;
-  const platform::TPoint centre{r.Left + r.Width() / 2, r.Top + r.Height() / 2};
+  if (r.Height() * dial.Hd / dial.Vd < r.Width()) {
+    const int w = int(r.Height() * dial.Hd / dial.Vd);
+    r.Left += (r.Width() - w) / 2;
+    r.Right = r.Left + w;
+  } else {
+    const int h = int(r.Width() * dial.Vd / dial.Hd);
+    r.Top += (r.Height() - h) / 2;
+    r.Bottom = r.Top + h;
+  }
+  const int markW = std::max(2, r.Width() * 25 / dial.HorzRes);
+  const int markH = std::max(1, int(markW * dial.Vd / dial.Hd));
+  const TRect shrunk{r.Left + markH / 2, r.Top + markW / 2, r.Right - markH / 2, r.Bottom - markW / 2};
+  const int radius = shrunk.Width() / 2;
+  const platform::TPoint centre{shrunk.Left + shrunk.Width() / 2, shrunk.Top + shrunk.Height() / 2};
+  if (radius <= 0)
+    return;
   auto at = [&](int index, int percent) {
-    const platform::TPoint& p = DialPoints()[std::size_t(((index % 60) + 60) % 60)];
+    const platform::TPoint& p = dial.Points[std::size_t(((index % 60) + 60) % 60)];
     return platform::TPoint{centre.X + int(std::lround(double(p.X) * radius * percent / 100.0 / kDialRadius)),
                             centre.Y + int(std::lround(double(p.Y) * radius * percent / 100.0 / kDialRadius))};
   };
-  for (int i = 0; i < 60; i += 5) {
+
+  // Dial: hour marks, and minute marks when the hour marks are large enough.
+  const bool bigMarks = markW > 2 || markH > 1;
+  const TColor penColor = font_.Color();
+  for (int i = 0; i < 60; ++i) {
     const platform::TPoint p = at(i, 100);
-    canvas.Brush().SetColor(dotsColor_);
-    canvas.FillRect({p.X - mark / 2, p.Y - mark / 2, p.X - mark / 2 + mark, p.Y - mark / 2 + mark});
+    if (i % 5 == 0) {
+      TRect mark{p.X - markW / 2, p.Y - markH / 2, p.X - markW / 2 + markW, p.Y - markH / 2 + markH};
+      if (bigMarks) {
+        canvas.Brush().SetColor(dotsColor_);
+        canvas.FillRect(mark);
+        platform::Frame3D(canvas, mark, LighterColor(dotsColor_), platform::clWindowFrame, 1);
+      } else {
+        canvas.Brush().SetColor(penColor);
+        canvas.FillRect(mark);
+      }
+    } else if (bigMarks) {
+      canvas.Brush().SetColor(platform::clBtnShadow);
+      canvas.FillRect({p.X - 1, p.Y - 1, p.X + 1, p.Y + 1});
+      canvas.Brush().SetColor(platform::clBtnHighlight);
+      canvas.FillRect({p.X, p.Y, p.X + 2, p.Y + 2});
+      canvas.SetPixel(p.X, p.Y, platform::ColorToRGB(Color()));
+    }
   }
+
+  // Hands: four lines each, from the two base points to the tip and to the tail.
   auto hand = [&](int index, int halfWidth, int length, int tail) {
     const platform::TPoint tip = at(index, length);
     const platform::TPoint back = at(index + 30, tail);
@@ -309,12 +376,17 @@ void TRxClock::PaintAnalog(TCanvas& canvas, const TRect& face) const
     }
   };
   const QTime time = GetTime();
+  canvas.Pen().SetColor(penColor);
+  canvas.Pen().SetMode(platform::TPenMode::pmCopy);
   hand((time.hour() % 12) * 5 + time.minute() / 12, 7, 60, 15);
   hand(time.minute(), 5, 80, 20);
   if (showSeconds_) {
+    // The second hand inverts what it crosses.
+    canvas.Pen().SetMode(platform::TPenMode::pmNot);
     const platform::TPoint tip = at(time.second(), 80);
     canvas.MoveTo(centre.X, centre.Y);
     canvas.LineTo(tip.X, tip.Y);
+    canvas.Pen().SetMode(platform::TPenMode::pmCopy);
   }
 }
 

@@ -11,7 +11,9 @@
 #include "platform/TextFile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -201,6 +203,38 @@ TEST(HistoryFile, AFailedWriteKeepsTheOldFile)
   const QString good = dir.filePath(QStringLiteral("Vexal.HST"));
   WriteHistoryFile(good, {{"1+1"}, {"2.0E+0"}});
   EXPECT_EQ(ReadHistoryFile(good).Results, (QStringList{"2.0E+0"}));
+}
+
+}  // namespace
+}  // namespace app::testing
+
+namespace app::testing {
+namespace {
+
+TEST(RxClock, BothFacesPaintThroughTheCanvas)
+{
+  controls::TRxClock clock;
+  clock.OnGetTime = [](QTime& time) { time = QTime(10, 10, 30); };
+  clock.resize(120, 120);
+  clock.SetShowMode(controls::scAnalog);
+  const QImage analog = clock.PaintToImage();
+  // The hour marks carry the dots colour (teal).
+  bool teal = false;
+  for (int y = 0; y < analog.height() && !teal; ++y)
+    for (int x = 0; x < analog.width() && !teal; ++x)
+      teal = (analog.pixel(x, y) & 0xFFFFFF) == 0x008080;
+  EXPECT_TRUE(teal);
+  clock.SetShowMode(controls::scDigital);
+  clock.resize(64, 16);
+  const QImage digital = clock.PaintToImage();
+  bool ink = false;
+  for (int y = 0; y < digital.height() && !ink; ++y)
+    for (int x = 0; x < digital.width() && !ink; ++x)
+      ink = qGray(digital.pixel(x, y)) < 80;
+  EXPECT_TRUE(ink);
+  QDir().mkpath(QStringLiteral("screenshots"));
+  analog.save(QStringLiteral("screenshots/clock_analog.png"));
+  digital.save(QStringLiteral("screenshots/clock_digital.png"));
 }
 
 }  // namespace
