@@ -3,6 +3,7 @@
 
 #include "app/MainWindow.h"
 
+#include "app/CalculationScope.h"
 #include "app/ProgramFiles.h"
 
 #include "engine/ComplexEvaluator.h"
@@ -36,27 +37,6 @@ QString FromLatin1(const std::string& text)
   return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-// Restores the window on every way out of a calculation.
-class CalculationScope {
- public:
-  explicit CalculationScope(TfmCalc& window, bool& calculating) : window_(window), calculating_(calculating)
-  {
-    calculating_ = true;
-    window_.DisablePages();
-  }
-  ~CalculationScope()
-  {
-    calculating_ = false;
-    window_.EnablePages();
-  }
-  CalculationScope(const CalculationScope&) = delete;
-  CalculationScope& operator=(const CalculationScope&) = delete;
-
- private:
-  TfmCalc& window_;
-  bool& calculating_;
-};
-
 }  // namespace
 
 void TfmCalc::DisablePages()
@@ -67,6 +47,10 @@ void TfmCalc::DisablePages()
 void TfmCalc::EnablePages()
 {
   pcCalc->setEnabled(true);
+}
+
+void TfmCalc::CalculationEnded()
+{
   // A close asked for during the calculation happens now that it has ended.
   if (closeRequested_ && !calculating_)
     QTimer::singleShot(0, this, [this] {
@@ -233,7 +217,7 @@ void TfmCalc::HandleEnterKey()
     if (focused == VarExprEdits[std::size_t(i - 1)]) {
       if (calculating_)
         return;
-      const CalculationScope scope(*this, calculating_);
+      const CalculationScope scope(*this, calculating_, false);
       EvalVariableEdit(i, *VarExprEdits[std::size_t(i - 1)], *VarValueEdits[std::size_t(i - 1)]);
       engine::ErrorFlag = false;
       return;
@@ -288,6 +272,11 @@ void TfmCalc::FormKeyDown(int& key, platform::TShiftState shift)
     for (const auto& [k, tag] : altKeys)
       if (key == k) {
         Clicker(tag);
+        return;
+      }
+    for (int i = 1; i <= 10; ++i)
+      if (key == engine::VarName(i)) {
+        VariableButtonClick(i);
         return;
       }
   }

@@ -3,6 +3,7 @@
 
 #include "app/MainWindow.h"
 
+#include "app/CalculationScope.h"
 #include "app/HistoryFile.h"
 #include "app/ProgramFiles.h"
 #include "app/Settings.h"
@@ -11,6 +12,7 @@
 
 #include "engine/ComplexEvaluator.h"
 #include "engine/Engine.h"
+#include "engine/ScannerState.h"
 #include "engine/UserFunctions.h"
 #include "engine/UserVariables.h"
 #include "engine/Variables.h"
@@ -26,6 +28,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -114,6 +117,8 @@ TfmCalc::TfmCalc() : Form(nullptr, true), SetVar(this), fmCompMess(this), oneSho
     ApplyHints();
   });
   connect(chHint2, &QCheckBox::toggled, chHint, &QCheckBox::setChecked);
+  connect(cbEval, &QCheckBox::toggled, cbEval2, &QCheckBox::setChecked);
+  connect(cbEval2, &QCheckBox::toggled, cbEval, &QCheckBox::setChecked);
   RxSwitch1->OnClick = [this] { close(); };
   RxSwitch2->OnClick = [this] { close(); };
   Edit2->installEventFilter(this);
@@ -670,41 +675,72 @@ void TfmCalc::ApplyHints()
 
 void TfmCalc::ShowVariables()
 {
+  const bool flag = engine::ErrorFlag;
   for (int i = 1; i <= 10; ++i) {
-    VarExprEdits[std::size_t(i - 1)]->setText(FromLatin1(engine::VarExprs[std::size_t(i)]));
-    const engine::Extended value = engine::VarValues[std::size_t(i)];
-    QLineEdit* valueEdit = VarValueEdits[std::size_t(i - 1)];
-    valueEdit->setStyleSheet(QString());
-    if (value == engine::UndefinedValue) {
-      valueEdit->setText(QStringLiteral("undefined"));
-      continue;
-    }
-    const bool flag = engine::ErrorFlag;
-    valueEdit->setText(FromLatin1(engine::FormatResult(engine::ValueDigits, value)));
-    engine::ErrorFlag = flag;
+    const auto n = std::size_t(i);
+    VarExprEdits[n - 1]->setText(FromLatin1(engine::VarExprs[n]));
+    const bool undefined = engine::VarValues[n] == engine::UndefinedValue;
+    VarValueEdits[n - 1]->setText(undefined && engine::VarExprs[n].empty()
+                                      ? QStringLiteral("Undefind")
+                                      : FromLatin1(engine::FormatResult(DisplayDigits, engine::VarValues[n])));
   }
+  engine::ErrorFlag = flag;
 }
 
 void TfmCalc::EvalVariableEdit(int i, QLineEdit& exprEdit, QLineEdit& valueEdit)
 {
-  const std::string typed = Latin1(exprEdit.text());
-  engine::VarExprs[std::size_t(i)] = typed;
-  const bool ok = engine::EvaluateVariableDefinition(i);
-  if (ok) {
-    std::string stripped = typed;
-    std::erase(stripped, ' ');
-    engine::VarExprs[std::size_t(i)] = stripped;
-    valueEdit.setStyleSheet(QString());
-    const bool flag = engine::ErrorFlag;
-    valueEdit.setText(FromLatin1(engine::FormatResult(engine::ValueDigits, engine::VarValues[std::size_t(i)])));
-    engine::ErrorFlag = flag;
+  const QString typed = exprEdit.text();
+  if (typed.isEmpty())
+    return;
+  // The evaluation that asked for this variable goes on with its own text.
+  const engine::ScannerState outer;
+  engine::ErrorFlag = false;
+  PrepareInput(exprEdit);
+  engine::Extended value = 0;
+  if (!engine::ErrorFlag)
+    value = engine::EvalExpression(engine::ExprString);
+  if (engine::ErrorFlag) {
+    MapErrorPosition(typed);
+    lbError->setText(FromLatin1(engine::ErrorText(engine::ErrorCode)) + QStringLiteral(": position ") +
+                     QString::number(engine::ErrorPos));
+    if (exprEdit.isVisible())
+      exprEdit.setFocus();
+    exprEdit.setSelection(std::max(engine::ErrorPos - 1, 0), engine::ErrorSpan);
+    engine::ErrorFlag = false;
     return;
   }
-  if (!engine::ErrorFlag)
+  valueEdit.setText(FromLatin1(engine::FormatResult(DisplayDigits, value)));
+  engine::ErrorFlag = false;
+  engine::VarExprs[std::size_t(i)] = engine::ExprString;
+  engine::VarValues[std::size_t(i)] = value;
+  lbError->clear();
+}
+
+void TfmCalc::CalculateAll()
+{
+  if (calculating_)
     return;
-  valueEdit.setStyleSheet(QStringLiteral("color: #ff0000;"));
-  valueEdit.setText(FromLatin1(engine::ErrorText(engine::ErrorCode)) + QStringLiteral(": position ") +
-                    QString::number(engine::ErrorPos));
+  const CalculationScope scope(*this, calculating_, false);
+  for (int i = 1; i <= 10; ++i) {
+    engine::VarExprs[std::size_t(i)] = Latin1(VarExprEdits[std::size_t(i - 1)]->text());
+    engine::VarValues[std::size_t(i)] = engine::UndefinedValue;
+  }
+  for (int i = 1; i <= 10; ++i)
+    EvalVariableEdit(i, *VarExprEdits[std::size_t(i - 1)], *VarValueEdits[std::size_t(i - 1)]);
+}
+
+void TfmCalc::VariableButtonClick(int i)
+{
+  if (calculating_)
+    return;
+  if (!cbEval->isChecked()) {
+    SetFunc(QString(QLatin1Char(engine::VarName(i))));
+    return;
+  }
+  if (engine::AskVariableValue(i) && SetVar.cbEval->isChecked())
+    ReturnClick();
+  engine::ErrorFlag = false;
+  ShowVariables();
 }
 
 int TfmCalc::SetUserVariable(const QString& name, bool show, engine::Extended value)

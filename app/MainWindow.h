@@ -26,6 +26,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -91,6 +92,9 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   QWidget* tsVars;
   std::array<QLineEdit*, 10> VarExprEdits{};   // edXVar, edYvar, ...
   std::array<QLineEdit*, 10> VarValueEdits{};
+  QLabel* lbError;
+  std::array<QToolButton*, 10> VarButtons{};   // btX .. btN
+  std::array<QToolButton*, 10> VarButtons2{};  // their twins on the Extended page
   QWidget* tsUserVars;
   controls::TTextListBox* lbVars;
   QLineEdit* edName;
@@ -157,6 +161,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void MapErrorPosition(const QString& typed);
   void DisablePages();
   void EnablePages();
+  void CalculationEnded();  // a close asked for meanwhile happens now
 
   // Buttons and lists
   void SetFunc(const QString& text);
@@ -165,6 +170,8 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   // Variables page and user variables
   void EvalVariableEdit(int i, QLineEdit& exprEdit, QLineEdit& valueEdit);
   void ShowVariables();
+  void CalculateAll();
+  void VariableButtonClick(int i);
   int SetUserVariable(const QString& name, bool show, engine::Extended value);
   void LoadUserVariables(const QString& path);
 

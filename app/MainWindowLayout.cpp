@@ -226,7 +226,7 @@ void TfmCalc::BuildCalculatorPage()
 
   fgrid->setColumnStretch(7, 1);
 
-  // Variables X..N: their buttons come with the Variables page's behaviour.
+  // Variables X..N
   auto* variables = new QGroupBox(tsCalc);
   auto* vrow = new QGridLayout(variables);
   vrow->setSpacing(3);
@@ -234,7 +234,9 @@ void TfmCalc::BuildCalculatorPage()
     auto* button = new QToolButton(variables);
     button->setText(QString(QLatin1Char(engine::VarName(i))));
     button->setFixedSize(kButtonWidth / 2 + 6, kButtonHeight);
-    vrow->addWidget(Pending(button), 0, i - 1);
+    connect(button, &QToolButton::clicked, this, [this, i] { VariableButtonClick(i); });
+    VarButtons[std::size_t(i - 1)] = button;
+    vrow->addWidget(button, 0, i - 1);
   }
 
   auto* left = new QVBoxLayout;
@@ -296,7 +298,7 @@ void TfmCalc::BuildCalculatorPage()
   modes->addWidget(DigitControl(tsCalc, QStringLiteral("Precision"), Edit3, udPrecision, 1, 20, 9));
   chAssistant = new QCheckBox(QStringLiteral("Assistant"), tsCalc);
   chHint = new QCheckBox(QStringLiteral("Hints"), tsCalc);
-  cbEval = Pending(new QCheckBox(QStringLiteral("Evaluate"), tsCalc));
+  cbEval = new QCheckBox(QStringLiteral("Evaluate"), tsCalc);
   auto* checks = new QHBoxLayout;
   checks->addWidget(chAssistant);
   checks->addWidget(chHint);
@@ -362,7 +364,7 @@ void TfmCalc::BuildExtendedPage()
   modes->addWidget(DigitControl(tsExt, QStringLiteral("Digits"), Edit11, UpDown2, 8, 21, 12));
   modes->addWidget(DigitControl(tsExt, QStringLiteral("Precision"), Edit10, UpDown1, 1, 20, 9));
   chHint2 = new QCheckBox(QStringLiteral("Hints"), tsExt);
-  cbEval2 = Pending(new QCheckBox(QStringLiteral("Evaluate"), tsExt));
+  cbEval2 = new QCheckBox(QStringLiteral("Evaluate"), tsExt);
   auto* checks = new QHBoxLayout;
   checks->addWidget(chHint2);
   checks->addWidget(cbEval2);
@@ -375,8 +377,22 @@ void TfmCalc::BuildExtendedPage()
   modes->addWidget(RxSwitch2, 0, Qt::AlignRight);
   modes->addStretch();
 
+  auto* variables = new QGroupBox(tsExt);
+  auto* vrow = new QGridLayout(variables);
+  vrow->setSpacing(3);
+  for (int i = 1; i <= 10; ++i) {
+    auto* button = new QToolButton(variables);
+    button->setText(QString(QLatin1Char(engine::VarName(i))));
+    button->setFixedSize(kButtonWidth / 2 + 6, kButtonHeight);
+    connect(button, &QToolButton::clicked, this, [this, i] { VariableButtonClick(i); });
+    VarButtons2[std::size_t(i - 1)] = button;
+    vrow->addWidget(button, 0, i - 1);
+  }
+  vrow->setColumnStretch(10, 1);
+
   auto* left = new QVBoxLayout;
   left->addWidget(functions);
+  left->addWidget(variables);
   left->addStretch();
   page->addLayout(left, 1);
   page->addWidget(modesPanel);
@@ -389,19 +405,42 @@ void TfmCalc::BuildVariablesPage()
   auto* grid = new QGridLayout(tsVars);
   grid->addWidget(new QLabel(QStringLiteral("Expression"), tsVars), 0, 1);
   grid->addWidget(new QLabel(QStringLiteral("Value"), tsVars), 0, 2);
-  static const char* const names[] = {"edXVar", "edYvar", "edZvar", "edVvar", "edWvar",
-                                      "edIvar", "edJvar", "edKvar", "edMvar", "edNvar"};
+  static const char* const exprNames[] = {"edXVar", "edYvar", "edZvar", "edVvar", "edWvar",
+                                          "edIvar", "edJvar", "edKvar", "edMvar", "edNvar"};
+  static const char* const valueNames[] = {"edXVal", "edYval", "edZval", "edVval", "edWval",
+                                           "edIval", "edJval", "edKval", "edMval", "edNval"};
   for (int i = 1; i <= 10; ++i) {
+    const auto n = std::size_t(i - 1);
     grid->addWidget(new QLabel(QString(QLatin1Char(engine::VarName(i))) + QStringLiteral(" ="), tsVars), i, 0);
-    VarExprEdits[std::size_t(i - 1)] = NamedEdit(tsVars, names[i - 1]);
-    VarValueEdits[std::size_t(i - 1)] = new QLineEdit(tsVars);
-    VarValueEdits[std::size_t(i - 1)]->setReadOnly(true);
-    grid->addWidget(VarExprEdits[std::size_t(i - 1)], i, 1);
-    grid->addWidget(VarValueEdits[std::size_t(i - 1)], i, 2);
+    VarExprEdits[n] = NamedEdit(tsVars, exprNames[n]);
+    VarValueEdits[n] = NamedEdit(tsVars, valueNames[n]);
+    VarValueEdits[n]->setReadOnly(true);
+    VarValueEdits[n]->setFocusPolicy(Qt::NoFocus);
+    auto* calculate = new QPushButton(QStringLiteral("Calculate"), tsVars);
+    connect(calculate, &QPushButton::clicked, this, [this, i, n] {
+      if (calculating_)
+        return;
+      EvalVariableEdit(i, *VarExprEdits[n], *VarValueEdits[n]);
+    });
+    grid->addWidget(VarExprEdits[n], i, 1);
+    grid->addWidget(VarValueEdits[n], i, 2);
+    grid->addWidget(calculate, i, 3);
   }
+  lbError = new QLabel(tsVars);
+  lbError->setObjectName(QStringLiteral("lbError"));
+  lbError->setStyleSheet(QStringLiteral("color: #ff0000;"));
+  grid->addWidget(lbError, 11, 1, 1, 2);
+  auto* buttons = new QHBoxLayout;
+  auto* all = new QPushButton(QStringLiteral("Calculate All"), tsVars);
+  connect(all, &QPushButton::clicked, this, [this] { CalculateAll(); });
+  buttons->addWidget(all);
+  for (const char* caption : {"Save", "Load", "Help"})
+    buttons->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsVars)));
+  buttons->addStretch();
+  grid->addLayout(buttons, 12, 1, 1, 3);
   grid->setColumnStretch(1, 2);
   grid->setColumnStretch(2, 1);
-  grid->setRowStretch(11, 1);
+  grid->setRowStretch(13, 1);
 }
 
 void TfmCalc::BuildUserVariablesPage()
