@@ -15,12 +15,40 @@ using platform::TCanvas;
 using platform::TColor;
 using platform::TRect;
 
+namespace {
+
+// The lines of a text: split at line ends, and with wordWrap at blanks so that each fits the width.
+QStringList TextLines(const TCanvas& canvas, const QString& text, int width, bool wordWrap)
+{
+  QStringList lines;
+  for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+    if (!wordWrap) {
+      lines << paragraph;
+      continue;
+    }
+    QString line;
+    for (const QString& word : paragraph.split(QLatin1Char(' '))) {
+      const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+      if (!line.isEmpty() && canvas.TextWidth(longer) > width) {
+        lines << line;
+        line = word;
+      } else {
+        line = longer;
+      }
+    }
+    lines << line;
+  }
+  return lines;
+}
+
+}  // namespace
+
 int DrawShadowText(TCanvas& canvas, const QString& text, TRect& rect, int size, TColor shadowColor,
-                   TShadowPosition position, TLabelAlignment alignment, bool measure)
+                   TShadowPosition position, TLabelAlignment alignment, bool measure, bool wordWrap)
 {
   if (text.isEmpty())
     return 0;
-  const QStringList lines = text.split(QLatin1Char('\n'));
+  const QStringList lines = TextLines(canvas, text, rect.Width(), wordWrap);
   const int lineHeight = canvas.TextHeight(QStringLiteral("Wg"));
   int widest = 0;
   for (const QString& line : lines)
@@ -80,6 +108,7 @@ void TRxLabel::SetCaption(const QString& caption)
 {
   caption_ = caption;
   AdjustBounds();
+  UpdateShortcut();
   Invalidate();
 }
 
@@ -124,7 +153,53 @@ void TRxLabel::SetShowAccelChar(bool on)
 {
   showAccelChar_ = on;
   AdjustBounds();
+  UpdateShortcut();
   Invalidate();
+}
+
+void TRxLabel::SetWordWrap(bool on)
+{
+  wordWrap_ = on;
+  AdjustBounds();
+  Invalidate();
+}
+
+void TRxLabel::SetShowFocus(bool on)
+{
+  showFocus_ = on;
+  Invalidate();
+}
+
+void TRxLabel::SetFocusControl(QWidget* control)
+{
+  focusControl_ = control;
+  UpdateShortcut();
+}
+
+QChar TRxLabel::AccelChar() const
+{
+  for (int i = 0; i + 1 < caption_.size(); ++i) {
+    if (caption_[i] != QLatin1Char('&'))
+      continue;
+    if (caption_[i + 1] != QLatin1Char('&'))
+      return caption_[i + 1];
+    ++i;  // "&&" shows one "&"
+  }
+  return {};
+}
+
+void TRxLabel::UpdateShortcut()
+{
+  delete shortcut_;
+  const QChar accel = AccelChar();
+  if (!focusControl_ || !showAccelChar_ || accel.isNull())
+    return;
+  shortcut_ = new QShortcut(QKeySequence(Qt::ALT | QKeySequence(accel.toUpper())[0].key()), this);
+  shortcut_->setContext(Qt::WindowShortcut);
+  connect(shortcut_, &QShortcut::activated, this, [this] {
+    if (isEnabled() && focusControl_ && focusControl_->isEnabled())
+      focusControl_->setFocus(Qt::ShortcutFocusReason);
+  });
 }
 
 QString TRxLabel::DrawnText() const
@@ -149,9 +224,9 @@ QSize TRxLabel::TextSize()
   QImage probe(1, 1, QImage::Format_RGB32);
   platform::TImageCanvas canvas(probe);
   canvas.Font().Assign(font_);
-  TRect r{1, 0, 1, 0};
-  DrawShadowText(canvas, DrawnText(), r, shadowSize_, shadowColor_, shadowPos_, alignment_, true);
-  return {r.Width() + 2, r.Height()};
+  TRect r{1, 0, wordWrap_ ? std::max(width() - 1, 2) : 1, 0};
+  DrawShadowText(canvas, DrawnText(), r, shadowSize_, shadowColor_, shadowPos_, alignment_, true, wordWrap_);
+  return {wordWrap_ ? width() : r.Width() + 2, r.Height()};
 }
 
 QSize TRxLabel::sizeHint() const
@@ -196,11 +271,14 @@ void TRxLabel::Paint(QPainter& painter)
     TRect r{1 + dx, dy, width() - 1, height()};
     if (layout_ != tlTop) {
       TRect measured = r;
-      DrawShadowText(canvas, DrawnText(), measured, size, shadow, position, alignment_, true);
+      DrawShadowText(canvas, DrawnText(), measured, size, shadow, position, alignment_, true, wordWrap_);
       const int offset = height() - measured.Bottom;
       r.Top += layout_ == tlCenter ? offset / 2 : offset;
     }
-    DrawShadowText(canvas, DrawnText(), r, size, shadow, position, alignment_, false);
+    const TRect text = r;
+    DrawShadowText(canvas, DrawnText(), r, size, shadow, position, alignment_, false, wordWrap_);
+    if (showFocus_ && focusControl_ && focusControl_->hasFocus())
+      canvas.DrawFocusRect({text.Left - 1, text.Top, text.Right + 1, text.Bottom});
   });
 }
 

@@ -5,6 +5,7 @@
 #include "platform/Font.h"
 
 #include <QPointer>
+#include <QShortcut>
 #include <QString>
 #include <functional>
 
@@ -19,12 +20,12 @@ enum TShadowPosition { spLeftTop, spLeftBottom, spRightBottom, spRightTop };
 enum TLabelAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 
-// Draws text (lines split at line ends) in rect with its shadow in shadowColor offset by size towards
-// position; rect becomes the union of both. With measure nothing is drawn. Returns the text height plus
-// size (0 for no text).
+// Draws text (lines split at line ends, and at word ends to fit the width with wordWrap) in rect with its
+// shadow in shadowColor offset by size towards position; rect becomes the union of both. With measure
+// nothing is drawn. Returns the text height plus size (0 for no text).
 int DrawShadowText(platform::TCanvas& canvas, const QString& text, platform::TRect& rect, int size,
                    platform::TColor shadowColor, TShadowPosition position, TLabelAlignment alignment,
-                   bool measure);
+                   bool measure, bool wordWrap = false);
 
 class TRxLabel : public platform::CustomControl {
  public:
@@ -45,10 +46,16 @@ class TRxLabel : public platform::CustomControl {
   void SetLayout(TTextLayout layout);
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool on);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool on);
   bool ShowAccelChar() const { return showAccelChar_; }
   void SetShowAccelChar(bool on);
-  void SetFocusControl(QWidget* control) { focusControl_ = control; }
+  // The accelerator of the caption (Alt + the letter after "&") focuses this control.
+  void SetFocusControl(QWidget* control);
   QWidget* FocusControl() const { return focusControl_; }
+  QChar AccelChar() const;  // the letter after a single "&", or null
+  bool ShowFocus() const { return showFocus_; }
+  void SetShowFocus(bool on);
 
   // The caption as drawn: accelerator marks removed, a blank for an empty caption.
   QString DrawnText() const;
@@ -70,6 +77,7 @@ class TRxLabel : public platform::CustomControl {
 
  private:
   void AdjustBounds();
+  void UpdateShortcut();
   platform::TColor Background() const;
 
   QString caption_;
@@ -80,9 +88,12 @@ class TRxLabel : public platform::CustomControl {
   TLabelAlignment alignment_ = taLeftJustify;
   TTextLayout layout_ = tlTop;
   bool autoSize_ = true;
+  bool wordWrap_ = false;
   bool showAccelChar_ = true;
+  bool showFocus_ = false;
   bool mouseInControl_ = false;
   QPointer<QWidget> focusControl_;
+  QPointer<QShortcut> shortcut_;
 };
 
 }  // namespace controls

@@ -126,6 +126,35 @@ TEST(RxLabel, AnAmpersandCaptionMeasuresOneLine)
   EXPECT_GT(label.height(), 1);
 }
 
+TEST(RxLabel, ADisabledLabelWithoutShadowGetsOneBelowRight)
+{
+  controls::TRxLabel label(nullptr, QStringLiteral("I"));
+  label.SetShadowSize(0);
+  label.SetColor(platform::clBlack);  // the highlight shadow shows on black
+  label.setEnabled(false);
+  const QImage image = label.PaintToImage();
+  // Some pixel is the highlight colour (white) and its left-up neighbour is the grey text.
+  bool shadow = false;
+  for (int y = 1; y < image.height() && !shadow; ++y)
+    for (int x = 1; x < image.width() && !shadow; ++x)
+      shadow = (image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF && (image.pixel(x - 1, y - 1) & 0xFFFFFF) != 0xFFFFFF &&
+               (image.pixel(x - 1, y - 1) & 0xFFFFFF) != 0;
+  EXPECT_TRUE(shadow);
+}
+
+TEST(RxLabel, WordWrapAndAccelerator)
+{
+  controls::TRxLabel label(nullptr, QStringLiteral("&Number of the steps along the axis"));
+  const int oneLine = label.height();
+  label.resize(60, label.height());
+  label.SetWordWrap(true);
+  EXPECT_GT(label.height(), 2 * oneLine - 4);
+  EXPECT_EQ(label.AccelChar(), QLatin1Char('N'));
+  label.SetCaption(QStringLiteral("Fish && Chips"));
+  EXPECT_TRUE(label.AccelChar().isNull());
+  EXPECT_EQ(label.DrawnText(), QStringLiteral("Fish & Chips"));
+}
+
 TEST(TextListBox, DeletingTheWidestItemShrinksTheExtent)
 {
   controls::TTextListBox list;
