@@ -54,7 +54,7 @@ QString FromLatin1(const std::string& text)
 
 }  // namespace
 
-TfmCalc::TfmCalc() : Form(nullptr, true), SetVar(this), fmCompMess(this), oneShot_({}, 10, true)
+TfmCalc::TfmCalc() : Form(nullptr, true), SetVar(this), fmCompMess(this)
 {
   setObjectName(QStringLiteral("fmCalc"));
   setWindowTitle(QStringLiteral("Vexal v.4.26"));
@@ -259,7 +259,7 @@ void TfmCalc::LoadConstants()
     QStringList lines;
     for (const std::string& line : platform::ReadTextLines(path))
       lines << FromLatin1(line);
-    lines.sort();
+    lines.sort(Qt::CaseInsensitive);  // as a sorted list box orders its items
     lbConst->SetItems(lines);
   } catch (const platform::EFileError&) {
     platform::MessageDlg(QStringLiteral("File <") + ProgramBase() + QStringLiteral(".CON> not found."),

@@ -16,7 +16,6 @@
 
 #include "platform/Form.h"
 #include "platform/RadioGroup.h"
-#include "platform/Timer.h"
 #include "platform/UpDown.h"
 
 #include <QString>
@@ -242,8 +241,6 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   std::vector<QToolButton*> speedButtons_;
   std::vector<std::unique_ptr<TIntValidate>> intValidators_;
   std::vector<std::unique_ptr<TRealValidate>> realValidators_;
-  platform::Timer oneShot_;
-  int timerAction_ = 0;
   bool calculating_ = false;
   bool closeRequested_ = false;
   bool shown_ = false;
