@@ -200,7 +200,7 @@ TEST_F(MainWindowTest, ALongCalculationStopsWithTheStopButtonAndYes)
   int questions = 0;
   bool secondEnterIgnored = false;
   // While the loop pumps events: a second Enter does nothing, then Stop and Yes end it.
-  QTimer::singleShot(20, window.get(), [&] {
+  QTimer::singleShot(0, window.get(), [&] {
     const int before = window->cbResults->count();
     PressEnter();
     secondEnterIgnored = window->cbResults->count() == before && window->Calculating();
@@ -226,7 +226,7 @@ TEST_F(MainWindowTest, ALongCalculationStopsWithTheStopButtonAndYes)
 TEST_F(MainWindowTest, ClosingDuringACalculationStopsItAndThenCloses)
 {
   Open();
-  QTimer::singleShot(20, window.get(), [&] { window->close(); });
+  QTimer::singleShot(0, window.get(), [&] { window->close(); });
   SetLoopBounds();
   Calculate(QStringLiteral("for J to K step M do(J)"));
   EXPECT_TRUE(Result().startsWith(QStringLiteral("User break")));
