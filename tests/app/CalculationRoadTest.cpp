@@ -373,3 +373,24 @@ TEST_F(MainWindowTest, KeypadButtonsInsertAtTheCaret)
 
 }  // namespace
 }  // namespace app::testing
+
+namespace app::testing {
+namespace {
+
+TEST_F(MainWindowTest, NoToTheStopQuestionLetsTheCalculationFinishWithoutAskingAgain)
+{
+  Open();
+  engine::VarValues[7] = 1;     // J
+  engine::VarValues[8] = 2000;  // K
+  engine::VarValues[9] = 1;     // M
+  QTimer::singleShot(0, window.get(), [&] { window->sbStop->click(); });
+  platform::ModalScript script;
+  script.Press(platform::mrNo);  // asked once only
+  Calculate(QStringLiteral("for J to K step M do(J)"));
+  EXPECT_EQ(script.StepsLeft(), 0);
+  EXPECT_TRUE(ResultIsBlue());
+  EXPECT_EQ(Result(), QStringLiteral("2.0E+3"));
+}
+
+}  // namespace
+}  // namespace app::testing
