@@ -213,6 +213,10 @@ void TfmCalc::HandleEnterKey()
     ReturnClick();
     return;
   }
+  if (focused == edName || focused == edValue) {
+    btAddClick();
+    return;
+  }
   for (int i = 1; i <= 10; ++i)
     if (focused == VarExprEdits[std::size_t(i - 1)]) {
       if (calculating_)
@@ -279,7 +283,10 @@ void TfmCalc::FormKeyDown(int& key, platform::TShiftState shift)
         VariableButtonClick(i);
         return;
       }
+    return;
   }
+  // Any other key: the assistant looks at the caret once the key has done its work.
+  StartAssistantTimer(1);
 }
 
 void TfmCalc::SetFunc(const QString& text)
@@ -309,7 +316,10 @@ void TfmCalc::Clicker(int tag)
   const engine::TFunctionEntry& entry = table[std::size_t(tag)];
   const QString text = QString::fromLatin1(entry.Name.data(), qsizetype(entry.Name.size())) +
                        QString::fromLatin1(templates[std::clamp(entry.ArgKind, 0, 3)]).left(25);
+  HintFunction = tag;
   SetFunc(text);
+  if (chAssistant->isChecked())
+    ShowFunctionHint(HintFunction);
 }
 
 // The engine's host

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 
 #include "app/CalculationScope.h"
+#include "app/DataFiles.h"
 #include "app/HistoryFile.h"
 #include "app/ProgramFiles.h"
 #include "app/Settings.h"
@@ -34,6 +35,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextCursor>
+#include <QTime>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -54,7 +56,8 @@ QString FromLatin1(const std::string& text)
 
 }  // namespace
 
-TfmCalc::TfmCalc() : Form(nullptr, true), SetVar(this), fmCompMess(this)
+TfmCalc::TfmCalc()
+    : Form(nullptr, true), SetVar(this), fmCompMess(this), Timer1([this] { Timer1Timer(); }, 10, true)
 {
   setObjectName(QStringLiteral("fmCalc"));
   setWindowTitle(QStringLiteral("Vexal v.4.26"));
@@ -119,6 +122,8 @@ TfmCalc::TfmCalc() : Form(nullptr, true), SetVar(this), fmCompMess(this)
   connect(chHint2, &QCheckBox::toggled, chHint, &QCheckBox::setChecked);
   connect(cbEval, &QCheckBox::toggled, cbEval2, &QCheckBox::setChecked);
   connect(cbEval2, &QCheckBox::toggled, cbEval, &QCheckBox::setChecked);
+  connect(chAssistant, &QCheckBox::clicked, this, [this] { chAssistantClick(); });
+  Edit1->installEventFilter(this);
   RxSwitch1->OnClick = [this] { close(); };
   RxSwitch2->OnClick = [this] { close(); };
   Edit2->installEventFilter(this);
@@ -131,6 +136,7 @@ TfmCalc::TfmCalc() : Form(nullptr, true), SetVar(this), fmCompMess(this)
   for (QPushButton* button : findChildren<QPushButton*>())
     button->setAutoDefault(false);
 
+  UpdateTapeButtons();
   SetKeyPreview(true);
   engine::SetHost(this);
   FormCreate();
@@ -172,6 +178,7 @@ void TfmCalc::FormCreate()
   udPrecision->SetPosition(settings.Precision);
   UpDown1->SetPosition(udPrecision->Position());
   chAssistant->setChecked(settings.Assistant);
+  pnAssistant->setVisible(settings.Assistant);
   chHint->setChecked(settings.Hint);
   chHint2->setChecked(settings.Hint);
   engine::AngleMode = settings.Angle;
@@ -209,7 +216,9 @@ void TfmCalc::FormCreate()
   edStepsX->setText(QString::number(StepsX[std::size_t(plotType)]));
   Loading = false;
 
-  LoadConstants();
+  if (!LoadConstants())
+    platform::MessageDlg(QStringLiteral("File <") + ProgramBase() + QStringLiteral(".CON> not found."),
+                         platform::mtWarning, platform::mbOK);
 
   // Range validators of the Graphics page
   auto bindInt = [this](QLineEdit* edit, int min, int max, const QString& caption) {
@@ -236,21 +245,12 @@ void TfmCalc::FormCreate()
   // User functions and user variables
   if (FunctionsFile.isEmpty() || QFileInfo::exists(FunctionsFile))
     engine::UserFunctions.LoadFromFile(Latin1(FunctionsFile));
-  try {
-    if (QFileInfo::exists(FunctionsFile)) {
-      QStringList lines;
-      for (const std::string& line : platform::ReadTextLines(FunctionsFile))
-        lines << FromLatin1(line);
-      lbFuncs->SetItems(lines);
-    }
-  } catch (const platform::EFileError&) {
-    // The list stays as it was.
-  }
+  LoadFunctionRows(QString::fromLatin1(engine::UserFunctions.FileName));
   LoadUserVariables(VariablesFile);
   ShowVariables();
 }
 
-void TfmCalc::LoadConstants()
+bool TfmCalc::LoadConstants()
 {
   const QString path = ConstantsFileName();
   try {
@@ -261,9 +261,9 @@ void TfmCalc::LoadConstants()
       lines << FromLatin1(line);
     lines.sort(Qt::CaseInsensitive);  // as a sorted list box orders its items
     lbConst->SetItems(lines);
+    return true;
   } catch (const platform::EFileError&) {
-    platform::MessageDlg(QStringLiteral("File <") + ProgramBase() + QStringLiteral(".CON> not found."),
-                         platform::mtWarning, platform::mbOK);
+    return false;
   }
 }
 
@@ -278,22 +278,15 @@ void TfmCalc::LoadUserVariables(const QString& path)
     platform::ShowError(QStringLiteral("Can't read file ") + path);
     return;
   }
-  lbVars->ClearItems();
+  QString error;
+  const std::vector<TUserVariableLine> variables = ParseUserVariableLines(lines, error);
   engine::UserVariables.Clear();
-  // New entries go in front: the last row first keeps row i and entry i together.
-  for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
-    const QString line = FromLatin1(*it);
-    const int equals = int(line.indexOf(QLatin1Char('=')));
-    if (equals <= 0)
-      continue;
-    bool ok = false;
-    const double value = line.mid(equals + 1).left(255).trimmed().toDouble(&ok);
-    const QString name = line.left(equals).trimmed();
-    if (!ok || name.isEmpty())
-      continue;  // a damaged row is left out
-    SetUserVariable(name, false, value);
-    lbVars->InsertItem(0, line);
-  }
+  // New entries go in front: the last line first keeps the file's order.
+  for (auto it = variables.rbegin(); it != variables.rend(); ++it)
+    SetUserVariable(it->Name, false, it->Value);
+  FillVariableList();
+  if (!error.isEmpty())
+    platform::ShowError(error);
 }
 
 void TfmCalc::showEvent(QShowEvent* event)
@@ -307,6 +300,9 @@ void TfmCalc::showEvent(QShowEvent* event)
 
 bool TfmCalc::eventFilter(QObject* watched, QEvent* event)
 {
+  // A click in the expression line lets the assistant look at the caret.
+  if (watched == Edit1 && event->type() == QEvent::MouseButtonRelease)
+    StartAssistantTimer(1);
   // A click or a key in the result line sends the user back to the expression line.
   if (watched == Edit2 && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
     Edit1->setFocus();
@@ -342,6 +338,14 @@ void TfmCalc::FormShow()
   }
   Edit1->setModified(true);
   pcCalc->setCurrentWidget(tsCalc);
+  // The greeting, once a day.
+  const QDate today = QDate::currentDate();
+  if (GreetTime == 0 || GreetDate.daysTo(today) > 1) {
+    if (GreetTime == 0)
+      GreetTime = QTime::currentTime().msecsSinceStartOfDay() / 86400000.0;
+    GreetDate = today;
+    StartAssistantTimer(2);
+  }
   Edit1->setFocus();
   // The focus once the window is active (a window manager may activate it later).
   QTimer::singleShot(0, this, [this] {
@@ -487,7 +491,7 @@ void TfmCalc::SwitchToComplex()
 void TfmCalc::SwitchToReal()
 {
   if (QToolButton* gamma = ButtonByTag(26))
-    gamma->setText(QStringLiteral("G"));
+    gamma->setText(QString(QChar(0x0393)));  // capital Gamma
   if (QToolButton* log = ButtonByTag(17))
     log->setToolTip(QStringLiteral("Logarithm (..)"));
   QStringList plots = rgPlot->Items();
@@ -721,9 +725,11 @@ void TfmCalc::CalculateAll()
   if (calculating_)
     return;
   const CalculationScope scope(*this, calculating_, false);
+  // Defined variables are computed afresh; a value given without a definition stays.
   for (int i = 1; i <= 10; ++i) {
     engine::VarExprs[std::size_t(i)] = Latin1(VarExprEdits[std::size_t(i - 1)]->text());
-    engine::VarValues[std::size_t(i)] = engine::UndefinedValue;
+    if (!engine::VarExprs[std::size_t(i)].empty())
+      engine::VarValues[std::size_t(i)] = engine::UndefinedValue;
   }
   for (int i = 1; i <= 10; ++i)
     EvalVariableEdit(i, *VarExprEdits[std::size_t(i - 1)], *VarValueEdits[std::size_t(i - 1)]);
@@ -748,19 +754,8 @@ int TfmCalc::SetUserVariable(const QString& name, bool show, engine::Extended va
   const QString shortName = name.left(int(engine::TUserVariables::MaxNameLength));
   const bool existed = engine::UserVariables.Find(Latin1(shortName)) != nullptr;
   const int code = engine::UserVariables.Set(Latin1(shortName), value);
-  const bool flag = engine::ErrorFlag;
-  const QString row = shortName + QStringLiteral(" = ") + FromLatin1(engine::FormatResult(DisplayDigits, value));
-  engine::ErrorFlag = flag;
-  const auto& items = engine::UserVariables.Items();
-  if (existed) {
-    for (int i = 0; i < int(items.size()) && i < lbVars->count(); ++i)
-      if (items[std::size_t(i)].Code == code) {
-        lbVars->DeleteItem(i);
-        lbVars->InsertItem(i, row);
-      }
-  } else if (show) {
-    lbVars->InsertItem(0, row);
-  }
+  if (show || existed)
+    ShowUserVariable(code);
   return code;
 }
 

@@ -16,9 +16,12 @@
 
 #include "platform/Form.h"
 #include "platform/RadioGroup.h"
+#include "platform/Timer.h"
 #include "platform/UpDown.h"
 
+#include <QDate>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <memory>
 #include <vector>
@@ -86,29 +89,49 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   QToolButton* sbEQ;
   QToolButton* sbEQ2;
   QToolButton* sbShow;
+  QToolButton* SpinUp;    // font size up
+  QToolButton* SpinDown;  // font size down
 
   // Other pages
   QWidget* tsVars;
   std::array<QLineEdit*, 10> VarExprEdits{};   // edXVar, edYvar, ...
   std::array<QLineEdit*, 10> VarValueEdits{};
   QLabel* lbError;
+  QPushButton* BitBtn13;  // Save
+  QPushButton* BitBtn14;  // Load
   std::array<QToolButton*, 10> VarButtons{};   // btX .. btN
   std::array<QToolButton*, 10> VarButtons2{};  // their twins on the Extended page
   QWidget* tsUserVars;
   controls::TTextListBox* lbVars;
   QLineEdit* edName;
   QLineEdit* edValue;
+  QPushButton* btAdd;
+  QPushButton* btDelete;
+  QPushButton* bbSave;
+  QPushButton* bnSaveAs;
+  QPushButton* btLoad;
   QWidget* tsUserFuncs;
   controls::TTextListBox* lbFuncs;
   QLineEdit* edFuncName;
   QLineEdit* edFuncExpres;
+  QPushButton* bbAddFunc;
+  QPushButton* bbDeleteFunc;
+  QPushButton* BitBtn7;  // Save
+  QPushButton* BitBtn5;  // Save As
+  QPushButton* BitBtn8;  // Load
   QWidget* tsConst;
   controls::TTextListBox* lbConst;
   QLineEdit* edFind;
+  QPushButton* bbPaste;
+  QPushButton* bbEdit;
+  QPushButton* bbReload;
   QWidget* tsTape;
   QPlainTextEdit* mmTape;
   QCheckBox* chbRes;
   QPushButton* btPrint;
+  QPushButton* btCopy;
+  QPushButton* btCut;
+  QPushButton* btToFile;
   QWidget* tsEval;
   QWidget* tsTapeCalc;
   QPlainTextEdit* OET;
@@ -147,6 +170,12 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   std::array<int, 5> StepsY{0, 40, 40, 40, 0};
   QString VariablesFile;
   QString FunctionsFile;
+  QStringList FunctionRows;  // the user-functions document as written, one row of lbFuncs each
+  int HintFunction = -1;
+  int TimerAction = 0;       // 1 assistant hint, 2 greeting
+  double GreetTime = 0;      // time of day of the first showing, a fraction of 24 hours
+  QDate GreetDate;
+  platform::Timer Timer1;
   bool Calculating() const { return calculating_; }
 
   // The calculation road
@@ -173,6 +202,47 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void VariableButtonClick(int i);
   int SetUserVariable(const QString& name, bool show, engine::Extended value);
   void LoadUserVariables(const QString& path);
+  void FillVariableList();
+  void ShowUserVariable(int code);
+  void SaveVariablesFile();  // Variables page "Save"
+  void LoadVariablesFile();  // Variables page "Load"
+  void btAddClick();
+  void btDeleteClick();
+  void lbVarsDblClick();
+  void bbSaveClick();
+  void bnSaveAsClick();
+  void btLoadClick();
+
+  // User functions page
+  bool AddUserFunction(const QString& line);
+  void FillFunctionList();
+  void RebuildUserFunctions();  // the engine's entries from the rows, as a load of them would give
+  void LoadFunctionRows(const QString& path);
+  void lbFuncsClick();
+  void bbAddFuncClick();
+  void bbDeleteFuncClick();
+  void BitBtn7Click();  // Save
+  void BitBtn5Click();  // Save As
+  void BitBtn8Click();  // Load
+
+  // Constants and tape
+  void lbConstClick();
+  void edFindChange();
+  void bbEditClick();
+  void bbReloadClick();
+  void btCopyClick();
+  void btCutClick();
+  void btPrintClick();
+  void btToFileClick();
+  void UpdateTapeButtons();
+
+  // Assistant and font size
+  void ShowFunctionHint(int n);
+  void ShowAssistantText(const QString& text);
+  void chAssistantClick();
+  void StartAssistantTimer(int action);
+  void Timer1Timer();
+  void FontSizeStep(int points);
 
   // engine::EngineHost
   int DigitGroup() const override { return DigitGroupBits; }
@@ -214,7 +284,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void FormCreate();
   void FormShow();
   void WriteSettingsAndHistory();
-  void LoadConstants();
+  bool LoadConstants();
   void pcCalcChange();
 
   // Modes
@@ -231,6 +301,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void RedisplayResult();
   void ClearAll();
   void ApplyHints();
+  void FilterName(QLineEdit& edit, const QString& allowed);  // deletes what is not a letter or allowed
 
   // The calculation road
   void ShowCalcError();

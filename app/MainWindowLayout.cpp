@@ -216,7 +216,7 @@ void TfmCalc::BuildCalculatorPage()
       {"sin", 1},    {"cos", 12},   {"tan", 13},  {"asin", 2},  {"acos", 3},   {"atan", 4},   {"sinh", 8},
       {"cosh", 9},   {"tanh", 10},  {"asnh", 5},  {"acsh", 6},  {"atnh", 7},   {"exp", 14},   {"ln", 16},
       {"log", 17},   {"10^x", 87},  {"sqrt", 15}, {"sqr", 40},  {"abs", 33},   {"round", 34}, {"frac", 35},
-      {"G", 26},     {"rand", 11},  {"erf", 25},  {"Jn", 18},   {"Yn", 19},    {"In", 20},    {"Kn", 21},
+      {QString(QChar(0x0393)), 26},     {"rand", 11},  {"erf", 25},  {"Jn", 18},   {"Yn", 19},    {"In", 20},    {"Kn", 21},
       {"Ci", 23},    {"Si", 24},    {"Nf", 31},   {"eFD", 32},  {"solve", 22}, {"integ", 27}, {"min", 0},
       {"max", 37},   {"mean", 38},  {"std", 39},  {"sum", 41},  {"gauss", 42}, {"poly", 43},  {"stat", 44},
   };
@@ -252,7 +252,7 @@ void TfmCalc::BuildCalculatorPage()
   pnAssistant->setMinimumHeight(18);
   pnAssistant->SetColor(platform::FromQColor(QToolTip::palette().color(QPalette::ToolTipBase)));
   pnAssistant->hide();  // the assistant shows it
-  middle->addWidget(pnAssistant);
+  middle->addWidget(pnAssistant, 0, Qt::AlignLeft);
   auto* small = new QHBoxLayout;
   auto* copy = new QToolButton(tsCalc);
   copy->setText(QStringLiteral("Copy"));
@@ -274,6 +274,21 @@ void TfmCalc::BuildCalculatorPage()
     b->setFixedHeight(kButtonHeight);
     small->addWidget(b);
   }
+  SpinUp = new QToolButton(tsCalc);
+  SpinUp->setArrowType(Qt::UpArrow);
+  SpinDown = new QToolButton(tsCalc);
+  SpinDown->setArrowType(Qt::DownArrow);
+  for (QToolButton* b : {SpinUp, SpinDown}) {
+    b->setToolTip(QStringLiteral("Font size"));
+    b->setFixedSize(18, kButtonHeight / 2 + 1);
+  }
+  connect(SpinUp, &QToolButton::clicked, this, [this] { FontSizeStep(1); });
+  connect(SpinDown, &QToolButton::clicked, this, [this] { FontSizeStep(-1); });
+  auto* spin = new QVBoxLayout;
+  spin->setSpacing(0);
+  spin->addWidget(SpinUp);
+  spin->addWidget(SpinDown);
+  small->addLayout(spin);
   small->addStretch();
   middle->addLayout(small);
   middle->addStretch();
@@ -434,8 +449,13 @@ void TfmCalc::BuildVariablesPage()
   auto* all = new QPushButton(QStringLiteral("Calculate All"), tsVars);
   connect(all, &QPushButton::clicked, this, [this] { CalculateAll(); });
   buttons->addWidget(all);
-  for (const char* caption : {"Save", "Load", "Help"})
-    buttons->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsVars)));
+  BitBtn13 = new QPushButton(QStringLiteral("Save"), tsVars);
+  connect(BitBtn13, &QPushButton::clicked, this, [this] { SaveVariablesFile(); });
+  BitBtn14 = new QPushButton(QStringLiteral("Load"), tsVars);
+  connect(BitBtn14, &QPushButton::clicked, this, [this] { LoadVariablesFile(); });
+  buttons->addWidget(BitBtn13);
+  buttons->addWidget(BitBtn14);
+  buttons->addWidget(Pending(new QPushButton(QStringLiteral("Help"), tsVars)));
   buttons->addStretch();
   grid->addLayout(buttons, 12, 1, 1, 3);
   grid->setColumnStretch(1, 2);
@@ -457,8 +477,21 @@ void TfmCalc::BuildUserVariablesPage()
   edValue = NamedEdit(tsUserVars, "edValue");
   side->addRow(QStringLiteral("Name"), edName);
   side->addRow(QStringLiteral("Value"), edValue);
-  for (const char* caption : {"Add/Modify", "Delete", "Save", "Save As", "Load"})
-    side->addRow(Pending(new QPushButton(QString::fromLatin1(caption), tsUserVars)));
+  connect(lbVars, &QListWidget::itemDoubleClicked, this, [this] { lbVarsDblClick(); });
+  // Names are ASCII letters only: anything else typed or pasted goes at once.
+  connect(edName, &QLineEdit::textChanged, this, [this] { FilterName(*edName, QString()); });
+  btAdd = new QPushButton(QStringLiteral("Add/Modify"), tsUserVars);
+  btDelete = new QPushButton(QStringLiteral("Delete"), tsUserVars);
+  bbSave = new QPushButton(QStringLiteral("Save"), tsUserVars);
+  bnSaveAs = new QPushButton(QStringLiteral("Save As"), tsUserVars);
+  btLoad = new QPushButton(QStringLiteral("Load"), tsUserVars);
+  connect(btAdd, &QPushButton::clicked, this, [this] { btAddClick(); });
+  connect(btDelete, &QPushButton::clicked, this, [this] { btDeleteClick(); });
+  connect(bbSave, &QPushButton::clicked, this, [this] { bbSaveClick(); });
+  connect(bnSaveAs, &QPushButton::clicked, this, [this] { bnSaveAsClick(); });
+  connect(btLoad, &QPushButton::clicked, this, [this] { btLoadClick(); });
+  for (QPushButton* button : {btAdd, btDelete, bbSave, bnSaveAs, btLoad})
+    side->addRow(button);
   row->addLayout(side);
 }
 
@@ -477,9 +510,21 @@ void TfmCalc::BuildUserFunctionsPage()
   row->addWidget(new QLabel(QStringLiteral("="), tsUserFuncs));
   row->addWidget(edFuncExpres, 3);
   column->addLayout(row);
+  connect(lbFuncs, &QListWidget::itemClicked, this, [this] { lbFuncsClick(); });
+  connect(edFuncName, &QLineEdit::textChanged, this, [this] { FilterName(*edFuncName, QStringLiteral("(),")); });
   auto* buttons = new QHBoxLayout;
-  for (const char* caption : {"Add/Modify", "Delete", "Save", "Save As", "Load"})
-    buttons->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsUserFuncs)));
+  bbAddFunc = new QPushButton(QStringLiteral("Add/Modify"), tsUserFuncs);
+  bbDeleteFunc = new QPushButton(QStringLiteral("Delete"), tsUserFuncs);
+  BitBtn7 = new QPushButton(QStringLiteral("Save"), tsUserFuncs);
+  BitBtn5 = new QPushButton(QStringLiteral("Save As"), tsUserFuncs);
+  BitBtn8 = new QPushButton(QStringLiteral("Load"), tsUserFuncs);
+  connect(bbAddFunc, &QPushButton::clicked, this, [this] { bbAddFuncClick(); });
+  connect(bbDeleteFunc, &QPushButton::clicked, this, [this] { bbDeleteFuncClick(); });
+  connect(BitBtn7, &QPushButton::clicked, this, [this] { BitBtn7Click(); });
+  connect(BitBtn5, &QPushButton::clicked, this, [this] { BitBtn5Click(); });
+  connect(BitBtn8, &QPushButton::clicked, this, [this] { BitBtn8Click(); });
+  for (QPushButton* button : {bbAddFunc, bbDeleteFunc, BitBtn7, BitBtn5, BitBtn8})
+    buttons->addWidget(button);
   buttons->addStretch();
   column->addLayout(buttons);
 }
@@ -497,9 +542,19 @@ void TfmCalc::BuildConstantsPage()
   lbConst = new controls::TTextListBox(tsConst);
   lbConst->setObjectName(QStringLiteral("lbConst"));
   column->addWidget(lbConst, 1);
+  connect(lbConst, &QListWidget::itemClicked, this, [this] { lbConstClick(); });
+  connect(edFind, &QLineEdit::textChanged, this, [this] { edFindChange(); });
   auto* buttons = new QHBoxLayout;
-  for (const char* caption : {"Paste", "Edit", "Reload", "Help"})
-    buttons->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsConst)));
+  bbPaste = new QPushButton(QStringLiteral("Paste"), tsConst);
+  bbEdit = new QPushButton(QStringLiteral("Edit"), tsConst);
+  bbReload = new QPushButton(QStringLiteral("Reload"), tsConst);
+  bbReload->setEnabled(false);  // until "Edit" was used
+  connect(bbPaste, &QPushButton::clicked, this, [this] { lbConstClick(); });
+  connect(bbEdit, &QPushButton::clicked, this, [this] { bbEditClick(); });
+  connect(bbReload, &QPushButton::clicked, this, [this] { bbReloadClick(); });
+  for (QPushButton* button : {bbPaste, bbEdit, bbReload})
+    buttons->addWidget(button);
+  buttons->addWidget(Pending(new QPushButton(QStringLiteral("Help"), tsConst)));
   buttons->addStretch();
   column->addLayout(buttons);
 }
@@ -515,12 +570,21 @@ void TfmCalc::BuildTapePage()
   column->addWidget(mmTape, 1);
   auto* row = new QHBoxLayout;
   chbRes = new QCheckBox(QStringLiteral("Result only"), tsTape);
-  btPrint = Pending(new QPushButton(QStringLiteral("Print"), tsTape));
+  btCopy = new QPushButton(QStringLiteral("Copy"), tsTape);
+  btCut = new QPushButton(QStringLiteral("Cut"), tsTape);
+  btToFile = new QPushButton(QStringLiteral("To File..."), tsTape);
+  btPrint = new QPushButton(QStringLiteral("Print"), tsTape);
+  connect(btCopy, &QPushButton::clicked, this, [this] { btCopyClick(); });
+  connect(btCut, &QPushButton::clicked, this, [this] { btCutClick(); });
+  connect(btToFile, &QPushButton::clicked, this, [this] { btToFileClick(); });
+  connect(btPrint, &QPushButton::clicked, this, [this] { btPrintClick(); });
+  // Print and To File need lines; Copy and Cut a selection.
+  connect(mmTape, &QPlainTextEdit::textChanged, this, [this] { UpdateTapeButtons(); });
+  connect(mmTape, &QPlainTextEdit::selectionChanged, this, [this] { UpdateTapeButtons(); });
   row->addWidget(chbRes);
   row->addStretch();
-  for (const char* caption : {"Copy", "Cut", "To File..."})
-    row->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsTape)));
-  row->addWidget(btPrint);
+  for (QPushButton* button : {btCopy, btCut, btToFile, btPrint})
+    row->addWidget(button);
   row->addWidget(Pending(new QPushButton(QStringLiteral("Help"), tsTape)));
   column->addLayout(row);
 }

@@ -5,12 +5,14 @@
 #include "platform/Application.h"
 
 #include <QLocale>
+#include <clocale>
 
 int main(int argc, char** argv)
 {
   platform::Application application(argc, argv);
   platform::ApplyStandardLook(application);
   QLocale::setDefault(QLocale::c());  // "." as the decimal separator everywhere
+  std::setlocale(LC_NUMERIC, "C");    // for the engine's C number conversions too
   platform::SetApplicationTitle(QStringLiteral("Vexal v.4.26"));
   application.setApplicationName(QStringLiteral("Vexal"));
 

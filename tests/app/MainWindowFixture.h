@@ -58,12 +58,15 @@ class MainWindowTest : public ::testing::Test {
     engine::AngleMode = 0;
   }
 
-  // Creates and shows the window; the missing constants file is answered with OK.
-  void Open(bool expectConstantsWarning = true)
+  // Creates and shows the window; the missing constants file is answered with OK, then the messages
+  // expected during the start.
+  void Open(bool expectConstantsWarning = true, const QStringList& messages = {})
   {
     platform::ModalScript script;
     if (expectConstantsWarning)
       script.Press(platform::mrOk);
+    for (const QString& message : messages)
+      script.ExpectMessage(message, platform::mrOk);
     window = std::make_unique<TfmCalc>();
     window->Show();
     window->activateWindow();

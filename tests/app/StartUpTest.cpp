@@ -31,13 +31,15 @@ TEST_F(MainWindowTest, SettingsFromTheFileAndTheKeyThatIsNeverWritten)
 
 TEST_F(MainWindowTest, UserVariablesAndFunctionsAreLoadedAtStart)
 {
-  platform::WriteTextLines(File("Vexal.USR"), {"rate = 0.05", "broken line", "count = 12"});
+  platform::WriteTextLines(File("Vexal.USR"), {"rate = 0.05", "count = 12", "broken line", "late = 1"});
   platform::WriteTextLines(File("Vexal.FNC"), {"SQ(a)=a*a"});
-  Open();
+  // A bad line ends the loading there with the conversion message; what came before stays.
+  Open(true, {QStringLiteral("'broken line' is not a valid floating point value")});
   ASSERT_EQ(window->lbVars->count(), 2);
-  EXPECT_EQ(window->lbVars->ItemText(0), QStringLiteral("rate = 0.05"));
+  EXPECT_EQ(window->lbVars->ItemText(0), QStringLiteral("rate = 5.0E-2"));
   ASSERT_EQ(engine::UserVariables.Count(), 2u);
-  EXPECT_EQ(engine::UserVariables.Items()[0].Name, "rate");  // row i is entry i
+  EXPECT_EQ(engine::UserVariables.Items()[0].Name, "rate");  // row i is entry i, in the file's order
+  EXPECT_EQ(engine::UserVariables.Items()[1].Name, "count");
   EXPECT_EQ(window->lbFuncs->ItemText(0), QStringLiteral("SQ(a)=a*a"));
   Calculate(QStringLiteral("sq(3)+count*rate"));
   EXPECT_EQ(Result(), QStringLiteral("9.6E+0"));

@@ -1,0 +1,33 @@
+#pragma once
+// The lines of the variables (*.VAR) and user-variables (*.USR) files, written from and read into the
+// engine's state. Numbers are written as exact decimal scientific text and read without regard to locale.
+
+#include "engine/Extended.h"
+
+#include <QString>
+#include <string>
+#include <vector>
+
+namespace app {
+
+// A decimal number of a file line (blanks around it allowed); false when the text is not one.
+bool ReadFileNumber(const QString& text, engine::Extended& value);
+// The message for a text that is not a number.
+QString NotANumberMessage(const QString& text);
+
+// *.VAR: ten values right-aligned in 23 characters, then the ten defining expressions.
+std::vector<std::string> VariablesFileLines();
+// Reads the lines into the engine's variables in file order; stops at the first value that is not a
+// number (returns its message) or at the end of the lines. What was read before stays.
+QString ReadVariablesFileLines(const std::vector<std::string>& lines);
+
+// *.USR: one "name = value" a line, in the list's order.
+struct TUserVariableLine {
+  QString Name;
+  engine::Extended Value = 0;
+};
+std::vector<std::string> UserVariablesFileLines();
+// Parses the lines up to the first bad one (its message in error; blank lines are skipped).
+std::vector<TUserVariableLine> ParseUserVariableLines(const std::vector<std::string>& lines, QString& error);
+
+}  // namespace app
