@@ -22,6 +22,7 @@ int TUserVariables::Set(std::string_view name, Extended value)
 {
   name = name.substr(0, MaxNameLength);
   if (TUserVariable* entry = FindMutable(name)) {
+    entry->Name = std::string(name);  // spelled as given now
     entry->Value = value;
     return entry->Code;
   }

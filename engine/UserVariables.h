@@ -20,7 +20,8 @@ public:
   static constexpr int FirstCode = 1000;
   static constexpr std::size_t MaxNameLength = 20;
 
-  // Updates the entry of that name (any case) or creates one in front; returns its code.
+  // Updates the entry of that name (any case; the name takes the new spelling) or creates one in front;
+  // returns its code.
   int Set(std::string_view name, Extended value);
   // Removes the entry with this code; the other codes stay as they are.
   bool Remove(int code);

@@ -131,6 +131,7 @@ TEST_F(VariablesTest, RemovingAUserVariableKeepsTheOthersCodes)
   EXPECT_EQ(Error("b"), ecSyntax);
   EXPECT_EQ(UserVariables.Set("A", 10), a);
   EXPECT_EQ(Value("a"), 10);
+  EXPECT_EQ(UserVariables.ByCode(a)->Name, "A");
 }
 
 }  // namespace
