@@ -169,7 +169,8 @@ void TfmCalc::btAddClick()
     const engine::ScannerState outer;
     engine::ErrorFlag = false;
     engine::StopFlag = 0;
-    value = engine::EvalExpression(Latin1(edValue->text()));
+    engine::ExprString = Latin1(edValue->text());
+    value = engine::EvalExpression(engine::ExprString);
   }
   if (engine::ErrorFlag) {
     engine::ErrorFlag = false;

@@ -13,10 +13,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -114,6 +116,19 @@ class MainWindowTest : public ::testing::Test {
   }
 
   QString File(const QString& name) const { return folder.filePath(name); }
+
+  // Runs the event loop until the condition holds (at most two seconds); true when it holds.
+  template <typename Condition>
+  static bool WaitFor(Condition condition)
+  {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < 2000) {
+      QApplication::processEvents(QEventLoop::AllEvents, 10);
+      QThread::msleep(1);
+    }
+    return condition();
+  }
 
   QTemporaryDir folder;
   std::unique_ptr<TfmCalc> window;
