@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, AddModifyAndTheNameFilter)
 
   {
     platform::ModalScript script;
-    script.ExpectMessage(QStringLiteral("Division by zero: position 2"), platform::mrOk);
+    script.ExpectMessage(QStringLiteral("Division by zero: position 3"), platform::mrOk);
     script.ExpectMessage(QStringLiteral("Varible name or value invalid!"), platform::mrOk);
     window->edValue->setText(QStringLiteral("1/0"));
     window->btAdd->click();
