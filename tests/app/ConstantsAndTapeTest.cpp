@@ -1,0 +1,122 @@
+#include "MainWindowFixture.h"
+
+#include "platform/Printer.h"
+#include "platform/Shell.h"
+#include "platform/TextFile.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QUrl>
+
+namespace app::testing {
+namespace {
+
+TEST_F(MainWindowTest, ConstantsArePastedFoundEditedAndReloaded)
+{
+  platform::WriteTextLines(File("Vexal.CON"), {"g = 9.80665", "Pi value 3.14", "c = 299 792 458"});
+  Open(false);
+  ASSERT_EQ(window->lbConst->Items(), (QStringList{"c = 299 792 458", "g = 9.80665", "Pi value 3.14"}));
+
+  window->Edit1->setText(QStringLiteral("2*"));
+  window->lbConst->setCurrentRow(1);
+  window->bbPaste->click();
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("2*9.80665"));
+  window->lbConst->setCurrentRow(0);
+  window->bbPaste->click();  // blanks go
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("2*9.80665299792458"));
+  window->Edit1->clear();
+  window->lbConst->setCurrentRow(2);
+  window->bbPaste->click();  // no "=": the whole row
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("Pivalue3.14"));
+
+  window->edFind->setText(QStringLiteral("G"));
+  EXPECT_EQ(window->lbConst->currentRow(), 1);
+  {
+    platform::ModalScript script;
+    script.ExpectMessage(QStringLiteral("Constant name begining from <\"GX\"> not found"), platform::mrOk);
+    script.ExpectMessage(QStringLiteral("Constant name begining from <\"\"> not found"), platform::mrOk);
+    window->edFind->setText(QStringLiteral("gx"));
+    window->edFind->clear();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+
+  QList<QUrl> opened;
+  platform::SetUrlOpener([&opened](const QUrl& url) {
+    opened << url;
+    return true;
+  });
+  EXPECT_FALSE(window->bbReload->isEnabled());
+  window->bbEdit->click();
+  platform::SetUrlOpener({});
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_EQ(QFileInfo(opened[0].toLocalFile()), QFileInfo(File("Vexal.CON")));
+  EXPECT_TRUE(window->bbReload->isEnabled());
+  platform::WriteTextLines(File("Vexal.CON"), {"h = 6.62607015E-34"});
+  window->bbReload->click();
+  EXPECT_EQ(window->lbConst->Items(), QStringList{"h = 6.62607015E-34"});
+  EXPECT_FALSE(window->bbReload->isEnabled());
+
+  QFile::remove(File("Vexal.CON"));
+  platform::SetUrlOpener([](const QUrl&) { return true; });
+  {
+    platform::ModalScript script;
+    script.Press(platform::mrOk);  // the file to edit is gone
+    script.ExpectMessage(QStringLiteral("File <") + File("Vexal") + QStringLiteral(".CON> not found"), platform::mrOk);
+    window->bbEdit->click();
+    window->bbReload->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  platform::SetUrlOpener({});
+  EXPECT_EQ(window->lbConst->count(), 0);
+}
+
+TEST_F(MainWindowTest, TheTapeIsCopiedCutSavedAndPrinted)
+{
+  Open();
+  EXPECT_FALSE(window->btPrint->isEnabled());
+  EXPECT_FALSE(window->btToFile->isEnabled());
+  Calculate(QStringLiteral("1+1"));
+  Calculate(QStringLiteral("2+3"));
+  EXPECT_TRUE(window->btPrint->isEnabled());
+  EXPECT_TRUE(window->btToFile->isEnabled());
+  EXPECT_FALSE(window->btCopy->isEnabled());
+
+  {
+    platform::ModalScript script;
+    script.Choose(File("tape.TXT"));
+    window->btToFile->click();
+  }
+  EXPECT_EQ(platform::ReadTextLines(File("tape.TXT")),
+            (std::vector<std::string>{"2+3 = 5.0E+0; ", "1+1 = 2.0E+0; "}));
+
+  platform::TPrinter& printer = platform::Printer();
+  printer.SetPrinterIndex(int(printer.Printers().indexOf(platform::kPdfPrinterName)));
+  printer.SetFileName(File("tape.pdf"));
+  window->btPrint->click();
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), File("tape.pdf"), QStringLiteral("-")});
+  ASSERT_TRUE(process.waitForFinished(30000));
+  const QString printed = QString::fromUtf8(process.readAllStandardOutput());
+  EXPECT_TRUE(printed.contains(QStringLiteral("Tape page 1")));
+  EXPECT_TRUE(printed.contains(QStringLiteral("2+3 = 5.0E+0;")));
+  EXPECT_TRUE(printed.contains(QStringLiteral("1+1 = 2.0E+0;")));
+
+  QTextCursor cursor(window->mmTape->document());
+  cursor.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
+  window->mmTape->setTextCursor(cursor);
+  EXPECT_TRUE(window->btCopy->isEnabled());
+  window->btCopy->click();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("2+3 = 5.0E+0; "));
+  window->btCut->click();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("2+3 = 5.0E+0; "));
+  EXPECT_EQ(TapeLine(0), QString());
+  EXPECT_EQ(TapeLine(1), QStringLiteral("1+1 = 2.0E+0; "));
+  EXPECT_TRUE(window->mmTape->isReadOnly());
+  EXPECT_FALSE(window->btCut->isEnabled());
+}
+
+}  // namespace
+}  // namespace app::testing
