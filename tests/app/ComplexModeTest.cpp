@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 
 namespace app::testing {
@@ -83,6 +84,40 @@ TEST_F(ComplexModeTest, SwitchingTwiceChangesNothingAndRealModeRestoresTheItems)
   EXPECT_EQ(window->rgAngle->Items().size(), 2);
   EXPECT_EQ(window->rgAngle->ItemIndex(), engine::AngleMode);
   EXPECT_EQ(window->rgNotation->Items().size(), 4);
+}
+
+TEST_F(ComplexModeTest, BothPagesAndTheCaptionsFollowTheMode)
+{
+  Open();
+  window->rgPlot->SetItemIndex(4);  // Polar
+  SwitchToComplex(true);
+  for (platform::RadioGroup* group : {window->rgBase2, window->rgAngle2})
+    EXPECT_EQ(group->Items().size(), 1);
+  EXPECT_EQ(window->rgNotation2->Items(), (QStringList{"Scn", "Fix", "Eng"}));
+  EXPECT_EQ(window->rgReal2->ItemIndex(), 1);
+  EXPECT_EQ(window->rgPlot->ItemIndex(), 3);  // Surface
+  QToolButton* gamma = nullptr;
+  QToolButton* log = nullptr;
+  for (QToolButton* button : window->tsCalc->findChildren<QToolButton*>()) {
+    if (button->property("Tag") == QVariant(26))
+      gamma = button;
+    if (button->property("Tag") == QVariant(17))
+      log = button;
+  }
+  ASSERT_TRUE(gamma && log);
+  EXPECT_EQ(gamma->text(), QStringLiteral("LnGm"));
+  EXPECT_EQ(log->text(), QStringLiteral("comp"));
+
+  window->rgReal2->Button(0)->click();  // back through the twin
+  EXPECT_EQ(window->rgReal->ItemIndex(), 0);
+  for (platform::RadioGroup* group : {window->rgBase, window->rgBase2})
+    EXPECT_EQ(group->Items(), (QStringList{"dec", "hex", "bin"}));
+  for (platform::RadioGroup* group : {window->rgAngle, window->rgAngle2})
+    EXPECT_EQ(group->Items(), (QStringList{"Rad", "Deg"}));
+  for (platform::RadioGroup* group : {window->rgNotation, window->rgNotation2})
+    EXPECT_EQ(group->Items(), (QStringList{"Scn", "Fix", "Eng", "Sxg"}));
+  EXPECT_EQ(gamma->text(), QString(QChar(0x0393)));  // the capital Gamma in a normal font
+  EXPECT_EQ(log->text(), QStringLiteral("log"));
 }
 
 TEST_F(ComplexModeTest, TheStopFlagIsClearedInComplexModeToo)
