@@ -8,10 +8,12 @@
 #include "app/HistoryFile.h"
 #include "app/ProgramFiles.h"
 #include "app/Settings.h"
+#include "app/Vkeys.h"
 
 #include "controls/small/RxCursors.h"
 
 #include "engine/ComplexEvaluator.h"
+#include "engine/Constructs.h"
 #include "engine/Engine.h"
 #include "engine/ScannerState.h"
 #include "engine/UserFunctions.h"
@@ -21,6 +23,7 @@
 #include "platform/Application.h"
 #include "platform/Exceptions.h"
 #include "platform/IniFile.h"
+#include "platform/KeyTranslation.h"
 #include "platform/MessageDlg.h"
 #include "platform/Shell.h"
 #include "platform/TextFile.h"
@@ -118,6 +121,8 @@ TfmCalc::TfmCalc()
   connect(chHint, &QCheckBox::toggled, this, [this](bool on) {
     chHint2->setChecked(on);
     ApplyHints();
+    if (isVisible())
+      Edit1->setFocus();
   });
   connect(chHint2, &QCheckBox::toggled, chHint, &QCheckBox::setChecked);
   connect(cbEval, &QCheckBox::toggled, cbEval2, &QCheckBox::setChecked);
@@ -312,7 +317,9 @@ bool TfmCalc::eventFilter(QObject* watched, QEvent* event)
   if ((watched == cbHistory || watched == cbResults) && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     auto* list = static_cast<QComboBox*>(watched);
-    if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier && list->currentIndex() >= 0) {
+    const QString name = KeyCodeToText(platform::VirtualKeyFromQt(key->key(), key->modifiers())) +
+                         ShiftStateToText(platform::ShiftStateFromQt(key->modifiers()));
+    if (name == QStringLiteral("vk_Delete") && list->currentIndex() >= 0) {
       list->removeItem(list->currentIndex());
       return true;
     }
@@ -655,6 +662,8 @@ void TfmCalc::ClearAll()
     engine::VarValues[std::size_t(i)] = engine::UndefinedValue;
     engine::VarExprs[std::size_t(i)].clear();
   }
+  engine::LastLowBound = engine::UndefinedValue;
+  engine::LastHighBound = engine::UndefinedValue;
   Edit1->clear();
   ShowVariables();
 }

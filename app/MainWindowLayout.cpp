@@ -2,8 +2,12 @@
 
 #include "app/MainWindow.h"
 
+#include "app/ProgramFiles.h"
+
 #include "engine/FunctionTable.h"
 #include "engine/Variables.h"
+
+#include "platform/Shell.h"
 
 #include <QCheckBox>
 #include <QAbstractItemView>
@@ -86,6 +90,14 @@ QWidget* DigitControl(QWidget* parent, const QString& caption, QLineEdit*& edit,
   row->addWidget(upDown);
   row->addStretch();
   return box;
+}
+
+// A "Help" button: the program's help.
+QPushButton* HelpButton(QWidget* parent)
+{
+  auto* button = new QPushButton(QStringLiteral("Help"), parent);
+  QObject::connect(button, &QPushButton::clicked, parent, [] { platform::ShowHelp(HelpFileName()); });
+  return button;
 }
 
 }  // namespace
@@ -269,7 +281,10 @@ void TfmCalc::BuildCalculatorPage()
   matrix->setText(QStringLiteral("Matrix"));
   auto* units = Pending(new QToolButton(tsCalc));
   units->setText(QStringLiteral("Units"));
-  for (QToolButton* b : {copy, paste, clear, sbShow, matrix, units}) {
+  auto* help = new QToolButton(tsCalc);
+  help->setText(QStringLiteral("Help"));
+  connect(help, &QToolButton::clicked, this, [] { platform::ShowHelp(HelpFileName()); });
+  for (QToolButton* b : {copy, paste, clear, help, sbShow, matrix, units}) {
     b->setMinimumWidth(kButtonWidth + 10);
     b->setFixedHeight(kButtonHeight);
     small->addWidget(b);
@@ -455,7 +470,7 @@ void TfmCalc::BuildVariablesPage()
   connect(BitBtn14, &QPushButton::clicked, this, [this] { LoadVariablesFile(); });
   buttons->addWidget(BitBtn13);
   buttons->addWidget(BitBtn14);
-  buttons->addWidget(Pending(new QPushButton(QStringLiteral("Help"), tsVars)));
+  buttons->addWidget(HelpButton(tsVars));
   buttons->addStretch();
   grid->addLayout(buttons, 12, 1, 1, 3);
   grid->setColumnStretch(1, 2);
@@ -554,7 +569,7 @@ void TfmCalc::BuildConstantsPage()
   connect(bbReload, &QPushButton::clicked, this, [this] { bbReloadClick(); });
   for (QPushButton* button : {bbPaste, bbEdit, bbReload})
     buttons->addWidget(button);
-  buttons->addWidget(Pending(new QPushButton(QStringLiteral("Help"), tsConst)));
+  buttons->addWidget(HelpButton(tsConst));
   buttons->addStretch();
   column->addLayout(buttons);
 }
@@ -585,7 +600,7 @@ void TfmCalc::BuildTapePage()
   row->addStretch();
   for (QPushButton* button : {btCopy, btCut, btToFile, btPrint})
     row->addWidget(button);
-  row->addWidget(Pending(new QPushButton(QStringLiteral("Help"), tsTape)));
+  row->addWidget(HelpButton(tsTape));
   column->addLayout(row);
 }
 

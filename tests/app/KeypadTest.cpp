@@ -1,5 +1,9 @@
 #include "MainWindowFixture.h"
 
+#include "app/Vkeys.h"
+
+#include "engine/Constructs.h"
+
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QToolButton>
@@ -78,6 +82,54 @@ TEST_F(MainWindowTest, TheFontSizeButtonsChangeTheTopLines)
   window->SpinDown->click();
   window->SpinDown->click();
   EXPECT_EQ(window->Edit1->fontInfo().pixelSize(), before);
+}
+
+
+TEST(Vkeys, KeyAndShiftNames)
+{
+  const std::pair<int, const char*> keys[] = {{46, "vk_Delete"}, {13, "vk_Return"}, {96, "vk_NumPad0"},
+                                              {105, "vk_NumPad9"}, {107, "vk_vkAdd"}, {112, "vk_F1"},
+                                              {135, "vk_F24"}, {145, "vk_Scroll"}, {65, "A"}};
+  for (const auto& [key, name] : keys)
+    EXPECT_EQ(KeyCodeToText(key), QString::fromLatin1(name)) << key;
+  EXPECT_EQ(ShiftStateToText(0), QString());
+  EXPECT_EQ(ShiftStateToText(platform::ssCtrl | platform::ssShift | platform::ssDouble),
+            QStringLiteral(" ssShift ssCtrl ssDouble"));
+}
+
+TEST_F(MainWindowTest, DeleteWithoutShiftKeysRemovesTheChosenHistoryEntry)
+{
+  Open();
+  Calculate(QStringLiteral("1+1"));
+  Calculate(QStringLiteral("2+2"));
+  auto press = [this](Qt::KeyboardModifiers modifiers) {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Delete, modifiers);
+    QApplication::sendEvent(window->cbHistory, &key);
+  };
+  window->cbHistory->setCurrentIndex(-1);
+  press(Qt::NoModifier);  // nothing chosen: nothing goes
+  EXPECT_EQ(window->cbHistory->count(), 2);
+  window->cbHistory->setCurrentIndex(1);
+  press(Qt::ShiftModifier);
+  EXPECT_EQ(window->cbHistory->count(), 2);
+  press(Qt::NoModifier);
+  ASSERT_EQ(window->cbHistory->count(), 1);
+  EXPECT_EQ(window->cbHistory->itemText(0), QStringLiteral("2+2"));
+
+  // Clear All empties the lists and the variables, and keeps the tape.
+  engine::VarValues[1] = 5;
+  engine::LastLowBound = 1;
+  QToolButton* clear = nullptr;
+  for (QToolButton* button : window->tsCalc->findChildren<QToolButton*>())
+    if (button->text() == QStringLiteral("Clear All"))
+      clear = button;
+  ASSERT_NE(clear, nullptr);
+  clear->click();
+  EXPECT_EQ(window->cbHistory->count(), 0);
+  EXPECT_EQ(window->cbResults->count(), 0);
+  EXPECT_EQ(engine::VarValues[1], engine::UndefinedValue);
+  EXPECT_EQ(engine::LastLowBound, engine::UndefinedValue);
+  EXPECT_FALSE(window->mmTape->toPlainText().isEmpty());
 }
 
 }  // namespace
