@@ -118,5 +118,21 @@ TEST_F(MainWindowTest, TheTapeIsCopiedCutSavedAndPrinted)
   EXPECT_FALSE(window->btCut->isEnabled());
 }
 
+
+TEST_F(MainWindowTest, EveryShippedConstantPastesAValueTheEngineReads)
+{
+  const QString shipped = QStringLiteral(VEXAL_PROGRAM_DIR) + QStringLiteral("Vexal.CON");  // copied by the build
+  ASSERT_TRUE(QFile::copy(shipped, File("Vexal.CON")));
+  Open(false);
+  ASSERT_GE(window->lbConst->count(), 20);
+  for (int i = 0; i < window->lbConst->count(); ++i) {
+    window->Edit1->clear();
+    window->lbConst->setCurrentRow(i);
+    window->bbPaste->click();
+    Calculate(window->Edit1->text());
+    EXPECT_FALSE(ResultIsRed()) << window->lbConst->ItemText(i).toStdString() << ": " << Result().toStdString();
+  }
+}
+
 }  // namespace
 }  // namespace app::testing
