@@ -5,6 +5,7 @@
 #include "engine/FunctionHints.h"
 
 #include <QCheckBox>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -86,6 +87,15 @@ TEST_F(MainWindowTest, TheAssistantGreetsAndNamesTheFunctionAtTheCaret)
   window->Edit1->selectAll();
   window->Clicker(12);
   EXPECT_TRUE(window->pnAssistant->Caption().startsWith(QStringLiteral(" Cosine")));
+
+  // A click in the expression line looks at the caret too.
+  window->rgAngle->Button(1)->click();  // degrees
+  window->Edit1->setText(QStringLiteral("1+tan(2)"));
+  window->Edit1->setCursorPosition(4);
+  QMouseEvent click(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(window->Edit1, &click);
+  EXPECT_TRUE(WaitFor([this] { return window->pnAssistant->Caption().contains(QStringLiteral("degree")); }));
 
   // Unticked, the panel goes.
   window->chAssistant->click();
