@@ -250,7 +250,11 @@ void TfmCalc::FormCreate()
   // User functions and user variables
   if (FunctionsFile.isEmpty() || QFileInfo::exists(FunctionsFile))
     engine::UserFunctions.LoadFromFile(Latin1(FunctionsFile));
-  LoadFunctionRows(QString::fromLatin1(engine::UserFunctions.FileName));
+  // The rows: the lines of the file the loader read (one the user chose when no file was set).
+  if (FunctionsFile.isEmpty())
+    LoadFunctionRows(FromLatin1(engine::UserFunctions.FileName));
+  else
+    LoadFunctionRows(QFileInfo::exists(FunctionsFile) ? FunctionsFile : QString());
   LoadUserVariables(VariablesFile);
   ShowVariables();
 }
