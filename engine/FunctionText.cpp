@@ -4,10 +4,12 @@
 #include "engine/Evaluator.h"
 #include "engine/Variables.h"
 
+#include <string>
+
 namespace engine {
 
 FunctionText::FunctionText(int variable)
-    : start_(ExprPos), variable_(variable), saved_(VarValues[variable])
+    : start_(ExprPos), variable_(variable), saved_(VarValues[variable]), usedBefore_(UsedVarNames.size())
 {
 }
 
@@ -30,7 +32,15 @@ Extended FunctionText::Evaluate()
   Extended value = 0;
   ParseExpression(value);
   end_ = ExprPos;
-  // The variables of one evaluation are recorded once, however often the text runs.
+  // The construct's own variable only takes trial values: it is not recorded. The other variables
+  // are recorded once, however often the text runs.
+  const std::string own(1, VarName(variable_));
+  for (std::size_t i = UsedVarNames.size(); i > usedBefore_; --i) {
+    if (UsedVarNames[i - 1] == own) {
+      UsedVarNames.erase(UsedVarNames.begin() + static_cast<std::ptrdiff_t>(i - 1));
+      UsedVarValues.erase(UsedVarValues.begin() + static_cast<std::ptrdiff_t>(i - 1));
+    }
+  }
   if (!evaluated_) {
     usedAfterFirst_ = UsedVarNames.size();
     evaluated_ = true;

@@ -30,6 +30,7 @@ private:
   int end_ = 0;
   int variable_;
   Extended saved_;
+  std::size_t usedBefore_;
   std::size_t usedAfterFirst_ = 0;
   bool evaluated_ = false;
 };

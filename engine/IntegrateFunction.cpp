@@ -72,6 +72,7 @@ Extended IntegrateFunction()
   Extended restoreX = VarValues[1];
   std::string texts[2];
   Extended result = 0;
+  std::size_t recordedByFirstPass = 0;
   for (int pass = 1, n = 1;; ++pass) {
     ExprPos = argumentsPos;
     ExprChar = argumentsChar;
@@ -86,6 +87,13 @@ Extended IntegrateFunction()
     FunctionText f;
     if (!IntegratePass(f, low, up, n, result))
       return 0;
+    // Every pass reads the same variables: they are recorded once.
+    if (pass == 1) {
+      recordedByFirstPass = UsedVarNames.size();
+    } else {
+      UsedVarNames.resize(recordedByFirstPass);
+      UsedVarValues.resize(recordedByFirstPass);
+    }
     std::string& text = texts[pass % 2];
     text = EstimateText(result);
     if (pass > 1) {
