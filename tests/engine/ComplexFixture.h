@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <complex>
+#include <functional>
 #include <iomanip>
 #include <sstream>
 #include <string>
@@ -50,6 +51,13 @@ inline std::string Describe(const TComplex& z)
   s << std::setprecision(21) << (z.Form == cfPolar ? "polar(" : "rect(") << z.X << ", " << z.Y << ")";
   return s.str();
 }
+
+// A library function with its std::complex counterpart.
+struct ReferencedFunction {
+  const char* name;
+  std::function<TComplex(const TComplex&)> complex;
+  std::function<StdComplex(const StdComplex&)> reference;
+};
 
 class ComplexLibraryTest : public MathLibraryTest {
 protected:

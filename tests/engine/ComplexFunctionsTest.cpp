@@ -4,20 +4,13 @@
 #include "engine/MathError.h"
 #include "ComplexFixture.h"
 
-#include <functional>
 
 namespace engine::test {
 namespace {
 
 using ComplexFunctionsTest = ComplexLibraryTest;
 
-struct Function {
-  const char* name;
-  std::function<TComplex(const TComplex&)> complex;
-  std::function<StdComplex(const StdComplex&)> reference;
-};
-
-const Function Functions[] = {
+const ReferencedFunction Functions[] = {
     {"sin", ComplexSin, [](const StdComplex& c) { return std::sin(c); }},
     {"cos", ComplexCos, [](const StdComplex& c) { return std::cos(c); }},
     {"tan", ComplexTan, [](const StdComplex& c) { return std::tan(c); }},

@@ -4,7 +4,6 @@
 #include "engine/MathError.h"
 #include "ComplexFixture.h"
 
-#include <functional>
 #include <limits>
 
 namespace engine::test {
@@ -12,13 +11,7 @@ namespace {
 
 using ComplexInverseFunctionsTest = ComplexLibraryTest;
 
-struct Function {
-  const char* name;
-  std::function<TComplex(const TComplex&)> complex;
-  std::function<StdComplex(const StdComplex&)> reference;
-};
-
-const Function Functions[] = {
+const ReferencedFunction Functions[] = {
     {"arcsin", ComplexArcSin, [](const StdComplex& c) { return std::asin(c); }},
     {"arccos", ComplexArcCos, [](const StdComplex& c) { return std::acos(c); }},
     {"arctan", ComplexArcTan, [](const StdComplex& c) { return std::atan(c); }},
