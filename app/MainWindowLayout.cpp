@@ -92,6 +92,65 @@ QWidget* DigitControl(QWidget* parent, const QString& caption, QLineEdit*& edit,
   return box;
 }
 
+// The mode controls of one of the two keypad pages, which carry them twice.
+struct ModeControls {
+  platform::RadioGroup*& real;
+  platform::RadioGroup*& notation;
+  platform::RadioGroup*& base;
+  platform::RadioGroup*& angle;
+  platform::RadioGroup*& complexForm;
+  QLineEdit*& digitsEdit;
+  platform::UpDown*& digits;
+  QLineEdit*& precisionEdit;
+  platform::UpDown*& precision;
+  QCheckBox*& hint;
+  QCheckBox*& eval;
+  controls::TRxSwitch*& power;
+  QCheckBox** assistant;           // only on the Calculator page
+  controls::TRxLabel** digitsLabel;  // only on the Calculator page
+};
+
+// Builds the modes column of a keypad page; suffix ends the radio groups' names ("" or "2").
+QWidget* ModesPanel(QWidget* page, const char* suffix, const char* switchName, const ModeControls& c)
+{
+  const auto name = [suffix](const char* base) { return QByteArray(base) + suffix; };
+  auto* panel = new QWidget(page);
+  panel->setMaximumWidth(260);
+  auto* modes = new QVBoxLayout(panel);
+  modes->setContentsMargins(0, 0, 0, 0);
+  c.real = Group(page, name("rgReal").constData(), QString(), {"Real", "Comp"}, 2);
+  c.notation = Group(page, name("rgNotation").constData(), QStringLiteral("Notation"), {"Scn", "Fix", "Eng", "Sxg"}, 4);
+  c.base = Group(page, name("rgBase").constData(), QStringLiteral("Base"), {"dec", "hex", "bin"}, 3);
+  c.angle = Group(page, name("rgAngle").constData(), QString(), {"Rad", "Deg"}, 2);
+  c.complexForm = Group(page, name("rgComplexForm").constData(), QString(), {"Polar", "Rect"}, 2);
+  c.complexForm->hide();
+  modes->addWidget(c.real);
+  modes->addWidget(c.notation);
+  modes->addWidget(c.base);
+  modes->addWidget(c.complexForm);
+  modes->addWidget(c.angle);
+  modes->addWidget(DigitControl(page, QStringLiteral("Digits"), c.digitsEdit, c.digits, 8, 21, 12, c.digitsLabel));
+  modes->addWidget(DigitControl(page, QStringLiteral("Precision"), c.precisionEdit, c.precision, 1, 20, 9));
+  auto* checks = new QHBoxLayout;
+  if (c.assistant) {
+    *c.assistant = new QCheckBox(QStringLiteral("Assistant"), page);
+    checks->addWidget(*c.assistant);
+  }
+  c.hint = new QCheckBox(QStringLiteral("Hints"), page);
+  c.eval = new QCheckBox(QStringLiteral("Evaluate"), page);
+  checks->addWidget(c.hint);
+  checks->addWidget(c.eval);
+  modes->addLayout(checks);
+  c.power = new controls::TRxSwitch(page);
+  c.power->setObjectName(QString::fromLatin1(switchName));
+  c.power->SetStateOn(true);
+  c.power->setFixedSize(50, 50);
+  c.power->setToolTip(QStringLiteral("Power off"));
+  modes->addWidget(c.power, 0, Qt::AlignRight);
+  modes->addStretch();
+  return panel;
+}
+
 // A "Help" button: the program's help.
 QPushButton* HelpButton(QWidget* parent)
 {
@@ -309,38 +368,11 @@ void TfmCalc::BuildCalculatorPage()
   middle->addStretch();
 
   // Modes
-  auto* modesPanel = new QWidget(tsCalc);
-  modesPanel->setMaximumWidth(260);
-  auto* modes = new QVBoxLayout(modesPanel);
-  modes->setContentsMargins(0, 0, 0, 0);
-  rgReal = Group(tsCalc, "rgReal", QString(), {"Real", "Comp"}, 2);
-  rgNotation = Group(tsCalc, "rgNotation", QStringLiteral("Notation"), {"Scn", "Fix", "Eng", "Sxg"}, 4);
-  pnlBase = rgBase = Group(tsCalc, "rgBase", QStringLiteral("Base"), {"dec", "hex", "bin"}, 3);
-  rgAngle = Group(tsCalc, "rgAngle", QString(), {"Rad", "Deg"}, 2);
-  pnlComp = rgComplexForm = Group(tsCalc, "rgComplexForm", QString(), {"Polar", "Rect"}, 2);
-  pnlComp->hide();
-  modes->addWidget(rgReal);
-  modes->addWidget(rgNotation);
-  modes->addWidget(rgBase);
-  modes->addWidget(rgComplexForm);
-  modes->addWidget(rgAngle);
-  modes->addWidget(DigitControl(tsCalc, QStringLiteral("Digits"), Edit4, udDigits, 8, 21, 12, &lbDigits));
-  modes->addWidget(DigitControl(tsCalc, QStringLiteral("Precision"), Edit3, udPrecision, 1, 20, 9));
-  chAssistant = new QCheckBox(QStringLiteral("Assistant"), tsCalc);
-  chHint = new QCheckBox(QStringLiteral("Hints"), tsCalc);
-  cbEval = new QCheckBox(QStringLiteral("Evaluate"), tsCalc);
-  auto* checks = new QHBoxLayout;
-  checks->addWidget(chAssistant);
-  checks->addWidget(chHint);
-  checks->addWidget(cbEval);
-  modes->addLayout(checks);
-  RxSwitch1 = new controls::TRxSwitch(tsCalc);
-  RxSwitch1->setObjectName(QStringLiteral("RxSwitch1"));
-  RxSwitch1->SetStateOn(true);
-  RxSwitch1->setFixedSize(50, 50);
-  RxSwitch1->setToolTip(QStringLiteral("Power off"));
-  modes->addWidget(RxSwitch1, 0, Qt::AlignRight);
-  modes->addStretch();
+  QWidget* modesPanel = ModesPanel(tsCalc, "", "RxSwitch1",
+                                   {rgReal, rgNotation, rgBase, rgAngle, rgComplexForm, Edit4, udDigits, Edit3,
+                                    udPrecision, chHint, cbEval, RxSwitch1, &chAssistant, &lbDigits});
+  pnlBase = rgBase;
+  pnlComp = rgComplexForm;
 
   page->addLayout(left);
   page->addLayout(middle, 1);
@@ -376,36 +408,11 @@ void TfmCalc::BuildExtendedPage()
   grid->addWidget(sbEQ2, int(buttons.size()) / 7, int(buttons.size()) % 7);
   grid->setColumnStretch(7, 1);
 
-  auto* modesPanel = new QWidget(tsExt);
-  modesPanel->setMaximumWidth(260);
-  auto* modes = new QVBoxLayout(modesPanel);
-  modes->setContentsMargins(0, 0, 0, 0);
-  rgReal2 = Group(tsExt, "rgReal2", QString(), {"Real", "Comp"}, 2);
-  rgNotation2 = Group(tsExt, "rgNotation2", QStringLiteral("Notation"), {"Scn", "Fix", "Eng", "Sxg"}, 4);
-  pnlBase2 = rgBase2 = Group(tsExt, "rgBase2", QStringLiteral("Base"), {"dec", "hex", "bin"}, 3);
-  rgAngle2 = Group(tsExt, "rgAngle2", QString(), {"Rad", "Deg"}, 2);
-  pnlComp2 = rgComplexForm2 = Group(tsExt, "rgComplexForm2", QString(), {"Polar", "Rect"}, 2);
-  pnlComp2->hide();
-  modes->addWidget(rgReal2);
-  modes->addWidget(rgNotation2);
-  modes->addWidget(rgBase2);
-  modes->addWidget(rgComplexForm2);
-  modes->addWidget(rgAngle2);
-  modes->addWidget(DigitControl(tsExt, QStringLiteral("Digits"), Edit11, UpDown2, 8, 21, 12));
-  modes->addWidget(DigitControl(tsExt, QStringLiteral("Precision"), Edit10, UpDown1, 1, 20, 9));
-  chHint2 = new QCheckBox(QStringLiteral("Hints"), tsExt);
-  cbEval2 = new QCheckBox(QStringLiteral("Evaluate"), tsExt);
-  auto* checks = new QHBoxLayout;
-  checks->addWidget(chHint2);
-  checks->addWidget(cbEval2);
-  modes->addLayout(checks);
-  RxSwitch2 = new controls::TRxSwitch(tsExt);
-  RxSwitch2->setObjectName(QStringLiteral("RxSwitch2"));
-  RxSwitch2->SetStateOn(true);
-  RxSwitch2->setFixedSize(50, 50);
-  RxSwitch2->setToolTip(QStringLiteral("Power off"));
-  modes->addWidget(RxSwitch2, 0, Qt::AlignRight);
-  modes->addStretch();
+  QWidget* modesPanel = ModesPanel(tsExt, "2", "RxSwitch2",
+                                   {rgReal2, rgNotation2, rgBase2, rgAngle2, rgComplexForm2, Edit11, UpDown2, Edit10,
+                                    UpDown1, chHint2, cbEval2, RxSwitch2, nullptr, nullptr});
+  pnlBase2 = rgBase2;
+  pnlComp2 = rgComplexForm2;
 
   auto* variables = new QGroupBox(tsExt);
   auto* vrow = new QGridLayout(variables);
