@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 
 #include "app/CalculationScope.h"
+#include "app/EngineText.h"
 #include "app/ProgramFiles.h"
 
 #include "engine/ComplexEvaluator.h"
@@ -61,14 +62,20 @@ void TfmCalc::CalculationEnded()
 
 void TfmCalc::PrepareInput(const QLineEdit& edit)
 {
-  engine::ExprString = Latin1(edit.text());
-  engine::StripAndCheckParentheses();
+  const TEngineText text = ToEngineText(edit.text());
+  engine::ExprString = text.Text;
+  if (text.Valid()) {
+    engine::StripAndCheckParentheses();
+  } else {
+    std::erase(engine::ExprString, ' ');
+    SetNotAllowedError(text, true);
+  }
   engine::ComplexExprString = engine::ExprString;
 }
 
 void TfmCalc::MapErrorPosition(const QString& typed)
 {
-  engine::MapEvalErrorPosition(Latin1(typed));
+  engine::MapEvalErrorPosition(ToEngineText(typed).Text);
 }
 
 void TfmCalc::SetResultColor(bool error)
@@ -232,6 +239,11 @@ void TfmCalc::FormKeyDown(int& key, platform::TShiftState shift)
 {
   using namespace platform;
   if (key == VK_RETURN) {
+    // The Enter that answered a dialog is not a new calculation.
+    if (enterGuard_.EnterBelongsElsewhere()) {
+      key = 0;
+      return;
+    }
     if (pcCalc->currentWidget() == tsCalc)
       ReturnClick();
     else
@@ -273,14 +285,17 @@ void TfmCalc::FormKeyDown(int& key, platform::TShiftState shift)
   if (shift & ssAlt) {
     static const std::pair<int, int> altKeys[] = {{'A', 5},  {'C', 9},  {'E', 14}, {'G', 26}, {'H', 6},
                                                   {'O', 22}, {'Q', 40}, {'R', 11}, {'S', 8},  {'T', 10}};
+    // The shortcut inserts its name only: the line does not also take the letter.
     for (const auto& [k, tag] : altKeys)
       if (key == k) {
         Clicker(tag);
+        key = 0;
         return;
       }
     for (int i = 1; i <= 10; ++i)
       if (key == engine::VarName(i)) {
         VariableButtonClick(i);
+        key = 0;
         return;
       }
     return;
@@ -291,6 +306,10 @@ void TfmCalc::FormKeyDown(int& key, platform::TShiftState shift)
 
 void TfmCalc::SetFunc(const QString& text)
 {
+  // The selection the line lost when a list took the focus is still the one to replace.
+  if (!Edit1->hasSelectedText() && lostSelectionStart_ >= 0)
+    Edit1->setSelection(lostSelectionStart_, lostSelectionLength_);
+  lostSelectionStart_ = -1;
   if (Edit1->hasSelectedText())
     Edit1->del();
   const int caretBefore = Edit1->cursorPosition();
@@ -303,7 +322,7 @@ void TfmCalc::SetFunc(const QString& text)
   }
   // The engine's text changes only between calculations (a shortcut may come while one runs).
   if (!calculating_)
-    engine::ExprString = Latin1(Edit1->text());
+    engine::ExprString = ToEngineText(Edit1->text()).Text;
   Edit1->setFocus();
 }
 

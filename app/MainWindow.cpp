@@ -5,6 +5,7 @@
 
 #include "app/CalculationScope.h"
 #include "app/DataFiles.h"
+#include "app/EngineText.h"
 #include "app/HistoryFile.h"
 #include "app/ProgramFiles.h"
 #include "app/Settings.h"
@@ -60,7 +61,11 @@ QString FromLatin1(const std::string& text)
 }  // namespace
 
 TfmCalc::TfmCalc()
-    : Form(nullptr, true), SetVar(this), fmCompMess(this), Timer1([this] { Timer1Timer(); }, 10, true)
+    : Form(nullptr, true),
+      SetVar(this),
+      fmCompMess(this),
+      Timer1([this] { Timer1Timer(); }, 10, true),
+      enterGuard_(*this)
 {
   setObjectName(QStringLiteral("fmCalc"));
   setWindowTitle(QStringLiteral("Vexal v.4.26"));
@@ -129,6 +134,16 @@ TfmCalc::TfmCalc()
   connect(cbEval2, &QCheckBox::toggled, cbEval, &QCheckBox::setChecked);
   connect(chAssistant, &QCheckBox::clicked, this, [this] { chAssistantClick(); });
   Edit1->installEventFilter(this);
+  // A selection the line lost with the focus counts until the user places the caret or the text changes.
+  auto forgetLostSelection = [this] {
+    if (Edit1->hasFocus())
+      lostSelectionStart_ = -1;
+  };
+  connect(Edit1, &QLineEdit::cursorPositionChanged, this, forgetLostSelection);
+  connect(Edit1, &QLineEdit::selectionChanged, this, forgetLostSelection);
+  connect(Edit1, &QLineEdit::textChanged, this, [this] { lostSelectionStart_ = -1; });
+  // A typed sign put into its engine form is still the user's edit.
+  connect(Edit1, &QLineEdit::textEdited, this, [this] { Edit1->setModified(true); });
   RxSwitch1->OnClick = [this] { close(); };
   RxSwitch2->OnClick = [this] { close(); };
   Edit2->installEventFilter(this);
@@ -312,6 +327,11 @@ bool TfmCalc::eventFilter(QObject* watched, QEvent* event)
   // A click in the expression line lets the assistant look at the caret.
   if (watched == Edit1 && event->type() == QEvent::MouseButtonRelease)
     StartAssistantTimer(1);
+  // The line drops its selection when it loses the focus; an insertion from a list still replaces it.
+  if (watched == Edit1 && event->type() == QEvent::FocusOut && Edit1->hasSelectedText()) {
+    lostSelectionStart_ = Edit1->selectionStart();
+    lostSelectionLength_ = int(Edit1->selectedText().size());
+  }
   // A click or a key in the result line sends the user back to the expression line.
   if (watched == Edit2 && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
     Edit1->setFocus();
@@ -367,7 +387,7 @@ void TfmCalc::FormShow()
 
 void TfmCalc::pcCalcChange()
 {
-  engine::ExprString = Latin1(Edit1->text());
+  engine::ExprString = ToEngineText(Edit1->text()).Text;
   QWidget* page = pcCalc->currentWidget();
   if ((page == tsCalc || page == tsExt) && Edit1->isEnabled())
     Edit1->setFocus();
@@ -740,7 +760,7 @@ void TfmCalc::CalculateAll()
   const CalculationScope scope(*this, calculating_, false);
   // Defined variables are computed afresh; a value given without a definition stays.
   for (int i = 1; i <= 10; ++i) {
-    engine::VarExprs[std::size_t(i)] = Latin1(VarExprEdits[std::size_t(i - 1)]->text());
+    engine::VarExprs[std::size_t(i)] = ToEngineText(VarExprEdits[std::size_t(i - 1)]->text()).Text;
     if (!engine::VarExprs[std::size_t(i)].empty())
       engine::VarValues[std::size_t(i)] = engine::UndefinedValue;
   }

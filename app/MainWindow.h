@@ -4,6 +4,7 @@
 
 #include "app/CompMessDialog.h"
 #include "app/DataModule.h"
+#include "app/EnterKeyGuard.h"
 #include "app/RangeValidators.h"
 #include "app/SetVarDialog.h"
 
@@ -316,6 +317,10 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   bool closeRequested_ = false;
   bool shown_ = false;
   bool complexHelpShown_ = false;
+  // The expression line's selection when it lost the focus to a list, which an insertion replaces.
+  int lostSelectionStart_ = -1;
+  int lostSelectionLength_ = 0;
+  EnterKeyGuard enterGuard_;
 };
 
 }  // namespace app

@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 
+#include "app/EngineCharValidator.h"
 #include "app/ProgramFiles.h"
 
 #include "engine/FunctionTable.h"
@@ -210,6 +211,7 @@ void TfmCalc::BuildTop(QWidget* top)
   Edit1 = NamedEdit(top, "Edit1");
   Edit2 = NamedEdit(top, "Edit2");
   Edit2->setReadOnly(true);
+  GuardEngineEdit(*Edit1);
   QFont big = Edit1->font();
   big.setPixelSize(16);
   Edit1->setFont(big);
@@ -450,6 +452,7 @@ void TfmCalc::BuildVariablesPage()
     const auto n = std::size_t(i - 1);
     grid->addWidget(new QLabel(QString(QLatin1Char(engine::VarName(i))) + QStringLiteral(" ="), tsVars), i, 0);
     VarExprEdits[n] = NamedEdit(tsVars, exprNames[n]);
+    GuardEngineEdit(*VarExprEdits[n]);
     VarValueEdits[n] = NamedEdit(tsVars, valueNames[n]);
     VarValueEdits[n]->setReadOnly(true);
     VarValueEdits[n]->setFocusPolicy(Qt::NoFocus);
@@ -497,6 +500,7 @@ void TfmCalc::BuildUserVariablesPage()
   auto* side = new QFormLayout;
   edName = NamedEdit(tsUserVars, "edName");
   edValue = NamedEdit(tsUserVars, "edValue");
+  GuardEngineEdit(*edValue);
   side->addRow(QStringLiteral("Name"), edName);
   side->addRow(QStringLiteral("Value"), edValue);
   connect(lbVars, &QListWidget::itemDoubleClicked, this, [this] { lbVarsDblClick(); });
@@ -528,6 +532,7 @@ void TfmCalc::BuildUserFunctionsPage()
   auto* row = new QHBoxLayout;
   edFuncName = NamedEdit(tsUserFuncs, "edFuncName");
   edFuncExpres = NamedEdit(tsUserFuncs, "edFuncExpres");
+  GuardEngineEdit(*edFuncExpres);
   row->addWidget(edFuncName, 1);
   row->addWidget(new QLabel(QStringLiteral("="), tsUserFuncs));
   row->addWidget(edFuncExpres, 3);

@@ -1,5 +1,7 @@
 #include "app/SetVarDialog.h"
 
+#include "app/EngineCharValidator.h"
+#include "app/EngineText.h"
 #include "app/ProgramFiles.h"
 
 #include "engine/Engine.h"
@@ -34,6 +36,7 @@ TSetVar::TSetVar(QWidget* parent) : Form(parent, true)
   setObjectName(QStringLiteral("SetVar"));
   setWindowTitle(QStringLiteral("Set variable"));
   Edit1 = new QLineEdit(this);
+  GuardEngineEdit(*Edit1);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit2 = new QLineEdit(this);
   Edit2->setObjectName(QStringLiteral("Edit2"));
@@ -109,8 +112,10 @@ void TSetVar::ShowValueText(const QString& text, bool error)
 
 void TSetVar::OKBtnClick()
 {
-  const QString typed = Edit1->text();
-  if (engine::EvalVariableText(variable_, typed.toLatin1().toStdString())) {
+  const TEngineText typed = ToEngineText(Edit1->text());
+  if (!typed.Valid()) {
+    SetNotAllowedError(typed, false);
+  } else if (engine::EvalVariableText(variable_, typed.Text)) {
     SetModalResult(platform::mrOk);
     return;
   }

@@ -5,6 +5,7 @@
 
 #include "app/CalculationScope.h"
 #include "app/DataFiles.h"
+#include "app/EngineText.h"
 #include "app/ProgramFiles.h"
 
 #include "engine/Engine.h"
@@ -169,8 +170,12 @@ void TfmCalc::btAddClick()
     const engine::ScannerState outer;
     engine::ErrorFlag = false;
     engine::StopFlag = 0;
-    engine::ExprString = Latin1(edValue->text());
-    value = engine::EvalExpression(engine::ExprString);
+    const TEngineText typed = ToEngineText(edValue->text());
+    engine::ExprString = typed.Text;
+    if (typed.Valid())
+      value = engine::EvalExpression(engine::ExprString);
+    else
+      SetNotAllowedError(typed, false);
   }
   if (engine::ErrorFlag) {
     engine::ErrorFlag = false;
@@ -273,8 +278,9 @@ void TfmCalc::LoadFunctionRows(const QString& path)
 
 bool TfmCalc::AddUserFunction(const QString& line)
 {
-  const engine::TUserFunc entry(Latin1(line));
-  if (!entry.Valid || entry.Name.empty()) {
+  const TEngineText text = ToEngineText(line);
+  const engine::TUserFunc entry(text.Text);
+  if (!text.Valid() || !entry.Valid || entry.Name.empty()) {
     platform::MessageDlg(QStringLiteral("Invalid user function ") + line, platform::mtWarning, platform::mbOK);
     return false;
   }
