@@ -24,8 +24,10 @@ class KeyPreviewFilter : public QObject {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != &form_)
       return false;
-    // A key travels up the parents when unhandled; preview it once, at the widget that got it first.
-    QWidget* target = QApplication::focusWidget();
+    // A key travels up the parents when unhandled; preview it once, at the widget that got it first. That is
+    // the form's own focus widget, which stays while a dialog has the application's focus: a key whose
+    // handler ran a dialog then reaches the form as it travels on, and must not be seen a second time.
+    QWidget* target = form_.focusWidget();
     if (widget != (target ? target : static_cast<QWidget*>(&form_)))
       return false;
     return form_.PreviewKey(*static_cast<QKeyEvent*>(event));

@@ -90,11 +90,47 @@ TEST_F(MainWindowTest, AltShortcutsInsertOnlyTheirFunctionOrVariable)
   }
 }
 
+// A stand-in for a message box that has the application's keyboard focus while it asks.
+class ActiveBox {
+ public:
+  ActiveBox()
+  {
+    box_.show();
+    box_.activateWindow();
+    QApplication::processEvents();
+  }
+
+  QWidget& Widget() { return box_; }
+
+ private:
+  QWidget box_;
+};
+
+TEST_F(MainWindowTest, F1ShowsTheHelpOnce)
+{
+  Open();
+  int messages = 0;
+  platform::ModalScript script([](const QString&) {});  // a second message is counted, not fatal
+  script.Then([&](platform::ModalSubject& subject) {
+    const ActiveBox box;
+    ++messages;
+    EXPECT_TRUE(subject.Describe().contains(QStringLiteral("No help is installed.")));
+    return platform::mrOk;
+  });
+  script.Then([&](platform::ModalSubject&) {
+    ++messages;
+    return platform::mrOk;
+  });
+  window->Edit1->setFocus();
+  Key(*window->Edit1, Qt::Key_F1);
+  Release(*window->Edit1, Qt::Key_F1);
+  QApplication::processEvents();
+  EXPECT_EQ(messages, 1);
+}
+
 TEST_F(MainWindowTest, TheEnterThatAnswersTheStopQuestionStartsNothing)
 {
   Open();
-  QWidget questionBox;  // stands for the box that has the keyboard while it asks
-  questionBox.show();
   // The Enter that starts the calculation is released while it runs; then the user clicks Stop.
   QTimer::singleShot(0, window.get(), [&] {
     Release(*window->Edit1, Qt::Key_Return);
@@ -102,7 +138,8 @@ TEST_F(MainWindowTest, TheEnterThatAnswersTheStopQuestionStartsNothing)
   });
   platform::ModalScript script;
   script.Then([&](platform::ModalSubject&) {
-    Key(questionBox, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    ActiveBox questionBox;
+    Key(questionBox.Widget(), Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     return platform::mrYes;
   });
   window->Edit1->setFocus();
