@@ -1,5 +1,7 @@
 #include "platform/Bitmap.h"
 
+#include "platform/Exceptions.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <algorithm>
@@ -135,9 +137,9 @@ void TBitmap::SaveToFile(const QString& path) const
 {
   const char* format = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? "PNG" : "BMP";
   const QByteArray bytes = SaveToBytes(format);
-  QFile file(path);
-  if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-    throw EInvalidGraphic("Can't create file " + path.toStdString());
+  if (bytes.isEmpty())
+    throw EInvalidGraphic(kCantCreateFile + path.toStdString());
+  SavePictureBytes(path, bytes);
 }
 
 QByteArray TBitmap::SaveToBytes(const char* format) const

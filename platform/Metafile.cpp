@@ -2,7 +2,6 @@
 
 #include "platform/Canvas.h"
 
-#include <QFile>
 #include <algorithm>
 
 namespace platform {
@@ -30,10 +29,7 @@ void TMetafile::SaveToFile(const QString& path) const
     enhanced = false;
   else if (path.endsWith(QStringLiteral(".emf"), Qt::CaseInsensitive))
     enhanced = true;
-  const QByteArray bytes = enhanced ? ToEmf() : ToWmf();
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-    throw EInvalidGraphic("Can't create file " + path.toStdString());
+  SavePictureBytes(path, enhanced ? ToEmf() : ToWmf());
 }
 
 QByteArray TMetafile::ToEmf() const

@@ -1,8 +1,19 @@
 #include "platform/Picture.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Bitmap.h"
+#include "platform/Exceptions.h"
 
 namespace platform {
+
+void SavePictureBytes(const QString& path, const QByteArray& bytes)
+{
+  try {
+    WriteFileAtomic(path, bytes);
+  } catch (const EFileError& error) {
+    throw EInvalidGraphic(error.Message().toStdString());
+  }
+}
 
 TPicture::TPicture() = default;
 TPicture::~TPicture() = default;

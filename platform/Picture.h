@@ -3,6 +3,7 @@
 
 #include "platform/CanvasTypes.h"
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -19,6 +20,10 @@ class EInvalidGraphic : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
 };
+
+// Replaces a picture file as a whole; on failure the old file stays and EInvalidGraphic says
+// "Can't create file " and the path.
+void SavePictureBytes(const QString& path, const QByteArray& bytes);
 
 class TGraphic {
 public:

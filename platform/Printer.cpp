@@ -1,9 +1,11 @@
 #include "platform/Printer.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/CanvasRounding.h"
+#include "platform/Exceptions.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -16,6 +18,8 @@ namespace platform {
 // The device of one print job and its painter.
 class TPrinter::TPage {
 public:
+  QByteArray pdfBytes;  // the "PDF file" document, written to its file as a whole at the end
+  QBuffer pdfBuffer{&pdfBytes};
   std::unique_ptr<QPdfWriter> pdf;
   std::unique_ptr<QPrinter> printer;
   QPainter painter;
@@ -155,7 +159,13 @@ void TPrinter::BeginDoc()
   auto page = std::make_unique<TPage>();
   const QPageLayout layout(QPageSize(paper_), ToQt(orientation_), QMarginsF(0, 0, 0, 0));
   if (IsPdfPrinter()) {
-    page->pdf = std::make_unique<QPdfWriter>(FileName());
+    try {
+      CheckCanCreate(FileName());
+    } catch (const EFileError& error) {
+      throw EPrinter(error.Message().toStdString());
+    }
+    page->pdfBuffer.open(QIODevice::WriteOnly);
+    page->pdf = std::make_unique<QPdfWriter>(&page->pdfBuffer);
     page->pdf->setResolution(resolution_);
     page->pdf->setPageLayout(layout);
     page->pdf->setTitle(title_);
@@ -204,19 +214,27 @@ void TPrinter::EndDoc()
 {
   if (!printing_)
     throw EPrinter("Printer is not currently printing");
+  if (page_->painter.isActive())
+    page_->painter.end();
+  const bool pdf = page_->pdf != nullptr;
+  const QByteArray document = pdf ? page_->pdfBytes : QByteArray();
   FinishPainting();
+  if (!pdf)
+    return;
+  try {
+    WriteFileAtomic(FileName(), document);
+  } catch (const EFileError& error) {
+    throw EPrinter(error.Message().toStdString());
+  }
 }
 
 void TPrinter::Abort()
 {
   if (!printing_)
     return;
-  const bool pdf = page_ && page_->pdf;
   if (page_ && page_->printer)
     page_->printer->abort();
-  FinishPainting();
-  if (pdf)
-    QFile::remove(FileName());
+  FinishPainting();  // a "PDF file" document is dropped unwritten; an older file of its name stays
   aborted_ = true;
 }
 

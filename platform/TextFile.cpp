@@ -3,7 +3,6 @@
 #include "platform/Exceptions.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace platform {
 
@@ -52,35 +51,14 @@ std::vector<std::string> ReadTextLines(const QString& path)
   return SplitLines(std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
-void RewriteFile(const QString& path, const std::function<void(QIODevice&)>& write)
-{
-  QSaveFile file(path);
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly))
-    Fail(kCantCreateFile, path, file.errorString());
-  write(file);  // an exception leaves the temporary file to QSaveFile, which removes it
-  if (file.error() != QFileDevice::NoError) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    Fail(kCantCreateFile, path, reason);
-  }
-  if (!file.commit())
-    Fail(kCantCreateFile, path, file.errorString());
-}
-
-void WriteFileAtomic(const QString& path, const QByteArray& bytes)
-{
-  RewriteFile(path, [&](QIODevice& out) { out.write(bytes); });
-}
-
 void WriteTextLines(const QString& path, const std::vector<std::string>& lines)
 {
-  RewriteFile(path, [&](QIODevice& out) {
-    for (const std::string& line : lines) {
-      if (out.write(line.data(), qint64(line.size())) < 0 || out.write("\r\n", 2) < 0)
-        return;
-    }
-  });
+  QByteArray bytes;
+  for (const std::string& line : lines) {
+    bytes.append(line.data(), qsizetype(line.size()));
+    bytes.append("\r\n", 2);
+  }
+  WriteFileAtomic(path, bytes);
 }
 
 }  // namespace platform

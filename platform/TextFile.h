@@ -1,16 +1,15 @@
 #pragma once
 // Text files of 8-bit (Latin-1) lines. Reading takes CR LF, LF and CR line ends and never keeps a stray CR;
-// writing ends every line with CR LF. Every write goes to a temporary file that replaces the old one only
-// when complete, so a failure never destroys the old file.
+// writing ends every line with CR LF. Every write replaces the file as a whole (AtomicFile.h), so a failure
+// never destroys the old file.
+
+#include "platform/AtomicFile.h"
 
 #include <QByteArray>
 #include <QString>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-class QIODevice;
 
 namespace platform {
 
@@ -23,8 +22,5 @@ QByteArray ReadFileBytes(const QString& path);
 
 // Raises EFileError "Can't create file " (the old file stays as it was).
 void WriteTextLines(const QString& path, const std::vector<std::string>& lines);
-void WriteFileAtomic(const QString& path, const QByteArray& bytes);
-// The general form: write produces the content; when it raises or a write fails, nothing is replaced.
-void RewriteFile(const QString& path, const std::function<void(QIODevice&)>& write);
 
 }  // namespace platform

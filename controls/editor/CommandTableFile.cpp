@@ -2,7 +2,11 @@
 #include "controls/editor/CommandTable.h"
 
 #include "controls/editor/Exceptions.h"
+#include "platform/Exceptions.h"
+#include "platform/TextFile.h"
 
+#include <QFile>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -29,22 +33,27 @@ int Field(std::istringstream& in, int max, const std::string& fileName, int line
 
 }  // namespace
 
+// Lines may end in CR LF, LF or CR.
 void TOvcCommandTable::LoadFromFile(const std::string& fileName)
 {
   std::ifstream file(fileName, std::ios::binary);
   if (!file)
     throw ECommandTableFileError("Cannot open command table file " + fileName);
-  std::string text;
-  std::getline(file, text);
-  if (!text.empty() && text.back() == '\r')
-    text.pop_back();
+  std::stringstream content;
+  content << file.rdbuf();
+  if (file.bad())
+    throw ECommandTableFileError("Cannot read command table file " + fileName);
+  const std::vector<std::string> lines = platform::SplitLines(content.str());
   TOvcCommandTable table;
-  table.TableName = text;
+  table.TableName = lines.empty() ? std::string() : lines.front();
   table.Active = Active;
-  int line = 1;
-  while (std::getline(file, text)) {
-    ++line;
-    if (text.find_first_not_of(" \t\r") == std::string::npos)
+  const auto control = [](unsigned char c) { return c < 0x20 || c == 0x7F; };
+  if (std::any_of(table.TableName.begin(), table.TableName.end(), control))
+    Refuse(fileName, 1, "bad table name");
+  for (std::size_t index = 1; index < lines.size(); ++index) {
+    const std::string& text = lines[index];
+    const int line = int(index) + 1;
+    if (text.find_first_not_of(" \t") == std::string::npos)
       continue;
     std::istringstream in(text);
     TOvcCmdRow row;
@@ -58,26 +67,23 @@ void TOvcCommandTable::LoadFromFile(const std::string& fileName)
       Refuse(fileName, line, "five integers expected");
     table.AddCommand(row);
   }
-  if (file.bad())
-    throw ECommandTableFileError("Cannot read command table file " + fileName);
   TableName = std::move(table.TableName);
   rows_ = std::move(table.rows_);
 }
 
 void TOvcCommandTable::SaveToFile(const std::string& fileName) const
 {
-  std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-  if (!file)
-    throw ECommandTableFileError("Cannot create command table file " + fileName);
-  file << TableName << "\r\n";
+  std::vector<std::string> lines{TableName};
   char line[32];
   for (const TOvcCmdRow& row : rows_) {
-    std::snprintf(line, sizeof line, "%4d%4d%4d%4d%6d\r\n", row.Key1, row.Shift1, row.Key2, row.Shift2, row.Command);
-    file << line;
+    std::snprintf(line, sizeof line, "%4d%4d%4d%4d%6d", row.Key1, row.Shift1, row.Key2, row.Shift2, row.Command);
+    lines.emplace_back(line);
   }
-  file.flush();
-  if (!file)
-    throw ECommandTableFileError("Cannot write command table file " + fileName);
+  try {
+    platform::WriteTextLines(QFile::decodeName(fileName.c_str()), lines);
+  } catch (const platform::EFileError&) {
+    throw ECommandTableFileError("Cannot create command table file " + fileName);
+  }
 }
 
 }  // namespace controls

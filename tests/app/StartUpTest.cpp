@@ -4,6 +4,7 @@
 
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
+#include "tests/support/FullDisk.h"
 
 #include <QFile>
 #include <QWidget>
@@ -27,6 +28,29 @@ TEST_F(MainWindowTest, SettingsFromTheFileAndTheKeyThatIsNeverWritten)
   EXPECT_EQ(ini.ReadString(QStringLiteral("Calc Settings"), QStringLiteral("Angle"), {}), QStringLiteral("0"));
   EXPECT_EQ(ini.ReadString(QStringLiteral("Calc Settings"), QStringLiteral("Digits"), {}), QStringLiteral("15"));
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("fmPlot2D"), QStringLiteral("Width"), 0), 700);  // other sections stay
+}
+
+TEST_F(MainWindowTest, ClosingOnAFullDiskKeepsTheSettingsAndHistoryAndSaysSo)
+{
+  const testsupport::FullDisk disk;
+  if (!disk.Mounted())
+    GTEST_SKIP() << disk.Why();
+  platform::SetProgramFolder(QString::fromStdString(disk.Path("")));
+  const QString ini = QString::fromStdString(disk.Path("Vexal.INI"));
+  const QString history = QString::fromStdString(disk.Path("Vexal.HST"));
+  const std::vector<std::string> settings{"[Calc Settings]", "Digits=15", "[fmPlot2D]", "Width=700"};
+  const std::vector<std::string> entries{"1", "1+2", "1", "3"};
+  platform::WriteTextLines(ini, settings);
+  platform::WriteTextLines(history, entries);
+  Open();
+  disk.Fill();
+  platform::ModalScript script;
+  script.ExpectMessage(QStringLiteral("Can't create file ") + ini, platform::mrOk)
+      .ExpectMessage(QStringLiteral("Can't create file ") + history, platform::mrOk);
+  Close();
+  EXPECT_EQ(script.StepsLeft(), 0);
+  EXPECT_EQ(platform::ReadTextLines(ini), settings);
+  EXPECT_EQ(platform::ReadTextLines(history), entries);
 }
 
 TEST_F(MainWindowTest, UserVariablesAndFunctionsAreLoadedAtStart)

@@ -3,6 +3,7 @@
 #include "controls/editor/Exceptions.h"
 #include "controls/editor/InputSupport.h"
 #include "platform/VirtualKeys.h"
+#include "tests/support/FullDisk.h"
 
 #include <gtest/gtest.h>
 
@@ -211,6 +212,36 @@ TEST(CommandTableFile, SavesAlignedColumnsAndLoadsBack)
   processor.Table(0).Active = false;
   EXPECT_EQ(processor.TranslateKey('Q', Ctrl), ccSequencePending);
   EXPECT_EQ(processor.TranslateKey('S', 0), ccHome);
+
+  // Lines ended by CR alone are lines as well.
+  TOvcCommandTable crOnly;
+  crOnly.LoadFromFile(Data("cr-line-ends.tbl"));
+  EXPECT_EQ(crOnly.TableName, "Mine");
+  ASSERT_EQ(crOnly.Count(), 2);
+  EXPECT_EQ(crOnly.GetCommand(1), table.GetCommand(1));
+}
+
+TEST(CommandTableFile, ASaveOnAFullDiskKeepsTheOldFile)
+{
+  const testsupport::FullDisk disk;
+  if (!disk.Mounted())
+    GTEST_SKIP() << disk.Why();
+  const std::string path = disk.Path("keys.tbl");
+  TOvcCommandTable table;
+  table.TableName = "Mine";
+  table.AddCommand({'Z', Ctrl, 0, 0, ccUndo});
+  table.SaveToFile(path);
+  disk.Fill();
+  table.AddCommand({'Y', Ctrl, 0, 0, ccRedo});
+  try {
+    table.SaveToFile(path);
+    ADD_FAILURE() << "no error";
+  } catch (const ECommandTableFileError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot create command table file " + path);
+  }
+  TOvcCommandTable loaded;
+  loaded.LoadFromFile(path);
+  EXPECT_EQ(loaded.Count(), 1);
 }
 
 // Values that do not fit their fields are refused; the table keeps what it had.
@@ -218,7 +249,7 @@ TEST(CommandTableFile, RefusesBadFilesAndKeepsTheOldTable)
 {
   const char* files[] = {"key-out-of-range.tbl", "command-out-of-range.tbl", "negative-shift.tbl",
                          "four-fields.tbl",      "not-a-number.tbl",         "six-fields.tbl",
-                         "missing.tbl"};
+                         "missing.tbl",          "control-in-name.tbl"};
   for (const char* file : files) {
     TOvcCommandProcessor processor;
     TOvcCommandTable& table = processor.Table(0);

@@ -1,5 +1,7 @@
+#include "platform/AtomicFile.h"
 #include "platform/Bitmap.h"
 #include "platform/Metafile.h"
+#include "tests/support/FullDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,6 +112,35 @@ TEST(Metafile, SavingToAnUnwritablePlaceThrows)
 {
   const TMetafile m = Drawing();
   EXPECT_THROW(m.SaveToFile("/nonexistent-folder/x.emf"), EInvalidGraphic);
+}
+
+// Pictures replace their files as a whole: a full disk keeps the old file and reports it.
+TEST(Metafile, PicturesOnAFullDiskKeepTheOldFile)
+{
+  const testsupport::FullDisk disk;
+  if (!disk.Mounted())
+    GTEST_SKIP() << disk.Why();
+  const TMetafile drawing = Drawing();
+  TBitmap bitmap(40, 30);
+  const char* names[] = {"plot.emf", "plot.wmf", "plot.bmp"};
+  for (const char* name : names)
+    WriteFileAtomic(QString::fromStdString(disk.Path(name)), "old");
+  disk.Fill();
+  for (const char* name : names) {
+    const QString path = QString::fromStdString(disk.Path(name));
+    try {
+      if (path.endsWith(".bmp"))
+        bitmap.SaveToFile(path);
+      else
+        drawing.SaveToFile(path);
+      ADD_FAILURE() << "no error for " << name;
+    } catch (const EInvalidGraphic& e) {
+      EXPECT_EQ(std::string(e.what()), "Can't create file " + path.toStdString());
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("old")) << name;
+  }
 }
 
 TEST(Metafile, KeepsAddingAcrossCanvases)

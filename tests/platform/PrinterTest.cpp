@@ -1,5 +1,9 @@
 #include "platform/Printer.h"
 
+#include "platform/AtomicFile.h"
+#include "tests/support/FullDisk.h"
+
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -98,11 +102,41 @@ TEST(Printer, AbortDropsTheDocumentAndMisuseIsReported)
   printer.Abort();
   EXPECT_TRUE(printer.Aborted());
   EXPECT_FALSE(QFile::exists(dir.filePath("gone.pdf")));
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
   // Drawing between jobs goes nowhere.
   printer.Canvas().Rectangle(0, 0, 10, 10);
   printer.SetFileName("/nonexistent-folder/x.pdf");
   EXPECT_THROW(printer.BeginDoc(), EPrinter);
   EXPECT_FALSE(printer.Printing());
+}
+
+// The document goes to its file as a whole at the end: an aborted or failed job keeps an older file.
+TEST(Printer, APdfFileOnAFullDiskKeepsTheOldFile)
+{
+  const testsupport::FullDisk disk;
+  if (!disk.Mounted())
+    GTEST_SKIP() << disk.Why();
+  const QString path = QString::fromStdString(disk.Path("tape.pdf"));
+  WriteFileAtomic(path, "old");
+  TPrinter printer;
+  UsePdfPrinter(printer);
+  printer.SetFileName(path);
+  printer.BeginDoc();
+  printer.Canvas().TextOut(10, 10, "aborted");
+  printer.Abort();
+  printer.BeginDoc();
+  printer.Canvas().TextOut(10, 10, "no room");
+  disk.Fill();
+  try {
+    printer.EndDoc();
+    ADD_FAILURE() << "no error";
+  } catch (const EPrinter& e) {
+    EXPECT_EQ(std::string(e.what()), "Can't create file " + path.toStdString());
+  }
+  EXPECT_FALSE(printer.Printing());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("old"));
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include "platform/Exceptions.h"
+#include "platform/IniFile.h"
 #include "platform/TextFile.h"
+#include "tests/support/FullDisk.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -130,6 +134,67 @@ TEST_F(RewriteTest, AnErrorWhileProducingTheTextKeepsTheOldFile)
                std::runtime_error);
   EXPECT_EQ(ReadTextLines(path_), Lines{"old"});
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("Vexal.HST")});
+}
+
+TEST_F(RewriteTest, TheRenameFailingKeepsWhatStandsThere)
+{
+  // A folder of the file's name can't be replaced by a file.
+  const QString folder = dir_.filePath(QStringLiteral("Vexal.USR"));
+  ASSERT_TRUE(QDir().mkdir(folder));
+  try {
+    WriteTextLines(folder, {"x = 1"});
+    ADD_FAILURE() << "no error";
+  } catch (const EFileError& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("Can't create file ") + folder);
+  }
+  EXPECT_TRUE(QFileInfo(folder).isDir());
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("Vexal.HST")});
+}
+
+TEST(FullDisk, EveryRewriteKeepsTheOldFileAndSaysSo)
+{
+  const testsupport::FullDisk disk;
+  if (!disk.Mounted())
+    GTEST_SKIP() << disk.Why();
+  const QString text = QString::fromStdString(disk.Path("Vexal.HST"));
+  const QString ini = QString::fromStdString(disk.Path("Vexal.INI"));
+  WriteTextLines(text, {"1+2", "3"});
+  WriteTextLines(ini, {"[Calc]", "Digits=12"});
+  disk.Fill();
+
+  const auto expectRefused = [](const QString& path, const std::function<void()>& write) {
+    try {
+      write();
+      ADD_FAILURE() << "no error for " << path.toStdString();
+    } catch (const EFileError& e) {
+      EXPECT_EQ(e.Message(), QStringLiteral("Can't create file ") + path);
+    }
+  };
+  // Small contents stay in a write buffer until the end: the failure shows only at the flush.
+  expectRefused(text, [&] { WriteTextLines(text, {"4*5"}); });
+  expectRefused(text, [&] { WriteTextLines(text, std::vector<std::string>(500, std::string(60, 'x'))); });
+  expectRefused(text, [&] { WriteFileAtomic(text, QByteArray(10, 'b')); });
+  TIniFile settings(ini);
+  expectRefused(ini, [&] { settings.WriteInteger(QStringLiteral("Calc"), QStringLiteral("Digits"), 15); });
+  expectRefused(QString::fromStdString(disk.Path("new.txt")), [&] {
+    WriteTextLines(QString::fromStdString(disk.Path("new.txt")), {"new"});
+  });
+
+  EXPECT_EQ(ReadTextLines(text), (Lines{"1+2", "3"}));
+  EXPECT_EQ(ReadTextLines(ini), (Lines{"[Calc]", "Digits=12"}));
+  EXPECT_EQ(QDir(QString::fromStdString(disk.Path(""))).entryList(QDir::Files),
+            (QStringList{QStringLiteral("Vexal.HST"), QStringLiteral("Vexal.INI")}));
+}
+
+TEST_F(RewriteTest, KeepsTheModeOfTheOldFileAndWritesThroughALink)
+{
+  QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+  const QString link = dir_.filePath(QStringLiteral("link.HST"));
+  ASSERT_TRUE(QFile::link(path_, link));
+  WriteTextLines(link, {"new"});
+  EXPECT_TRUE(QFileInfo(link).isSymLink());
+  EXPECT_EQ(ReadTextLines(path_), Lines{"new"});
+  EXPECT_EQ(QFile::permissions(path_) & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
 }
 
 }  // namespace
