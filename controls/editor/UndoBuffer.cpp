@@ -49,7 +49,7 @@ bool TOvcUndoBuffer::BeginGroup()
   const bool saved = grouping_;
   if (!grouping_) {
     grouping_ = true;
-    ++groupId_;
+    NextGroupId();
   }
   return saved;
 }
@@ -105,9 +105,18 @@ bool TOvcUndoBuffer::Add(TUndoType type, bool modified, int para, int pos, std::
         return true;
       }
     }
-    ++groupId_;
+    NextGroupId();
   }
   return Append(type, modified, para, pos, data);
+}
+
+// The counter wraps at 256; a new group never takes the number of the newest record's group, so that
+// undo and redo, which run while the number stays the same, stop at the border of neighbouring groups.
+void TOvcUndoBuffer::NextGroupId()
+{
+  ++groupId_;
+  if (undoCount_ > 0 && TUndoNode::Read(&block_[std::size_t(current_)]).Group == groupId_)
+    ++groupId_;
 }
 
 bool TOvcUndoBuffer::Append(TUndoType type, bool modified, int para, int pos, std::string_view data)
@@ -146,8 +155,8 @@ bool TOvcUndoBuffer::CanExtend(TUndoType type, int para, int pos, int len) const
       return pos == record.Pos + record.DataLen;
     case utDeleteText:
       return pos == record.Pos || pos + len == record.Pos;
-    case utReplaceText:
-      return pos == record.Pos + int(OldTextOf(TUndoNode::Data(at)).size());
+    case utReplaceText:  // overwrite typing on: right after what the record's replacement put in
+      return pos == record.Pos + int(NewTextOf(TUndoNode::Data(at)).size());
     default:
       return false;
   }

@@ -66,6 +66,7 @@ class TOvcUndoBuffer {
  private:
   int RecordAt(int n) const;  // offset of the n-th record; 0 for n = 0
   int NextOffset() const;     // where the record after Current starts
+  void NextGroupId();
   bool CanExtend(TUndoType type, int para, int pos, int len) const;
   void Extend(TUndoType type, int pos, std::string_view oldText, std::string_view newText);
   bool Append(TUndoType type, bool modified, int para, int pos, std::string_view data);

@@ -87,6 +87,61 @@ TEST(UndoBuffer, DeleteKeyAndOverwriteMerge)
   EXPECT_EQ(list.GetParaText(1), "abcdef");
 }
 
+// Replacements merge only when the next one starts right after the text the last one put in.
+TEST(UndoBuffer, ReplacementsOfUnequalLengthUndoExactly)
+{
+  struct Replace {
+    int pos, oldLen;
+    const char* text;
+  };
+  struct Case {
+    const char* start;
+    std::vector<Replace> steps;
+    const char* afterOneUndo;
+  };
+  const Case cases[] = {
+      {"xyAxy", {{1, 2, "x"}, {3, 2, "x"}}, "xAxy"},  // a replace-all of "xy" by "x"
+      {"", {{1, 0, "x"}, {1, 1, ""}}, "x"},
+      {"abcd", {{1, 1, "XYZ"}, {4, 1, "Q"}}, "abcd"},  // overwrite typing on after a longer text: merged
+      {"abcd", {{1, 2, "X"}, {2, 1, "Y"}}, "abcd"},    // ... after a shorter one
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.start);
+    TOvcParaList list(nullptr, false);
+    Fill(list, {c.start});
+    for (const Replace& r : c.steps)
+      list.ReplaceText(nullptr, 1, r.pos, r.oldLen, r.text);
+    UndoOnce(list);
+    EXPECT_EQ(list.GetParaText(1), c.afterOneUndo);
+    while (list.UndoBuffer().UndoCount() > 0)
+      UndoOnce(list);
+    EXPECT_EQ(list.GetParaText(1), c.start);
+  }
+}
+
+// Group numbers wrap at 256, but neighbouring groups never share one.
+TEST(UndoBuffer, NeighbouringGroupsNeverShareANumberAfterTheCounterWraps)
+{
+  TOvcParaList list(nullptr, false, 65535);
+  for (int i = 0; i < 256; ++i) {
+    const bool saved = list.UndoBuffer().BeginGroup();
+    list.InsertText(nullptr, 1, 1 + i, "a");
+    list.UndoBuffer().EndGroup(saved);
+  }
+  for (int i = 0; i < 255; ++i)
+    UndoOnce(list);
+  EXPECT_EQ(list.GetParaText(1), "a");
+  list.InsertText(nullptr, 1, 1, "b");  // the 257th group
+  EXPECT_EQ(list.GetParaText(1), "ba");
+  UndoOnce(list);
+  EXPECT_EQ(list.GetParaText(1), "a");
+  RedoOnce(list);
+  EXPECT_EQ(list.GetParaText(1), "ba");
+  UndoOnce(list);
+  UndoOnce(list);
+  EXPECT_EQ(list.GetParaText(1), "");
+}
+
 TEST(UndoBuffer, SeparateStepsAreUndoneOneAtATime)
 {
   TOvcParaList list(nullptr, false);
@@ -246,9 +301,11 @@ void RandomEditsRoundTrip(unsigned trial)
       case 3:
         list.JoinParas(nullptr, para, len + 1);
         break;
-      case 4:
-        list.ReplaceText(nullptr, para, pos, 2, "XYZ");
+      case 4: {
+        const int oldLen = int(random() % 4);
+        list.ReplaceText(nullptr, para, pos, oldLen, std::string("XYZ").substr(random() % 4));
         break;
+      }
       case 5: {
         int p = para, q = std::min(pos, len + 1);
         list.InsertTextWithBreaks(nullptr, p, q, "l1\r\nl2\n");
