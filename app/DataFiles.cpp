@@ -4,7 +4,11 @@
 #include "engine/UserVariables.h"
 #include "engine/Variables.h"
 
-#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+#include <string_view>
 
 namespace app {
 
@@ -18,20 +22,50 @@ QString FromLatin1(const std::string& text)
   return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Decimal text only (no "nan", "inf" or hexadecimal forms): an optional sign, digits with at most one
+// point and at least one digit, then an optional exponent "E" or "e" with an optional sign and digits.
+bool IsDecimalNumber(std::string_view text)
+{
+  std::size_t i = 0;
+  const auto skipDigits = [&] {
+    const std::size_t start = i;
+    while (i < text.size() && IsDigit(text[i]))
+      ++i;
+    return i - start;
+  };
+  if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+    ++i;
+  std::size_t digits = skipDigits();
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    digits += skipDigits();
+  }
+  if (digits == 0)
+    return false;
+  if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+      ++i;
+    if (skipDigits() == 0)
+      return false;
+  }
+  return i == text.size();
+}
+
 }  // namespace
 
 bool ReadFileNumber(const QString& text, engine::Extended& value)
 {
-  std::string number = text.trimmed().toLatin1().toStdString();
-  if (!number.empty() && number.front() == '+')
-    number.erase(0, 1);
-  if (number.empty())
+  const std::string number = text.trimmed().toLatin1().toStdString();
+  if (!IsDecimalNumber(number))
     return false;
-  engine::Extended parsed = 0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), parsed);
-  if (error != std::errc() || end != number.data() + number.size())
-    return false;
-  value = parsed;
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+  const engine::Extended parsed = strtold_l(number.c_str(), nullptr, c);
+  if (!std::isfinite(parsed))
+    return false;  // beyond the largest value
+  value = parsed;  // below the smallest normal value: the nearest subnormal value (or zero)
   return true;
 }
 
@@ -54,16 +88,20 @@ std::vector<std::string> VariablesFileLines()
 
 QString ReadVariablesFileLines(const std::vector<std::string>& lines)
 {
+  QString error;
   for (int n = 1; n <= kVariables && n <= int(lines.size()); ++n) {
     const QString text = FromLatin1(lines[std::size_t(n - 1)]);
-    engine::Extended value = 0;
-    if (!ReadFileNumber(text, value))
-      return NotANumberMessage(text.trimmed());
+    engine::Extended value = engine::UndefinedValue;
+    if (!ReadFileNumber(text, value)) {
+      value = engine::UndefinedValue;
+      if (error.isEmpty())
+        error = NotANumberMessage(text.trimmed());
+    }
     engine::VarValues[std::size_t(n)] = value;
   }
   for (int n = 1; n <= kVariables && kVariables + n <= int(lines.size()); ++n)
     engine::VarExprs[std::size_t(n)] = lines[std::size_t(kVariables + n - 1)];
-  return {};
+  return error;
 }
 
 std::vector<std::string> UserVariablesFileLines()
@@ -83,8 +121,12 @@ std::vector<TUserVariableLine> ParseUserVariableLines(const std::vector<std::str
     if (line.trimmed().isEmpty())
       continue;
     const int equals = int(line.indexOf(QLatin1Char('=')));
-    const QString name = equals < 0 ? line.trimmed() : line.left(equals).trimmed();
-    const QString valueText = (equals < 0 ? line : line.mid(equals + 1)).left(255).trimmed();
+    if (equals < 0) {  // no name
+      error = NotANumberMessage(line.trimmed());
+      break;
+    }
+    const QString name = line.left(equals).trimmed();
+    const QString valueText = line.mid(equals + 1).left(255).trimmed();
     TUserVariableLine entry{name.left(int(engine::TUserVariables::MaxNameLength)), 0};
     if (!ReadFileNumber(valueText, entry.Value)) {
       error = NotANumberMessage(valueText);

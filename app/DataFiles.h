@@ -10,15 +10,17 @@
 
 namespace app {
 
-// A decimal number of a file line (blanks around it allowed); false when the text is not one.
+// A decimal number of a file line (blanks around it allowed); false when the text is not one, names no
+// number ("NAN", "INF") or lies beyond the largest value. Every text ExactNumberText writes reads back.
 bool ReadFileNumber(const QString& text, engine::Extended& value);
 // The message for a text that is not a number.
 QString NotANumberMessage(const QString& text);
 
 // *.VAR: ten values right-aligned in 23 characters, then the ten defining expressions.
 std::vector<std::string> VariablesFileLines();
-// Reads the lines into the engine's variables in file order; stops at the first value that is not a
-// number (returns its message) or at the end of the lines. What was read before stays.
+// Reads the lines into the engine's variables in file order, up to the end of the lines. A value that is
+// not a number leaves its variable undefined and the others are read; the first such value's message is
+// returned.
 QString ReadVariablesFileLines(const std::vector<std::string>& lines);
 
 // *.USR: one "name = value" a line, in the list's order.

@@ -3,6 +3,7 @@
 #include "platform/TextFile.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <cmath>
 #include <climits>
 
@@ -246,8 +247,8 @@ QString TIniFile::FloatToText(double value)
     return QStringLiteral("NAN");
   if (std::isinf(value))
     return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
-  // 15 significant digits, shortest form; QString::number ignores the locale.
-  QString text = QString::number(value, 'G', 15);
+  // The shortest text that reads back as exactly this value; QString::number ignores the locale.
+  QString text = QString::number(value, 'G', QLocale::FloatingPointShortest);
   // "1E+20" -> "1E20", "1E-05" -> "1E-5"
   const qsizetype e = text.indexOf(QLatin1Char('E'));
   if (e >= 0) {

@@ -92,10 +92,11 @@ TEST(IniFileNumbers, FloatsAreWrittenWithAPointAndRead)
     const char* text;
   };
   const Case cases[] = {{0.1, "0.1"},     {-2.5, "-2.5"},  {1e20, "1E20"}, {1.5e-7, "1.5E-7"},
-                        {100, "100"},     {0, "0"},        {1.0 / 3, "0.333333333333333"}};
+                        {100, "100"},     {0, "0"},        {1.0 / 3, "0.3333333333333333"},
+                        {0.1 + 0.2, "0.30000000000000004"}, {5e-324, "5E-324"}, {1.7976931348623157e308, "1.7976931348623157E308"}};
   for (const Case& c : cases) {
     EXPECT_EQ(TIniFile::FloatToText(c.value), QString::fromLatin1(c.text));
-    EXPECT_NEAR(TIniFile::TextToFloat(QString::fromLatin1(c.text)).value(), c.value, std::abs(c.value) * 1e-14);
+    EXPECT_EQ(TIniFile::TextToFloat(QString::fromLatin1(c.text)).value(), c.value) << c.text;  // exactly
   }
   EXPECT_FALSE(TIniFile::TextToFloat(QStringLiteral("2,5")));
   EXPECT_EQ(TIniFile::TextToInteger(QStringLiteral("-12")), -12);
