@@ -16,6 +16,14 @@ namespace {
 
 constexpr Extended MaxIntegerResult = 2147483647;
 
+// The text of a value that is not a finite number; no formatting step below sees one.
+std::string NonFiniteText(Extended x)
+{
+  if (std::isnan(x))
+    return "NAN";
+  return x < 0 ? "-INF" : "INF";
+}
+
 // Error at the end of the expression text: the result cannot be shown.
 void SetResultError(int code)
 {
@@ -44,7 +52,7 @@ namespace {
 
 std::string BaseText(Extended x, const std::string& sign)
 {
-  if (x > MaxIntegerResult) {
+  if (!(x <= MaxIntegerResult)) {
     SetResultError(ecOverflow);
     return "0.0";
   }
@@ -74,6 +82,8 @@ std::string DecimalText(int digits, Extended value, Extended x)
 
 std::string MagnitudeText(Extended x, int digits, int q, bool fixed)
 {
+  if (!std::isfinite(x))
+    return NonFiniteText(x);
   std::string text;
   if (fixed) {
     text = FixedText(x, digits, std::max(digits - q, 0));
@@ -96,7 +106,7 @@ std::string MagnitudeText(Extended x, int digits, int q, bool fixed)
 std::string ExactNumberText(Extended value)
 {
   if (!std::isfinite(value))
-    return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+    return NonFiniteText(value);
   char buffer[64];
   for (int digits = 1;; ++digits) {
     std::snprintf(buffer, sizeof buffer, "%.*Le", digits - 1, value);
@@ -114,12 +124,10 @@ std::string ExactNumberText(Extended value)
 
 std::string FormatResult(int digits, Extended value)
 {
+  if (!std::isfinite(value))
+    return NonFiniteText(value);
   const std::string sign = value < 0 ? "-" : "";
   const Extended x = std::fabs(value);
-  if (std::isnan(value))
-    return "NAN";
-  if (std::isinf(value))
-    return sign + "INF";
   if (NumberBase == nbHexadecimal || NumberBase == nbBinary)
     return BaseText(x, sign);
   if (NotationMode == nmSxg)
@@ -129,6 +137,8 @@ std::string FormatResult(int digits, Extended value)
 
 std::string FixedText(Extended x, int w, int d)
 {
+  if (!std::isfinite(x))
+    return NonFiniteText(x);
   d = std::max(d, 0);
   const int size = std::snprintf(nullptr, 0, "%*.*Lf", w, d, x);
   std::string text(static_cast<std::size_t>(size), ' ');
@@ -138,6 +148,8 @@ std::string FixedText(Extended x, int w, int d)
 
 std::string SciText(Extended x, int w)
 {
+  if (!std::isfinite(x))
+    return NonFiniteText(x);
   const int n = std::clamp(w - 8, 2, 18);
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.*Le", n - 1, std::fabs(x));
@@ -208,7 +220,7 @@ std::string ToSexagesimal(Extended x)
 {
   if (ErrorFlag)
     return "0:0:0";
-  if (x > MaxIntegerResult || x * 3600 > MaxIntegerResult) {
+  if (!(std::fabs(x) <= MaxIntegerResult && std::fabs(x) * 3600 <= MaxIntegerResult)) {
     LastResult = 0;
     SetResultError(ecChangeNotation);
     return "0:0:0";

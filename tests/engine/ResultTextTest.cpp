@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 namespace engine {
 namespace {
 
@@ -134,6 +137,33 @@ TEST_F(ResultTextTest, Steps)
   text = "2.0";
   TrimNumberText(text);
   EXPECT_EQ(text, "2.0");
+}
+
+// No formatting step may read past its text for a value that is not a number: every notation, base
+// and step shows such a value as NAN or INF.
+TEST_F(ResultTextTest, NonFiniteValuesInEveryNotationAndBase)
+{
+  constexpr Extended Inf = std::numeric_limits<Extended>::infinity();
+  constexpr Extended NaN = std::numeric_limits<Extended>::quiet_NaN();
+  const std::pair<Extended, const char*> values[] = {{NaN, "NAN"}, {Inf, "INF"}, {-Inf, "-INF"}};
+  for (const auto& [value, text] : values) {
+    for (const int notation : {nmScn, nmFix, nmEng, nmSxg}) {
+      for (const int base : {nbDecimal, nbHexadecimal, nbBinary}) {
+        Reset();
+        NotationMode = notation;
+        NumberBase = base;
+        EXPECT_EQ(FormatResult(12, value), text) << "notation " << notation << ", base " << base;
+      }
+      NumberBase = nbDecimal;
+      EXPECT_EQ(MagnitudeText(value, 12, 0, notation == nmFix), text);
+      EXPECT_EQ(ComplexToText({cfRectangular, value, 1}, 12).substr(0, std::string(text).size()), text);
+    }
+    EXPECT_EQ(SciText(value, 12), text);
+    EXPECT_EQ(FixedText(value, 12, 3), text);
+    Reset();
+    EXPECT_EQ(ToSexagesimal(value), "0:0:0");
+    EXPECT_EQ(ErrorCode, ecChangeNotation);
+  }
 }
 
 }  // namespace
