@@ -1,5 +1,6 @@
 #include "engine/BuiltinFunctions.h"
 
+#include "engine/AngleReduction.h"
 #include "engine/Constructs.h"
 #include "engine/Distributions.h"
 #include "engine/ElementaryFunctions.h"
@@ -57,8 +58,69 @@ Extended Gauss(Extended mean, Extended sd)
   return mean + sd * u1 * std::sqrt(-2 * std::log(s) / s);
 }
 
-Extended ToRadians(Extended x) { return AngleMode == 1 ? x * Pi / 180 : x; }
+Extended Reciprocal(Extended denominator)
+{
+  if (denominator == 0)
+    return FunctionError(ecDivisionByZero);
+  return 1 / denominator;
+}
+
 Extended FromRadians(Extended x) { return AngleMode == 1 ? x * DegreesPerRadian : x; }
+
+// Sine and cosine of x in the angle mode; degrees are reduced exactly.
+struct SineCosine {
+  Extended sin = 0;
+  Extended cos = 0;
+};
+
+SineCosine SinCosInAngleMode(Extended x)
+{
+  SineCosine r;
+  if (AngleMode == 1)
+    SinCosDegrees(x, r.sin, r.cos);
+  else
+    SinCos(x, r.sin, r.cos);
+  return r;
+}
+
+Extended Tangent(Extended x)
+{
+  if (AngleMode != 1)
+    return std::tan(x);
+  Extended t = 0;
+  if (!TanDegrees(x, t))
+    return FunctionError(ecDivisionByZero);
+  return t;
+}
+
+Extended Cotangent(Extended x)
+{
+  if (AngleMode != 1)
+    return x == 0 ? FunctionError(ecDivisionByZero) : Reciprocal(std::tan(x));
+  Extended t = 0;
+  if (!TanDegrees(x, t))
+    return 0;  // at a pole of the tangent
+  return Reciprocal(t);
+}
+
+// The arcsine and arccosine at their exact points give exact degrees.
+Extended ArcSin(Extended x)
+{
+  if (std::fabs(x) > 1)
+    return FunctionError(ecArgumentError);
+  if (AngleMode == 1 && std::fabs(x) == 1)
+    return 90 * x;
+  return FromRadians(std::asin(x));
+}
+
+Extended ArcCos(Extended x)
+{
+  if (std::fabs(x) > 1)
+    return FunctionError(ecArgumentError);
+  if (AngleMode == 1 && (x == 0 || x == -1))
+    return x == 0 ? 90 : 180;
+  return FromRadians(std::acos(x));
+}
 
 // Round half to even, to an integer of at most 64 bits; false beyond.
 bool RoundToInt64(Extended x, std::int64_t& n)
@@ -78,13 +140,6 @@ bool RoundToInt32(Extended x, std::int32_t& n)
     return false;
   n = static_cast<std::int32_t>(wide);
   return true;
-}
-
-Extended Reciprocal(Extended denominator)
-{
-  if (denominator == 0)
-    return FunctionError(ecDivisionByZero);
-  return 1 / denominator;
 }
 
 Extended GcdLcm(int code, Extended x, Extended y)
@@ -140,15 +195,9 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
   if (code >= 45 && code <= 66)
     return x * ConversionFactors[code - 45];
   switch (code) {
-  case 1: return std::sin(ToRadians(x));
-  case 2:
-    if (std::fabs(x) > 1)
-      return FunctionError(ecArgumentError);
-    return FromRadians(std::asin(x));
-  case 3:
-    if (std::fabs(x) > 1)
-      return FunctionError(ecArgumentError);
-    return FromRadians(std::acos(x));
+  case 1: return SinCosInAngleMode(x).sin;
+  case 2: return ArcSin(x);
+  case 3: return ArcCos(x);
   case 4: return FromRadians(std::atan(x));
   case 5: return std::asinh(x);
   case 6:
@@ -163,13 +212,8 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
   case 9: return std::cosh(x);
   case 10: return std::tanh(x);
   case 11: return Random();
-  case 12: return std::cos(ToRadians(x));
-  case 13: {
-    const Extended c = std::cos(ToRadians(x));
-    if (c == 0)
-      return FunctionError(ecDivisionByZero);
-    return std::sin(ToRadians(x)) / c;
-  }
+  case 12: return SinCosInAngleMode(x).cos;
+  case 13: return Tangent(x);
   case 14: return x < -10000 ? 0 : GuardedExp(x);
   case 15:
     if (x < 0)
@@ -197,7 +241,7 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
       return FunctionError(ecArgumentOutOfRange);
     return CosineIntegral(x);
   case 24: return SineIntegral(x);
-  case 25: return 1 - 2 * UpperNormalTail(1.4142135623731L * x);
+  case 25: return ErfFunction(x);
   case 26: return GammaFunction(x);
   case 28: case 29: return Pi;
   case 30: return E;
@@ -221,10 +265,7 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
   case 89: return FromRadians(std::atan2(x, y));
   case 90: return std::ceil(x);
   case 91: return std::floor(x);
-  case 92: {
-    const Extended t = std::tan(ToRadians(x));
-    return Reciprocal(t);
-  }
+  case 92: return Cotangent(x);
   case 93:
     if (x <= 0 || y <= 0)
       return FunctionError(ecArgumentError);
@@ -241,9 +282,9 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
   case 104: return IGamma(x, y);
   case 105: return JGamma(x, y);
   case 106: return BetaFunction(x, y);
-  case 108: return Reciprocal(std::cos(ToRadians(x)));
+  case 108: return Reciprocal(SinCosInAngleMode(x).cos);
   case 109: return PNorm(x);
-  case 111: return Reciprocal(std::sin(ToRadians(x)));
+  case 111: return Reciprocal(SinCosInAngleMode(x).sin);
   case 112: return 1 / std::cosh(x);
   case 113: return IBeta(x, y, z);
   case 114: return ErfcFunction(x);

@@ -1,5 +1,6 @@
 #include "engine/FactorialGamma.h"
 
+#include "engine/AngleReduction.h"
 #include "engine/ElementaryFunctions.h"
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
@@ -50,7 +51,8 @@ Extended GammaFunction(Extended x)
   }
   if (std::trunc(x) == x)
     return FunctionError(ecDivisionByZero);
-  const Extended product = GammaFunction(1 - x) * std::sin(Pi * (1 - x));
+  // sin(pi (1 - x)) = sin(pi x), taken without rounding 1 - x or pi x first.
+  const Extended product = GammaFunction(1 - x) * SinPi(x);
   if (ErrorFlag)
     return 0;
   if (product == 0)

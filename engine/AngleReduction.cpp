@@ -1,0 +1,88 @@
+#include "engine/AngleReduction.h"
+
+#include "engine/MathConstants.h"
+
+#include <cmath>
+
+namespace engine {
+
+namespace {
+
+constexpr Extended RadiansPerDegree = 0.017453292519943295769236907684886L;
+
+}  // namespace
+
+Extended SinPi(Extended x)
+{
+  if (!std::isfinite(x))
+    return std::sin(x);
+  // fmod is exact, and so are the steps that fold r into [-1/2, 1/2] (Sterbenz).
+  Extended r = std::fmod(x, Extended(2));
+  if (r > 1)
+    r -= 2;
+  else if (r < -1)
+    r += 2;
+  if (r > 0.5L)
+    r = 1 - r;
+  else if (r < -0.5L)
+    r = -1 - r;
+  return std::sin(Pi * r);
+}
+
+namespace {
+
+// degrees = 90 q + a exactly, with |a| <= 45 and q in 0..3.
+struct QuarterTurns {
+  int q = 0;
+  Extended a = 0;
+};
+
+QuarterTurns ReduceDegrees(Extended degrees)
+{
+  // r - 90 q is exact: |r| < 360 and the difference lies on r's grid.
+  const Extended r = std::fmod(degrees, Extended(360));
+  const Extended q = std::nearbyint(r / 90);
+  return {(static_cast<int>(q) % 4 + 4) % 4, r - 90 * q};
+}
+
+}  // namespace
+
+void SinCosDegrees(Extended degrees, Extended& s, Extended& c)
+{
+  if (!std::isfinite(degrees)) {
+    s = c = std::sin(degrees);
+    return;
+  }
+  const QuarterTurns turns = ReduceDegrees(degrees);
+  const Extended a = turns.a;
+  const Extended t = a * RadiansPerDegree;
+  const Extended sa = a == 0 ? 0 : std::sin(t);
+  const Extended ca = a == 0 ? 1 : std::cos(t);
+  switch (turns.q) {
+  case 0: s = sa; c = ca; break;
+  case 1: s = ca; c = -sa; break;
+  case 2: s = -sa; c = -ca; break;
+  default: s = -ca; c = sa; break;
+  }
+}
+
+bool TanDegrees(Extended degrees, Extended& t)
+{
+  if (!std::isfinite(degrees)) {
+    t = std::sin(degrees);
+    return true;
+  }
+  const QuarterTurns turns = ReduceDegrees(degrees);
+  const Extended a = turns.a;
+  const Extended ta = std::fabs(a) == 45 ? (a > 0 ? 1 : -1) : std::tan(a * RadiansPerDegree);
+  if (turns.q % 2 == 0) {
+    t = ta;
+    return true;
+  }
+  if (ta == 0)
+    return false;
+  t = -1 / ta;
+  return true;
+}
+
+}  // namespace engine

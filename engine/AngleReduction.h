@@ -1,0 +1,16 @@
+#pragma once
+// Circular functions whose argument is reduced exactly before any rounding: sin(pi x) for the
+// gamma reflection, and sines and cosines of degrees, exact at every multiple of 90 degrees.
+
+#include "engine/Extended.h"
+
+namespace engine {
+
+// sin(pi x); exactly 0 at every integer, with full relative accuracy near them.
+Extended SinPi(Extended x);
+// Sine and cosine of an angle in degrees; 0, 1 and -1 exactly at the multiples of 90 degrees.
+void SinCosDegrees(Extended degrees, Extended& s, Extended& c);
+// Tangent of an angle in degrees: exact at the multiples of 45 degrees; false at a pole.
+bool TanDegrees(Extended degrees, Extended& t);
+
+}  // namespace engine
