@@ -22,6 +22,7 @@ constexpr Extended AsinCrossover = 0.6417L;
 struct ArcSinParts {
   Extended re = 0;  // in [0, pi/2]
   Extended im = 0;  // at least 0
+  Extended co = 0;  // pi/2 - re, formed apart: the real part of the arccosine
 };
 
 // arcsin of x + iy for x, y >= 0, with r = |z + 1|, s = |z - 1|, a = (r + s) / 2:
@@ -31,7 +32,7 @@ ArcSinParts FirstQuadrantArcSin(Extended x, Extended y)
   if (std::max(x, y) > HugeArgument) {
     const Extended big = std::max(x, y);
     const Extended ratio = std::min(x, y) / big;
-    return {std::atan2(x, y), Ln2 + std::log(big) + std::log1p(ratio * ratio) / 2};
+    return {std::atan2(x, y), Ln2 + std::log(big) + std::log1p(ratio * ratio) / 2, std::atan2(y, x)};
   }
   const Extended r = std::hypot(x + 1, y);
   const Extended s = std::hypot(x - 1, y);
@@ -41,18 +42,24 @@ ArcSinParts FirstQuadrantArcSin(Extended x, Extended y)
   const Extended beta = std::min<Extended>(x / a, 1);
   if (beta <= AsinCrossover) {
     p.re = std::asin(beta);
+    p.co = std::acos(beta);
   } else if (x <= 1) {
-    const Extended aMinusX = (y2 / (r + x + 1) + (s + 1 - x)) / 2;
-    p.re = std::atan(x / std::sqrt((a + x) * std::max<Extended>(aMinusX, 0)));
+    const Extended aMinusX = (y2 / (r + x + 1) + (s + (1 - x))) / 2;
+    const Extended d = std::sqrt((a + x) * std::max<Extended>(aMinusX, 0));
+    p.re = std::atan2(x, d);
+    p.co = std::atan2(d, x);
   } else if (y == 0) {
     p.re = Pi / 2;
+    p.co = 0;
   } else {
-    const Extended q = ((a + x) / (r + x + 1) + (a + x) / (s + x - 1)) / 2;
-    p.re = std::atan(x / (y * std::sqrt(q)));
+    const Extended q = ((a + x) / (r + x + 1) + (a + x) / (s + (x - 1))) / 2;
+    const Extended d = y * std::sqrt(q);
+    p.re = std::atan2(x, d);
+    p.co = std::atan2(d, x);
   }
   if (a <= 1.5L) {
-    const Extended am1 = x < 1 ? (y2 / (r + x + 1) + y2 / (s + 1 - x)) / 2
-                               : (y2 / (r + x + 1) + (s + x - 1)) / 2;
+    const Extended am1 = x < 1 ? (y2 / (r + x + 1) + y2 / (s + (1 - x))) / 2
+                               : (y2 / (r + x + 1) + (s + (x - 1))) / 2;
     const Extended m = std::max<Extended>(am1, 0);
     p.im = std::log1p(m + std::sqrt(m * (a + 1)));
   } else {
@@ -61,13 +68,13 @@ ArcSinParts FirstQuadrantArcSin(Extended x, Extended y)
   return p;
 }
 
-// The arcsine as (re, im) for any x, y.
+// The arcsine as (re, im) for any x, y; co is the real part of the arccosine.
 ArcSinParts ArcSinOf(Extended x, Extended y)
 {
   const ArcSinParts p = FirstQuadrantArcSin(std::fabs(x), std::fabs(y));
   // On the real axis beyond +-1 the imaginary part takes the sign of -x.
   const std::int32_t imSign = y != 0 ? Sgn(y) : Sgn(-x);
-  return {x < 0 ? -p.re : p.re, imSign * p.im};
+  return {x < 0 ? -p.re : p.re, imSign * p.im, x < 0 ? Pi - p.co : p.co};
 }
 
 struct ArcTanParts {
@@ -105,9 +112,11 @@ TComplex ComplexArcSin(const TComplex& z)
 
 TComplex ComplexArcCos(const TComplex& z)
 {
+  // pi/2 - arcsin z, with the real part formed apart: near z = 1 the difference would cancel.
   ComplexErrorScope errors;
-  const TComplex s = errors.Keep(ComplexArcSin(z));
-  return errors.Keep(ComplexSub(ComplexHalfPi, s));
+  const TComplex r = errors.Keep(RectangularOf(z));
+  const ArcSinParts p = ArcSinOf(r.X, r.Y);
+  return errors.Keep(FiniteComplex({cfRectangular, p.co, -p.im + Extended(0)}));
 }
 
 TComplex ComplexArcTan(const TComplex& z)

@@ -11,12 +11,13 @@ namespace engine {
 TComplex ComplexLn(const TComplex& z);
 // e^z, rectangular; errors of GuardedExp (28 below its range, 11 above).
 TComplex ComplexExp(const TComplex& z);
-// a^b = e^(b ln a), rectangular. A zero base gives 1 for b = 0 and 0 for Re b > 0; Re b < 0 records
+// a^b = e^(b ln a), rectangular; the angle of a rectangular base is kept to 128 bits. A zero base gives 1 for b = 0 and 0 for Re b > 0; Re b < 0 records
 // 12 (ComplexInfinity), and a purely imaginary b records 8 (0).
 TComplex ComplexPower(const TComplex& a, const TComplex& b);
-// z^n, polar; 0 to a negative power records 12 (ComplexInfinity).
+// z^n in z's form (rectangular by repeated squaring); 0 to a negative power records 12
+// (ComplexInfinity).
 TComplex ComplexIntPower(const TComplex& z, std::int32_t n);
-// Principal square root, polar.
+// Principal square root in z's form; exact roots of rectangular values stay exact.
 TComplex ComplexSqrt(const TComplex& z);
 
 }  // namespace engine

@@ -74,6 +74,19 @@ TEST_F(ComplexEvaluatorTest, Values)
     ExpectNear(Value(c.text), c.re, c.im, c.text);
 }
 
+// Results that are exact show no rounding noise of pi in the other part.
+TEST_F(ComplexEvaluatorTest, ExactResultsShowNoNoise)
+{
+  const std::pair<const char*, const char*> cases[] = {
+      {"sqrt(comp(-4,0))", "0.0E+0+2.0E+0i"},
+      {"sqr(comp(0,1))", "-1.0E+0+0.0E+0i"},
+      {"comp(0,1)\xb3", "0.0E+0-1.0E+0i"},
+      {"comp(-1,-1E-20)^comp(0.5,0)", "5.0E-21-1.0E+0i"},
+  };
+  for (const auto& [text, shown] : cases)
+    EXPECT_EQ(ComplexToText(Value(text), 12), shown) << text;
+}
+
 TEST_F(ComplexEvaluatorTest, LastResult)
 {
   ComplexResult = {cfRectangular, 1, 1};

@@ -4,7 +4,10 @@
 #include "engine/MathError.h"
 #include "ComplexFixture.h"
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
+#include <string>
 
 namespace engine::test {
 namespace {
@@ -142,6 +145,38 @@ TEST_F(ComplexInverseFunctionsTest, ArcSinNearItsBranchPointsNeverGivesNaN)
         }
       }
     }
+  }
+}
+
+// Beside +-1 the parts are about the square root of the distance: each part keeps its own digits
+// (references to 22 digits from a 300-bit evaluation).
+TEST_F(ComplexInverseFunctionsTest, BesidePlusAndMinusOneEachPartKeepsItsDigits)
+{
+  struct Case {
+    Extended x, y;
+    const char* name;
+    Extended re, im;
+  };
+  const Case cases[] = {
+      {1, 1E-20L, "arcsin", 1.570796326694896619231L, 1.000000000000000000018E-10L},
+      {1, 1E-20L, "arccos", 1.000000000000000000016E-10L, -1.000000000000000000018E-10L},
+      {1, 1E-20L, "arccosh", 1.000000000000000000018E-10L, 1.000000000000000000016E-10L},
+      {-1, 1E-20L, "arccos", 3.141592653489793238463L, -1.000000000000000000018E-10L},
+      {-1, -1E-20L, "arccosh", 1.000000000000000000018E-10L, -3.141592653489793238463L},
+      {1, -1E-30L, "arccos", 1.000000000000000000016E-15L, 1.000000000000000000016E-15L},
+      {0.9999999999L, 1E-20L, "arcsin", 1.570782184659274192387L, 7.071067812753230823591E-16L},
+      {0.9999999999L, 1E-20L, "arccosh", 7.071067812753230823591E-16L, 0.00001414213562242684385021L},
+      {1.0000000001L, 1E-25L, "arccos", 7.071067810483060662009E-21L, -0.00001414213562602437513135L},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " " + Describe(StdComplex(c.x, c.y)));
+    const auto f = std::find_if(std::begin(Functions), std::end(Functions), [&](const auto& g) { return c.name == std::string(g.name); });
+    ASSERT_NE(f, std::end(Functions));
+    ClearError();
+    const TComplex w = f->complex(Rect(c.x, c.y));
+    ExpectNoError();
+    ExpectRelative(w.X, c.re, 1E-17L);
+    ExpectRelative(w.Y, c.im, 1E-17L);
   }
 }
 

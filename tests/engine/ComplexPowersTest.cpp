@@ -128,7 +128,7 @@ TEST_F(ComplexPowersTest, IntPowerMatchesTheReferenceInBothForms)
         SCOPED_TRACE(Describe(z) + " ^ " + std::to_string(n));
         ClearError();
         const TComplex p = ComplexIntPower(z, n);
-        EXPECT_EQ(p.Form, cfPolar);
+        EXPECT_EQ(p.Form, z.Form);
         ExpectNear(p, std::pow(c, n), 1E-17L * (std::abs(n) + 1));
       }
     }
@@ -151,12 +151,12 @@ TEST_F(ComplexPowersTest, IntPowerOfZeroAndOverflow)
   ExpectError(ecOverflow);
 }
 
-TEST_F(ComplexPowersTest, SqrtIsThePrincipalRootInPolarForm)
+TEST_F(ComplexPowersTest, SqrtIsThePrincipalRootInTheFormOfItsArgument)
 {
-  const TComplex root = ComplexSqrt(Rect(-4, 0));
-  EXPECT_EQ(root.Form, cfPolar);
-  EXPECT_EQ(root.X, 2);
-  EXPECT_EQ(root.Y, Pi / 2);
+  const TComplex polarRoot = ComplexSqrt(MakeComplex(cfPolar, 4, Pi));
+  EXPECT_EQ(polarRoot.Form, cfPolar);
+  EXPECT_EQ(polarRoot.X, 2);
+  EXPECT_EQ(polarRoot.Y, Pi / 2);
   ExpectExactly(ComplexSqrt(ComplexZero), cfRectangular, 0, 0);
   ExpectNear(ComplexSqrt(Rect(-4, -0.0L)), {0, 2}, 1E-18L);
 
@@ -166,6 +166,46 @@ TEST_F(ComplexPowersTest, SqrtIsThePrincipalRootInPolarForm)
       ClearError();
       ExpectNear(ComplexSqrt(z), std::sqrt(c), 1E-18L);
     }
+  }
+}
+
+// Exact results stay exact: no rounded pi/2 or pi turns into a part of about 5E-20.
+TEST_F(ComplexPowersTest, ExactRootsAndIntegerPowersKeepTheirZeros)
+{
+  ExpectExactly(ComplexSqrt(Rect(-4, 0)), cfRectangular, 0, 2);
+  ExpectExactly(ComplexSqrt(Rect(-4, -0.0L)), cfRectangular, 0, 2);
+  ExpectExactly(ComplexSqrt(Rect(0, 2)), cfRectangular, 1, 1);
+  ExpectExactly(ComplexSqrt(Rect(0, -8)), cfRectangular, 2, -2);
+  ExpectExactly(ComplexIntPower(Rect(0, 1), 2), cfRectangular, -1, 0);
+  ExpectExactly(ComplexIntPower(Rect(0, 1), 3), cfRectangular, 0, -1);
+  ExpectExactly(ComplexIntPower(Rect(1, 1), 4), cfRectangular, -4, 0);
+  ExpectExactly(ComplexIntPower(Rect(0, 2), -2), cfRectangular, -0.25L, 0);
+  ExpectNoError();
+}
+
+// Just below the negative real axis the angle of the base is just above -pi; one rounded Extended
+// pi lies across the branch cut. Reference values to 20 digits; each part to its own digits.
+TEST_F(ComplexPowersTest, PowersBesideTheBranchCutKeepTheirBranch)
+{
+  struct Case {
+    TComplex base, exponent;
+    std::complex<long double> expected;
+    Extended tolerance;
+  };
+  const Case cases[] = {
+      {Rect(-1, -1E-20L), Rect(0.5L, 0), {5.0E-21L, -1}, 1E-18L},
+      {Rect(-1, 1E-20L), Rect(0.5L, 0), {5.0E-21L, 1}, 1E-18L},
+      {Rect(-4, -1E-30L), Rect(1.5L, 0.5L), {-24.589670136155938582L, 29.603250684560200885L}, 1E-18L},
+      {Rect(-1, 0), Rect(0.5L, 0), {0, 1}, 1E-18L},
+      {Rect(-8, 0), Rect(1.0L / 3, 0), {1, 1.7320508075688772935L}, 1E-18L},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Describe(c.base) + " ^ " + Describe(c.exponent));
+    ClearError();
+    const TComplex p = ComplexPower(c.base, c.exponent);
+    ExpectNoError();
+    EXPECT_LE(std::fabs(ComplexRe(p) - c.expected.real()), c.tolerance * std::max<Extended>(std::fabs(c.expected.real()), 1E-30L));
+    EXPECT_LE(std::fabs(ComplexIm(p) - c.expected.imag()), c.tolerance * std::fabs(c.expected.imag()));
   }
 }
 
