@@ -35,6 +35,7 @@ TBitmap& TBitmap::operator=(const TBitmap& other)
 {
   if (this == &other)
     return *this;
+  canvas_->ReleasePainter();
   image_ = other.image_.copy();
   transparent_ = other.transparent_;
   transparentColor_ = other.transparentColor_;
@@ -50,6 +51,7 @@ void TBitmap::SetSize(int width, int height)
   height = std::max(0, height);
   if (width == Width() && height == Height())
     return;
+  canvas_->ReleasePainter();
   if (width == 0 || height == 0) {
     image_ = QImage();
     return;
@@ -68,6 +70,7 @@ void TBitmap::SetSize(int width, int height)
 
 void TBitmap::SetImage(const QImage& image)
 {
+  canvas_->ReleasePainter();
   image_ = Normalized(image);
   if (monochrome_) {
     monochrome_ = false;
@@ -87,6 +90,7 @@ void TBitmap::SetMonochrome(bool on)
   monochrome_ = on;
   if (!on || image_.isNull())
     return;
+  canvas_->ReleasePainter();
   for (int y = 0; y < Height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
     for (int x = 0; x < Width(); ++x)

@@ -1,5 +1,6 @@
 #include "platform/Canvas.h"
 
+#include "platform/CanvasClip.h"
 #include "platform/CanvasRounding.h"
 #include "platform/Picture.h"
 
@@ -39,43 +40,50 @@ void TCanvas::BrushChanged()
   } else {
     bkMode_ = TBkMode::bmTransparent;
   }
+  stateStale_ = true;
 }
 
-TCanvasState TCanvas::CurrentState() const
+const TCanvasState& TCanvas::CurrentState() const
 {
-  TCanvasState s;
-  s.Pen = pen_.Data();
-  s.Brush = brush_.Data();
-  s.Font = font_.Data();
-  s.BkMode = bkMode_;
-  s.BkColor = bkColor_;
-  s.TextAlign = textAlign_;
-  s.Clipped = clipped_;
-  s.Clip = clip_;
-  s.Mapping = mapping_;
-  return s;
+  // Pen, brush and font are compared (their change handlers belong to the canvas's users); the
+  // rest changes only through the canvas, which marks it stale.
+  if (!(state_.Pen == pen_.Data()))
+    state_.Pen = pen_.Data();
+  if (!(state_.Brush == brush_.Data()))
+    state_.Brush = brush_.Data();
+  if (!(state_.Font == font_.Data()))
+    state_.Font = font_.Data();
+  if (stateStale_) {
+    state_.BkMode = bkMode_;
+    state_.BkColor = bkColor_;
+    state_.TextAlign = textAlign_;
+    state_.Clipped = clipped_;
+    state_.Clip = clip_;
+    state_.Mapping = mapping_;
+    stateStale_ = false;
+  }
+  return state_;
 }
 
-void TCanvas::Emit(TCanvasOp op, std::vector<TPoint> points, QString text, std::uint32_t value, QImage image)
+void TCanvas::Emit(TCanvasOp op, std::span<const TPoint> points, const QString& text, std::uint32_t value,
+                   const QImage& image)
 {
-  for (TPoint& p : points)
+  if (!AnyFarOut(points)) {
+    Render(TCanvasCall{op, points, text, image, value, CurrentState()});
+    return;
+  }
+  std::vector<TPoint> kept(points.begin(), points.end());
+  for (TPoint& p : kept)
     p = {ClampCoord(p.X), ClampCoord(p.Y)};
-  TCanvasRecord r;
-  r.Op = op;
-  r.Points = std::move(points);
-  r.Text = std::move(text);
-  r.Value = value;
-  r.Image = std::move(image);
-  r.State = CurrentState();
-  Render(r);
+  Render(TCanvasCall{op, kept, text, image, value, CurrentState()});
 }
 
-void TCanvas::Notify(TCanvasOp op, std::vector<TPoint> points)
+void TCanvas::Notify(TCanvasOp op, std::span<const TPoint> points)
 {
-  TCanvasRecord r;
-  r.Op = op;
-  r.Points = std::move(points);
-  StateCall(r);
+  static const TCanvasState kNoState;
+  static const QString kNoText;
+  static const QImage kNoImage;
+  StateCall(TCanvasCall{op, points, kNoText, kNoImage, 0, kNoState});
 }
 
 void TCanvas::MoveTo(int x, int y)
@@ -86,23 +94,36 @@ void TCanvas::MoveTo(int x, int y)
 
 void TCanvas::LineTo(int x, int y)
 {
-  const TPoint from = penPos_;
+  TPoint from = penPos_;
   penPos_ = {x, y};
-  Emit(TCanvasOp::LineTo, {from, penPos_});
+  TPoint to = penPos_;
+  if (ClipSegmentToLimit(from, to))
+    Emit(TCanvasOp::LineTo, {from, to});
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points)
 {
   if (points.size() < 2)
     return;
-  Emit(TCanvasOp::Polyline, {points.begin(), points.end()});
+  if (!AnyFarOut(points)) {
+    Emit(TCanvasOp::Polyline, points);
+    return;
+  }
+  for (const std::vector<TPoint>& run : ClipPolylineToLimit(points))
+    Emit(TCanvasOp::Polyline, run);
 }
 
 void TCanvas::Polygon(std::span<const TPoint> points)
 {
   if (points.size() < 2)
     return;
-  Emit(TCanvasOp::Polygon, {points.begin(), points.end()});
+  if (!AnyFarOut(points)) {
+    Emit(TCanvasOp::Polygon, points);
+    return;
+  }
+  const std::vector<TPoint> cut = ClipPolygonToLimit(points);
+  if (cut.size() >= 2)
+    Emit(TCanvasOp::Polygon, cut);
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom)
@@ -221,6 +242,7 @@ void TCanvas::SetClip(const TRegion& deviceRegion)
   if (metaClipped_)
     clip_.Combine(metaClip_, TRegionCombine::And);
   clipped_ = true;
+  stateStale_ = true;
 }
 
 void TCanvas::SetClipRect(const TRect& r)
@@ -255,6 +277,7 @@ void TCanvas::RemoveClipping()
 {
   clipped_ = metaClipped_;
   clip_ = metaClip_;
+  stateStale_ = true;
   Notify(TCanvasOp::RemoveClipping);
 }
 
@@ -299,12 +322,14 @@ void TCanvas::RestoreState()
   playBase_ = s.PlayBase;
   metaClipped_ = s.MetaClipped;
   metaClip_ = s.MetaClip;
+  stateStale_ = true;
   Notify(TCanvasOp::RestoreState);
 }
 
 void TCanvas::SetMapping(const TRect& window, const TRect& viewport)
 {
   mapping_ = playBase_.After(TCanvasMapping::FromRects(window, viewport));
+  stateStale_ = true;
   Notify(TCanvasOp::SetMapping, {{window.Left, window.Top}, {window.Right, window.Bottom},
                                  {viewport.Left, viewport.Top}, {viewport.Right, viewport.Bottom}});
 }
@@ -312,6 +337,7 @@ void TCanvas::SetMapping(const TRect& window, const TRect& viewport)
 void TCanvas::ResetMapping()
 {
   mapping_ = playBase_;
+  stateStale_ = true;
   Notify(TCanvasOp::ResetMapping);
 }
 
@@ -366,6 +392,7 @@ void TCanvas::Play(std::span<const TCanvasRecord> records, const TRect& frame, c
   playDepth_ = saved_.size();
   playBase_ = mapping_.After(TCanvasMapping::FromRects(frame, dest));
   mapping_ = playBase_;
+  stateStale_ = true;
   metaClipped_ = clipped_;
   metaClip_ = clip_;
   for (const TCanvasRecord& r : records)
@@ -387,6 +414,7 @@ void TCanvas::Execute(const TCanvasRecord& r)
     bkMode_ = r.State.BkMode;
     bkColor_ = r.State.BkColor;
     textAlign_ = r.State.TextAlign & ~TA_UPDATECP;
+    stateStale_ = true;
     if (r.Op == TCanvasOp::LineTo)
       penPos_ = r.Points.back();
     Emit(r.Op, r.Points, r.Text, r.Value, r.Image);

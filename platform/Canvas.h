@@ -12,6 +12,8 @@
 #include "platform/Pen.h"
 
 #include <QString>
+#include <algorithm>
+#include <initializer_list>
 #include <span>
 #include <vector>
 
@@ -52,22 +54,25 @@ public:
   // Background of text and hatches. Setting the brush sets them as the system does: a solid
   // brush gives an opaque background of its colour, any other brush a transparent one.
   TBkMode BkMode() const { return bkMode_; }
-  void SetBkMode(TBkMode mode) { bkMode_ = mode; }
+  void SetBkMode(TBkMode mode) { bkMode_ = mode; stateStale_ = true; }
   TColor BkColor() const { return bkColor_; }
-  void SetBkColor(TColor color) { bkColor_ = color; }
+  void SetBkColor(TColor color) { bkColor_ = color; stateStale_ = true; }
   unsigned TextAlign() const { return textAlign_; }
-  void SetTextAlign(unsigned flags) { textAlign_ = flags; }
+  void SetTextAlign(unsigned flags) { textAlign_ = flags; stateStale_ = true; }
   TCopyMode CopyMode() const { return copyMode_; }
   void SetCopyMode(TCopyMode mode) { copyMode_ = mode; }
 
-  // Lines: the end point is not drawn; the pen position moves to it.
+  // Lines: the end point is not drawn; the pen position moves to it. Lines and polygons reaching
+  // beyond +-kMaxCoord are cut there, so their visible part keeps its direction.
   TPoint PenPos() const { return penPos_; }
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
   void Polyline(std::span<const TPoint> points);
+  void Polyline(const TPoint* points, int count) { Polyline({points, std::size_t(std::max(count, 0))}); }
 
   // Shapes: pen outline, brush interior, the right and bottom edges left out.
   void Polygon(std::span<const TPoint> points);  // closed, alternate fill
+  void Polygon(const TPoint* points, int count) { Polygon({points, std::size_t(std::max(count, 0))}); }
   void Rectangle(int left, int top, int right, int bottom);
   void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
   void Ellipse(int left, int top, int right, int bottom);
@@ -138,16 +143,26 @@ public:
 
 protected:
   // Draws one drawing call whose State is complete (clip and mapping included).
-  virtual void Render(const TCanvasRecord& record) = 0;
+  virtual void Render(const TCanvasCall& call) = 0;
   // Told of every state call (clip, save, mapping) after it took effect.
-  virtual void StateCall(const TCanvasRecord&) {}
+  virtual void StateCall(const TCanvasCall&) {}
   virtual TColor ReadPixel(TPoint /*device*/) const { return clNone; }
 
 private:
   struct TSaved;
-  TCanvasState CurrentState() const;
-  void Emit(TCanvasOp op, std::vector<TPoint> points, QString text = {}, std::uint32_t value = 0, QImage image = {});
-  void Notify(TCanvasOp op, std::vector<TPoint> points = {});
+  const TCanvasState& CurrentState() const;
+  void Emit(TCanvasOp op, std::span<const TPoint> points, const QString& text = {}, std::uint32_t value = 0,
+            const QImage& image = {});
+  void Emit(TCanvasOp op, std::initializer_list<TPoint> points, const QString& text = {}, std::uint32_t value = 0,
+            const QImage& image = {})
+  {
+    Emit(op, std::span<const TPoint>(points.begin(), points.size()), text, value, image);
+  }
+  void Notify(TCanvasOp op, std::span<const TPoint> points = {});
+  void Notify(TCanvasOp op, std::initializer_list<TPoint> points)
+  {
+    Notify(op, std::span<const TPoint>(points.begin(), points.size()));
+  }
   void SetClip(const TRegion& deviceRegion);
   void BrushChanged();
 
@@ -168,6 +183,9 @@ private:
   TRegion metaClip_;
   std::vector<TSaved> saved_;
   std::size_t playDepth_ = 0;  // saves below this level belong to the caller of Play
+  // The state drawing calls carry, brought up to date when a call is made.
+  mutable TCanvasState state_;
+  mutable bool stateStale_ = true;
 };
 
 }  // namespace platform

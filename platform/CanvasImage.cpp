@@ -1,36 +1,186 @@
 #include "platform/CanvasImage.h"
 
+#include "platform/CanvasLinePixels.h"
+#include "platform/CanvasRasterOp.h"
+
 namespace platform {
+
+namespace {
+
+bool IsDirectFormat(QImage::Format format)
+{
+  return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied
+         || format == QImage::Format_ARGB32;
+}
+
+}  // namespace
 
 TImageCanvas::TImageCanvas(QImage& image) : image_(image) {}
 
-QPainter* TImageCanvas::BeginPaint()
+TImageCanvas::~TImageCanvas()
+{
+  ReleasePainter();
+}
+
+void TImageCanvas::ReleasePainter()
+{
+  painter_.reset();
+  paintedBits_ = nullptr;
+}
+
+// Keeps the image 32-bit and unshared; a painter begun on pixels that are shared or moved since
+// is ended first, so drawing never reaches a copy.
+bool TImageCanvas::PrepareImage()
 {
   if (image_.isNull())
-    return nullptr;
-  if (image_.format() != QImage::Format_RGB32 && image_.format() != QImage::Format_ARGB32_Premultiplied
-      && image_.format() != QImage::Format_ARGB32)
+    return false;
+  if (painter_ && (!image_.isDetached() || image_.constBits() != paintedBits_))
+    ReleasePainter();
+  if (!IsDirectFormat(image_.format())) {
+    ReleasePainter();
     image_.convertTo(QImage::Format_RGB32);
-  painter_.emplace(&image_);
+  }
+  return true;
+}
+
+QPainter* TImageCanvas::BeginPaint()
+{
+  if (!PrepareImage())
+    return nullptr;
+  if (!painter_) {
+    painter_.emplace(&image_);
+    paintedBits_ = image_.constBits();
+  }
   return &*painter_;
 }
 
-void TImageCanvas::EndPaint()
+const std::vector<TRect>& TImageCanvas::ClipRects(const TCanvasState& s)
 {
-  painter_.reset();
+  const TRect bounds = DeviceBounds();
+  if (clipSeenSet_ == s.Clipped && boundsSeen_ == bounds && (!s.Clipped || clipSeen_ == s.Clip))
+    return clipRects_;
+  clipRects_.clear();
+  if (!s.Clipped) {
+    clipRects_.push_back(bounds);
+  } else {
+    for (const TRect& r : s.Clip.Rects()) {
+      const TRect cut{std::max(r.Left, bounds.Left), std::max(r.Top, bounds.Top), std::min(r.Right, bounds.Right),
+                      std::min(r.Bottom, bounds.Bottom)};
+      if (!cut.IsEmpty())
+        clipRects_.push_back(cut);
+    }
+    clipSeen_ = s.Clip;
+  }
+  clipSeenSet_ = s.Clipped;
+  boundsSeen_ = bounds;
+  return clipRects_;
 }
 
-void TImageCanvas::Render(const TCanvasRecord& record)
+void TImageCanvas::WriteThinLines(const TCanvasState& s, std::span<const TPoint> points, bool closed)
 {
-  // Pixels are set exactly, without a painter, where no mapping is involved.
-  if (record.Op == TCanvasOp::SetPixel && record.State.Mapping.IsIdentity()) {
-    const TPoint p = record.Points[0];
-    if (!image_.rect().contains(p.X, p.Y) || (record.State.Clipped && !record.State.Clip.Contains(p)))
-      return;
-    image_.setPixel(p.X, p.Y, ColorToQColor(record.Value).rgb());
+  if (!PrepareImage())
     return;
+  const std::vector<TRect>& clip = ClipRects(s);
+  if (clip.empty())
+    return;
+  const TRect bounds = DeviceBounds();
+  uchar* bits = image_.bits();
+  const qsizetype stride = image_.bytesPerLine();
+  const RasterOp2 op(s.Pen.Mode, s.Pen.Color);
+  const std::span<const int> dashes = ThinDashPattern(s.Pen.Style);
+  std::size_t part = 0;
+  int left = dashes.empty() ? 0 : dashes[0];
+  const bool oneRect = clip.size() == 1;
+  const TRect only = clip[0];
+  const auto put = [&](int x, int y) {
+    if (!dashes.empty()) {
+      const bool on = part % 2 == 0;
+      if (--left == 0) {
+        part = (part + 1) % dashes.size();
+        left = dashes[part];
+      }
+      if (!on)
+        return;
+    }
+    const TPoint p{x, y};
+    if (oneRect ? !only.Contains(p) : std::none_of(clip.begin(), clip.end(), [p](const TRect& r) { return r.Contains(p); }))
+      return;
+    auto* pixel = reinterpret_cast<QRgb*>(bits + y * stride) + x;
+    *pixel = op.Apply(*pixel);
+  };
+  const TCanvasMapping& m = s.Mapping;
+  for (std::size_t i = 0; i + 1 < points.size(); ++i)
+    ForEachLinePixel(m.ToDevice(points[i]), m.ToDevice(points[i + 1]), bounds, put);
+  if (closed && points.size() > 2)
+    ForEachLinePixel(m.ToDevice(points.back()), m.ToDevice(points.front()), bounds, put);
+}
+
+void TImageCanvas::ThinLines(QPainter&, const TCanvasState& s, std::span<const TPoint> points, bool closed)
+{
+  WriteThinLines(s, points, closed);
+}
+
+bool TImageCanvas::FillSolid(const TCanvasState& s, const TRect& r)
+{
+  if (s.Brush.Style != TBrushStyle::bsSolid || !s.Brush.Pattern.isNull() || !s.Mapping.IsIdentity())
+    return false;
+  if (!PrepareImage())
+    return true;
+  const QRgb color = ColorToQColor(s.Brush.Color).rgb() | 0xFF000000u;
+  const TRect n = r;  // an inverted rectangle fills nothing, as on the system
+  uchar* bits = nullptr;
+  for (const TRect& c : ClipRects(s)) {
+    const TRect cut{std::max(n.Left, c.Left), std::max(n.Top, c.Top), std::min(n.Right, c.Right), std::min(n.Bottom, c.Bottom)};
+    if (cut.IsEmpty())
+      continue;
+    if (!bits)
+      bits = image_.bits();
+    for (int y = cut.Top; y < cut.Bottom; ++y) {
+      auto* line = reinterpret_cast<QRgb*>(bits + y * image_.bytesPerLine());
+      std::fill(line + cut.Left, line + cut.Right, color);
+    }
   }
-  TPainterCanvas::Render(record);
+  return true;
+}
+
+void TImageCanvas::Render(const TCanvasCall& call)
+{
+  const TCanvasState& s = call.State;
+  switch (call.Op) {
+  case TCanvasOp::LineTo:
+  case TCanvasOp::Polyline:
+    if (IsThin(s)) {
+      if (call.Op == TCanvasOp::LineTo && call.Points[0] == call.Points[1])
+        return;
+      WriteThinLines(s, call.Points, false);
+      return;
+    }
+    break;
+  case TCanvasOp::FillRect:
+    if (FillSolid(s, call.RectAt(0)))
+      return;
+    break;
+  case TCanvasOp::SetPixel:
+    // Pixels are set exactly, without a painter, where no mapping is involved.
+    if (s.Mapping.IsIdentity()) {
+      const TPoint p = call.Points[0];
+      if (!PrepareImage() || !image_.rect().contains(p.X, p.Y) || (s.Clipped && !s.Clip.Contains(p)))
+        return;
+      image_.setPixel(p.X, p.Y, ColorToQColor(call.Value).rgb());
+      return;
+    }
+    break;
+  case TCanvasOp::DrawImage:
+    // A copy within the image reads the pixels as they were before it.
+    if (call.Image.constBits() == image_.constBits()) {
+      const QImage source = image_.copy();
+      TPainterCanvas::Render(TCanvasCall{call.Op, call.Points, call.Text, source, call.Value, s});
+      return;
+    }
+    break;
+  default: break;
+  }
+  TPainterCanvas::Render(call);
 }
 
 TColor TImageCanvas::ReadPixel(TPoint device) const

@@ -1,9 +1,12 @@
 #include "platform/CanvasPainter.h"
 
+#include "platform/CanvasLinePixels.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -13,7 +16,7 @@ namespace {
 
 QPoint Q(TPoint p) { return {p.X, p.Y}; }
 
-QPolygon Poly(const std::vector<TPoint>& points)
+QPolygon Poly(std::span<const TPoint> points)
 {
   QPolygon poly;
   poly.reserve(int(points.size()));
@@ -141,71 +144,19 @@ int ArcAngle(const QRectF& box, TPoint p)
   return int(std::lround(a * 180 / std::numbers::pi * 16));
 }
 
-// Dash pattern of a thin pen in pixels (on, off, ...), empty for solid.
-std::vector<int> DashPattern(TPenStyle style)
-{
-  switch (style) {
-  case TPenStyle::psDash: return {18, 6};
-  case TPenStyle::psDot: return {3, 3};
-  case TPenStyle::psDashDot: return {9, 6, 3, 6};
-  case TPenStyle::psDashDotDot: return {9, 3, 3, 3, 3, 3};
-  case TPenStyle::psAlternate: return {1, 1};
-  default: return {};
-  }
-}
-
-// Rounded a * b / n for the line stepper (n > 0).
-long long StepRound(long long a, long long b, long long n)
-{
-  const long long num = 2 * a * b + n;
-  const long long den = 2 * n;
-  return num >= 0 ? num / den : -((-num + den - 1) / den);
-}
-
-// The range [lo, hi) of steps i in [0, n) for which a + i * d / n may lie in [from, to].
-void LimitSteps(long long a, long long d, long long n, long long from, long long to, long long& lo, long long& hi)
-{
-  if (d == 0) {
-    if (a < from || a > to)
-      hi = lo;
-    return;
-  }
-  double t0 = double(from - 2 - a) * n / d;
-  double t1 = double(to + 2 - a) * n / d;
-  if (t0 > t1)
-    std::swap(t0, t1);
-  lo = std::max(lo, (long long)std::floor(std::max(t0, -1.0)));
-  hi = std::min(hi, (long long)std::ceil(std::min(t1, double(n))) + 1);
-}
-
-// The pixels of a one-pixel line from a towards b, b itself left out, within bounds.
-void AppendLinePixels(TPoint a, TPoint b, const QRect& bounds, QPolygon& out)
-{
-  const long long dx = (long long)b.X - a.X;
-  const long long dy = (long long)b.Y - a.Y;
-  const long long n = std::max(std::abs(dx), std::abs(dy));
-  long long lo = 0;
-  long long hi = n;
-  LimitSteps(a.X, dx, n, bounds.left(), bounds.right(), lo, hi);
-  LimitSteps(a.Y, dy, n, bounds.top(), bounds.bottom(), lo, hi);
-  lo = std::max(lo, 0LL);
-  hi = std::min(hi, n);
-  for (long long i = lo; i < hi; ++i)
-    out << QPoint(int(a.X + StepRound(i, dx, n)), int(a.Y + StepRound(i, dy, n)));
-}
-
 }  // namespace
 
-void TPainterCanvas::ThinLines(QPainter& p, const TCanvasState& s, const std::vector<TPoint>& points, bool closed) const
+void TPainterCanvas::ThinLines(QPainter& p, const TCanvasState& s, std::span<const TPoint> points, bool closed)
 {
   QPolygon pixels;
   const TCanvasMapping& m = s.Mapping;
-  const QRect bounds(0, 0, p.device()->width(), p.device()->height());
+  const TRect bounds{0, 0, p.device()->width(), p.device()->height()};
+  const auto add = [&pixels](int x, int y) { pixels << QPoint(x, y); };
   for (std::size_t i = 0; i + 1 < points.size(); ++i)
-    AppendLinePixels(m.ToDevice(points[i]), m.ToDevice(points[i + 1]), bounds, pixels);
+    ForEachLinePixel(m.ToDevice(points[i]), m.ToDevice(points[i + 1]), bounds, add);
   if (closed && points.size() > 2)
-    AppendLinePixels(m.ToDevice(points.back()), m.ToDevice(points.front()), bounds, pixels);
-  const std::vector<int> dashes = DashPattern(s.Pen.Style);
+    ForEachLinePixel(m.ToDevice(points.back()), m.ToDevice(points.front()), bounds, add);
+  const std::span<const int> dashes = ThinDashPattern(s.Pen.Style);
   if (!dashes.empty()) {
     QPolygon dashed;
     std::size_t part = 0;
@@ -233,7 +184,7 @@ bool TPainterCanvas::IsThin(const TCanvasState& s) const
   return s.Pen.Width == 0 || (s.Pen.Width == 1 && std::abs(s.Mapping.ScaleX) <= 1 && std::abs(s.Mapping.ScaleY) <= 1);
 }
 
-void TPainterCanvas::Render(const TCanvasRecord& record)
+void TPainterCanvas::Render(const TCanvasCall& record)
 {
   QPainter* p = BeginPaint();
   if (!p)
@@ -312,11 +263,20 @@ void TPainterCanvas::FocusRect(QPainter& p, const TRect& box) const
   p.drawPoints(dots);
 }
 
-void TPainterCanvas::Text(QPainter& p, const TCanvasRecord& r) const
+const TPainterCanvas::TFontCache& TPainterCanvas::FontFor(const TFontData& data)
+{
+  if (!font_ || !(font_->Data == data)) {
+    QFont font = ToQFont(data);
+    const QFontMetrics m(font);
+    font_.emplace(TFontCache{data, font, m, m.ascent(), m.descent()});
+  }
+  return *font_;
+}
+
+void TPainterCanvas::Text(QPainter& p, const TCanvasCall& r)
 {
   const TCanvasState& s = r.State;
-  const QFont font = ToQFont(s.Font);
-  const QFontMetrics m(font);
+  const TFontCache& f = FontFor(s.Font);
   const QString text = IsSymbolFont(s.Font) ? SymbolToUnicode(r.Text) : r.Text;
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   if (r.Points.size() >= 3) {
@@ -329,11 +289,14 @@ void TPainterCanvas::Text(QPainter& p, const TCanvasRecord& r) const
   }
   if (text.isEmpty())
     return;
-  const int width = m.horizontalAdvance(text);
-  const int ascent = m.ascent();
-  const int descent = m.descent();
+  const bool opaque = s.BkMode == TBkMode::bmOpaque;
+  const unsigned horizontal = s.TextAlign & TA_CENTER;
+  // The width only where the placement or the background needs it: measuring costs a layout.
+  const int width = opaque || horizontal != TA_LEFT ? f.Metrics.horizontalAdvance(text) : 0;
+  const int ascent = f.Ascent;
+  const int descent = f.Descent;
   int dx = 0;
-  switch (s.TextAlign & TA_CENTER) {
+  switch (horizontal) {
   case TA_RIGHT: dx = -width; break;
   case TA_CENTER: dx = -width / 2; break;
   default: break;
@@ -343,17 +306,21 @@ void TPainterCanvas::Text(QPainter& p, const TCanvasRecord& r) const
     baseline = 0;
   else if (s.TextAlign & TA_BOTTOM)
     baseline = -descent;
-  p.translate(r.Points[0].X, r.Points[0].Y);
-  if (s.Font.Escapement != 0)
+  if (s.Font.Escapement != 0) {
+    p.translate(r.Points[0].X, r.Points[0].Y);
     p.rotate(-s.Font.Escapement / 10.0);
-  if (s.BkMode == TBkMode::bmOpaque)
+  } else {
+    dx += r.Points[0].X;
+    baseline += r.Points[0].Y;
+  }
+  if (opaque)
     p.fillRect(QRect(dx, baseline - ascent, width, ascent + descent), ColorToQColor(s.BkColor));
-  p.setFont(font);
+  p.setFont(f.Font);
   p.setPen(ColorToQColor(s.Font.Color));
   p.drawText(QPoint(dx, baseline), text);
 }
 
-void TPainterCanvas::RenderOn(QPainter& p, const TCanvasRecord& r) const
+void TPainterCanvas::RenderOn(QPainter& p, const TCanvasCall& r)
 {
   const TCanvasState& s = r.State;
   const bool raster = HasRasterOps();
@@ -402,7 +369,8 @@ void TPainterCanvas::RenderOn(QPainter& p, const TCanvasRecord& r) const
         if (interior.width() > 0 && interior.height() > 0)
           p.drawRect(interior);
       } else if (IsThin(s) && n.Width() > 1 && n.Height() > 1) {
-        ThinLines(p, s, {{n.Left, n.Top}, {n.Right - 1, n.Top}, {n.Right - 1, n.Bottom - 1}, {n.Left, n.Bottom - 1}}, true);
+        const std::array<TPoint, 4> corners{{{n.Left, n.Top}, {n.Right - 1, n.Top}, {n.Right - 1, n.Bottom - 1}, {n.Left, n.Bottom - 1}}};
+        ThinLines(p, s, corners, true);
       } else {
         p.drawRect(outline);
       }

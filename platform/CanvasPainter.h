@@ -4,6 +4,11 @@
 
 #include "platform/Canvas.h"
 
+#include <QFont>
+#include <QFontMetrics>
+#include <optional>
+#include <span>
+
 class QPainter;
 
 namespace platform {
@@ -16,17 +21,30 @@ protected:
   // Whether pen modes and inverting copies work on the device (images: yes, printers: no).
   virtual bool HasRasterOps() const { return true; }
 
-  void Render(const TCanvasRecord& record) override;
+  void Render(const TCanvasCall& call) override;
+  // One-pixel lines through the points, each pixel once, the last point left out (closed: back to
+  // the first point). Images write the pixels themselves.
+  virtual void ThinLines(QPainter& p, const TCanvasState& s, std::span<const TPoint> points, bool closed);
+  // Whether lines of this state are drawn as one-pixel lines.
+  bool IsThin(const TCanvasState& s) const;
 
 private:
-  void RenderOn(QPainter& p, const TCanvasRecord& r) const;
+  void RenderOn(QPainter& p, const TCanvasCall& r);
   void Shape(QPainter& p, const TCanvasState& s, bool fill, const auto& draw) const;
-  void Text(QPainter& p, const TCanvasRecord& r) const;
+  void Text(QPainter& p, const TCanvasCall& r);
   void FocusRect(QPainter& p, const TRect& r) const;
-  bool IsThin(const TCanvasState& s) const;
-  // One-pixel lines through the points, each pixel once, the last point left out.
-  void ThinLines(QPainter& p, const TCanvasState& s, const std::vector<TPoint>& points, bool closed) const;
   void Fill(QPainter& p, const TCanvasState& s, const TRect& r) const;
+
+  // The Qt font and metrics of the last font drawn with.
+  struct TFontCache {
+    TFontData Data;
+    QFont Font;
+    QFontMetrics Metrics;
+    int Ascent;
+    int Descent;
+  };
+  const TFontCache& FontFor(const TFontData& data);
+  std::optional<TFontCache> font_;
 };
 
 }  // namespace platform

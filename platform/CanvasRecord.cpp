@@ -24,6 +24,19 @@ TCanvasMapping TCanvasMapping::FromRects(const TRect& window, const TRect& viewp
   return m;
 }
 
+TCanvasRecord TCanvasCall::ToRecord() const
+{
+  TCanvasRecord r;
+  r.Op = Op;
+  r.Points.assign(Points.begin(), Points.end());
+  r.Text = Text;
+  r.Image = Image;
+  r.Value = Value;
+  if (r.IsDrawing())
+    r.State = State;
+  return r;
+}
+
 TPoint TCanvasMapping::ToDevice(TPoint p) const
 {
   if (IsIdentity())

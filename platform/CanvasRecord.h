@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,20 @@ struct TCanvasRecord {
   bool IsDrawing() const { return Op < TCanvasOp::MoveTo; }
   // "Rectangle(0,0,10,10)", "TextOut(5,5,\"abc\")": the call as a test reads it.
   std::string ToString() const;
+};
+
+// One call as a back end receives it: views of the canvas's points and state, valid for the call only.
+// Back ends that draw at once read it in place; recording back ends copy it into a record.
+struct TCanvasCall {
+  TCanvasOp Op;
+  std::span<const TPoint> Points;
+  const QString& Text;
+  const QImage& Image;
+  std::uint32_t Value;
+  const TCanvasState& State;
+
+  TRect RectAt(std::size_t i) const { return {Points[i].X, Points[i].Y, Points[i + 1].X, Points[i + 1].Y}; }
+  TCanvasRecord ToRecord() const;
 };
 
 const char* CanvasOpName(TCanvasOp op);

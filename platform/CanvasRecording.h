@@ -22,8 +22,8 @@ public:
   void SetDeviceBounds(const TRect& bounds) { bounds_ = bounds; }
 
 protected:
-  void Render(const TCanvasRecord& record) override { records_.push_back(record); }
-  void StateCall(const TCanvasRecord& record) override { records_.push_back(record); }
+  void Render(const TCanvasCall& call) override { records_.push_back(call.ToRecord()); }
+  void StateCall(const TCanvasCall& call) override { records_.push_back(call.ToRecord()); }
 
 private:
   std::vector<TCanvasRecord> records_;

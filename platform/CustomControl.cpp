@@ -1,5 +1,6 @@
 #include "platform/CustomControl.h"
 
+#include "platform/CanvasImage.h"
 #include "platform/Caret.h"
 #include "platform/ExceptionBoundary.h"
 #include "platform/KeyTranslation.h"
@@ -118,7 +119,7 @@ void CustomControl::SetCursorNumber(TCursor number)
 }
 
 // Default handlers do nothing.
-void CustomControl::Paint(QPainter&) {}
+void CustomControl::Paint(TCanvas&) {}
 void CustomControl::KeyDown(int&, TShiftState) {}
 void CustomControl::KeyPress(char&) {}
 void CustomControl::KeyUp(int&, TShiftState) {}
@@ -136,15 +137,13 @@ void CustomControl::TimerTick(int) {}
 
 void CustomControl::PaintBuffer()
 {
-  const qreal ratio = devicePixelRatioF();
-  const QSize pixels = size() * ratio;
-  if (buffer_.size() != pixels) {
-    buffer_ = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-    buffer_.setDevicePixelRatio(ratio);
-  }
-  buffer_.fill(ToQColor(color_));
-  QPainter painter(&buffer_);
-  GuardDeferred([&] { Paint(painter); });  // no modal box in the middle of a paint
+  // One buffer pixel per unit: the drawing rules are pixel-exact; a high-density screen scales the buffer.
+  const QSize pixels = size().expandedTo(QSize(1, 1));
+  if (buffer_.size() != pixels)
+    buffer_ = QImage(pixels, QImage::Format_RGB32);
+  buffer_.fill(ColorToQColor(color_));
+  TImageCanvas canvas(buffer_);
+  GuardDeferred([&] { Paint(canvas); });  // no modal box in the middle of a paint
 }
 
 void CustomControl::paintEvent(QPaintEvent*)

@@ -1,6 +1,6 @@
 #pragma once
 // Base of the self-drawn controls (editor, grid, plot, chart, clock, switch): paints into a back buffer
-// through one paint hook and turns Qt events into the key, mouse, focus, size and timer handlers of the
+// through one paint hook taking the platform canvas, which draws straight onto that buffer, and turns Qt events into the key, mouse, focus, size and timer handlers of the
 // control. Every handler runs inside the exception boundary (Paint's errors are shown after the paint).
 
 #include "platform/Color.h"
@@ -11,9 +11,9 @@
 #include <QWidget>
 #include <map>
 
-class QPainter;
-
 namespace platform {
+
+class TCanvas;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
@@ -56,8 +56,9 @@ class CustomControl : public QWidget {
   void SetWantDialogKeys(bool on) { wantDialogKeys_ = on; }
 
  protected:
-  // The paint hook: draws the whole control; the back buffer is already cleared to Color().
-  virtual void Paint(QPainter& painter);
+  // The paint hook: draws the whole control on the canvas of its back buffer (one pixel per unit),
+  // already cleared to Color().
+  virtual void Paint(TCanvas& canvas);
 
   // Handlers. Keys: virtual-key codes; KeyPress gets Latin-1 characters. Setting key to 0 in KeyDown
   // consumes it for the window; KeyPress still follows, as on the system the Parts were written for.

@@ -1,7 +1,5 @@
 #include "controls/small/RxClock.h"
 
-#include "controls/small/CanvasPaint.h"
-
 #include "platform/Canvas.h"
 #include "platform/CanvasEdge.h"
 #include "platform/CanvasImage.h"
@@ -259,20 +257,18 @@ void TRxClock::UpdateFontSize()
   font_.OnChange = std::move(change);
 }
 
-void TRxClock::Paint(QPainter& painter)
+void TRxClock::Paint(TCanvas& canvas)
 {
-  PaintThroughCanvas(painter, width(), height(), Color(), [this](TCanvas& canvas) {
-    canvas.Brush().SetColor(Color());
-    TRect r{0, 0, width(), height()};
-    canvas.FillRect(r);
-    PaintFrame(canvas, r);
-    canvas.Font().Assign(font_);
-    canvas.Pen().SetColor(font_.Color());
-    if (showMode_ == scDigital)
-      PaintDigital(canvas, r);
-    else
-      PaintAnalog(canvas, r);
-  });
+  canvas.Brush().SetColor(Color());
+  TRect r{0, 0, width(), height()};
+  canvas.FillRect(r);
+  PaintFrame(canvas, r);
+  canvas.Font().Assign(font_);
+  canvas.Pen().SetColor(font_.Color());
+  if (showMode_ == scDigital)
+    PaintDigital(canvas, r);
+  else
+    PaintAnalog(canvas, r);
 }
 
 void TRxClock::PaintFrame(TCanvas& canvas, TRect& r) const

@@ -74,7 +74,7 @@ class TRxClock : public platform::CustomControl {
   void ClockTick();
 
  protected:
-  void Paint(QPainter& painter) override;
+  void Paint(platform::TCanvas& canvas) override;
   void Resized() override;
   virtual void DoAlarm();
 

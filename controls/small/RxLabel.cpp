@@ -1,7 +1,5 @@
 #include "controls/small/RxLabel.h"
 
-#include "controls/small/CanvasPaint.h"
-
 #include "platform/Canvas.h"
 #include "platform/CanvasImage.h"
 
@@ -251,35 +249,33 @@ TColor TRxLabel::Background() const
   return platform::FromQColor(palette().color(QPalette::Window));
 }
 
-void TRxLabel::Paint(QPainter& painter)
+void TRxLabel::Paint(TCanvas& canvas)
 {
-  PaintThroughCanvas(painter, width(), height(), Color(), [this](TCanvas& canvas) {
-    canvas.Font().Assign(font_);
-    TColor shadow = shadowColor_;
-    int size = shadowSize_;
-    TShadowPosition position = shadowPos_;
-    if (!isEnabled()) {
-      canvas.Font().SetColor(platform::clGrayText);
-      shadow = platform::clBtnHighlight;
-      if (size == 0) {
-        size = 1;
-        position = spRightBottom;
-      }
+  canvas.Font().Assign(font_);
+  TColor shadow = shadowColor_;
+  int size = shadowSize_;
+  TShadowPosition position = shadowPos_;
+  if (!isEnabled()) {
+    canvas.Font().SetColor(platform::clGrayText);
+    shadow = platform::clBtnHighlight;
+    if (size == 0) {
+      size = 1;
+      position = spRightBottom;
     }
-    const int dx = position == spLeftTop || position == spLeftBottom ? size : 0;
-    const int dy = position == spLeftTop || position == spRightTop ? size : 0;
-    TRect r{1 + dx, dy, width() - 1, height()};
-    if (layout_ != tlTop) {
-      TRect measured = r;
-      DrawShadowText(canvas, DrawnText(), measured, size, shadow, position, alignment_, true, wordWrap_);
-      const int offset = height() - measured.Bottom;
-      r.Top += layout_ == tlCenter ? offset / 2 : offset;
-    }
-    const TRect text = r;
-    DrawShadowText(canvas, DrawnText(), r, size, shadow, position, alignment_, false, wordWrap_);
-    if (showFocus_ && focusControl_ && focusControl_->hasFocus())
-      canvas.DrawFocusRect({text.Left - 1, text.Top, text.Right + 1, text.Bottom});
-  });
+  }
+  const int dx = position == spLeftTop || position == spLeftBottom ? size : 0;
+  const int dy = position == spLeftTop || position == spRightTop ? size : 0;
+  TRect r{1 + dx, dy, width() - 1, height()};
+  if (layout_ != tlTop) {
+    TRect measured = r;
+    DrawShadowText(canvas, DrawnText(), measured, size, shadow, position, alignment_, true, wordWrap_);
+    const int offset = height() - measured.Bottom;
+    r.Top += layout_ == tlCenter ? offset / 2 : offset;
+  }
+  const TRect text = r;
+  DrawShadowText(canvas, DrawnText(), r, size, shadow, position, alignment_, false, wordWrap_);
+  if (showFocus_ && focusControl_ && focusControl_->hasFocus())
+    canvas.DrawFocusRect({text.Left - 1, text.Top, text.Right + 1, text.Bottom});
 }
 
 void TRxLabel::MouseEnter()

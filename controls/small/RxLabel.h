@@ -69,7 +69,7 @@ class TRxLabel : public platform::CustomControl {
   QSize sizeHint() const override;
 
  protected:
-  void Paint(QPainter& painter) override;
+  void Paint(platform::TCanvas& canvas) override;
   void MouseEnter() override;
   void MouseLeave() override;
   void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;

@@ -1,7 +1,5 @@
 #include "controls/small/RxSwitch.h"
 
-#include "controls/small/CanvasPaint.h"
-
 #include "platform/Canvas.h"
 
 #include <QEvent>
@@ -180,49 +178,47 @@ void TRxSwitch::KeyDown(int& key, platform::TShiftState shift)
   }
 }
 
-void TRxSwitch::Paint(QPainter& painter)
+void TRxSwitch::Paint(TCanvas& canvas)
 {
-  PaintThroughCanvas(painter, width(), height(), Color(), [this](TCanvas& canvas) {
-    const TBitmap& glyph = !isEnabled() ? (stateOn_ ? disabledOn_ : disabledOff_) : (stateOn_ ? glyphOn_ : glyphOff_);
-    const int w = width();
-    const int h = height();
-    const int gw = glyph.Width();
-    const int gh = glyph.Height();
-    TRect text{0, 0, w, h};
-    int x = (w - gw) / 2;
-    int y = 0;
-    switch (textPosition_) {
-      case tpNone:
-        break;
-      case tpLeft:
-        x = w - gw;
-        text.Right -= gw;
-        break;
-      case tpRight:
-        x = 0;
-        text.Left += gw;
-        break;
-      case tpAbove:
-        y = h - gh;
-        text.Bottom -= gh;
-        break;
-      case tpBelow:
-        text.Top += gh;
-        break;
-    }
-    canvas.Draw(x, y, glyph);
-    if (hasFocus() && showFocus_ && focusPolicy() != Qt::NoFocus)
-      canvas.DrawFocusRect({x, y, x + gw, y + gh});
-    if (textPosition_ == tpNone || caption_.isEmpty())
-      return;
-    canvas.SetBkMode(platform::TBkMode::bmTransparent);
-    canvas.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
-    QString shown = caption_;
-    shown.remove(QLatin1Char('&'));
-    const int tw = canvas.TextWidth(shown);
-    const int th = canvas.TextHeight(QStringLiteral("W"));
-    canvas.TextOut(text.Left + (text.Width() - tw) / 2, text.Top + (text.Height() - th) / 2, shown);
-  });
+  const TBitmap& glyph = !isEnabled() ? (stateOn_ ? disabledOn_ : disabledOff_) : (stateOn_ ? glyphOn_ : glyphOff_);
+  const int w = width();
+  const int h = height();
+  const int gw = glyph.Width();
+  const int gh = glyph.Height();
+  TRect text{0, 0, w, h};
+  int x = (w - gw) / 2;
+  int y = 0;
+  switch (textPosition_) {
+    case tpNone:
+      break;
+    case tpLeft:
+      x = w - gw;
+      text.Right -= gw;
+      break;
+    case tpRight:
+      x = 0;
+      text.Left += gw;
+      break;
+    case tpAbove:
+      y = h - gh;
+      text.Bottom -= gh;
+      break;
+    case tpBelow:
+      text.Top += gh;
+      break;
+  }
+  canvas.Draw(x, y, glyph);
+  if (hasFocus() && showFocus_ && focusPolicy() != Qt::NoFocus)
+    canvas.DrawFocusRect({x, y, x + gw, y + gh});
+  if (textPosition_ == tpNone || caption_.isEmpty())
+    return;
+  canvas.SetBkMode(platform::TBkMode::bmTransparent);
+  canvas.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
+  QString shown = caption_;
+  shown.remove(QLatin1Char('&'));
+  const int tw = canvas.TextWidth(shown);
+  const int th = canvas.TextHeight(QStringLiteral("W"));
+  canvas.TextOut(text.Left + (text.Width() - tw) / 2, text.Top + (text.Height() - th) / 2, shown);
 }
 
 }  // namespace controls

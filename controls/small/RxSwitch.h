@@ -48,7 +48,7 @@ class TRxSwitch : public platform::CustomControl {
   std::function<void()> OnClick;  // after the mouse button is released over the switch
 
  protected:
-  void Paint(QPainter& painter) override;
+  void Paint(platform::TCanvas& canvas) override;
   void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
   void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
   void KeyDown(int& key, platform::TShiftState shift) override;

@@ -1,3 +1,4 @@
+#include "platform/Canvas.h"
 #include "platform/Caret.h"
 #include "platform/CustomControl.h"
 #include "platform/Exceptions.h"
@@ -32,12 +33,13 @@ class Probe : public CustomControl {
   using CustomControl::focusNextPrevChild;
 
  protected:
-  void Paint(QPainter& painter) override
+  void Paint(TCanvas& canvas) override
   {
     ++paints;
     if (throwOnPaint)
       throw Exception(QStringLiteral("Paint failed"));
-    painter.fillRect(0, 0, 4, 4, Qt::black);
+    canvas.Brush().SetColor(clBlack);
+    canvas.FillRect({0, 0, 4, 4});
   }
   void KeyDown(int& key, TShiftState shift) override { downs.push_back({key, shift}); }
   void KeyPress(char& key) override
