@@ -13,9 +13,9 @@ namespace {
 using namespace gdi;
 
 enum EmrType : std::uint32_t {
-  EMR_HEADER = 1, EMR_POLYLINE16 = 87, EMR_POLYGON16 = 86, EMR_EOF = 14, EMR_SETPIXELV = 15,
+  EMR_HEADER = 1, EMR_POLYGON = 3, EMR_POLYLINE = 4, EMR_POLYLINE16 = 87, EMR_POLYGON16 = 86, EMR_EOF = 14, EMR_SETPIXELV = 15,
   EMR_SETMAPMODE = 17, EMR_SETBKMODE = 18, EMR_SETPOLYFILLMODE = 19, EMR_SETROP2 = 20,
-  EMR_SETSTRETCHBLTMODE = 21, EMR_SETTEXTALIGN = 22, EMR_SETTEXTCOLOR = 24, EMR_SETBKCOLOR = 25,
+  EMR_SETSTRETCHBLTMODE = 21, EMR_SETTEXTALIGN = 22, EMR_SETTEXTCOLOR = 24, EMR_INTERSECTCLIPRECT = 30, EMR_SETBKCOLOR = 25,
   EMR_MOVETOEX = 27, EMR_SELECTOBJECT = 37, EMR_CREATEPEN = 38, EMR_CREATEBRUSHINDIRECT = 39,
   EMR_DELETEOBJECT = 40, EMR_ELLIPSE = 42, EMR_RECTANGLE = 43, EMR_ROUNDRECT = 44, EMR_ARC = 45,
   EMR_CHORD = 46, EMR_PIE = 47, EMR_LINETO = 54, EMR_EXTSELECTCLIPRGN = 75, EMR_STRETCHDIBITS = 81,
@@ -23,9 +23,12 @@ enum EmrType : std::uint32_t {
 };
 
 constexpr std::uint32_t NULL_PEN = 0x80000008;
+constexpr std::uint32_t RGN_AND = 1;
 constexpr std::uint32_t RGN_COPY = 5;
 constexpr std::uint32_t MM_TEXT = 1;
 constexpr std::uint32_t COLORONCOLOR = 3;
+// A clip of at most this many rectangles is written as the drawing once per rectangle.
+constexpr std::size_t kClipPartsRepeated = 16;
 
 // Object slots: two per kind so a new object is made before the old one goes.
 enum Slot : std::uint32_t { PenA = 1, PenB, BrushA, BrushB, FontA, FontB, SlotCount };
@@ -50,11 +53,12 @@ private:
   void UseBackground(const TCanvasState& s);
   void UseTextColor(TColor color);
   void UseTextAlign(unsigned align);
-  void UseClip(const TCanvasState& s);
+  void UseClip(bool clipped, const TRegion& clip);
 
   void Draw(const TCanvasRecord& r);
+  void Paint(const TCanvasRecord& r);
   void Fill(const TCanvasState& s, const TRect& r);
-  void Poly(EmrType type, const std::vector<TPoint>& points);
+  void Poly(bool closed, const std::vector<TPoint>& points);
   void Text(const TCanvasRecord& r);
   void Image(const TCanvasRecord& r);
 
@@ -233,43 +237,59 @@ void EmfWriter::UseTextAlign(unsigned align)
   textAlign_ = align;
 }
 
-void EmfWriter::UseClip(const TCanvasState& s)
+// Readers honour a clip reset followed by an intersect-rectangle record far better than a region
+// selected in copy mode. A clip of a few rectangles is written as the drawing once per rectangle;
+// only a larger one is combined as a region in AND mode.
+void EmfWriter::UseClip(bool clipped, const TRegion& clip)
 {
-  if (s.Clipped == clipped_ && (!s.Clipped || s.Clip == clip_))
+  if (clipped == clipped_ && (!clipped || clip == clip_))
     return;
-  clipped_ = s.Clipped;
-  clip_ = s.Clip;
-  Begin(EMR_EXTSELECTCLIPRGN);
-  if (!s.Clipped) {
-    w_.U32(0);
-    w_.U32(RGN_COPY);
+  clipped_ = clipped;
+  clip_ = clip;
+  Begin(EMR_EXTSELECTCLIPRGN);  // no region: clipping off
+  w_.U32(0);
+  w_.U32(RGN_COPY);
+  End();
+  if (!clipped)
+    return;
+  const std::vector<TRect> rects = clip.Rects();
+  if (rects.size() == 1) {
+    Begin(EMR_INTERSECTCLIPRECT);
+    Rect(rects.front());
     End();
     return;
   }
-  const std::vector<TRect> rects = s.Clip.Rects();
+  Begin(EMR_EXTSELECTCLIPRGN);
   w_.U32(std::uint32_t(32 + 16 * rects.size()));
-  w_.U32(RGN_COPY);
+  w_.U32(RGN_AND);
   w_.U32(32);
   w_.U32(1);  // RDH_RECTANGLES
   w_.U32(std::uint32_t(rects.size()));
   w_.U32(std::uint32_t(16 * rects.size()));
-  Rect(s.Clip.BoundingBox());
+  Rect(clip.BoundingBox());
   for (const TRect& r : rects)
     Rect(r);
   End();
 }
 
-void EmfWriter::Poly(EmrType type, const std::vector<TPoint>& points)
+// The compact 16-bit records when every point fits them, else the 32-bit ones.
+void EmfWriter::Poly(bool closed, const std::vector<TPoint>& points)
 {
   TRect bounds{points[0].X, points[0].Y, points[0].X, points[0].Y};
   for (const TPoint& p : points)
     bounds = {std::min(bounds.Left, p.X), std::min(bounds.Top, p.Y), std::max(bounds.Right, p.X), std::max(bounds.Bottom, p.Y)};
-  Begin(type);
+  const auto fits = [](int v) { return v >= -32768 && v <= 32767; };
+  const bool compact = fits(bounds.Left) && fits(bounds.Top) && fits(bounds.Right) && fits(bounds.Bottom);
+  Begin(compact ? (closed ? EMR_POLYGON16 : EMR_POLYLINE16) : (closed ? EMR_POLYGON : EMR_POLYLINE));
   Rect(bounds);
   w_.U32(std::uint32_t(points.size()));
   for (const TPoint& p : points) {
-    w_.I16(p.X);
-    w_.I16(p.Y);
+    if (compact) {
+      w_.I16(p.X);
+      w_.I16(p.Y);
+    } else {
+      Point(p);
+    }
   }
   End();
 }
@@ -352,7 +372,21 @@ void EmfWriter::Draw(const TCanvasRecord& record)
 {
   const TCanvasRecord r = ToDevice(record);
   const TCanvasState& s = r.State;
-  UseClip(s);
+  const std::vector<TRect> parts = s.Clipped ? s.Clip.Rects() : std::vector<TRect>{};
+  if (parts.size() < 2 || parts.size() > kClipPartsRepeated) {
+    UseClip(s.Clipped, s.Clip);
+    Paint(r);
+    return;
+  }
+  for (const TRect& part : parts) {  // disjoint, so every pixel is drawn once
+    UseClip(true, TRegion(part));
+    Paint(r);
+  }
+}
+
+void EmfWriter::Paint(const TCanvasRecord& r)
+{
+  const TCanvasState& s = r.State;
   const auto shapeTools = [&](bool filled) {
     if (s.Pen.Style == TPenStyle::psClear)
       UseNullPen();
@@ -372,8 +406,8 @@ void EmfWriter::Draw(const TCanvasRecord& record)
     Point(r.Points[1]);
     End();
     return;
-  case TCanvasOp::Polyline: shapeTools(false); Poly(EMR_POLYLINE16, r.Points); return;
-  case TCanvasOp::Polygon: shapeTools(true); Poly(EMR_POLYGON16, r.Points); return;
+  case TCanvasOp::Polyline: shapeTools(false); Poly(false, r.Points); return;
+  case TCanvasOp::Polygon: shapeTools(true); Poly(true, r.Points); return;
   case TCanvasOp::Rectangle:
   case TCanvasOp::Ellipse:
     shapeTools(true);

@@ -3,7 +3,9 @@
 // anew when the clip changes (and the tools are selected again after it).
 
 #include "platform/Metafile.h"
+#include "platform/CanvasRounding.h"
 #include "platform/MetafileGdi.h"
+#include "platform/MetafileRange.h"
 
 #include <algorithm>
 #include <optional>
@@ -61,6 +63,9 @@ private:
   void ResetLevel();
 
   void Draw(const TCanvasRecord& r);
+  void Paint(const TCanvasRecord& r);
+  void PaintBeyondRange(const TCanvasRecord& r, const TRect& box);
+  TRect PictureBox(int penWidth) const;
   void Fill(const TCanvasState& s, const TRect& r);
   void Poly(WmfFunction f, const std::vector<TPoint>& points);
   void Text(const TCanvasRecord& r);
@@ -344,8 +349,80 @@ void WmfWriter::Image(const TCanvasRecord& r)
 void WmfWriter::Draw(const TCanvasRecord& record)
 {
   const TCanvasRecord r = ToDevice(record);
+  UseClip(r.State);
+  if (Inside(kSixteenBitBox, r.Points))
+    Paint(r);
+  else
+    PaintBeyondRange(r, PictureBox(r.State.Pen.Width));
+}
+
+// The picture with a margin for a pen's width, where far geometry is cut.
+TRect WmfWriter::PictureBox(int penWidth) const
+{
+  const int margin = std::max(penWidth, 1) + 2;
+  return {-margin, -margin, std::min(width_ + margin, kSixteenBitBox.Right), std::min(height_ + margin, kSixteenBitBox.Bottom)};
+}
+
+// Coordinates beyond 16 bits: lines and outlines are cut to the picture, curves become point lists
+// first; rectangles keep their shape when their sides are clamped; what sits at one point is left out.
+void WmfWriter::PaintBeyondRange(const TCanvasRecord& r, const TRect& box)
+{
+  TCanvasRecord part = r;
+  switch (r.Op) {
+  case TCanvasOp::LineTo:
+  case TCanvasOp::Polyline:
+    part.Op = TCanvasOp::Polyline;
+    for (const std::vector<TPoint>& piece : ClipPolyline(r.Points, box)) {
+      part.Points = piece;
+      Paint(part);
+    }
+    return;
+  case TCanvasOp::Arc:
+  case TCanvasOp::Ellipse:
+  case TCanvasOp::RoundRect:
+  case TCanvasOp::Pie:
+  case TCanvasOp::Chord:
+    part.Op = r.Op == TCanvasOp::Arc ? TCanvasOp::Polyline : TCanvasOp::Polygon;
+    part.Points = ShapeOutline(r);
+    PaintBeyondRange(part, box);
+    return;
+  case TCanvasOp::Polygon:
+    part.Points = ClipPolygon(r.Points, box);
+    if (part.Points.size() >= 3)
+      Paint(part);
+    return;
+  case TCanvasOp::Rectangle:
+  case TCanvasOp::FillRect:
+  case TCanvasOp::FrameRect:
+  case TCanvasOp::PatBlt:
+    Paint(r);
+    return;
+  case TCanvasOp::DrawImage: {
+    const TRect dest = r.RectAt(0);
+    const TRect src = r.RectAt(2);
+    if (dest.Width() <= 0 || dest.Height() <= 0)
+      return;
+    const TRect shown{std::max(dest.Left, box.Left), std::max(dest.Top, box.Top), std::min(dest.Right, box.Right),
+                      std::min(dest.Bottom, box.Bottom)};
+    if (shown.IsEmpty())
+      return;
+    // The source part under the shown part of the destination.
+    const double sx = double(src.Width()) / dest.Width();
+    const double sy = double(src.Height()) / dest.Height();
+    const TPoint from{src.Left + SafeRound((shown.Left - dest.Left) * sx), src.Top + SafeRound((shown.Top - dest.Top) * sy)};
+    const TPoint to{src.Left + SafeRound((shown.Right - dest.Left) * sx), src.Top + SafeRound((shown.Bottom - dest.Top) * sy)};
+    part.Points = {{shown.Left, shown.Top}, {shown.Right, shown.Bottom}, from, to};
+    Paint(part);
+    return;
+  }
+  default:
+    return;  // a text or pixel placed beyond the range is not in the picture
+  }
+}
+
+void WmfWriter::Paint(const TCanvasRecord& r)
+{
   const TCanvasState& s = r.State;
-  UseClip(s);
   const auto shapeTools = [&](bool filled) {
     UsePen(s.Pen);
     UseBrush(filled ? s.Brush : TBrushData{clWhite, TBrushStyle::bsClear, {}});

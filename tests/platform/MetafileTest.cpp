@@ -114,6 +114,70 @@ TEST(Metafile, SavingToAnUnwritablePlaceThrows)
   EXPECT_THROW(m.SaveToFile("/nonexistent-folder/x.emf"), EInvalidGraphic);
 }
 
+// Clipping as readers honour it: a clip reset, then an intersecting rectangle per clip rectangle.
+TEST(Metafile, EmfClippingHoldsInAnIndependentReader)
+{
+  QTemporaryDir dir;
+  TMetafile m;
+  m.SetSize(200, 120);
+  {
+    TMetafileCanvas c(m);
+    c.Brush().SetColor(clLime);
+    c.SetClipRect({0, 0, 100, 100});
+    c.Ellipse(50, 10, 190, 110);
+    TRegion two({0, 0, 40, 40});
+    two.Combine(TRegion({150, 0, 200, 50}), TRegionCombine::Or);
+    c.SelectClipRegion(two);
+    c.Brush().SetColor(clBlue);
+    c.Ellipse(20, 20, 180, 60);
+    c.RemoveClipping();
+    c.Brush().SetColor(clRed);
+    c.Rectangle(5, 105, 30, 115);
+    c.Close();
+  }
+  m.SaveToFile(dir.filePath("clip.emf"));
+  const QString svg = Convert("emf2svg-conv", {"-i", dir.filePath("clip.emf"), "-o", dir.filePath("clip.svg")},
+                              dir.filePath("clip.svg"));
+  static const QRegularExpression shape(R"re(<(ellipse|path|rect)[^>]*fill="#([0-9A-F]{6})"[^>]*>)re");
+  QStringList clipped;
+  QStringList whole;
+  for (const auto& match : shape.globalMatch(svg))
+    (match.captured(0).contains("clip-path=") ? clipped : whole) << match.captured(2);
+  // The two-square region is drawn once per rectangle of its bands.
+  EXPECT_EQ(clipped, (QStringList{"00FF00", "0000FF", "0000FF", "0000FF"})) << svg.toStdString();
+  EXPECT_EQ(whole, QStringList{"FF0000"}) << svg.toStdString();
+  EXPECT_TRUE(svg.contains("L 100.0000,100.0000")) << svg.toStdString();  // the first clip rectangle
+}
+
+// Far coordinates keep their lines straight: 32-bit records in EMF, geometry cut to the picture in WMF.
+TEST(Metafile, CoordinatesBeyondSixteenBitsDoNotBendLines)
+{
+  QTemporaryDir dir;
+  TMetafile m;
+  m.SetSize(200, 120);
+  {
+    TMetafileCanvas c(m);
+    c.Brush().SetStyle(TBrushStyle::bsClear);
+    c.Rectangle(0, 0, 200, 120);  // the reader fits what is drawn to its page
+    const TPoint far[] = {{0, 0}, {100000, 50000}};
+    c.Polyline(far);
+    c.Close();
+  }
+  m.SaveToFile(dir.filePath("far.emf"));
+  m.SaveToFile(dir.filePath("far.wmf"));
+  const QString emf = Convert("emf2svg-conv", {"-i", dir.filePath("far.emf"), "-o", dir.filePath("emf.svg")},
+                              dir.filePath("emf.svg"));
+  EXPECT_TRUE(emf.contains("L 100000.0000,50000.0000")) << emf.toStdString();
+
+  const QString wmf = Convert("wmf2svg", {"-o", dir.filePath("wmf.svg"), dir.filePath("far.wmf")}, dir.filePath("wmf.svg"));
+  static const QRegularExpression line(R"re(<polyline points="\s*([-\d.]+),([-\d.]+)\s+([-\d.]+),([-\d.]+)\s*")re");
+  const QRegularExpressionMatch match = line.match(wmf, wmf.indexOf("<polyline"));
+  ASSERT_TRUE(match.hasMatch()) << wmf.toStdString();
+  const double slope = (match.captured(4).toDouble() - match.captured(2).toDouble()) /
+                       (match.captured(3).toDouble() - match.captured(1).toDouble());
+  EXPECT_NEAR(slope, 0.5, 0.05) << wmf.toStdString();  // clamping both ends made it 1
+}
+
 // Pictures replace their files as a whole: a full disk keeps the old file and reports it.
 TEST(Metafile, PicturesOnAFullDiskKeepTheOldFile)
 {
