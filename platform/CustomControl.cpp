@@ -134,11 +134,84 @@ void CustomControl::FocusIn() {}
 void CustomControl::FocusOut() {}
 void CustomControl::Resized() {}
 void CustomControl::TimerTick(int) {}
+void CustomControl::ScrollBarMessage(int, int, int) {}
+
+TWindowScrollBar& CustomControl::Bar(int bar)
+{
+  const int i = bar == SB_VERT ? 1 : 0;
+  if (!bars_[i])
+    bars_[i] = std::make_unique<TWindowScrollBar>(*this, i, [this, i](int code, int pos) {
+      Guard([&] { ScrollBarMessage(i, code, pos); });
+    });
+  return *bars_[i];
+}
+
+int CustomControl::SetScrollInfo(int bar, const TScrollInfo& info)
+{
+  const int pos = Bar(bar).SetInfo(info);
+  LayoutScrollBars();
+  return pos;
+}
+
+TScrollInfo CustomControl::GetScrollInfo(int bar) const
+{
+  const auto& b = bars_[bar == SB_VERT ? 1 : 0];
+  return b ? b->Info() : TScrollInfo{};
+}
+
+int CustomControl::SetScrollPos(int bar, int pos)
+{
+  return Bar(bar).SetPos(pos);
+}
+
+void CustomControl::ShowScrollBar(int bar, bool show)
+{
+  Bar(bar).Show(show);
+  LayoutScrollBars();
+}
+
+void CustomControl::EnableScrollBar(int bar, bool enable)
+{
+  Bar(bar).Enable(enable);
+}
+
+bool CustomControl::ScrollBarShown(int bar) const
+{
+  const auto& b = bars_[bar == SB_VERT ? 1 : 0];
+  return b && b->Shown();
+}
+
+bool CustomControl::ScrollBarEnabled(int bar) const
+{
+  const auto& b = bars_[bar == SB_VERT ? 1 : 0];
+  return !b || b->Enabled();
+}
+
+int CustomControl::ClientWidth() const
+{
+  return std::max(0, width() - (ScrollBarShown(SB_VERT) ? kScrollBarSize : 0));
+}
+
+int CustomControl::ClientHeight() const
+{
+  return std::max(0, height() - (ScrollBarShown(SB_HORZ) ? kScrollBarSize : 0));
+}
+
+void CustomControl::LayoutScrollBars()
+{
+  const bool horizontal = ScrollBarShown(SB_HORZ);
+  const bool vertical = ScrollBarShown(SB_VERT);
+  if (horizontal)
+    Bar(SB_HORZ).Bar().setGeometry(0, height() - kScrollBarSize, ClientWidth(), kScrollBarSize);
+  if (vertical)
+    Bar(SB_VERT).Bar().setGeometry(width() - kScrollBarSize, 0, kScrollBarSize, ClientHeight());
+  update();
+}
 
 void CustomControl::PaintBuffer()
 {
   // One buffer pixel per unit: the drawing rules are pixel-exact; a high-density screen scales the buffer.
-  const QSize pixels = size().expandedTo(QSize(1, 1));
+  const QSize pixels = QSize(ClientWidth(), ClientHeight()).expandedTo(QSize(1, 1));
   if (buffer_.size() != pixels)
     buffer_ = QImage(pixels, QImage::Format_RGB32);
   buffer_.fill(ColorToQColor(color_));
@@ -151,6 +224,8 @@ void CustomControl::paintEvent(QPaintEvent*)
   PaintBuffer();
   QPainter painter(this);
   painter.drawImage(0, 0, buffer_);
+  if (ScrollBarShown(SB_HORZ) && ScrollBarShown(SB_VERT))
+    painter.fillRect(ClientWidth(), ClientHeight(), kScrollBarSize, kScrollBarSize, ColorToQColor(clBtnFace));
   caret::PaintOn(*this, painter);
 }
 
@@ -266,6 +341,7 @@ void CustomControl::focusOutEvent(QFocusEvent*)
 
 void CustomControl::resizeEvent(QResizeEvent*)
 {
+  LayoutScrollBars();
   Guard([&] { Resized(); });
 }
 

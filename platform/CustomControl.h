@@ -5,11 +5,13 @@
 
 #include "platform/Color.h"
 #include "platform/Cursors.h"
+#include "platform/ScrollBars.h"
 #include "platform/VirtualKeys.h"
 
 #include <QImage>
 #include <QWidget>
 #include <map>
+#include <memory>
 
 namespace platform {
 
@@ -50,6 +52,19 @@ class CustomControl : public QWidget {
   void SetCursorNumber(TCursor number);
   TCursor CursorNumber() const { return cursorNumber_; }
 
+  // Window scroll bars (SB_HORZ, SB_VERT) with the system's range, page and position; the user's
+  // steps and thumb drags come to ScrollBarMessage. The client area leaves the shown bars out.
+  int SetScrollInfo(int bar, const TScrollInfo& info);  // returns the position
+  TScrollInfo GetScrollInfo(int bar) const;
+  int SetScrollPos(int bar, int pos);  // returns the previous position
+  int GetScrollPos(int bar) const { return GetScrollInfo(bar).Pos; }
+  void ShowScrollBar(int bar, bool show);
+  void EnableScrollBar(int bar, bool enable);
+  bool ScrollBarShown(int bar) const;
+  bool ScrollBarEnabled(int bar) const;
+  int ClientWidth() const;
+  int ClientHeight() const;
+
   // Tab and Shift+Tab come to KeyDown instead of moving the focus
   void SetWantTabs(bool on) { wantTabs_ = on; }
   // Off: Escape and Enter that KeyDown leaves alone go on to the window (its cancel and default buttons)
@@ -76,6 +91,9 @@ class CustomControl : public QWidget {
   virtual void FocusOut();
   virtual void Resized();
   virtual void TimerTick(int id);
+  // A scroll bar's message: code SB_LINEUP .. SB_ENDSCROLL, pos the thumb for SB_THUMBTRACK and
+  // SB_THUMBPOSITION.
+  virtual void ScrollBarMessage(int bar, int code, int pos);
 
   // Qt events
   void paintEvent(QPaintEvent* event) override;
@@ -96,9 +114,12 @@ class CustomControl : public QWidget {
 
  private:
   void PaintBuffer();
+  TWindowScrollBar& Bar(int bar);
+  void LayoutScrollBars();
   bool MouseButtonEvent(QMouseEvent& event, TMouseButton& button) const;
 
   QImage buffer_;
+  std::unique_ptr<TWindowScrollBar> bars_[2];
   TColor color_ = 0xF0F0F0;
   std::map<int, int> timers_;  // id -> Qt timer id
   TCursor cursorNumber_ = crDefault;
