@@ -9,8 +9,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QToolButton>
+#include <algorithm>
 
 namespace app {
 
@@ -73,16 +76,25 @@ void TfmCalc::Timer1Timer()
 
 void TfmCalc::FontSizeStep(int points)
 {
-  // The layout follows the new heights of the lines by itself.
+  // Readable at the bottom, within the window at the top.
+  constexpr int kMinPixels = 11;
+  constexpr int kMaxPixels = 48;
+  QWidget& topLines = *Edit1->parentWidget();
+  const int oldHeight = topLines.sizeHint().height();
   for (QWidget* widget : {static_cast<QWidget*>(Edit2), static_cast<QWidget*>(cbResults),
                           static_cast<QWidget*>(cbHistory), static_cast<QWidget*>(Edit1)}) {
     QFont font = widget->font();
-    if (font.pointSize() > 0)
-      font.setPointSize(std::max(1, font.pointSize() + points));
-    else
-      font.setPixelSize(std::max(1, font.pixelSize() + points * 4 / 3));
+    const int pixels = QFontInfo(font).pixelSize();
+    font.setPixelSize(std::clamp(pixels + points * 4 / 3, kMinPixels, kMaxPixels));
     widget->setFont(font);
   }
+  const int pixels = QFontInfo(Edit2->font()).pixelSize();
+  SpinDown->setEnabled(pixels > kMinPixels);
+  SpinUp->setEnabled(pixels < kMaxPixels);
+  // The window changes as the two lines do (by 2 d when each changes by d), so the pages keep their size.
+  const int change = topLines.sizeHint().height() - oldHeight;
+  if (change != 0)
+    resize(width(), height() + change);
 }
 
 }  // namespace app

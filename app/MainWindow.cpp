@@ -10,6 +10,7 @@
 #include "app/ProgramFiles.h"
 #include "app/Settings.h"
 #include "app/Vkeys.h"
+#include "app/WindowPlacement.h"
 
 #include "controls/small/RxCursors.h"
 
@@ -29,6 +30,7 @@
 #include "platform/Shell.h"
 #include "platform/TextFile.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -147,8 +149,15 @@ TfmCalc::TfmCalc()
   RxSwitch1->OnClick = [this] { close(); };
   RxSwitch2->OnClick = [this] { close(); };
   Edit2->installEventFilter(this);
-  cbHistory->installEventFilter(this);
-  cbResults->installEventFilter(this);
+  for (QComboBox* list : {cbHistory, cbResults}) {
+    list->installEventFilter(this);
+    list->view()->installEventFilter(this);
+  }
+  // The keyboard's way through the window: the expression, the result, the lists, then the pages.
+  setTabOrder(Edit1, Edit2);
+  setTabOrder(Edit2, cbHistory);
+  setTabOrder(cbHistory, cbResults);
+  setTabOrder(cbResults, pcCalc);
   connect(cbHistory, &QComboBox::activated, this, [this](int i) { SetFunc(cbHistory->itemText(i)); });
   connect(cbResults, &QComboBox::activated, this, [this](int i) { SetFunc(cbResults->itemText(i)); });
   // Enter belongs to the calculation: no button of the window is pressed by it.
@@ -161,6 +170,8 @@ TfmCalc::TfmCalc()
   engine::SetHost(this);
   FormCreate();
   resize(QSize(760, 520).expandedTo(minimumSizeHint()));
+  // A stored position off every screen (another monitor, a damaged file) brings the window to the nearest.
+  move(PlaceOnScreens(QRect(pos(), size())));
 }
 
 TfmCalc::~TfmCalc()
@@ -334,17 +345,25 @@ bool TfmCalc::eventFilter(QObject* watched, QEvent* event)
   }
   // A click or a key in the result line sends the user back to the expression line.
   if (watched == Edit2 && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
-    Edit1->setFocus();
+    const bool tabbing = event->type() == QEvent::KeyPress &&
+                         (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab ||
+                          static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backtab);
+    if (!tabbing)  // Tab passes through on its way to the lists and pages
+      Edit1->setFocus();
     return false;
   }
-  // Delete without a shift key removes the chosen entry of the history or the results.
-  if ((watched == cbHistory || watched == cbResults) && event->type() == QEvent::KeyPress) {
+  // Delete without a shift key removes the chosen entry of the history or the results, or the highlighted
+  // one while the list is open.
+  for (QComboBox* list : {cbHistory, cbResults}) {
+    const bool open = watched == list->view();
+    if ((watched != list && !open) || event->type() != QEvent::KeyPress)
+      continue;
     const auto* key = static_cast<QKeyEvent*>(event);
-    auto* list = static_cast<QComboBox*>(watched);
     const QString name = KeyCodeToText(platform::VirtualKeyFromQt(key->key(), key->modifiers())) +
                          ShiftStateToText(platform::ShiftStateFromQt(key->modifiers()));
-    if (name == QStringLiteral("vk_Delete") && list->currentIndex() >= 0) {
-      list->removeItem(list->currentIndex());
+    const int entry = open ? list->view()->currentIndex().row() : list->currentIndex();
+    if (name == QStringLiteral("vk_Delete") && entry >= 0) {
+      list->removeItem(entry);
       return true;
     }
   }
@@ -357,8 +376,10 @@ void TfmCalc::FormShow()
     Edit1->setText(cbHistory->itemText(0));
     Edit1->selectAll();
   }
-  if (Edit2->text().isEmpty() && cbResults->count() > 0)
+  if (Edit2->text().isEmpty() && cbResults->count() > 0) {
     Edit2->setText(cbResults->itemText(0));
+    SetResultColor(false);
+  }
   const QString expression = FromLatin1(engine::ExprString);
   if (rgPlot->ItemIndex() == 0) {
     edLegend->setText(QStringLiteral("f(") + expression + QStringLiteral(")"));
@@ -669,9 +690,11 @@ void TfmCalc::RedisplayResult()
   engine::ErrorFlag = false;
   const std::string text = ComplexMode ? engine::ComplexToText(engine::ComplexResult, DisplayDigits)
                                        : engine::FormatResult(DisplayDigits, engine::LastResult);
-  if (!engine::ErrorFlag && !LastWasError && !Edit2->text().isEmpty()) {
-    Edit2->setText(FromLatin1(text));
-    SetResultColor(false);
+  // The last result in the new form, also after a failed calculation; a value the form cannot show says so.
+  if (!Edit2->text().isEmpty()) {
+    const bool failed = engine::ErrorFlag;
+    Edit2->setText(FromLatin1(failed ? engine::ErrorText(engine::ErrorCode) : text));
+    SetResultColor(failed);
   }
   engine::ErrorFlag = flag;
 }

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 namespace app::testing {
 namespace {
@@ -160,6 +161,54 @@ TEST_F(MainWindowTest, TheEnterThatAnswersTheStopQuestionStartsNothing)
   // The next Enter is the user's own.
   Calculate(QStringLiteral("1+1"));
   EXPECT_EQ(Result(), QStringLiteral("2.0E+0"));
+}
+
+}  // namespace
+}  // namespace app::testing
+
+namespace app::testing {
+namespace {
+
+TEST_F(MainWindowTest, TabGoesFromTheLinesToTheListsAndIntoThePages)
+{
+  Open();
+  window->Edit1->setFocus();
+  QList<QWidget*> visited;
+  for (int i = 0; i < 8; ++i) {
+    Key(*QApplication::focusWidget(), Qt::Key_Tab);
+    visited << QApplication::focusWidget();
+  }
+  ASSERT_GE(visited.size(), 4);
+  EXPECT_EQ(visited[0], window->Edit2);
+  EXPECT_EQ(visited[1], window->cbHistory);
+  EXPECT_EQ(visited[2], window->cbResults);
+  // Then the page control and the controls of the page.
+  EXPECT_TRUE(window->pcCalc->isAncestorOf(visited[3]) || visited[3] == window->pcCalc);
+  EXPECT_TRUE(std::any_of(visited.begin() + 3, visited.end(),
+                          [&](QWidget* w) { return window->tsCalc->isAncestorOf(w); }));
+  // Shift+Tab comes back.
+  window->Edit2->setFocus();
+  Key(*window->Edit2, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), window->Edit1);
+}
+
+TEST_F(MainWindowTest, DeleteInTheOpenHistoryDeletesTheHighlightedEntry)
+{
+  Open();
+  for (const char* expression : {"1+1", "2+2", "3+3"})
+    Calculate(QString::fromLatin1(expression));
+  QComboBox& history = *window->cbHistory;
+  Click(history);
+  QAbstractItemView& view = *history.view();
+  ASSERT_TRUE(view.isVisible());
+  view.setCurrentIndex(history.model()->index(0, 0));
+  Key(view, Qt::Key_Down);
+  Key(view, Qt::Key_Delete);
+  EXPECT_EQ(history.count(), 2);
+  EXPECT_EQ(history.itemText(0), QStringLiteral("3+3"));
+  EXPECT_EQ(history.itemText(1), QStringLiteral("1+1"));
+  Key(view, Qt::Key_Delete, Qt::ShiftModifier);  // with a shift key: nothing
+  EXPECT_EQ(history.count(), 2);
 }
 
 }  // namespace
