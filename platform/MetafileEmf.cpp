@@ -19,7 +19,7 @@ enum EmrType : std::uint32_t {
   EMR_MOVETOEX = 27, EMR_SELECTOBJECT = 37, EMR_CREATEPEN = 38, EMR_CREATEBRUSHINDIRECT = 39,
   EMR_DELETEOBJECT = 40, EMR_ELLIPSE = 42, EMR_RECTANGLE = 43, EMR_ROUNDRECT = 44, EMR_ARC = 45,
   EMR_CHORD = 46, EMR_PIE = 47, EMR_LINETO = 54, EMR_EXTSELECTCLIPRGN = 75, EMR_STRETCHDIBITS = 81,
-  EMR_EXTCREATEFONTINDIRECTW = 82, EMR_EXTTEXTOUTW = 84
+  EMR_EXTCREATEFONTINDIRECTW = 82, EMR_EXTTEXTOUTW = 84, EMR_CREATEDIBPATTERNBRUSHPT = 94
 };
 
 constexpr std::uint32_t NULL_PEN = 0x80000008;
@@ -157,15 +157,30 @@ void EmfWriter::UseNullPen()
 
 void EmfWriter::UseBrush(const TBrushData& brush)
 {
-  if (brush_ && brush_->Color == brush.Color && BrushStyle(*brush_) == BrushStyle(brush) && Hatch(*brush_) == Hatch(brush))
+  if (brush_ && *brush_ == brush)
     return;
   const std::uint32_t slot = brushSlot_ == BrushA ? BrushB : BrushA;
-  Begin(EMR_CREATEBRUSHINDIRECT);
-  w_.U32(slot);
-  w_.U32(BrushStyle(brush));
-  w_.U32(ColorRef(brush.Color));
-  w_.U32(Hatch(brush));
-  End();
+  if (BrushStyle(brush) == BS_DIBPATTERN) {
+    const QByteArray info = DibInfo(brush.Pattern.width(), brush.Pattern.height());
+    const QByteArray bits = DibBits(brush.Pattern);
+    Begin(EMR_CREATEDIBPATTERNBRUSHPT);
+    w_.U32(slot);
+    w_.U32(0);  // DIB_RGB_COLORS
+    w_.U32(32);
+    w_.U32(std::uint32_t(info.size()));
+    w_.U32(std::uint32_t(32 + info.size()));
+    w_.U32(std::uint32_t(bits.size()));
+    w_.Bytes(info);
+    w_.Bytes(bits);
+    End();
+  } else {
+    Begin(EMR_CREATEBRUSHINDIRECT);
+    w_.U32(slot);
+    w_.U32(BrushStyle(brush));
+    w_.U32(ColorRef(brush.Color));
+    w_.U32(Hatch(brush));
+    End();
+  }
   Simple(EMR_SELECTOBJECT, slot);
   if (brushSlot_)
     Simple(EMR_DELETEOBJECT, brushSlot_);

@@ -27,7 +27,9 @@ std::uint32_t Rop2(TPenMode mode)
 
 std::uint32_t BrushStyle(const TBrushData& brush)
 {
-  if (!brush.Pattern.isNull() || brush.Style == TBrushStyle::bsSolid)
+  if (!brush.Pattern.isNull())
+    return BS_DIBPATTERN;
+  if (brush.Style == TBrushStyle::bsSolid)
     return BS_SOLID;
   return brush.Style == TBrushStyle::bsClear ? BS_NULL : BS_HATCHED;
 }

@@ -14,6 +14,7 @@ inline constexpr std::uint32_t PS_NULL = 5;
 inline constexpr std::uint32_t BS_SOLID = 0;
 inline constexpr std::uint32_t BS_NULL = 1;
 inline constexpr std::uint32_t BS_HATCHED = 2;
+inline constexpr std::uint32_t BS_DIBPATTERN = 5;
 inline constexpr std::uint32_t R2_COPYPEN = 13;
 inline constexpr std::uint32_t TRANSPARENT = 1;
 inline constexpr std::uint32_t OPAQUE = 2;

@@ -6,8 +6,11 @@
 #include "platform/CanvasRounding.h"
 #include "platform/MetafileGdi.h"
 #include "platform/MetafileRange.h"
+#include "platform/MetafileText.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <optional>
 
 namespace platform {
@@ -25,7 +28,7 @@ enum WmfFunction : std::uint16_t {
   META_POLYGON = 0x0324, META_POLYLINE = 0x0325, META_RESTOREDC = 0x0127, META_CHORD = 0x0830,
   META_SELECTOBJECT = 0x012D, META_SETTEXTALIGN = 0x012E, META_DELETEOBJECT = 0x01F0,
   META_CREATEPENINDIRECT = 0x02FA, META_CREATEFONTINDIRECT = 0x02FB, META_CREATEBRUSHINDIRECT = 0x02FC,
-  META_EXTTEXTOUT = 0x0A32, META_STRETCHDIB = 0x0F43
+  META_EXTTEXTOUT = 0x0A32, META_STRETCHDIB = 0x0F43, META_DIBCREATEPATTERNBRUSH = 0x0142
 };
 
 // One kind of tool: the object that holds it and whether it is selected.
@@ -69,6 +72,9 @@ private:
   void Fill(const TCanvasState& s, const TRect& r);
   void Poly(WmfFunction f, const std::vector<TPoint>& points);
   void Text(const TCanvasRecord& r);
+  void TextRecord(TPoint at, const QByteArray& text, const std::vector<int>& advances, std::uint16_t options,
+                  const TRect& box);
+  void UseTextAlign(unsigned align);
   void Image(const TCanvasRecord& r);
 
   ByteWriter w_;
@@ -186,9 +192,16 @@ void WmfWriter::UsePen(const TPenData& pen)
 
 void WmfWriter::UseBrush(const TBrushData& brush)
 {
-  TBrushData plain = brush;
-  plain.Pattern = QImage();  // bitmap brushes are written as solid brushes of their colour
-  Use(brush_, plain, [&] {
+  Use(brush_, brush, [&] {
+    if (BrushStyle(brush) == BS_DIBPATTERN) {
+      Begin(META_DIBCREATEPATTERNBRUSH);
+      w_.U16(std::uint16_t(BS_DIBPATTERN));
+      w_.U16(0);  // DIB_RGB_COLORS
+      w_.Bytes(DibInfo(brush.Pattern.width(), brush.Pattern.height()));
+      w_.Bytes(DibBits(brush.Pattern));
+      End();
+      return;
+    }
     Begin(META_CREATEBRUSHINDIRECT);
     w_.U16(std::uint16_t(BrushStyle(brush)));
     w_.U32(ColorRef(brush.Color));
@@ -290,27 +303,66 @@ void WmfWriter::Fill(const TCanvasState& s, const TRect& r)
   End();
 }
 
-void WmfWriter::Text(const TCanvasRecord& r)
+void WmfWriter::UseTextAlign(unsigned align)
 {
-  const TCanvasState& s = r.State;
-  UseFont(s.Font);
-  if (ColorRef(s.Font.Color) != textColor_)
-    Color(META_SETTEXTCOLOR, s.Font.Color);
-  textColor_ = ColorRef(s.Font.Color);
-  const unsigned align = s.TextAlign & ~TA_UPDATECP;
+  align &= ~TA_UPDATECP;
   if (align != textAlign_)
     Simple(META_SETTEXTALIGN, std::uint16_t(align));
   textAlign_ = align;
+}
+
+// The text in the font's character set; characters it lacks that the Symbol font has are written in
+// that font, each run placed after the advances of the characters before it.
+void WmfWriter::Text(const TCanvasRecord& r)
+{
+  const TCanvasState& s = r.State;
+  if (ColorRef(s.Font.Color) != textColor_)
+    Color(META_SETTEXTCOLOR, s.Font.Color);
+  textColor_ = ColorRef(s.Font.Color);
   UseBackground(s);
-  const QByteArray text = r.Text.toLatin1();
+  const std::vector<TextRun> runs = EncodeText(s.Font, r.Text);
+  const std::vector<int> advances = CharAdvances(s.Font, r.Text);
   const bool boxed = r.Points.size() >= 3;
-  const std::uint16_t options = boxed ? std::uint16_t(r.Value & (ETO_CLIPPED | ETO_OPAQUE)) : 0;
+  std::uint16_t options = boxed ? std::uint16_t(r.Value & (ETO_CLIPPED | ETO_OPAQUE)) : 0;
+  if (runs.size() <= 1) {
+    UseFont(s.Font);
+    UseTextAlign(s.TextAlign);
+    TextRecord(r.Points[0], runs.empty() ? QByteArray() : runs[0].Bytes, advances, options, boxed ? r.RectAt(1) : TRect{});
+    return;
+  }
+  // Runs are placed from the left end of the whole text along its direction.
+  int width = 0;
+  for (const int a : advances)
+    width += a;
+  const unsigned horizontal = s.TextAlign & TA_CENTER;
+  const int lead = horizontal == TA_RIGHT ? width : horizontal == TA_CENTER ? width / 2 : 0;
+  const double angle = s.Font.Escapement / 10.0 * std::numbers::pi / 180;
+  UseTextAlign((s.TextAlign & ~(TA_CENTER | TA_UPDATECP)) | TA_LEFT);
+  int offset = -lead;
+  for (const TextRun& run : runs) {
+    TFontData font = s.Font;
+    if (run.Symbol) {
+      font.Name = QStringLiteral("Symbol");
+      font.Charset = SYMBOL_CHARSET;
+    }
+    UseFont(font);
+    const std::vector<int> own(advances.begin() + run.First, advances.begin() + run.First + run.Bytes.size());
+    const TPoint at{r.Points[0].X + SafeRound(offset * std::cos(angle)), r.Points[0].Y - SafeRound(offset * std::sin(angle))};
+    TextRecord(at, run.Bytes, own, options, boxed ? r.RectAt(1) : TRect{});
+    options &= ~std::uint16_t(ETO_OPAQUE);  // the box is filled once
+    for (const int a : own)
+      offset += a;
+  }
+}
+
+void WmfWriter::TextRecord(TPoint at, const QByteArray& text, const std::vector<int>& advances, std::uint16_t options,
+                           const TRect& box)
+{
   Begin(META_EXTTEXTOUT);
-  XY(r.Points[0]);
+  XY(at);
   w_.U16(std::uint16_t(text.size()));
   w_.U16(options);
   if (options) {
-    const TRect box = r.RectAt(1);
     w_.I16(box.Left);
     w_.I16(box.Top);
     w_.I16(box.Right);
@@ -318,7 +370,7 @@ void WmfWriter::Text(const TCanvasRecord& r)
   }
   w_.Bytes(text);
   w_.PadTo2();
-  for (const int a : CharAdvances(s.Font, r.Text))
+  for (const int a : advances)
     w_.I16(a);
   End();
 }

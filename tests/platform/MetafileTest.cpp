@@ -178,6 +178,51 @@ TEST(Metafile, CoordinatesBeyondSixteenBitsDoNotBendLines)
   EXPECT_NEAR(slope, 0.5, 0.05) << wmf.toStdString();  // clamping both ends made it 1
 }
 
+// A bitmap brush is written as a pattern, even after a clear brush of its colour; characters outside
+// the code page of the font go in the Symbol font where it has them.
+TEST(Metafile, PatternBrushesAndTextBeyondTheCodePage)
+{
+  QTemporaryDir dir;
+  TMetafile m;
+  m.SetSize(200, 120);
+  {
+    TMetafileCanvas c(m);
+    TBitmap pattern(8, 8);
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x)
+        pattern.Canvas().SetPixel(x, y, (x + y) % 2 ? clRed : clBlue);
+    c.Brush().SetStyle(TBrushStyle::bsClear);
+    c.Rectangle(0, 0, 50, 50);
+    c.Brush().SetBitmap(&pattern);
+    c.Rectangle(60, 0, 160, 100);
+    c.Font().SetName("Arial");
+    c.Font().SetSize(14);
+    c.Brush().SetStyle(TBrushStyle::bsClear);
+    c.TextOut(10, 100, QString::fromUtf8("x\u20AC\u221A2"));  // x, euro, root, 2
+    c.Close();
+  }
+  m.SaveToFile(dir.filePath("pattern.emf"));
+  m.SaveToFile(dir.filePath("pattern.wmf"));
+
+  const QString emf = Convert("emf2svg-conv", {"-i", dir.filePath("pattern.emf"), "-o", dir.filePath("emf.svg")},
+                              dir.filePath("emf.svg"));
+  EXPECT_TRUE(emf.contains("<pattern")) << emf.toStdString();
+  EXPECT_TRUE(emf.contains(QRegularExpression(R"re(<rect x="60[^>]*fill="#img-)re"))) << emf.toStdString();
+
+  Convert("wmf2svg", {"-o", dir.filePath("wmf.svg"), dir.filePath("pattern.wmf")}, dir.filePath("wmf.svg"));
+  QFile file(dir.filePath("wmf.svg"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray wmf = file.readAll();  // the reader writes the text's own bytes
+  static const QRegularExpression rect(R"re(<rect x="7[^>]*style="([^"]*)")re");
+  const QRegularExpressionMatch filled = rect.match(QString::fromLatin1(wmf));
+  ASSERT_TRUE(filled.hasMatch()) << wmf.toStdString();
+  EXPECT_FALSE(filled.captured(1).contains("fill:none")) << wmf.toStdString();
+  EXPECT_FALSE(wmf.contains(">?<")) << wmf.toStdString();
+  EXPECT_TRUE(wmf.contains(">\x80<")) << wmf.toStdString();  // the euro sign of the ANSI code page
+  static const QRegularExpression symbol(R"re(font-family:Symbol[^>]*>\s*\x{00D6}<)re");
+  EXPECT_TRUE(QString::fromLatin1(wmf).contains(symbol)) << wmf.toStdString();  // the root in the Symbol font
+}
+
 // Pictures replace their files as a whole: a full disk keeps the old file and reports it.
 TEST(Metafile, PicturesOnAFullDiskKeepTheOldFile)
 {
