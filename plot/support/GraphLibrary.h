@@ -18,6 +18,7 @@ struct TGraphLibrary {
   std::unique_ptr<platform::TMetafileCanvas> MetafileCanvas;  // records into GraphMetafile
   bool PrintPreviewing = false;                               // the print preview draws a graph
   bool Clipped = false;                                       // a plot clip is selected
+  int ScreenTextHeight = 0;  // height of "a" at size 1 on the screen, measured by the last screen layout
 };
 
 // The one instance (user-interface thread only).

@@ -1,0 +1,42 @@
+#pragma once
+// What the graph asks of a data series: its style code, bars, symbol width and points. The plot
+// component's series implement it.
+
+#include "plot/graph/Layer.h"
+#include "plot/support/FloatGeometry.h"
+
+namespace plot {
+
+// Style codes of a series.
+using TSeriesStyle = int;
+inline constexpr TSeriesStyle kStylePoints = 1;
+inline constexpr TSeriesStyle kStyleLine = 2;
+inline constexpr TSeriesStyle kStyleBar = 8;
+inline constexpr TSeriesStyle kStyleMatrix = 9;
+inline constexpr TSeriesStyle kStyleDepthBar = 10;  // a bar drawn in depth order
+
+class TSeriesLayer : public TLayer {
+public:
+  using TLayer::TLayer;
+
+  virtual TSeriesStyle GetStyle() const = 0;
+  virtual void SetStyle(TSeriesStyle style) = 0;
+  // The bar width as a fraction of the space of one point (0.7 in a new series).
+  virtual double GetBarWidth() const = 0;
+  // Point index's data position; past the end the last point; an empty series gives (0, 0).
+  virtual TFloatPoint GetPoint(int index) = 0;
+  // Pixels the series needs on each side of its points, given the largest point counts among the
+  // series of style 8 (n8) and of style 10 (n10).
+  virtual int GetSymbolWidth(int n8, int n10) const = 0;
+  // Bar p as bar k of slotCount side by side within the bar extents.
+  virtual void DrawClusteredBar(int p, int k, int n, int slotCount, double xMin, double xMax, double yMin,
+                                double yMax) = 0;
+  // Bar p from the graph's StackBase upward; adds its height to StackBase.
+  virtual void DrawStackedBar(int p) = 0;
+};
+
+// The layer as a series, or nullptr.
+inline TSeriesLayer* AsSeries(TLayer* layer) { return dynamic_cast<TSeriesLayer*>(layer); }
+inline const TSeriesLayer* AsSeries(const TLayer* layer) { return dynamic_cast<const TSeriesLayer*>(layer); }
+
+}  // namespace plot
