@@ -190,7 +190,7 @@ QString TfmCalc::TapeLine(const QString& expression, const QString& result) cons
       continue;
     if (variables.contains(name + QLatin1Char('=')))
       continue;
-    const QString entry = name + QLatin1Char('=') + FromLatin1(values[i]) + QStringLiteral("; ");
+    const QString entry = name + QLatin1Char('=') + FromLatin1(engine::UsedValueText(values[i])) + QStringLiteral("; ");
     variables += entry;
     line += entry;
   }

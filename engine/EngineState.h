@@ -52,8 +52,9 @@ inline int ProcDigits = 9;          // digits of interval bounds as text
 inline int ValueDigits = 18;        // digits of variable values in UsedVarValues and the variable dialog
 inline std::uint8_t StopFlag = 0;   // set by the stop button
 
-// Variables read or assigned by the last evaluation; the engine only appends, callers clear.
+// Variables read or assigned by the last evaluation, with their values; the engine only appends,
+// callers clear. The values are formatted only where they are shown (UsedValueText).
 inline std::vector<std::string> UsedVarNames;
-inline std::vector<std::string> UsedVarValues;
+inline std::vector<Extended> UsedVarValues;
 
 }  // namespace engine

@@ -5,6 +5,7 @@
 #include "engine/ErrorCodes.h"
 #include "engine/NamedOperand.h"
 #include "engine/NestingLevel.h"
+#include "engine/UserBreak.h"
 #include "engine/UserFunctions.h"
 
 #include <cmath>
@@ -172,8 +173,10 @@ Extended EvalExpression(const std::string& text)
 {
   if (text.empty())
     return 0;
-  if (NestingDepth == 0)
+  if (NestingDepth == 0) {
     ++TopLevelCount;
+    ResetPumpClock();
+  }
   ResetScanner();
   ExprChar = NextChar(text);
   Extended value = 0;

@@ -44,8 +44,7 @@ Extended RunForLoop(int keywordPos, int keywordSpan)
     if (ErrorFlag)
       return 0;
     LastResult = value;
-    PumpMessages();
-    if (CheckUserBreak())
+    if (PumpAndCheckBreak())
       return 0;
     VarValues[VarJ] += VarValues[VarM];
   } while (VarValues[VarJ] <= VarValues[VarK]);

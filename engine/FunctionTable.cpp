@@ -1,6 +1,10 @@
 #include "engine/FunctionTable.h"
 
+#include "engine/CharClasses.h"
+
 #include <array>
+#include <cstdint>
+#include <string>
 
 namespace engine {
 
@@ -42,11 +46,90 @@ constexpr std::array<TFunctionEntry, 132> Entries{{
     {"sx(", 128, 1},       {"ei(", 129, 1},       {"minx", 130, 0},     {"maxx", 130, 0},
 }};
 
+// The upper-cased names, hashed: each key keeps its first entry in table order.
+class NameIndex {
+public:
+  NameIndex()
+  {
+    slots_.fill(-1);
+    for (int i = 0; i < static_cast<int>(Entries.size()); ++i) {
+      std::string key(Entries[static_cast<std::size_t>(i)].Name);
+      for (char& c : key)
+        c = static_cast<char>(ToUpperAscii(static_cast<unsigned char>(c)));
+      std::size_t slot = Hash(key);
+      while (slots_[slot] >= 0 && keys_[slot] != key)
+        slot = (slot + 1) % SlotCount;
+      if (slots_[slot] < 0) {
+        slots_[slot] = i;
+        keys_[slot] = key;
+      }
+    }
+  }
+
+  // The index of the entry with this upper-cased key, or -1.
+  int Find(std::string_view key) const
+  {
+    for (std::size_t slot = Hash(key);; slot = (slot + 1) % SlotCount) {
+      if (slots_[slot] < 0 || keys_[slot] == key)
+        return slots_[slot];
+    }
+  }
+
+private:
+  static constexpr std::size_t SlotCount = 512;
+
+  static std::size_t Hash(std::string_view key)
+  {
+    std::uint32_t h = 2166136261u;
+    for (const char c : key)
+      h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return h % SlotCount;
+  }
+
+  std::array<int, SlotCount> slots_{};
+  std::array<std::string, SlotCount> keys_;
+};
+
+const NameIndex& Index()
+{
+  static const NameIndex index;
+  return index;
+}
+
+constexpr int MaxCode = 130;
+
+constexpr std::array<signed char, MaxCode + 1> KindsByCode = [] {
+  std::array<signed char, MaxCode + 1> kinds{};
+  for (const TFunctionEntry& entry : Entries)
+    kinds[static_cast<std::size_t>(entry.Code)] = static_cast<signed char>(entry.ArgKind);
+  return kinds;
+}();
+
 }  // namespace
 
 std::span<const TFunctionEntry> FunctionTable()
 {
   return Entries;
+}
+
+const TFunctionEntry* FindFunctionEntry(std::string_view upperName)
+{
+  if (upperName.empty())
+    return nullptr;
+  int found = Index().Find(upperName);
+  if (found >= 0 && Entries[static_cast<std::size_t>(found)].ArgKind == akNone)
+    found = -1;
+  int constant = Index().Find(upperName.substr(0, upperName.size() - 1));
+  if (constant >= 0 && Entries[static_cast<std::size_t>(constant)].ArgKind != akNone)
+    constant = -1;
+  if (found < 0 || (constant >= 0 && constant < found))
+    found = constant;
+  return found < 0 ? nullptr : &Entries[static_cast<std::size_t>(found)];
+}
+
+int ArgKindOf(int code)
+{
+  return code >= 0 && code <= MaxCode ? KindsByCode[static_cast<std::size_t>(code)] : akNone;
 }
 
 }  // namespace engine

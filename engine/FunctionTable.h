@@ -20,4 +20,10 @@ struct TFunctionEntry {
 
 std::span<const TFunctionEntry> FunctionTable();
 
+// The first entry, in table order, that an upper-cased name with its terminator names: entries of
+// kind 0 are compared without the terminator, the others with it. Found through an index.
+const TFunctionEntry* FindFunctionEntry(std::string_view upperName);
+// The argument kind of a code (akNone for a code without an entry).
+int ArgKindOf(int code);
+
 }  // namespace engine

@@ -4,6 +4,7 @@
 
 #include "engine/Extended.h"
 
+#include <chrono>
 #include <string>
 
 namespace engine {
@@ -33,6 +34,8 @@ public:
   // Long calculations
   // Processes pending window events. The default does nothing.
   virtual void PumpMessages() {}
+  // Long calculations pump at their first step and then once this much time has passed.
+  virtual std::chrono::milliseconds PumpInterval() const { return std::chrono::milliseconds(5); }
   // "Do you really want to stop the calculation?": true for Yes. The default says Yes.
   virtual bool ConfirmStop() { return true; }
   // A request to end the program came while pumping: the calculation stops without asking.

@@ -31,8 +31,7 @@ bool IntegratePass(FunctionText& f, Extended low, Extended up, int n, Extended& 
         return false;
     }
     result += sum * h;
-    PumpMessages();
-    if (CheckUserBreak())
+    if (PumpAndCheckBreak())
       return false;
   }
   return true;

@@ -22,33 +22,6 @@ namespace {
 constexpr std::size_t MaxNameLength = 21;
 constexpr int UserFunctionCode = 999;
 
-bool EqualsUpper(std::string_view upperName, std::string_view tableName)
-{
-  if (upperName.size() != tableName.size())
-    return false;
-  for (std::size_t i = 0; i < upperName.size(); ++i)
-    if (upperName[i] != static_cast<char>(ToUpperAscii(static_cast<unsigned char>(tableName[i]))))
-      return false;
-  return true;
-}
-
-// The first table entry with this name: kind 0 entries compare without the terminator.
-const TFunctionEntry* FindBuiltin(const std::string& name)
-{
-  const std::string_view withoutTerminator = std::string_view(name).substr(0, name.size() - 1);
-  for (const TFunctionEntry& entry : FunctionTable())
-    if (EqualsUpper(entry.ArgKind == akNone ? withoutTerminator : std::string_view(name), entry.Name))
-      return &entry;
-  return nullptr;
-}
-
-int ArgKindOf(int code)
-{
-  const auto table = FunctionTable();
-  const auto it = std::find_if(table.begin(), table.end(), [code](const TFunctionEntry& e) { return e.Code == code; });
-  return it == table.end() ? akNone : it->ArgKind;
-}
-
 // The span of a name from its start, without its terminator.
 int NameSpan(int nameStart)
 {
@@ -56,15 +29,15 @@ int NameSpan(int nameStart)
 }
 
 // The name as typed, without its terminator.
-std::string TypedName(int nameStart)
+std::string_view TypedName(int nameStart)
 {
-  return ExprString.substr(static_cast<std::size_t>(nameStart - 1), static_cast<std::size_t>(NameSpan(nameStart)));
+  return std::string_view(ExprString).substr(static_cast<std::size_t>(nameStart - 1), static_cast<std::size_t>(NameSpan(nameStart)));
 }
 
 // "(name=expression)": stores a user variable; returns its code.
 int AssignUserVariable(int nameStart)
 {
-  const std::string name = TypedName(nameStart);
+  const std::string name(TypedName(nameStart));
   ReadChar();
   Extended value = 0;
   ParseExpression(value);
@@ -184,17 +157,19 @@ void CallFunction(int code, int kind, int nameStart, Extended& value)
 int ParseName(int& nameStart)
 {
   nameStart = ExprPos;
-  std::string name;
+  char collected[MaxNameLength];
+  std::size_t length = 0;
   for (;;) {
-    if (name.size() < MaxNameLength)
-      name += static_cast<char>(ToUpperAscii(ExprChar));
+    if (length < MaxNameLength)
+      collected[length++] = static_cast<char>(ToUpperAscii(ExprChar));
     if (IsNameTerminator(ExprChar))
       break;
     ReadChar();
   }
+  const std::string_view name(collected, length);
   if (name == "FORJTOKSTEPMDO(")
     return LoopKeywordCode;
-  if (const TFunctionEntry* entry = FindBuiltin(name))
+  if (const TFunctionEntry* entry = FindFunctionEntry(name))
     return entry->Code;
   int code = NoNameCode;
   if (ExpandUserFunction(name, nameStart, code))

@@ -5,7 +5,9 @@
 #include "engine/ErrorCodes.h"
 #include "engine/Evaluator.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -32,9 +34,51 @@ int RadixOfNumberBase()
   return BaseValues[(NumberBase >= 0 && NumberBase <= 2) ? NumberBase : 0];
 }
 
+// Powers of ten that Extended holds exactly (5^27 < 2^64).
+constexpr int MaxExactPowerOfTen = 27;
+constexpr auto ExactPowersOfTen = [] {
+  std::array<Extended, MaxExactPowerOfTen + 1> powers{};
+  Extended p = 1;
+  for (Extended& power : powers) {
+    power = p;
+    p *= 10;
+  }
+  return powers;
+}();
+
+// A decimal literal of up to 19 significant digits whose scale is an exact power of ten: one
+// correctly rounded multiplication or division of two exact values, the same value strtold gives.
+bool ExactDecimalValue(const std::string& whole, const std::string& fraction, long exponent, Extended& value)
+{
+  std::uint64_t mantissa = 0;
+  int significant = 0;
+  for (const std::string* digits : {&whole, &fraction})
+    for (const char c : *digits) {
+      if (significant == 0 && c == '0')
+        continue;
+      if (++significant > 19)
+        return false;
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+  if (mantissa == 0) {
+    value = 0;
+    return true;
+  }
+  const long scale = exponent - static_cast<long>(fraction.size());
+  if (scale < -MaxExactPowerOfTen || scale > MaxExactPowerOfTen)
+    return false;
+  const auto m = static_cast<Extended>(mantissa);
+  value = scale >= 0 ? m * ExactPowersOfTen[static_cast<std::size_t>(scale)]
+                     : m / ExactPowersOfTen[static_cast<std::size_t>(-scale)];
+  return true;
+}
+
 // The value of whole-number digits; decimal digits are converted with correct rounding.
 Extended WholeValue(const std::string& digits, int radix)
 {
+  Extended exact = 0;
+  if (radix == 10 && ExactDecimalValue(digits, {}, 0, exact))
+    return exact;
   if (radix == 10)
     return std::strtold(digits.c_str(), nullptr);
   Extended value = 0;
@@ -171,6 +215,8 @@ void ParseNumber(Extended& value)
 
   if (wholeRadix == 10 && radix == 10) {
     // One correctly rounded conversion of the whole literal.
+    if (ExactDecimalValue(wholeDigits, fractionDigits, exponent, value))
+      return;
     const std::string text = (wholeDigits.empty() ? "0" : wholeDigits) + "." + fractionDigits + "e" +
                              std::to_string(exponent);
     value = std::strtold(text.c_str(), nullptr);

@@ -4,6 +4,8 @@
 #include "engine/Evaluator.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 namespace engine {
 
@@ -52,7 +54,11 @@ std::string_view Slice(std::string_view text, int pos, int count)
 
 }  // namespace
 
-void MapEvalErrorPosition(const std::string& typed)
+namespace {
+
+// The mapping by its definition: blanks deleted from a copy of the typed text one at a time until the
+// error's prefix, and then its span, read as in ExprString.
+void MapByDeletingBlanks(const std::string& typed)
 {
   std::string copy = typed;
   auto removeFirstBlank = [&copy] {
@@ -70,6 +76,51 @@ void MapEvalErrorPosition(const std::string& typed)
     ++inside;
   ErrorPos += before;
   ErrorSpan += inside;
+}
+
+// Whether ExprString is the typed text without its blanks.
+bool IsTypedWithoutBlanks(std::string_view typed)
+{
+  std::size_t j = 0;
+  for (const char c : typed) {
+    if (c == ' ')
+      continue;
+    if (j >= ExprString.size() || ExprString[j] != c)
+      return false;
+    ++j;
+  }
+  return j == ExprString.size();
+}
+
+// The blanks that deleting blanks in order removes before the first `length` characters of what is left
+// hold none: the blanks with fewer than `length` other characters before them.
+int BlanksBefore(std::string_view typed, int length)
+{
+  int blanks = 0;
+  int others = 0;
+  for (const char c : typed) {
+    if (c != ' ' && ++others >= length)
+      break;
+    if (c == ' ')
+      ++blanks;
+  }
+  return blanks;
+}
+
+}  // namespace
+
+void MapEvalErrorPosition(const std::string& typed)
+{
+  // When ExprString is the typed text without its blanks (the normal case), the deleted blanks are
+  // counted in one pass; otherwise by definition.
+  if (ErrorPos < 1 || !IsTypedWithoutBlanks(typed)) {
+    MapByDeletingBlanks(typed);
+    return;
+  }
+  const int before = BlanksBefore(typed, ErrorPos);
+  const int inside = ErrorSpan > 0 ? BlanksBefore(typed, ErrorPos + ErrorSpan - 1) - before : 0;
+  ErrorPos += before;
+  ErrorSpan += std::max(inside, 0);
 }
 
 }  // namespace engine

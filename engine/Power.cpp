@@ -31,10 +31,45 @@ Extended Fail(int code)
   return 0;
 }
 
+// Whole exponents up to this size go by multiplication: x^2 is rounded once, x^4 at most three times.
+constexpr Extended MaxMultipliedExponent = 4;
+// Below this a positive power is 0 without an error: e^ExpUnderflowLimitPower.
+constexpr Extended PowerZeroLimit = 3.4E-1000L;
+
+// base^exponent by repeated multiplication for a small whole exponent; false when the exponent is
+// not one, or the result lies where the logarithmic path decides (0, overflow, underflow).
+bool MultipliedPower(Extended base, Extended exponent, Extended& result)
+{
+  if (!(std::fabs(exponent) <= MaxMultipliedExponent) || std::trunc(exponent) != exponent || base == 0)
+    return false;
+  auto n = static_cast<int>(std::fabs(exponent));
+  Extended power = 1;
+  for (Extended factor = base;;) {
+    if (n & 1)
+      power *= factor;
+    n >>= 1;
+    if (n == 0)
+      break;
+    factor *= factor;
+  }
+  if (exponent < 0) {
+    if (!std::isnormal(power))
+      return false;
+    power = 1 / power;
+  }
+  if (!std::isnormal(power) || std::fabs(power) < PowerZeroLimit)
+    return false;
+  result = power;
+  return true;
+}
+
 }  // namespace
 
 Extended EvalPower(Extended base, Extended exponent)
 {
+  Extended multiplied = 0;
+  if (MultipliedPower(base, exponent, multiplied))
+    return multiplied;
   if (base > 0) {
     const Extended logValue = exponent * std::log(base);
     if (ExpUnderflowLimitPower > logValue)

@@ -29,8 +29,7 @@ Extended IntegrateComposite(Integrand f, Extended p1, Extended p2, Extended a, E
     sum += GaussLegendre10(f, p1, p2, l, j == n - 1 ? b : l + width);
     if (ErrorFlag)
       return 0;
-    PumpMessages();
-    if (CheckUserBreak())
+    if (PumpAndCheckBreak())
       return 0;
   }
   return sum;

@@ -43,8 +43,7 @@ bool ParabolicSearch(FunctionText& f, Extended d, Extended c, Extended b, Point&
   if (ErrorFlag)
     return false;
   for (int i = 0; i < MaxParabolicSteps; ++i) {
-    PumpMessages();
-    if (CheckUserBreak())
+    if (PumpAndCheckBreak())
       return false;
     const Extended o = (h - m) * (c - d);
     const Extended r = o - (b - d) * (l - m);

@@ -83,8 +83,7 @@ Extended SolveEquation()
     } else {
       lo = mid;
     }
-    PumpMessages();
-    if (CheckUserBreak())
+    if (PumpAndCheckBreak())
       return 0;
     if (fm == 0 || std::fabs(fm) < 1e-15L * diff)
       return mid;

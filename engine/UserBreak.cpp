@@ -5,6 +5,8 @@
 #include "engine/Evaluator.h"
 #include "engine/Host.h"
 
+#include <chrono>
+
 namespace engine {
 
 void PumpMessages()
@@ -15,6 +17,29 @@ void PumpMessages()
 bool ConfirmStop()
 {
   return Host().ConfirmStop();
+}
+
+namespace {
+
+std::chrono::steady_clock::time_point LastPump;
+bool PumpDue = true;
+
+}  // namespace
+
+void ResetPumpClock()
+{
+  PumpDue = true;
+}
+
+bool PumpAndCheckBreak()
+{
+  const auto now = std::chrono::steady_clock::now();
+  if (PumpDue || now - LastPump >= Host().PumpInterval()) {
+    PumpDue = false;
+    LastPump = now;
+    PumpMessages();
+  }
+  return CheckUserBreak();
 }
 
 bool CheckUserBreak()

@@ -10,5 +10,10 @@ bool ConfirmStop();
 // After the stop button: asks, and on Yes records error 22 and returns true. On No the question
 // comes again at the next step.
 bool CheckUserBreak();
+// One step of a long calculation: pumps events when the pump interval has passed since the last
+// pump, then CheckUserBreak.
+bool PumpAndCheckBreak();
+// The next step pumps at once: each evaluation that starts outside any other begins so.
+void ResetPumpClock();
 
 }  // namespace engine

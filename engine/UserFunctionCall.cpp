@@ -5,7 +5,11 @@
 #include "engine/ErrorCodes.h"
 #include "engine/EvaluateApart.h"
 #include "engine/Evaluator.h"
+#include "engine/UserBreak.h"
 #include "engine/UserFunctions.h"
+
+#include <memory>
+#include <string_view>
 
 #include <vector>
 
@@ -33,11 +37,15 @@ public:
   CallFrame& operator=(const CallFrame&) = delete;
 };
 
-std::string Upper(std::string text)
+// A name as written equals the upper-cased name that ParseName collected.
+bool SameUpperName(std::string_view written, std::string_view upper)
 {
-  for (char& c : text)
-    c = static_cast<char>(ToUpperAscii(static_cast<unsigned char>(c)));
-  return text;
+  if (written.size() != upper.size())
+    return false;
+  for (std::size_t i = 0; i < written.size(); ++i)
+    if (static_cast<char>(ToUpperAscii(static_cast<unsigned char>(written[i]))) != upper[i])
+      return false;
+  return true;
 }
 
 // CutUserArgument: the text up to the "," or ")" that ends this argument; ExprChar is left on it.
@@ -68,10 +76,10 @@ void SetMissingArgument(int argStart)
   SetEvalErrorAt(ecMissingArgument, argStart + 1, span);
 }
 
-const TUserFunc* FindUserFunction(const std::string& name)
+const TUserFunc* FindUserFunction(std::string_view name)
 {
   for (const TUserFunc& entry : UserFunctions.Items)
-    if (!entry.Name.empty() && Upper(entry.Name) == name)
+    if (!entry.Name.empty() && SameUpperName(entry.Name, name))
       return &entry;
   return nullptr;
 }
@@ -86,23 +94,23 @@ bool ArgumentValue(unsigned char placeholder, Extended& value)
   return true;
 }
 
-bool ExpandUserFunction(const std::string& name, int nameStart, int& code)
+bool ExpandUserFunction(std::string_view name, int nameStart, int& code)
 {
   const TUserFunc* found = ErrorFlag ? nullptr : FindUserFunction(name);
-  if (found == nullptr)
+  if (found == nullptr || !found->PreparedBody())
     return false;
-  TUserFunc entry = *found;  // the list may change while the body runs
-  entry.Prepare();
+  // Shared: the list may change while the body runs.
+  const std::shared_ptr<const TPreparedBody> entry = found->PreparedBody();
   if (CallDepth >= MaxUserFunctionDepth) {
     SetEvalErrorAt(ecStackOverflow, nameStart, ExprPos - nameStart + 1);
     return false;
   }
 
   std::vector<Extended> arguments;
-  for (int k = 1; k <= entry.ParamCount; ++k) {
+  for (int k = 1; k <= entry->ParamCount; ++k) {
     const int argStart = ExprPos;
     std::string text;
-    if (!CutUserArgument(text) || (ExprChar == ')' && k < entry.ParamCount)) {
+    if (!CutUserArgument(text) || (ExprChar == ')' && k < entry->ParamCount)) {
       SetMissingArgument(argStart);
       return false;
     }
@@ -121,14 +129,23 @@ bool ExpandUserFunction(const std::string& name, int nameStart, int& code)
     return false;
   }
   const int callEnd = ExprPos;
+  // A recursive definition may run long: the window stays live and Stop ends it.
+  if (PumpAndCheckBreak()) {
+    SetEvalErrorAt(ecUserBreak, nameStart, callEnd - nameStart + 1);
+    return false;
+  }
 
   Extended value = 0;
   {
     const CallFrame frame(std::move(arguments));
-    value = EvaluateApart(entry.WorkBody);
+    value = EvaluateApart(entry->WorkBody);
+  }
+  if (ErrorFlag && ErrorCode == ecUserBreak) {  // a stop ends every level as it is
+    SetEvalErrorAt(ecUserBreak, nameStart, callEnd - nameStart + 1);
+    return false;
   }
   if (ErrorFlag) {
-    UserFuncErrorPos = entry.BodyPosition(ErrorPos);
+    UserFuncErrorPos = entry->BodyPosition(ErrorPos);
     if (ErrorCode != ecUserFunctionError)
       UserFuncErrorCode = ErrorCode;
     SetEvalErrorAt(ecUserFunctionError, nameStart, callEnd - nameStart + 1);

@@ -90,8 +90,9 @@ void TUserFunc::Prepare()
   ParamsInOrder.clear();
   ParamCount = 0;
   WorkBody = Body;
-  bodyPositions_.resize(Body.size());
-  std::iota(bodyPositions_.begin(), bodyPositions_.end(), 1);
+  prepared_.reset();
+  std::vector<int> bodyPositions(Body.size());
+  std::iota(bodyPositions.begin(), bodyPositions.end(), 1);
   ParamMissing = false;
   Duplicate = false;
   if (ParamText.empty())
@@ -136,22 +137,30 @@ void TUserFunc::Prepare()
     for (int p = FindWholeWord(param, WorkBody); p != 0; p = FindWholeWord(param, WorkBody)) {
       const auto at = static_cast<std::size_t>(p - 1);
       WorkBody.replace(at, param.size(), 1, static_cast<char>(k));
-      bodyPositions_.erase(bodyPositions_.begin() + static_cast<std::ptrdiff_t>(at) + 1,
-                           bodyPositions_.begin() + static_cast<std::ptrdiff_t>(at + param.size()));
+      bodyPositions.erase(bodyPositions.begin() + static_cast<std::ptrdiff_t>(at) + 1,
+                          bodyPositions.begin() + static_cast<std::ptrdiff_t>(at + param.size()));
     }
     ++ParamCount;
   }
-  if (ParamCount > 0)
-    Valid = true;
+  if (ParamCount == 0)
+    return;
+  Valid = true;
+  prepared_ = std::make_shared<const TPreparedBody>(
+      TPreparedBody{WorkBody, ParamCount, static_cast<int>(Body.size()), std::move(bodyPositions)});
+}
+
+int TPreparedBody::BodyPosition(int workPos) const
+{
+  if (workPos < 1 || BodyPositions.empty())
+    return workPos;
+  if (workPos > static_cast<int>(BodyPositions.size()))
+    return BodyLength + workPos - static_cast<int>(BodyPositions.size());
+  return BodyPositions[static_cast<std::size_t>(workPos - 1)];
 }
 
 int TUserFunc::BodyPosition(int workPos) const
 {
-  if (workPos < 1 || bodyPositions_.empty())
-    return workPos;
-  if (workPos > static_cast<int>(bodyPositions_.size()))
-    return static_cast<int>(Body.size()) + workPos - static_cast<int>(bodyPositions_.size());
-  return bodyPositions_[static_cast<std::size_t>(workPos - 1)];
+  return prepared_ ? prepared_->BodyPosition(workPos) : workPos;
 }
 
 int FindWholeWord(const std::string& word, const std::string& text)

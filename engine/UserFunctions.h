@@ -3,13 +3,27 @@
 
 #include "engine/Extended.h"
 
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace engine {
 
 // Placeholders of the parameters in WorkBody are the characters 1..MaxParameters.
 inline constexpr int MaxParameters = 31;
+
+// What a call needs of a definition, prepared once. Calls share it, so a call in progress keeps its body
+// when the list changes.
+struct TPreparedBody {
+  std::string WorkBody;
+  int ParamCount = 0;
+  int BodyLength = 0;
+  std::vector<int> BodyPositions;  // Body position of each WorkBody character
+
+  // The position in Body (1-based) of a position in WorkBody.
+  int BodyPosition(int workPos) const;
+};
 
 // One line of a user-functions file: a definition or a comment.
 class TUserFunc {
@@ -21,6 +35,8 @@ public:
   void Prepare();
   // The position in Body (1-based) of a position in WorkBody.
   int BodyPosition(int workPos) const;
+  // The prepared body of a valid definition; empty before a successful Prepare.
+  const std::shared_ptr<const TPreparedBody>& PreparedBody() const { return prepared_; }
 
   std::string ParamText;  // between the first "(" and the first ")"
   std::string Body;       // as written, blanks removed
@@ -35,7 +51,7 @@ public:
   bool Duplicate = false;
 
 private:
-  std::vector<int> bodyPositions_;  // Body position of each WorkBody character
+  std::shared_ptr<const TPreparedBody> prepared_;
 };
 
 // The list of user functions, with the stack of results of nested calls.
@@ -73,7 +89,7 @@ inline constexpr int MaxUserFunctionDepth = 256;
 // Calls the user function whose upper-cased name (with its "(") ParseName collected, the scanner on
 // the "(". True when it was called: code is 999 and the result is pushed. False when no entry
 // matches, or with an error recorded (26 in an argument, 27 in the body).
-bool ExpandUserFunction(const std::string& name, int nameStart, int& code);
+bool ExpandUserFunction(std::string_view name, int nameStart, int& code);
 // The value of placeholder k while a body is evaluated; false outside a body or beyond its arguments.
 bool ArgumentValue(unsigned char placeholder, Extended& value);
 

@@ -55,10 +55,24 @@ bool DefineVariable(int i, int pos)
 
 }  // namespace
 
-void RecordUsedVariable(const std::string& name, Extended value)
+void RecordUsedVariable(std::string_view name, Extended value)
 {
-  UsedVarNames.push_back(name);
-  UsedVarValues.push_back(FormatResult(ValueDigits, value));
+  UsedVarNames.emplace_back(name);
+  UsedVarValues.push_back(value);
+}
+
+std::string UsedValueText(Extended value)
+{
+  const bool flag = ErrorFlag;
+  const int code = ErrorCode;
+  const int pos = ErrorPos;
+  const int span = ErrorSpan;
+  std::string text = FormatResult(ValueDigits, value);
+  ErrorFlag = flag;
+  ErrorCode = code;
+  ErrorPos = pos;
+  ErrorSpan = span;
+  return text;
 }
 
 void ReadVariable(int i, int pos, Extended& value)
@@ -66,7 +80,7 @@ void ReadVariable(int i, int pos, Extended& value)
   if (VarValues[i] == UndefinedValue && !DefineVariable(i, pos))
     return;
   value = VarValues[i];
-  RecordUsedVariable(std::string(1, VarName(i)), value);
+  RecordUsedVariable(std::string_view(&VarNames[i - 1], 1), value);
   CheckAfterOperand();
 }
 
@@ -91,7 +105,7 @@ void AssignVariableInExpression(int i, int letterPos, Extended& value)
   }
   VarValues[i] = assigned;
   VarExprs[i] = text;
-  RecordUsedVariable(std::string(1, VarName(i)), assigned);
+  RecordUsedVariable(std::string_view(&VarNames[i - 1], 1), assigned);
   value = assigned;
   ExprPos = end;
   ExprChar = static_cast<unsigned char>(ExprString[end - 1]);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace engine {
 
@@ -24,8 +25,11 @@ inline std::array<std::string, VariableCount + 1> VarExprs;
 // The letter of variable i.
 inline char VarName(int i) { return VarNames[i - 1]; }
 
-// Appends a variable's name and its value (with ValueDigits) to UsedVarNames and UsedVarValues.
-void RecordUsedVariable(const std::string& name, Extended value);
+// Appends a variable's name and its value to UsedVarNames and UsedVarValues.
+void RecordUsedVariable(std::string_view name, Extended value);
+// A recorded value as the tape shows it: FormatResult with ValueDigits. The error state is left as
+// it was (a value the number base cannot show reads "0.0").
+std::string UsedValueText(Extended value);
 
 // Reads variable i, named at pos, in an expression: obtains a value for an undefined one first.
 void ReadVariable(int i, int pos, Extended& value);

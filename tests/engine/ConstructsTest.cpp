@@ -29,6 +29,7 @@ public:
     return answer;
   }
   bool QuitRequested() const override { return quit; }
+  std::chrono::milliseconds PumpInterval() const override { return {}; }  // a pump at every step
   std::string PrecisionText() const override { return precision; }
   void ShowIntermediateResult(const std::string& text) override { progress.push_back(text); }
 };
@@ -104,7 +105,7 @@ TEST_F(ConstructsTest, OtherVariablesAreRecordedOnce)
   VarValues[2] = 2;
   EXPECT_NEAR(static_cast<double>(Value("integral(0,1,y*x)")), 1.0, 1e-15);
   EXPECT_EQ(UsedVarNames, std::vector<std::string>{"Y"});
-  EXPECT_EQ(UsedVarValues, std::vector<std::string>{FormatResult(ValueDigits, 2)});
+  EXPECT_EQ(UsedVarValues, std::vector<Extended>{2});
 }
 
 TEST_F(ConstructsTest, ExtremumInsideAnIntegral)
@@ -194,6 +195,35 @@ TEST_F(ConstructsTest, QuitRequestStopsWithoutAsking)
   host.quit = true;
   EXPECT_EQ(Error("integral(0,1,x)"), ecUserBreak);
   EXPECT_EQ(host.questions, 0);
+}
+
+}  // namespace
+}  // namespace engine
+
+namespace engine {
+namespace {
+
+class CountingHost : public EngineHost {
+public:
+  int pumps = 0;
+  void PumpMessages() override { ++pumps; }
+};
+
+TEST_F(EngineFixture, LongLoopsPumpAtTheirFirstStepAndThenByElapsedTime)
+{
+  CountingHost host;
+  SetHost(&host);
+  VarValues[7] = 1;
+  VarValues[8] = 20000;
+  VarValues[9] = 1;
+  EXPECT_EQ(Value("forJtoKstepMdo(J)"), 20000);
+  EXPECT_GE(host.pumps, 1);
+  EXPECT_LT(host.pumps, 2000);  // every few milliseconds, not at each of the 20000 steps
+  host.pumps = 0;
+  VarValues[8] = 1;
+  EXPECT_EQ(Value("forJtoKstepMdo(J)"), 1);
+  EXPECT_EQ(host.pumps, 1);  // each calculation pumps at its first step
+  SetHost(nullptr);
 }
 
 }  // namespace

@@ -179,3 +179,62 @@ TEST_F(UserFunctionsTest, PopOnAnEmptyStack)
 
 }  // namespace
 }  // namespace engine
+
+namespace engine {
+namespace {
+
+// Sets the stop flag after a number of pumps, or changes the list of user functions while a body runs.
+class PumpingHost : public EngineHost {
+public:
+  int pumps = 0;
+  int pumpsBeforeStop = -1;
+  int pumpsBeforeClear = -1;
+  void PumpMessages() override
+  {
+    ++pumps;
+    if (pumps == pumpsBeforeStop)
+      StopFlag = 1;
+    if (pumps == pumpsBeforeClear)
+      UserFunctions.Clear();
+  }
+  std::chrono::milliseconds PumpInterval() const override { return {}; }
+};
+
+class UserFunctionPumpTest : public EngineFixture {
+protected:
+  PumpingHost host;
+  void SetUp() override
+  {
+    EngineFixture::SetUp();
+    SetHost(&host);
+  }
+};
+
+TEST_F(UserFunctionPumpTest, ARecursiveFunctionPumpsAndStopsWithTheUserBreak)
+{
+  ASSERT_TRUE(UserFunctions.Add("FIB(n)=if(n<<2)then(n)else(FIB(n-1)+FIB(n-2))"));
+  EXPECT_EQ(Value("FIB(10)"), 55);
+  EXPECT_GT(host.pumps, 100);
+
+  host.pumps = 0;
+  host.pumpsBeforeStop = 50;
+  EXPECT_EQ(Error("1+FIB(25)"), ecUserBreak);
+  EXPECT_EQ(host.pumps, 50);  // at once, not at the end of the recursion
+  EXPECT_EQ(ErrorPos, 3);
+  EXPECT_EQ(ErrorSpan, 7);
+}
+
+TEST_F(UserFunctionPumpTest, ACallKeepsItsBodyWhenTheListChangesMeanwhile)
+{
+  ASSERT_TRUE(UserFunctions.Add("G(a)=a*10"));
+  ASSERT_TRUE(UserFunctions.Add("F(x)=G(x)+G(x)"));
+  host.pumpsBeforeClear = 2;
+  // The first inner call pumps and empties the list; it ends with its own body, and the second G( is
+  // no longer known.
+  EXPECT_EQ(Error("F(2)"), ecUserFunctionError);
+  EXPECT_EQ(UserFuncErrorCode, ecSyntax);
+  EXPECT_EQ(UserFuncErrorPos, 6);
+}
+
+}  // namespace
+}  // namespace engine

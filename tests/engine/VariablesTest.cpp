@@ -44,7 +44,7 @@ TEST_F(VariablesTest, ReadRecordsNameAndValue)
   VarValues[2] = 3;
   EXPECT_EQ(Value("x*Y+x"), 8);
   EXPECT_EQ(UsedVarNames, (std::vector<std::string>{"X", "Y", "X"}));
-  EXPECT_EQ(UsedVarValues[0], "2.0E+0");
+  EXPECT_EQ(UsedValueText(UsedVarValues[0]), "2.0E+0");
   EXPECT_EQ(Value("-x^2"), -4);
 }
 
@@ -132,6 +132,27 @@ TEST_F(VariablesTest, RemovingAUserVariableKeepsTheOthersCodes)
   EXPECT_EQ(UserVariables.Set("A", 10), a);
   EXPECT_EQ(Value("a"), 10);
   EXPECT_EQ(UserVariables.ByCode(a)->Name, "A");
+}
+
+}  // namespace
+}  // namespace engine
+
+namespace engine {
+namespace {
+
+TEST_F(EngineFixture, RecordedValuesAreFormattedOnlyWhereTheyAreShown)
+{
+  // A value the hexadecimal base cannot show is no error of the evaluation that read it.
+  NumberBase = nbHexadecimal;
+  NumberChars = HexadecimalNumberChars();
+  VarValues[1] = 1E10L;
+  EXPECT_EQ(Value("X*0"), 0);
+  EXPECT_EQ(UsedVarValues, std::vector<Extended>{1E10L});
+  ErrorFlag = true;
+  ErrorCode = ecDivisionByZero;
+  EXPECT_EQ(UsedValueText(UsedVarValues[0]), "0.0");
+  EXPECT_TRUE(ErrorFlag);
+  EXPECT_EQ(ErrorCode, ecDivisionByZero);
 }
 
 }  // namespace
