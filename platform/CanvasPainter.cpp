@@ -1,6 +1,7 @@
 #include "platform/CanvasPainter.h"
 
 #include "platform/CanvasLinePixels.h"
+#include "platform/PenRules.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -184,8 +185,35 @@ bool TPainterCanvas::IsThin(const TCanvasState& s) const
   return s.Pen.Width == 0 || (s.Pen.Width == 1 && std::abs(s.Mapping.ScaleX) <= 1 && std::abs(s.Mapping.ScaleY) <= 1);
 }
 
+namespace {
+
+// Pen modes on a page without raster operations come out as on white paper.
+bool UsesPenMode(TCanvasOp op)
+{
+  return op == TCanvasOp::LineTo || op == TCanvasOp::Polyline || op == TCanvasOp::Polygon || IsBoxFigure(op);
+}
+
+}  // namespace
+
 void TPainterCanvas::Render(const TCanvasCall& record)
 {
+  if (!HasRasterOps() && UsesPenMode(record.Op) && record.State.Pen.Mode != TPenMode::pmCopy) {
+    const TCanvasState paper = OnWhitePaper(record.State);
+    Render(TCanvasCall{record.Op, record.Points, record.Text, record.Image, record.Value, paper});
+    return;
+  }
+  if (IsBoxFigure(record.Op)) {
+    const TRect box = InsideFrameBox(record.RectAt(0), record.State.Pen);
+    if (box != record.RectAt(0)) {
+      std::vector<TPoint> points(record.Points.begin(), record.Points.end());
+      points[0] = {box.Left, box.Top};
+      points[1] = {box.Right, box.Bottom};
+      TCanvasState solid = record.State;
+      solid.Pen.Style = TPenStyle::psSolid;
+      Render(TCanvasCall{record.Op, points, record.Text, record.Image, record.Value, solid});
+      return;
+    }
+  }
   QPainter* p = BeginPaint();
   if (!p)
     return;

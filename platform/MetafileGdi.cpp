@@ -1,6 +1,7 @@
 #include "platform/MetafileGdi.h"
 
 #include "platform/CanvasRounding.h"
+#include "platform/PenRules.h"
 
 #include <QFontMetrics>
 #include <algorithm>
@@ -136,6 +137,19 @@ void ByteWriter::PatchU32(qsizetype at, std::uint32_t v)
 }
 
 TCanvasRecord ToDevice(const TCanvasRecord& record)
+{
+  TCanvasRecord r = ScaledToDevice(record);
+  // Readers draw an inside-frame pen centred on the outline: the figure is shrunk here instead.
+  if (IsBoxFigure(r.Op) && r.State.Pen.Style == TPenStyle::psInsideFrame) {
+    const TRect box = InsideFrameBox(r.RectAt(0), r.State.Pen);
+    r.Points[0] = {box.Left, box.Top};
+    r.Points[1] = {box.Right, box.Bottom};
+    r.State.Pen.Style = TPenStyle::psSolid;
+  }
+  return r;
+}
+
+TCanvasRecord ScaledToDevice(const TCanvasRecord& record)
 {
   TCanvasRecord r = record;
   const TCanvasMapping& m = record.State.Mapping;

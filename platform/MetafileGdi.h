@@ -50,8 +50,11 @@ private:
   QByteArray bytes_;
 };
 
-// A drawing call with its points, corner sizes and font height in device units.
+// A drawing call with its points, corner sizes and font height in device units, and a figure of a wide
+// inside-frame pen shrunk to keep the pen inside (with a plain solid pen).
 TCanvasRecord ToDevice(const TCanvasRecord& record);
+// Only the units.
+TCanvasRecord ScaledToDevice(const TCanvasRecord& record);
 // Per-character advances of a text in a font, in device pixels.
 std::vector<int> CharAdvances(const TFontData& font, const QString& text);
 
