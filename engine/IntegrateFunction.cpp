@@ -40,13 +40,9 @@ bool IntegratePass(FunctionText& f, Extended low, Extended up, int n, Extended& 
 // The estimate as the passes compare it: scientific, decimal, ProcDigits wide.
 std::string EstimateText(Extended value)
 {
-  const int notation = NotationMode;
-  const int base = NumberBase;
-  NotationMode = nmScn;
-  NumberBase = nbDecimal;
-  std::string text = FormatResult(ProcDigits, value);
-  NotationMode = notation;
-  NumberBase = base;
+  std::string text;
+  int errorCode = 0;
+  FormatNumber(TNumberFormat{nmScn, nbDecimal, ProcDigits}, value, text, errorCode);
   return text;
 }
 

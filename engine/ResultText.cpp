@@ -50,37 +50,60 @@ int TrimExponentZeros(std::string& text)
 
 namespace {
 
-std::string BaseText(Extended x, const std::string& sign)
+// False beyond 31 bits.
+bool BaseText(const TNumberFormat& format, Extended x, const std::string& sign, std::string& text)
 {
   if (!(x <= MaxIntegerResult)) {
-    SetResultError(ecOverflow);
-    return "0.0";
+    text = "0.0";
+    return false;
   }
   const auto n = static_cast<std::uint64_t>(std::trunc(x));
-  if (NumberBase == nbHexadecimal)
-    return sign + IntToBaseText(n, 16);
+  if (format.Base == nbHexadecimal) {
+    text = sign + IntToBaseText(n, 16);
+    return true;
+  }
   std::string digits = IntToBaseText(n, 2);
-  const std::size_t group = static_cast<std::size_t>(std::max(Host().DigitGroup(), 1));
+  const std::size_t group = static_cast<std::size_t>(std::max(format.DigitGroup, 1));
   if (digits.size() % group != 0)
     digits.insert(0, group - digits.size() % group, '0');
   std::string grouped;
   for (std::size_t i = 0; i < digits.size(); i += group)
     grouped += digits.substr(i, group) + ' ';
-  return sign + grouped;
+  text = sign + grouped;
+  return true;
 }
 
-std::string DecimalText(int digits, Extended value, Extended x)
+std::string DecimalText(const TNumberFormat& format, Extended value, Extended x)
 {
-  const bool fixed = NotationMode == nmFix && x > 0.0001L && x < 10000000.0L;
+  const bool fixed = format.Notation == nmFix && x > 0.0001L && x < 10000000.0L;
   int q = value < 0 ? 1 : 0;
   if (fixed)
     q = value > 0 && x < 1 ? 2 : (value < 0 && x > 1 ? 4 : 3);
-  return MagnitudeText(x, digits, q, fixed);
+  return MagnitudeText(x, format.Digits, q, fixed, format.Notation);
+}
+
+// h:m:s of a number of hours; false beyond 2147483647 seconds.
+bool SexagesimalText(Extended x, std::string& text)
+{
+  if (!(std::fabs(x) <= MaxIntegerResult && std::fabs(x) * 3600 <= MaxIntegerResult)) {
+    text = "0:0:0";
+    return false;
+  }
+  // Whole seconds, rounded half to even.
+  const auto seconds = static_cast<std::int64_t>(std::nearbyint(x * 3600));
+  text = std::to_string(seconds / 3600) + ":" + std::to_string(seconds % 3600 / 60) + ":" +
+         std::to_string(seconds % 60);
+  return true;
 }
 
 }  // namespace
 
 std::string MagnitudeText(Extended x, int digits, int q, bool fixed)
+{
+  return MagnitudeText(x, digits, q, fixed, NotationMode);
+}
+
+std::string MagnitudeText(Extended x, int digits, int q, bool fixed, int notation)
 {
   if (!std::isfinite(x))
     return NonFiniteText(x);
@@ -90,15 +113,15 @@ std::string MagnitudeText(Extended x, int digits, int q, bool fixed)
   } else {
     // First pass: measure what trimming removes, to widen the second.
     text = SciText(x, digits);
-    if (NotationMode == nmEng)
+    if (notation == nmEng)
       text = ToEngineering(text);
-    int trimmed = TrimNumberText(text);
+    int trimmed = TrimNumberText(text, notation);
     trimmed += TrimExponentZeros(text);
     text = SciText(x, digits + trimmed - q);
   }
-  if (NotationMode == nmEng)
+  if (notation == nmEng)
     text = ToEngineering(text);
-  TrimNumberText(text);
+  TrimNumberText(text, notation);
   TrimExponentZeros(text);
   return text;
 }
@@ -122,17 +145,47 @@ std::string ExactNumberText(Extended value)
   return mantissa + "E" + (exponent < 0 ? "-" : "+") + std::to_string(std::abs(exponent));
 }
 
-std::string FormatResult(int digits, Extended value)
+TNumberFormat CurrentNumberFormat(int digits)
 {
-  if (!std::isfinite(value))
-    return NonFiniteText(value);
+  return {NotationMode, NumberBase, digits, Host().DigitGroup()};
+}
+
+bool FormatNumber(const TNumberFormat& format, Extended value, std::string& text, int& errorCode)
+{
+  errorCode = 0;
+  if (!std::isfinite(value)) {
+    text = NonFiniteText(value);
+    return true;
+  }
   const std::string sign = value < 0 ? "-" : "";
   const Extended x = std::fabs(value);
-  if (NumberBase == nbHexadecimal || NumberBase == nbBinary)
-    return BaseText(x, sign);
-  if (NotationMode == nmSxg)
-    return sign + ToSexagesimal(x);
-  return sign + DecimalText(digits, value, x);
+  if (format.Base == nbHexadecimal || format.Base == nbBinary) {
+    if (!BaseText(format, x, sign, text))
+      errorCode = ecOverflow;
+  } else if (format.Notation == nmSxg) {
+    if (!SexagesimalText(x, text))
+      errorCode = ecChangeNotation;
+    text = sign + text;
+  } else {
+    text = sign + DecimalText(format, value, x);
+  }
+  return errorCode == 0;
+}
+
+std::string FormatResult(int digits, Extended value)
+{
+  const TNumberFormat format = CurrentNumberFormat(digits);
+  const bool sexagesimal = format.Notation == nmSxg && format.Base != nbHexadecimal && format.Base != nbBinary;
+  if (sexagesimal && ErrorFlag && std::isfinite(value))
+    return (value < 0 ? "-" : "") + std::string("0:0:0");
+  std::string text;
+  int errorCode = 0;
+  if (!FormatNumber(format, value, text, errorCode)) {
+    if (errorCode == ecChangeNotation)
+      LastResult = 0;
+    SetResultError(errorCode);
+  }
+  return text;
 }
 
 std::string FixedText(Extended x, int w, int d)
@@ -169,6 +222,11 @@ std::string SciText(Extended x, int w)
 
 int TrimNumberText(std::string& text)
 {
+  return TrimNumberText(text, NotationMode);
+}
+
+int TrimNumberText(std::string& text, int notation)
+{
   const auto firstNonBlank = text.find_first_not_of(' ');
   const int trimmed = static_cast<int>(firstNonBlank == std::string::npos ? text.size() : firstNonBlank);
   text.erase(0, static_cast<std::size_t>(trimmed));
@@ -183,7 +241,7 @@ int TrimNumberText(std::string& text)
   while (end >= 2 && text[end - 1] == '0' && text[end - 2] != '.')
     --end;
   text.erase(end, e - end);
-  if (NotationMode == nmFix) {
+  if (notation == nmFix) {
     const auto zeroExponent = text.find("E+0000");
     if (zeroExponent != std::string::npos)
       text.erase(zeroExponent, 6);
@@ -220,15 +278,12 @@ std::string ToSexagesimal(Extended x)
 {
   if (ErrorFlag)
     return "0:0:0";
-  if (!(std::fabs(x) <= MaxIntegerResult && std::fabs(x) * 3600 <= MaxIntegerResult)) {
+  std::string text;
+  if (!SexagesimalText(x, text)) {
     LastResult = 0;
     SetResultError(ecChangeNotation);
-    return "0:0:0";
   }
-  // Whole seconds, rounded half to even.
-  const auto seconds = static_cast<std::int64_t>(std::nearbyint(x * 3600));
-  return std::to_string(seconds / 3600) + ":" + std::to_string(seconds % 3600 / 60) + ":" +
-         std::to_string(seconds % 60);
+  return text;
 }
 
 std::string IntToBaseText(std::uint64_t n, int radix)

@@ -1,6 +1,7 @@
 #pragma once
 // Values as display text, by NotationMode, NumberBase and a digit count.
 
+#include "engine/EngineState.h"
 #include "engine/Extended.h"
 
 #include <cstdint>
@@ -8,9 +9,22 @@
 
 namespace engine {
 
-// The display text of a value. For decimal notations the digit count is about the width of the text.
-// Records error 11 (hexadecimal or binary beyond 31 bits) or 23 (Sxg beyond 2147483647 seconds).
+// How a value is shown. For decimal notations the digit count is about the width of the text.
+struct TNumberFormat {
+  int Notation = nmScn;
+  int Base = nbDecimal;
+  int Digits = 12;
+  int DigitGroup = 32;  // bits per group of binary results
+};
+
+// The display text of a value by NotationMode, NumberBase and the host's digit group. Records error 11
+// (hexadecimal or binary beyond 31 bits) or 23 (Sxg beyond 2147483647 seconds).
 std::string FormatResult(int digits, Extended value);
+// The format FormatResult uses: the modes with this digit count.
+TNumberFormat CurrentNumberFormat(int digits);
+// The display text of a value in a format of its own; reads and writes no engine state. False when the
+// format cannot show the value: errorCode is 11 or 23 and the text "0.0" or "0:0:0".
+bool FormatNumber(const TNumberFormat& format, Extended value, std::string& text, int& errorCode);
 
 // The shortest decimal scientific text that reads back as exactly this value ("." decimals, "E"
 // exponent), for files; "-" in front of a negative value.
@@ -19,6 +33,7 @@ std::string ExactNumberText(Extended value);
 // The decimal text of a magnitude x: FixedText with digits - q places when fixed, else a two-pass
 // scientific text about digits wide, q characters left for a sign; engineering form in Eng; trimmed.
 std::string MagnitudeText(Extended x, int digits, int q, bool fixed);
+std::string MagnitudeText(Extended x, int digits, int q, bool fixed, int notation);
 
 // The steps of FormatResult
 // x with d digits after the point, right-aligned in w characters.
@@ -27,6 +42,7 @@ std::string FixedText(Extended x, int w, int d);
 std::string SciText(Extended x, int w);
 // Deletes leading blanks and surplus trailing zeros; returns the number of leading blanks deleted.
 int TrimNumberText(std::string& text);
+int TrimNumberText(std::string& text, int notation);
 // Deletes up to three leading zeros of the exponent; returns how many.
 int TrimExponentZeros(std::string& text);
 // d.dddE[sign]nnnn to an exponent that is a multiple of 3.

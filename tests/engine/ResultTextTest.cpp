@@ -168,3 +168,54 @@ TEST_F(ResultTextTest, NonFiniteValuesInEveryNotationAndBase)
 
 }  // namespace
 }  // namespace engine
+
+namespace engine {
+namespace {
+
+// The digit group of binary results that the main window chose.
+class GroupHost : public EngineHost {
+public:
+  int DigitGroup() const override { return 4; }
+};
+
+TEST_F(ResultTextTest, AFormatOfItsOwnTouchesNeitherTheModesNorTheErrorState)
+{
+  GroupHost host;
+  SetHost(&host);
+  const Extended values[] = {0, 5, -2.5L, 1234.5678L, 0.000123L, 1e300L, -7e-40L, 3e9L, 1.51L, -0.25L};
+  for (int base : {nbDecimal, nbHexadecimal, nbBinary}) {
+    for (int notation : {nmScn, nmFix, nmEng, nmSxg}) {
+      for (int digits : {6, 12, 18}) {
+        for (const Extended value : values) {
+          // FormatResult under these modes ...
+          NotationMode = notation;
+          NumberBase = base;
+          ErrorFlag = false;
+          const std::string expected = FormatResult(digits, value);
+          const bool expectedError = ErrorFlag;
+          const int expectedCode = ErrorCode;
+          // ... is what the format gives while the modes and the error state are others.
+          NotationMode = (notation + 1) % 4;
+          NumberBase = (base + 1) % 3;
+          ErrorFlag = false;
+          ErrorCode = 99;
+          std::string text;
+          int code = 0;
+          const bool shown = FormatNumber(TNumberFormat{notation, base, digits, 4}, value, text, code);
+          EXPECT_EQ(text, expected) << base << ' ' << notation << ' ' << digits << ' ' << static_cast<double>(value);
+          EXPECT_EQ(shown, !expectedError);
+          if (expectedError) {
+            EXPECT_EQ(code, expectedCode);
+          }
+          EXPECT_EQ(NotationMode, (notation + 1) % 4);
+          EXPECT_EQ(NumberBase, (base + 1) % 3);
+          EXPECT_FALSE(ErrorFlag);
+          EXPECT_EQ(ErrorCode, 99);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace engine
