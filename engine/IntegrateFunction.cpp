@@ -12,25 +12,39 @@
 #include "engine/Variables.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace engine {
 
 namespace {
 
+// The sum of a pass, and the same sum over |f|: the integrand's scale.
+struct PassSums {
+  Extended value = 0;
+  Extended magnitude = 0;
+};
+
 // One pass with n subintervals; false after an error or a stop.
-bool IntegratePass(FunctionText& f, Extended low, Extended up, int n, Extended& result)
+bool IntegratePass(FunctionText& f, Extended low, Extended up, int n, PassSums& result)
 {
   const Extended h = (up - low) / (2 * static_cast<Extended>(n));
-  result = 0;
+  result = {};
   for (int j = 1; j <= n; ++j) {
     const Extended m = low + (2 * j - 1) * h;
     Extended sum = 0;
+    Extended magnitude = 0;
     for (int i = 0; i < 5; ++i) {
-      sum += GaussWeights[i] * (f.At(m + GaussNodes[i] * h) + f.At(m - GaussNodes[i] * h));
+      const Extended right = f.At(m + GaussNodes[i] * h);
       if (ErrorFlag)
         return false;
+      const Extended left = f.At(m - GaussNodes[i] * h);
+      if (ErrorFlag)
+        return false;
+      sum += GaussWeights[i] * (right + left);
+      magnitude += GaussWeights[i] * (std::fabs(right) + std::fabs(left));
     }
-    result += sum * h;
+    result.value += sum * h;
+    result.magnitude += magnitude * std::fabs(h);
     if (PumpAndCheckBreak())
       return false;
   }
@@ -57,6 +71,23 @@ bool AgreeOnPrecision(const std::string& a, const std::string& b)
   return a.compare(pa, count, b, pb, count) == 0;
 }
 
+// Two passes whose difference is below the precision relative to the integrand's scale agree too:
+// an integral whose value is 0 (or tiny beside its integrand) has no digits to compare.
+bool AgreeOnScale(const PassSums& a, const PassSums& b)
+{
+  const Extended tolerance = std::pow(Extended(10), -static_cast<Extended>(std::clamp(ProcDigits, 1, 18)));
+  return std::fabs(a.value - b.value) <= tolerance * std::max(a.magnitude, b.magnitude);
+}
+
+// A pass whose sum is not a finite number ends the construct with error 11 (8 for NaN).
+bool CheckFinite(const PassSums& sums, const FunctionText& f)
+{
+  if (std::isfinite(sums.value) && std::isfinite(sums.magnitude))
+    return true;
+  SetEvalErrorAt(std::isnan(sums.value) ? ecArgumentError : ecOverflow, f.Start(), f.End() - f.Start());
+  return false;
+}
+
 }  // namespace
 
 Extended IntegrateFunction()
@@ -66,7 +97,7 @@ Extended IntegrateFunction()
   const unsigned char argumentsChar = ExprChar;
   Extended restoreX = VarValues[1];
   std::string texts[2];
-  Extended result = 0;
+  PassSums sums[2];
   std::size_t recordedByFirstPass = 0;
   for (int pass = 1, n = 1;; ++pass) {
     ExprPos = argumentsPos;
@@ -80,7 +111,8 @@ Extended IntegrateFunction()
     LastLowBound = low;
     LastHighBound = up;
     FunctionText f;
-    if (!IntegratePass(f, low, up, n, result))
+    PassSums& result = sums[pass % 2];
+    if (!IntegratePass(f, low, up, n, result) || !CheckFinite(result, f))
       return 0;
     // Every pass reads the same variables: they are recorded once.
     if (pass == 1) {
@@ -90,13 +122,13 @@ Extended IntegrateFunction()
       UsedVarValues.resize(recordedByFirstPass);
     }
     std::string& text = texts[pass % 2];
-    text = EstimateText(result);
+    text = EstimateText(result.value);
     if (pass > 1) {
       if (texts[0] == texts[1])
-        return result;
+        return result.value;
       Host().ShowIntermediateResult(texts[0]);
-      if (AgreeOnPrecision(texts[0], texts[1]))
-        return result;
+      if (AgreeOnPrecision(texts[0], texts[1]) || AgreeOnScale(sums[0], sums[1]))
+        return result.value;
       if (n >= MaxSubdivisions) {
         SetEvalErrorAt(ecIntervalError, f.Start(), f.End() - f.Start());
         return 0;
