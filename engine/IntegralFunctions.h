@@ -1,5 +1,5 @@
 #pragma once
-// Built-in functions computed by numerical integration or rational approximation.
+// Built-in special functions computed by series, continued fractions and quadrature.
 
 #include "engine/Extended.h"
 
@@ -7,7 +7,6 @@ namespace engine {
 
 Extended SineIntegral(Extended x);    // Si; x < 0: error 8
 Extended CosineIntegral(Extended x);  // Ci; x < 0: error 8
-Extended UpperNormalTail(Extended x); // P(Z > x) of a standard normal Z
 Extended FermiDirac(Extended order, Extended x);
 
 // Bessel functions of order n at t. Error 24 for an order or argument out of range.

@@ -11,6 +11,7 @@ inline constexpr Extended Pi = 3.1415926535897932385L;
 inline constexpr Extended LnSqrt2Pi = 0.91893853320467274175L;
 inline constexpr Extended LnPi = 1.1447298858494001741L;
 inline constexpr Extended EulerGamma = 0.57721566490153286L;
+inline constexpr Extended EulerGammaExact = 0.57721566490153286060651209008240243L;  // to 64 bits
 inline constexpr Extended Log2E = 1.4426950408889634074L;       // 1 / ln 2
 
 // Arguments of e^x beyond which the result underflows or overflows Extended.

@@ -91,6 +91,17 @@ TEST_F(BuiltinFunctionsTest, GammaNearPolesAndErfKeepTheirDigits)
   });
 }
 
+// A special function whose value cannot keep the digits shown reports an error rather than a wrong
+// value; one beyond the range is an overflow.
+TEST_F(BuiltinFunctionsTest, SpecialFunctionsDeclineWhatTheyCannotShow)
+{
+  EXPECT_EQ(Error("Jn(0,99.74681985868059)"), ecArgumentError);  // 1E-17 beside a zero at t = 100
+  EXPECT_EQ(Error("Kn(2000,1)"), ecOverflow);
+  EXPECT_EQ(Error("In(0,20000)"), ecOverflow);
+  EXPECT_EQ(Error("eFD(-1,1)"), ecArgumentError);  // t^-1 is not integrable at 0
+  EXPECT_EQ(Error("Yn(0,0)"), ecSingularity);
+}
+
 TEST_F(BuiltinFunctionsTest, FactorialsGammaAndCombinatorics)
 {
   ExpectValues({
