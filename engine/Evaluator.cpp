@@ -321,7 +321,8 @@ void ParseFactor(Extended& value)
   if (ExprChar == '+' || ExprChar == '-') {
     sign = ExprChar == '-' ? -1 : 1;
     ReadChar();
-    if (ExprChar == '+' || ExprChar == '-') {
+    // The sign must be followed by an operand: "2^-*3" and "2^-" are malformed, not 2^0.
+    if (IsAddOp(ExprChar) || !CanStartFactor(ExprChar)) {
       SetEvalError(ecSyntax);
       return;
     }

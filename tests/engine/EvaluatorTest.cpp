@@ -65,6 +65,9 @@ TEST_F(EvaluatorTest, Errors)
 {
   const ErrorCase cases[] = {
       {"2+-3", ecSyntax, 3, 1},
+      {"2^-*3", ecSyntax, 4, 1},
+      {"2^-", ecSyntax, 3, 1},
+      {"2^+", ecSyntax, 3, 1},
       {"2*-3", ecSyntax, 3, 1},
       {"--3", ecSyntax, 2, 1},
       {"*2", ecSyntax, 1, 1},
