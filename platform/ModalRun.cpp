@@ -4,6 +4,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Form.h"
 #include "platform/InputBox.h"
+#include "platform/Menus.h"
 #include "platform/MessageDlg.h"
 
 #include <QGuiApplication>
@@ -46,6 +47,7 @@ QString ModalKindName(ModalKind kind)
     case ModalKind::PrinterSetupDialog: return QStringLiteral("printer set-up dialog");
     case ModalKind::InputBox: return QStringLiteral("input box");
     case ModalKind::Window: return QStringLiteral("window");
+    case ModalKind::PopupMenu: return QStringLiteral("popup menu");
   }
   return QStringLiteral("modal");
 }
@@ -177,6 +179,29 @@ ModalScript& ModalScript::PickColor(TColor color)
       return mrCancel;
     dialog->Color = color;
     return mrOk;
+  });
+}
+
+ModalScript& ModalScript::ChooseItem(const QString& name)
+{
+  return Then([this, name](ModalSubject& subject) {
+    auto* menu = As<TPopupMenu>(subject, *this, "a popup menu");
+    if (!menu)
+      return mrCancel;
+    if (!menu->ChooseItem(name)) {
+      Report(QStringLiteral("Modal script found no enabled item \"%1\" in the %2").arg(name, subject.Describe()));
+      return mrCancel;
+    }
+    return mrOk;
+  });
+}
+
+ModalScript& ModalScript::Dismiss(ModalKind kind)
+{
+  return Then([this, kind](ModalSubject& subject) {
+    if (subject.Kind() != kind)
+      Report(QStringLiteral("Modal script expected a %1, got %2").arg(ModalKindName(kind), subject.Describe()));
+    return mrCancel;
   });
 }
 

@@ -25,6 +25,7 @@ enum class ModalKind {
   PrinterSetupDialog,
   InputBox,
   Window,
+  PopupMenu,
 };
 
 // Something that runs modally; the concrete dialogs derive from it, so a script step can read and fill them.
@@ -67,6 +68,8 @@ class ModalScript {
   ModalScript& Choose(const QString& fileName, int filterIndex = 0);  // an open or save dialog
   ModalScript& PickColor(TColor color);                            // a colour dialog
   ModalScript& Act(std::function<void(Form&)> action);             // a window: the action presses a button
+  ModalScript& ChooseItem(const QString& name);                    // a popup menu: the item by name or caption
+  ModalScript& Dismiss(ModalKind kind);                            // closed without a choice (Escape)
 
   // What happened
   int StepsLeft() const { return int(steps_.size()); }
