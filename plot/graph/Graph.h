@@ -94,6 +94,8 @@ public:
   // 3-D depth positions.
   int GetDepthCount() const;
   int GetDepthIndex(const TLayer* layer) const;
+  // Pixels a point at depth position index of count moves right and up: Round(index * Depth / count).
+  int GetDepthShift(int index, int count) const;
 
   // Extents and limits.
   TFloatRect ComputeExtents() const;

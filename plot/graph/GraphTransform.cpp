@@ -2,6 +2,8 @@
 
 #include "plot/graph/SeriesLayer.h"
 
+#include "platform/CanvasRounding.h"
+
 #include <climits>
 #include <cmath>
 #include <numbers>
@@ -195,6 +197,13 @@ int TGraph::GetDepthIndex(const TLayer* layer) const
     ++count;
   }
   return count;
+}
+
+int TGraph::GetDepthShift(int index, int count) const
+{
+  if (count <= 0 || View3D <= 0)
+    return 0;
+  return platform::SafeRound(static_cast<long double>(index) * Depth / count);
 }
 
 }  // namespace plot
