@@ -81,6 +81,8 @@ class TOvcParaList {
   void SetBookmark(int index, int para, int pos);
   void SetBookmarkAtLine(int index, int line, int col);
   void SetModified(bool modified) { modified_ = modified; }
+  // The editor told of re-wraps (the owner of the list; it passes them on to the editors sharing it).
+  void SetEditor(TParaListEditor* editor) { editor_ = editor; }
   void ReWrapAll();
   // Called with true before and false after a long re-wrap (the control shows the busy cursor).
   void SetBusyHook(std::function<void(bool)> hook) { busyHook_ = std::move(hook); }

@@ -23,19 +23,6 @@ class TNotifyOff {
   bool saved_;
 };
 
-// One undo group for the lifetime of the object.
-class TUndoGroup {
- public:
-  explicit TUndoGroup(TOvcUndoBuffer& buffer) : buffer_(buffer), saved_(buffer.BeginGroup()) {}
-  ~TUndoGroup() { buffer_.EndGroup(saved_); }
-  TUndoGroup(const TUndoGroup&) = delete;
-  TUndoGroup& operator=(const TUndoGroup&) = delete;
-
- private:
-  TOvcUndoBuffer& buffer_;
-  bool saved_;
-};
-
 }  // namespace
 
 int TOvcParaList::InsertText(TParaListEditor* editor, int para, int pos, std::string_view text)

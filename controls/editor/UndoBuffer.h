@@ -86,4 +86,17 @@ class TOvcUndoBuffer {
   bool groupBroken_ = false;
 };
 
+// One undo group for the lifetime of the object.
+class TUndoGroup {
+ public:
+  explicit TUndoGroup(TOvcUndoBuffer& buffer) : buffer_(buffer), saved_(buffer.BeginGroup()) {}
+  ~TUndoGroup() { buffer_.EndGroup(saved_); }
+  TUndoGroup(const TUndoGroup&) = delete;
+  TUndoGroup& operator=(const TUndoGroup&) = delete;
+
+ private:
+  TOvcUndoBuffer& buffer_;
+  bool saved_;
+};
+
 }  // namespace controls
