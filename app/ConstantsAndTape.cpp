@@ -14,9 +14,11 @@
 
 #include "tools/PrintComponents.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QLineEdit>
 #include <exception>
 
 namespace app {
@@ -90,13 +92,45 @@ void TfmCalc::btCutClick()
   mmTape->setReadOnly(true);
 }
 
+namespace {
+
+// The path itself when no file is there, else the first free "name (n).ext" beside it.
+QString FreeFileName(const QString& path)
+{
+  const QFileInfo info(path);
+  QString candidate = path;
+  for (int n = 2; QFileInfo::exists(candidate); ++n)
+    candidate = info.dir().filePath(QStringLiteral("%1 (%2).%3").arg(info.completeBaseName()).arg(n).arg(info.suffix()));
+  return candidate;
+}
+
+}  // namespace
+
 void TfmCalc::btPrintClick()
 {
+  const QString title = QStringLiteral("Tape");
+  platform::TPrinter& printer = platform::Printer();
+  // The file printer writes a new file each time and says where; it never replaces an earlier one.
+  const bool toFile = printer.IsPdfPrinter();
+  const bool nameSet = printer.FileNameSet();
+  printer.SetTitle(title);
+  const QString chosen = printer.FileName();
+  const QString path = FreeFileName(chosen);
+  if (toFile)
+    printer.SetFileName(path);
+  QString failure;
   try {
-    tools::PrintControlContents(mmTape, QStringLiteral("Tape"));
+    tools::PrintControlContents(mmTape, title);
   } catch (const std::exception& error) {  // no printer, or the printer failed
-    platform::ShowError(QString::fromUtf8(error.what()));
+    failure = QString::fromUtf8(error.what());
   }
+  if (toFile)
+    printer.SetFileName(nameSet ? chosen : QString());
+  if (!failure.isEmpty())
+    platform::ShowError(failure);
+  else if (toFile)
+    platform::MessageDlg(QStringLiteral("The tape was printed to the file ") + QDir::toNativeSeparators(path),
+                         platform::mtInformation, platform::mbOK);
 }
 
 void TfmCalc::btToFileClick()

@@ -29,6 +29,7 @@ function(vexal_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} ${test_main} GTest::gtest GTest::gmock)
   target_compile_definitions(${name} PRIVATE
     VEXAL_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data/"
+    VEXAL_TEST_OUTPUT_DIR="${CMAKE_CURRENT_BINARY_DIR}/"
     VEXAL_PROGRAM_DIR="${VEXAL_PROGRAM_DIR}/")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST

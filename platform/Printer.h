@@ -39,6 +39,7 @@ public:
   // Where the "PDF file" printer writes (default: the title with ".pdf" in the home folder).
   QString FileName() const;
   void SetFileName(const QString& path) { fileName_ = path; }
+  bool FileNameSet() const { return !fileName_.isEmpty(); }
 
   TPrinterOrientation Orientation() const { return orientation_; }
   void SetOrientation(TPrinterOrientation orientation);

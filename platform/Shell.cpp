@@ -44,9 +44,13 @@ bool OpenUrl(const QString& url)
 
 bool OpenDocument(const QString& path)
 {
-  if (QFileInfo::exists(path) && Open(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
+  if (!QFileInfo::exists(path)) {
+    MessageDlg(QString::fromLatin1(kCantOpenFile) + QDir::toNativeSeparators(path), mtError, mbOK);
+    return false;
+  }
+  if (Open(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())))
     return true;
-  MessageDlg(QString::fromLatin1(kCantOpenFile) + QDir::toNativeSeparators(path), mtError, mbOK);
+  MessageDlg(QString::fromLatin1(kNoProgramToOpen) + QDir::toNativeSeparators(path), mtError, mbOK);
   return false;
 }
 

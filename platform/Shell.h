@@ -8,7 +8,8 @@ class QUrl;
 
 namespace platform {
 
-// Opens a web address, mail address or file with the desktop's handler; shows an error box when it can't.
+// Opens a web address, mail address or file with the desktop's handler; shows an error box when it can't
+// (for a file that exists but that no program is set to open, it says so).
 bool OpenUrl(const QString& url);
 bool OpenDocument(const QString& path);
 
@@ -20,5 +21,6 @@ bool ShowHelp(const QString& helpFile);
 void SetUrlOpener(std::function<bool(const QUrl&)> opener);
 
 inline const char* const kNoHelpInstalled = "No help is installed.";
+inline const char* const kNoProgramToOpen = "No program is set to open the file ";
 
 }  // namespace platform

@@ -160,6 +160,7 @@ void PrintTable(QTableWidget* grid, const QString& title)
 
 void PrintControlContents(QWidget* control, const QString& title)
 {
+  platform::Printer().SetTitle(title);  // the job's name is the header's
   if (auto* grid = qobject_cast<QTableWidget*>(control)) {
     PrintTable(grid, title);
     return;

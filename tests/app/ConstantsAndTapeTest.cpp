@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace app::testing {
@@ -95,7 +96,11 @@ TEST_F(MainWindowTest, TheTapeIsCopiedCutSavedAndPrinted)
   platform::TPrinter& printer = platform::Printer();
   printer.SetPrinterIndex(int(printer.Printers().indexOf(platform::kPdfPrinterName)));
   printer.SetFileName(File("tape.pdf"));
-  window->btPrint->click();
+  {
+    platform::ModalScript script;
+    script.ExpectMessage(QStringLiteral("The tape was printed to the file ") + File("tape.pdf"), platform::mrOk);
+    window->btPrint->click();
+  }
   QProcess process;
   process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), File("tape.pdf"), QStringLiteral("-")});
   ASSERT_TRUE(process.waitForFinished(30000));
@@ -131,6 +136,48 @@ TEST_F(MainWindowTest, EveryShippedConstantPastesAValueTheEngineReads)
     window->bbPaste->click();
     Calculate(window->Edit1->text());
     EXPECT_FALSE(ResultIsRed()) << window->lbConst->ItemText(i).toStdString() << ": " << Result().toStdString();
+  }
+}
+
+TEST_F(MainWindowTest, EditingTheConstantsWithoutAnEditorSaysSo)
+{
+  platform::WriteTextLines(File("Vexal.CON"), {"g = 9.81"});
+  Open(false);
+  platform::SetUrlOpener([](const QUrl&) { return false; });  // no desktop program for the file
+  {
+    platform::ModalScript script;
+    script.ExpectMessage(QStringLiteral("No program is set to open the file ") + File("Vexal.CON"), platform::mrOk);
+    window->bbEdit->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  platform::SetUrlOpener({});
+}
+
+TEST_F(MainWindowTest, PrintingTheTapeToAFileSaysWhereAndKeepsEarlierPrints)
+{
+  const QByteArray home = qgetenv("HOME");
+  qputenv("HOME", folder.path().toLocal8Bit());
+  Open();
+  Calculate(QStringLiteral("2+3"));
+  platform::TPrinter& printer = platform::Printer();
+  printer.SetPrinterIndex(int(printer.Printers().indexOf(platform::kPdfPrinterName)));
+  printer.SetFileName(QString());
+  const QStringList expected{File("Tape.pdf"), File("Tape (2).pdf")};
+  for (const QString& path : expected) {
+    platform::ModalScript script;
+    script.ExpectMessage(QStringLiteral("The tape was printed to the file ") + path, platform::mrOk);
+    window->btPrint->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  qputenv("HOME", home);
+  EXPECT_FALSE(printer.FileNameSet());
+  for (const QString& path : expected) {
+    SCOPED_TRACE(path.toStdString());
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {path});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QString info = QString::fromUtf8(process.readAllStandardOutput());
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +Tape\n")))) << info.toStdString();
   }
 }
 

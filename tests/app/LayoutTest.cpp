@@ -35,7 +35,7 @@ TEST_F(MainWindowTest, PagesAreTidyAtTheDefaultSizeAndOneAndAHalfTimesIt)
   platform::ApplyStandardLook(*qApp);
   Open();
   const QSize base = window->size();
-  const QString shots = QDir::currentPath() + QStringLiteral("/screenshots");
+  const QString shots = QStringLiteral(VEXAL_TEST_OUTPUT_DIR "screenshots");
   QDir().mkpath(shots);
   for (const double scale : {1.0, 1.5}) {
     window->resize(base * scale);

@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace app::testing {
 namespace {
@@ -87,18 +88,27 @@ TEST(RxTimer, TicksComeOnTheMainThreadAndStopWithIntervalZero)
 
 TEST(RxTimer, ADestroyedClockGetsNoTick)
 {
-  // Many clocks destroyed while their workers hand ticks over: nothing runs on a destroyed clock.
+  // Many clocks destroyed while their workers hand ticks over: the live clocks tick, and nothing runs on a
+  // destroyed clock.
+  int liveTicks = 0;
+  int lateTicks = 0;
   for (int i = 0; i < 20; ++i) {
+    auto destroyed = std::make_shared<bool>(false);
     auto clock = std::make_unique<controls::TRxClock>();
+    clock->OnGetTime = [&, destroyed](QTime&) { ++(*destroyed ? lateTicks : liveTicks); };
     clock->ClockTimer().SetInterval(1);
     QElapsedTimer wait;
     wait.start();
-    while (wait.elapsed() < 3)
-      ;
+    while (wait.elapsed() < 5)
+      QApplication::processEvents();
+    while (wait.elapsed() < 8)
+      ;  // the worker goes on handing ticks over
+    *destroyed = true;
     clock.reset();
     QApplication::processEvents();
   }
-  SUCCEED();
+  EXPECT_GT(liveTicks, 0);
+  EXPECT_EQ(lateTicks, 0);
 }
 
 TEST(RxSwitch, ClickingTogglesAndFiresOnOnBeforeTheClick)
@@ -261,9 +271,10 @@ TEST(RxClock, BothFacesPaintThroughTheCanvas)
     for (int x = 0; x < digital.width() && !ink; ++x)
       ink = qGray(digital.pixel(x, y)) < 80;
   EXPECT_TRUE(ink);
-  QDir().mkpath(QStringLiteral("screenshots"));
-  analog.save(QStringLiteral("screenshots/clock_analog.png"));
-  digital.save(QStringLiteral("screenshots/clock_digital.png"));
+  const QString shots = QStringLiteral(VEXAL_TEST_OUTPUT_DIR "screenshots");
+  QDir().mkpath(shots);
+  analog.save(shots + QStringLiteral("/clock_analog.png"));
+  digital.save(shots + QStringLiteral("/clock_digital.png"));
 }
 
 }  // namespace

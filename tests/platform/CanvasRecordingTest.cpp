@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cmath>
+#include <functional>
 
 namespace platform {
 namespace {
@@ -128,17 +129,46 @@ TEST(CanvasRecording, ClipRegionsHideDrawingOutside)
 
 TEST(CanvasRecording, HugeCoordinatesSaturateWithoutHarm)
 {
-  TBitmap b(20, 20);
-  b.Canvas().MoveTo(INT_MIN, INT_MIN);
-  b.Canvas().LineTo(INT_MAX, INT_MAX);
-  b.Canvas().Rectangle(INT_MIN, 5, INT_MAX, 6);
-  b.Canvas().Ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
-  b.Canvas().TextOut(INT_MAX, INT_MIN, "x");
-  b.Canvas().SetMapping({0, 0, 1, 1}, {0, 0, INT_MAX, INT_MAX});
-  b.Canvas().LineTo(1000, 1000);
-  b.Canvas().SetMapping({0, 0, 0, 0}, {0, 0, 10, 10});
-  b.Canvas().LineTo(3, 3);
-  SUCCEED();
+  // Each call reaches far beyond the bitmap; what falls on it is drawn, nothing else changes.
+  struct Case {
+    const char* call;
+    std::function<void(TCanvas&)> draw;
+    TPoint drawn;      // a pixel the call covers (x -1: none)
+    TColor color;
+    TPoint untouched;  // a pixel it leaves white
+  };
+  const Case cases[] = {
+      {"diagonal line", [](TCanvas& c) { c.MoveTo(INT_MIN, INT_MIN); c.LineTo(INT_MAX, INT_MAX); }, {10, 10}, clBlack,
+       {10, 3}},
+      {"rectangle across", [](TCanvas& c) { c.Rectangle(INT_MIN, 5, INT_MAX, 7); }, {10, 5}, clBlack, {10, 9}},
+      {"ellipse around", [](TCanvas& c) { c.Brush().SetColor(clRed); c.Ellipse(-2000000000, -2000000000, 2000000000,
+                                                                          2000000000); },
+       {10, 10}, clRed, {-1, -1}},
+      {"text far away", [](TCanvas& c) { c.TextOut(INT_MAX, INT_MIN, "x"); }, {-1, -1}, clWhite, {10, 10}},
+      {"mapping to the largest extent", [](TCanvas& c) {
+         c.SetMapping({0, 0, 1, 1}, {0, 0, INT_MAX, INT_MAX});
+         c.MoveTo(0, 0);
+         c.LineTo(1000, 1000);
+       },
+       {10, 10}, clBlack, {-1, -1}},  // the pen's width grows with the mapping too
+      {"empty mapping", [](TCanvas& c) { c.SetMapping({0, 0, 0, 0}, {0, 0, 10, 10}); c.LineTo(3, 3); }, {-1, -1},
+       clWhite, {19, 19}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.call);
+    TBitmap b(20, 20);
+    c.draw(b.Canvas());
+    b.Canvas().SetMapping({0, 0, 20, 20}, {0, 0, 20, 20});  // pixels are read one to one
+    if (c.drawn.X >= 0) {
+      EXPECT_EQ(b.Canvas().Pixel(c.drawn.X, c.drawn.Y), c.color);
+    }
+    if (c.untouched.X >= 0) {
+      EXPECT_EQ(b.Canvas().Pixel(c.untouched.X, c.untouched.Y), clWhite);
+    }
+    // The canvas goes on drawing as usual afterwards.
+    b.Canvas().SetPixel(19, 19, clBlue);
+    EXPECT_EQ(b.Canvas().Pixel(19, 19), clBlue);
+  }
 }
 
 }  // namespace
