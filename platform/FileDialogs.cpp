@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFileInfo>
 
 namespace platform {
@@ -34,6 +36,19 @@ bool TFileDialog::Execute()
   return AcceptChoice();
 }
 
+void SizeDetailColumns(QFileDialog& dialog)
+{
+  // The name takes the room left; size, type and date are as wide as what they show.
+  auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (!view)
+    return;  // the desktop's own dialog lays itself out
+  QHeaderView& header = *view->header();
+  header.setStretchLastSection(false);
+  header.setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column = 1; column < header.count(); ++column)
+    header.setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
+
 TModalResult TFileDialog::ShowForReal()
 {
   QFileDialog dialog(ActiveWindowOrNull(), Title);
@@ -61,6 +76,7 @@ TModalResult TFileDialog::ShowForReal()
     dialog.setDirectory(proposed.absolutePath());
   if (!FileName.isEmpty())
     dialog.selectFile(proposed.fileName());
+  SizeDetailColumns(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return mrCancel;
   Files = dialog.selectedFiles();

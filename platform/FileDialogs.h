@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QFileDialog;
+
 namespace platform {
 
 using TOpenOptions = unsigned;
@@ -58,5 +60,8 @@ class TSaveDialog : public TFileDialog {
  protected:
   bool IsSave() const override { return true; }
 };
+
+// The detail view of a file dialog: the name column takes the room left, the others fit their contents.
+void SizeDetailColumns(QFileDialog& dialog);
 
 }  // namespace platform
