@@ -1,0 +1,80 @@
+#pragma once
+// Per-cell properties: one element for each cell that sets an attribute of its own, kept in one
+// ordered set keyed by (data row, data column) and removed as soon as it holds only defaults.
+
+#include "grid/model/Attributes.h"
+#include "grid/model/CellValue.h"
+#include "grid/model/ObjectSet.h"
+
+#include "platform/Font.h"
+
+#include <memory>
+
+namespace grid {
+
+class TtsGridModel;
+
+class TtsCellElement : public TtsSetElement {
+ public:
+  TtsCellElement(TtsGridModel& grid, int dataCol, int dataRow);
+
+  int DataCol() const { return dataCol_; }
+  int DataRow() const { return dataRow_; }
+  const TtsAttributes& Attributes() const { return attr_; }
+  TtsReadOnly CellReadOnly() const { return cellReadOnly_; }
+  const platform::TFont* OwnFont() const { return font_.get(); }
+
+  // A property by identifier (sub-index for the picture options); empty for one it doesn't hold.
+  TtsCellValue GetProp(TtsPropId id, int subIndex = 0) const;
+  void SetProp(TtsPropId id, const TtsCellValue& value, int subIndex = 0);
+  void SetFont(const platform::TFont* font);
+  void SetKeepFontCopy(bool on) { attr_.KeepFontCopy = on; }
+  void RenewFontCopy();
+  bool IsDefault() const;
+  void CopyFrom(const TtsCellElement& source);
+
+  TtsCompareResult CompareElement(const TtsSetElement& other) const override;
+  TtsCompareResult CompareKeys(TtsSetKey key) const override;
+
+ private:
+  void SetParentFont(bool on);
+  void CopyOwnFont(const platform::TFont& source);
+  void OwnFontChanged();
+
+  TtsGridModel& grid_;
+  int dataCol_;
+  int dataRow_;
+  TtsAttributes attr_;
+  TtsReadOnly cellReadOnly_ = roDefault;
+  std::unique_ptr<platform::TFont> font_;
+  int fontLock_ = 0;
+};
+
+class TtsCellPropSet : public TtsObjectSet {
+ public:
+  explicit TtsCellPropSet(TtsGridModel& grid) : grid_(grid) {}
+
+  TtsCellElement* Find(int dataCol, int dataRow) const;
+  // Sets a property of a cell: no element is made for a default value, and an element that holds
+  // only defaults afterwards is removed. Answers whether the value changed.
+  bool SetProp(int dataCol, int dataRow, TtsPropId id, const TtsCellValue& value, int subIndex = 0, bool repaint = true);
+  void SetKeepFontCopy(int dataCol, int dataRow, bool on);
+  // Every property the mask names back to its default; the cell repainted at most once.
+  void Reset(int dataCol, int dataRow, TtsPropMask mask, bool repaint = true);
+  void ResetAll(TtsPropMask mask, bool repaint = true);
+  void Assign(const TtsCellPropSet& source);
+  // Removes the element of a cell (with its index entries).
+  void RemoveElement(int dataCol, int dataRow);
+
+ protected:
+  std::unique_ptr<TtsSetElement> CloneElement(const TtsSetElement& source) const override;
+
+ private:
+  TtsCellElement& InsertElement(int dataCol, int dataRow);
+  void RemoveIfDefault(int dataCol, int dataRow);
+  void AfterChange(int dataCol, int dataRow, TtsPropId id);
+
+  TtsGridModel& grid_;
+};
+
+}  // namespace grid

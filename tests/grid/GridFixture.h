@@ -1,0 +1,59 @@
+#pragma once
+// A grid model with recording services: what it asked the window to do, and its events.
+
+#include "grid/model/GridModel.h"
+
+#include <string>
+#include <vector>
+
+namespace grid {
+
+class RecordingServices : public TtsGridServices {
+ public:
+  bool Painting() const override { return painting; }
+  void InvalidateGrid() override { log.push_back("grid"); }
+  void InvalidateCol(int displayCol) override { log.push_back("col " + std::to_string(displayCol)); }
+  void InvalidateRow(int displayRow) override { log.push_back("row " + std::to_string(displayRow)); }
+  void InvalidateCell(int c, int r) override { log.push_back("cell " + std::to_string(c) + "," + std::to_string(r)); }
+  void RefreshEditor() override { log.push_back("editor"); }
+  bool CanLeaveCurrentCell() override { return canLeave; }
+  void ColMoved(int to, int count, bool byUser) override { events.push_back({"ColMoved", to, count, byUser}); }
+  void RowMoved(int to, int count, bool byUser) override { events.push_back({"RowMoved", to, count, byUser}); }
+
+  struct Event {
+    std::string name;
+    int to;
+    int count;
+    bool byUser;
+    friend bool operator==(const Event&, const Event&) = default;
+  };
+  std::vector<std::string> log;
+  std::vector<Event> events;
+  bool painting = false;
+  bool canLeave = true;
+};
+
+struct GridFixture {
+  explicit GridFixture(int cols = 5, int rows = 5) : grid(services, cols, rows) {}
+
+  // Data columns in display order 1..Cols.
+  std::vector<int> DisplayOrder() const
+  {
+    std::vector<int> order;
+    for (int c = 1; c <= grid.Cols(); ++c)
+      order.push_back(grid.DataColOf(c));
+    return order;
+  }
+  std::vector<int> VisibleCols() const
+  {
+    std::vector<int> list;
+    for (int i = 1; i <= grid.VisibleCols().VisibleCount(); ++i)
+      list.push_back(grid.VisibleCols().Get(i));
+    return list;
+  }
+
+  RecordingServices services;
+  TtsGridModel grid;
+};
+
+}  // namespace grid
