@@ -74,10 +74,10 @@ void CheckAfterComplexOperand()
   SetComplexError(ecSyntax);
 }
 
-// The span of a name from its start, without its terminator.
+// The span of a name from its start, without its terminator; at least the character at the start.
 int NameSpan(int nameStart)
 {
-  return ComplexExprPos - nameStart + (ComplexExprChar == EndMarker ? 1 : 0);
+  return std::max(ComplexExprPos - nameStart + (ComplexExprChar == EndMarker ? 1 : 0), 1);
 }
 
 bool IsComplexNameTerminator(unsigned char c)
@@ -458,11 +458,13 @@ void StripAndCheckComplexParentheses()
   ErrorSpan = savedSpan;
 }
 
-void WriteOutputs(bool& failed, int& pos, int& span)
+void WriteOutputs(const std::string& typed, bool& failed, int& pos, int& span)
 {
   failed = ComplexErrorFlag;
   pos = ComplexErrorPos;
   span = ComplexErrorSpan;
+  if (failed)
+    ClampErrorPlace(static_cast<int>(typed.size()), pos, span);
 }
 
 }  // namespace
@@ -476,7 +478,7 @@ void EvaluateComplex(std::string& text, bool& failed, int& pos, TComplex& value,
   ResetComplexScanner();
   ReadComplexChar();
   ParseComplexExpression(value);
-  WriteOutputs(failed, pos, span);
+  WriteOutputs(text, failed, pos, span);
   text = ComplexExprString;
 }
 
@@ -492,7 +494,7 @@ TComplex EvaluateComplexChecked(std::string& text, bool& failed, int& pos, int& 
     ReadComplexChar();
     ParseComplexExpression(value);
   }
-  WriteOutputs(failed, pos, span);
+  WriteOutputs(text, failed, pos, span);
   text = ComplexExprString;
   return ConvertComplexForm(value, ComplexForm);
 }

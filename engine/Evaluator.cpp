@@ -181,6 +181,8 @@ Extended EvalExpression(const std::string& text)
   ExprChar = NextChar(text);
   Extended value = 0;
   ParseExpression(value);
+  if (ErrorFlag && NestingDepth == 0)
+    ClampErrorPlace(static_cast<int>(text.size()), ErrorPos, ErrorSpan);
   return value;
 }
 
@@ -194,8 +196,10 @@ bool EvalTypedText(const std::string& text, Extended& value)
   StripAndCheckParentheses();
   if (!ErrorFlag)
     value = EvalExpression(ExprString);
-  if (ErrorFlag)
+  if (ErrorFlag) {
     MapEvalErrorPosition(text);
+    ClampErrorPlace(static_cast<int>(text.size()), ErrorPos, ErrorSpan);
+  }
   return !ErrorFlag;
 }
 

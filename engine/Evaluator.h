@@ -51,6 +51,9 @@ void CheckAfterOperand();
 void StripAndCheckParentheses();
 // Maps ErrorPos and ErrorSpan from ExprString back onto the text as typed.
 void MapEvalErrorPosition(const std::string& typed);
+// Brings an error place inside a text of `length` characters: 1 <= pos and pos + span - 1 <= length,
+// span >= 1 (a text of no characters keeps pos 1, span 1).
+void ClampErrorPlace(int length, int& pos, int& span);
 
 // Counts the evaluations that start outside any other: a repeated construct inside one evaluation
 // can tell itself from the same construct in the next one.

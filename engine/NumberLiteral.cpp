@@ -185,6 +185,14 @@ bool ReadExponent(long& exponent)
   return true;
 }
 
+// A literal that is not finite is an error over the literal: 11, or 8 for NaN.
+void CheckLiteralValue(Extended value, int start)
+{
+  if (!std::isfinite(value))
+    SetEvalErrorAt(std::isnan(value) ? ecArgumentError : ecOverflow, start,
+                   ExprPos - start + (ExprChar == EndMarker ? 1 : 0));
+}
+
 }  // namespace
 
 void ParseNumber(Extended& value)
@@ -202,6 +210,8 @@ void ParseNumber(Extended& value)
     value = wholeDigits.empty() ? 0 : WholeValue(wholeDigits, wholeRadix);
     if (!ReadSexagesimalTail(value))
       SetEvalError(ecSyntax);
+    else
+      CheckLiteralValue(value, start);
     return;
   }
   std::string fractionDigits;
@@ -222,12 +232,11 @@ void ParseNumber(Extended& value)
     value = std::strtold(text.c_str(), nullptr);
   } else {
     value = (wholeDigits.empty() ? 0 : WholeValue(wholeDigits, wholeRadix)) + FractionValue(fractionDigits, radix);
-    if (exponent != 0)
+    if (exponent != 0 && value != 0)
       value = radix == 10 ? value * std::pow(10.0L, static_cast<Extended>(exponent))
                           : std::ldexp(value, static_cast<int>(exponent * (radix == 16 ? 4 : 1)));
   }
-  if (std::isinf(value))
-    SetEvalErrorAt(ecOverflow, start, ExprPos - start + (ExprChar == EndMarker ? 1 : 0));
+  CheckLiteralValue(value, start);
 }
 
 }  // namespace engine

@@ -123,4 +123,11 @@ void MapEvalErrorPosition(const std::string& typed)
   ErrorSpan += std::max(inside, 0);
 }
 
+void ClampErrorPlace(int length, int& pos, int& span)
+{
+  const int last = std::max(length, 1);
+  pos = std::clamp(pos, 1, last);
+  span = std::clamp(span, 1, last - pos + 1);
+}
+
 }  // namespace engine
