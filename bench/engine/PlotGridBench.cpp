@@ -1,6 +1,7 @@
 // A 500 x 500 grid of (x, y) evaluated as the surface launcher does: X and Y set, the text evaluated at
 // each point. The time per iteration is the time per point.
 #include "engine/Engine.h"
+#include "engine/PointEvaluation.h"
 #include "engine/UserFunctions.h"
 
 #include <benchmark/benchmark.h>
@@ -55,6 +56,29 @@ void BM_GridText(benchmark::State& state)
   state.SetLabel(text);
 }
 
+// The same grid through the compiled program, as the plot loops evaluate it.
+void BM_GridCompiled(benchmark::State& state)
+{
+  const std::string text = GridExpressions[state.range(0)];
+  PrepareGrid(text);
+  const engine::TPointEvaluation evaluation(text);
+  long k = 0;
+  engine::Extended value = 0;
+  bool failed = !evaluation.Compiled();
+  for (auto _ : state) {
+    SetPoint(k++);
+    failed |= !evaluation.Evaluate(value);
+    benchmark::DoNotOptimize(value);
+    if (k % GridSize == 0) {
+      engine::UsedVarNames.clear();
+      engine::UsedVarValues.clear();
+    }
+  }
+  if (failed)
+    state.SkipWithError(("not compiled or an error in " + text).c_str());
+  state.SetLabel(text);
+}
+
 // The floor: the same functions compiled natively in Extended.
 void BM_GridNative(benchmark::State& state)
 {
@@ -106,6 +130,7 @@ void BM_ErrorMapping(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_GridText)->DenseRange(0, 2);
+BENCHMARK(BM_GridCompiled)->DenseRange(0, 2);
 BENCHMARK(BM_GridNative)->DenseRange(0, 2);
 BENCHMARK(BM_UserFunctionSum)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ErrorMapping)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
