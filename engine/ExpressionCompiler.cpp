@@ -6,6 +6,7 @@
 #include "engine/Evaluator.h"
 #include "engine/FunctionTable.h"
 #include "engine/ListFunctions.h"
+#include "engine/NamedOperand.h"
 #include "engine/ScannerState.h"
 
 #include <algorithm>
@@ -17,7 +18,6 @@ namespace {
 
 // Far below the evaluator's own limit, so that no compiled text comes near it.
 constexpr int MaxCompiledNesting = 200;
-constexpr std::size_t MaxNameLength = 21;
 
 bool IsConstantCode(int code)
 {
@@ -168,16 +168,8 @@ private:
 
   bool NamedOperand(bool negative)
   {
-    char collected[MaxNameLength];
-    std::size_t length = 0;
-    for (;;) {
-      if (length < MaxNameLength)
-        collected[length++] = static_cast<char>(ToUpperAscii(ExprChar));
-      if (IsNameTerminator(ExprChar))
-        break;
-      ReadChar();
-    }
-    const std::string_view name(collected, length);
+    const TCollectedName collected = CollectName();
+    const std::string_view name = collected.View();
     const TFunctionEntry* entry = FindFunctionEntry(name);
     if (name == "FORJTOKSTEPMDO(" || entry == nullptr)
       return false;

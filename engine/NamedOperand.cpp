@@ -19,7 +19,6 @@ namespace engine {
 
 namespace {
 
-constexpr std::size_t MaxNameLength = 21;
 constexpr int UserFunctionCode = 999;
 
 // The span of a name from its start, without its terminator.
@@ -154,19 +153,23 @@ void CallFunction(int code, int kind, int nameStart, Extended& value)
 
 }  // namespace
 
+TCollectedName CollectName()
+{
+  TCollectedName name;
+  for (;;) {
+    if (name.Length < TCollectedName::Capacity)
+      name.Text[name.Length++] = static_cast<char>(ToUpperAscii(ExprChar));
+    if (IsNameTerminator(ExprChar))
+      return name;
+    ReadChar();
+  }
+}
+
 int ParseName(int& nameStart)
 {
   nameStart = ExprPos;
-  char collected[MaxNameLength];
-  std::size_t length = 0;
-  for (;;) {
-    if (length < MaxNameLength)
-      collected[length++] = static_cast<char>(ToUpperAscii(ExprChar));
-    if (IsNameTerminator(ExprChar))
-      break;
-    ReadChar();
-  }
-  const std::string_view name(collected, length);
+  const TCollectedName collected = CollectName();
+  const std::string_view name = collected.View();
   if (name == "FORJTOKSTEPMDO(")
     return LoopKeywordCode;
   if (const TFunctionEntry* entry = FindFunctionEntry(name))

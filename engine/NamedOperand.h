@@ -3,7 +3,9 @@
 
 #include "engine/Extended.h"
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace engine {
 
@@ -12,6 +14,17 @@ inline constexpr int LoopKeywordCode = 991;
 // Name lookup failed; the error is recorded.
 inline constexpr int NoNameCode = -1;
 
+// A name as read, upper-cased, up to and including its terminator; longer names keep their first
+// characters, which no table name matches.
+struct TCollectedName {
+  static constexpr std::size_t Capacity = 21;
+  char Text[Capacity];
+  std::size_t Length = 0;
+  std::string_view View() const { return {Text, Length}; }
+};
+
+// Reads a name up to and including its terminator; ExprChar stays on the terminator.
+TCollectedName CollectName();
 // Reads a name up to and including its terminator (ExprChar stays on the terminator) and finds what
 // it names. nameStart receives the position of its first character.
 int ParseName(int& nameStart);
