@@ -10,7 +10,7 @@
 #include "engine/IntegralFunctions.h"
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
-#include "engine/SpecialFunctionAccuracy.h"
+#include "engine/FunctionAccuracy.h"
 
 #include <algorithm>
 #include <cmath>

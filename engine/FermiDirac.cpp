@@ -4,7 +4,7 @@
 #include "engine/ErrorCodes.h"
 #include "engine/IntegralFunctions.h"
 #include "engine/MathError.h"
-#include "engine/SpecialFunctionAccuracy.h"
+#include "engine/FunctionAccuracy.h"
 
 #include <algorithm>
 #include <cmath>

@@ -26,10 +26,10 @@ const std::vector<TPoint>& WalkPoints()
   static const std::vector<TPoint> points = [] {
     std::vector<TPoint> p;
     p.reserve(kSegments + 1);
-    unsigned seed = 12345;
-    const auto next = [&seed] {
-      seed = seed * 1103515245u + 12345u;
-      return int((seed >> 16) % 49) - 24;
+    unsigned state = 12345;
+    const auto next = [&state] {
+      state = state * 1103515245u + 12345u;
+      return int((state >> 16) % 49) - 24;
     };
     TPoint at{kWidth / 2, kHeight / 2};
     p.push_back(at);

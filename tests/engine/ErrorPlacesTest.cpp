@@ -127,7 +127,7 @@ TEST_F(ErrorPlacesTest, ErrorsLieInsideTheText)
 
 TEST_F(ErrorPlacesTest, RandomAndMutatedTextsGiveErrorsInsideTheText)
 {
-  const std::vector<std::string> seeds = {
+  const std::vector<std::string> starts = {
       "if(1>>0)then(2)else(3)", "e^-*e",      "comp(1,2)*comp(3,4)", "sum(1,2,3)",       "#101.1E11",
       "$FF.8E2",                "1:30:15",    "sin(pi/2)^2",         "integral(0,1,x)",  "(1+2)*(3-4)/5",
       "2^-3",                   "fac(5)",     "ln(comp(-1,0))",      "sqrt(comp(-4,0))", "1E4932*10"};
@@ -137,7 +137,7 @@ TEST_F(ErrorPlacesTest, RandomAndMutatedTextsGiveErrorsInsideTheText)
   for (int round = 0; round < 4000; ++round) {
     std::string text;
     if (round % 2 == 0) {
-      text = seeds[pick(seeds.size())];
+      text = starts[pick(starts.size())];
       for (int edits = 1 + static_cast<int>(pick(3)); edits > 0; --edits) {
         const char c = alphabet[pick(alphabet.size())];
         const std::size_t at = pick(text.size() + 1);

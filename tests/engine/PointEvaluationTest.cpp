@@ -179,7 +179,7 @@ TEST_F(PointEvaluationTest, OtherNumberBasesFallBackToTheText)
 // some of them damaged, each at random points: compiled and text evaluation agree bit for bit.
 class RandomText {
 public:
-  explicit RandomText(std::uint64_t seed) : random_(seed) {}
+  explicit RandomText(std::uint64_t start) : random_(start) {}
 
   std::string Next()
   {

@@ -56,11 +56,11 @@ int CodeOf(const std::string& name)
   return -1;
 }
 
-class SpecialFunctionReferencesTest : public EngineFixture {};
+class ReferenceValuesTest : public EngineFixture {};
 
-TEST_F(SpecialFunctionReferencesTest, EveryValueKeepsFourteenDigits)
+TEST_F(ReferenceValuesTest, EveryValueKeepsFourteenDigits)
 {
-  const std::vector<ReferenceRow> rows = ReadRows("special-function-references.txt");
+  const std::vector<ReferenceRow> rows = ReadRows("reference-values.txt");
   ASSERT_GT(rows.size(), 400u);
   for (const auto& row : rows) {
     SCOPED_TRACE(row.line);

@@ -1,4 +1,4 @@
-#include "engine/SpecialFunctionAccuracy.h"
+#include "engine/FunctionAccuracy.h"
 
 #include "engine/FiniteResult.h"
 #include "engine/MathError.h"
