@@ -1,5 +1,5 @@
 // A short, repeatable run of the "Data" stream fuzz target: valid streams, every truncation of
-// them, and seeded random mutations (flipped bits, hostile counts, spliced bytes).
+// them, and repeatable random mutations (flipped bits, hostile counts, spliced bytes).
 #include "grid/model/CellStorage.h"
 #include "grid/model/PictureHandles.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes Seed(bool withPicture)
+Bytes ValidStream(bool withPicture)
 {
   grid::Tts2DStorage store;
   store.SetValue(1, 1, grid::skText, "Meter");
@@ -37,9 +37,9 @@ void Feed(const Bytes& bytes) { LLVMFuzzerTestOneInput(bytes.data(), bytes.size(
 TEST(DataStreamFuzz, EveryTruncationOfAValidStreamFailsCleanly)
 {
   for (bool withPicture : {false, true}) {
-    const Bytes seed = Seed(withPicture);
-    for (std::size_t length = 0; length <= seed.size(); ++length)
-      Feed(Bytes(seed.begin(), seed.begin() + std::ptrdiff_t(length)));
+    const Bytes stream = ValidStream(withPicture);
+    for (std::size_t length = 0; length <= stream.size(); ++length)
+      Feed(Bytes(stream.begin(), stream.begin() + std::ptrdiff_t(length)));
   }
 }
 
@@ -47,9 +47,9 @@ TEST(DataStreamFuzz, RandomMutationsFailCleanly)
 {
   std::mt19937 random(4102);
   const std::int32_t hostile[] = {0, -1, 1, 255, 0x7FFFFFFF, std::int32_t(0x80000000), 1 << 20, (1 << 20) + 1, 65536};
-  const Bytes seeds[] = {Seed(false), Seed(true)};
+  const Bytes streams[] = {ValidStream(false), ValidStream(true)};
   for (int round = 0; round < 3000; ++round) {
-    Bytes bytes = seeds[round % 2];
+    Bytes bytes = streams[round % 2];
     const int edits = 1 + int(random() % 4);
     for (int e = 0; e < edits && !bytes.empty(); ++e) {
       const std::size_t at = random() % bytes.size();
