@@ -24,6 +24,15 @@ int ScreenCoord(long double v)
   return static_cast<int>(r);
 }
 
+// An interval of no length is widened by 1 each way.
+void WidenIfEmpty(long double& low, long double& high)
+{
+  if (low != high)
+    return;
+  low -= 1;
+  high += 1;
+}
+
 }  // namespace
 
 double TGraph::SafeLog10(double v) const
@@ -74,24 +83,12 @@ void TGraph::ComputeCoefficients(const platform::TRect& r)
 {
   // A rectangle without width or height is widened by a pixel each way, a degenerate range by 1.
   long double l = r.Left, t = r.Top, right = r.Right, b = r.Bottom;
-  if (l == right) {
-    l -= 1;
-    right += 1;
-  }
-  if (t == b) {
-    t -= 1;
-    b += 1;
-  }
+  WidenIfEmpty(l, right);
+  WidenIfEmpty(t, b);
   const auto set = [&](const TFloatRect& range, double& kx, double& bx, double& ky, double& by) {
     long double xMin = range.Left, xMax = range.Right, yMin = range.Top, yMax = range.Bottom;
-    if (xMin == xMax) {
-      xMin -= 1;
-      xMax += 1;
-    }
-    if (yMin == yMax) {
-      yMin -= 1;
-      yMax += 1;
-    }
+    WidenIfEmpty(xMin, xMax);
+    WidenIfEmpty(yMin, yMax);
     ky = static_cast<double>((t - b) / (yMax - yMin));
     by = static_cast<double>(b - ky * yMin);
     bx = static_cast<double>((right * xMin - l * xMax) / (xMin - xMax));
