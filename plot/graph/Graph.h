@@ -24,10 +24,13 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace plot {
 
+class TGraphFileReader;
+class TGraphFileWriter;
 class TSeriesLayer;
 
 using TGraphEvent = std::function<void(TGraph&)>;
@@ -62,6 +65,15 @@ public:
   bool IsEmpty() const;
   // The annotation layer, drawn after every layer (not in the list); the host installs its own.
   void SetAnnotations(std::unique_ptr<TLayer> layer);
+
+  // Graph text file. Loading adds the layers of the file; at the first block that can't be read it
+  // shows one message and returns false, keeping the layers read before. An empty file holds none.
+  virtual bool LoadFromFile(TGraphFileReader& file);
+  void SaveToFile(TGraphFileWriter& file) const;
+  // A default colour no layer has (then darker, then lighter ones); none when all are taken.
+  std::optional<platform::TColor> GetFreeColor() const;
+  // The smallest marker style 1..51 no series has; 1 when all are taken.
+  int GetFreeMarkerStyle() const;
   TLayer& GetAnnotations() const { return *Annotations; }
 
   // World to pixel; the first two follow ActiveOnX2 / ActiveOnY2. Results saturate at

@@ -23,6 +23,7 @@ public:
   virtual void SetStyle(TSeriesStyle style) = 0;
   // The bar width as a fraction of the space of one point (0.7 in a new series).
   virtual double GetBarWidth() const = 0;
+  virtual int GetMarkerStyle() const = 0;
   // Point index's data position; past the end the last point; an empty series gives (0, 0).
   virtual TFloatPoint GetPoint(int index) = 0;
   // Pixels the series needs on each side of its points, given the largest point counts among the

@@ -85,6 +85,7 @@ public:
   TSeriesStyle GetStyle() const override { return Style; }
   void SetStyle(TSeriesStyle style) override { Style = style; }
   double GetBarWidth() const override { return BarWidth; }
+  int GetMarkerStyle() const override { return MarkerStyle; }
   TFloatPoint GetPoint(int index) override
   {
     if (Points.empty())
@@ -105,6 +106,7 @@ public:
   std::vector<TFloatPoint> Points;
   TSeriesStyle Style;
   double BarWidth = 0.7;
+  int MarkerStyle = 1;
   int SymbolWidth = 0;
   std::function<void()> OnDraw;
 };
