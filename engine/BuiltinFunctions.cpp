@@ -13,10 +13,12 @@
 #include "engine/IncompleteGamma.h"
 #include "engine/IntegralFunctions.h"
 #include "engine/MathConstants.h"
+#include "engine/RandomSource.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <random>
 
@@ -35,11 +37,18 @@ constexpr Extended ConversionFactors[] = {
     0.0352739619494857L,  123.02224999999351L,  0.00812861088136538L, 0.00378541086000157L, 264.172116841125L,
     0.00454609818520189L, 219.968852246774L};
 
+}  // namespace
+
 std::mt19937_64& RandomGenerator()
 {
-  static std::mt19937_64 generator(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-  return generator;
+  if (!RandomSource)
+    RandomSource = std::make_unique<std::mt19937_64>(
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        reinterpret_cast<std::uintptr_t>(&RandomSource));
+  return *RandomSource;
 }
+
+namespace {
 
 Extended Random()
 {

@@ -20,8 +20,6 @@ constexpr int ccComp = 17;
 constexpr int ccLnGamma = 26;
 constexpr std::size_t MaxNameLength = 21;
 
-int NestingDepth = 0;
-
 void ParseComplexExpression(TComplex& value);
 void ParseComplexFactor(TComplex& value, int sign);
 
@@ -287,7 +285,7 @@ void ParseComplexPostfixSigns(TComplex& value)
 
 void ParseComplexFactor(TComplex& value, int sign)
 {
-  const NestingLevel level(NestingDepth);
+  const NestingLevel level(ComplexNestingDepth);
   if (level.TooDeep()) {
     SetComplexError(ecStackOverflow);
     return;

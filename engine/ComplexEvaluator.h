@@ -12,18 +12,18 @@
 namespace engine {
 
 // Scanner
-inline std::string ComplexExprString;
-inline unsigned char ComplexExprChar = 127;
-inline int ComplexExprPos = 0;
-inline int ComplexExprStart = 1;
+inline thread_local std::string ComplexExprString;
+inline thread_local unsigned char ComplexExprChar = 127;
+inline thread_local int ComplexExprPos = 0;
+inline thread_local int ComplexExprStart = 1;
 
 // The first error of a complex evaluation (its code is in ErrorCode)
-inline bool ComplexErrorFlag = false;
-inline int ComplexErrorPos = 0;
-inline int ComplexErrorSpan = 0;
+inline thread_local bool ComplexErrorFlag = false;
+inline thread_local int ComplexErrorPos = 0;
+inline thread_local int ComplexErrorSpan = 0;
 
-inline TComplex ComplexResult = ComplexZero;     // the last result, read by "?"
-inline std::uint8_t ComplexForm = cfRectangular;  // the display form
+inline thread_local TComplex ComplexResult = ComplexZero;     // the last result, read by "?"
+inline thread_local std::uint8_t ComplexForm = cfRectangular;  // the display form
 
 // Evaluates text as it stands; the outputs are left alone for an empty text.
 void EvaluateComplex(std::string& text, bool& failed, int& pos, TComplex& value, int& span);

@@ -24,7 +24,7 @@ std::string ComplexPartText(Extended p, const std::string& s, int digits)
     if (s == "-" && p > 1)
       q += 1;
   }
-  return MagnitudeText(p, digits, q, fixed);
+  return MagnitudeText(p, CurrentNumberFormat(digits), q, fixed);
 }
 
 }  // namespace

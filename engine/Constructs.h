@@ -10,12 +10,13 @@
 
 namespace engine {
 
-inline Extended LastLowBound = UndefinedValue;   // bounds of the last solve, integral or extremum search
-inline Extended LastHighBound = UndefinedValue;
-inline std::string LastSearchExpr;              // the ExprString of the last extremum search
-inline bool ExtremumIsMax = false;
-inline Extended ExtremumX = 0;                  // the abscissa of the last extremum found ("minx", "maxx")
-inline int ExtremumSubdivisions = 1;            // doubled when the same search is repeated
+inline thread_local Extended LastLowBound = UndefinedValue;   // bounds of the last solve, integral or extremum search
+inline thread_local Extended LastHighBound = UndefinedValue;
+inline thread_local std::string LastSearchExpr;              // the ExprString of the last extremum search
+inline thread_local bool ExtremumIsMax = false;
+inline thread_local Extended ExtremumX = 0;                  // the abscissa of the last extremum found ("minx", "maxx")
+inline thread_local int ExtremumSubdivisions = 1;            // doubled when the same search is repeated
+inline thread_local int ExtremumEvaluation = -1;             // the top-level evaluation of the last search
 
 // Most subintervals of an integral or an extremum search.
 inline constexpr int MaxSubdivisions = 1 << 20;

@@ -15,9 +15,6 @@ namespace engine {
 
 namespace {
 
-int NestingDepth = 0;
-int TopLevelCount = 0;
-
 void ResetScanner()
 {
   ExprStart = 1;

@@ -8,7 +8,6 @@ namespace engine {
 namespace {
 
 EngineHost DefaultHost;
-EngineHost* InstalledHost = &DefaultHost;
 
 }  // namespace
 
@@ -30,12 +29,12 @@ int EngineHost::SetUserVariable(const std::string& name, Extended value)
 
 EngineHost& Host()
 {
-  return *InstalledHost;
+  return InstalledHost != nullptr ? *InstalledHost : DefaultHost;
 }
 
 void SetHost(EngineHost* host)
 {
-  InstalledHost = host != nullptr ? host : &DefaultHost;
+  InstalledHost = host;
 }
 
 }  // namespace engine

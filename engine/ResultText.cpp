@@ -79,11 +79,12 @@ std::string DecimalText(const TNumberFormat& format, Extended value, Extended x)
   int q = value < 0 ? 1 : 0;
   if (fixed)
     q = value > 0 && x < 1 ? 2 : (value < 0 && x > 1 ? 4 : 3);
-  return MagnitudeText(x, format.Digits, q, fixed, format.Notation);
+  return MagnitudeText(x, format, q, fixed);
 }
 
-// h:m:s of a number of hours; false beyond 2147483647 seconds.
-bool SexagesimalText(Extended x, std::string& text)
+}  // namespace
+
+bool ToSexagesimal(Extended x, std::string& text)
 {
   if (!(std::fabs(x) <= MaxIntegerResult && std::fabs(x) * 3600 <= MaxIntegerResult)) {
     text = "0:0:0";
@@ -96,15 +97,10 @@ bool SexagesimalText(Extended x, std::string& text)
   return true;
 }
 
-}  // namespace
-
-std::string MagnitudeText(Extended x, int digits, int q, bool fixed)
+std::string MagnitudeText(Extended x, const TNumberFormat& format, int q, bool fixed)
 {
-  return MagnitudeText(x, digits, q, fixed, NotationMode);
-}
-
-std::string MagnitudeText(Extended x, int digits, int q, bool fixed, int notation)
-{
+  const int digits = format.Digits;
+  const int notation = format.Notation;
   if (!std::isfinite(x))
     return NonFiniteText(x);
   std::string text;
@@ -163,7 +159,7 @@ bool FormatNumber(const TNumberFormat& format, Extended value, std::string& text
     if (!BaseText(format, x, sign, text))
       errorCode = ecOverflow;
   } else if (format.Notation == nmSxg) {
-    if (!SexagesimalText(x, text))
+    if (!ToSexagesimal(x, text))
       errorCode = ecChangeNotation;
     text = sign + text;
   } else {
@@ -220,11 +216,6 @@ std::string SciText(Extended x, int w)
   return text;
 }
 
-int TrimNumberText(std::string& text)
-{
-  return TrimNumberText(text, NotationMode);
-}
-
 int TrimNumberText(std::string& text, int notation)
 {
   const auto firstNonBlank = text.find_first_not_of(' ');
@@ -272,18 +263,6 @@ std::string ToEngineering(const std::string& text)
   char exponentText[16];
   std::snprintf(exponentText, sizeof exponentText, "%04d", newExponent);
   return mantissa + result.substr(e, 2) + exponentText;
-}
-
-std::string ToSexagesimal(Extended x)
-{
-  if (ErrorFlag)
-    return "0:0:0";
-  std::string text;
-  if (!SexagesimalText(x, text)) {
-    LastResult = 0;
-    SetResultError(ecChangeNotation);
-  }
-  return text;
 }
 
 std::string IntToBaseText(std::uint64_t n, int radix)

@@ -1,5 +1,5 @@
 #pragma once
-// Values as display text, by NotationMode, NumberBase and a digit count.
+// Values as display text: by a format value, or by the modes of the working state (FormatResult).
 
 #include "engine/EngineState.h"
 #include "engine/Extended.h"
@@ -30,25 +30,26 @@ bool FormatNumber(const TNumberFormat& format, Extended value, std::string& text
 // exponent), for files; "-" in front of a negative value.
 std::string ExactNumberText(Extended value);
 
-// The decimal text of a magnitude x: FixedText with digits - q places when fixed, else a two-pass
-// scientific text about digits wide, q characters left for a sign; engineering form in Eng; trimmed.
-std::string MagnitudeText(Extended x, int digits, int q, bool fixed);
-std::string MagnitudeText(Extended x, int digits, int q, bool fixed, int notation);
+// The decimal text of a magnitude x in a format's notation: FixedText with Digits - q places when
+// fixed, else a two-pass scientific text about Digits wide, q characters left for a sign; engineering
+// form in Eng; trimmed.
+std::string MagnitudeText(Extended x, const TNumberFormat& format, int q, bool fixed);
 
 // The steps of FormatResult
 // x with d digits after the point, right-aligned in w characters.
 std::string FixedText(Extended x, int w, int d);
 // Scientific text of w characters: w - 8 significant digits (2..18), a four-digit exponent.
 std::string SciText(Extended x, int w);
-// Deletes leading blanks and surplus trailing zeros; returns the number of leading blanks deleted.
-int TrimNumberText(std::string& text);
+// Deletes leading blanks and surplus trailing zeros (and in Fix a zero exponent); returns the number
+// of leading blanks deleted.
 int TrimNumberText(std::string& text, int notation);
 // Deletes up to three leading zeros of the exponent; returns how many.
 int TrimExponentZeros(std::string& text);
 // d.dddE[sign]nnnn to an exponent that is a multiple of 3.
 std::string ToEngineering(const std::string& text);
-// h:m:s of a non-negative number of hours.
-std::string ToSexagesimal(Extended x);
+// h:m:s of a number of hours (whole seconds, rounded half to even); false with "0:0:0" beyond
+// 2147483647 seconds.
+bool ToSexagesimal(Extended x, std::string& text);
 // The digits of a non-negative integer in a radix of 2..16.
 std::string IntToBaseText(std::uint64_t n, int radix);
 

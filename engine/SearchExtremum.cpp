@@ -133,9 +133,8 @@ Extended SearchExtremum(bool readBounds)
   const Extended up = VarValues[HighBoundVar];
   // The same search in a later evaluation refines; within one evaluation (an enclosing loop,
   // integral or plot point) it stays as it is.
-  static int lastEvaluation = -1;
-  const bool sameEvaluation = lastEvaluation == TopLevelEvaluation();
-  lastEvaluation = TopLevelEvaluation();
+  const bool sameEvaluation = ExtremumEvaluation == TopLevelEvaluation();
+  ExtremumEvaluation = TopLevelEvaluation();
   const bool sameSearch = ExprString == LastSearchExpr && up == LastHighBound && low == LastLowBound;
   if (!sameSearch) {
     ExtremumSubdivisions = 1;

@@ -2,6 +2,7 @@
 
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
+#include "engine/EvalContext.h"
 #include "engine/Evaluator.h"
 #include "engine/Host.h"
 
@@ -9,22 +10,19 @@
 
 namespace engine {
 
+// Both run window events, which may start an evaluation of their own: the one under way is put
+// aside meanwhile.
 void PumpMessages()
 {
+  const TEvaluationAside aside;
   Host().PumpMessages();
 }
 
 bool ConfirmStop()
 {
+  const TEvaluationAside aside;
   return Host().ConfirmStop();
 }
-
-namespace {
-
-std::chrono::steady_clock::time_point LastPump;
-bool PumpDue = true;
-
-}  // namespace
 
 void ResetPumpClock()
 {

@@ -17,10 +17,6 @@ namespace engine {
 
 namespace {
 
-// The argument values of the calls whose bodies are being evaluated, innermost last.
-std::vector<std::vector<Extended>> ArgumentFrames;
-int CallDepth = 0;
-
 class CallFrame {
 public:
   explicit CallFrame(std::vector<Extended> arguments)

@@ -78,7 +78,7 @@ public:
 };
 
 // The engine's user functions.
-inline TUserFunctions UserFunctions;
+inline thread_local TUserFunctions UserFunctions;
 
 // The 1-based position of the first whole-word occurrence of word in text, or 0.
 int FindWholeWord(const std::string& word, const std::string& text);

@@ -41,6 +41,6 @@ private:
 };
 
 // The engine's user variables.
-inline TUserVariables UserVariables;
+inline thread_local TUserVariables UserVariables;
 
 }  // namespace engine

@@ -15,13 +15,10 @@ namespace engine {
 
 namespace {
 
-// Variables whose defining expression is being evaluated: reading one again is a cycle.
-std::array<bool, VariableCount + 1> Evaluating{};
-
 class EvaluatingMark {
 public:
-  explicit EvaluatingMark(int i) : i_(i) { Evaluating[i_] = true; }
-  ~EvaluatingMark() { Evaluating[i_] = false; }
+  explicit EvaluatingMark(int i) : i_(i) { DefiningVariables[i_] = true; }
+  ~EvaluatingMark() { DefiningVariables[i_] = false; }
   EvaluatingMark(const EvaluatingMark&) = delete;
   EvaluatingMark& operator=(const EvaluatingMark&) = delete;
 
@@ -38,7 +35,7 @@ bool DefineVariable(int i, int pos)
     SetEvalErrorAt(ecUserBreak, pos);
     return false;
   }
-  if (Evaluating[i]) {
+  if (DefiningVariables[i]) {
     SetEvalErrorAt(ecStackOverflow, pos);
     return false;
   }

@@ -14,13 +14,19 @@ inline constexpr int LowBoundVar = 11;   // L
 inline constexpr int HighBoundVar = 12;  // U
 inline constexpr char VarNames[] = "XYZVWIJKMNLU";
 
-// 1-based: entry 0 is not used. UndefinedValue marks a variable without a value.
-inline std::array<Extended, VariableCount + 1> VarValues = [] {
+// Values of all variables before any is given: UndefinedValue marks a variable without a value.
+constexpr std::array<Extended, VariableCount + 1> UndefinedVariables()
+{
   std::array<Extended, VariableCount + 1> values{};
   values.fill(UndefinedValue);
   return values;
-}();
-inline std::array<std::string, VariableCount + 1> VarExprs;
+}
+
+// 1-based: entry 0 is not used.
+inline thread_local std::array<Extended, VariableCount + 1> VarValues = UndefinedVariables();
+inline thread_local std::array<std::string, VariableCount + 1> VarExprs;
+// Variables whose defining expression is being evaluated: reading one again is a cycle.
+inline thread_local std::array<bool, VariableCount + 1> DefiningVariables{};
 
 // The letter of variable i.
 inline char VarName(int i) { return VarNames[i - 1]; }

@@ -132,11 +132,28 @@ TEST_F(ResultTextTest, Steps)
   EXPECT_EQ(IntToBaseText(0, 2), "0");
   EXPECT_EQ(IntToBaseText(255, 16), "FF");
   std::string text = "  2.500";
-  EXPECT_EQ(TrimNumberText(text), 2);
+  EXPECT_EQ(TrimNumberText(text, nmScn), 2);
   EXPECT_EQ(text, "2.5");
   text = "2.0";
-  TrimNumberText(text);
+  TrimNumberText(text, nmScn);
   EXPECT_EQ(text, "2.0");
+  // The notation comes with the call, whatever the modes say.
+  NotationMode = nmScn;
+  text = "1.50000E+0000";
+  TrimNumberText(text, nmFix);
+  EXPECT_EQ(text, "1.5");
+  NotationMode = nmFix;
+  text = "1.50000E+0000";
+  TrimNumberText(text, nmScn);
+  EXPECT_EQ(text, "1.5E+0000");
+  EXPECT_EQ(MagnitudeText(12345.678L, TNumberFormat{nmEng, nbDecimal, 12}, 0, false), "12.34568E+3");
+  std::string hours;
+  ErrorFlag = false;
+  EXPECT_TRUE(ToSexagesimal(1.5L, hours));
+  EXPECT_EQ(hours, "1:30:0");
+  EXPECT_FALSE(ToSexagesimal(1e6L, hours));
+  EXPECT_EQ(hours, "0:0:0");
+  EXPECT_FALSE(ErrorFlag);
 }
 
 // No formatting step may read past its text for a value that is not a number: every notation, base
@@ -155,14 +172,14 @@ TEST_F(ResultTextTest, NonFiniteValuesInEveryNotationAndBase)
         EXPECT_EQ(FormatResult(12, value), text) << "notation " << notation << ", base " << base;
       }
       NumberBase = nbDecimal;
-      EXPECT_EQ(MagnitudeText(value, 12, 0, notation == nmFix), text);
+      EXPECT_EQ(MagnitudeText(value, TNumberFormat{notation, nbDecimal, 12}, 0, notation == nmFix), text);
       EXPECT_EQ(ComplexToText({cfRectangular, value, 1}, 12).substr(0, std::string(text).size()), text);
     }
     EXPECT_EQ(SciText(value, 12), text);
     EXPECT_EQ(FixedText(value, 12, 3), text);
-    Reset();
-    EXPECT_EQ(ToSexagesimal(value), "0:0:0");
-    EXPECT_EQ(ErrorCode, ecChangeNotation);
+    std::string hours;
+    EXPECT_FALSE(ToSexagesimal(value, hours));
+    EXPECT_EQ(hours, "0:0:0");
   }
 }
 
