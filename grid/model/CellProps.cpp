@@ -232,6 +232,18 @@ void TtsCellPropSet::RemoveElement(int dataCol, int dataRow)
   Remove(key);
 }
 
+void TtsCellPropSet::MoveElement(int fromCol, int fromRow, int toCol, int toRow)
+{
+  const TtsCellElement* source = Find(fromCol, fromRow);
+  if (!source || Find(toCol, toRow))
+    return;
+  TtsCellElement& target = InsertElement(toCol, toRow);
+  target.CopyFrom(*source);
+  target.Renumber(toCol, toRow);
+  target.SetKeepFontCopy(source->Attributes().KeepFontCopy);
+  RemoveElement(fromCol, fromRow);
+}
+
 void TtsCellPropSet::RemoveIfDefault(int dataCol, int dataRow)
 {
   const TtsCellElement* element = Find(dataCol, dataRow);

@@ -31,7 +31,12 @@ class TtsCellElement : public TtsSetElement {
   void SetKeepFontCopy(bool on) { attr_.KeepFontCopy = on; }
   void RenewFontCopy();
   bool IsDefault() const;
-  void CopyFrom(const TtsCellElement& source);
+  void CopyFrom(const TtsCellElement& source);  // coordinates included
+  void Renumber(int dataCol, int dataRow)
+  {
+    dataCol_ = dataCol;
+    dataRow_ = dataRow;
+  }
 
   TtsCompareResult CompareElement(const TtsSetElement& other) const override;
   TtsCompareResult CompareKeys(TtsSetKey key) const override;
@@ -65,6 +70,8 @@ class TtsCellPropSet : public TtsObjectSet {
   void Assign(const TtsCellPropSet& source);
   // Removes the element of a cell (with its index entries).
   void RemoveElement(int dataCol, int dataRow);
+  // Gives a cell's element to another (free) cell, index entries included.
+  void MoveElement(int fromCol, int fromRow, int toCol, int toRow);
 
  protected:
   std::unique_ptr<TtsSetElement> CloneElement(const TtsSetElement& source) const override;

@@ -55,6 +55,13 @@ void MoveEntries(std::vector<std::unique_ptr<T>>& items, int from, int to, int c
 
 void TtsGridCols::MoveBlock(int from, int to, int count) { MoveEntries(cols_, from, to, count); }
 
+void TtsGridCols::RotateToEnd(int first, int last)
+{
+  if (first < 0 || last >= Count() || first >= last)
+    return;
+  std::rotate(cols_.begin() + first, cols_.begin() + first + 1, cols_.begin() + last + 1);
+}
+
 void TtsGridRows::Resize(int newCount)
 {
   const int old = Count();
@@ -163,5 +170,24 @@ void TtsGridRows::ApplyHeight(int dataRow, int height)
 }
 
 void TtsGridRows::MoveBlock(int from, int to, int count) { MoveEntries(rows_, from, to, count); }
+
+void TtsGridRows::RotateToEnd(int first, int last, const std::vector<int>& displayToData)
+{
+  if (first >= 0 && last < Count() && first < last) {
+    std::rotate(rows_.begin() + first, rows_.begin() + first + 1, rows_.begin() + last + 1);
+    std::rotate(serials_.begin() + first, serials_.begin() + first + 1, serials_.begin() + last + 1);
+    for (int r = first; r <= last; ++r) {
+      if (rows_[std::size_t(r)])
+        rows_[std::size_t(r)]->StoreDataRow(r);
+    }
+  }
+  if (!map_)
+    return;
+  for (int p = 0; p < int(displayToData.size()); ++p) {
+    const int dataRow = displayToData[std::size_t(p)];
+    if (dataRow >= 0 && dataRow < int(map_->size()))
+      (*map_)[std::size_t(dataRow)] = p;
+  }
+}
 
 }  // namespace grid

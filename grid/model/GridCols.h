@@ -26,6 +26,8 @@ class TtsGridCols {
   TtsCol* FindByFieldName(const std::string& name) const;
   // Moves entries within the array, clearing the uncovered source entries; DisplayCol unchanged.
   void MoveBlock(int from, int to, int count);
+  // The object at `first` goes to `last`, the ones between move down by one.
+  void RotateToEnd(int first, int last);
 
  private:
   TtsGridModel& grid_;
@@ -58,6 +60,9 @@ class TtsGridRows {
   void SetAssignedHeightOf(int dataRow, int height);
   void ApplyHeight(int dataRow, int height);
   void MoveBlock(int from, int to, int count);
+  // The row at `first` goes to `last` with its serial number, the ones between move down by one
+  // (their objects renumbered); the data-to-display map is taken from displayToData.
+  void RotateToEnd(int first, int last, const std::vector<int>& displayToData);
 
  private:
   TtsGridModel& grid_;

@@ -27,7 +27,7 @@ void TtsGridModel::SetCols(int count)
   cols_ = count;
   colWidths_.resize(std::size_t(count + 1), -1);
   colMap_.resize(std::size_t(count + 1));
-  for (int i = old; i <= count; ++i)
+  for (int i = old + 1; i <= count; ++i)  // entries already there keep their data column
     colMap_[std::size_t(i)] = i;
   colSelection_.SetSize(count + 1);
   visibleCols_.SetCount(visibleCols_.VisibleCount() + (count - old), old + 1);
@@ -42,7 +42,7 @@ void TtsGridModel::SetRows(int count)
   rows_ = count;
   rowHeights_.resize(std::size_t(count + 1), -1);
   rowMap_.resize(std::size_t(count + 1));
-  for (int i = old; i <= count; ++i)
+  for (int i = old + 1; i <= count; ++i)
     rowMap_[std::size_t(i)] = i;
   rowSelection_.SetSize(count + 1);
   visibleRows_.SetCount(visibleRows_.VisibleCount() + (count - old), old + 1);
@@ -250,7 +250,9 @@ int TtsGridModel::NextVisibleRow(int displayRow) const
 void TtsGridModel::ColumnVisibilityChanged(TtsCol& col)
 {
   const int position = col.DisplayCol();
-  if (col.Visible()) {
+  if (position == 0) {  // the row bar: only its extent
+    StoreColWidth(0, col.Visible() ? col.Width() : 0);
+  } else if (col.Visible()) {
     visibleCols_.Add(position);
     StoreColWidth(position, col.Width());
   } else {
@@ -271,7 +273,9 @@ void TtsGridModel::ColumnVisibilityChanged(TtsCol& col)
 void TtsGridModel::RowVisibilityChanged(TtsRow& row)
 {
   const int position = row.DisplayRow();
-  if (row.Visible()) {
+  if (position == 0) {  // the heading row: only its extent
+    StoreRowHeight(0, row.Visible() ? row.Height() : 0);
+  } else if (row.Visible()) {
     visibleRows_.Add(position);
     StoreRowHeight(position, row.Height());
   } else {

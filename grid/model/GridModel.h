@@ -17,9 +17,9 @@
 
 namespace grid {
 
-enum TtsDrawOverlap : std::uint8_t { doDrawRowOnTop, doDrawColOnTop };
-enum TtsHeadingButton : std::uint8_t { hbNone, hbCell, hbButton };
-enum TtsGridMode : std::uint8_t { gmBrowse, gmEdit, gmEditInsert, gmListBox };
+enum TtsDrawOverlap : std::uint8_t { doDrawColOnTop, doDrawRowOnTop };
+enum TtsHeadingButton : std::uint8_t { hbCell, hbButton, hbNone };
+enum TtsGridMode : std::uint8_t { gmListBox, gmEdit, gmEditInsert, gmBrowse };
 
 // The grid's own values of the attributes that columns, rows and cells may leave to it.
 struct TtsGridLevel {
@@ -171,6 +171,12 @@ class TtsGridModel {
   bool IsInsertRow(int displayRow) const { return Level.GridMode == gmEditInsert && displayRow == RowCount() - 1; }
   bool IsInsertRowShown(int displayRow) const { return IsInsertRow(displayRow) && insertRowPresent_ == 1; }
 
+  // Deleting: a data column or row goes to the end of the data and display order (position
+  // endPos), its cell elements dropped and the later ones renumbered; the count then cuts it off.
+  void MoveColToEnd(int dataCol, int endPos);
+  void MoveRowToEnd(int dataRow, int endPos);
+  int InsertRowPresent() const { return insertRowPresent_; }
+
   // A hidden or shown column or row: visible list, extent, selection and current cell.
   void ColumnVisibilityChanged(TtsCol& col);
   void RowVisibilityChanged(TtsRow& row);
@@ -198,6 +204,9 @@ class TtsGridModel {
   void MoveRowSelection(int from, int to);
   void FollowRowMove(int from, int to);
   void FinishMove();
+  void DropCellElements(bool columns, int index);
+  void RenumberCellElements(bool columns, int index, int endPos);
+  void ShiftFontEntries(bool columns, int index);
   int NextVisibleCol(int displayCol) const;
   int NextVisibleRow(int displayRow) const;
 

@@ -1,0 +1,198 @@
+#include "grid/window/Grid.h"
+
+#include "grid/window/GridCell.h"
+
+#include "platform/ExceptionBoundary.h"
+
+#include <algorithm>
+
+namespace grid {
+
+TtsBaseGrid::TtsBaseGrid(QWidget* parent) : TCustomGrid_ts(parent), model_(*this, 4, 4)
+{
+  // The base draws nothing itself: no options, no lines, no scroll bars of its own.
+  SetOptions(0);
+  SetGridLineWidth(0);
+  SetBaseScrollBars(gsbNone);
+  model_.SetDefaultRowHeight(kPublishedRowHeight);
+  TCustomGrid_ts::SetDefaultRowHeight(kPublishedRowHeight);
+  model_.Level.ReadOnlyButton = true;
+  model_.Col(0).SetWidth(14);
+  model_.ChangeRow(0, [](TtsRow& heading) { heading.SetHeight(15); });
+  model_.SetCurrentCell(1, 1);
+  resize(GridCols() * model_.DefaultColWidth(), GridRows() * model_.DefaultRowHeight());
+  constructed_ = true;
+}
+
+TtsBaseGrid::~TtsBaseGrid() = default;
+
+void TtsBaseGrid::SetName(const std::string& name)
+{
+  if (!model_.ReadingStream)
+    model_.Name = name;
+}
+
+bool TtsBaseGrid::FireGuarded(const std::function<void()>& call) { return platform::Guard(call); }
+
+void TtsBaseGrid::CheckCol(int dataCol) const
+{
+  if (dataCol < 1 || dataCol > Cols())
+    GridError("Column index " + std::to_string(dataCol) + " out of range");
+}
+
+void TtsBaseGrid::CheckRow(int dataRow) const
+{
+  if (dataRow < 1 || dataRow > GridRows() - 1)
+    GridError("Row index " + std::to_string(dataRow) + " out of range");
+}
+
+TtsCol* TtsBaseGrid::GetColumn(const TtsCellValue& key)
+{
+  if (key.IsOrdinal() && key.Type() != TVarType::varBoolean) {
+    const std::int64_t index = key.AsInt64();
+    if (index < 1 || index > Cols())
+      GridError("Column index " + std::to_string(index) + " out of range");
+    return model_.ColAt(int(index));
+  }
+  if (!key.IsString())
+    return nullptr;
+  TtsCol* col = model_.GridCols().FindByFieldName(key.Text());
+  if (!col)
+    GridError("Unknown field name '" + key.Text() + "'");
+  return col;
+}
+
+TtsCell TtsBaseGrid::CellAt(int dataCol, int dataRow) { return TtsCell(*this, dataCol, dataRow); }
+
+// Current cell --------------------------------------------------------------------------------------
+
+void TtsBaseGrid::NotifyCellMoved()
+{
+  const int col = CurrentDataCol();
+  const int row = CurrentDataRow();
+  const int oldCol = lastCol_;
+  const int oldRow = lastRow_;
+  if (col == oldCol && row == oldRow)
+    return;
+  lastCol_ = col;
+  lastRow_ = row;
+  if (col != oldCol && GridMode() != gmListBox)
+    FireChange(OnColChanged, oldCol, col);
+  if (row != oldRow)
+    FireChange(OnRowChanged, oldRow, row);
+  FireChange(OnCellChanged, oldCol, col, oldRow, row);
+}
+
+void TtsBaseGrid::MoveCurrentCell(int displayCol, int displayRow)
+{
+  if (displayCol == model_.CurrentDisplayCol() && displayRow == model_.CurrentDisplayRow())
+    return;
+  if (!CanLeaveCell())
+    return;
+  PlaceCurrentCell(displayCol, displayRow);
+}
+
+void TtsBaseGrid::PlaceCurrentCell(int displayCol, int displayRow)
+{
+  const int oldCol = model_.CurrentDisplayCol();
+  const int oldRow = model_.CurrentDisplayRow();
+  model_.SetCurrentCell(displayCol, displayRow);
+  model_.InvalidateCell(oldCol, oldRow);
+  model_.InvalidateCell(displayCol, displayRow);
+  if (displayCol >= FixedCols() && displayRow >= FixedRows() && displayCol < GridCols() && displayRow < GridRows())
+    ScrollIntoView({displayCol, displayRow});
+  NotifyCellMoved();
+}
+
+void TtsBaseGrid::SetCurrentDataCol(int dataCol)
+{
+  if (dataCol < 0 || dataCol > GridCols() - 1)
+    return;
+  MoveCurrentCell(model_.DisplayColOf(dataCol), model_.CurrentDisplayRow());
+}
+
+void TtsBaseGrid::SetCurrentDataRow(int dataRow)
+{
+  if (dataRow < 0 || dataRow > GridRows() - 1)
+    return;
+  MoveCurrentCell(model_.CurrentDisplayCol(), model_.DisplayRowOf(dataRow));
+}
+
+// The nearest shown data column (row) at or around a display position; 0 when there is none.
+int TtsBaseGrid::NearestCol(int displayCol) const
+{
+  const int last = Cols();
+  if (last < 1)
+    return 0;
+  const int start = std::clamp(displayCol, 1, last);
+  for (int distance = 0; distance < last; ++distance) {
+    for (int c : {start + distance, start - distance}) {
+      if (c >= 1 && c <= last && model_.ColWidth(c) > 0)
+        return c;
+    }
+  }
+  return start;
+}
+
+int TtsBaseGrid::NearestRow(int displayRow) const
+{
+  const int last = Rows() + InsertRowPresent();
+  if (last < 1)
+    return 0;
+  const int start = std::clamp(displayRow, 1, last);
+  for (int distance = 0; distance < last; ++distance) {
+    for (int r : {start + distance, start - distance}) {
+      if (r >= 1 && r <= last && model_.RowHeight(r) > 0)
+        return r;
+    }
+  }
+  return start;
+}
+
+void TtsBaseGrid::EndUpdate()
+{
+  if (updateCount_ > 0 && --updateCount_ == 0)
+    Invalidate();
+}
+
+// Services for the model ----------------------------------------------------------------------------
+
+void TtsBaseGrid::InvalidateGrid() { Invalidate(); }
+
+void TtsBaseGrid::InvalidateCol(int displayCol) { RepaintRange({displayCol, 0, displayCol, GridRows() - 1}); }
+
+void TtsBaseGrid::InvalidateRow(int displayRow) { RepaintRange({0, displayRow, GridCols() - 1, displayRow}); }
+
+void TtsBaseGrid::InvalidateCell(int displayCol, int displayRow) { RepaintCell(displayCol, displayRow); }
+
+void TtsBaseGrid::ColMoved(int toDisplayCol, int count, bool byUser) { FireChange(OnColMoved, toDisplayCol, count, byUser); }
+
+void TtsBaseGrid::RowMoved(int toDisplayRow, int count, bool byUser) { FireChange(OnRowMoved, toDisplayRow, count, byUser); }
+
+void TtsBaseGrid::ColResized(int dataCol)
+{
+  if (constructed_)
+    FireChange(OnColResized, dataCol);
+}
+
+void TtsBaseGrid::RowResized(int dataRow)
+{
+  if (constructed_)
+    FireChange(OnRowResized, dataRow);
+}
+
+void TtsBaseGrid::ReportGridStatus()
+{
+  TtsGridStatus status = gsNoSelection;
+  if (model_.ColSelection().Count() > 0)
+    status = gsColsSelected;
+  else if (model_.RowSelection().Count() > 0)
+    status = gsRowsSelected;
+  if (status == reportedStatus_)
+    return;
+  const TtsGridStatus old = reportedStatus_;
+  reportedStatus_ = status;
+  Fire(OnGridStatusChanged, old, status);
+}
+
+}  // namespace grid
