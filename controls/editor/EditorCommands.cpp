@@ -40,6 +40,8 @@ bool ChangesText(TOvcCommand cmd)
 
 }  // namespace
 
+std::string EditorErrorText(int code) { return GetLibraryString(ErrorStringId(code)); }
+
 void TOvcEditorCore::DoOnChange()
 {
   if (OnChange)
@@ -54,7 +56,7 @@ void TOvcEditorCore::DoOnError(int code)
     OnError(code);
     return;
   }
-  throw EEditorError(GetLibraryString(ErrorStringId(code)), code);
+  throw EEditorError(EditorErrorText(code), code);
 }
 
 bool TOvcEditorCore::ProcessCommand(TOvcCommand cmd, int charCode)

@@ -23,6 +23,8 @@ inline constexpr TOvcCommand ccUserFirst = 256;
 
 // The characters that end a word.
 bool IsWordDelimiter(char ch);
+// The message of an editing result code (263..268; any other code is an unknown error).
+std::string EditorErrorText(int code);
 
 class TOvcEditorCore : public TParaListEditor {
  public:

@@ -8,7 +8,34 @@
 
 namespace controls {
 
-TOvcCustomControl::TOvcCustomControl(QWidget* parent) : platform::CustomControl(parent) {}
+TOvcCustomControl::TOvcCustomControl(QWidget* parent)
+    : platform::CustomControl(parent), labelInfo_(std::make_unique<TOvcLabelInfo>(*this))
+{
+}
+
+void TOvcCustomControl::moveEvent(QMoveEvent* event)
+{
+  platform::CustomControl::moveEvent(event);
+  labelInfo_->Place();
+}
+
+void TOvcCustomControl::resizeEvent(QResizeEvent* event)
+{
+  platform::CustomControl::resizeEvent(event);
+  labelInfo_->Place();
+}
+
+void TOvcCustomControl::showEvent(QShowEvent* event)
+{
+  platform::CustomControl::showEvent(event);
+  labelInfo_->ControlShown(true);
+}
+
+void TOvcCustomControl::hideEvent(QHideEvent* event)
+{
+  platform::CustomControl::hideEvent(event);
+  labelInfo_->ControlShown(false);
+}
 
 const char* TOvcCustomControl::About() const { return OvcAbout; }
 

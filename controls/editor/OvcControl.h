@@ -2,9 +2,11 @@
 // The bases of the editor library's controls: focus reported after the fact, the wheel event, and the
 // controller reference that a control finds on its form when its window is created.
 
+#include "controls/editor/AttachedLabel.h"
 #include "platform/CustomControl.h"
 
 #include <functional>
+#include <memory>
 
 namespace controls {
 
@@ -15,6 +17,10 @@ class TOvcCustomControl : public platform::CustomControl {
   explicit TOvcCustomControl(QWidget* parent = nullptr);
 
   const char* About() const;
+  // The attached caption label: its offsets, whether it shows, above or below the control.
+  TOvcLabelInfo& LabelInfo() { return *labelInfo_; }
+  // Raises "Label not attached" while LabelInfo().Visible() is false.
+  TOvcAttachedLabel& AttachedLabel() const { return labelInfo_->Label(); }
 
   // Fired after the focus arrived or left, once the focus change is complete (queued calls).
   std::function<void(TOvcCustomControl&)> AfterEnter;
@@ -27,6 +33,13 @@ class TOvcCustomControl : public platform::CustomControl {
   void FocusIn() override;
   void FocusOut() override;
   bool MouseWheel(platform::TShiftState shift, int delta, int x, int y) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  std::unique_ptr<TOvcLabelInfo> labelInfo_;
 };
 
 class TOvcCustomControlEx : public TOvcCustomControl {
