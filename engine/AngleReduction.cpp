@@ -1,5 +1,6 @@
 #include "engine/AngleReduction.h"
 
+#include "engine/DoubleExtendedMath.h"
 #include "engine/MathConstants.h"
 
 #include <cmath>
@@ -8,7 +9,8 @@ namespace engine {
 
 namespace {
 
-constexpr Extended RadiansPerDegree = 0.017453292519943295769236907684886L;
+constexpr Extended RadiansPerDegree = 0x8efa351294e9c8aep-69L;
+constexpr Extended RadiansPerDegreeLow = 0xec5f66e9485c4d90p-137L;
 
 }  // namespace
 
@@ -64,6 +66,19 @@ void SinCosDegrees(Extended degrees, Extended& s, Extended& c)
   case 2: s = -sa; c = -ca; break;
   default: s = -ca; c = sa; break;
   }
+}
+
+void SinCosDegreesPrecise(Extended degrees, DoubleExtended& s, DoubleExtended& c)
+{
+  if (!std::isfinite(degrees)) {
+    s = c = Exactly(std::sin(degrees));
+    return;
+  }
+  const QuarterTurns turns = ReduceDegrees(degrees);
+  DoubleExtended t;
+  TwoProduct(turns.a, RadiansPerDegree, t.hi, t.lo);
+  t = DoubleExtended::Normalized(t.hi, t.lo + turns.a * RadiansPerDegreeLow);
+  SinCosReduced(turns.q, t, s, c);
 }
 
 bool TanDegrees(Extended degrees, Extended& t)

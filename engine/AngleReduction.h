@@ -2,6 +2,7 @@
 // Circular functions whose argument is reduced exactly before any rounding: sin(pi x) for the
 // gamma reflection, and sines and cosines of degrees, exact at every multiple of 90 degrees.
 
+#include "engine/DoubleExtended.h"
 #include "engine/Extended.h"
 
 namespace engine {
@@ -10,6 +11,8 @@ namespace engine {
 Extended SinPi(Extended x);
 // Sine and cosine of an angle in degrees; 0, 1 and -1 exactly at the multiples of 90 degrees.
 void SinCosDegrees(Extended degrees, Extended& s, Extended& c);
+// The same to about 110 bits, for functions that round once at the end.
+void SinCosDegreesPrecise(Extended degrees, DoubleExtended& s, DoubleExtended& c);
 // Tangent of an angle in degrees: exact at the multiples of 45 degrees; false at a pole.
 bool TanDegrees(Extended degrees, Extended& t);
 

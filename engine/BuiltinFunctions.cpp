@@ -1,5 +1,6 @@
 #include "engine/BuiltinFunctions.h"
 
+#include "engine/AccurateElementary.h"
 #include "engine/AngleReduction.h"
 #include "engine/Constructs.h"
 #include "engine/Distributions.h"
@@ -67,13 +68,6 @@ Extended Gauss(Extended mean, Extended sd)
   return mean + sd * u1 * std::sqrt(-2 * std::log(s) / s);
 }
 
-Extended Reciprocal(Extended denominator)
-{
-  if (denominator == 0)
-    return FunctionError(ecDivisionByZero);
-  return 1 / denominator;
-}
-
 Extended FromRadians(Extended x) { return AngleMode == 1 ? x * DegreesPerRadian : x; }
 
 // Sine and cosine of x in the angle mode; degrees are reduced exactly.
@@ -92,24 +86,13 @@ SineCosine SinCosInAngleMode(Extended x)
   return r;
 }
 
-Extended Tangent(Extended x)
+// tan, cot, sec and csc in the angle mode; a zero denominator is a division by zero.
+Extended Ratio(TrigRatio ratio, Extended x)
 {
-  if (AngleMode != 1)
-    return std::tan(x);
-  Extended t = 0;
-  if (!TanDegrees(x, t))
+  Extended value = 0;
+  if (!TrigRatioOf(ratio, x, AngleMode == 1, value))
     return FunctionError(ecDivisionByZero);
-  return t;
-}
-
-Extended Cotangent(Extended x)
-{
-  if (AngleMode != 1)
-    return x == 0 ? FunctionError(ecDivisionByZero) : Reciprocal(std::tan(x));
-  Extended t = 0;
-  if (!TanDegrees(x, t))
-    return 0;  // at a pole of the tangent
-  return Reciprocal(t);
+  return value;
 }
 
 // The arcsine and arccosine at their exact points give exact degrees.
@@ -128,7 +111,7 @@ Extended ArcCos(Extended x)
     return FunctionError(ecArgumentError);
   if (AngleMode == 1 && (x == 0 || x == -1))
     return x == 0 ? 90 : 180;
-  return FromRadians(std::acos(x));
+  return FromRadians(ArcCosRadians(x));
 }
 
 // Round half to even, to an integer of at most 64 bits; false beyond.
@@ -208,21 +191,21 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
   case 2: return ArcSin(x);
   case 3: return ArcCos(x);
   case 4: return FromRadians(std::atan(x));
-  case 5: return std::asinh(x);
+  case 5: return ArcSinh(x);
   case 6:
     if (x < 1)
       return FunctionError(ecArgumentError);
-    return std::acosh(x);
+    return ArcCosh(x);
   case 7:
     if (x * x >= 1)
       return FunctionError(ecArgumentError);
-    return std::atanh(x);
-  case 8: return std::sinh(x);
-  case 9: return std::cosh(x);
-  case 10: return std::tanh(x);
+    return ArcTanh(x);
+  case 8: return Sinh(x);
+  case 9: return Cosh(x);
+  case 10: return Tanh(x);
   case 11: return Random();
   case 12: return SinCosInAngleMode(x).cos;
-  case 13: return Tangent(x);
+  case 13: return Ratio(TrigRatio::Tan, x);
   case 14: return x < -10000 ? 0 : GuardedExp(x);
   case 15:
     if (x < 0)
@@ -235,7 +218,7 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
   case 17:
     if (x <= 0)
       return FunctionError(ecArgumentNegative);
-    return std::log10(x);
+    return Log10(x);
   case 18: case 19: case 20: case 21:
     if (y == UndefinedValue)
       return FunctionError(ecCommaExpected);
@@ -274,34 +257,34 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
   case 89: return FromRadians(std::atan2(x, y));
   case 90: return std::ceil(x);
   case 91: return std::floor(x);
-  case 92: return Cotangent(x);
+  case 92: return Ratio(TrigRatio::Cot, x);
   case 93:
     if (x <= 0 || y <= 0)
       return FunctionError(ecArgumentError);
     if (x == 1)
       return FunctionError(ecDivisionByZero);
-    return std::log(y) / std::log(x);
+    return LogBase(x, y);
   case 95: case 96: {
     int exponent = 0;
     const Extended mantissa = std::frexp(x, &exponent);
     return code == 95 ? mantissa : exponent;
   }
-  case 102: return Pythag(x, y);
+  case 102: return Hypot(x, y);
   case 103: case 110: case 123: case 125: case 126: return WithRoundedParameter(code, x, y, z);
   case 104: return IGamma(x, y);
   case 105: return JGamma(x, y);
   case 106: return BetaFunction(x, y);
-  case 108: return Reciprocal(SinCosInAngleMode(x).cos);
+  case 108: return Ratio(TrigRatio::Sec, x);
   case 109: return PNorm(x);
-  case 111: return Reciprocal(SinCosInAngleMode(x).sin);
-  case 112: return 1 / std::cosh(x);
+  case 111: return Ratio(TrigRatio::Csc, x);
+  case 112: return Sech(x);
   case 113: return IBeta(x, y, z);
   case 114: return ErfcFunction(x);
   case 115: return LnGammaAbs(x);
   case 116:
     if (x == 0)
       return FunctionError(ecDivisionByZero);
-    return 1 / std::sinh(x);
+    return Csch(x);
   case 117: case 118: return GcdLcm(code, x, y);
   case 119: return Sgn(x);
   case 120: return SgnGamma(x);

@@ -1,5 +1,6 @@
 #include "engine/ElementaryFunctions.h"
 
+#include "engine/AccurateElementary.h"
 #include "engine/EngineState.h"
 #include "engine/FiniteResult.h"
 #include "engine/MathConstants.h"
@@ -53,7 +54,7 @@ Extended Log2Guarded(Extended x)
   const Extended ln = GuardedLn(x);
   if (ErrorCode != 0)
     return ln;
-  return ln * Log2E;
+  return Log2(x);
 }
 
 Extended IntPower(std::int32_t n, Extended x)

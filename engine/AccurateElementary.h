@@ -1,0 +1,31 @@
+#pragma once
+// Elementary functions computed at about 110 bits and rounded once: within one unit of the last
+// place of Extended. Arguments are inside the domain (the callers check it); a result beyond the
+// range is infinite.
+
+#include "engine/Extended.h"
+
+namespace engine {
+
+Extended Sinh(Extended x);
+Extended Cosh(Extended x);
+Extended Tanh(Extended x);
+Extended Sech(Extended x);
+Extended Csch(Extended x);  // x != 0
+
+Extended ArcCosRadians(Extended x);  // |x| <= 1
+
+Extended ArcSinh(Extended x);
+Extended ArcCosh(Extended x);  // x >= 1
+Extended ArcTanh(Extended x);  // |x| < 1
+
+Extended Log10(Extended x);              // x > 0
+Extended Log2(Extended x);               // x > 0
+Extended LogBase(Extended b, Extended y);  // b, y > 0, b != 1
+Extended Hypot(Extended a, Extended b);
+
+// tan, cot, sec and csc of an angle in radians or degrees; false where the denominator is 0.
+enum class TrigRatio { Tan, Cot, Sec, Csc };
+bool TrigRatioOf(TrigRatio ratio, Extended angle, bool degrees, Extended& value);
+
+}  // namespace engine

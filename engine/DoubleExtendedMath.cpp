@@ -1,0 +1,185 @@
+#include "engine/DoubleExtendedMath.h"
+
+#include <array>
+#include <cmath>
+
+namespace engine {
+
+namespace {
+
+// ln 2 = Ln2High + Ln2Mid + Ln2Low to 200 bits.
+constexpr Extended Ln2High = 0xb17217f7d1cf79acp-64L;
+constexpr Extended Ln2Mid = -0xd871319ff0342543p-130L;
+constexpr Extended Ln2Low = 0xf343267298b62d8ap-200L;
+
+// pi/2 in four pieces of 64 bits.
+constexpr Extended HalfPi1 = 0xc90fdaa22168c235p-63L;
+constexpr Extended HalfPi2 = -0xece675d1fc8f8cbbp-129L;
+constexpr Extended HalfPi3 = -0xb7ed8fbbacc19c60p-194L;
+constexpr Extended HalfPi4 = 0x82efa98ec4e6c894p-261L;
+constexpr Extended TwoOverPi = 0xa2f9836e4e44152ap-64L;
+
+constexpr Extended Sqrt2 = 0xb504f333f9de6484p-63L;
+constexpr Extended Log2OfE = 1.4426950408889634074L;
+
+// Beyond this the quarter turns no longer fit the exact products of the reduction.
+constexpr Extended ReductionLimit = 4611686018427387904.0L;  // 2^62
+
+constexpr int FactorialCount = 30;
+
+// 1/k! for k = 0 .. 29.
+const std::array<DoubleExtended, FactorialCount>& InverseFactorials()
+{
+  static const std::array<DoubleExtended, FactorialCount> table = [] {
+    std::array<DoubleExtended, FactorialCount> t{};
+    t[0] = Exactly(1);
+    for (int k = 1; k < FactorialCount; ++k)
+      t[k] = t[k - 1] / Exactly(k);
+    return t;
+  }();
+  return table;
+}
+
+DoubleExtended Plus(const DoubleExtended& a, Extended b)
+{
+  return a + Exactly(b);
+}
+
+// x - n ln 2 for an integer n of at most 15 bits (n ln2 to 128 bits and more).
+DoubleExtended MinusLn2Times(const DoubleExtended& x, Extended n)
+{
+  Extended p = 0, e = 0;
+  TwoProduct(n, Ln2High, p, e);
+  const DoubleExtended small = Plus(Plus(Exactly(n * Ln2Low), n * Ln2Mid), e);
+  return Plus(x, -p) + -small;
+}
+
+// Steps of halving before the series of e^s - 1, and its terms.
+constexpr int HalvingSteps = 10;
+constexpr int ExpTerms = 10;
+
+// e^r - 1 for |r| <= about 0.35: a series at r / 2^10, then 10 doublings e^2a - 1 = E (E + 2).
+DoubleExtended ExpMinusOneReduced(const DoubleExtended& r)
+{
+  const auto& inverse = InverseFactorials();
+  const DoubleExtended s = ScaledBy(r, -HalvingSteps);
+  DoubleExtended p = inverse[ExpTerms];
+  for (int k = ExpTerms - 1; k >= 1; --k)
+    p = p * s + inverse[k];
+  DoubleExtended e = p * s;
+  for (int i = 0; i < HalvingSteps; ++i)
+    e = e * Plus(e, 2);
+  return e;
+}
+
+}  // namespace
+
+DoubleExtended ScaledBy(const DoubleExtended& a, int n)
+{
+  return {std::ldexp(a.hi, n), std::ldexp(a.lo, n)};
+}
+
+DoubleExtended ExpMinusOne(const DoubleExtended& x)
+{
+  const Extended n = std::nearbyint(x.hi * Log2OfE);
+  if (n == 0)
+    return ExpMinusOneReduced(x);
+  const DoubleExtended e = ExpMinusOneReduced(MinusLn2Times(x, n));
+  return Plus(ScaledBy(Plus(e, 1), static_cast<int>(n)), -1);
+}
+
+ScaledExp ExpScaled(const DoubleExtended& x)
+{
+  const Extended n = std::nearbyint(x.hi * Log2OfE);
+  const DoubleExtended r = n == 0 ? x : MinusLn2Times(x, n);
+  return {Plus(ExpMinusOneReduced(r), 1), static_cast<int>(n)};
+}
+
+DoubleExtended Ln(const DoubleExtended& y)
+{
+  int e = std::ilogb(y.hi);
+  DoubleExtended m = ScaledBy(y, -e);
+  if (m.hi > Sqrt2) {
+    m = ScaledBy(m, -1);
+    ++e;
+  }
+  // l0 is within an ulp of ln m; m e^-l0 - 1 is the small rest, computed without cancellation:
+  // (m - 1) + m (e^-l0 - 1).
+  const Extended l0 = std::log(m.Value());
+  const DoubleExtended rest = Plus(Exactly(m.hi - 1), m.lo) + m * ExpMinusOne(Exactly(-l0));
+  const DoubleExtended lnM = Plus(rest, l0);
+  if (e == 0)
+    return lnM;
+  return MinusLn2Times(lnM, -e);
+}
+
+DoubleExtended LnOnePlus(const DoubleExtended& u)
+{
+  // (1 + u) e^-l0 - 1 = u + E + u E with E = e^-l0 - 1.
+  const Extended l0 = std::log1p(u.Value());
+  const DoubleExtended e = ExpMinusOne(Exactly(-l0));
+  const DoubleExtended rest = (u + e) + u * e;
+  return Plus(rest, l0);
+}
+
+DoubleExtended Sqrt(const DoubleExtended& y)
+{
+  if (y.hi <= 0)
+    return {};
+  const Extended s = std::sqrt(y.hi);
+  Extended p = 0, e = 0;
+  TwoProduct(s, s, p, e);
+  const Extended residual = ((y.hi - p) - e) + y.lo;
+  return DoubleExtended::Normalized(s, residual / (2 * s));
+}
+
+bool ReduceByQuarterTurns(Extended x, int& q, DoubleExtended& r)
+{
+  if (std::fabs(x) <= 0.785L) {
+    q = 0;
+    r = Exactly(x);
+    return true;
+  }
+  if (!(std::fabs(x) < ReductionLimit))
+    return false;
+  const Extended k = std::nearbyint(x * TwoOverPi);
+  // x - k p1 is exact (the two lie within a factor of 2); the other products are kept whole.
+  Extended p1 = 0, e1 = 0, p2 = 0, e2 = 0, p3 = 0, e3 = 0;
+  TwoProduct(k, HalfPi1, p1, e1);
+  TwoProduct(k, HalfPi2, p2, e2);
+  TwoProduct(k, HalfPi3, p3, e3);
+  const DoubleExtended rest = Plus(Plus(Plus(Plus(Plus(Exactly(k * HalfPi4), e3), p3), e2), p2), e1);
+  r = Exactly(x - p1) + -rest;
+  q = static_cast<int>(std::fmod(k, Extended(4)));
+  if (q < 0)
+    q += 4;
+  return true;
+}
+
+void SinCosReduced(int q, const DoubleExtended& r, DoubleExtended& s, DoubleExtended& c)
+{
+  const auto& inverse = InverseFactorials();
+  const DoubleExtended z = r * r;
+  // Terms up to r^27 and r^28: below 2^-100 of the result for |r| <= pi/4.
+  DoubleExtended sinSeries = inverse[27];
+  for (int k = 25; k >= 1; k -= 2)
+    sinSeries = sinSeries * -z + inverse[k];
+  DoubleExtended cosSeries = inverse[28];
+  for (int k = 26; k >= 0; k -= 2)
+    cosSeries = cosSeries * -z + inverse[k];
+  const DoubleExtended sr = sinSeries * r;
+  const DoubleExtended& cr = cosSeries;
+  switch (q) {
+  case 0: s = sr; c = cr; break;
+  case 1: s = cr; c = -sr; break;
+  case 2: s = -sr; c = -cr; break;
+  default: s = -cr; c = sr; break;
+  }
+}
+
+DoubleExtended Ln2()
+{
+  return Plus(Exactly(Ln2High), Ln2Mid);
+}
+
+}  // namespace engine

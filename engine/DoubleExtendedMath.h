@@ -1,0 +1,38 @@
+#pragma once
+// Kernels of the elementary functions at about 110 bits, on DoubleExtended values: a function built
+// from them rounds once at the end and stays within one unit of the last place.
+// Arguments are finite and inside each kernel's range; the callers check domains and overflow.
+
+#include "engine/DoubleExtended.h"
+
+namespace engine {
+
+// a * 2^n, exactly while neither half leaves the normal range.
+DoubleExtended ScaledBy(const DoubleExtended& a, int n);
+
+// e^x - 1 with full relative accuracy near 0; x <= 200.
+DoubleExtended ExpMinusOne(const DoubleExtended& x);
+// e^x as m * 2^n with m in [0.7, 1.5); for |x| below 11400.
+struct ScaledExp {
+  DoubleExtended m;
+  int n = 0;
+};
+ScaledExp ExpScaled(const DoubleExtended& x);
+
+// ln y for y > 0; full relative accuracy also near y = 1.
+DoubleExtended Ln(const DoubleExtended& y);
+// ln(1 + u) for |u| <= 1/2, with the relative accuracy of u.
+DoubleExtended LnOnePlus(const DoubleExtended& u);
+
+// sqrt y for y >= 0.
+DoubleExtended Sqrt(const DoubleExtended& y);
+
+// x = q pi/2 + r with |r| <= about pi/4; false when |x| is too large to reduce here.
+bool ReduceByQuarterTurns(Extended x, int& q, DoubleExtended& r);
+// sin and cos of q pi/2 + r for |r| <= about pi/4.
+void SinCosReduced(int q, const DoubleExtended& r, DoubleExtended& s, DoubleExtended& c);
+
+// ln 2 to 128 bits.
+DoubleExtended Ln2();
+
+}  // namespace engine
