@@ -23,6 +23,20 @@ struct Point {
   Extended value;
 };
 
+// (up - low) / parts, also where the difference itself would overflow.
+Extended Spacing(Extended low, Extended up, int parts)
+{
+  const Extended spacing = (up - low) / parts;
+  return std::isfinite(spacing) ? spacing : up / parts - low / parts;
+}
+
+// low + k spacing, also where k spacing alone would overflow.
+Extended PointAt(Extended low, Extended spacing, int k)
+{
+  const Extended x = low + k * spacing;
+  return std::isfinite(x) ? x : 2 * (low / 2 + k * (spacing / 2));
+}
+
 bool Better(Extended a, Extended b)
 {
   return ExtremumIsMax ? a > b : a < b;
@@ -49,7 +63,8 @@ bool ParabolicSearch(FunctionText& f, Extended d, Extended c, Extended b, Point&
     const Extended r = o - (b - d) * (l - m);
     const Extended t = 0.4L * d + 0.6L * b;
     Extended u = r == 0 ? t : d - ((b - d) * (b - d) * (l - m) - (c - d) * o) / (2 * r);
-    if (std::fabs(u - (b + d) / 2) < 0.001L * (b - d))
+    // Over a very wide bracket the parabola's terms overflow.
+    if (!std::isfinite(u) || std::fabs(u - (b / 2 + d / 2)) < 0.001L * (b - d))
       u = t;
     const Extended y = sign * f.At(u);
     if (ErrorFlag)
@@ -85,10 +100,10 @@ bool FindLocalExtremum(FunctionText& f, Extended lo, Extended hi, Point& best)
 {
   if (hi < lo)
     std::swap(lo, hi);
-  const Extended step = (hi - lo) / Samples;
+  const Extended step = Spacing(lo, hi, Samples);
   std::vector<Extended> values(Samples + 1);
   for (int k = 0; k <= Samples; ++k) {
-    values[k] = f.At(k == Samples ? hi : lo + k * step);
+    values[k] = f.At(k == Samples ? hi : PointAt(lo, step, k));
     if (ErrorFlag)
       return false;
   }
@@ -104,7 +119,7 @@ bool FindLocalExtremum(FunctionText& f, Extended lo, Extended hi, Point& best)
   const bool firstIsCandidate =
       ExtremumIsMax ? values[first - 1] <= values[first] : values[first] <= values[first - 1];
   for (std::size_t i = firstIsCandidate ? 0 : 1; i < turning.size(); i += 2) {
-    const Extended p = lo + turning[i] * step;
+    const Extended p = PointAt(lo, step, turning[i]);
     Point refined{};
     if (!ParabolicSearch(f, p - step, p, p + step, refined))
       return false;
@@ -150,11 +165,12 @@ Extended SearchExtremum(bool readBounds)
   LastSearchExpr = ExprString;
 
   const int n = ExtremumSubdivisions;
-  const Extended width = (up - low) / n;
+  // Infinite only for n = 1, where it is not used.
+  const Extended width = Spacing(low, up, n);
   Point best{};
   for (int j = 0; j < n; ++j) {
     Point local{};
-    if (!FindLocalExtremum(f, low + j * width, j == n - 1 ? up : low + (j + 1) * width, local))
+    if (!FindLocalExtremum(f, j == 0 ? low : PointAt(low, width, j), j == n - 1 ? up : PointAt(low, width, j + 1), local))
       return 0;
     if (j == 0 || Better(local.value, best.value))
       best = local;

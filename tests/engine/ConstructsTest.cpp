@@ -116,6 +116,27 @@ TEST_F(ConstructsTest, Extremum)
   EXPECT_EQ(ExtremumSubdivisions, 4);
 }
 
+TEST_F(ConstructsTest, ExtremumOverAnIntervalWiderThanTheRange)
+{
+  // The width of the interval overflows; the samples and the result must not.
+  const std::pair<const char*, Extended> values[] = {
+      {"max(-1E4932,1E4932,x)", 1E4932L},
+      {"min(-1E4932,1E4932,x)", -1E4932L},
+      {"max(1E4932,-1E4932,x)", 1E4932L},
+      {"max(-6E4931,6E4931,-x)", 6E4931L},
+  };
+  for (const auto& [text, expected] : values) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(Value(text), expected);
+  }
+  // Where no value can be found, an error, never a NaN.
+  EXPECT_EQ(Error("max(-1E3000,1E3000,-x^2)"), ecOverflow);
+  for (const char* text : {"max(-1E4932,1E4932,sin(x))", "min(-1E2000,1E2000,abs(x-1))"}) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(Error(text), ecExtremumNotFound);
+  }
+}
+
 TEST_F(ConstructsTest, OtherVariablesAreRecordedOnce)
 {
   VarValues[2] = 2;
