@@ -1,6 +1,7 @@
 #include "controls/editor/EditorScroll.h"
 #include "controls/editor/Exceptions.h"
 #include "platform/CanvasImage.h"
+#include "platform/Caret.h"
 #include "platform/ClipboardText.h"
 #include "platform/Color.h"
 #include "tests/controls/EditorWindow.h"
@@ -425,6 +426,100 @@ TEST(EditorControl, WrapToWindowFollowsTheColumnsInView)
   w.editor->resize(600, w.editor->height());
   QApplication::processEvents();
   EXPECT_EQ(w.editor->WrapColumn(), w.editor->GetVisibleColumns() - 2);
+}
+
+}  // namespace
+}  // namespace controls
+
+namespace controls {
+namespace {
+
+// Keys of the "Default" table, pressed on "alpha beta" / "gamma delta" / "last" with the caret at (1, 3).
+TEST(EditorControl, KeysReachTheirCommandsThroughTheKeyMap)
+{
+  struct Case {
+    const char* name;
+    std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+    Lines text;
+    TParaPos caret;
+    TParaPos selStart;
+  };
+  const Qt::KeyboardModifiers none = Qt::NoModifier;
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+  const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+  const Lines original{"alpha beta", "gamma delta", "last"};
+  const Case cases[] = {
+      {"word right", {{Qt::Key_Right, ctrl}}, original, {1, 7}, {1, 7}},
+      {"word left", {{Qt::Key_Down, none}, {Qt::Key_Left, ctrl}}, original, {2, 1}, {2, 1}},
+      {"extend word right", {{Qt::Key_Right, ctrl | shift}}, original, {1, 7}, {1, 3}},
+      {"extend down", {{Qt::Key_Down, shift}}, original, {2, 3}, {1, 3}},
+      {"extend to end", {{Qt::Key_End, ctrl | shift}}, original, {3, 5}, {1, 3}},
+      {"delete", {{Qt::Key_Delete, none}}, {"alha beta", "gamma delta", "last"}, {1, 3}, {1, 3}},
+      {"backspace", {{Qt::Key_Backspace, none}}, {"apha beta", "gamma delta", "last"}, {1, 2}, {1, 2}},
+      {"join by delete at the end", {{Qt::Key_End, none}, {Qt::Key_Delete, none}},
+       {"alpha betagamma delta", "last"}, {1, 11}, {1, 11}},
+      {"cut and paste by Shift+Delete and Shift+Insert",
+       {{Qt::Key_End, shift}, {Qt::Key_Delete, shift}, {Qt::Key_Down, none}, {Qt::Key_Insert, shift}},
+       {"al", "gapha betamma delta", "last"}, {2, 11}, {2, 11}},
+      {"bottom of page", {{Qt::Key_PageDown, ctrl}}, original, {3, 3}, {3, 3}},
+      {"ctrl+enter splits", {{Qt::Key_Return, ctrl}}, {"al", "pha beta", "gamma delta", "last"}, {2, 1}, {2, 1}},
+      {"undo of a typed word", {{Qt::Key_X, none}, {Qt::Key_Y, none}, {Qt::Key_Z, ctrl}}, original, {1, 3}, {1, 3}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EditorWindow w;
+    w.Load(original);
+    w.editor->Core().MoveCaretTo(1, 3, false);
+    for (const auto& [key, modifiers] : c.keys) {
+      if (key == Qt::Key_X || key == Qt::Key_Y)
+        w.Type(key == Qt::Key_X ? "x" : "y");
+      else
+        w.Key(key, modifiers);
+    }
+    EXPECT_EQ(w.Text(), c.text);
+    EXPECT_EQ(w.editor->Core().CaretPara(), c.caret);
+    EXPECT_EQ(w.editor->Core().SelStart(), c.selStart);
+  }
+}
+
+TEST(EditorControl, EventsReportChangesErrorsAndUserCommands)
+{
+  EditorWindow w;
+  int changes = 0;
+  std::vector<int> errors;
+  std::vector<TOvcCommand> commands;
+  w.editor->OnChange = [&](TOvcCustomEditor&) { ++changes; };
+  w.editor->OnError = [&](TOvcCustomEditor&, int code) { errors.push_back(code); };
+  w.editor->OnUserCommand = [&](TOvcCustomEditor&, TOvcCommand cmd) { commands.push_back(cmd); };
+  w.editor->SetParaLengthLimit(5);
+  w.Type("abcdefg");
+  EXPECT_EQ(w.Text(), (Lines{"abcde"}));
+  EXPECT_EQ(errors, (std::vector<int>{ecParaTooLong, ecParaTooLong}));
+  EXPECT_EQ(changes, 7);
+  w.Key(Qt::Key_Left);
+  EXPECT_EQ(changes, 7);
+  w.controller.EntryCommands().AddCommand("Default", TOvcCmdRow{'U', csCtrl, 0, 0, 300});
+  w.Key(Qt::Key_U, Qt::ControlModifier);
+  EXPECT_EQ(commands, (std::vector<TOvcCommand>{300}));
+
+  // Without a handler the error is raised and shown; the text stays as it was.
+  w.editor->OnError = nullptr;
+  EXPECT_THROW(w.editor->ProcessCommand(ccChar, 'z'), EEditorError);
+  EXPECT_EQ(w.Text(), (Lines{"abcde"}));
+}
+
+TEST(EditorControl, TheCaretIsDrawnAtTheCaretCellWhileFocused)
+{
+  EditorWindow w;
+  w.Type("a\tb");
+  const int x = w.editor->LeftMargin() + 9 * w.editor->CharWidth();  // after the tab's 8 cells and the b
+  ASSERT_TRUE(w.editor->OwnsCaret());
+  EXPECT_EQ(platform::caret::Rect().topLeft(), QPoint(x - 1, 0));
+  EXPECT_EQ(platform::caret::Rect().height(), w.editor->LineHeight());
+  w.Key(Qt::Key_Insert);  // overwrite: a block over the cell
+  EXPECT_EQ(platform::caret::Rect().topLeft(), QPoint(x, 0));
+  EXPECT_EQ(platform::caret::Rect().width(), w.editor->CharWidth());
+  w.Key(Qt::Key_Insert);
 }
 
 }  // namespace
