@@ -524,3 +524,50 @@ TEST(EditorControl, TheCaretIsDrawnAtTheCaretCellWhileFocused)
 
 }  // namespace
 }  // namespace controls
+
+namespace controls {
+namespace {
+
+TEST(EditorControl, GrowingTheWindowUntilTheTextFitsShowsItFromTheTop)
+{
+  EditorWindow w(5);
+  w.Load(Lines(8, "row"));
+  w.Key(Qt::Key_End, Qt::ControlModifier);
+  EXPECT_EQ(w.editor->Core().TopLine(), 4);
+  w.SetRows(10, 300);
+  EXPECT_EQ(w.editor->Core().TopLine(), 1);
+}
+
+TEST(EditorControl, ADisabledEditorDrawsGrayTextWithoutTheSelection)
+{
+  EditorWindow w;
+  FillSample(w);
+  w.editor->SetHideSelection(false);
+  w.editor->setEnabled(false);
+  const QImage image = w.editor->PaintToImage();
+  const QColor gray = platform::ColorToQColor(platform::clGrayText);
+  const QColor highlight = platform::ColorToQColor(platform::clHighlight);
+  bool grayInk = false;
+  bool highlighted = false;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = w.editor->LeftMargin(); x < image.width(); ++x) {
+      grayInk = grayInk || image.pixelColor(x, y) == gray;
+      highlighted = highlighted || image.pixelColor(x, y) == highlight;
+    }
+  EXPECT_TRUE(grayInk);
+  EXPECT_FALSE(highlighted);
+}
+
+TEST(EditorControl, ScrollBarsAlwaysKeepsBothBarsForAShortText)
+{
+  EditorWindow w(5, 600);
+  w.editor->SetParaLengthLimit(40);  // fewer columns than the window shows
+  EXPECT_FALSE(w.editor->ScrollBarShown(SB_HORZ));
+  EXPECT_FALSE(w.editor->ScrollBarEnabled(SB_VERT));
+  w.editor->SetScrollBarsAlways(true);
+  EXPECT_TRUE(w.editor->ScrollBarShown(SB_HORZ));
+  EXPECT_TRUE(w.editor->ScrollBarShown(SB_VERT));
+}
+
+}  // namespace
+}  // namespace controls
