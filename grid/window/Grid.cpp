@@ -4,6 +4,7 @@
 
 #include "platform/ExceptionBoundary.h"
 
+#include <QApplication>
 #include <algorithm>
 
 namespace grid {
@@ -179,6 +180,37 @@ void TtsBaseGrid::RowResized(int dataRow)
 {
   if (constructed_)
     FireChange(OnRowResized, dataRow);
+}
+
+void TtsBaseGrid::NotifyTopLeft()
+{
+  const TGridCoord now = TopLeftCell();
+  if (now == reportedTopLeft_)
+    return;
+  const TGridCoord old = reportedTopLeft_;
+  reportedTopLeft_ = now;
+  FireChange(OnTopLeftChanged, old.X, old.Y, now.X, now.Y, false);
+}
+
+void TtsBaseGrid::Resized() { FireChange(OnResize); }
+
+bool TtsBaseGrid::DoMouseWheel(platform::TShiftState shift, int delta, int x, int y)
+{
+  bool handled = false;
+  Fire(delta < 0 ? OnMouseWheelDown : OnMouseWheelUp, shift, x, y, handled);
+  if (handled)
+    return true;
+  if (shift != 0)
+    return false;
+  // Whole rows shown in the scrollable part from the top row on.
+  const TGridLayout layout = ComputeLayout();
+  const bool anyShown = layout.Vert.FullVisBoundary > layout.Vert.FixedBoundary;
+  const int shown = anyShown ? std::max(0, layout.Vert.LastFullVisibleCell - TopRow() + 1) : 0;
+  const int lines = std::min(std::max(QApplication::wheelScrollLines(), 1), shown);
+  const int last = LastTopLeft({0, GridRows() - 1}).Y;
+  const int row = std::clamp(TopRow() + (delta < 0 ? lines : -lines), FixedRows(), std::max(FixedRows(), last));
+  SetTopRow(row);
+  return true;
 }
 
 void TtsBaseGrid::ReportGridStatus()

@@ -56,6 +56,11 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   int InsertRowPresent() const { return model_.InsertRowPresent(); }
   void DeleteCols(int fromCol, int toCol);
   void DeleteRows(int fromRow, int toRow);
+  void DeleteSelectedCols();
+  void DeleteSelectedRows();  // the insert row is never deleted
+  // The insert row of gmEditInsert: shown below the data rows, and made the last data row.
+  void AddInsertRow();
+  void CommitInsertRow();
 
   // Cell values.
   TtsCellValue Cell(int dataCol, int dataRow);
@@ -77,6 +82,33 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   // "Column index %d out of range" / "Row index %d out of range" (rows: 1..display rows - 1).
   void CheckCol(int dataCol) const;
   void CheckRow(int dataRow) const;
+
+  // Row attributes by data row: rows without a row object read the defaults; the accessors check
+  // the row ("Row index %d out of range") except RowReadOnly, which reads false outside.
+  platform::TColor RowColor(int dataRow) const;
+  void SetRowColor(int dataRow, platform::TColor color);
+  int RowHeightOf(int dataRow) const;
+  void SetRowHeightOf(int dataRow, int height);
+  bool RowVisible(int dataRow) const;
+  void SetRowVisible(int dataRow, bool visible);  // rows 1..Rows
+  bool RowIs3D(int dataRow) const;
+  void SetRowIs3D(int dataRow, bool on);
+  TAlignment RowAlignment(int dataRow) const;
+  void SetRowAlignment(int dataRow, TAlignment alignment);
+  bool RowAlign(int dataRow) const;
+  void SetRowAlign(int dataRow, bool align);
+  TtsHorzAlignment RowHorzAlignment(int dataRow) const;
+  void SetRowHorzAlignment(int dataRow, TtsHorzAlignment alignment);
+  TtsVertAlignment RowVertAlignment(int dataRow) const;
+  void SetRowVertAlignment(int dataRow, TtsVertAlignment alignment);
+  bool RowReadOnly(int dataRow) const;
+  bool RowChangedMark(int dataRow) const;  // false outside
+  void SetRowChangedMark(int dataRow, bool on);
+  // Display positions: -1 outside; a row moves within 1..Rows.
+  int DisplayRowOfData(int dataRow) const;
+  void MoveRowTo(int dataRow, int displayRow);
+  int DataRowBySerial(int serial) const;
+  int DataColBySerial(int serial) const;
 
   // The current cell by data index (0 outside the data area); writing moves it.
   int CurrentDataCol() const { return model_.CurrentDataCol(); }
@@ -181,6 +213,11 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   int ColExtent(int col) const override { return model_.ColWidth(col); }
   int RowExtent(int row) const override { return model_.RowHeight(row); }
   void NotifySize(int oldCols, int oldRows) override;
+  void NotifyTopLeft() override;
+  void Resized() override;
+  // The wheel: the OnMouseWheelDown/Up handlers first; unshifted, a notch scrolls the system's wheel
+  // lines, at most the rows fully shown.
+  bool DoMouseWheel(platform::TShiftState shift, int delta, int x, int y) override;
 
   // Services for the model.
   bool Updating() const override { return updateCount_ > 0; }
@@ -209,6 +246,9 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   int NearestCol(int displayCol) const;
   int NearestRow(int displayRow) const;
   void ReportGridStatus();
+  template <class Change>
+  void ChangeRowChecked(int dataRow, Change change);
+  const TtsRow* RowObject(int dataRow) const;  // checked; none without a row object
 
   TtsGridModel model_;
   std::unique_ptr<Tts2DStorage> store_;
@@ -234,6 +274,7 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   TtsRowSelectMode rowSelectMode_ = rsMulti;
   TtsGridStatus reportedStatus_ = gsNoSelection;
   int previousInsertRow_ = 0;  // the insert row before the last count change
+  TGridCoord reportedTopLeft_{1, 1};
   bool autoScale_ = false;
   bool constructed_ = false;
 };

@@ -4,6 +4,7 @@
 #include "grid/window/Grid.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace grid {
 
@@ -198,6 +199,98 @@ void TtsBaseGrid::DeleteRows(int fromRow, int toRow)
   else
     NotifyCellMoved();
   ReportGridStatus();
+}
+
+}  // namespace grid
+
+namespace grid {
+
+void TtsBaseGrid::DeleteSelectedCols()
+{
+  TtsSelection& selection = model_.ColSelection();
+  std::vector<int> selected;
+  for (int p = Cols(); p >= 1; --p) {
+    if (selection.Selected(p))
+      selected.push_back(p);
+  }
+  if (selected.empty())
+    return;
+  const int currentDisplay = model_.CurrentDisplayCol();
+  const int currentRow = model_.CurrentDisplayRow();
+  const bool currentDeleted = selection.Selected(currentDisplay);
+  const int count = Cols();
+  const int left = int(std::count_if(selected.begin(), selected.end(), [&](int p) { return p < currentDisplay; }));
+  {
+    UpdateScope update(*this);
+    int end = GridCols() - 1;
+    for (int position : selected) {
+      const int col = model_.DataColOf(position);
+      model_.MoveColToEnd(col, end--);
+      ++colsBeingDeleted_;
+      if (store_)
+        store_->DeleteCols(col, col);
+      FireChange(OnDeleteCol, col, false);
+    }
+    SetDisplayColCount(count - int(selected.size()));
+  }
+  PlaceCurrentCell(currentDeleted ? NearestCol(currentDisplay - left) : currentDisplay - left, currentRow);
+  ReportGridStatus();
+}
+
+void TtsBaseGrid::DeleteSelectedRows()
+{
+  TtsSelection& selection = model_.RowSelection();
+  std::vector<int> selected;
+  for (int p = Rows(); p >= 1; --p) {  // never the insert row
+    if (selection.Selected(p))
+      selected.push_back(p);
+  }
+  if (selected.empty())
+    return;
+  const int currentDisplay = model_.CurrentDisplayRow();
+  const int currentCol = model_.CurrentDisplayCol();
+  const bool onInsertRow = InsertRowPresent() && currentDisplay == GridRows() - 1;
+  const bool currentDeleted = !onInsertRow && selection.Selected(currentDisplay);
+  const int count = Rows();
+  const int above = int(std::count_if(selected.begin(), selected.end(), [&](int p) { return p < currentDisplay; }));
+  {
+    UpdateScope update(*this);
+    int end = GridRows() - 1;
+    for (int position : selected) {
+      const int row = model_.DataRowOf(position);
+      model_.MoveRowToEnd(row, end--);
+      ++rowsBeingDeleted_;
+      if (store_)
+        store_->DeleteRows(row, row);
+      FireChange(OnDeleteRow, row, false);
+    }
+    SetDisplayRowCount(count - int(selected.size()));
+  }
+  if (onInsertRow)
+    PlaceCurrentCell(currentCol, GridRows() - 1);
+  else
+    PlaceCurrentCell(currentCol, currentDeleted ? NearestRow(currentDisplay - above) : currentDisplay - above);
+  ReportGridStatus();
+}
+
+void TtsBaseGrid::AddInsertRow()
+{
+  if (GridMode() != gmEditInsert || InsertRowPresent())
+    return;
+  const int rows = Rows();
+  model_.SetInsertRowPresent(1);
+  SetDisplayRowCount(rows);
+}
+
+void TtsBaseGrid::CommitInsertRow()
+{
+  if (GridMode() != gmEditInsert || !InsertRowPresent())
+    return;
+  model_.SetInsertRowPresent(0);  // the insert row is the last data row now
+  previousInsertRow_ = 0;
+  SetStoreSizeHints();
+  FireChange(OnRowCountChanged, Rows() - 1, Rows());
+  FireChange(OnInsertRow, Rows(), true);
 }
 
 }  // namespace grid

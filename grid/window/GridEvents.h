@@ -48,6 +48,7 @@ using TtsInvalidCellKeysEvent =
     std::function<void(TtsBaseGrid& sender, const std::string& keys, int dataCol, int dataRow, bool& accept)>;
 using TtsEditTextResizedEvent = std::function<void(TtsBaseGrid& sender, bool byUser)>;
 using TtsButtonEvent = std::function<void(TtsBaseGrid& sender, int dataCol, int dataRow)>;
+using TtsMouseWheelUpDownEvent = std::function<void(TtsBaseGrid& sender, std::uint8_t shift, int x, int y, bool& handled)>;
 
 // The event properties of the grid.
 struct TtsGridEvents {
@@ -88,6 +89,8 @@ struct TtsGridEvents {
   TtsEditTextResizedEvent OnEditTextResized;
   TtsNotifyEvent OnPaint;
   TtsNotifyEvent OnResize;
+  TtsMouseWheelUpDownEvent OnMouseWheelDown;
+  TtsMouseWheelUpDownEvent OnMouseWheelUp;
 };
 
 }  // namespace grid

@@ -1,0 +1,150 @@
+// The grid's row attributes, selected-row deletes, the insert row, the wheel and top-left events.
+
+#include "grid/window/Grid.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace grid {
+namespace {
+
+std::string ErrorOf(const std::function<void()>& action)
+{
+  try {
+    action();
+  } catch (const std::exception& e) {
+    return e.what();
+  }
+  return "";
+}
+
+struct WheelGrid : TtsGrid {
+  using TtsBaseGrid::DoMouseWheel;
+};
+
+TEST(GridRows, RowAttributesKeepRowObjectsOnlyWhileSet)
+{
+  TtsGrid g;
+  g.SetRowColor(2, platform::clNone);
+  EXPECT_EQ(g.Model().GridRows().At(2), nullptr);
+  g.SetRowColor(2, platform::clRed);
+  EXPECT_EQ(g.RowColor(2), platform::clRed);
+  g.SetRowColor(2, platform::clNone);
+  EXPECT_EQ(g.Model().GridRows().At(2), nullptr);
+
+  EXPECT_EQ(g.RowHeightOf(3), 14);
+  g.SetDefaultRowHeight(20);
+  EXPECT_EQ(g.RowHeightOf(3), 20);
+
+  g.SetRowAlignment(1, TAlignment(2));
+  g.SetRowAlign(1, true);
+  EXPECT_EQ(g.RowHorzAlignment(1), htaCenter);
+  g.SetRowAlign(1, false);
+  EXPECT_EQ(g.RowHorzAlignment(1), htaDefault);
+
+  EXPECT_EQ(ErrorOf([&] { g.SetRowColor(0, platform::clRed); }), "tsGrid1: Row index 0 out of range");
+  EXPECT_EQ(ErrorOf([&] { g.RowColor(5); }), "tsGrid1: Row index 5 out of range");
+  EXPECT_FALSE(g.RowReadOnly(99));
+  EXPECT_FALSE(g.RowChangedMark(0));
+  g.SetRowChangedMark(4, true);
+  EXPECT_TRUE(g.RowChangedMark(4));
+  g.SetRowChangedIndicator(riOff);
+  EXPECT_FALSE(g.RowChangedMark(4));
+  EXPECT_EQ(g.DisplayRowOfData(9), -1);
+}
+
+TEST(GridRows, RowsMoveAndKeepTheirSerials)
+{
+  TtsGrid g;
+  const int serial = g.Model().GridRows().SerialOf(4);
+  g.MoveRowTo(4, 1);
+  EXPECT_EQ(g.DisplayRowOfData(4), 1);
+  EXPECT_EQ(g.DataRowBySerial(serial), 4);
+  EXPECT_EQ(g.DataRowBySerial(-7), -1);
+  EXPECT_EQ(g.DataColBySerial(g.Model().Col(3).Serial()), 3);
+  g.SetStoreData(true);
+  for (int r = 1; r <= 4; ++r)
+    g.SetCell(1, r, r);
+  g.DeleteRows(2, 2);  // data 4 (shown first) becomes data 3 and keeps its place and serial
+  EXPECT_EQ(g.DisplayRowOfData(3), 1);
+  EXPECT_EQ(g.Cell(1, 3), TtsCellValue("4"));
+  EXPECT_EQ(g.DataRowBySerial(serial), 3);
+}
+
+TEST(GridRows, DeletingSelectedRowsSkipsTheInsertRow)
+{
+  TtsGrid g;
+  g.SetStoreData(true);
+  for (int r = 1; r <= 4; ++r)
+    g.SetCell(1, r, r);
+  g.SetGridMode(gmEditInsert);
+  g.Model().RowSelection().Set(5, true);  // the insert row alone: nothing
+  g.DeleteSelectedRows();
+  EXPECT_EQ(g.Rows(), 4);
+  std::vector<int> deleted;
+  g.OnDeleteRow = [&](TtsBaseGrid&, int row, bool) { deleted.push_back(row); };
+  g.Model().RowSelection().Set(2, true);
+  g.Model().RowSelection().Set(4, true);
+  g.SetCurrentDataRow(3);
+  g.DeleteSelectedRows();
+  EXPECT_EQ(deleted, (std::vector<int>{4, 2}));
+  EXPECT_EQ(g.Rows(), 2);
+  EXPECT_EQ(g.GridRows(), 4);
+  EXPECT_EQ(g.Cell(1, 2), TtsCellValue("3"));
+  EXPECT_EQ(g.CurrentDataRow(), 2);  // the same data row, one further up
+}
+
+TEST(GridRows, TheInsertRowBecomesADataRow)
+{
+  TtsGrid g;
+  std::vector<std::string> events;
+  g.OnRowCountChanged = [&](TtsBaseGrid&, int o, int n) { events.push_back(std::to_string(o) + ">" + std::to_string(n)); };
+  g.OnInsertRow = [&](TtsBaseGrid&, int row, bool byUser) { events.push_back("insert " + std::to_string(row) + (byUser ? " user" : "")); };
+  g.SetGridMode(gmEditInsert);
+  g.CommitInsertRow();
+  EXPECT_EQ(g.Rows(), 5);
+  EXPECT_EQ(g.GridRows(), 6);
+  g.AddInsertRow();
+  EXPECT_EQ(g.GridRows(), 7);
+  EXPECT_EQ(events, (std::vector<std::string>{"4>5", "insert 5 user"}));
+}
+
+TEST(GridRows, TheWheelScrollsAtMostTheRowsShown)
+{
+  WheelGrid g;
+  g.SetRows(20);
+  g.resize(200, 15 + 2 * 14 + 5);  // two whole rows below the heading
+  std::vector<std::string> moves;
+  g.OnTopLeftChanged = [&](TtsBaseGrid&, int oc, int orow, int nc, int nr, bool) {
+    moves.push_back(std::to_string(oc) + "," + std::to_string(orow) + ">" + std::to_string(nc) + "," + std::to_string(nr));
+  };
+  EXPECT_TRUE(g.DoMouseWheel(0, -120, 5, 5));
+  EXPECT_EQ(g.TopRow(), 3);
+  EXPECT_FALSE(g.DoMouseWheel(platform::ssCtrl, -120, 5, 5));
+  EXPECT_EQ(g.TopRow(), 3);
+  EXPECT_TRUE(g.DoMouseWheel(0, 120, 5, 5));
+  EXPECT_EQ(g.TopRow(), 1);
+  EXPECT_TRUE(g.DoMouseWheel(0, 120, 5, 5));  // at the top already: no event
+  EXPECT_EQ(moves, (std::vector<std::string>{"1,1>1,3", "1,3>1,1"}));
+  g.OnMouseWheelDown = [](TtsBaseGrid&, std::uint8_t, int, int, bool& handled) { handled = true; };
+  EXPECT_TRUE(g.DoMouseWheel(0, -120, 5, 5));
+  EXPECT_EQ(g.TopRow(), 1);
+}
+
+TEST(GridRows, TheStoreSizeHintsFollowTheCounts)
+{
+  TtsGrid g;
+  g.SetCols(1000);
+  g.SetRows(300);
+  g.SetStoreData(true);
+  EXPECT_EQ(g.Store()->DefaultRowCapacity, 300);
+  EXPECT_EQ(g.Store()->DefaultColCapacity, 256);
+  g.SetRows(10);
+  EXPECT_EQ(g.Store()->DefaultColCapacity, 1000);
+}
+
+}  // namespace
+}  // namespace grid
