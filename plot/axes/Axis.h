@@ -1,7 +1,9 @@
 #pragma once
 // The four axes of a graph: the user's settings for one direction (visibility, colours, fonts,
 // caption, logarithmic scale, inversion, automatic or manual limits, tick settings, custom labels,
-// placement). Tick layout, label space and drawing build on these settings.
+// placement) and the tick layout computed last. An axis does not own its range: it reads and
+// rewrites the graph's range pair it serves (the primary range for X and Y, the second for X2
+// and Y2).
 
 #include "plot/support/FloatUtils.h"
 #include "plot/support/GraphAbstract.h"
@@ -11,6 +13,7 @@
 #include "platform/Font.h"
 
 #include <QString>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -27,20 +30,42 @@ struct TAxisTicks {
   int MinorLength = 2;
 };
 
+using TAxisNotify = std::function<void(TGraph&)>;
+
 class TAxis : public TGraphAbstract {
 public:
   TAxis(TGraph& graph, double a, double b, int charset);
 
-  virtual void SetLog(bool value) { Log = value; }
-  // Computes the tick layout for the axis's range in the graph.
-  virtual void ComputeTicks() {}
-  // Takes the space of the labels and the caption from r.
-  virtual void LabelSpace(platform::TRect& r, TWText& text) { (void)r, (void)text; }
+  virtual void SetLog(bool value);
+  // The tick layout of low..high (exchanged when low is the larger): TickCount, MajorEvery,
+  // TickStep, Decimals and FirstTick; may round high to the layout. A span of zero or one that is
+  // not finite keeps the previous layout.
+  virtual void ComputeTicks(double& low, double& high);
+  // ComputeTicks on the axis's range; the rounded ends go back to the graph where automatic.
+  virtual void ApplyNiceRange();
+  // Widens the range by whole tick steps.
+  virtual void ExtendByTicks(int below, int above);
+  // Takes the room of the labels, ticks and caption outside the plot from r.
+  virtual void LabelSpace(platform::TRect& r, TWText& text) = 0;
+  // The pixel width of the widest label the axis would draw now (0 when hidden).
+  virtual int MeasureLabels() = 0;
 
-  // Custom labels: caption and position.
-  void AddLabel(const QString& caption, double value) { Labels.emplace_back(caption, value); }
+  // The range pair the axis serves, in axis units (logarithms on a logarithmic axis, exchanged on
+  // an inverted one).
+  virtual double& RangeLow() const = 0;
+  virtual double& RangeHigh() const = 0;
+  // X and X2 run along the width of the plot.
+  virtual bool Horizontal() const = 0;
+
+  // Custom labels: caption and position; AddLabel returns the new index.
+  int AddLabel(const QString& caption, double value);
   void ClearLabels() { Labels.clear(); }
 
+  // The label text of a tick value: Digits after the point, without needless zeros.
+  QString FormatLabel(int digits, double value, double step) const;
+
+  TAxisNotify OnLogChanged;
+  TAxisNotify OnLogChanging;
   bool Log = false;
   bool Inverted = false;
   double FirstTick = 0;
@@ -65,21 +90,36 @@ public:
   bool AutoMax = true;
   double Minimum = MissingValue;  // manual lower limit; MissingValue: not set
   double Maximum = MissingValue;
-  double RangeMin = 0;
+  double RangeMin = 0;  // working copies of the range ends
   double RangeMax = 0;
   int LineWidth = 1;
   TAxisLocation Location = alOutside;
-  double Position = 0;
+  double Position = 0;  // alInside: the value on the other axis the axis crosses at
+
+protected:
+  bool Zoomed() const;
 };
 
 class TXAxis : public TAxis {
 public:
   TXAxis(TGraph& graph, double a, double b, int charset) : TAxis(graph, a, b, charset) { LabelsDirection = ldHorizontal; }
+  void Draw() override;
+  void LabelSpace(platform::TRect& r, TWText& text) override;
+  int MeasureLabels() override;
+  double& RangeLow() const override;
+  double& RangeHigh() const override;
+  bool Horizontal() const override { return true; }
 };
 
 class TYAxis : public TAxis {
 public:
   TYAxis(TGraph& graph, double a, double b, int charset) : TAxis(graph, a, b, charset) { LabelsDirection = ldVertical; }
+  void Draw() override;
+  void LabelSpace(platform::TRect& r, TWText& text) override;
+  int MeasureLabels() override;
+  double& RangeLow() const override;
+  double& RangeHigh() const override;
+  bool Horizontal() const override { return false; }
 };
 
 // The second axes draw without a base line width of their own.
@@ -96,11 +136,23 @@ public:
 class TXAxis2 : public T2Axis {
 public:
   TXAxis2(TGraph& graph, int charset) : T2Axis(graph, charset) { LabelsDirection = ldHorizontal; }
+  void Draw() override;
+  void LabelSpace(platform::TRect& r, TWText& text) override;
+  int MeasureLabels() override;
+  double& RangeLow() const override;
+  double& RangeHigh() const override;
+  bool Horizontal() const override { return true; }
 };
 
 class TYAxis2 : public T2Axis {
 public:
   TYAxis2(TGraph& graph, int charset) : T2Axis(graph, charset) { LabelsDirection = ldVertical; }
+  void Draw() override;
+  void LabelSpace(platform::TRect& r, TWText& text) override;
+  int MeasureLabels() override;
+  double& RangeLow() const override;
+  double& RangeHigh() const override;
+  bool Horizontal() const override { return false; }
 };
 
 }  // namespace plot

@@ -82,6 +82,9 @@ public:
   int YToScreen(double y) const;
   int X2ToScreen(double x) const;
   int Y2ToScreen(double y) const;
+  // Always the primary axes.
+  int X1ToScreen(double x) const;
+  int Y1ToScreen(double y) const;
   // Pixel to axis units (the logarithm on a logarithmic axis).
   double ScreenToX(int p) const;
   double ScreenToY(int p) const;

@@ -159,8 +159,8 @@ void TGraph::AddAutoMargins(TFloatRect& r, const TAxis& xAxis, const TAxis& yAxi
 void TGraph::ComputeRanges(bool forPaint)
 {
   if (Zoom.Active()) {
-    XAxis->ComputeTicks();
-    YAxis->ComputeTicks();
+    XAxis->ApplyNiceRange();
+    YAxis->ApplyNiceRange();
     CalculatePlotRect();
     return;
   }

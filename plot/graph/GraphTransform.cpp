@@ -50,8 +50,10 @@ static int AxisToScreen(const TGraph& graph, const TAxis& axis, double k, double
   return ScreenCoord(static_cast<long double>(k) * v + b);
 }
 
-int TGraph::XToScreen(double x) const { return ActiveOnX2 ? X2ToScreen(x) : AxisToScreen(*this, *XAxis, KX, BX, x); }
-int TGraph::YToScreen(double y) const { return ActiveOnY2 ? Y2ToScreen(y) : AxisToScreen(*this, *YAxis, KY, BY, y); }
+int TGraph::XToScreen(double x) const { return ActiveOnX2 ? X2ToScreen(x) : X1ToScreen(x); }
+int TGraph::YToScreen(double y) const { return ActiveOnY2 ? Y2ToScreen(y) : Y1ToScreen(y); }
+int TGraph::X1ToScreen(double x) const { return AxisToScreen(*this, *XAxis, KX, BX, x); }
+int TGraph::Y1ToScreen(double y) const { return AxisToScreen(*this, *YAxis, KY, BY, y); }
 int TGraph::X2ToScreen(double x) const { return AxisToScreen(*this, *XAxis2, KX2, BX2, x); }
 int TGraph::Y2ToScreen(double y) const { return AxisToScreen(*this, *YAxis2, KY2, BY2, y); }
 
@@ -143,10 +145,10 @@ TFloatRect TGraph::GetWorldRange() const
 void TGraph::SetRange(const TFloatRect& r)
 {
   Range = r;
-  XAxis->ComputeTicks();
-  YAxis->ComputeTicks();
-  XAxis2->ComputeTicks();
-  YAxis2->ComputeTicks();
+  XAxis->ApplyNiceRange();
+  YAxis->ApplyNiceRange();
+  XAxis2->ApplyNiceRange();
+  YAxis2->ApplyNiceRange();
   CalculatePlotRect();
 }
 

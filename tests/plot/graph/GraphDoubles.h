@@ -47,8 +47,9 @@ public:
   std::vector<QString> History;
 };
 
-// A layer that writes its name on the canvas when drawn.
-inline void Mark(TGraph& graph, const QString& text) { graph.Canvas->TextOut(0, 0, text); }
+// A layer that writes its name on the canvas when drawn, at a place nothing else draws at.
+inline constexpr platform::TPoint kMarkPoint{-30000, -30000};
+inline void Mark(TGraph& graph, const QString& text) { graph.Canvas->TextOut(kMarkPoint.X, kMarkPoint.Y, text); }
 
 class TTestSeries : public TSeriesLayer {
 public:
@@ -134,12 +135,12 @@ struct TGraphFixture {
     return ref;
   }
 
-  // The texts written on the canvas, in order.
+  // The marks written on the canvas, in order.
   std::vector<QString> Marks() const
   {
     std::vector<QString> marks;
     for (const auto& record : const_cast<TTestImage&>(image).Recording().Records())
-      if (record.Op == platform::TCanvasOp::TextOut)
+      if (record.Op == platform::TCanvasOp::TextOut && record.Points.at(0) == kMarkPoint)
         marks.push_back(record.Text);
     return marks;
   }
