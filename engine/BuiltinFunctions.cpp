@@ -14,6 +14,7 @@
 #include "engine/IncompleteGamma.h"
 #include "engine/IntegralFunctions.h"
 #include "engine/MathConstants.h"
+#include "engine/MathError.h"
 #include "engine/RandomSource.h"
 
 #include <algorithm>
@@ -70,20 +71,27 @@ Extended Gauss(Extended mean, Extended sd)
 
 Extended FromRadians(Extended x) { return AngleMode == 1 ? x * DegreesPerRadian : x; }
 
-// Sine and cosine of x in the angle mode; degrees are reduced exactly.
-struct SineCosine {
-  Extended sin = 0;
-  Extended cos = 0;
-};
-
-SineCosine SinCosInAngleMode(Extended x)
+// Sine and cosine of x in the angle mode, each computing only its own; degrees are reduced exactly.
+Extended Sine(Extended x)
 {
-  SineCosine r;
-  if (AngleMode == 1)
-    SinCosDegrees(x, r.sin, r.cos);
-  else
-    SinCos(x, r.sin, r.cos);
-  return r;
+  if (AngleMode == 1) {
+    Extended s = 0;
+    Extended c = 0;
+    SinCosDegrees(x, s, c);
+    return s;
+  }
+  return SinGuarded(x);
+}
+
+Extended Cosine(Extended x)
+{
+  if (AngleMode == 1) {
+    Extended s = 0;
+    Extended c = 0;
+    SinCosDegrees(x, s, c);
+    return c;
+  }
+  return std::isfinite(x) ? std::cos(x) : MathError(ecArgumentError);
 }
 
 // tan, cot, sec and csc in the angle mode; a zero denominator is a division by zero.
@@ -93,6 +101,32 @@ Extended Ratio(TrigRatio ratio, Extended x)
   if (!TrigRatioOf(ratio, x, AngleMode == 1, value))
     return FunctionError(ecDivisionByZero);
   return value;
+}
+
+Extended Tangent(Extended x) { return Ratio(TrigRatio::Tan, x); }
+Extended ArcTangent(Extended x) { return FromRadians(std::atan(x)); }
+Extended Exponential(Extended x) { return x < -10000 ? 0 : GuardedExp(x); }
+Extended Magnitude(Extended x) { return std::fabs(x); }
+
+Extended SquareRoot(Extended x)
+{
+  if (x < 0)
+    return FunctionError(ecArgumentNegative);
+  return std::sqrt(x);
+}
+
+Extended NaturalLogarithm(Extended x)
+{
+  if (x <= 0)
+    return FunctionError(ecArgumentNegative);
+  return GuardedLn(x);
+}
+
+Extended CommonLogarithm(Extended x)
+{
+  if (x <= 0)
+    return FunctionError(ecArgumentNegative);
+  return Log10(x);
 }
 
 // The arcsine and arccosine at their exact points give exact degrees.
@@ -187,10 +221,10 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
   if (code >= 45 && code <= 66)
     return x * ConversionFactors[code - 45];
   switch (code) {
-  case 1: return SinCosInAngleMode(x).sin;
+  case 1: return Sine(x);
   case 2: return ArcSin(x);
   case 3: return ArcCos(x);
-  case 4: return FromRadians(std::atan(x));
+  case 4: return ArcTangent(x);
   case 5: return ArcSinh(x);
   case 6:
     if (x < 1)
@@ -204,21 +238,12 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
   case 9: return Cosh(x);
   case 10: return Tanh(x);
   case 11: return Random();
-  case 12: return SinCosInAngleMode(x).cos;
-  case 13: return Ratio(TrigRatio::Tan, x);
-  case 14: return x < -10000 ? 0 : GuardedExp(x);
-  case 15:
-    if (x < 0)
-      return FunctionError(ecArgumentNegative);
-    return std::sqrt(x);
-  case 16:
-    if (x <= 0)
-      return FunctionError(ecArgumentNegative);
-    return GuardedLn(x);
-  case 17:
-    if (x <= 0)
-      return FunctionError(ecArgumentNegative);
-    return Log10(x);
+  case 12: return Cosine(x);
+  case 13: return Tangent(x);
+  case 14: return Exponential(x);
+  case 15: return SquareRoot(x);
+  case 16: return NaturalLogarithm(x);
+  case 17: return CommonLogarithm(x);
   case 18: case 19: case 20: case 21:
     if (y == UndefinedValue)
       return FunctionError(ecCommaExpected);
@@ -245,7 +270,7 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
     if (y == UndefinedValue)
       return FunctionError(ecCommaExpected);
     return FermiDirac(x, y);
-  case 33: return std::fabs(x);
+  case 33: return Magnitude(x);
   case 34: return x == 0.5L ? 1 : std::nearbyint(x);
   case 35: return x - std::trunc(x);
   case 36: return std::trunc(x);
@@ -307,6 +332,25 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
 }
 
 }  // namespace
+
+TDirectFunction DirectBuiltinFunction(int code)
+{
+  switch (code) {
+  case 1: return Sine;
+  case 4: return ArcTangent;
+  case 8: return Sinh;
+  case 9: return Cosh;
+  case 10: return Tanh;
+  case 12: return Cosine;
+  case 13: return Tangent;
+  case 14: return Exponential;
+  case 15: return SquareRoot;
+  case 16: return NaturalLogarithm;
+  case 17: return CommonLogarithm;
+  case 33: return Magnitude;
+  default: return nullptr;
+  }
+}
 
 Extended CallBuiltinFunction(int code, Extended& x, Extended y, Extended z)
 {

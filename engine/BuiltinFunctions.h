@@ -25,6 +25,13 @@ inline Extended StdDevStore = UndefinedValue;  // the last standard deviation of
 // in x. An error is recorded in the error state (the caller places it) and the result is 0.
 Extended CallBuiltinFunction(int code, Extended& x, Extended y, Extended z = UndefinedValue);
 
+// A built-in of one value that may be called straight, without CallBuiltinFunction's dispatch and
+// checks: the code's computation alone, recording its own errors; nullptr for the other codes. The
+// caller clears ErrorCode first and treats an error recorded or a result that is NaN or infinite as
+// CallBuiltinFunction does.
+using TDirectFunction = Extended (*)(Extended);
+TDirectFunction DirectBuiltinFunction(int code);
+
 // Greatest common divisor and least common multiple; lcm beyond 64 bits: error 11.
 std::uint64_t GcdOf(std::uint64_t a, std::uint64_t b);
 bool LcmOf(std::uint64_t a, std::uint64_t b, std::uint64_t& lcm);

@@ -106,6 +106,12 @@ bool RunProgram(const TCompiledProgram& program, Extended& value)
         return false;
       break;
     }
+    case TStep::Direct:
+      ErrorCode = 0;
+      stack[top] = step.Function(stack[top]);
+      if (ErrorFlag || !InRange(stack[top]))
+        return false;
+      break;
     }
   }
   value = stack[0];

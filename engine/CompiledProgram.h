@@ -3,9 +3,11 @@
 // many points. A step that would record an error makes the run fail; the caller then evaluates the
 // text to obtain the error exactly.
 
+#include "engine/BuiltinFunctions.h"
 #include "engine/Extended.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace engine {
@@ -24,6 +26,7 @@ enum class TStep : std::uint8_t {
   Root,
   Cube,
   Call,      // built-in Index with Arguments (0, 1 or 2) values from the stack
+  Direct,    // built-in Index of one value through Function
 };
 
 struct TProgramStep {
@@ -31,6 +34,7 @@ struct TProgramStep {
   std::uint8_t Arguments = 0;
   int Index = 0;
   Extended Constant = 0;
+  TDirectFunction Function = nullptr;
 };
 
 inline constexpr int MaxProgramStack = 64;
@@ -38,6 +42,7 @@ inline constexpr int MaxProgramStack = 64;
 struct TCompiledProgram {
   std::vector<TProgramStep> Steps;
   std::vector<int> VariableReads;  // in reading order, as the text evaluator records them
+  std::vector<std::string> ReadNames;  // their names, recorded as they stand after each run
 };
 
 // Runs the program at the current variable values. False when a step fails (an undefined

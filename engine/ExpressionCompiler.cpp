@@ -8,6 +8,7 @@
 #include "engine/ListFunctions.h"
 #include "engine/NamedOperand.h"
 #include "engine/ScannerState.h"
+#include "engine/Variables.h"
 
 #include <algorithm>
 #include <string_view>
@@ -182,6 +183,7 @@ private:
       step.Index = code - fcFirstVariable + 1;
       Push(step);
       program_.VariableReads.push_back(step.Index);
+      program_.ReadNames.emplace_back(1, VarName(step.Index));
     } else if (IsConstantCode(code)) {
       // Called at each point as the text evaluator calls it: the call also clears ErrorCode.
       TProgramStep step;
@@ -222,6 +224,9 @@ private:
     step.Step = TStep::Call;
     step.Index = entry.Code;
     step.Arguments = static_cast<std::uint8_t>(arguments);
+    step.Function = arguments == 1 ? DirectBuiltinFunction(entry.Code) : nullptr;
+    if (step.Function != nullptr)
+      step.Step = TStep::Direct;
     stack_ -= arguments;
     Push(step);
     return true;

@@ -59,8 +59,10 @@ bool TPointEvaluation::RunCompiled(Extended& value) const
     return false;
   }
   ErrorPos = 0;
+  // As RecordUsedVariable at each read, in one go.
+  UsedVarNames.insert(UsedVarNames.end(), program_.ReadNames.begin(), program_.ReadNames.end());
   for (const int i : program_.VariableReads)
-    RecordUsedVariable(std::string_view(&VarNames[i - 1], 1), VarValues[i]);
+    UsedVarValues.push_back(VarValues[i]);
   if (!program_.VariableReads.empty())
     CurrentVarIndex = program_.VariableReads.back();
   value = result;
