@@ -38,11 +38,21 @@ constexpr Extended PowerZeroLimit = 3.4E-1000L;
 
 // base^exponent by repeated multiplication for a small whole exponent; false when the exponent is
 // not one, or the result lies where the logarithmic path decides (0, overflow, underflow).
+// The whole number 0..MaxMultipliedExponent that a magnitude equals, or -1. Compared one by one: a
+// rounding instruction and a conversion would cost more than the multiplications they decide on.
+int SmallWholeNumber(Extended magnitude)
+{
+  for (int n = 0; n <= static_cast<int>(MaxMultipliedExponent); ++n)
+    if (magnitude == n)
+      return n;
+  return -1;
+}
+
 bool MultipliedPower(Extended base, Extended exponent, Extended& result)
 {
-  if (!(std::fabs(exponent) <= MaxMultipliedExponent) || std::trunc(exponent) != exponent || base == 0)
+  int n = SmallWholeNumber(std::fabs(exponent));
+  if (n < 0 || base == 0)
     return false;
-  auto n = static_cast<int>(std::fabs(exponent));
   Extended power = 1;
   for (Extended factor = base;;) {
     if (n & 1)
