@@ -58,7 +58,7 @@ TPageControl::TPageControl(QWidget* parent)
 
 TPageControl::~TPageControl()
 {
-  syncing_ = true;  // no events while the children go
+  QObject::disconnect(bar_, nullptr, this, nullptr);  // no events while the children go
 }
 
 TTabSheet& TPageControl::AddPage(const QString& name, const QString& caption)
