@@ -31,7 +31,7 @@ TOvcCustomEditor::TOvcCustomEditor(QWidget* parent)
       highlight_(clHighlightText, clHighlight)
 {
   SetColor(clWindow);
-  SetCursorNumber(crIBeam);
+  SetCursorNumber(cursor_);
   resize(200, 150);
   fixedFont_.SetColor(clWindowText);
   fixedFont_.OnChange = [this] { FontChanged(); };
@@ -402,6 +402,13 @@ void TOvcCustomEditor::SetByteLimit(int limit)
 {
   if (limit >= 0)
     core_.ParaList().SetByteLimit(limit);
+}
+
+void TOvcCustomEditor::SetCursor(TCursor cursor)
+{
+  cursor_ = cursor;
+  if (!overMargin_)
+    SetCursorNumber(cursor);
 }
 
 void TOvcCustomEditor::SetHideSelection(bool on)

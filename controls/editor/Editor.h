@@ -157,6 +157,9 @@ class TOvcCustomEditor : public TOvcEditBase, public TOvcEditorView {
   void SetWrapColumn(int column);
   bool WrapToWindow() const { return wrapToWindow_; }
   void SetWrapToWindow(bool on);
+  // The pointer over the text; the margin shows its own.
+  platform::TCursor Cursor() const { return cursor_; }
+  void SetCursor(platform::TCursor cursor);
   bool Modified() const { return core_.Modified(); }
   void SetModified(bool on) { core_.SetModified(on); }
 
@@ -275,6 +278,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TOvcEditorView {
 
   // Properties.
   TBorderStyle borderStyle_ = bsSingle;
+  platform::TCursor cursor_ = platform::crIBeam;
   bool hideSelection_ = true;
   int leftMargin_ = 15;
   int rightMargin_ = 5;

@@ -148,7 +148,12 @@ void TOvcEditorCore::MoveCaret(int deltaCol, int deltaLine, bool absoluteCol, bo
   else
     CollapseSelection();
 
-  if (!keepRow && (rows <= 0 || CaretInView())) {
+  // The caret's cell, not only its line, must be in view; else a caret walking past the right edge
+  // would leave the view behind.
+  const int display = CaretDisplayColumn();
+  const int columns = View().Columns();
+  const bool cellInView = CaretInView() && display > hOffset_ && display <= hOffset_ + columns;
+  if (!keepRow && (rows <= 0 || cellInView)) {
     View().PositionCaret();
     return;
   }
@@ -161,8 +166,6 @@ void TOvcEditorCore::MoveCaret(int deltaCol, int deltaLine, bool absoluteCol, bo
     top = line - (rows - 1);
   top = std::max({top, 1, line - (rows - 1)});
 
-  const int display = CaretDisplayColumn();
-  const int columns = View().Columns();
   int offset = hOffset_;
   if (display < hOffset_ + 1)
     offset = display > 2 ? display - 1 : 0;

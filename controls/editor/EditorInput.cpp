@@ -138,11 +138,10 @@ void TOvcCustomEditor::MouseMove(TShiftState, int x, int y)
     DragPass();
     return;
   }
-  const bool overMargin = x <= leftMargin_;
-  if (overMargin != overMargin_ || CursorNumber() != (overMargin ? crArrow : crIBeam)) {
-    overMargin_ = overMargin;
-    SetCursorNumber(overMargin ? crArrow : crIBeam);
-  }
+  overMargin_ = x <= leftMargin_;
+  const TCursor wanted = overMargin_ ? crArrow : cursor_;
+  if (CursorNumber() != wanted)
+    SetCursorNumber(wanted);
 }
 
 void TOvcCustomEditor::MouseUp(TMouseButton button, TShiftState, int x, int y)

@@ -571,3 +571,25 @@ TEST(EditorControl, ScrollBarsAlwaysKeepsBothBarsForAShortText)
 
 }  // namespace
 }  // namespace controls
+
+namespace controls {
+namespace {
+
+TEST(EditorControl, TheViewFollowsTheCaretPastTheRightEdge)
+{
+  EditorWindow w(5);
+  w.Load({std::string(300, 'x'), "short"});
+  const int columns = w.editor->GetVisibleColumns();
+  w.Key(Qt::Key_End);
+  EXPECT_EQ(w.editor->Core().HorizontalOffset(), 301 - columns);
+  w.Key(Qt::Key_Home);
+  EXPECT_EQ(w.editor->Core().HorizontalOffset(), 0);
+  for (int i = 0; i < columns; ++i)
+    w.Key(Qt::Key_Right);
+  EXPECT_EQ(w.editor->Core().HorizontalOffset(), 1);  // one column at a time
+  w.Type("abc");
+  EXPECT_EQ(w.editor->Core().HorizontalOffset(), 4);
+}
+
+}  // namespace
+}  // namespace controls

@@ -169,6 +169,25 @@ TEST(EditorMouse, TheMarginShowsItsOwnCursor)
   QMouseEvent text(QEvent::MouseMove, QPointF(60, 3), QPointF(60, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(w.editor, &text);
   EXPECT_EQ(w.editor->CursorNumber(), platform::crIBeam);
+  w.editor->SetCursor(platform::crCross);
+  EXPECT_EQ(w.editor->CursorNumber(), platform::crCross);
+  QApplication::sendEvent(w.editor, &margin);
+  EXPECT_EQ(w.editor->CursorNumber(), platform::crArrow);
+}
+
+TEST(EditorMouse, DraggingRightOfTheTextScrollsItSideways)
+{
+  EditorWindow w(5);
+  w.Load({std::string(300, 'x'), "short"});
+  Mouse mouse{w.editor};
+  mouse.Press(w.Gap(1, 2));
+  mouse.Move(QPoint(w.editor->ClientWidth() + 40, w.Gap(1, 2).y()));
+  QTest::qWait(150);
+  mouse.Release(QPoint(w.editor->ClientWidth() + 40, w.Gap(1, 2).y()));
+  EXPECT_GT(w.editor->Core().HorizontalOffset(), 0);
+  EXPECT_EQ(w.editor->Core().SelStart(), Pos(1, 2));
+  EXPECT_EQ(w.editor->Core().SelEnd(), w.editor->Core().CaretPara());
+  EXPECT_GT(w.editor->Core().CaretPara().Pos, w.editor->GetVisibleColumns());
 }
 
 }  // namespace
