@@ -161,6 +161,9 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   void SetCheckBoxValues(const std::string& values);
   bool AutoScale() const { return autoScale_; }
   void SetAutoScale(bool on);
+  // Scaling with the form (m / d): with AutoScale the heading, the row bar, the widths and heights
+  // and the heading font follow; without it nothing changes.
+  void ChangeScale(int m, int d);
   // Plain settings: stored; a repaint (and the editor refreshed) where the look changes.
   platform::TColor LineColor = platform::clSilver;
   platform::TColor FixedLineColor = platform::clBlack;

@@ -6,6 +6,8 @@ namespace grid {
 
 const TtsCellElement* TtsCell::Element() const { return grid_.Model().CellProps().Find(col_, row_); }
 
+TtsCellElement* TtsCell::MutableElement() { return grid_.Model().CellProps().Find(col_, row_); }
+
 void TtsCell::Set(TtsPropId id, const TtsCellValue& value)
 {
   grid_.CheckCol(col_);
@@ -130,5 +132,38 @@ double TtsCell::SpinIncrement() const
 }
 
 void TtsCell::SetSpinIncrement(double increment) { Set(piSpinIncrement, increment); }
+
+const platform::TFont* TtsCell::Font() const
+{
+  const TtsCellElement* e = Element();
+  return e && !e->Attributes().ParentFont ? e->OwnFont() : nullptr;
+}
+
+void TtsCell::SetFont(const platform::TFont& font)
+{
+  platform::TFont copy;  // the caller's font may be the one about to be replaced
+  copy.Assign(font);
+  Set(piParentFont, false);
+  if (TtsCellElement* e = MutableElement())
+    e->SetFont(&copy);
+  grid_.Model().InvalidateCell(grid_.Model().DisplayColOf(col_), grid_.Model().DisplayRowOf(row_));
+}
+
+bool TtsCell::ParentFont() const
+{
+  const TtsCellElement* e = Element();
+  return !e || e->Attributes().ParentFont;
+}
+
+void TtsCell::SetParentFont(bool on)
+{
+  if (on == ParentFont())
+    return;
+  if (on) {
+    Set(piParentFont, true);
+    return;
+  }
+  SetFont(grid_.Model().ResolveFont(col_, row_));
+}
 
 }  // namespace grid

@@ -6,6 +6,8 @@
 #include "grid/model/Attributes.h"
 #include "grid/model/CellValue.h"
 
+#include "platform/Font.h"
+
 namespace grid {
 
 class TtsBaseGrid;
@@ -48,9 +50,16 @@ class TtsCell {
   void SetSpinOptions(TtsSpinOptions options);
   double SpinIncrement() const;
   void SetSpinIncrement(double increment);
+  // The cell's own font (none while it follows its row, column or grid). Leaving ParentFont keeps
+  // the font the cell is drawn with, which then no longer follows the others.
+  const platform::TFont* Font() const;
+  void SetFont(const platform::TFont& font);
+  bool ParentFont() const;
+  void SetParentFont(bool on);
 
  private:
   const TtsCellElement* Element() const;
+  TtsCellElement* MutableElement();
   void Set(TtsPropId id, const TtsCellValue& value);
 
   TtsBaseGrid& grid_;

@@ -1,6 +1,7 @@
 // The grid's row attributes, selected-row deletes, the insert row, the wheel and top-left events.
 
 #include "grid/window/Grid.h"
+#include "grid/window/GridCell.h"
 
 #include <gtest/gtest.h>
 
@@ -144,6 +145,46 @@ TEST(GridRows, TheStoreSizeHintsFollowTheCounts)
   EXPECT_EQ(g.Store()->DefaultColCapacity, 256);
   g.SetRows(10);
   EXPECT_EQ(g.Store()->DefaultColCapacity, 1000);
+}
+
+}  // namespace
+}  // namespace grid
+
+namespace grid {
+namespace {
+
+TEST(GridCellFonts, LeavingParentFontKeepsTheDrawnFont)
+{
+  TtsGrid g;
+  g.Model().Font.SetSize(10);
+  TtsCell cell = g.CellAt(2, 2);
+  EXPECT_TRUE(cell.ParentFont());
+  EXPECT_EQ(cell.Font(), nullptr);
+  cell.SetParentFont(false);
+  ASSERT_NE(cell.Font(), nullptr);
+  EXPECT_EQ(cell.Font()->Size(), 10);
+  g.Model().Font.SetSize(14);
+  EXPECT_EQ(g.Model().ResolveFont(2, 2).Size(), 10);
+  EXPECT_EQ(g.Model().ResolveFont(1, 2).Size(), 14);
+  cell.SetParentFont(true);
+  EXPECT_EQ(g.Model().ResolveFont(2, 2).Size(), 14);
+  EXPECT_FALSE(cell.HasRecord());
+}
+
+TEST(GridScale, OnlyAnAutoScaledGridFollowsItsForm)
+{
+  TtsGrid g;
+  g.ChangeScale(2, 1);
+  EXPECT_EQ(g.HeadingHeight(), 15);
+  EXPECT_EQ(g.ColWidth(1), 64);
+  g.SetAutoScale(true);
+  g.SetRowHeightOf(3, 20);
+  g.ChangeScale(3, 2);
+  EXPECT_EQ(g.HeadingHeight(), 23);  // 22.5 rounds up
+  EXPECT_EQ(g.RowBarWidth(), 21);
+  EXPECT_EQ(g.ColWidth(1), 96);
+  EXPECT_EQ(g.RowHeightOf(2), 21);
+  EXPECT_EQ(g.RowHeightOf(3), 30);
 }
 
 }  // namespace
