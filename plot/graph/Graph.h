@@ -30,6 +30,7 @@
 namespace plot {
 
 class TGraphFileReader;
+class TPoly;
 class TGraphFileWriter;
 class TSeriesLayer;
 
@@ -134,6 +135,19 @@ public:
   bool GetClipMarkers() const;
   void SetClipMarkers(bool value) { ClipMarkers = value; }
 
+  // World drawing in the units of the active layer's axes: clipped or clamped to the visible
+  // range, shifted by the active layer's 3-D depth, with the target canvas's pen and brush.
+  void DrawLine(double x1, double y1, double x2, double y2);
+  void DrawLine3D(double x1, double y1, double x2, double y2);
+  void DrawBarSide3D(double x1, double y1, double x2, double y2);
+  void DrawRectangle(TFloatRect r);
+  void DrawBar(TFloatRect r, bool shaded);
+  void DrawPolygon(const TPoly& poly);
+  void DrawPolygon3D(const TPoly& poly);
+  void DrawFillRect(const TFloatRect& r);
+  void DrawEllipse(const TFloatRect& r);
+  platform::TRect WorldRectToPixels(const TFloatRect& r) const;
+
   // Clip region of the plot area on the target canvas.
   void SetClip();
   void SetClipWorld(double x1, double y1, double x2, double y2);
@@ -217,6 +231,11 @@ private:
   void FillBackground();
   void ShowPaintProgress(const TLayer& layer);
   void ClipTo(const platform::TRect& r);
+  void ActiveDepth(int& index, int& count) const;
+  void ToAxisUnits(double& x, double& y) const;
+  void ToDataUnits(double& x, double& y) const;
+  void DrawDepthFace(double x1, double y1, double x2, double y2, int tolerancePixels, bool barSide);
+  void DrawPixelPolygon(const TPoly& poly, int shift);
 
   std::unique_ptr<TWPen> paintPen_;
   std::unique_ptr<TWBrush> paintBrush_;
