@@ -2,6 +2,7 @@
 
 #include "engine/Constructs.h"
 #include "engine/EngineState.h"
+#include "engine/EvalContext.h"
 #include "engine/Evaluator.h"
 #include "engine/ResultText.h"
 #include "tools/matrix/Matrices.h"
@@ -39,6 +40,18 @@ bool EvaluateCell(const std::string& text, Extended& value)
   const bool ok = engine::EvalTypedText(text, value);
   engine::LastSearchExpr.clear();  // no extremum search is reused from one cell for the next
   return ok;
+}
+
+bool GridEvaluatesApart(const TMatrixGrid& grid)
+{
+  const std::unique_ptr<engine::TEvalContext> apart = engine::TEvalContext::CopyOfCurrent();
+  const engine::TContextScope scope(*apart);
+  Extended value = 0;
+  for (int i = 1; i <= grid.Rows(); ++i)
+    for (int j = 1; j <= grid.Cols(); ++j)
+      if (!EvaluateCell(grid.Cell(i, j), value))
+        return false;
+  return true;
 }
 
 void TMatrixCalculator::Select(TMatrixOperation operation)
@@ -136,7 +149,7 @@ bool TMatrixCalculator::ReadGrid(TMatrixGrid& grid, bool emptyIsZero, std::uniqu
     for (int i = 1; i <= grid.Rows(); ++i) {
       std::string text = grid.Cell(i, j);
       if (text.empty() && emptyIsZero) {
-        text = "0";
+        text.assign(1, '0');
         grid.SetCell(i, j, text);
       }
       Extended value = 0;
@@ -213,7 +226,9 @@ std::unique_ptr<TMatrix> TMatrixCalculator::ElementFunction(bool& allValid)
     for (int i = 1; i <= a_.Rows(); ++i) {
       Extended value = 0;
       std::string text;
-      if (EvaluateCell(ReplaceAll(FunctionText, "(A)", "(" + a_.Cell(i, j) + ")"), value)) {
+      std::string operand(1, '(');
+      operand.append(a_.Cell(i, j)).push_back(')');
+      if (EvaluateCell(ReplaceAll(FunctionText, "(A)", operand), value)) {
         engine::ErrorFlag = false;
         text = engine::FormatResult(engine::ValueDigits, value);
       }

@@ -45,6 +45,10 @@ struct TCalculation {
 // A cell's text evaluated by the engine with its full checks; false when the engine reports an error.
 bool EvaluateCell(const std::string& text, Extended& value);
 
+// True when every cell of the grid evaluates (an empty cell counts as 0), judged in a copy of the
+// current evaluation context, so that nothing a cell assigns or records stays.
+bool GridEvaluatesApart(const TMatrixGrid& grid);
+
 class TMatrixCalculator {
 public:
   TMatrixCalculator(TMatrixGrid& a, TMatrixGrid& b, TMatrixGrid& c) : a_(a), b_(b), c_(c) {}
