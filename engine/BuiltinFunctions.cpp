@@ -333,6 +333,20 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
 
 }  // namespace
 
+void SineAndCosine(Extended x, Extended& s, Extended& c)
+{
+  if (AngleMode == 1) {
+    SinCosDegrees(x, s, c);
+    return;
+  }
+  if (!std::isfinite(x)) {
+    s = c = MathError(ecArgumentError);
+    return;
+  }
+  // One reduction for both; the library's sine and cosine are the same as sin and cos give alone.
+  ::sincosl(x, &s, &c);
+}
+
 TDirectFunction DirectBuiltinFunction(int code)
 {
   switch (code) {

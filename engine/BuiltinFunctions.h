@@ -31,6 +31,10 @@ Extended CallBuiltinFunction(int code, Extended& x, Extended y, Extended z = Und
 // CallBuiltinFunction does.
 using TDirectFunction = Extended (*)(Extended);
 TDirectFunction DirectBuiltinFunction(int code);
+// sin and cos of one value at once, each the same as its own call gives, errors as both record them.
+void SineAndCosine(Extended x, Extended& s, Extended& c);
+inline constexpr int fcSin = 1;
+inline constexpr int fcCos = 12;
 
 // Greatest common divisor and least common multiple; lcm beyond 64 bits: error 11.
 std::uint64_t GcdOf(std::uint64_t a, std::uint64_t b);

@@ -24,6 +24,10 @@ bool RunProgram(const TCompiledProgram& program, Extended& value)
 {
   std::array<Extended, MaxProgramStack> stack;
   int top = -1;
+  // sin and cos of the variables computed so far, by variable.
+  std::array<Extended, VariableCount + 1> sines;
+  std::array<Extended, VariableCount + 1> cosines;
+  unsigned circularDone = 0;
   for (const TProgramStep& step : program.Steps) {
     switch (step.Step) {
     case TStep::Constant:
@@ -75,6 +79,11 @@ bool RunProgram(const TCompiledProgram& program, Extended& value)
       if (ErrorFlag)
         return false;
       break;
+    case TStep::WholePower:
+      stack[top] = EvalWholePower(stack[top], step.Index);
+      if (ErrorFlag)
+        return false;
+      break;
     case TStep::Square:
       stack[top] *= stack[top];
       if (!InRange(stack[top]))
@@ -104,6 +113,21 @@ bool RunProgram(const TCompiledProgram& program, Extended& value)
       stack[top] = CallBuiltinFunction(step.Index, x, y);
       if (ErrorFlag)
         return false;
+      break;
+    }
+    case TStep::SineOfVariable:
+    case TStep::CosineOfVariable: {
+      const int i = step.Index;
+      ErrorCode = 0;
+      if ((circularDone & (1u << i)) == 0) {
+        if (VarValues[i] == UndefinedValue)
+          return false;
+        SineAndCosine(VarValues[i], sines[i], cosines[i]);
+        if (ErrorFlag)
+          return false;
+        circularDone |= 1u << i;
+      }
+      stack[++top] = step.Step == TStep::SineOfVariable ? sines[i] : cosines[i];
       break;
     }
     case TStep::Direct:

@@ -22,11 +22,14 @@ enum class TStep : std::uint8_t {
   Divide,
   Percent,   // a * b / 100
   Power,
+  WholePower,  // top to the whole power Index (SmallWholeExponent), the exponent a constant
   Square,
   Root,
   Cube,
   Call,      // built-in Index with Arguments (0, 1 or 2) values from the stack
   Direct,    // built-in Index of one value through Function
+  SineOfVariable,    // push sin of variable Index; its cosine is kept for a CosineOfVariable
+  CosineOfVariable,  // the same for cos
 };
 
 struct TProgramStep {

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace engine {
 
@@ -239,9 +241,21 @@ private:
       const unsigned char c = ExprChar;
       if (c == '%' || c == '&' || c == '\\' || c == '^' || c == '|' || IsPostfixSign(c) || IsMulOp(c))
         return false;
+      const std::size_t before = program_.Steps.size();
       if (!Factor())
         return false;
-      Emit(TStep::Power);
+      int n = 0;
+      if (program_.Steps.size() == before + 1 && program_.Steps.back().Step == TStep::Constant &&
+          SmallWholeExponent(program_.Steps.back().Constant, n)) {
+        // x^2 and the like: the constant exponent goes into the step.
+        TProgramStep& step = program_.Steps.back();
+        step = TProgramStep{};
+        step.Step = TStep::WholePower;
+        step.Index = n;
+        --stack_;
+      } else {
+        Emit(TStep::Power);
+      }
     }
     if (ExprChar == chSquare) {
       Emit(TStep::Square);
@@ -293,6 +307,42 @@ private:
   int deepest_ = 0;
 };
 
+// sin(v) and cos(v) of the same variable, both in one program: each pair of steps becomes one that
+// computes both at once.
+void JoinSineAndCosine(TCompiledProgram& program)
+{
+  std::vector<TProgramStep>& steps = program.Steps;
+  auto circularOf = [&](std::size_t k, int code) {
+    return k + 1 < steps.size() && steps[k].Step == TStep::Variable && steps[k + 1].Step == TStep::Direct &&
+           steps[k + 1].Index == code;
+  };
+  unsigned withSine = 0;
+  unsigned withCosine = 0;
+  for (std::size_t k = 0; k < steps.size(); ++k) {
+    if (circularOf(k, fcSin))
+      withSine |= 1u << steps[k].Index;
+    if (circularOf(k, fcCos))
+      withCosine |= 1u << steps[k].Index;
+  }
+  const unsigned both = withSine & withCosine;
+  if (both == 0)
+    return;
+  std::vector<TProgramStep> joined;
+  for (std::size_t k = 0; k < steps.size(); ++k) {
+    const bool sine = circularOf(k, fcSin);
+    if ((sine || circularOf(k, fcCos)) && (both & (1u << steps[k].Index)) != 0) {
+      TProgramStep step;
+      step.Step = sine ? TStep::SineOfVariable : TStep::CosineOfVariable;
+      step.Index = steps[k].Index;
+      joined.push_back(step);
+      ++k;
+    } else {
+      joined.push_back(steps[k]);
+    }
+  }
+  steps = std::move(joined);
+}
+
 }  // namespace
 
 bool CompileExpression(const std::string& stripped, TCompiledProgram& program)
@@ -311,6 +361,8 @@ bool CompileExpression(const std::string& stripped, TCompiledProgram& program)
   const bool compiled = compiler.Expression() && compiler.Finished() && !ErrorFlag;
   if (!compiled)
     program = {};
+  else
+    JoinSineAndCosine(program);
   return compiled;
 }
 

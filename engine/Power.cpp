@@ -36,33 +36,23 @@ constexpr Extended MaxMultipliedExponent = 4;
 // Below this a positive power is 0 without an error: e^ExpUnderflowLimitPower.
 constexpr Extended PowerZeroLimit = 3.4E-1000L;
 
-// base^exponent by repeated multiplication for a small whole exponent; false when the exponent is
-// not one, or the result lies where the logarithmic path decides (0, overflow, underflow).
-// The whole number 0..MaxMultipliedExponent that a magnitude equals, or -1. Compared one by one: a
-// rounding instruction and a conversion would cost more than the multiplications they decide on.
-int SmallWholeNumber(Extended magnitude)
+// base^n for a whole n, |n| <= MaxMultipliedExponent, by repeated multiplication; false when the
+// result lies where the logarithmic path decides (0, overflow, underflow).
+bool MultipliedPower(Extended base, int n, Extended& result)
 {
-  for (int n = 0; n <= static_cast<int>(MaxMultipliedExponent); ++n)
-    if (magnitude == n)
-      return n;
-  return -1;
-}
-
-bool MultipliedPower(Extended base, Extended exponent, Extended& result)
-{
-  int n = SmallWholeNumber(std::fabs(exponent));
-  if (n < 0 || base == 0)
+  if (base == 0)
     return false;
+  int count = n < 0 ? -n : n;
   Extended power = 1;
   for (Extended factor = base;;) {
-    if (n & 1)
+    if (count & 1)
       power *= factor;
-    n >>= 1;
-    if (n == 0)
+    count >>= 1;
+    if (count == 0)
       break;
     factor *= factor;
   }
-  if (exponent < 0) {
+  if (n < 0) {
     if (!std::isnormal(power))
       return false;
     power = 1 / power;
@@ -75,10 +65,33 @@ bool MultipliedPower(Extended base, Extended exponent, Extended& result)
 
 }  // namespace
 
+bool SmallWholeExponent(Extended exponent, int& n)
+{
+  // Compared one by one: a rounding instruction and a conversion would cost more than the
+  // multiplications they decide on.
+  const Extended magnitude = std::fabs(exponent);
+  for (int k = 0; k <= static_cast<int>(MaxMultipliedExponent); ++k) {
+    if (magnitude == k) {
+      n = exponent < 0 ? -k : k;
+      return true;
+    }
+  }
+  return false;
+}
+
+Extended EvalWholePower(Extended base, int n)
+{
+  Extended multiplied = 0;
+  if (MultipliedPower(base, n, multiplied))
+    return multiplied;
+  return EvalPower(base, n);
+}
+
 Extended EvalPower(Extended base, Extended exponent)
 {
   Extended multiplied = 0;
-  if (MultipliedPower(base, exponent, multiplied))
+  int n = 0;
+  if (SmallWholeExponent(exponent, n) && MultipliedPower(base, n, multiplied))
     return multiplied;
   if (base > 0) {
     const Extended logValue = exponent * std::log(base);

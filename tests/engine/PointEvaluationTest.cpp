@@ -164,6 +164,30 @@ TEST_F(PointEvaluationTest, ErrorsAtAPointAreTheTextEvaluatorsErrors)
   }
 }
 
+// The joined sine and cosine of a variable and the powers with a whole constant exponent give what
+// the text gives, in both angle modes, at ordinary, far and awkward points and where they fail.
+TEST_F(PointEvaluationTest, JoinedSineAndCosineAndWholePowersAgreeWithTheText)
+{
+  const char* const texts[] = {
+      "sin(x)*cos(x)", "cos(y)-sin(y)+sin(x)^2", "sin(x)/cos(x)+cos(x)", "x^2+y^-3+x^4*y^0+x^-4",
+      "(x^2)^3+x^1", "2^x+x^2.5",
+  };
+  const Extended points[] = {0, 0.5L, -3, 90, 1e10L, 1e300L, 1e-1000L, -1e2000L, 1e4000L, UndefinedValue};
+  for (const int angleMode : {0, 1}) {
+    AngleMode = angleMode;
+    for (const char* text : texts) {
+      const TPointEvaluation evaluation(text);
+      ASSERT_TRUE(evaluation.Compiled()) << text;
+      for (const Extended x : points) {
+        const TOutcome compiled = ByPoints(evaluation, x, 0.25L - x);
+        const TOutcome typed = ByText(text, x, 0.25L - x);
+        EXPECT_TRUE(SameOutcome(compiled, typed))
+            << text << " at " << static_cast<double>(x) << ": " << Describe(compiled) << " / " << Describe(typed);
+      }
+    }
+  }
+}
+
 TEST_F(PointEvaluationTest, OtherNumberBasesFallBackToTheText)
 {
   const TPointEvaluation evaluation("x+10");
