@@ -1,0 +1,378 @@
+#include "plot/contour/Contour.h"
+
+#include "plot/support/FloatUtils.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace plot {
+
+namespace {
+
+bool IsMissing(double z) { return std::fabs(z) == MissingValue; }
+
+constexpr double kTouch = 1e-5;
+
+// Both coordinates closer than the join tolerance.
+bool Touches(const TFloatPoint& a, const TFloatPoint& b)
+{
+  return std::fabs(a.X - b.X) < kTouch && std::fabs(a.Y - b.Y) < kTouch;
+}
+
+// The level as 12 significant digits give it.
+double RoundedLevel(double level)
+{
+  char text[64];
+  std::snprintf(text, sizeof text, "%.12g", level);
+  return std::strtod(text, nullptr);
+}
+
+}  // namespace
+
+TContour::TContour(TGraph& graph, const TVector& x, const TVector& y, const TMatrix& z, int levelCount, bool colorMap,
+                   bool skipZeroLevel)
+    : TLayer(graph), LevelCount(levelCount), XValues(0), YValues(0), ZValues(0, 0)
+{
+  SkipZero = skipZeroLevel;
+  HitIndex = -1;
+  SetColorMap(colorMap);
+  ZMin = 1e30;
+  ZMax = -1e30;
+  XValues.Assign(x);
+  YValues.Assign(y);
+  ZValues.Assign(z);
+  if (GetColorMap()) {
+    ScaleMax = ZMax = GetZMax();
+    ScaleMin = ZMin = GetZMin();
+    UpperFixed = false;
+    LowerFixed = false;
+  } else
+    Calculate();
+  LabelsVisible = true;
+}
+
+double TContour::GetZMin() const
+{
+  double least = 1e38;
+  for (int r = 1; r <= ZValues.Rows; ++r)
+    for (int c = 1; c <= ZValues.Cols; ++c) {
+      const double z = ZValues.GetValue(r, c);
+      if (!IsMissing(z))
+        least = std::min(least, z);
+    }
+  return least;
+}
+
+double TContour::GetZMax() const
+{
+  double most = -1e38;
+  for (int r = 1; r <= ZValues.Rows; ++r)
+    for (int c = 1; c <= ZValues.Cols; ++c) {
+      const double z = ZValues.GetValue(r, c);
+      if (!IsMissing(z))
+        most = std::max(most, z);
+    }
+  return most;
+}
+
+void TContour::GetExtents(double& xMin, double& xMax, double& yMin, double& yMax) const
+{
+  xMin = XValues.MinValue;
+  xMax = XValues.MaxValue;
+  yMin = YValues.MinValue;
+  yMax = YValues.MaxValue;
+}
+
+bool TContour::Calculate()
+{
+  ZMin = GetZMin();
+  ZMax = GetZMax();
+  ClearChains();
+  if (ScaleMin == 0 && ScaleMax == 0) {
+    ScaleMin = ZMin;
+    ScaleMax = ZMax;
+  }
+  const double lower = LowerFixed ? ScaleMin : ZMin;
+  const double upper = UpperFixed ? ScaleMax : ZMax;
+  if (AutoLevels) {
+    if (std::fabs(ZMin - ZMax) < 1e-50)
+      return true;
+    const double step = UseLevelStep ? LevelStep : (upper - lower) / std::max(LevelCount, 1);
+    for (int k = 0; k < LevelCount; ++k) {
+      const double level = lower + k * step;
+      if (!(level == 0 && SkipZero))
+        AddLevel(Chains, level);
+    }
+  }
+  if (UserLevelsVisible)
+    for (const QString& line : UserLevels) {
+      bool ok = false;
+      const double level = line.trimmed().toDouble(&ok);
+      if (!ok)
+        return false;
+      AddLevel(Chains, level);
+    }
+  return true;
+}
+
+namespace {
+
+// Fills the missing corners a cell can do without; false when it still has one.
+bool FillMissingCorners(double (&z)[4])
+{
+  const bool m1 = IsMissing(z[0]), m2 = IsMissing(z[1]), m3 = IsMissing(z[2]), m4 = IsMissing(z[3]);
+  const auto only = [&](bool a, bool b, bool c, bool d) { return m1 == a && m2 == b && m3 == c && m4 == d; };
+  if (only(true, false, false, false))
+    z[0] = (z[1] + z[3]) / 2;
+  else if (only(false, false, true, false))
+    z[2] = (z[1] + z[3]) / 2;
+  else if (only(false, true, false, false))
+    z[1] = (z[0] + z[2]) / 2;
+  else if (only(false, false, false, true))
+    z[3] = (z[0] + z[2]) / 2;
+  else if (only(true, true, true, false))
+    z[0] = z[1] = z[2] = z[3];
+  else if (only(true, true, false, true))
+    z[0] = z[1] = z[3] = z[2];
+  else if (only(true, false, true, true))
+    z[0] = z[2] = z[3] = z[1];
+  else if (only(false, true, true, true))
+    z[1] = z[2] = z[3] = z[0];
+  else if (only(false, false, true, true)) {
+    z[3] = z[0];
+    z[2] = z[1];
+  } else if (only(false, true, true, false)) {
+    z[1] = z[0];
+    z[2] = z[3];
+  }
+  return !std::any_of(std::begin(z), std::end(z), IsMissing);
+}
+
+}  // namespace
+
+void TContour::AddLevel(TContourChains& list, double level)
+{
+  level = RoundedLevel(level);
+  if (level < ZMin || level > ZMax)
+    return;
+  const int nR = XValues.Count;
+  const int nC = YValues.Count;
+  const std::vector<double>& xs = XValues.Values();
+  const std::vector<double>& ys = YValues.Values();
+  for (int c = 1; c < nC; ++c)
+    for (int r = 1; r < nR; ++r) {
+      TContourCell cell{{xs[r - 1], xs[r], xs[r], xs[r - 1]},
+                        {ys[c - 1], ys[c - 1], ys[c], ys[c]},
+                        {ZValues.GetValue(r, c), ZValues.GetValue(r + 1, c), ZValues.GetValue(r + 1, c + 1),
+                         ZValues.GetValue(r, c + 1)}};
+      if (FillMissingCorners(cell.z))
+        TraceCell(list, level, cell);
+    }
+}
+
+// The four triangles of a cell around its centre, each giving at most one segment.
+void TContour::TraceCell(TContourChains& list, double level, const TContourCell& cell)
+{
+  const TFloatPoint centre{(cell.x[0] + cell.x[1]) / 2, (cell.y[0] + cell.y[2]) / 2};
+  const double zc = (cell.z[0] + cell.z[1] + cell.z[2] + cell.z[3]) / 4;
+  for (int i = 0; i < 4; ++i) {
+    const int j = (i + 1) % 4;
+    const TFloatPoint v[3] = {{cell.x[i], cell.y[i]}, {cell.x[j], cell.y[j]}, centre};
+    const double z[3] = {cell.z[i], cell.z[j], zc};
+    if ((z[0] > level && z[1] > level && z[2] > level) || (z[0] < level && z[1] < level && z[2] < level) ||
+        (z[0] == level && z[1] == level && z[2] == level))
+      continue;
+    if (z[0] == level && z[1] == level) {
+      AddContourSegment(list, level, v[0], v[1], cell);
+      continue;
+    }
+    if (z[1] == level && z[2] == level) {
+      AddContourSegment(list, level, v[1], v[2], cell);
+      continue;
+    }
+    if (z[0] == level && z[2] == level) {
+      AddContourSegment(list, level, v[0], v[2], cell);
+      continue;
+    }
+    TFloatPoint crossings[3];
+    int count = 0;
+    for (int k = 0; k < 3; ++k) {
+      const int a = k, b = (k + 1) % 3;
+      if (!(std::fabs(z[b] - z[a]) > 0))
+        continue;
+      const double t = (level - z[a]) / (z[b] - z[a]);
+      if (!(0 <= t && t <= 1))
+        continue;
+      const TFloatPoint crossing{v[a].X + (v[b].X - v[a].X) * t, v[a].Y + (v[b].Y - v[a].Y) * t};
+      // A level through a vertex is crossed there twice; it counts once, so the line from the
+      // other crossing to that vertex is kept.
+      if (count == 0 || !Touches(crossing, crossings[count - 1]))
+        crossings[count++] = crossing;
+    }
+    if (count >= 2)
+      AddContourSegment(list, level, crossings[count - 1], crossings[count - 2], cell);
+  }
+}
+
+namespace {
+
+double CellSlope(const TContourCell& c)
+{
+  const double a = c.x[1] + c.x[2] - c.x[0] - c.x[3];
+  const double b = c.y[2] + c.y[3] - c.y[0] - c.y[1];
+  if (a == 0 || b == 0)
+    return std::numeric_limits<double>::infinity();
+  const double gx = (c.z[1] + c.z[2] - c.z[0] - c.z[3]) / a;
+  const double gy = (c.z[2] + c.z[3] - c.z[0] - c.z[1]) / b;
+  return gx * gx + gy * gy;
+}
+
+bool Within(double v, double a, double b) { return std::min(a, b) <= v && v <= std::max(a, b); }
+
+// The candidate repeats a piece of the chain along one grid line.
+bool Duplicate(const TContourChain& chain, const TContourChain& c)
+{
+  if (chain.EndA.X == chain.EndB.X && chain.EndA.X == c.EndA.X && chain.EndA.X == c.EndB.X)
+    return Within(c.EndA.Y, chain.EndA.Y, chain.EndB.Y) && Within(c.EndB.Y, chain.EndA.Y, chain.EndB.Y);
+  if (chain.EndA.Y == chain.EndB.Y && chain.EndA.Y == c.EndA.Y && chain.EndA.Y == c.EndB.Y)
+    return Within(c.EndA.X, chain.EndA.X, chain.EndB.X) && Within(c.EndB.X, chain.EndA.X, chain.EndB.X);
+  return false;
+}
+
+// Joins c to chain by the first pair of ends that touch; false when none does.
+bool Join(TContourChain& chain, TContourChain& c, bool fresh)
+{
+  int touch = 0;
+  if (Touches(chain.EndB, c.EndA))
+    touch = 1;
+  else if (Touches(chain.EndB, c.EndB))
+    touch = 2;
+  else if (Touches(chain.EndA, c.EndA))
+    touch = 3;
+  else if (Touches(chain.EndA, c.EndB))
+    touch = 4;
+  if (touch == 0)
+    return false;
+  if (c.LabelSlope < chain.LabelSlope) {
+    chain.LabelP1 = c.LabelP1;
+    chain.LabelP2 = c.LabelP2;
+    chain.LabelSlope = c.LabelSlope;
+  }
+  auto& points = chain.Points;
+  switch (touch) {
+  case 1:
+    chain.EndB = c.EndB;
+    if (fresh)
+      points.push_back(c.EndB);
+    else
+      points.insert(points.end(), c.Points.begin(), c.Points.end());
+    break;
+  case 2:
+    chain.EndB = c.EndA;
+    if (fresh)
+      points.push_back(c.EndA);
+    else
+      points.insert(points.end(), c.Points.rbegin(), c.Points.rend());
+    break;
+  case 3:
+    chain.EndA = c.EndB;
+    if (fresh)
+      points.push_front(c.EndB);
+    else
+      points.insert(points.begin(), c.Points.rbegin(), c.Points.rend());
+    break;
+  default:
+    chain.EndA = c.EndA;
+    if (fresh)
+      points.push_front(c.EndA);
+    else
+      points.insert(points.begin(), c.Points.begin(), c.Points.end());
+    break;
+  }
+  return true;
+}
+
+}  // namespace
+
+// Only chains of the same level are joined or taken as repeated.
+void AddContourSegment(TContourChains& list, double level, const TFloatPoint& p, const TFloatPoint& q,
+                       const TContourCell& cell)
+{
+  if (Touches(p, q))
+    return;
+  TContourChain candidate;
+  candidate.Level = level;
+  candidate.EndA = p;
+  candidate.EndB = q;
+  candidate.LabelP1 = p;
+  candidate.LabelP2 = q;
+  candidate.LabelSlope = CellSlope(cell);
+  if (list.empty()) {
+    candidate.Points = {p, q};
+    list.push_back(std::move(candidate));
+    return;
+  }
+  bool fresh = true;
+  for (auto chain = list.begin(); chain != list.end();) {
+    if (chain->Level != candidate.Level) {
+      ++chain;
+      continue;
+    }
+    if (Duplicate(*chain, candidate))
+      return;
+    if (!Join(*chain, candidate, fresh)) {
+      ++chain;
+      continue;
+    }
+    const bool first = chain == list.begin();
+    if (first && std::next(chain) == list.end())
+      return;
+    const auto taken = first ? std::next(chain) : chain;
+    candidate = std::move(*taken);
+    list.erase(taken);
+    fresh = false;
+    chain = list.begin();
+  }
+  if (fresh)
+    candidate.Points = {candidate.EndA, candidate.EndB};
+  list.push_back(std::move(candidate));
+}
+
+namespace {
+
+// The index i (1-based, 2..n) of the node interval [v[i-1], v[i]] holding the clamped value, by
+// binary search; 1 when there is one node only.
+int NodeInterval(const std::vector<double>& v, double& p)
+{
+  const int n = static_cast<int>(v.size());
+  if (n <= 1)
+    return 1;
+  p = std::clamp(p, v.front(), v.back());
+  const auto it = std::lower_bound(v.begin() + 1, v.end() - 1, p);
+  return static_cast<int>(it - v.begin()) + 1;
+}
+
+}  // namespace
+
+double InterpolateGrid(const TVector& x, const TVector& y, const TMatrix& z, double px, double py)
+{
+  const std::vector<double>& xs = x.Values();
+  const std::vector<double>& ys = y.Values();
+  if (xs.empty() || ys.empty() || std::isnan(px) || std::isnan(py))
+    return MissingValue;
+  const int i = NodeInterval(xs, px);
+  const int j = NodeInterval(ys, py);
+  const int i0 = std::max(i - 1, 1), j0 = std::max(j - 1, 1);
+  const double z00 = z.GetValue(i0, j0), z01 = z.GetValue(i0, j), z10 = z.GetValue(i, j0), z11 = z.GetValue(i, j);
+  for (const double v : {z00, z01, z10, z11})
+    if (IsMissing(v))
+      return v;
+  const double x0 = xs[i0 - 1], x1 = xs[i - 1], y0 = ys[j0 - 1], y1 = ys[j - 1];
+  const Extended tx = x1 == x0 ? 0 : (static_cast<Extended>(px) - x0) / (x1 - x0);
+  const Extended ty = y1 == y0 ? 0 : (static_cast<Extended>(py) - y0) / (y1 - y0);
+  return static_cast<double>((1 - tx) * (1 - ty) * z00 + tx * (1 - ty) * z10 + (1 - tx) * ty * z01 + tx * ty * z11);
+}
+
+}  // namespace plot
