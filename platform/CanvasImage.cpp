@@ -108,11 +108,39 @@ void TImageCanvas::WriteThinLines(const TCanvasState& s, std::span<const TPoint>
     auto* pixel = reinterpret_cast<QRgb*>(bits + y * stride) + x;
     *pixel = op.Apply(*pixel);
   };
+  // A solid line along a row or a column inside one clip rectangle: its pixels in one run.
+  const TRect area{std::max(only.Left, bounds.Left), std::max(only.Top, bounds.Top),
+                   std::min(only.Right, bounds.Right), std::min(only.Bottom, bounds.Bottom)};
+  const auto straightRun = [&](TPoint a, TPoint b) {
+    if (!dashes.empty() || !oneRect || (a.X != b.X && a.Y != b.Y) || a == b)
+      return false;
+    // The pixels from a up to b, b left out.
+    const bool row = a.Y == b.Y;
+    const int from = row ? a.X : a.Y;
+    const int to = row ? b.X : b.Y;
+    const int first = from < to ? from : to + 1;
+    const int last = from < to ? to - 1 : from;
+    const int at = row ? a.Y : a.X;
+    if (at < (row ? area.Top : area.Left) || at >= (row ? area.Bottom : area.Right))
+      return true;
+    const int lo = std::max(first, row ? area.Left : area.Top);
+    const int hi = std::min(last, (row ? area.Right : area.Bottom) - 1);
+    for (int i = lo; i <= hi; ++i) {
+      auto* pixel = row ? reinterpret_cast<QRgb*>(bits + at * stride) + i
+                        : reinterpret_cast<QRgb*>(bits + i * stride) + at;
+      *pixel = op.Apply(*pixel);
+    }
+    return true;
+  };
+  const auto segment = [&](TPoint a, TPoint b) {
+    if (!straightRun(a, b))
+      ForEachLinePixel(a, b, bounds, put);
+  };
   const TCanvasMapping& m = s.Mapping;
   for (std::size_t i = 0; i + 1 < points.size(); ++i)
-    ForEachLinePixel(m.ToDevice(points[i]), m.ToDevice(points[i + 1]), bounds, put);
+    segment(m.ToDevice(points[i]), m.ToDevice(points[i + 1]));
   if (closed && points.size() > 2)
-    ForEachLinePixel(m.ToDevice(points.back()), m.ToDevice(points.front()), bounds, put);
+    segment(m.ToDevice(points.back()), m.ToDevice(points.front()));
 }
 
 void TImageCanvas::ThinLines(QPainter&, const TCanvasState& s, std::span<const TPoint> points, bool closed)

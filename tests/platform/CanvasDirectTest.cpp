@@ -69,6 +69,39 @@ TEST(CanvasDirect, ThinLinesKeepToAClipRegionOfSeveralRectangles)
     EXPECT_FALSE(Drawn(b, x, 5)) << x;
 }
 
+TEST(CanvasDirect, StraightLinesTakeTheirStartAndLeaveOutTheirEnd)
+{
+  // Segments along a row or a column of a 20 x 12 bitmap clipped to (3, 2, 15, 10), in XOR: a pixel
+  // drawn twice would come back white.
+  const struct {
+    TPoint a, b;
+  } cases[] = {
+      {{0, 4}, {19, 4}},  {{14, 5}, {2, 5}},   {{-50, 6}, {50, 6}}, {{8, 0}, {8, 12}},
+      {{9, 11}, {9, -3}}, {{5, 7}, {5, 7}},    {{4, 1}, {12, 1}},   {{16, 2}, {16, 9}},
+      {{3, 9}, {15, 9}},  {{14, 9}, {14, 2}},  {{2, 3}, {2, 8}},    {{10, 3}, {11, 3}},
+  };
+  const TRect clip{3, 2, 15, 10};
+  for (const auto& c : cases) {
+    TBitmap b(20, 12);
+    b.Canvas().SetClipRect(clip);
+    b.Canvas().Pen().SetMode(TPenMode::pmXor);
+    b.Canvas().Pen().SetColor(clWhite);
+    b.Canvas().MoveTo(c.a.X, c.a.Y);
+    b.Canvas().LineTo(c.b.X, c.b.Y);
+    const int steps = std::max(std::abs(c.b.X - c.a.X), std::abs(c.b.Y - c.a.Y));
+    const int dx = (c.b.X > c.a.X) - (c.b.X < c.a.X);
+    const int dy = (c.b.Y > c.a.Y) - (c.b.Y < c.a.Y);
+    for (int y = 0; y < 12; ++y)
+      for (int x = 0; x < 20; ++x) {
+        bool on = false;
+        for (int i = 0; i < steps; ++i)
+          on = on || (x == c.a.X + i * dx && y == c.a.Y + i * dy);
+        EXPECT_EQ(Drawn(b, x, y), on && clip.Contains({x, y}))
+            << "(" << c.a.X << "," << c.a.Y << ")-(" << c.b.X << "," << c.b.Y << ") at " << x << "," << y;
+      }
+  }
+}
+
 TEST(CanvasDirect, DrawingNeverReachesACopyOfTheImage)
 {
   QImage image(30, 30, QImage::Format_RGB32);
