@@ -16,13 +16,13 @@ constexpr Extended Infinity = std::numeric_limits<Extended>::infinity();
 
 // Below this |x|, f(x) = x (1 + O(x^2)) rounds to x or 1/x within a unit of the last place.
 constexpr Extended LinearLimit = 0x1p-32L;
-// Above this |x|, e^-|x| no longer counts beside e^|x| at 110 bits.
+// Above this |x|, e^-|x| no longer counts beside e^|x| at the kernels' width.
 constexpr Extended OneExponentialLimit = 44;
 // Above this |x|, cosh and sinh overflow and sech and csch underflow to 0.
 constexpr Extended ExponentialLimit = 11400;
 // Above this |x|, tanh x rounds to +-1.
 constexpr Extended TanhOneLimit = 23;
-// Above this x, sqrt(x^2 +- 1) = x to 110 bits and more.
+// Above this x, sqrt(x^2 +- 1) = x to the kernels' width.
 constexpr Extended SquareLimit = 0x1p32L;
 
 const DoubleExtended InvLn10 = {0xde5bd8a937287195p-65L, 0xd56eaabeb4cf70c9p-131L};

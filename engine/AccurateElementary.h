@@ -1,5 +1,5 @@
 #pragma once
-// Elementary functions computed at about 110 bits and rounded once: within one unit of the last
+// Elementary functions computed to about 85 bits and rounded once: within one unit of the last
 // place of Extended. Arguments are inside the domain (the callers check it); a result beyond the
 // range is infinite.
 

@@ -11,7 +11,7 @@ namespace engine {
 Extended SinPi(Extended x);
 // Sine and cosine of an angle in degrees; 0, 1 and -1 exactly at the multiples of 90 degrees.
 void SinCosDegrees(Extended degrees, Extended& s, Extended& c);
-// The same to about 110 bits, for functions that round once at the end.
+// The same to about 85 bits, for functions that round once at the end.
 void SinCosDegreesPrecise(Extended degrees, DoubleExtended& s, DoubleExtended& c);
 // Tangent of an angle in degrees: exact at the multiples of 45 degrees; false at a pole.
 bool TanDegrees(Extended degrees, Extended& t);

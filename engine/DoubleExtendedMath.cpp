@@ -55,18 +55,31 @@ DoubleExtended MinusLn2Times(const DoubleExtended& x, Extended n)
 }
 
 // Steps of halving before the series of e^s - 1, and its terms.
-constexpr int HalvingSteps = 10;
-constexpr int ExpTerms = 10;
+constexpr int HalvingSteps = 5;
+constexpr int ExpTerms = 12;
 
-// e^r - 1 for |r| <= about 0.35: a series at r / 2^10, then 10 doublings e^2a - 1 = E (E + 2).
+// The sum over j of x^j / (first + j step)! up to last!, in Extended: for the terms of a series far
+// below its first one, whose rounding no longer counts.
+Extended Tail(Extended x, int first, int last, int step)
+{
+  const auto& inverse = InverseFactorials();
+  Extended t = inverse[last].hi;
+  for (int k = last - step; k >= first; k -= step)
+    t = t * x + inverse[k].hi;
+  return t;
+}
+
+// e^r - 1 for |r| <= about 0.35: a series at s = r / 2^5, then 5 doublings e^2a - 1 = E (E + 2).
+// s + s^2 (1/2 + s/6) is kept at full width; the terms from s^4 on, below 2^-24 of s, in Extended.
 DoubleExtended ExpMinusOneReduced(const DoubleExtended& r)
 {
   const auto& inverse = InverseFactorials();
   const DoubleExtended s = ScaledBy(r, -HalvingSteps);
-  DoubleExtended p = inverse[ExpTerms];
-  for (int k = ExpTerms - 1; k >= 1; --k)
-    p = p * s + inverse[k];
-  DoubleExtended e = p * s;
+  const Extended x = s.hi;
+  const Extended x2 = x * x;
+  const Extended tail = Tail(x, 4, ExpTerms, 1) * (x2 * x2);
+  const DoubleExtended head = (s * s) * (inverse[3] * s + inverse[2]);
+  DoubleExtended e = s + Plus(head, tail);
   for (int i = 0; i < HalvingSteps; ++i)
     e = e * Plus(e, 2);
   return e;
@@ -160,13 +173,16 @@ void SinCosReduced(int q, const DoubleExtended& r, DoubleExtended& s, DoubleExte
 {
   const auto& inverse = InverseFactorials();
   const DoubleExtended z = r * r;
-  // Terms up to r^27 and r^28: below 2^-100 of the result for |r| <= pi/4.
-  DoubleExtended sinSeries = inverse[27];
-  for (int k = 25; k >= 1; k -= 2)
-    sinSeries = sinSeries * -z + inverse[k];
-  DoubleExtended cosSeries = inverse[28];
-  for (int k = 26; k >= 0; k -= 2)
-    cosSeries = cosSeries * -z + inverse[k];
+  const DoubleExtended minusZ = -z;
+  // Terms up to r^27 and r^28, below 2^-100 of the result for |r| <= pi/4. From z^4 (sine) and
+  // z^5 (cosine) on they are below 2^-20 of the result and are summed in Extended.
+  const Extended w = -z.hi;
+  DoubleExtended sinSeries = Plus(inverse[7], w * Tail(w, 9, 27, 2));
+  for (int k = 5; k >= 1; k -= 2)
+    sinSeries = sinSeries * minusZ + inverse[k];
+  DoubleExtended cosSeries = Plus(inverse[8], w * Tail(w, 10, 28, 2));
+  for (int k = 6; k >= 0; k -= 2)
+    cosSeries = cosSeries * minusZ + inverse[k];
   const DoubleExtended sr = sinSeries * r;
   const DoubleExtended& cr = cosSeries;
   switch (q) {

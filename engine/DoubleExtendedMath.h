@@ -1,5 +1,5 @@
 #pragma once
-// Kernels of the elementary functions at about 110 bits, on DoubleExtended values: a function built
+// Kernels of the elementary functions to about 85 bits, on DoubleExtended values: a function built
 // from them rounds once at the end and stays within one unit of the last place.
 // Arguments are finite and inside each kernel's range; the callers check domains and overflow.
 
