@@ -4,7 +4,7 @@
 // converges geometrically. Each value carries an estimate of its relative error; one that cannot
 // show 12 right digits is error 8.
 #include "engine/AngleReduction.h"
-#include "engine/BesselYSmallArgument.h"
+#include "engine/BesselYFractionalOrder.h"
 #include "engine/DoubleExtended.h"
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
@@ -301,9 +301,9 @@ Extended BesselY(Extended n, Extended t)
       best = Better(best, SeriesYWhole(static_cast<int>(n), t));
     else if (!IsWhole(n))
       best = Better(best, SeriesYFractional(n, t));
-    Estimate temme;
-    if (!IsWhole(n) && t <= 2 && BesselYTemme(n, t, temme.value, temme.error))
-      best = Better(best, temme);
+    Estimate fractional;
+    if (!IsWhole(n) && BesselYFractional(n, t, fractional.value, fractional.error))
+      best = Better(best, fractional);
   }
   return Finish(best);
 }
