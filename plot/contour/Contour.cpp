@@ -161,12 +161,21 @@ void TContour::AddLevel(TContourChains& list, double level)
   const int nC = YValues.Count;
   const std::vector<double>& xs = XValues.Values();
   const std::vector<double>& ys = YValues.Values();
+  if (ZValues.Rows < nR || ZValues.Cols < nC || static_cast<int>(xs.size()) < nR || static_cast<int>(ys.size()) < nC)
+    return;  // nodes and values that do not agree
+  const double* z = ZValues.Data().data();
+  const std::size_t cols = static_cast<std::size_t>(ZValues.Cols);
   for (int c = 1; c < nC; ++c)
     for (int r = 1; r < nR; ++r) {
-      TContourCell cell{{xs[r - 1], xs[r], xs[r], xs[r - 1]},
-                        {ys[c - 1], ys[c - 1], ys[c], ys[c]},
-                        {ZValues.GetValue(r, c), ZValues.GetValue(r + 1, c), ZValues.GetValue(r + 1, c + 1),
-                         ZValues.GetValue(r, c + 1)}};
+      const double* lower = z + static_cast<std::size_t>(r - 1) * cols + static_cast<std::size_t>(c - 1);
+      const double* upper = lower + cols;
+      const double z1 = lower[0], z2 = upper[0], z3 = upper[1], z4 = lower[1];
+      // A cell wholly above or below the level has no piece of it (its centre is their mean).
+      const bool anyMissing = IsMissing(z1) || IsMissing(z2) || IsMissing(z3) || IsMissing(z4);
+      if (!anyMissing && ((z1 > level && z2 > level && z3 > level && z4 > level) ||
+                          (z1 < level && z2 < level && z3 < level && z4 < level)))
+        continue;
+      TContourCell cell{{xs[r - 1], xs[r], xs[r], xs[r - 1]}, {ys[c - 1], ys[c - 1], ys[c], ys[c]}, {z1, z2, z3, z4}};
       if (FillMissingCorners(cell.z))
         TraceCell(list, level, cell);
     }

@@ -24,6 +24,8 @@ public:
   virtual double GetValue(int row, int col) const;
   virtual int GetRowCount() const { return Rows; }
   virtual int GetColCount() const { return Cols; }
+  // The values row by row, Cols to a row (for loops over the whole matrix).
+  const std::vector<double>& Data() const { return values_; }
 
   int Rows = 0;
   int Cols = 0;

@@ -1,0 +1,81 @@
+// Tracing of contour levels over a 500 x 500 grid of sin(x) * cos(y) on [-3, 3] x [-3, 3], and the
+// interpolation a colour shade of an 800 x 600 plot area does per 3 x 3 cell.
+#include "plot/contour/Contour.h"
+#include "plot/graph/Graph.h"
+
+#include "platform/CanvasRecording.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kNodes = 500;
+
+class TBenchImage : public plot::TGraphImage {
+public:
+  platform::TCanvas& Canvas() override { return canvas_; }
+  int Width() const override { return 800; }
+  int Height() const override { return 600; }
+
+private:
+  platform::TRecordingCanvas canvas_;
+};
+
+struct TGrid {
+  plot::TVector x{kNodes};
+  plot::TVector y{kNodes};
+  plot::TMatrix z{kNodes, kNodes};
+  TGrid()
+  {
+    for (int i = 1; i <= kNodes; ++i) {
+      x.SetValue(i, -3 + 6.0 * (i - 1) / (kNodes - 1));
+      y.SetValue(i, -3 + 6.0 * (i - 1) / (kNodes - 1));
+    }
+    for (int r = 1; r <= kNodes; ++r)
+      for (int c = 1; c <= kNodes; ++c)
+        z.SetValue(r, c, std::sin(x.GetValue(r)) * std::cos(y.GetValue(c)));
+  }
+};
+
+const TGrid& Grid()
+{
+  static const TGrid grid;
+  return grid;
+}
+
+// Twenty levels from the lowest value up, as Calculate spreads them.
+void BM_TraceTwentyLevels(benchmark::State& state)
+{
+  TBenchImage image;
+  plot::TGraph graph(nullptr, image, nullptr);
+  plot::TContour contour(graph, Grid().x, Grid().y, Grid().z, 20, true, false);
+  contour.SetColorMap(false);
+  std::size_t points = 0;
+  for (auto _ : state) {
+    contour.Calculate();
+    points = 0;
+    for (const auto& chain : contour.Chains)
+      points += chain.Points.size();
+    benchmark::DoNotOptimize(points);
+  }
+  state.counters["chains"] = static_cast<double>(contour.Chains.size());
+  state.counters["points"] = static_cast<double>(points);
+}
+BENCHMARK(BM_TraceTwentyLevels)->Unit(benchmark::kMillisecond);
+
+void BM_ShadeInterpolation(benchmark::State& state)
+{
+  const TGrid& g = Grid();
+  for (auto _ : state) {
+    double sum = 0;
+    for (int px = 0; px < 800; px += 3)
+      for (int py = 0; py < 600; py += 3)
+        sum += plot::InterpolateGrid(g.x, g.y, g.z, -3 + 6.0 * px / 800, 3 - 6.0 * py / 600);
+    benchmark::DoNotOptimize(sum);
+  }
+}
+BENCHMARK(BM_ShadeInterpolation)->Unit(benchmark::kMillisecond);
+
+}  // namespace
