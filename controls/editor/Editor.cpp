@@ -376,6 +376,14 @@ void TOvcCustomEditor::PlaceCaret(bool reportStatus)
 
 void TOvcCustomEditor::Beep() { platform::Beep(); }
 
+void TOvcCustomEditor::ShowBusy(bool busy)
+{
+  if (busy)
+    busy_ = std::make_unique<platform::HourglassCursor>();
+  else
+    busy_.reset();
+}
+
 // The caret
 
 bool TOvcCustomEditor::TCaretHost::HasWindow() const { return editor_.HandleAllocated(); }

@@ -20,6 +20,7 @@
 #include <string_view>
 
 namespace platform {
+class HourglassCursor;
 class TCanvas;
 class TFont;
 }  // namespace platform
@@ -65,6 +66,12 @@ class TOvcCustomEditor : public TOvcEditBase, public TOvcEditorView {
   void Undo() { core_.Undo(); }
   void Redo() { core_.Redo(); }
   void ClearText(bool redraw) { core_.ClearText(redraw); }
+  bool Search(std::string_view text, TEditorSearchOptions options) { return core_.Search(text, options); }
+  int Replace(std::string_view text, std::string_view replacement, TEditorSearchOptions options)
+  {
+    return core_.Replace(text, replacement, options);
+  }
+  std::string GetCurrentWord() const { return core_.GetCurrentWord(); }
   // Shares other's text store and follows its changes.
   void Attach(TOvcCustomEditor& other) { core_.Attach(&other.core_); }
 
@@ -95,6 +102,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TOvcEditorView {
   void ScrollStateStale() override;
   void RefreshView() override { RefreshView(false); }
   void Beep() override;
+  void ShowBusy(bool busy) override;
 
   // Properties.
   bool AutoIndent() const { return core_.AutoIndent(); }
@@ -243,6 +251,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TOvcEditorView {
   void EndDrag();
 
   TOvcEditorCore core_;
+  std::unique_ptr<platform::HourglassCursor> busy_;
   TCaretHost caretHost_;
   TOvcCaretPair carets_;
   TOvcFixedFont fixedFont_;

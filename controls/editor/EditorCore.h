@@ -8,8 +8,10 @@
 #include "controls/editor/ParaList.h"
 #include "controls/editor/PositionRules.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,16 @@ enum TTabType { ttReal, ttFixed, ttSmart };
 // The code of a typed character passed to ProcessCommand.
 inline constexpr TOvcCommand ccChar = 249;
 inline constexpr TOvcCommand ccUserFirst = 256;
+
+// Option bits of a search or replace.
+using TEditorSearchOptions = std::uint8_t;
+inline constexpr TEditorSearchOptions soBackward = 0x02;    // clear: forward
+inline constexpr TEditorSearchOptions soMatchCase = 0x04;   // clear: ignore case
+inline constexpr TEditorSearchOptions soGlobal = 0x08;      // from the start (or end) of the text, not the caret
+inline constexpr TEditorSearchOptions soReplace = 0x10;     // replace a selection equal to the text, find the next
+inline constexpr TEditorSearchOptions soReplaceAll = 0x20;
+inline constexpr TEditorSearchOptions soWholeWord = 0x40;
+inline constexpr TEditorSearchOptions soSelection = 0x80;   // only inside the selection (before soGlobal)
 
 // The characters that end a word.
 bool IsWordDelimiter(char ch);
@@ -76,6 +88,16 @@ class TOvcEditorCore : public TParaListEditor {
   void DeleteLine();
   void DeleteWord();
   void ScrollView(int deltaCols, int deltaLines);
+
+  // Search and replace. Search: true when a match was selected or the text is empty. Replace and
+  // DoSearchReplace: -1 nothing found, 0 a match selected (or nothing to do), a positive count of
+  // replacements, or the store's error code (263..268) after DoOnError.
+  bool Search(std::string_view text, TEditorSearchOptions options);
+  int Replace(std::string_view text, std::string_view replacement, TEditorSearchOptions options);
+  int DoSearchReplace(std::string_view text, std::optional<std::string_view> replacement,
+                      TEditorSearchOptions options);
+  // The word holding the character at the caret; empty on a delimiter or past the paragraph's end.
+  std::string GetCurrentWord() const;
 
   void CopyToClipboard();
   void CutToClipboard();

@@ -25,6 +25,8 @@ class TOvcEditorView {
   // The layout of the whole text changed (re-wrap, new text).
   virtual void RefreshView() {}
   virtual void Beep() {}
+  // Show the busy cursor (true) or the normal one again (false) around a long scan.
+  virtual void ShowBusy(bool /*busy*/) {}
   // Clipboard text in Latin-1; the default is the system clipboard.
   virtual void SetClipboardText(const std::string& text);
   virtual std::optional<std::string> ClipboardText();

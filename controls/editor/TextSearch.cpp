@@ -74,3 +74,56 @@ bool SearchNoCase(std::string_view buffer, int len, const TSkipTable& table, int
 }
 
 }  // namespace controls
+
+namespace controls {
+
+TTextFinder::TTextFinder(std::string_view pattern, bool matchCase) : pattern_(pattern), matchCase_(matchCase)
+{
+  for (char& ch : pattern_)
+    ch = Fold(ch);
+  const int n = Length();
+  skip_.fill(n);
+  for (int i = 0; i + 1 < n; ++i)
+    skip_[std::uint8_t(pattern_[std::size_t(i)])] = n - 1 - i;
+}
+
+bool TTextFinder::MatchesAt(std::string_view text, int at) const
+{
+  for (int k = Length() - 1; k >= 0; --k)
+    if (Fold(text[std::size_t(at + k)]) != pattern_[std::size_t(k)])
+      return false;
+  return true;
+}
+
+int TTextFinder::FindFirst(std::string_view text, int from) const
+{
+  const int n = Length();
+  const int len = int(text.size());
+  if (n == 0)
+    return -1;
+  for (int end = std::max(from, 0) + n - 1; end < len;) {
+    if (MatchesAt(text, end - n + 1))
+      return end - n + 1;
+    end += skip_[std::uint8_t(Fold(text[std::size_t(end)]))];
+  }
+  return -1;
+}
+
+int TTextFinder::FindLast(std::string_view text, int limit) const
+{
+  const int n = Length();
+  limit = std::min(limit, int(text.size()));
+  if (n == 0)
+    return -1;
+  for (int at = limit - n; at >= 0; --at)
+    if (MatchesAt(text, at))
+      return at;
+  return -1;
+}
+
+bool TTextFinder::Matches(std::string_view text) const
+{
+  return int(text.size()) == Length() && MatchesAt(text, 0);
+}
+
+}  // namespace controls
