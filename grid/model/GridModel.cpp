@@ -30,7 +30,10 @@ void TtsGridModel::SetCols(int count)
   for (int i = old + 1; i <= count; ++i)  // entries already there keep their data column
     colMap_[std::size_t(i)] = i;
   colSelection_.SetSize(count + 1);
-  visibleCols_.SetCount(visibleCols_.VisibleCount() + (count - old), old + 1);
+  if (count < old)
+    visibleCols_.DropFrom(count + 1);
+  else
+    visibleCols_.SetCount(visibleCols_.VisibleCount() + (count - old), old + 1);
   colsOf_.Resize(count + 1);
   cellRowsOfCol_.SetCount(count + 1);
 }
@@ -45,7 +48,10 @@ void TtsGridModel::SetRows(int count)
   for (int i = old + 1; i <= count; ++i)
     rowMap_[std::size_t(i)] = i;
   rowSelection_.SetSize(count + 1);
-  visibleRows_.SetCount(visibleRows_.VisibleCount() + (count - old), old + 1);
+  if (count < old)
+    visibleRows_.DropFrom(count + 1);
+  else
+    visibleRows_.SetCount(visibleRows_.VisibleCount() + (count - old), old + 1);
   rowsOf_.Resize(count + 1);
   cellColsOfRow_.SetCount(count + 1);
 }

@@ -1,5 +1,7 @@
 #include "grid/model/VisibleItems.h"
 
+#include <algorithm>
+
 namespace grid {
 
 int TtsVisibleItems::Get(int index) const
@@ -51,6 +53,17 @@ void TtsVisibleItems::SetCount(int count, int firstNewPosition)
     Delete(Count());
   for (int next = firstNewPosition; Count() < count; ++next)
     Insert(Count() + 1, next);
+}
+
+void TtsVisibleItems::DropFrom(int position)
+{
+  if (!explicit_) {
+    visibleCount_ = std::max(0, std::min(visibleCount_, position - 1));
+    return;
+  }
+  while (Count() > 0 && TtsSortIntList::Get(Count()) >= position)
+    Delete(Count());
+  visibleCount_ = Count();
 }
 
 void TtsVisibleItems::Move(int from, int to)

@@ -18,6 +18,8 @@ class TtsVisibleItems : public TtsSortIntList {
   void Add(int position);     // a position became visible
   void Remove(int position);  // a position was hidden
   void SetCount(int count, int firstNewPosition);
+  // Positions from `position` on are gone (a smaller count).
+  void DropFrom(int position);
   // The list after moving display position `from` to `to`.
   void Move(int from, int to);
   void Assign(const TtsSortIntList& source) override;
