@@ -2,10 +2,10 @@
 
 #include "platform/Font.h"
 #include "platform/Printer.h"
+#include "platform/StringGrid.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QTableWidget>
 #include <QTextBlock>
 #include <QTextEdit>
 
@@ -126,7 +126,7 @@ void PrintLines(const QStringList& lines, const QFont& font, const QString& titl
   }
 }
 
-void PrintTable(QTableWidget* grid, const QString& title)
+void PrintTable(const platform::TStringGrid& grid, const QString& title)
 {
   TPrinter& printer = platform::Printer();
   const Margins m = PrinterMargins(printer);
@@ -137,21 +137,15 @@ void PrintTable(QTableWidget* grid, const QString& title)
   const int h = LineHeight(canvas);
   canvas.TextOut(m.left, m.top, title);
   const int y = m.top + h;
-  const int columns = grid->columnCount();
-  if (columns == 0)
-    return;
+  const int columns = grid.ColCount();
   const int width = printer.PageWidth() - m.left - m.right;
   const int c = (width - 10) / columns;
-  const auto cellText = [grid](int row, int column) {
-    const QTableWidgetItem* item = grid->item(row, column);
-    return item != nullptr ? item->text() : QString();
-  };
-  for (int i = 0; i < grid->rowCount(); ++i) {
-    if (columns < 2 || cellText(i, 1).isEmpty())
+  for (int i = 0; i < grid.RowCount(); ++i) {
+    if (columns < 2 || grid.Cells(1, i).isEmpty())
       break;
     for (int j = 0; j < columns; ++j) {
       canvas.Rectangle(m.left + j * c, y + i * h - h / 4, m.left + (j + 1) * c, y + (i + 1) * h - h / 4);
-      canvas.TextOut(m.left + j * c + 10, y + i * h, cellText(i, j));
+      canvas.TextOut(m.left + j * c + 10, y + i * h, grid.Cells(j, i));
     }
   }
 }
@@ -161,8 +155,8 @@ void PrintTable(QTableWidget* grid, const QString& title)
 void PrintControlContents(QWidget* control, const QString& title)
 {
   platform::Printer().SetTitle(title);  // the job's name is the header's
-  if (auto* grid = qobject_cast<QTableWidget*>(control)) {
-    PrintTable(grid, title);
+  if (const auto* grid = dynamic_cast<const platform::TStringGrid*>(control)) {
+    PrintTable(*grid, title);
     return;
   }
   if (qobject_cast<QPlainTextEdit*>(control) != nullptr || qobject_cast<QTextEdit*>(control) != nullptr ||

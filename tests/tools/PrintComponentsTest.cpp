@@ -1,12 +1,12 @@
 #include "tools/PrintComponents.h"
 
 #include "platform/Printer.h"
+#include "platform/StringGrid.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -75,12 +75,14 @@ TEST_F(PrintComponentsTest, ListBoxAndGrid)
   EXPECT_TRUE(pages[0].contains("Results page 1"));
   EXPECT_TRUE(pages[0].contains("beta"));
 
-  QTableWidget grid(3, 2);
-  grid.setItem(0, 0, new QTableWidgetItem("Name"));
-  grid.setItem(0, 1, new QTableWidgetItem("Value"));
-  grid.setItem(1, 0, new QTableWidgetItem("Mass"));
-  grid.setItem(1, 1, new QTableWidgetItem("12.011"));
-  grid.setItem(2, 0, new QTableWidgetItem("Hidden"));  // its second cell is empty: the table ends
+  platform::TStringGrid grid;
+  grid.SetColCount(2);
+  grid.SetRowCount(3);
+  grid.SetCells(0, 0, "Name");
+  grid.SetCells(1, 0, "Value");
+  grid.SetCells(0, 1, "Mass");
+  grid.SetCells(1, 1, "12.011");
+  grid.SetCells(0, 2, "Hidden");  // its second cell is empty: the table ends
   PrintControlContents(&grid, "Carbon");
   pages = PrintedPages();
   ASSERT_EQ(pages.size(), 1);

@@ -1,0 +1,28 @@
+#pragma once
+// The in-place editor of a string grid: a line edit over the current cell. Its keys go first to the
+// grid's OnKeyDown and OnKeyPress; the keys that move between cells (and Escape, which cancels the
+// edit) go on to the grid.
+
+#include <QLineEdit>
+
+namespace platform {
+
+class TStringGrid;
+
+class TInplaceEdit : public QLineEdit {
+public:
+  explicit TInplaceEdit(TStringGrid& grid);
+  void SetTextQuietly(const QString& text);  // no change reaches the grid
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+private:
+  bool GoesToGrid(int key, unsigned shift) const;
+  TStringGrid& grid_;
+  bool quiet_ = false;
+};
+
+}  // namespace platform
