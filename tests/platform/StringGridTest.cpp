@@ -2,6 +2,7 @@
 #include "platform/StringGrid.h"
 #include "tests/support/KeyInput.h"
 
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 #include <vector>
@@ -216,6 +217,33 @@ TEST_F(EditGrid, AlwaysShownEditorFollowsTheCurrentCellAndPassesEdgesOn)
   EXPECT_EQ(grid.EditorText(), QStringLiteral("cd"));
   PressEnter(grid);  // selects the text, stays open
   EXPECT_TRUE(grid.EditorMode());
+}
+
+TEST_F(EditGrid, TheEditorLiesOverTheCurrentCellAndMovesWhenTheViewScrolls)
+{
+  for (int i = 1; i < 4; ++i) {
+    grid.SetCells(0, i, QStringLiteral("A[%1,J]").arg(i));
+    grid.SetCells(i, 0, QStringLiteral("A[I,%1]").arg(i));
+  }
+  grid.SetColWidths(0, 60);
+  grid.SetCells(1, 1, QStringLiteral("1"));
+  grid.SetCells(2, 1, QStringLiteral("2"));
+  PressKey(grid, Qt::Key_Down);
+  TypeText(grid, QStringLiteral("3.5"));
+  const auto* editor = grid.findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  const TRect r = grid.CellRect(1, 2);
+  EXPECT_EQ(editor->geometry(), QRect(r.Left, r.Top, r.Width(), r.Height()));
+  grid.grab().save(QStringLiteral(VEXAL_TEST_OUTPUT_DIR "string-grid-editing.png"));
+
+  grid.resize(400, 60);  // the editor hides while its cell is scrolled out of view
+  grid.SetRowCount(40);
+  grid.SetTopRow(10);
+  EXPECT_TRUE(editor->isHidden());
+  EXPECT_TRUE(grid.EditorMode());
+  grid.SetTopRow(1);
+  EXPECT_FALSE(editor->isHidden());
+  EXPECT_EQ(grid.Cells(1, 2), QStringLiteral("3.5"));
 }
 
 TEST(StringGrid, CountsKeepFixedCellsBelowThemAndDropCellsOutside)
