@@ -4,7 +4,6 @@
 
 #include <QColorDialog>
 #include <QFontDialog>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <memory>
@@ -83,18 +82,6 @@ TModalResult TPrintDialog::ShowForReal()
     default: PrintRange = prAllPages; break;
   }
   return mrOk;
-}
-
-bool TPrinterSetupDialog::Execute()
-{
-  return RunModal(*this, [this] { return ShowForReal(); }) == mrOk;
-}
-
-TModalResult TPrinterSetupDialog::ShowForReal()
-{
-  std::unique_ptr<QPrinter> own;
-  QPageSetupDialog dialog(&PrinterFor(Printer, own), ActiveWindowOrNull());
-  return dialog.exec() == QDialog::Accepted ? mrOk : mrCancel;
 }
 
 }  // namespace platform

@@ -1,8 +1,10 @@
 #pragma once
-// The colour, font, print and printer set-up dialogs. Each runs through RunModal; Execute is true on OK.
+// The colour, font and print dialogs (the printer and page set-up dialogs in PrinterSetupDialogs.h).
+// Each runs through RunModal; Execute is true on OK.
 
 #include "platform/Color.h"
 #include "platform/ModalRun.h"
+#include "platform/PrinterSetupDialogs.h"
 
 #include <QFont>
 #include <QString>
@@ -49,17 +51,6 @@ class TPrintDialog : public ModalSubject {
   bool Execute();
   ModalKind Kind() const override { return ModalKind::PrintDialog; }
   QString Describe() const override { return QStringLiteral("print dialog"); }
-
- private:
-  TModalResult ShowForReal();
-};
-
-class TPrinterSetupDialog : public ModalSubject {
- public:
-  QPrinter* Printer = nullptr;
-  bool Execute();
-  ModalKind Kind() const override { return ModalKind::PrinterSetupDialog; }
-  QString Describe() const override { return QStringLiteral("printer set-up dialog"); }
 
  private:
   TModalResult ShowForReal();

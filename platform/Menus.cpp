@@ -1,8 +1,11 @@
 #include "platform/Menus.h"
 
 #include "platform/ExceptionBoundary.h"
+#include "platform/KeyTranslation.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -83,6 +86,43 @@ void ListCaptions(const TMenuItem& item, QStringList& out)
       out << PlainCaption(sub.Caption()) + (sub.Enabled() ? QString() : QStringLiteral(" (disabled)"));
   }
 }
+
+// Hands every key pressed in the menu's window to IsShortCut first; a key it uses goes no further.
+class TMenuKeyFilter : public QObject {
+public:
+  TMenuKeyFilter(TMainMenu& menu, QWidget& window) : menu_(menu), window_(&window)
+  {
+    qApp->installEventFilter(this);
+  }
+  ~TMenuKeyFilter() override { qApp->removeEventFilter(this); }
+
+  bool eventFilter(QObject* watched, QEvent* event) override
+  {
+    if (event->type() != QEvent::KeyPress || !window_)
+      return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != window_->window() || widget != Receiver())
+      return false;
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    const int virtualKey = VirtualKeyFromQt(key.key(), key.modifiers());
+    if (virtualKey == 0)
+      return false;
+    bool used = false;
+    Guard([&] { used = menu_.IsShortCut(virtualKey, ShiftStateFromQt(key.modifiers())); });
+    return used;
+  }
+
+private:
+  // A key travels up the parents when unhandled; it is offered once, where it arrived first.
+  QWidget* Receiver() const
+  {
+    QWidget* focus = window_->window()->focusWidget();
+    return focus ? focus : window_->window();
+  }
+
+  TMainMenu& menu_;
+  QPointer<QWidget> window_;
+};
 
 }  // namespace
 
@@ -239,7 +279,9 @@ void FillQtMenu(QMenu& menu, const TMenuItem& items, const std::function<void(TM
   }
 }
 
-TMainMenu::TMainMenu(QWidget& window) : root_(QStringLiteral("MainMenu"), {}), bar_(new QMenuBar(&window))
+TMainMenu::TMainMenu(QWidget& window)
+    : root_(QStringLiteral("MainMenu"), {}), bar_(new QMenuBar(&window)),
+      keys_(std::make_unique<TMenuKeyFilter>(*this, window))
 {
   root_.OnChange = [this] {
     if (stale_ || !bar_)

@@ -85,6 +85,8 @@ private:
 void FillQtMenu(QMenu& menu, const TMenuItem& items, const std::function<void(TMenuItem&)>& chosen);
 
 // The menu bar of a window, rebuilt after items change (later, so a click handler may change items).
+// Its shortcuts work only through IsShortCut, which the menu calls for every key pressed in its window
+// before the focused control sees the key.
 class TMainMenu {
 public:
   explicit TMainMenu(QWidget& window);
@@ -100,6 +102,7 @@ private:
   QPointer<QMenuBar> bar_;
   bool stale_ = true;
   QObject context_;  // the deferred rebuild dies with the menu
+  std::unique_ptr<QObject> keys_;  // the window's key filter
 };
 
 class TPopupMenu : public ModalSubject {

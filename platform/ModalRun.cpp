@@ -45,6 +45,7 @@ QString ModalKindName(ModalKind kind)
     case ModalKind::FontDialog: return QStringLiteral("font dialog");
     case ModalKind::PrintDialog: return QStringLiteral("print dialog");
     case ModalKind::PrinterSetupDialog: return QStringLiteral("printer set-up dialog");
+    case ModalKind::PageSetupDialog: return QStringLiteral("page set-up dialog");
     case ModalKind::InputBox: return QStringLiteral("input box");
     case ModalKind::Window: return QStringLiteral("window");
     case ModalKind::PopupMenu: return QStringLiteral("popup menu");
@@ -177,6 +178,18 @@ ModalScript& ModalScript::PickColor(TColor color)
     auto* dialog = As<TColorDialog>(subject, *this, "a colour dialog");
     if (!dialog)
       return mrCancel;
+    dialog->Color = color;
+    return mrOk;
+  });
+}
+
+ModalScript& ModalScript::PickFont(const QFont& font, TColor color)
+{
+  return Then([this, font, color](ModalSubject& subject) {
+    auto* dialog = As<TFontDialog>(subject, *this, "a font dialog");
+    if (!dialog)
+      return mrCancel;
+    dialog->Font = font;
     dialog->Color = color;
     return mrOk;
   });

@@ -11,6 +11,8 @@
 #include <deque>
 #include <functional>
 
+class QFont;
+
 namespace platform {
 
 class Form;
@@ -23,6 +25,7 @@ enum class ModalKind {
   FontDialog,
   PrintDialog,
   PrinterSetupDialog,
+  PageSetupDialog,
   InputBox,
   Window,
   PopupMenu,
@@ -67,6 +70,10 @@ class ModalScript {
   ModalScript& Fill(const QString& text);                          // an input box: type text, press OK
   ModalScript& Choose(const QString& fileName, int filterIndex = 0);  // an open or save dialog
   ModalScript& PickColor(TColor color);                            // a colour dialog
+  ModalScript& PickFont(const QFont& font, TColor color = 0);      // a font dialog
+  // A dialog of the class given: edit fills its fields, then the dialog is answered.
+  template <typename Dialog>
+  ModalScript& Edit(std::function<void(Dialog&)> edit, TModalResult answer = mrOk);
   ModalScript& Act(std::function<void(Form&)> action);             // a window: the action presses a button
   ModalScript& ChooseItem(const QString& name);                    // a popup menu: the item by name or caption
   ModalScript& Dismiss(ModalKind kind);                            // closed without a choice (Escape)
@@ -84,5 +91,19 @@ class ModalScript {
   Reporter reporter_;
   ModalScript* outer_ = nullptr;
 };
+
+template <typename Dialog>
+ModalScript& ModalScript::Edit(std::function<void(Dialog&)> edit, TModalResult answer)
+{
+  return Then([this, edit = std::move(edit), answer](ModalSubject& subject) {
+    auto* dialog = dynamic_cast<Dialog*>(&subject);
+    if (!dialog) {
+      Report(QStringLiteral("Modal script expected another kind of dialog, got ") + subject.Describe());
+      return mrCancel;
+    }
+    edit(*dialog);
+    return answer;
+  });
+}
 
 }  // namespace platform

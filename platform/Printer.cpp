@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/CanvasRounding.h"
 #include "platform/Exceptions.h"
+#include "platform/PrintDocument.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -153,9 +154,23 @@ void TPrinter::RequireIdle() const
     throw EPrinter("Printing in progress");
 }
 
+void TPrinter::SetRecordTo(TPrintDocument* document)
+{
+  RequireIdle();
+  record_ = document;
+}
+
 void TPrinter::BeginDoc()
 {
   RequireIdle();
+  if (record_) {
+    record_->Begin(PageWidth(), PageHeight(), resolution_);
+    record_->Canvas().Font().Assign(canvas_->Font());
+    printing_ = true;
+    aborted_ = false;
+    pageNumber_ = 1;
+    return;
+  }
   auto page = std::make_unique<TPage>();
   const QPageLayout layout(QPageSize(paper_), ToQt(orientation_), QMarginsF(0, 0, 0, 0));
   if (IsPdfPrinter()) {
@@ -198,7 +213,10 @@ void TPrinter::NewPage()
 {
   if (!printing_)
     throw EPrinter("Printer is not currently printing");
-  page_->Device()->newPage();
+  if (record_)
+    record_->NewPage();
+  else
+    page_->Device()->newPage();
   ++pageNumber_;
 }
 
@@ -214,6 +232,11 @@ void TPrinter::EndDoc()
 {
   if (!printing_)
     throw EPrinter("Printer is not currently printing");
+  if (record_) {
+    record_->End();
+    printing_ = false;
+    return;
+  }
   if (page_->painter.isActive())
     page_->painter.end();
   const bool pdf = page_->pdf != nullptr;
@@ -232,6 +255,8 @@ void TPrinter::Abort()
 {
   if (!printing_)
     return;
+  if (record_)
+    record_->Abort();
   if (page_ && page_->printer)
     page_->printer->abort();
   FinishPainting();  // a "PDF file" document is dropped unwritten; an older file of its name stays
@@ -240,6 +265,8 @@ void TPrinter::Abort()
 
 TCanvas& TPrinter::Canvas()
 {
+  if (record_ && printing_)
+    return record_->Canvas();
   return *canvas_;
 }
 

@@ -13,6 +13,8 @@
 
 namespace platform {
 
+class TPrintDocument;
+
 // A print job that can't start or a change refused while printing.
 class EPrinter : public std::runtime_error {
 public:
@@ -64,7 +66,11 @@ public:
   bool Aborted() const { return aborted_; }
   int PageNumber() const { return pageNumber_; }
 
-  TCanvas& Canvas();
+  TCanvas& Canvas();  // while recording, the canvas of the document's page
+
+  // While a document is set, a job is recorded into it page by page instead of going to the printer.
+  void SetRecordTo(TPrintDocument* document);
+  const TPrintDocument* RecordTo() const { return record_; }
 
 private:
   class TPage;
@@ -83,6 +89,7 @@ private:
   int pageNumber_ = 0;
   std::unique_ptr<TPage> page_;
   std::unique_ptr<TPainterCanvas> canvas_;
+  TPrintDocument* record_ = nullptr;
 };
 
 // The program's printer.

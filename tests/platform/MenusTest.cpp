@@ -2,6 +2,9 @@
 #include "platform/Menus.h"
 #include "ScriptReporter.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <gtest/gtest.h>
@@ -108,6 +111,33 @@ TEST(Menus, MainMenuBuildsTheBarAndRunsShortcuts)
   menu.Bar().actions()[0]->menu()->actions()[2]->trigger();  // the user picks Exit
   EXPECT_EQ(prints, 1);
   EXPECT_EQ(exits, 2);
+}
+
+TEST(Menus, ShortcutsOfTheMainMenuComeBeforeTheFocusedControlAndOnlyThroughTheMenu)
+{
+  QWidget window;
+  auto* edit = new QLineEdit(&window);
+  TMainMenu menu(window);
+  int prints = 0;
+  TMenuItem& print = menu.Items().Add("miFile", "&File").Add("miPrint", "&Print...", [&] { ++prints; });
+  print.SetShortCut(ShortCut('P', ssCtrl));
+  window.show();
+  edit->setFocus();
+  ASSERT_EQ(window.focusWidget(), edit);
+  const auto press = [&](int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(edit, &event);
+  };
+  press(Qt::Key_P, Qt::ControlModifier, QStringLiteral("\x10"));
+  EXPECT_EQ(prints, 1);
+  press(Qt::Key_P, Qt::NoModifier, QStringLiteral("p"));
+  EXPECT_EQ(prints, 1);
+  EXPECT_EQ(edit->text(), QStringLiteral("p"));
+  print.SetEnabled(false);  // a disabled item leaves the key to the control
+  press(Qt::Key_P, Qt::ControlModifier, QStringLiteral("\x10"));
+  EXPECT_EQ(prints, 1);
+  for (const QAction* action : menu.Bar().actions()[0]->menu()->actions())
+    EXPECT_TRUE(action->shortcut().isEmpty());  // Qt itself knows no shortcut of the menu
 }
 
 }  // namespace
