@@ -72,7 +72,7 @@ Extended Gauss(Extended mean, Extended sd)
 Extended FromRadians(Extended x) { return AngleMode == 1 ? x * DegreesPerRadian : x; }
 
 // Sine and cosine of x in the angle mode, each computing only its own; degrees are reduced exactly.
-Extended Sine(Extended x)
+Extended Sine(const Extended& x)
 {
   if (AngleMode == 1) {
     Extended s = 0;
@@ -83,7 +83,7 @@ Extended Sine(Extended x)
   return SinGuarded(x);
 }
 
-Extended Cosine(Extended x)
+Extended Cosine(const Extended& x)
 {
   if (AngleMode == 1) {
     Extended s = 0;
@@ -103,26 +103,29 @@ Extended Ratio(TrigRatio ratio, Extended x)
   return value;
 }
 
-Extended Tangent(Extended x) { return Ratio(TrigRatio::Tan, x); }
-Extended ArcTangent(Extended x) { return FromRadians(std::atan(x)); }
-Extended Exponential(Extended x) { return x < -10000 ? 0 : GuardedExp(x); }
-Extended Magnitude(Extended x) { return std::fabs(x); }
+Extended HyperbolicSine(const Extended& x) { return Sinh(x); }
+Extended HyperbolicCosine(const Extended& x) { return Cosh(x); }
+Extended HyperbolicTangent(const Extended& x) { return Tanh(x); }
+Extended Tangent(const Extended& x) { return Ratio(TrigRatio::Tan, x); }
+Extended ArcTangent(const Extended& x) { return FromRadians(std::atan(x)); }
+Extended Exponential(const Extended& x) { return x < -10000 ? 0 : GuardedExp(x); }
+Extended Magnitude(const Extended& x) { return std::fabs(x); }
 
-Extended SquareRoot(Extended x)
+Extended SquareRoot(const Extended& x)
 {
   if (x < 0)
     return FunctionError(ecArgumentNegative);
   return std::sqrt(x);
 }
 
-Extended NaturalLogarithm(Extended x)
+Extended NaturalLogarithm(const Extended& x)
 {
   if (x <= 0)
     return FunctionError(ecArgumentNegative);
   return GuardedLn(x);
 }
 
-Extended CommonLogarithm(Extended x)
+Extended CommonLogarithm(const Extended& x)
 {
   if (x <= 0)
     return FunctionError(ecArgumentNegative);
@@ -352,9 +355,9 @@ TDirectFunction DirectBuiltinFunction(int code)
   switch (code) {
   case 1: return Sine;
   case 4: return ArcTangent;
-  case 8: return Sinh;
-  case 9: return Cosh;
-  case 10: return Tanh;
+  case 8: return HyperbolicSine;
+  case 9: return HyperbolicCosine;
+  case 10: return HyperbolicTangent;
   case 12: return Cosine;
   case 13: return Tangent;
   case 14: return Exponential;

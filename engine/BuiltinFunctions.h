@@ -29,7 +29,7 @@ Extended CallBuiltinFunction(int code, Extended& x, Extended y, Extended z = Und
 // checks: the code's computation alone, recording its own errors; nullptr for the other codes. The
 // caller clears ErrorCode first and treats an error recorded or a result that is NaN or infinite as
 // CallBuiltinFunction does.
-using TDirectFunction = Extended (*)(Extended);
+using TDirectFunction = Extended (*)(const Extended&);
 TDirectFunction DirectBuiltinFunction(int code);
 // sin and cos of one value at once, each the same as its own call gives, errors as both record them.
 void SineAndCosine(Extended x, Extended& s, Extended& c);

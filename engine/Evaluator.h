@@ -47,7 +47,7 @@ Extended EvalPower(Extended base, Extended exponent);
 // The exponents EvalPower computes by multiplication: whole numbers of magnitude up to 4.
 bool SmallWholeExponent(Extended exponent, int& n);
 // EvalPower for such an exponent, given as a number.
-Extended EvalWholePower(Extended base, int n);
+Extended EvalWholePower(const Extended& base, int n);
 // The character after an operand must be one that can follow it; otherwise error 0.
 void CheckAfterOperand();
 

@@ -79,7 +79,7 @@ bool SmallWholeExponent(Extended exponent, int& n)
   return false;
 }
 
-Extended EvalWholePower(Extended base, int n)
+Extended EvalWholePower(const Extended& base, int n)
 {
   Extended multiplied = 0;
   if (MultipliedPower(base, n, multiplied))
