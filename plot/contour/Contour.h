@@ -50,6 +50,10 @@ public:
   // Traces one level over the whole grid into the list.
   virtual void AddLevel(TContourChains& list, double level);
   void ClearChains() { Chains.clear(); }
+  // In colour-map mode the colour shade; the lines and labels are still to come.
+  void Draw() override;
+  // Every cell of Quality pixels of the plot area in the colour of the value there.
+  void DrawColorShade();
 
   TContourChains Chains;
   bool Multicolor = true;
