@@ -322,9 +322,9 @@ void TStringGrid::UpdateEditor()
   }
   editor_->setGeometry(r.Left, r.Top, r.Width(), r.Height());
   if (editor_->isHidden()) {
-    const bool focused = hasFocus();
+    const bool focused = hasFocus();  // the editor takes the grid's focus, never another control's
     editor_->show();
-    if (focused || isActiveWindow())
+    if (focused)
       editor_->setFocus();
   }
 }

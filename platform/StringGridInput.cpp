@@ -202,6 +202,10 @@ bool TStringGrid::MouseWheel(TShiftState, int delta, int, int)
 
 void TStringGrid::FocusIn()
 {
+  if (editor_ && !editor_->isHidden()) {  // the open editor has the grid's focus
+    editor_->setFocus();
+    return;
+  }
   FocusWithinChanged();
 }
 

@@ -246,6 +246,23 @@ TEST_F(EditGrid, TheEditorLiesOverTheCurrentCellAndMovesWhenTheViewScrolls)
   EXPECT_EQ(grid.Cells(1, 2), QStringLiteral("3.5"));
 }
 
+TEST(StringGrid, AnEditorShownByTheProgramLeavesTheFocusWhereItIs)
+{
+  QWidget window;
+  auto* other = new QLineEdit(&window);
+  auto* grid = new TStringGrid(&window);
+  window.show();
+  window.activateWindow();
+  QApplication::processEvents();
+  other->setFocus();
+  grid->SetOptions(grid->Options() | GridOptions({goEditing, goAlwaysShowEditor}));
+  ASSERT_TRUE(grid->EditorMode());
+  EXPECT_EQ(window.focusWidget(), other);
+  grid->setFocus();  // the focus that comes to the grid goes on to its open editor
+  grid->SetCol(2);
+  EXPECT_EQ(window.focusWidget(), grid->findChild<QLineEdit*>());
+}
+
 TEST(StringGrid, CountsKeepFixedCellsBelowThemAndDropCellsOutside)
 {
   TStringGrid grid;
