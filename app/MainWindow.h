@@ -236,6 +236,8 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void btPrintClick();
   void btToFileClick();
   void UpdateTapeButtons();
+  // "Tape calc" page: calculate the joined lines and append the result.
+  void SpeedButton85Click();
 
   // Assistant and font size
   void ShowFunctionHint(int n);

@@ -633,11 +633,15 @@ void TfmCalc::BuildEvalPages()
   tsTapeCalc = new QWidget;
   tsTapeCalc->setObjectName(QStringLiteral("tsTapeCalc"));
   auto* tapeColumn = new QVBoxLayout(tsTapeCalc);
-  OET = Pending(new QPlainTextEdit(tsTapeCalc));
+  OET = new QPlainTextEdit(tsTapeCalc);
   OET->setObjectName(QStringLiteral("OET"));
   tapeColumn->addWidget(OET, 1);
   auto* tapeRow = new QHBoxLayout;
-  for (const char* caption : {"Calculate", "Open", "Save", "Print"})
+  auto* tapeEval = new QPushButton(QStringLiteral("Eval it"), tsTapeCalc);
+  tapeEval->setObjectName(QStringLiteral("SpeedButton85"));
+  connect(tapeEval, &QPushButton::clicked, this, [this] { SpeedButton85Click(); });
+  tapeRow->addWidget(tapeEval);
+  for (const char* caption : {"Open", "Save", "Print"})
     tapeRow->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsTapeCalc)));
   tapeRow->addStretch();
   tapeColumn->addLayout(tapeRow);
