@@ -52,7 +52,7 @@ void Narrow(TtsSpan& span, int newSize, bool center)
 
 }  // namespace
 
-TtsPicturePlacement PlacePicture(const TRect& rect, int pictureWidth, int pictureHeight, bool keepAspectRatio,
+TtsPicturePlacement PlacePicture(const TRect& rect, int pictureWidth, int pictureHeight, bool keepProportions,
                                  bool shrink, bool stretch, bool center)
 {
   if (rect.IsEmpty() || pictureWidth <= 0 || pictureHeight <= 0)
@@ -63,7 +63,7 @@ TtsPicturePlacement PlacePicture(const TRect& rect, int pictureWidth, int pictur
   Crop(down, shrink, center);
   Reduce(across, stretch, center);
   Reduce(down, stretch, center);
-  if (keepAspectRatio) {
+  if (keepProportions) {
     const double ratio = double(across.SourceSize) / down.SourceSize;
     if (ratio > double(across.TargetSize) / down.TargetSize)
       Narrow(down, RoundEven(across.TargetSize / ratio), center);
@@ -76,14 +76,14 @@ TtsPicturePlacement PlacePicture(const TRect& rect, int pictureWidth, int pictur
           {across.TargetFrom, down.TargetFrom, across.TargetFrom + across.TargetSize, down.TargetFrom + down.TargetSize}};
 }
 
-void DrawPicture(platform::TCanvas& canvas, const TRect& rect, const platform::TGraphic* picture, bool keepAspectRatio,
+void DrawPicture(platform::TCanvas& canvas, const TRect& rect, const platform::TGraphic* picture, bool keepProportions,
                  bool shrink, bool stretch, bool center, platform::TColor transparentColor)
 {
   canvas.FillRect(rect);
   if (!picture || picture->Empty())
     return;
   const TtsPicturePlacement placement =
-      PlacePicture(rect, picture->Width(), picture->Height(), keepAspectRatio, shrink, stretch, center);
+      PlacePicture(rect, picture->Width(), picture->Height(), keepProportions, shrink, stretch, center);
   if (placement.Target.IsEmpty())
     return;
   // Metafiles are first drawn at their own size, so that they can be cropped like bitmaps.

@@ -21,12 +21,12 @@ struct TtsPicturePlacement {
 };
 
 // Where a picture of the given size lands in rect; an empty Target when nothing is drawn.
-TtsPicturePlacement PlacePicture(const platform::TRect& rect, int pictureWidth, int pictureHeight, bool keepAspectRatio,
+TtsPicturePlacement PlacePicture(const platform::TRect& rect, int pictureWidth, int pictureHeight, bool keepProportions,
                                  bool shrink, bool stretch, bool center);
 
 // Fills rect with the canvas brush, then copies the picture's source part onto the target.
 void DrawPicture(platform::TCanvas& canvas, const platform::TRect& rect, const platform::TGraphic* picture,
-                 bool keepAspectRatio, bool shrink, bool stretch, bool center,
+                 bool keepProportions, bool shrink, bool stretch, bool center,
                  platform::TColor transparentColor = kOpaquePicture);
 
 }  // namespace grid

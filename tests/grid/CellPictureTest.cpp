@@ -18,7 +18,7 @@ TEST(CellPicture, PlacementCropsShrinksStretchesAndKeepsTheRatio)
   struct Case {
     const char* name;
     int pictureWidth, pictureHeight;
-    bool keepAspectRatio, shrink, stretch, center;
+    bool keepProportions, shrink, stretch, center;
     TRect source, target;
   };
   const TRect cell{10, 20, 50, 40};  // 40 x 20
@@ -36,7 +36,7 @@ TEST(CellPicture, PlacementCropsShrinksStretchesAndKeepsTheRatio)
   };
   for (const Case& c : cases) {
     const TtsPicturePlacement p =
-        PlacePicture(cell, c.pictureWidth, c.pictureHeight, c.keepAspectRatio, c.shrink, c.stretch, c.center);
+        PlacePicture(cell, c.pictureWidth, c.pictureHeight, c.keepProportions, c.shrink, c.stretch, c.center);
     EXPECT_EQ(p.Source, c.source) << c.name;
     EXPECT_EQ(p.Target, c.target) << c.name;
   }
