@@ -29,6 +29,7 @@
 #include "platform/MessageDlg.h"
 #include "platform/Shell.h"
 #include "platform/TextFile.h"
+#include "tools/MatrixWindow.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -176,7 +177,15 @@ TfmCalc::TfmCalc()
 
 TfmCalc::~TfmCalc()
 {
+  fmMatrix.reset();
   engine::SetHost(nullptr);
+}
+
+void TfmCalc::MatrixClick()
+{
+  if (!fmMatrix)
+    fmMatrix = std::make_unique<tools::TfmMatrix>(DM.SaveDialog1, SettingsFileName());
+  fmMatrix->ShowWindow();
 }
 
 void TfmCalc::FormCreate()

@@ -37,6 +37,10 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 
+namespace tools {
+class TfmMatrix;
+}
+
 namespace app {
 
 class TfmCalc : public platform::Form, public engine::EngineHost {
@@ -157,6 +161,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   TSetVar SetVar;
   TfmCompMess fmCompMess;
   TDM DM;
+  std::unique_ptr<tools::TfmMatrix> fmMatrix;  // made when first opened
 
   // State
   int DisplayDigits = 12;
@@ -303,6 +308,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void DigitsChanged(int position);
   void RedisplayResult();
   void ClearAll();
+  void MatrixClick();  // shows the matrix calculator
   void ApplyHints();
   void FilterName(QLineEdit& edit, const QString& allowed);  // deletes what is not a letter or allowed
 

@@ -338,8 +338,10 @@ void TfmCalc::BuildCalculatorPage()
   connect(clear, &QToolButton::clicked, this, [this] { ClearAll(); });
   sbShow = Pending(new QToolButton(tsCalc));
   sbShow->setText(QStringLiteral("Plots"));
-  auto* matrix = Pending(new QToolButton(tsCalc));
+  auto* matrix = new QToolButton(tsCalc);
+  matrix->setObjectName(QStringLiteral("sbMatrix"));
   matrix->setText(QStringLiteral("Matrix"));
+  connect(matrix, &QToolButton::clicked, this, [this] { MatrixClick(); });
   auto* units = Pending(new QToolButton(tsCalc));
   units->setText(QStringLiteral("Units"));
   auto* help = new QToolButton(tsCalc);

@@ -1,0 +1,332 @@
+#include "tools/MatrixWindow.h"
+
+#include "platform/ClipboardText.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageDlg.h"
+#include "platform/ModalRun.h"
+#include "platform/Printer.h"
+#include "platform/StringGrid.h"
+#include "tests/support/KeyInput.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace tools {
+namespace {
+
+using platform::TStringGrid;
+using testing_support::PressEnter;
+using testing_support::PressKey;
+using testing_support::TypeText;
+
+class MatrixWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    ASSERT_TRUE(folder.isValid());
+    window = std::make_unique<TfmMatrix>(saveDialog, folder.filePath("Vexal.INI"));
+    window->ShowWindow();
+  }
+
+  // A mouse click on a cell, as a user makes it.
+  static void ClickCell(TStringGrid& grid, int col, int row)
+  {
+    const platform::TRect r = grid.CellRect(col, row);
+    const QPointF p(r.Left + 3, r.Top + 3);
+    QMouseEvent press(QEvent::MouseButtonPress, p, p, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&grid, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, p, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&grid, &release);
+  }
+
+  static void Click(QAbstractButton* button)
+  {
+    const QPointF p(button->width() / 2.0, button->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, p, button->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(button, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, button->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(button, &release);
+  }
+
+  // Types a new value into a size edit.
+  static void TypeSize(QLineEdit* edit, const QString& text)
+  {
+    edit->setFocus();
+    edit->selectAll();
+    TypeText(*edit, text);
+  }
+
+  // Fills a grid's matrix cells through the model, row by row.
+  static void Put(TGridMatrix& m, const std::vector<std::vector<std::string>>& rows)
+  {
+    for (std::size_t i = 0; i < rows.size(); ++i)
+      for (std::size_t j = 0; j < rows[i].size(); ++j)
+        m.SetCell(int(i + 1), int(j + 1), rows[i][j]);
+  }
+
+  QStringList ListItems() const
+  {
+    QStringList items;
+    for (int i = 0; i < window->lbR->count(); ++i)
+      items << window->lbR->item(i)->text();
+    return items;
+  }
+
+  QString PdfText(const QString& pdf) const
+  {
+    QProcess process;
+    process.start("pdftotext", {"-layout", pdf, "-"});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return QString::fromUtf8(process.readAllStandardOutput());
+  }
+
+  void UsePdfPrinter(const QString& pdf)
+  {
+    platform::TPrinter& printer = platform::Printer();
+    printer.SetPrinterIndex(static_cast<int>(printer.Printers().indexOf(platform::kPdfPrinterName)));
+    printer.SetFileName(pdf);
+  }
+
+  QTemporaryDir folder;
+  platform::TSaveDialog saveDialog;
+  std::unique_ptr<TfmMatrix> window;
+};
+
+TEST_F(MatrixWindowTest, DeterminantByMouseAndKeys)
+{
+  Click(window->btDeterminant);
+  EXPECT_EQ(window->edOperation->text(), "det |A|=C[1,1]");
+  TypeSize(window->edARows, "3");
+  EXPECT_EQ(window->edACols->text(), "3");  // square
+  EXPECT_EQ(window->sgA->RowCount(), 4);
+  EXPECT_EQ(window->sgA->ColCount(), 4);
+  EXPECT_EQ(window->sgA->Cells(0, 2), "A[2,J]");
+  EXPECT_EQ(window->sgA->Cells(3, 0), "A[I,3]");
+
+  const char* cells[3][3] = {{"6", "1", "1"}, {"4", "-2", "5"}, {"2", "8", "7"}};
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j) {
+      ClickCell(*window->sgA, j + 1, i + 1);
+      TypeText(*window->sgA, QString::fromLatin1(cells[i][j]));
+    }
+  PressEnter(*window->sgA);  // Enter in the cell editor runs "="
+
+  EXPECT_EQ(window->sgC->Cells(1, 1), "-306");
+  EXPECT_EQ(window->edCRows->text(), "1");
+  EXPECT_EQ(ListItems(), (QStringList{"A33Det", "C11Det"}));
+  EXPECT_TRUE(window->sbPrint->isEnabled());
+  EXPECT_TRUE(window->sbCtoA->isEnabled());
+
+  const QString shots = QStringLiteral(VEXAL_TEST_OUTPUT_DIR "screenshots");
+  QDir().mkpath(shots);
+  const QImage shot = window->grab().toImage();
+  EXPECT_TRUE(shot.save(shots + "/matrix_determinant.png"));
+  EXPECT_GT(shot.width(), 600);
+}
+
+TEST_F(MatrixWindowTest, InverseAndItsFailures)
+{
+  Click(window->btInverse);
+  TypeSize(window->edARows, "2");
+  Put(window->MatrixA(), {{"4", "7"}, {"2", "6"}});
+  Click(window->Button1);
+  EXPECT_EQ(window->sgC->Cells(1, 1), "0.6");
+  EXPECT_EQ(window->sgC->Cells(2, 1), "-0.7");
+  EXPECT_EQ(window->sgC->Cells(1, 2), "-0.2");
+  EXPECT_EQ(window->sgC->Cells(2, 2), "0.4");
+  EXPECT_EQ(ListItems(), (QStringList{"A22Inverse", "C22Inverse"}));
+
+  TypeSize(window->edARows, "3");
+  Put(window->MatrixA(), {{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}});
+  {
+    platform::ModalScript script;
+    script.ExpectMessage("Could not inverse this matrix", platform::mrOk);
+    Click(window->Button1);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(window->lbR->count(), 2);
+
+  // A cell that does not evaluate gets the focus and nothing else happens.
+  Put(window->MatrixA(), {{"1", "0", "0"}, {"0", "2)*3", "0"}, {"0", "0", "1"}});
+  Click(window->Button1);
+  EXPECT_EQ(window->sgA->Col(), 2);
+  EXPECT_EQ(window->sgA->Row(), 2);
+  EXPECT_EQ(window->lbR->count(), 2);
+}
+
+TEST_F(MatrixWindowTest, SolvePowerAndProductSizes)
+{
+  Click(window->Solve);
+  TypeSize(window->edARows, "2");
+  EXPECT_EQ(window->edBRows->text(), "2");
+  EXPECT_EQ(window->edBCols->text(), "1");
+  Put(window->MatrixA(), {{"2", "1"}, {"1", "3"}});
+  Put(window->MatrixB(), {{"3"}, {"5"}});
+  Click(window->Button1);
+  EXPECT_EQ(window->sgC->Cells(1, 1), "0.8");
+  EXPECT_EQ(window->sgC->Cells(1, 2), "1.4");
+  EXPECT_EQ(ListItems().first(), "A22Solve");
+
+  {
+    platform::ModalScript script;
+    script.Fill("10");
+    Click(window->ptPowerA);
+  }
+  EXPECT_EQ(window->edOperation->text(), "Power(A,10)=C");
+  Put(window->MatrixA(), {{"1", "1"}, {"1", "0"}});
+  Click(window->Button1);
+  EXPECT_EQ(window->sgC->Cells(1, 1), "89");
+  EXPECT_EQ(window->sgC->Cells(2, 1), "55");
+  EXPECT_EQ(window->sgC->Cells(2, 2), "34");
+
+  Click(window->btAMultB);
+  TypeSize(window->edARows, "2");
+  TypeSize(window->edACols, "3");
+  EXPECT_EQ(window->edBRows->text(), "3");
+  TypeSize(window->edBCols, "4");
+  EXPECT_EQ(window->edCRows->text(), "2");
+  EXPECT_EQ(window->edCCols->text(), "4");
+  TypeSize(window->edBCols, "0");  // out of range: red, nothing changes
+  EXPECT_TRUE(window->edBCols->styleSheet().contains("#ff0000"));
+  EXPECT_EQ(window->sgB->ColCount(), 5);
+}
+
+TEST_F(MatrixWindowTest, KeysChangeTheShapeOfA)
+{
+  Click(window->btAAddB);
+  TypeSize(window->edARows, "2");
+  TypeSize(window->edACols, "2");
+  Put(window->MatrixA(), {{"1", "2"}, {"3", "4"}});
+  ClickCell(*window->sgA, 1, 1);
+  PressKey(*window->sgA, Qt::Key_Escape);  // a click on the current cell opened its editor
+  PressKey(*window->sgA, Qt::Key_Insert);
+  EXPECT_EQ(window->edARows->text(), "3");
+  EXPECT_EQ(window->edBRows->text(), "3");  // B and C follow A in a sum
+  EXPECT_EQ(window->sgA->Cells(1, 1), "");
+  EXPECT_EQ(window->sgA->Cells(1, 2), "1");
+  PressKey(*window->sgA, Qt::Key_Delete);
+  EXPECT_EQ(window->edARows->text(), "2");
+  EXPECT_EQ(window->sgA->Cells(1, 1), "1");
+  PressKey(*window->sgA, Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(window->edACols->text(), "3");
+  EXPECT_EQ(window->edCCols->text(), "3");
+  ClickCell(*window->sgA, 1, 2);
+  PressKey(*window->sgA, Qt::Key_Escape);
+  PressKey(*window->sgA, Qt::Key_Down);
+  EXPECT_EQ(window->edARows->text(), "3");
+  Click(window->sbASwap);
+  EXPECT_EQ(window->edARows->text(), "3");
+  EXPECT_EQ(window->sgA->Cells(2, 1), "1");
+}
+
+TEST_F(MatrixWindowTest, ClipboardCopyAndPaste)
+{
+  Click(window->btAAddB);
+  TypeSize(window->edARows, "2");
+  TypeSize(window->edACols, "2");
+  Put(window->MatrixA(), {{"1", "2"}, {"3", "4"}});
+  window->sgA->setFocus();
+  ASSERT_TRUE(window->sbAtoClip->isEnabled());
+  Click(window->sbAtoClip);
+  EXPECT_EQ(platform::ClipboardText().value_or(""), "1\t2\r3\t4\r");
+  ClearGrid(window->MatrixB());
+  ClickCell(*window->sgB, 1, 1);
+  ASSERT_TRUE(window->sbPasteToB->isEnabled());
+  Click(window->sbPasteToB);
+  EXPECT_EQ(window->sgB->Cells(1, 1), "1");
+  EXPECT_EQ(window->sgB->Cells(2, 1), "2");
+  EXPECT_EQ(window->sgB->Cells(1, 2), "3");
+  EXPECT_EQ(window->sgB->Cells(2, 2), "4");
+
+  // Text with LF line ends and no final break.
+  platform::SetClipboardText("7 8\n9 10");
+  ClickCell(*window->sgB, 1, 1);
+  Click(window->sbPasteToB);
+  EXPECT_EQ(window->sgB->Cells(2, 2), "10");
+}
+
+TEST_F(MatrixWindowTest, SaveAfterASumWritesItsLines)
+{
+  Click(window->btAAddB);
+  TypeSize(window->edARows, "2");
+  TypeSize(window->edACols, "3");
+  Put(window->MatrixA(), {{"1", "2", "3"}, {"4", "5", "6"}});
+  Put(window->MatrixB(), {{"1", "1", "1"}, {"1", "1", "2^2"}});
+  Click(window->Button1);
+  ASSERT_TRUE(window->sbSave->isEnabled());
+  const QString path = folder.filePath("SUM.TXT");
+  {
+    platform::ModalScript script;
+    script.Choose(path);
+    Click(window->sbSave);
+  }
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("A+B=C\r\nMatrix A\r\n1,4\r\n2,5\r\n3,6\r\nMatrix B\r\n1,1\r\n1,1\r\n1,2^2\r\n"
+                                       "Matrix C\r\n2,5\r\n3,6\r\n4,10\r\n"));
+  EXPECT_EQ(saveDialog.Title, "Save to Text File");
+  EXPECT_EQ(saveDialog.Filter, "Text files (*.TXT)|*.TXT");
+
+  // A file that cannot be created is said so and nothing else changes.
+  const QString bad = folder.filePath("missing/SUM.TXT");
+  {
+    platform::ModalScript script;
+    script.Choose(bad).ExpectMessage("Can not create file " + bad, platform::mrOk);
+    Click(window->sbSave);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+}
+
+TEST_F(MatrixWindowTest, PrintoutsHoldHeadingsAndValues)
+{
+  Click(window->btAAddB);
+  TypeSize(window->edARows, "2");
+  TypeSize(window->edACols, "2");
+  Put(window->MatrixA(), {{"1", "2"}, {"3", "4"}});
+  Put(window->MatrixB(), {{"10", "20"}, {"30", "40"}});
+  Click(window->Button1);
+  const QString pdf = folder.filePath("grids.pdf");
+  UsePdfPrinter(pdf);
+  Click(window->sbPrint);
+  const QString text = PdfText(pdf);
+  for (const char* expected : {"A+B=C", "A[I,1]", "A[2,J]", "B[I,2]", "C[1,J]", "44"})
+    EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
+
+  window->lbR->setCurrentRow(2);
+  ASSERT_TRUE(window->sbRPrint->isEnabled());
+  const QString stored = folder.filePath("stored.pdf");
+  UsePdfPrinter(stored);
+  Click(window->sbRPrint);
+  const QString storedText = PdfText(stored);
+  EXPECT_TRUE(storedText.contains("C22Add"));
+  EXPECT_TRUE(storedText.contains("33"));
+
+  {
+    platform::ModalScript script;
+    script.Act([](platform::Form& view) {
+      EXPECT_EQ(view.windowTitle(), "View matrix");
+      auto* grid = view.findChild<TStringGrid*>("sgA");
+      ASSERT_NE(grid, nullptr);
+      EXPECT_EQ(grid->Cells(2, 2), "44");
+      EXPECT_EQ(grid->Cells(0, 1), "R([0,J]");
+      view.SetModalResult(platform::mrOk);
+    });
+    Click(window->sbRView);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  Click(window->sbRtoA);
+  EXPECT_EQ(window->sgA->Cells(2, 2), "44");
+}
+
+}  // namespace
+}  // namespace tools

@@ -1,0 +1,633 @@
+#include "tools/MatrixWindow.h"
+
+#include "engine/EngineState.h"
+#include "platform/AtomicFile.h"
+#include "platform/ClipboardText.h"
+#include "platform/Exceptions.h"
+#include "platform/FileDialogs.h"
+#include "platform/InputBox.h"
+#include "platform/MessageDlg.h"
+#include "platform/Printer.h"
+#include "platform/StringGrid.h"
+#include "tools/MatrixPrint.h"
+#include "tools/matrix/MatrixText.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace tools {
+
+namespace {
+
+using platform::TStringGrid;
+
+constexpr int kMaxSize = 100;
+constexpr int kDefaultSize = 4;
+
+QToolButton* ToolButton(QWidget* parent, const char* name, const QString& caption, const QString& hint)
+{
+  auto* button = new QToolButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setText(caption);
+  button->setToolTip(hint);
+  return button;
+}
+
+QPushButton* OperationButton(QWidget* parent, const char* name, const QString& caption, const QString& hint)
+{
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setToolTip(hint);
+  return button;
+}
+
+QLineEdit* Edit(QWidget* parent, const char* name, const QString& text, int width)
+{
+  auto* edit = new QLineEdit(text, parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setFixedWidth(width);
+  return edit;
+}
+
+void SetEditColor(QLineEdit* edit, bool valid)
+{
+  edit->setStyleSheet(valid ? QString() : QStringLiteral("QLineEdit { background: #ff0000; }"));
+}
+
+// A size edit's value when it reads as a whole number inside 1..100.
+bool SizeValue(const QLineEdit* edit, int& value)
+{
+  bool ok = false;
+  value = edit->text().toInt(&ok);
+  return ok && value >= 1 && value <= kMaxSize;
+}
+
+// Evaluates a dialog entry; false when the engine reports an error.
+bool EvaluateEntry(const QString& text, Extended& value)
+{
+  return EvaluateCell(platform::ToLatin1(text), value);
+}
+
+bool AskReal(Extended& x)
+{
+  QString text = platform::FromLatin1(MatrixValueText(x));
+  for (;;) {
+    if (!platform::InputQuery(QStringLiteral("r*A"), QStringLiteral("Expession"), text))
+      return false;
+    Extended value = 0;
+    if (EvaluateEntry(text, value)) {
+      x = value;
+      return true;
+    }
+  }
+}
+
+bool AskInteger(int& n)
+{
+  QString text = QString::number(n);
+  for (;;) {
+    if (!platform::InputQuery(QStringLiteral("Power(A,n)"), QStringLiteral("Expession"), text))
+      return false;
+    Extended value = 0;
+    if (EvaluateEntry(text, value) && value == std::nearbyint(value) && std::fabs(value) <= 2147483647.0L) {
+      n = static_cast<int>(std::nearbyint(value));
+      return true;
+    }
+  }
+}
+
+// Errors that depend on the value put in for A: the trial with 1 may meet them and still be sound.
+bool ValueDependentError(int code) { return (code >= 8 && code <= 13) || code == 24; }
+
+bool AskFunction(std::string& f)
+{
+  QString text = platform::FromLatin1(f.empty() ? std::string("sin(A)+cos(A)/3") : f);
+  for (;;) {
+    if (!platform::InputQuery(QStringLiteral("Function f(A)"), QStringLiteral("Expession"), text))
+      return false;
+    std::string trial = platform::ToLatin1(text);
+    for (std::size_t at = trial.find("(A)"); at != std::string::npos; at = trial.find("(A)", at + 3))
+      trial.replace(at, 3, "(1)");
+    Extended value = 0;
+    if (EvaluateCell(trial, value) || ValueDependentError(engine::ErrorCode)) {
+      f = platform::ToLatin1(text);
+      return true;
+    }
+  }
+}
+
+void SetupGrid(TStringGrid* grid, bool editable)
+{
+  grid->SetDefaultColWidth(56);
+  grid->SetDefaultRowHeight(20);
+  grid->SetRowCount(kDefaultSize + 1);
+  grid->SetColCount(kDefaultSize + 1);
+  platform::TGridOptions options = platform::kDefaultGridOptions;
+  if (editable)
+    options |= platform::GridOptions({platform::goEditing});
+  grid->SetOptions(options);
+  grid->setMinimumSize(240, 150);
+}
+
+}  // namespace
+
+TfmMatrix::TfmMatrix(platform::TSaveDialog& saveDialog, QString settingsFile, QWidget* parent)
+    : Form(parent, true), saveDialog_(saveDialog), settingsFile_(std::move(settingsFile))
+{
+  setObjectName(QStringLiteral("fmMatrix"));
+  setWindowTitle(QStringLiteral("Matrix"));
+  busy_ = true;
+
+  auto* operations = new QHBoxLayout;
+  Solve = OperationButton(this, "Solve", QStringLiteral("Solve A(X)=B"),
+                          QStringLiteral("Solve Equations:\nA[1,1]*X[1]+A[1,2]*X[2]+...+A[1,n]*X[n]=B[1]\n"
+                                         "..................................................\n"
+                                         "A[n,1]*X[1]+A[n,2]*X[2]+...+A[n,n]*X[n]=B[n]"));
+  btAMultB = OperationButton(this, "btAMultB", QStringLiteral("A*B=C"), QStringLiteral("Multiply A(n,m) by B(m,n)"));
+  btAAddB = OperationButton(this, "btAAddB", QStringLiteral("A&+B=C"), QStringLiteral("Add A(n,m) to B(n,m) result C[n,m]"));
+  btASubsB = OperationButton(this, "btASubsB", QStringLiteral("A&-B=C"),
+                             QStringLiteral("A(n,m) subtract B(n,m) result C[n,m]"));
+  btInverse = OperationButton(this, "btInverse", QStringLiteral("&Ivnerse(A)=C"), QStringLiteral("Inverse A[n,n]=C[n,n]"));
+  ptPowerA = OperationButton(this, "ptPowerA", QStringLiteral("Power(A,n)=C"), QStringLiteral("Am,m to Power n"));
+  btDeterminant = OperationButton(this, "btDeterminant", QStringLiteral("det |A|=C[1,1]"), QStringLiteral("Determinant of A"));
+  sbMultArA = OperationButton(this, "sbMultArA", QStringLiteral("r*A=C"), QStringLiteral("Scale prodact r*A result C"));
+  Button2 = OperationButton(this, "Button2", QStringLiteral("f(Aij)=Cij"), QStringLiteral("Function(Aij)=Cij"));
+  Button1 = OperationButton(this, "Button1", QStringLiteral("="), QString());
+  for (QPushButton* b : {Solve, btAMultB, btAAddB, btASubsB, btInverse, ptPowerA, btDeterminant, sbMultArA, Button2, Button1})
+    operations->addWidget(b);
+  operations->addStretch();
+
+  edOperation = new QLineEdit(this);
+  edOperation->setObjectName(QStringLiteral("edOperation"));
+  edOperation->setReadOnly(true);
+
+  auto* panels = new QHBoxLayout;
+  panels->addWidget(BuildPanel(this, "A", edAName, edARows, edACols, &edAValue, sgA), 1);
+  panels->addWidget(BuildPanel(this, "B", edBName, edBRows, edBCols, &edBValue, sgB), 1);
+  panels->addWidget(BuildPanel(this, "C", edCName, edCRows, edCCols, nullptr, sgC), 1);
+  edCRows->setReadOnly(true);
+  edCCols->setReadOnly(true);
+
+  auto* tools = new QHBoxLayout;
+  sbAtoB = ToolButton(this, "sbAtoB", QStringLiteral("A>B"), QStringLiteral("Copy Matrix A to B"));
+  sbBtoA = ToolButton(this, "sbBtoA", QStringLiteral("B>A"), QStringLiteral("Copy Matrix B to A"));
+  sbCtoA = ToolButton(this, "sbCtoA", QStringLiteral("C>A"), QStringLiteral("Copy Matrix C to A"));
+  sbCtoB = ToolButton(this, "sbCtoB", QStringLiteral("C>B"), QStringLiteral("Copy Matrix C to B"));
+  sbAtoClip = ToolButton(this, "sbAtoClip", QStringLiteral("A>Clip"), QStringLiteral("Copy matrix A to clipboard"));
+  sbBtoClip = ToolButton(this, "sbBtoClip", QStringLiteral("B>Clip"), QStringLiteral("Copy matrix B to clipboard"));
+  sbCtoClip = ToolButton(this, "sbCtoClip", QStringLiteral("C>Clip"), QStringLiteral("Copy matrix C to clipboard"));
+  sbPasteToA = ToolButton(this, "sbPasteToA", QStringLiteral("Clip>A"), QStringLiteral("Paste from clipboard to matrix A"));
+  sbPasteToB = ToolButton(this, "sbPasteToB", QStringLiteral("Clip>B"), QStringLiteral("Paste from clipboard to matrix B"));
+  sbAddRow = ToolButton(this, "sbAddRow", QStringLiteral("+Row"), QStringLiteral("Add New Row <Alt-Insert>"));
+  sbDelRow = ToolButton(this, "sbDelRow", QStringLiteral("-Row"), QStringLiteral("Delete Row"));
+  sbAddCol = ToolButton(this, "sbAddCol", QStringLiteral("+Col"), QStringLiteral("Add Column <Ctrl-Insert>"));
+  sbDelCol = ToolButton(this, "sbDelCol", QStringLiteral("-Col"), QStringLiteral("Delete Column"));
+  sbASwap = ToolButton(this, "sbASwap", QStringLiteral("Swap"), QStringLiteral("Swap Rows/Columns"));
+  sbSave = ToolButton(this, "sbSave", QStringLiteral("Save"), QStringLiteral("Save to Text File"));
+  sbPrint = ToolButton(this, "sbPrint", QStringLiteral("Print"), QStringLiteral("Print"));
+  for (QToolButton* b : {sbAtoB, sbBtoA, sbCtoA, sbCtoB, sbAtoClip, sbBtoClip, sbCtoClip, sbPasteToA, sbPasteToB,
+                         sbAddRow, sbDelRow, sbAddCol, sbDelCol, sbASwap, sbSave, sbPrint})
+    tools->addWidget(b);
+  tools->addStretch();
+
+  auto* left = new QVBoxLayout;
+  left->addLayout(operations);
+  left->addWidget(edOperation);
+  left->addLayout(panels, 1);
+  left->addLayout(tools);
+  auto* root = new QHBoxLayout(this);
+  root->addLayout(left, 1);
+  root->addWidget(BuildRepository(this));
+
+  a_ = std::make_unique<TGridMatrix>(*sgA, *edAName);
+  b_ = std::make_unique<TGridMatrix>(*sgB, *edBName);
+  c_ = std::make_unique<TGridMatrix>(*sgC, *edCName);
+  for (TGridMatrix* m : {a_.get(), b_.get(), c_.get()}) {
+    m->WriteHeadings();
+    m->OnResized = [this] { ShowSizes(); };
+  }
+  calculator_ = std::make_unique<TMatrixCalculator>(*a_, *b_, *c_);
+  Wire();
+  resize(1000, 480);
+  busy_ = false;
+  UpdateButtons();
+}
+
+TfmMatrix::~TfmMatrix() = default;
+
+QWidget* TfmMatrix::BuildPanel(QWidget* parent, const char* letter, QLineEdit*& name, QLineEdit*& rows,
+                               QLineEdit*& cols, QLineEdit** fill, platform::TStringGrid*& grid)
+{
+  auto* panel = new QWidget(parent);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  auto* line = new QHBoxLayout;
+  const std::string prefix = std::string("ed") + letter;
+  name = Edit(panel, (prefix + "Name").c_str(), QString::fromLatin1(letter), 40);
+  rows = Edit(panel, (prefix + "Rows").c_str(), QString::number(kDefaultSize), 36);
+  cols = Edit(panel, (prefix + "Cols").c_str(), QString::number(kDefaultSize), 36);
+  for (QLineEdit* size : {rows, cols})
+    size->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-+]?[0-9]{0,4}")), size));
+  line->addWidget(name);
+  line->addWidget(new QLabel(QStringLiteral("Rows"), panel));
+  line->addWidget(rows);
+  line->addWidget(new QLabel(QStringLiteral("Cols"), panel));
+  line->addWidget(cols);
+  if (fill != nullptr) {
+    *fill = Edit(panel, (prefix + "Value").c_str(), QStringLiteral("0"), 50);
+    (*fill)->setToolTip(QStringLiteral("Fill"));
+    line->addWidget(new QLabel(QStringLiteral("Fill"), panel));
+    line->addWidget(*fill);
+  }
+  line->addStretch();
+  column->addLayout(line);
+  grid = new TStringGrid(panel);
+  grid->setObjectName(QStringLiteral("sg") + QString::fromLatin1(letter));
+  SetupGrid(grid, fill != nullptr);
+  column->addWidget(grid, 1);
+  return panel;
+}
+
+QWidget* TfmMatrix::BuildRepository(QWidget* parent)
+{
+  auto* panel = new QWidget(parent);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(new QLabel(QStringLiteral("R"), panel));
+  lbR = new QListWidget(panel);
+  lbR->setObjectName(QStringLiteral("lbR"));
+  lbR->setFixedWidth(130);
+  column->addWidget(lbR, 1);
+  auto* buttons = new QHBoxLayout;
+  sbRtoA = ToolButton(panel, "sbRtoA", QStringLiteral("R>A"), QStringLiteral("Copy selected matrix to A"));
+  sbRtoB = ToolButton(panel, "sbRtoB", QStringLiteral("R>B"), QStringLiteral("Copy selected matrix to B"));
+  sbRView = ToolButton(panel, "sbRView", QStringLiteral("View"), QStringLiteral("View R"));
+  sbRPrint = ToolButton(panel, "sbRPrint", QStringLiteral("Print"), QStringLiteral("Print matrix"));
+  for (QToolButton* b : {sbRtoA, sbRtoB, sbRView, sbRPrint})
+    buttons->addWidget(b);
+  column->addLayout(buttons);
+  return panel;
+}
+
+void TfmMatrix::Wire()
+{
+  using Op = TMatrixOperation;
+  connect(Solve, &QPushButton::clicked, this, [this] { SelectOperation(Op::Solve); });
+  connect(btAMultB, &QPushButton::clicked, this, [this] { SelectOperation(Op::Product); });
+  connect(btAAddB, &QPushButton::clicked, this, [this] { SelectOperation(Op::Sum); });
+  connect(btASubsB, &QPushButton::clicked, this, [this] { SelectOperation(Op::Difference); });
+  connect(btInverse, &QPushButton::clicked, this, [this] { SelectOperation(Op::Inverse); });
+  connect(btDeterminant, &QPushButton::clicked, this, [this] { SelectOperation(Op::Determinant); });
+  connect(ptPowerA, &QPushButton::clicked, this, [this] { AskAndSelect(Op::Power); });
+  connect(sbMultArA, &QPushButton::clicked, this, [this] { AskAndSelect(Op::Scaling); });
+  connect(Button2, &QPushButton::clicked, this, [this] { AskAndSelect(Op::Function); });
+  connect(Button1, &QPushButton::clicked, this, [this] { Calculate(); });
+
+  connect(edARows, &QLineEdit::textEdited, this, [this] { SizeEdited(*a_, false); });
+  connect(edACols, &QLineEdit::textEdited, this, [this] { SizeEdited(*a_, true); });
+  connect(edBRows, &QLineEdit::textEdited, this, [this] { SizeEdited(*b_, false); });
+  connect(edBCols, &QLineEdit::textEdited, this, [this] { SizeEdited(*b_, true); });
+  for (QLineEdit* name : {edAName, edBName, edCName})
+    connect(name, &QLineEdit::textChanged, this, [this] { NameEdited(); });
+  connect(edAValue, &QLineEdit::editingFinished, this, [this] { FillGrid(*a_, platform::ToLatin1(edAValue->text())); UpdateButtons(); });
+  connect(edBValue, &QLineEdit::editingFinished, this, [this] { FillGrid(*b_, platform::ToLatin1(edBValue->text())); UpdateButtons(); });
+
+  const auto copy = [this](TGridMatrix& from, TGridMatrix& to) {
+    CopyGridCells(from, to);
+    UpdateButtons();
+  };
+  connect(sbAtoB, &QToolButton::clicked, this, [this, copy] { copy(*a_, *b_); });
+  connect(sbBtoA, &QToolButton::clicked, this, [this, copy] { copy(*b_, *a_); });
+  connect(sbCtoA, &QToolButton::clicked, this, [this, copy] { copy(*c_, *a_); });
+  connect(sbCtoB, &QToolButton::clicked, this, [this, copy] { copy(*c_, *b_); });
+  connect(sbAtoClip, &QToolButton::clicked, this, [this] { CopyToClipboard(*a_); });
+  connect(sbBtoClip, &QToolButton::clicked, this, [this] { CopyToClipboard(*b_); });
+  connect(sbCtoClip, &QToolButton::clicked, this, [this] { CopyToClipboard(*c_); });
+  connect(sbPasteToA, &QToolButton::clicked, this, [this] { Paste(*a_); });
+  connect(sbPasteToB, &QToolButton::clicked, this, [this] { Paste(*b_); });
+  connect(sbAddRow, &QToolButton::clicked, this, [this] { ShapeButton(&InsertGridRow, true); });
+  connect(sbDelRow, &QToolButton::clicked, this, [this] { ShapeButton(&DeleteGridRow, true); });
+  connect(sbAddCol, &QToolButton::clicked, this, [this] { ShapeButton(&InsertGridCol, false); });
+  connect(sbDelCol, &QToolButton::clicked, this, [this] { ShapeButton(&DeleteGridCol, false); });
+  connect(sbASwap, &QToolButton::clicked, this, [this] { ShapeButton(nullptr, false); });
+  connect(sbSave, &QToolButton::clicked, this, [this] { SaveToFile(); });
+  connect(sbPrint, &QToolButton::clicked, this, [this] { PrintGrids(); });
+
+  connect(lbR, &QListWidget::currentRowChanged, this, [this] { UpdateButtons(); });
+  connect(sbRtoA, &QToolButton::clicked, this, [this] { calculator_->WriteEntry(std::size_t(SelectedEntry()), *a_); UpdateButtons(); });
+  connect(sbRtoB, &QToolButton::clicked, this, [this] { calculator_->WriteEntry(std::size_t(SelectedEntry()), *b_); UpdateButtons(); });
+  connect(sbRView, &QToolButton::clicked, this, [this] { ViewStored(); });
+  connect(sbRPrint, &QToolButton::clicked, this, [this] { PrintStored(); });
+
+  sgA->OnKeyDown = [this](int& key, platform::TShiftState shift) { ShapeKey(*a_, key, shift); };
+  sgB->OnKeyDown = [this](int& key, platform::TShiftState shift) { ShapeKey(*b_, key, shift); };
+  sgA->OnSetEditText = [this](int, int, const QString&) { UpdateButtons(); };
+  sgB->OnSetEditText = [this](int, int, const QString&) { UpdateButtons(); };
+  sgA->OnEnter = [this] { current_ = a_.get(); UpdateButtons(); };
+  sgB->OnEnter = [this] { current_ = b_.get(); UpdateButtons(); };
+  sgC->OnClick = [this] { current_ = nullptr; UpdateButtons(); };
+  if (QClipboard* clipboard = QGuiApplication::clipboard())
+    connect(clipboard, &QClipboard::dataChanged, this, [this] { UpdateButtons(); });
+}
+
+void TfmMatrix::ShowWindow()
+{
+  SelectOperation(TMatrixOperation::Product);
+  Show();
+}
+
+// Operations
+
+void TfmMatrix::SelectOperation(TMatrixOperation operation)
+{
+  busy_ = true;
+  calculator_->Select(operation);
+  busy_ = false;
+  ShowSizes();
+  edOperation->setText(platform::FromLatin1(calculator_->OperationLine()));
+  sgB->parentWidget()->setVisible(calculator_->UsesB());
+  sbPrint->setEnabled(false);
+  sbSave->setEnabled(false);
+  sgA->setFocus();
+  UpdateButtons();
+}
+
+void TfmMatrix::AskAndSelect(TMatrixOperation operation)
+{
+  bool ok = false;
+  if (operation == TMatrixOperation::Power)
+    ok = AskInteger(calculator_->PowerN);
+  else if (operation == TMatrixOperation::Scaling)
+    ok = AskReal(calculator_->ScaleFactor);
+  else
+    ok = AskFunction(calculator_->FunctionText);
+  if (ok)
+    SelectOperation(operation);
+}
+
+void TfmMatrix::Calculate()
+{
+  for (TStringGrid* grid : {sgA, sgB})
+    grid->HideEditor();
+  const std::size_t before = calculator_->Repository().size();
+  const TCalculation outcome = calculator_->Calculate();
+  switch (outcome.Outcome) {
+  case TCalculation::BadCell: {
+    TStringGrid& grid = static_cast<TGridMatrix*>(outcome.Grid)->Grid();
+    grid.setFocus();
+    grid.SetCol(outcome.Col);
+    grid.SetRow(outcome.Row);
+    break;
+  }
+  case TCalculation::Failed:
+    platform::ShowError(QString::fromLatin1(outcome.Message.c_str()));
+    break;
+  case TCalculation::Done:
+    StoreEntries(before);
+    sbPrint->setEnabled(true);
+    sbSave->setEnabled(true);
+    break;
+  }
+  UpdateButtons();
+}
+
+void TfmMatrix::StoreEntries(std::size_t before)
+{
+  const auto& repository = calculator_->Repository();
+  for (std::size_t i = before; i < repository.size(); ++i)
+    lbR->addItem(platform::FromLatin1(repository[i].Name));
+}
+
+// Sizes and names
+
+void TfmMatrix::SizeEdited(TGridMatrix& matrix, bool colsEdited)
+{
+  if (busy_)
+    return;
+  QLineEdit* edit = &matrix == a_.get() ? (colsEdited ? edACols : edARows) : (colsEdited ? edBCols : edBRows);
+  int value = 0;
+  const bool valid = SizeValue(edit, value);
+  SetEditColor(edit, valid);
+  if (!valid)
+    return;
+  busy_ = true;
+  matrix.SetSize(colsEdited ? matrix.Rows() : value, colsEdited ? value : matrix.Cols());
+  calculator_->TieSizes(matrix, colsEdited);
+  busy_ = false;
+  ShowSizes();
+  UpdateButtons();
+}
+
+void TfmMatrix::ShowSizes()
+{
+  if (busy_)
+    return;
+  busy_ = true;
+  const auto show = [](QLineEdit* edit, int value) {
+    if (edit->text() != QString::number(value))
+      edit->setText(QString::number(value));
+    SetEditColor(edit, true);
+  };
+  show(edARows, a_->Rows());
+  show(edACols, a_->Cols());
+  show(edBRows, b_->Rows());
+  show(edBCols, b_->Cols());
+  show(edCRows, c_->Rows());
+  show(edCCols, c_->Cols());
+  busy_ = false;
+}
+
+void TfmMatrix::NameEdited()
+{
+  if (busy_ || !calculator_)
+    return;
+  for (TGridMatrix* m : {a_.get(), b_.get(), c_.get()})
+    m->WriteHeadings();
+  edOperation->setText(platform::FromLatin1(calculator_->OperationLine()));
+}
+
+void TfmMatrix::ShapeKey(TGridMatrix& matrix, int& key, platform::TShiftState shift)
+{
+  TStringGrid& grid = matrix.Grid();
+  if (key == platform::VK_RETURN && grid.EditorMode()) {
+    key = 0;
+    Calculate();
+    return;
+  }
+  bool colsChanged = false;
+  if (key == platform::VK_DOWN && !grid.EditorMode() && grid.Row() == grid.RowCount() - 1) {
+    if (matrix.Rows() >= kMaxSize)
+      return;
+    matrix.SetSize(matrix.Rows() + 1, matrix.Cols());
+  } else if (key == platform::VK_DELETE && !grid.EditorMode()) {
+    DeleteGridRow(matrix, grid.Row());
+    key = 0;
+  } else if (key == platform::VK_INSERT && shift == 0 && matrix.Rows() < kMaxSize) {
+    InsertGridRow(matrix, grid.Row());
+    key = 0;
+  } else if (key == platform::VK_INSERT && shift == platform::ssShift && matrix.Cols() < kMaxSize) {
+    InsertGridCol(matrix, grid.Col());
+    colsChanged = true;
+    key = 0;
+  } else {
+    return;
+  }
+  busy_ = true;
+  calculator_->TieSizes(matrix, colsChanged);
+  busy_ = false;
+  ShowSizes();
+  UpdateButtons();
+}
+
+void TfmMatrix::ShapeButton(void (*edit)(TMatrixGrid&, int), bool rows)
+{
+  if (current_ == nullptr)
+    return;
+  TStringGrid& grid = current_->Grid();
+  const bool grows = edit == &InsertGridRow || edit == &InsertGridCol;
+  if (edit == nullptr) {
+    TransposeGrid(*current_);
+  } else if (grows) {
+    // A new row or column goes at the end.
+    if ((rows ? current_->Rows() : current_->Cols()) >= kMaxSize)
+      return;
+    edit(*current_, rows ? current_->Rows() + 1 : current_->Cols() + 1);
+  } else {
+    edit(*current_, rows ? grid.Row() : grid.Col());
+  }
+  busy_ = true;
+  calculator_->TieSizes(*current_, !rows);
+  busy_ = false;
+  ShowSizes();
+  UpdateButtons();
+}
+
+// Files, clipboard, printing, repository
+
+void TfmMatrix::SaveToFile()
+{
+  saveDialog_.Title = QStringLiteral("Save to Text File");
+  saveDialog_.DefaultExt = QStringLiteral("TXT");
+  saveDialog_.Filter = QStringLiteral("Text files (*.TXT)|*.TXT");
+  saveDialog_.Options = platform::ofOverwritePrompt;
+  if (!saveDialog_.Execute())
+    return;
+  QByteArray bytes;
+  for (const std::string& line : calculator_->FileLines()) {
+    bytes.append(line.data(), qsizetype(line.size()));
+    bytes.append("\r\n");
+  }
+  try {
+    platform::WriteFileAtomic(saveDialog_.FileName, bytes);
+  } catch (const platform::EFileError&) {
+    platform::ShowError(QStringLiteral("Can not create file ") + saveDialog_.FileName);
+  }
+}
+
+void TfmMatrix::CopyToClipboard(const TMatrixGrid& matrix)
+{
+  platform::SetClipboardText(GridClipboardText(matrix));
+  UpdateButtons();
+}
+
+void TfmMatrix::Paste(TGridMatrix& matrix)
+{
+  const std::optional<std::string> text = platform::ClipboardText();
+  if (!text)
+    return;
+  PasteIntoGrid(matrix, *text, matrix.Grid().Row(), matrix.Grid().Col());
+  UpdateButtons();
+}
+
+void TfmMatrix::PrintGrids()
+{
+  try {
+    platform::Printer().SetTitle(QStringLiteral("Matrix"));
+    PrintMatrixGrids(platform::Printer(), ReadPrintMargins(settingsFile_), calculator_->OperationLine(),
+                     {a_.get(), b_.get(), c_.get()});
+  } catch (const std::exception& e) {
+    platform::ShowError(QString::fromUtf8(e.what()));
+  }
+}
+
+void TfmMatrix::PrintStored()
+{
+  const int index = SelectedEntry();
+  if (index < 0)
+    return;
+  const TRepositoryEntry& entry = calculator_->Repository()[std::size_t(index)];
+  try {
+    platform::Printer().SetTitle(platform::FromLatin1(entry.Name));
+    PrintStoredMatrix(platform::Printer(), ReadPrintMargins(settingsFile_), entry.Name, *entry.Matrix);
+  } catch (const std::exception& e) {
+    platform::ShowError(QString::fromUtf8(e.what()));
+  }
+}
+
+void TfmMatrix::ViewStored()
+{
+  const int index = SelectedEntry();
+  if (index < 0)
+    return;
+  const TMatrix& m = *calculator_->Repository()[std::size_t(index)].Matrix;
+  platform::Form view(this);
+  view.setObjectName(QStringLiteral("frmViewR"));
+  view.setWindowTitle(QStringLiteral("View matrix"));
+  auto* layout = new QVBoxLayout(&view);
+  auto* grid = new TStringGrid(&view);
+  grid->setObjectName(QStringLiteral("sgA"));
+  grid->SetDefaultColWidth(64);
+  grid->SetRowCount(m.RowCount() + 1);
+  grid->SetColCount(m.ColCount() + 1);
+  for (int i = 0; i < m.RowCount(); ++i)
+    grid->SetCells(0, i + 1, QStringLiteral("R([%1,J]").arg(i));
+  for (int j = 0; j < m.ColCount(); ++j)
+    grid->SetCells(j + 1, 0, QStringLiteral("R([I,%1]").arg(j));
+  for (int i = 0; i < m.RowCount(); ++i)
+    for (int j = 0; j < m.ColCount(); ++j)
+      grid->SetCells(j + 1, i + 1, platform::FromLatin1(MatrixValueText(m.GetElement(i, j))));
+  layout->addWidget(grid, 1);
+  auto* ok = new QPushButton(QStringLiteral("OK"), &view);
+  view.BindModalButton(ok, platform::mrOk);
+  view.SetCancelButton(ok);
+  layout->addWidget(ok, 0, Qt::AlignRight);
+  view.resize(420, 300);
+  view.ShowModal();
+}
+
+int TfmMatrix::SelectedEntry() const { return lbR->currentRow(); }
+
+void TfmMatrix::UpdateButtons()
+{
+  if (busy_ || !calculator_)
+    return;
+  const bool clipboardText = platform::ClipboardHasText();
+  sbPasteToA->setEnabled(clipboardText);
+  sbPasteToB->setEnabled(clipboardText);
+  const bool result = calculator_->HasResult();
+  for (QToolButton* b : {sbCtoA, sbCtoB, sbCtoClip})
+    b->setEnabled(result);
+  const bool aValid = GridEvaluatesApart(*a_);
+  sbAtoB->setEnabled(aValid);
+  sbAtoClip->setEnabled(aValid);
+  const bool bValid = GridEvaluatesApart(*b_);
+  sbBtoA->setEnabled(bValid);
+  sbBtoClip->setEnabled(bValid);
+  const bool selected = SelectedEntry() >= 0;
+  for (QToolButton* b : {sbRtoA, sbRtoB, sbRView, sbRPrint})
+    b->setEnabled(selected);
+  for (QToolButton* b : {sbAddRow, sbDelRow, sbAddCol, sbDelCol, sbASwap})
+    b->setEnabled(current_ != nullptr);
+}
+
+}  // namespace tools
