@@ -201,6 +201,45 @@ TEST_F(MatrixWindowTest, SolvePowerAndProductSizes)
   EXPECT_EQ(window->sgB->ColCount(), 5);
 }
 
+TEST_F(MatrixWindowTest, QuestionsAskAgainUntilTheEntryIsSound)
+{
+  {
+    platform::ModalScript script;
+    script.Fill("2.5").Fill("1/0").Fill("6/2");  // not whole, an error, then 3
+    Click(window->ptPowerA);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(window->edOperation->text(), "Power(A,3)=C");
+  {
+    platform::ModalScript script;
+    script.Fill("-2^-1");
+    Click(window->sbMultArA);
+  }
+  EXPECT_EQ(window->edOperation->text(), "-0.5*A=C");
+  TypeSize(window->edARows, "1");
+  TypeSize(window->edACols, "2");
+  Put(window->MatrixA(), {{"4", "-0"}});
+  Click(window->Button1);
+  EXPECT_EQ(window->sgC->Cells(1, 1), "-2");
+  EXPECT_EQ(window->sgC->Cells(2, 1), "0");
+  {
+    // A syntax error asks again; an error that depends on A's value does not.
+    platform::ModalScript script;
+    script.Fill("sin((A)").Fill("ln((A)-1)");
+    Click(window->Button2);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(window->edOperation->text(), "ln((A)-1)=C");
+  // Cancel keeps the operation and its settings.
+  {
+    platform::ModalScript script;
+    script.Press(platform::mrCancel);
+    Click(window->ptPowerA);
+  }
+  EXPECT_EQ(window->edOperation->text(), "ln((A)-1)=C");
+  EXPECT_EQ(window->Calculator().PowerN, 3);
+}
+
 TEST_F(MatrixWindowTest, KeysChangeTheShapeOfA)
 {
   Click(window->btAAddB);
