@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tools {
@@ -315,11 +316,19 @@ void TfmMatrix::Wire()
   connect(sbCtoClip, &QToolButton::clicked, this, [this] { CopyToClipboard(*c_); });
   connect(sbPasteToA, &QToolButton::clicked, this, [this] { Paste(*a_); });
   connect(sbPasteToB, &QToolButton::clicked, this, [this] { Paste(*b_); });
-  connect(sbAddRow, &QToolButton::clicked, this, [this] { ShapeButton(&InsertGridRow, true); });
-  connect(sbDelRow, &QToolButton::clicked, this, [this] { ShapeButton(&DeleteGridRow, true); });
-  connect(sbAddCol, &QToolButton::clicked, this, [this] { ShapeButton(&InsertGridCol, false); });
-  connect(sbDelCol, &QToolButton::clicked, this, [this] { ShapeButton(&DeleteGridCol, false); });
-  connect(sbASwap, &QToolButton::clicked, this, [this] { ShapeButton(nullptr, false); });
+  connect(sbAddRow, &QToolButton::clicked, this, [this] {
+    ChangeCurrentShape([](TGridMatrix& m) { m.SetSize(std::min(m.Rows() + 1, kMaxSize), m.Cols()); }, false);
+  });
+  connect(sbDelRow, &QToolButton::clicked, this, [this] {
+    ChangeCurrentShape([](TGridMatrix& m) { if (m.Rows() > 1) DeleteGridRow(m, m.Grid().Row()); }, false);
+  });
+  connect(sbAddCol, &QToolButton::clicked, this, [this] {
+    ChangeCurrentShape([](TGridMatrix& m) { m.SetSize(m.Rows(), std::min(m.Cols() + 1, kMaxSize)); }, true);
+  });
+  connect(sbDelCol, &QToolButton::clicked, this, [this] {
+    ChangeCurrentShape([](TGridMatrix& m) { if (m.Cols() > 1) DeleteGridCol(m, m.Grid().Col()); }, true);
+  });
+  connect(sbASwap, &QToolButton::clicked, this, [this] { ChangeCurrentShape(&TransposeGrid, true); });
   connect(sbSave, &QToolButton::clicked, this, [this] { SaveToFile(); });
   connect(sbPrint, &QToolButton::clicked, this, [this] { PrintGrids(); });
 
@@ -333,8 +342,15 @@ void TfmMatrix::Wire()
   sgB->OnKeyDown = [this](int& key, platform::TShiftState shift) { ShapeKey(*b_, key, shift); };
   sgA->OnSetEditText = [this](int, int, const QString&) { UpdateButtons(); };
   sgB->OnSetEditText = [this](int, int, const QString&) { UpdateButtons(); };
-  sgA->OnEnter = [this] { current_ = a_.get(); UpdateButtons(); };
-  sgB->OnEnter = [this] { current_ = b_.get(); UpdateButtons(); };
+  // Entering a grid, by focus or by a click, makes it the grid of the row and column buttons.
+  const auto enter = [this](TGridMatrix* matrix) {
+    current_ = matrix;
+    UpdateButtons();
+  };
+  sgA->OnEnter = [enter, this] { enter(a_.get()); };
+  sgB->OnEnter = [enter, this] { enter(b_.get()); };
+  sgA->OnMouseDown = [enter, this](platform::TMouseButton, platform::TShiftState, int, int) { enter(a_.get()); };
+  sgB->OnMouseDown = [enter, this](platform::TMouseButton, platform::TShiftState, int, int) { enter(b_.get()); };
   sgC->OnClick = [this] { current_ = nullptr; UpdateButtons(); };
   if (QClipboard* clipboard = QGuiApplication::clipboard())
     connect(clipboard, &QClipboard::dataChanged, this, [this] { UpdateButtons(); });
@@ -482,31 +498,21 @@ void TfmMatrix::ShapeKey(TGridMatrix& matrix, int& key, platform::TShiftState sh
   } else {
     return;
   }
-  busy_ = true;
-  calculator_->TieSizes(matrix, colsChanged);
-  busy_ = false;
-  ShowSizes();
-  UpdateButtons();
+  ShapeChanged(matrix, colsChanged);
 }
 
-void TfmMatrix::ShapeButton(void (*edit)(TMatrixGrid&, int), bool rows)
+void TfmMatrix::ChangeCurrentShape(const std::function<void(TGridMatrix&)>& change, bool colsChanged)
 {
   if (current_ == nullptr)
     return;
-  TStringGrid& grid = current_->Grid();
-  const bool grows = edit == &InsertGridRow || edit == &InsertGridCol;
-  if (edit == nullptr) {
-    TransposeGrid(*current_);
-  } else if (grows) {
-    // A new row or column goes at the end.
-    if ((rows ? current_->Rows() : current_->Cols()) >= kMaxSize)
-      return;
-    edit(*current_, rows ? current_->Rows() + 1 : current_->Cols() + 1);
-  } else {
-    edit(*current_, rows ? grid.Row() : grid.Col());
-  }
+  change(*current_);
+  ShapeChanged(*current_, colsChanged);
+}
+
+void TfmMatrix::ShapeChanged(TGridMatrix& matrix, bool colsChanged)
+{
   busy_ = true;
-  calculator_->TieSizes(*current_, !rows);
+  calculator_->TieSizes(matrix, colsChanged);
   busy_ = false;
   ShowSizes();
   UpdateButtons();

@@ -8,6 +8,7 @@
 #include "tools/matrix/MatrixCalculator.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QLineEdit;
@@ -100,7 +101,10 @@ private:
   void ShowSizes();
   void NameEdited();
   void ShapeKey(TGridMatrix& matrix, int& key, platform::TShiftState shift);
-  void ShapeButton(void (*edit)(TMatrixGrid&, int), bool rows);
+  // The row and column buttons act on the current grid.
+  void ChangeCurrentShape(const std::function<void(TGridMatrix&)>& change, bool colsChanged);
+  // After a grid's shape changed: the others follow, the size edits show it.
+  void ShapeChanged(TGridMatrix& matrix, bool colsChanged);
 
   // Files, clipboard, printing, repository
   void SaveToFile();

@@ -263,9 +263,17 @@ TEST_F(MatrixWindowTest, KeysChangeTheShapeOfA)
   PressKey(*window->sgA, Qt::Key_Escape);
   PressKey(*window->sgA, Qt::Key_Down);
   EXPECT_EQ(window->edARows->text(), "3");
+  // Entering A made it the grid of the row and column buttons.
+  ASSERT_TRUE(window->sbASwap->isEnabled());
+  Click(window->sbAddCol);
+  EXPECT_EQ(window->edACols->text(), "4");
+  Click(window->sbDelCol);  // the current column 1, the empty one
+  EXPECT_EQ(window->sgA->Cells(1, 1), "1");
   Click(window->sbASwap);
   EXPECT_EQ(window->edARows->text(), "3");
-  EXPECT_EQ(window->sgA->Cells(2, 1), "1");
+  EXPECT_EQ(window->edACols->text(), "3");
+  EXPECT_EQ(window->sgA->Cells(2, 1), "3");
+  EXPECT_EQ(window->sgA->Cells(1, 2), "2");
 }
 
 TEST_F(MatrixWindowTest, ClipboardCopyAndPaste)
