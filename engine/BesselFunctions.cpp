@@ -1,9 +1,11 @@
 // Bessel functions of real order n >= 0 at t >= 0. J and Y: power series summed in double-Extended
-// arithmetic for small and moderate t, the Hankel expansion for large t. I: its positive series or
+// arithmetic for small and moderate t, the Hankel expansion for large t, recurrence over whole
+// orders for large orders near and beyond t. I: its positive series or
 // its large-argument expansion. K: the trapezoidal rule on its integral over the whole line, which
 // converges geometrically. Each value carries an estimate of its relative error; one that cannot
 // show 12 right digits is error 8.
 #include "engine/AngleReduction.h"
+#include "engine/BesselWholeOrder.h"
 #include "engine/BesselYFractionalOrder.h"
 #include "engine/DoubleExtended.h"
 #include "engine/EngineState.h"
@@ -14,6 +16,7 @@
 #include "engine/FunctionAccuracy.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -276,7 +279,29 @@ Extended BesselJOrI(Extended n, Extended t, int sign)
     best = j ? HankelJY(n, t).j : AsymptoticI(n, t);
   if (best.error > RequiredAccuracy && t <= (j ? 1000 : 20000))
     best = Better(best, SeriesJI(n, t, sign));
+  Estimate recurrence;
+  if (j && !(best.error <= RequiredAccuracy) && IsWhole(n) && n <= INT_MAX &&
+      BesselJWholeOrder(static_cast<int>(n), t, recurrence.value, recurrence.error))
+    best = Better(best, recurrence);
   return Finish(best);
+}
+
+// Y of order n at t > 0 by its expansion for large t or its series.
+Estimate DirectY(Extended n, Extended t)
+{
+  Estimate best;
+  if (t >= 20)
+    best = HankelJY(n, t).y;
+  if (best.error > RequiredAccuracy && t <= 1000) {
+    if (IsWhole(n) && n <= 100000)
+      best = Better(best, SeriesYWhole(static_cast<int>(n), t));
+    else if (!IsWhole(n))
+      best = Better(best, SeriesYFractional(n, t));
+    Estimate fractional;
+    if (!IsWhole(n) && BesselYFractional(n, t, fractional.value, fractional.error))
+      best = Better(best, fractional);
+  }
+  return best;
 }
 
 }  // namespace
@@ -293,17 +318,14 @@ Extended BesselY(Extended n, Extended t)
   ErrorCode = 0;
   if (t == 0)
     return FunctionError(ecSingularity);
-  Estimate best;
-  if (t >= 20)
-    best = HankelJY(n, t).y;
-  if (best.error > RequiredAccuracy && t <= 1000) {
-    if (IsWhole(n) && n <= 100000)
-      best = Better(best, SeriesYWhole(static_cast<int>(n), t));
-    else if (!IsWhole(n))
-      best = Better(best, SeriesYFractional(n, t));
-    Estimate fractional;
-    if (!IsWhole(n) && BesselYFractional(n, t, fractional.value, fractional.error))
-      best = Better(best, fractional);
+  Estimate best = DirectY(n, t);
+  // The series loses a value too large for the range; the recurrence finds it.
+  if ((!(best.error <= RequiredAccuracy) || best.value == 0) && IsWhole(n) && n > 1 && n <= INT_MAX) {
+    const Estimate y0 = DirectY(0, t);
+    const Estimate y1 = DirectY(1, t);
+    Estimate recurrence;
+    if (BesselYWholeOrder(static_cast<int>(n), t, y0.value, y0.error, y1.value, y1.error, recurrence.value, recurrence.error))
+      best = best.value == 0 ? recurrence : Better(best, recurrence);
   }
   return Finish(best);
 }

@@ -96,6 +96,9 @@ TEST_F(BuiltinFunctionsTest, GammaNearPolesAndErfKeepTheirDigits)
 TEST_F(BuiltinFunctionsTest, SpecialFunctionsDeclineWhatTheyCannotShow)
 {
   EXPECT_EQ(Error("Jn(0,99.74681985868059)"), ecArgumentError);  // 1E-17 beside a zero at t = 100
+  EXPECT_EQ(Error("Jn(100,108.83616589840977)"), ecArgumentError);  // 1E-18 beside the first zero
+  EXPECT_EQ(Error("Yn(3000,10)"), ecOverflow);
+  EXPECT_EQ(Error("Yn(5,1E-3000)"), ecOverflow);
   EXPECT_EQ(Error("Kn(2000,1)"), ecOverflow);
   EXPECT_EQ(Error("In(0,20000)"), ecOverflow);
   EXPECT_EQ(Error("eFD(-1,1)"), ecArgumentError);  // t^-1 is not integrable at 0
