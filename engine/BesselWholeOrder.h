@@ -1,6 +1,6 @@
 #pragma once
 // Bessel J and Y of a whole order by recurrence: J downward from far beyond the order and the
-// argument (Miller), normalised by J0 + 2 (J2 + J4 + ...) = 1; Y upward from Y0 and Y1, where Y
+// argument, normalised by J0 + 2 (J2 + J4 + ...) = 1; Y upward from Y0 and Y1, where Y
 // grows. Both keep their digits for large orders near and beyond the argument.
 
 #include "engine/Extended.h"
