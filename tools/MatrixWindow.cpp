@@ -1,13 +1,17 @@
 #include "tools/MatrixWindow.h"
 
 #include "engine/EngineState.h"
+#include "platform/Application.h"
 #include "platform/AtomicFile.h"
 #include "platform/ClipboardText.h"
 #include "platform/Exceptions.h"
 #include "platform/FileDialogs.h"
+#include "platform/Hints.h"
 #include "platform/InputBox.h"
+#include "platform/Menus.h"
 #include "platform/MessageDlg.h"
 #include "platform/Printer.h"
+#include "platform/Shell.h"
 #include "platform/StringGrid.h"
 #include "tools/MatrixPrint.h"
 #include "tools/matrix/MatrixText.h"
@@ -196,8 +200,9 @@ TfmMatrix::TfmMatrix(platform::TSaveDialog& saveDialog, QString settingsFile, QW
   sbASwap = ToolButton(this, "sbASwap", QStringLiteral("Swap"), QStringLiteral("Swap Rows/Columns"));
   sbSave = ToolButton(this, "sbSave", QStringLiteral("Save"), QStringLiteral("Save to Text File"));
   sbPrint = ToolButton(this, "sbPrint", QStringLiteral("Print"), QStringLiteral("Print"));
+  SpeedButton1 = ToolButton(this, "SpeedButton1", QStringLiteral("Help"), QStringLiteral("Help"));
   for (QToolButton* b : {sbAtoB, sbBtoA, sbCtoA, sbCtoB, sbAtoClip, sbBtoClip, sbCtoClip, sbPasteToA, sbPasteToB,
-                         sbAddRow, sbDelRow, sbAddCol, sbDelCol, sbASwap, sbSave, sbPrint})
+                         sbAddRow, sbDelRow, sbAddCol, sbDelCol, sbASwap, sbSave, sbPrint, SpeedButton1})
     tools->addWidget(b);
   tools->addStretch();
 
@@ -218,7 +223,13 @@ TfmMatrix::TfmMatrix(platform::TSaveDialog& saveDialog, QString settingsFile, QW
     m->OnResized = [this] { ShowSizes(); };
   }
   calculator_ = std::make_unique<TMatrixCalculator>(*a_, *b_, *c_);
+  pmA = std::make_unique<platform::TPopupMenu>();
+  pmA->Items().Add(QStringLiteral("Paste1"), QStringLiteral("&Paste"), [this] { Paste(*a_); });
+  pmA->OnPopup = [this] {
+    pmA->Items().Find(QStringLiteral("Paste1"))->SetEnabled(platform::ClipboardHasText());
+  };
   Wire();
+  platform::ApplicationHints().HintHidePause = 7000;
   resize(1000, 480);
   busy_ = false;
   UpdateButtons();
@@ -293,6 +304,9 @@ void TfmMatrix::Wire()
   connect(sbMultArA, &QPushButton::clicked, this, [this] { AskAndSelect(Op::Scaling); });
   connect(Button2, &QPushButton::clicked, this, [this] { AskAndSelect(Op::Function); });
   connect(Button1, &QPushButton::clicked, this, [this] { Calculate(); });
+  // The help stand-in shows the program's one help page; HelpContext names the window's topic.
+  connect(SpeedButton1, &QToolButton::clicked, this,
+          [] { platform::ShowHelp(platform::ProgramFolder() + QStringLiteral("Vexal.hlp")); });
 
   connect(edARows, &QLineEdit::textEdited, this, [this] { SizeEdited(*a_, false); });
   connect(edACols, &QLineEdit::textEdited, this, [this] { SizeEdited(*a_, true); });
@@ -349,7 +363,13 @@ void TfmMatrix::Wire()
   };
   sgA->OnEnter = [enter, this] { enter(a_.get()); };
   sgB->OnEnter = [enter, this] { enter(b_.get()); };
-  sgA->OnMouseDown = [enter, this](platform::TMouseButton, platform::TShiftState, int, int) { enter(a_.get()); };
+  sgA->OnMouseDown = [enter, this](platform::TMouseButton button, platform::TShiftState, int x, int y) {
+    enter(a_.get());
+    if (button == platform::mbRight) {
+      const QPoint at = sgA->mapToGlobal(QPoint(x, y));
+      pmA->Popup(at.x(), at.y());
+    }
+  };
   sgB->OnMouseDown = [enter, this](platform::TMouseButton, platform::TShiftState, int, int) { enter(b_.get()); };
   sgC->OnClick = [this] { current_ = nullptr; UpdateButtons(); };
   if (QClipboard* clipboard = QGuiApplication::clipboard())

@@ -17,6 +17,7 @@ class QPushButton;
 class QToolButton;
 
 namespace platform {
+class TPopupMenu;
 class TSaveDialog;
 class TStringGrid;
 }  // namespace platform
@@ -84,6 +85,11 @@ public:
   QToolButton* sbRtoB;
   QToolButton* sbRView;
   QToolButton* sbRPrint;
+  QToolButton* SpeedButton1;  // "Help"
+  // Grid A's popup menu: "&Paste" from the clipboard; a right click on A shows it.
+  std::unique_ptr<platform::TPopupMenu> pmA;
+
+  static constexpr int HelpContext = 38;
 
 private:
   QWidget* BuildPanel(QWidget* parent, const char* letter, QLineEdit*& name, QLineEdit*& rows, QLineEdit*& cols,

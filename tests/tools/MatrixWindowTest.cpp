@@ -1,14 +1,20 @@
 #include "tools/MatrixWindow.h"
 
+#include "platform/Application.h"
 #include "platform/ClipboardText.h"
 #include "platform/FileDialogs.h"
+#include "platform/Hints.h"
+#include "platform/Menus.h"
 #include "platform/MessageDlg.h"
 #include "platform/ModalRun.h"
 #include "platform/Printer.h"
+#include "platform/Shell.h"
 #include "platform/StringGrid.h"
 #include "tests/support/KeyInput.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +23,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace tools {
@@ -37,13 +44,13 @@ protected:
   }
 
   // A mouse click on a cell, as a user makes it.
-  static void ClickCell(TStringGrid& grid, int col, int row)
+  static void ClickCell(TStringGrid& grid, int col, int row, Qt::MouseButton button = Qt::LeftButton)
   {
     const platform::TRect r = grid.CellRect(col, row);
     const QPointF p(r.Left + 3, r.Top + 3);
-    QMouseEvent press(QEvent::MouseButtonPress, p, p, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, p, p, button, button, Qt::NoModifier);
     QApplication::sendEvent(&grid, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, p, p, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, p, button, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&grid, &release);
   }
 
@@ -373,6 +380,62 @@ TEST_F(MatrixWindowTest, PrintoutsHoldHeadingsAndValues)
   }
   Click(window->sbRtoA);
   EXPECT_EQ(window->sgA->Cells(2, 2), "44");
+}
+
+TEST_F(MatrixWindowTest, PopupPasteOfGridA)
+{
+  platform::SetClipboardText("5\t6\r7\t8\r");
+  {
+    platform::ModalScript script;
+    script.ChooseItem(QStringLiteral("Paste"));
+    ClickCell(*window->sgA, 1, 1, Qt::RightButton);
+  }
+  EXPECT_EQ(window->sgA->Cells(1, 1), "5");
+  EXPECT_EQ(window->sgA->Cells(2, 1), "6");
+  EXPECT_EQ(window->sgA->Cells(1, 2), "7");
+  EXPECT_EQ(window->sgA->Cells(2, 2), "8");
+
+  // Without text on the clipboard the item is there but disabled.
+  QGuiApplication::clipboard()->clear();
+  {
+    platform::ModalScript script;
+    script.Then([](platform::ModalSubject& subject) {
+      auto& menu = dynamic_cast<platform::TPopupMenu&>(subject);
+      EXPECT_FALSE(menu.Items().Find(QStringLiteral("Paste1"))->Enabled());
+      return platform::mrCancel;
+    });
+    ClickCell(*window->sgA, 1, 1, Qt::RightButton);
+  }
+  EXPECT_EQ(window->sgA->Cells(1, 1), "5");
+}
+
+TEST_F(MatrixWindowTest, HelpButtonOpensTheHelpPageAndHintsStayLonger)
+{
+  platform::ApplicationHints().HintHidePause = 2500;
+  TfmMatrix another(saveDialog, folder.filePath("Vexal.INI"));
+  EXPECT_EQ(platform::ApplicationHints().HintHidePause, 7000);
+  EXPECT_EQ(TfmMatrix::HelpContext, 38);
+  const QString programFolder = platform::ProgramFolder();
+  platform::SetProgramFolder(folder.path());
+  QList<QUrl> opened;
+  platform::SetUrlOpener([&opened](const QUrl& url) {
+    opened << url;
+    return true;
+  });
+  {
+    platform::ModalScript script;
+    script.ExpectMessage(QStringLiteral("No help is installed."), platform::mrOk);
+    Click(window->SpeedButton1);
+  }
+  EXPECT_TRUE(opened.isEmpty());
+  QFile page(folder.filePath(QStringLiteral("Vexal.html")));
+  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+  page.close();
+  Click(window->SpeedButton1);
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_EQ(opened[0], QUrl::fromLocalFile(folder.filePath(QStringLiteral("Vexal.html"))));
+  platform::SetUrlOpener({});
+  platform::SetProgramFolder(programFolder);
 }
 
 }  // namespace
