@@ -36,6 +36,9 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 class QWidget;
+namespace controls {
+class TOvcCustomEditor;
+}
 
 namespace tools {
 class TfmMatrix;
@@ -140,6 +143,10 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   QWidget* tsEval;
   QWidget* tsTapeCalc;
   QPlainTextEdit* OET;
+  controls::TOvcCustomEditor* OE;  // the "Eval it" text
+  QComboBox* cmbFormat;
+  QPushButton* SpeedButton7;       // "Eval it"
+  QPushButton* SpeedButton39;      // "Edit source"
   QWidget* tsGraph;
   platform::RadioGroup* rgPlot;
   QLineEdit* edFromX;
@@ -243,6 +250,9 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void UpdateTapeButtons();
   // "Tape calc" page: calculate the joined lines and append the result.
   void SpeedButton85Click();
+  // "Eval it" page: evaluate the source into its output, and show the source again.
+  void SpeedButton7Click();
+  void SpeedButton39Click();
 
   // Assistant and font size
   void ShowFunctionHint(int n);

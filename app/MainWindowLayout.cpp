@@ -5,6 +5,7 @@
 #include "app/EngineCharValidator.h"
 #include "app/ProgramFiles.h"
 
+#include "controls/editor/Editor.h"
 #include "engine/FunctionTable.h"
 #include "engine/Variables.h"
 
@@ -623,13 +624,30 @@ void TfmCalc::BuildEvalPages()
   tsEval = new QWidget;
   tsEval->setObjectName(QStringLiteral("tsEval"));
   auto* column = new QVBoxLayout(tsEval);
-  auto* editor = Pending(new QPlainTextEdit(tsEval));
-  editor->setPlaceholderText(QStringLiteral("The \"Eval it\" editor is not available in this version."));
-  column->addWidget(editor, 1);
+  OE = new controls::TOvcCustomEditor(tsEval);
+  OE->setObjectName(QStringLiteral("OE"));
+  column->addWidget(OE, 1);
   auto* row = new QHBoxLayout;
-  for (const char* caption : {"Eval it", "Open", "Save", "Find", "Print"})
+  SpeedButton7 = new QPushButton(QStringLiteral("Eval it"), tsEval);
+  SpeedButton7->setObjectName(QStringLiteral("SpeedButton7"));
+  SpeedButton39 = new QPushButton(QStringLiteral("Edit source"), tsEval);
+  SpeedButton39->setObjectName(QStringLiteral("SpeedButton39"));
+  SpeedButton39->setEnabled(false);
+  connect(SpeedButton7, &QPushButton::clicked, this, [this] { SpeedButton7Click(); });
+  connect(SpeedButton39, &QPushButton::clicked, this, [this] { SpeedButton39Click(); });
+  row->addWidget(SpeedButton7);
+  row->addWidget(SpeedButton39);
+  for (const char* caption : {"Open", "Save", "Find", "Print"})
     row->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsEval)));
   row->addStretch();
+  row->addWidget(new QLabel(QStringLiteral("Output format"), tsEval));
+  cmbFormat = new QComboBox(tsEval);
+  cmbFormat->setObjectName(QStringLiteral("cmbFormat"));
+  cmbFormat->setEditable(true);
+  cmbFormat->addItems({QStringLiteral("7:2"), QStringLiteral("ffGeneral,7,0"), QStringLiteral("ffExponent,6,2"),
+                       QStringLiteral("ffFixed,6,2"), QStringLiteral("ffNumber,9,2")});
+  cmbFormat->setCurrentText(QStringLiteral("10:3"));
+  row->addWidget(cmbFormat);
   column->addLayout(row);
 
   tsTapeCalc = new QWidget;
