@@ -3,6 +3,8 @@
 
 #include "app/MainWindow.h"
 
+#include "controls/editor/Controller.h"
+
 #include "app/CalculationScope.h"
 #include "app/DataFiles.h"
 #include "app/EngineText.h"

@@ -37,6 +37,7 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 namespace controls {
+class TOvcController;
 class TOvcCustomEditor;
 }
 
@@ -332,6 +333,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   std::vector<std::unique_ptr<TIntValidate>> intValidators_;
   std::vector<std::unique_ptr<TRealValidate>> realValidators_;
   bool calculating_ = false;
+  std::unique_ptr<controls::TOvcController> editorController_;  // key tables and timers of the editors
   bool closeRequested_ = false;
   bool shown_ = false;
   bool complexHelpShown_ = false;

@@ -5,6 +5,7 @@
 #include "app/EngineCharValidator.h"
 #include "app/ProgramFiles.h"
 
+#include "controls/editor/Controller.h"
 #include "controls/editor/Editor.h"
 #include "engine/FunctionTable.h"
 #include "engine/Variables.h"
@@ -624,7 +625,9 @@ void TfmCalc::BuildEvalPages()
   tsEval = new QWidget;
   tsEval->setObjectName(QStringLiteral("tsEval"));
   auto* column = new QVBoxLayout(tsEval);
+  editorController_ = std::make_unique<controls::TOvcController>(this);
   OE = new controls::TOvcCustomEditor(tsEval);
+  OE->SetController(editorController_.get());
   OE->setObjectName(QStringLiteral("OE"));
   column->addWidget(OE, 1);
   auto* row = new QHBoxLayout;
