@@ -2,6 +2,7 @@
 #include "grid/paint/CellText.h"
 
 #include "grid/model/TextRoutines.h"
+#include "grid/paint/TextWords.h"
 #include "platform/Canvas.h"
 
 #include <QString>
@@ -11,20 +12,11 @@ namespace grid {
 namespace {
 
 char At(std::string_view text, int i) { return i >= 0 && i < int(text.size()) ? text[std::size_t(i)] : '\0'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 int FirstLineBreak(std::string_view text, int length)
 {
   for (int i = 0; i < length; ++i)
     if (IsLineBreakAt(text, i))
-      return i;
-  return -1;
-}
-
-int LastBlank(std::string_view text, int from, int to)
-{
-  for (int i = to - 1; i >= from; --i)
-    if (IsBlank(At(text, i)))
       return i;
   return -1;
 }
@@ -85,8 +77,7 @@ bool FitLine(const platform::TCanvas& canvas, const TtsTextMetrics& metrics, std
     return false;
   int start = 0;
   if (alignment == htaRight)
-    while (start < size && IsBlank(At(text, start)))
-      ++start;
+    start = SkipBlanks(text, 0);
   const std::string_view rest = text.substr(std::size_t(start));
   const int restSize = size - start;
 
@@ -110,7 +101,7 @@ bool FitLine(const platform::TCanvas& canvas, const TtsTextMetrics& metrics, std
 
   // A cut inside a word moves back to the last blank; a line without one breaks the word.
   if (n < restSize && !IsBlank(At(rest, n)) && !IsLineBreakAt(rest, n))
-    if (const int blank = LastBlank(rest, 0, n); blank >= 0)
+    if (const int blank = LastBlank(rest, n); blank >= 0)
       n = blank + 1;
 
   if (alignment == htaRight) {

@@ -1,6 +1,7 @@
 // Drawing of cell text: wrapped lines or one line, aligned, clipped, with an underlined accelerator.
 #include "grid/model/TextRoutines.h"
 #include "grid/paint/CellText.h"
+#include "grid/paint/TextWords.h"
 #include "platform/Canvas.h"
 
 #include <QString>
@@ -132,10 +133,7 @@ void DrawLines(TCanvas& canvas, const TtsTextMetrics& metrics, std::string_view 
       break;
     }
     std::string_view line = WithoutLineBreak(text.substr(std::size_t(position), std::size_t(length)));
-    int skipped = 0;
-    if (horzAlignment == htaRight)
-      while (skipped < int(line.size()) && (line[std::size_t(skipped)] == ' ' || line[std::size_t(skipped)] == '\t'))
-        ++skipped;
+    const int skipped = horzAlignment == htaRight ? SkipBlanks(line, 0) : 0;
     line.remove_prefix(std::size_t(skipped));
     const int width = TextWidth(canvas, metrics, line);
     int lineX = x;
