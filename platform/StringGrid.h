@@ -8,6 +8,7 @@
 #include "platform/CustomControl.h"
 #include "platform/Exceptions.h"
 #include "platform/Font.h"
+#include "platform/GridTypes.h"
 #include "platform/StringGridAxis.h"
 #include "platform/StringGridCells.h"
 
@@ -22,49 +23,6 @@ class TInplaceEdit;
 class EInvalidGridOperation : public Exception {
 public:
   using Exception::Exception;
-};
-
-enum TGridOption {
-  goFixedVertLine,
-  goFixedHorzLine,
-  goVertLine,
-  goHorzLine,
-  goRangeSelect,
-  goDrawFocusSelected,
-  goRowSizing,
-  goColSizing,
-  goRowMoving,
-  goColMoving,
-  goEditing,
-  goTabs,
-  goRowSelect,
-  goAlwaysShowEditor,
-  goThumbTracking,
-};
-using TGridOptions = unsigned;  // a bit per TGridOption
-constexpr TGridOptions GridOptions(std::initializer_list<TGridOption> options)
-{
-  TGridOptions set = 0;
-  for (TGridOption o : options)
-    set |= 1u << o;
-  return set;
-}
-inline constexpr TGridOptions kDefaultGridOptions =
-    GridOptions({goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect});
-
-struct TGridCoord {
-  int X = 0;  // column
-  int Y = 0;  // row
-  friend bool operator==(const TGridCoord&, const TGridCoord&) = default;
-};
-
-struct TGridRect {  // inclusive
-  int Left = 0;
-  int Top = 0;
-  int Right = 0;
-  int Bottom = 0;
-  bool Contains(int col, int row) const { return col >= Left && col <= Right && row >= Top && row <= Bottom; }
-  friend bool operator==(const TGridRect&, const TGridRect&) = default;
 };
 
 using TGridDrawState = unsigned;

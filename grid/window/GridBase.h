@@ -8,46 +8,20 @@
 #include "grid/window/GridExtents.h"
 
 #include "platform/CustomControl.h"
+#include "platform/GridTypes.h"
 
 #include <QRect>
 #include <cstdint>
 
 namespace grid {
 
-struct TGridCoord {
-  int X = 0;
-  int Y = 0;
-  friend bool operator==(const TGridCoord&, const TGridCoord&) = default;
-};
-
-struct TGridRect {
-  int Left = 0;
-  int Top = 0;
-  int Right = 0;
-  int Bottom = 0;
-};
-
-// The base options (bit numbers of TGridOptions).
-enum TGridOption : std::uint8_t {
-  goFixedVertLine,
-  goFixedHorzLine,
-  goVertLine,
-  goHorzLine,
-  goRangeSelect,
-  goDrawFocusSelected,
-  goRowSizing,
-  goColSizing,
-  goRowMoving,
-  goColMoving,
-  goEditing,
-  goTabs,
-  goRowSelect,
-  goAlwaysShowEditor,
-  goThumbTracking,
-};
-using TGridOptions = std::uint16_t;
-constexpr TGridOptions GridOptionBit(TGridOption option) { return TGridOptions(1u << option); }
-inline constexpr TGridOptions kDefaultGridOptions = 0x1F;  // lines and range selection
+using platform::GridOptionBit;
+using platform::kDefaultGridOptions;
+using platform::TGridCoord;
+using platform::TGridOption;
+using platform::TGridOptions;
+using platform::TGridRect;
+using enum platform::TGridOption;
 
 enum TGridBorderStyle : std::uint8_t { gbsNone, gbsSingle };
 enum TGridScrollBars : std::uint8_t { gsbNone, gsbHorizontal, gsbVertical, gsbBoth };
