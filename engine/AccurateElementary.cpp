@@ -63,7 +63,7 @@ Extended HalfExp(Extended a, bool reciprocal)
   return std::ldexp(e.m.Value(), e.n - 1);
 }
 
-// sin and cos of an angle; beyond the exact reduction, the library's own values.
+// sin and cos of an angle in radians or degrees; of a non-finite angle, the library's own values.
 void SinCosOf(Extended angle, bool degrees, DoubleExtended& s, DoubleExtended& c)
 {
   if (degrees) {

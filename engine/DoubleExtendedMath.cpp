@@ -1,5 +1,7 @@
 #include "engine/DoubleExtendedMath.h"
 
+#include "engine/LongAngleReduction.h"
+
 #include <array>
 #include <cmath>
 
@@ -22,7 +24,7 @@ constexpr Extended TwoOverPi = 0xa2f9836e4e44152ap-64L;
 constexpr Extended Sqrt2 = 0xb504f333f9de6484p-63L;
 constexpr Extended Log2OfE = 1.4426950408889634074L;
 
-// Beyond this the quarter turns no longer fit the exact products of the reduction.
+// Beyond this the quarter turns no longer fit the exact products of the short reduction.
 constexpr Extended ReductionLimit = 4611686018427387904.0L;  // 2^62
 
 constexpr int FactorialCount = 30;
@@ -153,8 +155,12 @@ bool ReduceByQuarterTurns(Extended x, int& q, DoubleExtended& r)
     r = Exactly(x);
     return true;
   }
-  if (!(std::fabs(x) < ReductionLimit))
+  if (!std::isfinite(x))
     return false;
+  if (!(std::fabs(x) < ReductionLimit)) {
+    ReduceByQuarterTurnsLong(x, q, r);
+    return true;
+  }
   const Extended k = std::nearbyint(x * TwoOverPi);
   // x - k p1 is exact (the two lie within a factor of 2); the other products are kept whole.
   Extended p1 = 0, e1 = 0, p2 = 0, e2 = 0, p3 = 0, e3 = 0;

@@ -27,7 +27,7 @@ DoubleExtended LnOnePlus(const DoubleExtended& u);
 // sqrt y for y >= 0.
 DoubleExtended Sqrt(const DoubleExtended& y);
 
-// x = q pi/2 + r with |r| <= about pi/4; false when |x| is too large to reduce here.
+// x = q pi/2 + r with |r| <= about pi/4, q in 0 .. 3; false when x is not finite.
 bool ReduceByQuarterTurns(Extended x, int& q, DoubleExtended& r);
 // sin and cos of q pi/2 + r for |r| <= about pi/4.
 void SinCosReduced(int q, const DoubleExtended& r, DoubleExtended& s, DoubleExtended& c);

@@ -22,6 +22,7 @@ const Case Cases[] = {
     {"tan(", -10, 10},     {"sec(", -10, 10},      {"sinh(", -20, 20},     {"cosh(", -20, 20},
     {"tanh(", -5, 5},      {"arcsinh(", -20, 20},  {"arccosh(", 1, 50},    {"arctanh(", -0.99L, 0.99L},
     {"log(", 0.01L, 100},  {"log2(", 0.01L, 100},  {"arccos(", -1, 1},     {"ssqr(", -100, 100},
+    {"sin(", 1E19L, 1E300L}, {"tan(", 1E19L, 1E300L}, {"tan(", 1E300L, 1E4900L},
 };
 
 int CodeOf(const std::string& name)
