@@ -7,12 +7,6 @@
 
 namespace plot {
 
-void TContour::Draw()
-{
-  if (GetColorMap())
-    DrawColorShade();
-}
-
 namespace {
 
 // The start of each cell along one direction: from first in steps of size, the last one flush

@@ -1,5 +1,6 @@
 #include "plot/contour/Contour.h"
 
+#include "plot/graph/Graph.h"
 #include "plot/support/FloatUtils.h"
 
 #include <algorithm>
@@ -36,6 +37,10 @@ TContour::TContour(TGraph& graph, const TVector& x, const TVector& y, const TMat
     : TLayer(graph), LevelCount(levelCount), XValues(0), YValues(0), ZValues(0, 0)
 {
   SkipZero = skipZeroLevel;
+  LabelFont.SetName(QStringLiteral("Arial"));
+  LabelFont.SetSize(8);
+  LabelFont.SetCharset(graph.Charset);
+  Multicolor = true;
   HitIndex = -1;
   SetColorMap(colorMap);
   ZMin = 1e30;
@@ -48,9 +53,20 @@ TContour::TContour(TGraph& graph, const TVector& x, const TVector& y, const TMat
     ScaleMin = ZMin = GetZMin();
     UpperFixed = false;
     LowerFixed = false;
-  } else
+  } else {
     Calculate();
+    CreateLabels();
+  }
   LabelsVisible = true;
+}
+
+TContour::~TContour() = default;
+
+// A label never outlives its chain.
+void TContour::ClearChains()
+{
+  ClearLabels();
+  Chains.clear();
 }
 
 double TContour::GetZMin() const

@@ -1,10 +1,5 @@
-#include "../graph/GraphDoubles.h"
+#include "ContourFixtures.h"
 
-#include "plot/contour/Contour.h"
-
-#include "platform/CanvasImage.h"
-
-#include <QImage>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,22 +7,6 @@
 
 namespace plot::test {
 namespace {
-
-struct TSineGrid {
-  TVector x;
-  TVector y;
-  TMatrix z;
-  explicit TSineGrid(int n) : x(n), y(n), z(n, n)
-  {
-    for (int i = 1; i <= n; ++i) {
-      x.SetValue(i, -3 + 6.0 * (i - 1) / (n - 1));
-      y.SetValue(i, -3 + 6.0 * (i - 1) / (n - 1));
-    }
-    for (int r = 1; r <= n; ++r)
-      for (int c = 1; c <= n; ++c)
-        z.SetValue(r, c, std::sin(x.GetValue(r)) * std::cos(y.GetValue(c)));
-  }
-};
 
 TEST(ColorShade, CellsEndFlushWithThePlotArea)
 {
@@ -54,42 +33,19 @@ TEST(ColorShade, CellsEndFlushWithThePlotArea)
   EXPECT_EQ(f.image.Recording().Records().size() > 0, true);
 }
 
-class TPictureImage : public TGraphImage {
-public:
-  TPictureImage(int width, int height) : image_(width, height, QImage::Format_RGB32), canvas_(image_)
-  {
-    image_.fill(Qt::white);
-  }
-  platform::TCanvas& Canvas() override { return canvas_; }
-  int Width() const override { return image_.width(); }
-  int Height() const override { return image_.height(); }
-  QImage& Image()
-  {
-    canvas_.ReleasePainter();
-    return image_;
-  }
-
-private:
-  QImage image_;
-  platform::TImageCanvas canvas_;
-};
-
 // sin(x) * cos(y) on 41 x 41 nodes as a colour shade, saved to be looked at.
 TEST(ColorShade, SineCosinePicture)
 {
-  TPictureImage image(480, 400);
-  TGraph graph(nullptr, image, nullptr);
-  graph.ProcessMessages = [] {};
-  graph.BackColor = platform::clWhite;
-  graph.XAxis2->SetVisible(false);
-  graph.YAxis2->SetVisible(false);
+  TPictureGraph picture(480, 400);
+  TGraph& graph = picture.graph;
   const TSineGrid grid(41);
   graph.AddLayer(std::make_unique<TContour>(graph, grid.x, grid.y, grid.z, 1, true, false));
   graph.Paint();
-  ASSERT_TRUE(image.Image().save(QStringLiteral(VEXAL_TEST_OUTPUT_DIR) + "contour-shade.png"));
+  ASSERT_TRUE(picture.Save("contour-shade.png"));
+  QImage& image = picture.image.Image();
   // The maximum (x = pi/2, y = 0) is red, the minimum (x = -pi/2, y = 0) blue.
-  const QColor high = image.Image().pixelColor(graph.XToScreen(M_PI / 2), graph.YToScreen(0));
-  const QColor low = image.Image().pixelColor(graph.XToScreen(-M_PI / 2), graph.YToScreen(0));
+  const QColor high = image.pixelColor(graph.XToScreen(M_PI / 2), graph.YToScreen(0));
+  const QColor low = image.pixelColor(graph.XToScreen(-M_PI / 2), graph.YToScreen(0));
   EXPECT_GT(high.red(), high.blue());
   EXPECT_GT(low.blue(), low.red());
 }

@@ -1,6 +1,4 @@
-#include "../graph/GraphDoubles.h"
-
-#include "plot/contour/Contour.h"
+#include "ContourFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -9,29 +7,6 @@
 
 namespace plot::test {
 namespace {
-
-TVector Nodes(std::initializer_list<double> values)
-{
-  TVector v(static_cast<int>(values.size()));
-  int i = 1;
-  for (const double value : values)
-    v.SetValue(i++, value);
-  return v;
-}
-
-// Rows follow X, columns follow Y.
-TMatrix Values(std::initializer_list<std::initializer_list<double>> rows)
-{
-  TMatrix m(static_cast<int>(rows.size()), static_cast<int>(rows.begin()->size()));
-  int r = 1;
-  for (const auto& row : rows) {
-    int c = 1;
-    for (const double value : row)
-      m.SetValue(r, c++, value);
-    ++r;
-  }
-  return m;
-}
 
 TEST(ContourTracing, WorkedExampleGivesOneChain)
 {
@@ -138,16 +113,10 @@ TEST(ContourTracing, InterpolationWithinTheNodes)
 TEST(ContourTracing, SineCosineChainsLieOnTheirLevels)
 {
   TGraphFixture f;
-  const int n = 41;
-  TVector x(n), y(n);
-  TMatrix z(n, n);
-  for (int i = 1; i <= n; ++i) {
-    x.SetValue(i, -3 + 6.0 * (i - 1) / (n - 1));
-    y.SetValue(i, -3 + 6.0 * (i - 1) / (n - 1));
-  }
-  for (int r = 1; r <= n; ++r)
-    for (int c = 1; c <= n; ++c)
-      z.SetValue(r, c, std::sin(x.GetValue(r)) * std::cos(y.GetValue(c)));
+  const TSineGrid grid(41);
+  const TVector& x = grid.x;
+  const TVector& y = grid.y;
+  const TMatrix& z = grid.z;
   TContour contour(f.graph, x, y, z, 10, false, false);
   ASSERT_FALSE(contour.Chains.empty());
   for (const TContourChain& chain : contour.Chains) {

@@ -1,0 +1,109 @@
+#pragma once
+// Small grids for the contour tests, and a graph image on a real picture that can be saved.
+
+#include "../graph/GraphDoubles.h"
+
+#include "plot/contour/Contour.h"
+
+#include "platform/CanvasImage.h"
+
+#include <QImage>
+
+#include <cmath>
+#include <initializer_list>
+
+namespace plot::test {
+
+inline TVector Nodes(std::initializer_list<double> values)
+{
+  TVector v(static_cast<int>(values.size()));
+  int i = 1;
+  for (const double value : values)
+    v.SetValue(i++, value);
+  return v;
+}
+
+// Rows follow X, columns follow Y.
+inline TMatrix Values(std::initializer_list<std::initializer_list<double>> rows)
+{
+  TMatrix m(static_cast<int>(rows.size()), static_cast<int>(rows.begin()->size()));
+  int r = 1;
+  for (const auto& row : rows) {
+    int c = 1;
+    for (const double value : row)
+      m.SetValue(r, c++, value);
+    ++r;
+  }
+  return m;
+}
+
+// n equally spaced nodes from first to last.
+inline TVector Spaced(int n, double first, double last)
+{
+  TVector v(n);
+  for (int i = 1; i <= n; ++i)
+    v.SetValue(i, first + (last - first) * (i - 1) / (n - 1));
+  return v;
+}
+
+// sin(x) * cos(y) on n x n nodes of [-3, 3] x [-3, 3].
+struct TSineGrid {
+  TVector x;
+  TVector y;
+  TMatrix z;
+  explicit TSineGrid(int n) : x(Spaced(n, -3, 3)), y(Spaced(n, -3, 3)), z(n, n)
+  {
+    for (int r = 1; r <= n; ++r)
+      for (int c = 1; c <= n; ++c)
+        z.SetValue(r, c, std::sin(x.GetValue(r)) * std::cos(y.GetValue(c)));
+  }
+};
+
+// The plane z = x over nx x ny nodes of [0, 1] x [0, 1]: its levels are vertical lines.
+struct TPlaneGrid {
+  TVector x;
+  TVector y;
+  TMatrix z;
+  TPlaneGrid(int nx, int ny) : x(Spaced(nx, 0, 1)), y(Spaced(ny, 0, 1)), z(nx, ny)
+  {
+    for (int r = 1; r <= nx; ++r)
+      for (int c = 1; c <= ny; ++c)
+        z.SetValue(r, c, x.GetValue(r));
+  }
+};
+
+class TPictureImage : public TGraphImage {
+public:
+  TPictureImage(int width, int height) : image_(width, height, QImage::Format_RGB32), canvas_(image_)
+  {
+    image_.fill(Qt::white);
+  }
+  platform::TCanvas& Canvas() override { return canvas_; }
+  int Width() const override { return image_.width(); }
+  int Height() const override { return image_.height(); }
+  QImage& Image()
+  {
+    canvas_.ReleasePainter();
+    return image_;
+  }
+
+private:
+  QImage image_;
+  platform::TImageCanvas canvas_;
+};
+
+// A graph on a picture without the secondary axes.
+struct TPictureGraph {
+  TPictureImage image;
+  TGraph graph{nullptr, image, nullptr};
+  TPictureGraph(int width, int height) : image(width, height)
+  {
+    graph.ProcessMessages = [] {};
+    graph.BackColor = platform::clWhite;
+    graph.XAxis2->SetVisible(false);
+    graph.YAxis2->SetVisible(false);
+  }
+  bool Save(const char* name) { return image.Image().save(QStringLiteral(VEXAL_TEST_OUTPUT_DIR) + name); }
+};
+
+}  // namespace plot::test
