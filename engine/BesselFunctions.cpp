@@ -5,6 +5,7 @@
 // converges geometrically. Each value carries an estimate of its relative error; one that cannot
 // show 12 right digits is error 8.
 #include "engine/AngleReduction.h"
+#include "engine/BesselNeumann.h"
 #include "engine/BesselWholeOrder.h"
 #include "engine/BesselYFractionalOrder.h"
 #include "engine/DoubleExtended.h"
@@ -230,6 +231,32 @@ Estimate SeriesYFractional(Extended n, Extended t)
   return {value, absolute / std::max(std::fabs(value), Extended(1E-4900L)) + 4 * SingleEpsilon};
 }
 
+// J (first) or Y of a whole order in double-Extended arithmetic, when wanted: near the zeros and
+// for long recurrences, where the Extended methods cannot keep the digits.
+Estimate PreciseWholeOrder(bool wanted, bool first, Extended n, Extended t)
+{
+  Estimate e;
+  if (wanted && IsWhole(n) && n <= INT_MAX)
+    BesselWholeOrderPrecise(first, static_cast<int>(n), t, e.value, e.error);
+  return e;
+}
+
+// Beyond the turning point (n > t), J_n(t) falls and Y_n(t) grows as e^(-+n (a - tanh a)) with
+// sech a = t / n (Debye's leading term, good to a few units in the exponent for n >= 100): true when
+// the value lies far below (J) or above (Y) the range.
+bool FarBeyondRange(Extended n, Extended t, bool y)
+{
+  constexpr Extended Margin = 50;
+  if (!(n >= 100 && n > t))
+    return false;
+  const Extended a = std::acosh(n / t);
+  const Extended th = std::tanh(a);
+  const Extended exponent = n * (a - th);
+  if (y)
+    return exponent - 0.5L * std::log(Pi * n * th / 2) > ExpOverflowLimit + Margin;
+  return -exponent - 0.5L * std::log(2 * Pi * n * th) < ExpUnderflowLimit - Margin;
+}
+
 // Checks the arguments: order and argument at least 0 and finite.
 bool ValidArguments(Extended n, Extended t)
 {
@@ -274,6 +301,8 @@ Extended BesselJOrI(Extended n, Extended t, int sign)
   if (t == 0)
     return n == 0 ? 1 : 0;
   const bool j = sign < 0;
+  if (j && FarBeyondRange(n, t, false))
+    return MathError(ecUnderflow);
   Estimate best;
   if (t >= (j ? 20 : 30))
     best = j ? HankelJY(n, t).j : AsymptoticI(n, t);
@@ -283,6 +312,10 @@ Extended BesselJOrI(Extended n, Extended t, int sign)
   if (j && !(best.error <= RequiredAccuracy) && IsWhole(n) && n <= INT_MAX &&
       BesselJWholeOrder(static_cast<int>(n), t, recurrence.value, recurrence.error))
     best = Better(best, recurrence);
+  Estimate steed;
+  if (j && !(best.error <= RequiredAccuracy) && !IsWhole(n) && BesselJFractional(n, t, steed.value, steed.error))
+    best = Better(best, steed);
+  best = Better(best, PreciseWholeOrder(j && !(best.error <= RequiredAccuracy), true, n, t));
   return Finish(best);
 }
 
@@ -297,10 +330,10 @@ Estimate DirectY(Extended n, Extended t)
       best = Better(best, SeriesYWhole(static_cast<int>(n), t));
     else if (!IsWhole(n))
       best = Better(best, SeriesYFractional(n, t));
-    Estimate fractional;
-    if (!IsWhole(n) && BesselYFractional(n, t, fractional.value, fractional.error))
-      best = Better(best, fractional);
   }
+  Estimate fractional;
+  if (best.error > RequiredAccuracy && !IsWhole(n) && BesselYFractional(n, t, fractional.value, fractional.error))
+    best = Better(best, fractional);
   return best;
 }
 
@@ -318,6 +351,8 @@ Extended BesselY(Extended n, Extended t)
   ErrorCode = 0;
   if (t == 0)
     return FunctionError(ecSingularity);
+  if (FarBeyondRange(n, t, true))
+    return MathError(ecOverflow);
   Estimate best = DirectY(n, t);
   // The series loses a value too large for the range; the recurrence finds it.
   if ((!(best.error <= RequiredAccuracy) || best.value == 0) && IsWhole(n) && n > 1 && n <= INT_MAX) {
@@ -327,6 +362,8 @@ Extended BesselY(Extended n, Extended t)
     if (BesselYWholeOrder(static_cast<int>(n), t, y0.value, y0.error, y1.value, y1.error, recurrence.value, recurrence.error))
       best = best.value == 0 ? recurrence : Better(best, recurrence);
   }
+  if (best.value != 0)
+    best = Better(best, PreciseWholeOrder(!(best.error <= RequiredAccuracy), false, n, t));
   return Finish(best);
 }
 

@@ -15,16 +15,6 @@ constexpr Extended MaxOrderOrArgument = 100000;
 constexpr int RescaleExponent = 6000;
 const Extended RescaleLimit = std::ldexp(Extended(1), RescaleExponent);
 
-// The amplitude sqrt(J^2 + Y^2) where J and Y oscillate (order below the argument), flattened over
-// the turning point; 0 from the turning point on, where J falls and Y grows without zeros.
-Extended OscillationAmplitude(int n, Extended t)
-{
-  if (n >= t)
-    return 0;
-  const Extended spread = std::max(t * t - Extended(n) * n, t * std::cbrt(t));
-  return std::sqrt(2 / (Pi * std::sqrt(spread)));
-}
-
 // Rounding of a recurrence over about `steps` steps, in units of the amplitude plus the value.
 Extended RecurrenceError(Extended steps)
 {
@@ -33,24 +23,35 @@ Extended RecurrenceError(Extended steps)
 
 }  // namespace
 
+Extended OscillationAmplitude(int n, Extended t)
+{
+  if (n >= t)
+    return 0;
+  const Extended spread = std::max(t * t - Extended(n) * n, t * std::cbrt(t));
+  return std::sqrt(2 / (Pi * std::sqrt(spread)));
+}
+
+int DownwardStart(int n, Extended t, Extended fall)
+{
+  // Where the upward solution from max(n, t) has grown by `fall`, J has fallen by as much.
+  int start = std::max(n, static_cast<int>(t)) + 1;
+  Extended previous = 0;
+  Extended current = 1;
+  while (std::fabs(current) < fall) {
+    const Extended next = 2 * start / t * current - previous;
+    previous = current;
+    current = next;
+    ++start;
+  }
+  start += 10;
+  return start + start % 2;
+}
+
 bool BesselJWholeOrder(int n, Extended t, Extended& value, Extended& relativeError)
 {
   if (!(t > 0) || n < 0 || n > MaxOrderOrArgument || t > MaxOrderOrArgument)
     return false;
-  // The start: where the upward solution from max(n, t) has grown by 1E30, J has fallen by as much.
-  int start = std::max(n, static_cast<int>(t)) + 1;
-  {
-    Extended previous = 0;
-    Extended current = 1;
-    while (std::fabs(current) < 1E30L) {
-      const Extended next = 2 * start / t * current - previous;
-      previous = current;
-      current = next;
-      ++start;
-    }
-    start += 10;
-    start += start % 2;
-  }
+  const int start = DownwardStart(n, t, 1E30L);
   Extended above = 0;
   Extended current = 1E-30L;
   Extended sum = 0;  // f0 + 2 (f2 + f4 + ...)

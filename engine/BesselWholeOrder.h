@@ -7,6 +7,14 @@
 
 namespace engine {
 
+// The amplitude sqrt(J^2 + Y^2) where J_n and Y_n oscillate (order below the argument), flattened
+// over the turning point; 0 from the turning point on, where J falls and Y grows without zeros.
+Extended OscillationAmplitude(int n, Extended t);
+
+// An even order from which the downward recurrence reaches orders n and below with J fallen
+// below its values there by the factor `fall`.
+int DownwardStart(int n, Extended t, Extended fall);
+
 // J_n(t) for t > 0 with its estimated relative error; false where the order or argument is too
 // large for the recurrence or the value leaves the range.
 bool BesselJWholeOrder(int n, Extended t, Extended& value, Extended& relativeError);

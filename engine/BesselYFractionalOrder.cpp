@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace engine {
 
@@ -14,7 +15,10 @@ namespace {
 
 constexpr Extended Rounding = 1.1E-19L;
 constexpr int ZetaCount = 72;
-constexpr int MaxRecurrence = 2000;
+constexpr int MaxRecurrence = 1000000;
+constexpr int RescaleExponent = 6000;
+const Extended RescaleLimit = std::ldexp(Extended(1), RescaleExponent);
+constexpr Extended Infinity = std::numeric_limits<Extended>::infinity();
 
 // zeta(k) for k = 2 .. 71: the sum to 99 and the Euler-Maclaurin tail from 100.
 const std::array<Extended, ZetaCount>& Zeta()
@@ -76,6 +80,8 @@ struct StartingPair {
   Extended y1 = 0;
   Extended error = 0;
   Extended error1 = 0;
+  Extended j = 0;  // J_n itself, from Steed's method only
+  Extended jError = std::numeric_limits<Extended>::infinity();
 };
 
 // Temme's series for 0 < t <= 2.
@@ -129,13 +135,14 @@ bool SteedPair(Extended n, Extended mu, int whole, Extended t, StartingPair& out
   const Extended xi = 1 / t;
   const Extended xi2 = 2 * xi;
   int sign = 1;
-  Extended h = std::max(n * xi, Small);
-  Extended b = xi2 * n;
+  Extended h = std::max(n / t, Small);
   Extended d = 0;
   Extended c = h;
   int i = 1;
   for (; i < MaxSteps; ++i) {
-    b += xi2;
+    // Each coefficient 2 (n + i) / t computed afresh: a sum of steps would drift over the many
+    // steps a large argument takes.
+    const Extended b = 2 * (n + i) / t;
     d = b - d;
     if (std::fabs(d) < Small)
       d = Small;
@@ -152,19 +159,32 @@ bool SteedPair(Extended n, Extended mu, int whole, Extended t, StartingPair& out
   }
   if (i >= MaxSteps)
     return false;
-  Extended jl = sign * 1E-2000L;
-  Extended jpl = h * jl;
-  Extended fact = n * xi;
-  for (int l = whole; l >= 1; --l) {
-    const Extended next = fact * jl + jpl;
-    fact -= xi;
-    jpl = fact * next - jl;
-    jl = next;
-    if (std::fabs(jl) > 1E2000L) {
-      jl *= 1E-2000L;
-      jpl *= 1E-2000L;
+  const int fractionSteps = i;
+  // Down from J_n = 1 and J'_n = h: a multiple of J_mu and J'_mu, scaled by 2^-RescaleExponent
+  // `rescaled` times on the way.
+  struct Descent {
+    Extended jl = 0;
+    Extended jpl = 0;
+    int rescaled = 0;
+  };
+  const auto descend = [n, t, whole](Extended ratio) {
+    Descent d{1, ratio, 0};
+    for (int l = whole; l >= 1; --l) {
+      const Extended order = n - (whole - l);
+      const Extended next = order / t * d.jl + d.jpl;
+      d.jpl = (order - 1) / t * next - d.jl;
+      d.jl = next;
+      if (std::fabs(d.jl) > RescaleLimit) {
+        d.jl = std::ldexp(d.jl, -RescaleExponent);
+        d.jpl = std::ldexp(d.jpl, -RescaleExponent);
+        ++d.rescaled;
+      }
     }
-  }
+    return d;
+  };
+  const Descent down = descend(h);
+  const Extended jl = sign * down.jl;
+  const Extended jpl = sign * down.jpl;
   if (jl == 0)
     return false;
   const Extended f = jpl / jl;
@@ -218,6 +238,17 @@ bool SteedPair(Extended n, Extended mu, int whole, Extended t, StartingPair& out
   const Extended amplitude = std::hypot(jMu, out.y);
   out.error = 64 * Rounding * amplitude / std::fabs(out.y);
   out.error1 = 64 * Rounding * (amplitude + std::fabs(yPrime)) / std::fabs(out.y1);
+  // J_n = sign J_mu / (the descent's J_mu); the descent's rounding acts as a change of its start, whose
+  // effect is measured by descending again from a start changed by 2^-20.
+  out.j = sign * std::ldexp(jMu / jl, -RescaleExponent * down.rescaled);
+  if (out.j != 0 && std::isfinite(out.j)) {
+    constexpr Extended Change = 0x1p-20L;
+    const Descent changed = descend(h * (1 + Change));
+    const bool comparable = changed.rescaled == down.rescaled && changed.jl != 0;
+    const Extended growthJ = comparable ? std::fabs(changed.jl / down.jl - 1) / Change : Infinity;
+    const Extended growthF = comparable ? std::fabs(changed.jpl / changed.jl / (jpl / jl) - 1) / Change : Infinity;
+    out.jError = out.error * std::fabs(out.y) / std::fabs(jMu) + 4 * Rounding * (whole + fractionSteps + 10) * std::max({growthJ, growthF, Extended(1)});
+  }
   return std::isfinite(out.y) && std::isfinite(out.y1) && out.y != 0 && out.y1 != 0;
 }
 
@@ -257,6 +288,17 @@ bool BesselYFractional(Extended n, Extended t, Extended& value, Extended& relati
   const Extended growth0 = std::fabs(recur(start.y * (1 + Change), start.y1) / value - 1) / Change;
   const Extended growth1 = std::fabs(recur(start.y, start.y1 * (1 + Change)) / value - 1) / Change;
   relativeError = growth0 * start.error + growth1 * start.error1 + 4 * whole * Rounding * std::max({growth0, growth1, Extended(1)});
+  return true;
+}
+
+bool BesselJFractional(Extended n, Extended t, Extended& value, Extended& relativeError)
+{
+  const Extended whole = std::nearbyint(n);
+  StartingPair start;
+  if (t <= 2 || whole > MaxRecurrence || !SteedPair(n, n - whole, static_cast<int>(whole), t, start) || !std::isfinite(start.jError))
+    return false;
+  value = start.j;
+  relativeError = start.jError;
   return true;
 }
 
