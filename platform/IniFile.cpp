@@ -222,6 +222,16 @@ void TIniFile::EraseSection(const QString& section)
   Changed();
 }
 
+void TIniFile::CreateSection(const QString& section)
+{
+  if (FindSection(section))
+    return;
+  if (!lines_.empty() && !lines_.back().trimmed().isEmpty())
+    lines_.push_back(QString());
+  lines_.push_back(QLatin1Char('[') + section + QLatin1Char(']'));
+  Changed();
+}
+
 void TIniFile::Changed()
 {
   dirty_ = true;

@@ -36,6 +36,8 @@ class TIniFile {
   void WriteFloat(const QString& section, const QString& key, double value);
   void DeleteKey(const QString& section, const QString& key);
   void EraseSection(const QString& section);
+  // Adds the section, empty, when the file has none of that name.
+  void CreateSection(const QString& section);
 
   // Batching: with auto-flush off, writes stay in memory until UpdateFile.
   void SetAutoFlush(bool on) { autoFlush_ = on; }

@@ -214,12 +214,20 @@ void TtsCellElement::CopyFrom(const TtsCellElement& source)
 
 TtsCellElement* TtsCellPropSet::Find(int dataCol, int dataRow) const
 {
-  const std::int64_t key[] = {dataCol, dataRow};
-  return static_cast<TtsCellElement*>(TtsObjectSet::Find(key));
+  if (cache_.Valid && cache_.Col == dataCol && cache_.Row == dataRow)
+    return cache_.Element;
+  TtsCellElement* element = nullptr;
+  if (grid_.MayHaveCellProps(dataCol, dataRow)) {
+    const std::int64_t key[] = {dataCol, dataRow};
+    element = static_cast<TtsCellElement*>(TtsObjectSet::Find(key));
+  }
+  cache_ = {true, dataCol, dataRow, element};
+  return element;
 }
 
 TtsCellElement& TtsCellPropSet::InsertElement(int dataCol, int dataRow)
 {
+  cache_.Valid = false;
   auto* element = static_cast<TtsCellElement*>(Add(std::make_unique<TtsCellElement>(grid_, dataCol, dataRow)));
   grid_.IndexCellProps(dataCol, dataRow);
   return *element;
@@ -227,9 +235,29 @@ TtsCellElement& TtsCellPropSet::InsertElement(int dataCol, int dataRow)
 
 void TtsCellPropSet::RemoveElement(int dataCol, int dataRow)
 {
+  cache_.Valid = false;
   grid_.UnindexCellProps(dataCol, dataRow);
   const std::int64_t key[] = {dataCol, dataRow};
   Remove(key);
+}
+
+void TtsCellPropSet::IndexAll(bool add)
+{
+  const auto list = ToList();
+  for (int i = 1; i <= list.Count(); ++i) {
+    const auto* element = static_cast<const TtsCellElement*>(list.Get(i));
+    if (add)
+      grid_.IndexCellProps(element->DataCol(), element->DataRow());
+    else
+      grid_.UnindexCellProps(element->DataCol(), element->DataRow());
+  }
+}
+
+void TtsCellPropSet::Clear()
+{
+  cache_.Valid = false;
+  IndexAll(false);
+  TtsObjectSet::Clear();
 }
 
 void TtsCellPropSet::MoveElement(int fromCol, int fromRow, int toCol, int toRow)
@@ -349,7 +377,13 @@ void TtsCellPropSet::ResetAll(TtsPropMask mask, bool repaint)
     Reset(col, row, mask, repaint);
 }
 
-void TtsCellPropSet::Assign(const TtsCellPropSet& source) { AssignTree(source); }
+void TtsCellPropSet::Assign(const TtsCellPropSet& source)
+{
+  cache_.Valid = false;
+  IndexAll(false);
+  AssignTree(source);
+  IndexAll(true);
+}
 
 std::unique_ptr<TtsSetElement> TtsCellPropSet::CloneElement(const TtsSetElement& source) const
 {

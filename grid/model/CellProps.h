@@ -59,6 +59,8 @@ class TtsCellPropSet : public TtsObjectSet {
  public:
   explicit TtsCellPropSet(TtsGridModel& grid) : grid_(grid) {}
 
+  // The element of a cell, or none. The last cell looked up is remembered until an element comes
+  // or goes; a column or row without elements answers at once.
   TtsCellElement* Find(int dataCol, int dataRow) const;
   // Sets a property of a cell: no element is made for a default value, and an element that holds
   // only defaults afterwards is removed. Answers whether the value changed.
@@ -68,6 +70,7 @@ class TtsCellPropSet : public TtsObjectSet {
   void Reset(int dataCol, int dataRow, TtsPropMask mask, bool repaint = true);
   void ResetAll(TtsPropMask mask, bool repaint = true);
   void Assign(const TtsCellPropSet& source);
+  void Clear();
   // Removes the element of a cell (with its index entries).
   void RemoveElement(int dataCol, int dataRow);
   // Gives a cell's element to another (free) cell, index entries included.
@@ -80,8 +83,16 @@ class TtsCellPropSet : public TtsObjectSet {
   TtsCellElement& InsertElement(int dataCol, int dataRow);
   void RemoveIfDefault(int dataCol, int dataRow);
   void AfterChange(int dataCol, int dataRow, TtsPropId id);
+  void IndexAll(bool add);
 
   TtsGridModel& grid_;
+  struct Cache {
+    bool Valid = false;
+    int Col = 0;
+    int Row = 0;
+    TtsCellElement* Element = nullptr;
+  };
+  mutable Cache cache_;
 };
 
 }  // namespace grid

@@ -39,6 +39,21 @@ void TtsCol::SetHeading(const std::string& text)
   InvalidateHeading();
 }
 
+void TtsCol::RecheckStoredValues() { Grid().Services().RecheckStoredValues(DataCol(), -1); }
+
+std::string TtsCol::HeadingWithMarks() const
+{
+  std::string text;
+  for (std::size_t i = 0; i < heading_.size(); ++i) {
+    if (int(i) + 1 == acceleratorPos_)
+      text.push_back('&');
+    text.push_back(heading_[i]);
+    if (heading_[i] == '&')
+      text.push_back('&');
+  }
+  return text;
+}
+
 void TtsCol::SetHeadingColor(platform::TColor color)
 {
   if (color == headingColor_)

@@ -3,6 +3,9 @@
 // visibility and display position.
 
 #include "grid/model/ColRowBase.h"
+#include "grid/model/PublishedProperties.h"
+
+#include <span>
 
 namespace grid {
 
@@ -20,6 +23,8 @@ class TtsCol : public TtsColRowBase {
   // The heading: accelerator marks removed; the field name while the heading is empty.
   std::string Heading() const { return heading_.empty() ? fieldName_ : heading_; }
   void SetHeading(const std::string& text);
+  // The heading text with its accelerator mark put back ("&" doubled): SetHeading of it gives the same.
+  std::string HeadingWithMarks() const;
   const std::string& HeadingText() const { return heading_; }
   int AcceleratorPos() const { return acceleratorPos_; }
   bool HeadingStored() const { return !heading_.empty(); }
@@ -68,6 +73,9 @@ class TtsCol : public TtsColRowBase {
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
 
+  // The published properties, in the order the stream writes them.
+  static std::span<const TtsPublishedProperty<TtsCol>> PublishedProperties();
+
   void SetKeepFontCopy(bool on) override;
   bool IsDefault() const;
   bool CanFree() const { return IsDefault(); }
@@ -79,6 +87,7 @@ class TtsCol : public TtsColRowBase {
   void Invalidate() override;
   bool Repaint() override;
   bool HoldsCurrentCell() const override;
+  void RecheckStoredValues() override;
   void OwnFontChanged(bool heading) override;
 
  private:

@@ -110,6 +110,7 @@ void TtsColRowBase::SetControlType(TtsControlType type)
   Invalidate();
   if (current)
     RefreshEditorIfCurrent();
+  RecheckStoredValues();
 }
 
 void TtsColRowBase::SetMaskName(const std::string& name)

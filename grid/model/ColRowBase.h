@@ -76,6 +76,8 @@ class TtsColRowBase {
   virtual void Invalidate() = 0;
   virtual bool Repaint() = 0;  // false when the request was dropped
   virtual bool HoldsCurrentCell() const = 0;
+  // Drops the stored values of this column (row) that no longer suit their control type.
+  virtual void RecheckStoredValues() = 0;
   void RefreshEditorIfCurrent();
   void RepaintAndRefresh();
 

@@ -85,6 +85,15 @@ void TtsGridModel::FinishMove()
   RefreshEditor();
 }
 
+void TtsGridModel::FinishSingleMove(bool onScreen)
+{
+  if (onScreen)
+    services_.InvalidateGrid();
+  services_.UpdateScrollBars();
+  services_.ReapplyTopLeft(false);
+  RefreshEditor();
+}
+
 void TtsGridModel::MoveColumn(int from, int to)
 {
   if (from == to || from < 1 || to < 1 || from > cols_ || to > cols_)
@@ -95,7 +104,7 @@ void TtsGridModel::MoveColumn(int from, int to)
   FollowColumnMove(from, to);
   if (!ReadingStream)
     services_.ColMoved(to, 1, false);
-  FinishMove();
+  FinishSingleMove(services_.ColOnScreen(from) || services_.ColOnScreen(to));
 }
 
 void TtsGridModel::MoveOneRow(int from, int to)
@@ -141,7 +150,7 @@ void TtsGridModel::MoveRow(int dataRow, int to)
   FollowRowMove(from, to);
   if (!ReadingStream)
     services_.RowMoved(to, 1, false);
-  FinishMove();
+  FinishSingleMove(services_.RowOnScreen(from) || services_.RowOnScreen(to));
 }
 
 void TtsGridModel::RebuildVisibleColumns()

@@ -1,6 +1,7 @@
 #include "grid/model/GridModel.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace grid {
 
@@ -143,6 +144,13 @@ void TtsGridModel::IndexCellProps(int dataCol, int dataRow)
   add(cellColsOfRow_, dataRow, dataCol);
 }
 
+bool TtsGridModel::MayHaveCellProps(int dataCol, int dataRow) const
+{
+  const bool colIndexed = dataCol >= 0 && dataCol < cellRowsOfCol_.Count();
+  const bool rowIndexed = dataRow >= 0 && dataRow < cellColsOfRow_.Count();
+  return (!colIndexed || cellRowsOfCol_.Get(dataCol)) && (!rowIndexed || cellColsOfRow_.Get(dataRow));
+}
+
 void TtsGridModel::UnindexCellProps(int dataCol, int dataRow)
 {
   auto remove = [](TtsIntegerSetList& index, int at, int value) {
@@ -261,19 +269,28 @@ void TtsGridModel::ColumnVisibilityChanged(TtsCol& col)
   } else if (col.Visible()) {
     visibleCols_.Add(position);
     StoreColWidth(position, col.Width());
+    services_.UpdateScrollRange(true);
+    if (currentCol_ < 1 || currentCol_ > cols_) {  // no current column: this one takes it
+      currentCol_ = position;
+      services_.CurrentCellMoved();
+    }
   } else {
     visibleCols_.Remove(position);
     StoreColWidth(position, 0);
-    if (position > 0) {
+    if (colSelection_.Selected(position)) {
       colSelection_.Set(position, false);
-      if (currentCol_ == position) {
-        currentCol_ = NextVisibleCol(position);
-        services_.CurrentCellMoved();
-      }
+      services_.SelectionChanged(kSelectCols);
     }
+    if (currentCol_ == position) {
+      currentCol_ = NextVisibleCol(position);
+      services_.CurrentCellMoved();
+    }
+    if (position >= services_.FirstScrolledCol())
+      services_.UpdateScrollRange(false);
   }
-  services_.UpdateScrollBars();
-  RefreshEditor();
+  if (!col.Visible())
+    NarrowCellRangeForHiddenCol(position);
+  AfterVisibilityChange();
 }
 
 void TtsGridModel::RowVisibilityChanged(TtsRow& row)
@@ -284,19 +301,83 @@ void TtsGridModel::RowVisibilityChanged(TtsRow& row)
   } else if (row.Visible()) {
     visibleRows_.Add(position);
     StoreRowHeight(position, row.Height());
+    services_.UpdateScrollRange(true);
+    if (currentRow_ < 1 || currentRow_ > rows_) {
+      currentRow_ = position;
+      services_.CurrentCellMoved();
+    }
   } else {
     visibleRows_.Remove(position);
     StoreRowHeight(position, 0);
-    if (position > 0) {
+    if (rowSelection_.Selected(position)) {
       rowSelection_.Set(position, false);
-      if (currentRow_ == position) {
-        currentRow_ = NextVisibleRow(position);
-        services_.CurrentCellMoved();
-      }
+      services_.SelectionChanged(kSelectRows);
     }
+    if (currentRow_ == position) {
+      currentRow_ = NextVisibleRow(position);
+      services_.CurrentCellMoved();
+    }
+    if (position >= services_.FirstScrolledRow())
+      services_.UpdateScrollRange(false);
   }
+  if (!row.Visible())
+    NarrowCellRangeForHiddenRow(position);
+  services_.SelectionFollowsRow();
+  AfterVisibilityChange();
+}
+
+void TtsGridModel::AfterVisibilityChange()
+{
   services_.UpdateScrollBars();
   RefreshEditor();
+  services_.FirePendingSelectChanged();
+  services_.UpdateStatus();
+}
+
+bool TtsGridModel::HasCellRange() const
+{
+  return SelectedRange.Left >= 0 && SelectedRange.Left <= SelectedRange.Right && SelectedRange.Top >= 0 &&
+         SelectedRange.Top <= SelectedRange.Bottom;
+}
+
+void TtsGridModel::ClearCellRange()
+{
+  if (!HasCellRange())
+    return;
+  SelectedRange = kNoCellRange;
+  services_.SelectionChanged(kSelectCellRange);
+}
+
+void TtsGridModel::NarrowCellRange(bool columns, int edge, const std::function<bool(int)>& hidden)
+{
+  int& low = columns ? SelectedRange.Left : SelectedRange.Top;
+  int& high = columns ? SelectedRange.Right : SelectedRange.Bottom;
+  if (!HasCellRange() || (edge != low && edge != high))
+    return;
+  if (low == edge) {
+    while (low <= high && hidden(low))
+      ++low;
+  }
+  if (high == edge) {
+    while (high >= low && hidden(high))
+      --high;
+  }
+  services_.SelectionChanged(kSelectCellRange);
+  if (!HasCellRange())
+    SelectedRange = kNoCellRange;
+}
+
+void TtsGridModel::NarrowCellRangeForHiddenCol(int displayCol)
+{
+  NarrowCellRange(true, displayCol, [this](int c) { return c >= 1 && c <= cols_ && !Col(DataColOf(c)).Visible(); });
+}
+
+void TtsGridModel::NarrowCellRangeForHiddenRow(int displayRow)
+{
+  NarrowCellRange(false, displayRow, [this](int r) {
+    const TtsRow* row = r >= 1 && r <= rows_ ? rowsOf_.At(DataRowOf(r)) : nullptr;
+    return row && !row->Visible();
+  });
 }
 
 }  // namespace grid

@@ -8,10 +8,12 @@
 #include "grid/model/CoordList.h"
 #include "grid/model/GridCols.h"
 #include "grid/model/GridServices.h"
+#include "grid/model/GridUnitRoutines.h"
 #include "grid/model/IntegerLists.h"
 #include "grid/model/Selection.h"
 #include "grid/model/VisibleItems.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,13 @@ namespace grid {
 enum TtsDrawOverlap : std::uint8_t { doDrawColOnTop, doDrawRowOnTop };
 enum TtsHeadingButton : std::uint8_t { hbCell, hbButton, hbNone };
 enum TtsGridMode : std::uint8_t { gmListBox, gmEdit, gmEditInsert, gmBrowse };
+
+// The kinds of selection whose changes are marked for the selection-changed event.
+inline constexpr int kSelectRows = 0;
+inline constexpr int kSelectCols = 1;
+inline constexpr int kSelectCellRange = 2;
+// No cell range selected.
+inline constexpr TtsRange kNoCellRange{0, 0, -1, -1};
 
 // The grid's own values of the attributes that columns, rows and cells may leave to it.
 struct TtsGridLevel {
@@ -94,6 +103,16 @@ class TtsGridModel {
   const TtsVisibleItems& VisibleRows() const { return visibleRows_; }
   TtsSelection& ColSelection() { return colSelection_; }
   TtsSelection& RowSelection() { return rowSelection_; }
+  const TtsSelection& ColSelection() const { return colSelection_; }
+  const TtsSelection& RowSelection() const { return rowSelection_; }
+  // The selected cell range in display positions (kNoCellRange when none).
+  TtsRange SelectedRange = kNoCellRange;
+  bool HasCellRange() const;
+  void ClearCellRange();
+  // When a hidden column (row) was an edge of the cell range, that edge moves inwards past the
+  // hidden ones; a range with nothing left is cleared.
+  void NarrowCellRangeForHiddenCol(int displayCol);
+  void NarrowCellRangeForHiddenRow(int displayRow);
 
   // The current cell by display position (column 0 / row 0: none).
   int CurrentDisplayCol() const { return currentCol_; }
@@ -121,6 +140,8 @@ class TtsGridModel {
   const TtsIntegerSet* CellRowsOfCol(int dataCol) const { return cellRowsOfCol_.Get(dataCol); }
   const TtsIntegerSet* CellColsOfRow(int dataRow) const { return cellColsOfRow_.Get(dataRow); }
   void IndexCellProps(int dataCol, int dataRow);
+  // False only when the indexes show that the column or the row has no cell elements.
+  bool MayHaveCellProps(int dataCol, int dataRow) const;
   void UnindexCellProps(int dataCol, int dataRow);
   TtsCoordList& KeepCopyCells() { return keepCopyCells_; }
   TtsIntegerList& KeepCopyCols() { return keepCopyCols_; }
@@ -204,9 +225,12 @@ class TtsGridModel {
   void MoveRowSelection(int from, int to);
   void FollowRowMove(int from, int to);
   void FinishMove();
+  void FinishSingleMove(bool onScreen);
   void DropCellElements(bool columns, int index);
   void RenumberCellElements(bool columns, int index, int endPos);
   void ShiftFontEntries(bool columns, int index);
+  void AfterVisibilityChange();
+  void NarrowCellRange(bool columns, int edge, const std::function<bool(int)>& hidden);
   int NextVisibleCol(int displayCol) const;
   int NextVisibleRow(int displayRow) const;
 

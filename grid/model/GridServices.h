@@ -30,6 +30,29 @@ class TtsGridServices {
   // The in-cell editor takes the current cell's resolved attributes again.
   virtual void RefreshEditor() {}
   virtual void UpdateScrollBars() {}
+  // The scroll range recomputed from the top-left cell (with painting held unless keepPainting).
+  virtual void UpdateScrollRange(bool /*keepPainting*/) {}
+  // The top-left cell applied again within its limits after the display order changed.
+  virtual void ReapplyTopLeft(bool /*alreadyLocked*/) {}
+  // Whether a display column (row) is on screen: a fixed one, or one from the first scrolled to
+  // the last shown. A move repaints the grid only when it touches one.
+  virtual bool ColOnScreen(int /*displayCol*/) const { return true; }
+  virtual bool RowOnScreen(int /*displayRow*/) const { return true; }
+  // The first scrolled display column and row (the top-left cell).
+  virtual int FirstScrolledCol() const { return 1; }
+  virtual int FirstScrolledRow() const { return 1; }
+
+  // Stored values whose kind no longer suits the cell's control type are dropped (-1: every
+  // column, every row).
+  virtual void RecheckStoredValues(int /*dataCol*/, int /*dataRow*/) {}
+
+  // Selections: a change is marked (0 rows, 1 columns, 2 the cell range) and fired later.
+  virtual void SelectionChanged(int /*kind*/) {}
+  virtual void FirePendingSelectChanged() {}
+  // The grid's status (selection kind, row changed, insert) checked again and reported.
+  virtual void UpdateStatus() {}
+  // The row selection follows the current row where the row select mode asks for it.
+  virtual void SelectionFollowsRow() {}
 
   // Whether the current cell may be left (ends its edit); false keeps it where it is.
   virtual bool CanLeaveCurrentCell() { return true; }

@@ -5,6 +5,7 @@
 #include "grid/model/CellValue.h"
 #include "grid/model/GridTypes.h"
 
+#include <memory>
 #include <string>
 
 namespace grid {
@@ -22,6 +23,13 @@ constexpr TtsRange MakeRange(int left, int top, int right, int bottom) { return 
 
 // The value that marks a property as not set; Unassigned for identifiers without a cell value.
 TtsCellValue PropertyDefault(TtsPropId id);
+
+// Frees the object and clears the reference.
+template <class T>
+void FreeAndClear(std::unique_ptr<T>& object)
+{
+  object.reset();
+}
 
 // "taLeftJustify", "taRightJustify", "taCenter" in any case; anything else reads as left.
 TtsHorzAlignment ReadLegacyAlignment(const std::string& identifier);

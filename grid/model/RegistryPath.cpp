@@ -5,6 +5,26 @@
 
 namespace grid {
 
+namespace {
+
+const std::pair<const char*, TtsRegistryRoot> kRoots[] = {
+    {"HKEY_CLASSES_ROOT", TtsRegistryRoot::ClassesRoot},
+    {"HKEY_CURRENT_USER", TtsRegistryRoot::CurrentUser},
+    {"HKEY_LOCAL_MACHINE", TtsRegistryRoot::LocalMachine},
+    {"HKEY_USERS", TtsRegistryRoot::Users},
+};
+
+}  // namespace
+
+const char* RegistryRootName(TtsRegistryRoot root)
+{
+  for (const auto& [name, value] : kRoots) {
+    if (value == root)
+      return name;
+  }
+  return "HKEY_CURRENT_USER";
+}
+
 bool ParseRegistryPath(const std::string& text, TtsRegistryPath& path)
 {
   path = {};
@@ -17,13 +37,7 @@ bool ParseRegistryPath(const std::string& text, TtsRegistryPath& path)
   std::transform(path.RootName.begin(), path.RootName.end(), path.RootName.begin(),
                  [](unsigned char c) { return char(std::toupper(c)); });
   path.KeyPath = end == std::string::npos ? std::string() : text.substr(end);
-  static const std::pair<const char*, TtsRegistryRoot> roots[] = {
-      {"HKEY_CLASSES_ROOT", TtsRegistryRoot::ClassesRoot},
-      {"HKEY_CURRENT_USER", TtsRegistryRoot::CurrentUser},
-      {"HKEY_LOCAL_MACHINE", TtsRegistryRoot::LocalMachine},
-      {"HKEY_USERS", TtsRegistryRoot::Users},
-  };
-  for (const auto& [name, root] : roots) {
+  for (const auto& [name, root] : kRoots) {
     if (path.RootName == name) {
       path.Root = root;
       return true;

@@ -24,6 +24,8 @@ class ERegistryException : public std::runtime_error {
 // False for a root name that is not one of the four; a text without the leading two backslashes
 // is a key path under the default root.
 bool ParseRegistryPath(const std::string& text, TtsRegistryPath& path);
+// "HKEY_CURRENT_USER" and the other three.
+const char* RegistryRootName(TtsRegistryRoot root);
 // ParseRegistryPath, raising ERegistryException for an unknown root; an empty key path gives "\".
 TtsRegistryPath ResolveRegistryPath(const std::string& text);
 

@@ -28,6 +28,8 @@ void TtsRow::ApplyHeight()
   grid.RefreshEditor();
 }
 
+void TtsRow::RecheckStoredValues() { Grid().Services().RecheckStoredValues(-1, dataRow_); }
+
 void TtsRow::SetHeight(int height)
 {
   assignedHeight_ = height;

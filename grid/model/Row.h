@@ -3,6 +3,9 @@
 // set something and freed again when everything is back at its default.
 
 #include "grid/model/ColRowBase.h"
+#include "grid/model/PublishedProperties.h"
+
+#include <span>
 
 namespace grid {
 
@@ -30,6 +33,9 @@ class TtsRow : public TtsColRowBase {
   bool RowChanged() const { return rowChanged_; }
   void SetRowChanged(bool changed) { rowChanged_ = changed; }
 
+  // The published properties, in the order the stream writes them.
+  static std::span<const TtsPublishedProperty<TtsRow>> PublishedProperties();
+
   void SetKeepFontCopy(bool on) override;
   bool IsDefault() const;
   bool CanFree() const { return IsDefault(); }
@@ -41,6 +47,7 @@ class TtsRow : public TtsColRowBase {
   void Invalidate() override;
   bool Repaint() override;
   bool HoldsCurrentCell() const override;
+  void RecheckStoredValues() override;
 
  private:
   void ApplyHeight();

@@ -252,6 +252,7 @@ void TtsCustomSet::AssignTree(const TtsCustomSet& source)
     ~Depth() { --depth; }
   } depth(assignDepth_);
   const int countBefore = count_;
+  count_ = 0;  // the copy replaces the present tree
   try {
     root_ = CopyTree(source.root_.get());
   } catch (...) {

@@ -19,6 +19,21 @@ class RecordingServices : public TtsGridServices {
   bool CanLeaveCurrentCell() override { return canLeave; }
   void ColMoved(int to, int count, bool byUser) override { events.push_back({"ColMoved", to, count, byUser}); }
   void RowMoved(int to, int count, bool byUser) override { events.push_back({"RowMoved", to, count, byUser}); }
+  // The window's bookkeeping, recorded apart from the repaints.
+  void UpdateScrollRange(bool keepPainting) override { calls.push_back(keepPainting ? "range" : "range held"); }
+  void ReapplyTopLeft(bool) override { calls.push_back("top-left"); }
+  bool ColOnScreen(int displayCol) const override { return displayCol <= lastColOnScreen; }
+  bool RowOnScreen(int displayRow) const override { return displayRow <= lastRowOnScreen; }
+  int FirstScrolledCol() const override { return firstScrolled; }
+  int FirstScrolledRow() const override { return firstScrolled; }
+  void RecheckStoredValues(int c, int r) override
+  {
+    calls.push_back("recheck " + std::to_string(c) + "," + std::to_string(r));
+  }
+  void SelectionChanged(int kind) override { calls.push_back("selection " + std::to_string(kind)); }
+  void FirePendingSelectChanged() override { calls.push_back("fire"); }
+  void UpdateStatus() override { calls.push_back("status"); }
+  void SelectionFollowsRow() override { calls.push_back("follow"); }
 
   struct Event {
     std::string name;
@@ -29,6 +44,10 @@ class RecordingServices : public TtsGridServices {
   };
   std::vector<std::string> log;
   std::vector<Event> events;
+  std::vector<std::string> calls;
+  int lastColOnScreen = 1000;
+  int lastRowOnScreen = 1000;
+  int firstScrolled = 1;
   bool painting = false;
   bool canLeave = true;
 };

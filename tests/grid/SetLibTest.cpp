@@ -103,6 +103,14 @@ TEST(IntegerSet, AssignCopiesShapeAndBalances)
   EXPECT_EQ(copy.Count(), 20);
   EXPECT_EQ(Contents(copy), Contents(source));
   EXPECT_EQ(CheckedHeight(copy.Root()), CheckedHeight(source.Root()));
+
+  // Assigning over a set that holds values replaces them, count included.
+  TtsIntegerSet small;
+  small.Add(1);
+  small.Add(2);
+  copy.Assign(small);
+  EXPECT_EQ(copy.Count(), 2);
+  EXPECT_EQ(Contents(copy), Contents(small));
 }
 
 // An element keyed by one number that counts its own disposal.
