@@ -13,63 +13,6 @@ namespace {
 
 using platform::TCanvasOp;
 
-// A contour of the plane z = x (vertical lines) painted on the recording canvas.
-struct TPlaneContour {
-  TGraphFixture f;
-  TPlaneGrid grid;
-  TContour* contour;
-  explicit TPlaneContour(int levels = 10, int nx = 3, int ny = 11) : grid(nx, ny)
-  {
-    auto layer = std::make_unique<TContour>(f.graph, grid.x, grid.y, grid.z, levels, false, false);
-    contour = layer.get();
-    f.graph.AddLayer(std::move(layer));
-  }
-  void Paint()
-  {
-    f.image.Recording().Clear();
-    f.graph.Paint();
-  }
-  TContourLabel& LabelOf(double level)
-  {
-    for (const auto& label : contour->Labels)
-      if (std::fabs(label->Chain->Level - level) < 1e-9)
-        return *label;
-    throw std::runtime_error("no label of that level");
-  }
-  // The label texts written ("0.10" .. "0.90"; the axes write shorter ones).
-  std::vector<QString> Texts()
-  {
-    std::vector<QString> texts;
-    for (const auto& r : f.image.Recording().Records())
-      if (r.Op == TCanvasOp::TextOut && r.Text.size() == 4 && r.Text.startsWith(QStringLiteral("0.")))
-        texts.push_back(r.Text);
-    return texts;
-  }
-  // Line pixels drawn strictly inside the box, one pixel in from its edges.
-  int LinePixelsInside(const TPoly& box)
-  {
-    const double cx = (box.GetX(1) + box.GetX(3)) / 2, cy = (box.GetY(1) + box.GetY(3)) / 2;
-    TPoly inner;
-    for (int k = 1; k <= 5; ++k) {
-      const double dx = box.GetX(k) - cx, dy = box.GetY(k) - cy;
-      const double d = std::hypot(dx, dy);
-      inner.Add(cx + dx * (d - 1.5) / d, cy + dy * (d - 1.5) / d);
-    }
-    int count = 0;
-    for (const auto& r : f.image.Recording().Records()) {
-      if (r.Op != TCanvasOp::LineTo)
-        continue;
-      const platform::TPoint a = r.Points[0], b = r.Points[1];
-      const int steps = std::max(std::abs(b.X - a.X), std::abs(b.Y - a.Y));
-      for (int s = 0; s < steps; ++s) {
-        const double t = static_cast<double>(s) / steps;
-        count += inner.PointInside(a.X + (b.X - a.X) * t, a.Y + (b.Y - a.Y) * t) ? 1 : 0;
-      }
-    }
-    return count;
-  }
-};
-
 TEST(ContourLabels, BoxCornersTurnWithTheText)
 {
   // A text 19 pixels wide whose "1" is 19 pixels high: half width and height 19 / 1.9 = 10.
