@@ -1,6 +1,7 @@
 #include "plot/graph/Graph.h"
 
 #include "plot/support/ColorShades.h"
+#include "plot/support/DxfWriter.h"
 #include "plot/support/Polygons.h"
 #include "plot/support/SegmentClip.h"
 
@@ -49,10 +50,23 @@ bool InRange(const TFloatRect& r, double x, double y)
   return r.Left <= x && x <= r.Right && r.Top <= y && y <= r.Bottom;
 }
 
+// The DXF writer when it is active: the drawing then goes there instead of onto the canvas.
+TDXF* ActiveDxf()
+{
+  TDXF& writer = DXFWriter();
+  return writer.Active ? &writer : nullptr;
+}
+
+QString DxfLayer(const TLayer* active) { return active ? active->Name : QStringLiteral("0"); }
+
 }  // namespace
 
 void TGraph::DrawLine(double x1, double y1, double x2, double y2)
 {
+  if (TDXF* dxf = ActiveDxf()) {
+    dxf->WriteLine(DxfLayer(ActiveLayer), Canvas->Pen().Color(), x1, y1, x2, y2);
+    return;
+  }
   int i, n;
   ActiveDepth(i, n);
   TFloatRect r = GetDrawRange();
@@ -105,9 +119,21 @@ void TGraph::DrawDepthFace(double x1, double y1, double x2, double y2, int toler
   Canvas->Polygon(face);
 }
 
-void TGraph::DrawLine3D(double x1, double y1, double x2, double y2) { DrawDepthFace(x1, y1, x2, y2, 2, false); }
+void TGraph::DrawLine3D(double x1, double y1, double x2, double y2)
+{
+  if (TDXF* dxf = ActiveDxf()) {
+    dxf->WriteLine(DxfLayer(ActiveLayer), Canvas->Pen().Color(), x1, y1, x2, y2);
+    return;
+  }
+  DrawDepthFace(x1, y1, x2, y2, 2, false);
+}
 
-void TGraph::DrawBarSide3D(double x1, double y1, double x2, double y2) { DrawDepthFace(x1, y1, x2, y2, 3, true); }
+void TGraph::DrawBarSide3D(double x1, double y1, double x2, double y2)
+{
+  if (ActiveDxf())
+    return;
+  DrawDepthFace(x1, y1, x2, y2, 3, true);
+}
 
 namespace {
 
@@ -129,6 +155,10 @@ bool ClampToWorld(TFloatRect& r, const TFloatRect& w, double w1, bool testRows)
 
 void TGraph::DrawRectangle(TFloatRect r)
 {
+  if (TDXF* dxf = ActiveDxf()) {
+    dxf->WriteRectangle(r, DxfLayer(ActiveLayer), Canvas->Pen().Color());
+    return;
+  }
   if (!ClampToWorld(r, GetWorldRange(), std::fabs(ScreenToX(1) - ScreenToX(0)), true))
     return;
   Canvas->Rectangle(XToScreen(r.Left), YToScreen(r.Bottom), XToScreen(r.Right), YToScreen(r.Top));
@@ -136,6 +166,10 @@ void TGraph::DrawRectangle(TFloatRect r)
 
 void TGraph::DrawBar(TFloatRect r, bool shaded)
 {
+  if (TDXF* dxf = ActiveDxf()) {
+    dxf->WriteRectangle(r, DxfLayer(ActiveLayer), Canvas->Pen().Color());
+    return;
+  }
   if (!ClampToWorld(r, GetWorldRange(), std::fabs(ScreenToX(1) - ScreenToX(0)), !YAxis->Inverted))
     return;
   int i, n;
@@ -164,6 +198,13 @@ void TGraph::DrawPixelPolygon(const TPoly& poly, int shift)
   pixels.reserve(poly.Points().size());
   for (const TFloatPoint& p : poly.Points())
     pixels.push_back({XToScreen(p.X) + shift, YToScreen(p.Y) - shift});
+  if (TDXF* dxf = ActiveDxf()) {
+    // Each edge back to the point before; the closing edge is left out.
+    const QString layer = DxfLayer(ActiveLayer);
+    for (std::size_t k = 1; k < pixels.size(); ++k)
+      dxf->WriteLine(layer, Canvas->Brush().Color(), pixels[k].X, pixels[k].Y, pixels[k - 1].X, pixels[k - 1].Y);
+    return;
+  }
   Canvas->Polygon(pixels);
 }
 
@@ -178,6 +219,10 @@ void TGraph::DrawPolygon3D(const TPoly& poly)
 
 void TGraph::DrawFillRect(const TFloatRect& r)
 {
+  if (TDXF* dxf = ActiveDxf()) {
+    dxf->WriteSolid(r, DxfLayer(ActiveLayer), Canvas->Brush().Color());
+    return;
+  }
   Canvas->FillRect({XToScreen(r.Left), YToScreen(r.Bottom), XToScreen(r.Right), YToScreen(r.Top)});
 }
 
@@ -191,6 +236,17 @@ platform::TRect TGraph::WorldRectToPixels(const TFloatRect& r) const
   return p;
 }
 
-void TGraph::DrawEllipse(const TFloatRect& r) { Canvas->Ellipse(WorldRectToPixels(r)); }
+void TGraph::DrawEllipse(const TFloatRect& r)
+{
+  if (TDXF* dxf = ActiveDxf()) {
+    // The circle of the mean of the two half-axes.
+    const double cx = (r.Left + r.Right) / 2;
+    const double cy = (r.Top + r.Bottom) / 2;
+    dxf->WriteCircle(DxfLayer(ActiveLayer), Canvas->Pen().Color(), cx, cy,
+                     (std::fabs(cx - r.Left) + std::fabs(cy - r.Bottom)) / 2);
+    return;
+  }
+  Canvas->Ellipse(WorldRectToPixels(r));
+}
 
 }  // namespace plot
