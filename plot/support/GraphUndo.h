@@ -1,0 +1,45 @@
+#pragma once
+// The list of undo records of a graph, with the undo button and menu item it enables while it holds
+// something.
+
+#include <QPointer>
+#include <QWidget>
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+class TMenuItem;
+}
+
+namespace plot {
+
+// The kind of the record that opens each added entry.
+inline constexpr std::uint8_t kUndoGroupMarker = 15;
+
+struct TUndoRecord {
+  std::uint8_t Kind = 0;
+  const void* Object = nullptr;  // what the record concerns; not owned
+};
+
+class TGraphUndo {
+public:
+  // Either may be null; both start disabled. The menu item must outlive the list.
+  TGraphUndo(QWidget* button, platform::TMenuItem* menuItem);
+
+  // Appends a group marker and the record; enables the button and the menu item.
+  void Add(const void* object, std::uint8_t kind);
+  // Empties the list; the button and the menu item are disabled.
+  void Clear();
+
+  const std::vector<TUndoRecord>& Items() const { return items_; }
+  bool IsEmpty() const { return items_.empty(); }
+
+private:
+  void Enable(bool on);
+
+  std::vector<TUndoRecord> items_;
+  QPointer<QWidget> button_;
+  platform::TMenuItem* menuItem_;
+};
+
+}  // namespace plot
