@@ -7,6 +7,7 @@
 #include "app/EngineText.h"
 #include "app/ProgramFiles.h"
 
+#include "controls/textfile/TextFileEditor.h"
 #include "engine/ComplexEvaluator.h"
 #include "engine/Engine.h"
 #include "engine/FunctionTable.h"
@@ -259,6 +260,9 @@ void TfmCalc::FormKeyDown(int& key, platform::TShiftState shift)
     ShowHelp(HelpFileName());
     return;
   }
+  // The "Eval it" editor keeps its own Ctrl and Alt keys (find, replace, undo, ...).
+  if ((shift & (ssCtrl | ssAlt)) && OE->hasFocus())
+    return;
   if (shift & ssCtrl) {
     static const std::pair<int, int> ctrlKeys[] = {
         {'1', 87}, {'4', 27}, {'A', 2},  {'C', 12}, {'D', 39}, {'F', 25}, {'G', 17}, {'I', 20}, {'J', 18},

@@ -3,23 +3,18 @@
 
 #include "app/MainWindow.h"
 
+#include "app/ControlPrinting.h"
 #include "app/ProgramFiles.h"
 
 #include "platform/Exceptions.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageDlg.h"
-#include "platform/Printer.h"
 #include "platform/Shell.h"
 #include "platform/TextFile.h"
 
-#include "tools/PrintComponents.h"
-
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <exception>
 
 namespace app {
 
@@ -92,45 +87,9 @@ void TfmCalc::btCutClick()
   mmTape->setReadOnly(true);
 }
 
-namespace {
-
-// The path itself when no file is there, else the first free "name (n).ext" beside it.
-QString FreeFileName(const QString& path)
-{
-  const QFileInfo info(path);
-  QString candidate = path;
-  for (int n = 2; QFileInfo::exists(candidate); ++n)
-    candidate = info.dir().filePath(QStringLiteral("%1 (%2).%3").arg(info.completeBaseName()).arg(n).arg(info.suffix()));
-  return candidate;
-}
-
-}  // namespace
-
 void TfmCalc::btPrintClick()
 {
-  const QString title = QStringLiteral("Tape");
-  platform::TPrinter& printer = platform::Printer();
-  // The file printer writes a new file each time and says where; it never replaces an earlier one.
-  const bool toFile = printer.IsPdfPrinter();
-  const bool nameSet = printer.FileNameSet();
-  printer.SetTitle(title);
-  const QString chosen = printer.FileName();
-  const QString path = FreeFileName(chosen);
-  if (toFile)
-    printer.SetFileName(path);
-  QString failure;
-  try {
-    tools::PrintControlContents(mmTape, title);
-  } catch (const std::exception& error) {  // no printer, or the printer failed
-    failure = QString::fromUtf8(error.what());
-  }
-  if (toFile)
-    printer.SetFileName(nameSet ? chosen : QString());
-  if (!failure.isEmpty())
-    platform::ShowError(failure);
-  else if (toFile)
-    platform::MessageDlg(QStringLiteral("The tape was printed to the file ") + QDir::toNativeSeparators(path),
-                         platform::mtInformation, platform::mbOK);
+  PrintControl(mmTape, QStringLiteral("Tape"), QStringLiteral("The tape was printed to the file "));
 }
 
 void TfmCalc::btToFileClick()

@@ -1,12 +1,16 @@
-// The "Eval it" page: a text of expressions evaluated into its output, and back to the source.
+// The "Eval it" page: a text of expressions evaluated into its output through the work files and back to
+// the source; loading, saving and printing the text; find and replace.
 
+#include "app/ControlPrinting.h"
 #include "app/EvalText.h"
 #include "app/MainWindow.h"
 
-#include "controls/editor/Editor.h"
+#include "controls/editor/Exceptions.h"
+#include "controls/textfile/TextFileEditor.h"
 #include "platform/Application.h"
 #include "platform/ClipboardText.h"
 #include "platform/Exceptions.h"
+#include "platform/FileDialogs.h"
 #include "platform/MessageDlg.h"
 #include "platform/TextFile.h"
 
@@ -16,53 +20,49 @@
 namespace app {
 namespace {
 
+const QString kTextFilter = QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*");
+
 QString WorkFile(const char* name) { return platform::ProgramFolder() + QString::fromLatin1(name); }
 
-std::string EditorText(const controls::TOvcCustomEditor& editor)
+// Runs a file or editor operation; a failure is shown with its message and the result is false.
+template <typename Operation>
+bool Reported(Operation operation)
 {
-  std::string text;
-  for (int para = 1; para <= editor.GetParaCount(); ++para) {
-    if (para > 1)
-      text += "\r\n";
-    text += editor.Core().GetParaText(para);
+  try {
+    operation();
+    return true;
+  } catch (const platform::EFileError& error) {
+    platform::MessageDlg(error.Message(), platform::mtError, platform::mbOK);
+  } catch (const controls::EOvcException& error) {
+    platform::MessageDlg(QString::fromLatin1(error.what()), platform::mtError, platform::mbOK);
   }
-  return text;
+  return false;
 }
 
-void SetEditorText(controls::TOvcCustomEditor& editor, const std::vector<std::string>& lines)
+void ShowNotFound(const QString& text)
 {
-  std::string text;
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    text += (i ? "\r\n" : "") + lines[i];
-  editor.ClearText(false);
-  editor.InsertString(text);
-  editor.Core().MoveCaretToPara(1, 1, false);
-  editor.SetModified(false);
-  editor.InvalidateAll(false);
-}
-
-void ShowFileError(const platform::EFileError& error)
-{
-  platform::MessageDlg(error.Message(), platform::mtError, platform::mbOK);
+  platform::MessageDlg(QStringLiteral("Search string \"") + text + QStringLiteral("\" not found"),
+                       platform::mtInformation, platform::mbOK);
 }
 
 }  // namespace
 
 void TfmCalc::SpeedButton7Click()
 {
-  const std::string source = EditorText(*OE);
-  const std::string output = EvalLines(source, TEvalFormat(platform::ToLatin1(cmbFormat->currentText())));
-  // The source is kept for "Edit source"; nothing is shown unless both files are written and read back.
-  std::vector<std::string> shown;
-  try {
-    platform::WriteTextLines(WorkFile("temp.in"), platform::SplitLines(source));
-    platform::WriteFileAtomic(WorkFile("temp.out"), QByteArray::fromStdString(output));
-    shown = platform::ReadTextLines(WorkFile("temp.out"));
-  } catch (const platform::EFileError& error) {
-    ShowFileError(error);
+  const QString in = WorkFile("temp.in");
+  const QString out = WorkFile("temp.out");
+  const TEvalFormat format(platform::ToLatin1(cmbFormat->currentText()));
+  // Nothing is shown unless both work files are written and the output reads back whole.
+  const bool shown = Reported([&] {
+    OE->SaveToFile(in);
+    const QByteArray source = platform::ReadFileBytes(in);
+    const std::string output = EvalLines(source.toStdString(), format);
+    platform::WriteFileAtomic(out, QByteArray::fromStdString(output));
+    platform::ReadFileBytes(out);
+    OE->LoadFromFile(out);
+  });
+  if (!shown)
     return;
-  }
-  SetEditorText(*OE, shown);
   SpeedButton39->setEnabled(true);
   SpeedButton7->setEnabled(false);
   OE->setFocus();
@@ -70,14 +70,103 @@ void TfmCalc::SpeedButton7Click()
 
 void TfmCalc::SpeedButton39Click()
 {
-  try {
-    SetEditorText(*OE, platform::ReadTextLines(WorkFile("temp.in")));
-  } catch (const platform::EFileError& error) {
-    ShowFileError(error);
+  if (!Reported([&] { OE->LoadFromFile(WorkFile("temp.in")); }))
     return;
-  }
   SpeedButton39->setEnabled(false);
   SpeedButton7->setEnabled(true);
+}
+
+void TfmCalc::sbtNewProjectClick()
+{
+  platform::TOpenDialog dialog;
+  dialog.Filter = kTextFilter;
+  dialog.Options = platform::ofHideReadOnly | platform::ofFileMustExist;
+  dialog.FileName = OE->FileName();
+  if (!dialog.Execute())
+    return;
+  OE->SetIsOpen(false);
+  OE->SetFileName(dialog.FileName);
+  // A loaded text is a source: "Eval it" evaluates it rather than "Edit source" replacing it.
+  if (Reported([&] { OE->SetIsOpen(true); })) {
+    SpeedButton7->setEnabled(true);
+    SpeedButton39->setEnabled(false);
+  }
+  OE->setFocus();
+}
+
+void TfmCalc::spbSaveClick()
+{
+  platform::TSaveDialog dialog;
+  dialog.Filter = kTextFilter;
+  dialog.Options = platform::ofOverwritePrompt | platform::ofHideReadOnly | platform::ofPathMustExist;
+  if (dialog.Execute())
+    Reported([&] { OE->SaveToFile(dialog.FileName); });
+  OE->setFocus();
+}
+
+void TfmCalc::SpeedButton36Click()
+{
+  const QString title = SpeedButton7->isEnabled() ? QStringLiteral("Source") : QStringLiteral("Result");
+  PrintControl(OE, title, QStringLiteral("The text was printed to the file "));
+}
+
+void TfmCalc::SpeedButton20Click()
+{
+  OE->setFocus();
+  if (!frmFindReplace.Execute(TfrmFindReplace::kFind, platform::FromLatin1(OE->GetCurrentWord())))
+    return;
+  const QString text = frmFindReplace.cmbFind->currentText();
+  if (!OE->Search(platform::ToLatin1(text), frmFindReplace.Options()))
+    ShowNotFound(text);
+}
+
+void TfmCalc::SpeedButton24Click()
+{
+  OE->setFocus();
+  if (!frmFindReplace.Execute(TfrmFindReplace::kReplace, platform::FromLatin1(OE->GetCurrentWord())))
+    return;
+  const QString text = frmFindReplace.cmbFind->currentText();
+  const std::string find = platform::ToLatin1(text);
+  const std::string replacement = platform::ToLatin1(frmFindReplace.cmbReplace->currentText());
+  const controls::TEditorSearchOptions options = frmFindReplace.Options();
+  Reported([&] {
+    const int result = OE->Replace(find, replacement, options);
+    if (result == -1) {
+      ShowNotFound(text);
+      return;
+    }
+    // A first call that only selected the next match is followed by one that replaces it, so that each
+    // confirmation replaces one occurrence.
+    constexpr controls::TEditorSearchOptions kReplaceOne = 0x10;
+    if (result == 0 && (options & kReplaceOne) != 0)
+      OE->Replace(find, replacement, options);
+  });
+}
+
+void TfmCalc::OEKeyDown(int& key, platform::TShiftState shift)
+{
+  using namespace platform;
+  const TShiftState mods = shift & (ssCtrl | ssAlt | ssShift);
+  if (mods == ssAlt && key == VK_BACK) {
+    OE->Undo();
+  } else if (mods != ssCtrl) {
+    return;
+  } else if (key == VK_BACK) {
+    OE->Redo();
+  } else if (key == 'A') {
+    OE->SelectAll(true);
+  } else if (key == 'C') {
+    OE->CopyToClipboard();
+  } else if (key == 'F') {
+    SpeedButton20Click();
+  } else if (key == 'P') {
+    OE->PasteFromClipboard();
+  } else if (key == 'R') {
+    SpeedButton24Click();
+  } else {
+    return;
+  }
+  key = 0;
 }
 
 }  // namespace app

@@ -69,6 +69,7 @@ TfmCalc::TfmCalc()
     : Form(nullptr, true),
       SetVar(this),
       fmCompMess(this),
+      frmFindReplace(this),
       Timer1([this] { Timer1Timer(); }, 10, true),
       enterGuard_(*this)
 {

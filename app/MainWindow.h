@@ -5,6 +5,7 @@
 #include "app/CompMessDialog.h"
 #include "app/DataModule.h"
 #include "app/EnterKeyGuard.h"
+#include "app/FindReplaceDialog.h"
 #include "app/RangeValidators.h"
 #include "app/SetVarDialog.h"
 
@@ -39,6 +40,7 @@ class QWidget;
 namespace controls {
 class TOvcController;
 class TOvcCustomEditor;
+class TOvcTextFileEditor;
 }
 
 namespace tools {
@@ -144,10 +146,25 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   QWidget* tsEval;
   QWidget* tsTapeCalc;
   QPlainTextEdit* OET;
-  controls::TOvcCustomEditor* OE;  // the "Eval it" text
+  controls::TOvcTextFileEditor* OE;  // the "Eval it" text
   QComboBox* cmbFormat;
   QPushButton* SpeedButton7;       // "Eval it"
   QPushButton* SpeedButton39;      // "Edit source"
+  QPushButton* sbtNewProject;      // load
+  QPushButton* spbSave;
+  QPushButton* SpeedButton20;      // find
+  QPushButton* SpeedButton24;      // replace
+  QPushButton* SpeedButton36;      // print
+  QPushButton* SpeedButton40;      // undo
+  QPushButton* SpeedButton65;      // redo
+  QPushButton* SpeedButton82;      // paste
+  QPushButton* SpeedButton81;      // copy
+  QPushButton* SpeedButton85;      // "Tape calc": "Eval it"
+  QPushButton* SpeedButton83;      // load
+  QPushButton* SpeedButton84;      // save
+  QPushButton* SpeedButton89;      // print
+  QPushButton* SpeedButton92;      // copy
+  QPushButton* SpeedButton93;      // paste
   QWidget* tsGraph;
   platform::RadioGroup* rgPlot;
   QLineEdit* edFromX;
@@ -168,6 +185,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   // The windows created with the main window
   TSetVar SetVar;
   TfmCompMess fmCompMess;
+  TfrmFindReplace frmFindReplace;
   TDM DM;
   std::unique_ptr<tools::TfmMatrix> fmMatrix;  // made when first opened
 
@@ -249,11 +267,20 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void btPrintClick();
   void btToFileClick();
   void UpdateTapeButtons();
-  // "Tape calc" page: calculate the joined lines and append the result.
+  // "Tape calc" page: calculate the joined lines and append the result; load, save and print the lines.
   void SpeedButton85Click();
+  void SpeedButton83Click();
+  void SpeedButton84Click();
+  void SpeedButton89Click();
   // "Eval it" page: evaluate the source into its output, and show the source again.
   void SpeedButton7Click();
   void SpeedButton39Click();
+  void sbtNewProjectClick();  // load a source
+  void spbSaveClick();
+  void SpeedButton20Click();  // find
+  void SpeedButton24Click();  // replace
+  void SpeedButton36Click();  // print
+  void OEKeyDown(int& key, platform::TShiftState shift);
 
   // Assistant and font size
   void ShowFunctionHint(int n);

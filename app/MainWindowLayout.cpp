@@ -6,7 +6,7 @@
 #include "app/ProgramFiles.h"
 
 #include "controls/editor/Controller.h"
-#include "controls/editor/Editor.h"
+#include "controls/textfile/TextFileEditor.h"
 #include "engine/FunctionTable.h"
 #include "engine/Variables.h"
 
@@ -620,28 +620,59 @@ void TfmCalc::BuildTapePage()
   column->addLayout(row);
 }
 
+namespace {
+
+QPushButton* PageButton(QWidget* page, QBoxLayout* row, const char* name, const QString& caption,
+                        const QString& hint = {})
+{
+  auto* button = new QPushButton(caption, page);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setToolTip(hint);
+  row->addWidget(button);
+  return button;
+}
+
+const QString kLoadHint = QStringLiteral("Load expressions from file...   < Ctrl+O>");
+const QString kSaveHint = QStringLiteral("Save to file... <Ctrl+S>");
+
+}  // namespace
+
 void TfmCalc::BuildEvalPages()
 {
   tsEval = new QWidget;
   tsEval->setObjectName(QStringLiteral("tsEval"));
   auto* column = new QVBoxLayout(tsEval);
   editorController_ = std::make_unique<controls::TOvcController>(this);
-  OE = new controls::TOvcCustomEditor(tsEval);
+  OE = new controls::TOvcTextFileEditor(tsEval);
   OE->SetController(editorController_.get());
   OE->setObjectName(QStringLiteral("OE"));
+  OE->OnKeyDown = [this](controls::TOvcCustomEditor&, int& key, platform::TShiftState shift) { OEKeyDown(key, shift); };
   column->addWidget(OE, 1);
   auto* row = new QHBoxLayout;
-  SpeedButton7 = new QPushButton(QStringLiteral("Eval it"), tsEval);
-  SpeedButton7->setObjectName(QStringLiteral("SpeedButton7"));
-  SpeedButton39 = new QPushButton(QStringLiteral("Edit source"), tsEval);
-  SpeedButton39->setObjectName(QStringLiteral("SpeedButton39"));
+  sbtNewProject = PageButton(tsEval, row, "sbtNewProject", QStringLiteral("Open"), kLoadHint);
+  spbSave = PageButton(tsEval, row, "spbSave", QStringLiteral("Save"), kSaveHint);
+  SpeedButton7 = PageButton(tsEval, row, "SpeedButton7", QStringLiteral("Eval it"));
+  SpeedButton39 = PageButton(tsEval, row, "SpeedButton39", QStringLiteral("Edit source"));
   SpeedButton39->setEnabled(false);
+  SpeedButton20 = PageButton(tsEval, row, "SpeedButton20", QStringLiteral("Find"), QStringLiteral("Find...  <Ctrl+F>"));
+  SpeedButton24 = PageButton(tsEval, row, "SpeedButton24", QStringLiteral("Replace"),
+                             QStringLiteral("Find and replace...  <Ctrl+R>"));
+  SpeedButton36 = PageButton(tsEval, row, "SpeedButton36", QStringLiteral("Print"), QStringLiteral("Print  <Ctrl+P>"));
+  SpeedButton40 = PageButton(tsEval, row, "SpeedButton40", QStringLiteral("Undo"), QStringLiteral("Undo  <Alt+BkSp>"));
+  SpeedButton65 = PageButton(tsEval, row, "SpeedButton65", QStringLiteral("Redo"), QStringLiteral("Redo  <Ctrl+BkSp>"));
+  SpeedButton81 = PageButton(tsEval, row, "SpeedButton81", QStringLiteral("Copy"), QStringLiteral("Copy  <Ctrl+C>"));
+  SpeedButton82 = PageButton(tsEval, row, "SpeedButton82", QStringLiteral("Paste"), QStringLiteral("Paste"));
+  connect(sbtNewProject, &QPushButton::clicked, this, [this] { sbtNewProjectClick(); });
+  connect(spbSave, &QPushButton::clicked, this, [this] { spbSaveClick(); });
   connect(SpeedButton7, &QPushButton::clicked, this, [this] { SpeedButton7Click(); });
   connect(SpeedButton39, &QPushButton::clicked, this, [this] { SpeedButton39Click(); });
-  row->addWidget(SpeedButton7);
-  row->addWidget(SpeedButton39);
-  for (const char* caption : {"Open", "Save", "Find", "Print"})
-    row->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsEval)));
+  connect(SpeedButton20, &QPushButton::clicked, this, [this] { SpeedButton20Click(); });
+  connect(SpeedButton24, &QPushButton::clicked, this, [this] { SpeedButton24Click(); });
+  connect(SpeedButton36, &QPushButton::clicked, this, [this] { SpeedButton36Click(); });
+  connect(SpeedButton40, &QPushButton::clicked, this, [this] { OE->Undo(); });
+  connect(SpeedButton65, &QPushButton::clicked, this, [this] { OE->Redo(); });
+  connect(SpeedButton81, &QPushButton::clicked, this, [this] { OE->CopyToClipboard(); });
+  connect(SpeedButton82, &QPushButton::clicked, this, [this] { OE->PasteFromClipboard(); });
   row->addStretch();
   row->addWidget(new QLabel(QStringLiteral("Output format"), tsEval));
   cmbFormat = new QComboBox(tsEval);
@@ -660,12 +691,18 @@ void TfmCalc::BuildEvalPages()
   OET->setObjectName(QStringLiteral("OET"));
   tapeColumn->addWidget(OET, 1);
   auto* tapeRow = new QHBoxLayout;
-  auto* tapeEval = new QPushButton(QStringLiteral("Eval it"), tsTapeCalc);
-  tapeEval->setObjectName(QStringLiteral("SpeedButton85"));
-  connect(tapeEval, &QPushButton::clicked, this, [this] { SpeedButton85Click(); });
-  tapeRow->addWidget(tapeEval);
-  for (const char* caption : {"Open", "Save", "Print"})
-    tapeRow->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsTapeCalc)));
+  SpeedButton85 = PageButton(tsTapeCalc, tapeRow, "SpeedButton85", QStringLiteral("Eval it"));
+  SpeedButton83 = PageButton(tsTapeCalc, tapeRow, "SpeedButton83", QStringLiteral("Open"), kLoadHint);
+  SpeedButton84 = PageButton(tsTapeCalc, tapeRow, "SpeedButton84", QStringLiteral("Save"), kSaveHint);
+  SpeedButton89 = PageButton(tsTapeCalc, tapeRow, "SpeedButton89", QStringLiteral("Print"), QStringLiteral("Print"));
+  SpeedButton92 = PageButton(tsTapeCalc, tapeRow, "SpeedButton92", QStringLiteral("Copy"), QStringLiteral("Copy"));
+  SpeedButton93 = PageButton(tsTapeCalc, tapeRow, "SpeedButton93", QStringLiteral("Paste"), QStringLiteral("Paste"));
+  connect(SpeedButton85, &QPushButton::clicked, this, [this] { SpeedButton85Click(); });
+  connect(SpeedButton83, &QPushButton::clicked, this, [this] { SpeedButton83Click(); });
+  connect(SpeedButton84, &QPushButton::clicked, this, [this] { SpeedButton84Click(); });
+  connect(SpeedButton89, &QPushButton::clicked, this, [this] { SpeedButton89Click(); });
+  connect(SpeedButton92, &QPushButton::clicked, OET, &QPlainTextEdit::copy);
+  connect(SpeedButton93, &QPushButton::clicked, OET, &QPlainTextEdit::paste);
   tapeRow->addStretch();
   tapeColumn->addLayout(tapeRow);
 }

@@ -1,11 +1,19 @@
-// The "Tape calc" page: the lines of the memo joined into one expression, its result appended below a rule.
+// The "Tape calc" page: the lines of the memo joined into one expression, its result appended below a rule;
+// the lines loaded from, saved to and printed.
 
 #include "app/MainWindow.h"
 
+#include "app/ControlPrinting.h"
+
+#include "platform/ClipboardText.h"
+#include "platform/Exceptions.h"
+#include "platform/FileDialogs.h"
 #include "platform/MessageDlg.h"
+#include "platform/TextFile.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace app {
 
@@ -32,6 +40,53 @@ void TfmCalc::SpeedButton85Click()
   OET->appendPlainText(result);
   Edit1->setText(keptExpression);
   Edit2->setText(keptResult);
+}
+
+namespace {
+
+const QString kTextFilter = QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*");
+
+}  // namespace
+
+void TfmCalc::SpeedButton83Click()
+{
+  platform::TOpenDialog dialog;
+  dialog.Filter = kTextFilter;
+  dialog.DefaultExt = QStringLiteral("TXT");
+  dialog.Options = platform::ofHideReadOnly | platform::ofFileMustExist;
+  if (dialog.Execute()) {
+    try {
+      for (const std::string& line : platform::ReadTextLines(dialog.FileName))
+        OET->appendPlainText(platform::FromLatin1(line));
+    } catch (const platform::EFileError& error) {
+      platform::ShowError(error.Message());
+    }
+  }
+  OET->setFocus();
+}
+
+void TfmCalc::SpeedButton84Click()
+{
+  platform::TSaveDialog dialog;
+  dialog.Filter = kTextFilter;
+  dialog.DefaultExt = QStringLiteral("TXT");
+  dialog.Options = platform::ofOverwritePrompt | platform::ofHideReadOnly | platform::ofPathMustExist;
+  if (!dialog.Execute())
+    return;
+  std::vector<std::string> lines;
+  if (!OET->document()->isEmpty())
+    for (const QString& line : OET->toPlainText().split(QLatin1Char('\n')))
+      lines.push_back(platform::ToLatin1(line));
+  try {
+    platform::WriteTextLines(dialog.FileName, lines);
+  } catch (const platform::EFileError& error) {
+    platform::ShowError(error.Message());
+  }
+}
+
+void TfmCalc::SpeedButton89Click()
+{
+  PrintControl(OET, QStringLiteral("Tape calc"), QStringLiteral("The tape calculator was printed to the file "));
 }
 
 }  // namespace app

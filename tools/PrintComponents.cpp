@@ -1,5 +1,7 @@
 #include "tools/PrintComponents.h"
 
+#include "controls/textfile/TextFileEditor.h"
+#include "controls/textfile/TextFileViewer.h"
 #include "platform/Font.h"
 #include "platform/Printer.h"
 #include "platform/StringGrid.h"
@@ -64,11 +66,37 @@ platform::TFontStyles StylesOf(const QFont& font)
   return styles;
 }
 
-void SetPrinterFont(TCanvas& canvas, const QFont& font)
+// The font the lines are printed in: size, name and style.
+struct PrintFont {
+  int size;
+  QString name;
+  platform::TFontStyles style;
+};
+
+PrintFont PrintFontOf(const QFont& font)
 {
-  canvas.Font().SetSize(font.pointSize() > 0 ? font.pointSize() : 8);
-  canvas.Font().SetName(font.family());
-  canvas.Font().SetStyle(StylesOf(font));
+  return {font.pointSize() > 0 ? font.pointSize() : 8, font.family(), StylesOf(font)};
+}
+
+PrintFont PrintFontOf(const controls::TOvcFixedFont& font)
+{
+  platform::TFontStyles styles = 0;
+  if (font.Style() & controls::fsBold)
+    styles |= platform::fsBold;
+  if (font.Style() & controls::fsItalic)
+    styles |= platform::fsItalic;
+  if (font.Style() & controls::fsUnderline)
+    styles |= platform::fsUnderline;
+  if (font.Style() & controls::fsStrikeOut)
+    styles |= platform::fsStrikeOut;
+  return {font.Size(), QString::fromStdString(font.Name()), styles};
+}
+
+void SetPrinterFont(TCanvas& canvas, const PrintFont& font)
+{
+  canvas.Font().SetSize(font.size);
+  canvas.Font().SetName(font.name);
+  canvas.Font().SetStyle(font.style);
 }
 
 int LineHeight(const TCanvas& canvas)
@@ -90,11 +118,17 @@ QStringList LinesOf(QWidget* control)
   } else if (auto* list = qobject_cast<QListWidget*>(control)) {
     for (int i = 0; i < list->count(); ++i)
       lines << list->item(i)->text();
+  } else if (auto* viewer = dynamic_cast<controls::TOvcCustomTextFileViewer*>(control)) {
+    for (int i = 0; i < viewer->LineCount(); ++i)
+      lines << QString::fromLatin1(viewer->GetLineText(i));
+  } else if (auto* editor = dynamic_cast<controls::TOvcCustomTextFileEditor*>(control)) {
+    for (int i = 1; i <= editor->GetLineCount(); ++i)
+      lines << QString::fromLatin1(editor->GetLineText(i));
   }
   return lines;
 }
 
-void PrintLines(const QStringList& lines, const QFont& font, const QString& title)
+void PrintLines(const QStringList& lines, const PrintFont& font, const QString& title)
 {
   TPrinter& printer = platform::Printer();
   const Margins m = PrinterMargins(printer);
@@ -160,8 +194,16 @@ void PrintControlContents(QWidget* control, const QString& title)
     return;
   }
   if (qobject_cast<QPlainTextEdit*>(control) != nullptr || qobject_cast<QTextEdit*>(control) != nullptr ||
-      qobject_cast<QListWidget*>(control) != nullptr)
-    PrintLines(LinesOf(control), control->font(), title);
+      qobject_cast<QListWidget*>(control) != nullptr) {
+    PrintLines(LinesOf(control), PrintFontOf(control->font()), title);
+    return;
+  }
+  if (auto* viewer = dynamic_cast<controls::TOvcCustomTextFileViewer*>(control)) {
+    PrintLines(LinesOf(control), PrintFontOf(viewer->FixedFont()), title);
+    return;
+  }
+  if (auto* editor = dynamic_cast<controls::TOvcCustomTextFileEditor*>(control))
+    PrintLines(LinesOf(control), PrintFontOf(editor->FixedFont()), title);
 }
 
 }  // namespace tools

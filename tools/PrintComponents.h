@@ -1,6 +1,7 @@
 #pragma once
-// Printing what a control holds: the lines of a memo or list box page by page under the header
-// "<title> page <n>", or the cells of a string grid as a table of boxed cells on one page.
+// Printing what a control holds: the lines of a memo, list box, text-file editor or text-file viewer page
+// by page under the header "<title> page <n>", or the cells of a string grid as a table of boxed cells on
+// one page.
 
 #include <QString>
 

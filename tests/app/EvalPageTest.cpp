@@ -1,17 +1,26 @@
 #include "tests/app/MainWindowFixture.h"
 
-#include "controls/editor/Editor.h"
+#include "controls/textfile/TextFileEditor.h"
+#include "platform/ClipboardText.h"
+#include "platform/Printer.h"
+#include "platform/TextFile.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace app::testing {
 namespace {
 
-std::vector<std::string> Paras(const controls::TOvcCustomEditor& editor)
+using Lines = std::vector<std::string>;
+
+Lines Paras(const controls::TOvcCustomEditor& editor)
 {
-  std::vector<std::string> out;
+  Lines out;
   for (int p = 1; p <= editor.GetParaCount(); ++p)
     out.emplace_back(editor.Core().GetParaText(p));
   return out;
@@ -19,6 +28,13 @@ std::vector<std::string> Paras(const controls::TOvcCustomEditor& editor)
 
 class EvalPageTest : public MainWindowTest {
  protected:
+  void OpenOnPage()
+  {
+    Open();
+    window->pcCalc->setCurrentWidget(window->tsEval);
+    window->OE->setFocus();
+  }
+
   void TypeIntoEditor(const QString& text)
   {
     window->OE->setFocus();
@@ -29,25 +45,73 @@ class EvalPageTest : public MainWindowTest {
       QApplication::sendEvent(window->OE, &press);
     }
   }
+
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+  {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(window->OE, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(window->OE, &release);
+  }
+
+  void WriteFile(const QString& name, const QByteArray& bytes)
+  {
+    QFile file(File(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+
+  QByteArray ReadFile(const QString& name) const
+  {
+    QFile file(File(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+  }
+
+  // The selected text of the editor.
+  std::string Selection() const
+  {
+    const auto& core = window->OE->Core();
+    if (core.SelStart().Para != core.SelEnd().Para)
+      return "<several paragraphs>";
+    return std::string(core.GetParaText(core.SelStart().Para)
+                           .substr(std::size_t(core.SelStart().Pos - 1), std::size_t(core.SelEnd().Pos - core.SelStart().Pos)));
+  }
+
+  // Answers the find and replace dialog: checks the text it was given, fills it and presses a button.
+  static void AnswerDialog(platform::ModalScript& script, const QString& seeded, const QString& find,
+                           const QString& replacement, QPushButton* TfrmFindReplace::*button, bool wholeWords = false,
+                           bool backward = false)
+  {
+    script.Act([=](platform::Form& form) {
+      auto& dialog = dynamic_cast<TfrmFindReplace&>(form);
+      EXPECT_EQ(dialog.cmbFind->currentText(), seeded);
+      dialog.cmbFind->setCurrentText(find);
+      dialog.cmbReplace->setCurrentText(replacement);
+      dialog.chbWholeWords->setChecked(wholeWords);
+      dialog.grbDirections->SetItemIndex(backward ? 1 : 0);
+      (dialog.*button)->click();
+    });
+  }
 };
 
 TEST_F(EvalPageTest, EvalItShowsTheOutputAndEditSourceTheSourceAgain)
 {
-  Open();
-  window->pcCalc->setCurrentWidget(window->tsEval);
-  TypeIntoEditor(QStringLiteral("sum: 1+2\n\nc: comp(1,2)*comp(3,4)"));
-  ASSERT_EQ(Paras(*window->OE), (std::vector<std::string>{"sum: 1+2", "", "c: comp(1,2)*comp(3,4)"}));
+  OpenOnPage();
+  TypeIntoEditor(QStringLiteral("total 1+2\n\nc: comp(1,2)*comp(3,4)"));
+  window->OE->InsertString("\tword");
+  ASSERT_EQ(Paras(*window->OE), (Lines{"total 1+2", "", "c: comp(1,2)*comp(3,4)\tword"}));
   EXPECT_EQ(window->cmbFormat->currentText(), QStringLiteral("10:3"));
   EXPECT_FALSE(window->SpeedButton39->isEnabled());
 
   window->SpeedButton7->click();
-  EXPECT_EQ(Paras(*window->OE),
-            (std::vector<std::string>{"sum:      3.000", "", "c:     -5.000+i*(    10.000)"}));
+  // The work files hold the source (tabs as blanks) and the output; the editor shows the output file.
+  EXPECT_EQ(ReadFile(QStringLiteral("temp.in")), QByteArray("total 1+2\r\n\r\nc: comp(1,2)*comp(3,4) word\r\n"));
+  EXPECT_EQ(Paras(*window->OE), (Lines{"total      3.000", "", "c:     -5.000+i*(    10.000) word", ""}));
   EXPECT_FALSE(window->SpeedButton7->isEnabled());
   EXPECT_TRUE(window->SpeedButton39->isEnabled());
 
   window->SpeedButton39->click();
-  EXPECT_EQ(Paras(*window->OE), (std::vector<std::string>{"sum: 1+2", "", "c: comp(1,2)*comp(3,4)"}));
+  EXPECT_EQ(Paras(*window->OE), (Lines{"total 1+2", "", "c: comp(1,2)*comp(3,4) word", ""}));
   EXPECT_TRUE(window->SpeedButton7->isEnabled());
   EXPECT_FALSE(window->SpeedButton39->isEnabled());
 }
@@ -58,11 +122,231 @@ TEST_F(EvalPageTest, AWorkFileThatCannotBeWrittenIsReportedAndNothingStaleIsShow
   TypeIntoEditor(QStringLiteral("1+1"));
   ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("temp.out")));  // a folder where the file should be
   platform::ModalScript script;
-  script.Press(platform::mrOk);
+  script.ExpectMessage(QStringLiteral("Can't create file ") + QDir::toNativeSeparators(File(QStringLiteral("temp.out"))),
+                       platform::mrOk);
   window->SpeedButton7->click();
   EXPECT_EQ(script.StepsLeft(), 0);
-  EXPECT_EQ(Paras(*window->OE), (std::vector<std::string>{"1+1"}));
+  EXPECT_EQ(Paras(*window->OE), (Lines{"1+1"}));
   EXPECT_TRUE(window->SpeedButton7->isEnabled());
+}
+
+TEST_F(EvalPageTest, FindFromTheButtonAndTheKeySeedsTheWordAtTheCaret)
+{
+  OpenOnPage();
+  TypeIntoEditor(QStringLiteral("concat cat dog cat"));
+  window->OE->Core().MoveCaretToPara(1, 2, false);  // in "concat"
+  {
+    platform::ModalScript script;
+    AnswerDialog(script, QStringLiteral("concat"), QStringLiteral("cat"), {}, &TfrmFindReplace::btOk, true);
+    window->SpeedButton20->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(window->OE->Core().SelStart().Pos, 8);  // the whole word, not the end of "concat"
+  EXPECT_EQ(Selection(), "cat");
+  EXPECT_FALSE(window->frmFindReplace.cmbReplace->isVisible());
+  EXPECT_NE(window->frmFindReplace.cmbFind->findText(QStringLiteral("cat")), -1);  // kept in the list
+
+  window->OE->Core().MoveCaretToPara(1, 12, false);  // on "dog"
+  {
+    platform::ModalScript script;
+    AnswerDialog(script, QStringLiteral("dog"), QStringLiteral("bird"), {}, &TfrmFindReplace::btOk);
+    script.ExpectMessage(QStringLiteral("Search string \"bird\" not found"), platform::mrOk);
+    Key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(window->Edit1->text(), QString());  // the window's Ctrl+F did not insert erf
+  {
+    platform::ModalScript script;  // backward from the end of the text
+    window->OE->Core().MoveCaretToPara(1, 19, false);
+    AnswerDialog(script, QString(), QStringLiteral("cat"), {}, &TfrmFindReplace::btOk, false, true);
+    Key(Qt::Key_F, Qt::ControlModifier);
+  }
+  EXPECT_EQ(window->OE->Core().SelStart().Pos, 16);
+  {
+    platform::ModalScript script;  // Cancel searches nothing
+    script.Act([](platform::Form& form) { dynamic_cast<TfrmFindReplace&>(form).btCancel->click(); });
+    window->SpeedButton20->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(window->OE->Core().SelStart().Pos, 16);
+}
+
+TEST_F(EvalPageTest, ReplaceFromTheButtonAndTheKeyReplacesOneOrAll)
+{
+  OpenOnPage();
+  TypeIntoEditor(QStringLiteral("a+a a+a"));
+  window->OE->Core().MoveCaretToPara(1, 1, false);
+  {
+    platform::ModalScript script;  // one confirmation replaces one occurrence
+    AnswerDialog(script, QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("xyz"), &TfrmFindReplace::btOk);
+    window->SpeedButton24->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(Paras(*window->OE), (Lines{"xyz+a a+a"}));
+  EXPECT_TRUE(window->frmFindReplace.cmbReplace->isVisible() || !window->frmFindReplace.isVisible());
+  {
+    platform::ModalScript script;  // Replace All from the caret on
+    AnswerDialog(script, QString(), QStringLiteral("A"), QStringLiteral("b"), &TfrmFindReplace::btReplaceAll);
+    Key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(Paras(*window->OE), (Lines{"xyz+b b+b"}));
+  Key(Qt::Key_Backspace, Qt::AltModifier);  // one undo reverts one replacement
+  EXPECT_EQ(Paras(*window->OE), (Lines{"xyz+b b+a"}));
+  Key(Qt::Key_Backspace, Qt::ControlModifier);  // and redo
+  EXPECT_EQ(Paras(*window->OE), (Lines{"xyz+b b+b"}));
+  {
+    platform::ModalScript script;
+    window->OE->Core().MoveCaretToPara(1, 1, false);
+    AnswerDialog(script, QStringLiteral("xyz"), QStringLiteral("q"), QStringLiteral("r"), &TfrmFindReplace::btOk);
+    script.ExpectMessage(QStringLiteral("Search string \"q\" not found"), platform::mrOk);
+    window->SpeedButton24->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(window->Edit1->text(), QString());
+}
+
+TEST_F(EvalPageTest, EditingKeysAndButtons)
+{
+  OpenOnPage();
+  TypeIntoEditor(QStringLiteral("12+3"));
+  Key(Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(Selection(), "12+3");
+  Key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(platform::ClipboardText().value_or(""), "12+3");
+  Key(Qt::Key_End);
+  Key(Qt::Key_P, Qt::ControlModifier);  // paste
+  EXPECT_EQ(Paras(*window->OE), (Lines{"12+312+3"}));
+  window->SpeedButton40->click();
+  EXPECT_EQ(Paras(*window->OE), (Lines{"12+3"}));
+  window->SpeedButton65->click();
+  EXPECT_EQ(Paras(*window->OE), (Lines{"12+312+3"}));
+  window->OE->SelectAll(true);
+  window->SpeedButton81->click();
+  window->SpeedButton82->click();
+  window->SpeedButton82->click();
+  EXPECT_EQ(Paras(*window->OE), (Lines{"12+312+312+312+3"}));
+}
+
+TEST_F(EvalPageTest, OpenAndSaveTheSource)
+{
+  OpenOnPage();
+  WriteFile(QStringLiteral("in.txt"), "x 1+1\r\ny\r\n");
+  window->SpeedButton7->click();  // the result is shown; opening a file shows a source again
+  {
+    platform::ModalScript script;
+    script.Then([&](platform::ModalSubject& subject) {
+      auto& dialog = dynamic_cast<platform::TOpenDialog&>(subject);
+      EXPECT_EQ(dialog.Filter, QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"));
+      dialog.FileName = File(QStringLiteral("in.txt"));
+      return platform::mrOk;
+    });
+    window->sbtNewProject->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(Paras(*window->OE), (Lines{"x 1+1", "y", ""}));
+  EXPECT_EQ(window->OE->FileName(), File(QStringLiteral("in.txt")));
+  EXPECT_TRUE(window->SpeedButton7->isEnabled());
+  EXPECT_FALSE(window->SpeedButton39->isEnabled());
+
+  window->OE->Core().MoveCaretToPara(2, 2, false);
+  window->OE->InsertString("\tz");
+  {
+    platform::ModalScript script;
+    script.Choose(File(QStringLiteral("out.txt")));
+    window->spbSave->click();
+  }
+  EXPECT_EQ(ReadFile(QStringLiteral("out.txt")), QByteArray("x 1+1\r\ny z\r\n"));
+  {
+    platform::ModalScript script;
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("dir.txt")));  // a folder where the file should be
+    script.Choose(File(QStringLiteral("dir.txt")));
+    script.PressOn(platform::ModalKind::MessageBox, platform::mrYes);  // replace it
+    script.ExpectMessage(QStringLiteral("Can't create file ") + File(QStringLiteral("dir.txt")), platform::mrOk);
+    window->spbSave->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  {
+    platform::ModalScript script;  // a file that vanished: reported, the text stays
+    script.Choose(File(QStringLiteral("gone.txt")));
+    script.Press(platform::mrOk);
+    window->sbtNewProject->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+}
+
+// The text pdftotext reads from a PDF; empty (and a skip message) when it is not installed.
+QString PdfText(const QString& pdf)
+{
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  if (!process.waitForFinished(30000))
+    return {};
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST_F(EvalPageTest, PrintingTheEditorAndTheTapeCalculatorGivesHeadedPages)
+{
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    GTEST_SKIP() << "pdftotext is not installed";
+  OpenOnPage();
+  platform::TPrinter& printer = platform::Printer();
+  printer.SetPrinterIndex(int(printer.Printers().indexOf(platform::kPdfPrinterName)));
+  TypeIntoEditor(QStringLiteral("sum 2+2"));
+  const auto print = [&](QPushButton* button, const QString& file, const QString& message) {
+    printer.SetFileName(File(file));
+    platform::ModalScript script;
+    script.ExpectMessage(message + QDir::toNativeSeparators(File(file)), platform::mrOk);
+    button->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+    return PdfText(File(file));
+  };
+  const QString source = print(window->SpeedButton36, QStringLiteral("source.pdf"), QStringLiteral("The text was printed to the file "));
+  EXPECT_TRUE(source.contains(QStringLiteral("Source page 1"))) << source.toStdString();
+  EXPECT_TRUE(source.contains(QStringLiteral("sum 2+2")));
+  window->SpeedButton7->click();
+  const QString result = print(window->SpeedButton36, QStringLiteral("result.pdf"), QStringLiteral("The text was printed to the file "));
+  EXPECT_TRUE(result.contains(QStringLiteral("Result page 1"))) << result.toStdString();
+  EXPECT_TRUE(result.contains(QRegularExpression(QStringLiteral("sum +4\\.000")))) << result.toStdString();
+
+  window->pcCalc->setCurrentWidget(window->tsTapeCalc);
+  window->OET->setPlainText(QStringLiteral("1+\n2"));
+  const QString tape = print(window->SpeedButton89, QStringLiteral("tape.pdf"),
+                             QStringLiteral("The tape calculator was printed to the file "));
+  EXPECT_TRUE(tape.contains(QStringLiteral("Tape calc page 1"))) << tape.toStdString();
+  EXPECT_TRUE(tape.contains(QStringLiteral("1+")));
+}
+
+TEST_F(EvalPageTest, TheTapeCalculatorLoadsAndSavesItsLines)
+{
+  Open();
+  window->pcCalc->setCurrentWidget(window->tsTapeCalc);
+  WriteFile(QStringLiteral("tape.txt"), "1+\r\n2\r\n");
+  window->OET->setPlainText(QStringLiteral("3*"));
+  {
+    platform::ModalScript script;
+    script.Choose(File(QStringLiteral("tape.txt")));
+    window->SpeedButton83->click();
+  }
+  EXPECT_EQ(window->OET->toPlainText(), QStringLiteral("3*\n1+\n2"));
+  window->SpeedButton85->click();
+  EXPECT_EQ(window->OET->toPlainText().split(QLatin1Char('\n')).value(3), QStringLiteral("----------------------"));
+  {
+    platform::ModalScript script;
+    script.Choose(File(QStringLiteral("saved.txt")));
+    window->SpeedButton84->click();
+  }
+  const auto saved = platform::ReadTextLines(File(QStringLiteral("saved.txt")));
+  ASSERT_EQ(saved.size(), 5u);
+  EXPECT_EQ(saved[0], "3*");
+  EXPECT_EQ(saved[3], "----------------------");
+  {
+    platform::ModalScript script;  // a file that can't be written is reported
+    script.Choose(File(QStringLiteral("gone/saved.txt")));
+    script.Press(platform::mrOk);
+    window->SpeedButton84->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
 }
 
 }  // namespace

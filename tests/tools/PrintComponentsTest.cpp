@@ -1,6 +1,9 @@
 #include "tools/PrintComponents.h"
 
+#include "controls/textfile/TextFileEditor.h"
+#include "controls/textfile/TextFileViewer.h"
 #include "platform/Printer.h"
+#include "platform/TextFile.h"
 #include "platform/StringGrid.h"
 
 #include <QListWidget>
@@ -90,6 +93,38 @@ TEST_F(PrintComponentsTest, ListBoxAndGrid)
   EXPECT_FALSE(pages[0].contains("page"));
   EXPECT_TRUE(pages[0].contains("12.011"));
   EXPECT_FALSE(pages[0].contains("Hidden"));
+}
+
+TEST_F(PrintComponentsTest, TextFileEditorAndViewerPrintTheirLinesInTheirFixedFont)
+{
+  std::vector<std::string> lines;
+  for (int i = 1; i <= 90; ++i)
+    lines.push_back("item " + std::to_string(i) + " = " + std::to_string(i * i));
+  lines.push_back("\ttabbed " + std::string(300, 'w'));
+  const QString file = folder.filePath("lines.txt");
+  platform::WriteTextLines(file, lines);
+
+  controls::TOvcTextFileEditor editor;
+  editor.LoadFromFile(file);
+  PrintControlContents(&editor, "Source");
+  QStringList pages = PrintedPages();
+  ASSERT_GE(pages.size(), 2);
+  EXPECT_TRUE(pages[0].contains("Source page 1"));
+  EXPECT_TRUE(pages[0].contains("item 1 = 1"));
+  EXPECT_TRUE(pages[1].contains("Source page 2"));
+  EXPECT_TRUE(pages.join("").contains("item 90 = 8100"));
+
+  controls::TOvcTextFileViewer viewer;
+  viewer.SetFileName(file);
+  viewer.SetIsOpen(true);
+  PrintControlContents(&viewer, "Viewer");
+  pages = PrintedPages();
+  ASSERT_GE(pages.size(), 2);
+  EXPECT_TRUE(pages[0].contains("Viewer page 1"));
+  const QString all = pages.join("");
+  EXPECT_TRUE(all.contains("item 90 = 8100"));
+  // The long line as the viewer gives it (the page cuts it at its right edge).
+  EXPECT_TRUE(all.contains("tabbed wwwwwwwwww"));
 }
 
 TEST_F(PrintComponentsTest, OtherControlsPrintNothing)
