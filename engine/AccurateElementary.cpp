@@ -3,6 +3,7 @@
 #include "engine/AngleReduction.h"
 #include "engine/DoubleExtendedMath.h"
 #include "engine/MathConstants.h"
+#include "engine/RoundedSine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -64,7 +65,7 @@ Extended HalfExp(Extended a, bool reciprocal)
 }
 
 // sin and cos of an angle in radians or degrees; of a non-finite angle, the library's own values.
-void SinCosOf(Extended angle, bool degrees, DoubleExtended& s, DoubleExtended& c)
+void SinCosPrecise(Extended angle, bool degrees, DoubleExtended& s, DoubleExtended& c)
 {
   if (degrees) {
     SinCosDegreesPrecise(angle, s, c);
@@ -78,6 +79,26 @@ void SinCosOf(Extended angle, bool degrees, DoubleExtended& s, DoubleExtended& c
     return;
   }
   SinCosReduced(q, r, s, c);
+}
+
+// A finite angle as q pi/2 + r.
+void Reduce(Extended angle, bool degrees, int& q, DoubleExtended& r)
+{
+  if (degrees)
+    ReduceDegreesPrecise(angle, q, r);
+  else
+    ReduceByQuarterTurns(angle, q, r);
+}
+
+// sin (quarter = 0) or cos (quarter = 1) of a finite angle.
+Extended SineOfShifted(Extended angle, bool degrees, int quarter)
+{
+  if (!degrees && std::fabs(angle) < LinearLimit)
+    return quarter == 0 ? angle : 1;
+  int q = 0;
+  DoubleExtended r;
+  Reduce(angle, degrees, q, r);
+  return SineOfQuarterTurns(q + quarter, r);
 }
 
 }  // namespace
@@ -237,10 +258,34 @@ Extended Hypot(Extended a, Extended b)
   return std::ldexp(Sqrt(Square(ps) + Square(qs)).Value(), e);
 }
 
+Extended SinOf(Extended angle, bool degrees)
+{
+  return SineOfShifted(angle, degrees, 0);
+}
+
+Extended CosOf(Extended angle, bool degrees)
+{
+  return SineOfShifted(angle, degrees, 1);
+}
+
+void SinCosOf(Extended angle, bool degrees, Extended& s, Extended& c)
+{
+  if (!degrees && std::fabs(angle) < LinearLimit) {
+    s = angle;
+    c = 1;
+    return;
+  }
+  int q = 0;
+  DoubleExtended r;
+  Reduce(angle, degrees, q, r);
+  s = SineOfQuarterTurns(q, r);
+  c = SineOfQuarterTurns(q + 1, r);
+}
+
 bool TrigRatioOf(TrigRatio ratio, Extended angle, bool degrees, Extended& value)
 {
   DoubleExtended s, c;
-  SinCosOf(angle, degrees, s, c);
+  SinCosPrecise(angle, degrees, s, c);
   const bool sineBelow = ratio == TrigRatio::Cot || ratio == TrigRatio::Csc;
   const DoubleExtended& denominator = sineBelow ? s : c;
   if (denominator.hi == 0)

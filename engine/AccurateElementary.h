@@ -24,6 +24,12 @@ Extended Log2(Extended x);               // x > 0
 Extended LogBase(Extended b, Extended y);  // b, y > 0, b != 1
 Extended Hypot(Extended a, Extended b);
 
+// sin and cos of a finite angle in radians or degrees; in degrees exactly 0, 1 and -1 at the
+// multiples of 90.
+Extended SinOf(Extended angle, bool degrees);
+Extended CosOf(Extended angle, bool degrees);
+void SinCosOf(Extended angle, bool degrees, Extended& s, Extended& c);
+
 // tan, cot, sec and csc of an angle in radians or degrees; false where the denominator is 0.
 enum class TrigRatio { Tan, Cot, Sec, Csc };
 bool TrigRatioOf(TrigRatio ratio, Extended angle, bool degrees, Extended& value);

@@ -43,29 +43,18 @@ QuarterTurns ReduceDegrees(Extended degrees)
 {
   // r - 90 q is exact: |r| < 360 and the difference lies on r's grid.
   const Extended r = std::fmod(degrees, Extended(360));
-  const Extended q = std::nearbyint(r / 90);
+  const Extended q = NearestWhole(r / 90);
   return {(static_cast<int>(q) % 4 + 4) % 4, r - 90 * q};
 }
 
 }  // namespace
 
-void SinCosDegrees(Extended degrees, Extended& s, Extended& c)
+void ReduceDegreesPrecise(Extended degrees, int& q, DoubleExtended& radians)
 {
-  if (!std::isfinite(degrees)) {
-    s = c = std::sin(degrees);
-    return;
-  }
   const QuarterTurns turns = ReduceDegrees(degrees);
-  const Extended a = turns.a;
-  const Extended t = a * RadiansPerDegree;
-  const Extended sa = a == 0 ? 0 : std::sin(t);
-  const Extended ca = a == 0 ? 1 : std::cos(t);
-  switch (turns.q) {
-  case 0: s = sa; c = ca; break;
-  case 1: s = ca; c = -sa; break;
-  case 2: s = -sa; c = -ca; break;
-  default: s = -ca; c = sa; break;
-  }
+  TwoProduct(turns.a, RadiansPerDegree, radians.hi, radians.lo);
+  radians = DoubleExtended::Normalized(radians.hi, radians.lo + turns.a * RadiansPerDegreeLow);
+  q = turns.q;
 }
 
 void SinCosDegreesPrecise(Extended degrees, DoubleExtended& s, DoubleExtended& c)
@@ -74,11 +63,10 @@ void SinCosDegreesPrecise(Extended degrees, DoubleExtended& s, DoubleExtended& c
     s = c = Exactly(std::sin(degrees));
     return;
   }
-  const QuarterTurns turns = ReduceDegrees(degrees);
+  int q = 0;
   DoubleExtended t;
-  TwoProduct(turns.a, RadiansPerDegree, t.hi, t.lo);
-  t = DoubleExtended::Normalized(t.hi, t.lo + turns.a * RadiansPerDegreeLow);
-  SinCosReduced(turns.q, t, s, c);
+  ReduceDegreesPrecise(degrees, q, t);
+  SinCosReduced(q, t, s, c);
 }
 
 bool TanDegrees(Extended degrees, Extended& t)

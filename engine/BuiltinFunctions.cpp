@@ -71,27 +71,16 @@ Extended Gauss(Extended mean, Extended sd)
 
 Extended FromRadians(Extended x) { return AngleMode == 1 ? x * DegreesPerRadian : x; }
 
-// Sine and cosine of x in the angle mode, each computing only its own; degrees are reduced exactly.
+// Sine and cosine of x in the angle mode, each computing only its own and rounded once; degrees
+// are reduced exactly.
 Extended Sine(const Extended& x)
 {
-  if (AngleMode == 1) {
-    Extended s = 0;
-    Extended c = 0;
-    SinCosDegrees(x, s, c);
-    return s;
-  }
-  return SinGuarded(x);
+  return std::isfinite(x) ? SinOf(x, AngleMode == 1) : MathError(ecArgumentError);
 }
 
 Extended Cosine(const Extended& x)
 {
-  if (AngleMode == 1) {
-    Extended s = 0;
-    Extended c = 0;
-    SinCosDegrees(x, s, c);
-    return c;
-  }
-  return std::isfinite(x) ? std::cos(x) : MathError(ecArgumentError);
+  return std::isfinite(x) ? CosOf(x, AngleMode == 1) : MathError(ecArgumentError);
 }
 
 // tan, cot, sec and csc in the angle mode; a zero denominator is a division by zero.
@@ -338,16 +327,12 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
 
 void SineAndCosine(Extended x, Extended& s, Extended& c)
 {
-  if (AngleMode == 1) {
-    SinCosDegrees(x, s, c);
-    return;
-  }
   if (!std::isfinite(x)) {
     s = c = MathError(ecArgumentError);
     return;
   }
-  // One reduction for both; the library's sine and cosine are the same as sin and cos give alone.
-  ::sincosl(x, &s, &c);
+  // One reduction for both, rounded as sin and cos round alone.
+  SinCosOf(x, AngleMode == 1, s, c);
 }
 
 TDirectFunction DirectBuiltinFunction(int code)

@@ -27,6 +27,16 @@ constexpr Extended Log2OfE = 1.4426950408889634074L;
 // Beyond this the quarter turns no longer fit the exact products of the short reduction.
 constexpr Extended ReductionLimit = 4611686018427387904.0L;  // 2^62
 
+// pi/2 in pieces of 32 bits, whose products with a quarter-turn count below 2^32 are exact, and
+// the rest to 64 bits.
+constexpr Extended QuarterPiece1 = 0xc90fdaa2p-31L;
+constexpr Extended QuarterPiece2 = 0x2168c234p-63L;
+constexpr Extended QuarterPiece3 = 0xc4c6628bp-95L;
+constexpr Extended QuarterPiece4 = 0x80dc1cd1p-127L;
+constexpr Extended QuarterPiece5 = 0x29024e088a67cc74p-191L;
+// Below this the quarter turns stay under 2^32.
+constexpr Extended ShortReductionLimit = 0x1p32L;
+
 constexpr int FactorialCount = 30;
 
 // 1/k! for k = 0 .. 29.
@@ -87,6 +97,20 @@ DoubleExtended ExpMinusOneReduced(const DoubleExtended& r)
   return e;
 }
 
+// x = q pi/2 + r for |x| < 2^32 without long products: x - k piece1 is exact (the two lie within a
+// factor of 2), the next pieces' products are exact and are taken away exactly, and the last one's
+// rounding lies below 2^-150 of r even where x comes closest to a multiple of pi/2.
+void ReduceShort(Extended x, int& q, DoubleExtended& r)
+{
+  const Extended k = NearestWhole(x * TwoOverPi);
+  Extended s1 = 0, e1 = 0, s2 = 0, e2 = 0, s3 = 0, e3 = 0;
+  TwoSum(x - k * QuarterPiece1, -(k * QuarterPiece2), s1, e1);
+  TwoSum(s1, -(k * QuarterPiece3), s2, e2);
+  TwoSum(s2, -(k * QuarterPiece4), s3, e3);
+  r = DoubleExtended::Normalized(s3, ((e1 + e2) + e3) - k * QuarterPiece5);
+  q = static_cast<int>(static_cast<long long>(k) & 3);
+}
+
 }  // namespace
 
 DoubleExtended ScaledBy(const DoubleExtended& a, int n)
@@ -96,7 +120,7 @@ DoubleExtended ScaledBy(const DoubleExtended& a, int n)
 
 DoubleExtended ExpMinusOne(const DoubleExtended& x)
 {
-  const Extended n = std::nearbyint(x.hi * Log2OfE);
+  const Extended n = NearestWhole(x.hi * Log2OfE);
   if (n == 0)
     return ExpMinusOneReduced(x);
   const DoubleExtended e = ExpMinusOneReduced(MinusLn2Times(x, n));
@@ -105,7 +129,7 @@ DoubleExtended ExpMinusOne(const DoubleExtended& x)
 
 ScaledExp ExpScaled(const DoubleExtended& x)
 {
-  const Extended n = std::nearbyint(x.hi * Log2OfE);
+  const Extended n = NearestWhole(x.hi * Log2OfE);
   const DoubleExtended r = n == 0 ? x : MinusLn2Times(x, n);
   return {Plus(ExpMinusOneReduced(r), 1), static_cast<int>(n)};
 }
@@ -161,7 +185,11 @@ bool ReduceByQuarterTurns(Extended x, int& q, DoubleExtended& r)
     ReduceByQuarterTurnsLong(x, q, r);
     return true;
   }
-  const Extended k = std::nearbyint(x * TwoOverPi);
+  if (std::fabs(x) < ShortReductionLimit) {
+    ReduceShort(x, q, r);
+    return true;
+  }
+  const Extended k = NearestWhole(x * TwoOverPi);
   // x - k p1 is exact (the two lie within a factor of 2); the other products are kept whole.
   Extended p1 = 0, e1 = 0, p2 = 0, e2 = 0, p3 = 0, e3 = 0;
   TwoProduct(k, HalfPi1, p1, e1);
@@ -169,28 +197,42 @@ bool ReduceByQuarterTurns(Extended x, int& q, DoubleExtended& r)
   TwoProduct(k, HalfPi3, p3, e3);
   const DoubleExtended rest = Plus(Plus(Plus(Plus(Plus(Exactly(k * HalfPi4), e3), p3), e2), p2), e1);
   r = Exactly(x - p1) + -rest;
-  q = static_cast<int>(std::fmod(k, Extended(4)));
-  if (q < 0)
-    q += 4;
+  q = static_cast<int>(static_cast<long long>(k) & 3);
   return true;
 }
 
-void SinCosReduced(int q, const DoubleExtended& r, DoubleExtended& s, DoubleExtended& c)
+namespace {
+
+// The series of sin r / r and cos r for |r| <= about pi/4, in z = r^2: terms up to r^27 and r^28,
+// below 2^-100 of the result. From z^4 (sine) and z^5 (cosine) on they are below 2^-20 of the
+// result and are summed in Extended.
+DoubleExtended SinSeries(const DoubleExtended& z)
 {
   const auto& inverse = InverseFactorials();
-  const DoubleExtended z = r * r;
-  const DoubleExtended minusZ = -z;
-  // Terms up to r^27 and r^28, below 2^-100 of the result for |r| <= pi/4. From z^4 (sine) and
-  // z^5 (cosine) on they are below 2^-20 of the result and are summed in Extended.
   const Extended w = -z.hi;
-  DoubleExtended sinSeries = Plus(inverse[7], w * Tail(w, 9, 27, 2));
+  DoubleExtended series = Plus(inverse[7], w * Tail(w, 9, 27, 2));
   for (int k = 5; k >= 1; k -= 2)
-    sinSeries = sinSeries * minusZ + inverse[k];
-  DoubleExtended cosSeries = Plus(inverse[8], w * Tail(w, 10, 28, 2));
+    series = series * -z + inverse[k];
+  return series;
+}
+
+DoubleExtended CosSeries(const DoubleExtended& z)
+{
+  const auto& inverse = InverseFactorials();
+  const Extended w = -z.hi;
+  DoubleExtended series = Plus(inverse[8], w * Tail(w, 10, 28, 2));
   for (int k = 6; k >= 0; k -= 2)
-    cosSeries = cosSeries * minusZ + inverse[k];
-  const DoubleExtended sr = sinSeries * r;
-  const DoubleExtended& cr = cosSeries;
+    series = series * -z + inverse[k];
+  return series;
+}
+
+}  // namespace
+
+void SinCosReduced(int q, const DoubleExtended& r, DoubleExtended& s, DoubleExtended& c)
+{
+  const DoubleExtended z = r * r;
+  const DoubleExtended sr = SinSeries(z) * r;
+  const DoubleExtended cr = CosSeries(z);
   switch (q) {
   case 0: s = sr; c = cr; break;
   case 1: s = cr; c = -sr; break;

@@ -7,6 +7,13 @@
 
 namespace engine {
 
+// The whole number nearest v (ties to even) for |v| < 2^62, without the cost of nearbyint.
+inline Extended NearestWhole(Extended v)
+{
+  constexpr Extended Shift = 0x1.8p63L;  // where the spacing of Extended values is 1
+  return (v + Shift) - Shift;
+}
+
 // a * 2^n, exactly while neither half leaves the normal range.
 DoubleExtended ScaledBy(const DoubleExtended& a, int n);
 

@@ -1,7 +1,7 @@
 // The special functions against reference values computed apart with 256-bit arithmetic, at
 // arguments given as exact Extended values: every value must be right to far more than the 12
-// digits shown. The elementary functions against values computed apart at 320 bits: every value
-// within one unit of the last place of Extended.
+// digits shown. The elementary functions against values computed apart at 320 bits or more: every
+// value within one unit of the last place of Extended.
 #include "engine/BuiltinFunctions.h"
 #include "engine/FunctionTable.h"
 #include "EngineFixture.h"
