@@ -97,6 +97,7 @@ void TtsBaseGrid::PlaceCurrentCell(int displayCol, int displayRow)
 {
   const int oldCol = model_.CurrentDisplayCol();
   const int oldRow = model_.CurrentDisplayRow();
+  previousCurrent_ = {oldCol, oldRow};
   model_.SetCurrentCell(displayCol, displayRow);
   model_.InvalidateCell(oldCol, oldRow);
   model_.InvalidateCell(displayCol, displayRow);
@@ -150,21 +151,9 @@ int TtsBaseGrid::NearestRow(int displayRow) const
   return start;
 }
 
-void TtsBaseGrid::EndUpdate()
-{
-  if (updateCount_ > 0 && --updateCount_ == 0)
-    Invalidate();
-}
-
 // Services for the model ----------------------------------------------------------------------------
 
 void TtsBaseGrid::InvalidateGrid() { Invalidate(); }
-
-void TtsBaseGrid::InvalidateCol(int displayCol) { RepaintRange({displayCol, 0, displayCol, GridRows() - 1}); }
-
-void TtsBaseGrid::InvalidateRow(int displayRow) { RepaintRange({0, displayRow, GridCols() - 1, displayRow}); }
-
-void TtsBaseGrid::InvalidateCell(int displayCol, int displayRow) { RepaintCell(displayCol, displayRow); }
 
 void TtsBaseGrid::ColMoved(int toDisplayCol, int count, bool byUser) { FireChange(OnColMoved, toDisplayCol, count, byUser); }
 
@@ -184,6 +173,7 @@ void TtsBaseGrid::RowResized(int dataRow)
 
 void TtsBaseGrid::NotifyTopLeft()
 {
+  UpdateScrollPos();
   const TGridCoord now = TopLeftCell();
   if (now == reportedTopLeft_)
     return;
@@ -192,7 +182,11 @@ void TtsBaseGrid::NotifyTopLeft()
   FireChange(OnTopLeftChanged, old.X, old.Y, now.X, now.Y, false);
 }
 
-void TtsBaseGrid::Resized() { FireChange(OnResize); }
+void TtsBaseGrid::Resized()
+{
+  UpdateScrollBars();
+  FireChange(OnResize);
+}
 
 bool TtsBaseGrid::DoMouseWheel(platform::TShiftState shift, int delta, int x, int y)
 {

@@ -8,6 +8,9 @@
 #include "grid/model/GridModel.h"
 #include "grid/window/GridBase.h"
 #include "grid/window/GridEvents.h"
+#include "grid/window/ScrollPlan.h"
+
+#include "platform/StringGrid.h"
 
 #include <memory>
 #include <string>
@@ -25,12 +28,24 @@ enum TtsScrollSpeed : std::uint8_t { spHigh, spLow, spVariable };
 enum TtsFocusBorder : std::uint8_t { fbNone, fbDot, fbSingle, fbDouble };
 enum TtsSelectionType : std::uint8_t { sltDefault, sltInvert, sltColor };
 enum TtsCheckBoxStyle : std::uint8_t { stFlat, stCheck, stCross };
+enum TtsInactiveButtonState : std::uint8_t { ibsBackGround, ibsPicture, ibsNone };
+using platform::TScrollStyle;
+
+// One direction of a scroll bar: positions in the visible list, and how they map onto the bar.
+struct TtsScrollGeometry {
+  int Count = 0;
+  int Range = 0;
+  bool Proportional = false;
+  int Last = 0;
+  int First = 0;
+};
 
 // The grid mode of a stored "EditMode" identifier ("emnone", "emeditinsert", "embrowse", any case;
 // anything else is the edit mode).
 TtsGridMode GridModeOfEditMode(const std::string& identifier);
 
 class TtsCell;
+class TtsGridPainter;
 
 class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGridServices {
  public:
@@ -119,8 +134,8 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   void MoveCurrentCell(int displayCol, int displayRow);
 
   // Update blocks: painting and layout wait until the block ends.
-  void BeginUpdate() { ++updateCount_; }
-  void EndUpdate();
+  void BeginUpdate() { UpdateLock(true); }
+  void EndUpdate() { UpdateLock(false); }
   bool InUpdate() const { return updateCount_ > 0; }
 
   // Layout settings.
@@ -193,6 +208,129 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   bool HeadingParentFont = true;
   void Changed();  // after a plain setting changed: repaint and refresh the editor
 
+  // Painting settings.
+  platform::TColor GridColor() const { return model_.Level.Color; }
+  void SetGridColor(platform::TColor color);
+  platform::TColor HeadingColor() const { return model_.Level.HeadingColor; }
+  void SetHeadingColor(platform::TColor color);
+  bool Is3D() const { return model_.Level.Is3D; }
+  void SetIs3D(bool on);
+  bool Heading3D() const { return model_.Level.Heading3D; }
+  void SetHeading3D(bool on);
+  platform::TFont& HeadingFont() { return model_.HeadingFont; }
+  platform::TColor SelectionColor = platform::clHighlight;
+  platform::TColor SelectionFontColor = platform::clHighlightText;
+  platform::TColor FocusColor = platform::clNone;
+  platform::TColor FocusFontColor = platform::clNone;
+  TtsInactiveButtonState InactiveButtonState = ibsBackGround;
+  bool FlatButtons = true;
+  int ButtonEdgeWidth = 2;
+  int DefaultButtonWidth = 11;
+  int DefaultButtonHeight = 9;
+  int SpinButtonWidth = 11;
+  int SpinButtonHeight = 9;
+  TtsVertAlignment RowBarAlignment = vtaDefault;
+  int ComboRowHeight = 14;  // the row height of the drop-down grids of combo cells
+  // The heading press and the cell buttons under the mouse (set by the mouse handling).
+  int PressedHeadingCol = -1;
+  bool PressedHeadingIsButton = false;
+  bool HeadingShownDown = false;
+  TGridCoord HotButtonCell{-1, -1};
+  TGridCoord PressedButtonCell{-1, -1};
+  int PressedButtonPart = 0;
+  bool CellButtonPressed = false;
+
+  // Paint queries.
+  TtsCellPaintInfo GetCellPaintInfo(int displayCol, int displayRow, bool full);
+  void RefreshCellPaintInfo(TtsCellPaintInfo& info, bool editing);
+  bool IsCellSelected(int displayCol, int displayRow) const;
+  bool IsSelectionColored() const;
+  bool IsFocusCell(int displayCol, int displayRow, bool checkFocus) const;
+  TtsPaintCellState GetPaintCellState(int displayCol, int displayRow) const;
+  void InvalidateFocusCell(int displayCol, int displayRow, bool always);
+  bool FirstPaintDone() const { return firstPaintDone_; }
+  bool CanvasAttached() const { return canvasAttached_; }
+  bool IsPainting() const { return isPainting_; }
+  // The spin half under a point: 1 the upper (right) half, 2 the other, 0 none.
+  int SpinPartAt(int x, int y, int displayCol, int displayRow);
+  bool IsOnSpinPart(int x, int y, int displayCol, int displayRow, int part);
+  // Full width and height of a cell's button (its own size plus both edges); 0, 0 without one.
+  platform::TSize ButtonOuterSize(TtsButtonType type) const;
+  platform::TSize ButtonInnerSize(TtsButtonType type) const;
+
+  // Repaint and locks.
+  bool IsUpdating() const { return updateCount_ > 0 || Loading(); }
+  bool LayoutUnlocked() const { return layoutLockCount_ == 0; }
+  bool CanPaintDirect() const;
+  bool InDirectPaint() const { return directPaintDepth_ > 0; }
+  void UpdateLock(bool lock);
+  void LockLayout(bool unlock);
+  void DirectPaintLock(bool enter);
+  void ReapplyTopLeft(bool alreadyLocked);
+  bool IsCellShowing(int displayCol, int displayRow) const;
+  using TCustomGrid_ts::RepaintRange;
+  void RepaintRange(int left, int top, int right, int bottom, bool selected);
+  void RepaintRow(int displayRow, bool selected);
+  void RepaintColParts(int displayCol, int partCode, bool selected);
+  void RepaintRowBar(bool selected);
+  // Moves the top-left cell; mode 1 keeps the previous current cell out of the blit, mode 2 its row.
+  using TCustomGrid_ts::ScrollToTopLeft;
+  void ScrollToTopLeft(int leftCol, int topRow, int mode);
+  void SetTopLeftLimited(int leftCol, int topRow);
+  // The last move of the pixels, as planned.
+  const TtsScrollPlan& LastScrollPlan() const { return lastScrollPlan_; }
+  int ScrollMode() const { return scrollMode_; }
+
+  // Visible ranges, in display indexes.
+  int LastColShownFrom(int col) const;
+  int LastRowShownFrom(int row) const;
+  int ColsFittingFrom(int col) const;
+  int RowsFittingFrom(int row) const;
+  int ColsFittingFromLeftCol() const;
+  int RowsFittingFromTopRow() const;
+  int ColsFittingBeforeLeftCol() const;
+  int RowsFittingBeforeTopRow() const;
+  int LastVisibleCol() const;
+  int LastVisibleRow() const;
+  int RowsPerPage(int height, int top) const;
+  int ColsPerPage(int width) const;
+  int FullyVisibleColCount() const;
+  int FullyVisibleRowCount() const;
+  int LastRowBottom() const;
+  // The first and last display row (column) the current cell may take.
+  int FirstEnterableRow() const;
+  int LastEnterableRow() const;
+  int FirstEnterableCol() const;
+  int LastEnterableCol() const;
+
+  // Top-left limits and the scroll bars' moves.
+  int MaxTopRow() const;
+  int MaxLeftCol() const;
+  int MaxTopRowPos() const;
+  int MaxLeftColPos() const;
+  TGridCoord GetTopLeftLimits() const { return {MaxLeftCol(), MaxTopRow()}; }
+  int VertScrollTarget(int code, int pos) const;
+  int HorzScrollTarget(int code, int pos) const;
+  void DoVertScroll(int code, int pos);
+  void DoHorzScroll(int code, int pos);
+
+  // Scroll bars: positions in the visible lists.
+  TtsScrollGeometry GetVertScrollGeometry() const;
+  TtsScrollGeometry GetHorzScrollGeometry() const;
+  int VertThumbPos() const;
+  int HorzThumbPos() const;
+  int VertPageSize(int range, int count, int last) const;
+  void UpdateScrollBars() override;
+  void UpdateScrollPos();
+  TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(TScrollStyle style);
+  TScrollStyle AlwaysShowScrollBar() const { return alwaysShowScrollBar_; }
+  void SetAlwaysShowScrollBar(TScrollStyle style);
+  void SetThumbTracking(bool on) { ThumbTracking = on; }
+  bool HorzScrollBarNeeded() const;
+  bool VertScrollBarNeeded() const;
+  bool ScrollBarsPending() const { return scrollBarsPending_; }
+
  protected:
   // Event firing: false when a handler raised (shown) and counts as a refusal.
   template <class Handler, class... Args>
@@ -218,6 +356,12 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   void NotifySize(int oldCols, int oldRows) override;
   void NotifyTopLeft() override;
   void Resized() override;
+  void Paint(platform::TCanvas& canvas) override;
+  void ScrollBarMessage(int bar, int code, int pos) override;
+  void AfterTopLeftMove(TGridCoord oldTopLeft) override;
+  void ScrollContents(int dx, int dy, const TGridLayout& layout) override;
+  void NotifyColWidths() override { UpdateScrollBars(); }
+  void NotifyRowHeights() override { UpdateScrollBars(); }
   // The wheel: the OnMouseWheelDown/Up handlers first; unshifted, a notch scrolls the system's wheel
   // lines, at most the rows fully shown.
   bool DoMouseWheel(platform::TShiftState shift, int delta, int x, int y) override;
@@ -237,6 +381,7 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
 
  private:
   friend class TtsCell;
+  friend class TtsGridPainter;
 
   void SetDisplayColCount(int count);
   void SetDisplayRowCount(int count);
@@ -280,6 +425,52 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   TGridCoord reportedTopLeft_{1, 1};
   bool autoScale_ = false;
   bool constructed_ = false;
+
+  // Painting and scrolling.
+  void PaintBuffered(platform::TCanvas& canvas);
+  // The column and row selections, read from const queries.
+  const TtsSelection& SelectedCols() const { return const_cast<TtsGridModel&>(model_).ColSelection(); }
+  const TtsSelection& SelectedRows() const { return const_cast<TtsGridModel&>(model_).RowSelection(); }
+  TtsCellPaintInfo FillCellPaintInfo(int displayCol, int displayRow, const platform::TRect& rect, bool full);
+  void ResolvePaintAttributes(TtsCellPaintInfo& info);
+  void LayoutButton(TtsCellPaintInfo& info) const;
+  void LayoutHeading(TtsCellPaintInfo& info) const;
+  // OnPaintCell: true when the handler cancelled the default drawing.
+  bool PaintCellHook(TtsCellPaintInfo& info, bool selected);
+  platform::TFont drawInfoFont_;  // the private copies OnGetDrawInfo and the edit colours change
+  platform::TFont editFont_;
+  void ShowBar(int bar, bool needed);
+  int DoScrollTarget(bool vertical, int code, int pos) const;
+  void DoBarScroll(bool vertical, int code, int pos);
+  int MaxTopLeftOf(bool vertical) const;
+  int MaxPosOf(bool vertical) const;
+  TtsScrollGeometry ScrollGeometry(bool vertical) const;
+  int ThumbPos(bool vertical) const;
+  int PageSize(bool vertical, const TtsScrollGeometry& geometry) const;
+  void RunScrollPlan(const TtsScrollPlan& plan);
+  void PrepareBarScroll(bool repaintCurrent);
+  void PaintRange(int left, int top, int right, int bottom);
+  bool firstPaintDone_ = false;
+  bool canvasAttached_ = false;
+  bool isPainting_ = false;
+  bool canvasResetPending_ = true;
+  TGridCoord lastPaintedCell_{-1, -1};
+  bool focusFrameOnFixedRow_ = false;
+  bool focusFrameOnFixedCol_ = false;
+  int layoutLockCount_ = 0;
+  int directPaintDepth_ = 0;
+  unsigned pendingUpdates_ = 0;
+  int scrollMode_ = 0;
+  platform::TRect scrollKeepRect_{};
+  platform::TRect scrollKeepRowRect_{};
+  TGridCoord previousCurrent_{1, 1};
+  TtsScrollPlan lastScrollPlan_;
+  TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
+  TScrollStyle alwaysShowScrollBar_ = TScrollStyle::ssNone;
+  bool horzBarShown_ = false;
+  bool vertBarShown_ = false;
+  bool scrollBarsPending_ = false;
+  bool scrollPosPending_ = false;
 };
 
 // The grid the windows place on their forms.

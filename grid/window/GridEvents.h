@@ -4,6 +4,7 @@
 // as refused, and the grid's operation goes on to a consistent state.
 
 #include "grid/model/CellValue.h"
+#include "grid/window/CellPaintInfo.h"
 
 #include <cstdint>
 #include <functional>
@@ -48,6 +49,9 @@ using TtsInvalidCellKeysEvent =
     std::function<void(TtsBaseGrid& sender, const std::string& keys, int dataCol, int dataRow, bool& accept)>;
 using TtsEditTextResizedEvent = std::function<void(TtsBaseGrid& sender, bool byUser)>;
 using TtsButtonEvent = std::function<void(TtsBaseGrid& sender, int dataCol, int dataRow)>;
+using TtsGetDrawInfoEvent = std::function<void(TtsBaseGrid& sender, int dataCol, int dataRow, TtsDrawInfo& drawInfo)>;
+using TtsPaintCellEvent = std::function<void(TtsBaseGrid& sender, int dataCol, int dataRow, const platform::TRect& rect,
+                                             TtsPaintCellState state, bool& cancel)>;
 using TtsMouseWheelUpDownEvent = std::function<void(TtsBaseGrid& sender, std::uint8_t shift, int x, int y, bool& handled)>;
 
 // The event properties of the grid.
@@ -88,6 +92,8 @@ struct TtsGridEvents {
   TtsInvalidCellKeysEvent OnInvalidMaskEdit;
   TtsEditTextResizedEvent OnEditTextResized;
   TtsNotifyEvent OnPaint;
+  TtsGetDrawInfoEvent OnGetDrawInfo;
+  TtsPaintCellEvent OnPaintCell;
   TtsNotifyEvent OnResize;
   TtsMouseWheelUpDownEvent OnMouseWheelDown;
   TtsMouseWheelUpDownEvent OnMouseWheelUp;

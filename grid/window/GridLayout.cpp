@@ -176,6 +176,39 @@ void TtsBaseGrid::SetGridLines(TtsGridLines lines)
   Changed();
 }
 
+void TtsBaseGrid::SetGridColor(platform::TColor color)
+{
+  if (color == model_.Level.Color)
+    return;
+  model_.Level.Color = color;
+  SetColor(color);
+  Changed();
+}
+
+void TtsBaseGrid::SetHeadingColor(platform::TColor color)
+{
+  if (color == model_.Level.HeadingColor)
+    return;
+  model_.Level.HeadingColor = color;
+  Invalidate();
+}
+
+void TtsBaseGrid::SetIs3D(bool on)
+{
+  if (on == model_.Level.Is3D)
+    return;
+  model_.Level.Is3D = on;
+  Changed();
+}
+
+void TtsBaseGrid::SetHeading3D(bool on)
+{
+  if (on == model_.Level.Heading3D)
+    return;
+  model_.Level.Heading3D = on;
+  Invalidate();
+}
+
 void TtsBaseGrid::SetGridMode(TtsGridMode mode)
 {
   if ((model_.IsComboGrid && !Designing()) || mode == GridMode())
