@@ -8,6 +8,7 @@
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
 #include "engine/FactorialGamma.h"
+#include "engine/FiniteResult.h"
 #include "engine/GammaFunctions.h"
 #include "engine/HypergeometricIntegrals.h"
 #include "engine/IncompleteBeta.h"
@@ -16,6 +17,7 @@
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
 #include "engine/RandomSource.h"
+#include "engine/RoundedExp.h"
 
 #include <algorithm>
 #include <chrono>
@@ -97,7 +99,16 @@ Extended HyperbolicCosine(const Extended& x) { return Cosh(x); }
 Extended HyperbolicTangent(const Extended& x) { return Tanh(x); }
 Extended Tangent(const Extended& x) { return Ratio(TrigRatio::Tan, x); }
 Extended ArcTangent(const Extended& x) { return FromRadians(std::atan(x)); }
-Extended Exponential(const Extended& x) { return x < -10000 ? 0 : GuardedExp(x); }
+// e^x rounded once; below -10000, 0 without an error; NaN and overflow are GuardedExp's errors.
+Extended Exponential(const Extended& x)
+{
+  if (x < -10000)
+    return 0;
+  if (!(x <= ExpOverflowLimit))
+    return GuardedExp(x);
+  ErrorCode = 0;
+  return FiniteResult(RoundedExp(x));
+}
 Extended Magnitude(const Extended& x) { return std::fabs(x); }
 
 Extended SquareRoot(const Extended& x)
