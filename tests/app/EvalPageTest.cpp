@@ -120,14 +120,18 @@ TEST_F(EvalPageTest, AWorkFileThatCannotBeWrittenIsReportedAndNothingStaleIsShow
 {
   Open();
   TypeIntoEditor(QStringLiteral("1+1"));
-  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("temp.out")));  // a folder where the file should be
-  platform::ModalScript script;
-  script.ExpectMessage(QStringLiteral("Can't create file ") + QDir::toNativeSeparators(File(QStringLiteral("temp.out"))),
-                       platform::mrOk);
-  window->SpeedButton7->click();
-  EXPECT_EQ(script.StepsLeft(), 0);
-  EXPECT_EQ(Paras(*window->OE), (Lines{"1+1"}));
-  EXPECT_TRUE(window->SpeedButton7->isEnabled());
+  for (const QString& name : {QStringLiteral("temp.in"), QStringLiteral("temp.out")}) {
+    SCOPED_TRACE(name.toStdString());
+    ASSERT_TRUE(QDir(folder.path()).mkdir(name));  // a folder where the file should be
+    platform::ModalScript script;
+    script.ExpectMessage(QStringLiteral("Can't create file ") + QDir::toNativeSeparators(File(name)), platform::mrOk);
+    window->SpeedButton7->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+    EXPECT_EQ(Paras(*window->OE), (Lines{"1+1"}));
+    EXPECT_TRUE(window->SpeedButton7->isEnabled());
+    EXPECT_FALSE(window->SpeedButton39->isEnabled());
+    ASSERT_TRUE(QDir(folder.path()).rmdir(name));
+  }
 }
 
 TEST_F(EvalPageTest, FindFromTheButtonAndTheKeySeedsTheWordAtTheCaret)
