@@ -168,8 +168,17 @@ TEST_F(EvalPageTest, FindFromTheButtonAndTheKeySeedsTheWordAtTheCaret)
   EXPECT_EQ(window->OE->Core().SelStart().Pos, 16);
   {
     platform::ModalScript script;  // Cancel searches nothing
-    script.Act([](platform::Form& form) { dynamic_cast<TfrmFindReplace&>(form).btCancel->click(); });
+    const QString shots = QStringLiteral(VEXAL_TEST_OUTPUT_DIR "screenshots");
+    QDir().mkpath(shots);
+    for (const char* name : {"find_dialog.png", "replace_dialog.png"})
+      script.Act([=](platform::Form& form) {
+        auto& dialog = dynamic_cast<TfrmFindReplace&>(form);
+        EXPECT_EQ(dialog.cmbReplace->isVisibleTo(&dialog), name[0] == 'r');
+        dialog.grab().save(shots + QLatin1Char('/') + QString::fromLatin1(name));
+        dialog.btCancel->click();
+      });
     window->SpeedButton20->click();
+    window->SpeedButton24->click();
     EXPECT_EQ(script.StepsLeft(), 0);
   }
   EXPECT_EQ(window->OE->Core().SelStart().Pos, 16);
