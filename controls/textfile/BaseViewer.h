@@ -11,6 +11,7 @@
 #include "controls/editor/OvcControl.h"
 
 #include <QImage>
+#include <QPoint>
 #include <array>
 #include <functional>
 #include <string>
@@ -105,12 +106,12 @@ class TOvcBaseViewer : public TOvcCustomControlEx {
   void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
   void MouseMove(platform::TShiftState shift, int x, int y) override;
   void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
-  void DblClick() override;
   void DoOnMouseWheel(platform::TShiftState shift, int delta, int x, int y) override;
   void FocusIn() override;
   void FocusOut() override;
   void Resized() override;
   void ScrollBarMessage(int bar, int code, int pos) override;
+  void TimerTick(int id) override;
   void CreateWnd() override;
 
  private:
@@ -139,6 +140,7 @@ class TOvcBaseViewer : public TOvcCustomControlEx {
   void PaintRow(platform::TCanvas& canvas, int row);
   void PaintMargin(platform::TCanvas& canvas, int row);
   void SelectMarginLines(int line, platform::TShiftState shift);
+  void SelectRunAt(TViewerPos pos);
 
   int lineCount_ = 0;
   int topLine_ = 0;
@@ -155,6 +157,7 @@ class TOvcBaseViewer : public TOvcCustomControlEx {
   std::array<TViewerPos, 10> bookmarks_;
   bool marginDrag_ = false;
   bool dragging_ = false;
+  QPoint pointer_;
 
   TOvcBorders borders_;
   TOvcFixedFont fixedFont_;

@@ -18,6 +18,8 @@ using namespace platform;
 namespace {
 
 constexpr int kHiddenCaret = 2147483647;
+constexpr int kDragTimer = 1;
+constexpr int kDragPeriod = 50;  // milliseconds between two drag steps while the pointer stands still
 constexpr int kLetters = 52;
 
 void FillBox(TCanvas& canvas, TColor color, const TRect& box)
@@ -265,8 +267,15 @@ void TOvcBaseViewer::MouseDown(TMouseButton button, TShiftState shift, int x, in
     return;
   const TViewerPos pos = PointerPosition(x, y);
   marginDrag_ = x < kMarginWidth;
+  if (shift & ssDouble) {
+    if (!marginDrag_)
+      SelectRunAt(pos);
+    return;
+  }
   dragging_ = true;
+  pointer_ = {x, y};
   SetMouseCapture(true);
+  SetTimer(kDragTimer, kDragPeriod);
   if (marginDrag_)
     SelectMarginLines(pos.Line, shift);
   else
@@ -277,6 +286,7 @@ void TOvcBaseViewer::MouseMove(TShiftState, int x, int y)
 {
   if (!dragging_)
     return;
+  pointer_ = {x, y};
   const TViewerPos pos = PointerPosition(x, y);
   if (marginDrag_)
     SelectMarginLines(pos.Line, ssShift);
@@ -287,18 +297,29 @@ void TOvcBaseViewer::MouseMove(TShiftState, int x, int y)
 void TOvcBaseViewer::MouseUp(TMouseButton, TShiftState, int, int)
 {
   dragging_ = false;
+  KillTimer(kDragTimer);
   SetMouseCapture(false);
 }
 
-void TOvcBaseViewer::DblClick()
+// While the button is held the selection follows the pointer, so one above or below the rows scrolls on.
+void TOvcBaseViewer::TimerTick(int id)
 {
-  if (marginDrag_ || lineCount_ <= 0)
+  if (id != kDragTimer)
     return;
-  dragging_ = false;
-  const std::string_view text = GetLinePtr(caret_.Line);
+  if (!dragging_) {
+    KillTimer(kDragTimer);
+    return;
+  }
+  MouseMove(ssLeft, pointer_.x(), pointer_.y());
+}
+
+// A double click: the run of non-blanks at the pointer (on blanks, the run before them) and the
+// blanks after it.
+void TOvcBaseViewer::SelectRunAt(TViewerPos pos)
+{
+  const std::string_view text = GetLinePtr(pos.Line);
   const auto blank = [&](int i) { return text[std::size_t(i)] == ' ' || text[std::size_t(i)] == '\t'; };
-  int start = std::min(caret_.Col, int(text.size()));
-  // On blanks, the run before them.
+  int start = std::min(pos.Col, int(text.size()));
   while (start > 0 && start < int(text.size()) && blank(start))
     --start;
   while (start > 0 && !blank(start - 1))
@@ -308,7 +329,7 @@ void TOvcBaseViewer::DblClick()
     ++end;
   while (end < int(text.size()) && blank(end))
     ++end;
-  SetSelection(caret_.Line, start, caret_.Line, end, true);
+  SetSelection(pos.Line, start, pos.Line, end, true);
 }
 
 void TOvcBaseViewer::DoOnMouseWheel(TShiftState shift, int delta, int x, int y)

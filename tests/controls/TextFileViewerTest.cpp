@@ -158,6 +158,47 @@ TEST_F(TextFileViewerTest, BookmarksSearchAndCopyLimits)
   EXPECT_THROW(viewer->CopyToClipboard(), ERegionTooLarge);
 }
 
+TEST_F(TextFileViewerTest, TheMouseSelectsAndTheViewScrolls)
+{
+  std::string text;
+  for (int i = 0; i < 100; ++i)
+    text += "line " + std::to_string(i) + " words\r\n";
+  Open(text);
+  const int h = viewer->RowHeight();
+  const int w = viewer->CharWidth();
+  const auto at = [&](int row, int col) { return QPoint(TOvcBaseViewer::kMarginWidth + col * w + 1, row * h + h / 2); };
+  QTest::mouseClick(viewer, Qt::LeftButton, Qt::NoModifier, at(1, 2));
+  EXPECT_EQ(viewer->Caret(), (TViewerPos{1, 2}));
+  QTest::mouseClick(viewer, Qt::LeftButton, Qt::ShiftModifier, at(2, 4));
+  EXPECT_EQ(viewer->SelectedText(), "ne 1 words\r\nline");
+  QTest::mouseClick(viewer, Qt::LeftButton, Qt::NoModifier, QPoint(4, 3 * h + h / 2));  // the margin: the line
+  EXPECT_EQ(viewer->SelectedText(), "line 3 words");
+  QTest::mouseDClick(viewer, Qt::LeftButton, Qt::NoModifier, at(4, 6));
+  EXPECT_EQ(viewer->SelectedText(), "4 ");
+
+  // A drag held below the rows scrolls on.
+  QTest::mousePress(viewer, Qt::LeftButton, Qt::NoModifier, at(0, 0));
+  QMouseEvent move(QEvent::MouseMove, QPointF(at(0, 0).x(), viewer->ClientHeight() + 5), QPointF(), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(viewer, &move);
+  QTest::qWait(300);
+  QTest::mouseRelease(viewer, Qt::LeftButton, Qt::NoModifier, at(0, 0));
+  EXPECT_GT(viewer->TopLine(), 1);
+  EXPECT_EQ(viewer->SelStart(), (TViewerPos{0, 0}));
+
+  viewer->ScrollToLine(0);
+  QWheelEvent wheel(QPointF(20, 20), viewer->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(viewer, &wheel);
+  EXPECT_EQ(viewer->TopLine(), 1);
+  viewer->SetSelection(0, 0, 0, 0, true);
+  Key(Qt::Key_PageDown);  // a page less one line, the caret keeping its row
+  EXPECT_EQ(viewer->Caret().Line, viewer->Rows() - 1);
+  EXPECT_EQ(viewer->TopLine(), viewer->Rows() - 1);
+  viewer->ScrollToLine(1000);
+  EXPECT_EQ(viewer->TopLine(), viewer->LineCount() - viewer->Rows());
+}
+
 TEST_F(TextFileViewerTest, PaintsTheLinesTheSelectionAndABookmark)
 {
   Open("first line\r\n\tsecond\r\nthird\r\n");
