@@ -84,6 +84,7 @@ public:
   bool Selected = false;
   bool Interactive = false;
   bool ColorMap = false;
+  bool ColorLegend = false;  // a colour legend shows the scale also without a colour map (contours)
   platform::TColor Color = platform::clBlack;
   double ZMin = 0;
   double ZMax = 0;

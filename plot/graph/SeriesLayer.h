@@ -24,6 +24,9 @@ public:
   // The bar width as a fraction of the space of one point (0.7 in a new series).
   virtual double GetBarWidth() const = 0;
   virtual int GetMarkerStyle() const = 0;
+  // True when every point keeps its own marker colour; otherwise GetMarkerColor colours them all.
+  virtual bool GetPointColors() const { return true; }
+  virtual platform::TColor GetMarkerColor() const { return GetColor(); }
   // Point index's data position; past the end the last point; an empty series gives (0, 0).
   virtual TFloatPoint GetPoint(int index) = 0;
   // Pixels the series needs on each side of its points, given the largest point counts among the

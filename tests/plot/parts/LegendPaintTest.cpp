@@ -1,0 +1,212 @@
+#include "LegendDoubles.h"
+
+#include "plot/support/NumberText.h"
+
+#include <gtest/gtest.h>
+
+namespace plot::test {
+namespace {
+
+using platform::TCanvasOp;
+using platform::TRect;
+
+bool DrawsText(const platform::TRecordingCanvas& canvas, const QString& text)
+{
+  for (const auto& r : canvas.Records())
+    if (r.Op == TCanvasOp::TextOut && r.Text == text)
+      return true;
+  return false;
+}
+
+bool FillsWith(const platform::TRecordingCanvas& canvas, platform::TColor color)
+{
+  for (const auto& r : canvas.Records())
+    if (r.IsDrawing() && r.Op != TCanvasOp::TextOut && r.State.Brush.Style == platform::TBrushStyle::bsSolid &&
+        r.State.Brush.Color == color)
+      return true;
+  return false;
+}
+
+TEST(SeriesLegendPaint, BoxShadowAndEntriesInOrder)
+{
+  TLegendFixture f;
+  f.AddSeries("s", PointsXY({{0, 0}, {1, 1}}));
+  TWLegend& legend = *f.graph.Legend;
+  legend.SetColor(platform::clAqua);
+  legend.ShadowColor = platform::clFuchsia;
+  AddEntry(f.graph, "first", nullptr, 2);
+  AddEntry(f.graph, "second", nullptr, 3);
+  f.graph.Paint();
+
+  const auto& records = f.Recording().Records();
+  const auto box = std::find_if(records.begin(), records.end(), [](const auto& r) {
+    return r.Op == TCanvasOp::Rectangle && r.State.Brush.Color == platform::clAqua;
+  });
+  ASSERT_NE(box, records.end());
+  // On the right the box moves left by the shadow; its frame is one unit wide.
+  const int u = f.graph.UnitHeight;
+  const TRect b = legend.BoxRect;
+  EXPECT_EQ(box->RectAt(0), (TRect{b.Left - 3 * u, b.Top + u, b.Right - 3 * u + 2 * u, b.Bottom}));
+  EXPECT_TRUE(box->State.Clipped);  // cut at the plot's bottom edge
+  // The shadow comes before the box; the captions after it, in list order.
+  const auto shadow = std::find_if(records.begin(), records.end(), [](const auto& r) {
+    return r.Op == TCanvasOp::Polyline && r.State.Pen.Color == platform::clFuchsia;
+  });
+  ASSERT_NE(shadow, records.end());
+  EXPECT_LT(shadow - records.begin(), box - records.begin());
+  const auto first = std::find_if(box, records.end(), [](const auto& r) { return r.Text == "first"; });
+  const auto second = std::find_if(box, records.end(), [](const auto& r) { return r.Text == "second"; });
+  ASSERT_NE(first, records.end());
+  ASSERT_NE(second, records.end());
+  EXPECT_LT(first - records.begin(), second - records.begin());
+  EXPECT_EQ(first->State.TextAlign, platform::TA_LEFT | platform::TA_TOP);
+  EXPECT_EQ(first->State.Brush.Style, platform::TBrushStyle::bsClear);
+  EXPECT_EQ(first->State.Font.Name, legend.Font.Name());
+  // The caption follows the symbol area, less the shadow on the right.
+  const TLegend& entry = *legend.Entries[0];
+  f.Recording().Font().Assign(legend.Font);
+  EXPECT_EQ(first->Points[0].X, entry.X + f.Recording().TextWidth(kLegendSymbolText) - 3 * u);
+  // The symbols are drawn too: the circle of the first, the triangle of the second.
+  EXPECT_TRUE(std::any_of(box, first, [](const auto& r) { return r.Op == TCanvasOp::Ellipse; }));
+  EXPECT_TRUE(std::any_of(first, second, [](const auto& r) { return r.Op == TCanvasOp::Polygon; }));
+}
+
+TEST(SeriesLegendPaint, AllHiddenLegendDrawsNothing)
+{
+  struct TCase {
+    const char* name;
+    bool hideSeries;
+    bool hideEntries;
+  };
+  for (const TCase c : {TCase{"series hidden", true, false}, TCase{"entries hidden", false, true},
+                        TCase{"both", true, true}}) {
+    TLegendFixture f;
+    TTestSeries& a = f.AddSeries("a", PointsXY({{0, 0}, {1, 1}}));
+    TTestSeries& b = f.AddSeries("b", PointsXY({{0, 1}, {1, 0}}));
+    TWLegend& legend = *f.graph.Legend;
+    legend.SetColor(platform::clAqua);
+    legend.ShadowColor = platform::clFuchsia;
+    legend.FrameColor = platform::clLime;
+    for (TTestSeries* s : {&a, &b}) {
+      TSymbolEntry& entry = AddEntry(f.graph, s->Name + QStringLiteral(" entry"), s, 2);
+      entry.Visible = !c.hideEntries;
+      s->Visible = !c.hideSeries;
+    }
+    f.graph.Paint();
+    EXPECT_FALSE(DrawsText(f.Recording(), "a entry")) << c.name;
+    EXPECT_FALSE(DrawsText(f.Recording(), "b entry")) << c.name;
+    EXPECT_FALSE(FillsWith(f.Recording(), platform::clAqua)) << c.name;
+    for (const auto& r : f.Recording().Records()) {
+      if (!r.IsDrawing())
+        continue;
+      EXPECT_NE(r.State.Pen.Color, platform::clFuchsia) << c.name;
+      EXPECT_NE(r.State.Pen.Color, platform::clLime) << c.name;
+    }
+  }
+}
+
+TEST(SeriesLegendPaint, HiddenBoxOrEmptyLegendDrawsNothing)
+{
+  for (const bool empty : {true, false}) {
+    TLegendFixture f;
+    f.AddSeries("s", PointsXY({{0, 0}, {1, 1}}));
+    f.graph.Legend->SetColor(platform::clAqua);
+    if (!empty) {
+      AddEntry(f.graph, "shown");
+      f.graph.Legend->SetVisible(false);
+    }
+    f.graph.Paint();
+    EXPECT_FALSE(FillsWith(f.Recording(), platform::clAqua));
+    EXPECT_FALSE(DrawsText(f.Recording(), "shown"));
+  }
+}
+
+// A layer with a colour scale over 0..70.
+class TScaleLayer : public TLayer {
+public:
+  explicit TScaleLayer(TGraph& graph) : TLayer(graph)
+  {
+    Name = "height";
+    ColorMap = true;
+  }
+  double GetZMin() const override { return 0; }
+  double GetZMax() const override { return 70; }
+};
+
+TEST(ColorLegend, NeverInsideThePlot)
+{
+  for (const TLegendStyle style : {lsRight, lsLeft, lsTop, lsBottom, lsInside}) {
+    TLegendFixture f(500, 400);
+    f.AddSeries("s", PointsXY({{0, 0}, {1, 1}}));
+    TScaleLayer layer(f.graph);
+    TColorLegend& legend = *f.graph.ColorLegends[0];
+    legend.Layer = &layer;
+    legend.Style = style;
+    f.graph.Paint();
+    const TRect box = legend.BoxRect;
+    const TRect plot = f.graph.PlotRect;
+    const bool apart = box.Right < plot.Left || box.Left > plot.Right || box.Bottom < plot.Top || box.Top > plot.Bottom;
+    EXPECT_TRUE(apart) << style;
+    EXPECT_FALSE(box.IsEmpty()) << style;
+  }
+}
+
+TEST(ColorLegend, BarOfBandsAndEightLabels)
+{
+  TLegendFixture f(500, 400);
+  f.AddSeries("s", PointsXY({{0, 0}, {1, 1}}));
+  TScaleLayer layer(f.graph);
+  TColorLegend& legend = *f.graph.ColorLegends[0];
+  legend.Layer = &layer;
+  f.graph.Paint();
+  // The name reads upward, then the eight levels from the base value up.
+  std::vector<QString> labels;
+  int bands = 0;
+  bool afterName = false;
+  for (const auto& r : f.Recording().Records()) {
+    afterName = afterName || (r.Op == TCanvasOp::TextOut && r.Text == "height");
+    if (afterName && r.Op == TCanvasOp::TextOut && r.State.Font.Escapement == 900)
+      labels.push_back(r.Text);
+    if (r.Op == TCanvasOp::FillRect)
+      ++bands;
+  }
+  std::vector<QString> expected = {"height"};
+  for (const double level : {70, 60, 50, 40, 30, 20, 10, 0})
+    expected.push_back(QString::fromStdString(FloatToSignificantText(3, level)));
+  EXPECT_EQ(labels, expected);
+  EXPECT_GT(bands, 10);
+
+  // Equal top and base values: box and name, no bands and no labels.
+  TLegendFixture flat(500, 400);
+  flat.AddSeries("s", PointsXY({{0, 0}, {1, 1}}));
+  struct TFlat : TScaleLayer {
+    using TScaleLayer::TScaleLayer;
+    double GetZMax() const override { return 0; }
+  } level(flat.graph);
+  flat.graph.ColorLegends[0]->Layer = &level;
+  flat.graph.Paint();
+  EXPECT_TRUE(DrawsText(flat.Recording(), "height"));
+  EXPECT_FALSE(DrawsText(flat.Recording(), QString::fromStdString(FloatToSignificantText(3, 0))));
+  for (const auto& r : flat.Recording().Records())
+    EXPECT_NE(r.Op, TCanvasOp::FillRect);
+}
+
+TEST(ColorLegend, CountFollowsTheLayer)
+{
+  TLegendFixture f;
+  TColorLegend& legend = *f.graph.ColorLegends[3];
+  EXPECT_EQ(legend.GetCount(), 0);
+  TLayer layer(f.graph);
+  legend.Layer = &layer;
+  EXPECT_EQ(legend.GetCount(), 0);
+  layer.ColorLegend = true;
+  EXPECT_EQ(legend.GetCount(), 1);
+  layer.ColorLegend = false;
+  layer.ColorMap = true;
+  EXPECT_EQ(legend.GetCount(), 1);
+  f.graph.Clear();
+  EXPECT_EQ(legend.GetCount(), 0);
+}
+
+}  // namespace
+}  // namespace plot::test
