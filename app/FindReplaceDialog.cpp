@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -108,6 +109,8 @@ bool TfrmFindReplace::Execute(controls::TEditorSearchOptions option, const QStri
   cmbFind->setCurrentText(text);
   options_ = option == kFind ? 0x01 : kReplaceOne;
   adjustSize();
+  if (const QScreen* shown = screen())
+    move(shown->availableGeometry().center() - rect().center());
   const bool confirmed = ShowModal() == platform::mrOk;
   if (!confirmed)
     return false;

@@ -6,6 +6,7 @@
 #include "controls/editor/Borders.h"
 #include "controls/editor/CommandCodes.h"
 #include "controls/editor/Colors.h"
+#include "controls/editor/Editor.h"
 #include "controls/editor/EditorCore.h"
 #include "controls/editor/FixedFont.h"
 #include "controls/editor/OvcControl.h"
@@ -77,6 +78,10 @@ class TOvcBaseViewer : public TOvcCustomControlEx {
 
   // Properties.
   TOvcBorders& Borders() { return borders_; }
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle style) { borderStyle_ = style; }
+  TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(TScrollStyle style);
   bool ExpandTabs() const { return expandTabs_; }
   void SetExpandTabs(bool on);
   TOvcFixedFont& FixedFont() { return fixedFont_; }
@@ -160,6 +165,8 @@ class TOvcBaseViewer : public TOvcCustomControlEx {
   QPoint pointer_;
 
   TOvcBorders borders_;
+  TBorderStyle borderStyle_ = bsSingle;
+  TScrollStyle scrollBars_ = ssBoth;
   TOvcFixedFont fixedFont_;
   TOvcColors highlight_{platform::clHighlightText, platform::clHighlight};
   QImage bookmarkGlyphs_;

@@ -83,17 +83,26 @@ void TOvcBaseViewer::RefreshScrollBars()
 
 void TOvcBaseViewer::SetScrollRanges()
 {
+  const bool vertical = scrollBars_ == ssVertical || scrollBars_ == ssBoth;
+  const bool horizontal = scrollBars_ == ssHorizontal || scrollBars_ == ssBoth;
   const int divisor = VerticalDivisor();
-  TScrollInfo vertical;
-  vertical.Mask = SIF_RANGE | SIF_POS | SIF_PAGE;
-  vertical.Max = std::max(lineCount_ - rows_, 0) / divisor;
-  vertical.Pos = topLine_ / divisor;
-  SetScrollInfo(SB_VERT, vertical);
-  TScrollInfo horizontal;
-  horizontal.Mask = SIF_RANGE | SIF_POS | SIF_PAGE;
-  horizontal.Max = lineCount_ > 0 ? kMaxOffset : 0;
-  horizontal.Pos = offset_;
-  SetScrollInfo(SB_HORZ, horizontal);
+  TScrollInfo info;
+  info.Mask = SIF_RANGE | SIF_POS | SIF_PAGE;
+  info.Max = vertical ? std::max(lineCount_ - rows_, 0) / divisor : 0;
+  info.Pos = vertical ? topLine_ / divisor : 0;
+  SetScrollInfo(SB_VERT, info);
+  info.Max = horizontal && lineCount_ > 0 ? kMaxOffset : 0;
+  info.Pos = horizontal ? offset_ : 0;
+  SetScrollInfo(SB_HORZ, info);
+}
+
+void TOvcBaseViewer::SetScrollBars(TScrollStyle style)
+{
+  if (style == scrollBars_)
+    return;
+  scrollBars_ = style;
+  RefreshScrollBars();
+  Invalidate();
 }
 
 void TOvcBaseViewer::ScrollBarMessage(int bar, int code, int pos)

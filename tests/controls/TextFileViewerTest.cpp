@@ -2,6 +2,7 @@
 #include "controls/editor/Exceptions.h"
 #include "controls/textfile/TextFileViewer.h"
 #include "platform/ClipboardText.h"
+#include "platform/ScrollBars.h"
 
 #include <QApplication>
 #include <QFile>
@@ -197,6 +198,11 @@ TEST_F(TextFileViewerTest, TheMouseSelectsAndTheViewScrolls)
   EXPECT_EQ(viewer->TopLine(), viewer->Rows() - 1);
   viewer->ScrollToLine(1000);
   EXPECT_EQ(viewer->TopLine(), viewer->LineCount() - viewer->Rows());
+  EXPECT_TRUE(viewer->ScrollBarShown(platform::SB_VERT));
+  viewer->SetScrollBars(ssHorizontal);
+  EXPECT_FALSE(viewer->ScrollBarShown(platform::SB_VERT));
+  EXPECT_TRUE(viewer->ScrollBarShown(platform::SB_HORZ));
+  EXPECT_EQ(viewer->Rows(), viewer->ClientHeight() / viewer->RowHeight());
 }
 
 TEST_F(TextFileViewerTest, PaintsTheLinesTheSelectionAndABookmark)
