@@ -9,6 +9,7 @@
 #include "engine/BesselWholeOrder.h"
 #include "engine/BesselYFractionalOrder.h"
 #include "engine/DoubleExtended.h"
+#include "engine/DoubleExtendedMath.h"
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
 #include "engine/IntegralFunctions.h"
@@ -27,7 +28,6 @@ namespace {
 
 constexpr Extended DoubleEpsilon = 1E-37L;  // rounding of a double-Extended step
 constexpr Extended SingleEpsilon = 1.1E-19L;
-constexpr DoubleExtended EulerGammaTwoParts{0.5772156649015328606163074L, -9.795267621599925471069397E-21L};
 constexpr Extended InvPi = 0.3183098861837906715381748L;
 constexpr int MaxTerms = 100000;
 
@@ -178,7 +178,7 @@ Estimate SeriesYWhole(int n, Extended t)
   DoubleExtended harmonicNK;
   for (int j = 1; j <= n; ++j)
     harmonicNK = harmonicNK + Exactly(1) / Exactly(j);
-  const DoubleExtended twoGamma = EulerGammaTwoParts + EulerGammaTwoParts;
+  const DoubleExtended twoGamma = EulerGammaPrecise + EulerGammaPrecise;
   DoubleExtended term = Exactly(1);
   DoubleExtended digammaSum = (harmonicK + harmonicNK) + -twoGamma;
   DoubleExtended sum = digammaSum;

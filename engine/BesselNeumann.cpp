@@ -16,8 +16,6 @@ constexpr Extended Rounding = 1E-31L;  // of a double-Extended step, with room
 constexpr int MaxOrderOrArgument = 1000000;
 constexpr int RescaleExponent = 6000;
 
-constexpr DoubleExtended EulerGammaParts{0.5772156649015328606163074L, -9.795267621599925471069397E-21L};
-
 DoubleExtended PiTwoParts()
 {
   return DoubleExtended::Normalized(Pi, PiLow);
@@ -120,7 +118,7 @@ bool BesselWholeOrderPrecise(bool first, int n, Extended t, Extended& value, Ext
   }
   // Y0 = (2/pi) ((ln(t/2) + gamma) J0 + 2 sum), Y1 = (2/pi) ((ln(t/2) + gamma - 1) J1 - J0/t - sum).
   const DoubleExtended twoOverPi = Exactly(2) / PiTwoParts();
-  const DoubleExtended lnHalf = Ln(Exactly(t / 2)) + EulerGammaParts;
+  const DoubleExtended lnHalf = Ln(Exactly(t / 2)) + EulerGammaPrecise;
   DoubleExtended y0 = twoOverPi * (lnHalf * d.j0 + ScaledBy(d.sumY0, 1));
   DoubleExtended y1 = twoOverPi * ((lnHalf + Exactly(-1)) * d.j1 + -(d.j0 / Exactly(t)) + -d.sumY1);
   // Their rounding, in units of the amplitude at orders 0 and 1, grows along the recurrence to order

@@ -42,4 +42,7 @@ void SinCosReduced(int q, const DoubleExtended& r, DoubleExtended& s, DoubleExte
 // ln 2 to 128 bits.
 DoubleExtended Ln2();
 
+// Euler's constant to 128 bits.
+inline constexpr DoubleExtended EulerGammaPrecise{0.5772156649015328606163074L, -9.795267621599925471069397E-21L};
+
 }  // namespace engine

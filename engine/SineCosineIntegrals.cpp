@@ -1,4 +1,6 @@
-// Si and Ci: their power series up to x = 4, and beyond it the continued fraction of E1(ix).
+// Si and Ci: their power series up to x = 4, and beyond it the continued fraction of E1(ix); near
+// the zeros of Ci, where both cancel, its series in double-Extended arithmetic up to x = 24.
+#include "engine/DoubleExtendedMath.h"
 #include "engine/ElementaryFunctions.h"
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
@@ -81,10 +83,46 @@ std::complex<Extended> ExpIntegralOfImaginary(Extended x)
   return h * C(std::cos(x), -std::sin(x));
 }
 
-// A value with its rounding, about a few units of the last place of the given magnitude.
+// The relative rounding of a value summed from terms of the given magnitude: a few units of its
+// last place.
+Extended RoundingOf(Extended value, Extended magnitude)
+{
+  return 4 * SeriesEpsilon * magnitude / std::fabs(value == 0 ? 1 : value);
+}
+
 Extended WithRounding(Extended value, Extended magnitude)
 {
-  return AccurateResult(value, 4 * SeriesEpsilon * magnitude / std::fabs(value == 0 ? 1 : value));
+  return AccurateResult(value, RoundingOf(value, magnitude));
+}
+
+// Up to here the series of Ci in double-Extended arithmetic keeps 24 digits of its largest term.
+constexpr Extended PreciseSeriesLimit = 24;
+
+// Ci = gamma + ln x + sum over k >= 1 of (-1)^k x^(2k) / (2k (2k)!) in double-Extended
+// arithmetic: for values near the zeros of Ci, where the Extended sums cancel.
+Extended CosineIntegralPrecise(Extended x)
+{
+  constexpr Extended StepRounding = 1E-31L;  // of a double-Extended step, with room
+  constexpr Extended LnRounding = 3E-26L;    // of the double-Extended logarithm, 2^-85
+  DoubleExtended minusX2;
+  TwoProduct(x, x, minusX2.hi, minusX2.lo);
+  minusX2 = -minusX2;
+  const DoubleExtended ln = Ln(Exactly(x));
+  DoubleExtended sum = EulerGammaPrecise + ln;
+  DoubleExtended term = Exactly(1);  // (-1)^k x^(2k) / (2k)!
+  Extended magnitude = EulerGammaPrecise.hi + std::fabs(ln.hi);
+  int k = 1;
+  for (; k < MaxIterations; ++k) {
+    term = term * minusX2 / Exactly(static_cast<Extended>(2 * k - 1) * (2 * k));
+    const DoubleExtended add = term / Exactly(2 * k);
+    sum = sum + add;
+    magnitude += std::fabs(add.hi);
+    if (k > x && std::fabs(add.hi) < 1E-40L * std::fabs(sum.hi))
+      break;
+  }
+  const Extended value = sum.Value();
+  const Extended absolute = StepRounding * k * magnitude + LnRounding * std::fabs(ln.hi);
+  return AccurateResult(value, absolute / std::fabs(value == 0 ? 1 : value));
 }
 
 }  // namespace
@@ -110,10 +148,15 @@ Extended CosineIntegral(Extended x)
     if (ErrorFlag)
       return ln;
     const SeriesSum s = CosineSeries(x);
-    return WithRounding(EulerGammaExact + ln + s.value, EulerGammaExact + std::fabs(ln) + s.magnitude);
+    const Extended value = EulerGammaExact + ln + s.value;
+    if (RoundingOf(value, EulerGammaExact + std::fabs(ln) + s.magnitude) <= RequiredAccuracy)
+      return value;
+    return CosineIntegralPrecise(x);
   }
   // Near a zero of Ci the product's parts cancel; their rounding is about 1E-19 of |h|.
   const std::complex<Extended> h = ExpIntegralOfImaginary(x);
+  if (x <= PreciseSeriesLimit && RoundingOf(-h.real(), std::abs(h)) > RequiredAccuracy)
+    return CosineIntegralPrecise(x);
   return WithRounding(-h.real(), std::abs(h));
 }
 

@@ -101,6 +101,7 @@ TEST_F(BuiltinFunctionsTest, SpecialFunctionsDeclineWhatTheyCannotShow)
   EXPECT_EQ(Error("Jn(10,14.4755006865545412385)"), ecArgumentError);
   EXPECT_EQ(Error("Yn(10,12.1289277044154393867)"), ecArgumentError);
   EXPECT_EQ(Error("Jn(100,108.83616589840977)"), ecArgumentError);  // 2E-16: just short of 12 sure digits
+  EXPECT_EQ(Error("Ci(0.61650548562071623)"), ecArgumentError);      // 1E-19 at the first zero
   EXPECT_EQ(Error("Jn(200000,150000)"), ecUnderflow);  // about 1.7E-11636
   EXPECT_EQ(Error("Yn(200000,150000)"), ecOverflow);   // about -1.4E+11630
   EXPECT_EQ(Error("Yn(1E9,1)"), ecOverflow);
