@@ -47,6 +47,12 @@ struct TtsAttributes {
     Align = align;
     HorzAlignment = ToHorzAlignment(alignment, align);
   }
+  // A definition that goes away is let go of.
+  void Forget(const TtsDateTimeDefComponent& definition)
+  {
+    if (DateTimeDef == &definition)
+      DateTimeDef = nullptr;
+  }
   TtsDrawOption Picture(TtsPictureOption option) const { return Pictures[std::size_t(option - 1)]; }
 
   friend bool operator==(const TtsAttributes&, const TtsAttributes&) = default;

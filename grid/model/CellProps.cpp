@@ -11,6 +11,54 @@ TtsCellElement::TtsCellElement(TtsGridModel& grid, int dataCol, int dataRow)
 {
 }
 
+TtsCellElement::~TtsCellElement()
+{
+  grid_.DateTimeLinkRemove(attr_.DateTimeDef);
+  if (combo_ && !grid_.Destroying())
+    grid_.Services().CloseComboDropDown(*combo_);
+}
+
+void TtsCellElement::SetDateTimeDef(TtsDateTimeDefComponent* definition)
+{
+  TtsDateTimeDefComponent* const old = attr_.DateTimeDef;
+  if (definition == old)
+    return;
+  grid_.Services().DropDateTimeStateFor(old);
+  grid_.ReplaceDateTimeDef(attr_.DateTimeDef, definition);
+}
+
+void TtsCellElement::ForgetDateTimeDef(const TtsDateTimeDefComponent& definition) { attr_.Forget(definition); }
+
+void TtsCellElement::MakeCombo()
+{
+  if (combo_)
+    return;
+  grid_.MakeOwnCombo(combo_, attr_);
+  if (dataCol_ >= 1 && dataCol_ <= grid_.Cols())
+    combo_->SetDefaultColWidth(grid_.Col(dataCol_).Width() + 10);
+}
+
+void TtsCellElement::SetCombo(const TtsCombo* combo)
+{
+  if (combo == combo_.get())
+    return;
+  if (!combo) {
+    RemoveCombo();
+    return;
+  }
+  MakeCombo();
+  combo_->Assign(*combo);
+  grid_.Services().ComboChanged(*combo_, grid_.CurrentDataCol() == dataCol_ && grid_.CurrentDataRow() == dataRow_);
+}
+
+void TtsCellElement::RemoveCombo()
+{
+  if (!combo_)
+    return;
+  grid_.Services().CloseComboDropDown(*combo_);
+  combo_.reset();
+}
+
 TtsCompareResult TtsCellElement::CompareKeys(TtsSetKey key) const
 {
   // Keys are (data column, data row); cells order by row first.
@@ -54,13 +102,13 @@ TtsCellValue TtsCellElement::GetProp(TtsPropId id, int subIndex) const
     case piButtonType:
       return int(attr_.ButtonType);
     case piDropDownStyle:
-      return int(attr_.DropDownStyle);
+      return int(DropDownStyle());
     case piCellReadOnly:
       return int(cellReadOnly_);
     case piMaskName:
       return attr_.MaskName;
     case piCombo:
-      return 0;
+      return combo_ ? 1 : 0;
     case piParentCombo:
       return attr_.ParentCombo;
     case piPictures:
@@ -114,9 +162,15 @@ void TtsCellElement::SetProp(TtsPropId id, const TtsCellValue& value, int subInd
       break;
     case piButtonType:
       attr_.ButtonType = TtsButtonType(value.AsInteger());
+      if (attr_.ButtonType == btDateTimeDropDown || attr_.ButtonType == btDateTimePopup)
+        grid_.Services().DropDateTimeState();
+      if (attr_.ButtonType == btCombo)
+        grid_.Services().EnsureCombo();
       break;
     case piDropDownStyle:
       attr_.DropDownStyle = TtsDropDownStyle(value.AsInteger());
+      if (combo_)
+        combo_->SetDropDownStyle(attr_.DropDownStyle);
       break;
     case piCellReadOnly:
       cellReadOnly_ = TtsReadOnly(value.AsInteger());
@@ -125,7 +179,13 @@ void TtsCellElement::SetProp(TtsPropId id, const TtsCellValue& value, int subInd
       attr_.MaskName = value.AsString();
       break;
     case piParentCombo:
+      if (value.AsBoolean())
+        RemoveCombo();
       attr_.ParentCombo = value.AsBoolean();
+      break;
+    case piCombo:
+      if (value.AsInteger() == 0)
+        RemoveCombo();
       break;
     case piPictures:
       if (subIndex >= 1 && subIndex <= 4)
@@ -142,7 +202,7 @@ void TtsCellElement::SetProp(TtsPropId id, const TtsCellValue& value, int subInd
       break;
     case piDateTimeDef:
       if (value.AsInteger() == 0)
-        attr_.DateTimeDef = nullptr;
+        SetDateTimeDef(nullptr);
       break;
     default:
       break;
@@ -198,15 +258,23 @@ void TtsCellElement::RenewFontCopy()
   }
 }
 
-bool TtsCellElement::IsDefault() const { return !font_ && cellReadOnly_ == roDefault && attr_ == TtsAttributes(); }
+bool TtsCellElement::IsDefault() const
+{
+  return !font_ && !combo_ && cellReadOnly_ == roDefault && attr_ == TtsAttributes();
+}
 
 void TtsCellElement::CopyFrom(const TtsCellElement& source)
 {
   dataCol_ = source.dataCol_;
   dataRow_ = source.dataRow_;
   const bool keep = attr_.KeepFontCopy;
+  TtsDateTimeDefComponent* const definition = attr_.DateTimeDef;
   attr_ = source.attr_;
   attr_.KeepFontCopy = keep;
+  attr_.DateTimeDef = definition;
+  SetDateTimeDef(source.attr_.DateTimeDef);
+  SetCombo(source.combo_.get());
+  attr_.ParentCombo = source.attr_.ParentCombo;
   cellReadOnly_ = source.cellReadOnly_;
   if (source.font_ && !source.attr_.ParentFont)
     CopyOwnFont(*source.font_);
@@ -337,6 +405,54 @@ void TtsCellPropSet::SetKeepFontCopy(int dataCol, int dataRow, bool on)
   if (element->Attributes().ParentFont)
     element->SetFont(nullptr);
   RemoveIfDefault(dataCol, dataRow);
+}
+
+void TtsCellPropSet::SetDateTimeDef(int dataCol, int dataRow, TtsDateTimeDefComponent* definition)
+{
+  TtsCellElement* element = Find(dataCol, dataRow);
+  if (definition == (element ? element->Attributes().DateTimeDef : nullptr))
+    return;
+  if (!element)
+    element = &InsertElement(dataCol, dataRow);
+  element->SetDateTimeDef(definition);
+  if (!definition)
+    RemoveIfDefault(dataCol, dataRow);
+}
+
+void TtsCellPropSet::SetCombo(int dataCol, int dataRow, const TtsCombo* combo)
+{
+  TtsCellElement* element = Find(dataCol, dataRow);
+  if (!combo && (!element || !element->Combo()))
+    return;
+  if (!element)
+    element = &InsertElement(dataCol, dataRow);
+  element->SetCombo(combo);
+  if (!combo)
+    RemoveIfDefault(dataCol, dataRow);
+}
+
+void TtsCellPropSet::MakeCombo(int dataCol, int dataRow)
+{
+  TtsCellElement* element = Find(dataCol, dataRow);
+  if (element && element->Combo())
+    return;
+  if (!element)
+    element = &InsertElement(dataCol, dataRow);
+  try {
+    element->MakeCombo();
+  } catch (...) {
+    RemoveIfDefault(dataCol, dataRow);  // no combo made: no element left for it
+    throw;
+  }
+  if (grid_.CurrentDataCol() == dataCol && grid_.CurrentDataRow() == dataRow)
+    grid_.Services().DropComboState(false);
+}
+
+void TtsCellPropSet::ForgetDateTimeDef(const TtsDateTimeDefComponent& definition)
+{
+  const auto list = ToList();
+  for (int i = 1; i <= list.Count(); ++i)
+    static_cast<TtsCellElement*>(list.Get(i))->ForgetDateTimeDef(definition);
 }
 
 void TtsCellPropSet::Reset(int dataCol, int dataRow, TtsPropMask mask, bool repaint)

@@ -4,6 +4,7 @@
 
 #include "grid/model/Attributes.h"
 #include "grid/model/CellValue.h"
+#include "grid/model/Combo.h"
 #include "grid/model/ObjectSet.h"
 
 #include "platform/Font.h"
@@ -17,18 +18,28 @@ class TtsGridModel;
 class TtsCellElement : public TtsSetElement {
  public:
   TtsCellElement(TtsGridModel& grid, int dataCol, int dataRow);
+  // Lets go of its date-time definition and of its combo (which the grid stops showing).
+  ~TtsCellElement() override;
 
   int DataCol() const { return dataCol_; }
   int DataRow() const { return dataRow_; }
   const TtsAttributes& Attributes() const { return attr_; }
   TtsReadOnly CellReadOnly() const { return cellReadOnly_; }
   const platform::TFont* OwnFont() const { return font_.get(); }
+  TtsCombo* Combo() const { return combo_.get(); }
+  TtsDropDownStyle DropDownStyle() const { return combo_ ? combo_->DropDownStyle() : attr_.DropDownStyle; }
 
   // A property by identifier (sub-index for the picture options); empty for one it doesn't hold.
   TtsCellValue GetProp(TtsPropId id, int subIndex = 0) const;
   void SetProp(TtsPropId id, const TtsCellValue& value, int subIndex = 0);
   void SetFont(const platform::TFont* font);
   void SetKeepFontCopy(bool on) { attr_.KeepFontCopy = on; }
+  // Moves the reference at the grid's date-time link; ForgetDateTimeDef lets go of one that goes.
+  void SetDateTimeDef(TtsDateTimeDefComponent* definition);
+  void ForgetDateTimeDef(const TtsDateTimeDefComponent& definition);
+  // The own combo (made by the grid, taking the element's style), a copy of another, or none.
+  void MakeCombo();
+  void SetCombo(const TtsCombo* combo);
   void RenewFontCopy();
   bool IsDefault() const;
   void CopyFrom(const TtsCellElement& source);  // coordinates included
@@ -45,6 +56,7 @@ class TtsCellElement : public TtsSetElement {
   void SetParentFont(bool on);
   void CopyOwnFont(const platform::TFont& source);
   void OwnFontChanged();
+  void RemoveCombo();
 
   TtsGridModel& grid_;
   int dataCol_;
@@ -53,6 +65,7 @@ class TtsCellElement : public TtsSetElement {
   TtsReadOnly cellReadOnly_ = roDefault;
   std::unique_ptr<platform::TFont> font_;
   int fontLock_ = 0;
+  std::unique_ptr<TtsCombo> combo_;
 };
 
 class TtsCellPropSet : public TtsObjectSet {
@@ -66,6 +79,11 @@ class TtsCellPropSet : public TtsObjectSet {
   // only defaults afterwards is removed. Answers whether the value changed.
   bool SetProp(int dataCol, int dataRow, TtsPropId id, const TtsCellValue& value, int subIndex = 0, bool repaint = true);
   void SetKeepFontCopy(int dataCol, int dataRow, bool on);
+  // Properties that a cell value can't carry: the definition and the combo (none removes them).
+  void SetDateTimeDef(int dataCol, int dataRow, TtsDateTimeDefComponent* definition);
+  void SetCombo(int dataCol, int dataRow, const TtsCombo* combo);
+  void MakeCombo(int dataCol, int dataRow);
+  void ForgetDateTimeDef(const TtsDateTimeDefComponent& definition);
   // Every property the mask names back to its default; the cell repainted at most once.
   void Reset(int dataCol, int dataRow, TtsPropMask mask, bool repaint = true);
   void ResetAll(TtsPropMask mask, bool repaint = true);

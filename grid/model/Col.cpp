@@ -300,4 +300,6 @@ void TtsCol::Reset(TtsPropMask mask)
     Grid().ColSelection().Set(displayCol_, false);
 }
 
+void TtsCol::ComboMade(TtsCombo& combo) { combo.SetDefaultColWidth(width_ + 10); }
+
 }  // namespace grid

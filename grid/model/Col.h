@@ -88,6 +88,7 @@ class TtsCol : public TtsColRowBase {
   bool Repaint() override;
   bool HoldsCurrentCell() const override;
   void RecheckStoredValues() override;
+  void ComboMade(TtsCombo& combo) override;
   void OwnFontChanged(bool heading) override;
 
  private:

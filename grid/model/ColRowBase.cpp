@@ -17,6 +17,13 @@ bool Change(T& field, const T& value)
 
 }  // namespace
 
+TtsColRowBase::~TtsColRowBase()
+{
+  grid_.DateTimeLinkRemove(attr_.DateTimeDef);
+  if (combo_ && !grid_.Destroying())
+    grid_.Services().CloseComboDropDown(*combo_);
+}
+
 void TtsColRowBase::RefreshEditorIfCurrent()
 {
   if (HoldsCurrentCell())
@@ -89,14 +96,24 @@ void TtsColRowBase::SetButtonType(TtsButtonType type)
 {
   if (grid_.IsComboGrid || !Change(attr_.ButtonType, type))
     return;
+  if (type == btCombo)
+    grid_.Services().EnsureCombo();
   Invalidate();
-  RefreshEditorIfCurrent();
+  if (!HoldsCurrentCell())
+    return;
+  grid_.RefreshEditor();
+  if (type == btDateTimeDropDown || type == btDateTimePopup)
+    grid_.Services().DropDateTimeState();
 }
 
 void TtsColRowBase::SetDropDownStyle(TtsDropDownStyle style)
 {
-  if (Change(attr_.DropDownStyle, style))
-    RefreshEditorIfCurrent();
+  if (style == DropDownStyle())
+    return;
+  attr_.DropDownStyle = style;
+  if (combo_)
+    combo_->SetDropDownStyle(style);
+  RefreshEditorIfCurrent();
 }
 
 void TtsColRowBase::SetControlType(TtsControlType type)
@@ -127,13 +144,60 @@ void TtsColRowBase::SetPicture(TtsPictureOption option, TtsDrawOption value)
 
 void TtsColRowBase::SetDateTimeDef(TtsDateTimeDefComponent* definition)
 {
-  if (Change(attr_.DateTimeDef, definition))
-    RefreshEditorIfCurrent();
+  TtsDateTimeDefComponent* const old = attr_.DateTimeDef;
+  if (definition == old)
+    return;
+  if (HoldsCurrentCell())
+    grid_.Services().DropDateTimeState();
+  else
+    grid_.Services().DropDateTimeStateFor(old);
+  grid_.ReplaceDateTimeDef(attr_.DateTimeDef, definition);
+  RefreshEditorIfCurrent();
 }
 
-void TtsColRowBase::SetParentCombo(bool on) { attr_.ParentCombo = on; }
+void TtsColRowBase::ForgetDateTimeDef(const TtsDateTimeDefComponent& definition) { attr_.Forget(definition); }
 
-void TtsColRowBase::MakeCombo() { grid_.CreateCombo(); }
+void TtsColRowBase::SetParentCombo(bool on)
+{
+  if (on)
+    RemoveCombo();
+  attr_.ParentCombo = on;
+}
+
+void TtsColRowBase::MakeCombo()
+{
+  if (combo_)
+    return;
+  grid_.MakeOwnCombo(combo_, attr_);
+  ComboMade(*combo_);
+  if (HoldsCurrentCell())
+    grid_.Services().DropComboState(false);
+}
+
+void TtsColRowBase::CloseComboOnRemove(TtsCombo& combo) { grid_.Services().CloseComboDropDown(combo); }
+
+void TtsColRowBase::RemoveCombo()
+{
+  if (!combo_)
+    return;
+  if (HoldsCurrentCell())
+    grid_.RefreshEditor();
+  CloseComboOnRemove(*combo_);
+  combo_.reset();
+}
+
+void TtsColRowBase::SetCombo(const TtsCombo* combo)
+{
+  if (grid_.IsComboGrid || (combo && combo == combo_.get()))
+    return;
+  if (!combo) {
+    RemoveCombo();
+    return;
+  }
+  MakeCombo();
+  combo_->Assign(*combo);
+  grid_.Services().ComboChanged(*combo_, HoldsCurrentCell());
+}
 
 void TtsColRowBase::CopyOwnFont(std::unique_ptr<platform::TFont>& target, const platform::TFont& source)
 {
@@ -222,6 +286,7 @@ void TtsColRowBase::CopyAttributes(const TtsColRowBase& source)
 {
   const TtsAttributes& from = source.attr_;
   TtsDateTimeDefComponent* const definition = from.DateTimeDef;
+  TtsDateTimeDefComponent* const definitionBefore = attr_.DateTimeDef;
   const TtsButtonType button = from.ButtonType;
   const bool keep = attr_.KeepFontCopy;
   const bool parentFont = attr_.ParentFont;
@@ -230,8 +295,10 @@ void TtsColRowBase::CopyAttributes(const TtsColRowBase& source)
   attr_.ParentFont = parentFont;
   attr_.ButtonType = btDefault;
   attr_.DateTimeDef = nullptr;
+  grid_.DateTimeLinkRemove(definitionBefore);
   SetButtonType(button);
   SetDateTimeDef(definition);
+  SetCombo(source.combo_.get());
   if (from.ParentFont) {
     attr_.ParentFont = true;
     if (font_)
@@ -267,6 +334,8 @@ void TtsColRowBase::ResetAttributes(std::uint32_t mask)
     SetMaskName({});
   if (HasProp(mask, piButtonType))
     SetButtonType(btDefault);
+  if (HasProp(mask, piCombo))
+    RemoveCombo();
   if (HasProp(mask, piParentCombo))
     SetParentCombo(true);
   if (HasProp(mask, piPictures)) {
@@ -281,6 +350,6 @@ void TtsColRowBase::ResetAttributes(std::uint32_t mask)
     SetDateTimeDef(nullptr);
 }
 
-bool TtsColRowBase::IsAttributeDefault() const { return !font_ && attr_ == TtsAttributes(); }
+bool TtsColRowBase::IsAttributeDefault() const { return !font_ && !combo_ && attr_ == TtsAttributes(); }
 
 }  // namespace grid

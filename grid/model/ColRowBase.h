@@ -4,6 +4,7 @@
 // attributes. A column repaints its column, a row its row.
 
 #include "grid/model/Attributes.h"
+#include "grid/model/Combo.h"
 
 #include "platform/Font.h"
 
@@ -18,7 +19,8 @@ class TtsColRowBase {
   explicit TtsColRowBase(TtsGridModel& grid) : grid_(grid) {}
   TtsColRowBase(const TtsColRowBase&) = delete;
   TtsColRowBase& operator=(const TtsColRowBase&) = delete;
-  virtual ~TtsColRowBase() = default;
+  // Lets go of its date-time definition and of its combo (which the grid stops showing).
+  virtual ~TtsColRowBase();
 
   TtsGridModel& Grid() const { return grid_; }
   const TtsAttributes& Attributes() const { return attr_; }
@@ -41,7 +43,8 @@ class TtsColRowBase {
   void SetReadOnly(bool on);
   TtsButtonType ButtonType() const { return attr_.ButtonType; }
   void SetButtonType(TtsButtonType type);
-  TtsDropDownStyle DropDownStyle() const { return attr_.DropDownStyle; }
+  // The own combo's style while there is one.
+  TtsDropDownStyle DropDownStyle() const { return combo_ ? combo_->DropDownStyle() : attr_.DropDownStyle; }
   void SetDropDownStyle(TtsDropDownStyle style);
   TtsControlType ControlType() const { return attr_.ControlType; }
   void SetControlType(TtsControlType type);
@@ -54,11 +57,18 @@ class TtsColRowBase {
   double SpinIncrement() const { return attr_.SpinIncrement; }
   void SetSpinIncrement(double increment) { attr_.SpinIncrement = increment; }
   TtsDateTimeDefComponent* DateTimeDef() const { return attr_.DateTimeDef; }
+  // Moves the reference at the grid's date-time link from the old definition to the new one.
   void SetDateTimeDef(TtsDateTimeDefComponent* definition);
+  // The definition is going away: the field lets go of it, nothing else happens.
+  void ForgetDateTimeDef(const TtsDateTimeDefComponent& definition);
   bool ParentCombo() const { return attr_.ParentCombo; }
-  void SetParentCombo(bool on);
-  // The base grid makes no combos: this raises the grid error.
+  void SetParentCombo(bool on);  // on removes the own combo
+  // The own combo: made by the grid (which raises the grid error when it makes none), taking
+  // this object's drop-down style; SetCombo copies a combo into it, none removes it.
+  TtsCombo* Combo() const { return combo_.get(); }
   void MakeCombo();
+  void SetCombo(const TtsCombo* combo);
+  void RemoveCombo();
 
   // Fonts. Font() follows the reading rules: it may make or free the own font.
   platform::TFont* Font();
@@ -76,6 +86,10 @@ class TtsColRowBase {
   virtual void Invalidate() = 0;
   virtual bool Repaint() = 0;  // false when the request was dropped
   virtual bool HoldsCurrentCell() const = 0;
+  // A new own combo takes what the column or row gives it besides the style.
+  virtual void ComboMade(TtsCombo& /*combo*/) {}
+  // Closes the drop-down when it shows the own combo about to go.
+  virtual void CloseComboOnRemove(TtsCombo& combo);
   // Drops the stored values of this column (row) that no longer suit their control type.
   virtual void RecheckStoredValues() = 0;
   void RefreshEditorIfCurrent();
@@ -99,6 +113,7 @@ class TtsColRowBase {
   TtsAttributes attr_;
   std::unique_ptr<platform::TFont> font_;
   int fontLock_ = 0;
+  std::unique_ptr<TtsCombo> combo_;
 
  private:
   TtsGridModel& grid_;

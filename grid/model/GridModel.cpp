@@ -12,13 +12,67 @@ TtsGridModel::TtsGridModel(TtsGridServices& services, int cols, int rows)
   SetRows(rows);
 }
 
-TtsGridModel::~TtsGridModel() = default;
+TtsGridModel::~TtsGridModel()
+{
+  destroying_ = true;
+  cellProps_.Clear();
+  rowsOf_.Resize(0);
+  colsOf_.Resize(0);
+  DateTimeLinkRemove(dateTimeDef_);
+}
 
 void TtsGridModel::GridError(const std::string& text) const { throw EInvalidGridOperation(Name + ": " + text); }
 
-void TtsGridModel::CreateCombo()
+std::unique_ptr<TtsCombo> TtsGridModel::CreateCombo()
 {
-  GridError("Cannot create combo box. Method CreateCombo has not been not implemented in derived class");
+  std::unique_ptr<TtsCombo> combo = services_.CreateCombo();
+  if (!combo)
+    GridError("Cannot create combo box. Method CreateCombo has not been not implemented in derived class");
+  return combo;
+}
+
+void TtsGridModel::MakeOwnCombo(std::unique_ptr<TtsCombo>& combo, TtsAttributes& owner)
+{
+  combo = CreateCombo();
+  owner.ParentCombo = false;
+  combo->SetDropDownStyle(owner.DropDownStyle);
+}
+
+void TtsGridModel::ReplaceDateTimeDef(TtsDateTimeDefComponent*& field, TtsDateTimeDefComponent* definition)
+{
+  DateTimeLinkRemove(field);
+  field = definition;
+  DateTimeLinkAdd(definition);
+}
+
+void TtsGridModel::DateTimeLinkAdd(TtsDateTimeDefComponent* definition) { dateTimeLink_.Attach(definition); }
+
+void TtsGridModel::DateTimeLinkRemove(TtsDateTimeDefComponent* definition) { dateTimeLink_.Detach(definition); }
+
+void TtsGridModel::SetDateTimeDef(TtsDateTimeDefComponent* definition)
+{
+  if (definition == dateTimeDef_)
+    return;
+  services_.DropDateTimeStateFor(dateTimeDef_);
+  ReplaceDateTimeDef(dateTimeDef_, definition);
+}
+
+void TtsGridModel::DateTimeDefRemoved(TtsDateTimeDefComponent& definition)
+{
+  if (!destroying_)
+    services_.DropDateTimeStateFor(&definition);
+  if (dateTimeDef_ == &definition)
+    dateTimeDef_ = nullptr;
+  for (int c = 0; c <= cols_; ++c) {
+    if (TtsCol* col = colsOf_.At(c))
+      col->ForgetDateTimeDef(definition);
+  }
+  for (int r = 0; r <= rows_; ++r) {
+    if (TtsRow* row = rowsOf_.At(r))
+      row->ForgetDateTimeDef(definition);
+  }
+  cellProps_.ForgetDateTimeDef(definition);
+  definition.RemoveLink(dateTimeLink_, true);
 }
 
 void TtsGridModel::SetCols(int count)

@@ -5,7 +5,9 @@
 // moves columns and rows in display order. What only the window can do goes to TtsGridServices.
 
 #include "grid/model/CellProps.h"
+#include "grid/model/Combo.h"
 #include "grid/model/CoordList.h"
+#include "grid/model/Definitions.h"
 #include "grid/model/GridCols.h"
 #include "grid/model/GridServices.h"
 #include "grid/model/GridUnitRoutines.h"
@@ -158,8 +160,23 @@ class TtsGridModel {
   void InvalidateCell(int displayCol, int displayRow);
   bool RepaintCell(int displayCol, int displayRow);
   void RefreshEditor() { services_.RefreshEditor(); }
-  // A new own combo: the base grid makes none and raises the grid error.
-  virtual void CreateCombo();
+  // A new own combo from the window; without one this raises the grid error.
+  std::unique_ptr<TtsCombo> CreateCombo();
+  // An own combo for a column, row or cell: made, given the owner's style and ParentCombo off.
+  void MakeOwnCombo(std::unique_ptr<TtsCombo>& combo, TtsAttributes& owner);
+
+  // Date-time definitions: the grid's own, and one reference at the grid's link for every user.
+  TtsDateTimeDefComponent* DateTimeDef() const { return dateTimeDef_; }
+  void SetDateTimeDef(TtsDateTimeDefComponent* definition);
+  void DateTimeLinkAdd(TtsDateTimeDefComponent* definition);
+  void DateTimeLinkRemove(TtsDateTimeDefComponent* definition);
+  // A user's field takes another definition: the reference at the link moves with it.
+  void ReplaceDateTimeDef(TtsDateTimeDefComponent*& field, TtsDateTimeDefComponent* definition);
+  const TtsDateTimeLink& DateTimeLink() const { return dateTimeLink_; }
+  // A definition going away: the grid, its columns, rows and cells let go of it.
+  void DateTimeDefRemoved(TtsDateTimeDefComponent& definition);
+  // While the model is destroyed its parts tell the window nothing.
+  bool Destroying() const { return destroying_; }
 
   // Resolution of a data cell's attributes (data column 0 and data row 0 are fixed cells).
   TtsControlType ResolveControlType(int dataCol, int dataRow) const;
@@ -234,7 +251,20 @@ class TtsGridModel {
   int NextVisibleCol(int displayCol) const;
   int NextVisibleRow(int displayRow) const;
 
+  // The grid's link to date-time definitions; tells the grid when one goes.
+  class GridDateTimeLink : public TtsDateTimeLink {
+   public:
+    explicit GridDateTimeLink(TtsGridModel& grid) : grid_(grid) {}
+    void ComponentDestroying(TtsDateTimeDefComponent& component) override { grid_.DateTimeDefRemoved(component); }
+
+   private:
+    TtsGridModel& grid_;
+  };
+
   TtsGridServices& services_;
+  bool destroying_ = false;
+  GridDateTimeLink dateTimeLink_{*this};  // outlives the columns, rows and cells that use it
+  TtsDateTimeDefComponent* dateTimeDef_ = nullptr;
   int cols_ = 0;
   int rows_ = 0;
   int defaultColWidth_ = 64;

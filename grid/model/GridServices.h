@@ -3,10 +3,15 @@
 // editor, scroll bars, events and the checks only the window can answer. The defaults serve a grid
 // model without a window; the grid control overrides them.
 
+#include "grid/model/Combo.h"
+
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 namespace grid {
+
+class TtsDateTimeDefComponent;
 
 // A grid error: the grid's Name, ": " and a fixed text.
 class EInvalidGridOperation : public std::runtime_error {
@@ -53,6 +58,19 @@ class TtsGridServices {
   virtual void UpdateStatus() {}
   // The row selection follows the current row where the row select mode asks for it.
   virtual void SelectionFollowsRow() {}
+
+  // Combos: a new one (none: the grid makes no combos); a changed one, which the grid shows again
+  // (refresh) or forgets when it is the one in use; the drop-down closed when it shows this one;
+  // the grid's combo state dropped.
+  virtual std::unique_ptr<TtsCombo> CreateCombo() { return nullptr; }
+  // The grid's own shared combo made when it has none (a column, row or cell became a combo cell).
+  virtual void EnsureCombo() {}
+  virtual void ComboChanged(TtsCombo& /*combo*/, bool /*refresh*/) {}
+  virtual void CloseComboDropDown(const TtsCombo& /*combo*/) {}
+  virtual void DropComboState(bool /*refresh*/) {}
+  // The date-time drop-down state dropped: always, or only while it shows that definition.
+  virtual void DropDateTimeState() {}
+  virtual void DropDateTimeStateFor(const TtsDateTimeDefComponent* /*definition*/) {}
 
   // Whether the current cell may be left (ends its edit); false keeps it where it is.
   virtual bool CanLeaveCurrentCell() { return true; }

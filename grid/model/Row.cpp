@@ -113,4 +113,13 @@ void TtsRow::Reset(TtsPropMask mask)
     SetDropDownStyle(ddDropDown);
 }
 
+// Only the current row's combo can be showing; another row's is forgotten.
+void TtsRow::CloseComboOnRemove(TtsCombo& combo)
+{
+  if (HoldsCurrentCell())
+    Grid().Services().CloseComboDropDown(combo);
+  else
+    Grid().Services().ComboChanged(combo, false);
+}
+
 }  // namespace grid

@@ -8,6 +8,19 @@
 
 namespace grid {
 
+// A combo that remembers its settings and where it was copied from.
+class TestCombo : public TtsCombo {
+ public:
+  TtsDropDownStyle DropDownStyle() const override { return style; }
+  void SetDropDownStyle(TtsDropDownStyle value) override { style = value; }
+  void SetDefaultColWidth(int width) override { defaultColWidth = width; }
+  void Assign(const TtsCombo& source) override { rows = static_cast<const TestCombo&>(source).rows; }
+
+  TtsDropDownStyle style = ddDropDown;
+  int defaultColWidth = 0;
+  int rows = 0;
+};
+
 class RecordingServices : public TtsGridServices {
  public:
   bool Painting() const override { return painting; }
@@ -34,6 +47,20 @@ class RecordingServices : public TtsGridServices {
   void FirePendingSelectChanged() override { calls.push_back("fire"); }
   void UpdateStatus() override { calls.push_back("status"); }
   void SelectionFollowsRow() override { calls.push_back("follow"); }
+  std::unique_ptr<TtsCombo> CreateCombo() override
+  {
+    return makesCombos ? std::make_unique<TestCombo>() : nullptr;
+  }
+  void EnsureCombo() override { calls.push_back("ensure combo"); }
+  void ComboChanged(TtsCombo&, bool refresh) override { calls.push_back(refresh ? "combo shown" : "combo forgotten"); }
+  void CloseComboDropDown(const TtsCombo&) override { calls.push_back("combo closed"); }
+  void DropComboState(bool) override { calls.push_back("combo state"); }
+  void DropDateTimeState() override { calls.push_back("date-time state"); }
+  void DropDateTimeStateFor(const TtsDateTimeDefComponent* definition) override
+  {
+    if (definition)
+      calls.push_back("date-time state if shown");
+  }
 
   struct Event {
     std::string name;
@@ -48,6 +75,7 @@ class RecordingServices : public TtsGridServices {
   int lastColOnScreen = 1000;
   int lastRowOnScreen = 1000;
   int firstScrolled = 1;
+  bool makesCombos = false;
   bool painting = false;
   bool canLeave = true;
 };
