@@ -121,6 +121,7 @@ void TOvcBaseViewer::CaretChanged(bool extend, bool scroll)
     selStart_ = selEnd_ = caret_;
   }
   Invalidate();
+  PlaceCaret();
   if (OnShowStatus)
     OnShowStatus(*this, caret_.Line, caretDisplayCol_);
 }
@@ -178,6 +179,7 @@ void TOvcBaseViewer::SetTopLine(int top)
   topLine_ = top;
   RefreshScrollBars();
   Invalidate();
+  PlaceCaret();
   if (OnTopLineChanged)
     OnTopLineChanged(*this, topLine_);
 }
@@ -190,6 +192,7 @@ void TOvcBaseViewer::SetOffset(int offset)
   offset_ = offset;
   RefreshScrollBars();
   Invalidate();
+  PlaceCaret();
 }
 
 void TOvcBaseViewer::ScrollLines(int lines) { SetTopLine(topLine_ + lines); }
@@ -457,6 +460,7 @@ void TOvcBaseViewer::SetShowBookmarks(bool on)
 void TOvcBaseViewer::SetShowCaret(bool on)
 {
   showCaret_ = on;
+  singleCaret_.SetVisible(on && hasFocus());
   Invalidate();
 }
 

@@ -10,11 +10,14 @@
 #include "controls/editor/EditorCore.h"
 #include "controls/editor/FixedFont.h"
 #include "controls/editor/OvcControl.h"
+#include "controls/editor/SingleCaret.h"
+#include "controls/textfile/ControlCaretHost.h"
 
 #include <QImage>
 #include <QPoint>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -50,7 +53,7 @@ class TOvcBaseViewer : public TOvcCustomControlEx {
   std::string GetLineText(int index) const { return GetLine(index, 255); }
 
   // Caret, selection, view.
-  TViewerPos Caret() const { return caret_; }
+  TViewerPos CaretPos() const { return caret_; }
   TViewerPos SelStart() const { return selStart_; }
   TViewerPos SelEnd() const { return selEnd_; }
   bool HasSelection() const { return selStart_ != selEnd_; }
@@ -78,6 +81,9 @@ class TOvcBaseViewer : public TOvcCustomControlEx {
 
   // Properties.
   TOvcBorders& Borders() { return borders_; }
+  // The caret's shape (a single caret, shown while the viewer has the focus and ShowCaret is on).
+  const std::shared_ptr<TOvcCaret>& Caret() const { return singleCaret_.Caret(); }
+  void SetCaret(std::shared_ptr<TOvcCaret> caret) { singleCaret_.SetCaret(std::move(caret)); }
   TBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle style) { borderStyle_ = style; }
   TScrollStyle ScrollBars() const { return scrollBars_; }
@@ -136,6 +142,7 @@ class TOvcBaseViewer : public TOvcCustomControlEx {
   void SetOffset(int offset);
   void CaretChanged(bool extend, bool scroll);
   void ScrollLines(int lines);
+  void PlaceCaret();
 
   // Window.
   void ApplyFont(platform::TFont& font) const;
@@ -164,6 +171,10 @@ class TOvcBaseViewer : public TOvcCustomControlEx {
   bool dragging_ = false;
   QPoint pointer_;
 
+  TControlCaretHost caretHost_{*this};
+  TOvcSingleCaret singleCaret_{&caretHost_};
+  int caretX_ = -1;
+  int caretY_ = -1;
   TOvcBorders borders_;
   TBorderStyle borderStyle_ = bsSingle;
   TScrollStyle scrollBars_ = ssBoth;

@@ -17,7 +17,6 @@ using namespace platform;
 
 namespace {
 
-constexpr int kHiddenCaret = 2147483647;
 constexpr int kDragTimer = 1;
 constexpr int kDragPeriod = 50;  // milliseconds between two drag steps while the pointer stands still
 constexpr int kLetters = 52;
@@ -158,12 +157,6 @@ void TOvcBaseViewer::Paint(TCanvas& canvas)
     PaintMargin(canvas, row);
     PaintRow(canvas, row);
   }
-  // The caret, or hidden when outside the view.
-  const int x = (caretDisplayCol_ - offset_) * charWidth_ + kMarginWidth;
-  const int y = (caret_.Line - topLine_) * rowHeight_;
-  const bool inView = caret_.Line >= topLine_ && caret_.Line < topLine_ + rows_ && x >= kMarginWidth;
-  if (hasFocus() && showCaret_ && OwnsCaret())
-    SetCaretPos(inView ? x : kHiddenCaret, inView ? y : kHiddenCaret);
   const auto line = [&](const TOvcBorder& border, int x1, int y1, int x2, int y2) {
     if (!border.Enabled())
       return;
@@ -351,8 +344,12 @@ void TOvcBaseViewer::FocusIn()
 {
   TOvcCustomControlEx::FocusIn();
   if (showCaret_) {
-    CreateCaret(2, rowHeight_);
-    ShowCaret();
+    singleCaret_.SetCellHeight(rowHeight_);
+    singleCaret_.SetCellWidth(charWidth_);
+    singleCaret_.SetLinked(true);
+    singleCaret_.SetVisible(true);
+    caretX_ = caretY_ = -1;
+    PlaceCaret();
   }
   Invalidate();
 }
@@ -360,9 +357,29 @@ void TOvcBaseViewer::FocusIn()
 void TOvcBaseViewer::FocusOut()
 {
   TOvcCustomControlEx::FocusOut();
-  if (OwnsCaret())
-    DestroyCaret();
+  singleCaret_.SetVisible(false);
+  singleCaret_.SetLinked(false);
   Invalidate();
+}
+
+// The caret in its character cell, or off the screen when its position is outside the view.
+void TOvcBaseViewer::PlaceCaret()
+{
+  if (!hasFocus() || !showCaret_)
+    return;
+  int x = CaretOffScreen;
+  int y = CaretOffScreen;
+  if (caret_.Line >= topLine_ && caret_.Line < topLine_ + rows_ && caretDisplayCol_ >= offset_ &&
+      caretDisplayCol_ <= offset_ + columns_) {
+    x = (caretDisplayCol_ - offset_) * charWidth_ + kMarginWidth;
+    y = (caret_.Line - topLine_) * rowHeight_;
+  }
+  // Moving the caret repaints its cell: only a real move.
+  if (x == caretX_ && y == caretY_)
+    return;
+  caretX_ = x;
+  caretY_ = y;
+  singleCaret_.SetPosition(x, y);
 }
 
 }  // namespace controls

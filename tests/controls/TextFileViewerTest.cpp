@@ -99,11 +99,13 @@ TEST_F(TextFileViewerTest, ShowsTheFilesLinesAndOneEmptyLineAfterThem)
 TEST_F(TextFileViewerTest, KeysMoveTheCaretAndExtendTheSelection)
 {
   Open("alpha beta\r\nx\r\ngamma delta\r\n");
+  ASSERT_TRUE(viewer->hasFocus());
+  EXPECT_TRUE(viewer->OwnsCaret());
   Key(Qt::Key_Down);
   Key(Qt::Key_Down);
-  EXPECT_EQ(viewer->Caret(), (TViewerPos{2, 0}));
+  EXPECT_EQ(viewer->CaretPos(), (TViewerPos{2, 0}));
   Key(Qt::Key_Right, Qt::ControlModifier);  // the next word
-  EXPECT_EQ(viewer->Caret(), (TViewerPos{2, 6}));
+  EXPECT_EQ(viewer->CaretPos(), (TViewerPos{2, 6}));
   Key(Qt::Key_End, Qt::ShiftModifier);
   EXPECT_EQ(viewer->SelStart(), (TViewerPos{2, 6}));
   EXPECT_EQ(viewer->SelEnd(), (TViewerPos{2, 11}));
@@ -111,15 +113,15 @@ TEST_F(TextFileViewerTest, KeysMoveTheCaretAndExtendTheSelection)
   Key(Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(platform::ClipboardText().value_or(""), "delta");
   Key(Qt::Key_Up);  // a shorter line: the caret stops at its end
-  EXPECT_EQ(viewer->Caret(), (TViewerPos{1, 1}));
+  EXPECT_EQ(viewer->CaretPos(), (TViewerPos{1, 1}));
   Key(Qt::Key_Right);  // past the end goes on to the next line
-  EXPECT_EQ(viewer->Caret(), (TViewerPos{2, 0}));
+  EXPECT_EQ(viewer->CaretPos(), (TViewerPos{2, 0}));
   Key(Qt::Key_Left);
-  EXPECT_EQ(viewer->Caret(), (TViewerPos{1, 1}));
+  EXPECT_EQ(viewer->CaretPos(), (TViewerPos{1, 1}));
   Key(Qt::Key_End, Qt::ControlModifier);
-  EXPECT_EQ(viewer->Caret(), (TViewerPos{3, 0}));
+  EXPECT_EQ(viewer->CaretPos(), (TViewerPos{3, 0}));
   Key(Qt::Key_Down);  // nothing below the last line
-  EXPECT_EQ(viewer->Caret(), (TViewerPos{3, 0}));
+  EXPECT_EQ(viewer->CaretPos(), (TViewerPos{3, 0}));
   viewer->SetSelection(0, 6, 2, 5, true);
   EXPECT_EQ(viewer->SelectedText(), "beta\r\nx\r\ngamma");
 }
@@ -135,18 +137,18 @@ TEST_F(TextFileViewerTest, BookmarksSearchAndCopyLimits)
   viewer->SetMarker(3);
   viewer->SetSelection(0, 0, 0, 0, true);
   viewer->GotoMarker(3);
-  EXPECT_EQ(viewer->Caret(), (TViewerPos{1, 2}));
+  EXPECT_EQ(viewer->CaretPos(), (TViewerPos{1, 2}));
 
   viewer->SetSelection(0, 1, 0, 1, true);
   EXPECT_TRUE(viewer->Search("cat", 0));  // ignoring case, after the caret
   EXPECT_EQ(viewer->SelStart(), (TViewerPos{0, 4}));
-  EXPECT_EQ(viewer->Caret(), (TViewerPos{0, 7}));
+  EXPECT_EQ(viewer->CaretPos(), (TViewerPos{0, 7}));
   EXPECT_TRUE(viewer->Search("cat", 0x04));
   EXPECT_EQ(viewer->SelStart(), (TViewerPos{1, 3}));
   EXPECT_FALSE(viewer->Search("cat", 0x04));
   EXPECT_TRUE(viewer->Search("cat", 0x02 | 0x08));  // backward from the end: the last match
   EXPECT_EQ(viewer->SelStart(), (TViewerPos{1, 3}));
-  EXPECT_EQ(viewer->Caret(), (TViewerPos{1, 3}));
+  EXPECT_EQ(viewer->CaretPos(), (TViewerPos{1, 3}));
   EXPECT_TRUE(viewer->Search("cat", 0x02));
   EXPECT_EQ(viewer->SelStart(), (TViewerPos{0, 4}));
   EXPECT_FALSE(viewer->Search("", 0));
@@ -169,7 +171,7 @@ TEST_F(TextFileViewerTest, TheMouseSelectsAndTheViewScrolls)
   const int w = viewer->CharWidth();
   const auto at = [&](int row, int col) { return QPoint(TOvcBaseViewer::kMarginWidth + col * w + 1, row * h + h / 2); };
   QTest::mouseClick(viewer, Qt::LeftButton, Qt::NoModifier, at(1, 2));
-  EXPECT_EQ(viewer->Caret(), (TViewerPos{1, 2}));
+  EXPECT_EQ(viewer->CaretPos(), (TViewerPos{1, 2}));
   QTest::mouseClick(viewer, Qt::LeftButton, Qt::ShiftModifier, at(2, 4));
   EXPECT_EQ(viewer->SelectedText(), "ne 1 words\r\nline");
   QTest::mouseClick(viewer, Qt::LeftButton, Qt::NoModifier, QPoint(4, 3 * h + h / 2));  // the margin: the line
@@ -194,7 +196,7 @@ TEST_F(TextFileViewerTest, TheMouseSelectsAndTheViewScrolls)
   EXPECT_EQ(viewer->TopLine(), 1);
   viewer->SetSelection(0, 0, 0, 0, true);
   Key(Qt::Key_PageDown);  // a page less one line, the caret keeping its row
-  EXPECT_EQ(viewer->Caret().Line, viewer->Rows() - 1);
+  EXPECT_EQ(viewer->CaretPos().Line, viewer->Rows() - 1);
   EXPECT_EQ(viewer->TopLine(), viewer->Rows() - 1);
   viewer->ScrollToLine(1000);
   EXPECT_EQ(viewer->TopLine(), viewer->LineCount() - viewer->Rows());
