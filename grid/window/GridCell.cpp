@@ -8,11 +8,16 @@ const TtsCellElement* TtsCell::Element() const { return grid_.Model().CellProps(
 
 TtsCellElement* TtsCell::MutableElement() { return grid_.Model().CellProps().Find(col_, row_); }
 
-void TtsCell::Set(TtsPropId id, const TtsCellValue& value)
+void TtsCell::CheckCell() const
 {
   grid_.CheckCol(col_);
   grid_.CheckRow(row_);
-  grid_.Model().CellProps().SetProp(col_, row_, id, value);
+}
+
+void TtsCell::Set(TtsPropId id, const TtsCellValue& value, int subIndex)
+{
+  CheckCell();
+  grid_.Model().CellProps().SetProp(col_, row_, id, value, subIndex);
 }
 
 TtsControlType TtsCell::ControlType() const
@@ -104,7 +109,7 @@ void TtsCell::SetButtonType(TtsButtonType type) { Set(piButtonType, int(type)); 
 TtsDropDownStyle TtsCell::DropDownStyle() const
 {
   const TtsCellElement* e = Element();
-  return e ? e->Attributes().DropDownStyle : ddDropDown;
+  return e ? e->DropDownStyle() : ddDropDown;
 }
 
 void TtsCell::SetDropDownStyle(TtsDropDownStyle style) { Set(piDropDownStyle, int(style)); }
@@ -164,6 +169,118 @@ void TtsCell::SetParentFont(bool on)
     return;
   }
   SetFont(grid_.Model().ResolveFont(col_, row_));
+}
+
+bool TtsCell::KeepFontCopy() const
+{
+  const TtsCellElement* e = Element();
+  return e && e->Attributes().KeepFontCopy;
+}
+
+void TtsCell::SetKeepFontCopy(bool on)
+{
+  CheckCell();
+  grid_.Model().CellProps().SetKeepFontCopy(col_, row_, on);
+}
+
+TtsDrawOption TtsCell::Picture(TtsPictureOption option) const
+{
+  const TtsCellElement* e = Element();
+  return e ? e->Attributes().Picture(option) : dopDefault;
+}
+
+void TtsCell::SetPicture(TtsPictureOption option, TtsDrawOption value) { Set(piPictures, int(value), option); }
+
+TtsDateTimeDefComponent* TtsCell::DateTimeDef() const
+{
+  const TtsCellElement* e = Element();
+  return e ? e->Attributes().DateTimeDef : nullptr;
+}
+
+void TtsCell::SetDateTimeDef(TtsDateTimeDefComponent* definition)
+{
+  CheckCell();
+  grid_.Model().CellProps().SetDateTimeDef(col_, row_, definition);
+}
+
+TtsCombo* TtsCell::Combo() const
+{
+  const TtsCellElement* e = Element();
+  return e ? e->Combo() : nullptr;
+}
+
+void TtsCell::SetCombo(const TtsCombo* combo)
+{
+  CheckCell();
+  grid_.Model().CellProps().SetCombo(col_, row_, combo);
+}
+
+void TtsCell::MakeCombo()
+{
+  CheckCell();
+  grid_.Model().CellProps().MakeCombo(col_, row_);
+}
+
+bool TtsCell::ParentCombo() const
+{
+  const TtsCellElement* e = Element();
+  return !e || e->Attributes().ParentCombo;
+}
+
+void TtsCell::SetParentCombo(bool on) { Set(piParentCombo, on); }
+
+void TtsCell::Assign(const TtsCell& source)
+{
+  if (&source == this)
+    return;
+  CopyPropertiesExcept(*this, source, "Font;ParentFont");
+  SetCombo(source.Combo());
+  SetParentFont(source.ParentFont());
+  if (!ParentFont() && source.Font())
+    SetFont(*source.Font());
+}
+
+namespace {
+
+TtsPublishedProperty<TtsCell> CellPicture(const char* name, TtsPictureOption option)
+{
+  return {name, tkEnumeration, [option](TtsCell& to, const TtsCell& from) { to.SetPicture(option, from.Picture(option)); }};
+}
+
+}  // namespace
+
+std::span<const TtsPublishedProperty<TtsCell>> TtsCell::PublishedProperties()
+{
+  using C = TtsCell;
+  static const std::vector<TtsPublishedProperty<C>> list = {
+      Published<C>("ButtonType", tkEnumeration, &C::ButtonType, &C::SetButtonType),
+      Published<C>("DateTimeDef", tkClass, &C::DateTimeDef, &C::SetDateTimeDef),
+      CellPicture("CenterPicture", poCenter),
+      Published<C>("Color", tkInteger, &C::Color, &C::SetColor),
+      Published<C>("ControlType", tkEnumeration, &C::ControlType, &C::SetControlType),
+      Published<C>("DropDownStyle", tkEnumeration, &C::DropDownStyle, &C::SetDropDownStyle),
+      {"Font", tkClass,
+       [](C& to, const C& from) {
+         if (from.Font())
+           to.SetFont(*from.Font());
+         else
+           to.SetParentFont(true);
+       }},
+      Published<C>("HorzAlignment", tkEnumeration, &C::HorzAlignment, &C::SetHorzAlignment),
+      Published<C>("Is3D", tkEnumeration, &C::Is3D, &C::SetIs3D),
+      CellPicture("KeepAspectRatio", poKeepAspectRatio),
+      Published<C>("MaskName", tkLString, &C::MaskName, &C::SetMaskName),
+      Published<C>("ParentCombo", tkEnumeration, &C::ParentCombo, &C::SetParentCombo),
+      Published<C>("ParentFont", tkEnumeration, &C::ParentFont, &C::SetParentFont),
+      Published<C>("ReadOnly", tkEnumeration, &C::ReadOnly, &C::SetReadOnly),
+      CellPicture("ShrinkPicture", poShrink),
+      Published<C>("SpinIncrement", tkFloat, &C::SpinIncrement, &C::SetSpinIncrement),
+      Published<C>("SpinOptions", tkSet, &C::SpinOptions, &C::SetSpinOptions),
+      CellPicture("StretchPicture", poStretch),
+      Published<C>("VertAlignment", tkEnumeration, &C::VertAlignment, &C::SetVertAlignment),
+      Published<C>("WordWrap", tkEnumeration, &C::WordWrap, &C::SetWordWrap),
+  };
+  return list;
 }
 
 }  // namespace grid

@@ -5,6 +5,8 @@
 
 #include "grid/model/Attributes.h"
 #include "grid/model/CellValue.h"
+#include "grid/model/Combo.h"
+#include "grid/model/PublishedProperties.h"
 
 #include "platform/Font.h"
 
@@ -56,11 +58,31 @@ class TtsCell {
   void SetFont(const platform::TFont& font);
   bool ParentFont() const;
   void SetParentFont(bool on);
+  // Whether the cell keeps a copy of the font it inherits (false without an element).
+  bool KeepFontCopy() const;
+  void SetKeepFontCopy(bool on);
+  TtsDrawOption Picture(TtsPictureOption option) const;
+  void SetPicture(TtsPictureOption option, TtsDrawOption value);
+  TtsDateTimeDefComponent* DateTimeDef() const;
+  void SetDateTimeDef(TtsDateTimeDefComponent* definition);
+  // The cell's own combo: made by the grid, a copy of another, or none.
+  TtsCombo* Combo() const;
+  void SetCombo(const TtsCombo* combo);
+  void MakeCombo();
+  bool ParentCombo() const;
+  void SetParentCombo(bool on);
+
+  // Every published property but the font, then the combo, then ParentFont and the cell's own
+  // font when it keeps one.
+  void Assign(const TtsCell& source);
+  // The published properties, in the order the stream writes them.
+  static std::span<const TtsPublishedProperty<TtsCell>> PublishedProperties();
 
  private:
   const TtsCellElement* Element() const;
   TtsCellElement* MutableElement();
-  void Set(TtsPropId id, const TtsCellValue& value);
+  void Set(TtsPropId id, const TtsCellValue& value, int subIndex = 0);
+  void CheckCell() const;
 
   TtsBaseGrid& grid_;
   int col_;
