@@ -44,7 +44,7 @@ TGraphMemIniFile::TGraphMemIniFile(const QString& fileName) : TCustomGraphIniFil
 
 TGraphMemIniFile::~TGraphMemIniFile()
 {
-  if (modified_)
+  if (modified_ && !FileName.isEmpty())
     platform::GuardDeferred([this] { UpdateFile(); });
 }
 

@@ -16,8 +16,8 @@ public:
   // Reads the file when the name is not empty and the file exists; raises EFileError ("Can't read
   // file ") when it exists but can't be read.
   explicit TGraphMemIniFile(const QString& fileName);
-  // Writes the file when something changed since it was read or last written; a failure then is
-  // shown after the current event.
+  // Writes the file when something changed since it was read or last written (an object without
+  // a file name stays in memory); a failure then is shown after the current event.
   ~TGraphMemIniFile() override;
 
   QString ReadString(const QString& section, const QString& ident, const QString& defaultValue) const override;

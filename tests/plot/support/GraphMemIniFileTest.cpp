@@ -1,10 +1,13 @@
 #include "plot/support/GraphMemIniFile.h"
 
 #include "platform/Exceptions.h"
+#include "platform/MessageDlg.h"
+#include "platform/ModalRun.h"
 #include "tests/support/FullDisk.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -221,6 +224,23 @@ TEST(GraphMemIniFile, ReadOnlyFolderReadsAndReportsFailedWrites)
     ASSERT_TRUE(folder.SetReadOnly(false));
   }
   EXPECT_EQ(ReadFile(path), "[A]\r\nx=2\r\n\r\n");
+
+  // A change that can't be written when the object goes is reported, not lost silently.
+  QString reported;
+  platform::ModalScript script;
+  script.Then([&](platform::ModalSubject& subject) {
+    reported = static_cast<platform::MessageBoxSubject&>(subject).Text();
+    return platform::mrOk;
+  });
+  ASSERT_TRUE(folder.SetReadOnly(true));
+  {
+    TGraphMemIniFile ini(path);
+    ini.WriteInteger(QStringLiteral("A"), QStringLiteral("x"), 3);
+  }
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(reported.startsWith(QStringLiteral("Can't create file "))) << reported.toStdString();
+  EXPECT_EQ(ReadFile(path), "[A]\r\nx=2\r\n\r\n");
+  ASSERT_TRUE(folder.SetReadOnly(false));
 }
 
 }  // namespace
