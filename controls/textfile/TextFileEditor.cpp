@@ -87,8 +87,15 @@ void TOvcCustomTextFileEditor::LoadFromFile(const QString& name)
   try {
     const QByteArray bytes = platform::ReadFileBytes(fileName_);
     ClearText(true);
-    for (const std::string& line : SplitTextFileLines(std::string_view(bytes.constData(), std::size_t(bytes.size()))))
+    // The scroll bar shows once the text outgrows the view, so a long load shows it early.
+    bool outgrown = false;
+    for (const std::string& line : SplitTextFileLines(std::string_view(bytes.constData(), std::size_t(bytes.size())))) {
       AppendLine(line);
+      if (!outgrown && HandleAllocated() && GetLineCount() > VisibleRows()) {
+        outgrown = true;
+        RefreshView(true);
+      }
+    }
     RefreshView(true);
     isOpen_ = true;
   } catch (...) {

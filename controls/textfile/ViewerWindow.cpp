@@ -52,6 +52,8 @@ void TOvcBaseViewer::CalcMetrics()
   ApplyFont(canvas.Font());
   rowHeight_ = std::max(canvas.TextHeight(QStringLiteral("Wy")) + 2, 12);
   charWidth_ = std::max(canvas.TextWidth(QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ")) / kLetters, 1);
+  // Never less than one row and one column of client area.
+  setMinimumSize(kMarginWidth + charWidth_ + width() - ClientWidth(), rowHeight_ + height() - ClientHeight());
   RefreshScrollBars();
   Invalidate();
 }
