@@ -6,6 +6,7 @@
 #include "controls/editor/Exceptions.h"
 
 #include <QString>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
