@@ -278,8 +278,7 @@ void SinCosOf(Extended angle, bool degrees, Extended& s, Extended& c)
   int q = 0;
   DoubleExtended r;
   Reduce(angle, degrees, q, r);
-  s = SineOfQuarterTurns(q, r);
-  c = SineOfQuarterTurns(q + 1, r);
+  SineAndCosineOfQuarterTurns(q, r, s, c);
 }
 
 bool TrigRatioOf(TrigRatio ratio, Extended angle, bool degrees, Extended& value)

@@ -31,34 +31,65 @@ const std::array<TablePoint, 2 * Last + 1>& Table()
   return table;
 }
 
+// The parts of r = a + h + r.lo that both sin r and cos r use: a = j/64, h = r.hi - a exact,
+// |h| <= 1/128, and the series of sin h' - h' and cos h' - 1 for h' = h + r.lo.
+struct SplitAngle {
+  const TablePoint* point = nullptr;
+  Extended h = 0;
+  Extended hh = 0;
+  Extended low = 0;
+  Extended sinRest = 0;
+  Extended cosRest = 0;
+};
+
+SplitAngle Split(const DoubleExtended& r)
+{
+  SplitAngle a;
+  const Extended j = NearestWhole(r.hi * Steps);
+  a.point = &Table()[static_cast<std::size_t>(static_cast<int>(j) + Last)];
+  a.h = r.hi - j / Steps;
+  a.hh = a.h + r.lo;
+  a.low = r.lo;
+  const Extended h2 = a.hh * a.hh;
+  a.sinRest = -a.hh * h2 * (1.0L / 6 - h2 * (1.0L / 120 - h2 * (1.0L / 5040)));
+  a.cosRest = -h2 * (0.5L - h2 * (1.0L / 24 - h2 * (1.0L / 720 - h2 * (1.0L / 40320))));
+  return a;
+}
+
+// sin(q pi/2 + r) from the split angle:
+//   sin r = S + C h' + (C (sin h' - h') + S (cos h' - 1)),
+//   cos r = C - S h' + (C (cos h' - 1) - S (sin h' - h')),
+// where S and C are the table's sin a and cos a. The bracket is below 2^-14 of the result, so its
+// rounding does not count; S + C h is summed exactly.
+Extended SineOfSplit(int q, const SplitAngle& a)
+{
+  q &= 3;
+  const TablePoint& point = *a.point;
+  const bool cosine = (q & 1) != 0;
+  const DoubleExtended& base = cosine ? point.cosine : point.sine;
+  const DoubleExtended slope = cosine ? -point.sine : point.cosine;
+  const Extended bracket = cosine ? point.cosine.hi * a.cosRest - point.sine.hi * a.sinRest
+                                  : point.cosine.hi * a.sinRest + point.sine.hi * a.cosRest;
+  Extended product = 0, productError = 0, sum = 0, sumError = 0;
+  TwoProduct(slope.hi, a.h, product, productError);
+  TwoSum(base.hi, product, sum, sumError);
+  const Extended rest = sumError + (base.lo + productError + slope.hi * a.low + slope.lo * a.hh + bracket);
+  const Extended value = sum + rest;
+  return q >= 2 ? -value : value;
+}
+
 }  // namespace
 
 Extended SineOfQuarterTurns(int q, const DoubleExtended& r)
 {
-  // r = a + h + r.lo with a = j/64 and h = r.hi - a exact, |h| <= 1/128:
-  //   sin r = S + C h' + (C (sin h' - h') + S (cos h' - 1)),
-  //   cos r = C - S h' + (C (cos h' - 1) - S (sin h' - h')),
-  // where S and C are the table's sin a and cos a. The bracket is below 2^-14 of the result, so its
-  // rounding does not count; S + C h is summed exactly.
-  const Extended j = NearestWhole(r.hi * Steps);
-  const TablePoint& point = Table()[static_cast<std::size_t>(static_cast<int>(j) + Last)];
-  const Extended h = r.hi - j / Steps;
-  const Extended hh = h + r.lo;
-  const Extended h2 = hh * hh;
-  const Extended sinRest = -hh * h2 * (1.0L / 6 - h2 * (1.0L / 120 - h2 * (1.0L / 5040)));
-  const Extended cosRest = -h2 * (0.5L - h2 * (1.0L / 24 - h2 * (1.0L / 720 - h2 * (1.0L / 40320))));
-  q &= 3;
-  const bool cosine = (q & 1) != 0;
-  const DoubleExtended& base = cosine ? point.cosine : point.sine;
-  const DoubleExtended slope = cosine ? -point.sine : point.cosine;
-  const Extended bracket = cosine ? point.cosine.hi * cosRest - point.sine.hi * sinRest
-                                  : point.cosine.hi * sinRest + point.sine.hi * cosRest;
-  Extended product = 0, productError = 0, sum = 0, sumError = 0;
-  TwoProduct(slope.hi, h, product, productError);
-  TwoSum(base.hi, product, sum, sumError);
-  const Extended rest = sumError + (base.lo + productError + slope.hi * r.lo + slope.lo * hh + bracket);
-  const Extended value = sum + rest;
-  return q >= 2 ? -value : value;
+  return SineOfSplit(q, Split(r));
+}
+
+void SineAndCosineOfQuarterTurns(int q, const DoubleExtended& r, Extended& s, Extended& c)
+{
+  const SplitAngle a = Split(r);
+  s = SineOfSplit(q, a);
+  c = SineOfSplit(q + 1, a);
 }
 
 }  // namespace engine

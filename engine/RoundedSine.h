@@ -9,5 +9,7 @@ namespace engine {
 // sin(q pi/2 + r), q >= 0, for |r| <= pi/4 + 1/64 given to about 128 bits: within 0.501 units of
 // the last place. The cosine is the sine of q + 1.
 Extended SineOfQuarterTurns(int q, const DoubleExtended& r);
+// Both at once, the same as each alone.
+void SineAndCosineOfQuarterTurns(int q, const DoubleExtended& r, Extended& s, Extended& c);
 
 }  // namespace engine
