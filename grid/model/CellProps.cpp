@@ -14,8 +14,11 @@ TtsCellElement::TtsCellElement(TtsGridModel& grid, int dataCol, int dataRow)
 TtsCellElement::~TtsCellElement()
 {
   grid_.DateTimeLinkRemove(attr_.DateTimeDef);
-  if (combo_ && !grid_.Destroying())
+  if (grid_.Destroying())
+    return;
+  if (combo_)
     grid_.Services().CloseComboDropDown(*combo_);
+  grid_.Services().DropDateTimeStateFor(attr_.DateTimeDef);
 }
 
 void TtsCellElement::SetDateTimeDef(TtsDateTimeDefComponent* definition)

@@ -27,6 +27,8 @@ class TtsCellElement : public TtsSetElement {
   TtsReadOnly CellReadOnly() const { return cellReadOnly_; }
   const platform::TFont* OwnFont() const { return font_.get(); }
   TtsCombo* Combo() const { return combo_.get(); }
+  // The stream holds the combo only for a combo cell that has one.
+  bool ComboStored() const { return combo_ && attr_.ButtonType == btCombo; }
   TtsDropDownStyle DropDownStyle() const { return combo_ ? combo_->DropDownStyle() : attr_.DropDownStyle; }
 
   // A property by identifier (sub-index for the picture options); empty for one it doesn't hold.

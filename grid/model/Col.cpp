@@ -67,13 +67,24 @@ void TtsCol::SetHeadingHorzAlignment(TtsHorzAlignment alignment)
   if (alignment == headingHorzAlignment_)
     return;
   headingHorzAlignment_ = alignment;
+  headingAlignment_ = ToAlignment(alignment);
+  headingAlign_ = alignment != htaDefault;
   InvalidateHeading();
 }
 
 void TtsCol::SetHeadingLegacyAlignment(TAlignment alignment, bool align)
 {
-  SetHeadingHorzAlignment(ToHorzAlignment(alignment, align));
+  if (alignment == headingAlignment_ && align == headingAlign_)
+    return;
+  headingAlignment_ = alignment;
+  headingAlign_ = align;
+  headingHorzAlignment_ = ToHorzAlignment(alignment, align);
+  InvalidateHeading();
 }
+
+void TtsCol::SetHeadingAlignment(TAlignment alignment) { SetHeadingLegacyAlignment(alignment, headingAlign_); }
+
+void TtsCol::SetHeadingAlign(bool align) { SetHeadingLegacyAlignment(headingAlignment_, align); }
 
 void TtsCol::SetHeadingVertAlignment(TtsVertAlignment alignment)
 {
@@ -240,6 +251,7 @@ bool TtsCol::IsDefault() const
   return DataCol() == displayCol_ && IsAttributeDefault() && !headingFont_ && headingParentFont_ && visible_ &&
          !allowGrayed_ && heading_.empty() && fieldName_.empty() && checkBoxValues_.empty() && maxLength_ == 0 &&
          headingColor_ == platform::clNone && headingHorzAlignment_ == htaDefault &&
+         headingAlignment_ == taLeftJustify && !headingAlign_ &&
          headingVertAlignment_ == vtaDefault && headingWordWrap_ == wwDefault && headingButton_ == cbGrid &&
          sortPicture_ == spNone && width_ == Grid().DefaultColWidth();
 }
@@ -255,6 +267,8 @@ void TtsCol::CopyProperties(const TtsCol& source)
   allowGrayed_ = source.allowGrayed_;
   headingButton_ = source.headingButton_;
   headingHorzAlignment_ = source.headingHorzAlignment_;
+  headingAlignment_ = source.headingAlignment_;
+  headingAlign_ = source.headingAlign_;
   headingVertAlignment_ = source.headingVertAlignment_;
   headingWordWrap_ = source.headingWordWrap_;
   headingColor_ = source.headingColor_;
@@ -301,5 +315,12 @@ void TtsCol::Reset(TtsPropMask mask)
 }
 
 void TtsCol::ComboMade(TtsCombo& combo) { combo.SetDefaultColWidth(width_ + 10); }
+
+void TtsCol::PlaceCurrentCell()
+{
+  const int current = Grid().CurrentDisplayCol();
+  if (current == displayCol_ || current < 1 || current > Grid().Cols())
+    Grid().Services().PlaceCurrentCol(current == displayCol_ ? displayCol_ : 1);
+}
 
 }  // namespace grid

@@ -35,8 +35,12 @@ class TtsCol : public TtsColRowBase {
   void SetHeadingColor(platform::TColor color);
   TtsHorzAlignment HeadingHorzAlignment() const { return headingHorzAlignment_; }
   void SetHeadingHorzAlignment(TtsHorzAlignment alignment);
-  TAlignment HeadingAlignment() const { return ToAlignment(headingHorzAlignment_); }
-  bool HeadingAlign() const { return headingHorzAlignment_ != htaDefault; }
+  // The heading's legacy pair, kept in step with HeadingHorzAlignment; each setter alone keeps
+  // the other half, so the pair may be read in either order.
+  TAlignment HeadingAlignment() const { return headingAlignment_; }
+  void SetHeadingAlignment(TAlignment alignment);
+  bool HeadingAlign() const { return headingAlign_; }
+  void SetHeadingAlign(bool align);
   void SetHeadingLegacyAlignment(TAlignment alignment, bool align);
   TtsVertAlignment HeadingVertAlignment() const { return headingVertAlignment_; }
   void SetHeadingVertAlignment(TtsVertAlignment alignment);
@@ -88,6 +92,7 @@ class TtsCol : public TtsColRowBase {
   bool Repaint() override;
   bool HoldsCurrentCell() const override;
   void RecheckStoredValues() override;
+  void PlaceCurrentCell() override;
   void ComboMade(TtsCombo& combo) override;
   void OwnFontChanged(bool heading) override;
 
@@ -106,6 +111,8 @@ class TtsCol : public TtsColRowBase {
   std::string fieldName_;
   platform::TColor headingColor_ = platform::clNone;
   TtsHorzAlignment headingHorzAlignment_ = htaDefault;
+  TAlignment headingAlignment_ = taLeftJustify;
+  bool headingAlign_ = false;
   TtsVertAlignment headingVertAlignment_ = vtaDefault;
   TtsWordWrap headingWordWrap_ = wwDefault;
   TtsColHeadingButton headingButton_ = cbGrid;

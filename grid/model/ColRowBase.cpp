@@ -20,8 +20,13 @@ bool Change(T& field, const T& value)
 TtsColRowBase::~TtsColRowBase()
 {
   grid_.DateTimeLinkRemove(attr_.DateTimeDef);
-  if (combo_ && !grid_.Destroying())
+  if (grid_.Destroying())
+    return;
+  if (combo_) {
     grid_.Services().CloseComboDropDown(*combo_);
+    grid_.Services().DropComboState(false);
+  }
+  grid_.Services().DropDateTimeStateFor(attr_.DateTimeDef);
 }
 
 void TtsColRowBase::RefreshEditorIfCurrent()
@@ -88,8 +93,10 @@ void TtsColRowBase::SetIs3D(bool on)
 
 void TtsColRowBase::SetReadOnly(bool on)
 {
-  if (Change(attr_.ReadOnly, on))
-    Invalidate();
+  if (!Change(attr_.ReadOnly, on))
+    return;
+  Invalidate();
+  PlaceCurrentCell();
 }
 
 void TtsColRowBase::SetButtonType(TtsButtonType type)

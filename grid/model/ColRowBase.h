@@ -66,6 +66,8 @@ class TtsColRowBase {
   // The own combo: made by the grid (which raises the grid error when it makes none), taking
   // this object's drop-down style; SetCombo copies a combo into it, none removes it.
   TtsCombo* Combo() const { return combo_.get(); }
+  // The stream holds the combo only for a combo cell that has one.
+  bool ComboStored() const { return combo_ && attr_.ButtonType == btCombo; }
   void MakeCombo();
   void SetCombo(const TtsCombo* combo);
   void RemoveCombo();
@@ -90,6 +92,8 @@ class TtsColRowBase {
   virtual void ComboMade(TtsCombo& /*combo*/) {}
   // Closes the drop-down when it shows the own combo about to go.
   virtual void CloseComboOnRemove(TtsCombo& combo);
+  // After a read-only change: the current cell finds the column (row) it may stand in.
+  virtual void PlaceCurrentCell() = 0;
   // Drops the stored values of this column (row) that no longer suit their control type.
   virtual void RecheckStoredValues() = 0;
   void RefreshEditorIfCurrent();

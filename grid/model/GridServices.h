@@ -72,6 +72,11 @@ class TtsGridServices {
   virtual void DropDateTimeState() {}
   virtual void DropDateTimeStateFor(const TtsDateTimeDefComponent* /*definition*/) {}
 
+  // The current cell looks again for the column (row) it may stand in, at or around this one,
+  // and moves there when it must (a column or row became read-only or writable).
+  virtual void PlaceCurrentCol(int /*displayCol*/) {}
+  virtual void PlaceCurrentRow(int /*displayRow*/) {}
+
   // Whether the current cell may be left (ends its edit); false keeps it where it is.
   virtual bool CanLeaveCurrentCell() { return true; }
 

@@ -122,4 +122,11 @@ void TtsRow::CloseComboOnRemove(TtsCombo& combo)
     Grid().Services().ComboChanged(combo, false);
 }
 
+void TtsRow::PlaceCurrentCell()
+{
+  const int current = Grid().CurrentDisplayRow();
+  if (current == DisplayRow() || current < 1 || current > Grid().Rows())
+    Grid().Services().PlaceCurrentRow(current == DisplayRow() ? current : 1);
+}
+
 }  // namespace grid

@@ -48,6 +48,7 @@ class TtsRow : public TtsColRowBase {
   bool Repaint() override;
   bool HoldsCurrentCell() const override;
   void RecheckStoredValues() override;
+  void PlaceCurrentCell() override;
   void CloseComboOnRemove(TtsCombo& combo) override;
 
  private:

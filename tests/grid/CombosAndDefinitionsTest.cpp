@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace grid {
 namespace {
 
@@ -65,6 +67,26 @@ TEST(OwnCombos, AColumnsComboTakesItsStyleAndWidthAndGoesWithParentCombo)
   f.services.calls.clear();
   f.grid.Col(1).MakeCombo();
   EXPECT_EQ(f.services.calls, (std::vector<std::string>{"combo state"}));
+}
+
+TEST(OwnCombos, ObjectsThatGoTakeTheirDropDownsWithThem)
+{
+  GridFixture f;
+  f.services.makesCombos = true;
+  TtsDateTimeDefComponent definition;
+  f.grid.Col(5).MakeCombo();
+  EXPECT_FALSE(f.grid.Col(5).ComboStored());
+  f.grid.Col(5).SetButtonType(btCombo);
+  EXPECT_TRUE(f.grid.Col(5).ComboStored());
+  f.grid.Col(4).SetDateTimeDef(&definition);
+  f.grid.CellProps().SetDateTimeDef(2, 2, &definition);
+  f.services.calls.clear();
+  f.grid.SetCols(3);
+  f.grid.CellProps().SetDateTimeDef(2, 2, nullptr);
+  std::sort(f.services.calls.begin(), f.services.calls.end());
+  EXPECT_EQ(f.services.calls, (std::vector<std::string>{"combo closed", "combo state", "date-time state if shown",
+                                                        "date-time state if shown"}));
+  EXPECT_EQ(definition.LinkCount(), 0);
 }
 
 TEST(OwnCombos, ARowsComboIsForgottenUnlessTheRowIsCurrent)

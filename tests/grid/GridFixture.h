@@ -47,6 +47,8 @@ class RecordingServices : public TtsGridServices {
   void FirePendingSelectChanged() override { calls.push_back("fire"); }
   void UpdateStatus() override { calls.push_back("status"); }
   void SelectionFollowsRow() override { calls.push_back("follow"); }
+  void PlaceCurrentCol(int displayCol) override { calls.push_back("place col " + std::to_string(displayCol)); }
+  void PlaceCurrentRow(int displayRow) override { calls.push_back("place row " + std::to_string(displayRow)); }
   std::unique_ptr<TtsCombo> CreateCombo() override
   {
     return makesCombos ? std::make_unique<TestCombo>() : nullptr;

@@ -120,6 +120,45 @@ TEST(ModelBookkeeping, AControlTypeChangeRechecksTheStoredValuesOfItsColumnOrRow
   EXPECT_EQ(f.grid.GridRows().At(2)->ControlType(), ctPicture);
 }
 
+TEST(ModelBookkeeping, AReadOnlyChangeWhereTheCurrentCellStandsPlacesItAgain)
+{
+  GridFixture f;
+  f.grid.Col(3).SetReadOnly(true);  // the current cell is in column 1
+  f.grid.Col(1).SetReadOnly(true);
+  f.grid.ChangeRow(1, [](TtsRow& row) { row.SetReadOnly(true); });
+  f.grid.SetCurrentCell(0, 0);  // no current cell: any change looks for one
+  f.grid.Col(4).SetReadOnly(true);
+  EXPECT_EQ(f.services.calls, (std::vector<std::string>{"place col 1", "place row 1", "place col 1"}));
+}
+
+TEST(ModelBookkeeping, TheHeadingsLegacyAlignmentPairReadsInEitherOrder)
+{
+  GridFixture f;
+  TtsCol& col = f.grid.Col(2);
+  col.SetHeadingAlignment(taRightJustify);  // "HeadingAlignment" before "HeadingAlign"
+  EXPECT_EQ(col.HeadingHorzAlignment(), htaDefault);
+  col.SetHeadingAlign(true);
+  EXPECT_EQ(col.HeadingHorzAlignment(), htaRight);
+
+  TtsCol& other = f.grid.Col(3);
+  other.SetHeadingAlign(true);  // and the other way round
+  other.SetHeadingAlignment(taCenter);
+  EXPECT_EQ(other.HeadingHorzAlignment(), htaCenter);
+  other.SetHeadingHorzAlignment(htaDefault);  // read last, it decides
+  EXPECT_FALSE(other.HeadingAlign());
+  EXPECT_EQ(other.HeadingAlignment(), taLeftJustify);
+  EXPECT_FALSE(col.IsDefault());
+  col.SetHeadingHorzAlignment(htaDefault);
+  EXPECT_TRUE(col.IsDefault());
+
+  // The cell pair of columns and rows behaves the same way.
+  col.SetAlignment(taCenter);
+  col.SetAlign(true);
+  EXPECT_EQ(col.HorzAlignment(), htaCenter);
+  col.SetAlignment(ToAlignment(ReadLegacyAlignment("TARIGHTJUSTIFY")));
+  EXPECT_EQ(col.HorzAlignment(), htaRight);
+}
+
 TEST(CellElementCache, LookupsFollowElementsThatComeAndGo)
 {
   GridFixture f;
