@@ -191,6 +191,31 @@ TEST(ColorLegend, BarOfBandsAndEightLabels)
     EXPECT_NE(r.Op, TCanvasOp::FillRect);
 }
 
+// Near 1e17 a step of four pixels of a small range is lost in rounding: the bands still end at
+// the end of the bar.
+TEST(ColorLegend, BandsEndAtTheBarWhenTheStepIsLostInRounding)
+{
+  TLegendFixture f(500, 400);
+  f.AddSeries("s", PointsXY({{0, 0}, {1, 1}}));
+  struct TFar : TScaleLayer {
+    using TScaleLayer::TScaleLayer;
+    double GetZMin() const override { return 1e17; }
+    double GetZMax() const override { return 1e17 + 256; }
+  } layer(f.graph);
+  TColorLegend& legend = *f.graph.ColorLegends[0];
+  legend.Layer = &layer;
+  f.graph.Paint();
+  int bands = 0;
+  int lastBottom = 0;
+  for (const auto& r : f.Recording().Records())
+    if (r.Op == TCanvasOp::FillRect) {
+      ++bands;
+      lastBottom = r.RectAt(0).Bottom;
+    }
+  EXPECT_GT(bands, 10);
+  EXPECT_LE(lastBottom, legend.BoxRect.Bottom);
+}
+
 TEST(ColorLegend, CountFollowsTheLayer)
 {
   TLegendFixture f;
