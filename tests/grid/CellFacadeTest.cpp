@@ -106,5 +106,24 @@ TEST(CellFacade, WritesOutsideTheGridRaiseAndReadsGiveTheDefaults)
   EXPECT_EQ(definition.LinkCount(), 0);
 }
 
+TEST(CellFacade, AColumnOrRowRetypedDropsTheStoredValuesThatNoLongerFit)
+{
+  TtsGrid grid;
+  grid.SetStoreData(true);
+  grid.Model().Col(2).SetControlType(ctCheck);
+  grid.SetCell(2, 1, 1);       // a check state
+  grid.SetCell(2, 2, "Yes");   // a text: a check cell may hold one
+  grid.SetCell(3, 1, "Text");  // another column
+  grid.Model().Col(2).SetControlType(ctText);
+  EXPECT_TRUE(grid.Cell(2, 1).IsEmpty());
+  EXPECT_EQ(grid.Cell(2, 2), TtsCellValue("Yes"));
+  EXPECT_EQ(grid.Cell(3, 1), TtsCellValue("Text"));
+
+  grid.SetCell(1, 3, "Name");
+  grid.Model().ChangeRow(3, [](TtsRow& row) { row.SetControlType(ctPicture); });
+  EXPECT_EQ(grid.Store()->GetKind(1, 3), 0);  // a text is no picture name
+  grid.Model().ChangeRow(3, [](TtsRow& row) { row.SetControlType(ctDefault); });
+}
+
 }  // namespace
 }  // namespace grid
