@@ -19,6 +19,7 @@ class TtsCol : public TtsColRowBase {
   void SetDisplayCol(int position);
   void StoreDisplayCol(int position) { displayCol_ = position; }  // display-order bookkeeping
   int Serial() const { return serial_; }
+  bool DisplayColStored() const { return displayCol_ != DataCol(); }
 
   // The heading: accelerator marks removed; the field name while the heading is empty.
   std::string Heading() const { return heading_.empty() ? fieldName_ : heading_; }

@@ -56,6 +56,7 @@ class TtsColRowBase {
   void SetSpinOptions(TtsSpinOptions options) { attr_.SpinOptions = options; }
   double SpinIncrement() const { return attr_.SpinIncrement; }
   void SetSpinIncrement(double increment) { attr_.SpinIncrement = increment; }
+  bool SpinIncrementStored() const { return attr_.SpinIncrement != 1.0; }
   TtsDateTimeDefComponent* DateTimeDef() const { return attr_.DateTimeDef; }
   // Moves the reference at the grid's date-time link from the old definition to the new one.
   void SetDateTimeDef(TtsDateTimeDefComponent* definition);

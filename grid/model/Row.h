@@ -18,6 +18,7 @@ class TtsRow : public TtsColRowBase {
   int DisplayRow() const;
   // Moves the row in display order; ignored outside 1..Rows and for its own place.
   void SetDisplayRow(int position);
+  bool DisplayRowStored() const { return DisplayRow() != dataRow_; }
 
   int Height() const { return height_; }
   void SetHeight(int height);

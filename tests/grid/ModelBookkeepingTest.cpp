@@ -159,6 +159,25 @@ TEST(ModelBookkeeping, TheHeadingsLegacyAlignmentPairReadsInEitherOrder)
   EXPECT_EQ(col.HorzAlignment(), htaRight);
 }
 
+TEST(ModelBookkeeping, WhatTheStreamWritesOfPositionsAndSpinSteps)
+{
+  GridFixture f;
+  TtsCol& col = f.grid.Col(2);
+  EXPECT_FALSE(col.DisplayColStored());
+  EXPECT_FALSE(col.SpinIncrementStored());
+  col.SetSpinIncrement(0.5);
+  EXPECT_TRUE(col.SpinIncrementStored());
+  col.SetDisplayCol(4);
+  EXPECT_TRUE(col.DisplayColStored());
+  EXPECT_TRUE(f.grid.Col(3).DisplayColStored());  // moved one place left by it
+  EXPECT_FALSE(f.grid.Col(5).DisplayColStored());
+
+  f.grid.ChangeRow(2, [](TtsRow& row) { row.SetColor(platform::clRed); });
+  EXPECT_FALSE(f.grid.GridRows().At(2)->DisplayRowStored());
+  f.grid.MoveRow(2, 5);
+  EXPECT_TRUE(f.grid.GridRows().At(2)->DisplayRowStored());
+}
+
 TEST(CellElementCache, LookupsFollowElementsThatComeAndGo)
 {
   GridFixture f;
