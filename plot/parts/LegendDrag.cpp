@@ -6,6 +6,7 @@
 #include "plot/parts/LegendFont.h"
 
 #include "platform/CanvasRounding.h"
+#include "platform/Cursors.h"
 
 #include <array>
 
@@ -121,6 +122,7 @@ void TAbstractLegend::DragStart(int x, int y)
   Graph->CalculatePlotRect();
   EraseOutline();  // drawn: the second drawing erases it
   Dragging = true;
+  Graph->Image->SetCursor(platform::crDrag);
   InsideRect = GetDefaultRect(x, y);
   HorizontalRect = GetHorizontalRect(x, y);
   VerticalRect = GetVerticalRect(x, y);
@@ -161,6 +163,7 @@ void TColorLegend::DragMove(int x, int y)
   if ((x == -1 && y == -1) || Graph->Painting)
     return;
   Graph->ResetClip();
+  Graph->Image->SetCursor(platform::crDrag);
   EraseOutline();
   Style = NearestSide(x, y);
   MoveCandidates(x, y);
@@ -173,6 +176,7 @@ void TAbstractLegend::DragEnd(int x, int y)
   if (x == -1 && y == -1)
     return;
   DragMove(x, y);
+  Graph->Image->SetCursor(platform::crDefault);
   EraseOutline();
   Dragging = false;
   Style = NearestSide(x, y);

@@ -5,6 +5,7 @@
 
 #include "plot/parts/Legend.h"
 
+#include "platform/Cursors.h"
 #include "platform/ScrollStrip.h"
 
 namespace plot::test {
@@ -45,7 +46,9 @@ public:
     const int full = TTestImage::Width();
     return Strip && Strip->StripVisible() ? full - Strip->StripWidth() : full;
   }
+  void SetCursor(platform::TCursor cursor) override { Cursor = cursor; }
   const platform::TScrollStrip* Strip = nullptr;
+  platform::TCursor Cursor = platform::crDefault;
 };
 
 // A graph on a recording canvas of the size given.

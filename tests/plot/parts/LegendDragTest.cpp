@@ -66,6 +66,7 @@ TEST(LegendDrag, SeriesLegendDroppedInThePlotStaysAtThatWorldPoint)
   const platform::TPoint start = f.BoxMiddle();
   legend.DragStart(start.X, start.Y);
   EXPECT_TRUE(legend.Dragging);
+  EXPECT_EQ(f.image.Cursor, platform::crDrag);
   EXPECT_FALSE(legend.GetVisible());
   EXPECT_GT(f.graph.PlotRect.Right, plotBefore.Right);  // laid out without the box
   ASSERT_EQ(Outlines(f.Recording()).size(), 1u);
@@ -79,6 +80,7 @@ TEST(LegendDrag, SeriesLegendDroppedInThePlotStaysAtThatWorldPoint)
   EXPECT_EQ(legend.InsideRect.Top, y - 10);
   const TRect dropped = legend.InsideRect;
   legend.DragEnd(x, y);
+  EXPECT_EQ(f.image.Cursor, platform::crDefault);
   EXPECT_FALSE(legend.Dragging);
   EXPECT_TRUE(legend.GetVisible());
   EXPECT_EQ(legend.Style, lsInside);
