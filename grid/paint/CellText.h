@@ -5,6 +5,7 @@
 
 #include "grid/model/Alignments.h"
 #include "platform/CanvasTypes.h"
+#include "platform/Color.h"
 
 #include <string_view>
 #include <vector>
@@ -66,5 +67,14 @@ int FirstLineTop(int top, const platform::TRect& rect, const TtsLineStarts* line
 void DrawCellText(platform::TCanvas& canvas, std::string_view text, int rowHeight, int accelerator, bool wrap,
                   TtsVertAlignment vertAlignment, TtsHorzAlignment horzAlignment, int y, int x,
                   const platform::TRect& rect);
+
+// Draws the in-cell editor's text: the display lines of `lines` from topLine on when wrapped over a
+// multi-line height, else one line from the scroll offset (right alignment: the bytes before it);
+// selStart and selLength (0-based bytes) are drawn in the selection colours. Without a line list
+// the rectangle is only filled.
+void DrawEditText(platform::TCanvas& canvas, std::string_view text, int height, bool wrap,
+                  TtsVertAlignment vertAlignment, TtsHorzAlignment horzAlignment, platform::TColor selTextColor,
+                  platform::TColor selBackColor, int selLength, int selStart, const TtsLineStarts* lines, int topLine,
+                  int scrollOffset, int y, int x, const platform::TRect& rect);
 
 }  // namespace grid

@@ -57,13 +57,13 @@ void TtsGridPainter::PaintInvertedFixed(const TRect& rect)
     DrawEdge(canvas_, r, BDR_SUNKENINNER, BF_TOPLEFT);
 }
 
-void TtsGridPainter::PaintHeading(int displayCol, int displayRow)
+void TtsGridPainter::PaintHeading(int displayCol, const TRect& rect)
 {
   const TtsCol* col = model_.ColAt(model_.DataColOf(displayCol));
   if (!col || !col->Visible())
     return;
   const std::string text = col->Heading();
-  TtsCellPaintInfo info = grid_.GetCellPaintInfo(displayCol, displayRow, true);
+  TtsCellPaintInfo info = grid_.FillCellPaintInfo(displayCol, 0, rect, true);
   if (text.empty() && !info.HasButton && col->SortPicture() == spNone)
     return;
   const TColor color = info.Color;

@@ -1,6 +1,7 @@
 #include "grid/window/Grid.h"
 
 #include "grid/window/GridCell.h"
+#include "grid/window/MemoryCanvas.h"
 
 #include "platform/ExceptionBoundary.h"
 
@@ -25,7 +26,16 @@ TtsBaseGrid::TtsBaseGrid(QWidget* parent) : TCustomGrid_ts(parent), model_(*this
   constructed_ = true;
 }
 
-TtsBaseGrid::~TtsBaseGrid() = default;
+TtsBaseGrid::~TtsBaseGrid()
+{
+  // The grid's use of the shared paint canvas goes with it.
+  if (!canvasAttached_)
+    return;
+  TtsMemoryCanvas& canvas = GridPaintCanvas();
+  const TtsCanvasLock lock(canvas, this);
+  canvas.Detach();
+  canvasAttached_ = false;
+}
 
 void TtsBaseGrid::SetName(const std::string& name)
 {

@@ -291,8 +291,7 @@ void TtsGridPainter::PaintCellSelected(int displayCol, int displayRow, const TRe
                          grid_.Heading3D());
     PaintFixedFrameLine(rect, grid_.Heading3D() ? clGray : clBlack);
   }
-  TtsCellPaintInfo info = grid_.GetCellPaintInfo(displayCol, displayRow, false);
-  info.PaintRect = rect;
+  TtsCellPaintInfo info = grid_.FillCellPaintInfo(displayCol, displayRow, rect, false);
   if (!grid_.PaintCellHook(info, selected)) {
     if (displayCol == 0) {
       const bool insertMode = grid_.GridMode() == gmEditInsert;
@@ -302,10 +301,9 @@ void TtsGridPainter::PaintCellSelected(int displayCol, int displayRow, const TRe
       else if (insertMode && lastRow && displayRow > 0)
         PaintRowBarGlyph(displayRow, TtsGlyph::InsertRow, false, cmMergeCopy);
     } else if (displayRow == 0) {
-      PaintHeading(displayCol, displayRow);
+      PaintHeading(displayCol, rect);
     } else {
-      TtsCellPaintInfo full = grid_.GetCellPaintInfo(displayCol, displayRow, true);
-      full.PaintRect = rect;
+      TtsCellPaintInfo full = grid_.FillCellPaintInfo(displayCol, displayRow, rect, true);
       const bool emptyInsertRow = grid_.InsertRowPresent() == 1 && displayRow == grid_.GridRows() - 1;
       if (full.ControlType == ctNone || emptyInsertRow)
         PaintEmptyCell(full, selected);

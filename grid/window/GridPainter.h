@@ -52,7 +52,7 @@ class TtsGridPainter {
   void PaintFixedBackground(const TRect& rect, TColor color, bool sunken, bool raised);
   void PaintFixedFrameLine(const TRect& rect, TColor color);
   void PaintInvertedFixed(const TRect& rect);
-  void PaintHeading(int displayCol, int displayRow);
+  void PaintHeading(int displayCol, const TRect& rect);
   void PaintHeadingButton(TtsCellPaintInfo& info);
   void PaintRowBarCell(int displayRow);
   void PaintRowIndicator(int displayRow);

@@ -3,8 +3,10 @@
 
 #include "grid/window/Grid.h"
 #include "grid/window/GridPainter.h"
+#include "grid/window/MemoryCanvas.h"
 
 #include "grid/model/CellProps.h"
+#include "grid/model/CheckValues.h"
 #include "grid/paint/CellText.h"
 #include "platform/Canvas.h"
 #include "platform/Color.h"
@@ -99,6 +101,21 @@ TEST(GridPaint, TheFirstPaintIsDirectAndLaterOnesGoThroughTheSharedCanvas)
   const QImage second = g.Paint();
   EXPECT_TRUE(g.grid.CanvasAttached());
   EXPECT_EQ(first, second);
+}
+
+TEST(GridPaint, AGridGivesItsUseOfTheSharedCanvasBackWhenItGoes)
+{
+  const int before = GridPaintCanvas().UseCount();
+  {
+    PaintedGrid a;
+    PaintedGrid b;
+    a.Paint();
+    a.Paint();
+    b.Paint();
+    b.Paint();
+    EXPECT_EQ(GridPaintCanvas().UseCount(), before + 2);
+  }
+  EXPECT_EQ(GridPaintCanvas().UseCount(), before);
 }
 
 TEST(GridPaint, WithoutGridLinesOnlyTheFixedCellsKeepTheirFrame)
@@ -278,6 +295,34 @@ TEST(GridPaint, SpinHalvesSplitTheButtonAndAnswerHitTests)
   EXPECT_EQ(g.grid.SpinPartAt(ColLeft(2) + 5, top + 2, 2, 2), 0);
   EXPECT_TRUE(g.grid.IsOnSpinPart(right - 2, top + 2, 2, 2, 1));
   EXPECT_FALSE(g.grid.IsOnSpinPart(right - 2, top + 2, 2, 2, 0));
+}
+
+TEST(GridPaint, HeadingsCheckBoxesButtonsAndThreeDimensionalColumnsTogether)
+{
+  PaintedGrid g;
+  TtsGridModel& model = g.grid.Model();
+  model.Level.HeadingHorzAlignment = htaCenter;
+  const char* headings[] = {"Name", "On", "Unit", "Value"};
+  for (int c = 1; c <= 4; ++c)
+    model.Col(c).SetHeading(headings[c - 1]);
+  model.Col(2).SetControlType(ctCheck);
+  g.grid.SetCell(2, 1, std::int32_t(cbChecked));
+  g.grid.SetCell(2, 2, std::int32_t(cbUnchecked));
+  model.Col(3).SetButtonType(btCombo);
+  model.Col(4).SetIs3D(true);
+  model.Col(1).SetColor(platform::clBtnFace);
+  model.Col(4).SetSortPicture(spUp);
+  model.Col(4).SetHeadingButton(cbButton);
+  const QImage image = g.Paint();
+  image.save("grid_paint_kinds.png");
+  // The centred heading text sits in the middle of its cell.
+  const int ink = FirstInkX(image, ColLeft(1), 1, ColLeft(2) - 1, 13);
+  EXPECT_GT(ink, ColLeft(1) + 15);
+  // A checked box shows its mark, an unchecked one only its frame and white inside.
+  EXPECT_GT(InkRows(image, ColLeft(2) + 25, RowTop(1) + 3, ColLeft(2) + 38, RowTop(2) - 3), 2);
+  EXPECT_EQ(InkRows(image, ColLeft(2) + 27, RowTop(2) + 4, ColLeft(2) + 36, RowTop(3) - 4), 0);
+  // The first column's own colour.
+  EXPECT_EQ(At(image, ColLeft(1) + 50, RowTop(3) + 2), Rgb(platform::clBtnFace));
 }
 
 }  // namespace
