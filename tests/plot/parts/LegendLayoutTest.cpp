@@ -1,5 +1,7 @@
 #include "LegendDoubles.h"
 
+#include "plot/support/GraphLibrary.h"
+
 #include "platform/ScrollStrip.h"
 
 #include <QApplication>
@@ -226,6 +228,25 @@ TEST(SeriesLegend, EntryListOperations)
   EXPECT_EQ(legend.IndexOf(&b), 0);
   f.graph.Clear();
   EXPECT_EQ(legend.GetCount(), 0);
+}
+
+// The print preview draws at half the font size; the line height of the box keeps the full size.
+TEST(SeriesLegend, PreviewMeasuresEntriesAtHalfSize)
+{
+  TLegendFixture f;
+  TSymbolEntry& entry = AddEntry(f.graph, "a caption");
+  f.graph.Legend->Font.SetSize(16);
+  const int width = entry.GetWidth();
+  const int height = entry.GetHeight();
+  const int lineHeight = f.graph.Legend->GetLineHeight();
+  GraphLibrary().PrintPreviewing = true;
+  const int previewWidth = entry.GetWidth();
+  const int previewHeight = entry.GetHeight();
+  const int previewLine = f.graph.Legend->GetLineHeight();
+  GraphLibrary().PrintPreviewing = false;
+  EXPECT_LT(previewWidth, width * 2 / 3);
+  EXPECT_LT(previewHeight, height * 2 / 3);
+  EXPECT_EQ(previewLine, lineHeight);
 }
 
 TEST(ColorScale, IndexBetweenTheLevels)

@@ -121,6 +121,38 @@ TEST(SeriesLegendPaint, HiddenBoxOrEmptyLegendDrawsNothing)
   }
 }
 
+// A legend box's visibility repaints the graph at once while the host updates live, and only
+// when it changes.
+TEST(SeriesLegendPaint, VisibilityRepaintsWhileTheHostUpdatesLive)
+{
+  struct THost : TPlotHost {
+    bool LiveUpdate() const override { return live; }
+    QString LoadErrorPrefix() const override { return {}; }
+    QWidget* OwnerWindow() const override { return nullptr; }
+    void SavePictureAs() override {}
+    void ShowProperties() override {}
+    bool live = true;
+  } host;
+  TTestImage image;
+  TGraph graph(&host, image, nullptr);
+  graph.ProcessMessages = [] {};
+  int paints = 0;
+  graph.OnAfterDraw = [&](TGraph&) { ++paints; };
+  for (TAbstractLegend* legend : {static_cast<TAbstractLegend*>(graph.Legend.get()),
+                                  static_cast<TAbstractLegend*>(graph.ColorLegends[9].get())}) {
+    paints = 0;
+    legend->SetVisible(true);
+    EXPECT_EQ(paints, 0);
+    legend->SetVisible(false);
+    EXPECT_EQ(paints, 1);
+    host.live = false;
+    legend->SetVisible(true);
+    EXPECT_EQ(paints, 1);
+    EXPECT_TRUE(legend->GetVisible());
+    host.live = true;
+  }
+}
+
 // A layer with a colour scale over 0..70.
 class TScaleLayer : public TLayer {
 public:
