@@ -101,6 +101,38 @@ Extended SineOfShifted(Extended angle, bool degrees, int quarter)
   return SineOfQuarterTurns(q + quarter, r);
 }
 
+const DoubleExtended DegreesPerRadian = {0xe52ee0d31e0fbdc3p-58L, 1.4353641179243506216233439e-19L};
+
+// The angle of the point (x, y) to about 100 bits: the library's angle a0 corrected by
+// atan((y cos a0 - x sin a0) / (x cos a0 + y sin a0)), whose numerator is formed in double-Extended.
+DoubleExtended AngleOfPoint(DoubleExtended y, DoubleExtended x)
+{
+  // Scaled by a power of 2 so that the products neither overflow nor lose their low parts.
+  const Extended largest = std::max(std::fabs(x.hi), std::fabs(y.hi));
+  if (largest == 0 || !std::isfinite(largest))
+    return Exactly(std::atan2(y.hi, x.hi));
+  const int e = std::ilogb(largest);
+  x = ScaledBy(x, -e);
+  y = ScaledBy(y, -e);
+  const Extended a0 = std::atan2(y.Value(), x.Value());
+  DoubleExtended s, c;
+  SinCosPrecise(a0, false, s, c);
+  const DoubleExtended numerator = y * c + -(x * s);
+  const Extended denominator = (x * c + y * s).Value();
+  return DoubleExtended::Normalized(a0, numerator.Value() / denominator);
+}
+
+// sqrt(1 - x^2) for |x| <= 1, as (1 - x)(1 + x) without cancellation.
+DoubleExtended Complement(Extended x)
+{
+  return Sqrt(SumOf(1, -x) * SumOf(1, x));
+}
+
+Extended InDegrees(const DoubleExtended& radians)
+{
+  return (radians * DegreesPerRadian).Value();
+}
+
 }  // namespace
 
 Extended Sinh(Extended x)
@@ -279,6 +311,26 @@ void SinCosOf(Extended angle, bool degrees, Extended& s, Extended& c)
   DoubleExtended r;
   Reduce(angle, degrees, q, r);
   SineAndCosineOfQuarterTurns(q, r, s, c);
+}
+
+Extended ArcSinDegrees(Extended x)
+{
+  return InDegrees(AngleOfPoint(Exactly(x), Complement(x)));
+}
+
+Extended ArcCosDegrees(Extended x)
+{
+  return InDegrees(AngleOfPoint(Complement(x), Exactly(x)));
+}
+
+Extended ArcTanDegrees(Extended x)
+{
+  return InDegrees(AngleOfPoint(Exactly(x), Exactly(1)));
+}
+
+Extended ArcTan2Degrees(Extended y, Extended x)
+{
+  return InDegrees(AngleOfPoint(Exactly(y), Exactly(x)));
 }
 
 bool TrigRatioOf(TrigRatio ratio, Extended angle, bool degrees, Extended& value)

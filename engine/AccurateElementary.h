@@ -30,6 +30,13 @@ Extended SinOf(Extended angle, bool degrees);
 Extended CosOf(Extended angle, bool degrees);
 void SinCosOf(Extended angle, bool degrees, Extended& s, Extended& c);
 
+// The inverse circular functions in degrees, rounded once: arcsin and arccos for |x| <= 1, arctan,
+// and the angle of the point (x, y).
+Extended ArcSinDegrees(Extended x);
+Extended ArcCosDegrees(Extended x);
+Extended ArcTanDegrees(Extended x);
+Extended ArcTan2Degrees(Extended y, Extended x);
+
 // tan, cot, sec and csc of an angle in radians or degrees; false where the denominator is 0.
 enum class TrigRatio { Tan, Cot, Sec, Csc };
 bool TrigRatioOf(TrigRatio ratio, Extended angle, bool degrees, Extended& value);

@@ -31,7 +31,6 @@ namespace engine {
 namespace {
 
 constexpr Extended E = 2.7182818284590452354L;
-constexpr Extended DegreesPerRadian = 180 / Pi;
 
 // Factors of the unit conversions, codes 45..66.
 constexpr Extended ConversionFactors[] = {
@@ -71,7 +70,6 @@ Extended Gauss(Extended mean, Extended sd)
   return mean + sd * u1 * std::sqrt(-2 * std::log(s) / s);
 }
 
-Extended FromRadians(Extended x) { return AngleMode == 1 ? x * DegreesPerRadian : x; }
 
 // Sine and cosine of x in the angle mode, each computing only its own and rounded once; degrees
 // are reduced exactly.
@@ -98,7 +96,7 @@ Extended HyperbolicSine(const Extended& x) { return Sinh(x); }
 Extended HyperbolicCosine(const Extended& x) { return Cosh(x); }
 Extended HyperbolicTangent(const Extended& x) { return Tanh(x); }
 Extended Tangent(const Extended& x) { return Ratio(TrigRatio::Tan, x); }
-Extended ArcTangent(const Extended& x) { return FromRadians(std::atan(x)); }
+Extended ArcTangent(const Extended& x) { return AngleMode == 1 ? ArcTanDegrees(x) : std::atan(x); }
 // e^x rounded once; below -10000, 0 without an error; NaN and overflow are GuardedExp's errors.
 Extended Exponential(const Extended& x)
 {
@@ -139,7 +137,7 @@ Extended ArcSin(Extended x)
     return FunctionError(ecArgumentError);
   if (AngleMode == 1 && std::fabs(x) == 1)
     return 90 * x;
-  return FromRadians(std::asin(x));
+  return AngleMode == 1 ? ArcSinDegrees(x) : std::asin(x);
 }
 
 Extended ArcCos(Extended x)
@@ -148,7 +146,7 @@ Extended ArcCos(Extended x)
     return FunctionError(ecArgumentError);
   if (AngleMode == 1 && (x == 0 || x == -1))
     return x == 0 ? 90 : 180;
-  return FromRadians(ArcCosRadians(x));
+  return AngleMode == 1 ? ArcCosDegrees(x) : ArcCosRadians(x);
 }
 
 // Round half to even, to an integer of at most 64 bits; false beyond.
@@ -282,7 +280,7 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
     if (y == UndefinedValue)
       return FunctionError(ecCommaExpected);
     return Gauss(x, y);
-  case 89: return FromRadians(std::atan2(x, y));
+  case 89: return AngleMode == 1 ? ArcTan2Degrees(x, y) : std::atan2(x, y);
   case 90: return std::ceil(x);
   case 91: return std::floor(x);
   case 92: return Ratio(TrigRatio::Cot, x);
