@@ -103,7 +103,7 @@ Extended SineOfShifted(Extended angle, bool degrees, int quarter)
 
 const DoubleExtended DegreesPerRadian = {0xe52ee0d31e0fbdc3p-58L, 1.4353641179243506216233439e-19L};
 
-// The angle of the point (x, y) to about 100 bits: the library's angle a0 corrected by
+// The angle of the point (x, y) to about 76 bits: the library's angle a0 corrected by
 // atan((y cos a0 - x sin a0) / (x cos a0 + y sin a0)), whose numerator is formed in double-Extended.
 DoubleExtended AngleOfPoint(DoubleExtended y, DoubleExtended x)
 {
@@ -111,12 +111,16 @@ DoubleExtended AngleOfPoint(DoubleExtended y, DoubleExtended x)
   const Extended largest = std::max(std::fabs(x.hi), std::fabs(y.hi));
   if (largest == 0 || !std::isfinite(largest))
     return Exactly(std::atan2(y.hi, x.hi));
-  const int e = std::ilogb(largest);
-  x = ScaledBy(x, -e);
-  y = ScaledBy(y, -e);
+  if (largest > 0x1p8000L || largest < 0x1p-8000L) {
+    const int e = std::ilogb(largest);
+    x = ScaledBy(x, -e);
+    y = ScaledBy(y, -e);
+  }
   const Extended a0 = std::atan2(y.Value(), x.Value());
-  DoubleExtended s, c;
-  SinCosPrecise(a0, false, s, c);
+  int q = 0;
+  DoubleExtended r, s, c;
+  ReduceByQuarterTurns(a0, q, r);
+  SineAndCosineToBits(q, r, s, c);
   const DoubleExtended numerator = y * c + -(x * s);
   const Extended denominator = (x * c + y * s).Value();
   return DoubleExtended::Normalized(a0, numerator.Value() / denominator);

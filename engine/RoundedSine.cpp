@@ -56,12 +56,12 @@ SplitAngle Split(const DoubleExtended& r)
   return a;
 }
 
-// sin(q pi/2 + r) from the split angle:
+// sin(q pi/2 + r) from the split angle as sum + rest, |rest| below 2^-13 of |sum|:
 //   sin r = S + C h' + (C (sin h' - h') + S (cos h' - 1)),
 //   cos r = C - S h' + (C (cos h' - 1) - S (sin h' - h')),
 // where S and C are the table's sin a and cos a. The bracket is below 2^-14 of the result, so its
 // rounding does not count; S + C h is summed exactly.
-Extended SineOfSplit(int q, const SplitAngle& a)
+void SineOfSplit(int q, const SplitAngle& a, Extended& sum, Extended& rest)
 {
   q &= 3;
   const TablePoint& point = *a.point;
@@ -70,12 +70,21 @@ Extended SineOfSplit(int q, const SplitAngle& a)
   const DoubleExtended slope = cosine ? -point.sine : point.cosine;
   const Extended bracket = cosine ? point.cosine.hi * a.cosRest - point.sine.hi * a.sinRest
                                   : point.cosine.hi * a.sinRest + point.sine.hi * a.cosRest;
-  Extended product = 0, productError = 0, sum = 0, sumError = 0;
+  Extended product = 0, productError = 0, sumError = 0;
   TwoProduct(slope.hi, a.h, product, productError);
   TwoSum(base.hi, product, sum, sumError);
-  const Extended rest = sumError + (base.lo + productError + slope.hi * a.low + slope.lo * a.hh + bracket);
-  const Extended value = sum + rest;
-  return q >= 2 ? -value : value;
+  rest = sumError + (base.lo + productError + slope.hi * a.low + slope.lo * a.hh + bracket);
+  if (q >= 2) {
+    sum = -sum;
+    rest = -rest;
+  }
+}
+
+Extended SineOfSplit(int q, const SplitAngle& a)
+{
+  Extended sum = 0, rest = 0;
+  SineOfSplit(q, a, sum, rest);
+  return sum + rest;
 }
 
 }  // namespace
@@ -90,6 +99,16 @@ void SineAndCosineOfQuarterTurns(int q, const DoubleExtended& r, Extended& s, Ex
   const SplitAngle a = Split(r);
   s = SineOfSplit(q, a);
   c = SineOfSplit(q + 1, a);
+}
+
+void SineAndCosineToBits(int q, const DoubleExtended& r, DoubleExtended& s, DoubleExtended& c)
+{
+  const SplitAngle a = Split(r);
+  Extended sum = 0, rest = 0;
+  SineOfSplit(q, a, sum, rest);
+  s = DoubleExtended::Normalized(sum, rest);
+  SineOfSplit(q + 1, a, sum, rest);
+  c = DoubleExtended::Normalized(sum, rest);
 }
 
 }  // namespace engine

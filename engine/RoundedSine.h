@@ -11,5 +11,7 @@ namespace engine {
 Extended SineOfQuarterTurns(int q, const DoubleExtended& r);
 // Both at once, the same as each alone.
 void SineAndCosineOfQuarterTurns(int q, const DoubleExtended& r, Extended& s, Extended& c);
+// Both unrounded, to about 78 bits: for corrections that need more than the rounded values.
+void SineAndCosineToBits(int q, const DoubleExtended& r, DoubleExtended& s, DoubleExtended& c);
 
 }  // namespace engine
