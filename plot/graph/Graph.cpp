@@ -15,6 +15,7 @@ TGraph::TGraph(TPlotHost* plot, TGraphImage& image, TGraphStatusBar* statusBar)
       Canvas(&image.Canvas())
 {
   Annotations = std::make_unique<TLayer>(*this);
+  CreatePopupMenu();
   Title = std::make_unique<TGraphTitle>(*this, true, Charset);
   Foot = std::make_unique<TGraphTitle>(*this, false, Charset);
   ImageRect = {0, 0, image.Width(), image.Height()};
@@ -27,11 +28,11 @@ TGraph::TGraph(TPlotHost* plot, TGraphImage& image, TGraphStatusBar* statusBar)
   YAxis = std::make_unique<TYAxis>(*this, Range.Top, Range.Bottom, Charset);
   XAxis2 = std::make_unique<TXAxis2>(*this, Charset);
   YAxis2 = std::make_unique<TYAxis2>(*this, Charset);
-  Frame = std::make_unique<TGraphFrame>();
+  Frame = std::make_unique<TGraphFrame>(*this);
   Info = std::make_unique<TGraphInfo>(*this);
   Font.SetName(QStringLiteral("Arial"));
   Font.SetCharset(Charset);
-  Gradient = std::make_unique<TGraphGradient>(gsNone, platform::clWhite, platform::clSilver);
+  Gradient = std::make_unique<TGraphGradient>(*this, gsNone, platform::clWhite, platform::clSilver);
 }
 
 // The axes go first: they may look at the layers no longer.

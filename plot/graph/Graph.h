@@ -36,6 +36,20 @@ class TSeriesLayer;
 
 using TGraphEvent = std::function<void(TGraph&)>;
 using TGraphDeleteEvent = std::function<void(TGraph&, TLayer&)>;
+// The range after a zoom: xmin, ymax, xmax, ymin in axis units.
+using TGraphZoomEndEvent = std::function<void(TGraph&, double, double, double, double)>;
+
+// The items of the graph's popup menu it created (null when left out).
+struct TGraphPopupItems {
+  platform::TMenuItem* CopyToClipboard = nullptr;
+  platform::TMenuItem* SaveAs = nullptr;
+  platform::TMenuItem* Print = nullptr;
+  platform::TMenuItem* Help = nullptr;
+  platform::TMenuItem* ZoomIn = nullptr;
+  platform::TMenuItem* ZoomOut = nullptr;
+  platform::TMenuItem* Separator = nullptr;
+  platform::TMenuItem* Properties = nullptr;
+};
 
 class TGraph {
 public:
@@ -160,6 +174,23 @@ public:
   void SetBrushColor(platform::TColor color) { Canvas->Brush().SetColor(color); }
   void SetPenColor(platform::TColor color);
 
+  // Mouse events of the host's picture control, in pixels of the image; (-1, -1) is no position.
+  // They drag the legend boxes, zoom, go to the annotation, info and ordinary layers, and open the
+  // popup menu on a right click nobody took.
+  virtual void MouseMove(platform::TShiftState shift, int x, int y);
+  virtual void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y);
+  virtual void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y);
+
+  // Popup menu: built from PopupMenuItems (again when they change), and its handlers.
+  void CreatePopupMenu();
+  void CopyToClipboardClick();
+  void SaveAsClick();
+  void PrintClick();
+  void HelpClick();
+  void ZoomInClick();
+  void ZoomOutClick();
+  void PropertiesClick();
+
   // The pending events of the program are processed between layers (replaceable for tests).
   std::function<void()> ProcessMessages;
 
@@ -175,6 +206,7 @@ public:
   double Exaggerate = 0;
   TGraphEvent OnAfterDraw, OnBeforeDraw, OnBeforeStartDraw, OnBeforePictureDraw;
   TGraphDeleteEvent OnDeleteSeries;
+  TGraphZoomEndEvent OnZoomEnded;
   double BX = 0, BY = 0, KX = 1, KY = 1;
   double BX2 = 0, BY2 = 0, KX2 = 1, KY2 = 1;
   bool InfoClicked = false;
@@ -197,7 +229,9 @@ public:
   std::unique_ptr<TXAxis2> XAxis2;
   std::unique_ptr<TYAxis2> YAxis2;
   std::unique_ptr<TGraphPicture> Picture;
-  TZoom Zoom;
+  TZoom Zoom{*this};
+  std::unique_ptr<platform::TPopupMenu> PopupMenu;
+  TGraphPopupItems PopupItems;
   platform::TFont Font;
   std::vector<std::unique_ptr<TLayer>> Layers;
   std::unique_ptr<TGraphTitle> Title;

@@ -53,8 +53,10 @@ void TGraph::CalculatePlotRect()
   if (Legend->Style == lsTop || Legend->Style == lsBottom)
     r.Right -= Depth;
 
-  if (Frame->GetVisible())
-    InflateIntRect(r, -(Frame->Width - 1), -(Frame->Width - 1));
+  if (Frame->GetVisible()) {
+    const int inset = Frame->GetPixelWidth() - 1;
+    InflateIntRect(r, -inset, -inset);
+  }
   r.Top += Depth;
 
   XAxis->LabelSpace(r, text);
@@ -81,6 +83,8 @@ void TGraph::CalculatePlotRect()
   ComputeCoefficients(r);
   if (Legend->Style == lsInside)
     Legend->PlaceInside(PlotRect);
+  Title->SetHorizontalBounds(r);
+  Foot->SetHorizontalBounds(r);
 }
 
 void TGraph::AddAutoMargins(TFloatRect& r, const TAxis& xAxis, const TAxis& yAxis, bool onSecond)

@@ -1,6 +1,7 @@
 #include "plot/graph/Graph.h"
 
 #include "plot/graph/SeriesLayer.h"
+#include "plot/support/DxfWriter.h"
 #include "plot/support/GraphLibrary.h"
 
 #include "platform/Application.h"
@@ -165,6 +166,8 @@ void TGraph::FillBackground()
 {
   const bool paper = PrinterPrinting() || GraphLibrary().PrintPreviewing;
   paintBrush_->SetColor(paper ? platform::clWhite : BackColor);
+  if (DXFWriter().Active)
+    return;
   paintPen_->SetStyle(platform::TPenStyle::psClear);
   paintBrush_->Rectangle(ImageRect);
   paintPen_->SetStyle(platform::TPenStyle::psSolid);
