@@ -197,6 +197,10 @@ class TtsGridModel {
   bool HeadingIsButton(int displayCol) const;
   // The public, range-checked form ("Column index %d out of range", "Row index %d out of range").
   TtsControlType CellControlType(int dataCol, const TtsCellValue& dataRow) const;
+  TtsCombo* CellCombo(int dataCol, const TtsCellValue& dataRow) const;
+  // The combo that serves a data cell: the cell's own, else the row's or column's by DrawOverlap
+  // (the first only while it leaves ParentCombo or the grid is designed); none outside the data.
+  TtsCombo* ResolveCombo(int dataCol, int dataRow) const;
 
   // Display-order moves: one column or row, or the selected block at the end of a mouse move.
   void MoveColumn(int fromDisplayCol, int toDisplayCol);
@@ -230,6 +234,7 @@ class TtsGridModel {
     const TtsAttributes* second;
   };
   Levels OverlapLevels(int dataCol, int dataRow) const;
+  int CheckedCell(int dataCol, const TtsCellValue& dataRow) const;  // the row, after the range checks
   const TtsCellElement* Element(int dataCol, int dataRow) const { return cellProps_.Find(dataCol, dataRow); }
   bool IsFixedCell(int dataCol, int dataRow) const { return dataCol == 0 || dataRow == 0; }
 

@@ -248,14 +248,44 @@ bool TtsGridModel::HeadingIsButton(int displayCol) const
   return button == cbCell || (button == cbGrid && Level.HeadingButton == hbCell);
 }
 
-TtsControlType TtsGridModel::CellControlType(int dataCol, const TtsCellValue& dataRow) const
+TtsCombo* TtsGridModel::ResolveCombo(int dataCol, int dataRow) const
+{
+  if (dataCol < 1 || dataCol > cols_ || dataRow < 1 || dataRow > RowCount() - 1)
+    return nullptr;
+  if (const TtsCellElement* cell = Element(dataCol, dataRow); cell && cell->Attributes().ButtonType == btCombo) {
+    if (!cell->Attributes().ParentCombo || Designing)
+      return cell->Combo();
+  }
+  const TtsColRowBase* row = RowAt(dataRow);
+  const TtsColRowBase* col = ColAt(dataCol);
+  const TtsColRowBase* first = Level.DrawOverlap == doDrawRowOnTop ? row : col;
+  const TtsColRowBase* second = first == row ? col : row;
+  auto isCombo = [](const TtsColRowBase* level) { return level && level->ButtonType() == btCombo; };
+  if (isCombo(first) && (!first->ParentCombo() || Designing))
+    return first->Combo();
+  if (isCombo(second))
+    return second->Combo();
+  return nullptr;
+}
+
+int TtsGridModel::CheckedCell(int dataCol, const TtsCellValue& dataRow) const
 {
   if (dataCol < 1 || dataCol > cols_)
     GridError("Column index " + std::to_string(dataCol) + " out of range");
   const int row = dataRow.AsInteger();
   if (row < 1 || row > RowCount() - 1)
     GridError("Row index " + std::to_string(row) + " out of range");
-  return ResolveControlType(dataCol, row);
+  return row;
+}
+
+TtsControlType TtsGridModel::CellControlType(int dataCol, const TtsCellValue& dataRow) const
+{
+  return ResolveControlType(dataCol, CheckedCell(dataCol, dataRow));
+}
+
+TtsCombo* TtsGridModel::CellCombo(int dataCol, const TtsCellValue& dataRow) const
+{
+  return ResolveCombo(dataCol, CheckedCell(dataCol, dataRow));
 }
 
 }  // namespace grid

@@ -150,6 +150,40 @@ TEST(OwnCombos, ButtonTypesTellTheGridWhatItNeeds)
   EXPECT_EQ(f.services.calls, (std::vector<std::string>{"ensure combo", "date-time state", "date-time state"}));
 }
 
+TEST(OwnCombos, TheComboOfACellComesFromTheFirstLevelThatHasOne)
+{
+  GridFixture f;
+  f.services.makesCombos = true;
+  TtsCol& col = f.grid.Col(2);
+  col.MakeCombo();
+  col.SetButtonType(btCombo);
+  TtsCombo* const colCombo = col.Combo();
+  EXPECT_EQ(f.grid.ResolveCombo(2, 3), colCombo);
+  EXPECT_EQ(f.grid.ResolveCombo(3, 3), nullptr);
+  EXPECT_EQ(f.grid.ResolveCombo(2, 0), nullptr);  // the heading
+  EXPECT_EQ(f.grid.ResolveCombo(2, 6), nullptr);
+
+  f.grid.ChangeRow(3, [](TtsRow& row) {
+    row.MakeCombo();
+    row.SetButtonType(btCombo);
+  });
+  TtsCombo* const rowCombo = f.grid.GridRows().At(3)->Combo();
+  EXPECT_EQ(f.grid.ResolveCombo(2, 3), colCombo);  // the column is on top
+  f.grid.Level.DrawOverlap = doDrawRowOnTop;
+  EXPECT_EQ(f.grid.ResolveCombo(2, 3), rowCombo);
+  // The first level follows its parent's combo: the second level's own one serves.
+  f.grid.ChangeRow(3, [](TtsRow& row) { row.SetParentCombo(true); });
+  f.grid.ChangeRow(3, [](TtsRow& row) { row.SetButtonType(btCombo); });
+  EXPECT_EQ(f.grid.ResolveCombo(2, 3), colCombo);
+
+  f.grid.CellProps().MakeCombo(2, 3);
+  f.grid.CellProps().SetProp(2, 3, piButtonType, int(btCombo));
+  EXPECT_EQ(f.grid.ResolveCombo(2, 3), f.grid.CellProps().Find(2, 3)->Combo());
+  EXPECT_EQ(f.grid.CellCombo(2, 3), f.grid.CellProps().Find(2, 3)->Combo());
+  EXPECT_THROW(f.grid.CellCombo(0, 3), EInvalidGridOperation);
+  EXPECT_THROW(f.grid.CellCombo(2, 0), EInvalidGridOperation);
+}
+
 TEST(DateTimeDefinitions, EveryUserHoldsOneReferenceAtTheGridsLink)
 {
   TtsDateTimeDefComponent kept;
