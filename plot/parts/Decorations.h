@@ -5,13 +5,5 @@
 #include "plot/graph/Layer.h"
 #include "plot/parts/Background.h"
 #include "plot/parts/Frame.h"
+#include "plot/parts/InfoBubble.h"
 #include "plot/parts/Title.h"
-
-namespace plot {
-
-class TGraphInfo : public TLayer {
-public:
-  explicit TGraphInfo(TGraph& graph) : TLayer(graph) {}
-};
-
-}  // namespace plot
