@@ -1,0 +1,314 @@
+#include "plotui/Plot.h"
+
+#include "plot/graph/MetafileExport.h"
+#include "plot/support/GraphLibrary.h"
+
+#include "platform/Application.h"
+#include "platform/ClipboardPicture.h"
+#include "platform/Cursors.h"
+#include "platform/Exceptions.h"
+#include "platform/FileDialogs.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QFileInfo>
+
+namespace plotui {
+
+namespace {
+
+constexpr int kStatusBarHeight = 20;
+constexpr int kResizeDelayMs = 250;
+
+}  // namespace
+
+void RegisterPlotCursors()
+{
+  // Pictures of their own are still to come; the shapes say what each does.
+  const struct {
+    platform::TCursor number;
+    Qt::CursorShape shape;
+  } cursors[] = {{100, Qt::CrossCursor},     {101, Qt::SizeAllCursor},    {102, Qt::PointingHandCursor},
+                 {103, Qt::ForbiddenCursor}, {104, Qt::PointingHandCursor}, {105, Qt::SizeFDiagCursor},
+                 {106, Qt::CrossCursor},     {107, Qt::OpenHandCursor},   {108, Qt::ClosedHandCursor},
+                 {109, Qt::WhatsThisCursor}, {113, Qt::IBeamCursor},      {114, Qt::CrossCursor},
+                 {115, Qt::CrossCursor},     {116, Qt::CrossCursor},      {117, Qt::CrossCursor},
+                 {118, Qt::CrossCursor},     {119, Qt::CrossCursor}};
+  for (const auto& c : cursors)
+    if (!platform::IsCursorRegistered(c.number))
+      platform::RegisterCursor(c.number, QCursor(c.shape));
+}
+
+TPlot::TPlot(QWidget* parent) : platform::CustomControl(parent)
+{
+  RegisterPlotCursors();
+  RegisterSeriesClass();
+  StatusBar = new platform::TStatusBar(this);
+  StatusBar->BeginUpdate();
+  StatusBar->AddPanel(QStringLiteral("X=n/a"), 100);
+  StatusBar->AddPanel(QStringLiteral("Y=n/a"), 100);
+  StatusBar->AddPanel(QString(), 50);
+  StatusBar->EndUpdate();
+  LegendPanel = new platform::TScrollStrip(this);
+  LegendPanel->Bar().setToolTip(QStringLiteral("Scroll legend"));
+  LegendPanel->OnChange = [this] { ScrollLegend(); };
+  Image = new TPlotImage(this);
+  Graph = std::make_unique<plot::TGraph>(this, *Image, this);
+  Graph->Legend->ScrollStrip = LegendPanel;
+  Image->Graph = Graph.get();
+  liveUpdate_ = false;
+  SetIniFileName(QFileInfo(QCoreApplication::applicationFilePath()).path() + QLatin1Char('/') +
+                 QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".INI"));
+
+  XAxis = std::make_unique<TPlotAxis>(*Graph, *Graph->XAxis, QStringLiteral("XAxis"));
+  YAxis = std::make_unique<TPlotAxis>(*Graph, *Graph->YAxis, QStringLiteral("YAxis"));
+  XAxis2 = std::make_unique<TPlotAxis>(*Graph, *Graph->XAxis2, QStringLiteral("XAxis2"));
+  YAxis2 = std::make_unique<TPlotAxis>(*Graph, *Graph->YAxis2, QStringLiteral("YAxis2"));
+  XAxis2->SetVisible(false);
+  YAxis2->SetVisible(false);
+  Title = std::make_unique<TPlotTitles>(*Graph, *Graph->Title, QStringLiteral("Title"));
+  Foot = std::make_unique<TPlotTitles>(*Graph, *Graph->Foot, QStringLiteral("Foot"));
+  Gradient = std::make_unique<TPlotGradient>(*Graph);
+  Zoom = std::make_unique<TPlotZoom>(*Graph);
+  Legend = std::make_unique<TPlotLegend>(*Graph);
+  ColorLegend = std::make_unique<TPlotColorLegend>(*Graph);
+  Picture = std::make_unique<TPlotPicture>(*Graph);
+  Frame = std::make_unique<TPlotFrame>(*Graph);
+  Info = std::make_unique<TPlotInfo>(*Graph);
+  Graph->AnimatedZoom = false;
+  LayoutParts();
+}
+
+TPlot::~TPlot()
+{
+  // The graph goes before the picture and the status bar it points at.
+  Image->Graph = nullptr;
+  Graph.reset();
+}
+
+void TPlot::LayoutParts()
+{
+  const int barHeight = statusBarVisible_ ? kStatusBarHeight : 0;
+  StatusBar->setGeometry(0, height() - barHeight, width(), barHeight);
+  StatusBar->setVisible(statusBarVisible_);
+  const int clientHeight = std::max(height() - barHeight, 0);
+  const int stripWidth = LegendPanel->StripVisible() ? LegendPanel->Bar().sizeHint().width() + 2 : 0;
+  LegendPanel->setGeometry(width() - stripWidth, 0, stripWidth, clientHeight);
+  LegendPanel->SetBarHeight(std::max(clientHeight - 2, 0));
+  Image->setGeometry(0, 0, std::max(width() - stripWidth, 1), std::max(clientHeight, 1));
+  Image->NewPicture();
+}
+
+void TPlot::Resized()
+{
+  LayoutParts();
+  Graph->Paint();
+  Image->Invalidate();
+  Image->SetCursorNumber(platform::crDefault);
+}
+
+void TPlot::Redraw()
+{
+  if (!isVisible())
+    return;
+  Graph->Paint();
+  Image->Invalidate();
+}
+
+platform::TColor TPlot::GetFreeColor() const
+{
+  const auto color = Graph->GetFreeColor();
+  return color ? *color : static_cast<platform::TColor>(-1);
+}
+
+void TPlot::ZoomIn()
+{
+  Zoom->SetEnabled(true);
+  Graph->AnimatedZoom = false;
+}
+
+void TPlot::AnimatedZoomIn()
+{
+  Zoom->SetEnabled(true);
+  Graph->AnimatedZoom = true;
+}
+
+bool TPlot::ZoomOut()
+{
+  if (Graph->Zoom.GetCount() == 0)
+    return false;
+  return Zoom->ZoomOut();
+}
+
+void TPlot::ZoomReset()
+{
+  Zoom->Reset();
+  Zoom->SetEnabled(false);
+}
+
+void TPlot::SavePictureAs()
+{
+  platform::TSaveDialog dialog;
+  dialog.Title = QStringLiteral("Save to file");
+  dialog.Filter = QStringLiteral("BMP files (*.BMP)|*.BMP|WMF files (*.WMF)|*.WMF|EMF files (*.EMF)|*.EMF");
+  dialog.Options = platform::ofOverwritePrompt | platform::ofHideReadOnly | platform::ofPathMustExist;
+  dialog.DefaultExt = QStringLiteral("BMP");
+  if (!dialog.Execute())
+    return;
+  const platform::HourglassCursor hourglass;
+  if (dialog.FilterIndex <= 1)
+    SaveBitmap(dialog.FileName);
+  else
+    SaveMetafile(dialog.FileName, dialog.FilterIndex == 3);
+}
+
+void TPlot::SaveBitmap(const QString& fileName)
+{
+  Image->Picture.SaveToFile(fileName);
+}
+
+void TPlot::SaveMetafile(const QString& fileName, bool enhanced)
+{
+  plot::GraphLibrary().GraphMetafile.SetEnhanced(enhanced);
+  plot::SaveGraphMetafile(*Graph, fileName);
+}
+
+void TPlot::CopyToClipboard()
+{
+  platform::CopyBitmapToClipboard(Image->Picture);
+  if (!platform::ClipboardHasBitmap())
+    throw platform::Exception(QStringLiteral("Can't copy the picture to the clipboard"));
+}
+
+void TPlot::SetTicks3D()
+{
+  for (TPlotAxis* axis : {XAxis.get(), YAxis.get()}) {
+    axis->Ticks().SetMinorVisible(false);
+    axis->Ticks().SetDirection(plot::tdIN);
+    axis->Ticks().SetMajorLength(Frame->Width());
+  }
+  Graph->XAxis->MajorLineVisible = false;
+  Graph->YAxis->MajorLineVisible = false;
+}
+
+void TPlot::SetTicks2D()
+{
+  for (TPlotAxis* axis : {XAxis.get(), YAxis.get(), XAxis2.get(), YAxis2.get()}) {
+    axis->Ticks().SetMinorVisible(true);
+    axis->Ticks().SetDirection(plot::tdOut);
+    // The stored defaults of a tick set.
+    axis->Ticks().SetMajorLength(4);
+    axis->Ticks().SetMinorLength(2);
+    axis->SetMajorLineVisible(true);
+  }
+}
+
+QString TPlot::LoadErrorPrefix() const
+{
+  const QWidget* owner = window();
+  const QString ownerName = owner && owner != this ? owner->objectName() : QString();
+  return ownerName + QLatin1Char('.') + objectName() + QStringLiteral(": ");
+}
+
+QString TPlot::SectionName() const
+{
+  const QWidget* owner = window();
+  return (owner && owner != this ? owner->objectName() : QString()) + objectName();
+}
+
+// Properties.
+
+template <typename T>
+void TPlot::StoreAndRepaint(T& field, T value)
+{
+  if (field == value)
+    return;
+  field = value;
+  RepaintWhenLive(*Graph);
+}
+
+void TPlot::SetIniFileName(const QString& value)
+{
+  if (iniFileName_ == value)
+    return;
+  iniFileName_ = value;
+  Graph->IniFileName = value;
+}
+
+void TPlot::SetPlotColor(platform::TColor value) { StoreAndRepaint(Graph->Color, value); }
+void TPlot::SetBackColor(platform::TColor value) { StoreAndRepaint(Graph->BackColor, value); }
+void TPlot::SetExaggerate(double value) { StoreAndRepaint(Graph->Exaggerate, value); }
+void TPlot::SetBarStyle(plot::TBarStyle value) { StoreAndRepaint(Graph->BarStyle, value); }
+void TPlot::SetMinimumLogValue(double value) { StoreAndRepaint(Graph->MinimumLogValue, value); }
+
+void TPlot::SetClipMarkers(bool value)
+{
+  if (Graph->GetClipMarkers() == value)
+    return;
+  Graph->SetClipMarkers(value);
+  RepaintWhenLive(*Graph);
+}
+
+void TPlot::SetStatusBarVisible(bool value)
+{
+  if (statusBarVisible_ == value)
+    return;
+  statusBarVisible_ = value;
+  StatusBar->setVisible(value);
+  StatusBar->Invalidate();
+  LayoutParts();
+  if (liveUpdate_)
+    Redraw();
+}
+
+void TPlot::SetStatusBarGrip(bool value)
+{
+  if (StatusBar->SizeGrip() == value)
+    return;
+  StatusBar->SetSizeGrip(value);
+  if (liveUpdate_)
+    Redraw();
+}
+
+void TPlot::SetView3D(double value)
+{
+  if (View3D() == value)
+    return;
+  Graph->View3D = value / 200;
+  if (value != 0)
+    SetTicks3D();
+  else
+    SetTicks2D();
+  RepaintWhenLive(*Graph);
+}
+
+void TPlot::SetPopupMenuItems(plot::TPopupMenuItems value)
+{
+  Graph->PopupMenuItems = value;
+  Graph->CreatePopupMenu();
+  // Printing comes with the print dialog.
+  if (Graph->PopupItems.Print)
+    Graph->PopupItems.Print->SetEnabled(false);
+}
+
+// The legend strip.
+
+void TPlot::ScrollLegend()
+{
+  if (!LegendPanel->StripVisible())
+    return;
+  const int first = LegendPanel->Position();
+  for (int i = 0; i < Graph->Legend->GetCount(); ++i)
+    Graph->Legend->Entry(i)->SetVisible(i >= first);
+  if (!resizeTimer_)
+    resizeTimer_ = std::make_unique<platform::Timer>([this] { ResizeTimerTick(); }, kResizeDelayMs, true);
+  resizeTimer_->SetEnabled(true);
+}
+
+void TPlot::ResizeTimerTick()
+{
+  resizeTimer_->SetEnabled(false);
+  Resized();
+}
+
+}  // namespace plotui

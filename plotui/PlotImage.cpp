@@ -1,0 +1,49 @@
+#include "plotui/PlotImage.h"
+
+#include "plot/graph/Graph.h"
+
+#include <algorithm>
+
+namespace plotui {
+
+TPlotImage::TPlotImage(QWidget* parent) : platform::CustomControl(parent), Picture(1, 1)
+{
+  setMouseTracking(true);
+}
+
+platform::TPoint TPlotImage::ClientToScreen(platform::TPoint p) const
+{
+  const QPoint at = mapToGlobal(QPoint(p.X, p.Y));
+  return {at.x(), at.y()};
+}
+
+void TPlotImage::NewPicture()
+{
+  Picture.SetSize(std::max(width(), 1), std::max(height(), 1));
+}
+
+void TPlotImage::MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y)
+{
+  if (Graph)
+    Graph->MouseDown(button, shift, x, y);
+  if (OnMouseDown)
+    OnMouseDown(button, shift, x, y);
+}
+
+void TPlotImage::MouseMove(platform::TShiftState shift, int x, int y)
+{
+  if (Graph)
+    Graph->MouseMove(shift, x, y);
+  if (OnMouseMove)
+    OnMouseMove(shift, x, y);
+}
+
+void TPlotImage::MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y)
+{
+  if (Graph)
+    Graph->MouseUp(button, shift, x, y);
+  if (OnMouseUp)
+    OnMouseUp(button, shift, x, y);
+}
+
+}  // namespace plotui

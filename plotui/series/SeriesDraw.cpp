@@ -1,0 +1,399 @@
+// How a series draws itself in each style, through the graph's world drawing.
+#include "plotui/series/Series.h"
+
+#include "plot/graph/Graph.h"
+#include "plot/support/ColorShades.h"
+#include "plot/support/GraphLibrary.h"
+#include "plot/support/Polygons.h"
+
+#include "platform/CanvasRounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace plotui {
+
+using platform::TColor;
+using plot::DarkenColor;
+using plot::LightenColor;
+using plot::TFloatRect;
+
+namespace {
+
+double Power10(double v) { return std::pow(10.0, v); }
+
+// The pen goes back to width 1 when a drawing operation ends.
+class TPenWidthReset {
+public:
+  explicit TPenWidthReset(plot::TGraph& graph) : graph_(graph) {}
+  ~TPenWidthReset() { graph_.Canvas->Pen().SetWidth(1); }
+  TPenWidthReset(const TPenWidthReset&) = delete;
+  TPenWidthReset& operator=(const TPenWidthReset&) = delete;
+
+private:
+  plot::TGraph& graph_;
+};
+
+}  // namespace
+
+void TSeries::PreparePen()
+{
+  platform::TCanvas& canvas = *Graph->Canvas;
+  const TColor color = GetColor();
+  Graph->SetPenColor(Graph->View3D != 0 ? DarkenColor(color, 64) : color);
+  canvas.Pen().SetMode(platform::TPenMode::pmCopy);
+  canvas.Pen().SetStyle(static_cast<platform::TPenStyle>(std::clamp(LineStyle, 0, 5)));
+  canvas.Pen().SetWidth(GetLineWidthPixels());
+  canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
+  canvas.Brush().SetColor(color);
+}
+
+void TSeries::Draw()
+{
+  if (Style == plot::kStyleBar || Points.empty())
+    return;
+  if (Graph->View3D != 0 && Graph->GetDepthCount() > 0)
+    Graph->ResetClip();
+  const TPenWidthReset reset(*Graph);
+  switch (Style) {
+  case plot::kStyleLine:
+    DrawLines();
+    break;
+  case plot::kStyleLineAndPoint:
+    DrawLines();
+    DrawMarkers();
+    break;
+  case plot::kStyleVolume:
+    DrawVolume();
+    DrawMarkers();
+    break;
+  case plot::kStylePoints:
+    DrawMarkers();
+    break;
+  case plot::kStylePiecewiseConstant:
+    DrawPiecewiseConstant();
+    break;
+  case plot::kStyleArea:
+    DrawArea();
+    break;
+  case plot::kStyleArrow:
+    DrawArrows();
+    break;
+  default:
+    break;
+  }
+}
+
+void TSeries::DrawLines()
+{
+  PreparePen();
+  const bool depth = Graph->View3D != 0;
+  for (const auto& d : Points) {
+    if (depth)
+      Graph->DrawLine3D(d->X1, d->Y1, d->X2, d->Y2);
+    else
+      Graph->DrawLine(d->X1, d->Y1, d->X2, d->Y2);
+  }
+}
+
+bool TSeries::HasMarkerAt(int i) const
+{
+  const int n = GetCount();
+  const int m = MarkerInterval <= 0 ? 1 : MarkerInterval;
+  return static_cast<long long>(m) * 3 >= n || i % m == 0 || i == n - 1;
+}
+
+void TSeries::DrawMarkers()
+{
+  if (!ShowMarkers)
+    return;
+  const TFloatRect range = Graph->GetDrawRange();
+  const bool xLog = Graph->IsXLog();
+  const bool yLog = Graph->IsYLog();
+  for (int i = 0; i < GetCount(); ++i) {
+    const TGraphData& d = *Points[static_cast<std::size_t>(i)];
+    // A point without a marker has nothing to draw.
+    if (!d.Marker || !HasMarkerAt(i))
+      continue;
+    const double x = i == 0 ? d.X1 : d.X2;
+    const double y = i == 0 ? d.Y1 : d.Y2;
+    const double ax = xLog ? Graph->SafeLog10(x) : x;
+    const double ay = yLog ? Graph->SafeLog10(y) : y;
+    if (ax < range.Left || ax > range.Right || ay < range.Top || ay > range.Bottom)
+      continue;
+    CurrentPoint = i;
+    d.Marker->Draw(x, y);
+  }
+}
+
+void TSeries::DrawVolume()
+{
+  PreparePen();
+  const double foot = Graph->IsYLog() ? 1 : 0;
+  const bool depth = Graph->View3D != 0;
+  const auto line = [&](double x1, double y1, double x2, double y2) {
+    if (depth)
+      Graph->DrawLine3D(x1, y1, x2, y2);
+    else
+      Graph->DrawLine(x1, y1, x2, y2);
+  };
+  for (const auto& d : Points)
+    line(d->X1, d->Y1, d->X1, foot);
+  const TGraphData& last = *Points.back();
+  line(last.X2, last.Y2, last.X2, foot);
+}
+
+void TSeries::DrawArrows()
+{
+  PreparePen();
+  for (const auto& d : Points) {
+    if (d->X1 == d->X2 && d->Y1 == d->Y2)
+      continue;
+    Graph->DrawLine(d->X1, d->Y1, d->X2, d->Y2);
+    DrawArrowHead(d->X1, d->Y1, d->X2, d->Y2);
+  }
+}
+
+void TSeries::DrawArrowHead(double x1, double y1, double x2, double y2)
+{
+  const double p1x = Graph->XToScreen(x1), p1y = Graph->YToScreen(y1);
+  const double p2x = Graph->XToScreen(x2), p2y = Graph->YToScreen(y2);
+  const double theta = std::atan2(p2y - p1y, p2x - p1x);
+  const double s = GetBarSymbolWidth();
+  const double u = Graph->GetUnitHeight();
+  const double c = std::cos(theta), sn = std::sin(theta);
+  const double bx = p2x - s / 2 * u * c, by = p2y - s / 2 * u * sn;
+  const double wing = 1.5 * s / 5 * u;
+  const platform::TPoint b{platform::SafeRound(bx), platform::SafeRound(by)};
+  const platform::TPoint w1{platform::SafeRound(bx - wing * sn - u * c), platform::SafeRound(by + wing * c - u * sn)};
+  const platform::TPoint w2{platform::SafeRound(bx + wing * sn - u * c), platform::SafeRound(by - wing * c - u * sn)};
+  const platform::TPoint tip{platform::SafeRound(p2x), platform::SafeRound(p2y)};
+  platform::TCanvas& canvas = *Graph->Canvas;
+  Graph->SetPenColor(GetColor());
+  canvas.Brush().SetColor(GetColor());
+  canvas.Polygon(std::vector<platform::TPoint>{b, w1, tip, w2, b});
+}
+
+void TSeries::DrawPiecewiseConstant()
+{
+  const bool depth = Graph->View3D != 0;
+  const int n = GetCount();
+  for (int i = 0; i + 1 < n; ++i) {
+    PreparePen();
+    const TGraphData& d = *Points[static_cast<std::size_t>(i)];
+    const TGraphData& next = *Points[static_cast<std::size_t>(i + 1)];
+    const auto line = [&](double x1, double y1, double x2, double y2) {
+      if (depth)
+        Graph->DrawLine3D(x1, y1, x2, y2);
+      else
+        Graph->DrawLine(x1, y1, x2, y2);
+    };
+    line(d.X2, d.Y2, next.X2, d.Y2);
+    if (i + 2 < n)
+      line(next.X2, d.Y2, next.X2, next.Y2);
+    Graph->Canvas->Pen().SetWidth(1);
+  }
+}
+
+void TSeries::DrawArea()
+{
+  const bool xLog = Graph->IsXLog();
+  const bool yLog = Graph->IsYLog();
+  const TFloatRect range = Graph->GetDrawRange();
+  const double bottom = range.Top;  // axis units
+  const double px = std::abs(Graph->ScreenToX(1) - Graph->ScreenToX(0));
+  const double py = std::abs(Graph->ScreenToY(1) - Graph->ScreenToY(0));
+  plot::TClip& clip = plot::GraphClipper();
+  clip.SetRect(range.Left - px, range.Top - py, range.Right + px, range.Bottom + py);
+  const auto toAxis = [&](double x, double y) {
+    return plot::TFloatPoint{xLog ? Graph->SafeLog10(x) : x, yLog ? Graph->SafeLog10(y) : y};
+  };
+  // The clipped quadrilateral of each record, in data units.
+  const auto quad = [&](const TGraphData& d) {
+    const plot::TFloatPoint a = toAxis(d.X1, d.Y1), b = toAxis(d.X2, d.Y2);
+    const plot::TFloatPoint corners[] = {a, b, {b.X, bottom}, {a.X, bottom}, a};
+    std::vector<plot::TFloatPoint> cut = clip.ClipPolygon(corners);
+    plot::TPoly poly;
+    for (plot::TFloatPoint p : cut)
+      poly.Add(xLog ? Power10(p.X) : p.X, yLog ? Power10(p.Y) : p.Y);
+    return poly;
+  };
+  platform::TCanvas& canvas = *Graph->Canvas;
+  const TColor color = GetColor();
+  canvas.Pen().SetMode(platform::TPenMode::pmCopy);
+  canvas.Pen().SetStyle(platform::TPenStyle::psSolid);
+  if (Graph->View3D != 0) {
+    Graph->SetPenColor(DarkenColor(color, 32));
+    canvas.Brush().SetColor(DarkenColor(color, 32));
+    for (const auto& d : Points) {
+      const plot::TPoly poly = quad(*d);
+      const auto& p = poly.Points();
+      for (std::size_t k = 1; k < p.size(); ++k) {
+        const bool vertical = p[k].X == p[k - 1].X;
+        const double yAxis = yLog ? Graph->SafeLog10(p[k].Y) : p[k].Y;
+        const bool horizontalAbove = p[k].Y == p[k - 1].Y && yAxis > bottom;
+        if (vertical || horizontalAbove)
+          Graph->DrawLine3D(p[k - 1].X, p[k - 1].Y, p[k].X, p[k].Y);
+      }
+    }
+  }
+  for (const auto& d : Points) {
+    const plot::TPoly poly = quad(*d);
+    if (poly.Count == 0)
+      continue;
+    Graph->SetPenColor(DarkenColor(color, 64));
+    if (Graph->View3D != 0)
+      Graph->DrawLine3D(d->X1, d->Y1, d->X2, d->Y2);
+    Graph->SetPenColor(DarkenColor(color, 32));
+    canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
+    canvas.Brush().SetColor(color);
+    Graph->DrawPolygon3D(poly);
+  }
+}
+
+// Bars.
+
+void TSeries::DrawBarFaces(const TFloatRect& r, double right, TColor faceBrush)
+{
+  platform::TCanvas& canvas = *Graph->Canvas;
+  const TColor color = GetColor();
+  Graph->SetPenColor(DarkenColor(color, 80));
+  canvas.Brush().SetColor(faceBrush);
+  Graph->DrawBarSide3D(r.Left, r.Bottom, right, r.Bottom);
+  canvas.Brush().SetColor(DarkenColor(color, 64));
+  Graph->DrawBarSide3D(right, r.Bottom, right, r.Top);
+}
+
+bool TSeries::GetClusteredBarRect(int i, TFloatRect& rect, bool& cut, double& rightForFaces)
+{
+  if (Points.empty())
+    return false;
+  const int n = GetMaxBarCount();
+  const int k = std::max(Graph->GetBarSlotCount(), 1);
+  const int j = std::max(Graph->GetBarIndex(this), 0);
+  const plot::TFloatPoint p = GetPoint(i);
+  double xMin, xMax, yMin, yMax;
+  Graph->GetBarExtents(xMin, xMax, yMin, yMax);
+  const TFloatRect world = Graph->GetWorldRange();
+  double w = xMax - xMin;
+  if (!(w > 0))
+    w = world.Right - world.Left;
+  const double left0 = n < 2 ? p.X - w * BarWidth / 2 : p.X - w * BarWidth / (2.0 * n - 2);
+  double slot;
+  if (k == 1)
+    slot = n <= 1 ? w * BarWidth : w * BarWidth / (n - 1);
+  else
+    slot = n < 2 ? w * BarWidth / k : w * BarWidth / ((n - 1.0) * k);
+  const double left = left0 + j * slot;
+  if (Graph->IsXLog())
+    slot *= left;
+  CurrentPoint = std::clamp(i, 0, GetCount() - 1);
+  const bool xInverted = Graph->IsXInverted();
+  const bool yInverted = Graph->IsYInverted();
+  // The range in data units with the inverted axes' limits exchanged.
+  const double xEnd = xInverted ? world.Left : world.Right;
+  const double yEnd = yInverted ? world.Top : world.Bottom;
+  const double yStart = yInverted ? world.Bottom : world.Top;
+  double v = p.Y;
+  cut = false;
+  if (!yInverted && v > yEnd) {
+    v = yEnd;
+    cut = true;
+  } else if (yInverted && v < yEnd) {
+    v = yEnd;
+    cut = true;
+  }
+  if (xInverted ? left < xEnd : left > xEnd)
+    return false;
+  rightForFaces = xInverted ? std::max(left + slot, xEnd) : std::min(left + slot, xEnd);
+  double foot = 0, top = v;
+  if (Graph->IsYLog()) {
+    foot = yStart;
+  } else {
+    const bool downwards = yInverted ? v >= 0 : v < 0;
+    if (downwards)
+      std::swap(foot, top);
+  }
+  rect = {left, foot, left + slot, top};
+  return true;
+}
+
+void TSeries::DrawClusteredBar(int p, int, int, int, double, double, double, double)
+{
+  TFloatRect r;
+  bool cut = false;
+  double right = 0;
+  if (!GetClusteredBarRect(p, r, cut, right))
+    return;
+  const TColor color = GetColor();
+  const bool downwards = Graph->IsYInverted() ? GetPoint(p).Y >= 0 : GetPoint(p).Y < 0;
+  TColor face = cut ? LightenColor(color, 64) : DarkenColor(color, 32);
+  if (downwards)
+    face = DarkenColor(color, 128);
+  platform::TCanvas& canvas = *Graph->Canvas;
+  canvas.Pen().SetMode(platform::TPenMode::pmCopy);
+  canvas.Pen().SetStyle(platform::TPenStyle::psSolid);
+  canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
+  if (Graph->View3D != 0)
+    DrawBarFaces(r, right, face);
+  GetData(p).BarRect = r;
+  Graph->SetPenColor(DarkenColor(color, 80));
+  canvas.Brush().SetColor(color);
+  Graph->DrawBar(r, Shaded);
+}
+
+void TSeries::DrawStackedBar(int p)
+{
+  if (Points.empty())
+    return;
+  const int n = std::max(GetMaxBarCount(), 1);
+  const int m = std::max(Graph->GetMaxBarPointCount(), 1);
+  const TFloatRect world = Graph->GetWorldRange();
+  const double w = world.Right - world.Left;
+  const plot::TFloatPoint point = GetPoint(std::min(p, GetCount() - 1));
+  const double left = point.X - w * BarWidth / (2.0 * n);
+  double width = w * BarWidth / m;
+  if (Graph->IsXLog())
+    width *= left;
+  MarkerSize = std::abs(Graph->XToScreen(w * BarWidth / n) - Graph->XToScreen(0)) + 10;
+  const bool yInverted = Graph->IsYInverted();
+  const double yMin = yInverted ? world.Bottom : world.Top;
+  const double yEnd = yInverted ? world.Top : world.Bottom;
+  double foot = Graph->StackBase == 0 ? yMin : Graph->StackBase;
+  double top = Graph->StackBase + point.Y;
+  Graph->StackBase = top;
+  if (Graph->BarStyle == plot::bs100Stacked) {
+    double sum = 0;
+    for (int i = 0; i < Graph->GetLayerCount(); ++i)
+      if (plot::TSeriesLayer* s = plot::AsSeries(Graph->GetLayer(i)); s && s->GetStyle() == plot::kStyleBar)
+        sum += s->GetPoint(p).Y;
+    // Nothing to scale by at a sum of 0: the bar stands at its foot.
+    top = sum == 0 ? 0 : top * 100 / sum;
+    if (foot > 0)
+      foot = sum == 0 ? 0 : foot * 100 / sum;
+  }
+  bool cut = false;
+  if (yInverted ? top < yEnd : top > yEnd) {
+    top = yEnd;
+    cut = true;
+  }
+  const TColor color = GetColor();
+  platform::TCanvas& canvas = *Graph->Canvas;
+  canvas.Pen().SetMode(platform::TPenMode::pmCopy);
+  canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
+  Graph->SetPenColor(platform::clBlack);
+  TFloatRect r{left, foot, left + width, top};
+  if (Graph->View3D != 0) {
+    const double xEnd = Graph->IsXInverted() ? world.Left : world.Right;
+    if (Graph->IsXInverted() ? left < xEnd : left > xEnd)
+      return;
+    const double right = Graph->IsXInverted() ? std::max(left + width, xEnd) : std::min(left + width, xEnd);
+    DrawBarFaces(r, right, cut ? LightenColor(color, 64) : DarkenColor(color, 32));
+  }
+  if (Graph->IsYLog())
+    r.Top = Power10(r.Top);
+  canvas.Brush().SetColor(color);
+  Graph->DrawBar(r, Shaded);
+}
+
+}  // namespace plotui
