@@ -74,7 +74,7 @@ bool TtsGridPainter::IsCurrentEditableCell(const TtsCellPaintInfo& info) const
 {
   const bool editing = grid_.GridMode() == gmEdit || grid_.GridMode() == gmEditInsert;
   return editing && info.DisplayCol == model_.CurrentDisplayCol() && info.DisplayRow == model_.CurrentDisplayRow() &&
-         model_.ColSelection().Count() == 0 && model_.RowSelection().Count() == 0 && !grid_.InDirectPaint() &&
+         grid_.SelectionKind() == 0 && !grid_.InDirectPaint() &&
          !model_.IsCellReadOnly(info.DataCol, info.DataRow);
 }
 
@@ -130,7 +130,7 @@ void TtsGridPainter::PaintFace(const TRect& face, TColor color, bool pressed, bo
                             grid_.IsFocusCell(info.DisplayCol, info.DisplayRow, true);
     const bool editedText = info.Editing && info.ControlType == ctText;
     const bool current = info.DisplayCol == model_.CurrentDisplayCol() && info.DisplayRow == model_.CurrentDisplayRow();
-    const bool nothingSelected = model_.ColSelection().Count() == 0 && model_.RowSelection().Count() == 0;
+    const bool nothingSelected = grid_.SelectionKind() == 0;
     if (info.Is3D && !(current && !editedText && focusFrame) && !(editedText && nothingSelected))
       RaisedEdge(info.ButtonRect, BF_TOP);
     return;

@@ -190,13 +190,25 @@ TSize TtsBaseGrid::ButtonOuterSize(TtsButtonType type) const
 
 bool TtsBaseGrid::IsCellSelected(int displayCol, int displayRow) const
 {
-  const bool colSelected = displayCol > 0 && SelectedCols().Selected(displayCol);
-  const bool rowSelected = displayRow > 0 && SelectedRows().Selected(displayRow);
+  const bool colSelected = displayCol > 0 && model_.ColSelection().Selected(displayCol);
+  const bool rowSelected = displayRow > 0 && model_.RowSelection().Selected(displayRow);
   if (displayRow == 0)
     return colSelected;
   if (displayCol == 0)
     return rowSelected;
-  return colSelected || rowSelected;
+  const TtsRange& range = model_.SelectedRange;
+  const bool inRange = model_.HasCellRange() && displayCol >= range.Left && displayCol <= range.Right &&
+                       displayRow >= range.Top && displayRow <= range.Bottom;
+  return colSelected || rowSelected || inRange;
+}
+
+int TtsBaseGrid::SelectionKind() const
+{
+  if (model_.ColSelection().Count() > 0)
+    return 1;
+  if (model_.RowSelection().Count() > 0)
+    return 2;
+  return model_.HasCellRange() ? 3 : 0;
 }
 
 bool TtsBaseGrid::IsSelectionColored() const { return SelectionType == sltColor && SelectionColor != clNone; }
@@ -208,9 +220,7 @@ bool TtsBaseGrid::IsFocusCell(int displayCol, int displayRow, bool checkFocus) c
   if (displayCol < 1 || displayRow < 1 || displayCol >= GridCols() || displayRow >= GridRows())
     return false;
   const bool display = FocusBorder != fbNone || FocusColor != clNone || FocusFontColor != clNone;
-  if (!display || GridMode() == gmListBox || InDirectPaint())
-    return false;
-  if (SelectedCols().Count() > 0 || SelectedRows().Count() > 0)
+  if (!display || GridMode() == gmListBox || InDirectPaint() || SelectionKind() != 0)
     return false;
   return !checkFocus || hasFocus() || AlwaysShowFocus;
 }

@@ -244,6 +244,24 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   TtsCellPaintInfo GetCellPaintInfo(int displayCol, int displayRow, bool full);
   void RefreshCellPaintInfo(TtsCellPaintInfo& info, bool editing);
   bool IsCellSelected(int displayCol, int displayRow) const;
+  // 0 nothing, 1 columns, 2 rows, 3 a cell range.
+  int SelectionKind() const;
+  // Repaints the change from the present selection to a new one (display range).
+  void RepaintNewRange(int left, int top, int right, int bottom);
+  // Before and after the current cell moves: the focus area is repainted, without focus first.
+  void HideFocus(bool updateNow);
+  void ShowFocus(bool updateNow);
+  // After FocusBorder, FocusColor or FocusFontColor changed; always: the old border was a frame.
+  void FocusSettingChanged(bool always);
+  // A cell's button is painted again in the state of HotButtonCell and PressedButtonCell.
+  void RepaintCellButton(int displayCol, int displayRow);
+  // The wait between two autoscroll steps for a pointer at client (x, y), screen (screenX, screenY);
+  // direction 0 horizontal, 1 vertical, 2 both.
+  int AutoScrollDelay(int x, int y, int screenX, int screenY, int direction) const;
+  // Whether the next autoscroll step may run now; a step not yet due keeps the wait's start.
+  bool AutoScrollWait(int screenX, int screenY, int direction);
+  int FastScrollDelay = 0;
+  int SlowScrollDelay = 200;
   bool IsSelectionColored() const;
   bool IsFocusCell(int displayCol, int displayRow, bool checkFocus) const;
   TtsPaintCellState GetPaintCellState(int displayCol, int displayRow) const;
@@ -368,6 +386,7 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
 
   // Services for the model.
   bool Updating() const override { return updateCount_ > 0; }
+  bool Painting() const override { return isPainting_; }
   void InvalidateGrid() override;
   void InvalidateCol(int displayCol) override;
   void InvalidateRow(int displayRow) override;
@@ -428,9 +447,6 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
 
   // Painting and scrolling.
   void PaintBuffered(platform::TCanvas& canvas);
-  // The column and row selections, read from const queries.
-  const TtsSelection& SelectedCols() const { return const_cast<TtsGridModel&>(model_).ColSelection(); }
-  const TtsSelection& SelectedRows() const { return const_cast<TtsGridModel&>(model_).RowSelection(); }
   TtsCellPaintInfo FillCellPaintInfo(int displayCol, int displayRow, const platform::TRect& rect, bool full);
   void ResolvePaintAttributes(TtsCellPaintInfo& info);
   void LayoutButton(TtsCellPaintInfo& info) const;
@@ -465,6 +481,7 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   platform::TRect scrollKeepRowRect_{};
   TGridCoord previousCurrent_{1, 1};
   TtsScrollPlan lastScrollPlan_;
+  std::int64_t autoScrollWaitStart_ = 0;
   TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
   TScrollStyle alwaysShowScrollBar_ = TScrollStyle::ssNone;
   bool horzBarShown_ = false;

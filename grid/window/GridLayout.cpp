@@ -307,6 +307,8 @@ void TtsBaseGrid::ChangeScale(int m, int d)
   if (!HeadingParentFont)
     model_.HeadingFont.SetSize(MulDiv(model_.HeadingFont.Size(), m, d));
   SetHeadingHeight(MulDiv(HeadingHeight(), m, d));
+  if (!Designing())
+    ComboRowHeight = MulDiv(ComboRowHeight, m, d);
   SetRowBarWidth(MulDiv(RowBarWidth(), m, d));
   for (int c = 1; c <= Cols(); ++c) {
     TtsCol& col = model_.Col(c);

@@ -143,7 +143,7 @@ void TtsBaseGrid::DoHorzScroll(int code, int pos) { DoBarScroll(false, code, pos
 void TtsBaseGrid::PrepareBarScroll(bool repaintCurrent)
 {
   const bool editMode = GridMode() == gmEdit || GridMode() == gmEditInsert;
-  if (repaintCurrent && editMode && model_.ColSelection().Count() == 0 && model_.RowSelection().Count() == 0)
+  if (repaintCurrent && editMode && SelectionKind() == 0)
     InvalidateCell(model_.CurrentDisplayCol(), model_.CurrentDisplayRow());
 }
 
