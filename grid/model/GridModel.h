@@ -198,6 +198,13 @@ class TtsGridModel {
   // The public, range-checked form ("Column index %d out of range", "Row index %d out of range").
   TtsControlType CellControlType(int dataCol, const TtsCellValue& dataRow) const;
   TtsCombo* CellCombo(int dataCol, const TtsCellValue& dataRow) const;
+  // 0 left, 1 right, 2 centre.
+  int ResolveHorzAlignmentCode(int dataCol, int dataRow) const;
+  // The resolvers at the current cell.
+  std::string CurrentMaskName() const { return ResolveMaskName(CurrentDataCol(), CurrentDataRow()); }
+  TtsControlType CurrentControlType() const { return ResolveControlType(CurrentDataCol(), CurrentDataRow()); }
+  bool CurrentReadOnly() const { return IsCellReadOnly(CurrentDataCol(), CurrentDataRow()); }
+  std::string CurrentCheckBoxValues() const { return ResolveCheckBoxValues(CurrentDataCol(), CurrentDataRow()); }
   // The combo that serves a data cell: the cell's own, else the row's or column's by DrawOverlap
   // (the first only while it leaves ParentCombo or the grid is designed); none outside the data.
   TtsCombo* ResolveCombo(int dataCol, int dataRow) const;

@@ -268,6 +268,18 @@ TtsCombo* TtsGridModel::ResolveCombo(int dataCol, int dataRow) const
   return nullptr;
 }
 
+int TtsGridModel::ResolveHorzAlignmentCode(int dataCol, int dataRow) const
+{
+  switch (ResolveHorzAlignment(dataCol, dataRow)) {
+    case htaRight:
+      return 1;
+    case htaCenter:
+      return 2;
+    default:
+      return 0;
+  }
+}
+
 int TtsGridModel::CheckedCell(int dataCol, const TtsCellValue& dataRow) const
 {
   if (dataCol < 1 || dataCol > cols_)

@@ -178,6 +178,26 @@ TEST(ModelBookkeeping, WhatTheStreamWritesOfPositionsAndSpinSteps)
   EXPECT_TRUE(f.grid.GridRows().At(2)->DisplayRowStored());
 }
 
+TEST(ModelBookkeeping, TheCurrentCellsResolvedAttributes)
+{
+  GridFixture f;
+  f.grid.Col(2).SetMaskName("Date");
+  f.grid.Col(2).SetControlType(ctCheck);
+  f.grid.Col(2).SetCheckBoxValues("Yes|No");
+  f.grid.ChangeRow(3, [](TtsRow& row) { row.SetReadOnly(true); });
+  f.grid.Col(2).SetHorzAlignment(htaCenter);
+  f.grid.SetCurrentCell(2, 3);
+  EXPECT_EQ(f.grid.CurrentMaskName(), "Date");
+  EXPECT_EQ(f.grid.CurrentControlType(), ctCheck);
+  EXPECT_TRUE(f.grid.CurrentReadOnly());
+  EXPECT_EQ(f.grid.CurrentCheckBoxValues(), "Yes|No");
+  EXPECT_EQ(f.grid.ResolveHorzAlignmentCode(2, 3), 2);
+  EXPECT_EQ(f.grid.ResolveHorzAlignmentCode(1, 3), 0);
+  f.grid.SetCurrentCell(1, 1);
+  EXPECT_EQ(f.grid.CurrentControlType(), ctText);
+  EXPECT_FALSE(f.grid.CurrentReadOnly());
+}
+
 TEST(CellElementCache, LookupsFollowElementsThatComeAndGo)
 {
   GridFixture f;
