@@ -1,5 +1,6 @@
-// Tracing of contour levels over a 500 x 500 grid of sin(x) * cos(y) on [-3, 3] x [-3, 3], and the
-// interpolation a colour shade of an 800 x 600 plot area does per 3 x 3 cell.
+// Tracing of contour levels over a 500 x 500 grid of sin(x) * cos(y) on [-3, 3] x [-3, 3] and over
+// a grid of noise (thousands of small chains per level: the chain merge must not turn quadratic),
+// and the interpolation a colour shade of an 800 x 600 plot area does per 3 x 3 cell.
 #include "plot/contour/Contour.h"
 #include "plot/graph/Graph.h"
 
@@ -8,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -64,6 +66,33 @@ void BM_TraceTwentyLevels(benchmark::State& state)
   state.counters["points"] = static_cast<double>(points);
 }
 BENCHMARK(BM_TraceTwentyLevels)->Unit(benchmark::kMillisecond);
+
+// Twenty levels over n x n nodes of uniform noise.
+void BM_TraceNoise(benchmark::State& state)
+{
+  const int n = static_cast<int>(state.range(0));
+  plot::TVector x(n), y(n);
+  plot::TMatrix z(n, n);
+  std::mt19937 random(5);
+  std::uniform_real_distribution<double> value(0, 1);
+  for (int i = 1; i <= n; ++i) {
+    x.SetValue(i, i);
+    y.SetValue(i, i);
+  }
+  for (int r = 1; r <= n; ++r)
+    for (int c = 1; c <= n; ++c)
+      z.SetValue(r, c, value(random));
+  TBenchImage image;
+  plot::TGraph graph(nullptr, image, nullptr);
+  plot::TContour contour(graph, x, y, z, 20, true, false);
+  contour.SetColorMap(false);
+  for (auto _ : state) {
+    contour.Calculate();
+    benchmark::DoNotOptimize(contour.Chains.size());
+  }
+  state.counters["chains"] = static_cast<double>(contour.Chains.size());
+}
+BENCHMARK(BM_TraceNoise)->Arg(50)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
 void BM_ShadeInterpolation(benchmark::State& state)
 {

@@ -1,5 +1,7 @@
 #include "plot/contour/Contour.h"
 
+#include "plot/contour/ChainMerge.h"
+
 #include "plot/graph/Graph.h"
 #include "plot/support/FloatUtils.h"
 
@@ -166,6 +168,18 @@ bool FillMissingCorners(double (&z)[4])
   return !std::any_of(std::begin(z), std::end(z), IsMissing);
 }
 
+// The smallest distance between neighbouring nodes; infinity when there is none.
+double SmallestStep(const std::vector<double>& nodes, int count)
+{
+  double least = std::numeric_limits<double>::infinity();
+  for (int i = 1; i < count; ++i) {
+    const double step = std::fabs(nodes[static_cast<std::size_t>(i)] - nodes[static_cast<std::size_t>(i - 1)]);
+    if (step > 0)
+      least = std::min(least, step);
+  }
+  return least;
+}
+
 }  // namespace
 
 void TContour::AddLevel(TContourChains& list, double level)
@@ -179,6 +193,8 @@ void TContour::AddLevel(TContourChains& list, double level)
   const std::vector<double>& ys = YValues.Values();
   if (ZValues.Rows < nR || ZValues.Cols < nC || static_cast<int>(xs.size()) < nR || static_cast<int>(ys.size()) < nC)
     return;  // nodes and values that do not agree
+  // Index cells of half a grid cell hold few chain ends each.
+  TChainMerger merger(list, level, std::min(SmallestStep(xs, nR), SmallestStep(ys, nC)) / 2);
   const double* z = ZValues.Data().data();
   const std::size_t cols = static_cast<std::size_t>(ZValues.Cols);
   for (int c = 1; c < nC; ++c)
@@ -186,19 +202,19 @@ void TContour::AddLevel(TContourChains& list, double level)
       const double* lower = z + static_cast<std::size_t>(r - 1) * cols + static_cast<std::size_t>(c - 1);
       const double* upper = lower + cols;
       const double z1 = lower[0], z2 = upper[0], z3 = upper[1], z4 = lower[1];
-      // A cell wholly above or below the level has no piece of it (its centre is their mean).
-      const bool anyMissing = IsMissing(z1) || IsMissing(z2) || IsMissing(z3) || IsMissing(z4);
-      if (!anyMissing && ((z1 > level && z2 > level && z3 > level && z4 > level) ||
-                          (z1 < level && z2 < level && z3 < level && z4 < level)))
+      // A cell wholly above or below the level has no piece of it (its centre is their mean). A
+      // missing corner does not change that: it is filled from the others, or the cell skipped.
+      if ((z1 > level && z2 > level && z3 > level && z4 > level) ||
+          (z1 < level && z2 < level && z3 < level && z4 < level))
         continue;
       TContourCell cell{{xs[r - 1], xs[r], xs[r], xs[r - 1]}, {ys[c - 1], ys[c - 1], ys[c], ys[c]}, {z1, z2, z3, z4}};
       if (FillMissingCorners(cell.z))
-        TraceCell(list, level, cell);
+        TraceCell(merger, level, cell);
     }
 }
 
 // The four triangles of a cell around its centre, each giving at most one segment.
-void TContour::TraceCell(TContourChains& list, double level, const TContourCell& cell)
+void TContour::TraceCell(TChainMerger& merger, double level, const TContourCell& cell)
 {
   const TFloatPoint centre{(cell.x[0] + cell.x[1]) / 2, (cell.y[0] + cell.y[2]) / 2};
   const double zc = (cell.z[0] + cell.z[1] + cell.z[2] + cell.z[3]) / 4;
@@ -210,15 +226,15 @@ void TContour::TraceCell(TContourChains& list, double level, const TContourCell&
         (z[0] == level && z[1] == level && z[2] == level))
       continue;
     if (z[0] == level && z[1] == level) {
-      AddContourSegment(list, level, v[0], v[1], cell);
+      merger.Add(level, v[0], v[1], cell);
       continue;
     }
     if (z[1] == level && z[2] == level) {
-      AddContourSegment(list, level, v[1], v[2], cell);
+      merger.Add(level, v[1], v[2], cell);
       continue;
     }
     if (z[0] == level && z[2] == level) {
-      AddContourSegment(list, level, v[0], v[2], cell);
+      merger.Add(level, v[0], v[2], cell);
       continue;
     }
     TFloatPoint crossings[3];
@@ -237,132 +253,14 @@ void TContour::TraceCell(TContourChains& list, double level, const TContourCell&
         crossings[count++] = crossing;
     }
     if (count >= 2)
-      AddContourSegment(list, level, crossings[count - 1], crossings[count - 2], cell);
+      merger.Add(level, crossings[count - 1], crossings[count - 2], cell);
   }
 }
 
-namespace {
-
-double CellSlope(const TContourCell& c)
-{
-  const double a = c.x[1] + c.x[2] - c.x[0] - c.x[3];
-  const double b = c.y[2] + c.y[3] - c.y[0] - c.y[1];
-  if (a == 0 || b == 0)
-    return std::numeric_limits<double>::infinity();
-  const double gx = (c.z[1] + c.z[2] - c.z[0] - c.z[3]) / a;
-  const double gy = (c.z[2] + c.z[3] - c.z[0] - c.z[1]) / b;
-  return gx * gx + gy * gy;
-}
-
-bool Within(double v, double a, double b) { return std::min(a, b) <= v && v <= std::max(a, b); }
-
-// The candidate repeats a piece of the chain along one grid line.
-bool Duplicate(const TContourChain& chain, const TContourChain& c)
-{
-  if (chain.EndA.X == chain.EndB.X && chain.EndA.X == c.EndA.X && chain.EndA.X == c.EndB.X)
-    return Within(c.EndA.Y, chain.EndA.Y, chain.EndB.Y) && Within(c.EndB.Y, chain.EndA.Y, chain.EndB.Y);
-  if (chain.EndA.Y == chain.EndB.Y && chain.EndA.Y == c.EndA.Y && chain.EndA.Y == c.EndB.Y)
-    return Within(c.EndA.X, chain.EndA.X, chain.EndB.X) && Within(c.EndB.X, chain.EndA.X, chain.EndB.X);
-  return false;
-}
-
-// Joins c to chain by the first pair of ends that touch; false when none does.
-bool Join(TContourChain& chain, TContourChain& c, bool fresh)
-{
-  int touch = 0;
-  if (Touches(chain.EndB, c.EndA))
-    touch = 1;
-  else if (Touches(chain.EndB, c.EndB))
-    touch = 2;
-  else if (Touches(chain.EndA, c.EndA))
-    touch = 3;
-  else if (Touches(chain.EndA, c.EndB))
-    touch = 4;
-  if (touch == 0)
-    return false;
-  if (c.LabelSlope < chain.LabelSlope) {
-    chain.LabelP1 = c.LabelP1;
-    chain.LabelP2 = c.LabelP2;
-    chain.LabelSlope = c.LabelSlope;
-  }
-  auto& points = chain.Points;
-  switch (touch) {
-  case 1:
-    chain.EndB = c.EndB;
-    if (fresh)
-      points.push_back(c.EndB);
-    else
-      points.insert(points.end(), c.Points.begin(), c.Points.end());
-    break;
-  case 2:
-    chain.EndB = c.EndA;
-    if (fresh)
-      points.push_back(c.EndA);
-    else
-      points.insert(points.end(), c.Points.rbegin(), c.Points.rend());
-    break;
-  case 3:
-    chain.EndA = c.EndB;
-    if (fresh)
-      points.push_front(c.EndB);
-    else
-      points.insert(points.begin(), c.Points.rbegin(), c.Points.rend());
-    break;
-  default:
-    chain.EndA = c.EndA;
-    if (fresh)
-      points.push_front(c.EndA);
-    else
-      points.insert(points.begin(), c.Points.begin(), c.Points.end());
-    break;
-  }
-  return true;
-}
-
-}  // namespace
-
-// Only chains of the same level are joined or taken as repeated.
 void AddContourSegment(TContourChains& list, double level, const TFloatPoint& p, const TFloatPoint& q,
                        const TContourCell& cell)
 {
-  if (Touches(p, q))
-    return;
-  TContourChain candidate;
-  candidate.Level = level;
-  candidate.EndA = p;
-  candidate.EndB = q;
-  candidate.LabelP1 = p;
-  candidate.LabelP2 = q;
-  candidate.LabelSlope = CellSlope(cell);
-  if (list.empty()) {
-    candidate.Points = {p, q};
-    list.push_back(std::move(candidate));
-    return;
-  }
-  bool fresh = true;
-  for (auto chain = list.begin(); chain != list.end();) {
-    if (chain->Level != candidate.Level) {
-      ++chain;
-      continue;
-    }
-    if (Duplicate(*chain, candidate))
-      return;
-    if (!Join(*chain, candidate, fresh)) {
-      ++chain;
-      continue;
-    }
-    const bool first = chain == list.begin();
-    if (first && std::next(chain) == list.end())
-      return;
-    const auto taken = first ? std::next(chain) : chain;
-    candidate = std::move(*taken);
-    list.erase(taken);
-    fresh = false;
-    chain = list.begin();
-  }
-  if (fresh)
-    candidate.Points = {candidate.EndA, candidate.EndB};
-  list.push_back(std::move(candidate));
+  TChainMerger(list, level, 1e-3).Add(level, p, q, cell);
 }
 
 namespace {

@@ -23,6 +23,8 @@
 
 namespace plot {
 
+class TChainMerger;
+
 // One traced polyline of one level, from EndA to EndB; at least two points.
 struct TContourChain {
   TFloatPoint LabelP1, LabelP2;  // the piece of the chain the label sits on
@@ -148,7 +150,7 @@ public:
   TFloatRect ClipArea;
 
 private:
-  void TraceCell(TContourChains& list, double level, const TContourCell& cell);
+  void TraceCell(TChainMerger& merger, double level, const TContourCell& cell);
   void DrawLines();
   bool PlaceInside(TContourLabel& label, int textWidth, int textHeight);
   bool PlaceClearOfOthers(std::size_t index, int textWidth, int textHeight);
