@@ -4,11 +4,14 @@
 #include "grid/window/Grid.h"
 #include "grid/window/ScrollPlan.h"
 
+#include "platform/Color.h"
 #include "platform/ScrollBars.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QScrollBar>
+#include <string>
 #include <cmath>
 #include <vector>
 
@@ -188,6 +191,34 @@ TEST(GridScroll, TheThumbMovesTheGridWhileDraggedOnlyWithThumbTracking)
   EXPECT_EQ(g.grid.TopRow(), 20);
   bar->setSliderDown(false);
   EXPECT_EQ(g.grid.GetScrollPos(platform::SB_VERT), 20);
+}
+
+TEST(GridScroll, AShownGridPagesDownByItsScrollBar)
+{
+  HundredRows g;
+  g.grid.SetStoreData(true);
+  for (int r = 1; r <= 100; ++r)
+    g.grid.SetCell(1, r, "row " + std::to_string(r));
+  g.grid.show();
+  QApplication::processEvents();
+  QScrollBar* bar = g.Bar(Qt::Vertical);
+  ASSERT_NE(bar, nullptr);
+  bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  QApplication::processEvents();
+  EXPECT_EQ(g.grid.TopRow(), 11);
+  EXPECT_EQ(g.grid.GetScrollPos(platform::SB_VERT), 11);
+  const QImage shot = g.grid.grab().toImage();
+  shot.save("grid_scrolled.png");
+  // The heading stays; the grid's first shown row is row 11.
+  EXPECT_EQ(shot.pixel(40, 7) & 0xFFFFFF, platform::ColorToQColor(platform::clBtnFace).rgb() & 0xFFFFFF);
+  g.grid.MoveCurrentCell(1, 11);
+  QApplication::processEvents();
+  const QImage current = g.grid.grab().toImage();
+  int ink = 0;  // the row indicator beside the first shown row
+  for (int y = 16; y < 28; ++y)
+    for (int x = 1; x < 12; ++x)
+      ink += qGray(current.pixel(x, y)) < 100;
+  EXPECT_GT(ink, 5);
 }
 
 TEST(GridScroll, FortyThousandRowsMapProportionallyOntoTheBar)
