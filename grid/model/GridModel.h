@@ -136,6 +136,8 @@ class TtsGridModel {
     change(rowsOf_.Ensure(dataRow));
     rowsOf_.FreeIfDefault(dataRow);
   }
+  // The attributes a data row sets: its row object's, or the unset values (also outside the rows).
+  const TtsAttributes& RowLevel(int dataRow) const;
   TtsCellPropSet& CellProps() { return cellProps_; }
   const TtsCellPropSet& CellProps() const { return cellProps_; }
   // The data rows with cell elements of a column, and the columns of a row.

@@ -11,11 +11,16 @@ const TtsAttributes kUnset;
 
 }  // namespace
 
-TtsGridModel::Levels TtsGridModel::OverlapLevels(int dataCol, int dataRow) const
+const TtsAttributes& TtsGridModel::RowLevel(int dataRow) const
 {
   const TtsRow* row = RowAt(dataRow);
+  return row ? row->Attributes() : kUnset;
+}
+
+TtsGridModel::Levels TtsGridModel::OverlapLevels(int dataCol, int dataRow) const
+{
   const TtsCol* col = ColAt(dataCol);
-  const TtsAttributes* rowLevel = row ? &row->Attributes() : &kUnset;
+  const TtsAttributes* rowLevel = &RowLevel(dataRow);
   const TtsAttributes* colLevel = col ? &col->Attributes() : &kUnset;
   if (Level.DrawOverlap == doDrawRowOnTop)
     return {rowLevel, colLevel};

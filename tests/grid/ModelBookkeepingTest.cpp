@@ -198,6 +198,17 @@ TEST(ModelBookkeeping, TheCurrentCellsResolvedAttributes)
   EXPECT_FALSE(f.grid.CurrentReadOnly());
 }
 
+TEST(ModelBookkeeping, RowsWithoutObjectsReadTheUnsetValues)
+{
+  GridFixture f;
+  EXPECT_EQ(f.grid.RowLevel(2), TtsAttributes());
+  EXPECT_EQ(f.grid.RowLevel(-1), TtsAttributes());
+  EXPECT_EQ(f.grid.RowLevel(2).SpinOptions, kAllSpinOptions);
+  EXPECT_EQ(f.grid.RowLevel(2).Picture(poCenter), dopDefault);
+  f.grid.ChangeRow(2, [](TtsRow& row) { row.SetWordWrap(wwOn); });
+  EXPECT_EQ(f.grid.RowLevel(2).WordWrap, wwOn);
+}
+
 TEST(CellElementCache, LookupsFollowElementsThatComeAndGo)
 {
   GridFixture f;
