@@ -252,6 +252,25 @@ TEST(ContourLegend, ThreeNestedEllipses)
       EXPECT_EQ(r.State.Brush.Style, platform::TBrushStyle::bsClear);
     }
   EXPECT_EQ(colors, (std::vector<platform::TColor>{0x0000FF, 0x008000, 0xFF0000}));
+
+  // The entry draws it in the series legend's font, eleven hyphens wide, on its first line.
+  TGraphFixture f;
+  f.graph.Paint();
+  TContourLegend entry(f.graph, QStringLiteral("z"));
+  entry.SetPosition(20, 40);
+  f.image.Recording().Clear();
+  entry.DrawSymbol();
+  std::vector<platform::TRect> ellipses;
+  for (const auto& r : f.image.Recording().Records())
+    if (r.Op == TCanvasOp::Ellipse)
+      ellipses.push_back(r.RectAt(0));
+  ASSERT_EQ(ellipses.size(), 3u);
+  platform::TCanvas& target = f.graph.TargetCanvas();
+  target.Font().Assign(f.graph.Legend->Font);
+  const int w = target.TextWidth(kLegendSymbolText);
+  const int half = ContourLegendHalfHeight(target.TextHeight(QStringLiteral("()")));
+  EXPECT_EQ(ellipses[2], (platform::TRect{22, 40, 20 + w - 2, 40 + 2 * half}));
+  EXPECT_EQ(ellipses[0].Left + ellipses[0].Right, 2 * (20 + w / 2));
 }
 
 // sin(x) * cos(y) on 41 x 41 nodes with 10 levels, saved to be looked at.
