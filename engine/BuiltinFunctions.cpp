@@ -97,10 +97,11 @@ Extended HyperbolicCosine(const Extended& x) { return Cosh(x); }
 Extended HyperbolicTangent(const Extended& x) { return Tanh(x); }
 Extended Tangent(const Extended& x) { return Ratio(TrigRatio::Tan, x); }
 Extended ArcTangent(const Extended& x) { return AngleMode == 1 ? ArcTanDegrees(x) : std::atan(x); }
-// e^x rounded once; below -10000, 0 without an error; NaN and overflow are GuardedExp's errors.
+// e^x rounded once, down to the smallest subnormal; below that 0 without an error; NaN and overflow
+// are GuardedExp's errors.
 Extended Exponential(const Extended& x)
 {
-  if (x < -10000)
+  if (x < ExpZeroLimit)
     return 0;
   if (!(x <= ExpOverflowLimit))
     return GuardedExp(x);

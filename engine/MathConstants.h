@@ -17,6 +17,7 @@ inline constexpr Extended Log2E = 1.4426950408889634074L;       // 1 / ln 2
 // Arguments of e^x beyond which the result underflows or overflows Extended.
 inline constexpr Extended ExpUnderflowLimit = -11355.137111933024L;
 inline constexpr Extended ExpOverflowLimit = 11356.5234062941439L;
+inline constexpr Extended ExpZeroLimit = -11450;  // e^x below it rounds to 0 even as a subnormal
 
 // Steps after which a series or continued fraction that has not converged gives up with error 8.
 inline constexpr int MaxIterations = 10000;
