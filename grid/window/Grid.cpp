@@ -23,6 +23,20 @@ TtsBaseGrid::TtsBaseGrid(QWidget* parent) : TCustomGrid_ts(parent), model_(*this
   model_.ChangeRow(0, [](TtsRow& heading) { heading.SetHeight(15); });
   model_.SetCurrentCell(1, 1);
   resize(GridCols() * model_.DefaultColWidth(), GridRows() * model_.DefaultRowHeight());
+  // The heading font follows the grid's font until it is changed by itself.
+  model_.HeadingFont.Assign(model_.Font);
+  model_.Font.OnChange = [this] {
+    if (HeadingParentFont)
+      CopyHeadingFont();
+    model_.RenewFontCopies();
+    Invalidate();
+  };
+  model_.HeadingFont.OnChange = [this] {
+    if (!copyingHeadingFont_)
+      HeadingParentFont = false;
+    if (HeadingOn())
+      InvalidateRow(0);
+  };
   constructed_ = true;
 }
 
@@ -35,6 +49,20 @@ TtsBaseGrid::~TtsBaseGrid()
   const TtsCanvasLock lock(canvas, this);
   canvas.Detach();
   canvasAttached_ = false;
+}
+
+void TtsBaseGrid::CopyHeadingFont()
+{
+  copyingHeadingFont_ = true;
+  model_.HeadingFont.Assign(model_.Font);
+  copyingHeadingFont_ = false;
+}
+
+void TtsBaseGrid::SetHeadingParentFont(bool on)
+{
+  HeadingParentFont = on;
+  if (on)
+    CopyHeadingFont();
 }
 
 void TtsBaseGrid::SetName(const std::string& name)

@@ -217,7 +217,10 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   void SetIs3D(bool on);
   bool Heading3D() const { return model_.Level.Heading3D; }
   void SetHeading3D(bool on);
+  // The font of the headings: a copy of the grid's font while HeadingParentFont; a change of its
+  // own clears HeadingParentFont.
   platform::TFont& HeadingFont() { return model_.HeadingFont; }
+  void SetHeadingParentFont(bool on);
   platform::TColor SelectionColor = platform::clHighlight;
   platform::TColor SelectionFontColor = platform::clHighlightText;
   platform::TColor FocusColor = platform::clNone;
@@ -453,6 +456,8 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   void LayoutHeading(TtsCellPaintInfo& info) const;
   // OnPaintCell: true when the handler cancelled the default drawing.
   bool PaintCellHook(TtsCellPaintInfo& info, bool selected);
+  void CopyHeadingFont();
+  bool copyingHeadingFont_ = false;
   platform::TFont drawInfoFont_;  // the private copies OnGetDrawInfo and the edit colours change
   platform::TFont editFont_;
   void ShowBar(int bar, bool needed);

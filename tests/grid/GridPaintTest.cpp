@@ -325,5 +325,20 @@ TEST(GridPaint, HeadingsCheckBoxesButtonsAndThreeDimensionalColumnsTogether)
   EXPECT_EQ(At(image, ColLeft(1) + 50, RowTop(3) + 2), Rgb(platform::clBtnFace));
 }
 
+TEST(GridPaint, TheHeadingFontFollowsTheGridFontUntilChangedByItself)
+{
+  TtsGrid grid;
+  grid.Model().Font.SetSize(14);
+  EXPECT_EQ(grid.HeadingFont().Size(), 14);
+  EXPECT_TRUE(grid.HeadingParentFont);
+  grid.HeadingFont().SetSize(9);
+  EXPECT_FALSE(grid.HeadingParentFont);
+  grid.Model().Font.SetSize(12);
+  EXPECT_EQ(grid.HeadingFont().Size(), 9);
+  grid.SetHeadingParentFont(true);
+  EXPECT_EQ(grid.HeadingFont().Size(), 12);
+  EXPECT_TRUE(grid.HeadingParentFont);
+}
+
 }  // namespace
 }  // namespace grid
