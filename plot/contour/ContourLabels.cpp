@@ -7,6 +7,8 @@
 #include "plot/support/NumberText.h"
 #include "plot/support/RotatedFont.h"
 
+#include "platform/CanvasRounding.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -134,6 +136,8 @@ void TContour::DrawLabels()
   TGraph& graph = *Graph;
   platform::TCanvas& canvas = *graph.Canvas;
   canvas.Font().Assign(LabelFont);
+  if (GraphLibrary().PrintPreviewing)
+    canvas.Font().SetSize(platform::SafeRound(LabelFont.Size() * 0.5));
   if (BlackAndWhiteApplies())
     canvas.Font().SetColor(platform::clBlack);
   canvas.Brush().SetStyle(platform::TBrushStyle::bsClear);

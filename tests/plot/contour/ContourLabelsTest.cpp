@@ -1,6 +1,7 @@
 #include "ContourFixtures.h"
 
 #include "plot/contour/ContourLegend.h"
+#include "plot/support/GraphLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -233,6 +234,21 @@ TEST(ContourLabels, LabelsAreNeverUpsideDown)
   EXPECT_EQ(text->State.Font.Escapement, 0);
   EXPECT_LT(label.Corner(2).X, label.Corner(4).X);  // corner 2 is the upper left on the screen
   EXPECT_LT(label.Corner(2).Y, label.Corner(4).Y);
+
+  // The print preview writes labels at half their size.
+  GraphLibrary().PrintPreviewing = true;
+  f.image.Recording().Clear();
+  contour.DrawLabels();
+  GraphLibrary().PrintPreviewing = false;
+  int written = 0;
+  for (const auto& r : f.image.Recording().Records())
+    if (r.Op == TCanvasOp::TextOut) {
+      platform::TFont font;
+      font.SetData(r.State.Font);
+      EXPECT_EQ(font.Size(), 4);
+      ++written;
+    }
+  EXPECT_EQ(written, 1);
 }
 
 TEST(ContourLegend, ThreeNestedEllipses)
