@@ -99,7 +99,9 @@ int TtsBaseGrid::DoScrollTarget(bool vertical, int code, int pos) const
       if (code == SB_THUMBTRACK && !ThumbTracking)
         break;
       const TtsScrollGeometry g = ScrollGeometry(vertical);
-      if (g.Proportional) {
+      if (g.Proportional && g.Range <= 0) {
+        p = g.First;
+      } else if (g.Proportional) {
         p = int(std::nearbyint(double(g.Count) / double(g.Range) * double(pos))) + g.First;
         if (p > axis.ListCount())
           p = MaxPosOf(vertical);
