@@ -202,6 +202,16 @@ TEST(ContourLabels, LabelsMoveIntoThePlotAndAwayFromEachOther)
   EXPECT_FALSE(second.Hidden);
   EXPECT_FALSE(BoxesOverlap(first.Box, second.Box));
   EXPECT_NE(first.P1.Y, second.P1.Y);
+
+  // A label that is not drawn is in no one's way.
+  TContourLabel& moved = *close.contour->Labels[1];
+  close.contour->Labels[0]->Visible = false;
+  const TFloatPoint shared = close.contour->Labels[0]->P1;
+  moved.P1 = {0.501, shared.Y};
+  moved.P2 = {0.501, close.contour->Labels[0]->P2.Y};
+  close.Paint();
+  EXPECT_FALSE(moved.Hidden);
+  EXPECT_EQ(moved.P1.Y, shared.Y);
 }
 
 TEST(ContourLabels, LabelsAreNeverUpsideDown)
