@@ -1,5 +1,7 @@
 #include "plotui/Plot.h"
 
+#include "plotui/annotate/GraphAnnotate.h"
+
 #include "plot/graph/MetafileExport.h"
 #include "plot/support/GraphLibrary.h"
 
@@ -55,6 +57,7 @@ TPlot::TPlot(QWidget* parent) : platform::CustomControl(parent)
   Image = new TPlotImage(this);
   Graph = std::make_unique<plot::TGraph>(this, *Image, this);
   Graph->Legend->ScrollStrip = LegendPanel;
+  Graph->SetAnnotations(std::make_unique<TGraphAnnotate>(*Graph));
   Image->Graph = Graph.get();
   liveUpdate_ = false;
   SetIniFileName(QFileInfo(QCoreApplication::applicationFilePath()).path() + QLatin1Char('/') +
@@ -201,6 +204,12 @@ void TPlot::SetTicks2D()
     axis->Ticks().SetMinorLength(2);
     axis->SetMajorLineVisible(true);
   }
+}
+
+bool TPlot::FigureToolSelected() const
+{
+  const auto* annotations = dynamic_cast<const TGraphAnnotate*>(&Graph->GetAnnotations());
+  return annotations && annotations->Tool != atNone;
 }
 
 QString TPlot::LoadErrorPrefix() const

@@ -108,6 +108,7 @@ public:
   QString LoadErrorPrefix() const override;
   QWidget* OwnerWindow() const override { return window(); }
   void ShowProperties() override {}
+  bool FigureToolSelected() const override;
   // The status bar panels the graph writes.
   void SetPanelText(int panel, const QString& text) override { StatusBar->SetPanelText(panel, text); }
   void SetPanelWidth(int panel, int width) override { StatusBar->SetPanelWidth(panel, width); }

@@ -1,0 +1,144 @@
+// Annotation figures: made by the tools with the mouse, dragged, and deleted through the popup.
+#include "PlotFixture.h"
+
+#include "plotui/annotate/GraphAnnotate.h"
+
+#include "plot/graph/Graph.h"
+
+#include "platform/ModalRun.h"
+
+#include <gtest/gtest.h>
+
+namespace plotui::test {
+namespace {
+
+using platform::mbLeft;
+using platform::mbRight;
+using platform::ssLeft;
+using platform::ssRight;
+
+struct TAnnotateFixture : TPlotFixture {
+  TGraphAnnotate& layer;
+  TAnnotateFixture() : layer(dynamic_cast<TGraphAnnotate&>(chart->Graph->GetAnnotations()))
+  {
+    AddSeries("s", plot::kStyleLine, platform::clBlue, {{0, 0}, {10, 10}});
+    chart->Redraw();
+  }
+  plot::TGraph& graph() { return *chart->Graph; }
+  platform::TPoint Centre() const
+  {
+    const platform::TRect r = chart->Graph->GetPlotRect();
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+  void Drag(int x1, int y1, int x2, int y2)
+  {
+    graph().MouseDown(mbLeft, ssLeft, x1, y1);
+    graph().MouseMove(ssLeft, (x1 + x2) / 2, (y1 + y2) / 2);
+    graph().MouseMove(ssLeft, x2, y2);
+    graph().MouseUp(mbLeft, 0, x2, y2);
+  }
+};
+
+TEST(Annotate, ALineToolClickLeavesAZeroLengthLineAtTheClick)
+{
+  TAnnotateFixture f;
+  f.layer.Tool = atLine;
+  const platform::TPoint c = f.Centre();
+  f.graph().MouseDown(mbLeft, ssLeft, c.X, c.Y);
+  f.graph().MouseUp(mbLeft, 0, c.X, c.Y);
+  ASSERT_EQ(f.layer.GetCount(), 1);
+  auto* line = dynamic_cast<TMonoLine*>(f.layer.GetFigure(0));
+  ASSERT_NE(line, nullptr);
+  EXPECT_EQ(line->X1, line->X2);
+  EXPECT_EQ(line->Y1, line->Y2);
+  EXPECT_DOUBLE_EQ(line->X1, f.graph().ScreenToX(c.X));
+  EXPECT_FALSE(line->Creating);
+  EXPECT_FALSE(line->Active);
+  EXPECT_EQ(f.layer.GetFigure(1), nullptr);
+  EXPECT_EQ(f.layer.GetFigure(-1), nullptr);
+}
+
+TEST(Annotate, ToolsDrawTheirKindAndAFigureIsDraggedBySelectedParts)
+{
+  TAnnotateFixture f;
+  const platform::TPoint c = f.Centre();
+  const struct {
+    TAnnotateTool tool;
+    bool (*isKind)(TFig*);
+  } cases[] = {{atLine, [](TFig* g) { return dynamic_cast<TMonoLine*>(g) && !dynamic_cast<TRectangle*>(g); }},
+               {atArrow, [](TFig* g) { return dynamic_cast<TArrow*>(g) != nullptr; }},
+               {atRectangle, [](TFig* g) { return dynamic_cast<TRectangle*>(g) != nullptr; }},
+               {atCircle, [](TFig* g) { return dynamic_cast<TCircle*>(g) != nullptr; }}};
+  for (const auto& k : cases) {
+    f.layer.Clear();
+    f.layer.Tool = k.tool;
+    f.Drag(c.X - 40, c.Y - 30, c.X + 40, c.Y + 30);
+    ASSERT_EQ(f.layer.GetCount(), 1);
+    EXPECT_TRUE(k.isKind(f.layer.GetFigure(0))) << int(k.tool);
+    auto& fig = dynamic_cast<TMonoLine&>(*f.layer.GetFigure(0));
+    EXPECT_EQ(f.graph().XToScreen(fig.X2), c.X + 40) << int(k.tool);
+    EXPECT_EQ(f.graph().YToScreen(fig.Y2), c.Y + 30) << int(k.tool);
+  }
+  // With no tool, the second end is dragged by its handle.
+  f.layer.Tool = atNone;
+  auto& fig = dynamic_cast<TMonoLine&>(*f.layer.GetFigure(0));
+  const double x1 = fig.X1;
+  f.Drag(c.X + 40, c.Y + 30, c.X + 60, c.Y + 50);
+  EXPECT_EQ(f.graph().XToScreen(fig.X2), c.X + 60);
+  EXPECT_EQ(fig.X1, x1);
+}
+
+TEST(Annotate, AFreehandStrokeKeepsNoRepeatedPoints)
+{
+  TAnnotateFixture f;
+  f.layer.Tool = atPencil;
+  const platform::TPoint c = f.Centre();
+  f.graph().MouseDown(mbLeft, ssLeft, c.X, c.Y);
+  f.graph().MouseMove(ssLeft, c.X, c.Y);
+  f.graph().MouseMove(ssLeft, c.X + 5, c.Y);
+  f.graph().MouseMove(ssLeft, c.X + 5, c.Y);
+  f.graph().MouseUp(mbLeft, 0, c.X + 5, c.Y);
+  auto& pencil = dynamic_cast<TPencil&>(*f.layer.GetFigure(0));
+  EXPECT_EQ(pencil.StrokePoints.Count(), 4);
+}
+
+TEST(Annotate, DeleteFromThePopupRepaintsAndResetsTheSelection)
+{
+  TAnnotateFixture f;
+  f.layer.Tool = atLine;
+  const platform::TPoint c = f.Centre();
+  f.Drag(c.X - 50, c.Y, c.X + 50, c.Y);
+  f.layer.Tool = atNone;
+  ASSERT_EQ(f.layer.GetCount(), 1);
+  f.paints = 0;
+  platform::ModalScript script;
+  script.ChooseItem("Delete");
+  f.graph().MouseDown(mbRight, ssRight, c.X, c.Y);
+  EXPECT_EQ(script.StepsLeft(), 0);
+  EXPECT_EQ(f.layer.GetCount(), 0);
+  EXPECT_EQ(f.paints, 1);
+  EXPECT_EQ(f.layer.GetFigure(f.layer.HitIndex), nullptr);
+  // A second Delete or Properties touches nothing.
+  f.layer.DeleteClick();
+  f.layer.PropertiesClick();
+  EXPECT_EQ(f.paints, 1);
+  f.graph().MouseMove(0, c.X, c.Y);
+  EXPECT_EQ(f.layer.HitIndex, -1);
+}
+
+TEST(Annotate, AnInvisibleLayerNeitherDrawsNorChangesDraggingBytes)
+{
+  TAnnotateFixture f;
+  f.layer.Tool = atRectangle;
+  const platform::TPoint c = f.Centre();
+  f.Drag(c.X, c.Y, c.X + 20, c.Y + 20);
+  f.layer.SetVisible(false);
+  f.layer.SetEditing(true);
+  EXPECT_EQ(f.layer.GetFigure(0)->Dragging, 0);
+  f.layer.SetVisible(true);
+  f.layer.SetEditing(true);
+  EXPECT_EQ(f.layer.GetFigure(0)->Dragging, 1);
+}
+
+}  // namespace
+}  // namespace plotui::test
