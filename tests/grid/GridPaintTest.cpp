@@ -71,7 +71,7 @@ TEST(GridPaint, AFourByFourGridPaintsItsFixedCellsLinesTextAndTheColourBeyond)
 {
   PaintedGrid g;
   const QImage image = g.Paint();
-  image.save("grid_paint_4x4.png");
+  image.save(VEXAL_TEST_OUTPUT_DIR "GridPaint4x4.png");
   // Headings and the row bar in the button face, with a grey frame line (3-D headings).
   EXPECT_EQ(At(image, ColLeft(2) + 30, 8), Rgb(platform::clBtnFace));
   EXPECT_EQ(At(image, 6, RowTop(3) + 10), Rgb(platform::clBtnFace));
@@ -137,7 +137,7 @@ TEST(GridPaint, ThreeDimensionalCellsKeepGreyLinesWithoutGridLines)
   g.grid.SetGridLines(glNone);
   g.grid.SetIs3D(true);
   const QImage image = g.Paint();
-  image.save("grid_paint_3d.png");
+  image.save(VEXAL_TEST_OUTPUT_DIR "GridPaint3D.png");
   EXPECT_EQ(At(image, ColLeft(3) - 1, RowTop(2) + 5), Rgb(platform::clGray));
   EXPECT_EQ(At(image, ColLeft(2) + 30, RowTop(3) - 1), Rgb(platform::clGray));
   // The text rectangle stays inside: its raised edge is white on the left, in the button face.
@@ -314,7 +314,7 @@ TEST(GridPaint, HeadingsCheckBoxesButtonsAndThreeDimensionalColumnsTogether)
   model.Col(4).SetSortPicture(spUp);
   model.Col(4).SetHeadingButton(cbButton);
   const QImage image = g.Paint();
-  image.save("grid_paint_kinds.png");
+  image.save(VEXAL_TEST_OUTPUT_DIR "GridPaintKinds.png");
   // The centred heading text sits in the middle of its cell.
   const int ink = FirstInkX(image, ColLeft(1), 1, ColLeft(2) - 1, 13);
   EXPECT_GT(ink, ColLeft(1) + 15);

@@ -208,7 +208,7 @@ TEST(GridScroll, AShownGridPagesDownByItsScrollBar)
   EXPECT_EQ(g.grid.TopRow(), 11);
   EXPECT_EQ(g.grid.GetScrollPos(platform::SB_VERT), 11);
   const QImage shot = g.grid.grab().toImage();
-  shot.save("grid_scrolled.png");
+  shot.save(VEXAL_TEST_OUTPUT_DIR "GridScrolled.png");
   // The heading stays; the grid's first shown row is row 11.
   EXPECT_EQ(shot.pixel(40, 7) & 0xFFFFFF, platform::ColorToQColor(platform::clBtnFace).rgb() & 0xFFFFFF);
   g.grid.MoveCurrentCell(1, 11);
