@@ -128,6 +128,8 @@ public:
   void DrawClusteredBar(int p, int k, int n, int slotCount, double xMin, double xMax, double yMin,
                         double yMax) override;
   void DrawStackedBar(int p) override;
+  // The bar of point i in depth order (style 10).
+  void DrawZOrderedBar(int i);
   // The bar of point i as the clustered bar pass computes it; false when it lies beyond the range.
   bool GetClusteredBarRect(int i, plot::TFloatRect& rect, bool& cut, double& rightForFaces);
   // True when point i gets a marker.

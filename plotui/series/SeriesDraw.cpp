@@ -80,6 +80,14 @@ void TSeries::Draw()
     DrawArrows();
     break;
   default:
+    for (int i = 0; i < GetCount(); ++i) {
+      CurrentPoint = i;
+      Graph->SetPenColor(GetColor());
+      Graph->Canvas->Pen().SetMode(platform::TPenMode::pmCopy);
+      Graph->Canvas->Pen().SetStyle(platform::TPenStyle::psSolid);
+      if (Style == plot::kStyleDepthBar)
+        DrawZOrderedBar(Graph->IsXInverted() ? GetCount() - 1 - i : i);
+    }
     break;
   }
 }
@@ -392,6 +400,106 @@ void TSeries::DrawStackedBar(int p)
   }
   if (Graph->IsYLog())
     r.Top = Power10(r.Top);
+  canvas.Brush().SetColor(color);
+  Graph->DrawBar(r, Shaded);
+}
+
+void TSeries::DrawZOrderedBar(int i)
+{
+  const int m = std::max(GetMaxZBarCount(), 1);
+  const bool xLog = Graph->IsXLog();
+  const bool xInverted = Graph->IsXInverted();
+  const bool yInverted = Graph->IsYInverted();
+  // The current range with the inverted axes' limits exchanged, in data units.
+  TFloatRect range = Graph->GetRange();
+  if (xLog) {
+    range.Left = Power10(range.Left);
+    range.Right = Power10(range.Right);
+  }
+  if (Graph->IsYLog()) {
+    range.Top = Power10(range.Top);
+    range.Bottom = Power10(range.Bottom);
+  }
+  const double xMin = range.Left, xMax = range.Right, yMin = range.Top, yMax = range.Bottom;
+  double w;
+  if (xLog) {
+    double lxMin, lxMax, lyMin, lyMax;
+    Graph->GetLayersExtents(lxMin, lxMax, lyMin, lyMax);
+    w = Graph->SafeLog10(lxMax) - Graph->SafeLog10(lxMin);
+  } else {
+    double bxMin, bxMax, byMin, byMax;
+    Graph->GetBarExtents(bxMin, bxMax, byMin, byMax);
+    w = bxMax - bxMin;
+    if (!(w > 0))
+      w = std::abs(xMax - xMin) - std::abs(Graph->ScreenToXDistance(2 * GetBarSymbolWidth()));
+    MarkerSize = m == 1 ? 10 : std::abs(Graph->XToScreen(w * BarWidth / (2.0 * m - 2)) - Graph->XToScreen(0)) + 10;
+  }
+  const plot::TFloatPoint p = GetPoint(i);
+  CurrentPoint = std::clamp(i, 0, GetCount() - 1);
+  const double d = m == 1 ? w * BarWidth : w * BarWidth / (m - 1);
+  double left = xLog ? Power10(Graph->SafeLog10(p.X) - d / 2) : p.X - d / 2;
+  double right = xLog ? Power10(Graph->SafeLog10(p.X) + d / 2) : p.X + d / 2;
+  const double v = p.Y;
+  double top = v, foot = yMin;
+  bool cut = false;
+  if (!yInverted) {
+    if (v > yMax && yMin > 0) {
+      top = yMax;
+      cut = true;
+    }
+    if (v < yMin && yMin > 0)
+      return;
+  } else {
+    if (v < yMax) {
+      top = yMax;
+      cut = true;
+    }
+    if (top > yMin && yMin < 0)
+      return;
+  }
+  if (!xInverted) {
+    if (left > xMax)
+      return;
+    right = std::min(right, xMax);
+  } else {
+    if (left < xMax)
+      return;
+    right = std::max(right, xMax);
+    left = std::min(left, xMin);
+    if (right > xMin)
+      return;
+    if (xLog)
+      std::swap(left, right);
+  }
+  if (top >= 0) {
+    foot = 0;
+    if (!yInverted) {
+      top = std::min(top, yMax);
+    } else {
+      foot = std::min(top, yMin);
+      top = yMax > 0 ? yMax : 0;
+    }
+  } else {
+    const double oldTop = top;
+    foot = top;
+    top = 0;
+    if (!yInverted) {
+      if (yMax < 0)
+        top = yMax;
+    } else {
+      top = oldTop;
+      foot = yMin < 0 ? yMin : 0;
+    }
+  }
+  const TColor color = GetColor();
+  TColor face = cut ? LightenColor(color, 64) : DarkenColor(color, 32);
+  if (yInverted ? foot > 0 : foot < 0)
+    face = LightenColor(color, 128);
+  const TFloatRect r{left, foot, right, top};
+  platform::TCanvas& canvas = *Graph->Canvas;
+  canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
+  DrawBarFaces(r, right, face);
+  Graph->SetPenColor(DarkenColor(color, 80));
   canvas.Brush().SetColor(color);
   Graph->DrawBar(r, Shaded);
 }

@@ -106,5 +106,16 @@ TEST(SeriesDraw, PictureOfLineBarAndAreaSeriesWithALegendAndAnArrow)
   EXPECT_TRUE(has(qRgb(0, 0, 255)));
 }
 
+TEST(SeriesDraw, PictureOfDepthOrderedBarsInThe3DView)
+{
+  TPlotFixture f(640, 440);
+  f.AddSeries("front", plot::kStyleDepthBar, platform::clRed, {{1, 2}, {2, 3}, {3, -1}, {4, 4}}, true);
+  f.AddSeries("back", plot::kStyleDepthBar, platform::clBlue, {{1, 3}, {2, 1}, {3, 2}, {4, 2.5}}, true);
+  f.chart->SetView3D(10);
+  f.chart->Redraw();
+  const QImage picture = f.chart->Image->Picture.Image();
+  EXPECT_TRUE(picture.save(QStringLiteral(VEXAL_TEST_OUTPUT_DIR) + "plotui-depth-bars.png"));
+}
+
 }  // namespace
 }  // namespace plotui::test
