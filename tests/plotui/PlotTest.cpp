@@ -2,7 +2,13 @@
 // layers, and the checked writes of pictures.
 #include "PlotFixture.h"
 
+#include "plotui/annotate/GraphAnnotate.h"
+
 #include "platform/Exceptions.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
 
 #include <QDir>
 #include <QFile>
@@ -139,6 +145,69 @@ TEST(Plot, PrintEntryOfThePopupStaysDisabled)
   EXPECT_FALSE(f.chart->Graph->PopupItems.Print->Enabled());
   ASSERT_NE(f.chart->Graph->PopupItems.SaveAs, nullptr);
   EXPECT_TRUE(f.chart->Graph->PopupItems.SaveAs->Enabled());
+}
+
+TEST(Plot, ScrollingTheLegendHidesTheEntriesAboveThePositionAndRepaintsLater)
+{
+  TPlotFixture f(400, 120);
+  for (int i = 0; i < 12; ++i)
+    f.AddSeries(QStringLiteral("series %1").arg(i), plot::kStyleLine, platform::clRed, {{0, i}, {1, i}}, true);
+  f.chart->Redraw();
+  ASSERT_TRUE(f.chart->LegendPanel->StripVisible());
+  f.paints = 0;
+  f.chart->LegendPanel->SetPosition(2);
+  EXPECT_FALSE(f.chart->Graph->Legend->Entry(0)->Visible);
+  EXPECT_FALSE(f.chart->Graph->Legend->Entry(1)->Visible);
+  EXPECT_TRUE(f.chart->Graph->Legend->Entry(2)->Visible);
+  EXPECT_EQ(f.paints, 0);
+  QElapsedTimer clock;
+  clock.start();
+  while (f.paints == 0 && clock.elapsed() < 2000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  EXPECT_EQ(f.paints, 1);
+  EXPECT_GE(clock.elapsed(), 200);
+}
+
+TEST(Plot, RemovingASeriesTakesItsLegendEntryAlong)
+{
+  TPlotFixture f;
+  TSeries& a = f.AddSeries("a", plot::kStyleLine, platform::clRed, {{0, 0}, {1, 1}}, true);
+  f.AddSeries("b", plot::kStyleLine, platform::clBlue, {{0, 1}, {1, 0}}, true);
+  int deleted = 0;
+  f.chart->Graph->OnDeleteSeries = [&](plot::TGraph&, plot::TLayer&) { ++deleted; };
+  a.Remove();
+  EXPECT_EQ(f.chart->Graph->GetLayerCount(), 1);
+  EXPECT_EQ(f.chart->Legend->Count(), 1);
+  EXPECT_EQ(f.chart->Graph->Legend->Entry(0)->Caption, "b");
+  f.chart->Clear();
+  EXPECT_EQ(f.chart->Legend->Count(), 0);
+  (void)deleted;
+}
+
+TEST(Plot, ALineIsDrawnWithTheMouseOnThePicture)
+{
+  TPlotFixture f;
+  f.AddSeries("s", plot::kStyleLine, platform::clBlue, {{0, 0}, {10, 10}});
+  f.chart->Redraw();
+  auto& layer = dynamic_cast<TGraphAnnotate&>(f.chart->Graph->GetAnnotations());
+  layer.Tool = atArrow;
+  EXPECT_TRUE(f.chart->FigureToolSelected());
+  const platform::TRect r = f.chart->Graph->GetPlotRect();
+  const QPoint from((r.Left + r.Right) / 2 - 30, (r.Top + r.Bottom) / 2);
+  const QPoint to = from + QPoint(60, -20);
+  QWidget& image = *f.chart->Image;
+  const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), image.mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&image, &event);
+  };
+  send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+  ASSERT_EQ(layer.GetCount(), 1);
+  auto& arrow = dynamic_cast<TArrow&>(*layer.GetFigure(0));
+  EXPECT_EQ(f.chart->Graph->XToScreen(arrow.X1), from.x());
+  EXPECT_EQ(f.chart->Graph->XToScreen(arrow.X2), to.x());
+  EXPECT_EQ(f.chart->Graph->YToScreen(arrow.Y2), to.y());
 }
 
 }  // namespace
