@@ -59,6 +59,18 @@ TPlot::TPlot(QWidget* parent) : platform::CustomControl(parent)
   Graph->Legend->ScrollStrip = LegendPanel;
   Graph->SetAnnotations(std::make_unique<TGraphAnnotate>(*Graph));
   Image->Graph = Graph.get();
+  Image->OnMouseDown = [this](platform::TMouseButton button, platform::TShiftState shift, int x, int y) {
+    if (OnMouseDown)
+      OnMouseDown(button, shift, x, y);
+  };
+  Image->OnMouseUp = [this](platform::TMouseButton button, platform::TShiftState shift, int x, int y) {
+    if (OnMouseUp)
+      OnMouseUp(button, shift, x, y);
+  };
+  Image->OnMouseMove = [this](platform::TShiftState shift, int x, int y) {
+    if (OnMouseMove)
+      OnMouseMove(shift, x, y);
+  };
   liveUpdate_ = false;
   SetIniFileName(QFileInfo(QCoreApplication::applicationFilePath()).path() + QLatin1Char('/') +
                  QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".INI"));
@@ -108,6 +120,8 @@ void TPlot::Resized()
   Graph->Paint();
   Image->Invalidate();
   Image->SetCursorNumber(platform::crDefault);
+  if (!liveUpdate_)
+    SetPopupMenuItems(PopupMenuItems());
 }
 
 void TPlot::Redraw()

@@ -129,6 +129,9 @@ public:
   std::unique_ptr<TPlotInfo> Info;
   TPlotProperties PropertiesControl;
   int LastPropertiesPage = 0;
+  // Raised after the graph has handled the same event of the picture.
+  std::function<void(platform::TMouseButton, platform::TShiftState, int, int)> OnMouseDown, OnMouseUp;
+  std::function<void(platform::TShiftState, int, int)> OnMouseMove;
 
 protected:
   void Resized() override;

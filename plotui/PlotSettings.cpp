@@ -32,8 +32,7 @@ void TPlot::SaveToIni()
   ColorLegend->SaveToIni(file, section);
   Picture->SaveToIni(file, section);
   Frame->SaveToIni(file, section);
-  // Written here so that a failure reaches the caller instead of being shown later.
-  file.UpdateFile();
+  // The file is written back as the object goes; a file that can't be written is shown then.
 }
 
 void TPlot::LoadFromIni()

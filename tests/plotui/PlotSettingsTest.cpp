@@ -4,6 +4,9 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Exceptions.h"
+#include "platform/ModalRun.h"
+
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QLocale>
@@ -172,8 +175,15 @@ TEST(PlotSettings, ASettingsFileThatCantBeWrittenIsReported)
 {
   QTemporaryDir dir;
   TPlotFixture f;
-  f.chart->SetIniFileName(dir.filePath("no-such-folder/Vexal.INI"));
-  EXPECT_THROW(f.chart->SaveToIni(), platform::Exception);
+  const QString path = dir.filePath("no-such-folder/Vexal.INI");
+  f.chart->SetIniFileName(path);
+  platform::ModalScript script;
+  script.Press(platform::mrOk);
+  f.chart->SaveToIni();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(script.StepsLeft(), 0);
+  ASSERT_EQ(script.Answered().size(), 1);
+  EXPECT_TRUE(script.Answered()[0].contains("Can't create file " + path)) << script.Answered()[0].toStdString();
 }
 
 }  // namespace
