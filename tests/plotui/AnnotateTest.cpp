@@ -140,5 +140,27 @@ TEST(Annotate, AnInvisibleLayerNeitherDrawsNorChangesDraggingBytes)
   EXPECT_EQ(f.layer.GetFigure(0)->Dragging, 1);
 }
 
+TEST(Annotate, AScaledNoteGrowsWithTheZoomAndAFixedOneKeepsItsSize)
+{
+  TAnnotateFixture f;
+  TNoteText scaled(f.graph());
+  scaled.Scaled = 1;
+  TNoteText fixed(f.graph());
+  EXPECT_EQ(scaled.GetDrawSize(), 10);
+  const plot::TFloatRect range = f.graph().Range;
+  plot::TFloatRect half = range;
+  half.Bottom = range.Top + (range.Bottom - range.Top) / 2;
+  f.graph().Zoom.PushAndApply(half, f.graph().Range2);
+  EXPECT_EQ(scaled.GetDrawSize(), 20);
+  EXPECT_EQ(fixed.GetDrawSize(), 10);
+  // A note's box follows its text and is hit inside.
+  scaled.Text = "note";
+  scaled.X = f.graph().ScreenToX(f.Centre().X);
+  scaled.Y = f.graph().ScreenToY(f.Centre().Y);
+  scaled.UpdateBox();
+  EXPECT_TRUE(scaled.HitTest(f.Centre().X + 3, f.Centre().Y + 3));
+  EXPECT_FALSE(scaled.HitTest(f.Centre().X - 3, f.Centre().Y - 3));
+}
+
 }  // namespace
 }  // namespace plotui::test
