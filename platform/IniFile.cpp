@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <QSet>
 #include <cmath>
 #include <climits>
 
@@ -11,17 +12,22 @@ namespace platform {
 
 namespace {
 
-bool IsComment(const QString& trimmed)
+// The first character that is not blank, or a null character for a blank line.
+QChar FirstNonBlank(const QString& line)
 {
-  return trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('#'));
+  for (const QChar c : line)
+    if (!c.isSpace())
+      return c;
+  return QChar();
 }
 
 // The section name of a "[Section]" line, or nothing.
 std::optional<QString> SectionName(const QString& line)
 {
-  const QString trimmed = line.trimmed();
-  if (!trimmed.startsWith(QLatin1Char('[')))
+  // Most lines are no section header: they are known by their first character, without a copy.
+  if (FirstNonBlank(line) != QLatin1Char('['))
     return std::nullopt;
+  const QString trimmed = line.trimmed();
   const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
   return (close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1)).trimmed();
 }
@@ -29,8 +35,8 @@ std::optional<QString> SectionName(const QString& line)
 // The key of a "Key=Value" line, or nothing.
 std::optional<QString> KeyName(const QString& line)
 {
-  const QString trimmed = line.trimmed();
-  if (trimmed.isEmpty() || IsComment(trimmed) || trimmed.startsWith(QLatin1Char('[')))
+  const QChar first = FirstNonBlank(line);
+  if (first.isNull() || first == QLatin1Char(';') || first == QLatin1Char('#') || first == QLatin1Char('['))
     return std::nullopt;
   const qsizetype equals = line.indexOf(QLatin1Char('='));
   if (equals < 0)
@@ -51,6 +57,14 @@ QString LineValue(const QString& line)
 bool SameName(const QString& a, const QString& b)
 {
   return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Whether a name like this one was seen before; adds it when not.
+bool Contains(QSet<QString>& seen, const QString& name)
+{
+  const qsizetype before = seen.size();
+  seen.insert(name.toCaseFolded());
+  return seen.size() == before;
 }
 
 }  // namespace
@@ -136,8 +150,9 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const
 QStringList TIniFile::ReadSections() const
 {
   QStringList names;
+  QSet<QString> seen;  // folded names: one look-up a line, however many sections the file has
   for (const QString& line : lines_)
-    if (const auto name = SectionName(line); name && !names.contains(*name, Qt::CaseInsensitive))
+    if (const auto name = SectionName(line); name && !Contains(seen, *name))
       names.append(*name);
   return names;
 }
@@ -145,19 +160,30 @@ QStringList TIniFile::ReadSections() const
 QStringList TIniFile::ReadSection(const QString& section) const
 {
   QStringList keys;
-  if (const auto range = FindSection(section))
-    for (int i = range->header + 1; i < range->end; ++i)
-      if (const auto name = KeyName(lines_[i]); name && !keys.contains(*name, Qt::CaseInsensitive))
-        keys.append(*name);
+  for (const int line : KeyLines(section))
+    keys.append(*KeyName(lines_[line]));
   return keys;
 }
 
 QStringList TIniFile::ReadSectionValues(const QString& section) const
 {
   QStringList values;
-  for (const QString& key : ReadSection(section))
-    values.append(key + QLatin1Char('=') + ReadString(section, key, QString()));
+  for (const int line : KeyLines(section))
+    values.append(*KeyName(lines_[line]) + QLatin1Char('=') + LineValue(lines_[line]));
   return values;
+}
+
+std::vector<int> TIniFile::KeyLines(const QString& section) const
+{
+  std::vector<int> lines;
+  const auto range = FindSection(section);
+  if (!range)
+    return lines;
+  QSet<QString> seen;
+  for (int i = range->header + 1; i < range->end; ++i)
+    if (const auto name = KeyName(lines_[i]); name && !Contains(seen, *name))
+      lines.push_back(i);
+  return lines;
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)

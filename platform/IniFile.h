@@ -56,6 +56,7 @@ class TIniFile {
   std::optional<Range> FindSection(const QString& section) const;
   std::optional<int> FindKey(const Range& range, const QString& key) const;
   std::optional<QString> Value(const QString& section, const QString& key) const;
+  std::vector<int> KeyLines(const QString& section) const;  // the first line of each key of the section
   void Changed();
 
   QString fileName_;

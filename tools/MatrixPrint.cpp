@@ -86,11 +86,15 @@ void PrintTable(TPrinter& printer, const TPageLayout& page, int& y, const std::s
 TPrintMargins ReadPrintMargins(const QString& settingsFile)
 {
   const platform::TIniFile ini(settingsFile);
+  const auto margin = [&ini](const char* key, int defaultValue) {
+    const int value = ini.ReadInteger("Print", key, defaultValue);
+    return value >= 0 && value <= kMaxPrintMargin ? value : defaultValue;
+  };
   TPrintMargins m;
-  m.Left = ini.ReadInteger("Print", "Left", m.Left);
-  m.Top = ini.ReadInteger("Print", "Top", m.Top);
-  m.Right = ini.ReadInteger("Print", "Right", m.Right);
-  m.Bottom = ini.ReadInteger("Print", "Bottom", m.Bottom);
+  m.Left = margin("Left", m.Left);
+  m.Top = margin("Top", m.Top);
+  m.Right = margin("Right", m.Right);
+  m.Bottom = margin("Bottom", m.Bottom);
   return m;
 }
 

@@ -21,6 +21,8 @@ struct TPrintMargins {
   int Right = 20;
   int Bottom = 10;
 };
+// The widest margin read; a value beyond it or below 0 keeps the default, so the page keeps room to print.
+inline constexpr int kMaxPrintMargin = 80;
 TPrintMargins ReadPrintMargins(const QString& settingsFile);
 
 // One job: the operation line, then each grid under its name, headings included. A grid that reaches
