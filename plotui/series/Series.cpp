@@ -126,7 +126,12 @@ QString TSeries::GetPointName(int index)
 
 // Style and looks.
 
-void TSeries::SetStyle(plot::TSeriesStyle style) { Style = style; }
+void TSeries::SetStyle(plot::TSeriesStyle style)
+{
+  Style = style;
+  if (style == plot::kStyleDepthBar)
+    GetZBarOutline(0);  // sets the marker size from the bar width
+}
 
 void TSeries::SetLineStyle(int value)
 {

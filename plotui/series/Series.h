@@ -7,6 +7,8 @@
 #include "plot/graph/SeriesLayer.h"
 #include "plot/parts/Marker.h"
 
+#include "platform/CanvasTypes.h"
+
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -128,8 +130,10 @@ public:
   void DrawClusteredBar(int p, int k, int n, int slotCount, double xMin, double xMax, double yMin,
                         double yMax) override;
   void DrawStackedBar(int p) override;
-  // The bar of point i in depth order (style 10).
+  // The bar of point i in depth order (style 10), and its outline in pixels (empty when the
+  // index is past the end or the bar lies outside the ranges).
   void DrawZOrderedBar(int i);
+  std::vector<platform::TPoint> GetZBarOutline(int i);
   // The bar of point i as the clustered bar pass computes it; false when it lies beyond the range.
   bool GetClusteredBarRect(int i, plot::TFloatRect& rect, bool& cut, double& rightForFaces);
   // True when point i gets a marker.
@@ -178,6 +182,7 @@ public:
 private:
   void PreparePen();
   void DrawBarFaces(const plot::TFloatRect& r, double right, platform::TColor faceBrush);
+  bool GetZBarRect(int i, double w, plot::TFloatRect& rect, bool& cut);
   int LegendIndex() const;
   void ReadPoints(plot::TGraphFileReader& file, int count);
 };

@@ -404,7 +404,9 @@ void TSeries::DrawStackedBar(int p)
   Graph->DrawBar(r, Shaded);
 }
 
-void TSeries::DrawZOrderedBar(int i)
+// The bar of point i in depth order for the X width w of the bars' range: false when it is not
+// drawn; cut tells whether the value was cut at the range.
+bool TSeries::GetZBarRect(int i, double w, TFloatRect& rect, bool& cut)
 {
   const int m = std::max(GetMaxZBarCount(), 1);
   const bool xLog = Graph->IsXLog();
@@ -421,19 +423,6 @@ void TSeries::DrawZOrderedBar(int i)
     range.Bottom = Power10(range.Bottom);
   }
   const double xMin = range.Left, xMax = range.Right, yMin = range.Top, yMax = range.Bottom;
-  double w;
-  if (xLog) {
-    double lxMin, lxMax, lyMin, lyMax;
-    Graph->GetLayersExtents(lxMin, lxMax, lyMin, lyMax);
-    w = Graph->SafeLog10(lxMax) - Graph->SafeLog10(lxMin);
-  } else {
-    double bxMin, bxMax, byMin, byMax;
-    Graph->GetBarExtents(bxMin, bxMax, byMin, byMax);
-    w = bxMax - bxMin;
-    if (!(w > 0))
-      w = std::abs(xMax - xMin) - std::abs(Graph->ScreenToXDistance(2 * GetBarSymbolWidth()));
-    MarkerSize = m == 1 ? 10 : std::abs(Graph->XToScreen(w * BarWidth / (2.0 * m - 2)) - Graph->XToScreen(0)) + 10;
-  }
   const plot::TFloatPoint p = GetPoint(i);
   CurrentPoint = std::clamp(i, 0, GetCount() - 1);
   const double d = m == 1 ? w * BarWidth : w * BarWidth / (m - 1);
@@ -441,33 +430,33 @@ void TSeries::DrawZOrderedBar(int i)
   double right = xLog ? Power10(Graph->SafeLog10(p.X) + d / 2) : p.X + d / 2;
   const double v = p.Y;
   double top = v, foot = yMin;
-  bool cut = false;
+  cut = false;
   if (!yInverted) {
     if (v > yMax && yMin > 0) {
       top = yMax;
       cut = true;
     }
     if (v < yMin && yMin > 0)
-      return;
+      return false;
   } else {
     if (v < yMax) {
       top = yMax;
       cut = true;
     }
     if (top > yMin && yMin < 0)
-      return;
+      return false;
   }
   if (!xInverted) {
     if (left > xMax)
-      return;
+      return false;
     right = std::min(right, xMax);
   } else {
     if (left < xMax)
-      return;
+      return false;
     right = std::max(right, xMax);
     left = std::min(left, xMin);
     if (right > xMin)
-      return;
+      return false;
     if (xLog)
       std::swap(left, right);
   }
@@ -491,17 +480,80 @@ void TSeries::DrawZOrderedBar(int i)
       foot = yMin < 0 ? yMin : 0;
     }
   }
+  rect = {left, foot, right, top};
+  return true;
+}
+
+void TSeries::DrawZOrderedBar(int i)
+{
+  const int m = std::max(GetMaxZBarCount(), 1);
+  double w;
+  if (Graph->IsXLog()) {
+    double lxMin, lxMax, lyMin, lyMax;
+    Graph->GetLayersExtents(lxMin, lxMax, lyMin, lyMax);
+    w = Graph->SafeLog10(lxMax) - Graph->SafeLog10(lxMin);
+  } else {
+    double bxMin, bxMax, byMin, byMax;
+    Graph->GetBarExtents(bxMin, bxMax, byMin, byMax);
+    w = bxMax - bxMin;
+    if (!(w > 0)) {
+      const TFloatRect world = Graph->GetWorldRange();
+      w = (world.Right - world.Left) - std::abs(Graph->ScreenToXDistance(2 * GetBarSymbolWidth()));
+    }
+    MarkerSize = m == 1 ? 10 : std::abs(Graph->XToScreen(w * BarWidth / (2.0 * m - 2)) - Graph->XToScreen(0)) + 10;
+  }
+  TFloatRect r;
+  bool cut = false;
+  if (!GetZBarRect(i, w, r, cut))
+    return;
   const TColor color = GetColor();
   TColor face = cut ? LightenColor(color, 64) : DarkenColor(color, 32);
-  if (yInverted ? foot > 0 : foot < 0)
+  if (Graph->IsYInverted() ? r.Top > 0 : r.Top < 0)
     face = LightenColor(color, 128);
-  const TFloatRect r{left, foot, right, top};
   platform::TCanvas& canvas = *Graph->Canvas;
   canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
-  DrawBarFaces(r, right, face);
+  DrawBarFaces(r, r.Right, face);
   Graph->SetPenColor(DarkenColor(color, 80));
   canvas.Brush().SetColor(color);
   Graph->DrawBar(r, Shaded);
+}
+
+std::vector<platform::TPoint> TSeries::GetZBarOutline(int i)
+{
+  if (i < 0 || i >= GetCount())
+    return {};
+  const int m = std::max(GetMaxZBarCount(), 1);
+  double w;
+  if (Graph->IsXLog()) {
+    double lxMin, lxMax, lyMin, lyMax;
+    Graph->GetLayersExtents(lxMin, lxMax, lyMin, lyMax);
+    w = Graph->SafeLog10(lxMax) - Graph->SafeLog10(lxMin);
+  } else {
+    const TFloatRect world = Graph->GetWorldRange();
+    w = world.Right - world.Left;
+  }
+  if (!Graph->GetClipMarkers()) {
+    if (m == 2)
+      w /= 0.873;
+    else if (m == 4)
+      w *= 0.975;
+    else if (m > 5)
+      w *= 0.97;
+  }
+  if (!Graph->IsXLog())
+    MarkerSize = std::abs(Graph->XToScreen(w * BarWidth / m) - Graph->XToScreen(0)) + 10;
+  TFloatRect r;
+  bool cut = false;
+  if (!GetZBarRect(i, w, r, cut))
+    return {};
+  const int count = std::max(Graph->GetDepthCount(), 1);
+  const int position = std::max(Graph->GetDepthIndex(this), 0);
+  const int d1 = platform::SafeRound(static_cast<double>(Graph->Depth) * position / count);
+  const int d2 = platform::SafeRound(static_cast<double>(Graph->Depth) * (position + 1) / count);
+  const int left = Graph->XToScreen(r.Left), right = Graph->XToScreen(r.Right);
+  const int top = Graph->YToScreen(r.Bottom), foot = Graph->YToScreen(r.Top);
+  return {{left + d1, top - d1},  {left + d2, top - d2},  {right + d2, top - d2}, {right + d2, foot - d2},
+          {right + d1, foot - d1}, {left + d1, foot - d1}, {left + d1, top - d1}};
 }
 
 }  // namespace plotui

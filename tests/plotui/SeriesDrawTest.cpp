@@ -109,12 +109,21 @@ TEST(SeriesDraw, PictureOfLineBarAndAreaSeriesWithALegendAndAnArrow)
 TEST(SeriesDraw, PictureOfDepthOrderedBarsInThe3DView)
 {
   TPlotFixture f(640, 440);
-  f.AddSeries("front", plot::kStyleDepthBar, platform::clRed, {{1, 2}, {2, 3}, {3, -1}, {4, 4}}, true);
+  TSeries& front =
+      f.AddSeries("front", plot::kStyleDepthBar, platform::clRed, {{1, 2}, {2, 3}, {3, -1}, {4, 4}}, true);
   f.AddSeries("back", plot::kStyleDepthBar, platform::clBlue, {{1, 3}, {2, 1}, {3, 2}, {4, 2.5}}, true);
   f.chart->SetView3D(10);
   f.chart->Redraw();
   const QImage picture = f.chart->Image->Picture.Image();
   EXPECT_TRUE(picture.save(QStringLiteral(VEXAL_TEST_OUTPUT_DIR) + "plotui-depth-bars.png"));
+  // The outline the hit test uses: seven points, closed, reaching back by the depth.
+  const std::vector<platform::TPoint> outline = front.GetZBarOutline(1);
+  ASSERT_EQ(outline.size(), 7u);
+  EXPECT_EQ(outline.front(), outline.back());
+  EXPECT_GT(outline[1].X, outline[0].X);
+  EXPECT_LT(outline[1].Y, outline[0].Y);
+  EXPECT_TRUE(front.GetZBarOutline(4).empty());
+  EXPECT_TRUE(front.GetZBarOutline(-1).empty());
 }
 
 }  // namespace
