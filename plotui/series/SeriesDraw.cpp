@@ -22,6 +22,14 @@ namespace {
 
 double Power10(double v) { return std::pow(10.0, v); }
 
+// The width in logarithms of the X extents of the visible layers.
+double LayersLogWidth(const plot::TGraph& graph)
+{
+  double xMin, xMax, yMin, yMax;
+  graph.GetLayersExtents(xMin, xMax, yMin, yMax);
+  return graph.SafeLog10(xMax) - graph.SafeLog10(xMin);
+}
+
 // The pen goes back to width 1 when a drawing operation ends.
 class TPenWidthReset {
 public:
@@ -489,9 +497,7 @@ void TSeries::DrawZOrderedBar(int i)
   const int m = std::max(GetMaxZBarCount(), 1);
   double w;
   if (Graph->IsXLog()) {
-    double lxMin, lxMax, lyMin, lyMax;
-    Graph->GetLayersExtents(lxMin, lxMax, lyMin, lyMax);
-    w = Graph->SafeLog10(lxMax) - Graph->SafeLog10(lxMin);
+    w = LayersLogWidth(*Graph);
   } else {
     double bxMin, bxMax, byMin, byMax;
     Graph->GetBarExtents(bxMin, bxMax, byMin, byMax);
@@ -525,9 +531,7 @@ std::vector<platform::TPoint> TSeries::GetZBarOutline(int i)
   const int m = std::max(GetMaxZBarCount(), 1);
   double w;
   if (Graph->IsXLog()) {
-    double lxMin, lxMax, lyMin, lyMax;
-    Graph->GetLayersExtents(lxMin, lxMax, lyMin, lyMax);
-    w = Graph->SafeLog10(lxMax) - Graph->SafeLog10(lxMin);
+    w = LayersLogWidth(*Graph);
   } else {
     const TFloatRect world = Graph->GetWorldRange();
     w = world.Right - world.Left;
