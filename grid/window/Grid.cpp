@@ -252,6 +252,8 @@ void TtsBaseGrid::ReportGridStatus()
     status = gsColsSelected;
   else if (model_.RowSelection().Count() > 0)
     status = gsRowsSelected;
+  else if (model_.HasCellRange())
+    status = gsRangeSelected;
   if (status == reportedStatus_)
     return;
   const TtsGridStatus old = reportedStatus_;

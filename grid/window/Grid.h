@@ -87,7 +87,7 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   bool CheckCellValue(TtsControlType type, const TtsCellValue& value) const;
   static TtsCellValue ConvertCellValue(TtsControlType type, const TtsCellValue& value);
   // Drops stored values whose kind no longer suits the cell's control type (-1, -1: every cell).
-  void RecheckStoredValues(int dataCol, int dataRow);
+  void RecheckStoredValues(int dataCol, int dataRow) override;
   // A paint starts: the next read fires OnRowLoaded again.
   void ForgetLoadedRow() { lastLoadedRow_ = -1; }
 
@@ -117,6 +117,35 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   TtsVertAlignment RowVertAlignment(int dataRow) const;
   void SetRowVertAlignment(int dataRow, TtsVertAlignment alignment);
   bool RowReadOnly(int dataRow) const;
+  // Fonts: RowFont follows the row's font reading rules (it may make or drop the row's own copy).
+  platform::TFont* RowFont(int dataRow);
+  void SetRowFont(int dataRow, const platform::TFont* font);
+  bool RowParentFont(int dataRow) const;
+  void SetRowParentFont(int dataRow, bool on);
+  bool RowKeepFontCopy(int dataRow) const;
+  void SetRowKeepFontCopy(int dataRow, bool on);
+  TtsDateTimeDefComponent* RowDateTimeDef(int dataRow) const;
+  void SetRowDateTimeDef(int dataRow, TtsDateTimeDefComponent* definition);
+  // The attributes a row sets for its cells (checked), and readers of the ones set elsewhere.
+  const TtsAttributes& RowAttributes(int dataRow) const;
+  TtsButtonType RowButtonType(int dataRow) const { return RowAttributes(dataRow).ButtonType; }
+  TtsWordWrap RowWordWrap(int dataRow) const { return RowAttributes(dataRow).WordWrap; }
+  const std::string& RowMaskName(int dataRow) const { return RowAttributes(dataRow).MaskName; }
+  TtsCombo* RowCombo(int dataRow) const;
+  bool RowParentCombo(int dataRow) const { return RowAttributes(dataRow).ParentCombo; }
+  TtsDrawOption RowPicture(int dataRow, TtsPictureOption option) const { return RowAttributes(dataRow).Picture(option); }
+  TtsControlType RowControlType(int dataRow) const { return RowAttributes(dataRow).ControlType; }
+  TtsSpinOptions RowSpinOptions(int dataRow) const { return RowAttributes(dataRow).SpinOptions; }
+  double RowSpinIncrement(int dataRow) const { return RowAttributes(dataRow).SpinIncrement; }
+  TtsDropDownStyle RowDropDownStyle(int dataRow) const { return RowAttributes(dataRow).DropDownStyle; }
+  // Row selection by data row: RowSelected raises outside the rows, IsRowSelected reads false there.
+  // Setting checks 1..Rows; rsNone selects nothing and rsSingle keeps one row selected.
+  bool RowSelected(int dataRow) const;
+  bool IsRowSelected(int dataRow) const;
+  void SetRowSelected(int dataRow, bool selected);
+  // The display column of a data column: -1 outside 1..Cols; setting moves the column (nothing outside).
+  int DisplayColOfData(int dataCol) const;
+  void SetDisplayColOfData(int dataCol, int displayCol);
   bool RowChangedMark(int dataRow) const;  // false outside
   void SetRowChangedMark(int dataRow, bool on);
   // Display positions: -1 outside; a row moves within 1..Rows.
@@ -287,7 +316,7 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   void UpdateLock(bool lock);
   void LockLayout(bool unlock);
   void DirectPaintLock(bool enter);
-  void ReapplyTopLeft(bool alreadyLocked);
+  void ReapplyTopLeft(bool alreadyLocked) override;
   bool IsCellShowing(int displayCol, int displayRow) const;
   using TCustomGrid_ts::RepaintRange;
   void RepaintRange(int left, int top, int right, int bottom, bool selected);
@@ -400,6 +429,17 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   void ColResized(int dataCol) override;
   void RowResized(int dataRow) override;
   void CurrentCellMoved() override { NotifyCellMoved(); }
+  bool ColOnScreen(int displayCol) const override;
+  bool RowOnScreen(int displayRow) const override;
+  int FirstScrolledCol() const override { return LeftCol(); }
+  int FirstScrolledRow() const override { return TopRow(); }
+  void UpdateScrollRange(bool keepPainting) override;
+  void SelectionChanged(int kind) override;
+  void FirePendingSelectChanged() override;
+  void UpdateStatus() override { ReportGridStatus(); }
+  void SelectionFollowsRow() override;
+  void PlaceCurrentCol(int displayCol) override;
+  void PlaceCurrentRow(int displayRow) override;
 
  private:
   friend class TtsCell;
@@ -417,7 +457,11 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   int NearestRow(int displayRow) const;
   void ReportGridStatus();
   template <class Change>
-  void ChangeRowChecked(int dataRow, Change change);
+  void ChangeRowChecked(int dataRow, Change change)
+  {
+    CheckRow(dataRow);
+    model_.ChangeRow(dataRow, change);
+  }
   const TtsRow* RowObject(int dataRow) const;  // checked; none without a row object
 
   TtsGridModel model_;
@@ -443,6 +487,7 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   TtsRowChangedIndicator rowChangedIndicator_ = riOn;
   TtsRowSelectMode rowSelectMode_ = rsMulti;
   TtsGridStatus reportedStatus_ = gsNoSelection;
+  unsigned pendingSelectChanges_ = 0;  // bit per selection kind (rows, columns, cell range)
   int previousInsertRow_ = 0;  // the insert row before the last count change
   TGridCoord reportedTopLeft_{1, 1};
   bool autoScale_ = false;

@@ -176,7 +176,11 @@ void TtsBaseGrid::RecheckStoredValues(int dataCol, int dataRow)
     recheck(dataCol, dataRow);
     return;
   }
-  for (int row = 1; row <= std::min(Rows(), store_->RowCapacity() - 1); ++row) {
+  const int firstRow = dataRow >= 0 ? dataRow : 1;
+  int lastRow = std::min(Rows(), store_->RowCapacity() - 1);
+  if (dataRow >= 0)
+    lastRow = std::min(lastRow, dataRow);
+  for (int row = firstRow; row <= lastRow; ++row) {
     for (int col = 1; col <= std::min(Cols(), store_->ColCount(row)); ++col) {
       if (dataCol < 0 || col == dataCol)
         recheck(col, row);

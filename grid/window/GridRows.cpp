@@ -10,13 +10,6 @@ const TtsRow* TtsBaseGrid::RowObject(int dataRow) const
   return model_.GridRows().At(dataRow);
 }
 
-template <class Change>
-void TtsBaseGrid::ChangeRowChecked(int dataRow, Change change)
-{
-  CheckRow(dataRow);
-  model_.ChangeRow(dataRow, change);
-}
-
 platform::TColor TtsBaseGrid::RowColor(int dataRow) const
 {
   const TtsRow* row = RowObject(dataRow);

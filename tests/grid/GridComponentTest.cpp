@@ -5,6 +5,7 @@
 #include "grid/window/GridCell.h"
 
 #include "platform/ModalRun.h"
+#include "tests/grid/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -21,16 +22,6 @@ using platform::ModalScript;
 ModalScript::Reporter FailTest()
 {
   return [](const QString& message) { ADD_FAILURE() << message.toStdString(); };
-}
-
-std::string ErrorOf(const std::function<void()>& action)
-{
-  try {
-    action();
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "";
 }
 
 struct StoringGrid {

@@ -2,6 +2,7 @@
 
 #include "grid/window/Grid.h"
 #include "grid/window/GridCell.h"
+#include "tests/grid/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,6 @@
 
 namespace grid {
 namespace {
-
-std::string ErrorOf(const std::function<void()>& action)
-{
-  try {
-    action();
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "";
-}
 
 struct WheelGrid : TtsGrid {
   using TtsBaseGrid::DoMouseWheel;
