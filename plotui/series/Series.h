@@ -113,6 +113,10 @@ public:
   int NearestPointIndex(double x, double y) override;
   plot::TFloatRect GetBarRect(int index) override;
 
+  // Mouse: the point under it (HitIndex, -1 none), the popup on a right click, the info gesture.
+  void MouseMoveActive(platform::TShiftState shift, int x, int y) override;
+  void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
+
   // Popup menu.
   void CreatePopup() override;
   void InfoClick();

@@ -21,7 +21,8 @@ struct TAnnotateFixture : TPlotFixture {
   TGraphAnnotate& layer;
   TAnnotateFixture() : layer(dynamic_cast<TGraphAnnotate&>(chart->Graph->GetAnnotations()))
   {
-    AddSeries("s", plot::kStyleLine, platform::clBlue, {{0, 0}, {10, 10}});
+    // Points in the corners only, away from the figures.
+    AddSeries("s", plot::kStylePoints, platform::clBlue, {{0, 0}, {10, 10}});
     chart->Redraw();
   }
   plot::TGraph& graph() { return *chart->Graph; }

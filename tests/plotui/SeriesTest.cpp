@@ -2,6 +2,7 @@
 #include "PlotFixture.h"
 
 #include "plot/graph/GraphFile.h"
+#include "plot/parts/InfoBubble.h"
 
 #include "platform/ModalRun.h"
 
@@ -128,6 +129,24 @@ TEST(Series, SetColorFollowsOnEveryMarkersSecondColourAndTheLegend)
   ASSERT_NE(s.Legend, nullptr);
   EXPECT_EQ(s.Legend->Color, platform::clBlue);
   EXPECT_EQ(f.chart->Legend->Count(), 1);
+}
+
+TEST(Series, ARightClickOnTheLineOpensItsPopupAndInfoPinsABubble)
+{
+  TPlotFixture f;
+  TSeries& s = f.AddSeries("s", plot::kStyleLine, platform::clRed, {{0, 0}, {10, 10}});
+  f.chart->Redraw();
+  plot::TGraph& graph = *f.chart->Graph;
+  const int x = graph.XToScreen(5), y = graph.YToScreen(5);
+  graph.MouseMove(0, x, y);
+  EXPECT_EQ(s.HitIndex, 1);
+  platform::ModalScript script;
+  script.ChooseItem("miInfo");
+  graph.MouseDown(platform::mbRight, platform::ssRight, x, y);
+  EXPECT_EQ(script.StepsLeft(), 0);
+  EXPECT_EQ(graph.Info->GetCount(), 1);
+  graph.MouseMove(0, graph.XToScreen(9), graph.YToScreen(1));
+  EXPECT_EQ(s.HitIndex, -1);
 }
 
 plot::TGraphFileWriter Saved(const TSeries& s)
