@@ -169,14 +169,18 @@ void TPlot::SavePictureAs()
   dialog.Title = QStringLiteral("Save to file");
   dialog.Filter = QStringLiteral("BMP files (*.BMP)|*.BMP|WMF files (*.WMF)|*.WMF|EMF files (*.EMF)|*.EMF");
   dialog.Options = platform::ofOverwritePrompt | platform::ofHideReadOnly | platform::ofPathMustExist;
-  dialog.DefaultExt = QStringLiteral("BMP");
   if (!dialog.Execute())
     return;
+  // A name without an extension takes that of the file type chosen.
+  const int type = std::clamp(dialog.FilterIndex, 1, 3);
+  QString fileName = dialog.FileName;
+  if (QFileInfo(fileName).suffix().isEmpty())
+    fileName += QLatin1Char('.') + QStringList{"BMP", "WMF", "EMF"}.at(type - 1);
   const platform::HourglassCursor hourglass;
-  if (dialog.FilterIndex <= 1)
-    SaveBitmap(dialog.FileName);
+  if (type == 1)
+    SaveBitmap(fileName);
   else
-    SaveMetafile(dialog.FileName, dialog.FilterIndex == 3);
+    SaveMetafile(fileName, type == 3);
 }
 
 void TPlot::SaveBitmap(const QString& fileName)

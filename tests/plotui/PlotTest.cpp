@@ -5,6 +5,7 @@
 #include "plotui/annotate/GraphAnnotate.h"
 
 #include "platform/Exceptions.h"
+#include "platform/ModalRun.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -134,6 +135,34 @@ TEST(Plot, PicturesAreSavedAndAFileThatCantBeWrittenIsReportedWithItsPath)
     EXPECT_TRUE(message.contains("no-such-folder")) << e.what();
   }
   EXPECT_THROW(f.chart->SaveMetafile(dir.filePath("no-such-folder/plot.emf"), true), std::exception);
+}
+
+TEST(Plot, SaveAsWritesTheFileTypeChosenWithItsExtension)
+{
+  TPlotFixture f;
+  f.AddSeries("s", plot::kStyleLine, platform::clRed, {{0, 0}, {1, 1}});
+  f.chart->Redraw();
+  QTemporaryDir dir;
+  const struct {
+    int filter;
+    const char* name;
+    const char* written;
+    QByteArray start;
+  } cases[] = {{3, "picture", "picture.EMF", QByteArray::fromHex("01000000")},
+               {2, "drawing", "drawing.WMF", QByteArray::fromHex("d7cdc69a")},
+               {1, "image", "image.BMP", QByteArray("BM")}};
+  for (const auto& c : cases) {
+    platform::ModalScript script;
+    script.Choose(dir.filePath(c.name), c.filter);
+    f.chart->SavePictureAs();
+    QFile file(dir.filePath(c.written));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.written;
+    EXPECT_TRUE(file.readAll().startsWith(c.start)) << c.written;
+  }
+  platform::ModalScript cancel;
+  cancel.Dismiss(platform::ModalKind::SaveDialog);
+  f.chart->SavePictureAs();
+  EXPECT_EQ(cancel.StepsLeft(), 0);
 }
 
 TEST(Plot, PrintEntryOfThePopupStaysDisabled)
