@@ -91,6 +91,7 @@ TPlot::TPlot(QWidget* parent) : platform::CustomControl(parent)
   Frame = std::make_unique<TPlotFrame>(*Graph);
   Info = std::make_unique<TPlotInfo>(*Graph);
   Graph->AnimatedZoom = false;
+  SetPopupMenuItems(PopupMenuItems());
   LayoutParts();
 }
 
@@ -313,9 +314,10 @@ void TPlot::SetPopupMenuItems(plot::TPopupMenuItems value)
 {
   Graph->PopupMenuItems = value;
   Graph->CreatePopupMenu();
-  // Printing comes with the print dialog.
-  if (Graph->PopupItems.Print)
-    Graph->PopupItems.Print->SetEnabled(false);
+  // Printing and the properties come with their dialogs.
+  for (platform::TMenuItem* item : {Graph->PopupItems.Print, Graph->PopupItems.Properties})
+    if (item)
+      item->SetEnabled(false);
 }
 
 // The legend strip.

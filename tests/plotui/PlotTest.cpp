@@ -165,13 +165,16 @@ TEST(Plot, SaveAsWritesTheFileTypeChosenWithItsExtension)
   EXPECT_EQ(cancel.StepsLeft(), 0);
 }
 
-TEST(Plot, PrintEntryOfThePopupStaysDisabled)
+TEST(Plot, PrintAndPropertiesEntriesOfThePopupStayDisabled)
 {
   TPlotFixture f;
+  ASSERT_NE(f.chart->Graph->PopupItems.Properties, nullptr);
+  EXPECT_FALSE(f.chart->Graph->PopupItems.Properties->Enabled());
   plot::TPopupMenuItems items{plot::piProperties, plot::piPrint, plot::piSaveAs};
   f.chart->SetPopupMenuItems(items);
   ASSERT_NE(f.chart->Graph->PopupItems.Print, nullptr);
   EXPECT_FALSE(f.chart->Graph->PopupItems.Print->Enabled());
+  EXPECT_FALSE(f.chart->Graph->PopupItems.Properties->Enabled());
   ASSERT_NE(f.chart->Graph->PopupItems.SaveAs, nullptr);
   EXPECT_TRUE(f.chart->Graph->PopupItems.SaveAs->Enabled());
 }
