@@ -6,6 +6,7 @@
 
 #include "grid/model/CellStorage.h"
 #include "grid/model/GridModel.h"
+#include "grid/model/ImageListIds.h"
 #include "grid/window/GridBase.h"
 #include "grid/window/GridEvents.h"
 #include "grid/window/ScrollPlan.h"
@@ -88,6 +89,9 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   static TtsCellValue ConvertCellValue(TtsControlType type, const TtsCellValue& value);
   // Drops stored values whose kind no longer suits the cell's control type (-1, -1: every cell).
   void RecheckStoredValues(int dataCol, int dataRow) override;
+  // The image lists stored picture references point into ("ImageListIds").
+  TtsImageListIds& ImageListIds() { return imageListIds_; }
+  const TtsImageListIds& ImageListIds() const { return imageListIds_; }
   // A paint starts: the next read fires OnRowLoaded again.
   void ForgetLoadedRow() { lastLoadedRow_ = -1; }
 
@@ -466,6 +470,7 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
 
   TtsGridModel model_;
   std::unique_ptr<Tts2DStorage> store_;
+  TtsImageListIds imageListIds_;
   int colsBeingDeleted_ = 0;
   int rowsBeingDeleted_ = 0;
   int updateCount_ = 0;
