@@ -54,3 +54,4 @@ TEST(TextReadersFuzz, HugeCountsOfSectionsAndKeysAreListedOnce)
 }
 
 }  // namespace
+

@@ -65,11 +65,15 @@ void IniFileTarget(std::string_view bytes)
   const QString path = testsupport::ScratchFile("fuzz.ini", bytes);
   const Snapshot before = Values(platform::TIniFile(path));
 
-  // A value of a new section.
+  // A value of a new section: the first line of the bytes, whatever it holds, in brackets (a value's
+  // blanks at the ends and a pair of quotes around it are not read).
+  const std::vector<std::string> lines = platform::SplitLines(bytes);
+  const QString first = lines.empty() ? QString() : QString::fromLatin1(lines[0].data(), qsizetype(lines[0].size()));
+  const QString value = QLatin1Char('<') + first + QLatin1Char('>');
   const QString added = QStringLiteral("Fuzz Section");
-  platform::TIniFile(path).WriteString(added, QStringLiteral("Key"), QStringLiteral("v"));
+  platform::TIniFile(path).WriteString(added, QStringLiteral("Key"), value);
   const platform::TIniFile withNew(path);
-  Require(withNew.ReadString(added, QStringLiteral("Key"), QString()) == QStringLiteral("v"), "a new value reads back");
+  Require(withNew.ReadString(added, QStringLiteral("Key"), QStringLiteral("-")) == value, "a new value reads back");
   Require(Without(Values(withNew), added) == Without(before, added), "a new value keeps every other");
 
   // A value of the first section of the file.
