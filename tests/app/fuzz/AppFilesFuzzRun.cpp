@@ -48,6 +48,14 @@ TEST_F(AppFilesFuzz, HostileUserVariablesFiles)
     fuzz::UserVariablesFileTarget(bytes);
 }
 
+TEST_F(AppFilesFuzz, HostileFunctionsFiles)
+{
+  const std::vector<std::string> valid = {"SQ(a)=a*a\r\n; a comment\r\nHYP(a,b)=sqrt(a\xb2+b\xb2)\r\nK()=2\r\n",
+                                          "F(x,y,z)=x+y+z\nG(x)=F(x,x,x)\n"};
+  for (const std::string& bytes : testsupport::HostileFiles(valid))
+    fuzz::FunctionsFileTarget(bytes);
+}
+
 TEST_F(AppFilesFuzz, HostileSettingsFiles)
 {
   const std::vector<std::string> valid = {

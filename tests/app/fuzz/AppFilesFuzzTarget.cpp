@@ -4,6 +4,7 @@
 #include "app/HistoryFile.h"
 #include "app/Settings.h"
 #include "engine/ResultText.h"
+#include "engine/UserFunctions.h"
 #include "engine/UserVariables.h"
 #include "engine/Variables.h"
 #include "platform/IniFile.h"
@@ -78,6 +79,14 @@ void UserVariablesFileTarget(std::string_view bytes)
   for (std::size_t i = 0; i < reread.size(); ++i)
     Require(reread[i].Name == variables[i].Name && SameBits(reread[i].Value, variables[i].Value),
             "saved user variables read back");
+}
+
+void FunctionsFileTarget(std::string_view bytes)
+{
+  for (const std::string& line : Lines(bytes)) {
+    const engine::TUserFunc entry(line);
+    Require(!entry.Valid || entry.ParamCount == int(entry.ParamsInOrder.size()), "a valid entry counts its parameters");
+  }
 }
 
 namespace {

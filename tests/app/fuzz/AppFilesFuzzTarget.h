@@ -12,6 +12,8 @@ void HistoryFileTarget(std::string_view bytes);
 void VariablesFileTarget(std::string_view bytes);
 // User variables read are named, finite, and read back the same when written.
 void UserVariablesFileTarget(std::string_view bytes);
+// Each line of a user-functions file parses into an entry, valid or not.
+void FunctionsFileTarget(std::string_view bytes);
 // The settings read from any file save and read back the same.
 void SettingsFileTarget(std::string_view bytes);
 
