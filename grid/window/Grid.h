@@ -92,6 +92,9 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   // The image lists stored picture references point into ("ImageListIds").
   TtsImageListIds& ImageListIds() { return imageListIds_; }
   const TtsImageListIds& ImageListIds() const { return imageListIds_; }
+  // Copies another grid: its settings, counts, columns and rows (display order included), cell
+  // attributes, selections and stored values. A copy onto itself does nothing.
+  void Assign(const TtsBaseGrid& source);
   // A paint starts: the next read fires OnRowLoaded again.
   void ForgetLoadedRow() { lastLoadedRow_ = -1; }
 
@@ -460,6 +463,10 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   int NearestCol(int displayCol) const;
   int NearestRow(int displayRow) const;
   void ReportGridStatus();
+  void AssignSettings(const TtsBaseGrid& source);
+  void AssignCols(const TtsBaseGrid& source);
+  void AssignRows(const TtsBaseGrid& source);
+  void AssignData(const TtsBaseGrid& source);
   template <class Change>
   void ChangeRowChecked(int dataRow, Change change)
   {

@@ -1,0 +1,149 @@
+// Copying a grid from another: settings, counts, columns, rows, cell attributes, selections and data.
+
+#include "grid/window/Grid.h"
+
+namespace grid {
+
+void TtsBaseGrid::Assign(const TtsBaseGrid& source)
+{
+  if (&source == this)
+    return;
+  BeginUpdate();
+  try {
+    AssignSettings(source);
+    AssignCols(source);
+    AssignRows(source);
+    model_.CellProps().Assign(source.model_.CellProps());
+    model_.ColSelection() = source.model_.ColSelection();
+    model_.RowSelection() = source.model_.RowSelection();
+    model_.SelectedRange = source.model_.SelectedRange;
+    AssignData(source);
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+  UpdateScrollBars();
+  Invalidate();
+  ReportGridStatus();
+}
+
+void TtsBaseGrid::AssignSettings(const TtsBaseGrid& source)
+{
+  model_.Font.Assign(source.model_.Font);
+  SetDefaultColWidth(source.DefaultColWidth());
+  SetDefaultRowHeight(source.DefaultRowHeight());
+  SetHeadingOn(source.HeadingOn());
+  SetHeadingHeight(source.HeadingHeight());
+  SetRowBarOn(source.RowBarOn());
+  SetRowBarWidth(source.RowBarWidth());
+  SetGridLines(source.GridLines());
+  SetGridMode(source.GridMode());
+  SetDrawOverlap(source.DrawOverlap());
+  SetRowChangedIndicator(source.RowChangedIndicator());
+  SetRowSelectMode(source.RowSelectMode());
+  SetCheckBoxValues(source.CheckBoxValues());
+  SetAutoScale(source.AutoScale());
+  SetGridColor(source.GridColor());
+  SetHeadingColor(source.HeadingColor());
+  SetIs3D(source.Is3D());
+  SetHeading3D(source.Heading3D());
+  SetHeadingParentFont(source.HeadingParentFont);
+  if (!source.HeadingParentFont)
+    model_.HeadingFont.Assign(source.model_.HeadingFont);
+  SetScrollBars(source.ScrollBars());
+  SetAlwaysShowScrollBar(source.AlwaysShowScrollBar());
+  model_.SetDateTimeDef(source.model_.DateTimeDef());
+
+  LineColor = source.LineColor;
+  FixedLineColor = source.FixedLineColor;
+  EditColor = source.EditColor;
+  EditFontColor = source.EditFontColor;
+  TransparentColor = source.TransparentColor;
+  ColSelectMode = source.ColSelectMode;
+  CellSelectMode = source.CellSelectMode;
+  ResizeCols = source.ResizeCols;
+  ResizeRows = source.ResizeRows;
+  ScrollSpeed = source.ScrollSpeed;
+  FocusBorder = source.FocusBorder;
+  SelectionType = source.SelectionType;
+  CheckBoxStyle = source.CheckBoxStyle;
+  SelectFixed = source.SelectFixed;
+  AlwaysShowEditor = source.AlwaysShowEditor;
+  AlwaysShowFocus = source.AlwaysShowFocus;
+  SkipReadOnly = source.SkipReadOnly;
+  WantTabs = source.WantTabs;
+  TabRowWrap = source.TabRowWrap;
+  RowBarIndicator = source.RowBarIndicator;
+  ColMoving = source.ColMoving;
+  RowMoving = source.RowMoving;
+  ResizeColsInGrid = source.ResizeColsInGrid;
+  ResizeRowsInGrid = source.ResizeRowsInGrid;
+  ThumbTracking = source.ThumbTracking;
+  SelectionColor = source.SelectionColor;
+  SelectionFontColor = source.SelectionFontColor;
+  FocusColor = source.FocusColor;
+  FocusFontColor = source.FocusFontColor;
+  InactiveButtonState = source.InactiveButtonState;
+  FlatButtons = source.FlatButtons;
+  ButtonEdgeWidth = source.ButtonEdgeWidth;
+  DefaultButtonWidth = source.DefaultButtonWidth;
+  DefaultButtonHeight = source.DefaultButtonHeight;
+  SpinButtonWidth = source.SpinButtonWidth;
+  SpinButtonHeight = source.SpinButtonHeight;
+  RowBarAlignment = source.RowBarAlignment;
+  ComboRowHeight = source.ComboRowHeight;
+  FastScrollDelay = source.FastScrollDelay;
+  SlowScrollDelay = source.SlowScrollDelay;
+}
+
+void TtsBaseGrid::AssignCols(const TtsBaseGrid& source)
+{
+  SetCols(source.Cols());
+  for (int c = 0; c <= Cols(); ++c)
+    model_.Col(c).Assign(source.model_.Col(c));
+  // Placing each position in turn leaves the positions before it in place.
+  for (int position = 1; position <= Cols(); ++position) {
+    for (int c = 1; c <= Cols(); ++c) {
+      if (source.DisplayColOfData(c) == position) {
+        SetDisplayColOfData(c, position);
+        break;
+      }
+    }
+  }
+  SetFixedColCount(source.FixedColCount());
+}
+
+void TtsBaseGrid::AssignRows(const TtsBaseGrid& source)
+{
+  SetRows(source.Rows());
+  for (int r = 1; r <= Rows(); ++r) {
+    const TtsRow* from = source.model_.GridRows().At(r);
+    model_.ChangeRow(r, [from](TtsRow& row) {
+      if (from)
+        row.Assign(*from);
+      else
+        row.Reset(kAllProperties);
+    });
+  }
+  for (int position = 1; position <= Rows(); ++position) {
+    for (int r = 1; r <= Rows(); ++r) {
+      if (source.DisplayRowOfData(r) == position) {
+        MoveRowTo(r, position);
+        break;
+      }
+    }
+  }
+  SetFixedRowCount(source.FixedRowCount());
+}
+
+void TtsBaseGrid::AssignData(const TtsBaseGrid& source)
+{
+  SetStoreData(source.StoreData());
+  if (!store_)
+    return;
+  imageListIds_ = source.imageListIds_;
+  store_->Assign(*source.store_);
+}
+
+}  // namespace grid
