@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kVariables = 10;
 constexpr int kValueField = 23;
+constexpr int kMaxValueText = 255;  // characters of a *.USR value read
 
 QString FromLatin1(const std::string& text)
 {
@@ -126,9 +127,12 @@ std::vector<TUserVariableLine> ParseUserVariableLines(const std::vector<std::str
       break;
     }
     const QString name = line.left(equals).trimmed();
-    const QString valueText = line.mid(equals + 1).left(255).trimmed();
+    const QString rest = line.mid(equals + 1);
+    const QString valueText = rest.left(kMaxValueText).trimmed();
+    // A value cut at the limit would read as another number (digits or exponent lost): it is none.
+    const bool cut = !rest.mid(kMaxValueText).trimmed().isEmpty();
     TUserVariableLine entry{name.left(int(engine::TUserVariables::MaxNameLength)), 0};
-    if (!ReadFileNumber(valueText, entry.Value)) {
+    if (cut || !ReadFileNumber(valueText, entry.Value)) {
       error = NotANumberMessage(valueText);
       break;
     }

@@ -29,7 +29,8 @@ struct TUserVariableLine {
   engine::Extended Value = 0;
 };
 std::vector<std::string> UserVariablesFileLines();
-// Parses the lines up to the first bad one (its message in error; blank lines are skipped).
+// Parses the lines up to the first bad one (its message in error; blank lines are skipped). A value is read
+// from the first 255 characters after the "="; a value that goes on beyond them is a bad one.
 std::vector<TUserVariableLine> ParseUserVariableLines(const std::vector<std::string>& lines, QString& error);
 
 }  // namespace app

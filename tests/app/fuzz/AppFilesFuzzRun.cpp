@@ -1,6 +1,7 @@
 // A short, repeatable run of the main window's file fuzz targets over hostile files.
 #include "tests/app/fuzz/AppFilesFuzzTarget.h"
 
+#include "app/DataFiles.h"
 #include "engine/Variables.h"
 #include "tests/support/HostileInputs.h"
 
@@ -65,6 +66,31 @@ TEST_F(AppFilesFuzz, HostileSettingsFiles)
       "StepY1=40\r\n\r\n[Calc]\r\nLeft=10\r\nTop=20\r\n"};
   for (const std::string& bytes : testsupport::HostileFiles(valid, 300))
     fuzz::SettingsFileTarget(bytes);
+}
+
+}  // namespace
+
+namespace {
+
+// A value text beyond the 255 characters read is no number, not the number its first 255 make.
+TEST(UserVariablesFileLimits, AValueBeyondTheReadLimitIsNoNumber)
+{
+  struct Case {
+    std::string value;
+    bool read;
+  } const cases[] = {
+      {"1" + std::string(254, '0'), true},
+      {std::string(250, ' ') + "2.5" + std::string(50, ' '), true},
+      {"1" + std::string(300, '0'), false},
+      {"1" + std::string(253, '0') + "E-300", false},
+      {"0." + std::string(260, '0') + "1", false},
+  };
+  for (const Case& c : cases) {
+    QString error;
+    const auto read = app::ParseUserVariableLines({"a = 1", "big =" + c.value, "b = 2"}, error);
+    EXPECT_EQ(read.size(), c.read ? 3u : 1u) << c.value.size();
+    EXPECT_EQ(error.isEmpty(), c.read) << c.value.size();
+  }
 }
 
 }  // namespace
