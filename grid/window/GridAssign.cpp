@@ -3,6 +3,24 @@
 #include "grid/window/Grid.h"
 
 namespace grid {
+namespace {
+
+// Puts items 1..count at the display positions they have in the source. Placing each position in
+// turn leaves the positions before it in place.
+template <class SourcePosition, class Place>
+void FollowDisplayOrder(int count, SourcePosition sourcePosition, Place place)
+{
+  for (int position = 1; position <= count; ++position) {
+    for (int item = 1; item <= count; ++item) {
+      if (sourcePosition(item) == position) {
+        place(item, position);
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace
 
 void TtsBaseGrid::Assign(const TtsBaseGrid& source)
 {
@@ -102,15 +120,9 @@ void TtsBaseGrid::AssignCols(const TtsBaseGrid& source)
   SetCols(source.Cols());
   for (int c = 0; c <= Cols(); ++c)
     model_.Col(c).Assign(source.model_.Col(c));
-  // Placing each position in turn leaves the positions before it in place.
-  for (int position = 1; position <= Cols(); ++position) {
-    for (int c = 1; c <= Cols(); ++c) {
-      if (source.DisplayColOfData(c) == position) {
-        SetDisplayColOfData(c, position);
-        break;
-      }
-    }
-  }
+  FollowDisplayOrder(
+      Cols(), [&](int c) { return source.DisplayColOfData(c); },
+      [this](int c, int position) { SetDisplayColOfData(c, position); });
   SetFixedColCount(source.FixedColCount());
 }
 
@@ -126,14 +138,8 @@ void TtsBaseGrid::AssignRows(const TtsBaseGrid& source)
         row.Reset(kAllProperties);
     });
   }
-  for (int position = 1; position <= Rows(); ++position) {
-    for (int r = 1; r <= Rows(); ++r) {
-      if (source.DisplayRowOfData(r) == position) {
-        MoveRowTo(r, position);
-        break;
-      }
-    }
-  }
+  FollowDisplayOrder(
+      Rows(), [&](int r) { return source.DisplayRowOfData(r); }, [this](int r, int position) { MoveRowTo(r, position); });
   SetFixedRowCount(source.FixedRowCount());
 }
 
