@@ -224,42 +224,70 @@ void TSeries::DrawArea()
   const auto toAxis = [&](double x, double y) {
     return plot::TFloatPoint{xLog ? Graph->SafeLog10(x) : x, yLog ? Graph->SafeLog10(y) : y};
   };
-  // The clipped quadrilateral of each record, in data units.
-  const auto quad = [&](const TGraphData& d) {
+  const auto inside = [&](const plot::TFloatPoint& p) {
+    return p.X > clip.XMin && p.X < clip.XMax && p.Y > clip.YMin && p.Y < clip.YMax;
+  };
+  // The clipped quadrilateral of each record, in data units. A quadrilateral wholly inside the
+  // range comes through the clipper unchanged, so it skips it and fills the one polygon kept for
+  // all such records; only those cut at the range get a polygon of their own.
+  constexpr int kQuadPoints = 5;
+  plot::TPoly whole;
+  for (int k = 0; k < kQuadPoints; ++k)
+    whole.Add(0, 0);
+  plot::TPoly cutPoly;
+  const auto quad = [&](const TGraphData& d) -> const plot::TPoly& {
     const plot::TFloatPoint a = toAxis(d.X1, d.Y1), b = toAxis(d.X2, d.Y2);
-    const plot::TFloatPoint corners[] = {a, b, {b.X, bottom}, {a.X, bottom}, a};
-    std::vector<plot::TFloatPoint> cut = clip.ClipPolygon(corners);
-    plot::TPoly poly;
-    for (plot::TFloatPoint p : cut)
-      poly.Add(xLog ? Power10(p.X) : p.X, yLog ? Power10(p.Y) : p.Y);
-    return poly;
+    const plot::TFloatPoint corners[kQuadPoints] = {a, b, {b.X, bottom}, {a.X, bottom}, a};
+    const auto raise = [&](plot::TFloatPoint p) {
+      return plot::TFloatPoint{xLog ? Power10(p.X) : p.X, yLog ? Power10(p.Y) : p.Y};
+    };
+    if (inside(a) && inside(b) && inside(corners[2]) && inside(corners[3])) {
+      for (int k = 0; k < kQuadPoints; ++k) {
+        const plot::TFloatPoint p = raise(corners[k]);
+        whole.SetX(k + 1, p.X);
+        whole.SetY(k + 1, p.Y);
+      }
+      return whole;
+    }
+    cutPoly = plot::TPoly();
+    for (plot::TFloatPoint p : clip.ClipPolygon(corners)) {
+      p = raise(p);
+      cutPoly.Add(p.X, p.Y);
+    }
+    return cutPoly;
   };
   platform::TCanvas& canvas = *Graph->Canvas;
   const TColor color = GetColor();
   canvas.Pen().SetMode(platform::TPenMode::pmCopy);
   canvas.Pen().SetStyle(platform::TPenStyle::psSolid);
-  if (Graph->View3D != 0) {
+  if (Graph->View3D == 0) {
+    // Flat: one pen and brush for every record.
     Graph->SetPenColor(DarkenColor(color, 32));
-    canvas.Brush().SetColor(DarkenColor(color, 32));
-    for (const auto& d : Points) {
-      const plot::TPoly poly = quad(*d);
-      const auto& p = poly.Points();
-      for (std::size_t k = 1; k < p.size(); ++k) {
-        const bool vertical = p[k].X == p[k - 1].X;
-        const double yAxis = yLog ? Graph->SafeLog10(p[k].Y) : p[k].Y;
-        const bool horizontalAbove = p[k].Y == p[k - 1].Y && yAxis > bottom;
-        if (vertical || horizontalAbove)
-          Graph->DrawLine3D(p[k - 1].X, p[k - 1].Y, p[k].X, p[k].Y);
-      }
+    canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
+    canvas.Brush().SetColor(color);
+    for (const auto& d : Points)
+      if (const plot::TPoly& poly = quad(*d); poly.Count != 0)
+        Graph->DrawPolygon3D(poly);
+    return;
+  }
+  Graph->SetPenColor(DarkenColor(color, 32));
+  canvas.Brush().SetColor(DarkenColor(color, 32));
+  for (const auto& d : Points) {
+    const auto& p = quad(*d).Points();
+    for (std::size_t k = 1; k < p.size(); ++k) {
+      const bool vertical = p[k].X == p[k - 1].X;
+      const double yAxis = yLog ? Graph->SafeLog10(p[k].Y) : p[k].Y;
+      const bool horizontalAbove = p[k].Y == p[k - 1].Y && yAxis > bottom;
+      if (vertical || horizontalAbove)
+        Graph->DrawLine3D(p[k - 1].X, p[k - 1].Y, p[k].X, p[k].Y);
     }
   }
   for (const auto& d : Points) {
-    const plot::TPoly poly = quad(*d);
+    const plot::TPoly& poly = quad(*d);
     if (poly.Count == 0)
       continue;
     Graph->SetPenColor(DarkenColor(color, 64));
-    if (Graph->View3D != 0)
-      Graph->DrawLine3D(d->X1, d->Y1, d->X2, d->Y2);
+    Graph->DrawLine3D(d->X1, d->Y1, d->X2, d->Y2);
     Graph->SetPenColor(DarkenColor(color, 32));
     canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
     canvas.Brush().SetColor(color);
