@@ -8,7 +8,6 @@
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 namespace controls {
@@ -36,14 +35,15 @@ int Field(std::istringstream& in, int max, const std::string& fileName, int line
 // Lines may end in CR LF, LF or CR.
 void TOvcCommandTable::LoadFromFile(const std::string& fileName)
 {
-  std::ifstream file(fileName, std::ios::binary);
-  if (!file)
+  // A folder does not open as a file here (a stream would read it as an empty table).
+  QFile file(QFile::decodeName(fileName.c_str()));
+  if (!file.open(QIODevice::ReadOnly))
     throw ECommandTableFileError("Cannot open command table file " + fileName);
-  std::stringstream content;
-  content << file.rdbuf();
-  if (file.bad())
+  const QByteArray content = file.readAll();
+  if (file.error() != QFileDevice::NoError)
     throw ECommandTableFileError("Cannot read command table file " + fileName);
-  const std::vector<std::string> lines = platform::SplitLines(content.str());
+  const std::vector<std::string> lines =
+      platform::SplitLines(std::string_view(content.constData(), std::size_t(content.size())));
   TOvcCommandTable table;
   table.TableName = lines.empty() ? std::string() : lines.front();
   table.Active = Active;

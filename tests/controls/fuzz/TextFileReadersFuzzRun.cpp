@@ -1,6 +1,11 @@
 // A short, repeatable run of the editor library's file reader fuzz targets over hostile files.
 #include "tests/controls/fuzz/TextFileReadersFuzzTarget.h"
+#include "controls/editor/CommandTable.h"
+#include "controls/editor/Exceptions.h"
 #include "tests/support/HostileInputs.h"
+#include "tests/support/ScratchFile.h"
+
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +41,22 @@ TEST(TextFileReadersFuzz, HostileCommandTableFiles)
                                           "Two keys\n 81 4 70 0 30\n"};
   for (const std::string& bytes : testsupport::HostileFiles(valid))
     fuzz::CommandTableFileTarget(bytes);
+}
+
+}  // namespace
+
+namespace {
+
+// A folder given as a file is refused, and the table stays as it was.
+TEST(TextFileReadersFuzz, AFolderIsNoCommandTableFile)
+{
+  controls::TOvcCommandTable table;
+  table.TableName = "Old";
+  table.AddCommand({65, 4, 0, 0, controls::TOvcCommand(7)});
+  const QString folder = QFileInfo(testsupport::ScratchPath("any")).absolutePath();
+  EXPECT_THROW(table.LoadFromFile(QFile::encodeName(folder).toStdString()), controls::ECommandTableFileError);
+  EXPECT_EQ(table.TableName, "Old");
+  EXPECT_EQ(table.Count(), 1);
 }
 
 }  // namespace
