@@ -92,6 +92,16 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   // The image lists stored picture references point into ("ImageListIds").
   TtsImageListIds& ImageListIds() { return imageListIds_; }
   const TtsImageListIds& ImageListIds() const { return imageListIds_; }
+  // Measuring text: the height of one line in the grid's font, and the height (measured plus 1)
+  // and line count of a text cell's value in its column's width (0, 0 for other cells).
+  int TextLineHeight() const;
+  struct TextSize {
+    int Height = 0;
+    int Lines = 0;
+  };
+  TextSize MeasureCellText(int dataCol, int dataRow);
+  int CellTextHeight(int dataCol, int dataRow) { return MeasureCellText(dataCol, dataRow).Height; }
+  int CellTextLines(int dataCol, int dataRow) { return MeasureCellText(dataCol, dataRow).Lines; }
   // Copies another grid: its settings, counts, columns and rows (display order included), cell
   // attributes, selections and stored values. A copy onto itself does nothing.
   void Assign(const TtsBaseGrid& source);
