@@ -1,12 +1,13 @@
 // A short, repeatable run of the editor library's file reader fuzz targets over hostile files.
 #include "tests/controls/fuzz/TextFileReadersFuzzTarget.h"
+
 #include "controls/editor/CommandTable.h"
 #include "controls/editor/Exceptions.h"
+#include "controls/textfile/ViewerLines.h"
 #include "tests/support/HostileInputs.h"
 #include "tests/support/ScratchFile.h"
 
 #include <QFileInfo>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,6 +58,18 @@ TEST(TextFileReadersFuzz, AFolderIsNoCommandTableFile)
   EXPECT_THROW(table.LoadFromFile(QFile::encodeName(folder).toStdString()), controls::ECommandTableFileError);
   EXPECT_EQ(table.TableName, "Old");
   EXPECT_EQ(table.Count(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// A folder given as a file is refused by the viewer with the library's error text.
+TEST(TextFileReadersFuzz, AFolderIsNoViewerFile)
+{
+  std::int64_t size = -1;
+  const QString folder = QFileInfo(testsupport::ScratchPath("any")).absolutePath();
+  EXPECT_THROW(controls::LoadViewerLines(folder, size), controls::EInOutError);
 }
 
 }  // namespace
