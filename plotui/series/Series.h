@@ -140,6 +140,9 @@ public:
   std::vector<platform::TPoint> GetZBarOutline(int i);
   // The bar of point i as the clustered bar pass computes it; false when it lies beyond the range.
   bool GetClusteredBarRect(int i, plot::TFloatRect& rect, bool& cut, double& rightForFaces);
+  // The bar of point p of the series at layerIndex under a stacked bar style, for the hit test: on
+  // the sum of the point's values over the bar series before it.
+  plot::TFloatRect GetStackedBarRect(int p, int layerIndex);
   // True when point i gets a marker.
   bool HasMarkerAt(int i) const;
 
@@ -187,6 +190,10 @@ private:
   void PreparePen();
   void DrawBarFaces(const plot::TFloatRect& r, double right, platform::TColor faceBrush);
   bool GetZBarRect(int i, double w, plot::TFloatRect& rect, bool& cut);
+  // Point p's values summed over the bar series among the first layerEnd layers.
+  double StackedSum(int p, int layerEnd) const;
+  // Left end, foot and top of point p's stacked bar on the stack level; true when the top was cut.
+  bool StackedBarSpan(int p, double level, double& left, double& foot, double& top);
   int LegendIndex() const;
   void ReadPoints(plot::TGraphFileReader& file, int count);
 };

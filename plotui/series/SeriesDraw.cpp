@@ -386,41 +386,71 @@ void TSeries::DrawClusteredBar(int p, int, int, int, double, double, double, dou
   Graph->DrawBar(r, Shaded);
 }
 
-void TSeries::DrawStackedBar(int p)
+double TSeries::StackedSum(int p, int layerEnd) const
 {
-  if (Points.empty())
-    return;
-  const int n = std::max(GetMaxBarCount(), 1);
-  const int m = std::max(Graph->GetMaxBarPointCount(), 1);
+  double sum = 0;
+  for (int i = 0; i < std::min(layerEnd, Graph->GetLayerCount()); ++i)
+    if (plot::TSeriesLayer* s = plot::AsSeries(Graph->GetLayer(i)); s && s->GetStyle() == plot::kStyleBar)
+      sum += s->GetPoint(p).Y;
+  return sum;
+}
+
+bool TSeries::StackedBarSpan(int p, double level, double& left, double& foot, double& top)
+{
   const TFloatRect world = Graph->GetWorldRange();
   const double w = world.Right - world.Left;
+  const int n = std::max(GetMaxBarCount(), 1);
   const plot::TFloatPoint point = GetPoint(std::min(p, GetCount() - 1));
-  const double left = point.X - w * BarWidth / (2.0 * n);
-  double width = w * BarWidth / m;
-  if (Graph->IsXLog())
-    width *= left;
+  left = point.X - w * BarWidth / (2.0 * n);
   MarkerSize = std::abs(Graph->XToScreen(w * BarWidth / n) - Graph->XToScreen(0)) + 10;
   const bool yInverted = Graph->IsYInverted();
   const double yMin = yInverted ? world.Bottom : world.Top;
   const double yEnd = yInverted ? world.Top : world.Bottom;
-  double foot = Graph->StackBase == 0 ? yMin : Graph->StackBase;
-  double top = Graph->StackBase + point.Y;
-  Graph->StackBase = top;
+  foot = level == 0 ? yMin : level;
+  top = level + point.Y;
   if (Graph->BarStyle == plot::bs100Stacked) {
-    double sum = 0;
-    for (int i = 0; i < Graph->GetLayerCount(); ++i)
-      if (plot::TSeriesLayer* s = plot::AsSeries(Graph->GetLayer(i)); s && s->GetStyle() == plot::kStyleBar)
-        sum += s->GetPoint(p).Y;
-    // Nothing to scale by at a sum of 0: the bar stands at its foot.
-    top = sum == 0 ? 0 : top * 100 / sum;
-    if (foot > 0)
-      foot = sum == 0 ? 0 : foot * 100 / sum;
+    const double sum = StackedSum(p, Graph->GetLayerCount());
+    if (sum == 0) {
+      // No whole to take a share of: the bar has no height.
+      top = foot;
+    } else {
+      top = top * 100 / sum;
+      if (foot > 0)
+        foot = foot * 100 / sum;
+    }
   }
-  bool cut = false;
   if (yInverted ? top < yEnd : top > yEnd) {
     top = yEnd;
-    cut = true;
+    return true;
   }
+  return false;
+}
+
+plot::TFloatRect TSeries::GetStackedBarRect(int p, int layerIndex)
+{
+  if (Points.empty())
+    return {};
+  double left, foot, top;
+  StackedBarSpan(p, StackedSum(p, layerIndex), left, foot, top);
+  const TFloatRect world = Graph->GetWorldRange();
+  double width = (world.Right - world.Left) * BarWidth / std::max(Graph->GetBarSlotCount(), 1);
+  if (Graph->IsXLog())
+    width *= left;
+  return {left, foot, left + width, top};
+}
+
+void TSeries::DrawStackedBar(int p)
+{
+  if (Points.empty())
+    return;
+  double left, foot, top;
+  const double level = Graph->StackBase;
+  const bool cut = StackedBarSpan(p, level, left, foot, top);
+  Graph->StackBase = level + GetPoint(std::min(p, GetCount() - 1)).Y;
+  const TFloatRect world = Graph->GetWorldRange();
+  double width = (world.Right - world.Left) * BarWidth / std::max(Graph->GetMaxBarPointCount(), 1);
+  if (Graph->IsXLog())
+    width *= left;
   const TColor color = GetColor();
   platform::TCanvas& canvas = *Graph->Canvas;
   canvas.Pen().SetMode(platform::TPenMode::pmCopy);

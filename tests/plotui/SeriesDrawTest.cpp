@@ -65,6 +65,44 @@ TEST(SeriesDraw, TwoClusteredBarSeriesShareEachPointsSpace)
   EXPECT_EQ(b.GetBarRect(2).Bottom, 0);
 }
 
+TEST(SeriesDraw, StackedBarRectsStandOnTheBarsBefore)
+{
+  TPlotFixture f;
+  TSeries& a = f.AddSeries("a", plot::kStyleBar, platform::clRed, {{1, 2}, {2, 3}, {3, 1}});
+  TSeries& b = f.AddSeries("b", plot::kStyleBar, platform::clBlue, {{1, 1}, {2, -3}, {3, 3}});
+  const int ia = f.chart->Graph->IndexOfLayer(&a);
+  const int ib = f.chart->Graph->IndexOfLayer(&b);
+  const struct {
+    plot::TBarStyle style;
+    int point;
+    double bFoot, bTop;
+  } cases[] = {
+      {plot::bsStacked, 0, 2, 3},
+      {plot::bsStacked, 1, 3, 0},
+      {plot::bs100Stacked, 0, 200.0 / 3, 100},
+      {plot::bs100Stacked, 2, 25, 100},
+      // The values sum to 0: no share to show, the bar has no height.
+      {plot::bs100Stacked, 1, 3, 3},
+  };
+  for (const auto& c : cases) {
+    f.chart->SetBarStyle(c.style);
+    f.chart->Redraw();
+    const double yMin = f.chart->Graph->GetWorldRange().Top;
+    const plot::TFloatRect rb = b.GetStackedBarRect(c.point, ib);
+    // A world rectangle keeps the foot in Top and the top in Bottom.
+    EXPECT_NEAR(rb.Top, c.bFoot, 1e-9) << c.style << " " << c.point;
+    EXPECT_NEAR(rb.Bottom, std::min(c.bTop, f.chart->Graph->GetWorldRange().Bottom), 1e-9) << c.style << " " << c.point;
+    const plot::TFloatRect ra = a.GetStackedBarRect(c.point, ia);
+    if (c.style == plot::bsStacked) {
+      EXPECT_EQ(ra.Top, yMin) << c.point;
+    }
+    EXPECT_GT(ra.Right, ra.Left);
+    EXPECT_NEAR(rb.Left, ra.Left, 1e-12);
+  }
+  const plot::TFloatRect zero = a.GetStackedBarRect(1, ia);
+  EXPECT_EQ(zero.Top, zero.Bottom);
+}
+
 TEST(SeriesDraw, PictureOfLineBarAndAreaSeriesWithALegendAndAnArrow)
 {
   TPlotFixture f(640, 440);
