@@ -71,6 +71,25 @@ TPlot::TPlot(QWidget* parent) : platform::CustomControl(parent)
     if (OnMouseMove)
       OnMouseMove(shift, x, y);
   };
+  Image->OnClick = [this] {
+    if (OnClick)
+      OnClick();
+  };
+  Image->OnDblClick = [this] {
+    if (OnDblClick)
+      OnDblClick();
+  };
+  platform::TDragEvents& drag = platform::DragEvents(*Image);
+  drag.OnDragOver = [this](QWidget* source, int x, int y, platform::TDragState state, bool& accept) {
+    if (OnDragOver)
+      OnDragOver(source, x, y, state, accept);
+    else
+      accept = false;
+  };
+  drag.OnDragDrop = [this](QWidget* source, int x, int y) {
+    if (OnDragDrop)
+      OnDragDrop(source, x, y);
+  };
   liveUpdate_ = false;
   SetIniFileName(QFileInfo(QCoreApplication::applicationFilePath()).path() + QLatin1Char('/') +
                  QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".INI"));
@@ -198,7 +217,11 @@ void TPlot::SaveMetafile(const QString& fileName, bool enhanced)
 void TPlot::CopyToClipboard()
 {
   platform::CopyBitmapToClipboard(Image->Picture);
-  if (!platform::ClipboardHasBitmap())
+  // The clipboard gives no status; a read-back shows whether it took this picture rather than
+  // still holding an earlier one.
+  platform::TBitmap copied(1, 1);
+  if (Image->Picture.Empty() || !platform::PasteBitmapFromClipboard(copied) ||
+      copied.Width() != Image->Picture.Width() || copied.Height() != Image->Picture.Height())
     throw platform::Exception(QStringLiteral("Can't copy the picture to the clipboard"));
 }
 

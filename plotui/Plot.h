@@ -11,6 +11,7 @@
 #include "plot/graph/Graph.h"
 
 #include "platform/CustomControl.h"
+#include "platform/DragDrop.h"
 #include "platform/ScrollStrip.h"
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"
@@ -132,6 +133,19 @@ public:
   // Raised after the graph has handled the same event of the picture.
   std::function<void(platform::TMouseButton, platform::TShiftState, int, int)> OnMouseDown, OnMouseUp;
   std::function<void(platform::TShiftState, int, int)> OnMouseMove;
+  // A click and a double click on the picture.
+  std::function<void()> OnClick, OnDblClick;
+  // Something dragged over the picture and dropped on it (points in the plot's pixels); without
+  // OnDragOver the plot takes no drop.
+  std::function<void(QWidget* source, int x, int y, platform::TDragState state, bool& accept)> OnDragOver;
+  std::function<void(QWidget* source, int x, int y)> OnDragDrop;
+  // Raised with the graph by the properties dialog after it has applied changes while live.
+  plot::TGraphEvent OnAfterChangeProperties;
+  void AfterChangeProperties()
+  {
+    if (OnAfterChangeProperties)
+      OnAfterChangeProperties(*Graph);
+  }
 
 protected:
   void Resized() override;

@@ -24,6 +24,7 @@ void TPlotImage::NewPicture()
 
 void TPlotImage::MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y)
 {
+  leftDown_ = button == platform::mbLeft;
   if (Graph)
     Graph->MouseDown(button, shift, x, y);
   if (OnMouseDown)
@@ -44,6 +45,16 @@ void TPlotImage::MouseUp(platform::TMouseButton button, platform::TShiftState sh
     Graph->MouseUp(button, shift, x, y);
   if (OnMouseUp)
     OnMouseUp(button, shift, x, y);
+  const bool click = leftDown_ && button == platform::mbLeft && rect().contains(x, y);
+  leftDown_ = false;
+  if (click && OnClick)
+    OnClick();
+}
+
+void TPlotImage::DblClick()
+{
+  if (OnDblClick)
+    OnDblClick();
 }
 
 }  // namespace plotui

@@ -32,12 +32,18 @@ public:
   // Raised after the graph has handled the same event.
   std::function<void(platform::TMouseButton, platform::TShiftState, int, int)> OnMouseDown, OnMouseUp;
   std::function<void(platform::TShiftState, int, int)> OnMouseMove;
+  // A left press and release on the picture; a double click.
+  std::function<void()> OnClick, OnDblClick;
 
 protected:
   void Paint(platform::TCanvas& canvas) override { canvas.Draw(0, 0, Picture); }
   void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
   void MouseMove(platform::TShiftState shift, int x, int y) override;
   void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
+  void DblClick() override;
+
+private:
+  bool leftDown_ = false;
 };
 
 }  // namespace plotui

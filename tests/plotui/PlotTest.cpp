@@ -4,6 +4,8 @@
 
 #include "plotui/annotate/GraphAnnotate.h"
 
+#include "platform/ClipboardPicture.h"
+#include "platform/DragDrop.h"
 #include "platform/Exceptions.h"
 #include "platform/ModalRun.h"
 
@@ -135,6 +137,70 @@ TEST(Plot, PicturesAreSavedAndAFileThatCantBeWrittenIsReportedWithItsPath)
     EXPECT_TRUE(message.contains("no-such-folder")) << e.what();
   }
   EXPECT_THROW(f.chart->SaveMetafile(dir.filePath("no-such-folder/plot.emf"), true), std::exception);
+}
+
+TEST(Plot, TheClipboardCopyReportsAPictureItDidNotTake)
+{
+  TPlotFixture f;
+  f.AddSeries("s", plot::kStyleLine, platform::clRed, {{0, 0}, {1, 1}});
+  f.chart->Redraw();
+  f.chart->CopyToClipboard();
+  platform::TBitmap pasted(1, 1);
+  ASSERT_TRUE(platform::PasteBitmapFromClipboard(pasted));
+  EXPECT_EQ(pasted.Width(), f.chart->Image->Picture.Width());
+  // The earlier picture still on the clipboard does not pass for this one.
+  f.chart->Image->Picture.SetSize(0, 0);
+  EXPECT_THROW(f.chart->CopyToClipboard(), platform::Exception);
+}
+
+TEST(Plot, ClicksAndDropsOnThePictureRaiseThePlotsEvents)
+{
+  TPlotFixture f;
+  f.AddSeries("s", plot::kStyleLine, platform::clRed, {{0, 0}, {1, 1}});
+  f.chart->Redraw();
+  std::vector<QString> events;
+  f.chart->OnMouseDown = [&](platform::TMouseButton, platform::TShiftState, int, int) { events.push_back("down"); };
+  f.chart->OnMouseUp = [&](platform::TMouseButton, platform::TShiftState, int, int) { events.push_back("up"); };
+  f.chart->OnClick = [&] { events.push_back("click"); };
+  f.chart->OnDblClick = [&] { events.push_back("double"); };
+  QWidget& image = *f.chart->Image;
+  const QPoint at(40, 40);
+  const auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), image.mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&image, &event);
+  };
+  send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+  send(QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+  ASSERT_GE(events.size(), 4u);
+  EXPECT_EQ((std::vector<QString>(events.begin(), events.begin() + 3)), (std::vector<QString>{"down", "up", "click"}));
+  EXPECT_NE(std::find(events.begin(), events.end(), "double"), events.end());
+
+  // A drop: refused while the plot has no OnDragOver, taken at the point in the plot's pixels after.
+  QWidget source(&f.window);
+  source.setGeometry(0, 0, 10, 10);
+  int dropX = -1, dropY = -1;
+  f.chart->OnDragDrop = [&](QWidget*, int x, int y) {
+    dropX = x;
+    dropY = y;
+  };
+  const auto dragTo = [&](QPoint local) {
+    platform::BeginDrag(source);
+    platform::DragMouseMove(image.mapToGlobal(local));
+    platform::DragMouseUp(image.mapToGlobal(local));
+  };
+  dragTo({50, 60});
+  EXPECT_EQ(dropX, -1);
+  f.chart->OnDragOver = [](QWidget*, int, int, platform::TDragState, bool& accept) { accept = true; };
+  dragTo({50, 60});
+  EXPECT_EQ(dropX, 50);
+  EXPECT_EQ(dropY, 60);
+
+  int changed = 0;
+  f.chart->OnAfterChangeProperties = [&](plot::TGraph& graph) { changed += &graph == f.chart->Graph.get(); };
+  f.chart->AfterChangeProperties();
+  EXPECT_EQ(changed, 1);
 }
 
 TEST(Plot, SaveAsWritesTheFileTypeChosenWithItsExtension)
