@@ -158,36 +158,55 @@ void TtsBaseGrid::SetCurrentDataRow(int dataRow)
   MoveCurrentCell(model_.CurrentDisplayCol(), model_.DisplayRowOf(dataRow));
 }
 
-// The nearest shown data column (row) at or around a display position; 0 when there is none.
-int TtsBaseGrid::NearestCol(int displayCol) const
+namespace {
+
+// The nearest position in 1..last at or around `position` that `usable` accepts, the right (lower)
+// one first; `position` clamped when none is.
+template <class Usable>
+int NearestUsable(int position, int last, Usable usable)
 {
-  const int last = Cols();
   if (last < 1)
     return 0;
-  const int start = std::clamp(displayCol, 1, last);
+  const int start = std::clamp(position, 1, last);
   for (int distance = 0; distance < last; ++distance) {
-    for (int c : {start + distance, start - distance}) {
-      if (c >= 1 && c <= last && model_.ColWidth(c) > 0)
-        return c;
+    for (int p : {start + distance, start - distance}) {
+      if (p >= 1 && p <= last && usable(p))
+        return p;
     }
   }
   return start;
 }
 
-int TtsBaseGrid::NearestRow(int displayRow) const
+}  // namespace
+
+// The nearest shown data column (row) at or around a display position; 0 when there is none. With
+// skipReadOnly a writable one is preferred.
+int TtsBaseGrid::NearestCol(int displayCol, bool skipReadOnly) const
+{
+  const auto shown = [this](int c) { return model_.ColWidth(c) > 0; };
+  if (skipReadOnly) {
+    const auto writable = [&](int c) { return shown(c) && !model_.Col(model_.DataColOf(c)).ReadOnly(); };
+    const int col = NearestUsable(displayCol, Cols(), writable);
+    if (col >= 1 && writable(col))
+      return col;
+  }
+  return NearestUsable(displayCol, Cols(), shown);
+}
+
+int TtsBaseGrid::NearestRow(int displayRow, bool skipReadOnly) const
 {
   const int last = Rows() + InsertRowPresent();
-  if (last < 1)
-    return 0;
-  const int start = std::clamp(displayRow, 1, last);
-  for (int distance = 0; distance < last; ++distance) {
-    for (int r : {start + distance, start - distance}) {
-      if (r >= 1 && r <= last && model_.RowHeight(r) > 0)
-        return r;
-    }
+  const auto shown = [this](int r) { return model_.RowHeight(r) > 0; };
+  const auto writable = [&](int r) { return shown(r) && !model_.RowLevel(model_.DataRowOf(r)).ReadOnly; };
+  if (skipReadOnly) {
+    const int row = NearestUsable(displayRow, last, writable);
+    if (row >= 1 && writable(row))
+      return row;
   }
-  return start;
+  return NearestUsable(displayRow, last, shown);
 }
+
+bool TtsBaseGrid::SkipsReadOnly() const { return !Designing() && SkipReadOnly && GridMode() != gmListBox; }
 
 // Services for the model ----------------------------------------------------------------------------
 

@@ -243,6 +243,8 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   bool AlwaysShowEditor = true;
   bool AlwaysShowFocus = false;
   bool SkipReadOnly = true;
+  // Read-only columns and rows are skipped: SkipReadOnly outside design mode and list-box mode.
+  bool SkipsReadOnly() const;
   bool WantTabs = true;
   bool TabRowWrap = true;
   bool RowBarIndicator = true;
@@ -470,8 +472,8 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   void ApplyFixedRowCount();
   void SetStoreSizeHints();
   void PlaceCurrentCell(int displayCol, int displayRow);
-  int NearestCol(int displayCol) const;
-  int NearestRow(int displayRow) const;
+  int NearestCol(int displayCol, bool skipReadOnly = false) const;
+  int NearestRow(int displayRow, bool skipReadOnly = false) const;
   void ReportGridStatus();
   void AssignSettings(const TtsBaseGrid& source);
   void AssignCols(const TtsBaseGrid& source);

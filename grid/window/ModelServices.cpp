@@ -49,7 +49,7 @@ void TtsBaseGrid::SelectionFollowsRow()
 
 void TtsBaseGrid::PlaceCurrentCol(int displayCol)
 {
-  const int col = NearestCol(displayCol);
+  const int col = NearestCol(displayCol, SkipsReadOnly());
   if (col < 1)
     return;
   if (col == model_.CurrentDisplayCol())
@@ -60,7 +60,7 @@ void TtsBaseGrid::PlaceCurrentCol(int displayCol)
 
 void TtsBaseGrid::PlaceCurrentRow(int displayRow)
 {
-  const int row = NearestRow(displayRow);
+  const int row = NearestRow(displayRow, SkipsReadOnly());
   if (row < 1)
     return;
   if (row == model_.CurrentDisplayRow())

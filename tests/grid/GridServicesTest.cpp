@@ -81,6 +81,31 @@ TEST(GridServices, AColumnHiddenUnderTheCurrentCellMovesItToTheNearestShownOne)
   EXPECT_EQ(g.CurrentDataCol(), 3);
 }
 
+TEST(GridServices, AColumnOrRowTurnedReadOnlyUnderTheCurrentCellMovesItWhenTheGridSkipsThem)
+{
+  struct Case {
+    bool skip;
+    TtsGridMode mode;
+    int col, row;  // the current data cell afterwards
+  } cases[] = {{true, gmEdit, 3, 3}, {false, gmEdit, 2, 2}, {true, gmListBox, 2, 2}};
+  for (const Case& c : cases) {
+    TtsGrid g;
+    g.SkipReadOnly = c.skip;
+    g.SetGridMode(c.mode);
+    g.SetCurrentDataCol(2);
+    g.SetCurrentDataRow(2);
+    g.Model().Col(2).SetReadOnly(true);
+    g.Model().ChangeRow(2, [](TtsRow& row) { row.SetReadOnly(true); });
+    EXPECT_EQ(g.CurrentDataCol(), c.col) << c.skip << int(c.mode);
+    EXPECT_EQ(g.CurrentDataRow(), c.row) << c.skip << int(c.mode);
+  }
+  TtsGrid g;  // it moves on while it can, and stays once every column is read-only
+  g.SetCurrentDataCol(2);
+  for (int col = 1; col <= 4; ++col)
+    g.Model().Col(col).SetReadOnly(true);
+  EXPECT_EQ(g.CurrentDataCol(), 4);
+}
+
 TEST(GridRowAccess, RowSelectionFollowsTheSelectMode)
 {
   struct Case {
