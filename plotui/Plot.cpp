@@ -336,11 +336,62 @@ void TPlot::SetView3D(double value)
 void TPlot::SetPopupMenuItems(plot::TPopupMenuItems value)
 {
   Graph->PopupMenuItems = value;
+  if (PopupMergeCount == 0) {
+    PopupMergeCount = 1;
+    if (!PopupMenu) {
+      RebuildGraphPopup();
+      return;
+    }
+  }
+  if (PopupMergeCount > 1)
+    return;
+  if (!PopupMenu || liveUpdate_) {
+    // Nothing to merge into yet: the graph's own menu follows the set.
+    RebuildGraphPopup();
+    return;
+  }
+  PopupMergeCount = 2;
+  RebuildGraphPopup();
+  MergePopupMenus();
+}
+
+void TPlot::RebuildGraphPopup()
+{
   Graph->CreatePopupMenu();
   // Printing and the properties come with their dialogs.
   for (platform::TMenuItem* item : {Graph->PopupItems.Print, Graph->PopupItems.Properties})
     if (item)
       item->SetEnabled(false);
+}
+
+void TPlot::MergePopupMenus()
+{
+  platform::TMenuItem& own = PopupMenu->Items();
+  const platform::TMenuItem& graphItems = Graph->PopupMenu->Items();
+  if (graphItems.Count() == 0)
+    return;
+  if (own.Count() > 0)
+    own.Add(QStringLiteral("miPlotN1"), QStringLiteral("-"));
+  plot::TGraphPopupItems moved;
+  for (int i = 0; i < graphItems.Count(); ++i) {
+    const platform::TMenuItem& item = graphItems.Item(i);
+    platform::TMenuItem& copy = own.Add(item.Name(), item.Caption(), item.OnClick);
+    copy.SetEnabled(item.Enabled());
+    copy.SetVisible(item.Visible());
+    copy.SetChecked(item.Checked());
+    copy.SetShortCut(item.ShortCutKey());
+    copy.Hint = item.Hint;
+    copy.Tag = item.Tag;
+    const plot::TGraphPopupItems& was = Graph->PopupItems;
+    for (auto [from, to] : {std::pair{was.CopyToClipboard, &moved.CopyToClipboard}, {was.SaveAs, &moved.SaveAs},
+                            {was.Print, &moved.Print}, {was.Help, &moved.Help}, {was.ZoomIn, &moved.ZoomIn},
+                            {was.ZoomOut, &moved.ZoomOut}, {was.Separator, &moved.Separator},
+                            {was.Properties, &moved.Properties}})
+      if (from == &item)
+        *to = &copy;
+  }
+  Graph->PopupItems = moved;
+  Graph->PopupMenu = std::move(PopupMenu);
 }
 
 // The legend strip.

@@ -130,6 +130,12 @@ public:
   std::unique_ptr<TPlotInfo> Info;
   TPlotProperties PropertiesControl;
   int LastPropertiesPage = 0;
+  // The plot's own popup menu, given by its window. The first setting of PopupMenuItems that finds
+  // it (a resize while not live) appends the graph's items to it after a separator, and the graph
+  // shows the merged menu from then on: this pointer is then empty and Graph->PopupMenu holds it.
+  std::unique_ptr<platform::TPopupMenu> PopupMenu;
+  // 0 before the first setting of PopupMenuItems, 1 after it, 2 once the menus were merged.
+  int PopupMergeCount = 0;
   // Raised after the graph has handled the same event of the picture.
   std::function<void(platform::TMouseButton, platform::TShiftState, int, int)> OnMouseDown, OnMouseUp;
   std::function<void(platform::TShiftState, int, int)> OnMouseMove;
@@ -152,6 +158,8 @@ protected:
 
 private:
   void LayoutParts();
+  void RebuildGraphPopup();
+  void MergePopupMenus();
   void ScrollLegend();
   void ResizeTimerTick();
   template <typename T>

@@ -7,6 +7,7 @@
 #include "platform/ClipboardPicture.h"
 #include "platform/DragDrop.h"
 #include "platform/Exceptions.h"
+#include "platform/Menus.h"
 #include "platform/ModalRun.h"
 
 #include <QApplication>
@@ -243,6 +244,43 @@ TEST(Plot, PrintAndPropertiesEntriesOfThePopupStayDisabled)
   EXPECT_FALSE(f.chart->Graph->PopupItems.Properties->Enabled());
   ASSERT_NE(f.chart->Graph->PopupItems.SaveAs, nullptr);
   EXPECT_TRUE(f.chart->Graph->PopupItems.SaveAs->Enabled());
+}
+
+TEST(Plot, TheGraphsPopupIsMergedOnceIntoThePlotsOwnMenu)
+{
+  TPlotFixture f;
+  f.AddSeries("s", plot::kStyleLine, platform::clRed, {{0, 0}, {1, 1}});
+  f.chart->SetPopupMenuItems({plot::piProperties, plot::piSaveAs, plot::piZoomIn});
+  int redraws = 0;
+  f.chart->PopupMenu = std::make_unique<platform::TPopupMenu>();
+  f.chart->PopupMenu->Items().Add("miRedraw", "Redraw", [&] { ++redraws; });
+  f.chart->resize(f.chart->width() + 10, f.chart->height());
+  ASSERT_EQ(f.chart->PopupMergeCount, 2);
+  EXPECT_EQ(f.chart->PopupMenu, nullptr);
+  const platform::TMenuItem& merged = f.chart->Graph->PopupMenu->Items();
+  std::vector<QString> names;
+  for (int i = 0; i < merged.Count(); ++i)
+    names.push_back(merged.Item(i).Name());
+  EXPECT_EQ(names, (std::vector<QString>{"miRedraw", "miPlotN1", "miSaveAsGraph", "miZoomInGraph", "miGraphN1",
+                                         "miPropertiesGraph"}));
+  // The graph's handles point at the moved items; Properties stays disabled there.
+  EXPECT_EQ(f.chart->Graph->PopupItems.SaveAs, &merged.Item(2));
+  EXPECT_FALSE(f.chart->Graph->PopupItems.Properties->Enabled());
+
+  // A right click shows the merged menu; later settings and resizes merge nothing again.
+  f.chart->Redraw();
+  const platform::TRect r = f.chart->Graph->GetPlotRect();
+  const QPoint at((r.Left + r.Right) / 2 + 7, (r.Top + r.Bottom) / 2 + 11);
+  QWidget& image = *f.chart->Image;
+  platform::ModalScript script;
+  script.ChooseItem("miRedraw");
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), image.mapToGlobal(QPointF(at)), Qt::RightButton,
+                    Qt::RightButton, Qt::NoModifier);
+  QApplication::sendEvent(&image, &press);
+  EXPECT_EQ(redraws, 1);
+  f.chart->resize(f.chart->width() + 10, f.chart->height());
+  f.chart->SetPopupMenuItems({plot::piProperties});
+  EXPECT_EQ(f.chart->Graph->PopupMenu->Items().Count(), 6);
 }
 
 TEST(Plot, ScrollingTheLegendHidesTheEntriesAboveThePositionAndRepaintsLater)
