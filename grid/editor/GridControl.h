@@ -79,6 +79,8 @@ class TtsGridControl : public platform::CustomControl {
   bool ShowsFocus() const;
   // Whether the dialog manager gives the key to the editor (Enter always, Esc when the grid wants it).
   bool WantsDialogKey(int key, platform::TShiftState shift);
+  // The window's double-click processing, as a double click on the cell under edit runs it.
+  void RunDblClick() { EditorDblClick(); }
 
  protected:
   // Draws the editor into the shared off-screen canvas; the base draws nothing beyond its colour.
