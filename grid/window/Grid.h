@@ -92,6 +92,9 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   // The image lists stored picture references point into ("ImageListIds").
   TtsImageListIds& ImageListIds() { return imageListIds_; }
   const TtsImageListIds& ImageListIds() const { return imageListIds_; }
+  // The grid's date-time drop-down settings (none by default).
+  TtsDateTimeDefComponent* DateTimeDef() const { return model_.DateTimeDef(); }
+  void SetDateTimeDef(TtsDateTimeDefComponent* definition) { model_.SetDateTimeDef(definition); }
   // Measuring text: the height of one line in the grid's font, and the height (measured plus 1)
   // and line count of a text cell's value in its column's width (0, 0 for other cells).
   int TextLineHeight() const;

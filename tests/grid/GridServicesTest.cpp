@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -165,6 +166,19 @@ TEST(GridRowAccess, FontsAndDefinitionsKeepRowObjectsOnlyWhileSet)
 
   EXPECT_EQ(ErrorOf([&] { g.SetRowFont(0, nullptr); }), "tsGrid1: Row index 0 out of range");
   EXPECT_EQ(ErrorOf([&] { g.RowDateTimeDef(5); }), "tsGrid1: Row index 5 out of range");
+}
+
+TEST(GridRowAccess, DateTimeDefinitionsAreLetGoWhenTheyGo)
+{
+  TtsGrid g;
+  auto definition = std::make_unique<TtsDateTimeDefComponent>();
+  g.SetDateTimeDef(definition.get());
+  g.SetRowDateTimeDef(2, definition.get());
+  EXPECT_EQ(g.DateTimeDef(), definition.get());
+  EXPECT_EQ(g.RowDateTimeDef(2), definition.get());
+  definition.reset();
+  EXPECT_EQ(g.DateTimeDef(), nullptr);
+  EXPECT_EQ(g.RowDateTimeDef(2), nullptr);
 }
 
 TEST(GridRowAccess, ReadOnlyReadersShowWhatTheRowSets)
