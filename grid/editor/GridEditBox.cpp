@@ -157,7 +157,7 @@ int TtsGridEditBox::CaretXAt(int offset, int line) const
   }
   if (IsRightAligned()) {
     const int scroll = scrollOffset_ == 0 ? int(text_.size()) : scrollOffset_;
-    const int edge = RightEdge() - 1;
+    const int edge = RightEdge();
     return offset <= scroll ? edge - widthOf(offset, scroll) : edge + widthOf(scroll, offset);
   }
   int left = 0;

@@ -220,6 +220,44 @@ TEST_F(InCellEditor, ButtonDownsOnePixelApartStayTwoSingleClicks)
   EXPECT_EQ(box.SelLength(), 0);
 }
 
+TEST_F(InCellEditor, AButtonDownWithoutTheLeftButtonFlagBreaksTheDoubleClickPair)
+{
+  box.SetValue("WWWW");
+  const QPointF at(5, 7);
+  QMouseEvent bare(QEvent::MouseButtonPress, at, box.mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&box, &bare);
+  QMouseEvent up(QEvent::MouseButtonRelease, at, box.mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&box, &up);
+  Click(5, 7);
+  EXPECT_EQ(box.SelLength(), 0);
+}
+
+TEST_F(InCellEditor, EnterAlwaysReachesTheEditorAndEscOnlyWhenTheGridWantsIt)
+{
+  EXPECT_TRUE(box.WantsDialogKey(platform::VK_RETURN, 0));
+  EXPECT_FALSE(box.WantsDialogKey(platform::VK_ESCAPE, 0));
+  box.Hooks.OnWantKey = [](TtsGridControl&, int, bool& want) { want = true; };
+  EXPECT_TRUE(box.WantsDialogKey(platform::VK_ESCAPE, 0));
+  EXPECT_FALSE(box.WantsDialogKey(platform::VK_TAB, platform::ssCtrl));
+}
+
+TEST_F(InCellEditor, RightAlignedTextKeepsTheCaretAtTheRightEdgeWhileTyping)
+{
+  box.SetColor(platform::clWhite);
+  box.SetHorzAlignment(grid::htaRight);
+  box.SetValue("12");
+  EXPECT_EQ(box.CaretPos(), 2);
+  const int edge = box.CaretPoint().X;
+  EXPECT_GE(edge, box.width() - 3);
+  TypeText(box, "345");
+  EXPECT_EQ(box.Value(), "12345");
+  EXPECT_EQ(box.CaretPoint().X, edge);
+  PressKey(box, Qt::Key_Left);
+  PressKey(box, Qt::Key_Backspace);
+  EXPECT_EQ(box.Value(), "1235");
+  box.PaintToImage().save(VEXAL_TEST_OUTPUT_DIR "InCellEditorRight.png");
+}
+
 TEST_F(InCellEditor, CtrlEnterInAOneLineCellStoresTheBreakAndWrapsOnlyInATallerCell)
 {
   box.SetValue("ab");
