@@ -56,6 +56,12 @@ TEST(GridServices, HidingASelectedColumnFiresTheSelectionEventOnce)
   g.Model().Col(3).SetVisible(false);  // nothing was selected there
   EXPECT_EQ(kinds.size(), 1u);
   EXPECT_TRUE(statuses.empty());
+
+  // A cell range narrowed by a hidden edge column: its event, and the status of a range.
+  g.Model().SelectedRange = {1, 1, 4, 2};
+  g.Model().Col(4).SetVisible(false);
+  EXPECT_EQ(kinds, (std::vector<TtsSelectType>{stCols, stCellRange}));
+  EXPECT_EQ(statuses, (std::vector<TtsGridStatus>{gsRangeSelected}));
 }
 
 TEST(GridServices, AListBoxRowSelectionFollowsTheCurrentRow)
