@@ -32,6 +32,7 @@
 #include "platform/Shell.h"
 #include "platform/TextFile.h"
 #include "tools/MatrixWindow.h"
+#include "tools/Plot2DWindow.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -173,6 +174,8 @@ TfmCalc::TfmCalc()
   SetKeyPreview(true);
   engine::SetHost(this);
   FormCreate();
+  WireGraphicsPage();
+  CreatePlotWindows();
   resize(QSize(760, 520).expandedTo(minimumSizeHint()));
   // A stored position off every screen (another monitor, a damaged file) brings the window to the nearest.
   move(PlaceOnScreens(QRect(pos(), size())));
@@ -181,6 +184,7 @@ TfmCalc::TfmCalc()
 TfmCalc::~TfmCalc()
 {
   fmMatrix.reset();
+  fmPlot2D.reset();
   engine::SetHost(nullptr);
 }
 
@@ -426,6 +430,8 @@ void TfmCalc::pcCalcChange()
     Edit1->setFocus();
   else if (page == tsConst)
     edFind->setFocus();
+  else if (page == tsGraph)
+    PrepareGraphicsPage();
   else if (page == tsVars) {
     VarExprEdits[0]->setFocus();
     ShowVariables();

@@ -32,7 +32,9 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
@@ -45,6 +47,7 @@ class TOvcTextFileEditor;
 
 namespace tools {
 class TfmMatrix;
+class TfmPlot2D;
 }
 
 namespace app {
@@ -179,6 +182,8 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   QLineEdit* edY;
   QLineEdit* edTitle;
   QLineEdit* edLegend;
+  QPushButton* bbOK;
+  QProgressBar* Gauge;  // progress of a plot, shown with the page
   QWidget* TabSheet2;
   QWidget* tsAbout;
 
@@ -188,6 +193,13 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   TfrmFindReplace frmFindReplace;
   TDM DM;
   std::unique_ptr<tools::TfmMatrix> fmMatrix;  // made when first opened
+  std::unique_ptr<tools::TfmPlot2D> fmPlot2D;  // the f(x) plot window, made at start-up
+  // Show-plots popup menu: each item is enabled when its plot window is first shown.
+  std::unique_ptr<QMenu> PopupMenu1;
+  QAction* miPlotfx = nullptr;
+  QAction* miPlotfxy = nullptr;
+  QAction* mi3DPlotfXY = nullptr;
+  QAction* miPolarfx = nullptr;
 
   // State
   int DisplayDigits = 12;
@@ -200,6 +212,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   bool ShowComplexHelp = true;
   std::array<int, 5> StepsX{200, 40, 40, 40, 360};
   std::array<int, 5> StepsY{0, 40, 40, 40, 0};
+  double LastExaggerate = 0;  // accepted by the last plot
   QString VariablesFile;
   QString FunctionsFile;
   QStringList FunctionRows;  // the user-functions document as written, one row of lbFuncs each
@@ -282,6 +295,14 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void SpeedButton36Click();  // print
   void OEKeyDown(int& key, platform::TShiftState shift);
 
+  // Graphics page and plot launchers
+  void rgPlotClick();
+  void bbOKClick();
+  void btGraphFxClick();  // the f(x) launcher
+  void sbShowClick();
+  void miPlotfxClick();
+  void Edit1Change();
+
   // Assistant and font size
   void ShowFunctionHint(int n);
   void ShowAssistantText(const QString& text);
@@ -321,6 +342,15 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void BuildTapePage();
   void BuildEvalPages();
   void BuildGraphicsPage();
+  void WireGraphicsPage();
+  void CreatePlotWindows();
+  void PrepareGraphicsPage();
+  void SetPlotLabels(bool surface);
+  TIntValidate& IntValidator(const QLineEdit* edit) const;
+  TRealValidate& RealValidator(const QLineEdit* edit) const;
+  // The expression typed, blanks removed, as the plot loops evaluate it.
+  QString PlotExpression() const;
+  void MoveToHistoryTop(const QString& expression);
   void BuildPeriodicTablePage();
   void BuildAboutPage();
   QToolButton* FunctionButton(QWidget* parent, const QString& caption, int tag);

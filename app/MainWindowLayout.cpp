@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
@@ -755,9 +756,19 @@ void TfmCalc::BuildGraphicsPage()
   column->addLayout(labels);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  for (const char* caption : {"OK", "Color", "Help"})
+  bbOK = new QPushButton(QStringLiteral("OK"), tsGraph);
+  bbOK->setObjectName(QStringLiteral("bbOK"));
+  bbOK->setAutoDefault(false);
+  buttons->addWidget(bbOK);
+  for (const char* caption : {"Color", "Help"})
     buttons->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsGraph)));
   column->addLayout(buttons);
+  Gauge = new QProgressBar(tsGraph);
+  Gauge->setObjectName(QStringLiteral("Gauge"));
+  Gauge->setRange(0, 100);
+  Gauge->setValue(0);
+  Gauge->hide();
+  column->addWidget(Gauge);
   column->addStretch();
   page->addLayout(column, 1);
 }

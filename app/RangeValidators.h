@@ -2,10 +2,10 @@
 // Range validators bound to an edit: they refuse characters that cannot belong to a number, keep the last
 // acceptable text, give the edit's value and check it against a closed range.
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QString>
 
-class QLineEdit;
 class QWidget;
 
 namespace app {
@@ -26,6 +26,7 @@ class TIntValidate {
   int Max() const { return max_; }
   const QString& Caption() const { return caption_; }
   const QString& LastText() const { return lastText_; }
+  const QLineEdit* Edit() const { return edit_; }
 
   int GetValue();
   void FilterInput();  // from the edit's change event
@@ -55,6 +56,7 @@ class TRealValidate {
   double Min() const { return min_; }
   double Max() const { return max_; }
   const QString& Caption() const { return caption_; }
+  const QLineEdit* Edit() const { return edit_; }
   const QString& LastText() const { return lastText_; }
 
   double GetValue();

@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, FirstStartCalculatesAndWritesHistoryAndSettings)
             QByteArray("[Calc Settings]\r\nNotation=0\r\nAngle=1\r\nDigits=12\r\nPrecison=9\r\nAssistant=1\r\n"
                        "Hint=1\r\nShowComp=1\r\n\r\n"
                        "[Graphics]\r\nPlot Type=0\r\nXx min=-10\r\nYx min=10\r\nXy min=-10\r\nYy min=10\r\n"
-                       "Legend=f()\r\nTitle=\r\nX axis=X\r\nY axis=Y\r\nStepX0=200\r\nStepX1=40\r\nStepX2=40\r\n"
+                       "Legend=f(1+1)\r\nTitle=\r\nX axis=X\r\nY axis=Y\r\nStepX0=200\r\nStepX1=40\r\nStepX2=40\r\n"
                        "StepX3=40\r\nStepX4=360\r\nStepY0=0\r\nStepY1=40\r\nStepY2=40\r\nStepY3=40\r\nStepY4=0\r\n\r\n"
                        "[Calc]\r\nLeft=0\r\nTop=0\r\n"));
 }

@@ -1,0 +1,266 @@
+#include "MainWindowFixture.h"
+
+#include "engine/Evaluator.h"
+#include "plotui/series/Series.h"
+#include "tests/support/KeyInput.h"
+#include "tests/support/MouseInput.h"
+#include "tools/Plot2DWindow.h"
+
+#include <QDir>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace app::testing {
+namespace {
+
+using testing_support::Click;
+using testing_support::Drag;
+
+// The expression evaluated directly at x, as the calculator evaluates a typed text.
+double Direct(const char* text, double x)
+{
+  engine::VarValues[1] = x;
+  engine::Extended value = 0;
+  EXPECT_TRUE(engine::EvalTypedText(text, value)) << text << " at " << x;
+  return double(value);
+}
+
+QString Shots()
+{
+  const QString shots = QStringLiteral(VEXAL_TEST_OUTPUT_DIR "screenshots");
+  QDir().mkpath(shots);
+  return shots;
+}
+
+class GraphicsPageTest : public MainWindowTest {
+ protected:
+  void Retype(QLineEdit& edit, const QString& text)
+  {
+    edit.setFocus();
+    edit.selectAll();
+    edit.del();
+    testing_support::TypeText(edit, text);
+  }
+
+  // Types the expression, opens the Graphics page, picks the plot type and types the X range.
+  void SetUpPlot(const QString& expression, const QString& from, const QString& to, const QString& steps)
+  {
+    Retype(*window->Edit1, expression);
+    window->pcCalc->setCurrentWidget(window->tsGraph);
+    Click(*window->rgPlot->Button(0));
+    Retype(*window->edFromX, from);
+    Retype(*window->edToX, to);
+    Retype(*window->edStepsX, steps);
+  }
+
+  // Presses OK and answers the one message box, which must hold the part given.
+  void PlotExpectingMessage(const QString& part)
+  {
+    platform::ModalScript script;
+    script.Then([&](platform::ModalSubject& subject) {
+      EXPECT_TRUE(subject.Describe().contains(part)) << subject.Describe().toStdString();
+      return platform::mrOk;
+    });
+    Click(*window->bbOK);
+    EXPECT_EQ(script.StepsLeft(), 0) << part.toStdString();
+  }
+
+  tools::TfmPlot2D& PlotWindow() { return *window->fmPlot2D; }
+  plot::TGraph& Graph() { return *PlotWindow().Chart->Graph; }
+  plotui::TSeries& Series(int index) { return dynamic_cast<plotui::TSeries&>(*Graph().GetLayer(index)); }
+  int SeriesCount()
+  {
+    int count = 0;
+    for (int i = 0; i < Graph().GetLayerCount(); ++i)
+      count += dynamic_cast<plotui::TSeries*>(Graph().GetLayer(i)) != nullptr;
+    return count;
+  }
+};
+
+TEST_F(GraphicsPageTest, TheFxLauncherPlotsTheCurveAndASecondPlotTakesTheNextColour)
+{
+  Open();
+  engine::VarValues[1] = 7;
+  SetUpPlot(QStringLiteral("x^2"), QStringLiteral("-2"), QStringLiteral("2"), QStringLiteral("200"));
+  EXPECT_EQ(window->StepsX[0], 200);
+  EXPECT_EQ(window->edLegend->text(), QStringLiteral("f(x^2)"));
+  EXPECT_FALSE(window->edFromY->isEnabled());  // the Y range belongs to the plots over x and y
+  EXPECT_TRUE(window->Gauge->isVisible());
+  Click(*window->bbOK);
+
+  ASSERT_TRUE(PlotWindow().isVisible());
+  EXPECT_EQ(PlotWindow().windowTitle(), QStringLiteral("2D - Plot"));
+  ASSERT_EQ(SeriesCount(), 1);
+  plotui::TSeries& square = Series(0);
+  ASSERT_EQ(square.GetCount(), 201);
+  EXPECT_EQ(square.Name, QStringLiteral("f(x^2)"));
+  EXPECT_EQ(square.GetStyle(), plot::kStyleLineAndPoint);
+  EXPECT_EQ(square.MarkerInterval, 10);
+  for (int i = 0; i < 201; ++i) {
+    const double x = -2 + i * 0.02;
+    const plotui::TGraphData& point = square.GetData(i);
+    EXPECT_NEAR(point.X2, x, 1e-12) << i;
+    EXPECT_EQ(point.Y2, Direct("x^2", point.X2)) << i;
+    EXPECT_EQ(square.HasMarkerAt(i), i % 10 == 0) << i;
+  }
+  engine::VarValues[1] = 7;
+  EXPECT_EQ(square.GetData(200).X2, 2.0);
+  EXPECT_EQ(window->cbHistory->itemText(0), QStringLiteral("x^2"));
+  EXPECT_EQ(window->Gauge->value(), 0);
+  EXPECT_TRUE(window->sbShow->isEnabled());
+  EXPECT_TRUE(window->miPlotfx->isEnabled());
+  EXPECT_EQ(double(engine::VarValues[1]), 7.0);  // the calculator's X is not the plot's
+
+  Retype(*window->Edit1, QStringLiteral("sin(x) * 3"));
+  window->pcCalc->setCurrentWidget(window->tsGraph);
+  Click(*window->bbOK);
+  ASSERT_EQ(SeriesCount(), 2);
+  plotui::TSeries& sine = Series(1);
+  EXPECT_EQ(sine.Name, QStringLiteral("f(sin(x)*3)"));
+  EXPECT_NE(sine.GetColor(), square.GetColor());
+  EXPECT_NE(sine.GetMarkerStyle(), square.GetMarkerStyle());
+  EXPECT_EQ(PlotWindow().Chart->Legend->Count(), 2);
+  for (int i : {0, 37, 100, 200})
+    EXPECT_EQ(sine.GetData(i).Y2, Direct("sin(x) * 3", sine.GetData(i).X2)) << i;
+  EXPECT_EQ(window->cbHistory->itemText(0), QStringLiteral("sin(x) * 3"));
+
+  QApplication::processEvents();
+  EXPECT_TRUE(PlotWindow().grab().save(Shots() + QStringLiteral("/plot_fx_two_curves.png")));
+
+  // Closing hides; "Plot f(X)" of the show-plots menu brings it back.
+  PlotWindow().close();
+  EXPECT_FALSE(PlotWindow().isVisible());
+  window->miPlotfx->trigger();
+  EXPECT_TRUE(PlotWindow().isVisible());
+}
+
+TEST_F(GraphicsPageTest, BadRangesAreRefusedWithTheirMessages)
+{
+  Open();
+  struct Case {
+    const char* from;
+    const char* to;
+    const char* steps;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"2", "-2", "100", "Maximum X-coordinate must be more than minimum one"},
+      {"1", "1", "100", "Maximum X-coordinate must be more than minimum one"},
+      {"-1", "1", "1", "Number of Steps must be in the range [2..16000]"},
+      {"-1", "1", "16001", "Number of Steps must be in the range [2..16000]"},
+      {"-200000", "1", "100", "Minimum X-coordinate must be in the range"},
+  };
+  for (const Case& c : cases) {
+    SetUpPlot(QStringLiteral("x"), QString::fromLatin1(c.from), QString::fromLatin1(c.to), QString::fromLatin1(c.steps));
+    PlotExpectingMessage(QString::fromLatin1(c.message).section(QLatin1Char(' '), 0, 4));
+    EXPECT_FALSE(PlotWindow().isVisible());
+    EXPECT_EQ(SeriesCount(), 0);
+    EXPECT_TRUE(window->tsGraph->isEnabled());  // the pages come back after a refusal
+  }
+  // A bad Y range does not stop the f(x) plot, which has no Y range.
+  Retype(*window->edStepsX, QStringLiteral("10"));
+  Retype(*window->edFromX, QStringLiteral("0"));
+  window->edFromY->setText(QStringLiteral("5"));
+  window->edToY->setText(QStringLiteral("-5"));
+  Click(*window->bbOK);
+  EXPECT_EQ(SeriesCount(), 1);
+}
+
+TEST_F(GraphicsPageTest, AnErrorAtAPointShowsNoWindowAndSaysWhichErrorAtWhichX)
+{
+  Open();
+  SetUpPlot(QStringLiteral("1/(x-1)"), QStringLiteral("-3"), QStringLiteral("3"), QStringLiteral("6"));
+  {
+    platform::ModalScript script;
+    script.ExpectMessage(QStringLiteral("Cann't calculate this function\nDivision by zero at x = 1"), platform::mrOk);
+    Click(*window->bbOK);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_FALSE(PlotWindow().isVisible());
+  EXPECT_EQ(SeriesCount(), 0);
+  EXPECT_TRUE(Result().startsWith(QStringLiteral("Division by zero")));
+  EXPECT_TRUE(ResultIsRed());
+  EXPECT_NE(window->cbHistory->itemText(0), QStringLiteral("1/(x-1)"));
+
+  // At the first point, with a syntax error the text itself gives.
+  SetUpPlot(QStringLiteral("ln(x"), QStringLiteral("-3"), QStringLiteral("3"), QStringLiteral("6"));
+  PlotExpectingMessage(QStringLiteral("at x = -3"));
+  EXPECT_FALSE(PlotWindow().isVisible());
+  EXPECT_EQ(SeriesCount(), 0);
+  // An overflow is not plotted as a number either.
+  SetUpPlot(QStringLiteral("exp(x)"), QStringLiteral("0"), QStringLiteral("100000"), QStringLiteral("10"));
+  PlotExpectingMessage(QStringLiteral("Overflow at x = 10000"));
+  EXPECT_EQ(SeriesCount(), 0);
+}
+
+TEST_F(GraphicsPageTest, ZoomPreviousAtTheLastStepDisablesTheZoomControls)
+{
+  Open();
+  SetUpPlot(QStringLiteral("x"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("10"));
+  Click(*window->bbOK);
+  tools::TfmPlot2D& plot = PlotWindow();
+  QApplication::processEvents();
+  EXPECT_FALSE(plot.sbZoomPrev->isEnabled());
+  EXPECT_FALSE(plot.sbZoomOut->isEnabled());
+  Click(*plot.sbZoomIn);
+  EXPECT_TRUE(plot.sbZoomPrev->isEnabled());
+  EXPECT_TRUE(plot.miZoomPrev->isEnabled());
+  QWidget& image = *plot.Chart->Image;
+  const plot::TFloatRect before = Graph().Range;
+  EXPECT_NEAR(before.Right - before.Left, 10, 3);
+  Drag(image, QPointF(image.width() * 0.3, image.height() * 0.3), QPointF(image.width() * 0.6, image.height() * 0.6));
+  ASSERT_EQ(Graph().Zoom.GetCount(), 1);
+  EXPECT_LT(Graph().Range.Right - Graph().Range.Left, 0.5 * (before.Right - before.Left));
+  Click(*plot.sbZoomPrev);
+  EXPECT_DOUBLE_EQ(Graph().Range.Left, before.Left);
+  EXPECT_DOUBLE_EQ(Graph().Range.Right, before.Right);
+  for (QWidget* control : {static_cast<QWidget*>(plot.sbZoomPrev), static_cast<QWidget*>(plot.sbZoomOut)})
+    EXPECT_FALSE(control->isEnabled());
+  EXPECT_FALSE(plot.miZoomPrev->isEnabled());
+  EXPECT_FALSE(plot.miZoomOut->isEnabled());
+}
+
+TEST_F(GraphicsPageTest, BoundsSettingsAndTheThreeDFrameSurviveARestart)
+{
+  Open();
+  SetUpPlot(QStringLiteral("x"), QStringLiteral("-4"), QStringLiteral("6"), QStringLiteral("50"));
+  Click(*window->bbOK);
+  tools::TfmPlot2D& plot = PlotWindow();
+  const int frame = plot.Chart->Frame->Width();
+  plot.setGeometry(120, 130, 500, 400);
+  Click(*plot.sbVertGrid);
+  EXPECT_TRUE(plot.Chart->XAxis->Grid());
+  Click(*plot.sb3D);
+  EXPECT_EQ(plot.Chart->Frame->Width(), 10);
+  EXPECT_NE(plot.Chart->View3D(), 0);
+  Click(*plot.sbLegend);
+  EXPECT_FALSE(plot.miShowLegend->isChecked());
+  plot.close();  // in 3-D view
+  Close();
+
+  Open();
+  EXPECT_EQ(window->edFromX->text(), QStringLiteral("-4"));
+  EXPECT_EQ(window->edToX->text(), QStringLiteral("6"));
+  EXPECT_EQ(window->StepsX[0], 50);
+  tools::TfmPlot2D& again = PlotWindow();
+  EXPECT_FALSE(again.isVisible());
+  EXPECT_FALSE(again.Shown);
+  EXPECT_EQ(again.size(), QSize(500, 400));
+  EXPECT_TRUE(again.Chart->XAxis->Grid());
+  EXPECT_NE(again.Chart->View3D(), 0);
+  Click(*again.sb3D);  // back to 2-D: the frame of before the 3-D view
+  EXPECT_EQ(again.Chart->View3D(), 0);
+  EXPECT_EQ(again.Chart->Frame->Width(), frame);
+  Click(*again.sb3D);
+  Click(*again.sb3D);
+  EXPECT_EQ(again.Chart->Frame->Width(), frame);
+}
+
+}  // namespace
+}  // namespace app::testing

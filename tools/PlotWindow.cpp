@@ -1,0 +1,294 @@
+#include "tools/PlotWindow.h"
+
+#include "platform/Exceptions.h"
+#include "platform/ExceptionBoundary.h"
+#include "platform/Hints.h"
+#include "platform/IniFile.h"
+#include "platform/MessageDlg.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tools {
+
+namespace {
+
+const QString kNotYet = QStringLiteral("Not available yet");
+const QString kSavedFrameWidthKey = QStringLiteral("SavedFrameWidth");
+
+platform::TFont ArialFont(platform::TColor color, bool bold = false)
+{
+  platform::TFont font;
+  font.SetName(QStringLiteral("Arial"));
+  font.SetSize(8);
+  font.SetColor(color);
+  if (bold)
+    font.SetStyle(platform::fsBold);
+  return font;
+}
+
+}  // namespace
+
+TPlotWindow::TPlotWindow(const QString& name, QString settingsFile, TFormPlacement placement, QWidget* parent)
+    : Form(parent, true), settingsFile_(std::move(settingsFile)), placement_(std::move(placement))
+{
+  setObjectName(name);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  MenuBar = new QMenuBar(this);
+  column->setMenuBar(MenuBar);
+
+  auto* bar = new QFrame(this);
+  bar->setObjectName(QStringLiteral("pnToolBar"));
+  bar->setFrameShape(QFrame::Panel);
+  bar->setFrameShadow(QFrame::Sunken);
+  bar->setFixedHeight(32);
+  ToolBar = new QHBoxLayout(bar);
+  ToolBar->setContentsMargins(2, 2, 2, 2);
+  ToolBar->setSpacing(0);
+  column->addWidget(bar);
+
+  Chart = new plotui::TPlot(this);
+  Chart->setObjectName(QStringLiteral("Chart"));
+  column->addWidget(Chart, 1);
+
+  sbPrint = AddToolButton("sbPrint", QStringLiteral("Prn"), QStringLiteral("Print graphic"), nullptr);
+  sbSaveAs = AddToolButton("sbSaveAs", QStringLiteral("Sav"), QStringLiteral("Save As..."), [this] { sbSaveAsClick(); });
+  AddToolSeparator();
+  sbZoomIn = AddToolButton("sbZoomIn", QStringLiteral("Z+"), QStringLiteral("Zoom in"), [this] { sbZoomInClick(); });
+  sbZoomAnime = AddToolButton("sbZoomAnime", QStringLiteral("Z~"), QStringLiteral("Animated zoom"),
+                              [this] { sbZoomAnimeClick(); });
+  sbZoomPrev = AddToolButton("sbZoomPrev", QStringLiteral("Z<"), QStringLiteral("Zoom previous"),
+                             [this] { sbZoomPrevClick(); });
+  sbZoomOut = AddToolButton("sbZoomOut", QStringLiteral("Z-"), QStringLiteral("Zoom Out"), [this] { sbZoomOutClick(); });
+  AddToolSeparator();
+  sbProp = AddToolButton("sbProp", QStringLiteral("Prp"), QStringLiteral("Properties"), nullptr);
+  sbLegend = AddToolButton("sbLegend", QStringLiteral("Lg"), QStringLiteral("Show legend"), [this] { sbShowLegendClick(); });
+  sbVertGrid = AddToolButton("sbVertGrid", QStringLiteral("|"), QStringLiteral("Vertical grid"),
+                             [this] { sbVertGridClick(); });
+  sbHorizGrid = AddToolButton("sbHorizGrid", QStringLiteral("="), QStringLiteral("Horizontal grid"),
+                              [this] { sbHorizGridClick(); });
+  sb3D = AddToolButton("sb3D", QStringLiteral("3D"), QStringLiteral("3D-view"), [this] { sb3DClick(); });
+  AddToolSeparator();
+  sbCopyToClipboard = AddToolButton("sbCopyToClipboard", QStringLiteral("Cp"), QStringLiteral("Copy to clipbord"),
+                                    [this] { sbCopyToClipboardClick(); });
+  sbExport = AddToolButton("sbExport", QStringLiteral("Ex"), QStringLiteral("Export data"), nullptr);
+  sbImport = AddToolButton("sbImport", QStringLiteral("Im"), QStringLiteral("Import data"), nullptr);
+  AddToolSeparator();
+  sbAnnotate = AddToolButton("sbAnnotate", QStringLiteral("Pnt"), QStringLiteral("Paint"), nullptr);
+  sbZoomPrev->setEnabled(false);
+  sbZoomOut->setEnabled(false);
+  platform::SetShowHint(*this, true);
+  SetLayoutValues();
+}
+
+TPlotWindow::~TPlotWindow() = default;
+
+QToolButton* TPlotWindow::AddToolButton(const char* name, const QString& caption, const QString& hint,
+                                        const std::function<void()>& run)
+{
+  auto* button = new QToolButton(this);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setText(caption);
+  button->setAutoRaise(true);
+  button->setFixedSize(25, 25);
+  button->setFocusPolicy(Qt::NoFocus);
+  if (run) {
+    button->setToolTip(hint);
+    connect(button, &QToolButton::clicked, this, [run] { platform::Guard(run); });
+  } else {
+    // Commands whose dialogs come later are shown but can't be used yet.
+    button->setToolTip(hint + QStringLiteral(" (") + kNotYet + QStringLiteral(")"));
+    button->setEnabled(false);
+  }
+  ToolBar->addWidget(button);
+  return button;
+}
+
+void TPlotWindow::AddToolSeparator()
+{
+  auto* line = new QFrame(this);
+  line->setFrameShape(QFrame::VLine);
+  line->setFrameShadow(QFrame::Sunken);
+  ToolBar->addSpacing(2);
+  ToolBar->addWidget(line);
+  ToolBar->addSpacing(2);
+}
+
+QAction* TPlotWindow::AddItem(QMenu& menu, const QString& caption, QToolButton* runs)
+{
+  QAction* action = menu.addAction(caption);
+  if (runs == nullptr)
+    return action;
+  if (runs == sbPrint || runs == sbProp || runs == sbExport || runs == sbImport || runs == sbAnnotate) {
+    action->setEnabled(false);
+    return action;
+  }
+  connect(action, &QAction::triggered, runs, &QToolButton::click);
+  return action;
+}
+
+void TPlotWindow::SetLayoutValues()
+{
+  Chart->SetPlotColor(platform::clWhite);
+  Chart->SetBackColor(platform::clBtnFace);
+  for (plotui::TPlotAxis* axis : {Chart->XAxis.get(), Chart->YAxis.get(), Chart->XAxis2.get(), Chart->YAxis2.get()}) {
+    axis->SetColor(platform::clBlack);
+    axis->SetFont(ArialFont(platform::clBlack));
+    axis->SetNameFont(ArialFont(platform::clBlack));
+    axis->SetLabelsFrequency(1);
+    axis->SetMajorLineVisible(true);
+  }
+  Chart->XAxis->SetLabelsDirection(plot::ldHorizontal);
+  Chart->XAxis2->SetLabelsDirection(plot::ldHorizontal);
+  Chart->YAxis->SetLabelsDirection(plot::ldVertical);
+  Chart->YAxis2->SetLabelsDirection(plot::ldVertical);
+  for (plotui::TPlotAxis* axis : {Chart->XAxis2.get(), Chart->YAxis2.get()}) {
+    axis->SetVisible(false);
+    axis->Ticks().SetMajorLength(8);
+    axis->Ticks().SetMinorLength(3);
+  }
+  Chart->Title->SetFont(ArialFont(platform::clBlack, true));
+  Chart->Title->SetAlignment(plot::taCenter);
+  Chart->Title->SetVisible(true);
+  Chart->Foot->SetFont(ArialFont(platform::clWhite));
+  Chart->Foot->SetVisible(false);
+  Chart->Zoom->SetChangePerStep(0.033333);
+  Chart->Info->SetFont(ArialFont(platform::clBlack));
+  Chart->Info->SetColor(10940137);
+  Chart->Info->SetNumberOfGeneralDigits(7);
+  Chart->Info->SetPointName(false);
+  Chart->Info->SetSeriesName(false);
+  Chart->Legend->SetFont(ArialFont(platform::clWindowText));
+  Chart->ColorLegend->SetFont(ArialFont(platform::clWindowText));
+  Chart->Picture->SetVisible(false);
+  Chart->SetStatusBarVisible(true);
+  Chart->SetBarStyle(plot::bsClustered);
+  Chart->SetMinimumLogValue(1e-10);
+}
+
+void TPlotWindow::FormCreate()
+{
+  if (placement_.Load)
+    placement_.Load(*this);
+  Chart->SetIniFileName(settingsFile_);
+  Chart->LoadFromIni();
+  LoadSavedFrameWidth();
+}
+
+void TPlotWindow::LoadSavedFrameWidth()
+{
+  savedFrameWidth_ = Chart->Frame->Width();
+  try {
+    const platform::TIniFile ini(settingsFile_);
+    savedFrameWidth_ = ini.ReadInteger(objectName(), kSavedFrameWidthKey, savedFrameWidth_);
+  } catch (const platform::EFileError&) {
+    // An unreadable settings file keeps the frame as it is.
+  }
+  if (savedFrameWidth_ < 0)
+    savedFrameWidth_ = Chart->Frame->Width();
+}
+
+bool TPlotWindow::CloseQuery()
+{
+  if (placement_.Save)
+    placement_.Save(*this);
+  try {
+    platform::TIniFile ini(settingsFile_);
+    ini.WriteInteger(objectName(), kSavedFrameWidthKey, savedFrameWidth_);
+  } catch (const platform::EFileError& error) {
+    platform::ShowError(error.Message());
+  }
+  Chart->SaveToIni();
+  return true;
+}
+
+void TPlotWindow::showEvent(QShowEvent* event)
+{
+  Form::showEvent(event);
+  Shown = true;
+  if (OnShown)
+    OnShown();
+}
+
+void TPlotWindow::sbSaveAsClick() { Chart->SavePictureAs(); }
+
+void TPlotWindow::EnableZoomControls(bool enabled)
+{
+  sbZoomOut->setEnabled(enabled);
+  sbZoomPrev->setEnabled(enabled);
+  if (miZoomOut)
+    miZoomOut->setEnabled(enabled);
+  if (miZoomPrev)
+    miZoomPrev->setEnabled(enabled);
+}
+
+void TPlotWindow::sbZoomInClick()
+{
+  Chart->ZoomIn();
+  EnableZoomControls(true);
+}
+
+void TPlotWindow::sbZoomAnimeClick()
+{
+  Chart->AnimatedZoomIn();
+  EnableZoomControls(Chart->Zoom->Enabled() || Chart->Graph->Zoom.GetCount() > 0);
+}
+
+void TPlotWindow::sbZoomPrevClick()
+{
+  if (!Chart->ZoomOut())
+    EnableZoomControls(false);
+}
+
+void TPlotWindow::sbZoomOutClick()
+{
+  Chart->ZoomReset();
+  EnableZoomControls(false);
+}
+
+void TPlotWindow::sbShowLegendClick()
+{
+  const bool visible = !Chart->Legend->Visible();
+  Chart->Legend->SetVisible(visible);
+  if (miShowLegend)
+    miShowLegend->setChecked(visible);
+}
+
+void TPlotWindow::sbVertGridClick()
+{
+  Chart->XAxis->SetGrid(!Chart->XAxis->Grid());
+  Chart->Redraw();
+}
+
+void TPlotWindow::sbHorizGridClick()
+{
+  Chart->YAxis->SetGrid(!Chart->YAxis->Grid());
+  Chart->Redraw();
+}
+
+void TPlotWindow::sb3DClick()
+{
+  if (Chart->View3D() != 0) {
+    Chart->SetView3D(0);
+    Chart->Frame->SetWidth(savedFrameWidth_);
+    Chart->SetTicks2D();
+  } else {
+    Chart->SetView3D(8);
+    savedFrameWidth_ = Chart->Frame->Width();
+    Chart->Frame->SetWidth(10);
+    Chart->SetTicks3D();
+    Chart->XAxis->Ticks().SetMinorVisible(false);
+    Chart->XAxis->Ticks().SetMajorVisible(true);
+  }
+  Chart->Redraw();
+}
+
+void TPlotWindow::sbCopyToClipboardClick() { Chart->CopyToClipboard(); }
+
+}  // namespace tools

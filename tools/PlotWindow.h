@@ -1,0 +1,101 @@
+#pragma once
+// Base of the plot windows: a plot component under a tool bar of flat buttons, created once and only
+// shown and hidden. Closing keeps the window's bounds and the plot's settings in the settings file.
+// The commands shared by the windows (zoom, grids, legend, 3-D view, picture and clipboard) live here.
+
+#include "plotui/Plot.h"
+
+#include "platform/Form.h"
+
+#include <QString>
+#include <functional>
+
+class QAction;
+class QHBoxLayout;
+class QMenu;
+class QMenuBar;
+class QToolButton;
+class QVBoxLayout;
+
+namespace tools {
+
+// Where a window keeps its bounds (the owner's settings file, a section named after the window).
+struct TFormPlacement {
+  std::function<void(QWidget&)> Load;
+  std::function<void(const QWidget&)> Save;
+};
+
+class TPlotWindow : public platform::Form {
+public:
+  // name: the window's name (its settings section); the plot is named "Chart".
+  TPlotWindow(const QString& name, QString settingsFile, TFormPlacement placement, QWidget* parent);
+  ~TPlotWindow() override;
+
+  plotui::TPlot* Chart;
+  bool Shown = false;             // set at the first showing
+  std::function<void()> OnShown;  // the owner enables its show-plots commands
+
+  // Tool bar, from the left.
+  QToolButton* sbPrint;
+  QToolButton* sbSaveAs;
+  QToolButton* sbZoomIn;
+  QToolButton* sbZoomAnime;
+  QToolButton* sbZoomPrev;
+  QToolButton* sbZoomOut;
+  QToolButton* sbProp;
+  QToolButton* sbLegend;
+  QToolButton* sbVertGrid;
+  QToolButton* sbHorizGrid;
+  QToolButton* sb3D;
+  QToolButton* sbCopyToClipboard;
+  QToolButton* sbExport;
+  QToolButton* sbImport;
+  QToolButton* sbAnnotate;
+  // Menu items the commands keep in step.
+  QAction* miShowLegend = nullptr;
+  QAction* miZoomIn = nullptr;
+  QAction* miZoomOut = nullptr;
+  QAction* miAnimationZoom = nullptr;
+  QAction* miZoomPrev = nullptr;
+
+  // Commands.
+  void sbSaveAsClick();
+  void sbZoomInClick();
+  void sbZoomAnimeClick();
+  void sbZoomPrevClick();
+  void sbZoomOutClick();
+  void sbShowLegendClick();
+  void sbVertGridClick();
+  void sbHorizGridClick();
+  void sb3DClick();
+  void sbCopyToClipboardClick();
+  void exit1Click() { close(); }
+
+  // The frame width the 3-D view keeps while it is on.
+  int SavedFrameWidth() const { return savedFrameWidth_; }
+
+protected:
+  // Bounds from the settings file, then the plot's settings; run once the window is built.
+  void FormCreate();
+  bool CloseQuery() override;
+  void showEvent(QShowEvent* event) override;
+
+  QToolButton* AddToolButton(const char* name, const QString& caption, const QString& hint,
+                             const std::function<void()>& run);
+  // Adds an item running one of the commands; a command that is not available yet is disabled.
+  QAction* AddItem(QMenu& menu, const QString& caption, QToolButton* runs);
+  void AddToolSeparator();
+  void SetLayoutValues();
+  QMenuBar* MenuBar;
+  QHBoxLayout* ToolBar;
+
+private:
+  void EnableZoomControls(bool enabled);
+  void LoadSavedFrameWidth();
+
+  QString settingsFile_;
+  TFormPlacement placement_;
+  int savedFrameWidth_;
+};
+
+}  // namespace tools
