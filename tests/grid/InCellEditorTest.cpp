@@ -258,6 +258,29 @@ TEST_F(InCellEditor, RightAlignedTextKeepsTheCaretAtTheRightEdgeWhileTyping)
   box.PaintToImage().save(VEXAL_TEST_OUTPUT_DIR "InCellEditorRight.png");
 }
 
+TEST_F(InCellEditor, DraggingSelectsFromTheButtonDownAndScrollsPastTheRightEdge)
+{
+  box.SetValue("abcdefghijklmnopqrstuvwxyz0123456789");
+  auto send = [this](QEvent::Type type, int x, Qt::MouseButtons buttons) {
+    const QPointF at(x, 7);
+    QMouseEvent event(type, at, box.mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(&box, &event);
+  };
+  send(QEvent::MouseButtonPress, 0, Qt::LeftButton);
+  send(QEvent::MouseMove, 40, Qt::LeftButton);
+  const int within = box.SelLength();
+  EXPECT_GT(within, 0);
+  EXPECT_EQ(box.SelStart(), 0);
+  for (int i = 0; i < 30; ++i)
+    send(QEvent::MouseMove, box.width() + 5, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, box.width() + 5, Qt::NoButton);
+  EXPECT_GT(box.ScrollOffset(), 0);
+  EXPECT_EQ(box.SelStart(), 0);
+  EXPECT_GT(box.SelLength(), within + 10);
+  send(QEvent::MouseMove, 10, Qt::NoButton);  // the drag has ended
+  EXPECT_GT(box.SelLength(), within + 10);
+}
+
 TEST_F(InCellEditor, CtrlEnterInAOneLineCellStoresTheBreakAndWrapsOnlyInATallerCell)
 {
   box.SetValue("ab");
