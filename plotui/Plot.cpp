@@ -1,5 +1,6 @@
 #include "plotui/Plot.h"
 
+#include "plotui/PlotCursors.h"
 #include "plotui/annotate/GraphAnnotate.h"
 
 #include "plot/graph/MetafileExport.h"
@@ -23,23 +24,6 @@ constexpr int kStatusBarHeight = 20;
 constexpr int kResizeDelayMs = 250;
 
 }  // namespace
-
-void RegisterPlotCursors()
-{
-  // Pictures of their own are still to come; the shapes say what each does.
-  const struct {
-    platform::TCursor number;
-    Qt::CursorShape shape;
-  } cursors[] = {{100, Qt::CrossCursor},     {101, Qt::SizeAllCursor},    {102, Qt::PointingHandCursor},
-                 {103, Qt::ForbiddenCursor}, {104, Qt::PointingHandCursor}, {105, Qt::SizeFDiagCursor},
-                 {106, Qt::CrossCursor},     {107, Qt::OpenHandCursor},   {108, Qt::ClosedHandCursor},
-                 {109, Qt::WhatsThisCursor}, {113, Qt::IBeamCursor},      {114, Qt::CrossCursor},
-                 {115, Qt::CrossCursor},     {116, Qt::CrossCursor},      {117, Qt::CrossCursor},
-                 {118, Qt::CrossCursor},     {119, Qt::CrossCursor}};
-  for (const auto& c : cursors)
-    if (!platform::IsCursorRegistered(c.number))
-      platform::RegisterCursor(c.number, QCursor(c.shape));
-}
 
 TPlot::TPlot(QWidget* parent) : platform::CustomControl(parent)
 {

@@ -4,6 +4,7 @@
 // does not fit. It publishes the graph's settings (partly through property objects), keeps them in
 // one section of the program's settings file, and offers the commands of the plot windows.
 
+#include "plotui/PlotCursors.h"
 #include "plotui/PlotImage.h"
 #include "plotui/properties/PlotProperties.h"
 #include "plotui/series/Series.h"
@@ -44,8 +45,6 @@ struct TPlotProperties {
   bool DisabledBarStyle = false;
 };
 
-// The cursor numbers the plot registers: 100..109 and 113..119.
-void RegisterPlotCursors();
 
 class TPlot : public platform::CustomControl, public plot::TPlotHost, public plot::TGraphStatusBar {
 public:
