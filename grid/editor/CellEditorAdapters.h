@@ -49,6 +49,7 @@ class TtsCustomGridControl {
   virtual void SetMaxLength(int) {}
   virtual std::string MaskName() const { return {}; }
   virtual void SetMaskName(const std::string&) {}
+  virtual void SetMaskDefs(TtsMaskLookup) {}
 
   bool AllowEdit() const { return window_->AllowEdit(); }
   void SetAllowEdit(bool on) { window_->SetAllowEdit(on); }
@@ -142,6 +143,7 @@ class TtsEditGridControl final : public TtsCustomGridControl {
   void SetMaxLength(int value) override { Box().SetEditMaxLength(value); }
   std::string MaskName() const override { return Box().MaskName(); }
   void SetMaskName(const std::string& name) override { Box().SetMaskName(name); }
+  void SetMaskDefs(TtsMaskLookup lookup) override { Box().SetMaskDefs(std::move(lookup)); }
   void PaintCell(platform::TCanvas& canvas, int height, const platform::TRect& rect, int x, int y,
                  bool focused) override;
   void RefreshSelection() override;

@@ -416,12 +416,42 @@ void TtsGridEditBox::AfterTextChange(int caret, double margin)
   Repaint();
 }
 
-bool TtsGridEditBox::InsertText(const std::string& text)
+void TtsGridEditBox::SetMaskName(const std::string& name)
 {
+  if (name != maskName_) {
+    maskName_ = name;
+    ForgetMask();
+  }
+}
+
+void TtsGridEditBox::SetMaskDefs(TtsMaskLookup lookup)
+{
+  maskDefs_ = std::move(lookup);
+  ForgetMask();
+}
+
+// A mask that checks while typing must accept the keys, or the grid must accept its refusal.
+bool TtsGridEditBox::MaskAccepts(std::string& keys)
+{
+  if (!editMask_ && maskDefs_ && !maskName_.empty())
+    editMask_ = maskDefs_(maskName_);
+  if (!editMask_ || (editMask_->GetCheckModes() & 1) == 0)
+    return true;
+  if (editMask_->Validate(text_, keys, selStart_ + 1, false, (editMask_->GetMaskOptions() & 1) != 0))
+    return true;
+  bool accept = false;
+  if (Hooks.OnInvalidKeys)
+    Hooks.OnInvalidKeys(*this, keys, accept);
+  return accept;
+}
+
+bool TtsGridEditBox::InsertText(const std::string& given)
+{
+  std::string text = given;
   if (editMaxLength_ > 0 &&
       int(text_.size()) + int(text.size()) + (text == "\r" ? 1 : 0) - selLength_ > editMaxLength_)
     return false;
-  if (!BeginModify(true))
+  if (!BeginModify(true) || !MaskAccepts(text))
     return false;
   SaveUndoState();
   if (selLength_ > 0)
@@ -514,12 +544,12 @@ void TtsGridEditBox::CutToClipboard(bool byUser)
 
 void TtsGridEditBox::PasteFromClipboard(bool byUser)
 {
-  const std::optional<std::string> text = platform::ClipboardText();
+  std::optional<std::string> text = platform::ClipboardText();
   if (!text)
     return;
   if (byUser && editMaxLength_ > 0 && int(text_.size()) + int(text->size()) - selLength_ > editMaxLength_)
     return;
-  if (!BeginModify(byUser))
+  if (!BeginModify(byUser) || !MaskAccepts(*text))
     return;
   SaveUndoState();
   ReplaceSelection(*text);

@@ -4,6 +4,7 @@
 // maximum length, and every step reported to the grid through the hooks of TtsGridControl. Text is
 // 8-bit (Latin-1); a line break typed by the user is stored as CR LF.
 
+#include "grid/editor/EditMask.h"
 #include "grid/editor/GridControl.h"
 #include "grid/paint/CellText.h"
 #include "platform/Bitmap.h"
@@ -47,7 +48,10 @@ class TtsGridEditBox : public TtsGridControl {
   int EditMaxLength() const { return editMaxLength_; }
   void SetEditMaxLength(int value) { editMaxLength_ = std::max(value, 0); }
   const std::string& MaskName() const { return maskName_; }
-  void SetMaskName(const std::string& name) { maskName_ = name; }
+  void SetMaskName(const std::string& name);
+  void SetMaskDefs(TtsMaskLookup lookup);
+  // The definitions changed or are going away: the next check looks the mask up again.
+  void ForgetMask() { editMask_ = nullptr; }
 
   int LineCount() const { return int(lines_.size()); }
   const TtsLineStarts& LineStarts() const { return lines_; }
@@ -100,6 +104,7 @@ class TtsGridEditBox : public TtsGridControl {
   void AssignText(const std::string& text, bool byUser, bool edited);
   void SaveUndoState();
   bool InsertText(const std::string& text);
+  bool MaskAccepts(std::string& keys);
   bool DeleteSelection(bool byUser);
   bool DeleteChar(bool backwards);
   void ReplaceSelection(const std::string& text);
@@ -126,6 +131,8 @@ class TtsGridEditBox : public TtsGridControl {
   int rightMargin_ = 0;
   int editMaxLength_ = 0;
   std::string maskName_;
+  TtsMaskLookup maskDefs_;
+  TtsEditMask* editMask_ = nullptr;
   mutable platform::TBitmap measure_{1, 1};
 };
 

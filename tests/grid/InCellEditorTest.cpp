@@ -281,6 +281,43 @@ TEST_F(InCellEditor, DraggingSelectsFromTheButtonDownAndScrollsPastTheRightEdge)
   EXPECT_GT(box.SelLength(), within + 10);
 }
 
+// Digits only, checked while typing.
+class DigitsMask : public grid::TtsEditMask {
+ public:
+  int GetMaskOptions() const override { return 0; }
+  int GetCheckModes() const override { return 1; }
+  bool Validate(const std::string&, std::string& keys, int position, bool, bool) override
+  {
+    positions.push_back(position);
+    return keys.find_first_not_of("0123456789") == std::string::npos;
+  }
+  std::vector<int> positions;
+};
+
+TEST_F(InCellEditor, AnEditMaskRefusesTypedKeysUnlessTheGridAcceptsThem)
+{
+  DigitsMask mask;
+  box.SetMaskDefs([&](const std::string& name) { return name == "digits" ? &mask : nullptr; });
+  box.SetMaskName("digits");
+  box.SetValue("1");
+  PressKey(box, Qt::Key_End);
+  TypeText(box, "2x3");
+  EXPECT_EQ(box.Value(), "123");
+  EXPECT_EQ(mask.positions, (std::vector<int>{2, 3, 3}));
+  std::string offered;
+  box.Hooks.OnInvalidKeys = [&](TtsGridControl&, const std::string& keys, bool& accept) {
+    offered = keys;
+    accept = true;
+  };
+  TypeText(box, "y");
+  EXPECT_EQ(offered, "y");
+  EXPECT_EQ(box.Value(), "123y");
+  box.SetMaskName("");
+  box.Hooks.OnInvalidKeys = nullptr;
+  TypeText(box, "z");
+  EXPECT_EQ(box.Value(), "123yz");
+}
+
 TEST_F(InCellEditor, CtrlEnterInAOneLineCellStoresTheBreakAndWrapsOnlyInATallerCell)
 {
   box.SetValue("ab");
