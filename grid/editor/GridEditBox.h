@@ -77,6 +77,7 @@ class TtsGridEditBox : public TtsGridControl {
   void FocusIn() override;
   void FocusOut() override;
   void Resized() override;
+  void TimerTick(int id) override;
 
  private:
   struct Command;
@@ -127,6 +128,7 @@ class TtsGridEditBox : public TtsGridControl {
   bool mouseSelecting_ = false;
   int selAnchor_ = 0;
   platform::TPoint mouseDownPoint_{0, 0};
+  platform::TPoint dragPoint_{0, 0};  // repeated while held outside a single-line editor
   bool keyRepeating_ = false;
   int rightMargin_ = 0;
   int editMaxLength_ = 0;

@@ -14,6 +14,9 @@ using namespace platform;  // virtual-key codes and shift flags
 
 namespace {
 
+constexpr int kDragScrollTimer = 1;
+constexpr int kDragScrollMilliseconds = 50;
+
 bool IsCommandChar(char c)
 {
   switch (c) {
@@ -246,11 +249,15 @@ void TtsGridEditBox::MouseMove(TShiftState, int x, int y)
   if (!mouseSelecting_ || (x == mouseDownPoint_.X && y == mouseDownPoint_.Y))
     return;
   int offset;
-  if (!IsMultiLine() && x < 0) {
-    offset = PrevChar(caretPos_);
-  } else if (!IsMultiLine() && x >= width()) {
-    offset = NextChar(caretPos_);
+  const bool outside = !IsMultiLine() && (x < 0 || x >= width());
+  if (outside) {
+    offset = x < 0 ? PrevChar(caretPos_) : NextChar(caretPos_);
+    // Holding the mouse outside goes on scrolling.
+    dragPoint_ = {x, y};
+    if (!HasTimer(kDragScrollTimer))
+      SetTimer(kDragScrollTimer, kDragScrollMilliseconds);
   } else {
+    KillTimer(kDragScrollTimer);
     const int lastLineY = FirstTop() + (LineCount() - 1 - topLine_) * LineHeight();
     offset = HitTest(x, std::min(y, lastLineY));
   }
@@ -267,6 +274,17 @@ void TtsGridEditBox::EditorMouseUp(TMouseButton button, TShiftState, int, int)
     return;
   SetMouseCapture(false);
   mouseSelecting_ = false;
+  KillTimer(kDragScrollTimer);
+}
+
+void TtsGridEditBox::TimerTick(int id)
+{
+  if (id != kDragScrollTimer)
+    return;
+  if (mouseSelecting_)
+    MouseMove(0, dragPoint_.X, dragPoint_.Y);
+  else
+    KillTimer(kDragScrollTimer);
 }
 
 void TtsGridEditBox::EditorDblClick()
@@ -293,6 +311,7 @@ void TtsGridEditBox::FocusOut()
   TtsGridControl::FocusOut();
   DestroyCaret();
   keyRepeating_ = false;
+  KillTimer(kDragScrollTimer);
   if (mouseSelecting_) {
     SetMouseCapture(false);
     mouseSelecting_ = false;

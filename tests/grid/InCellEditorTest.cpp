@@ -5,6 +5,7 @@
 #include "tests/support/KeyInput.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
@@ -316,6 +317,29 @@ TEST_F(InCellEditor, AnEditMaskRefusesTypedKeysUnlessTheGridAcceptsThem)
   box.Hooks.OnInvalidKeys = nullptr;
   TypeText(box, "z");
   EXPECT_EQ(box.Value(), "123yz");
+}
+
+TEST_F(InCellEditor, HoldingTheMouseRightOfTheEditorGoesOnScrolling)
+{
+  box.SetValue("abcdefghijklmnopqrstuvwxyz0123456789");
+  const QPointF down(2, 7);
+  QMouseEvent press(QEvent::MouseButtonPress, down, box.mapToGlobal(down), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(&box, &press);
+  const QPointF out(box.width() + 5, 7);
+  QMouseEvent move(QEvent::MouseMove, out, box.mapToGlobal(out), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&box, &move);
+  const int once = box.SelLength();
+  QElapsedTimer waited;
+  waited.start();
+  while (box.CaretPos() < 36 && waited.elapsed() < 5000)
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  EXPECT_EQ(box.CaretPos(), 36);
+  EXPECT_GT(box.SelLength(), once);
+  QMouseEvent release(QEvent::MouseButtonRelease, out, box.mapToGlobal(out), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(&box, &release);
+  EXPECT_FALSE(box.HasTimer(1));
 }
 
 TEST_F(InCellEditor, CtrlEnterInAOneLineCellStoresTheBreakAndWrapsOnlyInATallerCell)
