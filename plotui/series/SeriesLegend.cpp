@@ -5,6 +5,7 @@
 #include "plot/graph/Graph.h"
 #include "plot/parts/LegendFont.h"
 #include "plot/support/ColorShades.h"
+#include "plot/support/GraphLibrary.h"
 
 #include "platform/CanvasRounding.h"
 
@@ -19,6 +20,12 @@ namespace {
 
 // The entry colour that draws the bar symbol as four colour bands.
 constexpr TColor kRainbowEntryColor = 123456;
+
+// Black while printing or previewing in black and white.
+platform::TColor PenColor(platform::TColor color)
+{
+  return plot::BlackAndWhiteApplies() ? platform::clBlack : color;
+}
 
 }  // namespace
 
@@ -36,12 +43,13 @@ void TSeriesLegend::DrawSymbol()
   platform::TCanvas& canvas = font.Canvas;
   const int w = canvas.TextWidth(plot::kLegendSymbolText);
   const int h = SafeRound(0.65 * canvas.TextHeight(QStringLiteral("()")));
-  const int x0 = X;
+  // The box stands left of its place by its shadow on the right-hand side; the symbol goes along.
+  const int x0 = legend.Style == plot::lsRight && legend.ShadowVisible ? X - legend.ShadowThickness * Graph->UnitHeight : X;
   const bool side = legend.Style == plot::lsRight || legend.Style == plot::lsLeft;
   const int y = side ? Y + 2 * (h / 3) : Y + legend.GetLineHeight() / 2;
   platform::TPen& pen = canvas.Pen();
   pen.SetStyle(LineStyle);
-  pen.SetColor(Color);
+  pen.SetColor(PenColor(Color));
   pen.SetWidth(GetPenWidth());
   const TSeries* series = dynamic_cast<const TSeries*>(Layer);
   switch (SeriesStyle) {
@@ -95,7 +103,7 @@ void TSeriesLegend::DrawBarSymbol(int x, int y, int h)
 {
   platform::TCanvas& canvas = Graph->TargetCanvas();
   const int left = x - h / 2, right = x + h / 2, top = y - h / 2, bottom = y + 3 * h / 4;
-  canvas.Pen().SetColor(plot::DarkenColor(Color, 128));
+  canvas.Pen().SetColor(PenColor(plot::DarkenColor(Color, 128)));
   if (Color == kRainbowEntryColor) {
     const TColor bands[] = {0x0000FF, 0x00FFFF, 0x00FF00, 0xFF0000};
     const int height = bottom - top;
@@ -103,7 +111,7 @@ void TSeriesLegend::DrawBarSymbol(int x, int y, int h)
       canvas.Brush().SetColor(bands[k]);
       canvas.FillRect({left, top + k * height / 4, right, top + (k + 1) * height / 4});
     }
-    canvas.Pen().SetColor(0x808080);
+    canvas.Pen().SetColor(PenColor(0x808080));
     canvas.Brush().SetStyle(platform::TBrushStyle::bsClear);
   } else {
     canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
@@ -119,7 +127,7 @@ void TSeriesLegend::DrawAreaSymbol(int x, int y, int h)
 {
   platform::TCanvas& canvas = Graph->TargetCanvas();
   const int left = x - h / 2, right = x + h / 2, top = y - 3 * h / 4, bottom = y + 3 * h / 4;
-  canvas.Pen().SetColor(plot::DarkenColor(Color, 128));
+  canvas.Pen().SetColor(PenColor(plot::DarkenColor(Color, 128)));
   canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
   canvas.Brush().SetColor(Color);
   const std::vector<platform::TPoint> points{{left, top}, {right, y}, {right, bottom}, {left, bottom}};

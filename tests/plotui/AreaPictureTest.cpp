@@ -1,12 +1,13 @@
 // The area series' picture against stored references: the drawing calls on a recording canvas and
 // the pixels of a bitmap, flat and in the 3-D view, on linear and logarithmic Y axes and zoomed so
 // that the quadrilaterals are cut at the range.
+#include "RecordingImage.h"
+
 #include "plotui/series/Series.h"
 
 #include "plot/graph/Graph.h"
 
 #include "platform/Bitmap.h"
-#include "platform/CanvasRecording.h"
 
 #include <QFile>
 #include <QImage>
@@ -19,18 +20,6 @@ namespace {
 
 constexpr int kWidth = 320;
 constexpr int kHeight = 240;
-
-class TRecordingImage : public plot::TGraphImage {
-public:
-  TRecordingImage() { canvas_.SetDeviceBounds({0, 0, kWidth, kHeight}); }
-  platform::TCanvas& Canvas() override { return canvas_; }
-  int Width() const override { return kWidth; }
-  int Height() const override { return kHeight; }
-  platform::TRecordingCanvas& Recording() { return canvas_; }
-
-private:
-  platform::TRecordingCanvas canvas_;
-};
 
 class TBitmapImage : public plot::TGraphImage {
 public:
@@ -89,7 +78,7 @@ const TAreaCase kCases[] = {
 TEST(AreaPicture, DrawingCallsMatchTheReference)
 {
   for (const TAreaCase& c : kCases) {
-    TRecordingImage image;
+    TRecordingImage image(kWidth, kHeight);
     PaintArea(image, c);
     QByteArray calls;
     for (const std::string& call : image.Recording().Calls())
