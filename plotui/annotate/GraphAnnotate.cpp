@@ -31,6 +31,11 @@ TGraphAnnotate::TGraphAnnotate(plot::TGraph& graph) : plot::TLayer(graph)
   PopupMenu = std::make_unique<platform::TPopupMenu>();
   PopupMenu->Items().Add(QStringLiteral("miDelete"), QStringLiteral("Delete"), [this] { DeleteClick(); });
   PopupMenu->Items().Add(QStringLiteral("miProperties"), QStringLiteral("Properties"), [this] { PropertiesClick(); });
+  // Properties only for a figure whose dialog is there.
+  PopupMenu->OnPopup = [this] {
+    const TFig* fig = Selected();
+    PopupMenu->Items().Find(QStringLiteral("miProperties"))->SetEnabled(fig && fig->CanEditProperties());
+  };
 }
 
 int TGraphAnnotate::AddFigure(std::unique_ptr<TFig> fig)

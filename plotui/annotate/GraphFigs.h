@@ -3,6 +3,8 @@
 // ellipses, text notes and freehand strokes. A figure being created or dragged draws in not-XOR
 // mode, so drawing it twice erases it.
 
+#include "plotui/annotate/FigureDialogs.h"
+
 #include "plot/parts/Marker.h"
 #include "plot/support/FloatGeometry.h"
 #include "plot/support/FloatList.h"
@@ -37,8 +39,9 @@ public:
   virtual bool MouseDown(int x, int y);
   virtual void MouseMove(int x, int y) { (void)x, (void)y; }
   virtual void MouseUp(int x, int y);
-  // The figure's property dialog; true when accepted.
+  // The figure's property dialog; true when accepted. CanEditProperties: the dialog is there.
   virtual bool EditProperties() { return false; }
+  virtual bool CanEditProperties() const { return false; }
   // Pen mode and brush by Appearance; black pen on black-and-white paper.
   virtual void SetupFill();
 
@@ -63,6 +66,9 @@ protected:
   void DrawHandle(int x, int y) const;
   // Not-XOR, width 1, in Color.
   void SetXorPen() const;
+  // The figure property dialog in a form on this figure; false when not accepted or not there.
+  bool RunFigureForm(TFigureForm form);
+  bool HasFigureForm() const;
 };
 
 class TShape : public TFig {
@@ -72,6 +78,9 @@ public:
   bool HitTest(int x, int y) override;
   bool MouseDown(int x, int y) override;
   void MouseMove(int x, int y) override;
+  // The symbol-style dialog; when accepted the marker takes the values and the graph repaints.
+  bool EditProperties() override;
+  bool CanEditProperties() const override;
 
   double X = 0, Y = 0;
   int SymbolStyle = 0;
@@ -92,6 +101,9 @@ public:
   bool HitTest(int x, int y) override;
   bool MouseDown(int x, int y) override { return PressAt(x, y); }
   void MouseMove(int x, int y) override;
+  // The line form of the figure property dialog (lines, arrows, freehand strokes).
+  bool EditProperties() override { return RunFigureForm(TFigureForm::Line); }
+  bool CanEditProperties() const override { return HasFigureForm(); }
 
   double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
   int LineWidth = 1;
@@ -119,6 +131,8 @@ public:
   void DrawHandles() override;
   bool HitTest(int x, int y) override;
   void MouseMove(int x, int y) override;
+  // The rectangle form (rectangles and circles).
+  bool EditProperties() override { return RunFigureForm(TFigureForm::Rectangle); }
 
 protected:
   virtual void DrawShape(const plot::TFloatRect& r);
@@ -145,6 +159,8 @@ public:
   bool HitTest(int x, int y) override;
   bool MouseDown(int x, int y) override { return PressAt(x, y); }
   void MouseMove(int x, int y) override;
+  bool EditProperties() override { return RunFigureForm(TFigureForm::Note); }
+  bool CanEditProperties() const override { return HasFigureForm(); }
   // The font size, scaled by the zoom when Scaled.
   int GetDrawSize() const;
   void UpdateBox();

@@ -5,6 +5,7 @@
 
 #include "plot/graph/Graph.h"
 
+#include "platform/Menus.h"
 #include "platform/ModalRun.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +126,68 @@ TEST(Annotate, DeleteFromThePopupRepaintsAndResetsTheSelection)
   EXPECT_EQ(f.paints, 1);
   f.graph().MouseMove(0, c.X, c.Y);
   EXPECT_EQ(f.layer.HitIndex, -1);
+}
+
+TEST(Annotate, PropertiesRunTheDialogOfTheFiguresKindWhenItIsThere)
+{
+  struct TDialogsScope {
+    ~TDialogsScope() { FigureDialogs() = {}; }
+  } restore;
+  TAnnotateFixture f;
+  const platform::TPoint c = f.Centre();
+  auto shape = std::make_unique<TShape>(f.graph());
+  shape->X = f.graph().ScreenToX(c.X);
+  shape->Y = f.graph().ScreenToY(c.Y);
+  TShape& symbol = *shape;
+  f.layer.AddFigure(std::move(shape));
+  f.layer.AddFigure(CreateAt<TRectangle>(f.graph(), 1, platform::clRed, {f.graph().ScreenToX(c.X + 60), f.graph().ScreenToY(c.Y + 60)},
+                                         {f.graph().ScreenToX(c.X + 90), f.graph().ScreenToY(c.Y + 90)}));
+  f.graph().Paint();
+  const auto popupAt = [&](int x, int y, const QString& item) {
+    platform::ModalScript script;
+    script.Then([&](platform::ModalSubject& subject) {
+      auto& menu = dynamic_cast<platform::TPopupMenu&>(subject);
+      const bool enabled = menu.Items().Find("miProperties")->Enabled();
+      if (enabled && !item.isEmpty())
+        menu.ChooseItem(item);
+      return enabled ? platform::mrOk : platform::mrCancel;
+    });
+    f.graph().MouseMove(0, x, y);
+    f.graph().MouseDown(mbRight, ssRight, x, y);
+    return script.StepsLeft() == 0 && script.Answered().size() == 1;
+  };
+  // No dialog installed: nothing to edit, the item is disabled.
+  EXPECT_FALSE(symbol.EditProperties());
+  popupAt(c.X, c.Y, "");
+  EXPECT_EQ(symbol.SymbolSize, 10);
+
+  FigureDialogs().SymbolStyle = [](int& style, int& size, platform::TColor& pen, platform::TColor& fill) {
+    style = 7;
+    size = 14;
+    pen = 0x00FF00;
+    fill = 0x123456;
+    return true;
+  };
+  std::vector<TFigureForm> forms;
+  FigureDialogs().FigureProperties = [&](TFig&, TFigureForm form) {
+    forms.push_back(form);
+    return false;
+  };
+  f.paints = 0;
+  popupAt(c.X, c.Y, "miProperties");
+  EXPECT_EQ(symbol.SymbolStyle, 7);
+  EXPECT_EQ(symbol.Marker->Size, 14);
+  EXPECT_EQ(symbol.Marker->Color, 0x00FF00u);
+  EXPECT_EQ(symbol.Marker->Color2, 0x123456u);
+  EXPECT_EQ(symbol.Marker->Style, 7);
+  EXPECT_EQ(f.paints, 1);
+  popupAt(c.X + 60, c.Y + 75, "miProperties");
+  EXPECT_EQ(forms, std::vector<TFigureForm>{TFigureForm::Rectangle});
+  EXPECT_FALSE(CreateAt<TArrow>(f.graph(), 1, 0, {0, 0}, {1, 1})->EditProperties());
+  EXPECT_EQ(forms.back(), TFigureForm::Line);
+  TNoteText note(f.graph());
+  note.EditProperties();
+  EXPECT_EQ(forms.back(), TFigureForm::Note);
 }
 
 TEST(Annotate, AnInvisibleLayerNeitherDrawsNorChangesDraggingBytes)
