@@ -54,9 +54,17 @@ class TtsGridControl : public platform::CustomControl {
   void SetTextOffset(int value) { textOffset_ = value; }
 
   bool AllowEdit() const { return allowEdit_; }
-  void SetAllowEdit(bool on) { allowEdit_ = on; }
+  void SetAllowEdit(bool on)
+  {
+    allowEdit_ = on;
+    SwitchesChanged();
+  }
   bool AllowSelect() const { return allowSelect_; }
-  void SetAllowSelect(bool on) { allowSelect_ = on; }
+  void SetAllowSelect(bool on)
+  {
+    allowSelect_ = on;
+    SwitchesChanged();
+  }
   bool EditWantTabs() const { return editWantTabs_; }
   void SetEditWantTabs(bool on);
   bool EditShowFocus() const { return editShowFocus_; }
@@ -85,6 +93,7 @@ class TtsGridControl : public platform::CustomControl {
  protected:
   // Draws the editor into the shared off-screen canvas; the base draws nothing beyond its colour.
   virtual void PaintEditor(platform::TCanvas& canvas);
+  virtual void SwitchesChanged() {}  // AllowEdit or AllowSelect was set
   void Paint(platform::TCanvas& canvas) final;
 
   // The second left button-down at the same point within the double-click time counts as a double

@@ -67,6 +67,7 @@ class TtsGridEditBox : public TtsGridControl {
 
  protected:
   void PaintEditor(platform::TCanvas& canvas) override;
+  void SwitchesChanged() override;
   void KeyDown(int& key, platform::TShiftState shift) override;
   void KeyPress(char& key) override;
   void KeyUp(int& key, platform::TShiftState shift) override;

@@ -287,6 +287,9 @@ void TtsGridEditBox::TimerTick(int id)
     KillTimer(kDragScrollTimer);
 }
 
+// The I-beam while the text can be edited or selected.
+void TtsGridEditBox::SwitchesChanged() { SetCursorNumber(AllowEdit() || AllowSelect() ? crIBeam : crDefault); }
+
 void TtsGridEditBox::EditorDblClick()
 {
   if (!(AllowEdit() || AllowSelect()))

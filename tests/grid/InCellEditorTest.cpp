@@ -342,6 +342,34 @@ TEST_F(InCellEditor, HoldingTheMouseRightOfTheEditorGoesOnScrolling)
   EXPECT_FALSE(box.HasTimer(1));
 }
 
+TEST_F(InCellEditor, PageDownInAWrappedCellMovesByWholeLinesAndStopsAtTheLast)
+{
+  box.resize(60, 40);
+  box.SetValue("one\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix\r\nseven");
+  ASSERT_TRUE(box.IsMultiLine());
+  ASSERT_EQ(box.LineCount(), 7);
+  PressKey(box, Qt::Key_PageDown);
+  EXPECT_GT(box.TopLine(), 0);
+  EXPECT_GT(box.CaretPos(), 0);
+  passedKeys.clear();
+  for (int i = 0; i < 6; ++i)
+    PressKey(box, Qt::Key_PageDown);
+  EXPECT_LE(box.TopLine(), 6);
+  EXPECT_FALSE(passedKeys.empty());  // on the last line it goes on to the grid
+  EXPECT_GE(box.CaretPoint().Y, 0);
+  EXPECT_LT(box.CaretPoint().Y, box.height());
+}
+
+TEST_F(InCellEditor, TheIBeamShowsOnlyWhileTheTextCanBeEditedOrSelected)
+{
+  EXPECT_EQ(box.CursorNumber(), platform::crIBeam);
+  box.SetAllowEdit(false);
+  box.SetAllowSelect(false);
+  EXPECT_EQ(box.CursorNumber(), platform::crDefault);
+  box.SetAllowSelect(true);
+  EXPECT_EQ(box.CursorNumber(), platform::crIBeam);
+}
+
 TEST_F(InCellEditor, CtrlEnterInAOneLineCellStoresTheBreakAndWrapsOnlyInATallerCell)
 {
   box.SetValue("ab");
