@@ -1,0 +1,22 @@
+#pragma once
+// Where display cells are on screen: the start of a column or row, the rectangle of a cell, and
+// whether a scroll bar is needed for a client extent. (0, 0, 0, 0) and -1 mean "not on screen".
+
+#include "grid/window/Grid.h"
+#include "platform/CanvasTypes.h"
+
+namespace grid {
+
+// The x of a display column's left edge (the y of a row's top), -1 when hidden, scrolled out to
+// the left (top) or right of (below) the window.
+int ColLeft(const TtsBaseGrid& grid, int displayCol);
+int RowTop(const TtsBaseGrid& grid, int displayRow);
+// The cell with its right and bottom lines, clipped to the client area.
+platform::TRect CellRectRaw(const TtsBaseGrid& grid, int displayCol, int displayRow);
+// The cell without its lines, except where the window edge cuts it.
+platform::TRect CellRect(const TtsBaseGrid& grid, int displayCol, int displayRow);
+// Whether the columns (rows) from the fixed ones on overflow the width (height) given.
+bool NeedsHorzScrollBar(const TtsBaseGrid& grid, int width);
+bool NeedsVertScrollBar(const TtsBaseGrid& grid, int height);
+
+}  // namespace grid

@@ -1,0 +1,98 @@
+// Where cells are on screen and when the grid needs a scroll bar, on a real grid: a 20-pixel row
+// bar, a 15-pixel heading, columns of 64 and rows of 14 pixels with lines between them.
+
+#include "grid/window/CellGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace grid {
+namespace {
+
+struct GeometryGrid {
+  explicit GeometryGrid(int cols = 8, TScrollStyle bars = TScrollStyle::ssNone)
+  {
+    grid.SetScrollBars(bars);
+    grid.resize(250, 120);
+    grid.SetCols(cols);
+    grid.SetRows(20);
+    grid.SetRowBarOn(true);
+    grid.SetRowBarWidth(20);
+    grid.SetHeadingOn(true);
+    grid.SetHeadingHeight(15);
+    grid.SetDefaultColWidth(64);
+    grid.SetDefaultRowHeight(14);
+    grid.SetGridLines(glBoth);
+  }
+  TtsGrid grid;
+};
+
+TEST(CellGeometry, ColumnsAndRowsStartAfterTheRowBarAndHeading)
+{
+  GeometryGrid g;
+  struct Case {
+    int index, left, top;
+  };
+  for (const Case& c : {Case{0, 0, 0}, Case{1, 20, 15}, Case{2, 84, 29}, Case{3, 148, 43}, Case{4, 212, 57},
+                        Case{5, -1, 71}, Case{8, -1, 113}, Case{9, -1, -1}}) {
+    EXPECT_EQ(ColLeft(g.grid, c.index), c.left) << c.index;
+    EXPECT_EQ(RowTop(g.grid, c.index), c.top) << c.index;
+  }
+  for (int c = 1; c <= 4; ++c)
+    EXPECT_EQ(ColLeft(g.grid, c), g.grid.CellBounds(c, 1).left()) << c;
+}
+
+TEST(CellGeometry, HiddenAndScrolledOutColumnsAreNotOnScreen)
+{
+  GeometryGrid g;
+  g.grid.Model().Col(2).SetVisible(false);
+  EXPECT_EQ(ColLeft(g.grid, 2), -1);
+  EXPECT_EQ(ColLeft(g.grid, 3), 84);
+  g.grid.SetLeftCol(4);
+  EXPECT_EQ(ColLeft(g.grid, 3), -1);
+  EXPECT_EQ(ColLeft(g.grid, 4), 20);
+  EXPECT_EQ(ColLeft(g.grid, 5), 84);
+}
+
+TEST(CellGeometry, CellRectLeavesOutTheLinesUnlessTheWindowEdgeCutsTheCell)
+{
+  GeometryGrid g;
+  const int width = g.grid.ClientWidth();
+  ASSERT_GT(width, 212);
+  ASSERT_LT(width, 276);
+  EXPECT_EQ(CellRectRaw(g.grid, 1, 1), (platform::TRect{20, 15, 84, 29}));
+  EXPECT_EQ(CellRect(g.grid, 1, 1), (platform::TRect{20, 15, 83, 28}));
+  EXPECT_EQ(CellRect(g.grid, 4, 1), (platform::TRect{212, 15, width, 28}));
+  EXPECT_EQ(CellRect(g.grid, 5, 1), platform::TRect{});
+  EXPECT_EQ(CellRect(g.grid, 1, 9), platform::TRect{});
+  g.grid.SetGridLines(glNone);
+  EXPECT_EQ(CellRect(g.grid, 1, 1), (platform::TRect{20, 15, 84, 29}));
+}
+
+TEST(CellGeometry, AHorizontalBarIsNeededWhenTheColumnsOverflow)
+{
+  struct Case {
+    int cols;
+    int firstWidth;
+    TScrollStyle bars;
+    bool needed;
+  };
+  for (const Case& c : {Case{3, 64, TScrollStyle::ssBoth, false}, Case{4, 64, TScrollStyle::ssBoth, true},
+                        Case{4, 64, TScrollStyle::ssHorizontal, true}, Case{4, 64, TScrollStyle::ssVertical, false},
+                        Case{1, 400, TScrollStyle::ssBoth, false}, Case{2, 400, TScrollStyle::ssBoth, true}}) {
+    GeometryGrid g(c.cols, c.bars);
+    g.grid.Model().Col(1).SetWidth(c.firstWidth);
+    EXPECT_EQ(NeedsHorzScrollBar(g.grid, 250), c.needed) << c.cols << " " << c.firstWidth;
+  }
+}
+
+TEST(CellGeometry, AVerticalBarFollowsTheRowHeights)
+{
+  GeometryGrid g(2, TScrollStyle::ssBoth);
+  EXPECT_TRUE(NeedsVertScrollBar(g.grid, 120));
+  EXPECT_FALSE(NeedsVertScrollBar(g.grid, 15 + 20 * 14));
+  g.grid.SetScrollBars(TScrollStyle::ssHorizontal);
+  EXPECT_FALSE(NeedsVertScrollBar(g.grid, 120));
+}
+
+}  // namespace
+}  // namespace grid
