@@ -1,5 +1,5 @@
 // Painting a graph with one line-and-point series of 16001 points (a marker on every 800th), and
-// the same series as a line alone, on an image of a plot window's size.
+// the same series as a line alone and as an area, on an image of a plot window's size.
 #include "plotui/series/Series.h"
 
 #include "plot/graph/Graph.h"
