@@ -5,10 +5,11 @@
 
 #include "app/CalculationScope.h"
 #include "app/EngineText.h"
+#include "app/PlotLoop.h"
 #include "app/ProgramFiles.h"
 
+#include "engine/ComplexEvaluator.h"
 #include "engine/Engine.h"
-#include "engine/EvalContext.h"
 #include "engine/PointEvaluation.h"
 #include "engine/Variables.h"
 
@@ -16,6 +17,7 @@
 
 #include "platform/Application.h"
 #include "platform/MessageDlg.h"
+#include "tools/ContourPlotWindow.h"
 #include "tools/Plot2DWindow.h"
 
 #include <QComboBox>
@@ -48,17 +50,6 @@ void ShowWithLabel(const QWidget* page, QWidget* field, bool visible)
     label->setVisible(visible);
 }
 
-// The gauge's per cent for point i of count.
-int Percent(long long i, long long count) { return int(std::lround(double(i) * 100.0 / double(count))); }
-
-// Where a plot loop failed: the engine's error at the x of that point.
-struct TPointError {
-  int Code = 0;
-  int Pos = 0;
-  int Span = 0;
-  double X = 0;
-};
-
 }  // namespace
 
 void TfmCalc::WireGraphicsPage()
@@ -86,6 +77,7 @@ void TfmCalc::WireGraphicsPage()
   for (QAction* item : PopupMenu1->actions())
     item->setEnabled(false);
   connect(miPlotfx, &QAction::triggered, this, [this] { miPlotfxClick(); });
+  connect(miPlotfxy, &QAction::triggered, this, [this] { miPlotfxyClick(); });
   sbShow->setToolTip(QStringLiteral("Show plots"));
   connect(sbShow, &QToolButton::clicked, this, [this] { sbShowClick(); });
 }
@@ -95,6 +87,12 @@ void TfmCalc::CreatePlotWindows()
   const tools::TFormPlacement placement{[](QWidget& form) { LoadFormPosition(form); },
                                         [](const QWidget& form) { SaveFormPosition(form); }};
   fmPlot2D = std::make_unique<tools::TfmPlot2D>(SettingsFileName(), placement);
+  fmContourPlot = std::make_unique<tools::TfmContourPlot>(SettingsFileName(), placement);
+  fmContourPlot->OnShown = [this] {
+    sbShow->setEnabled(true);
+    sbShow->setToolTip(QStringLiteral("Show plots"));
+    miPlotfxy->setEnabled(true);
+  };
   fmPlot2D->OnShown = [this] {
     sbShow->setEnabled(true);
     sbShow->setToolTip(QStringLiteral("Show plots"));
@@ -229,6 +227,8 @@ void TfmCalc::bbOKClick()
   LastExaggerate = number ? exaggerate : 0;
   if (type == 0)
     btGraphFxClick();
+  else if (type == 1 || type == 2)
+    btGraphFxyClick(type == 2);
 }
 
 QString TfmCalc::PlotExpression() const
@@ -273,56 +273,24 @@ void TfmCalc::btGraphFxClick()
   series->Name = QStringLiteral("f(") + expression + QStringLiteral(")");
   series->MarkerInterval = nx / 20;
 
-  // The loop evaluates apart from the window's variables: X of the calculator keeps its value.
-  bool failed = false;
-  bool stopped = false;
-  TPointError error;
+  TPlotOutcome outcome;
   {
-    const std::unique_ptr<engine::TEvalContext> context = engine::TEvalContext::CopyOfCurrent();
-    const engine::TContextScope scope(*context);
-    engine::StopFlag = 0;
+    TPlotLoop loop(*this, *Gauge);
     const engine::TPointEvaluation evaluation(ToEngineText(expression).Text);
     const int count = nx + 1;
-    for (int i = 1; i <= count; ++i) {
+    for (int i = 1; i <= count && loop.Step(i, count); ++i) {
       const double x = i == count ? x1 : x0 + (i - 1) * hx;
-      if (i == 1 || i % 64 == 0) {
-        Gauge->setValue(Percent(i, count));
-        PumpMessages();
-      }
-      if (engine::StopFlag != 0 && ConfirmStop()) {
-        stopped = true;
-        break;
-      }
       engine::VarValues[1] = x;
       engine::Extended y = 0;
       const bool ok = evaluation.Evaluate(y);
-      engine::LastSearchExpr.clear();
-      // A value beyond the double range would plot as a wrong number: an overflow at this point.
-      if (!ok || !std::isfinite(double(y))) {
-        failed = true;
-        error = {ok ? 11 : engine::ErrorCode, ok ? 1 : engine::ErrorPos, ok ? int(expression.size()) : engine::ErrorSpan, x};
+      if (!loop.Check(ok, y, int(expression.size()), PointText(x)))
         break;
-      }
       series->AddPoint(x, double(y), color, QString());
     }
+    outcome = loop.Outcome;
   }
-  Gauge->setValue(0);
-  if (stopped)
+  if (!EndPlotLoop(outcome, typed, 0))
     return;
-  if (failed) {
-    engine::ErrorCode = error.Code;
-    engine::ErrorPos = error.Pos;
-    engine::ErrorSpan = error.Span;
-    MapErrorPosition(typed);
-    ShowCalcError();
-    LastWasError = true;
-    if (error.Code != 22)
-      platform::MessageDlg(QStringLiteral("Cann't calculate this function\n") +
-                               FromEngineText(engine::ErrorText(error.Code)) + QStringLiteral(" at x = ") +
-                               QString::number(error.X, 'g', 12),
-                           platform::mtError, platform::mbOK);
-    return;
-  }
 
   plotui::TSeries& added = *series;
   chart.AddLayer(std::move(series));
@@ -334,6 +302,123 @@ void TfmCalc::btGraphFxClick()
   chart.Redraw();
   MoveToHistoryTop(typed);
 }
+
+bool TfmCalc::EndPlotLoop(const TPlotOutcome& outcome, const QString& typed, int prefixLength)
+{
+  Gauge->setValue(0);
+  if (outcome.Stopped)
+    return false;
+  if (!outcome.Failed)
+    return true;
+  const TPointError& error = outcome.Error;
+  engine::ErrorCode = error.Code;
+  engine::ErrorPos = std::max(error.Pos - prefixLength, 1);
+  engine::ErrorSpan = error.Span;
+  MapErrorPosition(typed);
+  ShowCalcError();
+  LastWasError = true;
+  if (error.Code != 22)
+    platform::MessageDlg(QStringLiteral("Cann't calculate this function\n") + FromEngineText(engine::ErrorText(error.Code)) +
+                             QStringLiteral(" at ") + error.Point,
+                         platform::mtError, platform::mbOK);
+  return false;
+}
+
+void TfmCalc::btGraphFxyClick(bool colorShade)
+{
+  const platform::HourglassCursor hourglass;
+  tools::TfmContourPlot& window = *fmContourPlot;
+  plotui::TPlot& plot = *window.Chart;
+  bool number = false;
+  const double exaggerate = edExaggerate->text().toDouble(&number);
+  plot.SetExaggerate(number ? exaggerate : 0);
+  plot.YAxis->SetName(edY->text());
+  plot.XAxis->SetName(edX->text());
+  plot.Title->SetText(ComplexMode ? QStringLiteral("|") + edTitle->text() + QStringLiteral("|") : edTitle->text());
+
+  const double x0 = RealValidator(edFromX).GetValue();
+  const double x1 = RealValidator(edToX).GetValue();
+  const int nx = IntValidator(edStepsX).GetValue();
+  const double y0 = RealValidator(edFromY).GetValue();
+  const double y1 = RealValidator(edToY).GetValue();
+  const int ny = IntValidator(edStepsY).GetValue();
+  const double hx = (x1 - x0) / nx;
+  const double hy = (y1 - y0) / ny;
+  const QString typed = Edit1->text();
+  const QString expression = PlotExpression();
+
+  window.ClearPlot();
+  for (plotui::TPlotAxis* axis : {plot.XAxis.get(), plot.YAxis.get()}) {
+    axis->SetAutoMin(false);
+    axis->SetAutoMax(false);
+  }
+  plot.XAxis->SetMinimum(x0);
+  plot.XAxis->SetMaximum(x1);
+  plot.YAxis->SetMinimum(y0);
+  plot.YAxis->SetMaximum(y1);
+  plot.SetClipMarkers(false);
+
+  // In complex mode the modulus is plotted; each point evaluates its own copy of the text.
+  const std::string text = ComplexMode ? "abs(" + ToEngineText(expression).Text + ")" : ToEngineText(expression).Text;
+  const int prefix = ComplexMode ? 4 : 0;
+  plot::TVector xs(nx + 1);
+  plot::TVector ys(ny + 1);
+  plot::TMatrix zs(nx + 1, ny + 1);
+  TPlotOutcome outcome;
+  {
+    TPlotLoop loop(*this, *Gauge);
+    const engine::TPointEvaluation evaluation(text);
+    const long long count = (long long)(nx + 1) * (ny + 1);
+    bool going = true;
+    for (int i = 1; i <= nx + 1 && going; ++i) {
+      const double x = i == nx + 1 ? x1 : x0 + (i - 1) * hx;
+      xs.SetValue(i, x);
+      for (int j = 1; j <= ny + 1; ++j) {
+        const double y = j == ny + 1 ? y1 : y0 + (j - 1) * hy;
+        ys.SetValue(j, y);
+        going = loop.Step((long long)(i - 1) * (ny + 1) + j, count);
+        if (!going)
+          break;
+        engine::VarValues[1] = x;
+        engine::VarValues[2] = y;
+        engine::Extended z = 0;
+        bool ok = true;
+        if (ComplexMode) {
+          std::string point = text;
+          engine::TComplex value = engine::ComplexZero;
+          bool failed = false;
+          engine::EvaluateComplex(point, failed, engine::ErrorPos, value, engine::ErrorSpan);
+          ok = !failed;
+          z = value.X;
+        } else {
+          ok = evaluation.Evaluate(z);
+        }
+        going = loop.Check(ok, z, int(text.size()), PointText(x, y));
+        if (!going)
+          break;
+        zs.SetValue(i, j, double(z));
+      }
+    }
+    outcome = loop.Outcome;
+  }
+  if (!EndPlotLoop(outcome, typed, prefix)) {
+    engine::ProcDigits = 9;
+    return;
+  }
+
+  window.Show();
+  platform::PumpMessages();
+  bool whole = false;
+  const int levels = edNumCont->text().toInt(&whole);
+  auto contour = std::make_unique<plot::TContour>(*plot.Graph, xs, ys, zs, colorShade ? 1 : (whole ? levels : 10),
+                                                   colorShade, false);
+  contour->Name = typed;
+  window.SetContour(std::move(contour), colorShade);
+  plot.Redraw();
+  MoveToHistoryTop(typed);
+}
+
+void TfmCalc::miPlotfxyClick() { fmContourPlot->Show(); }
 
 void TfmCalc::sbShowClick()
 {

@@ -31,6 +31,7 @@
 #include "platform/MessageDlg.h"
 #include "platform/Shell.h"
 #include "platform/TextFile.h"
+#include "tools/ContourPlotWindow.h"
 #include "tools/MatrixWindow.h"
 #include "tools/Plot2DWindow.h"
 

@@ -47,10 +47,13 @@ class TOvcTextFileEditor;
 
 namespace tools {
 class TfmMatrix;
+class TfmContourPlot;
 class TfmPlot2D;
 }
 
 namespace app {
+
+struct TPlotOutcome;
 
 class TfmCalc : public platform::Form, public engine::EngineHost {
  public:
@@ -194,6 +197,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   TDM DM;
   std::unique_ptr<tools::TfmMatrix> fmMatrix;  // made when first opened
   std::unique_ptr<tools::TfmPlot2D> fmPlot2D;  // the f(x) plot window, made at start-up
+  std::unique_ptr<tools::TfmContourPlot> fmContourPlot;  // the f(x,y) plot window, made at start-up
   // Show-plots popup menu: each item is enabled when its plot window is first shown.
   std::unique_ptr<QMenu> PopupMenu1;
   QAction* miPlotfx = nullptr;
@@ -299,8 +303,10 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void rgPlotClick();
   void bbOKClick();
   void btGraphFxClick();  // the f(x) launcher
+  void btGraphFxyClick(bool colorShade);  // the f(x,y) launcher: contour lines or a colour shade
   void sbShowClick();
   void miPlotfxClick();
+  void miPlotfxyClick();
   void Edit1Change();
 
   // Assistant and font size
@@ -351,6 +357,9 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   // The expression typed, blanks removed, as the plot loops evaluate it.
   QString PlotExpression() const;
   void MoveToHistoryTop(const QString& expression);
+  // After a plot loop: the gauge back to 0; a failure shown in the result line and a message. True
+  // when the loop ran through.
+  bool EndPlotLoop(const TPlotOutcome& outcome, const QString& typed, int prefixLength);
   void BuildPeriodicTablePage();
   void BuildAboutPage();
   QToolButton* FunctionButton(QWidget* parent, const QString& caption, int tag);

@@ -26,14 +26,7 @@ TfmPlot2D::TfmPlot2D(QString settingsFile, TFormPlacement placement, QWidget* pa
   AddItem(*view, QStringLiteral("&Horis. Grid"), sbHorizGrid);
   view->addSeparator();
   AddItem(*view, QStringLiteral("&3D View"), sb3D);
-  miShowLegend = AddItem(*view, QStringLiteral("&Show Legend"), sbLegend);
-  miShowLegend->setCheckable(true);
-  miShowLegend->setChecked(true);
-  view->addSeparator();
-  miZoomIn = AddItem(*view, QStringLiteral("Zoom &In"), sbZoomIn);
-  miZoomOut = AddItem(*view, QStringLiteral("Zoom &Out"), sbZoomOut);
-  miAnimationZoom = AddItem(*view, QStringLiteral("&Animation Zoom"), sbZoomAnime);
-  miZoomPrev = AddItem(*view, QStringLiteral("&Previous Zoom"), sbZoomPrev);
+  AddLegendAndZoomItems(*view);
   view->addSeparator();
   AddItem(*view, QStringLiteral("&Properties"), sbProp);
 

@@ -133,6 +133,18 @@ QAction* TPlotWindow::AddItem(QMenu& menu, const QString& caption, QToolButton* 
   return action;
 }
 
+void TPlotWindow::AddLegendAndZoomItems(QMenu& view)
+{
+  miShowLegend = AddItem(view, QStringLiteral("&Show Legend"), sbLegend);
+  miShowLegend->setCheckable(true);
+  miShowLegend->setChecked(true);
+  view.addSeparator();
+  miZoomIn = AddItem(view, QStringLiteral("Zoom &In"), sbZoomIn);
+  miZoomOut = AddItem(view, QStringLiteral("Zoom &Out"), sbZoomOut);
+  miAnimationZoom = AddItem(view, QStringLiteral("&Animation Zoom"), sbZoomAnime);
+  miZoomPrev = AddItem(view, QStringLiteral("&Previous Zoom"), sbZoomPrev);
+}
+
 void TPlotWindow::SetLayoutValues()
 {
   Chart->SetPlotColor(platform::clWhite);

@@ -64,7 +64,7 @@ public:
   void sbZoomAnimeClick();
   void sbZoomPrevClick();
   void sbZoomOutClick();
-  void sbShowLegendClick();
+  virtual void sbShowLegendClick();
   void sbVertGridClick();
   void sbHorizGridClick();
   void sb3DClick();
@@ -85,6 +85,8 @@ protected:
   // Adds an item running one of the commands; a command that is not available yet is disabled.
   QAction* AddItem(QMenu& menu, const QString& caption, QToolButton* runs);
   void AddToolSeparator();
+  // "&Show Legend" (checked), a separator and the four zoom items.
+  void AddLegendAndZoomItems(QMenu& view);
   void SetLayoutValues();
   QMenuBar* MenuBar;
   QHBoxLayout* ToolBar;

@@ -4,6 +4,7 @@
 #include "plotui/series/Series.h"
 #include "tests/support/KeyInput.h"
 #include "tests/support/MouseInput.h"
+#include "tools/ContourPlotWindow.h"
 #include "tools/Plot2DWindow.h"
 
 #include <QDir>
@@ -22,10 +23,11 @@ namespace {
 using testing_support::Click;
 using testing_support::Drag;
 
-// The expression evaluated directly at x, as the calculator evaluates a typed text.
-double Direct(const char* text, double x)
+// The expression evaluated directly at (x, y), as the calculator evaluates a typed text.
+double Direct(const char* text, double x, double y = 0)
 {
   engine::VarValues[1] = x;
+  engine::VarValues[2] = y;
   engine::Extended value = 0;
   EXPECT_TRUE(engine::EvalTypedText(text, value)) << text << " at " << x;
   return double(value);
@@ -69,6 +71,20 @@ class GraphicsPageTest : public MainWindowTest {
     });
     Click(*window->bbOK);
     EXPECT_EQ(script.StepsLeft(), 0) << part.toStdString();
+  }
+
+  // Types the expression and both ranges for a plot over x and y of the type given.
+  void SetUpPlotXY(int type, const QString& expression, const QString& range, const QString& steps)
+  {
+    Retype(*window->Edit1, expression);
+    window->pcCalc->setCurrentWidget(window->tsGraph);
+    Click(*window->rgPlot->Button(type));
+    for (QLineEdit* edit : {window->edFromX, window->edFromY})
+      Retype(*edit, QStringLiteral("-") + range);
+    for (QLineEdit* edit : {window->edToX, window->edToY})
+      Retype(*edit, range);
+    Retype(*window->edStepsX, steps);
+    Retype(*window->edStepsY, steps);
   }
 
   tools::TfmPlot2D& PlotWindow() { return *window->fmPlot2D; }
@@ -260,6 +276,108 @@ TEST_F(GraphicsPageTest, BoundsSettingsAndTheThreeDFrameSurviveARestart)
   Click(*again.sb3D);
   Click(*again.sb3D);
   EXPECT_EQ(again.Chart->Frame->Width(), frame);
+}
+
+TEST_F(GraphicsPageTest, TheContourLauncherEvaluatesTheGridAndDrawsLabelledContours)
+{
+  Open();
+  SetUpPlotXY(1, QStringLiteral("sin(x*10)*cos(y*10)"), QStringLiteral("10"), QStringLiteral("40"));
+  EXPECT_TRUE(window->edFromY->isEnabled());
+  EXPECT_TRUE(window->edNumCont->isVisible());
+  EXPECT_EQ(window->edTitle->text(), QStringLiteral("f(sin(x*10)*cos(y*10))"));
+  Click(*window->bbOK);
+  tools::TfmContourPlot& contours = *window->fmContourPlot;
+  ASSERT_TRUE(contours.isVisible());
+  EXPECT_EQ(contours.windowTitle(), QStringLiteral("Contour Plot f(x,y)"));
+  ASSERT_NE(contours.Contour(), nullptr);
+  const plot::TContour& layer = *contours.Contour();
+  ASSERT_EQ(layer.XValues.GetCount(), 41);
+  ASSERT_EQ(layer.YValues.GetCount(), 41);
+  EXPECT_EQ(layer.ZValues.GetRowCount() * layer.YValues.GetCount(), 1681);
+  for (const auto& [i, j] : {std::pair{1, 1}, std::pair{17, 33}, std::pair{41, 41}, std::pair{41, 2}})
+    EXPECT_EQ(layer.ZValues.GetValue(i, j),
+              Direct("sin(x*10)*cos(y*10)", layer.XValues.GetValue(i), layer.YValues.GetValue(j)))
+        << i << "," << j;
+  EXPECT_EQ(layer.XValues.GetValue(1), -10.0);
+  EXPECT_EQ(layer.YValues.GetValue(41), 10.0);
+  EXPECT_EQ(layer.LevelCount, 10);
+  EXPECT_FALSE(layer.Chains.empty());
+  EXPECT_EQ(contours.Chart->Legend->Count(), 1);
+  EXPECT_TRUE(contours.sbAddContours->isVisible());
+  EXPECT_EQ(window->cbHistory->itemText(0), QStringLiteral("sin(x*10)*cos(y*10)"));
+  QApplication::processEvents();
+  EXPECT_TRUE(contours.grab().save(Shots() + QStringLiteral("/plot_contour.png")));
+
+  // The menu's radio items and the buttons show one mode; a new contour starts in it.
+  EXPECT_TRUE(contours.sbBreakEdit->isChecked());
+  EXPECT_TRUE(contours.Arrow1->isChecked());
+  contours.Movelabel1->trigger();
+  EXPECT_TRUE(contours.sbAddLabels->isChecked());
+  EXPECT_FALSE(contours.sbBreakEdit->isChecked());
+  EXPECT_EQ(contours.Contour()->EditMode, plot::emAddMoveLabel);
+  Click(*contours.sbAddContours);
+  EXPECT_TRUE(contours.AddContour1->isChecked());
+  EXPECT_FALSE(contours.Movelabel1->isChecked());
+  window->pcCalc->setCurrentWidget(window->tsGraph);
+  Click(*window->bbOK);
+  ASSERT_NE(contours.Contour(), nullptr);
+  EXPECT_EQ(contours.Chart->Graph->GetLayerCount(), 1);  // the previous contour went with the clear
+  EXPECT_EQ(contours.Contour()->EditMode, plot::emAddContour);
+  Click(*contours.sbBreakEdit);
+  EXPECT_TRUE(contours.Arrow1->isChecked());
+  EXPECT_EQ(contours.Contour()->EditMode, plot::emNone);
+}
+
+TEST_F(GraphicsPageTest, TheColourShadeHidesTheEditModesAndItsLegendButtonTogglesTheColourLegend)
+{
+  Open();
+  SetUpPlotXY(2, QStringLiteral("x*y"), QStringLiteral("3"), QStringLiteral("30"));
+  EXPECT_FALSE(window->edNumCont->isVisible());
+  Click(*window->bbOK);
+  tools::TfmContourPlot& shade = *window->fmContourPlot;
+  ASSERT_TRUE(shade.isVisible());
+  EXPECT_EQ(shade.windowTitle(), QStringLiteral("Color Shade f(x,y)"));
+  ASSERT_NE(shade.Contour(), nullptr);
+  EXPECT_TRUE(shade.ColorShade());
+  EXPECT_EQ(shade.Contour()->LevelCount, 1);
+  for (QToolButton* button : {shade.sbAddContours, shade.sbDeleteContours, shade.sbAddLabels, shade.sbDeleteLabels,
+                              shade.sbBreakEdit})
+    EXPECT_FALSE(button->isVisible());
+  EXPECT_FALSE(shade.Arrow1->isVisible());
+  EXPECT_EQ(shade.Chart->Legend->Count(), 0);
+  plot::TColorLegend& colors = *shade.Chart->Graph->ColorLegends[0];
+  const bool before = colors.GetVisible();
+  Click(*shade.sbLegend);
+  EXPECT_EQ(colors.GetVisible(), !before);
+  EXPECT_EQ(shade.miShowLegend->isChecked(), !before);
+  shade.miShowLegend->trigger();
+  EXPECT_EQ(colors.GetVisible(), before);
+  EXPECT_TRUE(shade.Chart->Legend->Visible());
+  QApplication::processEvents();
+  EXPECT_TRUE(shade.grab().save(Shots() + QStringLiteral("/plot_colour_shade.png")));
+
+  // A failed grid shows no new plot and leaves the window with no contour to edit.
+  SetUpPlotXY(1, QStringLiteral("1/(x*y-1)"), QStringLiteral("1"), QStringLiteral("2"));
+  PlotExpectingMessage(QStringLiteral("Division by zero at x = -1, y = -1"));
+  EXPECT_EQ(shade.Contour(), nullptr);
+  Click(*shade.sbAddContours);  // changes only the controls
+  EXPECT_TRUE(shade.sbAddContours->isChecked());
+  EXPECT_NE(window->cbHistory->itemText(0), QStringLiteral("1/(x*y-1)"));
+}
+
+TEST_F(GraphicsPageTest, TheYRangeAndItsStepsSurviveARestart)
+{
+  Open();
+  SetUpPlotXY(1, QStringLiteral("x+y"), QStringLiteral("5"), QStringLiteral("12"));
+  EXPECT_EQ(window->StepsY[1], 12);
+  Click(*window->bbOK);
+  window->fmContourPlot->close();
+  Close();
+  Open();
+  EXPECT_EQ(window->edFromY->text(), QStringLiteral("-5"));
+  EXPECT_EQ(window->edToY->text(), QStringLiteral("5"));
+  EXPECT_EQ(window->StepsY[1], 12);
+  EXPECT_EQ(window->StepsX[1], 12);
 }
 
 }  // namespace
