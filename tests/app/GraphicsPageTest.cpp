@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cmath>
@@ -213,6 +214,34 @@ TEST_F(GraphicsPageTest, AnErrorAtAPointShowsNoWindowAndSaysWhichErrorAtWhichX)
   SetUpPlot(QStringLiteral("exp(x)"), QStringLiteral("0"), QStringLiteral("100000"), QStringLiteral("10"));
   PlotExpectingMessage(QStringLiteral("Overflow at x = 10000"));
   EXPECT_EQ(SeriesCount(), 0);
+}
+
+TEST_F(GraphicsPageTest, TheStopButtonEndsTheLoopWithoutAPlotAndNoToTheQuestionLetsItFinish)
+{
+  Open();
+  SetUpPlot(QStringLiteral("x^3"), QStringLiteral("-5"), QStringLiteral("5"), QStringLiteral("16000"));
+  {
+    // Stop is pressed while the loop pumps events; Yes to the question ends it quietly.
+    platform::ModalScript script;
+    script.ExpectMessage(QStringLiteral("Do you really want to stop the calculation?"), platform::mrYes);
+    QTimer::singleShot(0, window.get(), [this] { Click(*window->sbStop); });
+    Click(*window->bbOK);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_FALSE(PlotWindow().isVisible());
+  EXPECT_EQ(SeriesCount(), 0);
+  EXPECT_EQ(window->Gauge->value(), 0);
+  EXPECT_TRUE(window->tsGraph->isEnabled());
+  {
+    platform::ModalScript script;
+    script.ExpectMessage(QStringLiteral("Do you really want to stop the calculation?"), platform::mrNo);
+    QTimer::singleShot(0, window.get(), [this] { Click(*window->sbStop); });
+    Click(*window->bbOK);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  ASSERT_EQ(SeriesCount(), 1);
+  EXPECT_EQ(Series(0).GetCount(), 16001);
+  EXPECT_TRUE(PlotWindow().isVisible());
 }
 
 TEST_F(GraphicsPageTest, ZoomPreviousAtTheLastStepDisablesTheZoomControls)
