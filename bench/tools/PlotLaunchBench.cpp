@@ -1,0 +1,195 @@
+// The plot launchers: f(x) over 16001 points in one evaluation context, alone and with its series and
+// the plot's paint; a 500 x 500 step sin(x)*cos(y) contour, its grid, its levels and tracing, and the
+// whole launch to the first paint. The windows are real and shown on the offscreen platform.
+
+#include "tools/ContourPlotWindow.h"
+#include "tools/Plot2DWindow.h"
+
+#include "engine/EvalContext.h"
+#include "engine/PointEvaluation.h"
+#include "engine/Variables.h"
+#include "plot/contour/Contour.h"
+#include "plot/support/ValueGrids.h"
+#include "plotui/series/Series.h"
+#include "plotui/series/SeriesLegend.h"
+#include "platform/Application.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+constexpr double kX0 = -10;
+constexpr double kX1 = 10;
+constexpr int kCurveSteps = 16000;  // 16001 points
+constexpr int kGridSteps = 500;     // 501 x 501 points
+constexpr int kPumpEvery = 64;      // the launchers pump the window's events this often
+
+const char* const kCurve = "sin(x)*exp(-x/10)";
+const char* const kSurface = "sin(x)*cos(y)";
+
+// The settings file the windows read and write, in a directory that goes with the program.
+const QString& SettingsFile()
+{
+  static const QTemporaryDir dir;
+  static const QString file = dir.filePath(QStringLiteral("plotbench.ini"));
+  return file;
+}
+
+// A text that evaluates as the launchers' compiled programs do.
+engine::TPointEvaluation Evaluation(const char* text)
+{
+  engine::TPointEvaluation evaluation(text);
+  if (!evaluation.Compiled())
+    throw std::runtime_error(std::string("not compiled: ") + text);
+  return evaluation;
+}
+
+double Step(double from, double to, int steps, int i)
+{
+  return i == steps + 1 ? to : from + (i - 1) * (to - from) / steps;
+}
+
+// f(x) at the points of the curve in its own evaluation context; adds each to the series when given.
+bool EvaluateCurve(plotui::TSeries* series)
+{
+  const auto context = engine::TEvalContext::CopyOfCurrent();
+  const engine::TContextScope scope(*context);
+  const engine::TPointEvaluation evaluation = Evaluation(kCurve);
+  for (int i = 1; i <= kCurveSteps + 1; ++i) {
+    if (i % kPumpEvery == 0)
+      platform::PumpMessages();
+    const double x = Step(kX0, kX1, kCurveSteps, i);
+    engine::VarValues[1] = x;
+    engine::Extended y = 0;
+    if (!evaluation.Evaluate(y) || !std::isfinite(double(y)))
+      return false;
+    if (series)
+      series->AddPoint(x, double(y), platform::clBlue, QString());
+  }
+  return true;
+}
+
+// z = f(x, y) over the grid in its own evaluation context.
+bool EvaluateSurface(plot::TVector& xs, plot::TVector& ys, plot::TMatrix& zs)
+{
+  const auto context = engine::TEvalContext::CopyOfCurrent();
+  const engine::TContextScope scope(*context);
+  const engine::TPointEvaluation evaluation = Evaluation(kSurface);
+  long long point = 0;
+  for (int i = 1; i <= kGridSteps + 1; ++i) {
+    const double x = Step(kX0 / 2, kX1 / 2, kGridSteps, i);
+    xs.SetValue(i, x);
+    for (int j = 1; j <= kGridSteps + 1; ++j) {
+      const double y = Step(kX0 / 2, kX1 / 2, kGridSteps, j);
+      ys.SetValue(j, y);
+      if (++point % kPumpEvery == 0)
+        platform::PumpMessages();
+      engine::VarValues[1] = x;
+      engine::VarValues[2] = y;
+      engine::Extended z = 0;
+      if (!evaluation.Evaluate(z) || !std::isfinite(double(z)))
+        return false;
+      zs.SetValue(i, j, double(z));
+    }
+  }
+  return true;
+}
+
+void BM_CurveEvaluation(benchmark::State& state)
+{
+  for (auto _ : state)
+    if (!EvaluateCurve(nullptr))
+      state.SkipWithError("f(x) failed");
+  state.SetItemsProcessed(state.iterations() * (kCurveSteps + 1));
+}
+BENCHMARK(BM_CurveEvaluation)->Unit(benchmark::kMillisecond);
+
+// The f(x) launch: the points into a new series, the series and its legend entry into the plot, the paint.
+void BM_CurveSeriesAndPaint(benchmark::State& state)
+{
+  tools::TfmPlot2D window(SettingsFile(), {});
+  window.resize(800, 600);
+  window.Show();
+  plotui::TPlot& chart = *window.Chart;
+  for (auto _ : state) {
+    state.PauseTiming();
+    chart.Clear();
+    state.ResumeTiming();
+    auto series = std::make_unique<plotui::TSeries>(*chart.Graph, QStringLiteral("f(x)"), plot::kStyleLineAndPoint,
+                                                    platform::clBlue);
+    series->SetMarkerStyle(chart.Graph->GetFreeMarkerStyle());
+    series->MarkerInterval = kCurveSteps / 20;
+    if (!EvaluateCurve(series.get()))
+      state.SkipWithError("f(x) failed");
+    plotui::TSeries& added = *series;
+    chart.AddLayer(std::move(series));
+    auto entry = std::make_unique<plotui::TSeriesLegend>(*chart.Graph);
+    added.UpdateLegend(*entry);
+    chart.Legend->Add(std::move(entry));
+    chart.Redraw();
+  }
+  state.SetItemsProcessed(state.iterations() * (kCurveSteps + 1));
+}
+BENCHMARK(BM_CurveSeriesAndPaint)->Unit(benchmark::kMillisecond);
+
+void BM_ContourEvaluation(benchmark::State& state)
+{
+  plot::TVector xs(kGridSteps + 1), ys(kGridSteps + 1);
+  plot::TMatrix zs(kGridSteps + 1, kGridSteps + 1);
+  for (auto _ : state)
+    if (!EvaluateSurface(xs, ys, zs))
+      state.SkipWithError("f(x,y) failed");
+}
+BENCHMARK(BM_ContourEvaluation)->Unit(benchmark::kMillisecond);
+
+// The contour's levels and traced lines from an evaluated grid (10 levels, lines, as the launcher's default).
+void BM_ContourLevelsAndTracing(benchmark::State& state)
+{
+  tools::TfmContourPlot window(SettingsFile(), {});
+  plot::TVector xs(kGridSteps + 1), ys(kGridSteps + 1);
+  plot::TMatrix zs(kGridSteps + 1, kGridSteps + 1);
+  if (!EvaluateSurface(xs, ys, zs))
+    state.SkipWithError("f(x,y) failed");
+  for (auto _ : state)
+    benchmark::DoNotOptimize(std::make_unique<plot::TContour>(*window.Chart->Graph, xs, ys, zs, 10, false, false));
+}
+BENCHMARK(BM_ContourLevelsAndTracing)->Unit(benchmark::kMillisecond);
+
+// The whole contour launch: clear, axes, grid, contour, bound to the window, the first paint.
+void BM_ContourLaunch(benchmark::State& state)
+{
+  const bool colorShade = state.range(0) != 0;
+  tools::TfmContourPlot window(SettingsFile(), {});
+  window.resize(800, 600);
+  window.Show();
+  plotui::TPlot& plot = *window.Chart;
+  for (auto _ : state) {
+    window.ClearPlot();
+    for (plotui::TPlotAxis* axis : {plot.XAxis.get(), plot.YAxis.get()}) {
+      axis->SetAutoMin(false);
+      axis->SetAutoMax(false);
+    }
+    plot.XAxis->SetMinimum(kX0 / 2);
+    plot.XAxis->SetMaximum(kX1 / 2);
+    plot.YAxis->SetMinimum(kX0 / 2);
+    plot.YAxis->SetMaximum(kX1 / 2);
+    plot.SetClipMarkers(false);
+    plot::TVector xs(kGridSteps + 1), ys(kGridSteps + 1);
+    plot::TMatrix zs(kGridSteps + 1, kGridSteps + 1);
+    if (!EvaluateSurface(xs, ys, zs))
+      state.SkipWithError("f(x,y) failed");
+    platform::PumpMessages();
+    window.SetContour(std::make_unique<plot::TContour>(*plot.Graph, xs, ys, zs, colorShade ? 1 : 10, colorShade, false),
+                      colorShade);
+    plot.Redraw();
+  }
+}
+BENCHMARK(BM_ContourLaunch)->ArgName("shade")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
