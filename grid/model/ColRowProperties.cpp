@@ -13,7 +13,11 @@ using B = TtsColRowBase;
 template <class T>
 TtsPublishedProperty<T> PictureProperty(const char* name, TtsPictureOption option)
 {
-  return {name, tkEnumeration, [option](T& to, const T& from) { to.SetPicture(option, from.Picture(option)); }};
+  return {name, tkEnumeration, [option](T& to, const T& from) { to.SetPicture(option, from.Picture(option)); },
+          [option](const T& object) { return ToStreamValue(object.Picture(option)); },
+          [option](T& object, const TtsStreamValue& value) {
+            object.SetPicture(option, FromStreamValue<TtsDrawOption>(value));
+          }};
 }
 
 // The font a column or row holds of its own; none while it follows the grid's.

@@ -10,6 +10,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 namespace grid {
@@ -34,18 +36,62 @@ using TtsTypeKinds = std::uint32_t;  // a set of TtsTypeKind, bit n for kind n
 constexpr TtsTypeKinds TypeKindBit(TtsTypeKind kind) { return TtsTypeKinds(1) << kind; }
 inline constexpr TtsTypeKinds kAllTypeKinds = (TtsTypeKinds(1) << (tkVariant + 1)) - 1;
 
+// A property value as a stream holds it: a flag, a whole number (enumerations and sets too), a
+// floating-point number or a text.
+using TtsStreamValue = std::variant<bool, std::int32_t, double, std::string>;
+
 template <class T>
 struct TtsPublishedProperty {
   const char* Name;
   TtsTypeKind Kind;
   std::function<void(T& destination, const T& source)> Copy;
+  // Reading and writing the value for a stream; properties whose value is an object have neither.
+  std::function<TtsStreamValue(const T& object)> Get = {};
+  std::function<void(T& object, const TtsStreamValue& value)> Set = {};
 };
+
+// The stream form of a value of type V, and V from it (a value of another form gives V's default).
+template <class V>
+constexpr bool IsStreamable = std::is_arithmetic_v<V> || std::is_enum_v<V> || std::is_same_v<V, std::string>;
+
+template <class V>
+TtsStreamValue ToStreamValue(const V& value)
+{
+  if constexpr (std::is_same_v<V, bool>)
+    return value;
+  else if constexpr (std::is_floating_point_v<V>)
+    return double(value);
+  else if constexpr (std::is_same_v<V, std::string>)
+    return value;
+  else
+    return std::int32_t(value);
+}
+
+template <class V>
+V FromStreamValue(const TtsStreamValue& value)
+{
+  if constexpr (std::is_same_v<V, bool>)
+    return std::holds_alternative<bool>(value) && std::get<bool>(value);
+  else if constexpr (std::is_floating_point_v<V>)
+    return std::holds_alternative<double>(value) ? V(std::get<double>(value)) : V();
+  else if constexpr (std::is_same_v<V, std::string>)
+    return std::holds_alternative<std::string>(value) ? std::get<std::string>(value) : std::string();
+  else
+    return std::holds_alternative<std::int32_t>(value) ? V(std::get<std::int32_t>(value)) : V();
+}
 
 // A published property read by `get` and written by `set` (member functions of T).
 template <class T, class Get, class Set>
 TtsPublishedProperty<T> Published(const char* name, TtsTypeKind kind, Get get, Set set)
 {
-  return {name, kind, [get, set](T& destination, const T& source) { (destination.*set)((source.*get)()); }};
+  TtsPublishedProperty<T> property{
+      name, kind, [get, set](T& destination, const T& source) { (destination.*set)((source.*get)()); }};
+  using V = std::decay_t<decltype((std::declval<const T&>().*get)())>;
+  if constexpr (IsStreamable<V>) {
+    property.Get = [get](const T& object) { return ToStreamValue<V>((object.*get)()); };
+    property.Set = [set](T& object, const TtsStreamValue& value) { (object.*set)(FromStreamValue<V>(value)); };
+  }
+  return property;
 }
 
 // Whether the copy routines carry a property of this kind across.

@@ -6,6 +6,8 @@
 
 #include "grid/model/CellStorage.h"
 #include "grid/model/GridModel.h"
+#include "grid/model/GridStreamFormat.h"
+#include "grid/model/RegistryKey.h"
 #include "grid/model/ImageListIds.h"
 #include "grid/window/GridBase.h"
 #include "grid/window/GridEvents.h"
@@ -108,6 +110,28 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   // Copies another grid: its settings, counts, columns and rows (display order included), cell
   // attributes, selections and stored values. A copy onto itself does nothing.
   void Assign(const TtsBaseGrid& source);
+  // Whole-grid saves and loads: the chosen property kinds, the properties a mask names (the rest
+  // written at their defaults) and the stored values. A load reads and checks the whole stream
+  // before the grid changes: a bad stream raises EReadError, a bad column or row the grid's error,
+  // and the grid stays as it was. Files are replaced whole ("Can't create file " on failure).
+  void SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, TtsPropMask properties, bool saveData);
+  void SaveGridToStream(TtsByteWriter& stream, bool saveData) { SaveGridToStream(stream, kAllPropKinds, kAllProperties, saveData); }
+  void LoadGridFromStream(std::span<const std::uint8_t> bytes, bool matchByDataCol);
+  void SaveGridToFile(const std::string& fileName, TtsPropKinds kinds, TtsPropMask properties, bool saveData);
+  void LoadGridFromFile(const std::string& fileName, bool matchByDataCol);
+  // A registry value holds the grid (bytes) or the full path of the file that does (a text).
+  // "Failed to create key %s" when the key can't be made; loading answers false for a missing key
+  // or value, an empty path or a value of another type, and leaves the grid alone.
+  void SaveGridToRegistry(const std::string& key, const std::string& valueName, const std::string& fileName,
+                          TtsPropKinds kinds, TtsPropMask properties, bool saveData,
+                          const std::string& settingsFile = RegistryFileName());
+  void SaveGridToRegistry(const std::string& key, const std::string& valueName, const std::string& fileName,
+                          bool saveData, const std::string& settingsFile = RegistryFileName())
+  {
+    SaveGridToRegistry(key, valueName, fileName, kAllPropKinds, kAllProperties, saveData, settingsFile);
+  }
+  bool LoadGridFromRegistry(const std::string& key, const std::string& valueName, bool matchByDataCol,
+                            const std::string& settingsFile = RegistryFileName());
   // A paint starts: the next read fires OnRowLoaded again.
   void ForgetLoadedRow() { lastLoadedRow_ = -1; }
 
@@ -489,6 +513,13 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
     model_.ChangeRow(dataRow, change);
   }
   const TtsRow* RowObject(int dataRow) const;  // checked; none without a row object
+  // The stream's named values applied in order (GridStream.cpp).
+  struct StreamLoad;
+  void ApplyStreamEntry(const TtsStreamEntry& entry, StreamLoad& load);
+  void ResetForStream(const StreamLoad& load);
+  void ReadColItem(const TtsStreamItem& item, StreamLoad& load);
+  void ReadRowItem(const TtsStreamItem& item);
+  void ReadCellItem(const TtsStreamItem& item);
 
   TtsGridModel model_;
   std::unique_ptr<Tts2DStorage> store_;

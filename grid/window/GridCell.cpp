@@ -244,7 +244,11 @@ namespace {
 
 TtsPublishedProperty<TtsCell> CellPicture(const char* name, TtsPictureOption option)
 {
-  return {name, tkEnumeration, [option](TtsCell& to, const TtsCell& from) { to.SetPicture(option, from.Picture(option)); }};
+  return {name, tkEnumeration, [option](TtsCell& to, const TtsCell& from) { to.SetPicture(option, from.Picture(option)); },
+          [option](const TtsCell& cell) { return ToStreamValue(cell.Picture(option)); },
+          [option](TtsCell& cell, const TtsStreamValue& value) {
+            cell.SetPicture(option, FromStreamValue<TtsDrawOption>(value));
+          }};
 }
 
 }  // namespace

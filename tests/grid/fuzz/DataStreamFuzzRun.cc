@@ -5,6 +5,8 @@
 
 #include "platform/Bitmap.h"
 
+#include "StreamMutations.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -46,33 +48,9 @@ TEST(DataStreamFuzz, EveryTruncationOfAValidStreamFailsCleanly)
 TEST(DataStreamFuzz, RandomMutationsFailCleanly)
 {
   std::mt19937 random(4102);
-  const std::int32_t hostile[] = {0, -1, 1, 255, 0x7FFFFFFF, std::int32_t(0x80000000), 1 << 20, (1 << 20) + 1, 65536};
   const Bytes streams[] = {ValidStream(false), ValidStream(true)};
-  for (int round = 0; round < 3000; ++round) {
-    Bytes bytes = streams[round % 2];
-    const int edits = 1 + int(random() % 4);
-    for (int e = 0; e < edits && !bytes.empty(); ++e) {
-      const std::size_t at = random() % bytes.size();
-      switch (random() % 4) {
-        case 0:
-          bytes[at] ^= std::uint8_t(1u << (random() % 8));
-          break;
-        case 1: {
-          const std::int32_t value = hostile[random() % std::size(hostile)];
-          for (int i = 0; i < 4 && at + std::size_t(i) < bytes.size(); ++i)
-            bytes[at + std::size_t(i)] = std::uint8_t(std::uint32_t(value) >> (8 * i));
-          break;
-        }
-        case 2:
-          bytes.resize(at);
-          break;
-        default:
-          bytes.insert(bytes.begin() + std::ptrdiff_t(at), std::uint8_t(random()));
-          break;
-      }
-    }
-    Feed(bytes);
-  }
+  for (int round = 0; round < 3000; ++round)
+    Feed(grid::fuzz::Mutated(streams[round % 2], random, 4));
 }
 
 }  // namespace

@@ -1,0 +1,488 @@
+// Whole-grid saves and loads: the grid's settings, its column, row and cell collections and its
+// stored values as named values of the grid stream, to memory, a file or a registry value.
+
+#include "grid/window/Grid.h"
+#include "grid/window/GridCell.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/TextFile.h"
+
+#include <QByteArray>
+#include <QFileInfo>
+#include <QString>
+
+#include <algorithm>
+#include <functional>
+
+namespace grid {
+
+struct TtsBaseGrid::StreamLoad {
+  bool MatchByDataCol = true;
+  TtsPropKinds Kinds = 0;
+  TtsPropMask Filter = kAllProperties;
+  std::vector<int> ColumnMap;  // by stream data column - 1, when matched by field name
+};
+
+namespace {
+
+// The grid's own settings in the "Grid" block.
+struct GridSetting {
+  const char* Name;
+  std::function<TtsStreamValue(const TtsBaseGrid&)> Get;
+  std::function<void(TtsBaseGrid&, const TtsStreamValue&)> Set;
+};
+
+// Counts and sizes a stream may give: the "Data" stream's limits, and sizes a screen can show.
+constexpr int kMaxStreamCols = 1 << 16;
+constexpr int kMaxStreamRows = 1 << 20;
+constexpr int kMaxStreamSize = 1 << 16;
+
+int CheckedNumber(const TtsStreamValue& value, int last)
+{
+  if (!std::holds_alternative<std::int32_t>(value))
+    throw EReadError();
+  const std::int32_t number = std::get<std::int32_t>(value);
+  if (number < 0 || number > last)
+    throw EReadError();
+  return number;
+}
+
+template <class V>
+V CheckedEnum(const TtsStreamValue& value, V last)
+{
+  const auto number = FromStreamValue<std::int32_t>(value);
+  if (number < 0 || number > std::int32_t(last))
+    throw EReadError();
+  return V(number);
+}
+
+const std::vector<GridSetting>& GridSettings()
+{
+  using G = TtsBaseGrid;
+  using V = TtsStreamValue;
+  static const std::vector<GridSetting> list = {
+      {"Cols", [](const G& g) { return V(std::int32_t(g.Cols())); },
+       [](G& g, const V& v) { g.SetCols(CheckedNumber(v, kMaxStreamCols)); }},
+      {"Rows", [](const G& g) { return V(std::int32_t(g.Rows())); },
+       [](G& g, const V& v) { g.SetRows(CheckedNumber(v, kMaxStreamRows)); }},
+      {"DefaultColWidth", [](const G& g) { return V(std::int32_t(g.DefaultColWidth())); },
+       [](G& g, const V& v) { g.SetDefaultColWidth(CheckedNumber(v, kMaxStreamSize)); }},
+      {"DefaultRowHeight", [](const G& g) { return V(std::int32_t(g.DefaultRowHeight())); },
+       [](G& g, const V& v) { g.SetDefaultRowHeight(CheckedNumber(v, kMaxStreamSize)); }},
+      {"HeadingOn", [](const G& g) { return V(g.HeadingOn()); },
+       [](G& g, const V& v) { g.SetHeadingOn(FromStreamValue<bool>(v)); }},
+      {"HeadingHeight", [](const G& g) { return V(std::int32_t(g.HeadingHeight())); },
+       [](G& g, const V& v) { g.SetHeadingHeight(CheckedNumber(v, kMaxStreamSize)); }},
+      {"RowBarOn", [](const G& g) { return V(g.RowBarOn()); },
+       [](G& g, const V& v) { g.SetRowBarOn(FromStreamValue<bool>(v)); }},
+      {"RowBarWidth", [](const G& g) { return V(std::int32_t(g.RowBarWidth())); },
+       [](G& g, const V& v) { g.SetRowBarWidth(CheckedNumber(v, kMaxStreamSize)); }},
+      {"GridLines", [](const G& g) { return ToStreamValue(g.GridLines()); },
+       [](G& g, const V& v) { g.SetGridLines(CheckedEnum(v, glBoth)); }},
+      {"GridMode", [](const G& g) { return ToStreamValue(g.GridMode()); },
+       [](G& g, const V& v) { g.SetGridMode(CheckedEnum(v, gmBrowse)); }},
+      {"Color", [](const G& g) { return ToStreamValue(g.GridColor()); },
+       [](G& g, const V& v) { g.SetGridColor(FromStreamValue<platform::TColor>(v)); }},
+      {"HeadingColor", [](const G& g) { return ToStreamValue(g.HeadingColor()); },
+       [](G& g, const V& v) { g.SetHeadingColor(FromStreamValue<platform::TColor>(v)); }},
+      {"Is3D", [](const G& g) { return V(g.Is3D()); }, [](G& g, const V& v) { g.SetIs3D(FromStreamValue<bool>(v)); }},
+      {"FixedColCount", [](const G& g) { return V(std::int32_t(g.FixedColCount())); },
+       [](G& g, const V& v) { g.SetFixedColCount(CheckedNumber(v, kMaxStreamCols)); }},
+      {"FixedRowCount", [](const G& g) { return V(std::int32_t(g.FixedRowCount())); },
+       [](G& g, const V& v) { g.SetFixedRowCount(CheckedNumber(v, kMaxStreamRows)); }},
+  };
+  return list;
+}
+
+// The properties of an object that differ from a new one's, each named "Prefix.Name".
+template <class T>
+void AddChangedProperties(TtsStreamItem& item, const char* prefix, const T& object, const T& fresh,
+                          std::initializer_list<const char*> skipped = {})
+{
+  for (const TtsPublishedProperty<T>& property : T::PublishedProperties()) {
+    if (!property.Get ||
+        std::any_of(skipped.begin(), skipped.end(), [&](const char* name) { return SameTextIgnoringCase(name, property.Name); }))
+      continue;
+    TtsStreamValue value = property.Get(object);
+    if (value != property.Get(fresh))
+      item.emplace_back(std::string(prefix) + "." + property.Name, std::move(value));
+  }
+}
+
+// Applies the "Prefix.Name" values of an item to an object; names it doesn't publish are skipped.
+template <class T>
+void ApplyProperties(const TtsStreamItem& item, const std::string& prefix, T& object)
+{
+  for (const auto& [name, value] : item) {
+    if (name.size() <= prefix.size() + 1 || !SameTextIgnoringCase(name.substr(0, prefix.size() + 1), prefix + "."))
+      continue;
+    const std::string property = name.substr(prefix.size() + 1);
+    if (SameTextIgnoringCase(property, "Width") || SameTextIgnoringCase(property, "Height"))
+      CheckedNumber(value, kMaxStreamSize);
+    for (const TtsPublishedProperty<T>& published : T::PublishedProperties()) {
+      if (published.Set && SameTextIgnoringCase(published.Name, property))
+        published.Set(object, value);
+    }
+  }
+}
+
+std::int32_t RequiredNumber(const TtsStreamItem& item, const char* name)
+{
+  const TtsStreamValue* value = FindStreamValue(item, name);
+  if (!value || !std::holds_alternative<std::int32_t>(*value))
+    throw EReadError();
+  return std::get<std::int32_t>(*value);
+}
+
+TtsStreamValue MaskText(TtsPropMask mask)
+{
+  std::string text(4, '\0');
+  for (int i = 0; i < 4; ++i)
+    text[std::size_t(i)] = char((mask >> (8 * i)) & 0xFF);
+  return text;
+}
+
+constexpr TtsPropMask kAlignmentBits = 0x100000C0;
+
+}  // namespace
+
+void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, TtsPropMask properties, bool saveData)
+{
+  properties &= kAllProperties;
+  if (properties & kAlignmentBits)
+    properties |= kAlignmentBits;
+  const bool allProperties = properties == kAllProperties;
+
+  TtsGridStreamWriter writer;
+  writer.WriteValue("SavePropKinds", std::int32_t(kinds & kAllPropKinds));
+  writer.WriteValue("SaveData", saveData);
+  writer.WriteValue("Properties", MaskText(properties));
+  writer.WriteValue("AllProperties", allProperties);
+  writer.WriteValue("ResetProps", true);
+
+  TtsStreamItem settings;
+  if (HasPropKind(kinds, pkGrid)) {
+    for (const GridSetting& setting : GridSettings())
+      settings.emplace_back(setting.Name, setting.Get(*this));
+    writer.WriteBinary("Grid", WriteStreamItem(settings));
+  }
+
+  // A filtered save writes from a copy whose properties outside the filter are at their defaults.
+  std::unique_ptr<TtsGrid> clone;
+  TtsBaseGrid* source = this;
+  if (!allProperties) {
+    clone = std::make_unique<TtsGrid>();
+    clone->Assign(*this);
+    const TtsPropMask others = kAllProperties & ~properties;
+    if (HasPropKind(kinds, pkCols)) {
+      for (int c = 1; c <= clone->Cols(); ++c)
+        clone->model_.Col(c).Reset(others);
+    }
+    if (HasPropKind(kinds, pkRows)) {
+      for (int r = 1; r <= clone->Rows(); ++r)
+        clone->model_.ChangeRow(r, [others](TtsRow& row) { row.Reset(others); });
+    }
+    if (HasPropKind(kinds, pkCells))
+      clone->model_.CellProps().ResetAll(others, false);
+    source = clone.get();
+  }
+  TtsBaseGrid& from = *source;
+
+  if (HasPropKind(kinds, pkCols))
+    writer.WriteValue("Cols", std::int32_t(from.Cols()));
+  if (HasPropKind(kinds, pkRows) && !HasPropKind(kinds, pkGrid))
+    writer.WriteValue("Rows", std::int32_t(from.Rows()));
+  if (HasPropKind(kinds, pkCols) && !HasPropKind(kinds, pkGrid) && HasProp(properties, piColWidth))
+    writer.WriteValue("DefaultColWidth", std::int32_t(from.DefaultColWidth()));
+  if (HasPropKind(kinds, pkRows) && !HasPropKind(kinds, pkGrid) && HasProp(properties, piRowHeight))
+    writer.WriteValue("DefaultRowHeight", std::int32_t(from.DefaultRowHeight()));
+
+  TtsGrid fresh;  // the defaults of every column, row and cell
+  if (HasPropKind(kinds, pkCols)) {
+    std::vector<int> order(std::size_t(from.Cols()));
+    for (int c = 1; c <= from.Cols(); ++c)
+      order[std::size_t(c - 1)] = c;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return from.DisplayColOfData(a) < from.DisplayColOfData(b); });
+    std::vector<TtsStreamItem> items;
+    for (int c : order) {
+      const TtsCol& col = from.model_.Col(c);
+      const int displayCol = from.DisplayColOfData(c);
+      if (col.IsDefault() && displayCol == c)
+        continue;
+      // Items go in display order, each placing its column in turn.
+      TtsStreamItem item{{"DataCol", std::int32_t(c)}, {"FieldName", col.FieldName()},
+                         {"Col.DisplayCol", std::int32_t(displayCol)}};
+      AddChangedProperties(item, "Col", col, fresh.model_.Col(1), {"FieldName", "DisplayCol"});
+      items.push_back(std::move(item));
+    }
+    writer.WriteCollection("ColProperties", items);
+  }
+  if (HasPropKind(kinds, pkRows)) {
+    const TtsRow freshRow(fresh.model_, 1, from.DefaultRowHeight());
+    std::vector<TtsStreamItem> items;
+    for (int r = 1; r <= from.Rows(); ++r) {
+      const TtsRow* row = from.model_.GridRows().At(r);
+      const int displayRow = from.DisplayRowOfData(r);
+      if (displayRow == r && (!row || row->IsDefault()))
+        continue;
+      TtsStreamItem item{{"DataRow", std::int32_t(r)}, {"DisplayRow", std::int32_t(displayRow)}};
+      if (from.IsRowSelected(r))
+        item.emplace_back("Selected", true);
+      if (row)
+        AddChangedProperties(item, "Row", *row, freshRow, {"DisplayRow"});
+      items.push_back(std::move(item));
+    }
+    writer.WriteCollection("RowProperties", items);
+  }
+  if (HasPropKind(kinds, pkCells)) {
+    const TtsCell freshCell = fresh.CellAt(1, 1);
+    std::vector<TtsStreamItem> items;
+    for (int c = 1; c <= from.Cols(); ++c) {
+      for (int r = 1; r <= from.model_.Rows(); ++r) {
+        const TtsCellElement* element = from.model_.CellProps().Find(c, r);
+        if (!element || element->IsDefault())
+          continue;
+        TtsStreamItem item{{"DataCol", std::int32_t(c)}, {"DataRow", std::int32_t(r)}};
+        AddChangedProperties(item, "Cell", from.CellAt(c, r), freshCell);
+        items.push_back(std::move(item));
+      }
+    }
+    writer.WriteCollection("CellProperties", items);
+  }
+  if (saveData && from.store_) {
+    TtsByteWriter data;
+    from.store_->SaveToStream(data);
+    writer.WriteBinary("Data", data.Bytes());
+  }
+  stream.WriteBytes(writer.Bytes());
+}
+
+void TtsBaseGrid::LoadGridFromStream(std::span<const std::uint8_t> bytes, bool matchByDataCol)
+{
+  const std::vector<TtsStreamEntry> entries = ReadGridStream(bytes);
+  // Everything is read into a copy, which the grid takes only when the whole stream applied.
+  TtsGrid work;
+  work.Assign(*this);
+  work.model_.Name = model_.Name;
+  StreamLoad load;
+  load.MatchByDataCol = matchByDataCol;
+  work.SetLoading(true);
+  for (const TtsStreamEntry& entry : entries)
+    work.ApplyStreamEntry(entry, load);
+  work.SetLoading(false);
+  Assign(work);
+}
+
+void TtsBaseGrid::ApplyStreamEntry(const TtsStreamEntry& entry, StreamLoad& load)
+{
+  const std::string& name = entry.Name;
+  const auto needKind = [&](TtsStreamEntryKind kind) {
+    if (entry.Kind != kind)
+      throw EReadError();
+  };
+  if (SameTextIgnoringCase(name, "SavePropKinds")) {
+    load.Kinds = TtsPropKinds(FromStreamValue<std::int32_t>(entry.Value) & kAllPropKinds);
+  } else if (SameTextIgnoringCase(name, "Properties")) {
+    if (const std::string* text = std::get_if<std::string>(&entry.Value)) {
+      load.Filter = 0;
+      for (std::size_t i = 0; i < std::min<std::size_t>(4, text->size()); ++i)
+        load.Filter |= TtsPropMask(std::uint8_t((*text)[i])) << (8 * i);
+    } else {
+      load.Filter = kAllProperties;  // an older form names the properties: all of them were saved
+    }
+  } else if (SameTextIgnoringCase(name, "AllProperties")) {
+    if (FromStreamValue<bool>(entry.Value))
+      load.Filter = kAllProperties;
+  } else if (SameTextIgnoringCase(name, "ResetProps")) {
+    if (FromStreamValue<bool>(entry.Value))
+      ResetForStream(load);
+  } else if (SameTextIgnoringCase(name, "Grid")) {
+    needKind(seBinary);
+    const TtsStreamItem settings = ReadStreamItem(entry.Binary);
+    for (const auto& [key, value] : settings) {
+      for (const GridSetting& setting : GridSettings()) {
+        if (SameTextIgnoringCase(key, setting.Name) && (load.MatchByDataCol || !SameTextIgnoringCase(key, "Cols")))
+          setting.Set(*this, value);
+      }
+    }
+  } else if (SameTextIgnoringCase(name, "Cols")) {
+    if (load.MatchByDataCol)
+      SetCols(CheckedNumber(entry.Value, kMaxStreamCols));
+  } else if (SameTextIgnoringCase(name, "Rows")) {
+    SetRows(CheckedNumber(entry.Value, kMaxStreamRows));
+  } else if (SameTextIgnoringCase(name, "DefaultColWidth")) {
+    SetDefaultColWidth(CheckedNumber(entry.Value, kMaxStreamSize));
+  } else if (SameTextIgnoringCase(name, "DefaultRowHeight")) {
+    SetDefaultRowHeight(CheckedNumber(entry.Value, kMaxStreamSize));
+  } else if (SameTextIgnoringCase(name, "ColProperties")) {
+    needKind(seCollection);
+    for (const TtsStreamItem& item : entry.Items)
+      ReadColItem(item, load);
+  } else if (SameTextIgnoringCase(name, "RowProperties")) {
+    needKind(seCollection);
+    for (const TtsStreamItem& item : entry.Items)
+      ReadRowItem(item);
+  } else if (SameTextIgnoringCase(name, "CellProperties")) {
+    needKind(seCollection);
+    for (const TtsStreamItem& item : entry.Items)
+      ReadCellItem(item);
+  } else if (SameTextIgnoringCase(name, "Data")) {
+    needKind(seBinary);
+    SetStoreData(true);
+    TtsByteReader reader(entry.Binary);
+    Tts2DStorage values;
+    values.LoadFromStream(reader, load.MatchByDataCol ? nullptr : &load.ColumnMap);
+    store_->Assign(values);
+  }
+}
+
+void TtsBaseGrid::ResetForStream(const StreamLoad& load)
+{
+  if (load.Filter != kAllProperties) {
+    if (HasPropKind(load.Kinds, pkCols) && load.MatchByDataCol) {
+      for (int c = 1; c <= Cols(); ++c)
+        model_.Col(c).Reset(load.Filter);
+    }
+    if (HasPropKind(load.Kinds, pkRows)) {
+      for (int r = 1; r <= Rows(); ++r)
+        model_.ChangeRow(r, [&](TtsRow& row) { row.Reset(load.Filter); });
+    }
+    if (HasPropKind(load.Kinds, pkCells))
+      model_.CellProps().ResetAll(load.Filter, false);
+    return;
+  }
+  TtsPropKinds kinds = load.Kinds;
+  if (!load.MatchByDataCol) {
+    if (kinds == PropKindBit(pkCols))
+      return;
+    kinds &= TtsPropKinds(~PropKindBit(pkCols));  // columns are reset as their items find them
+  }
+  // A new grid's parts, stored values dropped with them.
+  TtsGrid fresh;
+  if (HasPropKind(kinds, pkGrid))
+    AssignSettings(fresh);
+  if (HasPropKind(kinds, pkCols))
+    AssignCols(fresh);
+  if (HasPropKind(kinds, pkRows))
+    AssignRows(fresh);
+  if (HasPropKind(kinds, pkCells))
+    model_.CellProps().Assign(fresh.model_.CellProps());
+  AssignData(fresh);
+}
+
+void TtsBaseGrid::ReadColItem(const TtsStreamItem& item, StreamLoad& load)
+{
+  const std::int32_t dataCol = RequiredNumber(item, "DataCol");
+  if (load.MatchByDataCol) {
+    CheckCol(dataCol);
+    TtsCol& col = model_.Col(dataCol);
+    if (const TtsStreamValue* fieldName = FindStreamValue(item, "FieldName"))
+      col.SetFieldName(FromStreamValue<std::string>(*fieldName));
+    ApplyProperties(item, "Col", col);
+    return;
+  }
+  // By field name: the stored values of stream column DataCol follow the column of that name, or
+  // are dropped when there is none.
+  if (dataCol < 1 || std::size_t(dataCol) > std::max<std::size_t>(load.ColumnMap.size() + 1, 1u << 16))
+    throw EReadError();
+  const TtsStreamValue* fieldName = FindStreamValue(item, "FieldName");
+  const std::string name = fieldName ? FromStreamValue<std::string>(*fieldName) : std::string();
+  int found = 0;
+  for (int c = 1; c <= Cols() && !found && !name.empty(); ++c) {
+    if (SameTextIgnoringCase(model_.Col(c).FieldName(), name))
+      found = c;
+  }
+  if (load.ColumnMap.size() < std::size_t(dataCol))
+    load.ColumnMap.resize(std::size_t(dataCol), 0);
+  load.ColumnMap[std::size_t(dataCol - 1)] = found;
+  if (!found)
+    return;
+  TtsCol& col = model_.Col(found);
+  col.Reset(load.Filter);
+  const int displayCol = DisplayColOfData(found);
+  ApplyProperties(item, "Col", col);
+  if (DisplayColOfData(found) != displayCol)
+    SetDisplayColOfData(found, displayCol);  // positions of the stream's own columns don't apply here
+}
+
+void TtsBaseGrid::ReadRowItem(const TtsStreamItem& item)
+{
+  const std::int32_t dataRow = RequiredNumber(item, "DataRow");
+  const std::int32_t displayRow = RequiredNumber(item, "DisplayRow");
+  if (dataRow < 1 || dataRow > Rows() || displayRow < 1 || displayRow > Rows())
+    GridError("Row index " + std::to_string(dataRow < 1 || dataRow > Rows() ? dataRow : displayRow) + " out of range");
+  ChangeRowChecked(dataRow, [&](TtsRow& row) { ApplyProperties(item, "Row", row); });
+  MoveRowTo(dataRow, displayRow);
+  const TtsStreamValue* selected = FindStreamValue(item, "Selected");
+  if (selected && FromStreamValue<bool>(*selected))
+    SetRowSelected(dataRow, true);
+}
+
+void TtsBaseGrid::ReadCellItem(const TtsStreamItem& item)
+{
+  const std::int32_t dataCol = RequiredNumber(item, "DataCol");
+  const std::int32_t dataRow = RequiredNumber(item, "DataRow");
+  CheckCol(dataCol);
+  CheckRow(dataRow);
+  TtsCell cell = CellAt(dataCol, dataRow);
+  ApplyProperties(item, "Cell", cell);
+}
+
+void TtsBaseGrid::SaveGridToFile(const std::string& fileName, TtsPropKinds kinds, TtsPropMask properties, bool saveData)
+{
+  TtsByteWriter writer;
+  SaveGridToStream(writer, kinds, properties, saveData);
+  const auto& bytes = writer.Bytes();
+  platform::WriteFileAtomic(QString::fromStdString(fileName),
+                            QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+}
+
+void TtsBaseGrid::LoadGridFromFile(const std::string& fileName, bool matchByDataCol)
+{
+  const QByteArray bytes = platform::ReadFileBytes(QString::fromStdString(fileName));
+  LoadGridFromStream(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())),
+                     matchByDataCol);
+}
+
+void TtsBaseGrid::SaveGridToRegistry(const std::string& key, const std::string& valueName, const std::string& fileName,
+                                     TtsPropKinds kinds, TtsPropMask properties, bool saveData,
+                                     const std::string& settingsFile)
+{
+  const std::unique_ptr<TtsRegistryKey> opened = OpenRegistryPath(key, true, settingsFile);
+  if (!opened)
+    throw ERegistryException("Failed to create key " + key);
+  if (!fileName.empty()) {
+    const std::string path = QFileInfo(QString::fromStdString(fileName)).absoluteFilePath().toStdString();
+    SaveGridToFile(path, kinds, properties, saveData);
+    opened->WriteString(valueName, path);
+  } else {
+    TtsByteWriter writer;
+    SaveGridToStream(writer, kinds, properties, saveData);
+    opened->WriteBinary(valueName, writer.Bytes());
+  }
+}
+
+bool TtsBaseGrid::LoadGridFromRegistry(const std::string& key, const std::string& valueName, bool matchByDataCol,
+                                       const std::string& settingsFile)
+{
+  const std::unique_ptr<TtsRegistryKey> opened = OpenRegistryPath(key, false, settingsFile);
+  if (!opened)
+    return false;
+  switch (opened->DataType(valueName)) {
+    case rdString: {
+      const std::string path = opened->ReadString(valueName);
+      if (path.empty())
+        return false;
+      LoadGridFromFile(path, matchByDataCol);
+      return true;
+    }
+    case rdBinary:
+      LoadGridFromStream(opened->ReadBinary(valueName), matchByDataCol);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace grid
