@@ -2,9 +2,9 @@
 
 #include "platform/CanvasClip.h"
 #include "platform/CanvasRounding.h"
+#include "platform/FontCache.h"
 #include "platform/Picture.h"
 
-#include <QFontMetrics>
 
 namespace platform {
 
@@ -26,6 +26,7 @@ struct TCanvas::TSaved {
 };
 
 TCanvas::TCanvas()
+    : measureFont_(std::make_unique<TQtFontCache>())
 {
   brush_.OnChange = [this] { BrushChanged(); };
 }
@@ -216,23 +217,22 @@ void TCanvas::ExtTextOut(int x, int y, unsigned options, const TRect& r, const Q
 
 TSize TCanvas::TextExtent(const QString& text) const
 {
-  const QFontMetrics m(ToQFont(font_.Data()));
+  const TQtFontCache::TEntry& f = measureFont_->For(font_.Data());
   const QString shown = IsSymbolFont(font_.Data()) ? SymbolToUnicode(text) : text;
-  return {m.horizontalAdvance(shown), m.ascent() + m.descent()};
+  return {f.Metrics.horizontalAdvance(shown), f.Ascent + f.Descent};
 }
 
 TTextMetric TCanvas::TextMetrics() const
 {
-  const QFont f = ToQFont(font_.Data());
-  const QFontMetrics m(f);
+  const TQtFontCache::TEntry& f = measureFont_->For(font_.Data());
   TTextMetric t;
-  t.Ascent = m.ascent();
-  t.Descent = m.descent();
+  t.Ascent = f.Ascent;
+  t.Descent = f.Descent;
   t.Height = t.Ascent + t.Descent;
-  t.InternalLeading = std::max(0, t.Height - f.pixelSize());
-  t.ExternalLeading = std::max(0, m.leading());
-  t.AveCharWidth = m.averageCharWidth();
-  t.MaxCharWidth = m.maxWidth();
+  t.InternalLeading = std::max(0, t.Height - f.Font.pixelSize());
+  t.ExternalLeading = std::max(0, f.Metrics.leading());
+  t.AveCharWidth = f.Metrics.averageCharWidth();
+  t.MaxCharWidth = f.Metrics.maxWidth();
   return t;
 }
 

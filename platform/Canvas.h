@@ -14,6 +14,7 @@
 #include <QString>
 #include <algorithm>
 #include <initializer_list>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -22,6 +23,7 @@ class QImage;
 namespace platform {
 
 class TGraphic;
+class TQtFontCache;
 
 struct TTextMetric {
   int Height = 0;  // ascent + descent
@@ -186,6 +188,8 @@ private:
   // The state drawing calls carry, brought up to date when a call is made.
   mutable TCanvasState state_;
   mutable bool stateStale_ = true;
+  // The Qt font and metrics of the font, for measuring text.
+  mutable std::unique_ptr<TQtFontCache> measureFont_;
 };
 
 }  // namespace platform

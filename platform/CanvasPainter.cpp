@@ -217,6 +217,9 @@ void TPainterCanvas::Render(const TCanvasCall& record)
   QPainter* p = BeginPaint();
   if (!p)
     return;
+  // The font is given outside the saved state, so the painter keeps it for the next text.
+  if (record.Op == TCanvasOp::TextOut)
+    SelectFont(*p, record.State.Font);
   p->save();
   p->setRenderHint(QPainter::Antialiasing, false);
   p->setRenderHint(QPainter::TextAntialiasing, false);
@@ -291,20 +294,21 @@ void TPainterCanvas::FocusRect(QPainter& p, const TRect& box) const
   p.drawPoints(dots);
 }
 
-const TPainterCanvas::TFontCache& TPainterCanvas::FontFor(const TFontData& data)
+const TQtFontCache::TEntry& TPainterCanvas::SelectFont(QPainter& p, const TFontData& data)
 {
-  if (!font_ || !(font_->Data == data)) {
-    QFont font = ToQFont(data);
-    const QFontMetrics m(font);
-    font_.emplace(TFontCache{data, font, m, m.ascent(), m.descent()});
+  const TQtFontCache::TEntry& f = fonts_.For(data);
+  if (!fontGiven_ || !fontTaken_ || !(*fontGiven_ == f.Font) || !(p.font() == *fontTaken_)) {
+    p.setFont(f.Font);
+    fontGiven_ = f.Font;
+    fontTaken_ = p.font();
   }
-  return *font_;
+  return f;
 }
 
 void TPainterCanvas::Text(QPainter& p, const TCanvasCall& r)
 {
   const TCanvasState& s = r.State;
-  const TFontCache& f = FontFor(s.Font);
+  const TQtFontCache::TEntry& f = SelectFont(p, s.Font);
   const QString text = IsSymbolFont(s.Font) ? SymbolToUnicode(r.Text) : r.Text;
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   if (r.Points.size() >= 3) {
@@ -343,7 +347,6 @@ void TPainterCanvas::Text(QPainter& p, const TCanvasCall& r)
   }
   if (opaque)
     p.fillRect(QRect(dx, baseline - ascent, width, ascent + descent), ColorToQColor(s.BkColor));
-  p.setFont(f.Font);
   p.setPen(ColorToQColor(s.Font.Color));
   p.drawText(QPoint(dx, baseline), text);
 }

@@ -3,9 +3,9 @@
 // Back ends give the painter: an image (raster operations work) or a printer page.
 
 #include "platform/Canvas.h"
+#include "platform/FontCache.h"
 
 #include <QFont>
-#include <QFontMetrics>
 #include <optional>
 #include <span>
 
@@ -35,16 +35,14 @@ private:
   void FocusRect(QPainter& p, const TRect& r) const;
   void Fill(QPainter& p, const TCanvasState& s, const TRect& r) const;
 
-  // The Qt font and metrics of the last font drawn with.
-  struct TFontCache {
-    TFontData Data;
-    QFont Font;
-    QFontMetrics Metrics;
-    int Ascent;
-    int Descent;
-  };
-  const TFontCache& FontFor(const TFontData& data);
-  std::optional<TFontCache> font_;
+  // Gives the painter the Qt font of the font unless it has it already: the painter keeps the
+  // font it took, with its glyph engine, between calls.
+  const TQtFontCache::TEntry& SelectFont(QPainter& p, const TFontData& data);
+
+  // The Qt font and metrics of the last font drawn with, and that font as the painter took it.
+  TQtFontCache fonts_;
+  std::optional<QFont> fontGiven_;
+  std::optional<QFont> fontTaken_;
 };
 
 }  // namespace platform
