@@ -110,6 +110,8 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   // Copies another grid: its settings, counts, columns and rows (display order included), cell
   // attributes, selections and stored values. A copy onto itself does nothing.
   void Assign(const TtsBaseGrid& source);
+  // Any other object: "Cannot assign <its class> to <this class>", before anything changes.
+  void Assign(const QObject& source);
   // Whole-grid saves and loads: the chosen property kinds, the properties a mask names (the rest
   // written at their defaults) and the stored values. A load reads and checks the whole stream
   // before the grid changes: a bad stream raises EReadError, a bad column or row the grid's error,

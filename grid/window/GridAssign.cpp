@@ -2,6 +2,8 @@
 
 #include "grid/window/Grid.h"
 
+#include <stdexcept>
+
 namespace grid {
 namespace {
 
@@ -44,6 +46,15 @@ void TtsBaseGrid::Assign(const TtsBaseGrid& source)
   UpdateScrollBars();
   Invalidate();
   ReportGridStatus();
+}
+
+void TtsBaseGrid::Assign(const QObject& source)
+{
+  if (const auto* grid = dynamic_cast<const TtsBaseGrid*>(&source)) {
+    Assign(*grid);
+    return;
+  }
+  throw std::invalid_argument(std::string("Cannot assign ") + source.metaObject()->className() + " to TtsGrid");
 }
 
 void TtsBaseGrid::AssignSettings(const TtsBaseGrid& source)

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 namespace grid {
@@ -241,6 +242,39 @@ TEST(GridStream, AFailedLoadLeavesTheGridAsItWas)
   for (int byte : {4, int('D'), int('a'), int('t'), int('a'), 6, 0xFF, 0xFF, 0xFF, 0x7F})
     lying.push_back(std::uint8_t(byte));
   EXPECT_THROW(grid.LoadGridFromStream(lying, true), EReadError);
+  EXPECT_EQ(Save(grid), before);
+}
+
+TEST(GridStream, AssignCopiesAGridAndRefusesAnythingElse)
+{
+  TtsGrid source;
+  Fill(source);
+  struct Case {
+    const char* Name;
+    std::function<void(TtsGrid&)> Prepare;
+  };
+  const Case cases[] = {
+      {"default", [](TtsGrid&) {}},
+      {"wider, with its own values", [](TtsGrid& grid) {
+         grid.SetStoreData(true);
+         grid.SetCols(9);
+         grid.SetCell(8, 1, Text("gone"));
+       }},
+      {"moved and coloured", [](TtsGrid& grid) {
+         grid.SetDisplayColOfData(4, 1);
+         grid.SetRowColor(1, platform::clRed);
+       }},
+  };
+  for (const Case& test : cases) {
+    TtsGrid copy;
+    test.Prepare(copy);
+    copy.Assign(static_cast<const QObject&>(source));
+    EXPECT_EQ(Save(copy), Save(source)) << test.Name;
+  }
+  TtsGrid grid;
+  const Bytes before = Save(grid);
+  QObject other;
+  EXPECT_EQ(ErrorOf([&] { grid.Assign(other); }), "Cannot assign QObject to TtsGrid");
   EXPECT_EQ(Save(grid), before);
 }
 
