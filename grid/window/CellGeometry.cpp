@@ -2,6 +2,7 @@
 
 #include "grid/window/GridAxis.h"
 
+#include <QRect>
 #include <algorithm>
 
 namespace grid {
@@ -92,6 +93,43 @@ platform::TRect CellRect(const TtsBaseGrid& grid, int displayCol, int displayRow
   if (rect.Top + grid.RowHeight(displayRow) <= grid.ClientHeight())
     rect.Bottom -= grid.HorzLineWidth();
   return rect;
+}
+
+platform::TRect RangeRect(const TtsBaseGrid& grid, int left, int top, int right, int bottom)
+{
+  if (left > grid.LastVisibleCol() || right < 0 || top > grid.LastVisibleRow() || bottom < 0)
+    return {};
+  if ((grid.RowBarOn() && grid.HeadingOn()) || (left >= grid.FixedCols() && top >= grid.FixedRows())) {
+    const QRect box = grid.RangeBounds({left, top, right, bottom});
+    return {box.left(), box.top(), box.left() + box.width(), box.top() + box.height()};
+  }
+  const platform::TRect first = CellRect(grid, left, top);
+  const platform::TRect last = CellRect(grid, right, bottom);
+  return {first.Left, first.Top, last.Right, last.Bottom};
+}
+
+bool IntersectsClip(const TtsBaseGrid& grid, const platform::TRect& clip, const platform::TRect& rect)
+{
+  return clip.Right >= rect.Left && clip.Left + grid.VertLineWidth() - 1 < rect.Right && clip.Bottom >= rect.Top &&
+         clip.Top + grid.HorzLineWidth() - 1 < rect.Bottom;
+}
+
+int ColAtX(const TtsBaseGrid& grid, int x)
+{
+  return x < 0 || x > grid.ClientWidth() ? -1 : grid.CellAtPoint(x, 0).X;
+}
+
+int RowAtY(const TtsBaseGrid& grid, int y)
+{
+  return y < 0 || y > grid.ClientHeight() ? -1 : grid.CellAtPoint(0, y).Y;
+}
+
+platform::TPoint CellAtPoint(const TtsBaseGrid& grid, int x, int y) { return {ColAtX(grid, x), RowAtY(grid, y)}; }
+
+platform::TPoint CellAtPointClamped(const TtsBaseGrid& grid, int x, int y)
+{
+  const auto clamp = [](int found, int coordinate, int last) { return found != -1 ? found : coordinate > 0 ? last : 0; };
+  return {clamp(ColAtX(grid, x), x, grid.GridCols() - 1), clamp(RowAtY(grid, y), y, grid.GridRows() - 1)};
 }
 
 bool NeedsHorzScrollBar(const TtsBaseGrid& grid, int width) { return NeedsScrollBar({grid, false}, width); }

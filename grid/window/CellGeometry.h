@@ -15,6 +15,16 @@ int RowTop(const TtsBaseGrid& grid, int displayRow);
 platform::TRect CellRectRaw(const TtsBaseGrid& grid, int displayCol, int displayRow);
 // The cell without its lines, except where the window edge cuts it.
 platform::TRect CellRect(const TtsBaseGrid& grid, int displayCol, int displayRow);
+// The cell box of display columns left..right and rows top..bottom; (0, 0, 0, 0) off screen.
+platform::TRect RangeRect(const TtsBaseGrid& grid, int left, int top, int right, int bottom);
+// Whether a clip rectangle reaches a cell rectangle drawn with the grid's lines.
+bool IntersectsClip(const TtsBaseGrid& grid, const platform::TRect& clip, const platform::TRect& rect);
+// The display column at x (row at y), -1 outside the client area; the clamped form answers the
+// last display column (row) past the far edge and 0 before the near one.
+int ColAtX(const TtsBaseGrid& grid, int x);
+int RowAtY(const TtsBaseGrid& grid, int y);
+platform::TPoint CellAtPoint(const TtsBaseGrid& grid, int x, int y);
+platform::TPoint CellAtPointClamped(const TtsBaseGrid& grid, int x, int y);
 // Whether the columns (rows) from the fixed ones on overflow the width (height) given.
 bool NeedsHorzScrollBar(const TtsBaseGrid& grid, int width);
 bool NeedsVertScrollBar(const TtsBaseGrid& grid, int height);

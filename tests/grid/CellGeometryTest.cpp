@@ -68,6 +68,49 @@ TEST(CellGeometry, CellRectLeavesOutTheLinesUnlessTheWindowEdgeCutsTheCell)
   EXPECT_EQ(CellRect(g.grid, 1, 1), (platform::TRect{20, 15, 84, 29}));
 }
 
+TEST(CellGeometry, CellsUnderAPointAndClampedToTheGrid)
+{
+  GeometryGrid g;
+  const int width = g.grid.ClientWidth();
+  const int height = g.grid.ClientHeight();
+  struct Case {
+    int x, y;
+    platform::TPoint cell, clamped;
+  };
+  for (const Case& c : {Case{30, 20, {1, 1}, {1, 1}}, Case{5, 5, {0, 0}, {0, 0}}, Case{90, 30, {2, 2}, {2, 2}},
+                        Case{-5, 20, {-1, 1}, {0, 1}}, Case{30, -1, {1, -1}, {1, 0}},
+                        Case{width + 1, height + 1, {-1, -1}, {8, 20}}}) {
+    EXPECT_EQ(CellAtPoint(g.grid, c.x, c.y), c.cell) << c.x << "," << c.y;
+    EXPECT_EQ(CellAtPointClamped(g.grid, c.x, c.y), c.clamped) << c.x << "," << c.y;
+  }
+}
+
+TEST(CellGeometry, RangeRectSpansTheCellsOnScreen)
+{
+  GeometryGrid g;
+  const platform::TRect range = RangeRect(g.grid, 1, 1, 2, 3);
+  EXPECT_EQ(range.Left, 20);
+  EXPECT_EQ(range.Top, 15);
+  EXPECT_EQ(range.Right, CellRectRaw(g.grid, 2, 3).Right);  // the grid's box holds the last lines
+  EXPECT_EQ(range.Bottom, CellRectRaw(g.grid, 2, 3).Bottom);
+  EXPECT_EQ(RangeRect(g.grid, 7, 1, 8, 2), platform::TRect{});
+  EXPECT_EQ(RangeRect(g.grid, 1, 12, 2, 14), platform::TRect{});
+  EXPECT_EQ(RangeRect(g.grid, -3, 1, -1, 2), platform::TRect{});
+}
+
+TEST(CellGeometry, AClipReachesACellUpToItsLines)
+{
+  GeometryGrid g;
+  const platform::TRect cell = CellRect(g.grid, 1, 1);  // 20, 15, 83, 28
+  struct Case {
+    platform::TRect clip;
+    bool reaches;
+  };
+  for (const Case& c : {Case{{0, 0, 20, 15}, true}, Case{{0, 0, 19, 15}, false}, Case{{83, 0, 90, 40}, false},
+                        Case{{82, 27, 90, 40}, true}, Case{{30, 28, 40, 40}, false}})
+    EXPECT_EQ(IntersectsClip(g.grid, c.clip, cell), c.reaches) << c.clip.Left << "," << c.clip.Top;
+}
+
 TEST(CellGeometry, AHorizontalBarIsNeededWhenTheColumnsOverflow)
 {
   struct Case {
