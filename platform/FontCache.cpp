@@ -9,13 +9,18 @@ bool SameQtFont(const TFontData& a, const TFontData& b)
 
 const TQtFontCache::TEntry& TQtFontCache::For(const TFontData& font)
 {
-  if (!entry_ || !SameQtFont(key_, font)) {
-    QFont q = ToQFont(font);
-    const QFontMetrics m(q);
-    entry_.emplace(TEntry{q, m, m.ascent(), m.descent()});
-    key_ = font;
+  if (recent_ && SameQtFont(recent_->Key, font))
+    return recent_->Entry;
+  if (previous_ && SameQtFont(previous_->Key, font)) {
+    std::swap(recent_, previous_);
+    return recent_->Entry;
   }
-  return *entry_;
+  QFont q = ToQFont(font);
+  const QFontMetrics m(q);
+  TSlot built{font, TEntry{q, m, m.ascent(), m.descent()}};
+  previous_ = std::move(recent_);
+  recent_.emplace(std::move(built));
+  return recent_->Entry;
 }
 
 }  // namespace platform
