@@ -3,22 +3,27 @@
 #include "grid/window/Grid.h"
 
 #include <stdexcept>
+#include <vector>
 
 namespace grid {
 namespace {
 
 // Puts items 1..count at the display positions they have in the source. Placing each position in
-// turn leaves the positions before it in place.
-template <class SourcePosition, class Place>
-void FollowDisplayOrder(int count, SourcePosition sourcePosition, Place place)
+// turn leaves the positions before it in place; an item already at its position is not moved, so a
+// copy in the same order takes one pass.
+template <class SourcePosition, class TargetPosition, class Place>
+void FollowDisplayOrder(int count, SourcePosition sourcePosition, TargetPosition targetPosition, Place place)
 {
+  std::vector<int> itemAt(static_cast<std::size_t>(count) + 1, 0);
+  for (int item = 1; item <= count; ++item) {
+    const int position = sourcePosition(item);
+    if (position >= 1 && position <= count)
+      itemAt[static_cast<std::size_t>(position)] = item;
+  }
   for (int position = 1; position <= count; ++position) {
-    for (int item = 1; item <= count; ++item) {
-      if (sourcePosition(item) == position) {
-        place(item, position);
-        break;
-      }
-    }
+    const int item = itemAt[static_cast<std::size_t>(position)];
+    if (item != 0 && targetPosition(item) != position)
+      place(item, position);
   }
 }
 
@@ -132,7 +137,7 @@ void TtsBaseGrid::AssignCols(const TtsBaseGrid& source)
   for (int c = 0; c <= Cols(); ++c)
     model_.Col(c).Assign(source.model_.Col(c));
   FollowDisplayOrder(
-      Cols(), [&](int c) { return source.DisplayColOfData(c); },
+      Cols(), [&](int c) { return source.DisplayColOfData(c); }, [this](int c) { return DisplayColOfData(c); },
       [this](int c, int position) { SetDisplayColOfData(c, position); });
   SetFixedColCount(source.FixedColCount());
 }
@@ -150,7 +155,8 @@ void TtsBaseGrid::AssignRows(const TtsBaseGrid& source)
     });
   }
   FollowDisplayOrder(
-      Rows(), [&](int r) { return source.DisplayRowOfData(r); }, [this](int r, int position) { MoveRowTo(r, position); });
+      Rows(), [&](int r) { return source.DisplayRowOfData(r); }, [this](int r) { return DisplayRowOfData(r); },
+      [this](int r, int position) { MoveRowTo(r, position); });
   SetFixedRowCount(source.FixedRowCount());
 }
 
