@@ -185,7 +185,9 @@ void InstallFilter()
   if (installed)
     return;
   installed = true;
-  qApp->installEventFilter(new DragFilter());  // lives with the application
+  auto* filter = new DragFilter();
+  filter->setParent(qApp);  // deleted with the application
+  qApp->installEventFilter(filter);
 }
 
 }  // namespace
