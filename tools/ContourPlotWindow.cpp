@@ -3,10 +3,8 @@
 #include "plot/contour/ContourLegend.h"
 
 #include <QActionGroup>
-#include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolButton>
 
 namespace tools {
 
@@ -23,21 +21,16 @@ TfmContourPlot::TfmContourPlot(QString settingsFile, TFormPlacement placement, Q
   setWindowTitle(QStringLiteral("Contour Plot"));
   setGeometry(351, 181, 640, 480);
 
-  AddToolSeparator();
-  sbAddContours = AddToolButton("sbAddContours", QStringLiteral("+C"), QStringLiteral("Add contour(s)"),
-                                [this] { SetEditMode(plot::emAddContour); });
-  sbDeleteContours = AddToolButton("sbDeleteContours", QStringLiteral("-C"), QStringLiteral("Delete contour(s)"),
+  ToolBar->AddSeparator();
+  sbAddContours = AddToolButton("sbAddContours", QStringLiteral("Add contour(s)"), [this] { SetEditMode(plot::emAddContour); });
+  sbDeleteContours = AddToolButton("sbDeleteContours", QStringLiteral("Delete contour(s)"),
                                    [this] { SetEditMode(plot::emDeleteContour); });
-  sbAddLabels = AddToolButton("sbAddLabels", QStringLiteral("+L"), QStringLiteral("Add/Move label(s)"),
-                              [this] { SetEditMode(plot::emAddMoveLabel); });
-  sbDeleteLabels = AddToolButton("sbDeleteLabels", QStringLiteral("-L"), QStringLiteral("Delete label(s)"),
-                                 [this] { SetEditMode(plot::emDeleteLabel); });
-  sbBreakEdit = AddToolButton("sbBreakEdit", QStringLiteral("Ar"), QStringLiteral("Break edit"),
-                              [this] { SetEditMode(plot::emNone); });
-  ToolBar->addStretch();
+  sbAddLabels = AddToolButton("sbAddLabels", QStringLiteral("Add/Move label(s)"), [this] { SetEditMode(plot::emAddMoveLabel); });
+  sbDeleteLabels = AddToolButton("sbDeleteLabels", QStringLiteral("Delete label(s)"), [this] { SetEditMode(plot::emDeleteLabel); });
+  sbBreakEdit = AddToolButton("sbBreakEdit", QStringLiteral("Break edit"), [this] { SetEditMode(plot::emNone); });
   modeButtons_ = {sbAddContours, sbDeleteContours, sbAddLabels, sbDeleteLabels, sbBreakEdit};
-  for (QToolButton* button : modeButtons_)
-    button->setCheckable(true);
+  for (platform::TSpeedButton* button : modeButtons_)
+    button->SetGroupIndex(1);
 
   QMenu* file = MenuBar->addMenu(QStringLiteral("&File"));
   AddItem(*file, QStringLiteral("&Save As..."), sbSaveAs)->setObjectName(QStringLiteral("miSaveAs"));
@@ -88,14 +81,15 @@ void TfmContourPlot::SetEditMode(int mode)
   if (contour_)
     contour_->EditMode = mode;
   for (std::size_t i = 0; i < kModes.size(); ++i) {
-    modeButtons_[i]->setChecked(kModes[i] == mode);
+    if (kModes[i] == mode)
+      modeButtons_[i]->SetDown(true);
     modeItems_[i]->setChecked(kModes[i] == mode);
   }
 }
 
 void TfmContourPlot::ShowEditControls(bool visible)
 {
-  for (QToolButton* button : modeButtons_)
+  for (platform::TSpeedButton* button : modeButtons_)
     button->setVisible(visible);
   for (QAction* item : modeItems_)
     item->setVisible(visible);
@@ -124,6 +118,8 @@ void TfmContourPlot::SetContour(std::unique_ptr<plot::TContour> contour, bool co
   } else {
     setWindowTitle(QStringLiteral("Contour Plot f(x,y)"));
     Chart->Legend->Add(std::make_unique<plot::TContourLegend>(*Chart->Graph, layer.Name));
+    // The lines take their colours from the level scale, which the colour legend shows.
+    layer.ColorLegend = true;
     colors.SetVisible(true);
   }
   ShowEditControls(!colorShade);
@@ -138,6 +134,21 @@ void TfmContourPlot::sbShowLegendClick()
   plot::TColorLegend& colors = *Chart->Graph->ColorLegends[0];
   colors.SetVisible(!colors.GetVisible());
   miShowLegend->setChecked(colors.GetVisible());
+}
+
+void TfmContourPlot::sbVertGridClick() { ToggleGrid(*Chart->XAxis, *Chart->Graph->XAxis); }
+
+void TfmContourPlot::sbHorizGridClick() { ToggleGrid(*Chart->YAxis, *Chart->Graph->YAxis); }
+
+void TfmContourPlot::ToggleGrid(plotui::TPlotAxis& axis, plot::TAxis& drawn)
+{
+  axis.SetGrid(!axis.Grid());
+  if (!axis.Grid() || !Chart->isVisible() || Chart->Graph->Painting) {
+    Chart->Redraw();
+    return;
+  }
+  drawn.Draw();
+  Chart->Image->Invalidate();
 }
 
 }  // namespace tools

@@ -25,12 +25,15 @@ public:
   void SetEditMode(int mode);
   int EditMode() const { return editMode_; }
   void sbShowLegendClick() override;
+  // Switching a grid on draws only that axis, with its grid lines, over the present picture.
+  void sbVertGridClick() override;
+  void sbHorizGridClick() override;
 
-  QToolButton* sbAddContours;
-  QToolButton* sbDeleteContours;
-  QToolButton* sbAddLabels;
-  QToolButton* sbDeleteLabels;
-  QToolButton* sbBreakEdit;
+  platform::TSpeedButton* sbAddContours;
+  platform::TSpeedButton* sbDeleteContours;
+  platform::TSpeedButton* sbAddLabels;
+  platform::TSpeedButton* sbDeleteLabels;
+  platform::TSpeedButton* sbBreakEdit;
   QAction* AddContour1;
   QAction* DeleteContours1;
   QAction* Movelabel1;
@@ -40,11 +43,12 @@ public:
 
 private:
   void ShowEditControls(bool visible);
+  void ToggleGrid(plotui::TPlotAxis& axis, plot::TAxis& drawn);
 
   plot::TContour* contour_ = nullptr;  // owned by the plot's graph; none after a clear
   bool colorShade_ = false;
   int editMode_ = plot::emNone;
-  std::array<QToolButton*, 5> modeButtons_{};
+  std::array<platform::TSpeedButton*, 5> modeButtons_{};
   std::array<QAction*, 5> modeItems_{};
 };
 

@@ -1,16 +1,15 @@
 #include "tools/PlotWindow.h"
 
+#include "tools/PlotWindowPictures.h"
+
 #include "platform/Exceptions.h"
 #include "platform/ExceptionBoundary.h"
 #include "platform/Hints.h"
 #include "platform/IniFile.h"
 #include "platform/MessageDlg.h"
 
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tools {
@@ -43,93 +42,71 @@ TPlotWindow::TPlotWindow(const QString& name, QString settingsFile, TFormPlaceme
   MenuBar = new QMenuBar(this);
   column->setMenuBar(MenuBar);
 
-  auto* bar = new QFrame(this);
-  bar->setObjectName(QStringLiteral("pnToolBar"));
-  bar->setFrameShape(QFrame::Panel);
-  bar->setFrameShadow(QFrame::Sunken);
-  bar->setFixedHeight(32);
-  ToolBar = new QHBoxLayout(bar);
-  ToolBar->setContentsMargins(2, 2, 2, 2);
-  ToolBar->setSpacing(0);
-  column->addWidget(bar);
+  ToolBar = new platform::TToolBar(this, 32);
+  ToolBar->setObjectName(QStringLiteral("pnToolBar"));
+  ToolBar->SetBevelInner(platform::TPanelBevel::bvLowered);
+  column->addWidget(ToolBar);
 
   Chart = new plotui::TPlot(this);
   Chart->setObjectName(QStringLiteral("Chart"));
   column->addWidget(Chart, 1);
 
-  sbPrint = AddToolButton("sbPrint", QStringLiteral("Prn"), QStringLiteral("Print graphic"), nullptr);
-  sbSaveAs = AddToolButton("sbSaveAs", QStringLiteral("Sav"), QStringLiteral("Save As..."), [this] { sbSaveAsClick(); });
-  AddToolSeparator();
-  sbZoomIn = AddToolButton("sbZoomIn", QStringLiteral("Z+"), QStringLiteral("Zoom in"), [this] { sbZoomInClick(); });
-  sbZoomAnime = AddToolButton("sbZoomAnime", QStringLiteral("Z~"), QStringLiteral("Animated zoom"),
-                              [this] { sbZoomAnimeClick(); });
-  sbZoomPrev = AddToolButton("sbZoomPrev", QStringLiteral("Z<"), QStringLiteral("Zoom previous"),
-                             [this] { sbZoomPrevClick(); });
-  sbZoomOut = AddToolButton("sbZoomOut", QStringLiteral("Z-"), QStringLiteral("Zoom Out"), [this] { sbZoomOutClick(); });
-  AddToolSeparator();
-  sbProp = AddToolButton("sbProp", QStringLiteral("Prp"), QStringLiteral("Properties"), nullptr);
-  sbLegend = AddToolButton("sbLegend", QStringLiteral("Lg"), QStringLiteral("Show legend"), [this] { sbShowLegendClick(); });
-  sbVertGrid = AddToolButton("sbVertGrid", QStringLiteral("|"), QStringLiteral("Vertical grid"),
-                             [this] { sbVertGridClick(); });
-  sbHorizGrid = AddToolButton("sbHorizGrid", QStringLiteral("="), QStringLiteral("Horizontal grid"),
-                              [this] { sbHorizGridClick(); });
-  sb3D = AddToolButton("sb3D", QStringLiteral("3D"), QStringLiteral("3D-view"), [this] { sb3DClick(); });
-  AddToolSeparator();
-  sbCopyToClipboard = AddToolButton("sbCopyToClipboard", QStringLiteral("Cp"), QStringLiteral("Copy to clipbord"),
+  sbPrint = AddToolButton("sbPrint", QStringLiteral("Print graphic"), nullptr);
+  sbSaveAs = AddToolButton("sbSaveAs", QStringLiteral("Save As..."), [this] { sbSaveAsClick(); });
+  ToolBar->AddSeparator();
+  sbZoomIn = AddToolButton("sbZoomIn", QStringLiteral("Zoom in"), [this] { sbZoomInClick(); });
+  sbZoomAnime = AddToolButton("sbZoomAnime", QStringLiteral("Animated zoom"), [this] { sbZoomAnimeClick(); });
+  sbZoomPrev = AddToolButton("sbZoomPrev", QStringLiteral("Zoom previous"), [this] { sbZoomPrevClick(); });
+  sbZoomOut = AddToolButton("sbZoomOut", QStringLiteral("Zoom Out"), [this] { sbZoomOutClick(); });
+  ToolBar->AddSeparator();
+  sbProp = AddToolButton("sbProp", QStringLiteral("Properties"), nullptr);
+  sbLegend = AddToolButton("sbLegend", QStringLiteral("Show legend"), [this] { sbShowLegendClick(); });
+  sbVertGrid = AddToolButton("sbVertGrid", QStringLiteral("Vertical grid"), [this] { sbVertGridClick(); });
+  sbHorizGrid = AddToolButton("sbHorizGrid", QStringLiteral("Horizontal grid"), [this] { sbHorizGridClick(); });
+  sb3D = AddToolButton("sb3D", QStringLiteral("3D-view"), [this] { sb3DClick(); });
+  ToolBar->AddSeparator();
+  sbCopyToClipboard = AddToolButton("sbCopyToClipboard", QStringLiteral("Copy to clipbord"),
                                     [this] { sbCopyToClipboardClick(); });
-  sbExport = AddToolButton("sbExport", QStringLiteral("Ex"), QStringLiteral("Export data"), nullptr);
-  sbImport = AddToolButton("sbImport", QStringLiteral("Im"), QStringLiteral("Import data"), nullptr);
-  AddToolSeparator();
-  sbAnnotate = AddToolButton("sbAnnotate", QStringLiteral("Pnt"), QStringLiteral("Paint"), nullptr);
-  sbZoomPrev->setEnabled(false);
-  sbZoomOut->setEnabled(false);
+  sbExport = AddToolButton("sbExport", QStringLiteral("Export data"), nullptr);
+  sbImport = AddToolButton("sbImport", QStringLiteral("Import data"), nullptr);
+  ToolBar->AddSeparator();
+  sbAnnotate = AddToolButton("sbAnnotate", QStringLiteral("Paint"), nullptr);
+  sbAnnotate->SetGroupIndex(5);  // stays down once pressed
+  sbZoomPrev->SetEnabled(false);
+  sbZoomOut->SetEnabled(false);
   platform::SetShowHint(*this, true);
   SetLayoutValues();
 }
 
 TPlotWindow::~TPlotWindow() = default;
 
-QToolButton* TPlotWindow::AddToolButton(const char* name, const QString& caption, const QString& hint,
-                                        const std::function<void()>& run)
+platform::TSpeedButton* TPlotWindow::AddToolButton(const char* name, const QString& hint,
+                                                   const std::function<void()>& run)
 {
-  auto* button = new QToolButton(this);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setText(caption);
-  button->setAutoRaise(true);
-  button->setFixedSize(25, 25);
-  button->setFocusPolicy(Qt::NoFocus);
-  if (run) {
-    button->setToolTip(hint);
-    connect(button, &QToolButton::clicked, this, [run] { platform::Guard(run); });
-  } else {
+  const QString buttonName = QString::fromLatin1(name);
+  if (!run) {
     // Commands whose dialogs come later are shown but can't be used yet.
-    button->setToolTip(hint + QStringLiteral(" (") + kNotYet + QStringLiteral(")"));
-    button->setEnabled(false);
+    platform::TSpeedButton& button =
+        ToolBar->AddButton(buttonName, hint + QStringLiteral(" (") + kNotYet + QStringLiteral(")"));
+    button.SetGlyph(ToolButtonGlyph(buttonName));
+    button.SetEnabled(false);
+    return &button;
   }
-  ToolBar->addWidget(button);
-  return button;
+  platform::TSpeedButton& button = ToolBar->AddButton(buttonName, hint, [run] { platform::Guard(run); });
+  button.SetGlyph(ToolButtonGlyph(buttonName));
+  return &button;
 }
 
-void TPlotWindow::AddToolSeparator()
-{
-  auto* line = new QFrame(this);
-  line->setFrameShape(QFrame::VLine);
-  line->setFrameShadow(QFrame::Sunken);
-  ToolBar->addSpacing(2);
-  ToolBar->addWidget(line);
-  ToolBar->addSpacing(2);
-}
-
-QAction* TPlotWindow::AddItem(QMenu& menu, const QString& caption, QToolButton* runs)
+QAction* TPlotWindow::AddItem(QMenu& menu, const QString& caption, platform::TSpeedButton* runs)
 {
   QAction* action = menu.addAction(caption);
   if (runs == nullptr)
     return action;
-  if (runs == sbPrint || runs == sbProp || runs == sbExport || runs == sbImport || runs == sbAnnotate) {
+  if (!runs->OnClick) {
     action->setEnabled(false);
     return action;
   }
-  connect(action, &QAction::triggered, runs, &QToolButton::click);
+  connect(action, &QAction::triggered, this, [runs] { runs->OnClick(); });
   return action;
 }
 
@@ -186,6 +163,7 @@ void TPlotWindow::SetLayoutValues()
 
 void TPlotWindow::FormCreate()
 {
+  RegisterPlotWindowCursors();
   if (placement_.Load)
     placement_.Load(*this);
   Chart->SetIniFileName(settingsFile_);
@@ -232,8 +210,8 @@ void TPlotWindow::sbSaveAsClick() { Chart->SavePictureAs(); }
 
 void TPlotWindow::EnableZoomControls(bool enabled)
 {
-  sbZoomOut->setEnabled(enabled);
-  sbZoomPrev->setEnabled(enabled);
+  sbZoomOut->SetEnabled(enabled);
+  sbZoomPrev->SetEnabled(enabled);
   if (miZoomOut)
     miZoomOut->setEnabled(enabled);
   if (miZoomPrev)

@@ -6,16 +6,14 @@
 #include "plotui/Plot.h"
 
 #include "platform/Form.h"
+#include "platform/ToolBar.h"
 
 #include <QString>
 #include <functional>
 
 class QAction;
-class QHBoxLayout;
 class QMenu;
 class QMenuBar;
-class QToolButton;
-class QVBoxLayout;
 
 namespace tools {
 
@@ -36,21 +34,22 @@ public:
   std::function<void()> OnShown;  // the owner enables its show-plots commands
 
   // Tool bar, from the left.
-  QToolButton* sbPrint;
-  QToolButton* sbSaveAs;
-  QToolButton* sbZoomIn;
-  QToolButton* sbZoomAnime;
-  QToolButton* sbZoomPrev;
-  QToolButton* sbZoomOut;
-  QToolButton* sbProp;
-  QToolButton* sbLegend;
-  QToolButton* sbVertGrid;
-  QToolButton* sbHorizGrid;
-  QToolButton* sb3D;
-  QToolButton* sbCopyToClipboard;
-  QToolButton* sbExport;
-  QToolButton* sbImport;
-  QToolButton* sbAnnotate;
+  platform::TToolBar* ToolBar;
+  platform::TSpeedButton* sbPrint;
+  platform::TSpeedButton* sbSaveAs;
+  platform::TSpeedButton* sbZoomIn;
+  platform::TSpeedButton* sbZoomAnime;
+  platform::TSpeedButton* sbZoomPrev;
+  platform::TSpeedButton* sbZoomOut;
+  platform::TSpeedButton* sbProp;
+  platform::TSpeedButton* sbLegend;
+  platform::TSpeedButton* sbVertGrid;
+  platform::TSpeedButton* sbHorizGrid;
+  platform::TSpeedButton* sb3D;
+  platform::TSpeedButton* sbCopyToClipboard;
+  platform::TSpeedButton* sbExport;
+  platform::TSpeedButton* sbImport;
+  platform::TSpeedButton* sbAnnotate;
   // Menu items the commands keep in step.
   QAction* miShowLegend = nullptr;
   QAction* miZoomIn = nullptr;
@@ -65,8 +64,8 @@ public:
   void sbZoomPrevClick();
   void sbZoomOutClick();
   virtual void sbShowLegendClick();
-  void sbVertGridClick();
-  void sbHorizGridClick();
+  virtual void sbVertGridClick();
+  virtual void sbHorizGridClick();
   void sb3DClick();
   void sbCopyToClipboardClick();
   void exit1Click() { close(); }
@@ -80,16 +79,16 @@ protected:
   bool CloseQuery() override;
   void showEvent(QShowEvent* event) override;
 
-  QToolButton* AddToolButton(const char* name, const QString& caption, const QString& hint,
-                             const std::function<void()>& run);
-  // Adds an item running one of the commands; a command that is not available yet is disabled.
-  QAction* AddItem(QMenu& menu, const QString& caption, QToolButton* runs);
+  // A flat button with its picture and hint; without a command it is shown disabled.
+  platform::TSpeedButton* AddToolButton(const char* name, const QString& hint, const std::function<void()>& run);
+  // Adds an item running a button's command (also while the button itself is disabled); the item of
+  // a command that is not available yet is disabled.
+  QAction* AddItem(QMenu& menu, const QString& caption, platform::TSpeedButton* runs);
   void AddToolSeparator();
   // "&Show Legend" (checked), a separator and the four zoom items.
   void AddLegendAndZoomItems(QMenu& view);
   void SetLayoutValues();
   QMenuBar* MenuBar;
-  QHBoxLayout* ToolBar;
 
 private:
   void EnableZoomControls(bool enabled);

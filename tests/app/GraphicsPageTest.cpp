@@ -6,9 +6,11 @@
 #include "tests/support/MouseInput.h"
 #include "tools/ContourPlotWindow.h"
 #include "tools/Plot2DWindow.h"
+#include "tools/PlotWindowPictures.h"
 
 #include <QDir>
 #include <QMenu>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -332,17 +334,22 @@ TEST_F(GraphicsPageTest, TheContourLauncherEvaluatesTheGridAndDrawsLabelledConto
   EXPECT_EQ(layer.LevelCount, 10);
   EXPECT_FALSE(layer.Chains.empty());
   EXPECT_EQ(contours.Chart->Legend->Count(), 1);
+  // The lines' colours by level are shown on the colour scale below the plot.
+  const plot::TColorLegend& scale = *contours.Chart->Graph->ColorLegends[0];
+  EXPECT_EQ(scale.GetCount(), 1);
+  EXPECT_TRUE(scale.GetVisible());
+  EXPECT_EQ(scale.Style, plot::lsBottom);
   EXPECT_TRUE(contours.sbAddContours->isVisible());
   EXPECT_EQ(window->cbHistory->itemText(0), QStringLiteral("sin(x*10)*cos(y*10)"));
   QApplication::processEvents();
   EXPECT_TRUE(contours.grab().save(Shots() + QStringLiteral("/plot_contour.png")));
 
   // The menu's radio items and the buttons show one mode; a new contour starts in it.
-  EXPECT_TRUE(contours.sbBreakEdit->isChecked());
+  EXPECT_TRUE(contours.sbBreakEdit->Down());
   EXPECT_TRUE(contours.Arrow1->isChecked());
   contours.Movelabel1->trigger();
-  EXPECT_TRUE(contours.sbAddLabels->isChecked());
-  EXPECT_FALSE(contours.sbBreakEdit->isChecked());
+  EXPECT_TRUE(contours.sbAddLabels->Down());
+  EXPECT_FALSE(contours.sbBreakEdit->Down());
   EXPECT_EQ(contours.Contour()->EditMode, plot::emAddMoveLabel);
   Click(*contours.sbAddContours);
   EXPECT_TRUE(contours.AddContour1->isChecked());
@@ -369,7 +376,7 @@ TEST_F(GraphicsPageTest, TheColourShadeHidesTheEditModesAndItsLegendButtonToggle
   ASSERT_NE(shade.Contour(), nullptr);
   EXPECT_TRUE(shade.ColorShade());
   EXPECT_EQ(shade.Contour()->LevelCount, 1);
-  for (QToolButton* button : {shade.sbAddContours, shade.sbDeleteContours, shade.sbAddLabels, shade.sbDeleteLabels,
+  for (platform::TSpeedButton* button : {shade.sbAddContours, shade.sbDeleteContours, shade.sbAddLabels, shade.sbDeleteLabels,
                               shade.sbBreakEdit})
     EXPECT_FALSE(button->isVisible());
   EXPECT_FALSE(shade.Arrow1->isVisible());
@@ -389,9 +396,93 @@ TEST_F(GraphicsPageTest, TheColourShadeHidesTheEditModesAndItsLegendButtonToggle
   SetUpPlotXY(1, QStringLiteral("1/(x*y-1)"), QStringLiteral("1"), QStringLiteral("2"));
   PlotExpectingMessage(QStringLiteral("Division by zero at x = -1, y = -1"));
   EXPECT_EQ(shade.Contour(), nullptr);
-  Click(*shade.sbAddContours);  // changes only the controls
-  EXPECT_TRUE(shade.sbAddContours->isChecked());
+  shade.AddContour1->trigger();  // changes only the controls
+  EXPECT_TRUE(shade.sbAddContours->Down());
+  EXPECT_TRUE(shade.AddContour1->isChecked());
   EXPECT_NE(window->cbHistory->itemText(0), QStringLiteral("1/(x*y-1)"));
+}
+
+TEST_F(GraphicsPageTest, SwitchingAGridOnDrawsOnlyItsAxisOverTheShadeAndSwitchingItOffRepaintsAll)
+{
+  Open();
+  SetUpPlotXY(2, QStringLiteral("x*y"), QStringLiteral("3"), QStringLiteral("30"));
+  Click(*window->bbOK);
+  tools::TfmContourPlot& shade = *window->fmContourPlot;
+  ASSERT_TRUE(shade.isVisible());
+  QApplication::processEvents();
+  const plot::TGraph& graph = *shade.Chart->Graph;
+  platform::TBitmap& picture = shade.Chart->Image->Picture;
+  const int row = (graph.GetPlotRect().Top + graph.GetPlotRect().Bottom) / 2 + 7;
+  const int gridColumn = graph.XToScreen(1);  // a major tick
+  const int markColumn = graph.XToScreen(1.3);
+  // A mark only a full repaint removes.
+  picture.Canvas().SetPixel(markColumn, row, platform::clFuchsia);
+  const QRgb shaded = picture.Image().pixel(gridColumn, row);
+
+  Click(*shade.sbVertGrid);
+  EXPECT_TRUE(shade.Chart->XAxis->Grid());
+  EXPECT_NE(picture.Image().pixel(gridColumn, row), shaded);  // the grid line over the shade
+  EXPECT_EQ(picture.Canvas().Pixel(markColumn, row), platform::clFuchsia);
+  EXPECT_TRUE(shade.grab().save(Shots() + QStringLiteral("/plot_shade_grid_on.png")));
+
+  Click(*shade.sbVertGrid);
+  EXPECT_FALSE(shade.Chart->XAxis->Grid());
+  EXPECT_EQ(picture.Image().pixel(gridColumn, row), shaded);
+  EXPECT_NE(picture.Canvas().Pixel(markColumn, row), platform::clFuchsia);
+
+  // The horizontal grid alike, through the menu.
+  picture.Canvas().SetPixel(markColumn, row, platform::clFuchsia);
+  const int gridRow = graph.YToScreen(1);
+  const QRgb shadedRow = picture.Image().pixel(markColumn + 3, gridRow);
+  Click(*shade.sbHorizGrid);
+  EXPECT_NE(picture.Image().pixel(markColumn + 3, gridRow), shadedRow);
+  EXPECT_EQ(picture.Canvas().Pixel(markColumn, row), platform::clFuchsia);
+}
+
+TEST_F(GraphicsPageTest, ThePlotWindowsShowPicturesOnTheirButtonsAndRegisterTheirCursors)
+{
+  Open();
+  for (const tools::TPlotWindow* plotWindow :
+       {static_cast<const tools::TPlotWindow*>(window->fmPlot2D.get()),
+        static_cast<const tools::TPlotWindow*>(window->fmContourPlot.get())})
+    for (const platform::TSpeedButton* button : plotWindow->ToolBar->findChildren<platform::TSpeedButton*>()) {
+      EXPECT_EQ(button->Glyph().Width(), 16) << button->objectName().toStdString();
+      EXPECT_EQ(button->Glyph().Height(), 16) << button->objectName().toStdString();
+      EXPECT_FALSE(button->Hint().isEmpty()) << button->objectName().toStdString();
+    }
+  EXPECT_EQ(window->fmPlot2D->ToolBar->ButtonCount(), 15);
+  EXPECT_EQ(window->fmContourPlot->ToolBar->ButtonCount(), 20);
+  for (platform::TCursor number : {tools::crZoomIn, tools::crAim, tools::crEraze}) {
+    EXPECT_TRUE(platform::IsCursorRegistered(number)) << number;
+    EXPECT_FALSE(tools::PlotWindowCursorImage(number).isNull()) << number;
+  }
+  // The annotation button keeps a group of its own; the edit modes share one, one button down.
+  EXPECT_EQ(window->fmPlot2D->sbAnnotate->GroupIndex(), 5);
+  tools::TfmContourPlot& contours = *window->fmContourPlot;
+  EXPECT_TRUE(contours.sbBreakEdit->Down());
+  Click(*contours.sbDeleteLabels);
+  EXPECT_TRUE(contours.sbDeleteLabels->Down());
+  EXPECT_FALSE(contours.sbBreakEdit->Down());
+  EXPECT_TRUE(contours.Labeloff1->isChecked());
+  Click(*contours.sbBreakEdit);
+
+  window->fmPlot2D->show();
+  window->fmPlot2D->raise();
+  QApplication::processEvents();
+  EXPECT_TRUE(window->fmPlot2D->ToolBar->grab().save(Shots() + QStringLiteral("/plot_fx_tool_bar.png")));
+  contours.show();
+  QApplication::processEvents();
+  EXPECT_TRUE(contours.ToolBar->grab().save(Shots() + QStringLiteral("/plot_contour_tool_bar.png")));
+  QImage cursors(3 * 20, 20, QImage::Format_ARGB32);
+  cursors.fill(Qt::gray);
+  QPainter painter(&cursors);
+  int x = 2;
+  for (platform::TCursor number : {tools::crZoomIn, tools::crAim, tools::crEraze}) {
+    painter.drawImage(x, 2, tools::PlotWindowCursorImage(number));
+    x += 20;
+  }
+  painter.end();
+  EXPECT_TRUE(cursors.scaled(240, 80).save(Shots() + QStringLiteral("/plot_window_cursors.png")));
 }
 
 TEST_F(GraphicsPageTest, TheYRangeAndItsStepsSurviveARestart)
