@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -24,6 +25,7 @@ namespace app::testing {
 namespace {
 
 using testing_support::Click;
+using testing_support::ClickAt;
 using testing_support::Drag;
 
 // The expression evaluated directly at (x, y), as the calculator evaluates a typed text.
@@ -157,6 +159,44 @@ TEST_F(GraphicsPageTest, TheFxLauncherPlotsTheCurveAndASecondPlotTakesTheNextCol
   EXPECT_FALSE(PlotWindow().isVisible());
   window->miPlotfx->trigger();
   EXPECT_TRUE(PlotWindow().isVisible());
+}
+
+TEST_F(GraphicsPageTest, TypingSinXAndPressingTheLauncherShowsItsCurve)
+{
+  Open();
+  QRadioButton& radians = *window->rgAngle->Button(0);
+  ClickAt(radians, QPointF(6, radians.height() / 2.0));
+  ASSERT_EQ(engine::AngleMode, 0) << window->rgAngle->ItemIndex();
+  window->Edit1->setFocus();
+  Type(QStringLiteral("sin(x)"));
+  QTabBar& tabs = *window->pcCalc->tabBar();
+  ClickAt(tabs, tabs.tabRect(window->pcCalc->indexOf(window->tsGraph)).center());
+  ASSERT_EQ(window->pcCalc->currentWidget(), window->tsGraph);
+  Click(*window->rgPlot->Button(0));
+  Click(*window->bbOK);
+
+  ASSERT_TRUE(PlotWindow().isVisible());
+  QApplication::processEvents();
+  ASSERT_EQ(SeriesCount(), 1);
+  plotui::TSeries& sine = Series(0);
+  ASSERT_EQ(sine.GetCount(), 201);
+  // The curve is on the picture: the series colour at (or next to) the points' pixels.
+  const plot::TGraph& graph = Graph();
+  const platform::TCanvas& picture = PlotWindow().Chart->Image->Picture.Canvas();
+  for (int i = 0; i <= 200; i += 13) {
+    const plotui::TGraphData& point = sine.GetData(i);
+    EXPECT_EQ(point.Y2, Direct("sin(x)", point.X2)) << i;
+    const int px = graph.XToScreen(point.X2);
+    const int py = graph.YToScreen(point.Y2);
+    bool drawn = false;
+    for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -1; dy <= 1; ++dy)
+        drawn = drawn || picture.Pixel(px + dx, py + dy) == sine.GetColor();
+    EXPECT_TRUE(drawn) << "point " << i << " at " << px << "," << py;
+  }
+  EXPECT_NEAR(sine.GetData(116).Y2, std::sin(1.6), 1e-15);
+  EXPECT_EQ(window->cbHistory->itemText(0), QStringLiteral("sin(x)"));
+  EXPECT_TRUE(PlotWindow().grab().save(Shots() + QStringLiteral("/plot_fx_sin.png")));
 }
 
 TEST_F(GraphicsPageTest, BadRangesAreRefusedWithTheirMessages)
