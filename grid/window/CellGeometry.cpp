@@ -60,6 +60,54 @@ bool NeedsScrollBar(const TtsGridAxis& axis, int space)
   return (visible ? position + 1 : position) <= axis.ListCount();
 }
 
+bool IsShown(const TtsGridAxis& axis, int index)
+{
+  bool visible = false;
+  axis.List().Find(index, visible);
+  return visible;
+}
+
+// The shown item after (before) a display index; -1 when there is none.
+int NextShown(const TtsGridAxis& axis, int index)
+{
+  bool visible = false;
+  const int position = axis.List().Find(index, visible) + (visible ? 1 : 0);
+  return position <= axis.ListCount() ? axis.ItemAt(position) : -1;
+}
+
+int PreviousShown(const TtsGridAxis& axis, int index)
+{
+  bool visible = false;
+  const int position = axis.List().Find(index, visible) - 1;
+  return position >= 1 ? axis.ItemAt(position) : -1;
+}
+
+int FirstShown(const TtsGridAxis& axis)
+{
+  const int fixed = axis.Fixed();
+  if (fixed <= 0 || IsShown(axis, fixed))
+    return fixed;
+  const int next = NextShown(axis, fixed);
+  return next != -1 ? next : fixed;
+}
+
+bool ShownNear(const TtsGridAxis& axis, int index, int& result)
+{
+  result = std::max(index, axis.Fixed());
+  if (IsShown(axis, result))
+    return true;
+  const auto scrollable = [&](int found) { return found >= axis.Fixed() ? found : -1; };
+  const int previous = scrollable(PreviousShown(axis, result));
+  const int next = NextShown(axis, result);
+  const int first = index < axis.First() ? previous : next;
+  const int second = index < axis.First() ? next : previous;
+  const int found = first != -1 ? first : second;
+  if (found == -1)
+    return false;
+  result = found;
+  return true;
+}
+
 }  // namespace
 
 int ColLeft(const TtsBaseGrid& grid, int displayCol)
@@ -135,5 +183,29 @@ platform::TPoint CellAtPointClamped(const TtsBaseGrid& grid, int x, int y)
 bool NeedsHorzScrollBar(const TtsBaseGrid& grid, int width) { return NeedsScrollBar({grid, false}, width); }
 
 bool NeedsVertScrollBar(const TtsBaseGrid& grid, int height) { return NeedsScrollBar({grid, true}, height); }
+
+int FirstShownCol(const TtsBaseGrid& grid) { return FirstShown({grid, false}); }
+
+int FirstShownRow(const TtsBaseGrid& grid) { return FirstShown({grid, true}); }
+
+bool ShownColNear(const TtsBaseGrid& grid, int displayCol, int& result)
+{
+  return ShownNear({grid, false}, displayCol, result);
+}
+
+bool ShownRowNear(const TtsBaseGrid& grid, int displayRow, int& result)
+{
+  return ShownNear({grid, true}, displayRow, result);
+}
+
+int HorzScrollBarHeight(const TtsBaseGrid& grid)
+{
+  return grid.ScrollBarShown(platform::SB_HORZ) ? platform::kScrollBarSize : 0;
+}
+
+int VertScrollBarWidth(const TtsBaseGrid& grid)
+{
+  return grid.ScrollBarShown(platform::SB_VERT) ? platform::kScrollBarSize : 0;
+}
 
 }  // namespace grid

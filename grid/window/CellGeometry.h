@@ -28,5 +28,16 @@ platform::TPoint CellAtPointClamped(const TtsBaseGrid& grid, int x, int y);
 // Whether the columns (rows) from the fixed ones on overflow the width (height) given.
 bool NeedsHorzScrollBar(const TtsBaseGrid& grid, int width);
 bool NeedsVertScrollBar(const TtsBaseGrid& grid, int height);
+// The first scrollable display column (row) when it is shown, else the next shown one; the first
+// scrollable one when none is shown.
+int FirstShownCol(const TtsBaseGrid& grid);
+int FirstShownRow(const TtsBaseGrid& grid);
+// A shown, scrollable display column (row) at or near the one given, searching towards the view
+// first: backwards before the first scrolled column (row), forwards otherwise. False when none.
+bool ShownColNear(const TtsBaseGrid& grid, int displayCol, int& result);
+bool ShownRowNear(const TtsBaseGrid& grid, int displayRow, int& result);
+// The height of the horizontal (width of the vertical) scroll bar while it shows, else 0.
+int HorzScrollBarHeight(const TtsBaseGrid& grid);
+int VertScrollBarWidth(const TtsBaseGrid& grid);
 
 }  // namespace grid

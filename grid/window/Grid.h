@@ -4,6 +4,7 @@
 // OnCellLoaded), delete columns and rows, and shape it with the layout settings. Data columns and
 // rows are 1-based; display column 0 is the row bar and display row 0 the heading.
 
+#include "grid/editor/CheckGlyphs.h"
 #include "grid/model/CellStorage.h"
 #include "grid/model/GridModel.h"
 #include "grid/model/GridStreamFormat.h"
@@ -11,6 +12,7 @@
 #include "grid/model/ImageListIds.h"
 #include "grid/window/GridBase.h"
 #include "grid/window/GridEvents.h"
+#include "grid/window/GridTimers.h"
 #include "grid/window/ScrollPlan.h"
 
 #include "platform/StringGrid.h"
@@ -30,7 +32,6 @@ enum TtsResizeRows : std::uint8_t { rrNone, rrSingle, rrAll };
 enum TtsScrollSpeed : std::uint8_t { spHigh, spLow, spVariable };
 enum TtsFocusBorder : std::uint8_t { fbNone, fbDot, fbSingle, fbDouble };
 enum TtsSelectionType : std::uint8_t { sltDefault, sltInvert, sltColor };
-enum TtsCheckBoxStyle : std::uint8_t { stFlat, stCheck, stCross };
 enum TtsInactiveButtonState : std::uint8_t { ibsBackGround, ibsPicture, ibsNone };
 using platform::TScrollStyle;
 
@@ -48,6 +49,7 @@ struct TtsScrollGeometry {
 TtsGridMode GridModeOfEditMode(const std::string& identifier);
 
 class TtsCell;
+class TtsCustomGridControl;
 class TtsGridPainter;
 
 class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGridServices {
@@ -598,6 +600,100 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   bool vertBarShown_ = false;
   bool scrollBarsPending_ = false;
   bool scrollPosPending_ = false;
+  // Window messages, timers and scaling ------------------------------------------------------------
+ public:
+  // The clock the grid's timers run on: none for the window's own timers (tests give their own).
+  void SetTimerClock(TtsTimerClock* clock) { buttonHost_.Clock = clock; }
+  // A tick of a grid timer (WM_TIMER): 1 the cell-button hover, 2 the spin repeat.
+  void TimerMessage(int id);
+  const TtsButtonTracking& ButtonTracking() const { return buttonTracking_; }
+  int SpinStartDelay() const { return buttonTracking_.SpinStartDelay; }
+  void SetSpinStartDelay(int milliseconds) { buttonTracking_.SpinStartDelay = milliseconds; }
+  int SpinRepeatDelay() const { return buttonTracking_.SpinRepeatDelay; }
+  void SetSpinRepeatDelay(int milliseconds) { buttonTracking_.SpinRepeatDelay = milliseconds; }
+  // The mouse over a flat button; a press on a button (part 0) or on a spin half (part 1 upper or
+  // right, 2 the other): the spin press reports count 1 and, with spoAutoRepeat, starts the repeats.
+  void SetHotButton(TGridCoord cell);
+  void PressCellButton(TGridCoord cell);
+  void PressSpinButton(TGridCoord cell, int part);
+  void ButtonHoverTick();
+  void SpinRepeatTick();
+  // A spin half is still held: focus on the grid or its editor, the press under way, the capture
+  // held, a part recorded and the spin timer running.
+  bool IsSpinTracking() const;
+  void CheckSpinTracking();
+  void ClearHotButton();
+  void ClearPressedButton();
+  void ResetButtonStates();
+  void ValidateButtonCells();
+  // The background of a button in its normal look: none (clNone) where the cell shows no face.
+  platform::TColor InactiveButtonColor(int displayCol, int displayRow) const;
+  bool IsButtonActive(int x, int y, int displayCol, int displayRow, TtsButtonType type) const;
+  bool PointInButton(int x, int y, int displayCol, int displayRow);
+  bool PointInDropDown(int screenX, int screenY) const;
+  QWidget* DropDownWindow = nullptr;  // the open combo drop-down, set while it shows
+  bool IsOverCellButton(int x, int y, int displayCol, int displayRow);
+  // Invalidation shorthands: a cell painted at once; a cell, row or column unless a direct
+  // (memory-canvas) paint runs.
+  void InvalidateCellNow(int displayCol, int displayRow);
+  void InvalidateCellUnlessMemPaint(int displayCol, int displayRow);
+  void InvalidateRowUnlessMemPaint(int displayRow);
+  void InvalidateColUnlessMemPaint(int displayCol);
+  // The drop-down fill lock (counted): while held a drop-down grid's size is not fitted.
+  void DropDownFillLock(bool unlock);
+  bool DropDownFillUnlocked() const { return dropDownFillLock_ == 0; }
+  // Button and alignment setters: each does nothing when the value is unchanged.
+  void SetInactiveButtonState(TtsInactiveButtonState state);
+  void SetButtonEdgeWidth(int width);
+  void SetDefaultButtonWidth(int width);
+  void SetDefaultButtonHeight(int height);
+  void SetSpinButtonWidth(int width);
+  void SetSpinButtonHeight(int height);
+  void SetHeadingButton(TtsHeadingButton button);
+  void SetHeadingHorzAlignment(TtsHorzAlignment alignment);
+  void SetHeadingVertAlignment(TtsVertAlignment alignment);
+  void SetHeadingWordWrap(TtsWordWrap wrap);
+  void SetHorzAlignment(TtsHorzAlignment alignment);
+  void SetVertAlignment(TtsVertAlignment alignment);
+  void SetRowBarAlignment(TtsVertAlignment alignment);
+  // The heading alignment of older streams ("HeadingAlignment": 0 left, 1 right, 2 centre).
+  int LegacyHeadingAlignment() const { return legacyHeadingAlignment_; }
+  void SetLegacyHeadingAlignment(int value);
+  // One repeat of a held spin half (count 2 on): one spin step of the cell (the mouse handling's
+  // OnSpinRepeat goes first).
+  virtual void SpinRepeat(int dataCol, int dataRow, int part, int count);
+  // One step of a spin cell's value in the active editor (part 1 up, 2 down), offered to OnSpinIncrement.
+  void SpinStep(int dataCol, int dataRow, int part);
+  // The in-cell editor a spin step works in: the active adapter, and the start of an edit by key
+  // (start kind 1) unless one runs, false when refused. Set where the editor is placed.
+  struct TtsSpinEditorLink {
+    TtsCustomGridControl* Editor = nullptr;
+    std::function<bool()> EnterEditMode;
+  } SpinEditor;
+
+  // Scrollable columns (rows) from the first scrolled one that end inside the client area.
+  int VisibleColCount() const;
+  int VisibleRowCount() const;
+  // A display column's width (row's height) set when it differs, the change reported; true when it changed.
+  bool SetColWidthQuiet(int displayCol, int width);
+  bool SetRowHeightQuiet(int displayRow, int height);
+  // Scaling with the form: flags of what follows the scale.
+  enum TtsScaleFlag : unsigned { sfWidth = 1, sfHeight = 2, sfFont = 4 };
+  virtual void ScaleCols(int m, int d, unsigned flags);
+  virtual void ScaleRows(int m, int d, unsigned flags);
+  virtual void ScaleCells(int m, int d, unsigned flags);
+
+ protected:
+  void TimerTick(int id) override;
+
+ private:
+  TtsGridButtonHost buttonHost_{*this};
+  TtsButtonTracking buttonTracking_{buttonHost_};
+  int dropDownFillLock_ = 0;
+  int legacyHeadingAlignment_ = 0;
+  void InvalidateHeadingUnlessMemPaint();
+  void SyncButtonState();
+  void ScaleFont(platform::TFont& font, int m, int d) const;
 };
 
 // The grid the windows place on their forms.

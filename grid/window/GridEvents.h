@@ -53,6 +53,9 @@ using TtsGetDrawInfoEvent = std::function<void(TtsBaseGrid& sender, int dataCol,
 using TtsPaintCellEvent = std::function<void(TtsBaseGrid& sender, int dataCol, int dataRow, const platform::TRect& rect,
                                              TtsPaintCellState state, bool& cancel)>;
 using TtsMouseWheelUpDownEvent = std::function<void(TtsBaseGrid& sender, std::uint8_t shift, int x, int y, bool& handled)>;
+// A spin step's new value (spin button 1 the upper or right half, 2 the other); Accept false refuses it.
+using TtsSpinIncrementEvent = std::function<void(TtsBaseGrid& sender, int dataCol, int dataRow, int spinButton,
+                                                 TtsCellValue& value, int& pos, int& len, bool& accept)>;
 
 // The event properties of the grid.
 struct TtsGridEvents {
@@ -97,6 +100,7 @@ struct TtsGridEvents {
   TtsNotifyEvent OnResize;
   TtsMouseWheelUpDownEvent OnMouseWheelDown;
   TtsMouseWheelUpDownEvent OnMouseWheelUp;
+  TtsSpinIncrementEvent OnSpinIncrement;
 };
 
 }  // namespace grid

@@ -290,36 +290,4 @@ void TtsBaseGrid::SetAutoScale(bool on)
     autoScale_ = on;
 }
 
-namespace {
-
-int MulDiv(int value, int m, int d)
-{
-  const long long product = (long long)value * m;
-  return int((product + (product >= 0 ? d / 2 : -d / 2)) / d);
-}
-
-}  // namespace
-
-void TtsBaseGrid::ChangeScale(int m, int d)
-{
-  if (m == d || d == 0 || !autoScale_)
-    return;
-  if (!HeadingParentFont)
-    model_.HeadingFont.SetSize(MulDiv(model_.HeadingFont.Size(), m, d));
-  SetHeadingHeight(MulDiv(HeadingHeight(), m, d));
-  if (!Designing())
-    ComboRowHeight = MulDiv(ComboRowHeight, m, d);
-  SetRowBarWidth(MulDiv(RowBarWidth(), m, d));
-  for (int c = 1; c <= Cols(); ++c) {
-    TtsCol& col = model_.Col(c);
-    col.SetWidth(MulDiv(col.Width(), m, d));
-  }
-  SetDefaultRowHeight(MulDiv(DefaultRowHeight(), m, d));
-  for (int r = 1; r <= Rows(); ++r) {
-    if (const TtsRow* row = model_.GridRows().At(r))
-      SetRowHeightOf(r, MulDiv(row->Height(), m, d));
-  }
-  model_.RefreshEditor();
-}
-
 }  // namespace grid

@@ -2,6 +2,7 @@
 // take no thumb travel; more than 32767 positions map proportionally onto the bar. Updates wait
 // while the grid may not paint directly and run after the next paint.
 
+#include "grid/window/CellGeometry.h"
 #include "grid/window/GridAxis.h"
 
 #include "platform/ScrollBars.h"
@@ -84,18 +85,17 @@ int TtsBaseGrid::PageSize(bool vertical, const TtsScrollGeometry& g) const
 
 int TtsBaseGrid::VertPageSize(int range, int count, int last) const { return PageOf(range, count, last, MaxPosOf(true)); }
 
+// The test for the client extent, less the other bar when it always shows but does not yet.
 bool TtsBaseGrid::VertScrollBarNeeded() const
 {
-  if (!StyleHas(scrollBars_, true))
-    return false;
-  return TopRow() > FixedRows() || MaxTopRow() > FixedRows();
+  const bool horzComing = StyleHas(scrollBars_, false) && StyleHas(alwaysShowScrollBar_, false) && !ScrollBarShown(SB_HORZ);
+  return NeedsVertScrollBar(*this, ClientHeight() - (horzComing ? kScrollBarSize : 0));
 }
 
 bool TtsBaseGrid::HorzScrollBarNeeded() const
 {
-  if (!StyleHas(scrollBars_, false))
-    return false;
-  return LeftCol() > FixedCols() || MaxLeftCol() > FixedCols();
+  const bool vertComing = StyleHas(scrollBars_, true) && StyleHas(alwaysShowScrollBar_, true) && !ScrollBarShown(SB_VERT);
+  return NeedsHorzScrollBar(*this, ClientWidth() - (vertComing ? kScrollBarSize : 0));
 }
 
 void TtsBaseGrid::ShowBar(int bar, bool needed)

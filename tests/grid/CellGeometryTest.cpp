@@ -137,5 +137,78 @@ TEST(CellGeometry, AVerticalBarFollowsTheRowHeights)
   EXPECT_FALSE(NeedsVertScrollBar(g.grid, 120));
 }
 
+TEST(CellGeometry, TheGridNeedsItsBarsByTheColumnsAndRowsThatOverflow)
+{
+  GeometryGrid g(3);
+  g.grid.SetRows(3);
+  g.grid.resize(20 + 3 * 64 + 1, 15 + 3 * 14 + 1);
+  g.grid.SetScrollBars(TScrollStyle::ssBoth);
+  ASSERT_FALSE(g.grid.ScrollBarShown(platform::SB_VERT));
+  EXPECT_FALSE(g.grid.HorzScrollBarNeeded());
+  EXPECT_FALSE(g.grid.VertScrollBarNeeded());
+  // A vertical bar that always shows takes its width from the columns' space first.
+  g.grid.SetAlwaysShowScrollBar(TScrollStyle::ssVertical);
+  EXPECT_TRUE(g.grid.HorzScrollBarNeeded());
+  g.grid.SetAlwaysShowScrollBar(TScrollStyle::ssNone);
+  g.grid.SetCols(4);
+  EXPECT_TRUE(g.grid.HorzScrollBarNeeded());
+}
+
+TEST(CellGeometry, TheFirstShownColumnSkipsHiddenOnes)
+{
+  GeometryGrid g;
+  EXPECT_EQ(FirstShownCol(g.grid), 1);
+  EXPECT_EQ(FirstShownRow(g.grid), 1);
+  g.grid.Model().Col(1).SetVisible(false);
+  g.grid.Model().Col(2).SetVisible(false);
+  EXPECT_EQ(FirstShownCol(g.grid), 3);
+  for (int c = 3; c <= 8; ++c)
+    g.grid.Model().Col(c).SetVisible(false);
+  EXPECT_EQ(FirstShownCol(g.grid), 1);  // none shown
+}
+
+TEST(CellGeometry, AShownColumnNearAHiddenOneIsSoughtTowardsTheView)
+{
+  GeometryGrid g;
+  g.grid.SetLeftCol(4);
+  for (int c : {2, 3, 5})
+    g.grid.Model().Col(c).SetVisible(false);
+  struct Case {
+    int col;
+    bool found;
+    int result;
+  };
+  // Left of the first scrolled column the previous one comes first, else the next one.
+  for (const Case& c : {Case{4, true, 4}, Case{0, true, 1}, Case{3, true, 1}, Case{5, true, 6}, Case{2, true, 1}}) {
+    int result = -1;
+    EXPECT_EQ(ShownColNear(g.grid, c.col, result), c.found) << c.col;
+    EXPECT_EQ(result, c.result) << c.col;
+  }
+  g.grid.Model().Col(1).SetVisible(false);
+  int result = -1;
+  EXPECT_TRUE(ShownColNear(g.grid, 3, result));  // nothing before it: the next one
+  EXPECT_EQ(result, 4);
+}
+
+TEST(CellGeometry, VisibleCountsCountTheScrollableColumnsEndingInsideTheWindow)
+{
+  struct Case {
+    int width, cols;
+  };
+  // A row bar of 20 and columns of 64 whose right line may fall outside.
+  for (const Case& c : {Case{20 + 3 * 64, 3}, Case{20 + 3 * 64 - 1, 3}, Case{20 + 3 * 64 - 2, 2}, Case{20, 0},
+                        Case{20 + 64 - 1, 1}}) {
+    GeometryGrid g;
+    g.grid.resize(c.width, 120);
+    EXPECT_EQ(g.grid.VisibleColCount(), c.cols) << c.width;
+  }
+  GeometryGrid g;
+  g.grid.resize(250, 15 + 5 * 14 - 1);
+  EXPECT_EQ(g.grid.VisibleRowCount(), 5);
+  g.grid.SetTopRow(3);
+  EXPECT_EQ(g.grid.VisibleRowCount(), 5);
+  EXPECT_EQ(HorzScrollBarHeight(g.grid), 0);
+}
+
 }  // namespace
 }  // namespace grid
