@@ -14,6 +14,7 @@ struct CaretState {
   QPointer<QWidget> owner;
   QRect rect;
   bool gray = false;
+  QImage shape;  // null: a solid caret
   int hideCount = 1;
   bool phaseOn = true;
   int blinkTime = 530;
@@ -67,8 +68,15 @@ void Create(QWidget& owner, int width, int height, bool gray)
   s.owner = &owner;
   s.rect = QRect(s.rect.topLeft(), QSize(qMax(width, 1), qMax(height, 1)));
   s.gray = gray;
+  s.shape = QImage();
   s.hideCount = 1;
   Restart();
+}
+
+void CreateShaped(QWidget& owner, const QImage& shape)
+{
+  Create(owner, shape.width(), shape.height(), false);
+  State().shape = shape;
 }
 
 void Destroy(QWidget& owner)
@@ -148,7 +156,10 @@ void PaintOn(const QWidget& widget, QPainter& painter)
   // Inverted pixels, as the system caret: drawn over whatever the control painted.
   painter.save();
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  painter.fillRect(s.rect, s.gray ? QColor(128, 128, 128) : QColor(255, 255, 255));
+  if (!s.shape.isNull())
+    painter.drawImage(s.rect.topLeft(), s.shape);
+  else
+    painter.fillRect(s.rect, s.gray ? QColor(128, 128, 128) : QColor(255, 255, 255));
   painter.restore();
 }
 

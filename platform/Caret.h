@@ -2,6 +2,7 @@
 // The caret: one in the application, owned by one control at a time, drawn by that control and blinking.
 // Hiding counts: each HideCaret needs a ShowCaret; a new caret starts hidden.
 
+#include <QImage>
 #include <QRect>
 
 class QPainter;
@@ -11,6 +12,8 @@ class QWidget;
 namespace platform::caret {
 
 void Create(QWidget& owner, int width, int height, bool gray);  // takes the caret from its old owner
+// A caret of a picture: its white pixels invert what lies beneath, its black ones leave it.
+void CreateShaped(QWidget& owner, const QImage& shape);
 void Destroy(QWidget& owner);                                   // only when owner holds it
 void SetPosition(QWidget& owner, int x, int y);
 void Show(QWidget& owner);

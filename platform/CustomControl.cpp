@@ -87,6 +87,11 @@ void CustomControl::CreateCaret(int width, int height, bool gray)
   caret::Create(*this, width, height, gray);
 }
 
+void CustomControl::CreateCaret(const QImage& shape)
+{
+  caret::CreateShaped(*this, shape);
+}
+
 void CustomControl::DestroyCaret()
 {
   caret::Destroy(*this);

@@ -42,6 +42,7 @@ class CustomControl : public QWidget {
 
   // Caret (one owner in the application at a time)
   void CreateCaret(int width, int height, bool gray = false);
+  void CreateCaret(const QImage& shape);  // white pixels invert, black ones leave the control as it is
   void DestroyCaret();
   void SetCaretPos(int x, int y);
   void ShowCaret();

@@ -111,6 +111,13 @@ void TtsCheckGridControl::SetMouseCapture(bool on)
     Box().EndPress();
 }
 
+TtsCheckGridControl::TtsCheckGlyph TtsCheckGridControl::Glyph(TCheckBoxState state, bool pressed) const
+{
+  const int cell = Box().GlyphCell(state, pressed);
+  return {CheckGlyphBitmap(), {0, cell * kCheckGlyphSize, kCheckGlyphSize, (cell + 1) * kCheckGlyphSize},
+          CheckGlyphRop(cell)};
+}
+
 void TtsCheckGridControl::PaintCell(platform::TCanvas& canvas, int, const platform::TRect& rect, int x, int y,
                                     bool focused)
 {

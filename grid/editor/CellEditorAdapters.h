@@ -7,6 +7,7 @@
 #include "grid/editor/GridEditBox.h"
 #include "grid/model/CellValue.h"
 #include "platform/Color.h"
+#include "platform/DragDrop.h"
 
 #include <memory>
 #include <string>
@@ -23,7 +24,13 @@ class TtsCustomGridControl {
   TtsCustomGridControl& operator=(const TtsCustomGridControl&) = delete;
 
   TtsGridControl& Window() const { return *window_; }
+  // The hooks to the grid, the window's standard events and its drag events: each set is read back
+  // as it was stored, an unset one as empty.
   TtsEditorHooks& Hooks() { return window_->Hooks; }
+  TtsEditorWindowEvents& Events() { return window_->Events; }
+  platform::TDragEvents& DragEvents() { return platform::DragEvents(*window_); }
+  // The window, or none while it has no parent.
+  QWidget* Handle() const { return window_->parentWidget() != nullptr ? window_.get() : nullptr; }
 
   QWidget* FocusOwner() const { return window_->FocusOwner(); }
   void SetFocusOwner(QWidget* owner) { window_->SetFocusOwner(owner); }
@@ -94,6 +101,10 @@ class TtsCustomGridControl {
   void SetHeight(int value);
   QWidget* Parent() const { return window_->parentWidget(); }
   void SetParent(QWidget* parent);
+  // A grid without a parent control gives its own window: to Qt both are the parent widget.
+  QWidget* ParentWindow() const { return Parent(); }
+  void SetParentWindow(QWidget* window) { SetParent(window); }
+  void SetCtl3D(bool on) { window_->SetCtl3D(on); }
 
   TtsHorzAlignment HorzAlignment() const { return window_->HorzAlignment(); }
   TtsVertAlignment VertAlignment() const { return window_->VertAlignment(); }
@@ -170,6 +181,14 @@ class TtsCheckGridControl final : public TtsCustomGridControl {
   bool UsesEditColors() const override { return false; }
 
   void SetCheckBoxStyle(TtsCheckBoxStyle style) { Box().SetStyle(style); }
+  // What the grid paints a check cell from: the shared glyph bitmap, the cell of a state (pressed:
+  // while the box shows its pressed look) and the raster operation.
+  struct TtsCheckGlyph {
+    const platform::TBitmap& Bitmap;
+    platform::TRect Source;
+    platform::TCopyMode Rop;
+  };
+  TtsCheckGlyph Glyph(TCheckBoxState state, bool pressed) const;
   void SetAllowGrayed(bool on) { Box().SetAllowGrayed(on); }
   const std::string& CheckBoxValues() const { return Box().CheckBoxValues(); }
   void SetCheckBoxValues(const std::string& values) { Box().SetCheckBoxValues(values); }

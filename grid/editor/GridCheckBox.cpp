@@ -122,7 +122,7 @@ void TtsGridCheckBox::EditorMouseDown(TMouseButton button, TShiftState, int, int
   Repaint();
 }
 
-void TtsGridCheckBox::MouseMove(TShiftState, int x, int y)
+void TtsGridCheckBox::EditorMouseMove(TShiftState, int x, int y)
 {
   if (!mouseTracking_)
     return;
@@ -158,7 +158,7 @@ void TtsGridCheckBox::EndPress()
 
 // Keys --------------------------------------------------------------------------------------------------
 
-void TtsGridCheckBox::KeyDown(int& key, TShiftState shift)
+void TtsGridCheckBox::EditorKeyDown(int& key, TShiftState shift)
 {
   if (Pressed() || spaceRefused_) {
     key = 0;
@@ -177,7 +177,7 @@ void TtsGridCheckBox::KeyDown(int& key, TShiftState shift)
     CallEditChange(true);
 }
 
-void TtsGridCheckBox::KeyPress(char& key)
+void TtsGridCheckBox::EditorKeyPress(char& key)
 {
   if (Pressed() || spaceRefused_) {
     key = 0;
@@ -197,7 +197,7 @@ void TtsGridCheckBox::KeyPress(char& key)
     Hooks.OnEditKeyPress(*this, key);
 }
 
-void TtsGridCheckBox::KeyUp(int& key, TShiftState shift)
+void TtsGridCheckBox::EditorKeyUp(int& key, TShiftState shift)
 {
   bool toggled = false;
   if (key == platform::VK_SPACE) {
@@ -230,25 +230,29 @@ void TtsGridCheckBox::FocusOut()
     Repaint();
 }
 
-void TtsGridCheckBox::PaintGlyph(TCanvas& canvas, const TRect& rect, bool focused, bool ctl3D) const
+void TtsGridCheckBox::PaintGlyph(TCanvas& canvas, const TRect& rect, bool focused) const
 {
   const int w = rect.Right - rect.Left;
   const int h = rect.Bottom - rect.Top;
+  const int inset = Ctl3D() ? 1 : 0;  // the first row and column keep the 3-D edge
   const int left = rect.Left + (w - kCheckGlyphSize) / 2 - 1;
-  const int top = rect.Top + (h - kCheckGlyphSize) / 2 + (ctl3D ? 1 : 0);
+  const int top = rect.Top + (h - kCheckGlyphSize) / 2 + inset;
   canvas.SaveState();
   canvas.IntersectClipRect(rect);
   if (focused) {
     // 5 pixels wider and 2 taller on each side, kept inside the rectangle and symmetric about the glyph.
-    const int dx = std::min({5, left - rect.Left, rect.Right - (left + kCheckGlyphSize)});
-    const int dy = std::min({2, top - rect.Top, rect.Bottom - (top + kCheckGlyphSize)});
-    canvas.DrawFocusRect({left - std::max(dx, 0), top - std::max(dy, 0), left + kCheckGlyphSize + std::max(dx, 0),
-                          top + kCheckGlyphSize + std::max(dy, 0)});
+    const int dx = std::max(std::min({5, left - rect.Left - inset, rect.Right - (left + kCheckGlyphSize)}), 0);
+    const int dy = std::max(std::min({2, top - rect.Top - inset, rect.Bottom - (top + kCheckGlyphSize)}), 0);
+    canvas.DrawFocusRect({left - dx, top - dy, left + kCheckGlyphSize + dx, top + kCheckGlyphSize + dy});
   }
   const int cell = GlyphCell(state_, true);
   canvas.DrawImage({left, top, left + kCheckGlyphSize, top + kCheckGlyphSize}, CheckGlyphBitmap().Image(),
                    {0, cell * kCheckGlyphSize, kCheckGlyphSize, (cell + 1) * kCheckGlyphSize}, CheckGlyphRop(cell));
   canvas.RestoreState();
+  if (Ctl3D()) {
+    TRect edge = rect;
+    platform::DrawEdge(canvas, edge, platform::BDR_RAISEDINNER, platform::BF_TOP);
+  }
 }
 
 void TtsGridCheckBox::PaintEditor(TCanvas& canvas)

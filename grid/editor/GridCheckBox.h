@@ -36,17 +36,18 @@ class TtsGridCheckBox : public TtsGridControl {
 
   // The glyph cell and raster operation of a state (pressed: the pressed look while the box shows it).
   int GlyphCell(TCheckBoxState state, bool pressed) const;
-  // Draws the glyph centred in rect, with the focus rectangle when focused.
-  void PaintGlyph(platform::TCanvas& canvas, const platform::TRect& rect, bool focused, bool ctl3D = false) const;
+  // Draws the glyph centred in rect, with the focus rectangle when focused; with Ctl3D the glyph sits
+  // a pixel lower and a raised inner edge runs along the top.
+  void PaintGlyph(platform::TCanvas& canvas, const platform::TRect& rect, bool focused) const;
 
  protected:
   void PaintEditor(platform::TCanvas& canvas) override;
   void EditorMouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
-  void MouseMove(platform::TShiftState shift, int x, int y) override;
+  void EditorMouseMove(platform::TShiftState shift, int x, int y) override;
   void EditorMouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
-  void KeyDown(int& key, platform::TShiftState shift) override;
-  void KeyPress(char& key) override;
-  void KeyUp(int& key, platform::TShiftState shift) override;
+  void EditorKeyDown(int& key, platform::TShiftState shift) override;
+  void EditorKeyPress(char& key) override;
+  void EditorKeyUp(int& key, platform::TShiftState shift) override;
   void FocusIn() override;
   void FocusOut() override;
 

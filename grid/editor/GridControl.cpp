@@ -2,9 +2,12 @@
 
 #include "grid/window/MemoryCanvas.h"
 #include "platform/Canvas.h"
+#include "platform/ExceptionBoundary.h"
+#include "platform/KeyTranslation.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleHints>
 
@@ -54,6 +57,14 @@ bool TtsGridControl::BeginModify(bool byUser)
 }
 
 bool TtsGridControl::IsEditChar(char) const { return false; }
+
+void TtsGridControl::SetCtl3D(bool on)
+{
+  if (on == ctl3D_)
+    return;
+  ctl3D_ = on;
+  Invalidate();
+}
 
 void TtsGridControl::SetFocus()
 {
@@ -114,24 +125,30 @@ void TtsGridControl::MouseDown(TMouseButton button, TShiftState shift, int x, in
   const bool left = button == platform::mbLeft;
   if ((shift & platform::ssDouble) != 0) {
     ForgetLastClick();
-    EditorMouseDown(button, shift, x, y);
-    return;
-  }
-  if ((allowEdit_ || allowSelect_) && synthesizeDblClick_ && left && (shift & platform::ssLeft) != 0 &&
-      lastClickValid_ && x == lastClickX_ && y == lastClickY_ &&
-      lastClickTimer_.elapsed() <= QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
+  } else if ((allowEdit_ || allowSelect_) && synthesizeDblClick_ && left && (shift & platform::ssLeft) != 0 &&
+             lastClickValid_ && x == lastClickX_ && y == lastClickY_ &&
+             lastClickTimer_.elapsed() <= QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
     ForgetLastClick();
-    EditorDblClick();
-    EditorMouseDown(button, shift | platform::ssDouble, x, y);
-    return;
-  }
-  lastClickValid_ = left && (shift & platform::ssLeft) != 0;
-  if (lastClickValid_) {
-    lastClickTimer_.start();
-    lastClickX_ = x;
-    lastClickY_ = y;
+    RunDblClick();
+    shift |= platform::ssDouble;
+  } else {
+    lastClickValid_ = left && (shift & platform::ssLeft) != 0;
+    if (lastClickValid_) {
+      lastClickTimer_.start();
+      lastClickX_ = x;
+      lastClickY_ = y;
+    }
   }
   EditorMouseDown(button, shift, x, y);
+  if (Events.OnMouseDown)
+    Events.OnMouseDown(*this, button, shift, x, y);
+}
+
+void TtsGridControl::MouseMove(TShiftState shift, int x, int y)
+{
+  EditorMouseMove(shift, x, y);
+  if (Events.OnMouseMove)
+    Events.OnMouseMove(*this, shift, x, y);
 }
 
 void TtsGridControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
@@ -142,13 +159,75 @@ void TtsGridControl::MouseUp(TMouseButton button, TShiftState shift, int x, int 
   if (clicked_) {
     clicked_ = false;
     Click();
+    if (Events.OnClick)
+      Events.OnClick(*this);
   }
+  if (Events.OnMouseUp)
+    Events.OnMouseUp(*this, button, shift, x, y);
+}
+
+void TtsGridControl::RunDblClick()
+{
+  EditorDblClick();
+  if (Events.OnDblClick)
+    Events.OnDblClick(*this);
 }
 
 void TtsGridControl::EditorMouseDown(TMouseButton, TShiftState, int, int) {}
+void TtsGridControl::EditorMouseMove(TShiftState, int, int) {}
 void TtsGridControl::EditorMouseUp(TMouseButton, TShiftState, int, int) {}
 void TtsGridControl::EditorDblClick() {}
 void TtsGridControl::Click() {}
+
+// Keys -----------------------------------------------------------------------------------------------
+
+void TtsGridControl::KeyDown(int& key, TShiftState shift)
+{
+  if (Events.OnKeyDown)
+    Events.OnKeyDown(*this, key, shift);
+  EditorKeyDown(key, shift);
+}
+
+void TtsGridControl::KeyPress(char& key)
+{
+  if (Events.OnKeyPress)
+    Events.OnKeyPress(*this, key);
+  EditorKeyPress(key);
+}
+
+void TtsGridControl::KeyUp(int& key, TShiftState shift)
+{
+  if (Events.OnKeyUp)
+    Events.OnKeyUp(*this, key, shift);
+  EditorKeyUp(key, shift);
+}
+
+void TtsGridControl::EditorKeyDown(int& key, TShiftState shift)
+{
+  if (key != 0 && Hooks.OnEditKeyDown)
+    Hooks.OnEditKeyDown(*this, key, shift);
+}
+
+void TtsGridControl::EditorKeyPress(char& key)
+{
+  if (key != 0 && Hooks.OnEditKeyPress)
+    Hooks.OnEditKeyPress(*this, key);
+}
+
+void TtsGridControl::EditorKeyUp(int& key, TShiftState shift)
+{
+  if (key != 0 && Hooks.OnEditKeyUp)
+    Hooks.OnEditKeyUp(*this, key, shift);
+}
+
+// Escape that the editor leaves alone goes on to the parent and its window unless the grid wants it.
+void TtsGridControl::keyPressEvent(QKeyEvent* event)
+{
+  const int key = platform::VirtualKeyFromQt(event->key(), event->modifiers());
+  SetWantDialogKeys(key != platform::VK_ESCAPE ||
+                    WantsDialogKey(key, platform::ShiftStateFromQt(event->modifiers())));
+  CustomControl::keyPressEvent(event);
+}
 
 void TtsGridControl::moveEvent(QMoveEvent* event)
 {
@@ -175,6 +254,34 @@ void TtsGridControl::FocusOut()
 {
   if (Hooks.OnEditLeave)
     Hooks.OnEditLeave(*this);
+}
+
+// The form keeps its focus on the focus owner: while that can't take the focus, neither can the editor.
+void TtsGridControl::focusInEvent(QFocusEvent* event)
+{
+  if (focusOwner_ != nullptr && (!focusOwner_->isEnabled() || !focusOwner_->isVisible())) {
+    focusRefused_ = true;  // the focus-out that follows is dropped too
+    clearFocus();
+    return;
+  }
+  CustomControl::focusInEvent(event);
+  platform::Guard([this] {
+    if (Events.OnEnter)
+      Events.OnEnter(*this);
+  });
+}
+
+void TtsGridControl::focusOutEvent(QFocusEvent* event)
+{
+  if (focusRefused_) {
+    focusRefused_ = false;
+    return;
+  }
+  CustomControl::focusOutEvent(event);
+  platform::Guard([this] {
+    if (Events.OnExit)
+      Events.OnExit(*this);
+  });
 }
 
 void TtsGridControl::CallEditChange(bool textChanged)

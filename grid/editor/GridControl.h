@@ -33,12 +33,30 @@ struct TtsEditorHooks {
   std::function<void(TtsGridControl& sender, bool byUser)> OnTextResized;
 };
 
+// The window's standard events, which the grid points at its own handlers; each is called only when
+// set. Drags go through the platform's drag events of the window.
+struct TtsEditorWindowEvents {
+  std::function<void(TtsGridControl& sender)> OnEnter;
+  std::function<void(TtsGridControl& sender)> OnExit;
+  std::function<void(TtsGridControl& sender, int& key, platform::TShiftState shift)> OnKeyDown;
+  std::function<void(TtsGridControl& sender, int& key, platform::TShiftState shift)> OnKeyUp;
+  std::function<void(TtsGridControl& sender, char& key)> OnKeyPress;
+  std::function<void(TtsGridControl& sender)> OnClick;
+  std::function<void(TtsGridControl& sender)> OnDblClick;
+  std::function<void(TtsGridControl& sender, platform::TMouseButton button, platform::TShiftState shift, int x, int y)>
+      OnMouseDown;
+  std::function<void(TtsGridControl& sender, platform::TShiftState shift, int x, int y)> OnMouseMove;
+  std::function<void(TtsGridControl& sender, platform::TMouseButton button, platform::TShiftState shift, int x, int y)>
+      OnMouseUp;
+};
+
 class TtsGridControl : public platform::CustomControl {
  public:
   explicit TtsGridControl(QWidget* parent = nullptr);
   ~TtsGridControl() override;
 
   TtsEditorHooks Hooks;
+  TtsEditorWindowEvents Events;
 
   // The window the form treats as focused while this editor has the focus (the grid).
   QWidget* FocusOwner() const { return focusOwner_; }
@@ -85,10 +103,14 @@ class TtsGridControl : public platform::CustomControl {
   void SetFocus();
   // Whether this editor or its focus owner has the focus.
   bool ShowsFocus() const;
-  // Whether the dialog manager gives the key to the editor (Enter always, Esc when the grid wants it).
+  // Whether the dialog manager gives the key to the editor (Enter always, Esc when the grid wants it);
+  // an Esc it does not want and leaves alone goes on to the parent.
   bool WantsDialogKey(int key, platform::TShiftState shift);
   // The window's double-click processing, as a double click on the cell under edit runs it.
-  void RunDblClick() { EditorDblClick(); }
+  void RunDblClick();
+  // The sunken 3-D look of the cell (the check box draws a raised inner edge along its top).
+  bool Ctl3D() const { return ctl3D_; }
+  void SetCtl3D(bool on);
 
  protected:
   // Draws the editor into the shared off-screen canvas; the base draws nothing beyond its colour.
@@ -98,16 +120,29 @@ class TtsGridControl : public platform::CustomControl {
 
   // The second left button-down at the same point within the double-click time counts as a double
   // click; a button-down without the left-button flag breaks the pair.
-  void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
-  void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
-  // A left button-down that was not the second of a double click.
+  void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) final;
+  void MouseMove(platform::TShiftState shift, int x, int y) final;
+  void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) final;
+  // The editor's own handling, after the window events that come first (keys) or before those
+  // that follow (mouse). A left button-down here is not the second of a double click.
   virtual void EditorMouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y);
+  virtual void EditorMouseMove(platform::TShiftState shift, int x, int y);
   virtual void EditorMouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y);
   virtual void EditorDblClick();
   virtual void Click();
+  void KeyDown(int& key, platform::TShiftState shift) final;
+  void KeyPress(char& key) final;
+  void KeyUp(int& key, platform::TShiftState shift) final;
+  virtual void EditorKeyDown(int& key, platform::TShiftState shift);
+  virtual void EditorKeyPress(char& key);
+  virtual void EditorKeyUp(int& key, platform::TShiftState shift);
   void FocusOut() override;
   void moveEvent(QMoveEvent* event) override;
   bool event(QEvent* event) override;
+  // The focus comes only while the focus owner can have it; Enter and Exit follow the focus.
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
   void CallEditChange(bool textChanged);
   void CallEditValueChanged(bool modified, bool byUser, bool typed);
@@ -134,6 +169,8 @@ class TtsGridControl : public platform::CustomControl {
   bool editShowFocus_ = false;
   bool allowSelect_ = true;
   bool canvasAttached_ = false;
+  bool ctl3D_ = false;
+  bool focusRefused_ = false;
   platform::TFont font_;
 };
 

@@ -68,11 +68,11 @@ class TtsGridEditBox : public TtsGridControl {
  protected:
   void PaintEditor(platform::TCanvas& canvas) override;
   void SwitchesChanged() override;
-  void KeyDown(int& key, platform::TShiftState shift) override;
-  void KeyPress(char& key) override;
-  void KeyUp(int& key, platform::TShiftState shift) override;
+  void EditorKeyDown(int& key, platform::TShiftState shift) override;
+  void EditorKeyPress(char& key) override;
+  void EditorKeyUp(int& key, platform::TShiftState shift) override;
   void EditorMouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
-  void MouseMove(platform::TShiftState shift, int x, int y) override;
+  void EditorMouseMove(platform::TShiftState shift, int x, int y) override;
   void EditorMouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
   void EditorDblClick() override;
   void FocusIn() override;
@@ -96,6 +96,7 @@ class TtsGridEditBox : public TtsGridControl {
   int CaretXAt(int offset, int line) const;
   int HitTest(int x, int y) const;
   void UpdateCaret();
+  int CaretOverhang() const;  // italic fonts get a slanted caret this much wider
   void ScrollCaretIntoView(double margin);
   void MoveCaretTo(int offset, bool extend, double margin);
   int NextChar(int offset) const;

@@ -3,6 +3,9 @@
 
 #include "platform/Canvas.h"
 
+#include <QFontMetrics>
+#include <QImage>
+
 #include <algorithm>
 
 namespace grid {
@@ -186,7 +189,7 @@ bool TtsGridEditBox::RunKey(int key, TShiftState shift, bool& consume, bool& cha
   }
 }
 
-void TtsGridEditBox::KeyDown(int& key, TShiftState shift)
+void TtsGridEditBox::EditorKeyDown(int& key, TShiftState shift)
 {
   bool changed = false;
   bool undone = false;
@@ -204,7 +207,7 @@ void TtsGridEditBox::KeyDown(int& key, TShiftState shift)
     CallEditValueChanged(true, true, key == VK_RETURN);
 }
 
-void TtsGridEditBox::KeyPress(char& key)
+void TtsGridEditBox::EditorKeyPress(char& key)
 {
   bool inserted = false;
   if (key != 0 && !IsCommandChar(key) && AllowEdit())
@@ -217,7 +220,7 @@ void TtsGridEditBox::KeyPress(char& key)
   }
 }
 
-void TtsGridEditBox::KeyUp(int& key, TShiftState shift)
+void TtsGridEditBox::EditorKeyUp(int& key, TShiftState shift)
 {
   keyRepeating_ = false;
   if (key != 0 && Hooks.OnEditKeyUp)
@@ -244,7 +247,7 @@ void TtsGridEditBox::EditorMouseDown(TMouseButton button, TShiftState shift, int
   CallEditChange(false);
 }
 
-void TtsGridEditBox::MouseMove(TShiftState, int x, int y)
+void TtsGridEditBox::EditorMouseMove(TShiftState, int x, int y)
 {
   if (!mouseSelecting_ || (x == mouseDownPoint_.X && y == mouseDownPoint_.Y))
     return;
@@ -300,9 +303,38 @@ void TtsGridEditBox::EditorDblClick()
 
 // Focus and painting -----------------------------------------------------------------------------------
 
+namespace {
+
+// A caret for italic text: black, with a white line from the bottom-left to the top-right corner.
+QImage SlantedCaret(int width, int height)
+{
+  QImage shape(width, height, QImage::Format_RGB32);
+  shape.fill(Qt::black);
+  for (int y = 0; y < height; ++y) {
+    const int x = height > 1 ? (height - 1 - y) * (width - 1) / (height - 1) : 0;
+    shape.setPixel(x, y, qRgb(255, 255, 255));
+  }
+  return shape;
+}
+
+}  // namespace
+
+int TtsGridEditBox::CaretOverhang() const
+{
+  if ((Font().Style() & platform::fsItalic) == 0)
+    return 0;
+  // How far the slanted glyphs reach beyond their advance; a bold font a pixel less.
+  const int overhang = std::max(0, -QFontMetrics(platform::ToQFont(Font().Data())).minRightBearing());
+  return (Font().Style() & platform::fsBold) != 0 ? std::max(0, overhang - 1) : overhang;
+}
+
 void TtsGridEditBox::FocusIn()
 {
-  CreateCaret(1, Metrics().Height);
+  const int overhang = CaretOverhang();
+  if (overhang > 0)
+    CreateCaret(SlantedCaret(overhang + 1, Metrics().Height));
+  else
+    CreateCaret(1, Metrics().Height);
   UpdateCaret();
   ShowCaret();
   if (selLength_ > 0)
