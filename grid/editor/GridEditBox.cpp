@@ -430,12 +430,17 @@ void TtsGridEditBox::SetMaskDefs(TtsMaskLookup lookup)
   ForgetMask();
 }
 
-// A mask that checks while typing must accept the keys, or the grid must accept its refusal.
-bool TtsGridEditBox::MaskAccepts(std::string& keys)
+TtsEditMask* TtsGridEditBox::Mask()
 {
   if (!editMask_ && maskDefs_ && !maskName_.empty())
     editMask_ = maskDefs_(maskName_);
-  if (!editMask_ || (editMask_->GetCheckModes() & 1) == 0)
+  return editMask_;
+}
+
+// A mask that checks while typing must accept the keys, or the grid must accept its refusal.
+bool TtsGridEditBox::MaskAccepts(std::string& keys)
+{
+  if (!Mask() || (editMask_->GetCheckModes() & 1) == 0)
     return true;
   if (editMask_->Validate(text_, keys, selStart_ + 1, false, (editMask_->GetMaskOptions() & 1) != 0))
     return true;

@@ -50,6 +50,8 @@ class TtsGridEditBox : public TtsGridControl {
   const std::string& MaskName() const { return maskName_; }
   void SetMaskName(const std::string& name);
   void SetMaskDefs(TtsMaskLookup lookup);
+  // The mask MaskName names, looked up once; none without one.
+  TtsEditMask* Mask();
   // The definitions changed or are going away: the next check looks the mask up again.
   void ForgetMask() { editMask_ = nullptr; }
 

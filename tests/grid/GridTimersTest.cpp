@@ -2,6 +2,7 @@
 // press, 500 ms later and then every 80 ms; the hover timer notices the pointer leaving a button.
 
 #include "grid/editor/CellEditorAdapters.h"
+#include "grid/editor/EditMask.h"
 #include "grid/window/Grid.h"
 #include "tests/grid/TestClock.h"
 
@@ -184,6 +185,33 @@ TEST(GridTimers, OnlyAutoIncrementTextCellsInAnEditStep)
   g.grid.SpinStep(1, 1, 1);
   EXPECT_TRUE(g.steps.empty());
   EXPECT_EQ(g.editor.Value().AsString(), "");
+}
+
+// Three digits; a final text must have all three.
+class ThreeDigits : public TtsEditMask {
+ public:
+  int GetMaskOptions() const override { return 1; }
+  int GetCheckModes() const override { return 1; }
+  bool Validate(const std::string& text, std::string&, int, bool final, bool) override
+  {
+    const bool digits = text.find_first_not_of("0123456789") == std::string::npos;
+    return digits && (final ? text.size() == 3 : text.size() <= 3);
+  }
+};
+
+TEST(GridTimers, ASteppedTextIsFittedToAMaskThatChecksWhileTyping)
+{
+  SpinGrid g;
+  ThreeDigits mask;
+  g.editor.SetMaskDefs([&](const std::string&) -> TtsEditMask* { return &mask; });
+  g.editor.SetMaskName("ThreeDigits");
+  g.editor.SetValue(TtsCellValue(std::string("009")));
+  g.grid.SpinStep(1, 1, 1);
+  EXPECT_EQ(g.editor.Value().AsString(), "010");  // "10" as wide as the number it replaced
+  g.editor.SetValue(TtsCellValue(std::string("999")));
+  g.grid.SpinStep(1, 1, 1);
+  EXPECT_EQ(g.editor.Value().AsString(), "999");  // 1000 fits no candidate: no step
+  EXPECT_EQ(g.steps.size(), 1u);
 }
 
 }  // namespace
