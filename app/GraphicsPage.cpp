@@ -17,6 +17,7 @@
 
 #include "platform/Application.h"
 #include "platform/MessageDlg.h"
+#include "platform/Shell.h"
 #include "tools/ContourPlotWindow.h"
 #include "tools/Plot2DWindow.h"
 
@@ -27,6 +28,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 
 #include <cmath>
@@ -78,8 +80,26 @@ void TfmCalc::WireGraphicsPage()
     item->setEnabled(false);
   connect(miPlotfx, &QAction::triggered, this, [this] { miPlotfxClick(); });
   connect(miPlotfxy, &QAction::triggered, this, [this] { miPlotfxyClick(); });
-  sbShow->setToolTip(QStringLiteral("Show plots"));
-  connect(sbShow, &QToolButton::clicked, this, [this] { sbShowClick(); });
+  for (QToolButton* button : {sbShow, SpeedButton6}) {
+    button->setToolTip(QStringLiteral("Show plots"));
+    connect(button, &QToolButton::clicked, this, [this] { sbShowClick(); });
+  }
+  connect(Button1, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
+  connect(sbColor, &QPushButton::clicked, this, [this] { sbColorClick(); });
+  // The surface and polar plots come with a later version.
+  for (int type : {3, 4}) {
+    rgPlot->Button(type)->setEnabled(false);
+    rgPlot->Button(type)->setToolTip(QStringLiteral("Not available in this version"));
+  }
+}
+
+void TfmCalc::EnableShowPlots(QAction& item)
+{
+  for (QToolButton* button : {sbShow, SpeedButton6}) {
+    button->setEnabled(true);
+    button->setToolTip(QStringLiteral("Show plots"));
+  }
+  item.setEnabled(true);
 }
 
 void TfmCalc::CreatePlotWindows()
@@ -88,16 +108,8 @@ void TfmCalc::CreatePlotWindows()
                                         [](const QWidget& form) { SaveFormPosition(form); }};
   fmPlot2D = std::make_unique<tools::TfmPlot2D>(SettingsFileName(), placement);
   fmContourPlot = std::make_unique<tools::TfmContourPlot>(SettingsFileName(), placement);
-  fmContourPlot->OnShown = [this] {
-    sbShow->setEnabled(true);
-    sbShow->setToolTip(QStringLiteral("Show plots"));
-    miPlotfxy->setEnabled(true);
-  };
-  fmPlot2D->OnShown = [this] {
-    sbShow->setEnabled(true);
-    sbShow->setToolTip(QStringLiteral("Show plots"));
-    miPlotfx->setEnabled(true);
-  };
+  fmContourPlot->OnShown = [this] { EnableShowPlots(*miPlotfxy); };
+  fmPlot2D->OnShown = [this] { EnableShowPlots(*miPlotfx); };
 }
 
 TIntValidate& TfmCalc::IntValidator(const QLineEdit* edit) const
@@ -149,8 +161,8 @@ void TfmCalc::rgPlotClick()
     yAxis->setText(QStringLiteral(" Y axis"));
   else if (type == 4)
     yAxis->clear();
-  if (auto* color = tsGraph->findChild<QPushButton*>(QStringLiteral("sbColor")))
-    color->setVisible(type == 0 || type == 4);
+  sbColor->setVisible(type == 0 || type == 4);
+  bbOK->setEnabled(type <= 2);  // the surface and polar launchers come later
   if (type >= 1 && type <= 3)
     engine::ProcDigits = 7;
   const bool twoVariables = type >= 1 && type <= 3;
@@ -255,7 +267,7 @@ void TfmCalc::btGraphFxClick()
   const QString expression = PlotExpression();
   edLegend->setText(QStringLiteral("f(") + typed + QStringLiteral(")"));
   plotui::TPlot& chart = *fmPlot2D->Chart;
-  platform::TColor color = chart.GetFreeColor();
+  platform::TColor color = PlotColorSet ? PlotColor : chart.GetFreeColor();
   if (color == static_cast<platform::TColor>(-1))
     color = platform::clBlack;
   auto series = std::make_unique<plotui::TSeries>(*chart.Graph, edLegend->text(), plot::kStyleLineAndPoint, color);
@@ -292,6 +304,7 @@ void TfmCalc::btGraphFxClick()
   if (!EndPlotLoop(outcome, typed, 0))
     return;
 
+  PlotColorSet = false;  // a chosen colour serves one curve; the next takes a free one again
   plotui::TSeries& added = *series;
   chart.AddLayer(std::move(series));
   auto entry = std::make_unique<plotui::TSeriesLegend>(*chart.Graph);
@@ -361,9 +374,12 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
   // In complex mode the modulus is plotted; each point evaluates its own copy of the text.
   const std::string text = ComplexMode ? "abs(" + ToEngineText(expression).Text + ")" : ToEngineText(expression).Text;
   const int prefix = ComplexMode ? 4 : 0;
-  plot::TVector xs(nx + 1);
-  plot::TVector ys(ny + 1);
-  plot::TMatrix zs(nx + 1, ny + 1);
+  PlotXValues = std::make_unique<plot::TVector>(nx + 1);
+  PlotYValues = std::make_unique<plot::TVector>(ny + 1);
+  PlotZValues = std::make_unique<plot::TMatrix>(nx + 1, ny + 1);
+  plot::TVector& xs = *PlotXValues;
+  plot::TVector& ys = *PlotYValues;
+  plot::TMatrix& zs = *PlotZValues;
   TPlotOutcome outcome;
   {
     TPlotLoop loop(*this, *Gauge);
@@ -402,6 +418,9 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
     outcome = loop.Outcome;
   }
   if (!EndPlotLoop(outcome, typed, prefix)) {
+    PlotXValues.reset();
+    PlotYValues.reset();
+    PlotZValues.reset();
     engine::ProcDigits = 9;
     return;
   }
@@ -419,6 +438,22 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
 }
 
 void TfmCalc::miPlotfxyClick() { fmContourPlot->Show(); }
+
+// Help on the plot type chosen; the polar plot has no page of its own.
+void TfmCalc::HelpBtnClick()
+{
+  if (rgPlot->ItemIndex() >= 0 && rgPlot->ItemIndex() <= 3)
+    platform::ShowHelp(HelpFileName());
+}
+
+void TfmCalc::sbColorClick()
+{
+  DM.ColorDialog1.Color = PlotColor;
+  if (!DM.ColorDialog1.Execute())
+    return;
+  PlotColor = DM.ColorDialog1.Color;
+  PlotColorSet = true;
+}
 
 void TfmCalc::sbShowClick()
 {

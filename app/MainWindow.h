@@ -16,6 +16,8 @@
 
 #include "engine/Host.h"
 
+#include "plot/support/ValueGrids.h"
+
 #include "platform/Form.h"
 #include "platform/RadioGroup.h"
 #include "platform/Timer.h"
@@ -186,9 +188,14 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   QLineEdit* edTitle;
   QLineEdit* edLegend;
   QPushButton* bbOK;
+  QPushButton* Button1;  // "Help"
+  QPushButton* sbColor;
   QProgressBar* Gauge;  // progress of a plot, shown with the page
+  QToolButton* SpeedButton6;  // the Extended page's "Show plots"
   QWidget* TabSheet2;
   QWidget* tsAbout;
+  QPushButton* BitBtn6;   // About: contact by mail
+  QPushButton* BitBtn10;  // About: "Tech. support" by mail
 
   // The windows created with the main window
   TSetVar SetVar;
@@ -217,6 +224,12 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   std::array<int, 5> StepsX{200, 40, 40, 40, 360};
   std::array<int, 5> StepsY{0, 40, 40, 40, 0};
   double LastExaggerate = 0;  // accepted by the last plot
+  // The grid of the last contour or colour-shade plot (row: x index, column: y index, from 1); none
+  // before the first one and after a failed one.
+  std::unique_ptr<plot::TVector> PlotXValues, PlotYValues;
+  std::unique_ptr<plot::TMatrix> PlotZValues;
+  platform::TColor PlotColor = platform::clBlack;  // chosen with "Color"
+  bool PlotColorSet = false;                       // the next f(x) curve takes PlotColor
   QString VariablesFile;
   QString FunctionsFile;
   QStringList FunctionRows;  // the user-functions document as written, one row of lbFuncs each
@@ -308,6 +321,11 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void miPlotfxClick();
   void miPlotfxyClick();
   void Edit1Change();
+  void HelpBtnClick();
+  void sbColorClick();
+  void EnableShowPlots(QAction& item);  // a plot window was shown: its item and the show-plots buttons
+  void BitBtn6Click();   // mail to the contact address
+  void BitBtn10Click();  // mail to technical support
 
   // Assistant and font size
   void ShowFunctionHint(int n);

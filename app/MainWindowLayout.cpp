@@ -437,6 +437,12 @@ void TfmCalc::BuildExtendedPage()
   auto* left = new QVBoxLayout;
   left->addWidget(functions);
   left->addWidget(variables);
+  SpeedButton6 = Pending(new QToolButton(tsExt));
+  SpeedButton6->setObjectName(QStringLiteral("SpeedButton6"));
+  SpeedButton6->setText(QStringLiteral("Plots"));
+  SpeedButton6->setMinimumWidth(kButtonWidth + 10);
+  SpeedButton6->setFixedHeight(kButtonHeight);
+  left->addWidget(SpeedButton6, 0, Qt::AlignLeft);
   left->addStretch();
   page->addLayout(left, 1);
   page->addWidget(modesPanel);
@@ -760,8 +766,14 @@ void TfmCalc::BuildGraphicsPage()
   bbOK->setObjectName(QStringLiteral("bbOK"));
   bbOK->setAutoDefault(false);
   buttons->addWidget(bbOK);
-  for (const char* caption : {"Color", "Help"})
-    buttons->addWidget(Pending(new QPushButton(QString::fromLatin1(caption), tsGraph)));
+  sbColor = new QPushButton(QStringLiteral("Color"), tsGraph);
+  sbColor->setObjectName(QStringLiteral("sbColor"));
+  Button1 = new QPushButton(QStringLiteral("Help"), tsGraph);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  for (QPushButton* button : {sbColor, Button1}) {
+    button->setAutoDefault(false);
+    buttons->addWidget(button);
+  }
   column->addLayout(buttons);
   Gauge = new QProgressBar(tsGraph);
   Gauge->setObjectName(QStringLiteral("Gauge"));
@@ -771,90 +783,6 @@ void TfmCalc::BuildGraphicsPage()
   column->addWidget(Gauge);
   column->addStretch();
   page->addLayout(column, 1);
-}
-
-void TfmCalc::BuildPeriodicTablePage()
-{
-  TabSheet2 = new QWidget;
-  TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-  auto* grid = new QGridLayout(TabSheet2);
-  grid->setSpacing(2);
-  static const char* const symbols[] = {
-      "H",  "He", "Li", "Be", "B",  "C",  "N",  "O",  "F",  "Ne", "Na", "Mg", "Al", "Si", "P",  "S",  "Cl", "Ar",
-      "K",  "Ca", "Sc", "Ti", "V",  "Cr", "Mn", "Fe", "Co", "Ni", "Cu", "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr",
-      "Rb", "Sr", "Y",  "Zr", "Nb", "Mo", "Tc", "Ru", "Rh", "Pd", "Ag", "Cd", "In", "Sn", "Sb", "Te", "I",  "Xe",
-      "Cs", "Ba", "La", "Ce", "Pr", "Nd", "Pm", "Sm", "Eu", "Gd", "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu", "Hf",
-      "Ta", "W",  "Re", "Os", "Ir", "Pt", "Au", "Hg", "Tl", "Pb", "Bi", "Po", "At", "Rn", "Fr", "Ra", "Ac", "Th",
-      "Pa", "U",  "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr", "Rf", "Db", "Sg", "Bh", "Hs",
-      "Mt"};
-  // Row and column of each element in the usual 18-column layout; the two f-block rows below.
-  auto place = [](int z, int& row, int& col) {
-    static const int periodStart[] = {1, 3, 11, 19, 37, 55, 87, 200};
-    int period = 0;
-    while (z >= periodStart[period + 1])
-      ++period;
-    const int index = z - periodStart[period];
-    row = period;
-    if (period == 0) {
-      col = z == 1 ? 0 : 17;
-    } else if (period <= 2) {
-      col = index < 2 ? index : index + 10;
-    } else if (period <= 4) {
-      col = index;
-    } else if (index < 2) {
-      col = index;
-    } else if (index < 17) {  // lanthanoids and actinoids: the row below, La/Ac also in the table
-      row = period + 3;
-      col = index + 1;
-    } else {
-      col = index - 14;
-    }
-  };
-  for (int z = 1; z <= 109; ++z) {
-    int row = 0;
-    int col = 0;
-    place(z, row, col);
-    auto* button = new QToolButton(TabSheet2);
-    button->setText(QString::fromLatin1(symbols[z - 1]));
-    button->setProperty("Tag", z);
-    button->setFixedSize(30, 22);
-    grid->addWidget(Pending(button), row, col);
-    if (z == 57 || z == 89) {  // La and Ac also stand in the main table
-      auto* twin = new QToolButton(TabSheet2);
-      twin->setText(QString::fromLatin1(symbols[z - 1]));
-      twin->setProperty("Tag", z);
-      twin->setFixedSize(30, 22);
-      grid->addWidget(Pending(twin), z == 57 ? 5 : 6, 2);
-    }
-  }
-  grid->addWidget(new QLabel(QStringLiteral("Lanthanoids"), TabSheet2), 8, 0, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Actinoids"), TabSheet2), 9, 0, 1, 3);
-  grid->setRowMinimumHeight(7, 8);
-  grid->setRowStretch(10, 1);
-  grid->setColumnStretch(18, 1);
-}
-
-void TfmCalc::BuildAboutPage()
-{
-  tsAbout = new QWidget;
-  tsAbout->setObjectName(QStringLiteral("tsAbout"));
-  auto* column = new QVBoxLayout(tsAbout);
-  auto* title = new controls::TRxLabel(tsAbout, QStringLiteral("Vexal v.4.26"));
-  title->Font().SetSize(18);
-  title->Font().SetStyle(platform::fsBold);
-  title->SetShadowSize(2);
-  title->SetShadowColor(platform::clGray);
-  title->SetShadowPos(controls::spRightBottom);
-  column->addWidget(title, 0, Qt::AlignHCenter);
-  column->addWidget(new QLabel(QStringLiteral("Scientific calculator"), tsAbout), 0, Qt::AlignHCenter);
-  auto* row = new QHBoxLayout;
-  row->addStretch();
-  row->addWidget(Pending(new QPushButton(QStringLiteral("Contact"), tsAbout)));
-  row->addWidget(new QLabel(QStringLiteral("Tech. support"), tsAbout));
-  row->addWidget(Pending(new QPushButton(QStringLiteral("Mail"), tsAbout)));
-  row->addStretch();
-  column->addLayout(row);
-  column->addStretch();
 }
 
 }  // namespace app

@@ -8,6 +8,8 @@
 #include "tools/Plot2DWindow.h"
 #include "tools/PlotWindowPictures.h"
 
+#include "platform/Shell.h"
+
 #include <QDir>
 #include <QMenu>
 #include <QPainter>
@@ -199,6 +201,57 @@ TEST_F(GraphicsPageTest, TypingSinXAndPressingTheLauncherShowsItsCurve)
   EXPECT_TRUE(PlotWindow().grab().save(Shots() + QStringLiteral("/plot_fx_sin.png")));
 }
 
+TEST_F(GraphicsPageTest, AChosenColourDrawsTheNextCurveAndHelpAndShowPlotsServeThePage)
+{
+  Open();
+  EXPECT_FALSE(window->SpeedButton6->isEnabled());
+  SetUpPlot(QStringLiteral("x"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("10"));
+  EXPECT_TRUE(window->sbColor->isVisible());
+  {
+    platform::ModalScript script;
+    script.PickColor(platform::clTeal);
+    Click(*window->sbColor);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_TRUE(window->PlotColorSet);
+  Click(*window->bbOK);
+  ASSERT_EQ(SeriesCount(), 1);
+  EXPECT_EQ(Series(0).GetColor(), platform::clTeal);
+  window->pcCalc->setCurrentWidget(window->tsGraph);
+  Click(*window->bbOK);  // the next curve takes a free colour again
+  ASSERT_EQ(SeriesCount(), 2);
+  EXPECT_NE(Series(1).GetColor(), platform::clTeal);
+  {
+    platform::ModalScript script;
+    script.Press(platform::mrCancel);
+    Click(*window->sbColor);
+  }
+  EXPECT_FALSE(window->PlotColorSet);
+  // The Extended page's show-plots button follows the Calculator page's.
+  EXPECT_TRUE(window->sbShow->isEnabled());
+  EXPECT_TRUE(window->SpeedButton6->isEnabled());
+  EXPECT_EQ(window->SpeedButton6->toolTip(), QStringLiteral("Show plots"));
+
+  // Help for the plot types that have a page of their own.
+  {
+    platform::ModalScript script;
+    script.ExpectMessage(QString::fromLatin1(platform::kNoHelpInstalled), platform::mrOk);
+    Click(*window->Button1);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  // The surface and polar plots are shown but can't be chosen yet.
+  for (int type : {3, 4})
+    EXPECT_FALSE(window->rgPlot->Button(type)->isEnabled()) << type;
+  window->rgPlot->SetItemIndex(4);  // as a settings file may give it
+  window->rgPlotClick();
+  EXPECT_FALSE(window->bbOK->isEnabled());
+  Click(*window->Button1);  // no help page for the polar plot: nothing to answer
+  QRadioButton& fx = *window->rgPlot->Button(0);
+  ClickAt(fx, QPointF(6, fx.height() / 2.0));
+  EXPECT_EQ(window->rgPlot->ItemIndex(), 0);
+  EXPECT_TRUE(window->bbOK->isEnabled());
+}
+
 TEST_F(GraphicsPageTest, BadRangesAreRefusedWithTheirMessages)
 {
   Open();
@@ -371,6 +424,11 @@ TEST_F(GraphicsPageTest, TheContourLauncherEvaluatesTheGridAndDrawsLabelledConto
         << i << "," << j;
   EXPECT_EQ(layer.XValues.GetValue(1), -10.0);
   EXPECT_EQ(layer.YValues.GetValue(41), 10.0);
+  // The main window keeps the grid until the next plot over x and y.
+  ASSERT_TRUE(window->PlotXValues && window->PlotYValues && window->PlotZValues);
+  EXPECT_EQ(window->PlotXValues->Values(), layer.XValues.Values());
+  EXPECT_EQ(window->PlotYValues->Values(), layer.YValues.Values());
+  EXPECT_EQ(window->PlotZValues->Data(), layer.ZValues.Data());
   EXPECT_EQ(layer.LevelCount, 10);
   EXPECT_FALSE(layer.Chains.empty());
   EXPECT_EQ(contours.Chart->Legend->Count(), 1);
@@ -436,6 +494,8 @@ TEST_F(GraphicsPageTest, TheColourShadeHidesTheEditModesAndItsLegendButtonToggle
   SetUpPlotXY(1, QStringLiteral("1/(x*y-1)"), QStringLiteral("1"), QStringLiteral("2"));
   PlotExpectingMessage(QStringLiteral("Division by zero at x = -1, y = -1"));
   EXPECT_EQ(shade.Contour(), nullptr);
+  EXPECT_FALSE(window->PlotXValues || window->PlotYValues || window->PlotZValues);
+  EXPECT_EQ(engine::ProcDigits, 9);
   shade.AddContour1->trigger();  // changes only the controls
   EXPECT_TRUE(shade.sbAddContours->Down());
   EXPECT_TRUE(shade.AddContour1->isChecked());
