@@ -110,6 +110,7 @@ void TtsBaseGrid::NotifySize(int oldCols, int oldRows)
       FireChange(OnRowCountChanged, oldCount, newCount);
   }
   previousInsertRow_ = InsertRowPresent();
+  ValidateButtonCells();
   UpdateScrollBars();
 }
 

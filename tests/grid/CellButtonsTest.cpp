@@ -113,5 +113,19 @@ TEST(CellButtons, ButtonSizesMeasureTheCellsButtons)
   EXPECT_TRUE(g.grid.DropDownFillUnlocked());
 }
 
+TEST(CellButtons, AHotOrHeldButtonBeyondTheGridIsForgottenWhenItShrinks)
+{
+  ButtonGrid g;
+  g.grid.Model().Col(3).SetButtonType(btNormal);
+  g.grid.SetHotButton({3, 4});
+  g.grid.SetRows(4);
+  EXPECT_EQ(g.grid.HotButtonCell, (TGridCoord{3, 4}));
+  g.grid.SetCols(2);
+  EXPECT_EQ(g.grid.HotButtonCell, (TGridCoord{-1, -1}));
+  g.grid.PressCellButton({2, 4});
+  g.grid.SetRows(3);
+  EXPECT_EQ(g.grid.PressedButtonCell, (TGridCoord{-1, -1}));
+}
+
 }  // namespace
 }  // namespace grid
