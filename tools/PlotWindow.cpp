@@ -131,7 +131,9 @@ void TPlotWindow::SetLayoutValues()
     axis->SetFont(ArialFont(platform::clBlack));
     axis->SetNameFont(ArialFont(platform::clBlack));
     axis->SetLabelsFrequency(1);
+    axis->SetLabelsStyle(plot::asFloat);
     axis->SetMajorLineVisible(true);
+    axis->SetLocation(plot::alOutside);
   }
   Chart->XAxis->SetLabelsDirection(plot::ldHorizontal);
   Chart->XAxis2->SetLabelsDirection(plot::ldHorizontal);
@@ -145,17 +147,30 @@ void TPlotWindow::SetLayoutValues()
   Chart->Title->SetFont(ArialFont(platform::clBlack, true));
   Chart->Title->SetAlignment(plot::taCenter);
   Chart->Title->SetVisible(true);
+  Chart->Title->SetStyle(plot::tsNormal);
   Chart->Foot->SetFont(ArialFont(platform::clWhite));
+  Chart->Foot->SetAlignment(plot::taLeftJustify);
   Chart->Foot->SetVisible(false);
+  Chart->Foot->SetStyle(plot::tsNormal);
+  Chart->Gradient->SetStyle(plot::gsTopBottom);
   Chart->Zoom->SetChangePerStep(0.033333);
   Chart->Info->SetFont(ArialFont(platform::clBlack));
   Chart->Info->SetColor(10940137);
   Chart->Info->SetNumberOfGeneralDigits(7);
   Chart->Info->SetPointName(false);
   Chart->Info->SetSeriesName(false);
-  Chart->Legend->SetFont(ArialFont(platform::clWindowText));
-  Chart->ColorLegend->SetFont(ArialFont(platform::clWindowText));
+  Chart->Info->SetPointValue(true);
+  Chart->Info->SetSeriesValue(true);
+  Chart->Info->SetPointVisible(true);
+  Chart->Info->SetSeriesVisible(true);
+  for (plotui::TPlotLegendBase* legend : {static_cast<plotui::TPlotLegendBase*>(Chart->Legend.get()),
+                                          static_cast<plotui::TPlotLegendBase*>(Chart->ColorLegend.get())}) {
+    legend->SetFrameStyle(platform::TPenStyle::psSolid);
+    legend->SetFont(ArialFont(platform::clWindowText));
+  }
   Chart->Picture->SetVisible(false);
+  Chart->Frame->SetColor(platform::clDefault);
+  Chart->PropertiesControl = {};
   Chart->SetStatusBarVisible(true);
   Chart->SetBarStyle(plot::bsClustered);
   Chart->SetMinimumLogValue(1e-10);

@@ -550,6 +550,25 @@ TEST_F(GraphicsPageTest, ThePlotWindowsShowPicturesOnTheirButtonsAndRegisterThei
       EXPECT_EQ(button->Glyph().Height(), 16) << button->objectName().toStdString();
       EXPECT_FALSE(button->Hint().isEmpty()) << button->objectName().toStdString();
     }
+  // The stored layout: the f(x) title bold and centred, the contour title plain at the left with
+  // a black foot shown below.
+  const plotui::TPlot& fx = *window->fmPlot2D->Chart;
+  const plotui::TPlot& xy = *window->fmContourPlot->Chart;
+  EXPECT_TRUE(fx.Title->Font().Style() & platform::fsBold);
+  EXPECT_EQ(fx.Title->Alignment(), plot::taCenter);
+  EXPECT_FALSE(fx.Foot->Visible());
+  EXPECT_EQ(fx.Foot->Font().Color(), platform::clWhite);
+  EXPECT_FALSE(xy.Title->Font().Style() & platform::fsBold);
+  EXPECT_EQ(xy.Title->Alignment(), plot::taLeftJustify);
+  EXPECT_TRUE(xy.Foot->Visible());
+  EXPECT_EQ(xy.Foot->Font().Color(), platform::clBlack);
+  for (const plotui::TPlot* plot : {&fx, &xy}) {
+    EXPECT_EQ(plot->Gradient->Style(), plot::gsTopBottom);
+    EXPECT_EQ(plot->XAxis->Font().Name(), QStringLiteral("Arial"));
+    EXPECT_EQ(plot->XAxis->Font().Size(), 8);
+    EXPECT_EQ(plot->BackColor(), platform::clBtnFace);
+    EXPECT_EQ(plot->PlotColor(), platform::clWhite);
+  }
   EXPECT_EQ(window->fmPlot2D->ToolBar->ButtonCount(), 15);
   EXPECT_EQ(window->fmContourPlot->ToolBar->ButtonCount(), 20);
   for (platform::TCursor number : {tools::crZoomIn, tools::crAim, tools::crEraze}) {
