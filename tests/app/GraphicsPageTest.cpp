@@ -502,6 +502,34 @@ TEST_F(GraphicsPageTest, TheColourShadeHidesTheEditModesAndItsLegendButtonToggle
   EXPECT_NE(window->cbHistory->itemText(0), QStringLiteral("1/(x*y-1)"));
 }
 
+TEST_F(GraphicsPageTest, InComplexModeTheContourShowsTheModulusAtEveryPointOfATextWithBlanks)
+{
+  Open();
+  {
+    platform::ModalScript script;  // the complex syntax note
+    script.Act([](platform::Form& form) { form.SetModalResult(platform::mrOk); });
+    window->rgReal->SetItemIndex(1);
+    window->rgReal->OnClick();
+  }
+  ASSERT_TRUE(window->ComplexMode);
+  SetUpPlotXY(1, QStringLiteral("comp(x, y) * comp(2, 0)"), QStringLiteral("2"), QStringLiteral("4"));
+  Click(*window->bbOK);
+  tools::TfmContourPlot& contours = *window->fmContourPlot;
+  ASSERT_NE(contours.Contour(), nullptr);
+  EXPECT_TRUE(contours.Chart->Title->Text().startsWith(QStringLiteral("|f(comp(x, y) * comp(2, 0))|")));
+  const plot::TContour& layer = *contours.Contour();
+  for (int i = 1; i <= 5; ++i)
+    for (int j = 1; j <= 5; ++j) {
+      const double x = layer.XValues.GetValue(i);
+      const double y = layer.YValues.GetValue(j);
+      EXPECT_NEAR(layer.ZValues.GetValue(i, j), 2 * std::hypot(x, y), 1e-12) << x << "," << y;
+    }
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("comp(x, y) * comp(2, 0)"));
+  EXPECT_EQ(window->cbHistory->itemText(0), QStringLiteral("comp(x, y) * comp(2, 0)"));
+  window->rgReal->SetItemIndex(0);
+  window->rgReal->OnClick();
+}
+
 TEST_F(GraphicsPageTest, SwitchingAGridOnDrawsOnlyItsAxisOverTheShadeAndSwitchingItOffRepaintsAll)
 {
   Open();
