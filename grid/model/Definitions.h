@@ -72,6 +72,11 @@ class TtsImageListComponent {
   virtual void AddLink(TtsComponentLink<TtsImageListComponent>& link) = 0;
   virtual void RemoveLink(TtsComponentLink<TtsImageListComponent>& link) = 0;
   virtual TtsCellValue FindImage(const TtsCellValue& key) = 0;
+  // Named pictures: the name the image-list name table keeps for this list, a picture's identity
+  // by its name ("Category.Name", or the name alone), and the category and name of an identity.
+  virtual std::string ListName() const { return {}; }
+  virtual int FindPictureId(const std::string& /*name*/) { return -1; }
+  virtual bool FindPictureName(int /*identity*/, std::string& /*category*/, std::string& /*name*/) { return false; }
 };
 
 using TtsImageLink = TtsComponentLink<TtsImageListComponent>;

@@ -89,4 +89,41 @@ void TtsImageListIds::SetCommaText(const std::string& text)
   }
 }
 
+namespace {
+
+constexpr char kPictureNameSeparator = '\x01';
+
+// A decimal number of at most nine digits, else -1.
+int DecimalNumber(const std::string& text)
+{
+  if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return -1;
+  return std::stoi(text);
+}
+
+}  // namespace
+
+std::string StoredPictureName(const std::string& name, int listIndex, int identity)
+{
+  return name + kPictureNameSeparator + std::to_string(listIndex) + kPictureNameSeparator + std::to_string(identity);
+}
+
+TtsStoredPictureName ParseStoredPictureName(const std::string& text)
+{
+  const std::size_t first = text.find(kPictureNameSeparator);
+  if (first == std::string::npos)
+    return {text};
+  TtsStoredPictureName parts{text.substr(0, first)};
+  const std::size_t second = text.find(kPictureNameSeparator, first + 1);
+  if (second == std::string::npos)
+    return parts;
+  const int listIndex = DecimalNumber(text.substr(first + 1, second - first - 1));
+  const int identity = DecimalNumber(text.substr(second + 1));
+  if (listIndex >= 0 && identity >= 0) {
+    parts.ListIndex = listIndex;
+    parts.Identity = identity;
+  }
+  return parts;
+}
+
 }  // namespace grid

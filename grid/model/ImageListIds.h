@@ -28,4 +28,15 @@ class TtsImageListIds {
   std::vector<std::string> names_;
 };
 
+// A picture name as a picture cell stores it with its image list: the name, character 1, the index
+// of the list's name in the table, character 1, and the picture's identity in that list.
+std::string StoredPictureName(const std::string& name, int listIndex, int identity);
+struct TtsStoredPictureName {
+  std::string Name;
+  int ListIndex = -1;  // -1 (and Identity -1) when the text carries no valid numbers
+  int Identity = -1;
+};
+// The parts of a stored text; a text without the numbers is a plain name.
+TtsStoredPictureName ParseStoredPictureName(const std::string& text);
+
 }  // namespace grid

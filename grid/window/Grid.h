@@ -109,9 +109,34 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   TextSize MeasureCellText(int dataCol, int dataRow);
   int CellTextHeight(int dataCol, int dataRow) { return MeasureCellText(dataCol, dataRow).Height; }
   int CellTextLines(int dataCol, int dataRow) { return MeasureCellText(dataCol, dataRow).Lines; }
+  // Persistence and copying
   // Copies another grid: its settings, counts, columns and rows (display order included), cell
-  // attributes, selections and stored values. A copy onto itself does nothing.
+  // attributes, selections and stored values. A copy onto itself does nothing. A grid not being
+  // designed takes the source's design mode.
   void Assign(const TtsBaseGrid& source);
+  // Copies the chosen parts; with data also StoreData, the image-list names and the stored values,
+  // else the stored values that no longer suit their cells are dropped. The current cell's change
+  // events fire when the copy moved it.
+  void AssignGridParts(const TtsBaseGrid& source, TtsPropKinds kinds, bool withData);
+  // Copies StoreData and the stored values only; values beyond this grid's columns and rows are dropped.
+  void CopyGrid(const TtsBaseGrid& source);
+  // Resets the properties a mask names in every column, row or cell (none for a mask of 0). With
+  // ResizeCols (ResizeRows) at rcAll (rrAll) the widths (heights) go back to the default as a whole.
+  void ResetColProperties(TtsPropMask properties);
+  void ResetRowProperties(TtsPropMask properties);
+  void ResetCellProperties(TtsPropMask properties);
+  // One cell back to its defaults (checked: "Column index %d out of range", "Row index %d out of range").
+  void ResetCellProperty(int dataCol, int dataRow);
+  // The chosen parts (every part) back to a new grid's; StoreData goes off and the stored values with it.
+  void ResetGridParts(TtsPropKinds kinds);
+  void ResetGridProperties() { ResetGridParts(kAllPropKinds); }
+  bool Copying() const { return copying_; }
+  // The named pictures of picture cells. With one, a picture name is stored with its list's index in
+  // the image-list names and the picture's identity, and read back under the picture's present name.
+  TtsImageListComponent* ImageList() const { return imageLink_.Component(); }
+  void SetImageList(TtsImageListComponent* list) { imageLink_.SetComponent(list); }
+  TtsCellValue ReadPictureName(int dataCol, int dataRow, const TtsCellValue& stored);
+  TtsCellValue PictureNameToStore(const TtsCellValue& name);
   // Any other object: "Cannot assign <its class> to <this class>", before anything changes.
   void Assign(const QObject& source);
   // Whole-grid saves and loads: the chosen property kinds, the properties a mask names (the rest
@@ -506,10 +531,14 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   int NearestCol(int displayCol, bool skipReadOnly = false) const;
   int NearestRow(int displayRow, bool skipReadOnly = false) const;
   void ReportGridStatus();
-  void AssignSettings(const TtsBaseGrid& source);
+  // Persistence and copying
+  void AssignSettings(const TtsBaseGrid& source, TtsPropKinds kinds);
   void AssignCols(const TtsBaseGrid& source);
   void AssignRows(const TtsBaseGrid& source);
+  void AssignCellProps(const TtsBaseGrid& source);
   void AssignData(const TtsBaseGrid& source);
+  bool copying_ = false;
+  TtsImageLink imageLink_;
   template <class Change>
   void ChangeRowChecked(int dataRow, Change change)
   {

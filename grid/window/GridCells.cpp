@@ -97,8 +97,11 @@ TtsCellValue TtsBaseGrid::Cell(int dataCol, int dataRow)
     ~Loading() { cell = {}; }
   } scope{loading_};
   loading_ = {dataCol, dataRow, &value};
-  if (store_)
+  if (store_) {
     value = store_->GetValue(dataCol, dataRow);
+    if (type == ctPicture && store_->GetKind(dataCol, dataRow) == skImageName)
+      value = ReadPictureName(dataCol, dataRow, value);
+  }
   LoadCellValue(dataCol, dataRow, type, value);
   return value;
 }
@@ -134,7 +137,9 @@ void TtsBaseGrid::SetCell(int dataCol, int dataRow, const TtsCellValue& value)
     // Null has no text: a text cell refuses it and keeps its value.
     if (type == ctText && value.IsNull())
       GridError(kTextValueError);
-    const TtsCellValue converted = ConvertCellValue(type, value);
+    TtsCellValue converted = ConvertCellValue(type, value);
+    if (type == ctPicture)
+      converted = PictureNameToStore(converted);
     store_->SetValue(dataCol, dataRow, StoreKindOf(type, converted), converted);
   }
   model_.InvalidateCell(model_.DisplayColOf(dataCol), model_.DisplayRowOf(dataRow));
@@ -150,6 +155,7 @@ void TtsBaseGrid::SetStoreData(bool on)
     SetStoreSizeHints();
   } else {
     store_.reset();
+    imageListIds_.Clear();
   }
   Invalidate();
 }

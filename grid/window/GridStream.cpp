@@ -3,6 +3,8 @@
 
 #include "grid/window/Grid.h"
 #include "grid/window/GridCell.h"
+#include "grid/window/GridStreamSettings.h"
+#include "grid/model/StreamValues.h"
 
 #include "platform/AtomicFile.h"
 #include "platform/TextFile.h"
@@ -21,78 +23,17 @@ struct TtsBaseGrid::StreamLoad {
   TtsPropKinds Kinds = 0;
   TtsPropMask Filter = kAllProperties;
   std::vector<int> ColumnMap;  // by stream data column - 1, when matched by field name
+  std::unique_ptr<TtsGrid> Scratch;  // takes the items of columns the grid lacks
 };
 
 namespace {
 
-// The grid's own settings in the "Grid" block.
-struct GridSetting {
-  const char* Name;
-  std::function<TtsStreamValue(const TtsBaseGrid&)> Get;
-  std::function<void(TtsBaseGrid&, const TtsStreamValue&)> Set;
-};
-
-// Counts and sizes a stream may give: the "Data" stream's limits, and sizes a screen can show.
+// Counts and sizes a stream may give: the "Data" stream's limits.
 constexpr int kMaxStreamCols = 1 << 16;
 constexpr int kMaxStreamRows = 1 << 20;
 constexpr int kMaxStreamSize = 1 << 16;
 
-int CheckedNumber(const TtsStreamValue& value, int last)
-{
-  if (!std::holds_alternative<std::int32_t>(value))
-    throw EReadError();
-  const std::int32_t number = std::get<std::int32_t>(value);
-  if (number < 0 || number > last)
-    throw EReadError();
-  return number;
-}
-
-template <class V>
-V CheckedEnum(const TtsStreamValue& value, V last)
-{
-  const auto number = FromStreamValue<std::int32_t>(value);
-  if (number < 0 || number > std::int32_t(last))
-    throw EReadError();
-  return V(number);
-}
-
-const std::vector<GridSetting>& GridSettings()
-{
-  using G = TtsBaseGrid;
-  using V = TtsStreamValue;
-  static const std::vector<GridSetting> list = {
-      {"Cols", [](const G& g) { return V(std::int32_t(g.Cols())); },
-       [](G& g, const V& v) { g.SetCols(CheckedNumber(v, kMaxStreamCols)); }},
-      {"Rows", [](const G& g) { return V(std::int32_t(g.Rows())); },
-       [](G& g, const V& v) { g.SetRows(CheckedNumber(v, kMaxStreamRows)); }},
-      {"DefaultColWidth", [](const G& g) { return V(std::int32_t(g.DefaultColWidth())); },
-       [](G& g, const V& v) { g.SetDefaultColWidth(CheckedNumber(v, kMaxStreamSize)); }},
-      {"DefaultRowHeight", [](const G& g) { return V(std::int32_t(g.DefaultRowHeight())); },
-       [](G& g, const V& v) { g.SetDefaultRowHeight(CheckedNumber(v, kMaxStreamSize)); }},
-      {"HeadingOn", [](const G& g) { return V(g.HeadingOn()); },
-       [](G& g, const V& v) { g.SetHeadingOn(FromStreamValue<bool>(v)); }},
-      {"HeadingHeight", [](const G& g) { return V(std::int32_t(g.HeadingHeight())); },
-       [](G& g, const V& v) { g.SetHeadingHeight(CheckedNumber(v, kMaxStreamSize)); }},
-      {"RowBarOn", [](const G& g) { return V(g.RowBarOn()); },
-       [](G& g, const V& v) { g.SetRowBarOn(FromStreamValue<bool>(v)); }},
-      {"RowBarWidth", [](const G& g) { return V(std::int32_t(g.RowBarWidth())); },
-       [](G& g, const V& v) { g.SetRowBarWidth(CheckedNumber(v, kMaxStreamSize)); }},
-      {"GridLines", [](const G& g) { return ToStreamValue(g.GridLines()); },
-       [](G& g, const V& v) { g.SetGridLines(CheckedEnum(v, glBoth)); }},
-      {"GridMode", [](const G& g) { return ToStreamValue(g.GridMode()); },
-       [](G& g, const V& v) { g.SetGridMode(CheckedEnum(v, gmBrowse)); }},
-      {"Color", [](const G& g) { return ToStreamValue(g.GridColor()); },
-       [](G& g, const V& v) { g.SetGridColor(FromStreamValue<platform::TColor>(v)); }},
-      {"HeadingColor", [](const G& g) { return ToStreamValue(g.HeadingColor()); },
-       [](G& g, const V& v) { g.SetHeadingColor(FromStreamValue<platform::TColor>(v)); }},
-      {"Is3D", [](const G& g) { return V(g.Is3D()); }, [](G& g, const V& v) { g.SetIs3D(FromStreamValue<bool>(v)); }},
-      {"FixedColCount", [](const G& g) { return V(std::int32_t(g.FixedColCount())); },
-       [](G& g, const V& v) { g.SetFixedColCount(CheckedNumber(v, kMaxStreamCols)); }},
-      {"FixedRowCount", [](const G& g) { return V(std::int32_t(g.FixedRowCount())); },
-       [](G& g, const V& v) { g.SetFixedRowCount(CheckedNumber(v, kMaxStreamRows)); }},
-  };
-  return list;
-}
+int CheckedNumber(const TtsStreamValue& value, int last) { return CheckedStreamNumber(value, 0, last); }
 
 // The properties of an object that differ from a new one's, each named "Prefix.Name".
 template <class T>
@@ -109,6 +50,24 @@ void AddChangedProperties(TtsStreamItem& item, const char* prefix, const T& obje
   }
 }
 
+// An own font as "<prefix>.*" values.
+void AddOwnFont(TtsStreamItem& item, const char* prefix, const platform::TFont* font)
+{
+  if (font)
+    AddFontValues(item, prefix, *font);
+}
+
+// The font of "<prefix>.*" values, starting from the grid's; none when the item holds none.
+std::unique_ptr<platform::TFont> ReadOwnFont(const TtsStreamItem& item, const char* prefix,
+                                             const platform::TFont& gridFont)
+{
+  auto font = std::make_unique<platform::TFont>();
+  font->Assign(gridFont);
+  if (!ReadFontValues(item, prefix, *font))
+    return nullptr;
+  return font;
+}
+
 // Applies the "Prefix.Name" values of an item to an object; names it doesn't publish are skipped.
 template <class T>
 void ApplyProperties(const TtsStreamItem& item, const std::string& prefix, T& object)
@@ -117,13 +76,23 @@ void ApplyProperties(const TtsStreamItem& item, const std::string& prefix, T& ob
     if (name.size() <= prefix.size() + 1 || !SameTextIgnoringCase(name.substr(0, prefix.size() + 1), prefix + "."))
       continue;
     const std::string property = name.substr(prefix.size() + 1);
-    if (SameTextIgnoringCase(property, "Width") || SameTextIgnoringCase(property, "Height"))
-      CheckedNumber(value, kMaxStreamSize);
     for (const TtsPublishedProperty<T>& published : T::PublishedProperties()) {
-      if (published.Set && SameTextIgnoringCase(published.Name, property))
-        published.Set(object, value);
+      if (!published.Set || !SameTextIgnoringCase(published.Name, property))
+        continue;
+      CheckPropertyValue(property, published.Get(object), value);
+      published.Set(object, value);
     }
   }
+}
+
+// A column's properties and its own fonts.
+void ApplyColItem(const TtsStreamItem& item, TtsCol& col, const platform::TFont& gridFont)
+{
+  ApplyProperties(item, "Col", col);
+  if (const auto font = ReadOwnFont(item, "Col.Font", gridFont))
+    col.SetFont(font.get());
+  if (const auto font = ReadOwnFont(item, "Col.HeadingFont", gridFont))
+    col.SetHeadingFont(font.get());
 }
 
 std::int32_t RequiredNumber(const TtsStreamItem& item, const char* name)
@@ -160,12 +129,8 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
   writer.WriteValue("AllProperties", allProperties);
   writer.WriteValue("ResetProps", true);
 
-  TtsStreamItem settings;
-  if (HasPropKind(kinds, pkGrid)) {
-    for (const GridSetting& setting : GridSettings())
-      settings.emplace_back(setting.Name, setting.Get(*this));
-    writer.WriteBinary("Grid", WriteStreamItem(settings));
-  }
+  if (HasPropKind(kinds, pkGrid))
+    writer.WriteBinary("Grid", WriteStreamItem(GridSettingsItem(*this)));
 
   // A filtered save writes from a copy whose properties outside the filter are at their defaults.
   std::unique_ptr<TtsGrid> clone;
@@ -197,6 +162,9 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
   if (HasPropKind(kinds, pkRows) && !HasPropKind(kinds, pkGrid) && HasProp(properties, piRowHeight))
     writer.WriteValue("DefaultRowHeight", std::int32_t(from.DefaultRowHeight()));
 
+  // Items carry the published values that differ from a new object's and own fonts. Own combos
+  // and date-time definitions are not written: TtsCombo offers no settings to stream yet, and a
+  // definition is a component found by name, which this grid has no form to look in.
   TtsGrid fresh;  // the defaults of every column, row and cell
   if (HasPropKind(kinds, pkCols)) {
     std::vector<int> order(std::size_t(from.Cols()));
@@ -214,6 +182,8 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
       TtsStreamItem item{{"DataCol", std::int32_t(c)}, {"FieldName", col.FieldName()},
                          {"Col.DisplayCol", std::int32_t(displayCol)}};
       AddChangedProperties(item, "Col", col, fresh.model_.Col(1), {"FieldName", "DisplayCol"});
+      AddOwnFont(item, "Col.Font", col.ParentFont() ? nullptr : col.OwnFont());
+      AddOwnFont(item, "Col.HeadingFont", col.HeadingParentFont() ? nullptr : col.OwnHeadingFont());
       items.push_back(std::move(item));
     }
     writer.WriteCollection("ColProperties", items);
@@ -229,8 +199,10 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
       TtsStreamItem item{{"DataRow", std::int32_t(r)}, {"DisplayRow", std::int32_t(displayRow)}};
       if (from.IsRowSelected(r))
         item.emplace_back("Selected", true);
-      if (row)
+      if (row) {
         AddChangedProperties(item, "Row", *row, freshRow, {"DisplayRow"});
+        AddOwnFont(item, "Row.Font", row->ParentFont() ? nullptr : row->OwnFont());
+      }
       items.push_back(std::move(item));
     }
     writer.WriteCollection("RowProperties", items);
@@ -244,7 +216,9 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
         if (!element || element->IsDefault())
           continue;
         TtsStreamItem item{{"DataCol", std::int32_t(c)}, {"DataRow", std::int32_t(r)}};
-        AddChangedProperties(item, "Cell", from.CellAt(c, r), freshCell);
+        const TtsCell cell = from.CellAt(c, r);
+        AddChangedProperties(item, "Cell", cell, freshCell);
+        AddOwnFont(item, "Cell.Font", cell.ParentFont() ? nullptr : cell.Font());
         items.push_back(std::move(item));
       }
     }
@@ -299,13 +273,7 @@ void TtsBaseGrid::ApplyStreamEntry(const TtsStreamEntry& entry, StreamLoad& load
       ResetForStream(load);
   } else if (SameTextIgnoringCase(name, "Grid")) {
     needKind(seBinary);
-    const TtsStreamItem settings = ReadStreamItem(entry.Binary);
-    for (const auto& [key, value] : settings) {
-      for (const GridSetting& setting : GridSettings()) {
-        if (SameTextIgnoringCase(key, setting.Name) && (load.MatchByDataCol || !SameTextIgnoringCase(key, "Cols")))
-          setting.Set(*this, value);
-      }
-    }
+    ApplyGridSettings(*this, ReadStreamItem(entry.Binary), load.MatchByDataCol);
   } else if (SameTextIgnoringCase(name, "Cols")) {
     if (load.MatchByDataCol)
       SetCols(CheckedNumber(entry.Value, kMaxStreamCols));
@@ -340,16 +308,12 @@ void TtsBaseGrid::ApplyStreamEntry(const TtsStreamEntry& entry, StreamLoad& load
 void TtsBaseGrid::ResetForStream(const StreamLoad& load)
 {
   if (load.Filter != kAllProperties) {
-    if (HasPropKind(load.Kinds, pkCols) && load.MatchByDataCol) {
-      for (int c = 1; c <= Cols(); ++c)
-        model_.Col(c).Reset(load.Filter);
-    }
-    if (HasPropKind(load.Kinds, pkRows)) {
-      for (int r = 1; r <= Rows(); ++r)
-        model_.ChangeRow(r, [&](TtsRow& row) { row.Reset(load.Filter); });
-    }
+    if (HasPropKind(load.Kinds, pkCols) && load.MatchByDataCol)
+      ResetColProperties(load.Filter);
+    if (HasPropKind(load.Kinds, pkRows))
+      ResetRowProperties(load.Filter);
     if (HasPropKind(load.Kinds, pkCells))
-      model_.CellProps().ResetAll(load.Filter, false);
+      ResetCellProperties(load.Filter);
     return;
   }
   TtsPropKinds kinds = load.Kinds;
@@ -358,17 +322,7 @@ void TtsBaseGrid::ResetForStream(const StreamLoad& load)
       return;
     kinds &= TtsPropKinds(~PropKindBit(pkCols));  // columns are reset as their items find them
   }
-  // A new grid's parts, stored values dropped with them.
-  TtsGrid fresh;
-  if (HasPropKind(kinds, pkGrid))
-    AssignSettings(fresh);
-  if (HasPropKind(kinds, pkCols))
-    AssignCols(fresh);
-  if (HasPropKind(kinds, pkRows))
-    AssignRows(fresh);
-  if (HasPropKind(kinds, pkCells))
-    model_.CellProps().Assign(fresh.model_.CellProps());
-  AssignData(fresh);
+  ResetGridParts(kinds);
 }
 
 void TtsBaseGrid::ReadColItem(const TtsStreamItem& item, StreamLoad& load)
@@ -378,8 +332,8 @@ void TtsBaseGrid::ReadColItem(const TtsStreamItem& item, StreamLoad& load)
     CheckCol(dataCol);
     TtsCol& col = model_.Col(dataCol);
     if (const TtsStreamValue* fieldName = FindStreamValue(item, "FieldName"))
-      col.SetFieldName(FromStreamValue<std::string>(*fieldName));
-    ApplyProperties(item, "Col", col);
+      col.SetFieldName(CheckedStreamText(*fieldName));
+    ApplyColItem(item, col, model_.Font);
     return;
   }
   // By field name: the stored values of stream column DataCol follow the column of that name, or
@@ -387,7 +341,7 @@ void TtsBaseGrid::ReadColItem(const TtsStreamItem& item, StreamLoad& load)
   if (dataCol < 1 || std::size_t(dataCol) > std::max<std::size_t>(load.ColumnMap.size() + 1, 1u << 16))
     throw EReadError();
   const TtsStreamValue* fieldName = FindStreamValue(item, "FieldName");
-  const std::string name = fieldName ? FromStreamValue<std::string>(*fieldName) : std::string();
+  const std::string name = fieldName ? CheckedStreamText(*fieldName) : std::string();
   int found = 0;
   for (int c = 1; c <= Cols() && !found && !name.empty(); ++c) {
     if (SameTextIgnoringCase(model_.Col(c).FieldName(), name))
@@ -396,12 +350,17 @@ void TtsBaseGrid::ReadColItem(const TtsStreamItem& item, StreamLoad& load)
   if (load.ColumnMap.size() < std::size_t(dataCol))
     load.ColumnMap.resize(std::size_t(dataCol), 0);
   load.ColumnMap[std::size_t(dataCol - 1)] = found;
-  if (!found)
+  if (!found) {
+    // A column the grid lacks: its properties go to a scratch grid, checked and then forgotten.
+    if (!load.Scratch)
+      load.Scratch = std::make_unique<TtsGrid>();
+    ApplyColItem(item, load.Scratch->model_.Col(1), model_.Font);
     return;
+  }
   TtsCol& col = model_.Col(found);
   col.Reset(load.Filter);
   const int displayCol = DisplayColOfData(found);
-  ApplyProperties(item, "Col", col);
+  ApplyColItem(item, col, model_.Font);
   if (DisplayColOfData(found) != displayCol)
     SetDisplayColOfData(found, displayCol);  // positions of the stream's own columns don't apply here
 }
@@ -412,10 +371,15 @@ void TtsBaseGrid::ReadRowItem(const TtsStreamItem& item)
   const std::int32_t displayRow = RequiredNumber(item, "DisplayRow");
   if (dataRow < 1 || dataRow > Rows() || displayRow < 1 || displayRow > Rows())
     GridError("Row index " + std::to_string(dataRow < 1 || dataRow > Rows() ? dataRow : displayRow) + " out of range");
-  ChangeRowChecked(dataRow, [&](TtsRow& row) { ApplyProperties(item, "Row", row); });
+  const auto font = ReadOwnFont(item, "Row.Font", model_.Font);
+  ChangeRowChecked(dataRow, [&](TtsRow& row) {
+    ApplyProperties(item, "Row", row);
+    if (font)
+      row.SetFont(font.get());
+  });
   MoveRowTo(dataRow, displayRow);
   const TtsStreamValue* selected = FindStreamValue(item, "Selected");
-  if (selected && FromStreamValue<bool>(*selected))
+  if (selected && CheckedStreamFlag(*selected))
     SetRowSelected(dataRow, true);
 }
 
@@ -427,6 +391,8 @@ void TtsBaseGrid::ReadCellItem(const TtsStreamItem& item)
   CheckRow(dataRow);
   TtsCell cell = CellAt(dataCol, dataRow);
   ApplyProperties(item, "Cell", cell);
+  if (const auto font = ReadOwnFont(item, "Cell.Font", model_.Font))
+    cell.SetFont(*font);
 }
 
 void TtsBaseGrid::SaveGridToFile(const std::string& fileName, TtsPropKinds kinds, TtsPropMask properties, bool saveData)

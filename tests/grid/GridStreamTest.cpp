@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <functional>
 #include <string>
@@ -298,6 +300,41 @@ TEST_F(GridStreamFiles, AFileHoldsTheGridAndAnUnwritableOneSaysSo)
             "Can't create file " + missing);
   EXPECT_NE(ErrorOf([&] { target.LoadGridFromFile(missing, true); }), "");
   EXPECT_EQ(Save(target), Save(source));
+}
+
+TEST_F(GridStreamFiles, ASaveIntoAClosedFolderKeepsTheOldFile)
+{
+  TtsGrid grid;
+  Fill(grid);
+  const std::string path = Path("units.grd");
+  grid.SaveGridToFile(path, kAllPropKinds, kAllProperties, true);
+  const Bytes before = Save(grid);
+  grid.SetCell(1, 1, Text("changed"));
+  QFile::setPermissions(dir_.path(),
+                        QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+  const auto saveFails = [&] {
+    EXPECT_EQ(ErrorOf([&] { grid.SaveGridToFile(path, kAllPropKinds, kAllProperties, true); }),
+              "Can't create file " + path);
+  };
+  if (geteuid() != 0) {
+    saveFails();
+  } else {
+    // Folder permissions do not bind root: the save runs as an unprivileged user in a forked child.
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(
+        {
+          if (setgid(65534) != 0 || setuid(65534) != 0)
+            std::_Exit(2);
+          saveFails();
+          std::_Exit(::testing::Test::HasFailure() ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+  }
+  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  TtsGrid reloaded;
+  reloaded.LoadGridFromFile(path, true);
+  EXPECT_EQ(Save(reloaded), before);
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"units.grd"});
 }
 
 TEST_F(GridStreamFiles, ARegistryValueHoldsTheGridOrThePathOfItsFile)

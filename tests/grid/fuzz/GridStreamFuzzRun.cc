@@ -33,12 +33,43 @@ Bytes ValidStream(grid::TtsPropMask properties)
   return writer.Bytes();
 }
 
+// Fonts of the grid, a column, a row and a cell, image-list names, and the older settings.
+Bytes FontsAndOlderSettings()
+{
+  grid::TtsGrid source;
+  source.SetStoreData(true);
+  source.ImageListIds().Add("Tools");
+  source.SetCell(1, 2, grid::TtsCellValue(std::string("Inch")));
+  platform::TFont font;
+  font.SetName("Arial");
+  font.SetStyle(platform::fsBold);
+  source.Model().Font.Assign(font);
+  source.HeadingFont().Assign(font);
+  source.Model().Col(1).SetFont(&font);
+  source.Model().Col(1).SetHeadingFont(&font);
+  source.SetRowFont(2, &font);
+  source.CellAt(3, 3).SetFont(font);
+  grid::TtsByteWriter saved;
+  source.SaveGridToStream(saved, true);
+
+  grid::TtsGridStreamWriter older;
+  older.WriteBinary("Grid", grid::WriteStreamItem({{"EditMode", std::string("emBrowse")},
+                                                   {"HeadingAlignment", std::string("taCenter")},
+                                                   {"ColWidths", std::string("14,30,40")},
+                                                   {"RowHeights", std::string("15,20")}}));
+  Bytes bytes = saved.Bytes();
+  bytes.pop_back();  // the end mark: the older settings follow, after their own signature
+  const Bytes more = older.Bytes();
+  bytes.insert(bytes.end(), more.begin() + 4, more.end());
+  return bytes;
+}
+
 void Feed(const Bytes& bytes) { GridStreamFuzzInput(bytes.data(), bytes.size()); }
 
 TEST(GridStreamFuzz, EveryTruncationOfAValidStreamFailsCleanly)
 {
-  for (grid::TtsPropMask properties : {grid::kAllProperties, grid::PropBit(grid::piColor)}) {
-    const Bytes stream = ValidStream(properties);
+  for (const Bytes& stream :
+       {ValidStream(grid::kAllProperties), ValidStream(grid::PropBit(grid::piColor)), FontsAndOlderSettings()}) {
     for (std::size_t length = 0; length <= stream.size(); ++length)
       Feed(Bytes(stream.begin(), stream.begin() + std::ptrdiff_t(length)));
   }
@@ -47,9 +78,10 @@ TEST(GridStreamFuzz, EveryTruncationOfAValidStreamFailsCleanly)
 TEST(GridStreamFuzz, RandomMutationsFailCleanly)
 {
   std::mt19937 random(52917);
-  const Bytes streams[] = {ValidStream(grid::kAllProperties), ValidStream(grid::PropBit(grid::piColor))};
-  for (int round = 0; round < 400; ++round)
-    Feed(grid::fuzz::Mutated(streams[round % 2], random, 3));
+  const Bytes streams[] = {ValidStream(grid::kAllProperties), ValidStream(grid::PropBit(grid::piColor)),
+                           FontsAndOlderSettings()};
+  for (int round = 0; round < 600; ++round)
+    Feed(grid::fuzz::Mutated(streams[round % 3], random, 3));
 }
 
 }  // namespace
