@@ -51,6 +51,7 @@ TtsGridMode GridModeOfEditMode(const std::string& identifier);
 class TtsCell;
 class TtsCustomGridControl;
 class TtsGridPainter;
+class TtsGridDropDowns;
 
 class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGridServices {
  public:
@@ -723,6 +724,28 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   void InvalidateHeadingUnlessMemPaint();
   void SyncButtonState();
   void ScaleFont(platform::TFont& font, int m, int d) const;
+  // Combos and drop-downs
+ public:
+  // The combo lists and date-time choosers of the grid's cells (grid/dropdown), made on first use.
+  TtsGridDropDowns& DropDowns();
+  bool HasDropDowns() const { return dropDowns_ != nullptr; }
+
+ protected:
+  std::unique_ptr<TtsCombo> CreateCombo() override;
+  void EnsureCombo() override;
+  void ComboChanged(TtsCombo& combo, bool refresh) override;
+  void CloseComboDropDown(const TtsCombo& combo) override;
+  void DropComboState(bool refresh) override;
+  void DropDateTimeState() override;
+  void DropDateTimeStateFor(const TtsDateTimeDefComponent* definition) override;
+
+ private:
+  friend class TtsGridDropDowns;
+  friend class TtsComboGrid;
+  struct DropDownsDeleter {
+    void operator()(TtsGridDropDowns* dropDowns) const;
+  };
+  std::unique_ptr<TtsGridDropDowns, DropDownsDeleter> dropDowns_;  // destroyed before the model
 };
 
 // The grid the windows place on their forms.

@@ -77,7 +77,11 @@ TEST(CellFacade, KeepFontCopyPicturesAndCombosThroughTheElements)
 
   EXPECT_TRUE(cell.ParentCombo());
   EXPECT_EQ(cell.Combo(), nullptr);
-  EXPECT_THROW(cell.MakeCombo(), EInvalidGridOperation);  // this grid makes no combos yet
+  cell.MakeCombo();  // the grid makes the cell its own combo
+  EXPECT_NE(cell.Combo(), nullptr);
+  EXPECT_FALSE(cell.ParentCombo());
+  cell.SetParentCombo(true);
+  EXPECT_EQ(cell.Combo(), nullptr);
   EXPECT_FALSE(cell.HasRecord());
   cell.SetParentCombo(false);
   EXPECT_FALSE(cell.ParentCombo());
