@@ -35,7 +35,8 @@ QPoint PlaceBelowCell(QPoint point, QSize size, int cellTop, QSize screen)
 
 QPoint CentreOnScreen(QSize size, QSize screen)
 {
-  return {(screen.width() - size.width()) / 2, (screen.height() - size.height()) / 2};
+  // A window larger than the screen keeps its caption on it.
+  return {std::max(0, (screen.width() - size.width()) / 2), std::max(0, (screen.height() - size.height()) / 2)};
 }
 
 TtsGridDropDowns::TtsGridDropDowns(TtsBaseGrid& grid)

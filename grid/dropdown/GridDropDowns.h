@@ -36,6 +36,7 @@ using TtsDateTimeGetValueEvent = std::function<void(TtsBaseGrid& sender, TtsDate
 // Where a drop-down of a size goes on a screen, below the cell whose bottom-left is at point (or
 // above it when it does not fit below), moved left to fit, never past the top or left edge.
 QPoint PlaceBelowCell(QPoint point, QSize size, int cellTop, QSize screen);
+// The middle of the screen, never left of or above its edges.
 QPoint CentreOnScreen(QSize size, QSize screen);
 
 class TtsGridDropDowns : public TtsDropDownOwner {

@@ -259,6 +259,7 @@ TEST(ComboDropDown, PlacementCases)
   for (const Case& c : cases)
     EXPECT_EQ(PlaceBelowCell(c.point, c.size, c.cellTop, {200, 200}), c.placed);
   EXPECT_EQ(CentreOnScreen({51, 40}, {200, 201}), QPoint(74, 80));
+  EXPECT_EQ(CentreOnScreen({300, 250}, {200, 201}), QPoint(0, 0));  // its caption stays on the screen
 }
 
 TEST(ComboDropDown, StaysOpenOnAClickOnItsEditorAndClosesOnAClickOutside)
@@ -305,6 +306,21 @@ TEST(ComboDropDown, AClickOnTheLastRegisteredGridClosesNothing)
   EXPECT_TRUE(first.drops().IsComboDroppedDown());
   EXPECT_FALSE(second.drops().IsComboDroppedDown());
   first.drops().CloseDropDowns(false);
+  EXPECT_FALSE(DropDownHooksInstalled());
+}
+
+TEST(ComboDropDown, ARollUpHandlerThatDestroysAnotherOpenGridEndsThePressCleanly)
+{
+  auto first = std::make_unique<ComboFixture>();
+  ComboFixture second;
+  QWidget other;
+  other.show();
+  first->drops().OpenComboDropDown(2, 2);
+  second.drops().OpenComboDropDown(2, 2);
+  second.drops().OnComboRollUp = [&](TtsBaseGrid&, TtsCombo&, int, int) { first.reset(); };
+  testing_support::Click(other);
+  EXPECT_FALSE(second.drops().IsComboDroppedDown());
+  EXPECT_EQ(first, nullptr);
   EXPECT_FALSE(DropDownHooksInstalled());
 }
 
