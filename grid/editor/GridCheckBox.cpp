@@ -32,6 +32,17 @@ int TtsGridCheckBox::GlyphCell(TCheckBoxState state, bool pressed) const
   return pressed && Pressed() ? cell + kPressedGlyphShift : cell;
 }
 
+namespace {
+
+// A number stands for a state; one outside 0..2 shows grayed.
+TCheckBoxState StateOfNumber(const TtsCellValue& value)
+{
+  const std::int64_t number = value.AsInt64();
+  return number == cbUnchecked || number == cbChecked ? TCheckBoxState(number) : cbGrayed;
+}
+
+}  // namespace
+
 // Values ------------------------------------------------------------------------------------------------
 
 void TtsGridCheckBox::SetValue(const TtsCellValue& value)
@@ -54,11 +65,11 @@ void TtsGridCheckBox::SetCheckValue(const TtsCellValue& value, bool modified, bo
     value_ = value;
     state_ = CheckStateOfValue(value, checkBoxValues_);
   } else if (!checkBoxValues_.empty()) {
-    state_ = TCheckBoxState(std::clamp(value.AsInteger(), 0, 2));
+    state_ = StateOfNumber(value);
     value_ = CheckValueOfState(state_, checkBoxValues_);
   } else {
     value_ = value;
-    state_ = TCheckBoxState(std::clamp(value.AsInteger(), 0, 2));
+    state_ = StateOfNumber(value);
   }
   Repaint();
   CallEditChange(true);

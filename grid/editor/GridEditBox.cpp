@@ -552,7 +552,7 @@ void TtsGridEditBox::PasteFromClipboard(bool byUser)
   std::optional<std::string> text = platform::ClipboardText();
   if (!text)
     return;
-  if (byUser && editMaxLength_ > 0 && int(text_.size()) + int(text->size()) - selLength_ > editMaxLength_)
+  if (editMaxLength_ > 0 && int(text_.size()) + int(text->size()) - selLength_ > editMaxLength_)
     return;
   if (!BeginModify(byUser) || !MaskAccepts(*text))
     return;

@@ -1,6 +1,7 @@
 #include "grid/window/Grid.h"
 
 #include "grid/window/GridCell.h"
+#include "grid/window/GridEditorParts.h"
 #include "grid/window/MemoryCanvas.h"
 
 #include "platform/ExceptionBoundary.h"
@@ -12,6 +13,7 @@ namespace grid {
 
 TtsBaseGrid::TtsBaseGrid(QWidget* parent) : TCustomGrid_ts(parent), model_(*this, 4, 4)
 {
+  CreateEditors();
   // The base draws nothing itself: no options, no lines, no scroll bars of its own.
   SetOptions(0);
   SetGridLineWidth(0);
@@ -103,61 +105,6 @@ TtsCol* TtsBaseGrid::GetColumn(const TtsCellValue& key)
 
 TtsCell TtsBaseGrid::CellAt(int dataCol, int dataRow) { return TtsCell(*this, dataCol, dataRow); }
 
-// Current cell --------------------------------------------------------------------------------------
-
-void TtsBaseGrid::NotifyCellMoved()
-{
-  const int col = CurrentDataCol();
-  const int row = CurrentDataRow();
-  const int oldCol = lastCol_;
-  const int oldRow = lastRow_;
-  if (col == oldCol && row == oldRow)
-    return;
-  lastCol_ = col;
-  lastRow_ = row;
-  if (col != oldCol && GridMode() != gmListBox)
-    FireChange(OnColChanged, oldCol, col);
-  if (row != oldRow)
-    FireChange(OnRowChanged, oldRow, row);
-  FireChange(OnCellChanged, oldCol, col, oldRow, row);
-}
-
-void TtsBaseGrid::MoveCurrentCell(int displayCol, int displayRow)
-{
-  if (displayCol == model_.CurrentDisplayCol() && displayRow == model_.CurrentDisplayRow())
-    return;
-  if (!CanLeaveCell())
-    return;
-  PlaceCurrentCell(displayCol, displayRow);
-}
-
-void TtsBaseGrid::PlaceCurrentCell(int displayCol, int displayRow)
-{
-  const int oldCol = model_.CurrentDisplayCol();
-  const int oldRow = model_.CurrentDisplayRow();
-  previousCurrent_ = {oldCol, oldRow};
-  model_.SetCurrentCell(displayCol, displayRow);
-  model_.InvalidateCell(oldCol, oldRow);
-  model_.InvalidateCell(displayCol, displayRow);
-  if (displayCol >= FixedCols() && displayRow >= FixedRows() && displayCol < GridCols() && displayRow < GridRows())
-    ScrollIntoView({displayCol, displayRow});
-  NotifyCellMoved();
-}
-
-void TtsBaseGrid::SetCurrentDataCol(int dataCol)
-{
-  if (dataCol < 0 || dataCol > GridCols() - 1)
-    return;
-  MoveCurrentCell(model_.DisplayColOf(dataCol), model_.CurrentDisplayRow());
-}
-
-void TtsBaseGrid::SetCurrentDataRow(int dataRow)
-{
-  if (dataRow < 0 || dataRow > GridRows() - 1)
-    return;
-  MoveCurrentCell(model_.CurrentDisplayCol(), model_.DisplayRowOf(dataRow));
-}
-
 namespace {
 
 // The nearest position in 1..last at or around `position` that `usable` accepts, the right (lower)
@@ -228,7 +175,34 @@ void TtsBaseGrid::RowResized(int dataRow)
     FireChange(OnRowResized, dataRow);
 }
 
+// After every top-left move: back within the limits, the editor placed again, and reported once by
+// the outermost handling.
 void TtsBaseGrid::NotifyTopLeft()
+{
+  ++topLeftDepth_;
+  struct Depth {
+    int& depth;
+    ~Depth() { --depth; }
+  } depth{topLeftDepth_};
+  const TGridCoord limits = GetTopLeftLimits();
+  const int col = std::min(LeftCol(), limits.X);
+  const int row = std::min(TopRow(), limits.Y);
+  if (col != LeftCol() || row != TopRow()) {
+    LockLayout(false);
+    struct Unlock {
+      TtsBaseGrid& grid;
+      ~Unlock() { grid.LockLayout(true); }
+    } unlock{*this};
+    SetTopLeftLimited(col, row);
+  }
+  scrolledSinceEditorPlaced_ = true;
+  if (editorPlaced_)
+    ShowEditor();
+  if (topLeftDepth_ == 1)
+    ReportTopLeft(true);
+}
+
+void TtsBaseGrid::ReportTopLeft(bool byUser)
 {
   UpdateScrollPos();
   const TGridCoord now = TopLeftCell();
@@ -236,7 +210,7 @@ void TtsBaseGrid::NotifyTopLeft()
     return;
   const TGridCoord old = reportedTopLeft_;
   reportedTopLeft_ = now;
-  FireChange(OnTopLeftChanged, old.X, old.Y, now.X, now.Y, false);
+  FireChange(OnTopLeftChanged, old.X, old.Y, now.X, now.Y, byUser);
 }
 
 void TtsBaseGrid::Resized()

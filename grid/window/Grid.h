@@ -4,8 +4,11 @@
 // OnCellLoaded), delete columns and rows, and shape it with the layout settings. Data columns and
 // rows are 1-based; display column 0 is the row bar and display row 0 the heading.
 
+#include "grid/editor/CellEditorAdapters.h"
 #include "grid/editor/CheckGlyphs.h"
 #include "grid/model/CellStorage.h"
+#include "grid/model/CurrentCell.h"
+#include "grid/model/Definitions.h"
 #include "grid/model/GridModel.h"
 #include "grid/model/GridStreamFormat.h"
 #include "grid/model/RegistryKey.h"
@@ -473,7 +476,7 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
       Fire(handler, std::forward<Args>(args)...);
   }
   virtual void LoadCellValue(int dataCol, int dataRow, TtsControlType type, TtsCellValue& value);
-  virtual bool CanLeaveCell() { return true; }
+  virtual bool CanLeaveCell() { return CanLeaveCell(-1, -1, false); }
   void NotifyCellMoved();
 
   // Base window overrides.
@@ -630,6 +633,173 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   bool vertBarShown_ = false;
   bool scrollBarsPending_ = false;
   bool scrollPosPending_ = false;
+
+  // Current cell and editing ------------------------------------------------------------------------
+ public:
+  TtsCurrentCell& CurrentCell() { return *currentCell_; }
+  // The edit state of the current row.
+  bool CellEditing() const { return edit_.cellEditing; }
+  bool RowEditing() const { return edit_.rowEditing; }
+  bool RowModified() const { return edit_.rowModified; }
+  bool CellEditEnded() const { return edit_.cellEditEnded; }
+  bool InsertRowPending() const { return edit_.insertRowPending; }
+  // The in-cell editors; the active one serves the current cell's control type.
+  TtsCustomGridControl& ActiveEditor() const { return *activeEditor_; }
+  TtsEditGridControl& TextEditor() const;
+  TtsCheckGridControl& CheckEditor() const;
+  bool InEditMode() const { return editMode_; }
+  bool EditorPlaced() const { return editorPlaced_; }
+  // The masks that text cells name, found through the mask definitions.
+  TtsMaskLink MaskDefs;
+  // The window's key events: OnKeyDown and OnKeyPress come first (a key set to 0 ends there).
+  std::function<void(TtsBaseGrid& sender, int& key, platform::TShiftState shift)> OnKeyDown;
+  std::function<void(TtsBaseGrid& sender, int& key, platform::TShiftState shift)> OnKeyUp;
+  std::function<void(TtsBaseGrid& sender, char& key)> OnKeyPress;
+  // While suspended (counted) the grid ignores key downs and presses.
+  void SuspendKeys(bool release);
+  bool KeysSuspended() const { return keySuspend_ > 0; }
+
+  // Which display columns and rows can take the current cell.
+  bool NextEnterableCol(int from, bool excludeReadOnly, bool requireSelectable, int& col) const;
+  bool PrevEnterableCol(int from, bool excludeReadOnly, bool requireSelectable, int& col) const;
+  bool NextEnterableRow(int from, bool excludeReadOnly, bool requireSelectable, int& row) const;
+  bool PrevEnterableRow(int from, bool excludeReadOnly, bool requireSelectable, int& row) const;
+  int FirstEnterableCol(bool excludeReadOnly, bool requireSelectable) const;  // 0: none
+  int LastEnterableCol(bool excludeReadOnly, bool requireSelectable) const;
+  int FirstEnterableRow(bool excludeReadOnly, bool requireSelectable) const;
+  int LastEnterableRow(bool excludeReadOnly, bool requireSelectable) const;
+  int FirstScrollableEnterableCol() const;
+  int FirstScrollableEnterableRow() const;
+  // Reading order from a display cell (row 0: from the first row); editableOnly skips read-only cells.
+  bool NextEnterableCell(int col, int row, bool editableOnly, int& newCol, int& newRow) const;
+  bool PrevEnterableCell(int col, int row, bool editableOnly, int& newCol, int& newRow) const;
+  bool IsCellEditable(int dataCol, int dataRow) const;
+  bool IsCellReadOnly(int dataCol, int dataRow) const;  // false outside the data cells
+
+  // Edits of the current cell and row; false when a handler refuses.
+  bool StartEdit();
+  bool EndEdit(bool byUser);
+  bool FinishCellEdit(bool byUser);
+  bool FinishRowEdit(bool byUser);
+  bool UndoEdit(bool wholeRow, bool byUser, bool& keepValue, bool& wasEditing);
+  // Ends what a move to the data cell must end (-1, -1: no target, both edits); false refuses it.
+  bool CanLeaveCell(int dataCol, int dataRow, bool byUser);
+  // Moves without the leave check; FixCurrentCell after layout changes, RelocateCurrentCell to keep
+  // the current data cell after deletes and count changes.
+  void MoveToCol(int displayCol, bool hideFocusFirst, bool excludeReadOnly, bool requireSelectable);
+  void MoveToRow(int displayRow, bool hideFocusFirst, bool excludeReadOnly, bool requireSelectable);
+  void FixCurrentCell();
+  void RelocateCurrentCell(int dataCol, int dataRow);
+  void SetCurrentDataCell(int dataCol, int dataRow);
+
+  // The in-cell editor on the current cell.
+  void ShowEditor();
+  void HideEditor(bool byUser);
+  void RefreshEditor(bool byUser);
+  // Start kinds: 0 the value reloaded with all text selected, 1 selection kept, 2 caret kept.
+  bool EnterEditMode(int startKind, bool update);
+  bool BeginEditByKey(bool update);
+  bool LeaveEditMode();
+
+  // Column and row ranges selected or deselected by program or by the mouse (display positions).
+  void SelectColRange(int fromDisplayCol, int toDisplayCol, bool select);
+  void SelectRowRange(int fromDisplayRow, int toDisplayRow, bool select, bool byUser);
+  void SetRowRangeSelected(int fromDisplayRow, int toDisplayRow, bool select)
+  {
+    SelectRowRange(fromDisplayRow, toDisplayRow, select, false);
+  }
+  // OnTopLeftChanged when the top-left cell differs from the one last reported.
+  void ReportTopLeft(bool byUser);
+  bool ScrolledSinceEditorPlaced() const { return scrolledSinceEditorPlaced_; }
+
+  // Grid-mode predicates.
+  bool EditingAllowed() const;
+  bool EditingOrBrowseAllowed() const;
+  bool CanEditCells() const;
+  bool CanShowEditor() const;
+  bool IsListBoxSingleRow() const;
+  bool IsGridFocused() const;
+  void BlockReadOnlyQuery(bool release);
+  bool ReadOnlyQueryBlocked() const { return readOnlyQueryBlock_ > 0; }
+
+ protected:
+  void KeyDown(int& key, platform::TShiftState shift) override;
+  void KeyPress(char& key) override;
+  void KeyUp(int& key, platform::TShiftState shift) override;
+  void FocusIn() override;
+  void FocusOut() override;
+  void RefreshEditor() override { RefreshEditor(false); }
+  // Tab and Shift+Tab stay in the grid while it moves the current cell with them.
+  bool focusNextPrevChild(bool next) override;
+  virtual bool StartCellEdit();
+  virtual bool StartRowEdit();
+  virtual void CellEdited(int dataCol, int dataRow, bool byUser);
+  virtual bool EndCellEdit();
+  virtual bool ValidateMaskText();
+  virtual bool EndRowEdit();
+  virtual bool UndoCellEdit(bool byUser);
+  virtual bool UndoRowEdit(bool byUser);
+  virtual void ConfigureEditor(TtsCustomGridControl& editor);
+
+ private:
+  class CellHost;
+  struct Editors;
+  struct EditState {
+    bool cellEditing = false;
+    bool rowEditing = false;
+    bool rowModified = false;
+    bool cellEditEnded = false;
+    bool insertRowPending = false;
+  };
+  void CreateEditors();
+  void StoreCurrentPosition(int displayCol, int displayRow);
+  void SetCurrentPosition(int displayCol, int displayRow, bool repaint);
+  void UpdateInsertRow(bool repaint);
+  void RestoreInsertRow();
+  bool IsRowUndo(bool wholeRow) const;
+  std::function<bool(int)> ColAccepts(bool excludeReadOnly, bool requireSelectable) const;
+  std::function<bool(int)> RowAccepts(bool excludeReadOnly, bool requireSelectable) const;
+  bool WalkEnterableCell(bool forward, int col, int row, bool editableOnly, int& newCol, int& newRow) const;
+  void SetActiveEditor(TtsControlType type);
+  void WireEditor(TtsCustomGridControl& editor);
+  bool EditorMayShow() const;
+  void PlaceEditor(TtsCustomGridControl& editor);
+  void SetCellEditMode(bool on, int startKind);
+  void EditorValueChanged(bool changed, bool byUser);
+  bool EditorStartModify();
+  bool EditorEscape(bool byUser);
+  bool WantsEscape() const;
+  void ReloadCurrentValue();
+  void ClearOtherSelections(int keptKind);
+  bool CanMoveFromCurrent() const;
+  bool InFocusMode() const;  // the current cell moves with the focus frame, not the editor
+  bool KeyMoveTo(int displayCol, int displayRow, bool checkLeave);
+  bool NextCell(bool forward, bool byEnter);
+  bool MoveRowBy(int step);
+  bool MovePage(bool down);
+  bool EndKey(int key, platform::TShiftState shift);
+  bool EscapeKey();
+  void HandleGridKey(int& key, platform::TShiftState shift);
+  void LeaveGridByTab(bool forward);
+  std::unique_ptr<CellHost> cellHost_;
+  std::unique_ptr<TtsCurrentCell> currentCell_;
+  std::unique_ptr<Editors> editors_;
+  TtsCustomGridControl* activeEditor_ = nullptr;
+  EditState edit_;
+  TtsCellValue cellUndoValue_;
+  bool editMode_ = true;
+  int editStartKind_ = 0;
+  bool editorPlaced_ = false;
+  bool editorHidden_ = false;
+  bool hidingEditor_ = false;
+  bool leaveGuard_ = false;
+  bool undoing_ = false;
+  bool refocus_ = false;
+  bool keyMove_ = false;
+  int keySuspend_ = 0;
+  int readOnlyQueryBlock_ = 0;
+  int topLeftDepth_ = 0;
+  bool scrolledSinceEditorPlaced_ = false;
   // Window messages, timers and scaling ------------------------------------------------------------
  public:
   // The clock the grid's timers run on: none for the window's own timers (tests give their own).

@@ -2,16 +2,13 @@
 
 #include "grid/window/Grid.h"
 
+#include "grid/model/CellValueCheck.h"
+
 #include <algorithm>
 
 namespace grid {
 
 namespace {
-
-constexpr const char* kTextValueError = "Invalid cell value. A text column requires a value of type string";
-constexpr const char* kCheckValueError =
-    "Invalid cell value. A checkbox column requires a value of type TCheckBoxState or string";
-constexpr const char* kPictureValueError = "Invalid cell value. A picture column requires a value of type TBitmap or string";
 
 // The store kind of a value in a cell of a control type.
 std::uint8_t StoreKindOf(TtsControlType type, const TtsCellValue& value)
@@ -54,25 +51,9 @@ struct FlagScope {
 
 bool TtsBaseGrid::CheckCellValue(TtsControlType type, const TtsCellValue& value) const
 {
-  if (Designing())
-    return true;
-  const bool integer = value.Type() == TVarType::varInteger;
-  switch (type) {
-    case ctText:
-      if (!value.IsString())
-        GridError(kTextValueError);
-      return true;
-    case ctCheck:
-      if (!integer && !value.IsString() && !value.IsNull())
-        GridError(kCheckValueError);
-      return true;
-    case ctPicture:
-      if (!integer && !value.IsString())
-        GridError(kPictureValueError);
-      return true;
-    default:
-      return true;
-  }
+  if (!Designing())
+    CheckValueForControlType(model_, type, value);
+  return true;
 }
 
 TtsCellValue TtsBaseGrid::ConvertCellValue(TtsControlType type, const TtsCellValue& value)
@@ -136,7 +117,7 @@ void TtsBaseGrid::SetCell(int dataCol, int dataRow, const TtsCellValue& value)
   if (store_) {
     // Null has no text: a text cell refuses it and keeps its value.
     if (type == ctText && value.IsNull())
-      GridError(kTextValueError);
+      CheckValueForControlType(model_, type, value);
     TtsCellValue converted = ConvertCellValue(type, value);
     if (type == ctPicture)
       converted = PictureNameToStore(converted);

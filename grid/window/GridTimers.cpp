@@ -107,7 +107,7 @@ void TtsBaseGrid::ButtonHoverTick()
 
 bool TtsBaseGrid::IsSpinTracking() const
 {
-  const bool focused = hasFocus() || (SpinEditor.Editor != nullptr && SpinEditor.Editor->Focused());
+  const bool focused = IsGridFocused() || (SpinEditor.Editor != nullptr && SpinEditor.Editor->Focused());
   return focused && CellButtonPressed && MouseCapture() && buttonTracking_.PressedPart() != 0 &&
          buttonTracking_.SpinTimerRunning();
 }

@@ -2,6 +2,7 @@
 // scroll bar's step, page or thumb leads, walking the visible lists so that hidden rows and
 // columns are skipped.
 
+#include "grid/window/CellGeometry.h"
 #include "grid/window/GridAxis.h"
 
 #include "platform/ScrollBars.h"
@@ -63,12 +64,26 @@ int TtsBaseGrid::MaxPosOf(bool vertical) const
 int TtsBaseGrid::MaxTopRowPos() const { return MaxPosOf(true); }
 int TtsBaseGrid::MaxLeftColPos() const { return MaxPosOf(false); }
 
+// Within the limits and on shown columns and rows; the editor is hidden while the pixels move.
 void TtsBaseGrid::SetTopLeftLimited(int leftCol, int topRow)
 {
   const TGridCoord limits = GetTopLeftLimits();
-  const int col = std::max(FixedCols(), std::min(leftCol, limits.X));
-  const int row = std::max(FixedRows(), std::min(topRow, limits.Y));
+  int col = std::max(FixedCols(), std::min(leftCol, limits.X));
+  int row = std::max(FixedRows(), std::min(topRow, limits.Y));
+  if (IsUpdating()) {
+    TCustomGrid_ts::ScrollToTopLeft(col, row);
+    return;
+  }
+  int shown = 0;
+  col = ShownColNear(*this, col, shown) ? shown : LeftCol();
+  row = ShownRowNear(*this, row, shown) ? shown : TopRow();
+  if (col == LeftCol() && row == TopRow())
+    return;
+  const bool editorShown = EditorPlaced();
+  HideEditor(false);
   TCustomGrid_ts::ScrollToTopLeft(col, row);
+  if (editorShown)
+    ShowEditor();
 }
 
 int TtsBaseGrid::DoScrollTarget(bool vertical, int code, int pos) const

@@ -49,8 +49,12 @@ TEST(GridSettings, LeavingTheInsertModeFromTheInsertRowMovesTheCurrentCell)
 {
   TtsGrid g;
   g.SetGridMode(gmEditInsert);
-  g.SetCurrentDataRow(5);  // the insert row
+  g.SetCurrentDataRow(5);  // entering the insert row makes it a data row
   EXPECT_EQ(g.Model().CurrentDisplayRow(), 5);
+  EXPECT_EQ(g.Rows(), 5);
+  g.SetCurrentDataRow(4);  // left unedited, it is the insert row again
+  EXPECT_EQ(g.Rows(), 4);
+  g.Model().SetCurrentCell(1, 5);  // on the insert row without entering it
   g.SetGridMode(gmBrowse);
   EXPECT_EQ(g.GridRows(), 5);
   EXPECT_EQ(g.CurrentDataRow(), 4);
