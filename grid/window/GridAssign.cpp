@@ -198,6 +198,8 @@ void TtsBaseGrid::AssignSettings(const TtsBaseGrid& source, TtsPropKinds kinds)
   DefaultButtonHeight = source.DefaultButtonHeight;
   SpinButtonWidth = source.SpinButtonWidth;
   SpinButtonHeight = source.SpinButtonHeight;
+  SetSpinStartDelay(source.SpinStartDelay());
+  SetSpinRepeatDelay(source.SpinRepeatDelay());
   RowBarAlignment = source.RowBarAlignment;
   ComboRowHeight = source.ComboRowHeight;
   FastScrollDelay = source.FastScrollDelay;

@@ -163,8 +163,8 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
     writer.WriteValue("DefaultRowHeight", std::int32_t(from.DefaultRowHeight()));
 
   // Items carry the published values that differ from a new object's and own fonts. Own combos
-  // and date-time definitions are not written: TtsCombo offers no settings to stream yet, and a
-  // definition is a component found by name, which this grid has no form to look in.
+  // and date-time definitions are not written: the combo face (TtsCombo) gives no stream form of
+  // its list, and a definition is a component found by name, which this grid has no form to look in.
   TtsGrid fresh;  // the defaults of every column, row and cell
   if (HasPropKind(kinds, pkCols)) {
     std::vector<int> order(std::size_t(from.Cols()));

@@ -168,6 +168,8 @@ const std::vector<GridSetting>& GridSettings()
       Number("DefaultButtonHeight", &G::DefaultButtonHeight, 0, kMaxStreamSize),
       Number("SpinButtonWidth", &G::SpinButtonWidth, 0, kMaxStreamSize),
       Number("SpinButtonHeight", &G::SpinButtonHeight, 0, kMaxStreamSize),
+      Size("SpinStartDelay", &G::SpinStartDelay, &G::SetSpinStartDelay),
+      Size("SpinRepeatDelay", &G::SpinRepeatDelay, &G::SetSpinRepeatDelay),
       Choice("InactiveButtonState", &G::InactiveButtonState, ibsNone),
       Level("ReadOnlyButton", &TtsGridLevel::ReadOnlyButton, true),
       Choice("GridMode", &G::GridMode, &G::SetGridMode, gmBrowse),

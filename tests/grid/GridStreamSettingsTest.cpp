@@ -50,6 +50,7 @@ TEST(GridStreamSettings, EverySettingFontAndImageListNameComesBack)
   source.ResizeCols = rcAll;
   source.ColMoving = false;
   source.SpinButtonWidth = 15;
+  source.SetSpinStartDelay(300);
   source.SetBorderStyle(gbsNone);
   source.SetRowChangedIndicator(riAutoReset);
   source.Model().Level.HeadingHorzAlignment = htaCenter;
@@ -73,6 +74,7 @@ TEST(GridStreamSettings, EverySettingFontAndImageListNameComesBack)
   EXPECT_EQ(target.ResizeCols, rcAll);
   EXPECT_FALSE(target.ColMoving);
   EXPECT_EQ(target.SpinButtonWidth, 15);
+  EXPECT_EQ(target.SpinStartDelay(), 300);
   EXPECT_EQ(target.BorderStyle(), gbsNone);
   EXPECT_EQ(target.RowChangedIndicator(), riAutoReset);
   EXPECT_EQ(target.Model().Level.HeadingHorzAlignment, htaCenter);
