@@ -78,7 +78,6 @@ QString CaptionOf(const QString& caption, const QLineEdit* edit)
   return caption.isEmpty() && edit ? edit->objectName() : caption;
 }
 
-QString ShortText(double value) { return QString::fromLatin1(FloatToShortText(8, 1, value)); }
 
 }  // namespace
 
@@ -190,6 +189,8 @@ bool TIntValidate::InRange()
   return min_ <= value_ && value_ <= max_;
 }
 
+const QLineEdit* TIntValidate::Edit() const { return edit_; }
+
 bool TIntValidate::Check()
 {
   if (InRange())
@@ -270,13 +271,17 @@ bool TRealValidate::InRange()
   return min_ <= value_ && value_ <= max_;
 }
 
+const QLineEdit* TRealValidate::Edit() const { return edit_; }
+
+QString TRealValidate::BoundText(double value) const { return QString::fromLatin1(FloatToShortText(8, 1, value)); }
+
 bool TRealValidate::Check()
 {
   if (InRange())
     return true;
   if (edit_ && !edit_->text().isEmpty())
-    platform::MessageDlg(caption_ + QStringLiteral(" must be in the range [") + ShortText(min_) +
-                             QStringLiteral(" ... ") + ShortText(max_) + QLatin1Char(']'),
+    platform::MessageDlg(caption_ + QStringLiteral(" must be in the range [") + BoundText(min_) +
+                             QStringLiteral(" ... ") + BoundText(max_) + QLatin1Char(']'),
                          platform::mtError, platform::mbOK);
   FocusEdit(edit_);
   return false;

@@ -32,6 +32,7 @@ public:
   int Max() const { return max_; }
   const QString& Caption() const { return caption_; }
   const QString& LastText() const { return lastText_; }
+  const QLineEdit* Edit() const;
 
   // The edit's value; the last one read while the text is empty or no integer.
   int GetValue();
@@ -69,6 +70,7 @@ public:
   double Max() const { return max_; }
   const QString& Caption() const { return caption_; }
   const QString& LastText() const { return lastText_; }
+  const QLineEdit* Edit() const;
 
   double GetValue();
   // Looks at the text only when it grew, so deleting is never refused.
@@ -77,6 +79,8 @@ public:
   bool Check();
   bool CheckSilent();
   virtual int FindBadChar(const QString& s) const { return FindBadRealChar(s); }
+  // A bound as the range message writes it: 8 significant digits, the short form.
+  virtual QString BoundText(double value) const;
 
 private:
   bool InRange();
