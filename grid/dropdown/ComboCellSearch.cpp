@@ -98,6 +98,10 @@ bool TtsGridDropDowns::ComboCellKey(char key)
   if (grid_.Model().ResolveButtonType(col, row, style) != btCombo || style != ddDropDownList ||
       grid_.Model().IsCellReadOnly(col, row))
     return false;
+  if (searchCell_ != QPoint(col, row)) {  // the current cell moved since the last key
+    ClearComboSearch();
+    searchCell_ = {col, row};
+  }
   if (key == 27) {
     ClearComboSearch();
     return true;

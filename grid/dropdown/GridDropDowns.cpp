@@ -319,7 +319,8 @@ void TtsGridDropDowns::PlaceDropDown(QWidget& control, int width, int height)
 
 void TtsGridDropDowns::LoadComboForCell(int dataCol, int dataRow)
 {
-  if (layoutValid_ && !grid_.Designing())
+  const int colWidth = grid_.Model().ColWidth(grid_.Model().DisplayColOf(dataCol));
+  if (layoutValid_ && !grid_.Designing() && layoutCell_ == QPoint(dataCol, dataRow) && layoutColWidth_ == colWidth)
     return;
   TtsComboBox& working = GridCombo();
   TtsComboGrid& list = working.ComboGrid();
@@ -335,7 +336,7 @@ void TtsGridDropDowns::LoadComboForCell(int dataCol, int dataRow)
     TtsDropDownStyle style = ddDropDown;
     grid_.Model().ResolveButtonType(dataCol, dataRow, style);
     list.SetDropDownStyle(style);
-    list.SetDefaultColWidth(grid_.Model().ColWidth(grid_.Model().DisplayColOf(dataCol)) + 10);
+    list.SetDefaultColWidth(colWidth + 10);
     list.SetDefaultRowHeight(std::max(grid_.ComboRowHeight, list.TextLineHeight()));
     list.UpdateScrollBars();
   }
@@ -343,6 +344,8 @@ void TtsGridDropDowns::LoadComboForCell(int dataCol, int dataRow)
   comboLoaded_ = true;
   FireComboEvent(OnComboInit, dataCol, dataRow);
   layoutValid_ = true;
+  layoutCell_ = {dataCol, dataRow};
+  layoutColWidth_ = colWidth;
 }
 
 void TtsGridDropDowns::BeginComboDropDown(int dataCol, int dataRow)

@@ -103,7 +103,8 @@ class TtsGridDropDowns : public TtsDropDownOwner {
   void LoadComboForCell(int dataCol, int dataRow);
   void BeginComboDropDown(int dataCol, int dataRow);
   void EndComboDropDown();
-  // The loaded layout is stale (a column width or the current cell changed).
+  // The loaded layout is stale (a column width or the current cell changed; both are also noticed
+  // at the next load).
   void InvalidateComboLayout() { layoutValid_ = false; }
 
   // A row of the list chosen: its value becomes the cell's.
@@ -186,6 +187,9 @@ class TtsGridDropDowns : public TtsDropDownOwner {
   TtsCombo* activeCombo_ = nullptr;
   bool comboLoaded_ = false;
   bool layoutValid_ = false;
+  QPoint layoutCell_{-1, -1};  // the cell and column width the layout was loaded for
+  int layoutColWidth_ = -1;
+  QPoint searchCell_{-1, -1};   // the cell the search text was typed in
   bool registered_ = false;
   QPoint dropDownCell_{-1, -1};
   std::string searchText_;

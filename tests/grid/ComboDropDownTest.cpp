@@ -57,6 +57,18 @@ TEST(ComboSearch, SortedListsSearchIncrementallyForTwoSeconds)
   EXPECT_EQ(f.drops().ComboSearchText(), "");
 }
 
+TEST(ComboSearch, TheSearchTextStartsAgainInAnotherCell)
+{
+  ComboFixture f(ddDropDownList, true);
+  TypeText(f.editor->Window(), "b");
+  EXPECT_EQ(f.drops().ComboSearchText(), "b");
+  f.grid.SetCurrentDataRow(3);
+  f.AttachEditor(false);
+  TypeText(f.editor->Window(), "c");
+  EXPECT_EQ(f.EditorText(), "Charlie");
+  EXPECT_EQ(f.drops().ComboSearchText(), "c");
+}
+
 TEST(ComboSearch, ABAndCWithinTwoSecondsFindsNothingAndKeepsB)
 {
   ComboFixture f(ddDropDownList, true);
@@ -488,6 +500,31 @@ TEST(WorkingCombo, TheCellsComboIsLoadedIntoTheWorkingListOnceAndItsEventsFire)
   f.drops().OpenComboDropDown(2, 2);
   EXPECT_EQ(CellValueText(f.working().Cell(1, 3)), "Brusque");
   EXPECT_EQ(inits, 3);
+}
+
+TEST(WorkingCombo, AnotherCellOrAWiderColumnLoadsTheListAgain)
+{
+  ComboFixture f;
+  TtsCellPropSet& cells = f.grid.Model().CellProps();
+  cells.SetProp(2, 4, piButtonType, TtsCellValue(int(btCombo)));
+  cells.MakeCombo(2, 4);
+  TtsComboGrid& own = *ComboGridOf(cells.Find(2, 4)->Combo());
+  own.SetStoreData(true);
+  own.SetRows(1);
+  own.SetCell(1, 1, TtsCellValue("Zulu"));
+  f.drops().OpenComboDropDown(2, 2);
+  EXPECT_EQ(f.working().Rows(), 4);
+  f.drops().OpenComboDropDown(2, 4);
+  EXPECT_EQ(f.working().Rows(), 1);
+  EXPECT_EQ(CellValueText(f.working().Cell(1, 1)), "Zulu");
+
+  int inits = 0;
+  f.drops().OnComboInit = [&](TtsBaseGrid&, TtsCombo&, int, int) { ++inits; };
+  f.drops().OpenComboDropDown(2, 4);
+  EXPECT_EQ(inits, 0);
+  f.grid.Model().Col(2).SetWidth(150);
+  f.drops().OpenComboDropDown(2, 4);
+  EXPECT_EQ(inits, 1);
 }
 
 TEST(WorkingCombo, ACellWithoutAComboGetsTheWorkingListSetUpForIt)
