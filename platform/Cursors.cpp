@@ -1,5 +1,7 @@
 #include "platform/Cursors.h"
 
+#include <QBitmap>
+#include <QImage>
 #include <map>
 
 namespace platform {
@@ -40,6 +42,23 @@ QCursor CursorFor(TCursor number)
 bool IsCursorRegistered(TCursor number)
 {
   return Table().count(number) != 0;
+}
+
+QCursor MonochromeCursor(const QImage& picture, int hotX, int hotY)
+{
+  QImage bits(picture.size(), QImage::Format_Mono);
+  QImage mask(picture.size(), QImage::Format_Mono);
+  bits.fill(0);
+  mask.fill(0);
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) {
+      const QRgb pixel = picture.pixel(x, y);
+      if (qAlpha(pixel) == 0)
+        continue;
+      mask.setPixel(x, y, 1);
+      bits.setPixel(x, y, qRed(pixel) == 0 ? 1 : 0);
+    }
+  return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), hotX, hotY);
 }
 
 }  // namespace platform

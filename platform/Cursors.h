@@ -35,5 +35,7 @@ void RegisterCursor(TCursor number, const QCursor& cursor);
 // The cursor of a number; an unknown number gives the arrow.
 QCursor CursorFor(TCursor number);
 bool IsCursorRegistered(TCursor number);
+// A black-and-white cursor from a picture: black and white pixels shown, transparent ones not.
+QCursor MonochromeCursor(const QImage& picture, int hotX, int hotY);
 
 }  // namespace platform

@@ -16,6 +16,7 @@
 #include "grid/window/GridBase.h"
 #include "grid/window/GridEvents.h"
 #include "grid/window/GridTimers.h"
+#include "grid/window/MouseTypes.h"
 #include "grid/window/ScrollPlan.h"
 
 #include "platform/StringGrid.h"
@@ -56,7 +57,7 @@ class TtsCustomGridControl;
 class TtsGridPainter;
 class TtsGridDropDowns;
 
-class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGridServices {
+class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouseEvents, protected TtsGridServices {
  public:
   explicit TtsBaseGrid(QWidget* parent = nullptr);
   ~TtsBaseGrid() override;
@@ -894,6 +895,141 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, protected TtsGr
   void InvalidateHeadingUnlessMemPaint();
   void SyncButtonState();
   void ScaleFont(platform::TFont& font, int m, int d) const;
+  // Mouse ------------------------------------------------------------------------------------------
+ public:
+  // Selection sets by display column (row), ranges in either order; hidden ones are left out.
+  void SelectCols(int a, int b);
+  void UnselectCols(int a, int b);
+  void ToggleCols(int a, int b);
+  void UnselectAllCols();
+  void SelectOnlyCols(int a, int b);
+  virtual void UnselectAllRows();
+  virtual void SelectRows(int a, int b);
+  virtual void UnselectRows(int a, int b);
+  virtual void ToggleRows(int a, int b);  // never the insert row
+  void SelectOnlyRows(int a, int b);
+  int CountSelectedCols(int a, int b) const;
+  int CountSelectedRows(int a, int b) const;
+  // A display cell range repainted in a selection state ((0, 0, 0, 0): its box computed here).
+  void RepaintRangeInState(const TtsRange& range, platform::TRect pixelRect, bool selected);
+  void InvertOrInvalidateRect(const platform::TRect& rect);
+  bool DisplayColVisible(int displayCol) const;
+  bool DisplayRowVisible(int displayRow) const;
+  // Sizing hot zones: the border under a point (msNone when none), setting the resize fields.
+  TtsMouseStatus SizingHit(int x, int y, int row, int col);
+  TtsMouseStatus ColSizingHit(int x) { return AxisSizingHit(true, x); }
+  TtsMouseStatus RowSizingHit(int y) { return AxisSizingHit(false, y); }
+  int NextSizingCol(int col) const;
+  int NextSizingRow(int row) const;
+  bool StartSizingFromPoint(int x, int y, int col, int row);
+  // The dotted sizing line: a second draw at the same place erases it.
+  void DrawSizingLine();
+  void RedrawSizingLine();
+  const std::vector<TtsFeedbackLine>& FeedbackLines() const { return mouse_.Feedback; }
+  // The action under way and what the press left.
+  TtsMouseStatus MouseStatus() const { return mouse_.Status; }
+  const TtsMouseState& MouseState() const { return mouse_; }
+  bool IsSelectable(int displayCol, int displayRow) const;
+  bool InDragArea(int displayCol, int displayRow) const;
+  TtsClickPosition ClickPosition(int dataCol, int dataRow) const { return ClickPositionOf(dataCol, dataRow); }
+  virtual platform::TCursor GetCursorAt(int x, int y, int displayCol, int displayRow);
+  // Ends the action under way without applying it (Escape).
+  void CancelMouseAction();
+  // Every data row selected, or none when all were (by mouse only with rsMulti).
+  virtual void SelectAllPress(bool byMouse);
+  void SetAllColWidths(int width, bool keepInView);
+  void SetAllRowHeights(int height, bool keepInView);
+  bool IsHeadingButtonHit(int x, int y, int displayCol);
+  bool AutoScrolling() const;
+  // The grid's own cursor, and the one shown over the selection that a press would drag.
+  platform::TCursor Cursor = platform::crDefault;
+  platform::TCursor SelectedAreaCursor = platform::crDefault;
+  bool CheckMouseFocus = false;
+
+ protected:
+  void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
+  void MouseMove(platform::TShiftState shift, int x, int y) override;
+  void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
+  void DblClick() override {}  // the press with the double-click mark does it
+  void keyPressEvent(QKeyEvent* event) override;
+  virtual void Click();
+  virtual void FireDblClick();
+  virtual void SetDownCell(int displayCol, int displayRow) { mouse_.DownCell = {displayCol, displayRow}; }
+  virtual void SetUpCell(int displayCol, int displayRow) { mouse_.UpCell = {displayCol, displayRow}; }
+  void FireClickCell(int dataColDown, int dataRowDown, int dataColUp, int dataRowUp);
+  void FireDblClickCell(int dataCol, int dataRow);
+  virtual void RowBarPress(platform::TShiftState shift, int x, int y, int displayCol, int displayRow);
+  void HeadingPress(platform::TShiftState shift, int x, int y, int displayCol, int displayRow);
+  virtual void CellRangePress(platform::TShiftState shift, int x, int y, int displayCol, int displayRow);
+  void CellClick(platform::TShiftState shift, int x, int displayRow, int displayCol, int y, bool left);
+  void CellButtonPress(platform::TShiftState shift, int x, int displayRow, int displayCol, int y);
+  void PaintMouseFeedback(platform::TCanvas& canvas) const;
+
+ private:
+  void SetMouseStatus(TtsMouseStatus status);
+  int SizingBorder(bool cols, int coordinate, int reach, int& lastPixel) const;
+  TtsMouseStatus AxisSizingHit(bool cols, int coordinate);
+  void FlipFeedback(const TtsFeedbackLine& line);
+  void EraseMoveLine();
+  void LeftPress(platform::TShiftState shift, int x, int y, platform::TPoint cell);
+  void RightPress(platform::TPoint cell);
+  bool DoubleClickPress(platform::TShiftState shift, int x, int y, platform::TPoint cell, bool onBorder);
+  void SinglePress(platform::TShiftState shift, int x, int y, platform::TPoint cell);
+  void PressHeadingButton();
+  void ForwardPressToEditor(platform::TShiftState shift);
+  bool ForwardToEditor(bool release, platform::TShiftState shift, int x, int y);
+  void FinishAction(TtsMouseStatus old, int x, int y, bool commit);
+  int DataColAt(int displayCol) const;
+  int DataRowAt(int displayRow) const;
+  void UpdateCursor(int x, int y);
+  // Selection by mouse.
+  bool SelectInSet(bool cols, int a, int b);
+  bool UnselectInSet(bool cols, int a, int b);
+  void ToggleInSet(bool cols, int a, int b);
+  void ClearSelectionsByMouse();
+  void RowGrab(platform::TShiftState shift, int displayCol, int displayRow);
+  void ColGrab(platform::TShiftState shift, int displayCol);
+  void ApplyRowRule(platform::TShiftState shift, int displayRow);
+  void ApplyColRule(platform::TShiftState shift, int displayCol);
+  void MoveCurrentQuietly(int displayCol, int displayRow);
+  void StartCellRange(int displayCol, int displayRow);
+  void ExtendCellRange(int displayCol, int displayRow);
+  void ExtendRowsTo(int displayRow);
+  void ExtendColsTo(int displayCol);
+  void DragRowSelection(int x, int y, int displayCol, int displayRow);
+  void DragColSelection(int x, int y, int displayCol, int displayRow);
+  void DragCellRange(int x, int y, int displayRow, int displayCol);
+  void EndSelectDrag(TtsMouseStatus status, bool commit);
+  bool CheckAutoscroll(bool vertical, int coordinate);
+  void AutoScrollPass(int dx, int dy);
+  void StopAutoScroll();
+  // Resizing and moving.
+  int EndResizeExtent(int start, int extent, int coordinate, int client, int remembered);
+  void EndColResize(int x, bool commit);
+  void EndRowResize(int y, bool commit);
+  void KeepColInView(int displayCol, int width, int oldLeft);
+  void KeepRowInView(int displayRow, int height, int oldTop);
+  void StartColMove(int displayCol);
+  void StartRowMove(int displayRow);
+  void DragColMove(int x, int displayCol);
+  void DragRowMove(int y, int displayRow);
+  void DrawColMoveLine();
+  void DrawRowMoveLine();
+  void EndColMove(bool commit);
+  void EndRowMove(bool commit);
+  bool MoveChangesNothing(bool cols) const;
+  // Cell and heading buttons.
+  bool PressRefused(int displayCol, int displayRow) const;
+  void TrackCellButton(int x, int y, int displayCol, int displayRow);
+  void ReleaseCellButton(int x, int y);
+  void HotTrack(int x, int y, int displayCol, int displayRow);
+  void TrackHeadingButton(int x, int y, platform::TPoint cell, bool above);
+  void ReleaseHeadingButton();
+  void RepaintHeading(int dataCol);
+  bool HeadingButtonRectHit(int x, int y, int displayCol);
+  TtsMouseState mouse_;
+  std::unique_ptr<platform::Timer> autoScrollTimer_;
+
   // Combos and drop-downs
  public:
   // The combo lists and date-time choosers of the grid's cells (grid/dropdown), made on first use.

@@ -52,6 +52,7 @@ void TtsBaseGrid::Paint(TCanvas& canvas)
       PaintBuffered(canvas);
     }
   }
+  PaintMouseFeedback(canvas);
   if (scrollBarsPending_)
     UpdateScrollBars();
   if (scrollPosPending_)

@@ -4,6 +4,7 @@
 
 #include "grid/window/GridAxis.h"
 #include "grid/window/MemoryCanvas.h"
+#include "grid/window/ScopeEnd.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -17,15 +18,6 @@ namespace {
 QRect ToQRect(const TRect& r) { return r.IsEmpty() ? QRect() : QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)); }
 
 TRect ToTRect(const QRect& r) { return r.isEmpty() ? TRect{} : TRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
-
-// Runs a step at the end of a scope, however it is left.
-template <class Step>
-struct AtScopeEnd {
-  Step step;
-  ~AtScopeEnd() { step(); }
-};
-template <class Step>
-AtScopeEnd(Step) -> AtScopeEnd<Step>;
 
 }  // namespace
 
