@@ -2,6 +2,7 @@
 // its edit; a press on a cell's button holds the button until the release fires its events; the
 // hot look of flat buttons under the pointer; headings acting as buttons.
 
+#include "grid/dropdown/GridDropDowns.h"
 #include "grid/window/CellGeometry.h"
 #include "grid/window/Grid.h"
 #include "grid/window/ScopeEnd.h"
@@ -116,7 +117,12 @@ void TtsBaseGrid::CellButtonPress(TShiftState shift, int x, int displayRow, int 
       RepaintCellButton(displayCol, displayRow);
     }
   }};
+  const bool dropDowns = HasDropDowns();
+  if (dropDowns && type != btCombo && type != btDateTimePopup && type != btDateTimeDropDown)
+    DropDowns().CloseDropDowns(false);
   switch (type) {
+    case btCombo: DropDowns().ToggleComboDropDown(dataCol, dataRow); break;
+    case btDateTimeDropDown: DropDowns().ToggleDateTimeDropDown(dataCol, dataRow); break;
     case btNormal:
     case btDateTimePopup: Fire(OnButtonDown, dataCol, dataRow); break;
     case btVertSpin:
@@ -195,6 +201,8 @@ void TtsBaseGrid::ReleaseCellButton(int x, int y)
     case btDateTimeDropDown:
     case btDateTimePopup:
       Fire(OnButtonClick, downCol, downRow);
+      if (type == btDateTimePopup)
+        DropDowns().ToggleDateTimeDropDown(downCol, downRow);
       Fire(OnButtonUp, dataCol, dataRow);
       break;
     default:

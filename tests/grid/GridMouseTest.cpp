@@ -6,6 +6,7 @@
 #include "grid/window/Grid.h"
 #include "grid/window/GridCursors.h"
 #include "grid/editor/GridEditBox.h"
+#include "ComboFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -668,6 +669,17 @@ TEST(GridButtons, AHeadingActingAsACellIsPressedAnywhereInIt)
   ButtonLog events(g);
   Click(g, g.Center(4, 0));
   EXPECT_EQ(events.log, (std::vector<std::string>{"heading down 4", "heading up 4", "heading click 4"}));
+}
+
+TEST(GridButtons, AComboButtonOpensItsListAndClosesItAgain)
+{
+  ComboFixture f;
+  f.drops().SetScreenSize({2000, 2000});
+  const QPoint button(ColLeft(f.grid, 2) + f.grid.ColWidth(2) - 4, RowTop(f.grid, 2) + 4);
+  Click(f.grid, button);
+  EXPECT_TRUE(f.drops().IsComboDroppedDown());
+  Click(f.grid, button);
+  EXPECT_FALSE(f.drops().IsComboDroppedDown());
 }
 
 }  // namespace
