@@ -13,6 +13,14 @@ TtsButtonArea ButtonArea(platform::TPoint cellTopLeft, int colWidth, int rowHeig
           std::min(bottom, cellTopLeft.Y + buttonHeight)};
 }
 
+TtsButtonTracking::~TtsButtonTracking()
+{
+  if (hoverRunning_)
+    host_.StopTimer(kButtonHoverTimer);
+  if (spinRunning_)
+    host_.StopTimer(kSpinRepeatTimer);
+}
+
 void TtsButtonTracking::SetHot(platform::TPoint cell)
 {
   hot_ = cell;

@@ -40,6 +40,9 @@ class TtsButtonTracking {
   static constexpr platform::TPoint kNoCell{-1, -1};
 
   explicit TtsButtonTracking(TtsButtonTrackingHost& host) : host_(host) {}
+  ~TtsButtonTracking();  // stops the timers that run
+  TtsButtonTracking(const TtsButtonTracking&) = delete;
+  TtsButtonTracking& operator=(const TtsButtonTracking&) = delete;
 
   int SpinStartDelay = 500;
   int SpinRepeatDelay = 80;

@@ -863,14 +863,9 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   // One repeat of a held spin half (count 2 on): one spin step of the cell (the mouse handling's
   // OnSpinRepeat goes first).
   virtual void SpinRepeat(int dataCol, int dataRow, int part, int count);
-  // One step of a spin cell's value in the active editor (part 1 up, 2 down), offered to OnSpinIncrement.
+  // One step of the current spin cell's value in its editor (part 1 up, 2 down), edit mode entered
+  // first, offered to OnSpinIncrement and put in as the user's edit.
   void SpinStep(int dataCol, int dataRow, int part);
-  // The in-cell editor a spin step works in: the active adapter, and the start of an edit by key
-  // (start kind 1) unless one runs, false when refused. Set where the editor is placed.
-  struct TtsSpinEditorLink {
-    TtsCustomGridControl* Editor = nullptr;
-    std::function<bool()> EnterEditMode;
-  } SpinEditor;
 
   // Scrollable columns (rows) from the first scrolled one that end inside the client area.
   int VisibleColCount() const;

@@ -55,9 +55,9 @@ void TtsBaseGrid::SpinStep(int dataCol, int dataRow, int part)
   const TtsControlType type = model_.ResolveControlType(dataCol, dataRow);
   if ((model_.ResolveSpinOptions(dataCol, dataRow) & spoAutoIncrement) == 0 || type != ctText)
     return;  // picture cells step through an image list, which the grid does not have
-  TtsCustomGridControl* editor = SpinEditor.Editor;
-  if (editor == nullptr || !SpinEditor.EnterEditMode || !SpinEditor.EnterEditMode())
+  if (!InEditMode() && !EnterEditMode(1, true))
     return;
+  TtsCustomGridControl* editor = &ActiveEditor();
   const TtsCellValue shown = editor->Value();
   const std::string current = shown.IsString() ? shown.AsString() : std::string();
   const std::string text = current.empty() ? "0" : current;
@@ -78,7 +78,7 @@ void TtsBaseGrid::SpinStep(int dataCol, int dataRow, int part)
     return;
   const TtsCellValue converted = ConvertCellValue(type, value);
   const std::string result = converted.IsString() ? converted.AsString() : std::string();
-  if (result == current || !editor->AllowEdit())
+  if (result == current || !BeginEditByKey(false))
     return;
   editor->SetEditedValue(converted, true);
   // The caret after the stepped number.

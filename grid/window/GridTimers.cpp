@@ -107,8 +107,7 @@ void TtsBaseGrid::ButtonHoverTick()
 
 bool TtsBaseGrid::IsSpinTracking() const
 {
-  const bool focused = IsGridFocused() || (SpinEditor.Editor != nullptr && SpinEditor.Editor->Focused());
-  return focused && CellButtonPressed && MouseCapture() && buttonTracking_.PressedPart() != 0 &&
+  return IsGridFocused() && CellButtonPressed && MouseCapture() && buttonTracking_.PressedPart() != 0 &&
          buttonTracking_.SpinTimerRunning();
 }
 

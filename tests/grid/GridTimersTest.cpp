@@ -25,8 +25,6 @@ struct SpinGrid {
     grid.SetRows(5);
     grid.Model().Col(1).SetButtonType(btVertSpin);
     grid.SetTimerClock(&clock);
-    grid.SpinEditor.Editor = &editor;
-    grid.SpinEditor.EnterEditMode = [] { return true; };
     grid.OnSpinIncrement = [this](TtsBaseGrid&, int, int, int, TtsCellValue& value, int&, int&, bool&) {
       steps.push_back({clock.now, value.AsString()});
     };
@@ -59,7 +57,7 @@ struct SpinGrid {
   };
   TestClock clock;
   TtsGrid grid;
-  TtsEditGridControl editor{&grid};
+  TtsEditGridControl& editor = grid.TextEditor();
   std::vector<Step> steps;
 };
 
@@ -179,12 +177,14 @@ TEST(GridTimers, OnlyAutoIncrementTextCellsInAnEditStep)
   g.grid.Model().Col(1).SetSpinOptions(spoAutoRepeat);
   g.grid.SpinStep(1, 1, 1);
   g.grid.Model().Col(1).SetSpinOptions(kAllSpinOptions);
-  g.grid.SpinEditor.EnterEditMode = [] { return false; };
-  g.grid.SpinStep(1, 1, 1);
-  g.grid.SpinEditor.EnterEditMode = [] { return true; };
   g.grid.Model().Col(1).SetControlType(ctCheck);
   g.grid.SpinStep(1, 1, 1);
   EXPECT_TRUE(g.steps.empty());
+  // A text cell whose edit can't begin keeps its text.
+  g.grid.Model().Col(1).SetControlType(ctText);
+  g.grid.OnStartCellEdit = [](TtsBaseGrid&, int, int, bool& cancel) { cancel = true; };
+  g.grid.SpinStep(1, 1, 1);
+  EXPECT_EQ(g.steps.size(), 1u);
   EXPECT_EQ(g.editor.Value().AsString(), "");
 }
 
