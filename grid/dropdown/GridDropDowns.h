@@ -60,6 +60,7 @@ class TtsGridDropDowns : public TtsDropDownOwner {
 
   // The current cell's side: the in-cell editor when the grid gives one, else the stored value.
   void SetCell(TtsDropDownCell* cell) { cell_ = cell; }
+  TtsDropDownCell* GivenCell() const { return cell_; }
   TtsDropDownCell& Cell() const { return cell_ ? *cell_ : *storedCell_; }
   // The screen the drop-downs are placed on (the primary screen's size by default).
   QSize ScreenSize() const;

@@ -2,6 +2,7 @@
 // cell and the row edit before a move, and undoing them, with the events in their fixed order. A
 // storing grid keeps the row being edited in its store's row 0 so that a row undo restores it.
 
+#include "grid/dropdown/GridDropDowns.h"
 #include "grid/window/GridEditorParts.h"
 
 #include "grid/model/CellValueCheck.h"
@@ -108,6 +109,11 @@ bool TtsBaseGrid::CanLeaveCell(int dataCol, int dataRow, bool byUser)
   TtsFlagScope guard(leaveGuard_);
   if (!edit_.cellEditing && !edit_.rowEditing)
     return true;
+  if (HasDropDowns() && (dataCol != CurrentDataCol() || dataRow != CurrentDataRow()))
+  {
+    TtsFlagScope filling(comboFilling_);
+    DropDowns().AutoFillOnExit();
+  }
   if (dataRow != CurrentDataRow())
     return EndEdit(byUser);
   if (dataCol == CurrentDataCol())

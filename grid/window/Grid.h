@@ -782,6 +782,18 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   bool EscapeKey();
   void HandleGridKey(int& key, platform::TShiftState shift);
   void LeaveGridByTab(bool forward);
+  // The drop-downs' side of the keyboard and the editor.
+  bool CurrentCellHasButton(TtsButtonType type) const;
+  bool IsDropDownListCombo() const;
+  bool DropDownKeyDown(int& key, platform::TShiftState shift);
+  bool ComboListKeyDown(int& key, platform::TShiftState shift);
+  bool DateTimeKeyDown(int& key, platform::TShiftState shift);
+  bool DropDownByKey();
+  bool ComboSearchKey(char key);
+  void ComboCellTyped();
+  void AttachDropDownCell();
+  void CloseDropDownsOnFocusLoss();
+  bool comboFilling_ = false;
   std::unique_ptr<CellHost> cellHost_;
   std::unique_ptr<TtsCurrentCell> currentCell_;
   std::unique_ptr<Editors> editors_;

@@ -133,17 +133,23 @@ void TtsBaseGrid::WireEditor(TtsCustomGridControl& editor)
   TtsEditorHooks& hooks = editor.Hooks();
   hooks.OnEditKeyDown = [this](TtsGridControl&, int& key, platform::TShiftState shift) { KeyDown(key, shift); };
   hooks.OnEditKeyPress = [this](TtsGridControl&, char& key) {
-    if (OnKeyPress)
+    if (ComboSearchKey(key))
+      key = 0;
+    else if (OnKeyPress)
       Fire(OnKeyPress, key);
   };
   hooks.OnStartModify = [this](TtsGridControl&, bool& cancel) { cancel = !EditorStartModify(); };
   hooks.OnEditChange = [this](TtsGridControl&, bool) {
     currentCell_->EditorSelectionChanged(activeEditor_->SelStart(), activeEditor_->SelLength());
   };
-  hooks.OnEditValueChanged = [this](TtsGridControl& sender, bool modified, bool byUser, bool) {
-    if (&sender == &activeEditor_->Window())
-      EditorValueChanged(modified, byUser);
+  hooks.OnEditValueChanged = [this](TtsGridControl& sender, bool modified, bool byUser, bool typed) {
+    if (&sender != &activeEditor_->Window())
+      return;
+    EditorValueChanged(modified, byUser);
+    if (modified && typed)
+      ComboCellTyped();
   };
+  hooks.OnEditLeave = [this](TtsGridControl&) { CloseDropDownsOnFocusLoss(); };
   hooks.OnUndoRequest = [this](TtsGridControl&, bool byUser, bool& handled) { handled = EditorEscape(byUser); };
   hooks.OnWantKey = [this](TtsGridControl&, int key, bool& want) { want = key != platform::VK_ESCAPE || WantsEscape(); };
   hooks.OnInvalidKeys = [this](TtsGridControl&, const std::string& keys, bool& accept) {
@@ -205,6 +211,7 @@ void TtsBaseGrid::ShowEditor()
     editor.Hide();
     editor.SetLeft(-editor.Width());
     editor.SetTop(-editor.Height());
+    AttachDropDownCell();
     return;
   }
   editorPlaced_ = true;
@@ -218,6 +225,7 @@ void TtsBaseGrid::ShowEditor()
   editor.Show();
   if (hasFocus())
     editor.SetFocus();
+  AttachDropDownCell();
 }
 
 void TtsBaseGrid::ConfigureEditor(TtsCustomGridControl& editor)
@@ -287,6 +295,7 @@ void TtsBaseGrid::HideEditor(bool byUser)
     return;
   editorHidden_ = true;
   editorPlaced_ = false;
+  AttachDropDownCell();
   TtsFlagScope hiding(hidingEditor_);
   TtsCustomGridControl& editor = *activeEditor_;
   const bool hadFocus = editor.Focused();
@@ -387,6 +396,7 @@ void TtsBaseGrid::FocusIn()
 
 void TtsBaseGrid::FocusOut()
 {
+  CloseDropDownsOnFocusLoss();
   keyMove_ = false;
   refocus_ = false;
   if (!AlwaysShowEditor)

@@ -2,6 +2,7 @@
 // The parts behind the grid's in-cell editing: its four editor adapters and the window services of
 // its current-cell object. Only the grid's own sources include this.
 
+#include "grid/dropdown/DropDownCell.h"
 #include "grid/window/Grid.h"
 
 #include <array>
@@ -44,12 +45,31 @@ struct TtsBaseGrid::Editors {
   Editors(const Editors&) = delete;
   Editors& operator=(const Editors&) = delete;
   std::array<TtsCustomGridControl*, 4> All() { return {&text, &check, &picture, &other}; }
+  // The drop-downs' view of an editor.
+  TtsEditorDropDownCell& DropDownCellOf(const TtsCustomGridControl& editor)
+  {
+    if (&editor == &check)
+      return checkCell;
+    if (&editor == &picture)
+      return pictureCell;
+    if (&editor == &other)
+      return otherCell;
+    return textCell;
+  }
+  bool IsDropDownCell(const TtsDropDownCell* cell) const
+  {
+    return cell == &textCell || cell == &checkCell || cell == &pictureCell || cell == &otherCell;
+  }
 
   TtsEditGridControl text;
   TtsCheckGridControl check;
   TtsDefaultGridControl picture;  // picture cells
   TtsDefaultGridControl other;    // cells without a control
   std::map<const TtsMask*, std::unique_ptr<TtsEditorMask>> masks;
+  TtsEditorDropDownCell textCell{text};
+  TtsEditorDropDownCell checkCell{check};
+  TtsEditorDropDownCell pictureCell{picture};
+  TtsEditorDropDownCell otherCell{other};
 };
 
 // What the current-cell object asks of the window.

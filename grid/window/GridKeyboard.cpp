@@ -2,6 +2,7 @@
 // checked move), Enter, Escape and F2, the clipboard keys, typing that starts an edit, and Ctrl+Tab,
 // which leaves the grid. Keys the in-cell editor does not use come here through its hook.
 
+#include "grid/dropdown/GridDropDowns.h"
 #include "grid/window/Grid.h"
 
 #include <QApplication>
@@ -41,7 +42,7 @@ void TtsBaseGrid::KeyDown(int& key, TShiftState shift)
     if (key == 0)
       return;
   }
-  if (keySuspend_ > 0)
+  if (DropDownKeyDown(key, shift) || keySuspend_ > 0)
     return;
   HandleGridKey(key, shift);
   SelectionFollowsRow();
@@ -51,6 +52,10 @@ void TtsBaseGrid::KeyDown(int& key, TShiftState shift)
 
 void TtsBaseGrid::KeyPress(char& key)
 {
+  if (keySuspend_ == 0 && ComboSearchKey(key)) {
+    key = 0;
+    return;
+  }
   if (keySuspend_ == 0 && key != 0 && activeEditor_->IsEditChar(key) && activeEditor_->AllowEdit() &&
       BeginEditByKey(true)) {
     // The character becomes the first one of the edit.
@@ -61,6 +66,8 @@ void TtsBaseGrid::KeyPress(char& key)
   }
   if (OnKeyPress)
     Fire(OnKeyPress, key);
+  if (HasDropDowns() && DropDowns().IsDateTimeDroppedDown())
+    key = 0;
 }
 
 void TtsBaseGrid::KeyUp(int& key, TShiftState shift)
@@ -293,8 +300,10 @@ void TtsBaseGrid::HandleGridKey(int& key, TShiftState shift)
       return;
     case VK_UP:
     case VK_DOWN:
-      if ((shift & ssAlt) != 0)
+      if ((shift & ssAlt) != 0) {
+        consumeIf(DropDownByKey());
         return;
+      }
       if (ctrl)
         EndKey(key, shift);
       else
@@ -340,7 +349,13 @@ void TtsBaseGrid::HandleGridKey(int& key, TShiftState shift)
         consumeIf(EscapeKey());
       return;
     case VK_ESCAPE:
+      if (HasDropDowns())
+        DropDowns().ClearComboSearch();
       consumeIf(EscapeKey());
+      return;
+    case VK_F1 + 3:
+      if (!ctrl)
+        consumeIf(DropDownByKey());
       return;
     case VK_F1 + 1:
       if (!editMode_ && EnterEditMode(2, true)) {

@@ -1,5 +1,6 @@
 // Resetting column, row and cell properties to their defaults, by property mask or by part.
 
+#include "grid/dropdown/GridDropDowns.h"
 #include "grid/window/Grid.h"
 
 namespace grid {
@@ -94,6 +95,8 @@ void TtsBaseGrid::ResetCellProperty(int dataCol, int dataRow)
 
 void TtsBaseGrid::ResetGridParts(TtsPropKinds kinds)
 {
+  if (HasDropDowns() && HasPropKind(kinds, pkGrid))
+    DropDowns().ResetGridCombo();
   const TtsGrid fresh;
   AssignGridParts(fresh, kinds, true);
   UpdateScrollBars();

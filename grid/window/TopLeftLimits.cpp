@@ -2,6 +2,7 @@
 // scroll bar's step, page or thumb leads, walking the visible lists so that hidden rows and
 // columns are skipped.
 
+#include "grid/dropdown/GridDropDowns.h"
 #include "grid/window/CellGeometry.h"
 #include "grid/window/GridAxis.h"
 
@@ -166,6 +167,8 @@ void TtsBaseGrid::PrepareBarScroll(bool repaintCurrent)
 
 void TtsBaseGrid::ScrollBarMessage(int bar, int code, int pos)
 {
+  if (HasDropDowns())
+    DropDowns().CloseDropDowns(false);
   const bool vertical = bar == SB_VERT;
   if (!vertical && (code == SB_LINELEFT || code == SB_PAGELEFT) && LeftCol() == FixedCols())
     return;

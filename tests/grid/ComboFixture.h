@@ -15,6 +15,21 @@
 
 namespace grid {
 
+// Makes a column a combo column of a style whose own storing list holds Alpha, Beta, Bravo and Charlie.
+inline TtsComboGrid* MakeAlphaComboColumn(TtsCol& col, TtsDropDownStyle style)
+{
+  col.SetButtonType(btCombo);
+  col.SetDropDownStyle(style);
+  col.MakeCombo();
+  TtsComboGrid* list = ComboGridOf(col.Combo());
+  list->SetStoreData(true);
+  list->SetRows(4);
+  const char* values[] = {"Alpha", "Beta", "Bravo", "Charlie"};
+  for (int r = 1; r <= 4; ++r)
+    list->SetCell(1, r, TtsCellValue(values[r - 1]));
+  return list;
+}
+
 struct ComboFixture {
   explicit ComboFixture(TtsDropDownStyle style = ddDropDownList, bool sorted = false)
   {
@@ -24,16 +39,7 @@ struct ComboFixture {
     grid.SetCols(3);
     grid.SetRows(5);
     grid.SetStoreData(true);
-    TtsCol& col = grid.Model().Col(2);
-    col.SetButtonType(btCombo);
-    col.SetDropDownStyle(style);
-    col.MakeCombo();
-    list = ComboGridOf(col.Combo());
-    list->SetStoreData(true);
-    list->SetRows(4);
-    const char* values[] = {"Alpha", "Beta", "Bravo", "Charlie"};
-    for (int r = 1; r <= 4; ++r)
-      list->SetCell(1, r, TtsCellValue(values[r - 1]));
+    list = MakeAlphaComboColumn(grid.Model().Col(2), style);
     list->ValueColSorted = sorted;
     list->AutoSearch = asTop;
     grid.SetCurrentDataCol(2);

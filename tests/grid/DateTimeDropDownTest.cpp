@@ -5,6 +5,7 @@
 #include "grid/dropdown/DateTimeCellText.h"
 #include "grid/model/DateTimeText.h"
 #include "platform/ModalRun.h"
+#include "tests/support/KeyInput.h"
 #include "tests/support/MouseInput.h"
 
 #include <QPointer>
@@ -280,6 +281,25 @@ TEST(DateTimeDropDown, ADestroyedDefinitionIsForgottenEverywhere)
   EXPECT_EQ(f.grid.Model().Col(2).DateTimeDef(), nullptr);
   const TtsCellElement* cell = f.grid.Model().CellProps().Find(1, 1);
   EXPECT_TRUE(!cell || !cell->Attributes().DateTimeDef);
+}
+
+// Keys typed into the grid itself: F4 and Alt+Down open the chooser, F4 closes it and Tab closes it
+// and moves on.
+TEST(DateTimeDropDown, TheGridsKeysOpenAndCloseTheChooser)
+{
+  DateTimeFixture f;
+  f.grid.SetCurrentDataCol(2);
+  f.grid.SetCurrentDataCol(3);
+  testing_support::PressKey(f.grid, Qt::Key_F4);
+  ASSERT_TRUE(f.drops().IsDateTimeDroppedDown());
+  testing_support::PressKey(f.grid, Qt::Key_F4);
+  EXPECT_FALSE(f.drops().IsDateTimeDroppedDown());
+
+  testing_support::PressKey(f.grid, Qt::Key_Down, Qt::AltModifier);
+  ASSERT_TRUE(f.drops().IsDateTimeDroppedDown());
+  testing_support::PressKey(f.grid, Qt::Key_Tab);
+  EXPECT_FALSE(f.drops().IsDateTimeDroppedDown());
+  EXPECT_EQ(f.grid.CurrentDataRow(), 3) << "Tab went on past the last column";
 }
 
 TEST(DateTimeCellText, PatternsCases)
