@@ -206,6 +206,19 @@ TEST_F(GridComboKeys, TypingInAnEditableComboCellCompletesItFromTheList)
   EXPECT_EQ(grid->ActiveEditor().SelLength(), 3);
 }
 
+TEST_F(GridComboKeys, LeavingAnEditableComboCellTakesTheListsCase)
+{
+  Build(ddDropDown);
+  TtsComboGrid* own = ComboGridOf(grid->Model().Col(2).Combo());
+  own->SetAutoFill(true);
+  own->AutoFillConvertCase = afcOnExit;
+  Type("bravo");
+  EXPECT_EQ(EditorText(), "bravo");
+  Press(Qt::Key_Tab);
+  EXPECT_EQ(grid->CurrentDataCol(), 3);
+  EXPECT_EQ(CellText(2, 2), "Bravo");
+}
+
 TEST_F(GridComboKeys, ReadOnlyAndBrowsingCombosDoNotDropDown)
 {
   Build(ddDropDownList);
