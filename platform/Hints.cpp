@@ -18,7 +18,7 @@ constexpr int kHintBelowCursor = 20;  // the hint window's distance below the mo
 // Reports the mouse's way through the program's windows to the application hints.
 class HintFilter : public QObject {
 public:
-  explicit HintFilter(TApplicationHints& hints) : hints_(hints) {}
+  explicit HintFilter(TApplicationHints& hints) : QObject(qApp), hints_(hints) {}  // goes with the application
 
   bool eventFilter(QObject* watched, QEvent* event) override
   {

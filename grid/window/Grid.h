@@ -813,6 +813,7 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   int readOnlyQueryBlock_ = 0;
   int topLeftDepth_ = 0;
   bool scrolledSinceEditorPlaced_ = false;
+
   // Window messages, timers and scaling ------------------------------------------------------------
  public:
   // The clock the grid's timers run on: none for the window's own timers (tests give their own).
@@ -902,6 +903,7 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   void InvalidateHeadingUnlessMemPaint();
   void SyncButtonState();
   void ScaleFont(platform::TFont& font, int m, int d) const;
+
   // Mouse ------------------------------------------------------------------------------------------
  public:
   // Selection sets by display column (row), ranges in either order; hidden ones are left out.
