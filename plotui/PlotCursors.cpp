@@ -5,7 +5,6 @@
 
 #include "platform/Cursors.h"
 
-#include <QBitmap>
 #include <array>
 #include <string>
 #include <vector>
@@ -180,20 +179,7 @@ void RegisterPlotCursors()
       continue;
     QPoint hot;
     const QImage image = PlotCursorImage(number, &hot);
-    // Black where the picture is black; the mask covers every pixel shown.
-    QImage bits(kCursorSize, kCursorSize, QImage::Format_Mono);
-    QImage mask(kCursorSize, kCursorSize, QImage::Format_Mono);
-    bits.fill(0);
-    mask.fill(0);
-    for (int y = 0; y < kCursorSize; ++y)
-      for (int x = 0; x < kCursorSize; ++x) {
-        const QRgb pixel = image.pixel(x, y);
-        if (qAlpha(pixel) == 0)
-          continue;
-        mask.setPixel(x, y, 1);
-        bits.setPixel(x, y, qRed(pixel) == 0 ? 1 : 0);
-      }
-    platform::RegisterCursor(number, QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), hot.x(), hot.y()));
+    platform::RegisterCursor(number, platform::MonochromeCursor(image, hot.x(), hot.y()));
   }
 }
 

@@ -1,7 +1,6 @@
 // Grid cells with StoreData: 1000 rows by 20 columns written through Cell, then read back.
 #include "grid/window/Grid.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -51,13 +50,3 @@ void BM_ReadStoredCells(benchmark::State& state)
 BENCHMARK(BM_ReadStoredCells)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -5,7 +5,6 @@
 #include "platform/CanvasImage.h"
 #include "platform/CustomControl.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -154,13 +153,3 @@ void BM_CustomControlFullRepaint(benchmark::State& state)
 BENCHMARK(BM_CustomControlFullRepaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -107,7 +107,11 @@ void WriteItem(TtsByteWriter& writer, const TtsStreamItem& item)
 
 }  // namespace
 
-TtsGridStreamWriter::TtsGridStreamWriter() { writer_.WriteBytes(kSignature); }
+TtsGridStreamWriter::TtsGridStreamWriter()
+{
+  for (const std::uint8_t byte : kSignature)  // byte by byte: an insert into the empty buffer trips a false
+    writer_.WriteByte(byte);                  // overflow warning of the optimiser
+}
 
 std::vector<std::uint8_t> TtsGridStreamWriter::Bytes() const
 {
