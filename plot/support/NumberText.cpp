@@ -75,10 +75,13 @@ std::string GeneralText(Extended value, int precision)
 
   std::string s = value < 0 ? "-" : "";
   if (exponent >= precision || exponent < -5) {
-    s += digits.substr(0, 1);
-    if (digits.size() > 1)
-      s += "." + digits.substr(1);
-    s += "E" + std::to_string(exponent);
+    s += digits.front();
+    if (digits.size() > 1) {
+      s += '.';
+      s.append(digits, 1);
+    }
+    s += 'E';
+    s += std::to_string(exponent);
     return s;
   }
   if (exponent < 0)
