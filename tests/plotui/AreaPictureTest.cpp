@@ -1,13 +1,11 @@
 // The area series' picture against stored references: the drawing calls on a recording canvas and
 // the pixels of a bitmap, flat and in the 3-D view, on linear and logarithmic Y axes and zoomed so
 // that the quadrilaterals are cut at the range.
-#include "RecordingImage.h"
-
 #include "plotui/series/Series.h"
 
 #include "plot/graph/Graph.h"
 
-#include "platform/Bitmap.h"
+#include "tests/support/GraphImages.h"
 
 #include <QFile>
 #include <QImage>
@@ -20,17 +18,6 @@ namespace {
 
 constexpr int kWidth = 320;
 constexpr int kHeight = 240;
-
-class TBitmapImage : public plot::TGraphImage {
-public:
-  platform::TCanvas& Canvas() override { return picture_.Canvas(); }
-  int Width() const override { return picture_.Width(); }
-  int Height() const override { return picture_.Height(); }
-  const platform::TBitmap& Picture() const { return picture_; }
-
-private:
-  platform::TBitmap picture_{kWidth, kHeight};
-};
 
 struct TAreaCase {
   const char* name;
@@ -78,7 +65,7 @@ const TAreaCase kCases[] = {
 TEST(AreaPicture, DrawingCallsMatchTheReference)
 {
   for (const TAreaCase& c : kCases) {
-    TRecordingImage image(kWidth, kHeight);
+    testing_support::TRecordingGraphImage image(kWidth, kHeight);
     PaintArea(image, c);
     QByteArray calls;
     for (const std::string& call : image.Recording().Calls())
@@ -98,9 +85,9 @@ TEST(AreaPicture, DrawingCallsMatchTheReference)
 TEST(AreaPicture, PixelsMatchTheReference)
 {
   for (const TAreaCase& c : kCases) {
-    TBitmapImage image;
+    testing_support::TBitmapGraphImage image(kWidth, kHeight);
     PaintArea(image, c);
-    const QImage picture = image.Picture().Image().convertToFormat(QImage::Format_RGB32);
+    const QImage picture = image.Image().convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(picture.save(QStringLiteral(VEXAL_TEST_OUTPUT_DIR) + "area-" + c.name + ".png"));
     const QImage reference = QImage(ReferencePath(c, ".png")).convertToFormat(QImage::Format_RGB32);
     EXPECT_FALSE(reference.isNull()) << c.name;

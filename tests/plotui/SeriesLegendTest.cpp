@@ -1,10 +1,11 @@
 // The legend symbol of a series: beside its caption whether or not the box stands left of its
 // place for its shadow, and drawn in black while previewing in black and white.
 #include "PlotFixture.h"
-#include "RecordingImage.h"
 
 #include "plot/graph/Graph.h"
 #include "plot/support/GraphLibrary.h"
+
+#include "tests/support/GraphImages.h"
 
 #include <QImage>
 #include <QRegularExpression>
@@ -16,7 +17,7 @@ namespace {
 // The x where the caption is written less the x where the symbol's line starts.
 int SymbolToCaption(bool shadow)
 {
-  TRecordingImage image(480, 360);
+  testing_support::TRecordingGraphImage image(480, 360);
   plot::TGraph graph(nullptr, image, nullptr);
   graph.ProcessMessages = [] {};
   auto series = std::make_unique<TSeries>(graph, "wave", plot::kStyleLine, platform::clRed);

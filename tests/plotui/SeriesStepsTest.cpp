@@ -3,7 +3,7 @@
 
 #include "plot/graph/Graph.h"
 
-#include "platform/CanvasRecording.h"
+#include "tests/support/GraphImages.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -11,21 +11,9 @@
 namespace plotui::test {
 namespace {
 
-class TRecordingImage : public plot::TGraphImage {
-public:
-  TRecordingImage() { canvas_.SetDeviceBounds({0, 0, 400, 300}); }
-  platform::TCanvas& Canvas() override { return canvas_; }
-  int Width() const override { return 400; }
-  int Height() const override { return 300; }
-  platform::TRecordingCanvas& Recording() { return canvas_; }
-
-private:
-  platform::TRecordingCanvas canvas_;
-};
-
 TEST(SeriesSteps, LevelsFromPointToPointAndRisersButNoneAtTheLast)
 {
-  TRecordingImage image;
+  testing_support::TRecordingGraphImage image;
   plot::TGraph graph(nullptr, image, nullptr);
   graph.ProcessMessages = [] {};
   auto owned = std::make_unique<TSeries>(graph, "steps", plot::kStylePiecewiseConstant, platform::clRed);

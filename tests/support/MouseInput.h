@@ -13,11 +13,25 @@ inline void SendMouse(QWidget& target, QEvent::Type type, QPointF at, Qt::MouseB
   QApplication::sendEvent(&target, &event);
 }
 
+// The steps of a drag one at a time: the press, a move with the button held, the release.
+inline void PressAt(QWidget& target, QPointF at, Qt::MouseButton button = Qt::LeftButton)
+{
+  SendMouse(target, QEvent::MouseButtonPress, at, button, button);
+}
+inline void MoveHeldTo(QWidget& target, QPointF at, Qt::MouseButton button = Qt::LeftButton)
+{
+  SendMouse(target, QEvent::MouseMove, at, Qt::NoButton, button);
+}
+inline void ReleaseAt(QWidget& target, QPointF at, Qt::MouseButton button = Qt::LeftButton)
+{
+  SendMouse(target, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+}
+
 // A left press and release at a point, by default the middle of the widget.
 inline void ClickAt(QWidget& target, QPointF at)
 {
-  SendMouse(target, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-  SendMouse(target, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+  PressAt(target, at);
+  ReleaseAt(target, at);
 }
 
 inline void Click(QWidget& target) { ClickAt(target, QPointF(target.width() / 2.0, target.height() / 2.0)); }
@@ -25,9 +39,9 @@ inline void Click(QWidget& target) { ClickAt(target, QPointF(target.width() / 2.
 // Pressed at from, moved to to with the left button held, released there.
 inline void Drag(QWidget& target, QPointF from, QPointF to)
 {
-  SendMouse(target, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-  SendMouse(target, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-  SendMouse(target, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+  PressAt(target, from);
+  MoveHeldTo(target, to);
+  ReleaseAt(target, to);
 }
 
 }  // namespace testing_support

@@ -97,7 +97,7 @@ TEST(AxisDraw, XLabelsTicksAndTheLastLabelRightAligned)
 
 TEST(AxisDraw, OverlappingXLabelsAreLeftOutExceptOnAnInvertedAxis)
 {
-  TTestImage narrow(90, 100);
+  TRecordingGraphImage narrow(90, 100);
   TGraph graph(nullptr, narrow, nullptr);
   graph.ProcessMessages = [] {};
   graph.AddLayer(std::make_unique<TTestSeries>(graph, "s", PointsXY({{0, 0}, {0.003, 1}})));

@@ -2,35 +2,15 @@
 // at: grid lines, captions, turned labels and a logarithmic axis.
 #include "../graph/GraphDoubles.h"
 
-#include "platform/CanvasImage.h"
-
 #include <QImage>
 #include <gtest/gtest.h>
 
 namespace plot::test {
 namespace {
 
-class TPictureImage : public TGraphImage {
-public:
-  TPictureImage(int width, int height) : image_(width, height, QImage::Format_RGB32), canvas_(image_) {}
-  platform::TCanvas& Canvas() override { return canvas_; }
-  int Width() const override { return image_.width(); }
-  int Height() const override { return image_.height(); }
-  QImage& Image()
-  {
-    canvas_.ReleasePainter();
-    return image_;
-  }
-
-private:
-  QImage image_;
-  platform::TImageCanvas canvas_;
-};
-
 TEST(AxisPicture, FourAxesWithGridCaptionsAndALogarithmicAxis)
 {
-  TPictureImage image(640, 420);
-  image.Image().fill(Qt::white);
+  TBitmapGraphImage image(640, 420);
   TGraph graph(nullptr, image, nullptr);
   graph.ProcessMessages = [] {};
   graph.BackColor = platform::clWhite;

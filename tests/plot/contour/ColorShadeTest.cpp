@@ -42,7 +42,7 @@ TEST(ColorShade, SineCosinePicture)
   graph.AddLayer(std::make_unique<TContour>(graph, grid.x, grid.y, grid.z, 1, true, false));
   graph.Paint();
   ASSERT_TRUE(picture.Save("contour-shade.png"));
-  QImage& image = picture.image.Image();
+  const QImage& image = picture.image.Image();
   // The maximum (x = pi/2, y = 0) is red, the minimum (x = -pi/2, y = 0) blue.
   const QColor high = image.pixelColor(graph.XToScreen(M_PI / 2), graph.YToScreen(0));
   const QColor low = image.pixelColor(graph.XToScreen(-M_PI / 2), graph.YToScreen(0));

@@ -10,7 +10,7 @@ namespace plot::test {
 namespace {
 
 // The picture control's cursor, as the layer sets it.
-class TCursorImage : public TTestImage {
+class TCursorImage : public TRecordingGraphImage {
 public:
   void SetCursor(platform::TCursor cursor) override { Cursor = cursor; }
   platform::TCursor Cursor = platform::crNone;

@@ -5,8 +5,6 @@
 
 #include "plot/contour/Contour.h"
 
-#include "platform/CanvasImage.h"
-
 #include <QImage>
 
 #include <algorithm>
@@ -132,29 +130,9 @@ struct TPlaneContour {
   }
 };
 
-class TPictureImage : public TGraphImage {
-public:
-  TPictureImage(int width, int height) : image_(width, height, QImage::Format_RGB32), canvas_(image_)
-  {
-    image_.fill(Qt::white);
-  }
-  platform::TCanvas& Canvas() override { return canvas_; }
-  int Width() const override { return image_.width(); }
-  int Height() const override { return image_.height(); }
-  QImage& Image()
-  {
-    canvas_.ReleasePainter();
-    return image_;
-  }
-
-private:
-  QImage image_;
-  platform::TImageCanvas canvas_;
-};
-
 // A graph on a picture without the secondary axes.
 struct TPictureGraph {
-  TPictureImage image;
+  TBitmapGraphImage image;
   TGraph graph{nullptr, image, nullptr};
   TPictureGraph(int width, int height) : image(width, height)
   {

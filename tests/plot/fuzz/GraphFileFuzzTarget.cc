@@ -2,9 +2,10 @@
 // message, what loads saves and loads again to the same lines, and no layer outlives its graph.
 #include "../fuzz/FileLayers.h"
 
-#include "platform/CanvasRecording.h"
 #include "platform/ModalRun.h"
 #include "platform/TextFile.h"
+
+#include "tests/support/GraphImages.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,22 +14,12 @@
 
 namespace {
 
-class TFuzzImage : public plot::TGraphImage {
-public:
-  platform::TCanvas& Canvas() override { return canvas_; }
-  int Width() const override { return 200; }
-  int Height() const override { return 100; }
-
-private:
-  platform::TRecordingCanvas canvas_;
-};
-
 // Loads the lines into a fresh graph; the number of messages shown, and the file saved after.
 std::vector<std::string> LoadAndSave(std::vector<std::string> lines, int& messages, bool& loaded)
 {
   messages = 0;
   platform::ModalScript script([&messages](const QString&) { ++messages; });
-  TFuzzImage image;
+  testing_support::TRecordingGraphImage image(200, 100);
   plot::TGraph graph(nullptr, image, nullptr);
   plot::TGraphFileReader reader(std::move(lines));
   loaded = graph.LoadFromFile(reader);

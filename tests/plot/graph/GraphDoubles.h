@@ -1,11 +1,13 @@
 #pragma once
-// Doubles of what a graph asks of the plot component: a picture control over a recording canvas,
-// a status bar, and series whose drawing leaves a text mark on the canvas.
+// Doubles of what a graph asks of the plot component: the shared picture controls, a status bar,
+// and series whose drawing leaves a text mark on the canvas.
 
 #include "plot/graph/Graph.h"
 #include "plot/graph/SeriesLayer.h"
 
 #include "platform/CanvasRecording.h"
+
+#include "tests/support/GraphImages.h"
 
 #include <QString>
 #include <algorithm>
@@ -19,22 +21,8 @@
 
 namespace plot::test {
 
-class TTestImage : public TGraphImage {
-public:
-  TTestImage(int width = 400, int height = 300) : width_(width), height_(height)
-  {
-    canvas_.SetDeviceBounds({0, 0, width, height});
-  }
-  platform::TCanvas& Canvas() override { return canvas_; }
-  int Width() const override { return width_; }
-  int Height() const override { return height_; }
-  platform::TRecordingCanvas& Recording() { return canvas_; }
-
-private:
-  platform::TRecordingCanvas canvas_;
-  int width_;
-  int height_;
-};
+using testing_support::TBitmapGraphImage;
+using testing_support::TRecordingGraphImage;
 
 class TTestStatusBar : public TGraphStatusBar {
 public:
@@ -114,7 +102,7 @@ public:
 
 // A graph on a recording canvas whose yield between layers runs a test's action.
 struct TGraphFixture {
-  TTestImage image;
+  TRecordingGraphImage image;
   TTestStatusBar statusBar;
   TGraph graph{nullptr, image, &statusBar};
   std::function<void()> betweenLayers;
@@ -139,7 +127,7 @@ struct TGraphFixture {
   std::vector<QString> Marks() const
   {
     std::vector<QString> marks;
-    for (const auto& record : const_cast<TTestImage&>(image).Recording().Records())
+    for (const auto& record : image.Recording().Records())
       if (record.Op == platform::TCanvasOp::TextOut && record.Points.at(0) == kMarkPoint)
         marks.push_back(record.Text);
     return marks;

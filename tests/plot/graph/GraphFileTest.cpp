@@ -102,7 +102,7 @@ TEST(GraphFile, HostNamesItselfInTheLoadError)
     void SavePictureAs() override {}
     void ShowProperties() override {}
   } host;
-  TTestImage image;
+  TRecordingGraphImage image;
   TGraph graph(&host, image, nullptr);
   platform::ModalScript script;
   script.ExpectMessage("fmPlot2D.Plot1: Object TLayer can not load self from line: 4", platform::mrOk);

@@ -36,7 +36,7 @@ public:
   int Ups = 0;
 };
 
-class TCursorImage : public TTestImage {
+class TCursorImage : public TRecordingGraphImage {
 public:
   void SetCursor(platform::TCursor cursor) override { Cursor = cursor; }
   platform::TCursor Cursor = platform::crDefault;
@@ -155,7 +155,7 @@ TEST(GraphPopupMenu, HandlersReachTheHost)
     void RunPrintDialog(TGraph&) override { calls << "print"; }
     QStringList calls;
   } host;
-  TTestImage image;
+  TRecordingGraphImage image;
   TGraph graph(&host, image, nullptr);
   graph.PopupMenuItems = {piSaveAs, piPrint, piProperties};
   graph.CreatePopupMenu();
@@ -251,7 +251,7 @@ TEST(GraphPopupMenu, CopyToClipboardPutsThePictureThere)
   platform::TBitmap pasted;
   ASSERT_TRUE(platform::PasteBitmapFromClipboard(pasted));
   EXPECT_EQ(pasted.Width(), 200);
-  EXPECT_EQ(pasted.Image().pixel(1, 1) & 0xFFFFFFu, widget.Picture().pixel(1, 1) & 0xFFFFFFu);
+  EXPECT_EQ(pasted.Image().pixel(1, 1) & 0xFFFFFFu, widget.Image().pixel(1, 1) & 0xFFFFFFu);
 }
 
 }  // namespace

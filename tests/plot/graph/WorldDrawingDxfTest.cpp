@@ -20,7 +20,7 @@ struct TDxfFixture : TGraphFixture {
   }
   bool CanvasDrew() const
   {
-    for (const auto& r : const_cast<TTestImage&>(image).Recording().Records())
+    for (const auto& r : image.Recording().Records())
       if (r.IsDrawing())
         return true;
     return false;

@@ -1,6 +1,8 @@
 #include "GraphDoubles.h"
 #include "GraphImageWidget.h"
 
+#include "tests/support/MouseInput.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
@@ -12,6 +14,9 @@ namespace plot::test {
 namespace {
 
 using platform::mbLeft;
+using testing_support::MoveHeldTo;
+using testing_support::PressAt;
+using testing_support::ReleaseAt;
 
 struct TZoomFixture : TGraphFixture {
   std::vector<TFloatRect> reported;
@@ -225,21 +230,21 @@ TEST(GraphZoom, RubberBandByMouseEventsOnThePictureControl)
 
   const int x1 = graph.X1ToScreen(2), y1 = graph.Y1ToScreen(8);
   const int x2 = graph.X1ToScreen(6), y2 = graph.Y1ToScreen(4);
-  const QRgb plotColour = widget.Picture().pixel(x1 + 5, y1 + 5);
-  Press(widget, x1, y1);
+  const QRgb plotColour = widget.Image().pixel(x1 + 5, y1 + 5);
+  PressAt(widget, QPoint(x1, y1));
   EXPECT_TRUE(graph.Zoom.Dragging);
-  MoveHeld(widget, x2, y2);
+  MoveHeldTo(widget, QPoint(x2, y2));
   EXPECT_EQ(widget.CursorNumber(), kZoomInCursor);
   const platform::TRect band = graph.Zoom.BandRect;
   EXPECT_EQ(band, (platform::TRect{x1, y1, x2, y2}));
-  const QRgb inside = widget.Picture().pixel((x1 + x2) / 2, (y1 + y2) / 2);
+  const QRgb inside = widget.Image().pixel((x1 + x2) / 2, (y1 + y2) / 2);
   EXPECT_EQ(inside & 0xFFFFFFu, platform::ColorToQColor(kZoomBandColor).rgb() & 0xFFFFFFu);  // not-xor on white
-  widget.Picture().save(QStringLiteral(VEXAL_TEST_OUTPUT_DIR "zoom-band.png"));
+  widget.Image().save(QStringLiteral(VEXAL_TEST_OUTPUT_DIR "zoom-band.png"));
 
-  MoveHeld(widget, x1 + 10, y1 + 10);  // the first band is erased
-  EXPECT_EQ(widget.Picture().pixel(x2 - 3, y2 - 3), plotColour);
-  MoveHeld(widget, x2, y2);
-  Release(widget, x2, y2);
+  MoveHeldTo(widget, QPoint(x1 + 10, y1 + 10));  // the first band is erased
+  EXPECT_EQ(widget.Image().pixel(x2 - 3, y2 - 3), plotColour);
+  MoveHeldTo(widget, QPoint(x2, y2));
+  ReleaseAt(widget, QPoint(x2, y2));
   EXPECT_FALSE(graph.Zoom.Dragging);
   EXPECT_EQ(graph.Zoom.GetCount(), 1);
   ExpectNear(graph.Range, {2, 4, 6, 8}, 0.1);

@@ -2,7 +2,6 @@
 // EMF and WMF read back by independent converters, printed to the "PDF file" printer, and a PNG of
 // the screen image to look at.
 #include "../graph/GraphDoubles.h"
-#include "../graph/GraphImageWidget.h"
 
 #include "plot/graph/MetafileExport.h"
 
@@ -75,7 +74,7 @@ TEST(DecorationsOutput, TitleInEmfAndWmfReadBackByConverters)
   const QString wmf2svg = Tool("wmf2svg");
   if (emf2svg.isEmpty() || wmf2svg.isEmpty())
     GTEST_SKIP() << "emf2svg-conv or wmf2svg is not installed (make deps installs them)";
-  TTestImage image(500, 360);
+  TRecordingGraphImage image(500, 360);
   TTitledGraph titled(image);
   QTemporaryDir dir;
   SaveGraphMetafile(titled.graph, dir.filePath("graph.emf"));
@@ -102,7 +101,7 @@ TEST(DecorationsOutput, TitlePrintedToThePdfPrinter)
   printer.SetPrinterIndex(int(printer.Printers().indexOf(platform::kPdfPrinterName)));
   ASSERT_TRUE(printer.IsPdfPrinter());
   printer.SetFileName(dir.filePath("graph.pdf"));
-  TTestImage image(500, 360);
+  TRecordingGraphImage image(500, 360);
   TTitledGraph titled(image);
   printer.BeginDoc();
   titled.graph.PrintRect = {300, 300, printer.PageWidth() - 300, printer.PageHeight() / 2};
@@ -116,7 +115,7 @@ TEST(DecorationsOutput, TitlePrintedToThePdfPrinter)
 
 TEST(DecorationsOutput, ScreenPictureToLookAt)
 {
-  TGraphImageWidget image(500, 360);
+  TBitmapGraphImage image(500, 360);
   TTitledGraph titled(image);
   QTemporaryDir dir;
   platform::TBitmap tile(24, 24);
@@ -130,7 +129,7 @@ TEST(DecorationsOutput, ScreenPictureToLookAt)
   titled.graph.Picture->Style = psTile;
   titled.graph.Picture->SetVisible(true);
   titled.graph.Paint();
-  const QImage& picture = image.Picture();
+  const QImage& picture = image.Image();
   EXPECT_TRUE(picture.save(QStringLiteral(VEXAL_TEST_OUTPUT_DIR "decorations.png")));
   // The gradient runs from the start colour at the top to the end colour at the bottom.
   EXPECT_EQ(picture.pixel(2, 0) & 0xFFFFFFu, platform::ColorToQColor(0xF0E0D0).rgb() & 0xFFFFFFu);

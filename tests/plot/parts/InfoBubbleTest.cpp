@@ -2,8 +2,6 @@
 
 #include "plot/parts/InfoBubble.h"
 
-#include "platform/Bitmap.h"
-
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -278,15 +276,6 @@ TEST(InfoBubble, NewLayerDefaults)
   EXPECT_TRUE(info.PointValue && info.SeriesValue && info.PointVisible && info.SeriesVisible);
 }
 
-class TBitmapImage : public TGraphImage {
-public:
-  TBitmapImage(int width, int height) : bitmap(width, height) {}
-  platform::TCanvas& Canvas() override { return bitmap.Canvas(); }
-  int Width() const override { return bitmap.Width(); }
-  int Height() const override { return bitmap.Height(); }
-  platform::TBitmap bitmap;
-};
-
 // Each style on a line with a bubble in the middle and one at the top, where it turns below.
 TEST(InfoBubble, PictureOfTheStyles)
 {
@@ -295,7 +284,7 @@ TEST(InfoBubble, PictureOfTheStyles)
   QPainter painter(&sheet);
   const TInfoStyle styles[] = {isRoundRect, isRectangle, isNoBubble};
   for (int k = 0; k < 3; ++k) {
-    TBitmapImage image(320, 240);
+    TBitmapGraphImage image(320, 240);
     TGraph graph(nullptr, image, nullptr);
     graph.ProcessMessages = [] {};
     auto owned = std::make_unique<TInfoSeries>(graph, QStringLiteral("Pressure"), PointsXY({{0, 0}, {10, 10}}));
@@ -312,7 +301,7 @@ TEST(InfoBubble, PictureOfTheStyles)
       graph.Info->Locations.back().Location->X = x;
     }
     graph.Paint();
-    painter.drawImage(k * 320, 0, image.bitmap.Image());
+    painter.drawImage(k * 320, 0, image.Image());
   }
   painter.end();
   EXPECT_TRUE(sheet.save(QStringLiteral(VEXAL_TEST_OUTPUT_DIR "info-bubbles.png")));

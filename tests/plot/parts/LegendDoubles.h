@@ -38,12 +38,12 @@ public:
 
 // A picture control that gives up the width of the legend's scroll strip while it shows, as the
 // host's picture beside the strip does.
-class TStripImage : public TTestImage {
+class TStripImage : public TRecordingGraphImage {
 public:
-  using TTestImage::TTestImage;
+  using TRecordingGraphImage::TRecordingGraphImage;
   int Width() const override
   {
-    const int full = TTestImage::Width();
+    const int full = TRecordingGraphImage::Width();
     return Strip && Strip->StripVisible() ? full - Strip->StripWidth() : full;
   }
   void SetCursor(platform::TCursor cursor) override { Cursor = cursor; }

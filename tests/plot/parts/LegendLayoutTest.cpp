@@ -4,9 +4,9 @@
 
 #include "platform/ScrollStrip.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include "tests/support/KeyInput.h"
+#include "tests/support/MouseInput.h"
+
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -123,24 +123,6 @@ struct TStripHost {
   }
 };
 
-void Press(QWidget& widget, QPoint at)
-{
-  QMouseEvent press(QEvent::MouseButtonPress, at, widget.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QApplication::sendEvent(&widget, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, widget.mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
-  QApplication::sendEvent(&widget, &release);
-}
-
-void Key(QWidget& widget, Qt::Key key)
-{
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-  QApplication::sendEvent(&widget, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-  QApplication::sendEvent(&widget, &release);
-}
-
 TEST(SeriesLegend, OverflowingColumnShowsTheScrollStrip)
 {
   TStripHost host;
@@ -180,11 +162,11 @@ TEST(SeriesLegend, OverflowingColumnShowsTheScrollStrip)
   int changes = 0;
   strip.OnChange = [&] { ++changes; };
   QScrollBar& bar = strip.Bar();
-  Press(bar, QPoint(bar.width() / 2, bar.height() - 20));
+  testing_support::ClickAt(bar, QPoint(bar.width() / 2, bar.height() - 20));
   EXPECT_EQ(strip.Position(), legend.VisibleLines);
-  Key(bar, Qt::Key_PageDown);
+  testing_support::PressKey(bar, Qt::Key_PageDown);
   EXPECT_EQ(strip.Position(), 2 * legend.VisibleLines);
-  Key(bar, Qt::Key_Up);
+  testing_support::PressKey(bar, Qt::Key_Up);
   EXPECT_EQ(strip.Position(), 2 * legend.VisibleLines - 1);
   EXPECT_EQ(changes, 3);
 

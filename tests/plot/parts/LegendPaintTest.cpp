@@ -133,7 +133,7 @@ TEST(SeriesLegendPaint, VisibilityRepaintsWhileTheHostUpdatesLive)
     void ShowProperties() override {}
     bool live = true;
   } host;
-  TTestImage image;
+  TRecordingGraphImage image;
   TGraph graph(&host, image, nullptr);
   graph.ProcessMessages = [] {};
   int paints = 0;

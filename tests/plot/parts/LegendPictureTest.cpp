@@ -40,7 +40,7 @@ public:
   double GetZMax() const override { return 1; }
 };
 
-void Save(TPictureImage& image, const char* name)
+void Save(TBitmapGraphImage& image, const char* name)
 {
   EXPECT_TRUE(image.Image().save(QStringLiteral(VEXAL_TEST_OUTPUT_DIR) + name));
 }
@@ -58,7 +58,7 @@ TEST(LegendPicture, SeriesLegendOnEverySideWithMarkersAndAColourLegend)
   const platform::TColor colors[] = {platform::clRed, platform::clBlue, platform::clGreen, platform::clPurple,
                                      platform::clTeal, platform::clOlive};
   for (const auto& c : cases) {
-    TPictureImage image(640, 420);
+    TBitmapGraphImage image(640, 420);
     TGraph graph(nullptr, image, nullptr);
     graph.ProcessMessages = [] {};
     graph.BackColor = platform::clWhite;
@@ -93,7 +93,7 @@ TEST(LegendPicture, SeriesLegendOnEverySideWithMarkersAndAColourLegend)
 
 TEST(LegendPicture, EveryMarkerStyle)
 {
-  TPictureImage image(720, 240);
+  TBitmapGraphImage image(720, 240);
   TGraph graph(nullptr, image, nullptr);
   graph.UpdateTransform();
   graph.Canvas = &image.Canvas();

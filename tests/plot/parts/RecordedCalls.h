@@ -7,7 +7,7 @@
 
 namespace plot::test {
 
-inline std::vector<platform::TCanvasRecord> Drawn(TTestImage& image, platform::TCanvasOp op)
+inline std::vector<platform::TCanvasRecord> Drawn(TRecordingGraphImage& image, platform::TCanvasOp op)
 {
   std::vector<platform::TCanvasRecord> calls;
   for (const auto& r : image.Recording().Records())

@@ -15,7 +15,7 @@ using platform::TCanvasOp;
 using platform::TCanvasRecord;
 using platform::TRect;
 
-std::vector<TCanvasRecord> TextCalls(TTestImage& image) { return Drawn(image, TCanvasOp::TextOut); }
+std::vector<TCanvasRecord> TextCalls(TRecordingGraphImage& image) { return Drawn(image, TCanvasOp::TextOut); }
 
 // The smallest font size at which "()" is `height` pixels high on the canvas, 0 when none is.
 int SizeForHeight(platform::TCanvas& canvas, const QString& face, int height)
