@@ -15,7 +15,9 @@ public:
   explicit TPointEvaluation(std::string text);
 
   // Evaluates the text at the current values of the variables as EvalTypedText does: the same
-  // value, error state and recorded variables. False when an error was recorded.
+  // value, error state and recorded variables. False when an error was recorded. Over many points
+  // the recorded list does not grow: a point's record replaces a record of the same names that
+  // ends the list (the point before's).
   bool Evaluate(Extended& value) const;
 
   bool Compiled() const { return compiled_; }

@@ -199,6 +199,62 @@ TEST_F(PointEvaluationTest, OtherNumberBasesFallBackToTheText)
   EXPECT_TRUE(SameOutcome(points, text)) << Describe(points) << " / " << Describe(text);
 }
 
+// A loop over many points records each variable once, not once per point: the list ends with the
+// record the last point alone makes, after whatever the list held before the loop.
+TEST_F(PointEvaluationTest, PointAfterPointTheRecordOfTheLastPointReplacesTheOneBefore)
+{
+  UserVariables.Set("a", 2);
+  const struct {
+    const char* text;
+    bool compiled;
+  } cases[] = {{"sin(x)*cos(y)+x", true}, {"sin(x)+cos(x)", true}, {"a*x+y", false}, {"7", true}};
+  for (const auto& c : cases) {
+    const TPointEvaluation evaluation(c.text);
+    ASSERT_EQ(evaluation.Compiled(), c.compiled) << c.text;
+    const TOutcome alone = ByPoints(evaluation, 1.5L, -2);
+    UsedVarNames = {"Z"};
+    UsedVarValues = {4};
+    for (int point = 0; point <= 1000; ++point) {
+      VarValues[1] = 1.5L - point;
+      VarValues[2] = point * 0.25L - 2;
+      Extended value = 0;
+      ASSERT_TRUE(evaluation.Evaluate(value)) << c.text;
+    }
+    const std::vector<std::string> recordedNames = UsedVarNames;
+    const std::vector<Extended> recordedValues = UsedVarValues;
+    std::vector<std::string> names = {"Z"};
+    names.insert(names.end(), alone.Names.begin(), alone.Names.end());
+    EXPECT_EQ(recordedNames, names) << c.text;
+    ASSERT_EQ(recordedValues.size(), names.size()) << c.text;
+    // The last point's values, in the order the single point recorded them.
+    const TOutcome last = ByText(c.text, 1.5L - 1000, 1000 * 0.25L - 2);
+    for (std::size_t i = 0; i < last.Values.size(); ++i)
+      EXPECT_TRUE(SameBits(recordedValues[i + 1], last.Values[i])) << c.text << " value " << i;
+  }
+}
+
+// A record of other variables at the end of the list stays; so do the recorded lists when they are
+// out of step with each other.
+TEST_F(PointEvaluationTest, RecordsOfOtherVariablesStay)
+{
+  const TPointEvaluation evaluation("x+y");
+  ASSERT_TRUE(evaluation.Compiled());
+  VarValues[1] = 1;
+  VarValues[2] = 2;
+  Extended value = 0;
+  UsedVarNames = {"Y", "X"};
+  UsedVarValues = {5, 6};
+  ASSERT_TRUE(evaluation.Evaluate(value));
+  EXPECT_EQ(UsedVarNames, (std::vector<std::string>{"Y", "X", "X", "Y"}));
+  EXPECT_EQ(UsedVarValues, (std::vector<Extended>{5, 6, 1, 2}));
+
+  UsedVarNames = {"X", "Y"};
+  UsedVarValues = {5};
+  ASSERT_TRUE(evaluation.Evaluate(value));
+  EXPECT_EQ(UsedVarNames, (std::vector<std::string>{"X", "Y", "X", "Y"}));
+  EXPECT_EQ(UsedVarValues, (std::vector<Extended>{5, 1, 2}));
+}
+
 // Random texts over numbers, x, y, operators, postfix signs, parentheses and built-in functions,
 // some of them damaged, each at random points: compiled and text evaluation agree bit for bit.
 class RandomText {
