@@ -1,6 +1,7 @@
 // A 500 x 500 grid of (x, y) evaluated as the surface launcher does: X and Y set, the text evaluated at
-// each point. The time per iteration is the time per point.
+// each point. The time per iteration is the time per point, but for the whole launch's.
 #include "engine/Engine.h"
+#include "engine/EvalContext.h"
 #include "engine/PointEvaluation.h"
 #include "engine/UserFunctions.h"
 
@@ -79,6 +80,34 @@ void BM_GridCompiled(benchmark::State& state)
   state.SetLabel(text);
 }
 
+// A whole 501 x 501 grid as the launchers run it, in an evaluation context of its own and with the
+// recorded variables never cleared. The time per iteration is the time per grid.
+void BM_GridLaunch(benchmark::State& state)
+{
+  const std::string text = GridExpressions[state.range(0)];
+  constexpr int Points = GridSize + 1;
+  bool failed = false;
+  for (auto _ : state) {
+    const auto context = engine::TEvalContext::CopyOfCurrent();
+    const engine::TContextScope scope(*context);
+    const engine::TPointEvaluation evaluation(text);
+    failed |= !evaluation.Compiled();
+    engine::Extended value = 0;
+    for (int i = 0; i < Points; ++i) {
+      for (int j = 0; j < Points; ++j) {
+        engine::VarValues[1] = -3 + i * (6.0L / GridSize);
+        engine::VarValues[2] = -3 + j * (6.0L / GridSize);
+        failed |= !evaluation.Evaluate(value);
+        benchmark::DoNotOptimize(value);
+      }
+    }
+  }
+  if (failed)
+    state.SkipWithError(("not compiled or an error in " + text).c_str());
+  state.SetItemsProcessed(state.iterations() * Points * Points);
+  state.SetLabel(text);
+}
+
 // The floor: the same functions compiled natively in Extended.
 void BM_GridNative(benchmark::State& state)
 {
@@ -131,6 +160,7 @@ void BM_ErrorMapping(benchmark::State& state)
 
 BENCHMARK(BM_GridText)->DenseRange(0, 2);
 BENCHMARK(BM_GridCompiled)->DenseRange(0, 2);
+BENCHMARK(BM_GridLaunch)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GridNative)->DenseRange(0, 2);
 BENCHMARK(BM_UserFunctionSum)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ErrorMapping)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
