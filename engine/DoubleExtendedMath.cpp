@@ -108,7 +108,7 @@ void ReduceShort(Extended x, int& q, DoubleExtended& r)
   TwoSum(s1, -(k * QuarterPiece3), s2, e2);
   TwoSum(s2, -(k * QuarterPiece4), s3, e3);
   r = DoubleExtended::Normalized(s3, ((e1 + e2) + e3) - k * QuarterPiece5);
-  q = static_cast<int>(static_cast<long long>(k) & 3);
+  q = static_cast<int>(WholeToInteger(k) & 3);
 }
 
 }  // namespace

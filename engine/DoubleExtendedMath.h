@@ -14,6 +14,14 @@ inline Extended NearestWhole(Extended v)
   return (v + Shift) - Shift;
 }
 
+// A whole number below 2^53 in magnitude as an integer. Through double, because the direct
+// conversion truncates by switching the x87 rounding mode, a stall that can cost more than the
+// arithmetic around it.
+inline long long WholeToInteger(Extended whole)
+{
+  return static_cast<long long>(static_cast<double>(whole));
+}
+
 // a * 2^n, exactly while neither half leaves the normal range.
 DoubleExtended ScaledBy(const DoubleExtended& a, int n);
 

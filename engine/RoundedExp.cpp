@@ -62,7 +62,7 @@ Extended RoundedExp(Extended x)
   TwoSum(x - k * StepPiece1, -(k * StepPiece2), h, hError);
   const Extended hLow = hError - k * StepPiece3;
   const Extended q = h * h * (0.5L + h * (1.0L / 6 + h * (1.0L / 24 + h * (1.0L / 120 + h * (1.0L / 720 + h * (1.0L / 5040))))));
-  const auto whole = static_cast<long long>(k);
+  const long long whole = WholeToInteger(k);
   const DoubleExtended& t = Table()[static_cast<std::size_t>(whole & (Steps - 1))];
   Extended product = 0, productError = 0, sum = 0, sumError = 0;
   TwoProduct(t.hi, h, product, productError);

@@ -46,7 +46,7 @@ SplitAngle Split(const DoubleExtended& r)
 {
   SplitAngle a;
   const Extended j = NearestWhole(r.hi * Steps);
-  a.point = &Table()[static_cast<std::size_t>(static_cast<int>(j) + Last)];
+  a.point = &Table()[static_cast<std::size_t>(WholeToInteger(j) + Last)];
   a.h = r.hi - j / Steps;
   a.hh = a.h + r.lo;
   a.low = r.lo;
