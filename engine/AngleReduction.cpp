@@ -44,7 +44,7 @@ QuarterTurns ReduceDegrees(Extended degrees)
   // r - 90 q is exact: |r| < 360 and the difference lies on r's grid.
   const Extended r = std::fmod(degrees, Extended(360));
   const Extended q = NearestWhole(r / 90);
-  return {(static_cast<int>(q) % 4 + 4) % 4, r - 90 * q};
+  return {static_cast<int>((WholeToInteger(q) % 4 + 4) % 4), r - 90 * q};
 }
 
 }  // namespace
