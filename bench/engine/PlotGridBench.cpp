@@ -80,6 +80,14 @@ void BM_GridCompiled(benchmark::State& state)
   state.SetLabel(text);
 }
 
+// sin(x)*cos(y) with angles in degrees.
+void BM_GridCompiledDegrees(benchmark::State& state)
+{
+  engine::AngleMode = 1;
+  BM_GridCompiled(state);
+  engine::AngleMode = 0;
+}
+
 // A whole 501 x 501 grid as the launchers run it, in an evaluation context of its own and with the
 // recorded variables never cleared. The time per iteration is the time per grid.
 void BM_GridLaunch(benchmark::State& state)
@@ -160,6 +168,7 @@ void BM_ErrorMapping(benchmark::State& state)
 
 BENCHMARK(BM_GridText)->DenseRange(0, 2);
 BENCHMARK(BM_GridCompiled)->DenseRange(0, 2);
+BENCHMARK(BM_GridCompiledDegrees)->Arg(0);
 BENCHMARK(BM_GridLaunch)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GridNative)->DenseRange(0, 2);
 BENCHMARK(BM_UserFunctionSum)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
