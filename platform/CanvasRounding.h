@@ -26,6 +26,20 @@ int SaturateToInt(F value, int lo, int hi)
     return hi;
   return static_cast<int>(value);
 }
+
+// Rounds in the current rounding mode (half to even by default), as nearbyint does, but through
+// one integer conversion instead of a save and restore of the floating-point environment.
+template <std::floating_point F>
+int RoundToInt(F value, int lo, int hi)
+{
+  if (std::isnan(value))
+    return 0;
+  if (value <= F(lo))
+    return lo;
+  if (value >= F(hi))
+    return hi;
+  return static_cast<int>(std::llrint(value));
+}
 }  // namespace detail
 
 // Round to the nearest integer, halves to even (2.5 -> 2, 3.5 -> 4); saturates to the int range,
@@ -33,9 +47,7 @@ int SaturateToInt(F value, int lo, int hi)
 template <std::floating_point F>
 int SafeRound(F value)
 {
-  if (std::isnan(value))
-    return 0;
-  return detail::SaturateToInt(std::nearbyint(value), INT_MIN, INT_MAX);
+  return detail::RoundToInt(value, INT_MIN, INT_MAX);
 }
 
 // Truncate towards zero; saturates like SafeRound.
@@ -60,9 +72,7 @@ int SafeFloor(F value)
 template <std::floating_point F>
 int ToPixel(F value)
 {
-  if (std::isnan(value))
-    return 0;
-  return detail::SaturateToInt(std::nearbyint(value), -kMaxCoord, kMaxCoord);
+  return detail::RoundToInt(value, -kMaxCoord, kMaxCoord);
 }
 
 // An integer coordinate kept within +-kMaxCoord.

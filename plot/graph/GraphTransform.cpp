@@ -18,10 +18,9 @@ const long double kLn10 = std::log(10.0L);
 // Round half to even; beyond the integer range (or not a number) +-2147483647.
 int ScreenCoord(long double v)
 {
-  const long double r = std::nearbyint(v);
-  if (r > INT_MAX || r <= INT_MIN || std::isnan(r))
-    return v > 0 ? INT_MAX : -INT_MAX;
-  return static_cast<int>(r);
+  if (v > -2147483647.5L && v < 2147483647.5L)  // rounds within -INT_MAX..INT_MAX
+    return static_cast<int>(std::llrint(v));
+  return v > 0 ? INT_MAX : -INT_MAX;
 }
 
 // An interval of no length is widened by 1 each way.
