@@ -89,7 +89,9 @@ void TtsBaseGrid::SetAllColWidths(int width, bool keepInView)
   LockLayout(false);
   mouse_.ProgramDefaultColWidth =
       ProgramSize(DefaultColWidth(), mouse_.MouseDefaultColWidth, mouse_.ProgramDefaultColWidth);
+  ColWidthBySetter = true;
   SetDefaultColWidth(width);
+  ColWidthBySetter = false;
   for (int c = 1; c <= Cols(); ++c)
     model_.Col(c).SetShownWidth(width);
   mouse_.MouseDefaultColWidth = width;
@@ -104,7 +106,9 @@ void TtsBaseGrid::SetAllRowHeights(int height, bool keepInView)
   LockLayout(false);
   mouse_.ProgramDefaultRowHeight =
       ProgramSize(DefaultRowHeight(), mouse_.MouseDefaultRowHeight, mouse_.ProgramDefaultRowHeight);
+  RowHeightBySetter = true;
   SetDefaultRowHeight(height);
+  RowHeightBySetter = false;
   for (int r = 1; r <= Rows(); ++r)
     if (model_.GridRows().At(r))
       model_.ChangeRow(r, [height](TtsRow& row) { row.SetShownHeight(height); });

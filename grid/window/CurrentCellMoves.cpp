@@ -2,6 +2,7 @@
 // and without the cell-leave check, and the insert row of gmEditInsert that turns into a data row
 // when the current cell enters it.
 
+#include "grid/dropdown/GridDropDowns.h"
 #include "grid/window/Grid.h"
 
 #include <algorithm>
@@ -222,6 +223,11 @@ void TtsBaseGrid::NotifyCellMoved()
     FireChange(OnColChanged, oldCol, col);
   if (row != oldRow)
     FireChange(OnRowChanged, oldRow, row);
+  // The combo list loads again for the new cell, and a typed search starts afresh.
+  if (HasDropDowns()) {
+    DropDowns().InvalidateComboLayout();
+    DropDowns().ClearComboSearch();
+  }
   FireChange(OnCellChanged, oldCol, col, oldRow, row);
 }
 

@@ -222,12 +222,14 @@ bool TtsBaseGrid::UndoCellEdit(bool byUser)
 
 bool TtsBaseGrid::UndoRowEdit(bool byUser)
 {
-  if (!Allowed(OnUndoRowEdit, *this, CurrentDataRow(), byUser))
+  const int dataRow = CurrentDataRow();
+  if (!Allowed(OnUndoRowEdit, *this, dataRow, byUser))
     return false;
-  if (store_) {
-    store_->RestoreRowCopy(CurrentDataRow());
+  // A handler may have dropped the row: its copy then goes with it, never into another row.
+  if (store_ && dataRow <= Rows())
+    store_->RestoreRowCopy(dataRow);
+  if (store_)
     store_->DropRowCopy();
-  }
   return true;
 }
 

@@ -58,7 +58,8 @@ void TtsBaseGrid::SetRows(int count)
     return;
   const int current = CurrentDataRow();
   const bool onInsertRow = InsertRowPresent() && model_.CurrentDisplayRow() == GridRows() - 1;
-  if (count < current && !onInsertRow && !CanLeaveCell())
+  // An undo under way ends no edit: its handlers may drop rows.
+  if (count < current && !onInsertRow && !undoing_ && !CanLeaveCell(CurrentDataCol(), -1, false))
     return;
   const int currentCol = model_.CurrentDisplayCol();
   {

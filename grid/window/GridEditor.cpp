@@ -215,6 +215,7 @@ void TtsBaseGrid::ShowEditor()
     return;
   }
   editorPlaced_ = true;
+  scrolledSinceEditorPlaced_ = false;
   ConfigureEditor(editor);
   editor.SetMaskName(model_.CurrentMaskName());
   if (!currentCell_->IsCachedFor(CurrentDataCol(), CurrentDataRow())) {

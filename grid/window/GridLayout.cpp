@@ -1,5 +1,5 @@
-// Layout settings: default extents, fixed (frozen) columns and rows, heading and row bar, grid
-// lines, the grid mode with its insert row, and the settings that only repaint.
+// Layout settings: fixed (frozen) columns and rows, heading and row bar, grid lines, the grid mode
+// with its insert row, and the settings that only repaint.
 
 #include "grid/window/Grid.h"
 
@@ -27,35 +27,6 @@ void TtsBaseGrid::Changed()
 {
   Invalidate();
   model_.RefreshEditor();
-}
-
-// Default extents --------------------------------------------------------------------------------------
-
-void TtsBaseGrid::SetDefaultColWidth(int width)
-{
-  const int old = model_.DefaultColWidth();
-  model_.SetDefaultColWidth(width);
-  TCustomGrid_ts::SetDefaultColWidth(width);
-  // The row bar and the columns with a width of their own keep it; the others take the new default.
-  const bool events = constructed_;
-  constructed_ = false;
-  for (int c = 0; c <= model_.Cols(); ++c) {
-    TtsCol& col = model_.Col(c);
-    if (c > 0 && col.Width() == old)
-      col.SetShownWidth(width);
-    model_.StoreColWidth(col.DisplayCol(), col.Visible() ? col.Width() : 0);
-  }
-  constructed_ = events;
-}
-
-void TtsBaseGrid::SetDefaultRowHeight(int height)
-{
-  model_.SetDefaultRowHeight(height);
-  TCustomGrid_ts::SetDefaultRowHeight(height);
-  for (int r = 0; r <= model_.Rows(); ++r) {
-    if (const TtsRow* row = model_.GridRows().At(r))
-      model_.StoreRowHeight(model_.DisplayRowOf(r), row->Visible() ? row->Height() : 0);
-  }
 }
 
 // Fixed columns and rows ---------------------------------------------------------------------------------

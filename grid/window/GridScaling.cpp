@@ -85,13 +85,17 @@ void TtsBaseGrid::ScaleRows(int m, int d, unsigned flags)
 {
   if (m == d || d == 0)
     return;
+  // Rows at the default height follow it: each scales from its height before.
+  std::vector<int> heights;
+  for (int r = 1; r <= Rows() + InsertRowPresent(); ++r)
+    heights.push_back(model_.GridRows().HeightOf(r));
   if ((flags & sfHeight) != 0)
     SetDefaultRowHeight(MulDiv(DefaultRowHeight(), m, d));
   for (int r = 1; r <= Rows() + InsertRowPresent(); ++r) {
     const TtsRow* row = model_.GridRows().At(r);
     if (row == nullptr)
       continue;
-    const int height = row->Height();
+    const int height = heights[std::size_t(r - 1)];
     auto font = (flags & sfFont) != 0 ? ScaledOwnFont(*row, m, d) : nullptr;
     model_.ChangeRow(r, [&](TtsRow& changed) {
       if ((flags & sfHeight) != 0)

@@ -1,4 +1,4 @@
-// How many scrollable columns and rows the client area shows whole, and sizes set quietly.
+// How many scrollable columns and rows the client area shows whole.
 
 #include "grid/window/GridAxis.h"
 
@@ -26,21 +26,5 @@ int VisibleCount(const TtsGridAxis& axis)
 int TtsBaseGrid::VisibleColCount() const { return VisibleCount({*this, false}); }
 
 int TtsBaseGrid::VisibleRowCount() const { return VisibleCount({*this, true}); }
-
-bool TtsBaseGrid::SetColWidthQuiet(int displayCol, int width)
-{
-  if (ColWidth(displayCol) == width)
-    return false;
-  SetColWidth(displayCol, width);
-  return true;
-}
-
-bool TtsBaseGrid::SetRowHeightQuiet(int displayRow, int height)
-{
-  if (RowHeight(displayRow) == height)
-    return false;
-  SetRowHeight(displayRow, height);
-  return true;
-}
 
 }  // namespace grid

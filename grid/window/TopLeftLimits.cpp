@@ -65,7 +65,8 @@ int TtsBaseGrid::MaxPosOf(bool vertical) const
 int TtsBaseGrid::MaxTopRowPos() const { return MaxPosOf(true); }
 int TtsBaseGrid::MaxLeftColPos() const { return MaxPosOf(false); }
 
-// Within the limits and on shown columns and rows; the editor is hidden while the pixels move.
+// Within the limits and on shown columns and rows; hot and held cell buttons are let go and the
+// editor is hidden while the pixels move.
 void TtsBaseGrid::SetTopLeftLimited(int leftCol, int topRow)
 {
   const TGridCoord limits = GetTopLeftLimits();
@@ -80,11 +81,15 @@ void TtsBaseGrid::SetTopLeftLimited(int leftCol, int topRow)
   row = ShownRowNear(*this, row, shown) ? shown : TopRow();
   if (col == LeftCol() && row == TopRow())
     return;
+  const TGridCoord current{model_.CurrentDisplayCol(), model_.CurrentDisplayRow()};
   const bool editorShown = EditorPlaced();
+  ResetButtonStates();
   HideEditor(false);
   TCustomGrid_ts::ScrollToTopLeft(col, row);
   if (editorShown)
     ShowEditor();
+  if (current != TGridCoord{model_.CurrentDisplayCol(), model_.CurrentDisplayRow()})
+    InvalidateCell(current.X, current.Y);
 }
 
 int TtsBaseGrid::DoScrollTarget(bool vertical, int code, int pos) const
