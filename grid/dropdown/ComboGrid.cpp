@@ -169,6 +169,12 @@ void TtsComboGrid::MouseUp(platform::TMouseButton button, platform::TShiftState 
   owner_->DropDowns().ComboRowChosen(down.x(), down.y(), up.x(), up.y());
 }
 
+void TtsComboGrid::CellValueLoaded(int dataCol, int dataRow, TtsCellValue& value)
+{
+  if (owner_ && owner_->HasDropDowns())
+    owner_->Fire(owner_->DropDowns().OnComboCellLoaded, *this, dataCol, dataRow, value);
+}
+
 TtsComboBox::TtsComboBox(TtsBaseGrid& grid) : grid_(grid)
 {
   TtsGridDropDowns& dropDowns = grid.DropDowns();

@@ -59,6 +59,8 @@ class TtsComboGrid : public TtsBaseGrid {
   // A left click on a data row chooses it for the owner's cell.
   void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
   void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
+  // Each value the list loads goes on to the owner's OnComboCellLoaded.
+  void CellValueLoaded(int dataCol, int dataRow, TtsCellValue& value) override;
 
  private:
   QPoint DataCellAt(int x, int y) const;

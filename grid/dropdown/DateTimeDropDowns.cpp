@@ -226,7 +226,7 @@ TtsCellValue TtsGridDropDowns::GetDateTimeText(int dataCol, int dataRow)
     return value;
   const double dateTime = value.AsDouble();
   std::string datePattern = ExpandYearFormat(BuildDateFormat(true, DateFormat));
-  std::string timePattern = HasAmPm(DateFormat) ? LongTimeFormat : RemoveAmPm(LongTimeFormat);
+  std::string timePattern = HasAmPm(DateFormat) ? DateFormat.LongTimeFormat : RemoveAmPm(DateFormat.LongTimeFormat);
   std::string pattern;
   switch (dateTimeControl_->Kind()) {
     case dtkDate:

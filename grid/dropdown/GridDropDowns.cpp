@@ -168,8 +168,10 @@ bool TtsGridDropDowns::CloseComboDropDown(bool showParentForm, bool updateNow)
   comboForm_->hide();
   comboForm_->setEnabled(false);
   TtsComboGrid& list = gridCombo_->ComboGrid();
-  if (list.parentWidget() != comboForm_.get())
+  if (list.parentWidget() != comboForm_.get()) {
     list.setParent(comboForm_.get());
+    list.show();  // shown again inside the hidden form
+  }
   if (updateNow)
     grid_.update();
   Unregister();
@@ -252,9 +254,15 @@ void TtsGridDropDowns::ShowComboDropDown(int dataCol, int dataRow)
   SyncComboToCell();
   static_cast<TtsBaseGrid&>(list).SelectionFollowsRow();
   PlaceDropDown(list, list.width(), list.height());
-  form.setEnabled(true);
-  list.show();
-  form.show();
+  if (grid_.Designing()) {
+    // Being designed, the list lies on the grid's own form, where it can be worked on in place.
+    list.show();
+    list.raise();
+  } else {
+    form.setEnabled(true);
+    list.show();
+    form.show();
+  }
   grid_.update();
   list.update();
 }
@@ -288,9 +296,15 @@ QRect TtsGridDropDowns::ScreenCellRect(int dataCol, int dataRow) const
   return cell.translated(grid_.mapToGlobal(QPoint(0, 0)));
 }
 
+bool TtsGridDropDowns::ListOnOwnersForm() const
+{
+  return gridCombo_ && comboForm_ && gridCombo_->ComboGrid().parentWidget() == grid_.window() &&
+         grid_.window() != &grid_;
+}
+
 QPoint TtsGridDropDowns::AnchorCell() const
 {
-  if (dropDownCell_ != kNoCell && comboForm_ && comboForm_->isVisible())
+  if (dropDownCell_ != kNoCell && comboForm_ && (comboForm_->isVisible() || ListOnOwnersForm()))
     return dropDownCell_;
   return {grid_.CurrentDataCol(), grid_.CurrentDataRow()};
 }
@@ -303,9 +317,13 @@ void TtsGridDropDowns::PlaceDropDown(QWidget& control, int width, int height)
   const int colWidth = grid_.Model().ColWidth(grid_.Model().DisplayColOf(anchor.x()));
   if (width < colWidth)
     point.rx() += colWidth - width;
-  control.move(0, 0);
   const int rowHeight = grid_.Model().RowHeight(grid_.DisplayRowOfData(anchor.y()));
   const int cellTop = point.y() + grid_.HorzLineWidth() - rowHeight;
+  if (grid_.Designing() && grid_.window() != &grid_ && &control == &GridCombo().ComboGrid()) {
+    PlaceOnOwnersForm(control, grid_.window()->mapFromGlobal(point), width, height);
+    return;
+  }
+  control.move(0, 0);
   point = PlaceBelowCell(point, QSize(width, height), cellTop, ScreenSize());
   if (control.size() != QSize(width, height)) {
     control.resize(width, height);
@@ -315,6 +333,15 @@ void TtsGridDropDowns::PlaceDropDown(QWidget& control, int width, int height)
   QWidget* form = control.window();
   if (form != &control && form != grid_.window())
     static_cast<TtsDropDownForm*>(form)->PlaceOnScreen(point.x(), point.y(), width, height);
+}
+
+void TtsGridDropDowns::PlaceOnOwnersForm(QWidget& list, QPoint point, int width, int height)
+{
+  if (list.parentWidget() != grid_.window())
+    list.setParent(grid_.window());
+  list.setGeometry(point.x(), point.y(), width, height);
+  if (auto* grid = dynamic_cast<TtsBaseGrid*>(&list))
+    grid->UpdateScrollBars();
 }
 
 void TtsGridDropDowns::LoadComboForCell(int dataCol, int dataRow)

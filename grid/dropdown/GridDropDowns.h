@@ -10,7 +10,7 @@
 #include "grid/dropdown/DropDownCell.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/DropDownHooks.h"
-#include "grid/model/DateFormat.h"
+#include "grid/dropdown/SystemDateFormat.h"
 
 #include <QRect>
 
@@ -22,6 +22,9 @@
 namespace grid {
 
 using TtsComboCellEvent = std::function<void(TtsBaseGrid& sender, TtsCombo& combo, int dataCol, int dataRow)>;
+// A value the list of a combo loaded for one of its cells, on its way to the list.
+using TtsComboCellLoadedEvent =
+    std::function<void(TtsBaseGrid& sender, TtsComboGrid& combo, int dataCol, int dataRow, TtsCellValue& value)>;
 using TtsComboGetValueEvent = std::function<void(TtsBaseGrid& sender, TtsCombo& combo, int gridDataCol,
                                                  int gridDataRow, int comboDataRow, TtsCellValue& value)>;
 using TtsComboCompareValueEvent =
@@ -50,6 +53,7 @@ class TtsGridDropDowns : public TtsDropDownOwner {
   TtsComboCellEvent OnComboDropDown;
   TtsComboCellEvent OnComboRollUp;
   TtsComboCellEvent OnComboInit;
+  TtsComboCellLoadedEvent OnComboCellLoaded;
   TtsComboGetValueEvent OnComboGetValue;
   TtsComboCompareValueEvent OnComboCompareValue;
   TtsComboLCompareValueEvent OnComboLCompareValue;
@@ -67,9 +71,8 @@ class TtsGridDropDowns : public TtsDropDownOwner {
   void SetScreenSize(QSize size) { screenSize_ = size; }
   // Milliseconds for the incremental search (a steady clock by default).
   std::function<std::int64_t()> Clock;
-  // Date texts follow these conventions (the system's by default).
+  // Date and time texts follow these conventions (the system's by default).
   TtsDateFormat DateFormat;
-  std::string LongTimeFormat = "hh:nn:ss";
 
   // The working combo and its form, made on first use.
   std::unique_ptr<TtsCombo> CreateCombo();
@@ -169,6 +172,9 @@ class TtsGridDropDowns : public TtsDropDownOwner {
  private:
   QRect ScreenCellRect(int dataCol, int dataRow) const;
   QPoint AnchorCell() const;
+  // While the grid is designed the list drops down on the grid's own form instead.
+  bool ListOnOwnersForm() const;
+  void PlaceOnOwnersForm(QWidget& list, QPoint point, int width, int height);
   bool CellHasComboButton(int dataCol, int dataRow, TtsDropDownStyle& style) const;
   TtsCellValue ValueFromGetValue(int comboRow, const TtsCellValue& fallback);
   void FireComboEvent(const TtsComboCellEvent& event, int dataCol, int dataRow);

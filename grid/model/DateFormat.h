@@ -1,6 +1,7 @@
 #pragma once
-// The date and time conventions that date-time texts are read with: the short date format, the
-// separators, the AM and PM texts and the month and day names (8-bit texts).
+// The date and time conventions that date-time texts are read and written with: the short date
+// format, the long time format (a date-time text pattern), the separators, the AM and PM texts and
+// the month and day names (8-bit texts). The window side fills one from the system's locale.
 
 #include <array>
 #include <string>
@@ -9,6 +10,7 @@ namespace grid {
 
 struct TtsDateFormat {
   std::string ShortDateFormat = "M/d/yyyy";
+  std::string LongTimeFormat = "hh:nn:ss";
   char DateSeparator = '/';
   char TimeSeparator = ':';
   std::string TimeAMString = "AM";
@@ -21,8 +23,5 @@ struct TtsDateFormat {
   std::array<std::string, 7> LongDayNames{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
   std::array<std::string, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 };
-
-// The conventions of the system's locale; names that don't fit in 8 bits are left empty.
-TtsDateFormat SystemDateFormat();
 
 }  // namespace grid

@@ -496,6 +496,4 @@ double ValueToDateTime(const TtsCellValue& value, const TtsDateFormat& format, d
   }
 }
 
-double ValueToDateTime(const TtsCellValue& value) { return ValueToDateTime(value, SystemDateFormat(), NowDateTime()); }
-
 }  // namespace grid

@@ -51,7 +51,5 @@ std::optional<double> TextToDateTime(std::string_view text, const TtsDateFormat&
 // A non-blank text through TextToDateTime, a double or date value unchanged; now for every other
 // value and for a text that is no date.
 double ValueToDateTime(const TtsCellValue& value, const TtsDateFormat& format, double now);
-// With the system's conventions and the local time.
-double ValueToDateTime(const TtsCellValue& value);
 
 }  // namespace grid

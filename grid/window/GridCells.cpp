@@ -96,6 +96,7 @@ void TtsBaseGrid::LoadCellValue(int dataCol, int dataRow, TtsControlType type, T
   {
     FlagScope inHandler(inCellLoaded_);
     Fire(OnCellLoaded, dataCol, dataRow, value);
+    CellValueLoaded(dataCol, dataRow, value);
   }
   if (value.IsEmpty())
     return;

@@ -2,6 +2,7 @@
 // stored values as named values of the grid stream, to memory, a file or a registry value.
 
 #include "grid/window/Grid.h"
+#include "grid/dropdown/ComboStream.h"
 #include "grid/window/GridCell.h"
 #include "grid/window/GridStreamSettings.h"
 #include "grid/model/StreamValues.h"
@@ -22,6 +23,7 @@ struct TtsBaseGrid::StreamLoad {
   bool MatchByDataCol = true;
   TtsPropKinds Kinds = 0;
   TtsPropMask Filter = kAllProperties;
+  bool CombosAllowed = true;  // none in a combo's list, whose cells have no combos of their own
   std::vector<int> ColumnMap;  // by stream data column - 1, when matched by field name
   std::unique_ptr<TtsGrid> Scratch;  // takes the items of columns the grid lacks
 };
@@ -85,14 +87,42 @@ void ApplyProperties(const TtsStreamItem& item, const std::string& prefix, T& ob
   }
 }
 
-// A column's properties and its own fonts.
-void ApplyColItem(const TtsStreamItem& item, TtsCol& col, const platform::TFont& gridFont)
+// An own combo in its stream form, when the object stores one.
+template <class T>
+void AddOwnCombo(TtsStreamItem& item, const char* name, const T& object)
+{
+  if (!object.ComboStored())
+    return;
+  std::string bytes = ComboStreamBytes(*object.Combo());
+  if (!bytes.empty())
+    item.emplace_back(name, std::move(bytes));
+}
+
+// The own combo of an item's "<name>" value made on the object and read into it.
+template <class T>
+void ReadOwnCombo(const TtsStreamItem& item, const char* name, T& object, bool allowed)
+{
+  const TtsStreamValue* value = FindStreamValue(item, name);
+  if (!value)
+    return;
+  const std::string* bytes = std::get_if<std::string>(value);
+  if (!bytes || !allowed)
+    throw EReadError();
+  object.MakeCombo();
+  if (!object.Combo())
+    throw EReadError();
+  ReadComboStream(*object.Combo(), std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
+}
+
+// A column's properties, its own fonts and its own combo.
+void ApplyColItem(const TtsStreamItem& item, TtsCol& col, const platform::TFont& gridFont, bool combosAllowed)
 {
   ApplyProperties(item, "Col", col);
   if (const auto font = ReadOwnFont(item, "Col.Font", gridFont))
     col.SetFont(font.get());
   if (const auto font = ReadOwnFont(item, "Col.HeadingFont", gridFont))
     col.SetHeadingFont(font.get());
+  ReadOwnCombo(item, "Col.Combo", col, combosAllowed);
 }
 
 std::int32_t RequiredNumber(const TtsStreamItem& item, const char* name)
@@ -162,9 +192,7 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
   if (HasPropKind(kinds, pkRows) && !HasPropKind(kinds, pkGrid) && HasProp(properties, piRowHeight))
     writer.WriteValue("DefaultRowHeight", std::int32_t(from.DefaultRowHeight()));
 
-  // Items carry the published values that differ from a new object's and own fonts. Own combos
-  // and date-time definitions are not written: the combo face (TtsCombo) gives no stream form of
-  // its list, and a definition is a component found by name, which this grid has no form to look in.
+  // Items carry the published values that differ from a new object's, own fonts and own combos.
   TtsGrid fresh;  // the defaults of every column, row and cell
   if (HasPropKind(kinds, pkCols)) {
     std::vector<int> order(std::size_t(from.Cols()));
@@ -184,6 +212,7 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
       AddChangedProperties(item, "Col", col, fresh.model_.Col(1), {"FieldName", "DisplayCol"});
       AddOwnFont(item, "Col.Font", col.ParentFont() ? nullptr : col.OwnFont());
       AddOwnFont(item, "Col.HeadingFont", col.HeadingParentFont() ? nullptr : col.OwnHeadingFont());
+      AddOwnCombo(item, "Col.Combo", col);
       items.push_back(std::move(item));
     }
     writer.WriteCollection("ColProperties", items);
@@ -202,6 +231,7 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
       if (row) {
         AddChangedProperties(item, "Row", *row, freshRow, {"DisplayRow"});
         AddOwnFont(item, "Row.Font", row->ParentFont() ? nullptr : row->OwnFont());
+        AddOwnCombo(item, "Row.Combo", *row);
       }
       items.push_back(std::move(item));
     }
@@ -219,6 +249,7 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
         const TtsCell cell = from.CellAt(c, r);
         AddChangedProperties(item, "Cell", cell, freshCell);
         AddOwnFont(item, "Cell.Font", cell.ParentFont() ? nullptr : cell.Font());
+        AddOwnCombo(item, "Cell.Combo", *element);
         items.push_back(std::move(item));
       }
     }
@@ -241,6 +272,7 @@ void TtsBaseGrid::LoadGridFromStream(std::span<const std::uint8_t> bytes, bool m
   work.model_.Name = model_.Name;
   StreamLoad load;
   load.MatchByDataCol = matchByDataCol;
+  load.CombosAllowed = !model_.IsComboGrid;
   work.SetLoading(true);
   for (const TtsStreamEntry& entry : entries)
     work.ApplyStreamEntry(entry, load);
@@ -290,11 +322,11 @@ void TtsBaseGrid::ApplyStreamEntry(const TtsStreamEntry& entry, StreamLoad& load
   } else if (SameTextIgnoringCase(name, "RowProperties")) {
     needKind(seCollection);
     for (const TtsStreamItem& item : entry.Items)
-      ReadRowItem(item);
+      ReadRowItem(item, load);
   } else if (SameTextIgnoringCase(name, "CellProperties")) {
     needKind(seCollection);
     for (const TtsStreamItem& item : entry.Items)
-      ReadCellItem(item);
+      ReadCellItem(item, load);
   } else if (SameTextIgnoringCase(name, "Data")) {
     needKind(seBinary);
     SetStoreData(true);
@@ -333,7 +365,7 @@ void TtsBaseGrid::ReadColItem(const TtsStreamItem& item, StreamLoad& load)
     TtsCol& col = model_.Col(dataCol);
     if (const TtsStreamValue* fieldName = FindStreamValue(item, "FieldName"))
       col.SetFieldName(CheckedStreamText(*fieldName));
-    ApplyColItem(item, col, model_.Font);
+    ApplyColItem(item, col, model_.Font, load.CombosAllowed);
     return;
   }
   // By field name: the stored values of stream column DataCol follow the column of that name, or
@@ -354,18 +386,18 @@ void TtsBaseGrid::ReadColItem(const TtsStreamItem& item, StreamLoad& load)
     // A column the grid lacks: its properties go to a scratch grid, checked and then forgotten.
     if (!load.Scratch)
       load.Scratch = std::make_unique<TtsGrid>();
-    ApplyColItem(item, load.Scratch->model_.Col(1), model_.Font);
+    ApplyColItem(item, load.Scratch->model_.Col(1), model_.Font, load.CombosAllowed);
     return;
   }
   TtsCol& col = model_.Col(found);
   col.Reset(load.Filter);
   const int displayCol = DisplayColOfData(found);
-  ApplyColItem(item, col, model_.Font);
+  ApplyColItem(item, col, model_.Font, load.CombosAllowed);
   if (DisplayColOfData(found) != displayCol)
     SetDisplayColOfData(found, displayCol);  // positions of the stream's own columns don't apply here
 }
 
-void TtsBaseGrid::ReadRowItem(const TtsStreamItem& item)
+void TtsBaseGrid::ReadRowItem(const TtsStreamItem& item, const StreamLoad& load)
 {
   const std::int32_t dataRow = RequiredNumber(item, "DataRow");
   const std::int32_t displayRow = RequiredNumber(item, "DisplayRow");
@@ -376,6 +408,7 @@ void TtsBaseGrid::ReadRowItem(const TtsStreamItem& item)
     ApplyProperties(item, "Row", row);
     if (font)
       row.SetFont(font.get());
+    ReadOwnCombo(item, "Row.Combo", row, load.CombosAllowed);
   });
   MoveRowTo(dataRow, displayRow);
   const TtsStreamValue* selected = FindStreamValue(item, "Selected");
@@ -383,7 +416,7 @@ void TtsBaseGrid::ReadRowItem(const TtsStreamItem& item)
     SetRowSelected(dataRow, true);
 }
 
-void TtsBaseGrid::ReadCellItem(const TtsStreamItem& item)
+void TtsBaseGrid::ReadCellItem(const TtsStreamItem& item, const StreamLoad& load)
 {
   const std::int32_t dataCol = RequiredNumber(item, "DataCol");
   const std::int32_t dataRow = RequiredNumber(item, "DataRow");
@@ -393,6 +426,7 @@ void TtsBaseGrid::ReadCellItem(const TtsStreamItem& item)
   ApplyProperties(item, "Cell", cell);
   if (const auto font = ReadOwnFont(item, "Cell.Font", model_.Font))
     cell.SetFont(*font);
+  ReadOwnCombo(item, "Cell.Combo", cell, load.CombosAllowed);
 }
 
 void TtsBaseGrid::SaveGridToFile(const std::string& fileName, TtsPropKinds kinds, TtsPropMask properties, bool saveData)

@@ -72,6 +72,7 @@ struct DateTimeFixture : ComboFixture {
     grid.SetCurrentDataCol(3);
     AttachEditor(true);
     drops().DateFormat.ShortDateFormat = "M/d/yyyy";
+    drops().DateFormat.LongTimeFormat = "hh:nn:ss";
     drops().DateFormat.DateSeparator = '/';
     drops().DateFormat.TimeAMString.clear();
     drops().DateFormat.TimePMString.clear();
@@ -160,6 +161,31 @@ TEST(DateTimeDropDown, DateAndTimeTextsLeaveMidnightOut)
   };
   f.drops().ToggleDateTimeDropDown(3, 2);
   EXPECT_EQ(CellValueText(f.drops().GetDateTimeText(3, 2)), "handler");  // not a date: as it is
+}
+
+TEST(DateTimeDropDown, TimeTextsFollowTheLongTimeFormat)
+{
+  DateTimeFixture f(btDateTimeDropDown, dtkTime);
+  const double when = Date(2024, 3, 15) + (14 * 3600 + 30 * 60 + 5) / 86400.0;
+  struct Case {
+    const char* format;
+    bool amPm;  // the system has AM and PM texts
+    const char* text;
+  } cases[] = {
+      {"hh:nn:ss", true, "14:30:05"},
+      {"h:nn:ss am/pm", true, "2:30:05 PM"},
+      {"h:nn:ss am/pm", false, "14:30:05"},
+      {"hh.nn \"Uhr\"", false, "14.30 Uhr"},
+  };
+  for (const Case& c : cases) {
+    f.drops().DateFormat.LongTimeFormat = c.format;
+    f.drops().DateFormat.TimeAMString = c.amPm ? "AM" : "";
+    f.drops().DateFormat.TimePMString = c.amPm ? "PM" : "";
+    f.drops().ToggleDateTimeDropDown(3, 2);
+    f.chooser().SetValue(when);
+    EXPECT_EQ(CellValueText(f.drops().GetDateTimeText(3, 2)), c.text) << c.format;
+    f.drops().CloseDropDowns(false);
+  }
 }
 
 TEST(DateTimeDropDown, PressingTheButtonOfTheOpenCellClosesIt)

@@ -5,6 +5,7 @@
 #include "grid/window/GridCell.h"
 
 #include "ErrorOf.h"
+#include "SavedGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +16,6 @@ namespace grid {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes Save(TtsBaseGrid& grid)
-{
-  TtsByteWriter writer;
-  grid.SaveGridToStream(writer, true);
-  return writer.Bytes();
-}
 
 platform::TFont Font(const char* name, int height, platform::TFontStyles style)
 {
@@ -68,7 +62,7 @@ TEST(GridStreamSettings, EverySettingFontAndImageListNameComesBack)
   source.ImageListIds().Add("Flags, large");
 
   TtsGrid target;
-  target.LoadGridFromStream(Save(source), true);
+  target.LoadGridFromStream(SavedGrid(source), true);
   EXPECT_EQ(target.LineColor, platform::clRed);
   EXPECT_EQ(target.FocusBorder, fbDouble);
   EXPECT_EQ(target.ResizeCols, rcAll);
@@ -90,13 +84,13 @@ TEST(GridStreamSettings, EverySettingFontAndImageListNameComesBack)
   ASSERT_NE(target.CellAt(1, 4).Font(), nullptr);
   EXPECT_EQ(target.CellAt(1, 4).Font()->Name().toStdString(), "Symbol");
   EXPECT_EQ(target.ImageListIds().CommaText(), source.ImageListIds().CommaText());
-  EXPECT_EQ(Save(target), Save(source));
+  EXPECT_EQ(SavedGrid(target), SavedGrid(source));
 }
 
 TEST(GridStreamSettings, OlderSettingsAreReadButNeverWritten)
 {
   TtsGrid grid;
-  const Bytes saved = Save(grid);
+  const Bytes saved = SavedGrid(grid);
   for (const char* legacy : {"ColWidths", "RowHeights", "EditMode", "HeadingAlignment"}) {
     const std::string text(saved.begin(), saved.end());
     EXPECT_EQ(text.find(legacy), std::string::npos) << legacy;
@@ -139,10 +133,10 @@ TEST(GridStreamSettings, ValuesOfTheWrongFormOrOutOfRangeFailTheLoad)
   TtsGrid grid;
   grid.SetStoreData(true);
   grid.SetCell(1, 1, TtsCellValue(std::string("mine")));
-  const Bytes before = Save(grid);
+  const Bytes before = SavedGrid(grid);
   for (const TtsStreamItem& settings : badSettings) {
     EXPECT_THROW(grid.LoadGridFromStream(GridBlock(settings), true), EReadError) << settings[0].first;
-    EXPECT_EQ(Save(grid), before) << settings[0].first;
+    EXPECT_EQ(SavedGrid(grid), before) << settings[0].first;
   }
 
   const std::vector<TtsStreamItem> badItems[] = {
@@ -157,7 +151,7 @@ TEST(GridStreamSettings, ValuesOfTheWrongFormOrOutOfRangeFailTheLoad)
     writer.WriteValue("SavePropKinds", std::int32_t(PropKindBit(pkCols)));
     writer.WriteCollection("ColProperties", items);
     EXPECT_THROW(grid.LoadGridFromStream(writer.Bytes(), true), EReadError) << items[0][1].first;
-    EXPECT_EQ(Save(grid), before) << items[0][1].first;
+    EXPECT_EQ(SavedGrid(grid), before) << items[0][1].first;
   }
   const char* cellsAndRows[][2] = {{"CellProperties", "Cell.ReadOnly"}, {"RowProperties", "Row.WordWrap"}};
   for (const auto& [collection, property] : cellsAndRows) {
@@ -167,7 +161,7 @@ TEST(GridStreamSettings, ValuesOfTheWrongFormOrOutOfRangeFailTheLoad)
                                          {"DisplayRow", std::int32_t(1)},
                                          {property, std::int32_t(7)}}});
     EXPECT_THROW(grid.LoadGridFromStream(writer.Bytes(), true), EReadError) << property;
-    EXPECT_EQ(Save(grid), before) << property;
+    EXPECT_EQ(SavedGrid(grid), before) << property;
   }
 }
 
@@ -182,7 +176,7 @@ TEST(GridStreamSettings, AColumnTheGridLacksIsCheckedAndDropped)
   TtsGrid target;
   target.SetCols(1);
   target.Model().Col(1).SetFieldName("Kept");
-  target.LoadGridFromStream(Save(source), false);
+  target.LoadGridFromStream(SavedGrid(source), false);
   EXPECT_EQ(target.Cols(), 1);
   EXPECT_EQ(target.Model().Col(1).Color(), platform::clNone);
   EXPECT_EQ(target.Model().Col(1).Width(), 64);

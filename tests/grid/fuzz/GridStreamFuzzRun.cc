@@ -1,5 +1,6 @@
 // A short, repeatable run of the whole-grid stream fuzz target: valid streams, every truncation of
 // them, and repeatable random mutations (flipped bits, hostile counts, spliced bytes).
+#include "grid/dropdown/ComboGrid.h"
 #include "grid/window/Grid.h"
 #include "grid/window/GridCell.h"
 
@@ -64,12 +65,44 @@ Bytes FontsAndOlderSettings()
   return bytes;
 }
 
+// Own combos of a column, a row and a cell, each with a list of values and its own settings.
+Bytes Combos()
+{
+  grid::TtsGrid source;
+  source.SetCols(3);
+  source.SetRows(3);
+  const auto fill = [](grid::TtsCombo* combo, const char* value) {
+    grid::TtsComboGrid* list = grid::ComboGridOf(combo);
+    list->SetStoreData(true);
+    list->SetRows(2);
+    list->SetCell(1, 2, grid::TtsCellValue(std::string(value)));
+    list->SetDropDownRows(3);
+    list->SetAutoFill(true);
+  };
+  grid::TtsCol& col = source.Model().Col(2);
+  col.SetButtonType(grid::btCombo);
+  col.MakeCombo();
+  fill(col.Combo(), "Meter");
+  source.Model().ChangeRow(3, [](grid::TtsRow& row) {
+    row.SetButtonType(grid::btCombo);
+    row.MakeCombo();
+  });
+  fill(source.RowCombo(3), "Foot");
+  grid::TtsCell cell = source.CellAt(1, 1);
+  cell.SetButtonType(grid::btCombo);
+  cell.MakeCombo();
+  fill(cell.Combo(), "Inch");
+  grid::TtsByteWriter writer;
+  source.SaveGridToStream(writer, true);
+  return writer.Bytes();
+}
+
 void Feed(const Bytes& bytes) { GridStreamFuzzInput(bytes.data(), bytes.size()); }
 
 TEST(GridStreamFuzz, EveryTruncationOfAValidStreamFailsCleanly)
 {
-  for (const Bytes& stream :
-       {ValidStream(grid::kAllProperties), ValidStream(grid::PropBit(grid::piColor)), FontsAndOlderSettings()}) {
+  for (const Bytes& stream : {ValidStream(grid::kAllProperties), ValidStream(grid::PropBit(grid::piColor)),
+                              FontsAndOlderSettings(), Combos()}) {
     for (std::size_t length = 0; length <= stream.size(); ++length)
       Feed(Bytes(stream.begin(), stream.begin() + std::ptrdiff_t(length)));
   }
@@ -79,9 +112,9 @@ TEST(GridStreamFuzz, RandomMutationsFailCleanly)
 {
   std::mt19937 random(52917);
   const Bytes streams[] = {ValidStream(grid::kAllProperties), ValidStream(grid::PropBit(grid::piColor)),
-                           FontsAndOlderSettings()};
-  for (int round = 0; round < 600; ++round)
-    Feed(grid::fuzz::Mutated(streams[round % 3], random, 3));
+                           FontsAndOlderSettings(), Combos()};
+  for (int round = 0; round < 800; ++round)
+    Feed(grid::fuzz::Mutated(streams[round % 4], random, 3));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Fuzz target of the whole-grid stream reader: any bytes either load into a grid or fail with the
-// read error or the grid's own error and leave the grid exactly as it was; what loads saves and
-// loads again. Built as a libFuzzer program with VEXAL_GRID_STREAM_LIBFUZZER.
+// read error or the grid's own error and leave the grid (its combo column's list too) exactly as it
+// was; what loads saves and loads again. Built as a libFuzzer program with VEXAL_GRID_STREAM_LIBFUZZER.
+#include "grid/dropdown/ComboGrid.h"
 #include "grid/window/Grid.h"
 
 #include <cstddef>
@@ -25,6 +26,12 @@ int GridStreamFuzzInput(const std::uint8_t* data, std::size_t size)
   grid.SetStoreData(true);
   grid.SetCell(2, 3, grid::TtsCellValue(std::string("kept")));
   grid.Model().Col(1).SetFieldName("A");
+  grid.Model().Col(3).SetButtonType(grid::btCombo);
+  grid.Model().Col(3).MakeCombo();
+  grid::TtsComboGrid* list = grid::ComboGridOf(grid.Model().Col(3).Combo());
+  list->SetStoreData(true);
+  list->SetRows(1);
+  list->SetCell(1, 1, grid::TtsCellValue(std::string("kept too")));
   const std::vector<std::uint8_t> before = Saved(grid);
   for (bool byDataCol : {true, false}) {
     try {
