@@ -556,8 +556,8 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   void ApplyStreamEntry(const TtsStreamEntry& entry, StreamLoad& load);
   void ResetForStream(const StreamLoad& load);
   void ReadColItem(const TtsStreamItem& item, StreamLoad& load);
-  void ReadRowItem(const TtsStreamItem& item);
-  void ReadCellItem(const TtsStreamItem& item);
+  void ReadRowItem(const TtsStreamItem& item, const StreamLoad& load);
+  void ReadCellItem(const TtsStreamItem& item, const StreamLoad& load);
 
   TtsGridModel model_;
   std::unique_ptr<Tts2DStorage> store_;
@@ -1094,6 +1094,12 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
     void operator()(TtsGridDropDowns* dropDowns) const;
   };
   std::unique_ptr<TtsGridDropDowns, DropDownsDeleter> dropDowns_;  // destroyed before the model
+
+  // Persistence of combos
+ protected:
+  // A value read for a cell, after OnCellLoaded and before its check; a combo's list hands it to
+  // its owner's OnComboCellLoaded.
+  virtual void CellValueLoaded(int /*dataCol*/, int /*dataRow*/, TtsCellValue& /*value*/) {}
 };
 
 // The grid the windows place on their forms.
