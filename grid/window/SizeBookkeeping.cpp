@@ -3,6 +3,8 @@
 // and hidden columns and rows keep their extents; the scroll bars, the top-left cell (within its
 // limits), the in-cell editor and the picture follow every change.
 
+#include "grid/dropdown/ComboGrid.h"
+#include "grid/dropdown/GridDropDowns.h"
 #include "grid/window/Grid.h"
 #include "grid/window/GridEditorParts.h"
 
@@ -169,7 +171,7 @@ void TtsBaseGrid::SetRowHeight(int displayRow, int height)
 }
 
 // What follows a change of sizes: the scroll bars, the top-left cell back within its limits, the
-// editor at its cell's new place and the picture.
+// editor at its cell's new place, the picture, and the size of a drop-down list that shows.
 void TtsBaseGrid::SizesChanged()
 {
   if (!constructed_)
@@ -179,6 +181,9 @@ void TtsBaseGrid::SizesChanged()
   if (editorPlaced_)
     ShowEditor();
   Invalidate();
+  auto* list = model_.IsComboGrid ? dynamic_cast<TtsComboGrid*>(this) : nullptr;
+  if (list && list->OwnerGrid() && list->OwnerGrid()->HasDropDowns())
+    list->OwnerGrid()->DropDowns().ListSizeChanged(*list);
 }
 
 }  // namespace grid

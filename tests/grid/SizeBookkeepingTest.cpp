@@ -156,6 +156,30 @@ TEST(SizeBookkeeping, TheEditorFollowsItsCellToItsNewPlace)
   EXPECT_EQ(grid.ActiveEditor().Left(), grid.CellBounds(2, 1).left() + 3);
 }
 
+TEST(SizeBookkeeping, AnOpenComboListTakesTheWidthItsColumnsNeedNow)
+{
+  QWidget form;
+  auto* layout = new QVBoxLayout(&form);
+  auto* grid = new TtsGrid(&form);
+  layout->addWidget(grid);
+  grid->SetCols(3);
+  grid->SetRows(5);
+  MakeAlphaComboColumn(grid->Model().Col(2), ddDropDown);
+  form.resize(400, 300);
+  form.show();
+  form.activateWindow();
+  grid->setFocus();
+  grid->SetCurrentDataCol(2);
+  QApplication::processEvents();
+  QWidget* focused = QApplication::focusWidget();
+  testing_support::PressKey(focused ? *focused : *grid, Qt::Key_F4);
+  ASSERT_TRUE(grid->DropDowns().IsComboDroppedDown());
+  TtsComboGrid& list = grid->DropDowns().GridCombo().ComboGrid();
+  const int before = list.width();
+  list.SetDefaultColWidth(list.DefaultColWidth() + 50);
+  EXPECT_EQ(list.width(), before + 50);
+}
+
 TEST(SizeBookkeeping, QuietSizesChangeOnlyWhatIsShownAndAHiddenColumnStaysAtNothing)
 {
   SizedGrid g(4, 4);
