@@ -68,6 +68,35 @@ struct SizedGrid {
   std::vector<std::string> log;
 };
 
+// A shown form with a grid whose second column is a combo column (ComboFixture.h); the current
+// cell is (2, 2) and the grid has the focus.
+struct ComboForm {
+  ComboForm()
+  {
+    auto* layout = new QVBoxLayout(&form);
+    grid = new TtsGrid(&form);
+    layout->addWidget(grid);
+    grid->SetCols(3);
+    grid->SetRows(5);
+    MakeAlphaComboColumn(grid->Model().Col(2), ddDropDown);
+    form.resize(400, 300);
+    form.show();
+    form.activateWindow();
+    grid->setFocus();
+    grid->SetCurrentDataCol(2);
+    grid->SetCurrentDataRow(2);
+    QApplication::processEvents();
+  }
+  void Press(int key)
+  {
+    QWidget* focused = QApplication::focusWidget();
+    testing_support::PressKey(focused ? *focused : *grid, key);
+  }
+
+  QWidget form;
+  TtsGrid* grid = nullptr;
+};
+
 // Size bookkeeping ------------------------------------------------------------------------------------
 
 TEST(SizeBookkeeping, ANewDefaultWidthReachesTheColumnsAtTheOldOneOnly)
@@ -158,23 +187,10 @@ TEST(SizeBookkeeping, TheEditorFollowsItsCellToItsNewPlace)
 
 TEST(SizeBookkeeping, AnOpenComboListTakesTheWidthItsColumnsNeedNow)
 {
-  QWidget form;
-  auto* layout = new QVBoxLayout(&form);
-  auto* grid = new TtsGrid(&form);
-  layout->addWidget(grid);
-  grid->SetCols(3);
-  grid->SetRows(5);
-  MakeAlphaComboColumn(grid->Model().Col(2), ddDropDown);
-  form.resize(400, 300);
-  form.show();
-  form.activateWindow();
-  grid->setFocus();
-  grid->SetCurrentDataCol(2);
-  QApplication::processEvents();
-  QWidget* focused = QApplication::focusWidget();
-  testing_support::PressKey(focused ? *focused : *grid, Qt::Key_F4);
-  ASSERT_TRUE(grid->DropDowns().IsComboDroppedDown());
-  TtsComboGrid& list = grid->DropDowns().GridCombo().ComboGrid();
+  ComboForm f;
+  f.Press(Qt::Key_F4);
+  ASSERT_TRUE(f.grid->DropDowns().IsComboDroppedDown());
+  TtsComboGrid& list = f.grid->DropDowns().GridCombo().ComboGrid();
   const int before = list.width();
   list.SetDefaultColWidth(list.DefaultColWidth() + 50);
   EXPECT_EQ(list.width(), before + 50);
@@ -290,35 +306,17 @@ TEST(RangeSelectionRepaint, AColumnRangeIsRepaintedAsOneStripAndReplacesTheRows)
 
 TEST(CurrentCellReload, TheComboListLoadsAgainWhenTheCurrentCellComesBack)
 {
-  QWidget form;
-  auto* layout = new QVBoxLayout(&form);
-  auto* grid = new TtsGrid(&form);
-  layout->addWidget(grid);
-  grid->SetStoreData(true);
-  grid->SetCols(3);
-  grid->SetRows(5);
-  MakeAlphaComboColumn(grid->Model().Col(2), ddDropDown);
+  ComboForm f;
   int inits = 0;
-  grid->DropDowns().OnComboInit = [&](TtsBaseGrid&, TtsCombo&, int, int) { ++inits; };
-  form.resize(400, 300);
-  form.show();
-  form.activateWindow();
-  grid->setFocus();
-  grid->SetCurrentDataCol(2);
-  grid->SetCurrentDataRow(2);
-  QApplication::processEvents();
-  const auto press = [&](int key) {
-    QWidget* focused = QApplication::focusWidget();
-    testing_support::PressKey(focused ? *focused : *grid, key);
-  };
-  press(Qt::Key_F4);
-  ASSERT_TRUE(grid->DropDowns().IsComboDroppedDown());
+  f.grid->DropDowns().OnComboInit = [&](TtsBaseGrid&, TtsCombo&, int, int) { ++inits; };
+  f.Press(Qt::Key_F4);
+  ASSERT_TRUE(f.grid->DropDowns().IsComboDroppedDown());
   EXPECT_EQ(inits, 1);
-  press(Qt::Key_Escape);
-  press(Qt::Key_Down);
-  press(Qt::Key_Up);
-  ASSERT_EQ(grid->CurrentDataRow(), 2);
-  press(Qt::Key_F4);
+  f.Press(Qt::Key_Escape);
+  f.Press(Qt::Key_Down);
+  f.Press(Qt::Key_Up);
+  ASSERT_EQ(f.grid->CurrentDataRow(), 2);
+  f.Press(Qt::Key_F4);
   EXPECT_EQ(inits, 2);
 }
 
