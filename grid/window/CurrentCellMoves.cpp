@@ -3,6 +3,7 @@
 // when the current cell enters it.
 
 #include "grid/dropdown/GridDropDowns.h"
+#include "grid/dropdown/GridDropDowns.h"
 #include "grid/window/Grid.h"
 
 #include <algorithm>

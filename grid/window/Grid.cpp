@@ -163,18 +163,6 @@ void TtsBaseGrid::ColMoved(int toDisplayCol, int count, bool byUser) { FireChang
 
 void TtsBaseGrid::RowMoved(int toDisplayRow, int count, bool byUser) { FireChange(OnRowMoved, toDisplayRow, count, byUser); }
 
-void TtsBaseGrid::ColResized(int dataCol)
-{
-  if (constructed_)
-    FireChange(OnColResized, dataCol);
-}
-
-void TtsBaseGrid::RowResized(int dataRow)
-{
-  if (constructed_)
-    FireChange(OnRowResized, dataRow);
-}
-
 // After every top-left move: back within the limits, the editor placed again, and reported once by
 // the outermost handling.
 void TtsBaseGrid::NotifyTopLeft()

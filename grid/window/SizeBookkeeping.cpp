@@ -124,15 +124,32 @@ void TtsBaseGrid::HandleRowHeightChange(int displayRow)
   SizesChanged();
 }
 
+// A column (row) object took a new size: the one-size bookkeeping, then the report.
+void TtsBaseGrid::ColResized(int dataCol)
+{
+  if (!constructed_)
+    return;
+  if (!colWidthsBusy_ && dataCol >= 0 && dataCol <= model_.Cols())
+    HandleColWidthChange(model_.DisplayColOf(dataCol));
+  FireChange(OnColResized, dataCol);
+}
+
+void TtsBaseGrid::RowResized(int dataRow)
+{
+  if (!constructed_)
+    return;
+  if (!rowHeightsBusy_ && dataRow >= 0 && dataRow <= model_.Rows())
+    HandleRowHeightChange(model_.DisplayRowOf(dataRow));
+  FireChange(OnRowResized, dataRow);
+}
+
 bool TtsBaseGrid::SetColWidthQuiet(int displayCol, int width)
 {
   if (displayCol < 0 || displayCol >= GridCols() || ColWidth(displayCol) == width)
     return false;
-  {
-    const TtsFlagScope busy(colWidthsBusy_);
-    model_.StoreColWidth(displayCol, width);
-    HandleColWidthChange(displayCol);
-  }
+  const TtsFlagScope busy(colWidthsBusy_);
+  model_.StoreColWidth(displayCol, width);
+  HandleColWidthChange(displayCol);
   ColResized(model_.DataColOf(displayCol));
   return true;
 }
@@ -141,11 +158,9 @@ bool TtsBaseGrid::SetRowHeightQuiet(int displayRow, int height)
 {
   if (displayRow < 0 || displayRow >= GridRows() || RowHeight(displayRow) == height)
     return false;
-  {
-    const TtsFlagScope busy(rowHeightsBusy_);
-    model_.StoreRowHeight(displayRow, height);
-    HandleRowHeightChange(displayRow);
-  }
+  const TtsFlagScope busy(rowHeightsBusy_);
+  model_.StoreRowHeight(displayRow, height);
+  HandleRowHeightChange(displayRow);
   RowResized(model_.DataRowOf(displayRow));
   return true;
 }

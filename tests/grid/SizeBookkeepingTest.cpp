@@ -171,6 +171,19 @@ TEST(SizeBookkeeping, NarrowerColumnsBringTheTopLeftBackWithinItsLimit)
   EXPECT_EQ(g.log, (std::vector<std::string>{"top-left 1,1", "col resized -1"}));
 }
 
+TEST(SizeBookkeeping, AColumnNarrowedByProgramBringsTheTopLeftBackWithinItsLimit)
+{
+  SizedGrid g(10, 3, 300, 200);
+  TtsBaseGrid& grid = *g.grid;
+  grid.SetLeftCol(10);
+  const int scrolled = grid.LeftCol();
+  g.log.clear();
+  grid.Model().Col(10).SetWidth(4);
+  EXPECT_LT(grid.LeftCol(), scrolled);
+  EXPECT_EQ(grid.LeftCol(), grid.GetTopLeftLimits().X);
+  EXPECT_EQ(g.log, (std::vector<std::string>{"top-left " + Str(grid.LeftCol(), 1), "col resized 10"}));
+}
+
 TEST(SizeBookkeeping, TheEditorFollowsItsCellToItsNewPlace)
 {
   SizedGrid g(3, 3);
