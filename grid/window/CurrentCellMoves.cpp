@@ -3,7 +3,6 @@
 // when the current cell enters it.
 
 #include "grid/dropdown/GridDropDowns.h"
-#include "grid/dropdown/GridDropDowns.h"
 #include "grid/window/Grid.h"
 
 #include <algorithm>

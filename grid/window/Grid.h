@@ -847,39 +847,6 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   int rememberedColWidth_ = kPublishedColWidth;
   int rememberedRowHeight_ = kPublishedRowHeight;
 
-  // Size bookkeeping ---------------------------------------------------------------------------------
- public:
-  // After the base changed every column width (row height): the columns (rows) at the default follow
-  // a new one (a default below 1 becomes 1), the row bar (heading) and hidden ones keep their extents,
-  // the scroll bars, top-left, editor and picture follow, and OnColResized (OnRowResized) fires with -1.
-  void HandleColWidthsChange();
-  void HandleRowHeightsChange();
-  // After one display column's width (row's height) was written quietly; a hidden one goes back to 0.
-  void HandleColWidthChange(int displayCol);
-  void HandleRowHeightChange(int displayRow);
-  // The width (height) at a display position, taken by its column (row) or the row bar (heading).
-  void SetColWidth(int displayCol, int width);
-  void SetRowHeight(int displayRow, int height);
-  bool ColWidthsBusy() const { return colWidthsBusy_; }
-  bool RowHeightsBusy() const { return rowHeightsBusy_; }
-  int RememberedColWidth() const { return rememberedColWidth_; }
-  int RememberedRowHeight() const { return rememberedRowHeight_; }
-  // Raised by the all-columns (all-rows) setters: the sizes the columns (rows) were given by program
-  // stay while they take the new default.
-  bool ColWidthBySetter = false;
-  bool RowHeightBySetter = false;
-
- protected:
-  // Every top-left move of the base goes through the move with limits.
-  void ScrollToTopLeft(int leftCol, int topRow) override { SetTopLeftLimited(leftCol, topRow); }
-
- private:
-  void SizesChanged();
-  bool colWidthsBusy_ = false;
-  bool rowHeightsBusy_ = false;
-  int rememberedColWidth_ = kPublishedColWidth;
-  int rememberedRowHeight_ = kPublishedRowHeight;
-
   // Window messages, timers and scaling ------------------------------------------------------------
  public:
   // The clock the grid's timers run on: none for the window's own timers (tests give their own).
