@@ -104,8 +104,12 @@ class TtsDateTimeDefComponent {
   void RemoveLink(TtsDateTimeLink& link, bool all);
   int LinkCount() const { return int(links_.size()); }
   int CountOf(const TtsDateTimeLink& link) const;  // 0 when not listed
+  // The name a grid stream refers to it by; an unnamed definition is not written.
+  const std::string& Name() const { return name_; }
+  void SetName(const std::string& name) { name_ = name; }
 
  private:
+  std::string name_;
   struct Entry {
     TtsDateTimeLink* Link;
     int Count;

@@ -19,11 +19,40 @@
 
 namespace grid {
 
+namespace {
+
+// What an item's references are resolved against: date-time definitions by name, among those the
+// grid used before the load (there is no other place to find a definition by its name), and
+// whether own combos may be read (not in a combo's list, whose cells have none).
+struct StreamReferences {
+  bool CombosAllowed = true;
+  std::vector<TtsDateTimeDefComponent*> Definitions;
+
+  void Add(TtsDateTimeDefComponent* definition)
+  {
+    if (definition && !definition->Name().empty() &&
+        std::find(Definitions.begin(), Definitions.end(), definition) == Definitions.end())
+      Definitions.push_back(definition);
+  }
+  // The definition a "<name>" value names; none for a name the grid didn't use.
+  TtsDateTimeDefComponent* Definition(const TtsStreamValue& value) const
+  {
+    const std::string name = CheckedStreamText(value);
+    for (TtsDateTimeDefComponent* definition : Definitions) {
+      if (SameTextIgnoringCase(definition->Name(), name))
+        return definition;
+    }
+    return nullptr;
+  }
+};
+
+}  // namespace
+
 struct TtsBaseGrid::StreamLoad {
   bool MatchByDataCol = true;
   TtsPropKinds Kinds = 0;
   TtsPropMask Filter = kAllProperties;
-  bool CombosAllowed = true;  // none in a combo's list, whose cells have no combos of their own
+  StreamReferences References;
   std::vector<int> ColumnMap;  // by stream data column - 1, when matched by field name
   std::unique_ptr<TtsGrid> Scratch;  // takes the items of columns the grid lacks
 };
@@ -114,15 +143,48 @@ void ReadOwnCombo(const TtsStreamItem& item, const char* name, T& object, bool a
   ReadComboStream(*object.Combo(), std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
 }
 
-// A column's properties, its own fonts and its own combo.
-void ApplyColItem(const TtsStreamItem& item, TtsCol& col, const platform::TFont& gridFont, bool combosAllowed)
+// The named definitions a grid uses: its own, its columns', rows' and cells'.
+void CollectDefinitions(const TtsGridModel& model, StreamReferences& references)
+{
+  references.Add(model.DateTimeDef());
+  for (int c = 1; c <= model.Cols(); ++c)
+    references.Add(model.Col(c).DateTimeDef());
+  for (int r = 1; r <= model.Rows(); ++r) {
+    if (const TtsRow* row = model.GridRows().At(r))
+      references.Add(row->DateTimeDef());
+    for (int c = 1; c <= model.Cols(); ++c) {
+      if (const TtsCellElement* element = model.CellProps().Find(c, r))
+        references.Add(element->Attributes().DateTimeDef);
+    }
+  }
+}
+
+// A definition by its name, when it has one.
+void AddDefinitionName(TtsStreamItem& item, const char* name, const TtsDateTimeDefComponent* definition)
+{
+  if (definition && !definition->Name().empty())
+    item.emplace_back(name, definition->Name());
+}
+
+// The definition an item's "<name>" value names, set on the object.
+template <class T>
+void ReadDefinitionName(const TtsStreamItem& item, const char* name, T& object, const StreamReferences& references)
+{
+  if (const TtsStreamValue* value = FindStreamValue(item, name))
+    object.SetDateTimeDef(references.Definition(*value));
+}
+
+// A column's properties, its own fonts, its definition and its own combo.
+void ApplyColItem(const TtsStreamItem& item, TtsCol& col, const platform::TFont& gridFont,
+                  const StreamReferences& references)
 {
   ApplyProperties(item, "Col", col);
   if (const auto font = ReadOwnFont(item, "Col.Font", gridFont))
     col.SetFont(font.get());
   if (const auto font = ReadOwnFont(item, "Col.HeadingFont", gridFont))
     col.SetHeadingFont(font.get());
-  ReadOwnCombo(item, "Col.Combo", col, combosAllowed);
+  ReadDefinitionName(item, "Col.DateTimeDef", col, references);
+  ReadOwnCombo(item, "Col.Combo", col, references.CombosAllowed);
 }
 
 std::int32_t RequiredNumber(const TtsStreamItem& item, const char* name)
@@ -212,6 +274,7 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
       AddChangedProperties(item, "Col", col, fresh.model_.Col(1), {"FieldName", "DisplayCol"});
       AddOwnFont(item, "Col.Font", col.ParentFont() ? nullptr : col.OwnFont());
       AddOwnFont(item, "Col.HeadingFont", col.HeadingParentFont() ? nullptr : col.OwnHeadingFont());
+      AddDefinitionName(item, "Col.DateTimeDef", col.DateTimeDef());
       AddOwnCombo(item, "Col.Combo", col);
       items.push_back(std::move(item));
     }
@@ -231,6 +294,7 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
       if (row) {
         AddChangedProperties(item, "Row", *row, freshRow, {"DisplayRow"});
         AddOwnFont(item, "Row.Font", row->ParentFont() ? nullptr : row->OwnFont());
+        AddDefinitionName(item, "Row.DateTimeDef", row->DateTimeDef());
         AddOwnCombo(item, "Row.Combo", *row);
       }
       items.push_back(std::move(item));
@@ -249,6 +313,7 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
         const TtsCell cell = from.CellAt(c, r);
         AddChangedProperties(item, "Cell", cell, freshCell);
         AddOwnFont(item, "Cell.Font", cell.ParentFont() ? nullptr : cell.Font());
+        AddDefinitionName(item, "Cell.DateTimeDef", cell.DateTimeDef());
         AddOwnCombo(item, "Cell.Combo", *element);
         items.push_back(std::move(item));
       }
@@ -272,7 +337,8 @@ void TtsBaseGrid::LoadGridFromStream(std::span<const std::uint8_t> bytes, bool m
   work.model_.Name = model_.Name;
   StreamLoad load;
   load.MatchByDataCol = matchByDataCol;
-  load.CombosAllowed = !model_.IsComboGrid;
+  load.References.CombosAllowed = !model_.IsComboGrid;
+  CollectDefinitions(model_, load.References);
   work.SetLoading(true);
   for (const TtsStreamEntry& entry : entries)
     work.ApplyStreamEntry(entry, load);
@@ -305,7 +371,10 @@ void TtsBaseGrid::ApplyStreamEntry(const TtsStreamEntry& entry, StreamLoad& load
       ResetForStream(load);
   } else if (SameTextIgnoringCase(name, "Grid")) {
     needKind(seBinary);
-    ApplyGridSettings(*this, ReadStreamItem(entry.Binary), load.MatchByDataCol);
+    const TtsStreamItem settings = ReadStreamItem(entry.Binary);
+    ApplyGridSettings(*this, settings, load.MatchByDataCol);
+    if (const TtsStreamValue* definition = FindStreamValue(settings, "DateTimeDef"))
+      SetDateTimeDef(load.References.Definition(*definition));
   } else if (SameTextIgnoringCase(name, "Cols")) {
     if (load.MatchByDataCol)
       SetCols(CheckedNumber(entry.Value, kMaxStreamCols));
@@ -365,7 +434,7 @@ void TtsBaseGrid::ReadColItem(const TtsStreamItem& item, StreamLoad& load)
     TtsCol& col = model_.Col(dataCol);
     if (const TtsStreamValue* fieldName = FindStreamValue(item, "FieldName"))
       col.SetFieldName(CheckedStreamText(*fieldName));
-    ApplyColItem(item, col, model_.Font, load.CombosAllowed);
+    ApplyColItem(item, col, model_.Font, load.References);
     return;
   }
   // By field name: the stored values of stream column DataCol follow the column of that name, or
@@ -386,13 +455,13 @@ void TtsBaseGrid::ReadColItem(const TtsStreamItem& item, StreamLoad& load)
     // A column the grid lacks: its properties go to a scratch grid, checked and then forgotten.
     if (!load.Scratch)
       load.Scratch = std::make_unique<TtsGrid>();
-    ApplyColItem(item, load.Scratch->model_.Col(1), model_.Font, load.CombosAllowed);
+    ApplyColItem(item, load.Scratch->model_.Col(1), model_.Font, load.References);
     return;
   }
   TtsCol& col = model_.Col(found);
   col.Reset(load.Filter);
   const int displayCol = DisplayColOfData(found);
-  ApplyColItem(item, col, model_.Font, load.CombosAllowed);
+  ApplyColItem(item, col, model_.Font, load.References);
   if (DisplayColOfData(found) != displayCol)
     SetDisplayColOfData(found, displayCol);  // positions of the stream's own columns don't apply here
 }
@@ -408,7 +477,8 @@ void TtsBaseGrid::ReadRowItem(const TtsStreamItem& item, const StreamLoad& load)
     ApplyProperties(item, "Row", row);
     if (font)
       row.SetFont(font.get());
-    ReadOwnCombo(item, "Row.Combo", row, load.CombosAllowed);
+    ReadDefinitionName(item, "Row.DateTimeDef", row, load.References);
+    ReadOwnCombo(item, "Row.Combo", row, load.References.CombosAllowed);
   });
   MoveRowTo(dataRow, displayRow);
   const TtsStreamValue* selected = FindStreamValue(item, "Selected");
@@ -426,7 +496,8 @@ void TtsBaseGrid::ReadCellItem(const TtsStreamItem& item, const StreamLoad& load
   ApplyProperties(item, "Cell", cell);
   if (const auto font = ReadOwnFont(item, "Cell.Font", model_.Font))
     cell.SetFont(*font);
-  ReadOwnCombo(item, "Cell.Combo", cell, load.CombosAllowed);
+  ReadDefinitionName(item, "Cell.DateTimeDef", cell, load.References);
+  ReadOwnCombo(item, "Cell.Combo", cell, load.References.CombosAllowed);
 }
 
 void TtsBaseGrid::SaveGridToFile(const std::string& fileName, TtsPropKinds kinds, TtsPropMask properties, bool saveData)

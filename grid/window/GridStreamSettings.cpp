@@ -259,6 +259,9 @@ TtsStreamItem GridSettingsItem(TtsBaseGrid& grid)
     AddFontValues(item, "HeadingFont", grid.HeadingFont());
   if (!grid.ImageListIds().Empty())
     item.emplace_back("ImageListIds", grid.ImageListIds().CommaText());
+  // Read back by the whole-grid load, which finds the definition by its name.
+  if (const TtsDateTimeDefComponent* definition = grid.DateTimeDef(); definition && !definition->Name().empty())
+    item.emplace_back("DateTimeDef", definition->Name());
   return item;
 }
 

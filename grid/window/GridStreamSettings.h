@@ -1,7 +1,8 @@
 #pragma once
 // The grid's own settings in a whole-grid stream (the "Grid" block): every published setting, its
-// fonts and the image-list names, and the older settings a stream may still hold ("ColWidths",
-// "RowHeights", "EditMode", "HeadingAlignment"), which are read but never written.
+// fonts, the image-list names, the name of its date-time definition, and the older settings a
+// stream may still hold ("ColWidths", "RowHeights", "EditMode", "HeadingAlignment"), which are
+// read but never written.
 
 #include "grid/model/GridStreamFormat.h"
 
