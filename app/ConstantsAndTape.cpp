@@ -101,11 +101,8 @@ void TfmCalc::btToFileClick()
   dialog.Options = platform::ofOverwritePrompt;
   if (!dialog.Execute())
     return;
-  std::vector<std::string> lines;
-  for (const QString& line : mmTape->toPlainText().split(QLatin1Char('\n')))
-    lines.push_back(line.toLatin1().toStdString());
   try {
-    platform::WriteTextLines(dialog.FileName, lines);
+    platform::WriteUnicodeLines(dialog.FileName, mmTape->toPlainText().split(QLatin1Char('\n')));
   } catch (const platform::EFileError& error) {
     platform::ShowError(error.Message());
   }

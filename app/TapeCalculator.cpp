@@ -5,7 +5,6 @@
 
 #include "app/ControlPrinting.h"
 
-#include "platform/ClipboardText.h"
 #include "platform/Exceptions.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageDlg.h"
@@ -56,8 +55,8 @@ void TfmCalc::SpeedButton83Click()
   dialog.Options = platform::ofHideReadOnly | platform::ofFileMustExist;
   if (dialog.Execute()) {
     try {
-      for (const std::string& line : platform::ReadTextLines(dialog.FileName))
-        OET->appendPlainText(platform::FromLatin1(line));
+      for (const QString& line : platform::ReadUnicodeLines(dialog.FileName))
+        OET->appendPlainText(line);
     } catch (const platform::EFileError& error) {
       platform::ShowError(error.Message());
     }
@@ -73,12 +72,9 @@ void TfmCalc::SpeedButton84Click()
   dialog.Options = platform::ofOverwritePrompt | platform::ofHideReadOnly | platform::ofPathMustExist;
   if (!dialog.Execute())
     return;
-  std::vector<std::string> lines;
-  if (!OET->document()->isEmpty())
-    for (const QString& line : OET->toPlainText().split(QLatin1Char('\n')))
-      lines.push_back(platform::ToLatin1(line));
+  const QStringList lines = OET->document()->isEmpty() ? QStringList() : OET->toPlainText().split(QLatin1Char('\n'));
   try {
-    platform::WriteTextLines(dialog.FileName, lines);
+    platform::WriteUnicodeLines(dialog.FileName, lines);
   } catch (const platform::EFileError& error) {
     platform::ShowError(error.Message());
   }

@@ -73,8 +73,8 @@ TIniFile::TIniFile(const QString& fileName) : fileName_(fileName)
 {
   if (!QFileInfo::exists(fileName))
     return;
-  for (const std::string& line : ReadTextLines(fileName))
-    lines_.push_back(QString::fromLatin1(line.data(), qsizetype(line.size())));
+  for (const QString& line : ReadUnicodeLines(fileName))
+    lines_.push_back(line);
 }
 
 std::optional<TIniFile::Range> TIniFile::FindSection(const QString& section) const
@@ -267,13 +267,7 @@ void TIniFile::Changed()
 
 void TIniFile::UpdateFile()
 {
-  std::vector<std::string> lines;
-  lines.reserve(lines_.size());
-  for (const QString& line : lines_) {
-    const QByteArray bytes = line.toLatin1();
-    lines.emplace_back(bytes.constData(), size_t(bytes.size()));
-  }
-  WriteTextLines(fileName_, lines);
+  WriteUnicodeLines(fileName_, QStringList(lines_.begin(), lines_.end()));
   dirty_ = false;
 }
 

@@ -3,6 +3,9 @@
 #include "platform/Exceptions.h"
 
 #include <QFile>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -11,6 +14,25 @@ namespace {
 [[noreturn]] void Fail(const char* message, const QString& path, const QString& reason)
 {
   throw EFileError(QString::fromLatin1(message), path, reason);
+}
+
+bool FitsLatin1(const QStringList& lines)
+{
+  for (const QString& line : lines)
+    for (const QChar c : line)
+      if (c.unicode() > 255)
+        return false;
+  return true;
+}
+
+bool IsUtf8BeyondAscii(const QByteArray& bytes)
+{
+  const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
+  if (!beyondAscii)
+    return false;
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString decoded = decoder.decode(bytes);
+  return !decoder.hasError() && !decoded.isEmpty();
 }
 
 }  // namespace
@@ -59,6 +81,32 @@ void WriteTextLines(const QString& path, const std::vector<std::string>& lines)
     bytes.append("\r\n", 2);
   }
   WriteFileAtomic(path, bytes);
+}
+
+QStringList ReadUnicodeLines(const QString& path)
+{
+  const QByteArray bytes = ReadFileBytes(path);
+  const bool utf8 = IsUtf8BeyondAscii(bytes);
+  QStringList lines;
+  for (const std::string& line : SplitLines(std::string_view(bytes.constData(), std::size_t(bytes.size())))) {
+    const auto size = qsizetype(line.size());
+    lines << (utf8 ? QString::fromUtf8(line.data(), size) : QString::fromLatin1(line.data(), size));
+  }
+  return lines;
+}
+
+void WriteUnicodeLines(const QString& path, const QStringList& lines)
+{
+  // Latin-1 unless a character lacks a byte there or the bytes would read back as UTF-8.
+  QByteArray latin1;
+  for (const QString& line : lines)
+    latin1 += line.toLatin1() + '\n';
+  const bool utf8 = !FitsLatin1(lines) || IsUtf8BeyondAscii(latin1);
+  std::vector<std::string> encoded;
+  encoded.reserve(std::size_t(lines.size()));
+  for (const QString& line : lines)
+    encoded.push_back((utf8 ? line.toUtf8() : line.toLatin1()).toStdString());
+  WriteTextLines(path, encoded);
 }
 
 }  // namespace platform

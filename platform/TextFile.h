@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,5 +23,10 @@ QByteArray ReadFileBytes(const QString& path);
 
 // Raises EFileError "Can't create file " (the old file stays as it was).
 void WriteTextLines(const QString& path, const std::vector<std::string>& lines);
+
+// Lines of Unicode text: written in Latin-1 when every character has a Latin-1 byte, else in UTF-8, so
+// nothing turns into '?'; a file read back is taken as UTF-8 when it is valid UTF-8 beyond plain ASCII.
+QStringList ReadUnicodeLines(const QString& path);
+void WriteUnicodeLines(const QString& path, const QStringList& lines);
 
 }  // namespace platform

@@ -1,5 +1,10 @@
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/KeyInput.h"
 
+#include "platform/TextFile.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 
 namespace app::testing {
@@ -43,6 +48,49 @@ TEST_F(MainWindowTest, ATapeThatFailsAppendsNothingInEitherMode)
   window->OET->setPlainText(QStringLiteral("  \n"));
   TapeEval(*window)->click();  // nothing to calculate, nothing asked
   EXPECT_EQ(window->OET->toPlainText(), QStringLiteral("  \n"));
+}
+
+// Pastes text into the tape calculator's memo with Ctrl+V, as a user does.
+void PasteInto(QWidget& target, const QString& text)
+{
+  QGuiApplication::clipboard()->setText(text);
+  target.setFocus();
+  testing_support::PressKey(target, Qt::Key_V, Qt::ControlModifier);
+}
+
+TEST_F(MainWindowTest, TapeTextBeyondLatin1IsSavedAndLoadedWhole)
+{
+  const QString text = QStringLiteral("1+2 ; \u6570\u5B66 \U0001F600 e\u0301 \u05E9\u05DC\u05D5\u05DD x\u00B2\nend");
+  Open();
+  window->pcCalc->setCurrentWidget(window->tsTapeCalc);
+  PasteInto(*window->OET, text);
+  ASSERT_EQ(window->OET->toPlainText(), text);
+  const QString path = File("tape.txt");
+  {
+    platform::ModalScript script;
+    script.Choose(path);
+    window->SpeedButton84->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  window->OET->clear();
+  {
+    platform::ModalScript script;
+    script.Choose(path);
+    window->SpeedButton83->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(window->OET->toPlainText(), text);
+
+  // The calculator's tape, saved to a text file.
+  window->mmTape->setPlainText(text);
+  const QString tape = File("results.TXT");
+  {
+    platform::ModalScript script;
+    script.Choose(tape);
+    window->btToFile->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(platform::ReadUnicodeLines(tape).join(QLatin1Char('\n')), text);
 }
 
 }  // namespace

@@ -105,6 +105,13 @@ TEST(IniFileNumbers, FloatsAreWrittenWithAPointAndRead)
   EXPECT_FALSE(TIniFile::TextToInteger(QStringLiteral("99999999999")));
 }
 
+TEST_F(IniFileTest, ValuesBeyondLatin1ReadBackAsWritten)
+{
+  const QString folder = QStringLiteral("/home/\u7528\u6237/\u0645\u0644\u0641\u0627\u062A \U0001F4C1/x\u00B2.VAR");
+  TIniFile(path_).WriteString(QStringLiteral("Files"), QStringLiteral("Variables"), folder);
+  EXPECT_EQ(TIniFile(path_).ReadString(QStringLiteral("Files"), QStringLiteral("Variables"), QString()), folder);
+}
+
 TEST_F(IniFileTest, AWriteThatCannotCreateTheFileRaisesAndKeepsTheOldOne)
 {
   TIniFile ini(dir_.filePath(QStringLiteral("no-folder/Vexal.INI")));

@@ -52,6 +52,29 @@ TEST(TextFile, WritesCrLfAndLatin1Bytes)
   EXPECT_EQ(ReadFileBytes(path), QByteArray("x\xB2 = 4\r\n\r\nend\r\n"));
 }
 
+TEST(TextFile, UnicodeLinesKeepEveryCharacter)
+{
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("tape.txt"));
+  struct Case {
+    QStringList lines;
+    QByteArray bytes;  // empty: not checked
+  };
+  const Case cases[] = {
+      {{QStringLiteral("x\u00B2 = 4"), QString()}, QByteArray("x\xB2 = 4\r\n\r\n")},
+      {{QStringLiteral("\u6570\u5B66 \U0001F600"), QStringLiteral("x\u00B2")},
+       QByteArray("\xE6\x95\xB0\xE5\xAD\xA6 \xF0\x9F\x98\x80\r\nx\xC2\xB2\r\n")},
+      {{QStringLiteral("e\u0301 \u05E9\u05DC\u05D5\u05DD"), QStringLiteral("plain")}, {}},
+      {{QStringLiteral("\u00C3\u00A9")}, {}},  // Latin-1 bytes that would read as UTF-8
+  };
+  for (const Case& c : cases) {
+    WriteUnicodeLines(path, c.lines);
+    if (!c.bytes.isEmpty())
+      EXPECT_EQ(ReadFileBytes(path), c.bytes);
+    EXPECT_EQ(ReadUnicodeLines(path), c.lines);
+  }
+}
+
 TEST(TextFile, ReadingAMissingFileReportsIt)
 {
   const QString path = QDir::temp().filePath(QStringLiteral("no-such-vexal-file.txt"));
