@@ -378,7 +378,7 @@ std::string TfmCalc::ChooseFunctionsFile()
   dialog.DefaultExt = QStringLiteral("FNC");
   dialog.Filter = QStringLiteral("User functions files (*.FNC)|*.FNC");
   dialog.Options = platform::ofHideReadOnly | platform::ofFileMustExist;
-  return dialog.Execute() ? Latin1(dialog.FileName) : std::string();
+  return dialog.Execute() ? EngineFileName(dialog.FileName) : std::string();
 }
 
 void TfmCalc::ShowError(const std::string& message)

@@ -4,6 +4,8 @@
 #include "engine/Engine.h"
 #include "engine/ErrorCodes.h"
 
+#include <QFile>
+
 #include <algorithm>
 
 namespace app {
@@ -63,6 +65,16 @@ QString WithEngineChars(const QString& text)
 QString FromEngineText(const std::string& text)
 {
   return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+std::string EngineFileName(const QString& path)
+{
+  return QFile::encodeName(path).toStdString();
+}
+
+QString FromEngineFileName(const std::string& path)
+{
+  return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
 void SetNotAllowedError(const TEngineText& text, bool blanksRemoved)

@@ -24,6 +24,10 @@ TEngineText ToEngineText(const QString& text);
 QString WithEngineChars(const QString& text);
 QString FromEngineText(const std::string& text);
 
+// A path handed to the engine's file routines: the file system's bytes, not Latin-1, so any name opens.
+std::string EngineFileName(const QString& path);
+QString FromEngineFileName(const std::string& path);
+
 // Sets the engine's error state for a character that is not allowed: a syntax error at its position, span 1;
 // counted in the text without blanks when the caller evaluates it so (and maps the position back).
 void SetNotAllowedError(const TEngineText& text, bool blanksRemoved);

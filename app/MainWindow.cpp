@@ -292,10 +292,10 @@ void TfmCalc::FormCreate()
 
   // User functions and user variables
   if (FunctionsFile.isEmpty() || QFileInfo::exists(FunctionsFile))
-    engine::UserFunctions.LoadFromFile(Latin1(FunctionsFile));
+    engine::UserFunctions.LoadFromFile(EngineFileName(FunctionsFile));
   // The rows: the lines of the file the loader read (one the user chose when no file was set).
   if (FunctionsFile.isEmpty())
-    LoadFunctionRows(FromLatin1(engine::UserFunctions.FileName));
+    LoadFunctionRows(FromEngineFileName(engine::UserFunctions.FileName));
   else
     LoadFunctionRows(QFileInfo::exists(FunctionsFile) ? FunctionsFile : QString());
   LoadUserVariables(VariablesFile);

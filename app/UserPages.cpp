@@ -353,7 +353,7 @@ void TfmCalc::BitBtn8Click()
   dialog.Options = platform::ofHideReadOnly | platform::ofFileMustExist;
   if (!dialog.Execute())
     return;
-  engine::UserFunctions.LoadFromFile(Latin1(dialog.FileName));
+  engine::UserFunctions.LoadFromFile(EngineFileName(dialog.FileName));
   LoadFunctionRows(dialog.FileName);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -102,34 +103,66 @@ TEST_F(MainWindowTest, AddModifyAndTheNameFilter)
   EXPECT_EQ(window->edValue->text(), QStringLiteral("7.0E+0"));
 }
 
-TEST_F(MainWindowTest, SaveAsWritesTheFilesKeysForTheNextStart)
+class SaveAsTest : public MainWindowTest {
+ protected:
+  // Saves a variable and a function with Save As to these files, then starts again and uses both.
+  void SaveAsAndStartAgain(const QString& variables, const QString& functions)
+  {
+    Open();
+    Calculate(QStringLiteral("(rate=0.05)"));
+    window->edFuncName->setText(QStringLiteral("SQ(a)"));
+    window->edFuncExpres->setText(QStringLiteral("a*a"));
+    window->bbAddFunc->click();
+    {
+      platform::ModalScript script;
+      script.Choose(variables);
+      script.Choose(functions);
+      window->bnSaveAs->click();
+      window->BitBtn5->click();
+      EXPECT_EQ(script.StepsLeft(), 0);
+    }
+    EXPECT_EQ(Lines(variables), std::vector<std::string>{"rate = 5.0E-2"});
+    EXPECT_EQ(Lines(functions), std::vector<std::string>{"SQ(a) = a*a"});
+    EXPECT_EQ(window->VariablesFile, File("Vexal.USR"));  // this run keeps saving where it did
+    Close();
+
+    const platform::TIniFile ini(File("Vexal.INI"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Files"), QStringLiteral("Variables"), {}), variables);
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Files"), QStringLiteral("Functions"), {}), functions);
+    ResetEngine();
+    Open();
+    EXPECT_EQ(window->lbVars->ItemText(0), QStringLiteral("rate = 5.0E-2"));
+    Calculate(QStringLiteral("sq(3)"));
+    EXPECT_EQ(Result(), QStringLiteral("9.0E+0"));
+  }
+};
+
+TEST_F(SaveAsTest, SaveAsWritesTheFilesKeysForTheNextStart)
 {
+  SaveAsAndStartAgain(File("mine.USR"), File("mine.FNC"));
+}
+
+TEST_F(SaveAsTest, FilesInAFolderNamedBeyondLatin1LoadAtTheNextStart)
+{
+  const QString name = QStringLiteral("Rechnungen \u6570\u5B66 \u0645\u0644\u0641 \U0001F4C1");
+  ASSERT_TRUE(QDir(folder.path()).mkdir(name));
+  SaveAsAndStartAgain(File(name + QStringLiteral("/mine.USR")), File(name + QStringLiteral("/mine.FNC")));
+}
+
+TEST_F(MainWindowTest, FunctionsLoadedFromAFileNamedBeyondLatin1Calculate)
+{
+  const QString functions = File(QStringLiteral("\u51FD\u6570 \u00E9\u0301.FNC"));
+  platform::WriteTextLines(functions, {"HALF(x)=x/2"});
   Open();
-  Calculate(QStringLiteral("(rate=0.05)"));
-  window->edFuncName->setText(QStringLiteral("SQ(a)"));
-  window->edFuncExpres->setText(QStringLiteral("a*a"));
-  window->bbAddFunc->click();
   {
     platform::ModalScript script;
-    script.Choose(File("mine.USR"));
-    script.Choose(File("mine.FNC"));
-    window->bnSaveAs->click();
-    window->BitBtn5->click();
+    script.Choose(functions);
+    window->BitBtn8->click();
     EXPECT_EQ(script.StepsLeft(), 0);
   }
-  EXPECT_EQ(Lines(File("mine.USR")), std::vector<std::string>{"rate = 5.0E-2"});
-  EXPECT_EQ(Lines(File("mine.FNC")), std::vector<std::string>{"SQ(a) = a*a"});
-  EXPECT_EQ(window->VariablesFile, File("Vexal.USR"));  // this run keeps saving where it did
-  Close();
-
-  const platform::TIniFile ini(File("Vexal.INI"));
-  EXPECT_EQ(ini.ReadString(QStringLiteral("Files"), QStringLiteral("Variables"), {}), File("mine.USR"));
-  EXPECT_EQ(ini.ReadString(QStringLiteral("Files"), QStringLiteral("Functions"), {}), File("mine.FNC"));
-  ResetEngine();
-  Open();
-  EXPECT_EQ(window->lbVars->ItemText(0), QStringLiteral("rate = 5.0E-2"));
-  Calculate(QStringLiteral("sq(3)"));
-  EXPECT_EQ(Result(), QStringLiteral("9.0E+0"));
+  EXPECT_EQ(window->lbFuncs->Items(), QStringList{QStringLiteral("HALF(x)=x/2")});
+  Calculate(QStringLiteral("half(5)"));
+  EXPECT_EQ(Result(), QStringLiteral("2.5E+0"));
 }
 
 TEST_F(MainWindowTest, UserFunctionsKeepEveryLineAsWritten)
