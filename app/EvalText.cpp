@@ -25,11 +25,16 @@ std::optional<int> Whole(std::string_view text)
 }
 
 // A real printed with a width and a precision ("%*.*Lf" and the like).
+// Sized by a first count, so a long value (a fixed form of 1E+4000 has 4001 digits) is never cut.
 std::string Printed(const char* pattern, int width, int precision, long double value)
 {
-  std::array<char, 1200> buffer{};
-  std::snprintf(buffer.data(), buffer.size(), pattern, width, precision, value);
-  return buffer.data();
+  const int length = std::snprintf(nullptr, 0, pattern, width, precision, value);
+  if (length <= 0)
+    return {};
+  std::string text(std::size_t(length) + 1, '\0');
+  std::snprintf(text.data(), text.size(), pattern, width, precision, value);
+  text.resize(std::size_t(length));
+  return text;
 }
 
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }

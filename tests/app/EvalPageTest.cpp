@@ -116,6 +116,20 @@ TEST_F(EvalPageTest, EvalItShowsTheOutputAndEditSourceTheSourceAgain)
   EXPECT_FALSE(window->SpeedButton39->isEnabled());
 }
 
+TEST_F(EvalPageTest, AValueOfThousandsOfDigitsIsWrittenWhole)
+{
+  OpenOnPage();
+  TypeIntoEditor(QStringLiteral("big 2^6000 end"));
+  window->SpeedButton7->click();
+  const Lines output = Paras(*window->OE);
+  ASSERT_EQ(output.size(), 2u);
+  // 2^6000 exactly: 1807 digits before the point and three after it.
+  const std::string& line = output[0];
+  ASSERT_EQ(line.size(), std::string("big ").size() + 1807 + 4 + std::string(" end").size());
+  EXPECT_EQ(line.substr(0, 20), "big 1513470582304237");
+  EXPECT_EQ(line.substr(line.size() - 14), "869376.000 end");
+}
+
 TEST_F(EvalPageTest, AWorkFileThatCannotBeWrittenIsReportedAndNothingStaleIsShown)
 {
   Open();
