@@ -1,5 +1,6 @@
 // Date-time definitions in whole-grid streams: a named definition is written by its name and found
-// again among those the loading grid uses; other names load as none.
+// again among those the loading grid uses; other names load as none. The image list and the mask
+// definitions stay linked through a load.
 
 #include "grid/window/Grid.h"
 #include "grid/window/GridCell.h"
@@ -91,6 +92,36 @@ TEST(StreamDefinitions, UnnamedOrUnknownDefinitionsLoadAsNone)
   TtsGridStreamWriter wrongKind;
   wrongKind.WriteCollection("ColProperties", {{{"DataCol", std::int32_t(1)}, {"Col.DateTimeDef", std::int32_t(1)}}});
   EXPECT_THROW(target.LoadGridFromStream(wrongKind.Bytes(), true), EReadError);
+}
+
+// Components that only keep the links given to them.
+class LinkedImages : public TtsImageListComponent {
+ public:
+  void AddLink(TtsComponentLink<TtsImageListComponent>& link) override { link.StoreComponent(this); }
+  void RemoveLink(TtsComponentLink<TtsImageListComponent>& link) override { link.StoreComponent(nullptr); }
+  TtsCellValue FindImage(const TtsCellValue&) override { return {}; }
+};
+
+class LinkedMasks : public TtsMaskDefsComponent {
+ public:
+  void AddLink(TtsComponentLink<TtsMaskDefsComponent>& link) override { link.StoreComponent(this); }
+  void RemoveLink(TtsComponentLink<TtsMaskDefsComponent>& link) override { link.StoreComponent(nullptr); }
+  TtsMask* FindMask(const TtsCellValue&) override { return nullptr; }
+};
+
+TEST(StreamDefinitions, TheImageListAndTheMaskDefinitionsStayLinkedThroughALoad)
+{
+  LinkedImages images;
+  LinkedMasks masks;
+  TtsGrid source;
+  TtsGrid grid;
+  grid.SetImageList(&images);
+  grid.MaskDefs.SetComponent(&masks);
+  grid.LoadGridFromStream(SavedGrid(source), true);
+  EXPECT_EQ(grid.ImageList(), &images);
+  EXPECT_EQ(grid.MaskDefs.Component(), &masks);
+  grid.SetImageList(nullptr);
+  grid.MaskDefs.SetComponent(nullptr);
 }
 
 }  // namespace
