@@ -314,7 +314,11 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
     return Csch(x);
   case 117: case 118: return GcdLcm(code, x, y);
   case 119: return Sgn(x);
-  case 120: return SgnGamma(x);
+  case 120:
+    // gamma has no sign at its poles.
+    if (x <= 0 && std::trunc(x) == x)
+      return FunctionError(ecSingularity);
+    return SgnGamma(x);
   case 121:
     if (x < 0)
       return FunctionError(ecArgumentError);

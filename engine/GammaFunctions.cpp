@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace engine {
 
@@ -52,9 +53,60 @@ Extended LnGammaNearTwo(Extended f)
   return n / d;
 }
 
+// Below this distance from 1 or 2, ln gamma comes from its series about 1: the rational form and
+// the logarithm of the shifts would cancel to a few digits near the zeros there.
+constexpr Extended NearOneOrTwo = 0.2L;
+
+// (-1)^k zeta(k) / k for k = 2, 3, ...: ln gamma(1 + z) = -EulerGamma z + sum of these times z^k.
+constexpr Extended LnGammaSeriesCoefficients[] = {
+    0.8224670334241132182362L,
+    -0.4006856343865314284666L,
+    0.270580808427784547879L,
+    -0.2073855510286739852663L,
+    0.1695571769974081899524L,
+    -0.14404989676884611812L,
+    0.1255096695247430424223L,
+    -0.1113342658695646904909L,
+    0.1000994575127818085337L,
+    -0.09095401714582904223261L,
+    0.08335384054610900402489L,
+    -0.07693251641135219147283L,
+    0.07143294629536133605923L,
+    -0.0666687058824204680329L,
+    0.06250095514121304074198L,
+    -0.05882397865868458233896L,
+    0.05555576762740361110221L,
+    -0.05263167937961666073363L,
+    0.05000004769810169363981L,
+    -0.04761907033014222799078L,
+    0.04545455629320466944241L,
+    -0.04347826605304025936135L,
+    0.04166666915034121046914L,
+    -0.04000000119214014058609L,
+    0.03846153903467518570635L,
+    -0.03703703731298932554946L,
+    0.03571428584733335802816L,
+    -0.03448275868491930081079L,
+    0.03333333336437758108066L,
+    -0.03225806453115041633882L};
+
+// ln gamma(1 + z) for |z| <= NearOneOrTwo.
+Extended LnGammaOnePlus(Extended z)
+{
+  Extended sum = 0;
+  for (auto c = std::rbegin(LnGammaSeriesCoefficients); c != std::rend(LnGammaSeriesCoefficients); ++c)
+    sum = (sum + *c) * z;
+  return (sum - EulerGammaExact) * z;
+}
+
 // |x| <= 34, x not a pole: shift x into [2, 3) keeping the product of the shifts in d.
 Extended LnGammaModerate(Extended x)
 {
+  // x - 1 and x - 2 are exact here.
+  if (std::fabs(x - 1) <= NearOneOrTwo)
+    return LnGammaOnePlus(x - 1);
+  if (std::fabs(x - 2) <= NearOneOrTwo)
+    return std::log1p(x - 2) + LnGammaOnePlus(x - 2);
   Extended d = 1;
   while (x >= 3) {
     x -= 1;
@@ -159,6 +211,10 @@ Extended BetaFunction(Extended a, Extended b)
   ErrorCode = 0;
   if (std::isnan(a) || std::isnan(b))
     return MathError(ecArgumentError);
+  const auto isPole = [](Extended x) { return x <= 0 && IsWhole(x); };
+  // 1/gamma(a+b) vanishes at a pole of gamma(a+b) while gamma(a) and gamma(b) stay finite.
+  if (isPole(a + b) && !isPole(a) && !isPole(b))
+    return 0;
   const Extended sign = SgnGamma(a) * SgnGamma(b) * SgnGamma(a + b);
   const Extended lnGammaSum = LnGammaAbs(a + b);
   if (ErrorCode != 0)

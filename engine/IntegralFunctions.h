@@ -5,7 +5,7 @@
 
 namespace engine {
 
-Extended SineIntegral(Extended x);    // Si; x < 0: error 8
+Extended SineIntegral(Extended x);    // Si, odd
 Extended CosineIntegral(Extended x);  // Ci; x < 0: error 8
 Extended FermiDirac(Extended order, Extended x);
 

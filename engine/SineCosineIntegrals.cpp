@@ -129,8 +129,9 @@ Extended CosineIntegralPrecise(Extended x)
 
 Extended SineIntegral(Extended x)
 {
+  // Si is odd.
   if (x < 0)
-    return FunctionError(ecArgumentError);
+    return -SineIntegral(-x);
   ErrorCode = 0;
   if (x > SeriesLimit)
     return Pi / 2 + ExpIntegralOfImaginary(x).imag();

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <limits>
 
 namespace engine::test {
@@ -165,6 +166,17 @@ TEST_F(GammaFunctionsTest, BetaFunctionValues)
   }
 }
 
+TEST_F(GammaFunctionsTest, BetaFunctionVanishesAtAPoleOfGammaOfTheSumAlone)
+{
+  const std::pair<Extended, Extended> cases[] = {{0.5L, -0.5L}, {0.5L, -2.5L}, {-1.5L, -0.5L}, {-0.25L, -1.75L}, {1E-10L, -1E-10L}};
+  for (const auto& [a, b] : cases) {
+    SCOPED_TRACE(testing::Message() << static_cast<double>(a) << ", " << static_cast<double>(b));
+    ClearError();
+    EXPECT_EQ(BetaFunction(a, b), 0);
+    ExpectNoError();
+  }
+}
+
 TEST_F(GammaFunctionsTest, BetaFunctionAtPolesKeepsTheFirstError)
 {
   struct Case {
@@ -173,7 +185,7 @@ TEST_F(GammaFunctionsTest, BetaFunctionAtPolesKeepsTheFirstError)
     Extended expected;
   };
   const Case cases[] = {
-      {0.5L, -0.5L, 0},                // gamma(a+b) has the pole
+      {-1, -1, 0},                     // gamma(a+b), gamma(a) and gamma(b) all have poles
       {2.5L, -2, -MaxResultValue},     // gamma(b): the later gamma(a) must not clear the code
       {-2, 2.5L, -MaxResultValue},     // gamma(a)
   };

@@ -1,0 +1,67 @@
+// Typed texts against values computed apart at 40 digits for the arguments as read (the nearest
+// Extended values): each result must be right to well within the 12 digits shown.
+#include "EngineFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace engine {
+namespace {
+
+class TypedReferenceValuesTest : public EngineFixture {};
+
+struct ReferenceCase {
+  const char* text;
+  Extended reference;
+};
+
+constexpr Extended RelativeTolerance = 1E-15L;
+
+void ExpectReferences(std::initializer_list<ReferenceCase> cases)
+{
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    Extended value = 0;
+    ASSERT_TRUE(EvalTypedText(c.text, value)) << ErrorText(ErrorCode);
+    EXPECT_LE(std::fabs(value - c.reference), RelativeTolerance * std::fabs(c.reference))
+        << static_cast<double>(value) << " against " << static_cast<double>(c.reference);
+  }
+}
+
+TEST_F(TypedReferenceValuesTest, SineIntegralIsOdd)
+{
+  ExpectReferences({
+      {"Si(-1)", -0.9460830703671830149414L},
+      {"Si(-1E-10)", -1.000000000000000000018E-10L},
+      {"Si(-7.3)", -1.486436445063168035912L},
+      {"Si(-1E10)", -1.570796326707584656969L},
+  });
+}
+
+TEST_F(TypedReferenceValuesTest, LnGammaNearItsZerosAtOneAndTwo)
+{
+  ExpectReferences({
+      {"lgamma(1.00000000001)", -5.772156625868682204649E-12L},
+      {"lgamma(0.9999999)", 5.772157471482542402281E-8L},
+      {"lgamma(2.0000001)", 4.227843673454092767614E-8L},
+      {"lgamma(1.99999999999)", -4.227843334058796392081E-12L},
+      {"lgamma(1.2)", -0.08537409000331584973224L},
+      {"lgamma(2.2)", 0.09694746679063877651562L},
+  });
+}
+
+TEST_F(TypedReferenceValuesTest, BetaVanishesWhereOnlyGammaOfTheSumHasAPole)
+{
+  for (const char* text : {"beta(0.5,-2.5)", "beta(-1.5,0.5)", "beta(2.5,-2.5)"})
+    EXPECT_EQ(Value(text), 0) << text;
+}
+
+TEST_F(TypedReferenceValuesTest, SignOfGammaAtItsPolesIsAnError)
+{
+  for (const char* text : {"sgamma(0)", "sgamma(-1)", "sgamma(-20)", "sgamma(-1E30)"})
+    EXPECT_EQ(Error(text), ecSingularity) << text;
+}
+
+}  // namespace
+}  // namespace engine
