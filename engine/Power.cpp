@@ -10,8 +10,8 @@ namespace engine {
 
 namespace {
 
-// ln 3.4E-1000: smaller powers of a positive base are 0.
-constexpr Extended ExpUnderflowLimitPower = -2301.4040087130823L;
+// Below the smallest normal Extended, e^ExpUnderflowLimit, powers of a positive base are 0.
+constexpr Extended PowerZeroLogLimit = ExpUnderflowLimit;
 
 // e^logValue, computed as magnitude^exponent for accuracy; the range is checked on the logarithm.
 Extended ScaledPower(Extended magnitude, Extended exponent, Extended logValue)
@@ -33,9 +33,6 @@ Extended Fail(int code)
 
 // Whole exponents up to this size go by multiplication: x^2 is rounded once, x^4 at most three times.
 constexpr Extended MaxMultipliedExponent = 4;
-// Below this a positive power is 0 without an error: e^ExpUnderflowLimitPower.
-constexpr Extended PowerZeroLimit = 3.4E-1000L;
-
 // base^n for a whole n, |n| <= MaxMultipliedExponent, by repeated multiplication; false when the
 // result lies where the logarithmic path decides (0, overflow, underflow).
 bool MultipliedPower(Extended base, int n, Extended& result)
@@ -57,7 +54,7 @@ bool MultipliedPower(Extended base, int n, Extended& result)
       return false;
     power = 1 / power;
   }
-  if (!std::isnormal(power) || std::fabs(power) < PowerZeroLimit)
+  if (!std::isnormal(power))
     return false;
   result = power;
   return true;
@@ -95,7 +92,7 @@ Extended EvalPower(Extended base, Extended exponent)
     return multiplied;
   if (base > 0) {
     const Extended logValue = exponent * std::log(base);
-    if (ExpUnderflowLimitPower > logValue)
+    if (PowerZeroLogLimit > logValue)
       return 0;
     return ScaledPower(base, exponent, logValue);
   }

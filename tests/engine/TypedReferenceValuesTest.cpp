@@ -51,6 +51,18 @@ TEST_F(TypedReferenceValuesTest, LnGammaNearItsZerosAtOneAndTwo)
   });
 }
 
+TEST_F(TypedReferenceValuesTest, PowersDownToTheSmallestNormalValue)
+{
+  ExpectReferences({
+      {"1E-4000^0.5", 9.999999999999999999936E-2001L},
+      {"1E-2000^1.5", 9.999999999999999999838E-3001L},
+      {"1E-600^2", 1.000000000000000000004E-1200L},
+      {"1E-2000^2", 9.999999999999999999784E-4001L},
+      {"0.5^16000", 3.311840221945501571395E-4817L},
+      {"10^(0-4900)", 1.0E-4900L},
+  });
+}
+
 TEST_F(TypedReferenceValuesTest, BetaVanishesWhereOnlyGammaOfTheSumHasAPole)
 {
   for (const char* text : {"beta(0.5,-2.5)", "beta(-1.5,0.5)", "beta(2.5,-2.5)"})
