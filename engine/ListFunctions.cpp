@@ -5,6 +5,7 @@
 #include "engine/ErrorCodes.h"
 #include "engine/Evaluator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <vector>
@@ -47,17 +48,42 @@ bool ReadElements(std::vector<Extended>& elements)
 
 Extended Sum(const std::vector<Extended>& v) { return std::accumulate(v.begin(), v.end(), Extended(0)); }
 
-Extended SumOfSquares(const std::vector<Extended>& v)
+// The mean; when the sum leaves the range, the sum of the elements divided first.
+Extended Mean(const std::vector<Extended>& v)
 {
-  return std::accumulate(v.begin(), v.end(), Extended(0), [](Extended s, Extended x) { return s + x * x; });
+  const auto n = static_cast<Extended>(v.size());
+  const Extended sum = Sum(v);
+  if (std::isfinite(sum))
+    return sum / n;
+  return std::accumulate(v.begin(), v.end(), Extended(0), [n](Extended s, Extended x) { return s + x / n; });
 }
 
-// The sum of squared deviations from the mean (two passes: never below 0).
-Extended TotalVariance(const std::vector<Extended>& v)
+// The squares of the elements' distances from a centre, summed as scale^2 * sum with the largest
+// distance as the scale, so that no square overflows or underflows on the way.
+struct ScaledSquares {
+  Extended scale = 0;
+  Extended sum = 0;
+
+  Extended Total(Extended divisor = 1) const { return scale * (sum / divisor) * scale; }
+  Extended Root(Extended divisor = 1) const { return scale * std::sqrt(sum / divisor); }
+};
+
+ScaledSquares SquaresAbout(const std::vector<Extended>& v, Extended centre)
 {
-  const Extended mean = Sum(v) / static_cast<Extended>(v.size());
-  return std::accumulate(v.begin(), v.end(), Extended(0), [mean](Extended s, Extended x) { return s + (x - mean) * (x - mean); });
+  ScaledSquares squares;
+  for (const Extended x : v)
+    squares.scale = std::max(squares.scale, std::fabs(x - centre));
+  if (squares.scale == 0 || !std::isfinite(squares.scale))
+    return {squares.scale, squares.scale == 0 ? Extended(0) : Extended(1)};
+  for (const Extended x : v) {
+    const Extended d = (x - centre) / squares.scale;
+    squares.sum += d * d;
+  }
+  return squares;
 }
+
+// Squared deviations from the mean (two passes: never below 0).
+ScaledSquares Deviations(const std::vector<Extended>& v) { return SquaresAbout(v, Mean(v)); }
 
 Extended Polynomial(const std::vector<Extended>& v)
 {
@@ -82,12 +108,33 @@ Extended HarmonicMean(const std::vector<Extended>& v)
   return static_cast<Extended>(v.size()) / reciprocals;
 }
 
+// The product's mantissa and binary exponent kept apart, so that it cannot overflow or underflow.
 Extended GeometricMean(const std::vector<Extended>& v)
 {
-  const Extended product = std::accumulate(v.begin(), v.end(), Extended(1), std::multiplies<>());
-  if (std::isinf(product))
-    return FunctionError(ecOverflow);
-  return EvalPower(product, 1 / static_cast<Extended>(v.size()));
+  if (v.size() == 1)
+    return v[0];
+  Extended mantissa = 1;
+  long long exponent = 0;
+  for (const Extended x : v) {
+    int e = 0;
+    const Extended m = std::frexp(x, &e);
+    int f = 0;
+    mantissa = std::frexp(mantissa * m, &f);
+    exponent += static_cast<long long>(e) + f;
+  }
+  const auto n = static_cast<long long>(v.size());
+  const Extended power = 1 / static_cast<Extended>(n);
+  if (mantissa <= 0)
+    return EvalPower(mantissa, power);  // 0, or an error for a negative product
+  // 2^(exponent/n) = 2^whole * 2^(rest/n) with 0 <= rest < n; 2^rest goes into the root exactly
+  // while it stays well within the range.
+  const long long whole = exponent >= 0 ? exponent / n : -((-exponent + n - 1) / n);
+  const long long rest = exponent - whole * n;
+  constexpr long long ExactScaleLimit = 8192;
+  const Extended root = rest < ExactScaleLimit
+      ? EvalPower(std::ldexp(mantissa, static_cast<int>(rest)), power)
+      : EvalPower(mantissa, power) * std::exp2(static_cast<Extended>(rest) / static_cast<Extended>(n));
+  return std::ldexp(root, static_cast<int>(whole));
 }
 
 Extended Compute(int code, const std::vector<Extended>& v)
@@ -95,19 +142,19 @@ Extended Compute(int code, const std::vector<Extended>& v)
   const auto n = static_cast<Extended>(v.size());
   switch (code) {
   case fcSum: return Sum(v);
-  case fcMean: return Sum(v) / n;
+  case fcMean: return Mean(v);
   case fcStd:
     if (v.size() < 2)
       return FunctionError(ecArgumentError);
-    StdDevStore = std::sqrt(TotalVariance(v) / (n - 1));
+    StdDevStore = Deviations(v).Root(n - 1);
     return StdDevStore;
   case fcPoly: return Polynomial(v);
-  case fcStat: return TotalVariance(v);
+  case fcStat: return Deviations(v).Total();
   case fcPnv:
-  case fcVariance: return TotalVariance(v) / n;
-  case fcPsd: return std::sqrt(TotalVariance(v) / n);
-  case fcSos: return SumOfSquares(v);
-  case fcNorm: return std::sqrt(SumOfSquares(v));
+  case fcVariance: return Deviations(v).Total(n);
+  case fcPsd: return Deviations(v).Root(n);
+  case fcSos: return SquaresAbout(v, 0).Total();
+  case fcNorm: return SquaresAbout(v, 0).Root();
   case fcHmn: return HarmonicMean(v);
   default: return GeometricMean(v);
   }

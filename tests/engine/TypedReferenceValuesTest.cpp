@@ -63,6 +63,22 @@ TEST_F(TypedReferenceValuesTest, PowersDownToTheSmallestNormalValue)
   });
 }
 
+TEST_F(TypedReferenceValuesTest, ListsWhoseIntermediateProductsOrSquaresLeaveTheRange)
+{
+  ExpectReferences({
+      {"gmn(1E3000,1E3000)", 9.999999999999999999863E+2999L},
+      {"gmn(1E-3000,1E-3000,1E-3000)", 9.999999999999999999588E-3001L},
+      {"gmn(1E4000,1E-1000,3)", 1.442249570307408382317E+1000L},
+      {"norm(1E3000,1E3000)", 1.414213562373095048782E+3000L},
+      {"norm(3E-3000,4E-3000)", 4.99999999999999999985E-3000L},
+      {"mean(1E4932,1E4932)", 1.000000000000000000006E+4932L},
+      {"std(1E3000,2E3000)", 7.071067811865475243912E+2999L},
+      {"psd(1E-3000,2E-3000,4E-3000)", 1.247219128924647128476E-3000L},
+  });
+  EXPECT_EQ(Value("gmn(2,8)"), 4);
+  EXPECT_EQ(Error("sos(1E3000)"), ecOverflow);
+}
+
 TEST_F(TypedReferenceValuesTest, BetaVanishesWhereOnlyGammaOfTheSumHasAPole)
 {
   for (const char* text : {"beta(0.5,-2.5)", "beta(-1.5,0.5)", "beta(2.5,-2.5)"})
