@@ -3,10 +3,12 @@
 #include "engine/ComplexArithmetic.h"
 #include "engine/ComplexErrorScope.h"
 #include "engine/ComplexPowers.h"
+#include "engine/LnGammaSeries.h"
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
 
 #include <cmath>
+#include <complex>
 
 namespace engine {
 
@@ -64,6 +66,26 @@ TComplex UpperLnGamma(const TComplex& z, ComplexErrorScope& errors)
   return errors.Keep(ComplexSub(series, logSum));
 }
 
+// ln gamma within NearOneOrTwo of 1 or 2 from the series about 1; false elsewhere.
+bool LnGammaNearOneOrTwo(const TComplex& z, TComplex& result)
+{
+  using StdComplex = std::complex<Extended>;
+  const StdComplex w{z.X - 1, z.Y};
+  StdComplex value;
+  if (std::abs(w) <= NearOneOrTwo) {
+    value = LnGammaOnePlus(w);
+  } else if (const StdComplex v{z.X - 2, z.Y}; std::abs(v) <= NearOneOrTwo) {
+    // ln(1 + v) without the cancellation of forming 1 + v first.
+    const StdComplex lnOnePlus{std::log1p(v.real() * (2 + v.real()) + v.imag() * v.imag()) / 2,
+                               std::atan2(v.imag(), 1 + v.real())};
+    value = lnOnePlus + LnGammaOnePlus(v);
+  } else {
+    return false;
+  }
+  result = {cfRectangular, value.real(), value.imag()};
+  return true;
+}
+
 }  // namespace
 
 TComplex ComplexLnGamma(const TComplex& z)
@@ -74,6 +96,8 @@ TComplex ComplexLnGamma(const TComplex& z)
     MathError(ecSingularity);
     return errors.Keep(ComplexInfinity);
   }
+  if (TComplex nearOneOrTwo; LnGammaNearOneOrTwo(r, nearOneOrTwo))
+    return nearOneOrTwo;
   if (r.Y < 0) {
     const TComplex upper = UpperLnGamma(ComplexConj(r), errors);
     return ComplexConj(upper);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace engine {
 namespace {
@@ -89,6 +90,34 @@ TEST_F(TypedReferenceValuesTest, SignOfGammaAtItsPolesIsAnError)
 {
   for (const char* text : {"sgamma(0)", "sgamma(-1)", "sgamma(-20)", "sgamma(-1E30)"})
     EXPECT_EQ(Error(text), ecSingularity) << text;
+}
+
+TEST_F(TypedReferenceValuesTest, ComplexLnGammaNearItsZerosAtOneAndTwo)
+{
+  struct ComplexCase {
+    const char* text;
+    Extended re;
+    Extended im;
+  };
+  const ComplexCase cases[] = {
+      {"LnGamma(comp(2,0))", 0, 0},
+      {"LnGamma(comp(1,1E-20))", -8.224670334241132182924E-41L, -5.772156649015328606262E-21L},
+      {"LnGamma(comp(1.1,0.1))", -0.05702022903817280923546L, -0.04206654437562743440946L},
+      {"LnGamma(comp(1.9,-0.1))", -0.04242166481806039044277L, -0.03569470773568192533796L},
+      {"LnGamma(comp(2,0.15))", -0.007245122012443367014217L, 0.06364440546993511207608L},
+      {"LnGamma(comp(0.85,-0.1))", 0.09616660448517290933565L, 0.0849072708605066896614L},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::string text = c.text;
+    bool failed = false;
+    int pos = 0;
+    int span = 0;
+    const TComplex value = EvaluateComplexChecked(text, failed, pos, span);
+    ASSERT_FALSE(failed) << ErrorText(ErrorCode);
+    EXPECT_LE(std::fabs(ComplexRe(value) - c.re), RelativeTolerance * std::fabs(c.re));
+    EXPECT_LE(std::fabs(ComplexIm(value) - c.im), RelativeTolerance * std::fabs(c.im));
+  }
 }
 
 }  // namespace
