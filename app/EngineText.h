@@ -1,35 +1,18 @@
 #pragma once
-// The one crossing between the window's Unicode text and the engine's 8-bit Latin-1 text. Characters with
-// a meaning in the expression language map to it ("√" is the root sign 189, "π" the pi sign 182, "−" the
-// minus); any other character without a Latin-1 byte, a control character or the engine's end marker is not
-// allowed and never reaches the engine.
+// The window text to engine text crossing, under the names the main window's code uses.
 
-#include <QString>
-#include <string>
+#include "tools/EngineText.h"
 
 namespace app {
 
-struct TEngineText {
-  std::string Text;        // one byte per character; a character that is not allowed stands as kNotAllowed
-  int NotAllowedAt = -1;   // 0-based index of the first character that is not allowed, -1 when none
-  bool Valid() const { return NotAllowedAt < 0; }
-};
-
-inline constexpr char kNotAllowed = '\x1A';
-
-// The engine's byte for a character, or 0 when the character is not allowed.
-unsigned char EngineChar(QChar c);
-TEngineText ToEngineText(const QString& text);
-// The text with every character that has an engine meaning in its engine form; the rest stays as it is.
-QString WithEngineChars(const QString& text);
-QString FromEngineText(const std::string& text);
-
-// A path handed to the engine's file routines: the file system's bytes, not Latin-1, so any name opens.
-std::string EngineFileName(const QString& path);
-QString FromEngineFileName(const std::string& path);
-
-// Sets the engine's error state for a character that is not allowed: a syntax error at its position, span 1;
-// counted in the text without blanks when the caller evaluates it so (and maps the position back).
-void SetNotAllowedError(const TEngineText& text, bool blanksRemoved);
+using tools::EngineChar;
+using tools::EngineFileName;
+using tools::FromEngineFileName;
+using tools::FromEngineText;
+using tools::kNotAllowed;
+using tools::SetNotAllowedError;
+using tools::TEngineText;
+using tools::ToEngineText;
+using tools::WithEngineChars;
 
 }  // namespace app

@@ -44,12 +44,20 @@ void SetClipboardText(const std::string& latin1)
     throw EClipboardError(QString::fromLatin1(kCantOpenClipboard));
 }
 
-std::optional<std::string> ClipboardText()
+std::optional<QString> ClipboardUnicodeText()
 {
   const QMimeData* data = Clipboard().mimeData();
   if (!data || !data->hasText())
     return std::nullopt;
-  return ToLatin1(data->text());
+  return data->text();
+}
+
+std::optional<std::string> ClipboardText()
+{
+  const std::optional<QString> text = ClipboardUnicodeText();
+  if (!text)
+    return std::nullopt;
+  return ToLatin1(*text);
 }
 
 bool ClipboardHasText()

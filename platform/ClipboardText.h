@@ -11,6 +11,8 @@ namespace platform {
 void SetClipboardText(const std::string& latin1);
 // The clipboard's text as Latin-1 (characters outside Latin-1 become '?'); nothing when it holds no text.
 std::optional<std::string> ClipboardText();
+// The clipboard's text as it is; nothing when it holds no text.
+std::optional<QString> ClipboardUnicodeText();
 bool ClipboardHasText();
 
 // The conversions themselves.

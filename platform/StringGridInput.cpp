@@ -2,6 +2,7 @@
 
 #include "platform/StringGrid.h"
 
+#include "platform/KeyTranslation.h"
 #include "platform/StringGridEditor.h"
 
 #include <QApplication>
@@ -15,6 +16,15 @@ namespace {
 
 constexpr int kWheelRows = 3;
 constexpr int kSizingMargin = 3;  // pixels either side of a column's right line where the mouse sizes it
+
+// Typed text without an 8-bit key press: characters beyond Latin-1 ("\u221A", "\u03C0", "\u2212").
+bool TypesBeyondLatin1(const QKeyEvent& event)
+{
+  const QString text = event.text();
+  if (text.isEmpty() || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) || !TypedCharacters(event).empty())
+    return false;
+  return std::none_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 32 || c.unicode() == 127; });
+}
 
 }  // namespace
 
@@ -84,6 +94,15 @@ void TStringGrid::keyPressEvent(QKeyEvent* event)
   if (editor_ && !editor_->isHidden()) {
     QApplication::sendEvent(editor_, event);
     return;
+  }
+  // A character beyond Latin-1 has no KeyPress: it opens the editor with it here, as others do there.
+  if (!editorMode_ && TypesBeyondLatin1(*event)) {
+    ShowEditor();
+    if (editor_ && !editor_->isHidden()) {
+      editor_->setText(event->text());
+      event->accept();
+      return;
+    }
   }
   CustomControl::keyPressEvent(event);
 }

@@ -1,5 +1,7 @@
 #include "tools/MatrixGridView.h"
 
+#include "tools/EngineText.h"
+
 #include "platform/ClipboardText.h"
 #include "platform/StringGrid.h"
 
@@ -18,7 +20,7 @@ std::string TGridMatrix::Cell(int row, int col) const
 {
   if (row < 1 || row > Rows() || col < 1 || col > Cols())
     return {};
-  return platform::ToLatin1(grid_.Cells(col, row));
+  return EngineBytes(grid_.Cells(col, row));
 }
 
 void TGridMatrix::SetCell(int row, int col, const std::string& text)

@@ -1,5 +1,7 @@
 #include "tools/MatrixWindow.h"
 
+#include "tools/EngineText.h"
+
 #include "engine/EngineState.h"
 #include "platform/Application.h"
 #include "platform/AtomicFile.h"
@@ -80,7 +82,7 @@ bool SizeValue(const QLineEdit* edit, int& value)
 // Evaluates a dialog entry; false when the engine reports an error.
 bool EvaluateEntry(const QString& text, Extended& value)
 {
-  return EvaluateCell(platform::ToLatin1(text), value);
+  return EvaluateCell(EngineBytes(text), value);
 }
 
 bool AskReal(Extended& x)
@@ -120,12 +122,12 @@ bool AskFunction(std::string& f)
   for (;;) {
     if (!platform::InputQuery(QStringLiteral("Function f(A)"), QStringLiteral("Expession"), text))
       return false;
-    std::string trial = platform::ToLatin1(text);
+    std::string trial = EngineBytes(text);
     for (std::size_t at = trial.find("(A)"); at != std::string::npos; at = trial.find("(A)", at + 3))
       trial.replace(at, 3, "(1)");
     Extended value = 0;
     if (EvaluateCell(trial, value) || ValueDependentError(engine::ErrorCode)) {
-      f = platform::ToLatin1(text);
+      f = EngineBytes(text);
       return true;
     }
   }
@@ -314,8 +316,8 @@ void TfmMatrix::Wire()
   connect(edBCols, &QLineEdit::textEdited, this, [this] { SizeEdited(*b_, true); });
   for (QLineEdit* name : {edAName, edBName, edCName})
     connect(name, &QLineEdit::textChanged, this, [this] { NameEdited(); });
-  connect(edAValue, &QLineEdit::editingFinished, this, [this] { FillGrid(*a_, platform::ToLatin1(edAValue->text())); UpdateButtons(); });
-  connect(edBValue, &QLineEdit::editingFinished, this, [this] { FillGrid(*b_, platform::ToLatin1(edBValue->text())); UpdateButtons(); });
+  connect(edAValue, &QLineEdit::editingFinished, this, [this] { FillGrid(*a_, EngineBytes(edAValue->text())); UpdateButtons(); });
+  connect(edBValue, &QLineEdit::editingFinished, this, [this] { FillGrid(*b_, EngineBytes(edBValue->text())); UpdateButtons(); });
 
   const auto copy = [this](TGridMatrix& from, TGridMatrix& to) {
     CopyGridCells(from, to);
@@ -568,10 +570,10 @@ void TfmMatrix::CopyToClipboard(const TMatrixGrid& matrix)
 
 void TfmMatrix::Paste(TGridMatrix& matrix)
 {
-  const std::optional<std::string> text = platform::ClipboardText();
+  const std::optional<QString> text = platform::ClipboardUnicodeText();
   if (!text)
     return;
-  PasteIntoGrid(matrix, *text, matrix.Grid().Row(), matrix.Grid().Col());
+  PasteIntoGrid(matrix, EngineBytes(*text), matrix.Grid().Row(), matrix.Grid().Col());
   UpdateButtons();
 }
 

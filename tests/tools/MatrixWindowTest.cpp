@@ -1,5 +1,6 @@
 #include "tools/MatrixWindow.h"
 
+#include "engine/EngineState.h"
 #include "platform/Application.h"
 #include "platform/ClipboardText.h"
 #include "platform/FileDialogs.h"
@@ -307,6 +308,40 @@ TEST_F(MatrixWindowTest, ClipboardCopyAndPaste)
   ClickCell(*window->sgB, 1, 1);
   Click(window->sbPasteToB);
   EXPECT_EQ(window->sgB->Cells(2, 2), "10");
+}
+
+TEST_F(MatrixWindowTest, SignsBeyondLatin1ReadAsTheirMeaningNeverAsTheLastResult)
+{
+  engine::LastResult = 42;  // what "?" reads
+  Click(window->btDeterminant);
+  TypeSize(window->edARows, "2");
+  const QString cells[2][2] = {{QStringLiteral("\u03C0"), QStringLiteral("4\u221A")},
+                               {QStringLiteral("\u22121"), QStringLiteral("2")}};
+  for (int i = 0; i < 2; ++i)
+    for (int j = 0; j < 2; ++j) {
+      ClickCell(*window->sgA, j + 1, i + 1);
+      TypeText(*window->sgA, cells[i][j]);
+    }
+  PressEnter(*window->sgA);
+  EXPECT_TRUE(window->sgC->Cells(1, 1).startsWith("8.283185")) << window->sgC->Cells(1, 1).toStdString();
+
+  // A character without a meaning is a cell that does not evaluate.
+  for (const QString& text : {QStringLiteral("\u6570"), QStringLiteral("\U0001F600"), QStringLiteral("2\u00002")}) {
+    ClickCell(*window->sgA, 1, 2);
+    window->sgA->SetCells(1, 2, text);
+    ClickCell(*window->sgA, 2, 2);
+    Click(window->Button1);
+    EXPECT_EQ(window->sgA->Col(), 1);
+    EXPECT_EQ(window->sgA->Row(), 2);
+    EXPECT_EQ(window->lbR->count(), 2);
+  }
+
+  // Pasted text as well.
+  QGuiApplication::clipboard()->setText(QStringLiteral("\u03C0\t2\n3\t4"));
+  ClickCell(*window->sgA, 1, 1);
+  Click(window->sbPasteToA);
+  Click(window->Button1);
+  EXPECT_TRUE(window->sgC->Cells(1, 1).startsWith("6.56637")) << window->sgC->Cells(1, 1).toStdString();
 }
 
 TEST_F(MatrixWindowTest, SaveAfterASumWritesItsLines)

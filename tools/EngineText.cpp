@@ -1,4 +1,4 @@
-#include "app/EngineText.h"
+#include "tools/EngineText.h"
 
 #include "engine/CharClasses.h"
 #include "engine/Engine.h"
@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-namespace app {
+namespace tools {
 
 namespace {
 
@@ -53,6 +53,18 @@ TEngineText ToEngineText(const QString& text)
   return result;
 }
 
+std::string EngineBytes(const QString& text)
+{
+  std::string bytes;
+  bytes.reserve(std::size_t(text.size()));
+  for (const QChar c : text) {
+    const bool lineBreakOrTab = c == u'\t' || c == u'\n' || c == u'\r';
+    const unsigned char byte = lineBreakOrTab ? static_cast<unsigned char>(c.unicode()) : EngineChar(c);
+    bytes.push_back(byte == 0 ? kNotAllowed : static_cast<char>(byte));
+  }
+  return bytes;
+}
+
 QString WithEngineChars(const QString& text)
 {
   QString result = text;
@@ -87,4 +99,4 @@ void SetNotAllowedError(const TEngineText& text, bool blanksRemoved)
   engine::ErrorSpan = 1;
 }
 
-}  // namespace app
+}  // namespace tools
