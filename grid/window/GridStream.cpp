@@ -63,6 +63,9 @@ namespace {
 constexpr int kMaxStreamCols = 1 << 16;
 constexpr int kMaxStreamRows = 1 << 20;
 constexpr int kMaxStreamSize = 1 << 16;
+// Own combos a stream may carry: each is a grid of its own, so a damaged stream must not make
+// thousands of them.
+constexpr std::size_t kMaxStreamCombos = 1024;
 
 int CheckedNumber(const TtsStreamValue& value, int last) { return CheckedStreamNumber(value, 0, last); }
 
@@ -141,6 +144,17 @@ void ReadOwnCombo(const TtsStreamItem& item, const char* name, T& object, bool a
   if (!object.Combo())
     throw EReadError();
   ReadComboStream(*object.Combo(), std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
+}
+
+// The own combos that the items of a stream carry.
+std::size_t CountCombos(const std::vector<TtsStreamEntry>& entries)
+{
+  std::size_t count = 0;
+  for (const TtsStreamEntry& entry : entries)
+    for (const TtsStreamItem& item : entry.Items)
+      for (const auto& [name, value] : item)
+        count += name.size() > 6 && SameTextIgnoringCase(name.substr(name.size() - 6), ".Combo");
+  return count;
 }
 
 // The named definitions a grid uses: its own, its columns', rows' and cells'.
@@ -331,6 +345,8 @@ void TtsBaseGrid::SaveGridToStream(TtsByteWriter& stream, TtsPropKinds kinds, Tt
 void TtsBaseGrid::LoadGridFromStream(std::span<const std::uint8_t> bytes, bool matchByDataCol)
 {
   const std::vector<TtsStreamEntry> entries = ReadGridStream(bytes);
+  if (CountCombos(entries) > kMaxStreamCombos)
+    throw EReadError();
   // Everything is read into a copy, which the grid takes only when the whole stream applied.
   TtsGrid work;
   work.Assign(*this);

@@ -184,5 +184,24 @@ TEST(ComboStream, DamagedOrNestedComboFormsFailAndLeaveTheGridAsItWas)
   EXPECT_EQ(ListValues(*ComboGridOf(grid.Model().Col(1).Combo())), kAlpha);
 }
 
+TEST(ComboStream, AStreamWithMoreThan1024CombosIsRefusedBeforeAnyIsMade)
+{
+  TtsGrid grid;
+  AddComboColumn(grid);
+  const Bytes before = SavedGrid(grid);
+  const std::vector<std::uint8_t> empty = TtsGridStreamWriter().Bytes();
+  const std::string combo(empty.begin(), empty.end());
+  std::vector<TtsStreamItem> items(1025, TtsStreamItem{{"DataCol", std::int32_t(1)}, {"Col.Combo", combo}});
+  TtsGridStreamWriter writer;
+  writer.WriteCollection("ColProperties", items);
+  EXPECT_THROW(grid.LoadGridFromStream(writer.Bytes(), true), EReadError);
+  EXPECT_EQ(SavedGrid(grid), before);
+  items.resize(1024);  // as many as may come: the same column's combo, read again and again
+  TtsGridStreamWriter allowed;
+  allowed.WriteCollection("ColProperties", items);
+  grid.LoadGridFromStream(allowed.Bytes(), true);
+  EXPECT_NE(grid.Model().Col(1).Combo(), nullptr);
+}
+
 }  // namespace
 }  // namespace grid
