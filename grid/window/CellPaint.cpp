@@ -190,6 +190,8 @@ TSize TtsBaseGrid::ButtonOuterSize(TtsButtonType type) const
 
 bool TtsBaseGrid::IsCellSelected(int displayCol, int displayRow) const
 {
+  if (displayCol == selectedCache_.Col && displayRow == selectedCache_.Row)
+    return selectedCache_.Selected;
   const bool colSelected = displayCol > 0 && model_.ColSelection().Selected(displayCol);
   const bool rowSelected = displayRow > 0 && model_.RowSelection().Selected(displayRow);
   if (displayRow == 0)
@@ -200,15 +202,6 @@ bool TtsBaseGrid::IsCellSelected(int displayCol, int displayRow) const
   const bool inRange = model_.HasCellRange() && displayCol >= range.Left && displayCol <= range.Right &&
                        displayRow >= range.Top && displayRow <= range.Bottom;
   return colSelected || rowSelected || inRange;
-}
-
-int TtsBaseGrid::SelectionKind() const
-{
-  if (model_.ColSelection().Count() > 0)
-    return 1;
-  if (model_.RowSelection().Count() > 0)
-    return 2;
-  return model_.HasCellRange() ? 3 : 0;
 }
 
 bool TtsBaseGrid::IsSelectionColored() const { return SelectionType == sltColor && SelectionColor != clNone; }
@@ -458,22 +451,26 @@ void TtsGridPainter::PaintPictureCell(TtsCellPaintInfo& info, const TtsCellValue
   DrawPicture(canvas_, info.TextRect, picture.get(), keep, shrink, stretch, center, transparent);
   const TColor highlight = HighlightColor(info, selected);
   if (highlight != clNone)
-    Dither(info.TextRect, highlight, info.CellRect.Left);
+    Dither(info.TextRect, highlight);
   if (info.Is3D)
     RaisedEdge(info.TextRect);
   FinishCell(info, selected);
 }
 
-void TtsGridPainter::Dither(const TRect& rect, TColor color, int cellLeft)
+void TtsGridPainter::Dither(const TRect& rect, TColor color)
 {
-  // Every other pixel in the highlight, the pattern's phase following the cell.
-  const int phase = ((rect.Left - cellLeft) % 8 + 8) % 8;
+  // Every other pixel in the highlight: the pixels the colour pattern colours are cleared to black,
+  // then the pattern is laid over them with XOR.
+  const TBitmap* pattern = grid_.ColorPatternIn(color);
+  if (!pattern || rect.IsEmpty())
+    return;
   for (int y = rect.Top; y < rect.Bottom; ++y) {
-    for (int x = rect.Left; x < rect.Right; ++x) {
-      if (((x - rect.Left + phase) + (y - rect.Top)) % 2 == 0)
-        canvas_.SetPixel(x, y, color);
-    }
+    for (int x = rect.Left + ((rect.Left + y) % 2 + 2) % 2; x < rect.Right; x += 2)
+      canvas_.SetPixel(x, y, clBlack);
   }
+  canvas_.Brush().SetBitmap(pattern);
+  canvas_.PatBlt(rect, cmPatInvert);
+  canvas_.Brush().SetBitmap(nullptr);
 }
 
 void TtsGridPainter::PaintFocusBorder(int displayCol, int displayRow)

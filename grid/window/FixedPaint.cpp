@@ -167,9 +167,18 @@ void TtsGridPainter::PaintRowIndicator(int displayRow)
 {
   if (!grid_.RowBarIndicator)
     return;
-  const int dataRow = model_.DataRowOf(displayRow);
-  const bool changed = grid_.RowChangedIndicator() == riOn && grid_.RowChangedMark(dataRow);
+  const bool changed = RowShowsChanged(model_.DataRowOf(displayRow));
   PaintRowBarGlyph(displayRow, changed ? TtsGlyph::ChangedRow : TtsGlyph::DotArrowRight, true, cmMergeCopy);
+}
+
+// The changed glyph: a row whose changed mark is set (riOn), or the current row once one of its
+// values changed (riOn, riAutoReset).
+bool TtsGridPainter::RowShowsChanged(int dataRow) const
+{
+  const TtsRowChangedIndicator indicator = grid_.RowChangedIndicator();
+  if (indicator == riOn && grid_.RowChangedMark(dataRow))
+    return true;
+  return (indicator == riOn || indicator == riAutoReset) && grid_.RowModified();
 }
 
 void TtsGridPainter::PaintRowBarCell(int displayRow)

@@ -31,6 +31,7 @@ TtsBaseGrid::TtsBaseGrid(QWidget* parent) : TCustomGrid_ts(parent), model_(*this
     if (HeadingParentFont)
       CopyHeadingFont();
     model_.RenewFontCopies();
+    DropDownFontChanged();
     Invalidate();
   };
   model_.HeadingFont.OnChange = [this] {
@@ -228,15 +229,16 @@ bool TtsBaseGrid::DoMouseWheel(platform::TShiftState shift, int delta, int x, in
 
 void TtsBaseGrid::ReportGridStatus()
 {
-  TtsGridStatus status = gsNoSelection;
-  if (model_.ColSelection().Count() > 0)
-    status = gsColsSelected;
-  else if (model_.RowSelection().Count() > 0)
-    status = gsRowsSelected;
-  else if (model_.HasCellRange())
-    status = gsRangeSelected;
+  KeepSelectionKind();
+  const auto status = TtsGridStatus(selectionKind_);
   if (status == reportedStatus_)
     return;
+  if (status != gsNoSelection) {
+    // A selection begins: the value held for the editor goes, and the editor comes back as set.
+    if (currentCell_)
+      currentCell_->ClearValue();
+    editMode_ = AlwaysShowEditor;
+  }
   const TtsGridStatus old = reportedStatus_;
   reportedStatus_ = status;
   Fire(OnGridStatusChanged, old, status);

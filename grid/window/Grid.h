@@ -356,8 +356,8 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   TtsCellPaintInfo GetCellPaintInfo(int displayCol, int displayRow, bool full);
   void RefreshCellPaintInfo(TtsCellPaintInfo& info, bool editing);
   bool IsCellSelected(int displayCol, int displayRow) const;
-  // 0 nothing, 1 columns, 2 rows, 3 a cell range.
-  int SelectionKind() const;
+  // 0 nothing, 1 columns, 2 rows, 3 a cell range: the kind last set by the selection operations.
+  int SelectionKind() const { return selectionKind_; }
   // Repaints the change from the present selection to a new one (display range).
   void RepaintNewRange(int left, int top, int right, int bottom);
   // Before and after the current cell moves: the focus area is repainted, without focus first.
@@ -611,7 +611,6 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   int PageSize(bool vertical, const TtsScrollGeometry& geometry) const;
   void RunScrollPlan(const TtsScrollPlan& plan);
   void PrepareBarScroll(bool repaintCurrent);
-  void PaintRange(int left, int top, int right, int bottom);
   bool firstPaintDone_ = false;
   bool canvasAttached_ = false;
   bool isPainting_ = false;
@@ -1100,6 +1099,78 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   // A value read for a cell, after OnCellLoaded and before its check; a combo's list hands it to
   // its owner's OnComboCellLoaded.
   virtual void CellValueLoaded(int /*dataCol*/, int /*dataRow*/, TtsCellValue& /*value*/) {}
+
+  // Selection repaint ------------------------------------------------------------------------------
+ public:
+  // The kind of selection shown (0 nothing, 1 columns, 2 rows, 3 a cell range) brought up to date
+  // from the sets and the cell range: columns first, then rows, then the range.
+  void UpdateSelectionKind();
+  // The same, only when the selection of the kind kept is gone or nothing was kept.
+  void KeepSelectionKind();
+  // The 8 x 8 colour pattern of colour selections and focus (the colour where x + y is even, black
+  // elsewhere). It exists only while SelectionColor or FocusColor is set; create makes an empty one
+  // when it is missing.
+  void CheckColorPattern(bool create);
+  void UpdateColorPattern(platform::TColor color);
+  void BuildColorPattern(platform::TColor color);
+  const platform::TBitmap* ColorPattern() const { return colorPattern_.get(); }
+  // The pattern in a colour, made on first use; none while both colours are unset.
+  const platform::TBitmap* ColorPatternIn(platform::TColor color);
+  // Setters that keep the pattern and the focus display up to date.
+  void SetSelectionColor(platform::TColor color);
+  void SetFocusColor(platform::TColor color);
+  void SetFocusFontColor(platform::TColor color);
+  void SetFocusBorder(TtsFocusBorder border);
+  // The cell a range repaint is drawing, and the look asked for it ((-1, -1): none).
+  struct TtsSelectedCache {
+    int Col = -1;
+    int Row = -1;
+    bool Selected = false;
+  };
+  const TtsSelectedCache& IsCellSelectedCache() const { return selectedCache_; }
+  // Window messages: the grid's cursor, also given to the in-cell editors; the parent's font taken
+  // by the headings while HeadingParentFont; while designed, the splitter cursors over sizing
+  // borders (else the arrow) and whether a press at a point belongs to the grid.
+  void SetCursor(platform::TCursor cursor);
+  void ParentFontChanged(const QFont& font);
+  platform::TCursor DesignCursorAt(int x, int y);
+  bool DesignHitTest(int x, int y);
+
+ protected:
+  // Paints a rectangle of the window at once (a direct paint); the back buffer is drawn whole, so
+  // the cells in it come out as the sets say, or as the range repaint under way asks.
+  virtual void PaintRectNow(const QRect& rect);
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  TtsMouseStatus DesignSpotAt(int x, int y);
+  void DropDownFontChanged();
+  bool DirectPaintPossible() const;
+  void PaintRowBarNow(int displayRow);
+  // Held around direct paints: what waited for painting is marked again at the end.
+  class DirectPaintScope {
+   public:
+    explicit DirectPaintScope(TtsBaseGrid& grid);
+    ~DirectPaintScope();
+    DirectPaintScope(const DirectPaintScope&) = delete;
+    DirectPaintScope& operator=(const DirectPaintScope&) = delete;
+
+   private:
+    TtsBaseGrid& grid_;
+    QRegion pending_;
+  };
+  bool PaintsSelected(int displayCol, int displayRow) const;
+  platform::TRect PaintArea() const;
+  void PaintRangeCells(const TtsRange& range, bool selected);
+  std::uint8_t selectionKind_ = 0;
+  std::unique_ptr<platform::TBitmap> colorPattern_;
+  platform::TColor colorPatternRgb_ = platform::clNone;
+  TtsSelectedCache selectedCache_;
+  // The range an inverting repaint draws in a given state (kNoCellRange: none).
+  TtsRange invertedRange_ = kNoCellRange;
+  bool invertedSelected_ = false;
+  QRect paintRect_;  // the part of the window the running paint event draws; empty: all of it
 };
 
 // The grid the windows place on their forms.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace grid {
 
@@ -522,7 +523,24 @@ void TCustomGrid_ts::RemoveRow(int row)
 
 // Window ---------------------------------------------------------------------------------------------
 
-void TCustomGrid_ts::InvalidateRect(const QRect& rect) { update(rect); }
+void TCustomGrid_ts::InvalidateRect(const QRect& rect)
+{
+  pendingPaint_ += rect;
+  update(rect);
+}
+
+void TCustomGrid_ts::Invalidate()
+{
+  pendingPaint_ = QRegion(rect());
+  CustomControl::Invalidate();
+}
+
+QRegion TCustomGrid_ts::TakePendingPaint()
+{
+  QRegion pending;
+  std::swap(pending, pendingPaint_);
+  return pending;
+}
 
 void TCustomGrid_ts::InvalidateGridWindow() { Invalidate(); }
 

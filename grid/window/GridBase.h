@@ -11,6 +11,7 @@
 #include "platform/GridTypes.h"
 
 #include <QRect>
+#include <QRegion>
 #include <cstdint>
 
 namespace grid {
@@ -111,6 +112,8 @@ class TCustomGrid_ts : public platform::CustomControl {
   void SetCurrentCell(int col, int row, bool moveAnchor, bool show);
   void SetAnchorCell(TGridCoord cell);
   void SetGridSize(int cols, int rows);
+  // Paint again at the next chance: all of the window.
+  void Invalidate();
 
  protected:
   // The three steps of a top-left move, and the base's other virtual operations.
@@ -133,9 +136,12 @@ class TCustomGrid_ts : public platform::CustomControl {
   virtual void NotifyColumnMoved(int /*from*/, int /*to*/) {}
   virtual void NotifyRowMoved(int /*from*/, int /*to*/) {}
 
-  // Marks a client rectangle (or everything) for painting.
+  // Marks a client rectangle (or everything) for painting; what is marked and not yet painted is
+  // kept, so that a paint drawn at once can mark it again.
   virtual void InvalidateRect(const QRect& rect);
   virtual void InvalidateGridWindow();
+  QRegion TakePendingPaint();
+  void MarkPainted(const QRegion& region) { pendingPaint_ -= region; }
 
   bool MouseWheel(platform::TShiftState shift, int delta, int x, int y) override;
   // The platform's wheel events: true when one of them handled the wheel.
@@ -164,6 +170,7 @@ class TCustomGrid_ts : public platform::CustomControl {
   TGridCoord current_{1, 1};
   TGridCoord anchor_{1, 1};
   int colOffset_ = 0;
+  QRegion pendingPaint_;
 };
 
 }  // namespace grid

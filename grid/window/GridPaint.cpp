@@ -45,7 +45,10 @@ void TtsBaseGrid::Paint(TCanvas& canvas)
   {
     PaintingScope painting(isPainting_);
     if (!firstPaintDone_) {
+      canvas.SaveState();
+      canvas.IntersectClipRect(PaintArea());
       TtsGridPainter(*this, canvas).PaintGridArea();
+      canvas.RestoreState();
       Fire(OnPaint);
       firstPaintDone_ = true;
     } else {
@@ -57,6 +60,16 @@ void TtsBaseGrid::Paint(TCanvas& canvas)
     UpdateScrollBars();
   if (scrollPosPending_)
     UpdateScrollPos();
+}
+
+// The part of the client area the paint event asked for; all of it outside a paint event.
+TRect TtsBaseGrid::PaintArea() const
+{
+  const TRect client{0, 0, ClientWidth(), ClientHeight()};
+  if (paintRect_.isEmpty())
+    return client;
+  return {std::max(client.Left, paintRect_.left()), std::max(client.Top, paintRect_.top()),
+          std::min(client.Right, paintRect_.right() + 1), std::min(client.Bottom, paintRect_.bottom() + 1)};
 }
 
 void TtsBaseGrid::PaintBuffered(TCanvas& canvas)
@@ -71,12 +84,12 @@ void TtsBaseGrid::PaintBuffered(TCanvas& canvas)
     memory.Attach(width, height);
     canvasAttached_ = true;
   }
-  const TRect client{0, 0, width, height};
-  memory.SetClipRect(client);
+  const TRect area = PaintArea();
+  memory.SetClipRect(area);
   TCanvas& buffer = *memory.Canvas();
   TtsGridPainter(*this, buffer).PaintGridArea();
   Fire(OnPaint);
-  canvas.CopyRect(client, buffer, client);
+  canvas.CopyRect(area, buffer, area);
 }
 
 // Grid area ------------------------------------------------------------------------------------------
@@ -268,7 +281,7 @@ void TtsGridPainter::FillOutsideCells(int rightEnd, int bottomEnd)
 
 void TtsGridPainter::PaintCell(int displayCol, int displayRow, const TRect& rect)
 {
-  PaintCellSelected(displayCol, displayRow, rect, grid_.IsCellSelected(displayCol, displayRow));
+  PaintCellSelected(displayCol, displayRow, rect, grid_.PaintsSelected(displayCol, displayRow));
 }
 
 void TtsGridPainter::PaintCellSelected(int displayCol, int displayRow, const TRect& rect, bool selected)

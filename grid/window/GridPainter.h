@@ -44,7 +44,7 @@ class TtsGridPainter {
   TColor FillColor(const TtsCellPaintInfo& info, bool selected) const;
   void FillCell(const TRect& rect, const TtsCellPaintInfo& info, bool selected);
   TColor HighlightColor(const TtsCellPaintInfo& info, bool selected) const;
-  void Dither(const TRect& rect, TColor color, int cellLeft);
+  void Dither(const TRect& rect, TColor color);
   void PaintFocusBorder(int displayCol, int displayRow);
   void RaisedEdge(TRect rect, unsigned sides = platform::BF_TOPLEFT);
 
@@ -56,6 +56,7 @@ class TtsGridPainter {
   void PaintHeadingButton(TtsCellPaintInfo& info);
   void PaintRowBarCell(int displayRow);
   void PaintRowIndicator(int displayRow);
+  bool RowShowsChanged(int dataRow) const;
   void PaintRowBarGlyph(int displayRow, TtsGlyph glyph, bool repaintInsertBar, platform::TCopyMode copyMode);
 
   // Cell buttons (ButtonPaint.cpp).

@@ -86,8 +86,24 @@ bool TtsBaseGrid::IsCellShowing(int displayCol, int displayRow) const { return !
 
 void TtsBaseGrid::InvalidateCell(int displayCol, int displayRow)
 {
-  if (!IsUpdating())
-    RepaintCell(displayCol, displayRow);
+  if (IsUpdating())
+    return;
+  RepaintCell(displayCol, displayRow);
+  if (displayCol == 0)
+    PaintRowBarNow(displayRow);
+}
+
+// The row bar's glyphs follow the current row and the edit state at once; the cell stays marked,
+// so it is painted again once the change under way is done.
+void TtsBaseGrid::PaintRowBarNow(int displayRow)
+{
+  if (!RowBarOn() || displayRow < 1 || displayRow >= GridRows() || !DirectPaintPossible())
+    return;
+  const QRect cell = RangeBounds({0, displayRow, 0, displayRow}, true);
+  if (cell.isEmpty())
+    return;
+  const DirectPaintScope scope(*this);
+  PaintRectNow(cell);
 }
 
 void TtsBaseGrid::InvalidateRow(int displayRow)
@@ -125,21 +141,20 @@ void TtsBaseGrid::InvalidateFocusCell(int displayCol, int displayRow, bool alway
 
 // Repainting -----------------------------------------------------------------------------------------
 
-void TtsBaseGrid::PaintRange(int left, int top, int right, int bottom)
-{
-  // The back buffer is painted whole: a direct paint and an invalidation both mark the range.
-  DirectPaintLock(true);
-  AtScopeEnd leave{[this] { DirectPaintLock(false); }};
-  TCustomGrid_ts::RepaintRange({left, top, right, bottom});
-}
-
-void TtsBaseGrid::RepaintRange(int left, int top, int right, int bottom, bool /*selected*/)
+void TtsBaseGrid::RepaintRange(int left, int top, int right, int bottom, bool selected)
 {
   if (bottom > frozenRowCount_ && bottom < TopRow())
     bottom = frozenRowCount_;
   if (right > frozenColCount_ && right < LeftCol())
     right = frozenColCount_;
-  PaintRange(left, top, right, bottom);
+  if (!DirectPaintPossible()) {
+    TCustomGrid_ts::RepaintRange({left, top, right, bottom});
+    return;
+  }
+  // Painted at once in the state asked for.
+  DirectPaintLock(true);
+  AtScopeEnd leave{[this] { DirectPaintLock(false); }};
+  RepaintRangeInState(MakeRange(left, top, right, bottom), {}, selected);
 }
 
 void TtsBaseGrid::RepaintRow(int displayRow, bool selected)

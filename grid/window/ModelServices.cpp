@@ -25,6 +25,7 @@ void TtsBaseGrid::SelectionChanged(int kind)
 {
   if (kind >= kSelectRows && kind <= kSelectCellRange)
     pendingSelectChanges_ |= 1u << kind;
+  KeepSelectionKind();
 }
 
 void TtsBaseGrid::FirePendingSelectChanged()

@@ -1,7 +1,12 @@
-// Repaints around the selection and the focus: the strips that change when a selection grows or
-// shrinks, the focus area before and after the current cell moves, and a single cell button.
+// Repaints around the selection and the focus: a cell range painted at once in a selection state,
+// the strips that change when a selection grows or shrinks, the focus area before and after the
+// current cell moves, and a single cell button.
 
+#include "grid/window/CellGeometry.h"
 #include "grid/window/Grid.h"
+#include "grid/window/ScopeEnd.h"
+
+#include <QPaintEvent>
 
 #include <algorithm>
 
@@ -14,7 +19,116 @@ bool Disjoint(const TtsRange& a, const TtsRange& b)
   return a.Right < b.Left || a.Bottom < b.Top || b.Right < a.Left || b.Bottom < a.Top;
 }
 
+bool Contains(const TtsRange& range, int col, int row)
+{
+  return col >= range.Left && col <= range.Right && row >= range.Top && row <= range.Bottom;
+}
+
+QRect ToQRect(const platform::TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
+
 }  // namespace
+
+// Direct painting -------------------------------------------------------------------------------------
+
+// Qt draws a window only inside its paint event, so a direct paint is the rectangle concerned
+// marked and painted at once; the paint event draws only the part of the window it was asked for.
+void TtsBaseGrid::PaintRectNow(const QRect& rect)
+{
+  InvalidateRect(rect);
+  repaint(rect);
+}
+
+void TtsBaseGrid::paintEvent(QPaintEvent* event)
+{
+  paintRect_ = event->rect();
+  AtScopeEnd reset{[this] { paintRect_ = QRect(); }};
+  TCustomGrid_ts::paintEvent(event);
+  MarkPainted(event->region());
+}
+
+// A paint now draws whatever else waits in the window too, in the middle of the change under way:
+// what was marked for painting before is marked again, to come out as the change leaves it.
+TtsBaseGrid::DirectPaintScope::DirectPaintScope(TtsBaseGrid& grid) : grid_(grid), pending_(grid.TakePendingPaint()) {}
+
+TtsBaseGrid::DirectPaintScope::~DirectPaintScope()
+{
+  for (const QRect& rect : pending_)
+    grid_.TCustomGrid_ts::InvalidateRect(rect);
+}
+
+bool TtsBaseGrid::DirectPaintPossible() const
+{
+  return CanPaintDirect() && isVisible() && updatesEnabled() && !isPainting_ && !IsUpdating();
+}
+
+bool TtsBaseGrid::PaintsSelected(int displayCol, int displayRow) const
+{
+  if (Contains(invertedRange_, displayCol, displayRow))
+    return invertedSelected_;
+  return IsCellSelected(displayCol, displayRow);
+}
+
+void TtsBaseGrid::InvertOrInvalidateRect(const platform::TRect& rect)
+{
+  if (rect.IsEmpty())
+    return;
+  if (DirectPaintPossible()) {
+    const DirectPaintScope scope(*this);
+    PaintRectNow(ToQRect(rect));
+  } else
+    InvalidateRect(ToQRect(rect));
+}
+
+// An inverted selection is drawn by inverting the cells' normal look, so inverting the range's
+// pixels on screen is painting its cells again in the state asked for.
+void TtsBaseGrid::RepaintRangeInState(const TtsRange& range, platform::TRect pixelRect, bool selected)
+{
+  if (pixelRect == platform::TRect{})
+    pixelRect = RangeRect(*this, range.Left, range.Top, range.Right, range.Bottom);
+  const bool empty = pixelRect == platform::TRect{};
+  if (!DirectPaintPossible()) {
+    if (!empty)
+      InvalidateRect(ToQRect(pixelRect));
+    return;
+  }
+  if (empty)
+    return;
+  const DirectPaintScope scope(*this);
+  if (!IsSelectionColored()) {
+    invertedRange_ = range;
+    invertedSelected_ = selected;
+    AtScopeEnd reset{[this] { invertedRange_ = kNoCellRange; }};
+    InvertOrInvalidateRect(pixelRect);
+    return;
+  }
+  DirectPaintLock(true);
+  AtScopeEnd leave{[this] {
+    selectedCache_ = {};
+    invertedRange_ = kNoCellRange;
+    DirectPaintLock(false);
+  }};
+  PaintRangeCells(range, selected);
+}
+
+// Cell by cell, row by row: a data cell is drawn in the state asked for, a heading or row bar cell
+// inverted to it.
+void TtsBaseGrid::PaintRangeCells(const TtsRange& range, bool selected)
+{
+  const int bottom = std::min(range.Bottom, LastVisibleRow());
+  const int right = std::min(range.Right, LastVisibleCol());
+  for (int row = std::max(range.Top, 0); row <= bottom; ++row) {
+    for (int col = std::max(range.Left, 0); col <= right; ++col) {
+      const bool fixed = col == 0 || row == 0;
+      selectedCache_ = {col, row, fixed ? false : selected};
+      const QRect cell = RangeBounds({col, row, col, row}, true);
+      if (cell.isEmpty())
+        continue;
+      invertedRange_ = fixed ? MakeRange(col, row, col, row) : kNoCellRange;
+      invertedSelected_ = selected;
+      PaintRectNow(cell);
+    }
+  }
+}
 
 void TtsBaseGrid::RepaintNewRange(int left, int top, int right, int bottom)
 {
@@ -135,6 +249,7 @@ void TtsBaseGrid::ShowFocus(bool updateNow)
 
 void TtsBaseGrid::FocusSettingChanged(bool always)
 {
+  CheckColorPattern(false);
   InvalidateFocusCell(model_.CurrentDisplayCol(), model_.CurrentDisplayRow(), always);
 }
 

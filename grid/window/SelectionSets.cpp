@@ -1,8 +1,6 @@
 // The column and row selection sets: ranges selected, unselected and toggled, with their changes
-// marked for OnSelectChanged and the columns or rows repainted; and a cell range repainted in a
-// given selection state.
+// marked for OnSelectChanged, the columns or rows repainted and the kind of selection kept.
 
-#include "grid/window/CellGeometry.h"
 #include "grid/window/Grid.h"
 
 #include <algorithm>
@@ -21,6 +19,9 @@ bool ClampRange(int& a, int& b, int last)
   a = std::max(a, 1);
   return b >= 1;
 }
+
+// The selection kind of the column (row) set.
+std::uint8_t OwnKind(bool cols) { return cols ? 1 : 2; }
 
 }  // namespace
 
@@ -51,6 +52,8 @@ bool TtsBaseGrid::SelectInSet(bool cols, int a, int b)
   }
   if (changed)
     SelectionChanged(cols ? kSelectCols : kSelectRows);
+  if (set.Count() > 0 && selectionKind_ == 0)
+    selectionKind_ = OwnKind(cols);
   return changed;
 }
 
@@ -67,6 +70,8 @@ bool TtsBaseGrid::UnselectInSet(bool cols, int a, int b)
   }
   if (changed)
     SelectionChanged(cols ? kSelectCols : kSelectRows);
+  if (set.Count() == 0 && selectionKind_ == OwnKind(cols))
+    selectionKind_ = 0;
   return changed;
 }
 
@@ -87,6 +92,29 @@ void TtsBaseGrid::ToggleInSet(bool cols, int a, int b)
   }
   if (changed)
     SelectionChanged(cols ? kSelectCols : kSelectRows);
+  if (set.Count() == 0 && selectionKind_ == OwnKind(cols))
+    selectionKind_ = 0;
+  else if (set.Count() > 0 && selectionKind_ == 0)
+    selectionKind_ = OwnKind(cols);
+}
+
+void TtsBaseGrid::KeepSelectionKind()
+{
+  const bool holds = (selectionKind_ == 1 && model_.ColSelection().Count() > 0) ||
+                     (selectionKind_ == 2 && model_.RowSelection().Count() > 0) ||
+                     (selectionKind_ == 3 && model_.HasCellRange());
+  if (!holds)
+    UpdateSelectionKind();
+}
+
+void TtsBaseGrid::UpdateSelectionKind()
+{
+  if (model_.ColSelection().Count() > 0)
+    selectionKind_ = 1;
+  else if (model_.RowSelection().Count() > 0)
+    selectionKind_ = 2;
+  else
+    selectionKind_ = model_.HasCellRange() ? 3 : 0;
 }
 
 void TtsBaseGrid::SelectCols(int a, int b)
@@ -144,22 +172,6 @@ void TtsBaseGrid::SelectOnlyRows(int a, int b)
 int TtsBaseGrid::CountSelectedCols(int a, int b) const { return model_.ColSelection().CountSelected(a, b); }
 
 int TtsBaseGrid::CountSelectedRows(int a, int b) const { return model_.RowSelection().CountSelected(a, b); }
-
-void TtsBaseGrid::InvertOrInvalidateRect(const platform::TRect& rect)
-{
-  if (rect.IsEmpty())
-    return;
-  InvalidateRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()));
-}
-
-// The back buffer paints every cell in the state the selection gives it, so a repaint in a state
-// is an invalidation of the cells, painted as the sets say once the change is made.
-void TtsBaseGrid::RepaintRangeInState(const TtsRange& range, platform::TRect pixelRect, bool /*selected*/)
-{
-  if (pixelRect == platform::TRect{})
-    pixelRect = RangeRect(*this, range.Left, range.Top, range.Right, range.Bottom);
-  InvertOrInvalidateRect(pixelRect);
-}
 
 void TtsBaseGrid::ClearSelectionsByMouse()
 {

@@ -31,6 +31,7 @@ TEST(GridRepaint, ANewCellRangeRepaintsOnlyWhatChanges)
 {
   RecordingGrid g;
   g.Model().SelectedRange = MakeRange(1, 1, 2, 2);
+  g.UpdateSelectionKind();
   g.RepaintNewRange(1, 1, 3, 2);  // one column more
   EXPECT_EQ(g.marked, QRegion(g.RangeBounds({3, 1, 3, 2})));
   g.marked = QRegion();
@@ -45,6 +46,7 @@ TEST(GridRepaint, WithColumnsSelectedTheRunsBetweenThemArePainted)
 {
   RecordingGrid g;
   g.Model().ColSelection().Set(2, true);
+  g.UpdateSelectionKind();
   g.RepaintNewRange(1, 1, 3, 2);
   // Columns 1 and 3 of rows 1..2, and column 2 outside the range (heading, rows 3..4).
   const QRegion expected = QRegion(g.RangeBounds({1, 1, 1, 2})) + QRegion(g.RangeBounds({3, 1, 3, 2})) +
@@ -72,6 +74,7 @@ TEST(GridRepaint, ASelectedCellRangeIsPaintedSelected)
 {
   RecordingGrid g;
   g.Model().SelectedRange = MakeRange(2, 2, 3, 3);
+  g.UpdateSelectionKind();
   EXPECT_EQ(g.SelectionKind(), 3);
   EXPECT_TRUE(g.IsCellSelected(3, 2));
   EXPECT_FALSE(g.IsCellSelected(1, 2));
