@@ -28,6 +28,7 @@ namespace {
 
 constexpr Extended DoubleEpsilon = 1E-37L;  // rounding of a double-Extended step
 constexpr Extended SingleEpsilon = 1.1E-19L;
+constexpr Extended LnRounding = 3E-26L;  // of the double-Extended logarithm, 2^-85
 constexpr Extended InvPi = 0.3183098861837906715381748L;
 constexpr int MaxTerms = 100000;
 
@@ -168,7 +169,8 @@ Estimate Better(const Estimate& a, const Estimate& b)
 // Y of a whole order by its series with the digamma sums.
 Estimate SeriesYWhole(int n, Extended t)
 {
-  const Extended lnHalf = std::log(t / 2);
+  // Near a zero of Y the logarithmic part cancels the sum: ln(t/2) needs more than Extended digits.
+  const DoubleExtended lnHalf = Ln(Exactly(t / 2));
   const Estimate factor = SeriesFactor(n, t);  // (t/2)^n / n!
   // Sum over k of (psi(k+1) + psi(n+k+1)) (-q)^k / (k! (n+1)_k), psi(m+1) = H_m - gamma.
   DoubleExtended q;
@@ -193,13 +195,13 @@ Estimate SeriesYWhole(int n, Extended t)
     const DoubleExtended add = term * digammaSum;
     sum = sum + add;
     jSum = jSum + term;
-    magnitude += std::fabs(add.hi) + std::fabs(term.hi) * std::fabs(2 * lnHalf);
+    magnitude += std::fabs(add.hi) + std::fabs(term.hi) * std::fabs(2 * lnHalf.hi);
     terms = k;
     if (k > -q.hi / (n + 1) && std::fabs(add.hi) < 1E-40L * std::fabs(sum.hi) && std::fabs(term.hi) < 1E-40L * std::fabs(jSum.hi))
       break;
   }
   // Y = (2/pi) ln(t/2) J - (1/pi) sum_{k<n} (n-k-1)!/k! (t/2)^(2k-n) - (1/pi) (t/2)^n/n! sum.
-  const DoubleExtended series = Exactly(2 * lnHalf) * jSum + -sum;
+  const DoubleExtended series = (lnHalf + lnHalf) * jSum + -sum;
   const Extended finitePart = series.Value() * factor.value;
   Extended front = 0;
   if (n > 0) {
@@ -214,7 +216,8 @@ Estimate SeriesYWhole(int n, Extended t)
     }
   }
   const Extended value = InvPi * (finitePart - front);
-  const Extended absolute = InvPi * (std::fabs(factor.value) * (DoubleEpsilon * terms * magnitude + 8 * SingleEpsilon * std::fabs(series.Value())) +
+  const Extended lnPart = std::fabs(2 * lnHalf.hi * jSum.hi);
+  const Extended absolute = InvPi * (std::fabs(factor.value) * (DoubleEpsilon * terms * magnitude + LnRounding * lnPart + 8 * SingleEpsilon * std::fabs(series.Value())) +
                                      8 * SingleEpsilon * std::fabs(front) + SingleEpsilon * std::fabs(finitePart));
   return {value, absolute / std::max(std::fabs(value), Extended(1E-4900L))};
 }

@@ -307,7 +307,7 @@ Extended Compute(int code, Extended x, Extended y, Extended z)
   case 112: return Sech(x);
   case 113: return IBeta(x, y, z);
   case 114: return ErfcFunction(x);
-  case 115: return LnGammaAbs(x);
+  case 115: return LnGammaAbsShown(x);
   case 116:
     if (x == 0)
       return FunctionError(ecDivisionByZero);

@@ -3,6 +3,7 @@
 #include "engine/ElementaryFunctions.h"
 #include "engine/EngineState.h"
 #include "engine/FiniteResult.h"
+#include "engine/FunctionAccuracy.h"
 #include "engine/LnGammaSeries.h"
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
@@ -53,30 +54,49 @@ Extended LnGammaNearTwo(Extended f)
   return n / d;
 }
 
-// |x| <= 34, x not a pole: shift x into [2, 3) keeping the product of the shifts in d.
-Extended LnGammaModerate(Extended x)
+// A value with an estimate of its absolute rounding.
+struct RoundedValue {
+  Extended value = 0;
+  Extended rounding = 0;
+};
+
+constexpr Extended Rounding = 1.1E-19L;  // of one Extended step
+
+// |x| <= 34, x not a pole: shift x into [2, 3) keeping the product of the shifts in d. Near the
+// zeros below -2 the logarithm of d and ln gamma of the shifted x cancel: the rounding says how far.
+RoundedValue LnGammaModerate(Extended x)
 {
   // x - 1 and x - 2 are exact here.
-  if (std::fabs(x - 1) <= NearOneOrTwo)
-    return LnGammaOnePlus(x - 1);
-  if (std::fabs(x - 2) <= NearOneOrTwo)
-    return std::log1p(x - 2) + LnGammaOnePlus(x - 2);
+  if (std::fabs(x - 1) <= NearOneOrTwo) {
+    const Extended value = LnGammaOnePlus(x - 1);
+    return {value, 4 * Rounding * std::fabs(value)};
+  }
+  if (std::fabs(x - 2) <= NearOneOrTwo) {
+    const Extended lnOnePlus = std::log1p(x - 2);
+    const Extended series = LnGammaOnePlus(x - 2);
+    return {lnOnePlus + series, 4 * Rounding * (std::fabs(lnOnePlus) + std::fabs(series))};
+  }
   Extended d = 1;
+  int steps = 0;
   while (x >= 3) {
     x -= 1;
     d *= x;
+    ++steps;
   }
   while (x < 2) {
     if (std::fabs(x) <= 0.03125L) {
       // ln |d * gamma(x)|, taken apart so that a subnormal x cannot overflow d / x.
-      return std::log(std::fabs(d)) - std::log(std::fabs(GammaSmallDenominator(x)));
+      const Extended lnD = std::log(std::fabs(d));
+      const Extended lnSmall = std::log(std::fabs(GammaSmallDenominator(x)));
+      return {lnD - lnSmall, Rounding * (steps + 4 + std::fabs(lnD) + std::fabs(lnSmall))};
     }
     d /= x;
     x += 1;
+    ++steps;
   }
-  if (x == 2)
-    return std::log(std::fabs(d));
-  return std::log(std::fabs(d)) + LnGammaNearTwo(x - 2);
+  const Extended lnD = std::log(std::fabs(d));
+  const Extended rest = x == 2 ? 0 : LnGammaNearTwo(x - 2);
+  return {lnD + rest, Rounding * (steps + 4 + std::fabs(lnD) + std::fabs(rest))};
 }
 
 }  // namespace
@@ -123,7 +143,7 @@ Extended LnGammaAbs(Extended x)
   if (x > LnGammaOverflowLimit)
     return MathError(ecOverflow);
   if (std::fabs(x) <= 34)
-    return x >= 13 ? LnGammaStirling(x) : FiniteResult(LnGammaModerate(x));
+    return x >= 13 ? LnGammaStirling(x) : FiniteResult(LnGammaModerate(x).value);
   if (x > 0)
     return LnGammaStirling(x);
   // Reflection: |gamma(-z)| = pi / (z |sin(pi z)| gamma(z)).
@@ -137,6 +157,15 @@ Extended LnGammaAbs(Extended x)
   if (ErrorCode != 0)
     return stirling;
   return FiniteResult(LnPi - std::log(zs) - stirling);
+}
+
+Extended LnGammaAbsShown(Extended x)
+{
+  const Extended value = LnGammaAbs(x);
+  if (ErrorCode != 0 || !(x < 0 && x >= -34))
+    return value;
+  const RoundedValue rounded = LnGammaModerate(x);
+  return AccurateResult(value, rounded.rounding / std::fabs(value));
 }
 
 Extended Binomial(std::int32_t n, std::int32_t k)

@@ -80,6 +80,32 @@ TEST_F(TypedReferenceValuesTest, ListsWhoseIntermediateProductsOrSquaresLeaveThe
   EXPECT_EQ(Error("sos(1E3000)"), ecOverflow);
 }
 
+// At arguments a hair from a zero the digits cancel: the value must be right, or error 8 says they
+// are not, but never a value with a few right digits.
+TEST_F(TypedReferenceValuesTest, NearZerosTheDigitsAreRightOrTheAccuracyError)
+{
+  const ReferenceCase cases[] = {
+      {"Yn(0,0.8935769662791675)", -1.900331753891864324957E-17L},
+      {"Yn(0,3.957678419314858)", -5.301998023443172994269E-17L},
+      {"Yn(0,7.086051060301773)", 9.080689936773136694226E-17L},
+      {"lgamma(-2.4570247382208006)", 3.483005642687013224687E-17L},
+      {"lgamma(-3.1435808883499798)", 2.013414486451032201376E-15L},
+  };
+  for (const auto& c : cases) {
+    Extended value = 0;
+    if (EvalTypedText(c.text, value))
+      EXPECT_LE(std::fabs(value - c.reference), 1E-12L * std::fabs(c.reference)) << c.text;
+    else
+      EXPECT_EQ(ErrorCode, ecArgumentError) << c.text;
+  }
+  ExpectReferences({
+      {"Yn(0,0.9)", 0.005628306635205539012984L},
+      {"Yn(0,4)", -0.01694073932506499190364L},
+      {"lgamma(-2.457)", 0.000037496305957873645476L},
+      {"lgamma(-4.0396)", -0.00636210951679637456039L},
+  });
+}
+
 TEST_F(TypedReferenceValuesTest, BetaVanishesWhereOnlyGammaOfTheSumHasAPole)
 {
   for (const char* text : {"beta(0.5,-2.5)", "beta(-1.5,0.5)", "beta(2.5,-2.5)"})
