@@ -282,8 +282,14 @@ void TtsGridDropDowns::ResizeDropDown(int cols, int rows, bool force)
 
 void TtsGridDropDowns::ListSizeChanged(TtsComboGrid& list)
 {
-  if (!gridCombo_ || &list != &gridCombo_->ComboGrid() || list.ResizeHeld())
+  if (!gridCombo_ || list.ResizeHeld())
     return;
+  if (&list != &gridCombo_->ComboGrid()) {
+    // A cell's own combo: an open list showing it is loaded again at its new size.
+    if (list.Combo())
+      ComboChanged(*list.Combo(), true);
+    return;
+  }
   if (IsComboDroppedDown())
     ResizeDropDown(list.DropDownCols(), list.DropDownRows(), false);
 }

@@ -464,6 +464,22 @@ TEST(ComboListSize, HeightIsAtMostTheVisibleRows)
   EXPECT_EQ(list.DropDownHeight(8), 2 + list.HeadingHeight() + 16);  // at least one row
 }
 
+TEST(ComboListSize, AnOpenListFollowsTheDropDownRowsOfItsCellsCombo)
+{
+  ComboFixture f;
+  f.drops().SetScreenSize({2000, 2000});
+  f.drops().OpenComboDropDown(2, 2);
+  const int fourRows = f.drops().ComboDropDownForm().height();
+  f.list->SetDropDownRows(2);
+  ASSERT_TRUE(f.drops().IsComboDroppedDown());
+  EXPECT_EQ(f.working().DropDownRows(), 2);
+  EXPECT_LT(f.drops().ComboDropDownForm().height(), fourRows);
+  EXPECT_EQ(f.drops().ComboDropDownForm().size(), f.working().size());
+  f.drops().CloseDropDowns(false);
+  f.list->SetDropDownRows(3);  // closed: nothing to follow
+  EXPECT_FALSE(f.drops().IsComboDroppedDown());
+}
+
 TEST(ComboListSize, AVerticalBarIsAddedWhenRowsAreLeftOver)
 {
   ComboFixture f;
