@@ -187,7 +187,10 @@ bool TtsBaseGrid::FinishRowEdit(bool)
   const int row = CurrentDataRow();
   if (row >= 1 && row <= Rows() && rowChangedIndicator_ == riOn && edit_.rowModified)
     SetRowChangedMark(row, true);
+  const bool wasModified = edit_.rowModified;
   edit_ = EditState{};
+  if (wasModified)
+    InvalidateCell(0, model_.CurrentDisplayRow());  // the row bar's changed glyph goes
   return true;
 }
 

@@ -228,11 +228,20 @@ TEST(SelectionPaint, AutoResetShowsTheChangedGlyphWhileTheRowIsModified)
   const QImage before = g.PaintToImage();
   ASSERT_TRUE(g.StartEdit());
   const QImage editing = g.PaintToImage();
-  bool differs = false;
-  for (int y = RowTop(2); y < RowTop(3) - 1; ++y)
-    for (int x = 1; x < 13; ++x)
-      differs = differs || before.pixel(x, y) != editing.pixel(x, y);
-  EXPECT_TRUE(differs);
+  auto rowBarDiffers = [](const QImage& a, const QImage& b) {
+    for (int y = RowTop(2); y < RowTop(3) - 1; ++y)
+      for (int x = 1; x < 13; ++x)
+        if (a.pixel(x, y) != b.pixel(x, y))
+          return true;
+    return false;
+  };
+  EXPECT_TRUE(rowBarDiffers(before, editing));
+  // The row edit ends: the plain pointer comes back at once.
+  g.rects.clear();
+  ASSERT_TRUE(g.FinishRowEdit(false));
+  ASSERT_FALSE(g.rects.empty());
+  EXPECT_TRUE(g.rects.back().contains(QPoint(5, RowTop(2) + 5)));
+  EXPECT_FALSE(rowBarDiffers(before, g.shots.back()));
 }
 
 }  // namespace
