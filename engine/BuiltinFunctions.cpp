@@ -192,29 +192,31 @@ Extended GcdLcm(int code, Extended x, Extended y)
 // Functions of a rounded integer parameter and a value.
 Extended WithRoundedParameter(int code, Extended x, Extended y, Extended z)
 {
+  if (code == 103 || code == 123) {
+    std::int64_t n = 0;
+    std::int64_t k = 0;
+    if (!RoundToInt64(x, n))
+      return FunctionError(ecArgumentError);
+    const bool wholeK = RoundToInt64(y, k);
+    if (code == 123)
+      return wholeK ? Permutations(n, k) : 0;
+    if (!wholeK)
+      return FunctionError(ecArgumentError);
+    return std::nearbyint(Binomial(n, k));
+  }
   std::int32_t n = 0;
   std::int32_t m = 0;
   if (!RoundToInt32(x, n))
     return FunctionError(ecArgumentError);
   switch (code) {
-  case 103:
-    if (!RoundToInt32(y, m))
-      return FunctionError(ecArgumentError);
-    return std::nearbyint(Binomial(n, m));
   case 110:
     return PStudent(n, y);
-  case 125:
-    return PKhi2(n, y);
   case 126:
     if (!RoundToInt32(y, m))
       return FunctionError(ecArgumentError);
     return PSnedecor(n, m, z);
-  default: {
-    std::int64_t k = 0;
-    if (!RoundToInt64(y, k))
-      return 0;
-    return Permutations(n, k);
-  }
+  default:
+    return PKhi2(n, y);
   }
 }
 

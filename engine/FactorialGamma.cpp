@@ -5,6 +5,7 @@
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
 #include "engine/MathConstants.h"
+#include "engine/MathError.h"
 
 #include <cmath>
 
@@ -62,11 +63,14 @@ Extended GammaFunction(Extended x)
 
 Extended Permutations(std::int64_t n, std::int64_t k)
 {
-  if (n <= 0 || k < 0 || k > n || n > MaxFactorialArgument)
+  if (n < 0 || k < 0 || k > n)
     return 0;
+  // Every factor is at least 1, so once the product overflows it stays infinite: stop there.
   Extended product = 1;
-  for (std::int64_t i = n - k + 1; i <= n; ++i)
+  for (std::int64_t i = n - k + 1; i <= n && std::isfinite(product); ++i)
     product *= static_cast<Extended>(i);
+  if (!std::isfinite(product))
+    return MathError(ecOverflow);
   return std::trunc(product + 0.5L);
 }
 

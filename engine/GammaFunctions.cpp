@@ -168,7 +168,7 @@ Extended LnGammaAbsShown(Extended x)
   return AccurateResult(value, rounded.rounding / std::fabs(value));
 }
 
-Extended Binomial(std::int32_t n, std::int32_t k)
+Extended Binomial(std::int64_t n, std::int64_t k)
 {
   ErrorCode = 0;
   if (n < 0)

@@ -18,7 +18,7 @@ Extended LnGammaStirling(Extended x);      // Stirling series for ln gamma(x), l
 Extended GammaSmall(Extended d, Extended x);  // d * gamma(x) for |x| <= 1/32; x = 0 is error 12
 
 // n over k: 0 for k < 0 or k > n; a negative n is error 8; too large a result error 11.
-Extended Binomial(std::int32_t n, std::int32_t k);
+Extended Binomial(std::int64_t n, std::int64_t k);
 Extended BetaFunction(Extended a, Extended b);  // B(a, b) = gamma(a) gamma(b) / gamma(a+b)
 
 }  // namespace engine

@@ -106,6 +106,19 @@ TEST_F(TypedReferenceValuesTest, NearZerosTheDigitsAreRightOrTheAccuracyError)
   });
 }
 
+TEST_F(TypedReferenceValuesTest, CountsBeyondTheFactorialRange)
+{
+  const ReferenceCase cases[] = {
+      {"perm(2000,2)", 3998000},          {"perm(1755,1)", 1755},
+      {"perm(0,0)", 1},                   {"perm(1E10,2)", 99999999990000000000.0L},
+      {"bnml(1E10,2)", 49999999995000000000.0L}, {"bnml(100000,3)", 166661666700000.0L},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Value(c.text), c.reference) << c.text;
+  EXPECT_EQ(Error("perm(3000,3000)"), ecOverflow);
+  EXPECT_EQ(Error("bnml(1E18,5E17)"), ecOverflow);
+}
+
 TEST_F(TypedReferenceValuesTest, BetaVanishesWhereOnlyGammaOfTheSumHasAPole)
 {
   for (const char* text : {"beta(0.5,-2.5)", "beta(-1.5,0.5)", "beta(2.5,-2.5)"})
