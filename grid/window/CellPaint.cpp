@@ -4,6 +4,8 @@
 
 #include "grid/window/GridPainter.h"
 
+#include "grid/dropdown/ComboGrid.h"
+
 #include "grid/model/CheckValues.h"
 #include "grid/model/PictureHandles.h"
 #include "grid/paint/CellPicture.h"
@@ -204,7 +206,15 @@ bool TtsBaseGrid::IsCellSelected(int displayCol, int displayRow) const
   return colSelected || rowSelected || inRange;
 }
 
-bool TtsBaseGrid::IsSelectionColored() const { return SelectionType == sltColor && SelectionColor != clNone; }
+bool TtsBaseGrid::IsSelectionColored() const
+{
+  // A drop-down list left at sltDefault shows its selection the way its owner grid does.
+  TtsSelectionType type = SelectionType;
+  const auto* list = dynamic_cast<const TtsComboGrid*>(this);
+  if (type == sltDefault && list != nullptr && list->OwnerGrid() != nullptr)
+    type = list->OwnerGrid()->SelectionType;
+  return type == sltColor && SelectionColor != clNone;
+}
 
 bool TtsBaseGrid::IsFocusCell(int displayCol, int displayRow, bool checkFocus) const
 {

@@ -4,6 +4,8 @@
 
 #include "grid/window/Grid.h"
 
+#include "grid/dropdown/ComboGrid.h"
+#include "grid/dropdown/DropDownForm.h"
 #include "grid/model/PictureHandles.h"
 
 #include "platform/Color.h"
@@ -134,6 +136,19 @@ TEST(SelectionPaint, ARealDirectPaintDrawsAtOnceWhatTheChangeLeaves)
   const int afterDirect = paints;
   QApplication::processEvents();
   EXPECT_GT(paints, afterDirect);
+}
+
+TEST(SelectionPaint, ADropDownListAtTheDefaultTypeShowsItsSelectionAsItsOwnerDoes)
+{
+  TtsGrid owner;
+  TtsDropDownForm form(&owner);
+  TtsComboGrid list(form);
+  ASSERT_EQ(list.OwnerGrid(), &owner);
+  EXPECT_FALSE(list.IsSelectionColored());
+  owner.SelectionType = sltColor;
+  EXPECT_TRUE(list.IsSelectionColored());
+  list.SelectionType = sltInvert;
+  EXPECT_FALSE(list.IsSelectionColored());
 }
 
 TEST(SelectionPaint, TheColourPatternLivesWhileAColourIsSetAndFollowsTheColourAskedFor)
