@@ -5,6 +5,7 @@
 
 namespace app {
 
+using tools::EightBitExpressionText;
 using tools::EngineChar;
 using tools::EngineFileName;
 using tools::FromEngineFileName;

@@ -2,6 +2,7 @@
 // the source; loading, saving and printing the text; find and replace.
 
 #include "app/ControlPrinting.h"
+#include "app/EngineText.h"
 #include "app/EvalText.h"
 #include "app/MainWindow.h"
 
@@ -16,6 +17,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <optional>
 
 namespace app {
 namespace {
@@ -43,6 +45,15 @@ void ShowNotFound(const QString& text)
 {
   platform::MessageDlg(QStringLiteral("Search string \"") + text + QStringLiteral("\" not found"),
                        platform::mtInformation, platform::mbOK);
+}
+
+// The 8-bit form of a find or replace text; nothing when it holds a character the text can't hold.
+std::optional<std::string> EightBitOrNothing(const QString& text)
+{
+  for (const QChar c : text)
+    if (c.unicode() > 255 && EngineChar(c) == 0)
+      return std::nullopt;
+  return EightBitExpressionText(text);
 }
 
 }  // namespace
@@ -116,7 +127,8 @@ void TfmCalc::SpeedButton20Click()
   if (!frmFindReplace.Execute(TfrmFindReplace::kFind, platform::FromLatin1(OE->GetCurrentWord())))
     return;
   const QString text = frmFindReplace.cmbFind->currentText();
-  if (!OE->Search(platform::ToLatin1(text), frmFindReplace.Options()))
+  const std::optional<std::string> find = EightBitOrNothing(text);
+  if (!find || !OE->Search(*find, frmFindReplace.Options()))
     ShowNotFound(text);
 }
 
@@ -126,11 +138,22 @@ void TfmCalc::SpeedButton24Click()
   if (!frmFindReplace.Execute(TfrmFindReplace::kReplace, platform::FromLatin1(OE->GetCurrentWord())))
     return;
   const QString text = frmFindReplace.cmbFind->currentText();
-  const std::string find = platform::ToLatin1(text);
-  const std::string replacement = platform::ToLatin1(frmFindReplace.cmbReplace->currentText());
+  const std::optional<std::string> find = EightBitOrNothing(text);
+  if (!find) {
+    ShowNotFound(text);
+    return;
+  }
+  const QString replacementText = frmFindReplace.cmbReplace->currentText();
+  const std::optional<std::string> replacement = EightBitOrNothing(replacementText);
+  if (!replacement) {
+    platform::MessageDlg(QStringLiteral("The text can't hold the replacement \"") + replacementText +
+                             QStringLiteral("\": nothing was replaced"),
+                         platform::mtError, platform::mbOK);
+    return;
+  }
   const controls::TEditorSearchOptions options = frmFindReplace.Options();
   Reported([&] {
-    const int result = OE->Replace(find, replacement, options);
+    const int result = OE->Replace(*find, *replacement, options);
     if (result == -1) {
       ShowNotFound(text);
       return;
@@ -139,7 +162,7 @@ void TfmCalc::SpeedButton24Click()
     // confirmation replaces one occurrence.
     constexpr controls::TEditorSearchOptions kReplaceOne = 0x10;
     if (result == 0 && (options & kReplaceOne) != 0)
-      OE->Replace(find, replacement, options);
+      OE->Replace(*find, *replacement, options);
   });
 }
 

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/EngineCharValidator.h"
+#include "app/EngineText.h"
 #include "app/ProgramFiles.h"
 
 #include "controls/editor/Controller.h"
@@ -654,6 +655,7 @@ void TfmCalc::BuildEvalPages()
   OE->SetController(editorController_.get());
   OE->setObjectName(QStringLiteral("OE"));
   OE->OnKeyDown = [this](controls::TOvcCustomEditor&, int& key, platform::TShiftState shift) { OEKeyDown(key, shift); };
+  OE->EightBitText = EightBitExpressionText;  // "√", "π", "−" typed or pasted keep their meaning
   column->addWidget(OE, 1);
   auto* row = new QHBoxLayout;
   sbtNewProject = PageButton(tsEval, row, "sbtNewProject", QStringLiteral("Open"), kLoadHint);

@@ -65,6 +65,20 @@ std::string EngineBytes(const QString& text)
   return bytes;
 }
 
+std::string EightBitExpressionText(const QString& text)
+{
+  std::string bytes;
+  bytes.reserve(std::size_t(text.size()));
+  for (const QChar c : text) {
+    if (c.isLowSurrogate())
+      continue;  // one blank for the pair
+    const char16_t code = c.unicode();
+    const unsigned char meaning = MeaningOf(code);
+    bytes.push_back(meaning ? static_cast<char>(meaning) : code > 255 ? ' ' : static_cast<char>(code));
+  }
+  return bytes;
+}
+
 QString WithEngineChars(const QString& text)
 {
   QString result = text;

@@ -24,6 +24,9 @@ TEngineText ToEngineText(const QString& text);
 // character without a byte, another control character or the end marker stands as kNotAllowed, which the
 // engine refuses, never as '?' (the engine's last result).
 std::string EngineBytes(const QString& text);
+// Text for an 8-bit text of expressions (the "Eval it" text): characters with an engine meaning in their
+// engine form, the rest of Latin-1 as it is, and a blank for a character such a text can't hold.
+std::string EightBitExpressionText(const QString& text);
 // The text with every character that has an engine meaning in its engine form; the rest stays as it is.
 QString WithEngineChars(const QString& text);
 QString FromEngineText(const std::string& text);

@@ -13,6 +13,7 @@
 #include "platform/CanvasTypes.h"
 
 #include <QImage>
+#include <QString>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -103,6 +104,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TOvcEditorView {
   void RefreshView() override { RefreshView(false); }
   void Beep() override;
   void ShowBusy(bool busy) override;
+  std::optional<std::string> ClipboardText() override;
 
   // Properties.
   bool AutoIndent() const { return core_.AutoIndent(); }
@@ -181,6 +183,9 @@ class TOvcCustomEditor : public TOvcEditBase, public TOvcEditorView {
   // The form's own key and mouse handlers, run before the editor's.
   std::function<void(TOvcCustomEditor&, int& key, platform::TShiftState)> OnKeyDown;
   std::function<void(TOvcCustomEditor&, char& key)> OnKeyPress;
+  // The 8-bit text for text beyond Latin-1 that is typed or pasted; unset, such characters typed are
+  // dropped and pasted become '?'.
+  std::function<std::string(const QString&)> EightBitText;
   std::function<void(TOvcCustomEditor&, platform::TMouseButton, platform::TShiftState, int x, int y)> OnMouseDown;
   std::function<void(TOvcCustomEditor&)> OnDblClick;
 
@@ -189,6 +194,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TOvcEditorView {
   void Paint(platform::TCanvas& canvas) override;
   void KeyDown(int& key, platform::TShiftState shift) override;
   void KeyPress(char& key) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
   void MouseMove(platform::TShiftState shift, int x, int y) override;
   void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;

@@ -5,7 +5,11 @@
 #include "controls/editor/Controller.h"
 #include "controls/editor/EditorScroll.h"
 #include "controls/editor/TextColumns.h"
+#include "platform/ClipboardText.h"
+#include "platform/ExceptionBoundary.h"
+#include "platform/KeyTranslation.h"
 
+#include <QKeyEvent>
 #include <algorithm>
 
 namespace controls {
@@ -49,6 +53,31 @@ void TOvcCustomEditor::KeyDown(int& key, TShiftState shift)
   }
   // The character of a key that began a two-key sequence, and of Backspace, is not typed.
   swallowChar_ = cmd == ccSequencePending || key == VK_BACK;
+}
+
+// Text beyond Latin-1 has no 8-bit key press: its 8-bit form is typed character by character.
+void TOvcCustomEditor::keyPressEvent(QKeyEvent* event)
+{
+  const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  if (!EightBitText || !plain || event->text().isEmpty() || !TypedCharacters(*event).empty()) {
+    TOvcEditBase::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  Guard([&] {
+    for (char c : EightBitText(event->text()))
+      KeyPress(c);
+  });
+}
+
+std::optional<std::string> TOvcCustomEditor::ClipboardText()
+{
+  if (!EightBitText)
+    return TOvcEditorView::ClipboardText();
+  const std::optional<QString> text = ClipboardUnicodeText();
+  if (!text)
+    return std::nullopt;
+  return EightBitText(*text);
 }
 
 void TOvcCustomEditor::KeyPress(char& key)

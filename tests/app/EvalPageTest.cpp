@@ -6,8 +6,10 @@
 #include "platform/TextFile.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -233,6 +235,48 @@ TEST_F(EvalPageTest, ReplaceFromTheButtonAndTheKeyReplacesOneOrAll)
   EXPECT_EQ(window->Edit1->text(), QString());
 }
 
+TEST_F(EvalPageTest, FindAndReplaceTextsBeyondLatin1NeverStandForQuestionMarks)
+{
+  OpenOnPage();
+  TypeIntoEditor(QStringLiteral("?*2 ? 1"));
+  const QString cjk = QStringLiteral("\u6570");
+  struct Case {
+    QString find, replacement, message;
+  };
+  const Case cases[] = {
+      {cjk, QStringLiteral("x"), QStringLiteral("Search string \"") + cjk + QStringLiteral("\" not found")},
+      {QStringLiteral("?"), cjk, QStringLiteral("The text can't hold the replacement \"") + cjk +
+                                     QStringLiteral("\": nothing was replaced")},
+  };
+  for (const Case& c : cases) {
+    window->OE->Core().MoveCaretToPara(1, 1, false);
+    platform::ModalScript script;
+    AnswerDialog(script, QString(), c.find, c.replacement, &TfrmFindReplace::btReplaceAll);
+    script.ExpectMessage(c.message, platform::mrOk);
+    window->SpeedButton24->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+    EXPECT_EQ(Paras(*window->OE), (Lines{"?*2 ? 1"}));
+  }
+  {
+    window->OE->Core().MoveCaretToPara(1, 1, false);
+    platform::ModalScript script;
+    AnswerDialog(script, QString(), cjk, QString(), &TfrmFindReplace::btOk);
+    script.ExpectMessage(QStringLiteral("Search string \"") + cjk + QStringLiteral("\" not found"), platform::mrOk);
+    window->SpeedButton20->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  // A sign with a meaning finds its engine form.
+  window->OE->Core().MoveCaretToPara(1, 1, false);
+  TypeIntoEditor(QStringLiteral("\u03C0 "));
+  window->OE->Core().MoveCaretToPara(1, 1, false);
+  platform::ModalScript script;
+  AnswerDialog(script, QStringLiteral("\u00B6"), QStringLiteral("\u03C0"), QStringLiteral("3"),
+               &TfrmFindReplace::btReplaceAll);
+  window->SpeedButton24->click();
+  EXPECT_EQ(script.StepsLeft(), 0);
+  EXPECT_EQ(Paras(*window->OE), (Lines{"3 ?*2 ? 1"}));
+}
+
 TEST_F(EvalPageTest, EditingKeysAndButtons)
 {
   OpenOnPage();
@@ -253,6 +297,22 @@ TEST_F(EvalPageTest, EditingKeysAndButtons)
   window->SpeedButton82->click();
   window->SpeedButton82->click();
   EXPECT_EQ(Paras(*window->OE), (Lines{"12+312+312+312+3"}));
+}
+
+TEST_F(EvalPageTest, SignsBeyondLatin1TypedOrPastedKeepTheirMeaning)
+{
+  engine::LastResult = 42;  // what "?" reads
+  OpenOnPage();
+  TypeIntoEditor(QStringLiteral("\u22125+2 9\u221A \u03C0*2 a\u6570b"));
+  EXPECT_EQ(Paras(*window->OE), (Lines{"-5+2 9\xBD \xB6*2 a b"}));
+  Key(Qt::Key_End);
+  QGuiApplication::clipboard()->setText(QStringLiteral(" \u2212\u03C0 1\U0001F6002"));
+  Key(Qt::Key_V, Qt::ControlModifier);
+  window->SpeedButton82->click();  // the Paste button
+  ASSERT_EQ(Paras(*window->OE), (Lines{"-5+2 9\xBD \xB6*2 a b -\xB6 1 2 -\xB6 1 2"}));
+  window->SpeedButton7->click();
+  EXPECT_EQ(Paras(*window->OE)[0],
+            "    -3.000      3.000      6.283 a b     -3.142      1.000      2.000     -3.142      1.000      2.000");
 }
 
 TEST_F(EvalPageTest, OpenAndSaveTheSource)
