@@ -3,6 +3,7 @@
 #include "engine/AngleReduction.h"
 #include "engine/ElementaryFunctions.h"
 #include "engine/EngineState.h"
+#include "engine/GammaFunctions.h"
 #include "engine/ErrorCodes.h"
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
@@ -53,7 +54,17 @@ Extended GammaFunction(Extended x)
   if (std::trunc(x) == x)
     return FunctionError(ecDivisionByZero);
   // sin(pi (1 - x)) = sin(pi x), taken without rounding 1 - x or pi x first.
-  const Extended product = GammaFunction(1 - x) * SinPi(x);
+  const Extended sine = SinPi(x);
+  const Extended product = GammaFunction(1 - x) * sine;
+  if (ErrorFlag && ErrorCode == ecOverflow) {
+    // gamma(1 - x) beyond the range: gamma(x) lies near or below the bottom of it.
+    ErrorFlag = false;
+    const Extended lnMagnitude = LnPi - std::log(std::fabs(sine)) - LnGammaAbs(1 - x);
+    if (ErrorFlag || lnMagnitude < ExpUnderflowLimit)
+      return MathError(ecUnderflow);
+    const Extended magnitude = std::exp(lnMagnitude);
+    return sine > 0 ? magnitude : -magnitude;
+  }
   if (ErrorFlag)
     return 0;
   if (product == 0)

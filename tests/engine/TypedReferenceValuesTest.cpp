@@ -119,6 +119,14 @@ TEST_F(TypedReferenceValuesTest, CountsBeyondTheFactorialRange)
   EXPECT_EQ(Error("bnml(1E18,5E17)"), ecOverflow);
 }
 
+// Below -1755 gamma(1 - x) overflows while gamma(x) itself falls below the range.
+TEST_F(TypedReferenceValuesTest, GammaOfLargeNegativeArgumentsUnderflows)
+{
+  ExpectReferences({{"gamma(-1754.5)", -3.789125434992169606267E-4932L}, {"gamma(-170.5)", -3.312739521538607314810E-308L}});
+  for (const char* text : {"gamma(-1755.5)", "gamma(-1756.75)", "gamma(-1E10-0.5)"})
+    EXPECT_EQ(Error(text), ecUnderflow) << text;
+}
+
 TEST_F(TypedReferenceValuesTest, BetaVanishesWhereOnlyGammaOfTheSumHasAPole)
 {
   for (const char* text : {"beta(0.5,-2.5)", "beta(-1.5,0.5)", "beta(2.5,-2.5)"})
