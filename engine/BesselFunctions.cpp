@@ -12,6 +12,7 @@
 #include "engine/DoubleExtendedMath.h"
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
+#include "engine/GammaFunctions.h"
 #include "engine/IntegralFunctions.h"
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
@@ -340,6 +341,30 @@ Estimate DirectY(Extended n, Extended t)
   return best;
 }
 
+// Y (y = true) and K of order n >= 1/2 at tiny t whose values reach the top of the range, or for K
+// whose peak (sinh u = n / t) lies beyond it, where the methods below overflow on the way:
+// -gamma(n)/pi (2/t)^n and gamma(n)/2 (2/t)^n, whose next terms are (t/2)^(2n) smaller, taken
+// through logarithms. False elsewhere.
+bool HugeAtTinyArgument(Extended n, Extended t, bool y, Extended& value)
+{
+  constexpr Extended TinyArgument = 1E-300L;
+  constexpr Extended LogThreshold = 11000;
+  constexpr Extended PeakLimit = 1E4900L;
+  if (!(t < TinyArgument && n >= 0.5L))
+    return false;
+  const Extended power = n * (std::log(Extended(2)) - std::log(t));
+  if (power < LogThreshold && (y || n / t < PeakLimit))
+    return false;
+  const Extended lnGamma = LnGammaAbs(n);
+  const Extended lnValue = lnGamma + power - (y ? LnPi : std::log(Extended(2)));
+  if (ErrorFlag || lnValue > ExpOverflowLimit) {
+    value = MathError(ecOverflow);
+    return true;
+  }
+  value = y ? -std::exp(lnValue) : std::exp(lnValue);
+  return true;
+}
+
 }  // namespace
 
 Extended BesselJ(Extended n, Extended t)
@@ -356,6 +381,8 @@ Extended BesselY(Extended n, Extended t)
     return FunctionError(ecSingularity);
   if (FarBeyondRange(n, t, true))
     return MathError(ecOverflow);
+  if (Extended huge = 0; HugeAtTinyArgument(n, t, true, huge))
+    return huge;
   Estimate best = DirectY(n, t);
   // The series loses a value too large for the range; the recurrence finds it.
   if ((!(best.error <= RequiredAccuracy) || best.value == 0) && IsWhole(n) && n > 1 && n <= INT_MAX) {
@@ -380,6 +407,8 @@ Extended BesselK(Extended n, Extended t)
   if (!(t > 0) || !(n >= 0) || !std::isfinite(n) || !std::isfinite(t))
     return FunctionError(ecArgumentOutOfRange);
   ErrorCode = 0;
+  if (Extended huge = 0; HugeAtTinyArgument(n, t, false, huge))
+    return huge;
   // K = integral over u >= 0 of e^(L(u)), L = -t cosh u + ln cosh(n u); the peak of -t cosh u + n u
   // lies at sinh u = n / t, its width is 1 / sqrt(t cosh u).
   const auto logIntegrand = [n, t](Extended u) {

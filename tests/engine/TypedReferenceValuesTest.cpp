@@ -127,6 +127,18 @@ TEST_F(TypedReferenceValuesTest, GammaOfLargeNegativeArgumentsUnderflows)
     EXPECT_EQ(Error(text), ecUnderflow) << text;
 }
 
+TEST_F(TypedReferenceValuesTest, BesselYAndKAtTheTopOfTheRange)
+{
+  ExpectReferences({
+      {"Yn(1,1E-4932)", -6.366197723675813430587E+4931L},
+      {"Kn(1,1E-4932)", 9.999999999999999999736E+4931L},
+      {"Kn(0.5,1E-4800)", 1.253314137315500251216E+2400L},
+      {"Kn(1,1E-4000)", 1.000000000000000000013E+4000L},
+  });
+  for (const char* text : {"Yn(1,1E-4940)", "Kn(1,1E-4940)", "Yn(3,1E-1700)"})
+    EXPECT_EQ(Error(text), ecOverflow) << text;
+}
+
 TEST_F(TypedReferenceValuesTest, BetaVanishesWhereOnlyGammaOfTheSumHasAPole)
 {
   for (const char* text : {"beta(0.5,-2.5)", "beta(-1.5,0.5)", "beta(2.5,-2.5)"})
