@@ -77,6 +77,9 @@ class TtsImageListComponent {
   virtual std::string ListName() const { return {}; }
   virtual int FindPictureId(const std::string& /*name*/) { return -1; }
   virtual bool FindPictureName(int /*identity*/, std::string& /*category*/, std::string& /*name*/) { return false; }
+  // The identity of the picture after (forward) or before the named one in the list's order, -1
+  // when there is none; an empty or unknown name steps from outside the list.
+  virtual int StepPictureId(const std::string& /*name*/, bool /*forward*/) { return -1; }
 };
 
 using TtsImageLink = TtsComponentLink<TtsImageListComponent>;

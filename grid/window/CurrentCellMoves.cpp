@@ -199,6 +199,7 @@ void TtsBaseGrid::StoreCurrentPosition(int displayCol, int displayRow)
   if (CurrentDataCol() != oldCol || CurrentDataRow() != oldRow) {
     if (currentCell_)
       currentCell_->ClearValue();
+    editorCaretMode_ = 0;
     editMode_ = AlwaysShowEditor;
   }
 }
@@ -294,6 +295,7 @@ void TtsBaseGrid::MoveToCol(int displayCol, bool hideFocusFirst, bool excludeRea
     SetCurrentPosition(col, model_.CurrentDisplayRow(), true);
   }
   currentCell_->ClearValue();
+  editorCaretMode_ = 0;
   ShowEditor();
   ShowFocus(false);
   NotifyCellMoved();
@@ -319,6 +321,7 @@ void TtsBaseGrid::MoveToRow(int displayRow, bool hideFocusFirst, bool excludeRea
     InvalidateCell(0, row);
   }
   currentCell_->ClearValue();
+  editorCaretMode_ = 0;
   ShowEditor();
   ShowFocus(false);
   NotifyCellMoved();

@@ -73,11 +73,16 @@ bool TtsBaseGrid::EditorStartModify()
 void TtsBaseGrid::EditorValueChanged(bool changed, bool byUser)
 {
   currentCell_->EditorSelectionChanged(activeEditor_->SelStart(), activeEditor_->SelLength());
-  if (!changed)
-    return;
+  if (changed)
+    RecordEditedValue(activeEditor_->Value(), byUser);
+}
+
+// The value being edited, kept by the current-cell object (and stored in a storing grid).
+void TtsBaseGrid::RecordEditedValue(const TtsCellValue& value, bool byUser)
+{
   const int col = CurrentDataCol();
   const int row = CurrentDataRow();
-  currentCell_->Store(activeEditor_->Value(), false);
+  currentCell_->Store(value, false);
   const bool newRow = GridMode() == gmEditInsert && !InsertRowPresent() && model_.CurrentDisplayRow() == GridRows() - 1;
   edit_.cellEditing = edit_.rowEditing = edit_.rowModified = true;
   if (newRow) {

@@ -71,6 +71,10 @@ TtsCellValue TtsBaseGrid::Cell(int dataCol, int dataRow)
   const TtsControlType type = model_.ResolveControlType(dataCol, dataRow);
   if (type == ctNone)
     return value;
+  // The value being edited, kept by the current-cell object.
+  if (currentCell_ && currentCell_->IsCachedFor(dataCol, dataRow) && !Designing() && GridMode() != gmListBox &&
+      SelectionKind() == 0)
+    return currentCell_->GetValue();
   if (inCellLoaded_)
     GridError("Cannot get Cell property value while in OnCellLoaded event");
   struct Loading {
@@ -124,6 +128,7 @@ void TtsBaseGrid::SetCell(int dataCol, int dataRow, const TtsCellValue& value)
       converted = PictureNameToStore(converted);
     store_->SetValue(dataCol, dataRow, StoreKindOf(type, converted), converted);
   }
+  CurrentCellWritten(dataCol, dataRow, ConvertCellValue(type, value));
   model_.InvalidateCell(model_.DisplayColOf(dataCol), model_.DisplayRowOf(dataRow));
 }
 

@@ -1,9 +1,11 @@
 // The grid's side of its in-cell editor: the four adapters and their hooks, the active one chosen by
-// the current cell's control type, its placing, configuring, showing and hiding, edit mode, and the
-// current-cell object with the window services it asks for.
+// the current cell's control type, its placing, configuring, showing and hiding, edit mode (left when
+// the focus goes to another control), the caret placed by EditorCaretMode when a value is loaded,
+// values written into the current cell, and the current-cell object with the window services it asks for.
 
 #include "grid/window/CellGeometry.h"
 #include "grid/window/GridEditorParts.h"
+#include "grid/window/HeadingAccelerators.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -18,8 +20,18 @@ TtsCellValue TtsBaseGrid::CellHost::ReadCell(int dataCol, int dataRow) { return 
 void TtsBaseGrid::CellHost::LoadEditorValue(const TtsCellValue& value)
 {
   grid_.SetActiveEditor(grid_.model_.CurrentControlType());
-  grid_.activeEditor_->SetValue(value);
+  TtsCustomGridControl& editor = *grid_.activeEditor_;
+  editor.SetValue(value);
   grid_.currentCell_->Store(value, false);
+  if (&editor == &grid_.editors_->text && value.IsString()) {
+    if (grid_.editorCaretMode_ == 0) {
+      editor.SelectAll();
+    } else if (grid_.editorCaretMode_ == 2) {
+      editor.SetSelStart(0);
+      editor.SetSelLength(0);
+    }
+  }
+  grid_.editorCaretMode_ = 1;
 }
 
 void TtsBaseGrid::CellHost::ReloadEditorDisplay()
@@ -68,7 +80,11 @@ void TtsBaseGrid::CellHost::MarkEditorValueChanged()
   grid_.edit_.cellEditing = grid_.edit_.rowEditing = grid_.edit_.rowModified = true;
 }
 
-void TtsBaseGrid::CellHost::TypeEditorValue(const TtsCellValue& value) { grid_.activeEditor_->SetEditedValue(value, true); }
+void TtsBaseGrid::CellHost::TypeEditorValue(const TtsCellValue& value)
+{
+  grid_.editorCaretMode_ = 1;
+  grid_.activeEditor_->SetEditedValue(value, true);
+}
 
 void TtsBaseGrid::CellHost::InvalidateCurrentCell()
 {
@@ -108,6 +124,7 @@ void TtsBaseGrid::CreateEditors()
     WireEditor(*editor);
   editors_->check.SetCheckBoxStyle(CheckBoxStyle);
   activeEditor_ = &editors_->text;
+  headingKeys_ = WatchHeadingAccelerators(*this);
 }
 
 TtsEditGridControl& TtsBaseGrid::TextEditor() const { return editors_->text; }
@@ -149,7 +166,10 @@ void TtsBaseGrid::WireEditor(TtsCustomGridControl& editor)
     if (modified && typed)
       ComboCellTyped();
   };
-  hooks.OnEditLeave = [this](TtsGridControl&) { CloseDropDownsOnFocusLoss(); };
+  hooks.OnEditLeave = [this](TtsGridControl&) {
+    CloseDropDownsOnFocusLoss();
+    LeaveEditModeOnFocusLoss();
+  };
   hooks.OnUndoRequest = [this](TtsGridControl&, bool byUser, bool& handled) { handled = EditorEscape(byUser); };
   hooks.OnWantKey = [this](TtsGridControl&, int key, bool& want) { want = key != platform::VK_ESCAPE || WantsEscape(); };
   hooks.OnInvalidKeys = [this](TtsGridControl&, const std::string& keys, bool& accept) {
@@ -218,10 +238,7 @@ void TtsBaseGrid::ShowEditor()
   scrolledSinceEditorPlaced_ = false;
   ConfigureEditor(editor);
   editor.SetMaskName(model_.CurrentMaskName());
-  if (!currentCell_->IsCachedFor(CurrentDataCol(), CurrentDataRow())) {
-    currentCell_->LoadValue();
-    cellHost_->ReloadEditorDisplay();
-  }
+  currentCell_->LoadValue();
   model_.InvalidateCell(model_.CurrentDisplayCol(), model_.CurrentDisplayRow());
   editor.Show();
   if (hasFocus())
@@ -328,16 +345,26 @@ void TtsBaseGrid::ReloadCurrentValue()
   model_.InvalidateCell(model_.CurrentDisplayCol(), model_.CurrentDisplayRow());
 }
 
+// A value written into the current cell goes into its editor, unless the editor holds it already.
+void TtsBaseGrid::CurrentCellWritten(int dataCol, int dataRow, const TtsCellValue& value)
+{
+  if (!editors_ || dataCol != CurrentDataCol() || dataRow != CurrentDataRow() || !CanEditCells() ||
+      IsCellSelected(model_.CurrentDisplayCol(), model_.CurrentDisplayRow()))
+    return;
+  if (currentCell_->IsCachedFor(dataCol, dataRow) && currentCell_->GetValue() == value)
+    return;
+  currentCell_->ClearValue();
+  if (editorPlaced_ || activeEditor_->Visible())
+    cellHost_->LoadEditorValue(value);
+}
+
 // Edit mode ---------------------------------------------------------------------------------------------
 
 void TtsBaseGrid::SetCellEditMode(bool on, int startKind)
 {
   editMode_ = on;
-  if (on && EditingAllowed()) {
+  if (on && EditingAllowed())
     editStartKind_ = startKind;
-    if (startKind == 0)
-      currentCell_->ClearValue();
-  }
 }
 
 bool TtsBaseGrid::EnterEditMode(int startKind, bool update)
@@ -353,6 +380,9 @@ bool TtsBaseGrid::EnterEditMode(int startKind, bool update)
   HideFocus(false);
   SetCellEditMode(true, startKind);
   RefreshEditor(true);
+  // The value kept from an edit left earlier stays; its text is selected by the start kind.
+  if (editMode_ && activeEditor_->Visible())
+    currentCell_->RefreshValue();
   if (update)
     this->update();
   return editMode_;
@@ -402,6 +432,16 @@ void TtsBaseGrid::FocusOut()
   refocus_ = false;
   if (!AlwaysShowEditor)
     InvalidateFocusCell(model_.CurrentDisplayCol(), model_.CurrentDisplayRow(), false);
+  LeaveEditModeOnFocusLoss();
+}
+
+// The focus gone to another control of the window ends edit mode; an open edit and its value stay.
+void TtsBaseGrid::LeaveEditModeOnFocusLoss()
+{
+  const QWidget* focused = QApplication::focusWidget();
+  if (!focused || focused == this || isAncestorOf(focused) || focused->window() != window())
+    return;
+  LeaveEditMode();
 }
 
 }  // namespace grid

@@ -1,6 +1,8 @@
 // The grid's keys: the key table that moves the current cell (with the cell-leave check before every
 // checked move), Enter, Escape and F2, the clipboard keys, typing that starts an edit, and Ctrl+Tab,
-// which leaves the grid. Keys the in-cell editor does not use come here through its hook.
+// which leaves the grid. A current cell scrolled out of view comes back before a key acts; without an
+// editor or a focus frame Left and Right scroll by a column. Keys the in-cell editor does not use come
+// here through its hook.
 
 #include "grid/dropdown/GridDropDowns.h"
 #include "grid/window/Grid.h"
@@ -44,7 +46,20 @@ void TtsBaseGrid::KeyDown(int& key, TShiftState shift)
   }
   if (DropDownKeyDown(key, shift) || keySuspend_ > 0)
     return;
-  HandleGridKey(key, shift);
+  // While a mouse action is under way Escape cancels it and the other keys do nothing.
+  if (MouseStatus() != msNone && MouseStatus() != msCellButton) {
+    if (key == VK_ESCAPE)
+      CancelMouseAction();
+    key = 0;
+    return;
+  }
+  if (ScrollCurrentIntoViewForKey(key, shift) && key == VK_ESCAPE) {
+    if (HasDropDowns())
+      DropDowns().ClearComboSearch();
+    key = 0;
+  } else {
+    HandleGridKey(key, shift);
+  }
   SelectionFollowsRow();
   ReportGridStatus();
   FirePendingSelectChanged();
@@ -79,6 +94,49 @@ void TtsBaseGrid::KeyUp(int& key, TShiftState shift)
   }
   if (OnKeyUp)
     Fire(OnKeyUp, key, shift);
+}
+
+namespace {
+
+// The Shift, Ctrl and Alt keys themselves, and Alt with anything but Up and Down, do nothing here.
+bool IgnoredKey(int key, TShiftState shift)
+{
+  return ((shift & ssAlt) != 0 && key != VK_UP && key != VK_DOWN) || key == VK_SHIFT || key == VK_CONTROL ||
+         key == VK_MENU;
+}
+
+}  // namespace
+
+// A current cell scrolled out of view comes back before a key acts: across in the editing and
+// browse modes without a selection (not for Ctrl with Home, End, Left or Right), up or down in
+// those modes and for the vertical moves (not for Ctrl with Home, End, Up or Down).
+bool TtsBaseGrid::ScrollCurrentIntoViewForKey(int key, TShiftState shift)
+{
+  if (IgnoredKey(key, shift))
+    return false;
+  const bool ctrl = (shift & ssCtrl) != 0;
+  const TtsGridMode mode = GridMode();
+  const bool modes = (mode == gmEdit || mode == gmEditInsert || mode == gmBrowse) && SelectionKind() == 0;
+  const bool ctrlEnd = ctrl && (key == VK_HOME || key == VK_END);
+  const bool across = modes && !ctrlEnd && !(ctrl && (key == VK_LEFT || key == VK_RIGHT));
+  const bool verticalKey = key == VK_PRIOR || key == VK_NEXT || key == VK_HOME || key == VK_END || key == VK_UP ||
+                           key == VK_DOWN;
+  const bool upDown = (modes || verticalKey) && !ctrlEnd && !(ctrl && (key == VK_UP || key == VK_DOWN));
+  const TGridLayout layout = ComputeLayout();
+  const auto outOfView = [](int index, int fixed, int first, int count, int lastFull) {
+    return index >= fixed && index < count && (index < first || index > lastFull);
+  };
+  const int col = model_.CurrentDisplayCol();
+  const int row = model_.CurrentDisplayRow();
+  const bool scrollCol = across && outOfView(col, layout.Horz.FixedCellCount, LeftCol(), GridCols(),
+                                             layout.Horz.LastFullVisibleCell);
+  const bool scrollRow = upDown && outOfView(row, layout.Vert.FixedCellCount, TopRow(), GridRows(),
+                                             layout.Vert.LastFullVisibleCell);
+  if (!scrollCol && !scrollRow)
+    return false;
+  // -1 leaves an axis where it is.
+  ScrollIntoView({scrollCol ? col : -1, scrollRow ? row : -1});
+  return true;
 }
 
 // Moves -------------------------------------------------------------------------------------------------
@@ -177,6 +235,26 @@ bool TtsBaseGrid::MovePage(bool down)
   return KeyMoveTo(model_.CurrentDisplayCol(), row, EditingAllowed());
 }
 
+// Left and Right without an editor or a focus frame to move: the grid scrolls by a column, the
+// current column going along with it.
+bool TtsBaseGrid::ScrollColumnByKey(bool right)
+{
+  int left = 0;
+  if (right) {
+    if (!NextEnterableCol(LeftCol(), false, false, left) || left > MaxLeftCol() || !CanMoveFromCurrent())
+      return false;
+  } else if (!PrevEnterableCol(LeftCol(), false, false, left) || left < FixedCols()) {
+    return false;
+  }
+  SetTopLeftLimited(left, TopRow());
+  int target = model_.CurrentDisplayCol();
+  const bool found = right ? NextEnterableCol(std::max(target, LeftCol() - 1), false, false, target)
+                           : PrevEnterableCol(target, false, false, target);
+  if (!found)
+    return true;
+  return KeyMoveTo(target, model_.CurrentDisplayRow(), false);
+}
+
 // Ctrl+Home, Ctrl+End and the Ctrl arrows: the first or last cell, column or row.
 bool TtsBaseGrid::EndKey(int key, TShiftState)
 {
@@ -262,8 +340,7 @@ void TtsBaseGrid::HandleGridKey(int& key, TShiftState shift)
 {
   const bool ctrl = (shift & ssCtrl) != 0;
   const bool shifted = (shift & ssShift) != 0;
-  if (((shift & ssAlt) != 0 && key != VK_UP && key != VK_DOWN) || key == VK_SHIFT || key == VK_CONTROL ||
-      key == VK_MENU)
+  if (IgnoredKey(key, shift))
     return;
   const bool editing = EditingAllowed();
   const bool focusMode = InFocusMode();
@@ -294,8 +371,7 @@ void TtsBaseGrid::HandleGridKey(int& key, TShiftState shift)
       else if (editing || focusMode)
         NextCell(key == VK_RIGHT, false);
       else
-        ScrollIntoView({std::clamp(model_.CurrentDisplayCol() + (key == VK_RIGHT ? 1 : -1), 1, GridCols() - 1),
-                        model_.CurrentDisplayRow()});
+        ScrollColumnByKey(key == VK_RIGHT);
       key = 0;
       return;
     case VK_UP:
@@ -349,8 +425,12 @@ void TtsBaseGrid::HandleGridKey(int& key, TShiftState shift)
         consumeIf(EscapeKey());
       return;
     case VK_ESCAPE:
-      if (HasDropDowns())
+      // A pending incremental search is all that Escape ends then.
+      if (HasDropDowns() && !DropDowns().ComboSearchText().empty()) {
         DropDowns().ClearComboSearch();
+        key = 0;
+        return;
+      }
       consumeIf(EscapeKey());
       return;
     case VK_F1 + 3:

@@ -1,5 +1,6 @@
-// Spin steps: the number at the caret of a spin text cell stepped by the cell's increment, offered
-// to OnSpinIncrement and put into the in-cell editor as the user's edit.
+// Spin steps: the number at the caret of a spin text cell stepped by the cell's increment, or a
+// picture cell's picture stepped through the image list, offered to OnSpinIncrement and put into
+// the in-cell editor (a picture cell's current-cell object) as the user's edit.
 
 #include "grid/window/Grid.h"
 
@@ -48,38 +49,69 @@ std::string FitToMask(TtsEditMask& mask, const std::string& oldText, const std::
 
 }  // namespace
 
-void TtsBaseGrid::SpinRepeat(int dataCol, int dataRow, int part, int /*count*/) { SpinStep(dataCol, dataRow, part); }
+void TtsBaseGrid::SpinRepeat(int dataCol, int dataRow, int part, int count)
+{
+  Fire(OnSpinRepeat, dataCol, dataRow, count, part);
+  SpinStep(dataCol, dataRow, part);
+}
+
+// The number at the caret stepped by the cell's increment (down for part 2), fitted to a mask that
+// checks while typing; empty when the mask takes it in no form.
+std::string TtsBaseGrid::SteppedText(int dataCol, int dataRow, int part, const std::string& current, int& pos, int& len)
+{
+  const std::string text = current.empty() ? "0" : current;
+  const double increment = model_.ResolveSpinIncrement(dataCol, dataRow) * (part == 2 ? -1 : 1);
+  const std::string stepped = SpinNumberAt(text, ActiveEditor().SelStart() + 1, pos, len, increment);
+  auto* textEditor = dynamic_cast<TtsEditGridControl*>(&ActiveEditor());
+  TtsEditMask* mask = textEditor != nullptr ? textEditor->Box().Mask() : nullptr;
+  const bool fit = stepped != current && mask != nullptr && (mask->GetCheckModes() & 1) != 0 &&
+                   (mask->GetMaskOptions() & 1) != 0;
+  return fit ? FitToMask(*mask, text, stepped, pos, len) : stepped;
+}
+
+// The next (part 1) or previous picture of the image list after the one named, as "Category.Name"
+// or the name alone; empty without an image list or a picture there.
+TtsCellValue TtsBaseGrid::SteppedPicture(const TtsCellValue& shown, int part)
+{
+  TtsImageListComponent* list = ImageList();
+  if (list == nullptr)
+    return {};
+  const int identity = list->StepPictureId(shown.IsString() ? shown.AsString() : std::string(), part != 2);
+  std::string category;
+  std::string name;
+  if (identity < 0 || !list->FindPictureName(identity, category, name) || name.empty())
+    return {};
+  return category.empty() ? name : category + "." + name;
+}
 
 void TtsBaseGrid::SpinStep(int dataCol, int dataRow, int part)
 {
   const TtsControlType type = model_.ResolveControlType(dataCol, dataRow);
-  if ((model_.ResolveSpinOptions(dataCol, dataRow) & spoAutoIncrement) == 0 || type != ctText)
-    return;  // picture cells step through an image list, which the grid does not have
+  if ((model_.ResolveSpinOptions(dataCol, dataRow) & spoAutoIncrement) == 0 || (type != ctText && type != ctPicture))
+    return;
   if (!InEditMode() && !EnterEditMode(1, true))
     return;
   TtsCustomGridControl* editor = &ActiveEditor();
-  const TtsCellValue shown = editor->Value();
+  // A picture cell's editor value is the one its current-cell object keeps.
+  const TtsCellValue shown = type == ctText ? editor->Value() : currentCell_->GetValue();
   const std::string current = shown.IsString() ? shown.AsString() : std::string();
-  const std::string text = current.empty() ? "0" : current;
-  const double increment = model_.ResolveSpinIncrement(dataCol, dataRow) * (part == 2 ? -1 : 1);
   int pos = 0;
   int len = 0;
-  const std::string stepped = SpinNumberAt(text, editor->SelStart() + 1, pos, len, increment);
-  auto* textEditor = dynamic_cast<TtsEditGridControl*>(editor);
-  TtsEditMask* mask = textEditor != nullptr ? textEditor->Box().Mask() : nullptr;
-  const bool fit = stepped != current && mask != nullptr && (mask->GetCheckModes() & 1) != 0 &&
-                   (mask->GetMaskOptions() & 1) != 0;
-  const std::string fitted = fit ? FitToMask(*mask, text, stepped, pos, len) : stepped;
-  if (fitted.empty() || fitted == current)
+  TtsCellValue value = type == ctText ? TtsCellValue(SteppedText(dataCol, dataRow, part, current, pos, len))
+                                      : SteppedPicture(shown, part);
+  if (value.IsEmpty() || (value.IsString() && (value.AsString().empty() || value.AsString() == current)))
     return;
-  TtsCellValue value = fitted;
   bool accept = true;
   if (!Fire(OnSpinIncrement, dataCol, dataRow, part, value, pos, len, accept) || !accept)
     return;
   const TtsCellValue converted = ConvertCellValue(type, value);
-  const std::string result = converted.IsString() ? converted.AsString() : std::string();
-  if (result == current || !BeginEditByKey(false))
+  if (converted == shown || !BeginEditByKey(false))
     return;
+  if (type == ctPicture) {
+    RecordEditedValue(converted, true);
+    return;
+  }
+  const std::string result = converted.IsString() ? converted.AsString() : std::string();
   editor->SetEditedValue(converted, true);
   // The caret after the stepped number.
   const std::string now = editor->Value().IsString() ? editor->Value().AsString() : std::string();

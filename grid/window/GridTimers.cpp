@@ -93,7 +93,7 @@ void TtsBaseGrid::PressSpinButton(TGridCoord cell, int part)
   const bool autoRepeat = (model_.ResolveSpinOptions(dataCol, dataRow) & spoAutoRepeat) != 0;
   buttonTracking_.PressSpin(PointOf(cell), part, autoRepeat);
   SyncButtonState();
-  SpinRepeat(dataCol, dataRow, part, 1);
+  SpinStep(dataCol, dataRow, part);  // the press reports its OnSpinRepeat itself
 }
 
 void TtsBaseGrid::ButtonHoverTick()

@@ -2,6 +2,7 @@
 // present name.
 
 #include "grid/window/Grid.h"
+#include "tests/grid/NamedImageList.h"
 
 #include <gtest/gtest.h>
 
@@ -12,30 +13,8 @@ namespace grid {
 namespace {
 
 // An image list of named pictures, each "Category.Name" or a bare name, by identity.
-class FakeImageList : public TtsImageListComponent {
- public:
-  void AddLink(TtsComponentLink<TtsImageListComponent>& link) override { link.StoreComponent(this); }
-  void RemoveLink(TtsComponentLink<TtsImageListComponent>& link) override { link.StoreComponent(nullptr); }
-  TtsCellValue FindImage(const TtsCellValue&) override { return {}; }
-  std::string ListName() const override { return "Weather"; }
-  int FindPictureId(const std::string& name) override
-  {
-    for (const auto& [identity, shown] : pictures)
-      if (shown == name)
-        return identity;
-    return -1;
-  }
-  bool FindPictureName(int identity, std::string& category, std::string& name) override
-  {
-    const auto found = pictures.find(identity);
-    if (found == pictures.end())
-      return false;
-    const std::size_t dot = found->second.find('.');
-    category = dot == std::string::npos ? "" : found->second.substr(0, dot);
-    name = dot == std::string::npos ? found->second : found->second.substr(dot + 1);
-    return true;
-  }
-  std::map<int, std::string> pictures{{7, "Sky.Sun"}, {9, "Rain"}};
+struct FakeImageList : NamedImageList {
+  FakeImageList() { pictures = {{7, "Sky.Sun"}, {9, "Rain"}}; }
 };
 
 const std::string kSep(1, '\x01');
