@@ -74,10 +74,7 @@ void TtsButtonTracking::SpinRepeatTick(bool stillHeld, const std::function<void(
 
 void TtsButtonTracking::ResetButtonStates()
 {
-  if (hoverRunning_) {
-    host_.StopTimer(kButtonHoverTimer);
-    hoverRunning_ = false;
-  }
+  StopHover();
   if (Recorded(hot_)) {
     host_.RepaintButton(hot_, 0);
     ClearHotButton();
@@ -103,6 +100,15 @@ void TtsButtonTracking::ValidateButtonCells(int lastCol, int lastRow)
     ClearHotButton();
   if (Recorded(pressed_) && beyond(pressed_))
     ClearPressedButton();
+}
+
+bool TtsButtonTracking::StopHover()
+{
+  if (!hoverRunning_)
+    return false;
+  host_.StopTimer(kButtonHoverTimer);
+  hoverRunning_ = false;
+  return true;
 }
 
 void TtsButtonTracking::StartHover()

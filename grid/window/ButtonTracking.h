@@ -66,6 +66,10 @@ class TtsButtonTracking {
   // count and repeat. A repeat that raises clears the held button and repaints the current cell.
   void SpinRepeatTick(bool stillHeld, const std::function<void(int part, int count)>& repeat);
 
+  // The hover timer around a press: stopped (answering whether it ran) and started again.
+  bool StopHover();
+  void StartHover();
+
   void ResetButtonStates();
   void ClearHotButton() { hot_ = kNoCell; }
   void ClearPressedButton();
@@ -73,7 +77,6 @@ class TtsButtonTracking {
   void ValidateButtonCells(int lastCol, int lastRow);
 
  private:
-  void StartHover();
   void StopSpin();
   static bool Recorded(platform::TPoint cell) { return cell.X != -1 || cell.Y != -1; }
 

@@ -121,7 +121,7 @@ void TtsBaseGrid::CellButtonPress(TShiftState shift, int x, int displayRow, int 
   if (dropDowns && type != btCombo && type != btDateTimePopup && type != btDateTimeDropDown)
     DropDowns().CloseDropDowns(false);
   switch (type) {
-    case btCombo: DropDowns().ToggleComboDropDown(dataCol, dataRow); break;
+    case btCombo: ToggleComboByMouse(dataCol, dataRow); break;
     case btDateTimeDropDown: DropDowns().ToggleDateTimeDropDown(dataCol, dataRow); break;
     case btNormal:
     case btDateTimePopup: Fire(OnButtonDown, dataCol, dataRow); break;
@@ -138,8 +138,23 @@ void TtsBaseGrid::CellButtonPress(TShiftState shift, int x, int displayRow, int 
   fired = true;
 }
 
+// A list opened by its button may take over the press when the pointer moves into it; until the
+// pointer is over its rows it does not scroll by itself.
+void TtsBaseGrid::ToggleComboByMouse(int dataCol, int dataRow)
+{
+  TtsGridDropDowns& dropDowns = DropDowns();
+  dropDowns.ToggleComboDropDown(dataCol, dataRow);
+  if (!dropDowns.IsComboDroppedDown())
+    return;
+  TtsBaseGrid& list = dropDowns.GridCombo().ComboGrid();
+  list.SetCaptureHandOver(!DesignTime());
+  list.SetAutoscrollBlocked(true);
+}
+
 void TtsBaseGrid::TrackCellButton(int x, int y, int /*displayCol*/, int /*displayRow*/)
 {
+  if (HandOverToDropDown(x, y))
+    return;
   const int col = model_.CurrentDisplayCol();
   const int row = model_.CurrentDisplayRow();
   const bool onButton = PointInButton(x, y, col, row);
@@ -247,8 +262,10 @@ void TtsBaseGrid::RepaintHeading(int dataCol)
     InvalidateCell(displayCol, 0);
 }
 
-bool TtsBaseGrid::HeadingButtonRectHit(int x, int y, int displayCol)
+bool TtsBaseGrid::HitHeadingButton(int x, int y, int displayCol)
 {
+  if (!model_.HasHeadingButton(displayCol))
+    return false;
   const TtsCellPaintInfo info = GetCellPaintInfo(displayCol, 0, true);
   const platform::TRect& b = info.ButtonRect;
   if (!info.HasButton || b.IsEmpty())
@@ -256,12 +273,12 @@ bool TtsBaseGrid::HeadingButtonRectHit(int x, int y, int displayCol)
   return x >= b.Left && x < b.Right && y < std::min(b.Top + 14, b.Bottom);
 }
 
-bool TtsBaseGrid::IsHeadingButtonHit(int x, int y, int displayCol)
+bool TtsBaseGrid::CanPressHeading(int x, int y, int displayCol)
 {
-  if (PressedHeadingCol != -1 || displayCol < 1 || displayCol > Cols() || model_.ColSelection().Selected(displayCol))
+  if (PressedHeadingCol != -1 || displayCol < 1 || displayCol > Cols() || IsCellSelected(displayCol, 0))
     return false;
-  if (model_.HasHeadingButton(displayCol))
-    return HeadingButtonRectHit(x, y, displayCol);
+  if (model_.HasHeadingButton(displayCol) && HitHeadingButton(x, y, displayCol))
+    return true;
   return model_.HeadingIsButton(displayCol) && HeadingOn() && y <= HeadingHeight();
 }
 
@@ -269,7 +286,7 @@ void TtsBaseGrid::TrackHeadingButton(int x, int y, platform::TPoint cell, bool a
 {
   const int displayCol = model_.DisplayColOf(PressedHeadingCol);
   const bool onHeading = cell.X == displayCol && cell.Y == 0 && !above;
-  const bool inside = onHeading && (!PressedHeadingIsButton || HeadingButtonRectHit(x, y, displayCol));
+  const bool inside = onHeading && (!PressedHeadingIsButton || HitHeadingButton(x, y, displayCol));
   if (inside != HeadingShownDown) {
     HeadingShownDown = inside;
     RepaintHeading(PressedHeadingCol);

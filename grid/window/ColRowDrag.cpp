@@ -204,6 +204,10 @@ void TtsBaseGrid::DragColMove(int x, int displayCol)
     mouse_.ColMoveAtEnd = x >= ColLeft(*this, last) && ColLeft(*this, last) >= 0;
   const int col = std::clamp(displayCol, FirstScrollableEnterableCol(), std::max(last, 1));
   if (col != mouse_.MoveTarget) {
+    if (mouse_.ColMoveAtEnd) {
+      DrawColMoveLine();
+      mouse_.ColMoveAtEnd = false;
+    }
     EraseMoveLine();
     mouse_.MoveTarget = col;
     DrawColMoveLine();
@@ -223,12 +227,115 @@ void TtsBaseGrid::DragRowMove(int y, int displayRow)
     --displayRow;
   const int row = std::clamp(displayRow, FirstScrollableEnterableRow(), std::max(last, 1));
   if (row != mouse_.MoveTarget) {
+    if (mouse_.RowMoveAtEnd) {
+      DrawRowMoveLine();
+      mouse_.RowMoveAtEnd = false;
+    }
     EraseMoveLine();
     mouse_.MoveTarget = row;
     DrawRowMoveLine();
   } else if (!mouse_.RowMoveLineShown) {
     DrawRowMoveLine();
   }
+}
+
+// A move scrolling on towards the end whose drop marker already stands at the last column (row),
+// with that on screen, has nowhere further to go.
+bool TtsBaseGrid::MoveMarkerAtEnd(bool rows) const
+{
+  if (rows)
+    return mouse_.Status == msRowMove && LastVisibleRow() >= GridRows() - 1 &&
+           mouse_.MoveTarget == std::min(LastEnterableRow(), Rows());
+  return mouse_.Status == msColMove && LastVisibleCol() >= GridCols() - 1 && mouse_.MoveTarget == LastEnterableCol();
+}
+
+// The autoscroll loop of a move: the target follows the scroll. Towards the end the line stays
+// hidden while the grid scrolls and is drawn after the last column (row) once that is on screen;
+// towards the start the target is the column (row) before the first shown while the grid can
+// scroll further, and the first shown with its line when it cannot.
+void TtsBaseGrid::MoveScrollPass(int dx, int dy)
+{
+  const bool rows = mouse_.Status == msRowMove;
+  const int step = rows ? (dy != 0 ? dy : mouse_.ScrollDy) : (dx != 0 ? dx : mouse_.ScrollDx);
+  const bool beforeLoop = dx == 0 && dy == 0;
+  bool& atEnd = rows ? mouse_.RowMoveAtEnd : mouse_.ColMoveAtEnd;
+  const bool& lineShown = rows ? mouse_.RowMoveLineShown : mouse_.ColMoveLineShown;
+  const int fixed = rows ? FixedRows() : FixedCols();
+  const int count = rows ? GridRows() : GridCols();
+  const int last = rows ? std::min(LastEnterableRow(), Rows()) : LastEnterableCol();
+  const int first = rows ? FirstScrollableEnterableRow() : FirstScrollableEnterableCol();
+  auto topLeft = [&] { return rows ? TopRow() : LeftCol(); };
+  auto lastVisible = [&] { return rows ? LastVisibleRow() : LastVisibleCol(); };
+  auto fully = [&] { return rows ? FullyVisibleRowCount() : FullyVisibleColCount(); };
+  auto draw = [&] { rows ? DrawRowMoveLine() : DrawColMoveLine(); };
+  auto scroll = [&](int by) {
+    const int limit = rows ? MaxTopRow() : MaxLeftCol();
+    const int to = std::clamp(topLeft() + by, fixed, std::max(fixed, limit));
+    if (to == topLeft())
+      return false;
+    EraseMoveLine();
+    if (rows)
+      SetTopLeftLimited(LeftCol(), to);
+    else
+      SetTopLeftLimited(to, TopRow());
+    return to == topLeft();
+  };
+  auto retarget = [&](int target) {
+    EraseMoveLine();
+    mouse_.MoveTarget = target;
+  };
+  int& target = mouse_.MoveTarget;
+  if (step > 0) {
+    if (beforeLoop) {
+      if (target >= topLeft() && target <= lastVisible()) {
+        if (target == last && target != mouse_.MoveSource && !atEnd) {
+          draw();
+          atEnd = lineShown;
+        }
+        retarget(std::min(topLeft() + fully() + 1, last));
+      }
+      return;
+    }
+    if (topLeft() + fully() < count && scroll(1)) {
+      atEnd = false;
+      retarget(std::min(topLeft() + fully() + 1, last));
+      if (topLeft() + fully() >= count) {
+        draw();
+        atEnd = lineShown;
+      }
+    } else {
+      if (!atEnd) {
+        retarget(last);
+        draw();
+        atEnd = lineShown;
+      }
+      StopAutoScroll();
+    }
+    if (CanPaintDirect())
+      repaint();
+    return;
+  }
+  if (beforeLoop) {
+    if (lineShown && target >= topLeft() && target <= lastVisible() && target >= fixed)
+      EraseMoveLine();
+    return;
+  }
+  if (topLeft() > first && scroll(-1)) {
+    if (topLeft() > first) {
+      retarget(std::max(topLeft() - 1, first));
+    } else {
+      retarget(topLeft());
+      draw();
+    }
+  } else {
+    if (target != topLeft()) {
+      retarget(topLeft());
+      draw();
+    }
+    StopAutoScroll();
+  }
+  if (CanPaintDirect())
+    repaint();
 }
 
 void TtsBaseGrid::DrawColMoveLine()

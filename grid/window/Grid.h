@@ -53,6 +53,7 @@ struct TtsScrollGeometry {
 TtsGridMode GridModeOfEditMode(const std::string& identifier);
 
 class TtsCell;
+class TtsCustomButton;
 class TtsCustomGridControl;
 class TtsGridPainter;
 class TtsGridDropDowns;
@@ -813,27 +814,6 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   int topLeftDepth_ = 0;
   bool scrolledSinceEditorPlaced_ = false;
 
-  // Keyboard and editor placement -------------------------------------------------------------------
- public:
-  // Where the caret goes when a value is next loaded into the text editor: 0 the whole text
-  // selected, 1 left where the load puts it, 2 at the start. A load sets 1; moves set 0.
-  int EditorCaretMode() const { return editorCaretMode_; }
-  void SetEditorCaretMode(int mode) { editorCaretMode_ = mode; }
-  // Alt with a heading's accelerator letter: OnHeadingClick for the first such column in display
-  // order, when the grid can take the focus; false when no heading has the letter.
-  bool HeadingAcceleratorKey(char letter);
-
- private:
-  bool ScrollCurrentIntoViewForKey(int key, platform::TShiftState shift);
-  bool ScrollColumnByKey(bool right);
-  void LeaveEditModeOnFocusLoss();
-  void CurrentCellWritten(int dataCol, int dataRow, const TtsCellValue& value);
-  void RecordEditedValue(const TtsCellValue& value, bool byUser);
-  TtsCellValue SteppedPicture(const TtsCellValue& shown, int part);
-  std::string SteppedText(int dataCol, int dataRow, int part, const std::string& current, int& pos, int& len);
-  int editorCaretMode_ = 0;
-  std::unique_ptr<QObject> headingKeys_;
-
   // Size bookkeeping ---------------------------------------------------------------------------------
  public:
   // After the base changed every column width (row height): the columns (rows) at the default follow
@@ -926,7 +906,8 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   // The heading alignment of older streams ("HeadingAlignment": 0 left, 1 right, 2 centre).
   int LegacyHeadingAlignment() const { return legacyHeadingAlignment_; }
   void SetLegacyHeadingAlignment(int value);
-  // One repeat of a held spin half (count 2 on): OnSpinRepeat, then one spin step of the cell.
+  // One repeat of a held spin half (count 2 on): one spin step of the cell (the mouse handling's
+  // OnSpinRepeat goes first).
   virtual void SpinRepeat(int dataCol, int dataRow, int part, int count);
   // One step of the current spin cell's value in its editor (part 1 up, 2 down), edit mode entered
   // first, offered to OnSpinIncrement and put in as the user's edit.
@@ -1000,8 +981,21 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   virtual void SelectAllPress(bool byMouse);
   void SetAllColWidths(int width, bool keepInView);
   void SetAllRowHeights(int height, bool keepInView);
-  bool IsHeadingButtonHit(int x, int y, int displayCol);
+  bool IsHeadingButtonHit(int x, int y, int displayCol) { return CanPressHeading(x, y, displayCol); }
+  // The point lies on the column's heading button (its top 14 pixels at most).
+  bool HitHeadingButton(int x, int y, int displayCol);
+  // A heading press may start at the point: on a heading button, or anywhere in a heading acting as one.
+  bool CanPressHeading(int x, int y, int displayCol);
   bool AutoScrolling() const;
+  // A drop-down list: a press held on its owner's combo button goes on here as a press on the row
+  // bar at the current row, with the capture.
+  void ContinuePressInDropDown();
+  void SetAutoscrollBlocked(bool on) { mouse_.AutoscrollBlocked = on; }
+  void SetCaptureHandOver(bool on) { mouse_.CaptureHandOver = on; }
+  // The in-cell editor serving a control type, and the button object that measures and draws a
+  // cell's button (one per kind, made on first use).
+  TtsCustomGridControl& GetGridControl(TtsControlType type) const;
+  TtsCustomButton* GetCellButton(int displayCol, int displayRow);
   // The grid's own cursor, and the one shown over the selection that a press would drag.
   platform::TCursor Cursor = platform::crDefault;
   platform::TCursor SelectedAreaCursor = platform::crDefault;
@@ -1025,6 +1019,10 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   void CellClick(platform::TShiftState shift, int x, int displayRow, int displayCol, int y, bool left);
   void CellButtonPress(platform::TShiftState shift, int x, int displayRow, int displayCol, int y);
   void PaintMouseFeedback(platform::TCanvas& canvas) const;
+  // Focus arriving at the grid or its in-cell editor, and leaving both.
+  QMetaObject::Connection WatchFocus();
+  virtual void DoEnter();
+  virtual void DoExit();
 
  private:
   void SetMouseStatus(TtsMouseStatus status);
@@ -1032,10 +1030,11 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   TtsMouseStatus AxisSizingHit(bool cols, int coordinate);
   void FlipFeedback(const TtsFeedbackLine& line);
   void EraseMoveLine();
-  void LeftPress(platform::TShiftState shift, int x, int y, platform::TPoint cell);
+  bool LeftPress(platform::TShiftState shift, int x, int y, platform::TPoint cell);
   void RightPress(platform::TPoint cell);
   bool DoubleClickPress(platform::TShiftState shift, int x, int y, platform::TPoint cell, bool onBorder);
-  void SinglePress(platform::TShiftState shift, int x, int y, platform::TPoint cell);
+  bool SinglePress(platform::TShiftState shift, int x, int y, platform::TPoint cell);
+  void CloseDropDownsByMouse();
   void PressHeadingButton();
   void ForwardPressToEditor(platform::TShiftState shift);
   bool ForwardToEditor(bool release, platform::TShiftState shift, int x, int y);
@@ -1062,7 +1061,14 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   void DragCellRange(int x, int y, int displayRow, int displayCol);
   void EndSelectDrag(TtsMouseStatus status, bool commit);
   bool CheckAutoscroll(bool vertical, int coordinate);
+  int AutoscrollRequest(bool vertical, int coordinate);
   void AutoScrollPass(int dx, int dy);
+  void ExtendTowardsEdge(bool beforeLoop);
+  void EndAutoScroll();
+  int DiagonalStep(bool vertical, int step) const;
+  platform::TPoint CellRangeTarget(int x, int y) const;
+  void MoveScrollPass(int dx, int dy);
+  bool MoveMarkerAtEnd(bool rows) const;
   void StopAutoScroll();
   // Resizing and moving.
   int EndResizeExtent(int start, int extent, int coordinate, int client, int remembered);
@@ -1087,8 +1093,21 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   void TrackHeadingButton(int x, int y, platform::TPoint cell, bool above);
   void ReleaseHeadingButton();
   void RepaintHeading(int dataCol);
-  bool HeadingButtonRectHit(int x, int y, int displayCol);
+  bool DesignTime() const;
+  void DesignPress(platform::TMouseButton button, platform::TShiftState shift, int x, int y, platform::TPoint cell);
+  void ToggleComboByMouse(int dataCol, int dataRow);
+  bool HandOverToDropDown(int x, int y);
+  bool ForwardToDropDown(bool release, platform::TShiftState shift, int x, int y);
+  void ClickToOwner(int dataColDown, int dataRowDown, int dataColUp, int dataRowUp);
   TtsMouseState mouse_;
+  std::shared_ptr<TtsCustomButton> cellButtons_[8];  // by button type
+  TtsCustomButton* lastCellButton_ = nullptr;
+  int exitNesting_ = 0;
+  // From construction on, and undone before the window goes (its own end moves the focus).
+  struct FocusWatch {
+    QMetaObject::Connection connection;
+    ~FocusWatch() { QObject::disconnect(connection); }
+  } focusWatch_{WatchFocus()};
   std::unique_ptr<platform::Timer> autoScrollTimer_;
 
   // Combos and drop-downs

@@ -1,10 +1,12 @@
 // The grid's mouse handlers: a press classifies the point and starts one action, the moves and the
 // release go to that action, Escape cancels it; click events carry where press and release landed.
 
+#include "grid/dropdown/GridDropDowns.h"
 #include "grid/window/CellGeometry.h"
 #include "grid/window/Grid.h"
 #include "grid/window/GridCursors.h"
 #include "grid/window/ScopeEnd.h"
+#include "platform/DragDrop.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -98,40 +100,78 @@ bool TtsBaseGrid::InDragArea(int displayCol, int displayRow) const
 
 // Press ------------------------------------------------------------------------------------------------
 
+bool TtsBaseGrid::DesignTime() const
+{
+  if (Designing())
+    return true;
+  const auto* list = dynamic_cast<const TtsComboGrid*>(this);
+  return list != nullptr && list->OwnerGrid() != nullptr && list->OwnerGrid()->Designing();
+}
+
 void TtsBaseGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
   StopAutoScroll();
+  mouse_.HandedOver = false;
+  mouse_.CaptureHandOver = false;
+  mouse_.PressFromOwner = false;
   const TPoint cell = grid::CellAtPoint(*this, x, y);
-  if (Designing()) {
+  if (DesignTime()) {
     if (button == platform::mbLeft && StartSizingFromPoint(x, y, cell.X, cell.Y)) {
       mouse_.Captured = true;
       RedrawSizingLine();
+      return;
     }
+    DesignPress(button, shift, x, y, cell);
     return;
   }
   mouse_.DblClickHandled = false;
   mouse_.PressForwardPending = false;
   if (button == platform::mbLeft)
     mouse_.Captured = true;
+  // The cell-button timer waits while the press is handled, and runs on unless the press holds
+  // the mouse.
+  const bool timerRan = buttonTracking_.StopHover();
+  AtScopeEnd restart{[&] {
+    if (timerRan && !mouse_.Captured)
+      buttonTracking_.StartHover();
+  }};
   if (button != platform::mbMiddle) {
     PressedHeadingCol = -1;
     PressedHeadingIsButton = false;
     HeadingShownDown = false;
-    const bool canFocus = focusPolicy() != Qt::NoFocus && isEnabled();
+    const auto* list = dynamic_cast<const TtsComboGrid*>(this);
+    const bool mayFocus = list == nullptr || (list->OwnerGrid() != nullptr && list->OwnerGrid()->Designing() &&
+                                              list->OwnerGrid()->HasDropDowns() &&
+                                              list->OwnerGrid()->DropDowns().IsComboDroppedDown());
+    const bool canFocus = mayFocus && focusPolicy() != Qt::NoFocus && isEnabled();
     if (canFocus && !hasFocus())
       setFocus(Qt::MouseFocusReason);
     const bool focusRefused = !canFocus;
     if (!(focusRefused && CheckMouseFocus)) {
-      if (button == platform::mbRight)
+      if (button == platform::mbRight) {
         RightPress(cell);
-      else
-        LeftPress(shift, x, y, cell);
+      } else if (!LeftPress(shift, x, y, cell)) {
+        return;  // a drag and drop began
+      }
     }
   }
   if (mouse_.PressForwardPending)
     ForwardPressToEditor(shift);
   else
     Fire(OnMouseDown, button, shift, x, y);
+}
+
+// At design time a press off the sizing zones is the base window's: the focus, a double click,
+// the current cell moved to a pressed data cell, and the press event.
+void TtsBaseGrid::DesignPress(TMouseButton button, TShiftState shift, int x, int y, TPoint cell)
+{
+  if (focusPolicy() != Qt::NoFocus && isEnabled() && !hasFocus())
+    setFocus(Qt::MouseFocusReason);
+  if ((shift & platform::ssDouble) != 0)
+    FireDblClick();
+  else if (button == platform::mbLeft && cell.X >= 1 && cell.Y >= 1)
+    MoveCurrentCell(cell.X, cell.Y);
+  Fire(OnMouseDown, button, shift, x, y);
 }
 
 // The press that started an edit goes on to the in-cell editor, with the moves and the release
@@ -181,13 +221,16 @@ void TtsBaseGrid::RightPress(TPoint cell)
     MoveCurrentCell(col, row);
 }
 
-void TtsBaseGrid::LeftPress(TShiftState shift, int x, int y, TPoint cell)
+bool TtsBaseGrid::LeftPress(TShiftState shift, int x, int y, TPoint cell)
 {
   const bool onBorder = StartSizingFromPoint(x, y, cell.X, cell.Y);
   SetDownCell(cell.X, cell.Y);
-  if ((shift & platform::ssDouble) == 0 || !DoubleClickPress(shift, x, y, cell, onBorder))
-    SinglePress(shift, x, y, cell);
+  if ((shift & platform::ssDouble) == 0 || !DoubleClickPress(shift, x, y, cell, onBorder)) {
+    if (!SinglePress(shift, x, y, cell))
+      return false;
+  }
   PressHeadingButton();
+  return true;
 }
 
 // A double click that qualifies: on a border it only marks the restore; elsewhere the events,
@@ -215,16 +258,32 @@ bool TtsBaseGrid::DoubleClickPress(TShiftState shift, int x, int y, TPoint cell,
   return true;
 }
 
-void TtsBaseGrid::SinglePress(TShiftState shift, int x, int y, TPoint cell)
+// False when a handler of OnCanStartDrag began a drag and drop: the press ends there.
+bool TtsBaseGrid::SinglePress(TShiftState shift, int x, int y, TPoint cell)
 {
-  if (IsResizeStatus(mouse_.Status)) {
-    DrawSizingLine();
-    return;
+  mouse_.ButtonPressPending = false;
+  if (CellButtonPressed) {
+    const TGridCoord pressed = PressedButtonCell;
+    ClearPressedButton();
+    RepaintCellButton(pressed.X, pressed.Y);
   }
-  if (cell.X < 0 || cell.Y < 0)
-    return;
-  if (InDragArea(cell.X, cell.Y) && (shift & (platform::ssShift | platform::ssCtrl)) == 0)
+  if (IsResizeStatus(mouse_.Status)) {
+    CloseDropDownsByMouse();
+    DrawSizingLine();
+    return true;
+  }
+  if (cell.X < 0 || cell.Y < 0) {
+    CloseDropDownsByMouse();
+    return true;
+  }
+  if (InDragArea(cell.X, cell.Y) && (shift & (platform::ssShift | platform::ssCtrl)) == 0) {
+    CloseDropDownsByMouse();
     Fire(OnCanStartDrag);
+    if (platform::Dragging()) {
+      mouse_.Captured = false;
+      return false;
+    }
+  }
   AtScopeEnd done{[this] {
     if (!mouse_.Captured && PressedHeadingCol == -1)
       SetMouseStatus(msNone);
@@ -233,27 +292,41 @@ void TtsBaseGrid::SinglePress(TShiftState shift, int x, int y, TPoint cell)
   if (cell.X >= 1 && cell.Y >= 1 && rangeMode && CellSelectMode == cmRange) {
     const int left = ColLeft(*this, cell.X);
     if (left <= x && x < left + 3) {
+      CloseDropDownsByMouse();
       CellRangePress(shift, x, y, cell.X, cell.Y);
       ReportGridStatus();
-      return;
+      return true;
     }
   }
   if (cell.Y == 0 && cell.X >= 1) {
+    CloseDropDownsByMouse();
     if (IsHeadingButtonHit(x, y, cell.X) && (shift & kKeys) == 0)
       PressedHeadingCol = DataColAt(cell.X);
     else if (mouse_.Status != msHeadingButton)
       HeadingPress(shift, x, y, cell.X, cell.Y);
   } else if (cell.X == 0 && cell.Y >= 1) {
+    CloseDropDownsByMouse();
     RowBarPress(shift, x, y, cell.X, cell.Y);
   } else if (cell.X == 0 && cell.Y == 0) {
+    CloseDropDownsByMouse();
     SelectAllPress(true);
-  } else if (PointInButton(x, y, cell.X, cell.Y)) {
-    CellButtonPress(shift, x, cell.Y, cell.X, y);
   } else {
-    CellClick(shift, x, cell.Y, cell.X, y, true);
+    if (HasDropDowns() && DropDowns().DropDownCell() != QPoint(DataColAt(cell.X), DataRowAt(cell.Y)))
+      CloseDropDownsByMouse();
+    if (PointInButton(x, y, cell.X, cell.Y))
+      CellButtonPress(shift, x, cell.Y, cell.X, y);
+    else
+      CellClick(shift, x, cell.Y, cell.X, y, true);
   }
   SelectionFollowsRow();
   ReportGridStatus();
+  return true;
+}
+
+void TtsBaseGrid::CloseDropDownsByMouse()
+{
+  if (HasDropDowns())
+    DropDowns().CloseDropDowns(false);
 }
 
 void TtsBaseGrid::PressHeadingButton()
@@ -279,10 +352,10 @@ void TtsBaseGrid::MouseMove(TShiftState shift, int x, int y)
 {
   // A new position ends an autoscroll loop; the move decides again.
   StopAutoScroll();
-  if (ForwardToEditor(false, shift, x, y))
+  if (ForwardToEditor(false, shift, x, y) || ForwardToDropDown(false, shift, x, y))
     return;
   mouse_.LastMove = {x, y};
-  if (Designing() && mouse_.Status == msNone) {
+  if (DesignTime() && mouse_.Status == msNone) {
     Fire(OnMouseMove, shift, x, y);
     return;
   }
@@ -335,17 +408,20 @@ void TtsBaseGrid::UpdateCursor(int x, int y)
 void TtsBaseGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
   StopAutoScroll();
-  if (button == platform::mbLeft && ForwardToEditor(true, shift, x, y))
+  if (button == platform::mbLeft && (ForwardToEditor(true, shift, x, y) || ForwardToDropDown(true, shift, x, y)))
     return;
-  if (Designing() && mouse_.Status == msNone) {
+  if ((DesignTime() && mouse_.Status == msNone) || platform::Dragging()) {
     Fire(OnMouseUp, button, shift, x, y);
     return;
   }
+  buttonTracking_.StopHover();
   if (button == platform::mbLeft) {
     const TPoint cell = grid::CellAtPoint(*this, x, y);
     SetUpCell(cell.X, cell.Y);
     const TtsMouseStatus old = mouse_.Status;
     mouse_.Captured = false;
+    if (MouseCapture())
+      SetMouseCapture(false);
     {
       AtScopeEnd done{[this] { SetMouseStatus(msNone); }};
       FinishAction(old, x, y, true);
@@ -355,9 +431,14 @@ void TtsBaseGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     ReportGridStatus();
     const bool resizeOrMove = old >= msRowResize && old <= msColMove;
     if (!mouse_.DblClickHandled && old != msCellButton && !resizeOrMove) {
+      const int downCol = DataColAt(mouse_.DownCell.X);
+      const int downRow = DataRowAt(mouse_.DownCell.Y);
+      const int upCol = DataColAt(mouse_.UpCell.X);
+      const int upRow = DataRowAt(mouse_.UpCell.Y);
       Click();
-      FireClickCell(DataColAt(mouse_.DownCell.X), DataRowAt(mouse_.DownCell.Y), DataColAt(mouse_.UpCell.X),
-                    DataRowAt(mouse_.UpCell.Y));
+      FireClickCell(downCol, downRow, upCol, upRow);
+      if (!OnClickCell)
+        ClickToOwner(downCol, downRow, upCol, upRow);
     }
     mouse_.DblClickHandled = false;
   }
@@ -416,6 +497,97 @@ void TtsBaseGrid::keyPressEvent(QKeyEvent* event)
     return;
   }
   TCustomGrid_ts::keyPressEvent(event);
+}
+
+// Drop-down lists --------------------------------------------------------------------------------------
+
+// A press handed on from a combo button and released in the list chooses its row for the owner's
+// cell (a press of the list's own chooses through the list).
+void TtsBaseGrid::ClickToOwner(int dataColDown, int dataRowDown, int dataColUp, int dataRowUp)
+{
+  auto* list = dynamic_cast<TtsComboGrid*>(this);
+  if (list == nullptr || DesignTime() || !mouse_.PressFromOwner)
+    return;
+  mouse_.PressFromOwner = false;
+  TtsBaseGrid* owner = list->OwnerGrid();
+  if (owner == nullptr || !owner->HasDropDowns())
+    return;
+  // Released off the rows (nothing selected) the list closes without a choice.
+  if (dataRowDown != 0 && SelectionKind() != 2) {
+    owner->DropDowns().CloseDropDowns(false);
+    owner->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  owner->DropDowns().ComboRowChosen(dataColDown, dataRowDown, dataColUp, dataRowUp);
+}
+
+// A combo button held down and dragged into its open list (within its left and right edges, below
+// its top) hands the press on to the list, once per opening: the button shows released and hot.
+bool TtsBaseGrid::HandOverToDropDown(int x, int y)
+{
+  if (!HasDropDowns() || !DropDowns().HasGridCombo() || !DropDowns().IsComboDroppedDown())
+    return false;
+  TtsBaseGrid& list = DropDowns().GridCombo().ComboGrid();
+  if (!list.mouse_.CaptureHandOver || !list.isVisible())
+    return false;
+  const QPoint at = mapToGlobal(QPoint(x, y));
+  const QPoint topLeft = list.mapToGlobal(QPoint(0, 0));
+  if (at.x() < topLeft.x() || at.x() >= topLeft.x() + list.width() || at.y() < topLeft.y())
+    return false;
+  const int col = model_.CurrentDisplayCol();
+  const int row = model_.CurrentDisplayRow();
+  ClearPressedButton();
+  mouse_.ButtonPressPending = false;
+  SetHotButton({col, row});
+  RepaintCellButton(col, row);
+  mouse_.Captured = false;
+  if (MouseCapture())
+    SetMouseCapture(false);
+  mouse_.HandedOver = true;
+  list.ContinuePressInDropDown();
+  ForwardToDropDown(false, platform::ssLeft, x, y);
+  return true;
+}
+
+void TtsBaseGrid::ContinuePressInDropDown()
+{
+  mouse_.CaptureHandOver = false;
+  mouse_.PressFromOwner = true;
+  mouse_.DblClickHandled = false;
+  mouse_.PressForwardPending = false;
+  const int col = model_.CurrentDisplayCol();
+  const int row = model_.CurrentDisplayRow();
+  SetDownCell(col, row);
+  mouse_.Captured = true;
+  SetMouseCapture(true);
+  if (row >= 1 && row < GridRows()) {
+    RowBarPress(TShiftState(0), 0, RowTop(*this, row), 0, row);
+    SelectionFollowsRow();
+    ReportGridStatus();
+  }
+}
+
+// The moves and the release of a press handed on to the drop-down list go there while the list
+// holds it.
+bool TtsBaseGrid::ForwardToDropDown(bool release, TShiftState shift, int x, int y)
+{
+  if (!mouse_.HandedOver)
+    return false;
+  if (release || !HasDropDowns() || !DropDowns().HasGridCombo())
+    mouse_.HandedOver = false;
+  if (!HasDropDowns() || !DropDowns().HasGridCombo())
+    return false;
+  TtsBaseGrid& list = DropDowns().GridCombo().ComboGrid();
+  if (!list.MouseCapture()) {
+    mouse_.HandedOver = false;
+    return false;
+  }
+  const QPointF at = list.mapFromGlobal(mapToGlobal(QPointF(x, y)));
+  const Qt::MouseButtons held = (shift & platform::ssLeft) != 0 ? Qt::LeftButton : Qt::NoButton;
+  QMouseEvent event(release ? QEvent::MouseButtonRelease : QEvent::MouseMove, at, list.mapToGlobal(at),
+                    release ? Qt::LeftButton : Qt::NoButton, release ? Qt::NoButton : held, Qt::NoModifier);
+  QApplication::sendEvent(&list, &event);
+  return true;
 }
 
 // Cursor -----------------------------------------------------------------------------------------------

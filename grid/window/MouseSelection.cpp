@@ -271,9 +271,15 @@ void TtsBaseGrid::ExtendRowsTo(int target)
   if (model_.IsInsertRow(target))
     --target;
   target = std::max(target, FirstEnterableRow());
+  const int current = model_.CurrentDisplayRow();
+  // A drop-down list keeps its single row selected only while the pointer is over its data.
+  if (target == current && model_.IsComboGrid && RowSelectMode() == rsSingle &&
+      model_.RowSelection().Selected(current) != mouse_.InDataArea) {
+    ToggleRows(current, current);
+    FirePendingSelectChanged();
+  }
   if (target == mouse_.SelectEndRow || target < 1)
     return;
-  const int current = model_.CurrentDisplayRow();
   if (RowSelectMode() == rsMulti) {
     const int end = mouse_.SelectEndRow;
     const int low = std::min({current, end, target});
@@ -323,12 +329,34 @@ void TtsBaseGrid::DragColSelection(int x, int /*y*/, int displayCol, int /*displ
   ExtendColsTo(displayCol);
 }
 
-void TtsBaseGrid::DragCellRange(int x, int y, int displayRow, int displayCol)
+// Past the last visible column (row) the target is the last column (row) of the grid, in the row
+// (column) under the pointer.
+platform::TPoint TtsBaseGrid::CellRangeTarget(int x, int y) const
+{
+  const int lastCol = LastVisibleCol();
+  const int lastRow = LastVisibleRow();
+  const bool right = lastCol >= 1 && x > ColLeft(*this, lastCol) + ColWidth(lastCol) - 1;
+  const bool below = lastRow >= 1 && y > RowTop(*this, lastRow) + RowHeight(lastRow) - 1;
+  if (right)
+    x = ColLeft(*this, lastCol) + ColWidth(lastCol) - 1 + VertLineWidth();
+  if (below)
+    y = RowTop(*this, lastRow) + RowHeight(lastRow) - 1 + HorzLineWidth();
+  platform::TPoint cell = CellAtPointClamped(*this, std::max(x, 0), std::max(y, 0));
+  if (right)
+    cell.X = GridCols() - 1;
+  if (below)
+    cell.Y = GridRows() - 1;
+  return cell;
+}
+
+void TtsBaseGrid::DragCellRange(int x, int y, int /*displayRow*/, int /*displayCol*/)
 {
   const bool horizontal = CheckAutoscroll(false, x);
   const bool vertical = CheckAutoscroll(true, y);
-  if (!horizontal && !vertical)
-    ExtendCellRange(displayCol, displayRow);
+  if (horizontal || vertical)
+    return;
+  const platform::TPoint target = CellRangeTarget(x, y);
+  ExtendCellRange(target.X, target.Y);
 }
 
 void TtsBaseGrid::EndSelectDrag(TtsMouseStatus status, bool commit)
@@ -364,13 +392,56 @@ int FirstScrolled(int fixed, int count, Visible visible)
 
 // Beyond the far edge while the grid can scroll on, or before the scrolled part while it can
 // scroll back (not when what is dragged lies wholly in the fixed part): the loop starts.
+// A drop-down list that just opened answers a request as handled without scrolling, until the
+// pointer is back in its scrollable area.
 bool TtsBaseGrid::CheckAutoscroll(bool vertical, int coordinate)
 {
   if (mouse_.AutoscrollBlocked) {
+    const int x = vertical ? mouse_.LastMove.X : coordinate;
+    const int y = vertical ? coordinate : mouse_.LastMove.Y;
+    if (x >= 0 && x < ClientWidth() && y >= FixedHeight() && y < ClientHeight()) {
+      mouse_.AutoscrollBlocked = false;
+      return false;
+    }
+    if (!AutoscrollRequest(vertical, coordinate))
+      return false;
     if (!vertical)
       mouse_.AutoscrollBlocked = false;
     return true;
   }
+  const int step = AutoscrollRequest(vertical, coordinate);
+  if (step == 0)
+    return false;
+  if (step > 0 && MoveMarkerAtEnd(vertical))
+    return true;
+  (vertical ? mouse_.ScrollDy : mouse_.ScrollDx) = step;
+  if (mouse_.Status == msCellSelect)
+    (vertical ? mouse_.ScrollDx : mouse_.ScrollDy) = DiagonalStep(vertical, step);
+  AutoScrollPass(0, 0);
+  return true;
+}
+
+// A cell range scrolled along one axis goes diagonally while the pointer is also beyond an edge
+// of the other: below the client area, or on the heading row (on the row bar) and above (left).
+int TtsBaseGrid::DiagonalStep(bool vertical, int step) const
+{
+  const int x = mouse_.LastMove.X;
+  const int y = mouse_.LastMove.Y;
+  if (!vertical) {
+    if (y >= ClientHeight())
+      return 1;
+    const int top = step > 0 ? (HeadingOn() ? HeadingHeight() : 0) : FixedHeight();
+    return y <= top ? -1 : 0;
+  }
+  if (x >= ClientWidth())
+    return 1;
+  const int left = step < 0 ? FixedWidth() : (RowBarOn() ? RowBarWidth() : 0);
+  return x <= left ? -1 : 0;
+}
+
+// The direction an autoscroll would take for a pointer coordinate on an axis, 0 for none.
+int TtsBaseGrid::AutoscrollRequest(bool vertical, int coordinate)
+{
   const int fixed = vertical ? FixedRows() : FixedCols();
   const int first = FirstScrolled(fixed, vertical ? GridRows() : GridCols(),
                                   [&](int i) { return vertical ? DisplayRowVisible(i) : DisplayColVisible(i); });
@@ -385,11 +456,7 @@ bool TtsBaseGrid::CheckAutoscroll(bool vertical, int coordinate)
                            (selection.Count() > 0 && selection.Highest() < fixed);
     step = fixedOnly ? 0 : -1;
   }
-  if (step == 0)
-    return false;
-  (vertical ? mouse_.ScrollDy : mouse_.ScrollDx) = step;
-  AutoScrollPass(0, 0);
-  return true;
+  return step;
 }
 
 bool TtsBaseGrid::AutoScrolling() const { return autoScrollTimer_ && autoScrollTimer_->Enabled(); }
@@ -402,39 +469,33 @@ void TtsBaseGrid::StopAutoScroll()
     autoScrollTimer_->SetEnabled(false);
 }
 
-// One pass of the loop: scroll by (dx, dy) where the grid can, then extend what the action drags
-// to the column or row the scroll revealed. (0, 0) extends only, and starts the loop.
+// One pass of the loop: extend what the action drags to the column or row the scroll reveals, then
+// scroll by (dx, dy) where the grid can. (0, 0) only extends towards the edge, and starts the loop.
 void TtsBaseGrid::AutoScrollPass(int dx, int dy)
 {
-  const int firstRow = FirstScrolled(FixedRows(), GridRows(), [this](int r) { return DisplayRowVisible(r); });
-  const int firstCol = FirstScrolled(FixedCols(), GridCols(), [this](int c) { return DisplayColVisible(c); });
-  const bool moving = mouse_.Status == msRowMove || mouse_.Status == msColMove;
-  if (dx != 0 || dy != 0) {
-    const int row = std::clamp(TopRow() + dy, firstRow, std::max(firstRow, MaxTopRow()));
-    const int col = std::clamp(LeftCol() + dx, firstCol, std::max(firstCol, MaxLeftCol()));
-    if (row == TopRow() && col == LeftCol()) {
-      StopAutoScroll();
+  const bool pass = dx != 0 || dy != 0;
+  if (mouse_.Status == msRowMove || mouse_.Status == msColMove) {
+    MoveScrollPass(dx, dy);
+    if (pass)
+      return;
+  } else {
+    const int firstRow = FirstScrolled(FixedRows(), GridRows(), [this](int r) { return DisplayRowVisible(r); });
+    const int firstCol = FirstScrolled(FixedCols(), GridCols(), [this](int c) { return DisplayColVisible(c); });
+    if (pass) {
+      const int row = std::clamp(TopRow() + dy, firstRow, std::max(firstRow, MaxTopRow()));
+      const int col = std::clamp(LeftCol() + dx, firstCol, std::max(firstCol, MaxLeftCol()));
+      if (row == TopRow() && col == LeftCol()) {
+        EndAutoScroll();
+        return;
+      }
+      SetTopLeftLimited(col, row);
+    }
+    ExtendTowardsEdge(!pass);
+    if (pass) {
+      if (CanPaintDirect())
+        repaint();
       return;
     }
-    if (moving)
-      EraseMoveLine();
-    SetTopLeftLimited(col, row);
-  }
-  const platform::TPoint under = CellAtPointClamped(*this, mouse_.LastMove.X, mouse_.LastMove.Y);
-  const int edgeRow = mouse_.ScrollDy > 0 ? LastVisibleRow() : mouse_.ScrollDy < 0 ? TopRow() : under.Y;
-  const int edgeCol = mouse_.ScrollDx > 0 ? LastVisibleCol() : mouse_.ScrollDx < 0 ? LeftCol() : under.X;
-  switch (mouse_.Status) {
-    case msRowSelect: ExtendRowsTo(std::min(edgeRow, Rows())); break;
-    case msColSelect: ExtendColsTo(edgeCol); break;
-    case msCellSelect: ExtendCellRange(edgeCol, edgeRow); break;
-    case msRowMove: DragRowMove(-1, edgeRow); break;
-    case msColMove: DragColMove(-1, edgeCol); break;
-    default: break;
-  }
-  if (dx != 0 || dy != 0) {
-    if (CanPaintDirect())
-      repaint();
-    return;
   }
   if (!autoScrollTimer_)
     autoScrollTimer_ = std::make_unique<platform::Timer>([this] {
@@ -449,6 +510,60 @@ void TtsBaseGrid::AutoScrollPass(int dx, int dy)
     });
   autoScrollTimer_->SetInterval(ScrollSpeed == spHigh && FastScrollDelay == 0 ? 0 : 10);
   autoScrollTimer_->SetEnabled(true);
+}
+
+// The selection follows the scroll: before the loop it reaches one past the view on the scrolled
+// sides (rows and columns downwards and rightwards only to the last visible one), in a pass the
+// column or row the scroll revealed; the other side follows the pointer.
+void TtsBaseGrid::ExtendTowardsEdge(bool beforeLoop)
+{
+  const platform::TPoint under = CellAtPointClamped(*this, mouse_.LastMove.X, mouse_.LastMove.Y);
+  const int ahead = beforeLoop ? 1 : 0;
+  const bool range = mouse_.Status == msCellSelect;
+  int edgeRow = under.Y;
+  if (mouse_.ScrollDy > 0)
+    edgeRow = std::min(LastVisibleRow() + (range ? ahead : 0), GridRows() - 1);
+  else if (mouse_.ScrollDy < 0)
+    edgeRow = std::max(TopRow() - ahead, 1);
+  int edgeCol = under.X;
+  if (mouse_.ScrollDx > 0)
+    edgeCol = std::min(LastVisibleCol() + (range ? ahead : 0), GridCols() - 1);
+  else if (mouse_.ScrollDx < 0)
+    edgeCol = std::max(LeftCol() - ahead, 1);
+  switch (mouse_.Status) {
+    case msRowSelect: ExtendRowsTo(std::min(edgeRow, Rows())); break;
+    case msColSelect: ExtendColsTo(edgeCol); break;
+    case msCellSelect: ExtendCellRange(edgeCol, edgeRow); break;
+    default: break;
+  }
+}
+
+// The loop stops at the end of the grid: scrolling up or left, or a cell range scrolled any way
+// but left alone, takes a last step to the cell under the pointer.
+void TtsBaseGrid::EndAutoScroll()
+{
+  const int dx = mouse_.ScrollDx;
+  const int dy = mouse_.ScrollDy;
+  StopAutoScroll();
+  const int x = mouse_.LastMove.X;
+  const int y = mouse_.LastMove.Y;
+  switch (mouse_.Status) {
+    case msRowSelect:
+      if (dy < 0)
+        ExtendRowsTo(std::min(CellAtPointClamped(*this, x, y).Y, Rows()));
+      break;
+    case msColSelect:
+      if (dx < 0)
+        ExtendColsTo(CellAtPointClamped(*this, x, y).X);
+      break;
+    case msCellSelect:
+      if (!(dx < 0 && dy == 0)) {
+        const platform::TPoint target = CellRangeTarget(x, y);
+        ExtendCellRange(target.X, target.Y);
+      }
+      break;
+    default: break;
+  }
 }
 
 }  // namespace grid

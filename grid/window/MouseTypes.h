@@ -57,6 +57,8 @@ using TtsSpinRepeatEvent =
 struct TtsMouseEvents {
   TtsSenderEvent OnClick;
   TtsSenderEvent OnDblClick;
+  TtsSenderEvent OnEnter;
+  TtsSenderEvent OnExit;
   TtsClickCellEvent OnClickCell;
   TtsDblClickCellEvent OnDblClickCell;
   TtsMouseButtonEvent OnMouseDown;
@@ -101,8 +103,14 @@ struct TtsMouseState {
   int SelectEndCol = 0;
   int SelectEndRow = 0;
   platform::TRect SelectionAnchor{};
-  bool AutoscrollBlocked = false;
+  bool AutoscrollBlocked = false;  // a drop-down list just opened: no autoscroll until the pointer is inside
   bool InDataArea = false;
+  // A drop-down list: the next move over it from its owner's held combo button hands the press on.
+  bool CaptureHandOver = false;
+  // The owner: its press went on in the drop-down list, and the moves and the release follow it there.
+  bool HandedOver = false;
+  // The list: the press under way came from its owner's combo button.
+  bool PressFromOwner = false;
   // Moving.
   int MoveTarget = 0;
   int MoveSource = 0;

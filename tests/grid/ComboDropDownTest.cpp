@@ -16,6 +16,10 @@ using testing_support::TypeText;
 
 QPoint Global(const QWidget& widget, QPoint at) { return widget.mapToGlobal(at); }
 
+// A click on the cell whose list is open, where its editor lies: the one press on the grid that
+// leaves the list open.
+void ClickDroppedDownCell(ComboFixture& f) { testing_support::Click(f.editor->Window()); }
+
 TEST(ComboSearch, ListStyleKeysFindTheNextValueWithTheLetterAndWrap)
 {
   ComboFixture f(ddDropDownList, false);
@@ -283,9 +287,7 @@ TEST(ComboDropDown, StaysOpenOnAClickOnItsEditorAndClosesOnAClickOutside)
   int rollUps = 0;
   f.drops().OnComboRollUp = [&](TtsBaseGrid&, TtsCombo&, int, int) { ++rollUps; };
   f.drops().OpenComboDropDown(2, 2);
-  testing_support::Click(f.editor->Window());
-  EXPECT_TRUE(f.drops().IsComboDroppedDown());
-  testing_support::Click(f.grid);
+  ClickDroppedDownCell(f);
   EXPECT_TRUE(f.drops().IsComboDroppedDown());
   testing_support::Click(other);
   EXPECT_FALSE(f.drops().IsComboDroppedDown());
@@ -311,10 +313,10 @@ TEST(ComboDropDown, AClickOnTheLastRegisteredGridClosesNothing)
   first.drops().OpenComboDropDown(2, 2);
   second.drops().OpenComboDropDown(2, 2);
   EXPECT_EQ(DropDownGrids().size(), 2u);
-  testing_support::Click(second.grid);
+  ClickDroppedDownCell(second);
   EXPECT_TRUE(first.drops().IsComboDroppedDown());
   EXPECT_TRUE(second.drops().IsComboDroppedDown());
-  testing_support::Click(first.grid);  // the second closes, the walk stops at the first
+  ClickDroppedDownCell(first);  // the second closes, the walk stops at the first
   EXPECT_TRUE(first.drops().IsComboDroppedDown());
   EXPECT_FALSE(second.drops().IsComboDroppedDown());
   first.drops().CloseDropDowns(false);

@@ -7,6 +7,7 @@
 #include "grid/window/GridCursors.h"
 #include "grid/editor/GridEditBox.h"
 #include "ComboFixture.h"
+#include "MouseFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -19,56 +20,6 @@
 
 namespace grid {
 namespace {
-
-// A grid of 8 columns and 20 rows in a window that shows about six of them.
-struct MouseGrid : TtsGrid {
-  MouseGrid()
-  {
-    resize(400, 160);
-    SetScrollBars(TScrollStyle::ssNone);
-    SetCols(8);
-    SetRows(20);
-  }
-  QPoint Center(int col, int row) const
-  {
-    return {ColLeft(*this, col) + ColWidth(col) / 2, RowTop(*this, row) + RowHeight(row) / 2};
-  }
-  int Right(int col) const { return ColLeft(*this, col) + ColWidth(col) - 1; }  // the column's last pixel
-  int Bottom(int row) const { return RowTop(*this, row) + RowHeight(row) - 1; }
-};
-
-void Send(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
-          Qt::KeyboardModifiers keys = Qt::NoModifier)
-{
-  QMouseEvent event(type, QPointF(at), w.mapToGlobal(QPointF(at)), button, held, keys);
-  QApplication::sendEvent(&w, &event);
-}
-
-void Press(QWidget& w, QPoint at, Qt::KeyboardModifiers keys = Qt::NoModifier, Qt::MouseButton button = Qt::LeftButton)
-{
-  Send(w, QEvent::MouseButtonPress, at, button, button, keys);
-}
-void MoveTo(QWidget& w, QPoint at) { Send(w, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
-void Release(QWidget& w, QPoint at, Qt::MouseButton button = Qt::LeftButton)
-{
-  Send(w, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
-}
-void Click(QWidget& w, QPoint at, Qt::KeyboardModifiers keys = Qt::NoModifier)
-{
-  Press(w, at, keys);
-  Release(w, at);
-}
-void DoubleClick(QWidget& w, QPoint at)
-{
-  Click(w, at);
-  Send(w, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
-  Release(w, at);
-}
-void Escape(QWidget& w)
-{
-  QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QApplication::sendEvent(&w, &key);
-}
 
 std::vector<int> Selected(const TtsSelection& set)
 {
