@@ -351,6 +351,8 @@ bool TrigRatioOf(TrigRatio ratio, Extended angle, bool degrees, Extended& value)
   else if (ratio == TrigRatio::Cot)
     numerator = c;
   value = (numerator / denominator).Value();
+  if (std::isnan(value))
+    value = numerator.hi / denominator.hi;  // beyond the range: the low part of the quotient is lost
   return true;
 }
 

@@ -139,6 +139,13 @@ TEST_F(TypedReferenceValuesTest, BesselYAndKAtTheTopOfTheRange)
     EXPECT_EQ(Error(text), ecOverflow) << text;
 }
 
+TEST_F(TypedReferenceValuesTest, CosecantAndCotangentOfTinyAngles)
+{
+  ExpectReferences({{"csc(1E-4931)", 9.999999999999999999918E+4930L}, {"ctan(3.4E-4932)", 2.941176470588235294056E+4931L}});
+  for (const char* text : {"csc(1E-4940)", "ctan(1E-4940)", "ctan(0-1E-4940)"})
+    EXPECT_EQ(Error(text), ecOverflow) << text;
+}
+
 TEST_F(TypedReferenceValuesTest, BetaVanishesWhereOnlyGammaOfTheSumHasAPole)
 {
   for (const char* text : {"beta(0.5,-2.5)", "beta(-1.5,0.5)", "beta(2.5,-2.5)"})
