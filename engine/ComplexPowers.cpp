@@ -11,8 +11,31 @@
 
 namespace engine {
 
+namespace {
+
+// Parts above this may give a modulus beyond the range: ln and sqrt take z / 2^HugeShift instead.
+constexpr Extended HugePart = 1E4900L;
+constexpr int HugeShift = 64;
+
+bool HasHugePart(const TComplex& z)
+{
+  return z.Form == cfRectangular && (std::fabs(z.X) > HugePart || std::fabs(z.Y) > HugePart);
+}
+
+TComplex ScaledDown(const TComplex& z)
+{
+  return {cfRectangular, std::ldexp(z.X, -HugeShift), std::ldexp(z.Y, -HugeShift)};
+}
+
+}  // namespace
+
 TComplex ComplexLn(const TComplex& z)
 {
+  if (HasHugePart(z)) {
+    TComplex scaled = ComplexLn(ScaledDown(z));
+    scaled.X += HugeShift * std::log(Extended(2));
+    return scaled;
+  }
   ComplexErrorScope errors;
   const TComplex p = errors.Keep(PolarOf(z));
   const Extended l = GuardedLn(p.X);
@@ -106,11 +129,12 @@ TComplex RectangularPower(const TComplex& a, const TComplex& b, ComplexErrorScop
 TComplex ComplexPower(const TComplex& a, const TComplex& b)
 {
   ComplexErrorScope errors;
-  const TComplex base = errors.Keep(PolarOf(a));
-  if (base.X == 0)
+  // The modulus of a rectangular base may lie beyond the range when the power does not.
+  if (a.X == 0 && (a.Form == cfPolar || a.Y == 0))
     return errors.Keep(PowerOfZero(b));
   if (a.Form == cfRectangular)
     return RectangularPower(a, b, errors);
+  const TComplex base = errors.Keep(PolarOf(a));
   const TComplex lnBase = errors.Keep(ComplexLn(base));
   const TComplex product = errors.Keep(ComplexMul(lnBase, b));
   return errors.Keep(ComplexExp(product));
@@ -160,6 +184,10 @@ TComplex ComplexIntPower(const TComplex& z, std::int32_t n)
 
 TComplex ComplexSqrt(const TComplex& z)
 {
+  if (HasHugePart(z)) {
+    const TComplex root = ComplexSqrt(ScaledDown(z));
+    return {cfRectangular, std::ldexp(root.X, HugeShift / 2), std::ldexp(root.Y, HugeShift / 2)};
+  }
   ComplexErrorScope errors;
   const TComplex p = errors.Keep(PolarOf(z));
   if (p.X == 0)

@@ -158,21 +158,14 @@ TEST_F(TypedReferenceValuesTest, SignOfGammaAtItsPolesIsAnError)
     EXPECT_EQ(Error(text), ecSingularity) << text;
 }
 
-TEST_F(TypedReferenceValuesTest, ComplexLnGammaNearItsZerosAtOneAndTwo)
+struct ComplexCase {
+  const char* text;
+  Extended re;
+  Extended im;
+};
+
+void ExpectComplexReferences(std::initializer_list<ComplexCase> cases)
 {
-  struct ComplexCase {
-    const char* text;
-    Extended re;
-    Extended im;
-  };
-  const ComplexCase cases[] = {
-      {"LnGamma(comp(2,0))", 0, 0},
-      {"LnGamma(comp(1,1E-20))", -8.224670334241132182924E-41L, -5.772156649015328606262E-21L},
-      {"LnGamma(comp(1.1,0.1))", -0.05702022903817280923546L, -0.04206654437562743440946L},
-      {"LnGamma(comp(1.9,-0.1))", -0.04242166481806039044277L, -0.03569470773568192533796L},
-      {"LnGamma(comp(2,0.15))", -0.007245122012443367014217L, 0.06364440546993511207608L},
-      {"LnGamma(comp(0.85,-0.1))", 0.09616660448517290933565L, 0.0849072708605066896614L},
-  };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     std::string text = c.text;
@@ -184,6 +177,28 @@ TEST_F(TypedReferenceValuesTest, ComplexLnGammaNearItsZerosAtOneAndTwo)
     EXPECT_LE(std::fabs(ComplexRe(value) - c.re), RelativeTolerance * std::fabs(c.re));
     EXPECT_LE(std::fabs(ComplexIm(value) - c.im), RelativeTolerance * std::fabs(c.im));
   }
+}
+
+TEST_F(TypedReferenceValuesTest, ComplexRootsLogarithmsAndPowersOfModuliBeyondTheRange)
+{
+  ExpectComplexReferences({
+      {"sqrt(comp(1E4932,1E4932))", 1.098684113467809966040E+2466L, 4.550898605622273413044E+2465L},
+      {"ln(comp(1E4932,1E4932))", 11356.69625223691328623L, 0.7853981633974483096157L},
+      {"sqrt(comp(0,-1E4932))", 7.071067811865475244008E+2465L, -7.071067811865475244008E+2465L},
+      {"comp(1E4932,1E4932)^comp(0.5,0)", 1.098684113467809966040E+2466L, 4.550898605622273413044E+2465L},
+  });
+}
+
+TEST_F(TypedReferenceValuesTest, ComplexLnGammaNearItsZerosAtOneAndTwo)
+{
+  ExpectComplexReferences({
+      {"LnGamma(comp(2,0))", 0, 0},
+      {"LnGamma(comp(1,1E-20))", -8.224670334241132182924E-41L, -5.772156649015328606262E-21L},
+      {"LnGamma(comp(1.1,0.1))", -0.05702022903817280923546L, -0.04206654437562743440946L},
+      {"LnGamma(comp(1.9,-0.1))", -0.04242166481806039044277L, -0.03569470773568192533796L},
+      {"LnGamma(comp(2,0.15))", -0.007245122012443367014217L, 0.06364440546993511207608L},
+      {"LnGamma(comp(0.85,-0.1))", 0.09616660448517290933565L, 0.0849072708605066896614L},
+  });
 }
 
 }  // namespace
