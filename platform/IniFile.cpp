@@ -54,6 +54,12 @@ QString LineValue(const QString& line)
   return value;
 }
 
+// A value as its line holds it: line breaks, which would end the line and start lines of their own, as blanks.
+QString StoredValue(QString value)
+{
+  return value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
 bool SameName(const QString& a, const QString& b)
 {
   return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -189,19 +195,20 @@ std::vector<int> TIniFile::KeyLines(const QString& section) const
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
   const QString trimmedKey = key.trimmed();
+  const QString stored = StoredValue(value);
   auto range = FindSection(section);
   if (!range) {
     if (!lines_.empty() && !lines_.back().trimmed().isEmpty())
       lines_.push_back(QString());
     lines_.push_back(QLatin1Char('[') + section + QLatin1Char(']'));
-    lines_.push_back(trimmedKey + QLatin1Char('=') + value);
+    lines_.push_back(trimmedKey + QLatin1Char('=') + stored);
     Changed();
     return;
   }
   if (const auto line = FindKey(*range, trimmedKey)) {
     // The key keeps its spelling in the file; only the value changes.
     const QString& old = lines_[*line];
-    lines_[*line] = old.left(old.indexOf(QLatin1Char('='))).trimmed() + QLatin1Char('=') + value;
+    lines_[*line] = old.left(old.indexOf(QLatin1Char('='))).trimmed() + QLatin1Char('=') + stored;
     Changed();
     return;
   }
@@ -209,7 +216,7 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
   int at = range->end;
   while (at > range->header + 1 && lines_[at - 1].trimmed().isEmpty())
     --at;
-  lines_.insert(lines_.begin() + at, trimmedKey + QLatin1Char('=') + value);
+  lines_.insert(lines_.begin() + at, trimmedKey + QLatin1Char('=') + stored);
   Changed();
 }
 

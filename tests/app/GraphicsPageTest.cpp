@@ -8,9 +8,12 @@
 #include "tools/Plot2DWindow.h"
 #include "tools/PlotWindowPictures.h"
 
+#include "platform/IniFile.h"
 #include "platform/Shell.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
@@ -645,6 +648,27 @@ TEST_F(GraphicsPageTest, TheYRangeAndItsStepsSurviveARestart)
   EXPECT_EQ(window->edToY->text(), QStringLiteral("5"));
   EXPECT_EQ(window->StepsY[1], 12);
   EXPECT_EQ(window->StepsX[1], 12);
+}
+
+TEST_F(MainWindowTest, APastedTitleWithLineBreaksIsSavedOnItsOwnLine)
+{
+  Open();
+  window->pcCalc->setCurrentWidget(window->tsGraph);
+  window->edTitle->setFocus();
+  window->edTitle->selectAll();
+  QGuiApplication::clipboard()->setText(QStringLiteral("Sales\n[Files]\nVariables=/elsewhere.USR"));
+  testing_support::PressKey(*window->edTitle, Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(window->edTitle->text(), QStringLiteral("Sales\n[Files]\nVariables=/elsewhere.USR"));
+  Close();
+
+  const platform::TIniFile ini(File("Vexal.INI"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Graphics"), QStringLiteral("Title"), {}),
+            QStringLiteral("Sales [Files] Variables=/elsewhere.USR"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Files"), QStringLiteral("Variables"), QStringLiteral("none")),
+            QStringLiteral("none"));
+  ResetEngine();
+  Open();
+  EXPECT_EQ(window->VariablesFile, File("Vexal.USR"));
 }
 
 }  // namespace

@@ -112,6 +112,17 @@ TEST_F(IniFileTest, ValuesBeyondLatin1ReadBackAsWritten)
   EXPECT_EQ(TIniFile(path_).ReadString(QStringLiteral("Files"), QStringLiteral("Variables"), QString()), folder);
 }
 
+TEST_F(IniFileTest, AValueWithLineBreaksStaysOneLineAndAddsNoKeys)
+{
+  TIniFile(path_).WriteString(QStringLiteral("Graphics"), QStringLiteral("Title"),
+                              QStringLiteral("pasted\r\n[Files]\nVariables=/elsewhere"));
+  const TIniFile ini(path_);
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Graphics"), QStringLiteral("Title"), QString()),
+            QStringLiteral("pasted  [Files] Variables=/elsewhere"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Files"), QStringLiteral("Variables"), QStringLiteral("none")),
+            QStringLiteral("none"));
+}
+
 TEST_F(IniFileTest, AWriteThatCannotCreateTheFileRaisesAndKeepsTheOldOne)
 {
   TIniFile ini(dir_.filePath(QStringLiteral("no-folder/Vexal.INI")));
