@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ControlPrinting.h"
+#include "app/EngineCharValidator.h"
 
 #include "platform/Exceptions.h"
 #include "platform/FileDialogs.h"
@@ -23,6 +24,13 @@ void TfmCalc::SpeedButton85Click()
     joined += line.trimmed();
   if (joined.isEmpty() || calculating_)
     return;
+  // The expression line would cut a longer text and calculate what is left of it.
+  if (joined.size() > EngineCharValidator::kMaxLength) {
+    platform::MessageDlg(QStringLiteral("The text is too long: at most %1 characters fit. Nothing was calculated.")
+                             .arg(EngineCharValidator::kMaxLength),
+                         platform::mtError, platform::mbOK);
+    return;
+  }
   const QString keptExpression = Edit1->text();
   const QString keptResult = Edit2->text();
   Edit1->setText(joined);

@@ -50,6 +50,24 @@ TEST_F(MainWindowTest, ATapeThatFailsAppendsNothingInEitherMode)
   EXPECT_EQ(window->OET->toPlainText(), QStringLiteral("  \n"));
 }
 
+TEST_F(MainWindowTest, ATapeLongerThanTheExpressionLineIsRefusedNotCut)
+{
+  Open();
+  Calculate(QStringLiteral("7*6"));
+  // 20000 ones: cut to what the line holds they would sum to 16384.
+  QStringList lines(19999, QStringLiteral("1+"));
+  lines << QStringLiteral("1");
+  window->OET->setPlainText(lines.join(QLatin1Char('\n')));
+  platform::ModalScript script;
+  script.ExpectMessage(QStringLiteral("The text is too long: at most 32767 characters fit. Nothing was calculated."),
+                       platform::mrOk);
+  TapeEval(*window)->click();
+  EXPECT_EQ(script.StepsLeft(), 0);
+  EXPECT_EQ(window->OET->document()->blockCount(), 20000);
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("7*6"));
+  EXPECT_EQ(Result().trimmed(), QStringLiteral("4.2E+1"));
+}
+
 // Pastes text into the tape calculator's memo with Ctrl+V, as a user does.
 void PasteInto(QWidget& target, const QString& text)
 {
