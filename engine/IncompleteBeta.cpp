@@ -18,9 +18,75 @@ Extended AtLeastTiny(Extended v)
   return std::fabs(v) < Tiny ? Tiny : v;
 }
 
+// Both parameters from here on, near the bulk of the distribution, take the prefactor from Stirling's
+// series: the gamma logarithms, of about a ln a, would each round away more than the 12 digits.
+constexpr Extended LargeParameter = 100;
+constexpr Extended NearBulk = 0.5L;
+
+// ln gamma(z) - ((z - 1/2) ln z - z + ln sqrt(2 pi)) for z >= LargeParameter.
+Extended StirlingCorrection(Extended z)
+{
+  const Extended r = 1 / (z * z);
+  return (1.0L / 12 + r * (-1.0L / 360 + r * (1.0L / 1260 + r * (-1.0L / 1680 + r / 1188)))) / z;
+}
+
+// ln(1 + u) - u, without the cancellation of the two for small u.
+Extended LnOnePlusMinus(Extended u)
+{
+  if (std::fabs(u) > 0.1L)
+    return std::log1p(u) - u;
+  Extended sum = 0;
+  Extended power = u * u;
+  for (int k = 2; k < 60; ++k) {
+    const Extended term = (k % 2 == 0 ? -power : power) / k;
+    sum += term;
+    if (std::fabs(term) < 1E-22L * std::fabs(sum))
+      break;
+    power *= u;
+  }
+  return sum;
+}
+
+// With d = x (a+b) - a: a (ln(1 + d/a) - d/a) + b (ln(1 - d/b) + d/b) + ln sqrt(ab / (2 pi (a+b)))
+// plus the Stirling corrections; false away from the bulk or for small parameters.
+bool LargeParameterPrefactorLn(Extended a, Extended b, Extended x, Extended& value)
+{
+  if (!(a >= LargeParameter && b >= LargeParameter))
+    return false;
+  const Extended d = x * b - (1 - x) * a;
+  const Extended u = d / a;
+  const Extended v = -d / b;
+  if (!(std::fabs(u) <= NearBulk && std::fabs(v) <= NearBulk))
+    return false;
+  const Extended s = a + b;
+  value = a * LnOnePlusMinus(u) + b * LnOnePlusMinus(v) + 0.5L * std::log(a / s * b / (2 * Pi)) +
+          StirlingCorrection(s) - StirlingCorrection(a) - StirlingCorrection(b);
+  return true;
+}
+
+// ln gamma(large + small) - ln gamma(large) for large >= LargeParameter, from Stirling's series:
+// (large - 1/2) ln(1 + small/large) + small (ln(large + small) - 1) plus the corrections.
+Extended LnGammaRatio(Extended large, Extended small)
+{
+  const Extended s = large + small;
+  return (large - 0.5L) * std::log1p(small / large) + small * (std::log(s) - 1) + StirlingCorrection(s) -
+         StirlingCorrection(large);
+}
+
 // ln of x^a (1-x)^b / B(a, b), 0 < x < 1; records the errors of the gamma logarithms.
 Extended BetaPrefactorLn(Extended a, Extended b, Extended x)
 {
+  if (Extended large = 0; LargeParameterPrefactorLn(a, b, x, large))
+    return large;
+  const Extended powers = a * std::log(x) + b * std::log1p(-x);
+  if (a >= LargeParameter && b < LargeParameter) {
+    const Extended lnGammaB = LnGammaAbs(b);
+    return ErrorCode != 0 ? lnGammaB : LnGammaRatio(a, b) - lnGammaB + powers;
+  }
+  if (b >= LargeParameter && a < LargeParameter) {
+    const Extended lnGammaA = LnGammaAbs(a);
+    return ErrorCode != 0 ? lnGammaA : LnGammaRatio(b, a) - lnGammaA + powers;
+  }
   const Extended lnGammaSum = LnGammaAbs(a + b);
   if (ErrorCode != 0)
     return lnGammaSum;
@@ -31,7 +97,7 @@ Extended BetaPrefactorLn(Extended a, Extended b, Extended x)
   if (ErrorCode != 0)
     return lnGammaB;
   // log1p keeps the digits of ln(1-x) for small x.
-  return lnGammaSum - lnGammaA - lnGammaB + a * std::log(x) + b * std::log1p(-x);
+  return lnGammaSum - lnGammaA - lnGammaB + powers;
 }
 
 }  // namespace
