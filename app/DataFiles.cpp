@@ -1,5 +1,7 @@
 #include "app/DataFiles.h"
 
+#include "app/EngineCharValidator.h"
+
 #include "engine/ResultText.h"
 #include "engine/UserVariables.h"
 #include "engine/Variables.h"
@@ -100,8 +102,17 @@ QString ReadVariablesFileLines(const std::vector<std::string>& lines)
     }
     engine::VarValues[std::size_t(n)] = value;
   }
-  for (int n = 1; n <= kVariables && kVariables + n <= int(lines.size()); ++n)
-    engine::VarExprs[std::size_t(n)] = lines[std::size_t(kVariables + n - 1)];
+  for (int n = 1; n <= kVariables && kVariables + n <= int(lines.size()); ++n) {
+    const std::string& expression = lines[std::size_t(kVariables + n - 1)];
+    // The expression's edit would cut a longer one, and the rest would be calculated as if whole.
+    if (expression.size() > std::size_t(EngineCharValidator::kMaxLength)) {
+      engine::VarExprs[std::size_t(n)].clear();
+      if (error.isEmpty())
+        error = QStringLiteral("An expression is too long: at most %1 characters fit").arg(EngineCharValidator::kMaxLength);
+      continue;
+    }
+    engine::VarExprs[std::size_t(n)] = expression;
+  }
   return error;
 }
 

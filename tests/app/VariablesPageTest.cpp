@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "platform/TextFile.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -70,6 +72,29 @@ TEST_F(MainWindowTest, VariableButtonsInsertOrAskForTheValue)
   }
   EXPECT_EQ(window->cbResults->count(), 0);  // Cancel starts no calculation
   EXPECT_EQ(Result(), QStringLiteral("5.0E+0"));
+}
+
+TEST_F(MainWindowTest, AVariablesFileWithAnExpressionTooLongForItsEditSaysSo)
+{
+  // Y's expression: 20000 ones, which the edit would cut to a sum of 16384.
+  std::vector<std::string> lines(10, "0");
+  lines.push_back("1");
+  std::string ones = "1";
+  for (int i = 1; i < 20000; ++i)
+    ones += "+1";
+  lines.push_back(ones);
+  platform::WriteTextLines(File("long.VAR"), lines);
+  Open();
+  {
+    platform::ModalScript script;
+    script.Choose(File("long.VAR"));
+    script.ExpectMessage(QStringLiteral("An expression is too long: at most 32767 characters fit"), platform::mrOk);
+    window->BitBtn14->click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(window->VarExprEdits[0]->text(), QStringLiteral("1"));
+  EXPECT_EQ(window->VarExprEdits[1]->text(), QString());
+  EXPECT_NE(window->VarValueEdits[1]->text(), QStringLiteral("1.6384E+4"));
 }
 
 }  // namespace
