@@ -238,6 +238,7 @@ void TtsBaseGrid::ReportGridStatus()
     if (currentCell_)
       currentCell_->ClearValue();
     editMode_ = AlwaysShowEditor;
+    editorCaretMode_ = 0;
   }
   const TtsGridStatus old = reportedStatus_;
   reportedStatus_ = status;
