@@ -4,6 +4,7 @@
 // spin repeats of text and picture cells.
 
 #include "grid/window/Grid.h"
+#include "tests/grid/ComboFixture.h"
 #include "tests/grid/NamedImageList.h"
 #include "tests/grid/TestClock.h"
 #include "tests/support/KeyInput.h"
@@ -161,6 +162,27 @@ TEST_F(PlacedGrid, ModifierKeysAloneLeaveTheViewWhereItIs)
   Press(Qt::Key_Shift, Qt::ShiftModifier);
   Press(Qt::Key_Control, Qt::ControlModifier);
   EXPECT_EQ(grid->LeftCol(), 6);
+}
+
+TEST_F(PlacedGrid, EscapeWithAPendingListSearchOnlyEndsTheSearch)
+{
+  Build(3, 3);
+  TtsComboGrid* list = MakeAlphaComboColumn(grid->Model().Col(2), ddDropDownList);
+  list->ValueColSorted = true;
+  list->AutoSearch = asTop;
+  grid->SetCurrentDataCol(2);
+  std::vector<std::string> undone;
+  grid->OnUndoCellEdit = [&](TtsBaseGrid&, int c, int r, bool, bool&) { undone.push_back(Str(c, r)); };
+  testing_support::TypeText(Target(), "b");
+  ASSERT_EQ(grid->ActiveEditor().Value().AsString(), "Beta");
+  ASSERT_FALSE(grid->DropDowns().ComboSearchText().empty());
+  Press(Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
+  EXPECT_TRUE(grid->DropDowns().ComboSearchText().empty());
+  EXPECT_TRUE(undone.empty());
+  EXPECT_EQ(grid->Cell(2, 1).AsString(), "Beta");
+  Press(Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
+  EXPECT_EQ(undone, (std::vector<std::string>{"2,1"}));
+  EXPECT_EQ(grid->Cell(2, 1).AsString(), "2,1");
 }
 
 TEST_F(PlacedGrid, CtrlEndKeysAlongTheRowDoNotScrollBackAcrossFirst)
