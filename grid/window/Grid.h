@@ -814,6 +814,27 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   int topLeftDepth_ = 0;
   bool scrolledSinceEditorPlaced_ = false;
 
+  // Keyboard and editor placement -------------------------------------------------------------------
+ public:
+  // Where the caret goes when a value is next loaded into the text editor: 0 the whole text
+  // selected, 1 left where the load puts it, 2 at the start. A load sets 1; moves set 0.
+  int EditorCaretMode() const { return editorCaretMode_; }
+  void SetEditorCaretMode(int mode) { editorCaretMode_ = mode; }
+  // Alt with a heading's accelerator letter: OnHeadingClick for the first such column in display
+  // order, when the grid can take the focus; false when no heading has the letter.
+  bool HeadingAcceleratorKey(char letter);
+
+ private:
+  bool ScrollCurrentIntoViewForKey(int key, platform::TShiftState shift);
+  bool ScrollColumnByKey(bool right);
+  void LeaveEditModeOnFocusLoss();
+  void CurrentCellWritten(int dataCol, int dataRow, const TtsCellValue& value);
+  void RecordEditedValue(const TtsCellValue& value, bool byUser);
+  TtsCellValue SteppedPicture(const TtsCellValue& shown, int part);
+  std::string SteppedText(int dataCol, int dataRow, int part, const std::string& current, int& pos, int& len);
+  int editorCaretMode_ = 0;
+  std::unique_ptr<QObject> headingKeys_;
+
   // Size bookkeeping ---------------------------------------------------------------------------------
  public:
   // After the base changed every column width (row height): the columns (rows) at the default follow
@@ -906,8 +927,7 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   // The heading alignment of older streams ("HeadingAlignment": 0 left, 1 right, 2 centre).
   int LegacyHeadingAlignment() const { return legacyHeadingAlignment_; }
   void SetLegacyHeadingAlignment(int value);
-  // One repeat of a held spin half (count 2 on): one spin step of the cell (the mouse handling's
-  // OnSpinRepeat goes first).
+  // One repeat of a held spin half (count 2 on): OnSpinRepeat, then one spin step of the cell.
   virtual void SpinRepeat(int dataCol, int dataRow, int part, int count);
   // One step of the current spin cell's value in its editor (part 1 up, 2 down), edit mode entered
   // first, offered to OnSpinIncrement and put in as the user's edit.
