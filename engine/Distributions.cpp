@@ -16,6 +16,12 @@ constexpr Extended SqrtHalf = 0.70710678118654752438L;
 // Below this |x|, x^2 loses its digits in Extended; erf x is 2x/sqrt(pi) there to full precision.
 constexpr Extended ErfLinearLimit = 1E-2000L;
 
+// s / (n + s): 1 - n / (n + s) to its own last digit, 1 for an infinite s.
+Extended Complement(Extended s, Extended n)
+{
+  return std::isinf(s) ? 1 : s / (n + s);
+}
+
 }  // namespace
 
 Extended ErfFunction(Extended x)
@@ -61,7 +67,8 @@ Extended PStudent(std::int32_t nu, Extended t)
   if (nu <= 0)
     return MathError(ecArgumentError);
   const Extended n = nu;
-  return IBeta(n / 2, 0.5L, n / (n + t * t));
+  const Extended square = t * t;
+  return IBetaParts(n / 2, 0.5L, n / (n + square), Complement(square, n));
 }
 
 Extended PKhi2(std::int32_t nu, Extended x)
@@ -79,7 +86,8 @@ Extended PSnedecor(std::int32_t nu1, std::int32_t nu2, Extended f)
     return MathError(ecArgumentError);
   const Extended n1 = nu1;
   const Extended n2 = nu2;
-  return IBeta(n2 / 2, n1 / 2, n2 / (n2 + n1 * f));
+  const Extended scaled = n1 * f;
+  return IBetaParts(n2 / 2, n1 / 2, n2 / (n2 + scaled), Complement(scaled, n2));
 }
 
 }  // namespace engine

@@ -49,11 +49,11 @@ Extended LnOnePlusMinus(Extended u)
 
 // With d = x (a+b) - a: a (ln(1 + d/a) - d/a) + b (ln(1 - d/b) + d/b) + ln sqrt(ab / (2 pi (a+b)))
 // plus the Stirling corrections; false away from the bulk or for small parameters.
-bool LargeParameterPrefactorLn(Extended a, Extended b, Extended x, Extended& value)
+bool LargeParameterPrefactorLn(Extended a, Extended b, Extended x, Extended y, Extended& value)
 {
   if (!(a >= LargeParameter && b >= LargeParameter))
     return false;
-  const Extended d = x * b - (1 - x) * a;
+  const Extended d = x * b - y * a;
   const Extended u = d / a;
   const Extended v = -d / b;
   if (!(std::fabs(u) <= NearBulk && std::fabs(v) <= NearBulk))
@@ -73,12 +73,15 @@ Extended LnGammaRatio(Extended large, Extended small)
          StirlingCorrection(large);
 }
 
-// ln of x^a (1-x)^b / B(a, b), 0 < x < 1; records the errors of the gamma logarithms.
-Extended BetaPrefactorLn(Extended a, Extended b, Extended x)
+// ln of x^a y^b / B(a, b), 0 < x < 1, y = 1 - x; records the errors of the gamma logarithms.
+Extended BetaPrefactorLn(Extended a, Extended b, Extended x, Extended y)
 {
-  if (Extended large = 0; LargeParameterPrefactorLn(a, b, x, large))
+  if (Extended large = 0; LargeParameterPrefactorLn(a, b, x, y, large))
     return large;
-  const Extended powers = a * std::log(x) + b * std::log1p(-x);
+  // log1p keeps the digits of the logarithm of the part near 1 from the other.
+  const Extended lnX = x < 0.5L ? std::log(x) : std::log1p(-y);
+  const Extended lnY = x < 0.5L ? std::log1p(-x) : std::log(y);
+  const Extended powers = a * lnX + b * lnY;
   if (a >= LargeParameter && b < LargeParameter) {
     const Extended lnGammaB = LnGammaAbs(b);
     return ErrorCode != 0 ? lnGammaB : LnGammaRatio(a, b) - lnGammaB + powers;
@@ -96,7 +99,6 @@ Extended BetaPrefactorLn(Extended a, Extended b, Extended x)
   const Extended lnGammaB = LnGammaAbs(b);
   if (ErrorCode != 0)
     return lnGammaB;
-  // log1p keeps the digits of ln(1-x) for small x.
   return lnGammaSum - lnGammaA - lnGammaB + powers;
 }
 
@@ -129,12 +131,17 @@ Extended IBetaFraction(Extended a, Extended b, Extended x)
 
 Extended IBeta(Extended a, Extended b, Extended x)
 {
+  return IBetaParts(a, b, x, 1 - x);
+}
+
+Extended IBetaParts(Extended a, Extended b, Extended x, Extended y)
+{
   ErrorCode = 0;
-  if (!(a > 0 && b > 0 && x >= 0 && x <= 1))  // NaN fails too
+  if (!(a > 0 && b > 0 && x >= 0 && x <= 1 && y >= 0 && y <= 1))  // NaN fails too
     return MathError(ecArgumentError);
   if (x == 0 || x == 1)
     return x;
-  const Extended lnPrefactor = BetaPrefactorLn(a, b, x);
+  const Extended lnPrefactor = BetaPrefactorLn(a, b, x, y);
   if (ErrorCode != 0)
     return lnPrefactor;
   const bool direct = x < (a + 1) / (a + b + 2);
@@ -150,7 +157,7 @@ Extended IBeta(Extended a, Extended b, Extended x)
       return fraction;
     return FiniteResult(bt * fraction / a);
   }
-  const Extended fraction = IBetaFraction(b, a, 1 - x);
+  const Extended fraction = IBetaFraction(b, a, y);
   if (ErrorCode != 0)
     return fraction;
   return FiniteResult(1 - bt * fraction / b);

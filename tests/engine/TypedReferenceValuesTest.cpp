@@ -157,6 +157,9 @@ TEST_F(TypedReferenceValuesTest, IncompleteBetaWithLargeParameters)
       {"ibeta(150,150,0.45)", 0.04137400162704031661671L},
       {"ibeta(1E6,2.5,0.999998)", 0.5494149435208444135775L},
       {"pstud(1E7,1)", 0.3173105320599859498170L},
+      {"pstud(1E8,1)", 0.3173105102826213419717L},
+      {"pstud(1E9,3)", 0.002699796129737915667803L},
+      {"psned(5,1E8,1)", 0.4158801930975838301160L},
   }, 5E-13L);  // half a unit of the 12th digit
 }
 
