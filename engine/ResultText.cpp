@@ -173,7 +173,7 @@ std::string FormatResult(int digits, Extended value)
   const TNumberFormat format = CurrentNumberFormat(digits);
   const bool sexagesimal = format.Notation == nmSxg && format.Base != nbHexadecimal && format.Base != nbBinary;
   if (sexagesimal && ErrorFlag && std::isfinite(value))
-    return (value < 0 ? "-" : "") + std::string("0:0:0");
+    return value < 0 ? "-0:0:0" : "0:0:0";
   std::string text;
   int errorCode = 0;
   if (!FormatNumber(format, value, text, errorCode)) {
