@@ -1,5 +1,6 @@
 #include "engine/ComplexGamma.h"
 
+#include "engine/AngleReduction.h"
 #include "engine/ComplexArithmetic.h"
 #include "engine/ComplexErrorScope.h"
 #include "engine/ComplexPowers.h"
@@ -47,15 +48,30 @@ TComplex StirlingSeries(const TComplex& z, ComplexErrorScope& errors)
   return result;
 }
 
+// ln gamma far to the left in the upper half plane (Im z >= 0) by reflection:
+// ln gamma(z) = ln pi - ln gamma(1 - z) - ln sin(pi z), with the branch of ln sin(pi z) that is
+// continuous there: -i pi z - ln 2 + i pi/2 + ln(1 - e^(2 pi i z)).
+TComplex ReflectedLnGamma(const TComplex& z, ComplexErrorScope& errors)
+{
+  using StdComplex = std::complex<Extended>;
+  // e^(2 pi i x): 2x is exact, and beyond 2^62 it is an even whole number.
+  const Extended twoX = 2 * z.X;
+  const bool whole = std::fabs(twoX) >= 0x1p62L;
+  const Extended sine = whole ? 0 : SinPi(twoX);
+  const Extended cosine = whole ? 1 : SinPi(twoX + 0.5L);
+  const Extended decay = std::exp(-2 * Pi * z.Y);
+  const StdComplex q{decay * cosine, decay * sine};
+  const StdComplex lnSin = StdComplex{Pi * z.Y - std::log(Extended(2)), Pi / 2 - Pi * z.X} + std::log(StdComplex(1) - q);
+  const TComplex lnGammaReflected = errors.Keep(ComplexLnGamma({cfRectangular, 1 - z.X, -z.Y}));
+  return errors.Keep(FiniteComplex({cfRectangular, LnPi - lnGammaReflected.X - lnSin.real(), -lnGammaReflected.Y - lnSin.imag()}));
+}
+
 // ln gamma in the upper half plane and on the real axis, away from the poles:
 // ln gamma(z) = ln gamma(z + n) - (ln z + ln(z + 1) + ... + ln(z + n - 1)).
 TComplex UpperLnGamma(const TComplex& z, ComplexErrorScope& errors)
 {
-  if (StirlingStart - z.X > MaxRecurrenceSteps) {
-    MathError(ecArgumentError);
-    errors.Note();
-    return ComplexZero;
-  }
+  if (StirlingStart - z.X > MaxRecurrenceSteps)
+    return ReflectedLnGamma(z, errors);
   TComplex shifted = z;
   TComplex logSum = ComplexZero;
   while (shifted.X < StirlingStart) {

@@ -206,6 +206,18 @@ TEST_F(TypedReferenceValuesTest, ComplexRootsLogarithmsAndPowersOfModuliBeyondTh
   });
 }
 
+// Beyond the reach of the recurrence, on the branch that continues the one nearer the origin.
+TEST_F(TypedReferenceValuesTest, ComplexLnGammaFarToTheLeft)
+{
+  ExpectComplexReferences({
+      {"LnGamma(comp(-1E20,1E-20))", -4505170185988091368013.876L, -314159265358979323847.8351L},
+      {"LnGamma(comp(-123456.7,0.5))", -1323912.446042161994117L, -387846.3301927899397384L},
+      {"LnGamma(comp(-1000000.5,0))", -12815524.14768393775686L, -3141595.795182446828256L},
+      {"LnGamma(comp(-200000.25,-3))", -2241232.189478644458304L, 628284.2686832686673980L},
+      {"LnGamma(comp(-100010.3,0.2))", -1051416.710379173682998L, -314191.1358001509066242L},
+  });
+}
+
 TEST_F(TypedReferenceValuesTest, ComplexLnGammaNearItsZerosAtOneAndTwo)
 {
   ExpectComplexReferences({
