@@ -142,33 +142,6 @@ void TtsComboGrid::AssignList(const TtsComboGrid& source)
   dropDownStyle_ = source.dropDownStyle_;
 }
 
-QPoint TtsComboGrid::DataCellAt(int x, int y) const
-{
-  const TGridCoord cell = CellAtPoint(x, y);
-  if (cell.X < 0 || cell.Y < 0)
-    return {-1, -1};
-  return {Model().DataColOf(cell.X), cell.Y == 0 ? 0 : Model().DataRowOf(cell.Y)};
-}
-
-void TtsComboGrid::MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y)
-{
-  TtsBaseGrid::MouseDown(button, shift, x, y);
-  pressedCell_ = button == platform::mbLeft ? DataCellAt(x, y) : QPoint(-1, -1);
-}
-
-void TtsComboGrid::MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y)
-{
-  TtsBaseGrid::MouseUp(button, shift, x, y);
-  const QPoint down = pressedCell_;
-  pressedCell_ = {-1, -1};
-  if (button != platform::mbLeft || down.y() < 0 || !owner_ || !owner_->HasDropDowns())
-    return;
-  const QPoint up = DataCellAt(x, y);
-  if (down.y() > 0 && down.y() != CurrentDataRow())
-    SetCurrentDataRow(down.y());
-  owner_->DropDowns().ComboRowChosen(down.x(), down.y(), up.x(), up.y());
-}
-
 void TtsComboGrid::CellValueLoaded(int dataCol, int dataRow, TtsCellValue& value)
 {
   if (owner_ && owner_->HasDropDowns())

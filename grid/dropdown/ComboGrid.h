@@ -56,14 +56,10 @@ class TtsComboGrid : public TtsBaseGrid {
   bool ResizeHeld() const { return resizeHeld_ > 0; }
 
  protected:
-  // A left click on a data row chooses it for the owner's cell.
-  void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
-  void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
   // Each value the list loads goes on to the owner's OnComboCellLoaded.
   void CellValueLoaded(int dataCol, int dataRow, TtsCellValue& value) override;
 
  private:
-  QPoint DataCellAt(int x, int y) const;
   int VisibleDataRows() const;
   QPointer<TtsBaseGrid> owner_;
   TtsComboBox* combo_ = nullptr;
@@ -71,7 +67,6 @@ class TtsComboGrid : public TtsBaseGrid {
   int dropDownCols_ = 1;
   bool autoFill_ = false;
   int resizeHeld_ = 0;
-  QPoint pressedCell_{-1, -1};
   TtsDropDownStyle dropDownStyle_ = ddDropDown;
 };
 

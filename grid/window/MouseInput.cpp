@@ -113,7 +113,6 @@ void TtsBaseGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   StopAutoScroll();
   mouse_.HandedOver = false;
   mouse_.CaptureHandOver = false;
-  mouse_.PressFromOwner = false;
   const TPoint cell = grid::CellAtPoint(*this, x, y);
   if (DesignTime()) {
     if (button == platform::mbLeft && StartSizingFromPoint(x, y, cell.X, cell.Y)) {
@@ -501,14 +500,13 @@ void TtsBaseGrid::keyPressEvent(QKeyEvent* event)
 
 // Drop-down lists --------------------------------------------------------------------------------------
 
-// A press handed on from a combo button and released in the list chooses its row for the owner's
-// cell (a press of the list's own chooses through the list).
+// A click on a combo cell's list, or a press handed on from its button and released in it, chooses
+// the list's row for the owner's cell; a press outside the list's cells chooses nothing.
 void TtsBaseGrid::ClickToOwner(int dataColDown, int dataRowDown, int dataColUp, int dataRowUp)
 {
   auto* list = dynamic_cast<TtsComboGrid*>(this);
-  if (list == nullptr || DesignTime() || !mouse_.PressFromOwner)
+  if (list == nullptr || DesignTime() || dataRowDown < 0)
     return;
-  mouse_.PressFromOwner = false;
   TtsBaseGrid* owner = list->OwnerGrid();
   if (owner == nullptr || !owner->HasDropDowns())
     return;
@@ -552,7 +550,6 @@ bool TtsBaseGrid::HandOverToDropDown(int x, int y)
 void TtsBaseGrid::ContinuePressInDropDown()
 {
   mouse_.CaptureHandOver = false;
-  mouse_.PressFromOwner = true;
   mouse_.DblClickHandled = false;
   mouse_.PressForwardPending = false;
   const int col = model_.CurrentDisplayCol();

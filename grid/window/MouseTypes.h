@@ -109,8 +109,6 @@ struct TtsMouseState {
   bool CaptureHandOver = false;
   // The owner: its press went on in the drop-down list, and the moves and the release follow it there.
   bool HandedOver = false;
-  // The list: the press under way came from its owner's combo button.
-  bool PressFromOwner = false;
   // Moving.
   int MoveTarget = 0;
   int MoveSource = 0;

@@ -106,6 +106,25 @@ TEST(GridComboDrag, AReleaseOnTheButtonLeavesTheListOpenAndAPressInItChoosesAsBe
   EXPECT_FALSE(f.drops().IsComboDroppedDown());
 }
 
+TEST(GridComboDrag, AListWithItsOwnClickCellHandlerKeepsItsClicks)
+{
+  ComboFixture f;
+  f.drops().OpenComboDropDown(2, 2);
+  TtsComboGrid& list = f.working();
+  std::vector<int> rows;
+  list.OnClickCell = [&](TtsBaseGrid&, int, int rowDown, int, int, TtsClickPosition, TtsClickPosition) {
+    rows.push_back(rowDown);
+  };
+  const std::string before = f.EditorText();
+  Click(list, list.CellBounds(1, list.DisplayRowOfData(3)).center());
+  EXPECT_EQ(rows, (std::vector<int>{3}));
+  EXPECT_TRUE(f.drops().IsComboDroppedDown());
+  EXPECT_EQ(f.EditorText(), before);
+  list.OnClickCell = nullptr;
+  Click(list, list.CellBounds(1, list.DisplayRowOfData(3)).center());
+  EXPECT_EQ(f.EditorText(), "Bravo");
+}
+
 TEST(GridComboDrag, APressOnTheGridOffTheOpenCellClosesTheList)
 {
   ComboFixture f;
