@@ -95,6 +95,28 @@ TEST(GridAutoScroll, AColumnMovedPastTheRightEdgeDropsAfterTheLastColumn)
   EXPECT_TRUE(g.FeedbackLines().empty());
 }
 
+TEST(GridAutoScroll, ARowMovedBelowTheGridDropsAfterTheLastRow)
+{
+  MouseGrid g;
+  g.ScrollSpeed = spHigh;
+  std::vector<int> moves;
+  g.OnRowMoved = [&](TtsBaseGrid&, int to, int, bool) { moves.push_back(to); };
+  Click(g, g.Center(0, 2));
+  Press(g, g.Center(0, 2));
+  ASSERT_EQ(g.MouseStatus(), msRowMove);
+  const QPoint below(5, g.height() + 5);
+  MoveTo(g, below);
+  RunAutoScroll(g);
+  EXPECT_EQ(g.TopRow(), g.MaxTopRow());
+  EXPECT_EQ(g.MouseState().MoveTarget, 20);
+  EXPECT_TRUE(g.MouseState().RowMoveAtEnd);
+  ASSERT_EQ(g.FeedbackLines().size(), 1u);
+  EXPECT_EQ(g.FeedbackLines()[0].Rect.Top, RowTop(g, 20) + g.RowHeight(20));
+  Release(g, below);
+  EXPECT_EQ(moves, (std::vector<int>{20}));
+  EXPECT_EQ(g.Model().DataRowOf(20), 2);
+}
+
 TEST(GridAutoScroll, AColumnMovedPastTheFixedColumnsScrollsBackToTheFirst)
 {
   MouseGrid g;
