@@ -164,7 +164,7 @@ void TtsBaseGrid::TrackCellButton(int x, int y, int /*displayCol*/, int /*displa
     if (mouse_.PendingPart == 0)
       PressCellButton({col, row});
     else
-      PressSpinButton({col, row}, mouse_.PendingPart);
+      PressSpinButton({col, row}, mouse_.PendingPart, false);  // back on the half: no step of its own
     RepaintCellButton(col, row);
     return;
   }

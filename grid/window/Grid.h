@@ -883,7 +883,8 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   // right, 2 the other): the spin press reports count 1 and, with spoAutoRepeat, starts the repeats.
   void SetHotButton(TGridCoord cell);
   void PressCellButton(TGridCoord cell);
-  void PressSpinButton(TGridCoord cell, int part);
+  // Holds a spin half and restarts its repeat; a first press also steps once.
+  void PressSpinButton(TGridCoord cell, int part, bool step = true);
   void ButtonHoverTick();
   void SpinRepeatTick();
   // A spin half is still held: focus on the grid or its editor, the press under way, the capture

@@ -93,7 +93,7 @@ platform::TCursor TtsBaseGrid::DesignCursorAt(int x, int y)
 
 bool TtsBaseGrid::DesignHitTest(int x, int y)
 {
-  if (!Designing())
+  if (!DesignTime())
     return false;
   if (IsRowSizing(mouse_.Status) || IsColSizing(mouse_.Status))
     return true;

@@ -86,14 +86,15 @@ void TtsBaseGrid::PressCellButton(TGridCoord cell)
   SyncButtonState();
 }
 
-void TtsBaseGrid::PressSpinButton(TGridCoord cell, int part)
+void TtsBaseGrid::PressSpinButton(TGridCoord cell, int part, bool step)
 {
   const int dataCol = model_.DataColOf(cell.X);
   const int dataRow = model_.DataRowOf(cell.Y);
   const bool autoRepeat = (model_.ResolveSpinOptions(dataCol, dataRow) & spoAutoRepeat) != 0;
   buttonTracking_.PressSpin(PointOf(cell), part, autoRepeat);
   SyncButtonState();
-  SpinStep(dataCol, dataRow, part);  // the press reports its OnSpinRepeat itself
+  if (step)
+    SpinStep(dataCol, dataRow, part);  // the press reports its OnSpinRepeat itself
 }
 
 void TtsBaseGrid::ButtonHoverTick()

@@ -355,6 +355,7 @@ void TtsBaseGrid::MouseMove(TShiftState shift, int x, int y)
     return;
   mouse_.LastMove = {x, y};
   if (DesignTime() && mouse_.Status == msNone) {
+    SetCursorNumber(DesignCursorAt(x, y));
     Fire(OnMouseMove, shift, x, y);
     return;
   }

@@ -362,6 +362,18 @@ TEST_F(SpinCells, OnSpinRepeatFiresAtThePressAndAtEveryTimerRepeat)
   EXPECT_EQ(grid->Cell(1, 2).AsString(), "9");
 }
 
+TEST_F(SpinCells, LeavingAHeldHalfAndComingBackDoesNotStepAgain)
+{
+  grid->SetCell(1, 2, std::string("5"));
+  HoldSpin(1, 2, 1);
+  const QPointF off(held.x() - 40, held.y());
+  testing_support::SendMouse(*grid, QEvent::MouseMove, off, Qt::NoButton, Qt::LeftButton);
+  testing_support::SendMouse(*grid, QEvent::MouseMove, held, Qt::NoButton, Qt::LeftButton);
+  Release();
+  EXPECT_EQ(repeats, (std::vector<std::string>{"1,2 #1 part 1"}));
+  EXPECT_EQ(grid->Cell(1, 2).AsString(), "6");
+}
+
 TEST_F(SpinCells, APictureCellSpinsThroughItsImageList)
 {
   NamedImageList pictures;

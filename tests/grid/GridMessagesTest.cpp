@@ -5,6 +5,7 @@
 
 #include "platform/Cursors.h"
 #include "platform/Font.h"
+#include "tests/support/MouseInput.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,13 @@ TEST(GridMessages, WhileDesignedSizingBordersShowSplittersAndBelongToTheGrid)
   EXPECT_TRUE(g.DesignHitTest(colBorder, 7));
   EXPECT_FALSE(g.DesignHitTest(40, 40));
   EXPECT_EQ(g.MouseStatus(), msNone);  // the questions start nothing
+
+  // Moving the mouse over the designed grid shows the same cursors.
+  g.show();
+  testing_support::SendMouse(g, QEvent::MouseMove, QPointF(colBorder, 7), Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(g.CursorNumber(), platform::crHSplit);
+  testing_support::SendMouse(g, QEvent::MouseMove, QPointF(40, 40), Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(g.CursorNumber(), platform::crArrow);
 }
 
 }  // namespace
