@@ -69,8 +69,9 @@ TEST(TextFile, UnicodeLinesKeepEveryCharacter)
   };
   for (const Case& c : cases) {
     WriteUnicodeLines(path, c.lines);
-    if (!c.bytes.isEmpty())
+    if (!c.bytes.isEmpty()) {
       EXPECT_EQ(ReadFileBytes(path), c.bytes);
+    }
     EXPECT_EQ(ReadUnicodeLines(path), c.lines);
   }
 }
