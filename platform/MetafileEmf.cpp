@@ -510,9 +510,8 @@ QByteArray EmfWriter::Write(const std::vector<TCanvasRecord>& records)
   Simple(EMR_SETSTRETCHBLTMODE, COLORONCOLOR);
   Simple(EMR_SETTEXTALIGN, 0);
 
-  for (const TCanvasRecord& r : records)
-    if (r.IsDrawing())
-      Draw(r);
+  for (const TCanvasRecord& r : JoinedLines(records))
+    Draw(r);
 
   Begin(EMR_EOF);
   w_.U32(0);

@@ -170,6 +170,35 @@ TCanvasRecord ScaledToDevice(const TCanvasRecord& record)
   return r;
 }
 
+namespace {
+
+bool DrawnAlike(const TCanvasState& a, const TCanvasState& b)
+{
+  return a.Pen == b.Pen && a.BkMode == b.BkMode && a.BkColor == b.BkColor && a.Mapping == b.Mapping &&
+         a.Clipped == b.Clipped && (!a.Clipped || a.Clip == b.Clip);
+}
+
+}  // namespace
+
+std::vector<TCanvasRecord> JoinedLines(const std::vector<TCanvasRecord>& records)
+{
+  std::vector<TCanvasRecord> joined;
+  bool open = false;  // the last record joined is a line that may go on
+  for (const TCanvasRecord& r : records) {
+    if (!r.IsDrawing())
+      continue;
+    TCanvasRecord* last = joined.empty() ? nullptr : &joined.back();
+    if (open && r.Op == TCanvasOp::LineTo && r.Points[0] == last->Points.back() && DrawnAlike(r.State, last->State)) {
+      last->Op = TCanvasOp::Polyline;
+      last->Points.push_back(r.Points[1]);
+      continue;
+    }
+    joined.push_back(r);
+    open = r.Op == TCanvasOp::LineTo;
+  }
+  return joined;
+}
+
 std::vector<int> CharAdvances(const TFontData& font, const QString& text)
 {
   const QFontMetrics m(ToQFont(font));

@@ -55,6 +55,11 @@ private:
 TCanvasRecord ToDevice(const TCanvasRecord& record);
 // Only the units.
 TCanvasRecord ScaledToDevice(const TCanvasRecord& record);
+// The drawing calls with every run of lines drawn one after another (each from where the last one
+// ended, with the same pen, background, clip and mapping) joined into one polyline: a curve drawn in
+// pieces is one record with real joins, rather than a move and a line per piece that readers stroke
+// one by one, each with its own ends.
+std::vector<TCanvasRecord> JoinedLines(const std::vector<TCanvasRecord>& records);
 // Per-character advances of a text in a font, in device pixels.
 std::vector<int> CharAdvances(const TFontData& font, const QString& text);
 

@@ -31,6 +31,8 @@ enum WmfFunction : std::uint16_t {
   META_EXTTEXTOUT = 0x0A32, META_STRETCHDIB = 0x0F43, META_DIBCREATEPATTERNBRUSH = 0x0142
 };
 
+inline constexpr std::size_t kMaxPolyPoints = 16000;
+
 // One kind of tool: the object that holds it and whether it is selected.
 template <typename Data>
 struct Tool {
@@ -279,15 +281,22 @@ void WmfWriter::UseClip(const TCanvasState& s)
   End();
 }
 
+// Readers take up to kMaxPolyPoints points a record: a longer line goes on in the next record from
+// the last point written; a longer outline keeps its first points.
 void WmfWriter::Poly(WmfFunction f, const std::vector<TPoint>& points)
 {
-  Begin(f);
-  w_.U16(std::uint16_t(std::min<std::size_t>(points.size(), 16000)));
-  for (std::size_t i = 0; i < points.size() && i < 16000; ++i) {
-    w_.I16(points[i].X);
-    w_.I16(points[i].Y);
-  }
-  End();
+  std::size_t first = 0;
+  do {
+    const std::size_t count = std::min(points.size() - first, kMaxPolyPoints);
+    Begin(f);
+    w_.U16(std::uint16_t(count));
+    for (std::size_t i = first; i < first + count; ++i) {
+      w_.I16(points[i].X);
+      w_.I16(points[i].Y);
+    }
+    End();
+    first += count - 1;
+  } while (f == META_POLYLINE && first + 1 < points.size());
 }
 
 void WmfWriter::Fill(const TCanvasState& s, const TRect& r)
@@ -586,9 +595,8 @@ QByteArray WmfWriter::Write(const std::vector<TCanvasRecord>& records)
   Simple(META_SETSTRETCHBLTMODE, 3);
   Simple(META_SAVEDC, 0);
 
-  for (const TCanvasRecord& r : records)
-    if (r.IsDrawing())
-      Draw(r);
+  for (const TCanvasRecord& r : JoinedLines(records))
+    Draw(r);
 
   Simple(META_RESTOREDC, std::uint16_t(-1));
   for (std::size_t i = 0; i < slots_.size(); ++i)
