@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTimer>
+#include <string_view>
 
 namespace app {
 
@@ -37,6 +38,17 @@ std::string Latin1(const QString& text)
 QString FromLatin1(const std::string& text)
 {
   return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+// An engine message as text: Latin-1, except the file name of the loader's "Cannot load <name>!", which
+// holds the file system's bytes of the path.
+QString EngineMessage(const std::string& message)
+{
+  static constexpr std::string_view kCannotLoad = "Cannot load ";
+  if (!message.starts_with(kCannotLoad) || !message.ends_with('!'))
+    return FromLatin1(message);
+  const std::string name = message.substr(kCannotLoad.size(), message.size() - kCannotLoad.size() - 1);
+  return FromLatin1(std::string(kCannotLoad)) + FromEngineFileName(name) + QLatin1Char('!');
 }
 
 }  // namespace
@@ -383,7 +395,7 @@ std::string TfmCalc::ChooseFunctionsFile()
 
 void TfmCalc::ShowError(const std::string& message)
 {
-  platform::ShowError(FromLatin1(message));
+  platform::ShowError(EngineMessage(message));
 }
 
 void TfmCalc::PumpMessages()

@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "app/EngineText.h"
+#include "engine/Host.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
 
@@ -163,6 +165,19 @@ TEST_F(MainWindowTest, FunctionsLoadedFromAFileNamedBeyondLatin1Calculate)
   EXPECT_EQ(window->lbFuncs->Items(), QStringList{QStringLiteral("HALF(x)=x/2")});
   Calculate(QStringLiteral("half(5)"));
   EXPECT_EQ(Result(), QStringLiteral("2.5E+0"));
+}
+
+TEST_F(MainWindowTest, TheLoadersMessageNamesAFileBeyondLatin1AsTheFileSystemNamesIt)
+{
+  // The loader passes the file system's bytes of the path; the rest of a message is Latin-1.
+  Open();
+  const QString name = File(QStringLiteral("\u51FD\u6570 \u00E9\u0301 \U0001F4C1.FNC"));
+  platform::ModalScript script;
+  script.ExpectMessage(QStringLiteral("Cannot load ") + name + QLatin1Char('!'), platform::mrOk);
+  script.ExpectMessage(QStringLiteral("Invalid functions F(x)=\u00B5x"), platform::mrOk);
+  engine::Host().ShowError("Cannot load " + EngineFileName(name) + "!");
+  engine::Host().ShowError("Invalid functions F(x)=\xB5x");
+  EXPECT_EQ(script.StepsLeft(), 0);
 }
 
 TEST_F(MainWindowTest, UserFunctionsKeepEveryLineAsWritten)
