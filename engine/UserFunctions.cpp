@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <fstream>
 #include <numeric>
+#include <utility>
 
 namespace engine {
 
@@ -37,7 +38,12 @@ bool ReadLines(const std::string& fileName, std::vector<std::string>& lines)
   std::ifstream file(fileName, std::ios::binary);
   if (!file)
     return false;
-  const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::string content;
+  try {  // a read error (a folder, a device) raises out of the stream buffer
+    content.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    return false;
+  }
   if (file.bad())
     return false;
   std::string line;
@@ -221,12 +227,14 @@ void TUserFunctions::LoadFromFile(const std::string& fileName)
   } else if (!std::ifstream(name)) {
     return;
   }
-  FileName = name;
-  Clear();
-  if (!ReadLines(name, Lines)) {
+  std::vector<std::string> lines;
+  if (!ReadLines(name, lines)) {  // the functions loaded before stay
     Host().ShowError("Cannot load " + name + "!");
     return;
   }
+  FileName = name;
+  Clear();
+  Lines = std::move(lines);
   for (const std::string& line : Lines)
     if (!line.empty() && !Add(line))
       break;

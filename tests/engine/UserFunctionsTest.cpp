@@ -171,6 +171,18 @@ TEST_F(UserFunctionsTest, LoadingAMissingFileOrCancellingChangesNothing)
   EXPECT_EQ(UserFunctions.FileName, host.chosenFile);
 }
 
+TEST_F(UserFunctionsTest, AFolderChosenAsTheFileSaysItCannotLoadAndKeepsTheFunctions)
+{
+  Define({"F(x)=x"});
+  const std::string before = UserFunctions.FileName;
+  const std::string folder = VEXAL_TEST_DATA_DIR;
+  UserFunctions.LoadFromFile(folder);
+  EXPECT_EQ(host.errors, std::vector<std::string>{"Cannot load " + folder + "!"});
+  EXPECT_EQ(UserFunctions.GetCount(), 1);
+  EXPECT_EQ(UserFunctions.FileName, before);
+  EXPECT_EQ(Value("F(7)"), 7);
+}
+
 TEST_F(UserFunctionsTest, PopOnAnEmptyStack)
 {
   EXPECT_EQ(UserFunctions.Pop(), 0);
