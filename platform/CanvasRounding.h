@@ -32,13 +32,9 @@ int SaturateToInt(F value, int lo, int hi)
 template <std::floating_point F>
 int RoundToInt(F value, int lo, int hi)
 {
-  if (std::isnan(value))
-    return 0;
-  if (value <= F(lo))
-    return lo;
-  if (value >= F(hi))
-    return hi;
-  return static_cast<int>(std::llrint(value));
+  if (value > F(lo) && value < F(hi))  // not-a-number fails and saturates to 0
+    return static_cast<int>(std::llrint(value));
+  return SaturateToInt(value, lo, hi);
 }
 }  // namespace detail
 

@@ -1,6 +1,7 @@
 // A combo column driven from the keyboard through the grid's own in-cell editor: typing searches the
 // list, F4 and the Alt arrows open it under the cell, Enter takes the list's row, Escape and Tab close it.
 #include "ComboFixture.h"
+#include "ShownGrid.h"
 
 #include "tests/support/KeyInput.h"
 
@@ -35,20 +36,13 @@ class GridComboKeys : public ::testing::Test {
     list->ValueColSorted = true;
     list->AutoSearch = asTop;
     grid->DropDowns().Clock = [this] { return now; };
-    form.resize(400, 300);
-    form.show();
-    form.activateWindow();
-    grid->setFocus();
+    ShowFocused(form, *grid, 400, 300);
     grid->SetCurrentDataCol(2);
     grid->SetCurrentDataRow(2);
     QApplication::processEvents();
   }
 
-  QWidget& Target() const
-  {
-    QWidget* focused = QApplication::focusWidget();
-    return focused ? *focused : *grid;
-  }
+  QWidget& Target() const { return KeyTarget(*grid); }
   // The keys are handled at once; no events are processed after them, as the offscreen platform
   // activates every window it shows, a drop-down's too, and an activation elsewhere closes the list.
   void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

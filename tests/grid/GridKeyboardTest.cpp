@@ -3,6 +3,7 @@
 #include "grid/window/Grid.h"
 
 #include "platform/ClipboardText.h"
+#include "tests/grid/ShownGrid.h"
 #include "tests/support/KeyInput.h"
 
 #include <QApplication>
@@ -38,20 +39,12 @@ class KeyedGrid : public ::testing::Test {
     for (int c = 1; c <= 3; ++c)
       for (int r = 1; r <= 3; ++r)
         grid->SetCell(c, r, Str(c, r));
-    form.resize(400, 200);
-    form.show();
-    form.activateWindow();
-    grid->setFocus();
-    QApplication::processEvents();
+    grid::ShowFocused(form, *grid, 400, 200);
     Record();
   }
 
   // Keys go where a user's would: to the widget with the focus.
-  QWidget& Target() const
-  {
-    QWidget* focused = QApplication::focusWidget();
-    return focused ? *focused : *grid;
-  }
+  QWidget& Target() const { return grid::KeyTarget(*grid); }
   void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {})
   {
     testing_support::PressKey(Target(), key, modifiers, text);

@@ -6,6 +6,7 @@
 #include "grid/window/Grid.h"
 #include "tests/grid/ComboFixture.h"
 #include "tests/grid/NamedImageList.h"
+#include "tests/grid/ShownGrid.h"
 #include "tests/grid/TestClock.h"
 #include "tests/support/KeyInput.h"
 #include "tests/support/MouseInput.h"
@@ -42,18 +43,10 @@ struct PlacedForm {
     for (int c = 1; c <= cols; ++c)
       for (int r = 1; r <= rows; ++r)
         grid->SetCell(c, r, Str(c, r));
-    form.resize(width, 220);
-    form.show();
-    form.activateWindow();
-    grid->setFocus();
-    QApplication::processEvents();
+    ShowFocused(form, *grid, width, 220);
   }
 
-  QWidget& Target() const
-  {
-    QWidget* focused = QApplication::focusWidget();
-    return focused ? *focused : *grid;
-  }
+  QWidget& Target() const { return KeyTarget(*grid); }
   void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {})
   {
     PressKey(Target(), key, modifiers, text);

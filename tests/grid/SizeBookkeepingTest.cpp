@@ -2,6 +2,7 @@
 // moves, range selections repainted a run at a time, the combo list loaded again for a new current
 // cell, and rows dropped by an undo handler.
 #include "ComboFixture.h"
+#include "ShownGrid.h"
 
 #include "grid/window/Grid.h"
 #include "tests/support/KeyInput.h"
@@ -50,17 +51,9 @@ struct SizedGrid {
     grid->OnColResized = [this](TtsBaseGrid&, int col) { log.push_back("col resized " + std::to_string(col)); };
     grid->OnRowResized = [this](TtsBaseGrid&, int row) { log.push_back("row resized " + std::to_string(row)); };
     grid->OnTopLeftChanged = [this](TtsBaseGrid&, int, int, int c, int r, bool) { log.push_back("top-left " + Str(c, r)); };
-    form.resize(width, height);
-    form.show();
-    form.activateWindow();
-    grid->setFocus();
-    QApplication::processEvents();
+    ShowFocused(form, *grid, width, height);
   }
-  QWidget& Target() const
-  {
-    QWidget* focused = QApplication::focusWidget();
-    return focused ? *focused : *grid;
-  }
+  QWidget& Target() const { return KeyTarget(*grid); }
   void Press(int key) { testing_support::PressKey(Target(), key); }
 
   QWidget form;
@@ -79,19 +72,12 @@ struct ComboForm {
     grid->SetCols(3);
     grid->SetRows(5);
     MakeAlphaComboColumn(grid->Model().Col(2), ddDropDown);
-    form.resize(400, 300);
-    form.show();
-    form.activateWindow();
-    grid->setFocus();
+    ShowFocused(form, *grid, 400, 300);
     grid->SetCurrentDataCol(2);
     grid->SetCurrentDataRow(2);
     QApplication::processEvents();
   }
-  void Press(int key)
-  {
-    QWidget* focused = QApplication::focusWidget();
-    testing_support::PressKey(focused ? *focused : *grid, key);
-  }
+  void Press(int key) { testing_support::PressKey(KeyTarget(*grid), key); }
 
   QWidget form;
   TtsGrid* grid = nullptr;

@@ -1,0 +1,27 @@
+#pragma once
+// A grid on a shown form as a user meets it: the form shown and active, the grid focused, keys sent
+// where a user's would go.
+
+#include <QApplication>
+#include <QWidget>
+
+namespace grid {
+
+// Shows the form at the size, makes it the active window and gives the grid the focus.
+inline void ShowFocused(QWidget& form, QWidget& grid, int width, int height)
+{
+  form.resize(width, height);
+  form.show();
+  form.activateWindow();
+  grid.setFocus();
+  QApplication::processEvents();
+}
+
+// The widget with the focus (the grid's in-cell editor while it shows), else the grid.
+inline QWidget& KeyTarget(QWidget& grid)
+{
+  QWidget* focused = QApplication::focusWidget();
+  return focused ? *focused : grid;
+}
+
+}  // namespace grid
