@@ -24,11 +24,7 @@ class GridComboKeys : public ::testing::Test {
  protected:
   void Build(TtsDropDownStyle style)
   {
-    auto* layout = new QVBoxLayout(&form);
-    grid = new TtsGrid(&form);
-    after = new QLineEdit(&form);
-    layout->addWidget(grid);
-    layout->addWidget(after);
+    grid = PlaceGridAboveEdit(form, after);
     grid->SetStoreData(true);
     grid->SetCols(3);
     grid->SetRows(5);

@@ -28,11 +28,7 @@ class KeyedGrid : public ::testing::Test {
  protected:
   KeyedGrid()
   {
-    auto* layout = new QVBoxLayout(&form);
-    grid = new TtsGrid(&form);
-    after = new QLineEdit(&form);
-    layout->addWidget(grid);
-    layout->addWidget(after);
+    grid = grid::PlaceGridAboveEdit(form, after);
     grid->SetStoreData(true);
     grid->SetCols(3);
     grid->SetRows(3);

@@ -32,11 +32,7 @@ std::string Str(int col, int row) { return std::to_string(col) + "," + std::to_s
 struct PlacedForm {
   void Build(int cols, int rows, int width = 400)
   {
-    auto* layout = new QVBoxLayout(&form);
-    grid = new TtsGrid(&form);
-    after = new QLineEdit(&form);
-    layout->addWidget(grid);
-    layout->addWidget(after);
+    grid = PlaceGridAboveEdit(form, after);
     grid->SetStoreData(true);
     grid->SetCols(cols);
     grid->SetRows(rows);

@@ -2,10 +2,25 @@
 // A grid on a shown form as a user meets it: the form shown and active, the grid focused, keys sent
 // where a user's would go.
 
+#include "grid/window/Grid.h"
+
 #include <QApplication>
+#include <QLineEdit>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace grid {
+
+// Lays out a new grid on the form with an edit below it (where the focus goes when it leaves the grid).
+inline TtsGrid* PlaceGridAboveEdit(QWidget& form, QLineEdit*& after)
+{
+  auto* layout = new QVBoxLayout(&form);
+  auto* grid = new TtsGrid(&form);
+  after = new QLineEdit(&form);
+  layout->addWidget(grid);
+  layout->addWidget(after);
+  return grid;
+}
 
 // Shows the form at the size, makes it the active window and gives the grid the focus.
 inline void ShowFocused(QWidget& form, QWidget& grid, int width, int height)
