@@ -1,6 +1,9 @@
 #pragma once
 // The application: its one Qt application object, title, program folder and message processing.
 
+#include "platform/HourglassCursor.h"
+#include "platform/ProgramFolder.h"
+
 #include <QApplication>
 #include <QString>
 
@@ -19,10 +22,6 @@ class Application : public QApplication {
 QString ApplicationTitle();
 void SetApplicationTitle(const QString& title);
 
-// The folder of the executable with its trailing separator; tests may point it elsewhere.
-QString ProgramFolder();
-void SetProgramFolder(const QString& folder);  // adds the trailing separator when missing
-
 // Processes the pending events (long loops call it at each step). Returns false once a quit is pending.
 bool PumpMessages();
 bool QuitPending();
@@ -37,14 +36,5 @@ QWidget* ActiveWindowOrNull();
 
 // Fusion style and a fixed application font, so that layout does not depend on the desktop.
 void ApplyStandardLook(QApplication& app);
-
-// The hourglass cursor while it lives (nests).
-class HourglassCursor {
- public:
-  HourglassCursor();
-  ~HourglassCursor();
-  HourglassCursor(const HourglassCursor&) = delete;
-  HourglassCursor& operator=(const HourglassCursor&) = delete;
-};
 
 }  // namespace platform

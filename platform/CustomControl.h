@@ -5,6 +5,7 @@
 
 #include "platform/Color.h"
 #include "platform/Cursors.h"
+#include "platform/MouseButtons.h"
 #include "platform/ScrollBars.h"
 #include "platform/VirtualKeys.h"
 
@@ -16,8 +17,6 @@
 namespace platform {
 
 class TCanvas;
-
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 class CustomControl : public QWidget {
  public:

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QFileInfo>
+#include "platform/Menus.h"
 
 namespace plotui {
 

@@ -1,8 +1,8 @@
 #include "grid/model/RegistryKey.h"
 
-#include "platform/Application.h"
 #include "platform/Exceptions.h"
 #include "platform/IniFile.h"
+#include "platform/ProgramFolder.h"
 
 namespace grid {
 

@@ -5,7 +5,7 @@
 #include "plot/graph/Graph.h"
 #include "plot/support/SegmentClip.h"
 
-#include "platform/Application.h"
+#include "platform/HourglassCursor.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,6 +3,7 @@
 #include "plot/support/GraphLibrary.h"
 
 #include "platform/Application.h"
+#include "platform/Menus.h"
 #include "platform/Printer.h"
 
 namespace plot {

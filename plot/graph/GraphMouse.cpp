@@ -7,6 +7,8 @@
 #include "plot/graph/SeriesLayer.h"
 #include "plot/support/NumberText.h"
 
+#include "platform/Menus.h"
+
 #include <algorithm>
 #include <cmath>
 

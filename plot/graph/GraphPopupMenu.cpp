@@ -5,6 +5,7 @@
 #include "platform/Application.h"
 #include "platform/Bitmap.h"
 #include "platform/ClipboardPicture.h"
+#include "platform/Menus.h"
 #include "platform/Shell.h"
 
 #include <QFileInfo>

@@ -5,6 +5,7 @@
 #include "plot/support/FloatUtils.h"
 
 #include "platform/CanvasRounding.h"
+#include "platform/Menus.h"
 
 #include <cmath>
 

@@ -4,12 +4,17 @@
 // the operations the graph calls while it lays out, paints and saves.
 
 #include "platform/Color.h"
-#include "platform/CustomControl.h"
-#include "platform/Menus.h"
+#include "platform/MouseButtons.h"
+#include "platform/VirtualKeys.h"
 
 #include <QString>
 #include <array>
 #include <memory>
+
+namespace platform {
+class TMenuItem;
+class TPopupMenu;
+}
 
 namespace plot {
 

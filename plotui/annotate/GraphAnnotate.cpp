@@ -1,5 +1,6 @@
 #include "plotui/annotate/GraphAnnotate.h"
 
+#include "platform/Menus.h"
 #include "plot/graph/Graph.h"
 
 namespace plotui {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include "platform/Menus.h"
 
 namespace plotui {
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include "platform/Menus.h"
 
 namespace plotui {
 

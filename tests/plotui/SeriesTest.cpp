@@ -7,6 +7,7 @@
 #include "platform/ModalRun.h"
 
 #include <gtest/gtest.h>
+#include "platform/Menus.h"
 
 namespace plotui::test {
 namespace {

@@ -1,6 +1,6 @@
+#include "../contour/ContourFixtures.h"
 #include "GraphDoubles.h"
 #include "GraphImageWidget.h"
-#include "../contour/ContourFixtures.h"
 
 #include "platform/Application.h"
 #include "platform/ClipboardPicture.h"
@@ -13,6 +13,7 @@
 #include "platform/ModalRun.h"
 
 #include <gtest/gtest.h>
+#include "platform/Menus.h"
 
 namespace plot::test {
 namespace {

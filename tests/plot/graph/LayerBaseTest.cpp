@@ -1,5 +1,7 @@
 #include "GraphDoubles.h"
 
+#include "platform/Menus.h"
+
 #include <gtest/gtest.h>
 
 namespace plot::test {
