@@ -1,4 +1,5 @@
-// solve(Low, Up, f(x)): a root of f by bisection, after an extremum search when f has no sign change.
+// solve(Low, Up, f(x)): a root of f by bisection down to neighbouring numbers, after an extremum
+// search when f has no sign change.
 #include "engine/Constructs.h"
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
@@ -7,6 +8,7 @@
 #include "engine/UserBreak.h"
 #include "engine/Variables.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace engine {
@@ -14,7 +16,7 @@ namespace engine {
 namespace {
 
 // Moves an end of the interval to the extremum when f(low) and f(up) have the same sign.
-bool MoveToExtremum(FunctionText& f, Extended& low, Extended& fa, Extended fb, Extended& diff)
+bool MoveToExtremum(FunctionText& f, Extended& low, Extended& fa, Extended fb)
 {
   const bool positive = fa > 0 && fb > 0;
   if (!positive && !(fa < 0 && fb < 0))
@@ -31,8 +33,37 @@ bool MoveToExtremum(FunctionText& f, Extended& low, Extended& fa, Extended fb, E
   }
   low = ExtremumX;
   fa = extremum;
-  diff = std::fabs(fb - fa);
   return true;
+}
+
+// Halves the sign change down to two neighbouring numbers. A bracket that ends between values larger
+// than those at the interval's ends closes on a pole or a jump, not on a root.
+Extended Bisect(FunctionText& f, Extended lo, Extended flo, Extended hi, Extended fhi, Extended scale)
+{
+  for (;;) {
+    const Extended mid = lo + (hi - lo) / 2;
+    if (mid == lo || mid == hi) {
+      if (std::min(std::fabs(flo), std::fabs(fhi)) > scale) {
+        SetEvalErrorAt(ecSingularity, f.Start(), f.End() - f.Start());
+        return 0;
+      }
+      return std::fabs(flo) <= std::fabs(fhi) ? lo : hi;
+    }
+    const Extended fm = f.At(mid);
+    if (ErrorFlag)
+      return 0;
+    if (fm == 0)
+      return mid;
+    if ((fm > 0) == (fhi > 0)) {
+      hi = mid;
+      fhi = fm;
+    } else {
+      lo = mid;
+      flo = fm;
+    }
+    if (PumpAndCheckBreak())
+      return 0;
+  }
 }
 
 }  // namespace
@@ -53,41 +84,22 @@ Extended SolveEquation()
   Extended fb = f.At(up);
   if (ErrorFlag)
     return 0;
-  Extended diff = std::fabs(fb - fa);
   if (low > up) {
     SetEvalErrorAt(ecIntervalError, boundsStart, f.Start() - boundsStart);
     return 0;
   }
-  if (!MoveToExtremum(f, low, fa, fb, diff))
+  const Extended scale = std::max(std::fabs(fa), std::fabs(fb));
+  const bool moved = (fa > 0 && fb > 0) || (fa < 0 && fb < 0);
+  if (!MoveToExtremum(f, low, fa, fb))
     return 0;
-  if (std::fabs(fa) < 1e-15L)
+  if (fa == 0)
     return low;
   if (fb == 0)
     return up;
-
-  Extended lo = low;
-  Extended hi = up;
-  for (;;) {
-    const Extended mid = lo + (hi - lo) / 2;
-    // A collapsed interval, or a midpoint that no longer moves: a jump or a pole, not a root.
-    if (std::fabs(hi - lo) < 1e-4000L || mid == lo || mid == hi) {
-      SetEvalErrorAt(ecSingularity, f.Start(), f.End() - f.Start());
-      return 0;
-    }
-    const Extended fm = f.At(mid);
-    if (ErrorFlag)
-      return 0;
-    if (fm * fb > 0) {
-      hi = mid;
-      fb = fm;
-    } else {
-      lo = mid;
-    }
-    if (PumpAndCheckBreak())
-      return 0;
-    if (fm == 0 || std::fabs(fm) < 1e-15L * diff)
-      return mid;
-  }
+  // An extremum that touches 0 without crossing it is the root.
+  if (moved && (fa > 0) == (fb > 0))
+    return low;
+  return Bisect(f, low, fa, up, fb, scale);
 }
 
 }  // namespace engine
