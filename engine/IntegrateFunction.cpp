@@ -1,6 +1,7 @@
-// integral(Low, Up, f(x)): adaptive 21-point Kronrod rule. The piece with the largest error
-// estimate is cut in two until the estimates together meet the precision the main window asks for;
-// the result keeps only the digits the estimates vouch for.
+// integral(Low, Up, f(x)): the adaptive 21-point Kronrod rule. The piece with the largest error
+// estimate is cut in two until the estimates together meet the precision the main window asks for
+// (ProcDigits significant digits); the result keeps only the digits the estimates vouch for. Pieces
+// close in on a singularity at an end by themselves; one that is not integrable is an error.
 #include "engine/Constructs.h"
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
@@ -10,7 +11,6 @@
 #include "engine/Quadrature.h"
 #include "engine/ResultText.h"
 #include "engine/UserBreak.h"
-#include "engine/Variables.h"
 
 #include <algorithm>
 #include <charconv>
@@ -31,22 +31,48 @@ constexpr std::size_t MaxPieces = 1 << 15;
 constexpr Extended ScaleRounding = 100 * 1.1E-19L;
 // With the pieces cut as far as they go, fewer digits than asked are shown down to this accuracy.
 constexpr Extended LeastAccuracy = 1E-6L;
-// Pieces next to a singularity are checked every so many generations: when their scale has not
-// shrunk (to below 0.7 of the check before and 0.5 of the one before that), the integral diverges.
+// Every so many generations a piece compares its magnitude with the one at the check before: on a
+// piece next to a singularity like |x - c|^(p-1) it shrinks as the width to the power p. Below this
+// p the singularity is not integrable (or not within reach).
 constexpr int CheckGenerations = 16;
+constexpr Extended LeastPower = 0.003L;
+// Below this power a failing evaluation or a piece that cannot be cut marks a singularity.
+constexpr Extended SingularPower = 0.25L;
+// A jump between a cut and the outermost nodes beside it is invisible to the Kronrod rule: f at
+// the cut is compared with the values of the two nodes nearest it, carried on in a straight line.
+// A piece whose rule has not settled yet (error above this fraction of its magnitude) is not
+// compared: its parts will be.
+constexpr Extended SettledFraction = 1E-3L;
+// A mismatch above this fraction of the values counts as a jump.
+constexpr Extended JumpFraction = 1E-3L;
 
 struct Piece {
   Extended a = 0;
   Extended b = 0;
   KronrodEstimate estimate;
+  bool cutA = false;  // the end is a cut, where f has the value atA
+  bool cutB = false;
+  Extended atA = 0;
+  Extended atB = 0;
+  // How far the piece and its parts disagreed when its parent was cut: the rule's difference to the
+  // Gauss sum can vanish by symmetry (equal jumps at mirrored places), this one hardly as well.
+  Extended fromParent = 0;
+  Extended error = 0;  // the larger of the two, and what jumps at the ends may hide
   int generation = 0;
-  Extended scaleBefore = -1;  // the magnitude at the last check, and at the one before
-  Extended scaleTwoBefore = -1;
+  Extended checkedWidth = 0;  // width and magnitude at the last check
+  Extended checkedMagnitude = 0;
+  Extended power = 1;  // the power found by the last check
 };
+
+// The magnitude does not shrink: a singularity that is not integrable, or not within reach.
+bool IsFlat(const Piece& piece)
+{
+  return piece.power < LeastPower;
+}
 
 bool ByError(const Piece& x, const Piece& y)
 {
-  return x.estimate.error < y.estimate.error;
+  return x.error < y.error;
 }
 
 // The nodes of a narrower piece would fall onto its ends or onto one another.
@@ -57,18 +83,33 @@ bool CanCut(const Piece& piece)
   return std::fabs(piece.b - piece.a) >= 512 * spacing;
 }
 
-// A piece whose magnitude keeps its size generation after generation holds a non-integrable
-// singularity. Records the check in the piece.
-bool Diverges(Piece& piece)
+// Checks the piece at every CheckGenerations-th generation; true when its magnitude no longer shrinks.
+bool CheckFlat(Piece& piece)
 {
   if (piece.generation % CheckGenerations != 0)
     return false;
-  const Extended scale = piece.estimate.magnitude;
-  const bool flat = scale > 0 && piece.scaleTwoBefore > 0 && scale >= 0.7L * piece.scaleBefore &&
-                    scale >= 0.5L * piece.scaleTwoBefore;
-  piece.scaleTwoBefore = piece.scaleBefore;
-  piece.scaleBefore = scale;
-  return flat;
+  const Extended width = std::fabs(piece.b - piece.a);
+  const Extended magnitude = piece.estimate.magnitude;
+  if (piece.checkedWidth > 0 && piece.checkedMagnitude > 0 && magnitude > 0)
+    piece.power = std::log(magnitude / piece.checkedMagnitude) / std::log(width / piece.checkedWidth);
+  piece.checkedWidth = width;
+  piece.checkedMagnitude = magnitude;
+  return IsFlat(piece);
+}
+
+// What a jump between the end of a piece (a cut, where f is `atEnd`) and its nearest nodes may
+// take from the integral: the jump times the gap; 0 where none shows.
+Extended HiddenByJump(const Piece& piece, Extended atEnd, const Extended (&near)[2])
+{
+  const Extended width = std::fabs(piece.b - piece.a);
+  if (piece.estimate.error > SettledFraction * piece.estimate.magnitude)
+    return 0;
+  const Extended d1 = KronrodEdgeGaps[0];
+  const Extended d2 = KronrodEdgeGaps[1];
+  const Extended carried = near[0] + (near[0] - near[1]) * d1 / (d2 - d1);
+  const Extended mismatch = std::fabs(atEnd - carried);
+  const Extended size = std::max({std::fabs(atEnd), std::fabs(near[0]), std::fabs(near[1]), piece.estimate.magnitude / width});
+  return mismatch > JumpFraction * size ? mismatch * d1 * width : 0;
 }
 
 // The estimate as the progress line shows it: scientific, decimal, ProcDigits wide.
@@ -89,7 +130,7 @@ Extended RoundToKnownDigits(Extended value, Extended error)
   const int digits = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value)))) - unit + 1;
   if (digits <= 0) {
     const Extended step = std::pow(Extended(10), static_cast<Extended>(unit));
-    return std::nearbyint(value / step) * step;
+    return std::isfinite(step) ? std::nearbyint(value / step) * step : 0;
   }
   char text[64];
   const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, digits - 1);
@@ -106,8 +147,15 @@ public:
   Extended Run(Extended low, Extended up);
 
 private:
-  // Integrates a piece and keeps it; false after an error or a stop.
-  bool Add(Extended a, Extended b, const Piece* parent);
+  // Integrates a piece; false after an error.
+  bool Estimate(Extended a, Extended b, const Piece* parent, Piece& piece);
+  // Keeps the piece; false after an error or a stop.
+  bool Keep(Piece& piece);
+  // Replaces the worst piece by its two parts.
+  bool CutWorst();
+  // A non-integrable singularity at an end of a piece whose magnitude does not shrink: f is not
+  // defined there.
+  bool SingularAtAnEnd(const Piece& piece);
   Extended Fail(int code)
   {
     SetEvalErrorAt(code, f_.Start(), f_.End() - f_.Start());
@@ -122,31 +170,82 @@ private:
   bool diverges_ = false;
 };
 
-bool Integration::Add(Extended a, Extended b, const Piece* parent)
+bool Integration::Estimate(Extended a, Extended b, const Piece* parent, Piece& piece)
 {
-  Piece piece;
+  piece = {};
   piece.a = a;
   piece.b = b;
   const auto at = [this](Extended x, Extended& fx) {
     fx = f_.At(x);
     return !ErrorFlag;
   };
-  if (!IntegrateKronrod(at, a, b, piece.estimate))
+  if (!IntegrateKronrod(at, a, b, piece.estimate)) {
+    // f fails inside a piece whose magnitude hardly shrinks: at the singularity it closes on.
+    if (parent != nullptr && parent->power < SingularPower)
+      SetEvalErrorAt(ecSingularity, f_.Start(), f_.End() - f_.Start());
     return false;
+  }
   if (parent != nullptr) {
     piece.generation = parent->generation + 1;
-    piece.scaleBefore = parent->scaleBefore;
-    piece.scaleTwoBefore = parent->scaleTwoBefore;
-  } else {
-    piece.scaleBefore = piece.estimate.magnitude;
+    piece.checkedWidth = parent->checkedWidth;
+    piece.checkedMagnitude = parent->checkedMagnitude;
+    piece.power = parent->power;
   }
-  diverges_ = diverges_ || Diverges(piece);
+  return true;
+}
+
+bool Integration::SingularAtAnEnd(const Piece& piece)
+{
+  for (const Extended end : {piece.a, piece.b}) {
+    f_.At(end);
+    if (ErrorFlag)
+      return true;
+  }
+  return false;
+}
+
+bool Integration::Keep(Piece& piece)
+{
+  piece.error = std::max(piece.estimate.error, piece.fromParent);
+  if (piece.cutA)
+    piece.error += HiddenByJump(piece, piece.atA, piece.estimate.nearA);
+  if (piece.cutB)
+    piece.error += HiddenByJump(piece, piece.atB, piece.estimate.nearB);
+  if (CheckFlat(piece) && SingularAtAnEnd(piece)) {
+    diverges_ = true;
+    return false;
+  }
   value_ += piece.estimate.value;
-  error_ += piece.estimate.error;
+  error_ += piece.error;
   magnitude_ += piece.estimate.magnitude;
   pieces_.push_back(piece);
   std::push_heap(pieces_.begin(), pieces_.end(), ByError);
   return !PumpAndCheckBreak();
+}
+
+bool Integration::CutWorst()
+{
+  std::pop_heap(pieces_.begin(), pieces_.end(), ByError);
+  const Piece worst = pieces_.back();
+  pieces_.pop_back();
+  value_ -= worst.estimate.value;
+  error_ -= worst.error;
+  magnitude_ -= worst.estimate.magnitude;
+  const Extended cut = worst.a + (worst.b - worst.a) * CutFraction;
+  const Extended atCut = f_.At(cut);
+  Piece left;
+  Piece right;
+  if (ErrorFlag || !Estimate(worst.a, cut, &worst, left) || !Estimate(cut, worst.b, &worst, right))
+    return false;
+  left.cutA = worst.cutA;
+  left.atA = worst.atA;
+  right.cutB = worst.cutB;
+  right.atB = worst.atB;
+  left.cutB = right.cutA = true;
+  left.atB = right.atA = atCut;
+  left.fromParent = right.fromParent =
+      std::fabs(worst.estimate.value - (left.estimate.value + right.estimate.value));
+  return Keep(left) && Keep(right);
 }
 
 Extended Integration::Run(Extended low, Extended up)
@@ -157,20 +256,28 @@ Extended Integration::Run(Extended low, Extended up)
   }
   const Extended wanted = std::pow(Extended(10), -static_cast<Extended>(std::clamp(ProcDigits, 1, 18)));
   const Extended cut = low * (1 - CutFraction) + up * CutFraction;
-  if (!Add(low, cut, nullptr) || !Add(cut, up, nullptr))
+  const Extended atCut = f_.At(cut);
+  Piece left;
+  Piece right;
+  if (ErrorFlag || !Estimate(low, cut, nullptr, left) || !Estimate(cut, up, nullptr, right))
     return 0;
+  left.cutB = right.cutA = true;
+  left.atB = right.atA = atCut;
+  // Without a parent to compare with, each is cut at least once.
+  left.fromParent = left.estimate.magnitude;
+  right.fromParent = right.estimate.magnitude;
+  if (!Keep(left) || !Keep(right))
+    return diverges_ ? Fail(ecSingularity) : 0;
   for (;;) {
     if (!std::isfinite(value_) || !std::isfinite(magnitude_))
       return Fail(std::isnan(value_) ? ecArgumentError : ecOverflow);
-    if (diverges_)
-      return Fail(ecSingularity);
     const Extended tolerance = std::max(wanted * std::fabs(value_), ScaleRounding * magnitude_);
     if (error_ <= tolerance) {
       // The running sums drift as pieces are taken out: the verdict stands on fresh ones.
       value_ = error_ = 0;
       for (const Piece& piece : pieces_) {
         value_ += piece.estimate.value;
-        error_ += piece.estimate.error;
+        error_ += piece.error;
       }
       if (error_ <= tolerance)
         return RoundToKnownDigits(value_, error_);
@@ -178,17 +285,10 @@ Extended Integration::Run(Extended low, Extended up)
     if (!CanCut(pieces_.front()) || pieces_.size() >= MaxPieces) {
       if (error_ <= std::max(tolerance, LeastAccuracy * std::fabs(value_)))
         return RoundToKnownDigits(value_, error_);
-      return Fail(ecIntervalError);
+      return Fail(pieces_.front().power < SingularPower ? ecSingularity : ecIntervalError);
     }
-    std::pop_heap(pieces_.begin(), pieces_.end(), ByError);
-    const Piece worst = pieces_.back();
-    pieces_.pop_back();
-    value_ -= worst.estimate.value;
-    error_ -= worst.estimate.error;
-    magnitude_ -= worst.estimate.magnitude;
-    const Extended middle = worst.a + (worst.b - worst.a) * CutFraction;
-    if (!Add(worst.a, middle, &worst) || !Add(middle, worst.b, &worst))
-      return 0;
+    if (!CutWorst())
+      return diverges_ ? Fail(ecSingularity) : 0;
     if ((pieces_.size() & (pieces_.size() - 1)) == 0)
       Host().ShowIntermediateResult(EstimateText(value_));
   }

@@ -66,6 +66,10 @@ bool IntegrateKronrod(const std::function<bool(Extended x, Extended& fx)>& f, Ex
     magnitude += KronrodWeights[i] * (std::fabs(left) + std::fabs(right));
     if (i % 2 == 1)
       gauss += GaussWeights[i / 2] * (left + right);
+    if (i >= 9) {
+      estimate.nearA[10 - i] = left;
+      estimate.nearB[10 - i] = right;
+    }
   }
   const Extended scale = std::fabs(half);
   estimate.value = kronrod * half;

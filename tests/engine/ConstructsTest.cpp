@@ -227,6 +227,14 @@ TEST_F(ConstructsTest, StopButton)
   EXPECT_EQ(VarValues[7], 1);
 }
 
+TEST_F(ConstructsTest, StopEndsALongIntegral)
+{
+  host.pumpsBeforeStop = 50;
+  EXPECT_EQ(Error("integral(0,1,sin(1/x))"), ecUserBreak);
+  EXPECT_EQ(host.pumps, 50);
+  EXPECT_EQ(host.questions, 1);
+}
+
 TEST_F(ConstructsTest, QuitRequestStopsWithoutAsking)
 {
   host.quit = true;

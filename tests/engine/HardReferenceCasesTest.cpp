@@ -127,6 +127,13 @@ TEST_F(HardReferenceCasesTest, Integrals)
       {"9", 0, {"integral(0,1,1/x^2)", 0, ecSingularity}},
       {"9", 0, {"integral(0,1,1/(x-0.25))", 0, ecSingularity}},
       {"9", 0, {"integral(-3,2,1/(x+1)^2)", 0, ecSingularity}},
+      {"9", 0, {"integral(0,1,1/(x-1/3))", 0, ecSingularity}},
+      {"9", 0, {"integral(-1,1,1/sin(x))", 0, ecSingularity}},
+      {"9", 0, {"integral(0,1,ln(x)/x)", 0, ecSingularity}},
+      // Close to a pole but not at it: a value.
+      {"9", 9, {"integral(1E-300,1,1/x)", 690.7755278982137052053974L}},
+      {"15", 15, {"integral(0,1,1/(x+1E-12))", 27.63102111592954820821589695621237049155L}},
+      {"9", 9, {"integral(0,1,x^(-0.99))", 100}},
       // Integrable singularities at an end or inside.
       {"9", 9, {"integral(0,1,1/sqrt(x))", 2}},
       {"10", 10, {"integral(0,1,1/sqrt(x))", 2}},
@@ -142,10 +149,17 @@ TEST_F(HardReferenceCasesTest, Integrals)
       // At a non-zero end the points come no closer than Extended's spacing: fewer digits, all right.
       {"9", 6, {"integral(0,1,1/sqrt(1-x))", 2}},
       {"16", 6, {"integral(0,1,1/sqrt(1-x))", 2}},
+      // Jumps, also equal ones at places a piece's rule sees mirrored.
+      {"12", 12, {"integral(0,1,floor(10*x))", 4.5L}},
+      {"18", 17, {"integral(0,1,floor(10*x))", 4.5L}},
+      {"9", 9, {"integral(0,1,floor(100*x))", 49.5L}},
+      {"12", 12, {"integral(0,3,if(x<<1.234567)then(1)else(2))", 4.765433L}},
+      {"12", 12, {"integral(0,1,abs(x-0.3))", 0.29L}},
       // Oscillating, with its value far below the integrand's scale.
       {"1", 1, {"integral(0,100,sin(x))", 0.1376811277123160658980615L}},
       {"9", 9, {"integral(0,100,sin(x))", 0.1376811277123160658980615L}},
       {"15", 14, {"integral(0,100,sin(x))", 0.1376811277123160658980615L}},
+      {"12", 9, {"integral(0,100,sin(1000*x))", 0.001999360807438212451891135414144802203235L}},
       {"18", 18, {"integral(0,10,exp(-x^2))", 0.8862269254527580136490837L}},
   };
   for (const PrecisionCase& c : cases) {
