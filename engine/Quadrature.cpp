@@ -3,6 +3,7 @@
 #include "engine/EngineState.h"
 #include "engine/Host.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -74,7 +75,9 @@ bool IntegrateKronrod(const std::function<bool(Extended x, Extended& fx)>& f, Ex
   const Extended scale = std::fabs(half);
   estimate.value = kronrod * half;
   estimate.magnitude = magnitude * scale;
-  estimate.error = DifferenceFactor * std::fabs(kronrod - gauss) * scale + SumRounding * estimate.magnitude;
+  // The part of the difference that rounding explains is not scaled up.
+  const Extended rounding = SumRounding * estimate.magnitude;
+  estimate.error = DifferenceFactor * std::max(std::fabs(kronrod - gauss) * scale - rounding, Extended(0)) + rounding;
   return true;
 }
 

@@ -41,7 +41,8 @@ bool MoveToExtremum(FunctionText& f, Extended& low, Extended& fa, Extended fb)
 Extended Bisect(FunctionText& f, Extended lo, Extended flo, Extended hi, Extended fhi, Extended scale)
 {
   for (;;) {
-    const Extended mid = lo + (hi - lo) / 2;
+    const Extended width = hi - lo;
+    const Extended mid = std::isfinite(width) ? lo + width / 2 : lo / 2 + hi / 2;
     if (mid == lo || mid == hi) {
       if (std::min(std::fabs(flo), std::fabs(fhi)) > scale) {
         SetEvalErrorAt(ecSingularity, f.Start(), f.End() - f.Start());
