@@ -38,8 +38,9 @@ constexpr int CheckGenerations = 16;
 constexpr Extended LeastPower = 0.003L;
 // Below this power a failing evaluation or a piece that cannot be cut marks a singularity.
 constexpr Extended SingularPower = 0.25L;
-// A jump between a cut and the outermost nodes beside it is invisible to the Kronrod rule: f at
-// the cut is compared with the values of the two nodes nearest it, carried on in a straight line.
+// A jump between the end of a piece and the outermost node beside it is invisible to the Kronrod
+// rule: f at the end (a cut, or an end of the interval where f is defined) is compared with the
+// values of the two nodes nearest it, carried on in a straight line.
 // A piece whose rule has not settled yet (error above this fraction of its magnitude) is not
 // compared: its parts will be.
 constexpr Extended SettledFraction = 1E-3L;
@@ -50,8 +51,8 @@ struct Piece {
   Extended a = 0;
   Extended b = 0;
   KronrodEstimate estimate;
-  bool cutA = false;  // the end is a cut, where f has the value atA
-  bool cutB = false;
+  bool knownA = false;  // f is known at the end (a cut, or an end of the interval where f is defined): atA
+  bool knownB = false;
   Extended atA = 0;
   Extended atB = 0;
   // How far the piece and its parts disagreed when its parent was cut: the rule's difference to the
@@ -97,7 +98,7 @@ bool CheckFlat(Piece& piece)
   return IsFlat(piece);
 }
 
-// What a jump between the end of a piece (a cut, where f is `atEnd`) and its nearest nodes may
+// What a jump between the end of a piece (where f is `atEnd`) and its nearest nodes may
 // take from the integral: the jump times the gap; 0 where none shows.
 Extended HiddenByJump(const Piece& piece, Extended atEnd, const Extended (&near)[2])
 {
@@ -153,6 +154,9 @@ private:
   bool Keep(Piece& piece);
   // Replaces the worst piece by its two parts.
   bool CutWorst();
+  // f at an end of the interval; false where it is not defined there (the error is dropped) or
+  // after a stop.
+  bool TryAt(Extended x, Extended& fx);
   // A non-integrable singularity at an end of a piece whose magnitude does not shrink: f is not
   // defined there.
   bool SingularAtAnEnd(const Piece& piece);
@@ -167,6 +171,9 @@ private:
   Extended value_ = 0;
   Extended error_ = 0;
   Extended magnitude_ = 0;
+  // f at the interval's ends over its width: with the pieces cut as far as they go, the scale of
+  // what a value at an end (a jump onto the end itself) may leave.
+  Extended endScale_ = 0;
   bool diverges_ = false;
 };
 
@@ -194,6 +201,18 @@ bool Integration::Estimate(Extended a, Extended b, const Piece* parent, Piece& p
   return true;
 }
 
+bool Integration::TryAt(Extended x, Extended& fx)
+{
+  fx = f_.At(x);
+  if (!ErrorFlag || ErrorCode == ecUserBreak)
+    return !ErrorFlag;
+  ErrorFlag = false;
+  ErrorCode = 0;
+  ErrorPos = 0;
+  ErrorSpan = 0;
+  return false;
+}
+
 bool Integration::SingularAtAnEnd(const Piece& piece)
 {
   for (const Extended end : {piece.a, piece.b}) {
@@ -207,9 +226,9 @@ bool Integration::SingularAtAnEnd(const Piece& piece)
 bool Integration::Keep(Piece& piece)
 {
   piece.error = std::max(piece.estimate.error, piece.fromParent);
-  if (piece.cutA)
+  if (piece.knownA)
     piece.error += HiddenByJump(piece, piece.atA, piece.estimate.nearA);
-  if (piece.cutB)
+  if (piece.knownB)
     piece.error += HiddenByJump(piece, piece.atB, piece.estimate.nearB);
   if (CheckFlat(piece) && SingularAtAnEnd(piece)) {
     diverges_ = true;
@@ -237,11 +256,11 @@ bool Integration::CutWorst()
   Piece right;
   if (ErrorFlag || !Estimate(worst.a, cut, &worst, left) || !Estimate(cut, worst.b, &worst, right))
     return false;
-  left.cutA = worst.cutA;
+  left.knownA = worst.knownA;
   left.atA = worst.atA;
-  right.cutB = worst.cutB;
+  right.knownB = worst.knownB;
   right.atB = worst.atB;
-  left.cutB = right.cutA = true;
+  left.knownB = right.knownA = true;
   left.atB = right.atA = atCut;
   left.fromParent = right.fromParent =
       std::fabs(worst.estimate.value - (left.estimate.value + right.estimate.value));
@@ -256,12 +275,23 @@ Extended Integration::Run(Extended low, Extended up)
   }
   const Extended wanted = std::pow(Extended(10), -static_cast<Extended>(std::clamp(ProcDigits, 1, 18)));
   const Extended cut = low * (1 - CutFraction) + up * CutFraction;
-  const Extended atCut = f_.At(cut);
   Piece left;
   Piece right;
+  Extended atLow = 0;
+  Extended atUp = 0;
+  const bool knownLow = TryAt(low, atLow);
+  const bool knownUp = !ErrorFlag && TryAt(up, atUp);
+  if (ErrorFlag)
+    return 0;
+  const Extended atCut = f_.At(cut);
   if (ErrorFlag || !Estimate(low, cut, nullptr, left) || !Estimate(cut, up, nullptr, right))
     return 0;
-  left.cutB = right.cutA = true;
+  endScale_ = ((knownLow ? std::fabs(atLow) : 0) + (knownUp ? std::fabs(atUp) : 0)) * std::fabs(up - low);
+  left.knownA = knownLow;
+  left.atA = atLow;
+  right.knownB = knownUp;
+  right.atB = atUp;
+  left.knownB = right.knownA = true;
   left.atB = right.atA = atCut;
   // Without a parent to compare with, each is cut at least once.
   left.fromParent = left.estimate.magnitude;
@@ -283,7 +313,7 @@ Extended Integration::Run(Extended low, Extended up)
         return RoundToKnownDigits(value_, error_);
     }
     if (!CanCut(pieces_.front()) || pieces_.size() >= MaxPieces) {
-      if (error_ <= std::max(tolerance, LeastAccuracy * std::fabs(value_)))
+      if (error_ <= std::max(tolerance, LeastAccuracy * std::max(std::fabs(value_), endScale_)))
         return RoundToKnownDigits(value_, error_);
       return Fail(pieces_.front().power < SingularPower ? ecSingularity : ecIntervalError);
     }

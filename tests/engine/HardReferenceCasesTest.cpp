@@ -155,6 +155,9 @@ TEST_F(HardReferenceCasesTest, Integrals)
       {"9", 9, {"integral(0,1,floor(100*x))", 49.5L}},
       {"12", 12, {"integral(0,3,if(x<<1.234567)then(1)else(2))", 4.765433L}},
       {"12", 12, {"integral(0,1,abs(x-0.3))", 0.29L}},
+      {"12", 12, {"integral(0,2,floor(x))", 1}},  // a jump onto an end of the interval
+      // All of the value between an end and the nodes nearest it.
+      {"12", 12, {"integral(0,1E10,exp(-x))", 1}},
       // Oscillating, with its value far below the integrand's scale.
       {"1", 1, {"integral(0,100,sin(x))", 0.1376811277123160658980615L}},
       {"9", 9, {"integral(0,100,sin(x))", 0.1376811277123160658980615L}},
