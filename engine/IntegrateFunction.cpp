@@ -203,9 +203,11 @@ bool Integration::Estimate(Extended a, Extended b, const Piece* parent, Piece& p
 
 bool Integration::TryAt(Extended x, Extended& fx)
 {
+  const int depth = ArgListDepth;  // an error drives the scan to the end and resets it
   fx = f_.At(x);
   if (!ErrorFlag || ErrorCode == ecUserBreak)
     return !ErrorFlag;
+  ArgListDepth = depth;
   ErrorFlag = false;
   ErrorCode = 0;
   ErrorPos = 0;

@@ -93,6 +93,13 @@ TEST_F(ConstructsTest, IntegralsWhoseValueIsZeroConverge)
   EXPECT_NEAR(static_cast<double>(Value("integral(0,1,1E-30*x)") * 1E30L), 0.5, 1e-15);
 }
 
+// f is tried at the interval's ends; where it fails there, the evaluation goes on as it was.
+TEST_F(ConstructsTest, IntegrandUndefinedAtAnEndInsideAnArgumentList)
+{
+  EXPECT_EQ(Value("bnml(integral(0,4,1/sqrt(x)),2)"), 6);
+  EXPECT_EQ(Value("lcm(3,integral(0,1,1/sqrt(x)))"), 6);
+}
+
 TEST_F(ConstructsTest, IntegralBeyondTheRangeIsAnOverflow)
 {
   EXPECT_EQ(Error("integral(0,1E4932,1E10)"), ecOverflow);
