@@ -8,12 +8,12 @@
 #include "engine/Evaluator.h"
 #include "engine/FunctionText.h"
 #include "engine/Host.h"
+#include "engine/KnownDigits.h"
 #include "engine/Quadrature.h"
 #include "engine/ResultText.h"
 #include "engine/UserBreak.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -120,24 +120,6 @@ std::string EstimateText(Extended value)
   int errorCode = 0;
   FormatNumber(TNumberFormat{nmScn, nbDecimal, ProcDigits}, value, text, errorCode);
   return text;
-}
-
-// The value cut to the decimal place that the error reaches, so no digit beyond what is known.
-Extended RoundToKnownDigits(Extended value, Extended error)
-{
-  if (!(error > 0) || error <= 1E-18L * std::fabs(value))
-    return value;
-  const int unit = static_cast<int>(std::ceil(std::log10(error)));
-  const int digits = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value)))) - unit + 1;
-  if (digits <= 0) {
-    const Extended step = std::pow(Extended(10), static_cast<Extended>(unit));
-    return std::isfinite(step) ? std::nearbyint(value / step) * step : 0;
-  }
-  char text[64];
-  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, digits - 1);
-  Extended rounded = value;
-  std::from_chars(text, written.ptr, rounded);
-  return rounded;
 }
 
 class Integration {

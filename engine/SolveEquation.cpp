@@ -5,6 +5,7 @@
 #include "engine/ErrorCodes.h"
 #include "engine/Evaluator.h"
 #include "engine/FunctionText.h"
+#include "engine/KnownDigits.h"
 #include "engine/UserBreak.h"
 #include "engine/Variables.h"
 
@@ -14,6 +15,9 @@
 namespace engine {
 
 namespace {
+
+// An extremum closer to 0 than this touches the axis: a root without a sign change.
+constexpr Extended TouchLevel = 1E-18L;
 
 // Moves an end of the interval to the extremum when f(low) and f(up) have the same sign.
 bool MoveToExtremum(FunctionText& f, Extended& low, Extended& fa, Extended fb)
@@ -27,12 +31,41 @@ bool MoveToExtremum(FunctionText& f, Extended& low, Extended& fa, Extended fb)
   const Extended extremum = SearchExtremum(false);
   if (ErrorFlag)
     return false;
-  if ((positive && extremum >= 1e-18L) || (!positive && extremum <= -1e-18L)) {
+  if (std::fabs(extremum) >= TouchLevel && (extremum > 0) == positive) {
     SetEvalErrorAt(ecIntervalError, f.Start(), f.End() - f.Start());
     return false;
   }
   low = ExtremumX;
   fa = extremum;
+  return true;
+}
+
+// Where |f| reaches TouchLevel between `inside` (below it) and `outside`, down to neighbouring numbers.
+bool TouchBoundary(FunctionText& f, Extended inside, Extended outside, Extended& boundary)
+{
+  for (;;) {
+    const Extended width = outside - inside;
+    const Extended mid = std::isfinite(width) ? inside + width / 2 : inside / 2 + outside / 2;
+    if (mid == inside || mid == outside) {
+      boundary = inside;
+      return true;
+    }
+    const Extended fm = f.At(mid);
+    if (ErrorFlag || PumpAndCheckBreak())
+      return false;
+    (std::fabs(fm) < TouchLevel ? inside : outside) = mid;
+  }
+}
+
+// Where f touches the axis, the root is known only as far as |f| stays below TouchLevel around it:
+// the middle of that stretch, to the digits its width leaves.
+bool TouchingRoot(FunctionText& f, Extended low, Extended up, Extended at, Extended& root)
+{
+  Extended left = at;
+  Extended right = at;
+  if (!TouchBoundary(f, at, low, left) || !TouchBoundary(f, at, up, right))
+    return false;
+  root = RoundToKnownDigits(left / 2 + right / 2, right / 2 - left / 2);
   return true;
 }
 
@@ -91,15 +124,18 @@ Extended SolveEquation()
   }
   const Extended scale = std::max(std::fabs(fa), std::fabs(fb));
   const bool moved = (fa > 0 && fb > 0) || (fa < 0 && fb < 0);
+  const Extended start = low;
   if (!MoveToExtremum(f, low, fa, fb))
     return 0;
+  // An extremum that touches 0 without crossing it is the root.
+  if (moved && (fa == 0 || (fa > 0) == (fb > 0))) {
+    Extended root = 0;
+    return TouchingRoot(f, start, up, low, root) ? root : 0;
+  }
   if (fa == 0)
     return low;
   if (fb == 0)
     return up;
-  // An extremum that touches 0 without crossing it is the root.
-  if (moved && (fa > 0) == (fb > 0))
-    return low;
   return Bisect(f, low, fa, up, fb, scale);
 }
 

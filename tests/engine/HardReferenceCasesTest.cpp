@@ -181,6 +181,12 @@ TEST_F(HardReferenceCasesTest, SolveBracketsASignChangeToTheLastDigit)
       {"solve(-1,2,x-1E-3000)", 1E-3000L},
       {"solve(1,2,tan(x))", 0, ecSingularity},
       {"solve(0,1,if(x<<0.3)then(-1)else(1))", 0.3L},
+      {"solve(-1E4932,1E4932,x-3)", 3},
+      // Touching the axis without a sign change: known as far as |f| stays off it.
+      {"solve(-1,1,x^2)", 0},
+      {"solve(0,3,(x-1)^2)", 1},
+      {"solve(0,2,1E-10*(x-0.7)^2)", 0.7L},
+      {"solve(0,3,-(x-1.3)^2)", 1.3L},
   };
   for (const Case& c : cases)
     Check(c, 18);
