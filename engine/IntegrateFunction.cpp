@@ -21,9 +21,9 @@ namespace engine {
 
 namespace {
 
-// Where a piece is cut, as a fraction of its width. Not the middle: a piece of a symmetric
-// interval would have the interval's centre among its nodes' mirror pairs, where the halves of an
-// odd pole cancel to a false 0.
+// Where a piece is cut, as a fraction of its width. Not the middle: the middles (and so the centre
+// nodes) of the pieces of an interval like -1..1 fall on round numbers, where an integrand like
+// sin(x)/x cannot be evaluated and the mirrored halves of an odd pole cancel to a false 0.
 constexpr Extended CutFraction = 0.4671875L;
 // Most pieces of one integral (21 evaluations each).
 constexpr std::size_t MaxPieces = 1 << 15;
