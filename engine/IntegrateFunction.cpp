@@ -142,13 +142,15 @@ private:
   // A non-integrable singularity at an end of a piece whose magnitude does not shrink: f is not
   // defined there.
   bool SingularAtAnEnd(const Piece& piece);
+  // Records the error over the function text.
   Extended Fail(int code)
   {
-    SetEvalErrorAt(code, f_.Start(), f_.End() - f_.Start());
+    SetEvalErrorAt(code, f_.Start(), textEnd_ - f_.Start());
     return 0;
   }
 
   FunctionText& f_;
+  int textEnd_ = 0;  // the end of the function text, kept from an evaluation that succeeded
   std::vector<Piece> pieces_;  // a heap, the largest error on top
   Extended value_ = 0;
   Extended error_ = 0;
@@ -171,7 +173,7 @@ bool Integration::Estimate(Extended a, Extended b, const Piece* parent, Piece& p
   if (!IntegrateKronrod(at, a, b, piece.estimate)) {
     // f fails inside a piece whose magnitude hardly shrinks: at the singularity it closes on.
     if (parent != nullptr && parent->power < SingularPower)
-      SetEvalErrorAt(ecSingularity, f_.Start(), f_.End() - f_.Start());
+      Fail(ecSingularity);
     return false;
   }
   if (parent != nullptr) {
@@ -268,7 +270,10 @@ Extended Integration::Run(Extended low, Extended up)
   if (ErrorFlag)
     return 0;
   const Extended atCut = f_.At(cut);
-  if (ErrorFlag || !Estimate(low, cut, nullptr, left) || !Estimate(cut, up, nullptr, right))
+  if (ErrorFlag)
+    return 0;
+  textEnd_ = f_.End();
+  if (!Estimate(low, cut, nullptr, left) || !Estimate(cut, up, nullptr, right))
     return 0;
   endScale_ = ((knownLow ? std::fabs(atLow) : 0) + (knownUp ? std::fabs(atUp) : 0)) * std::fabs(up - low);
   left.knownA = knownLow;

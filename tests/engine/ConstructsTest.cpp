@@ -100,6 +100,17 @@ TEST_F(ConstructsTest, IntegrandUndefinedAtAnEndInsideAnArgumentList)
   EXPECT_EQ(Value("lcm(3,integral(0,1,1/sqrt(x)))"), 6);
 }
 
+// A divergent integral is an error over its function text, wherever it was found.
+TEST_F(ConstructsTest, DivergentIntegralMarksItsFunctionText)
+{
+  for (const char* text : {"2+integral(0,1,1/x)+3", "2+integral(1,0,1/x)+3", "2+integral(-1,1,1/x)+3"}) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(Error(text), ecSingularity);
+    EXPECT_EQ(ErrorPos, static_cast<int>(std::string(text).find("1/x")) + 1);
+    EXPECT_EQ(ErrorSpan, 3);
+  }
+}
+
 TEST_F(ConstructsTest, IntegralBeyondTheRangeIsAnOverflow)
 {
   EXPECT_EQ(Error("integral(0,1E4932,1E10)"), ecOverflow);
