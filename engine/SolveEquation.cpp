@@ -16,11 +16,12 @@ namespace engine {
 
 namespace {
 
-// An extremum closer to 0 than this touches the axis: a root without a sign change.
+// An extremum closer to 0 than this (times the larger |f| at the interval's ends where that is
+// below 1) touches the axis: a root without a sign change.
 constexpr Extended TouchLevel = 1E-18L;
 
 // Moves an end of the interval to the extremum when f(low) and f(up) have the same sign.
-bool MoveToExtremum(FunctionText& f, Extended& low, Extended& fa, Extended fb)
+bool MoveToExtremum(FunctionText& f, Extended& low, Extended& fa, Extended fb, Extended level)
 {
   const bool positive = fa > 0 && fb > 0;
   if (!positive && !(fa < 0 && fb < 0))
@@ -31,7 +32,7 @@ bool MoveToExtremum(FunctionText& f, Extended& low, Extended& fa, Extended fb)
   const Extended extremum = SearchExtremum(false);
   if (ErrorFlag)
     return false;
-  if (std::fabs(extremum) >= TouchLevel && (extremum > 0) == positive) {
+  if (std::fabs(extremum) >= level && (extremum > 0) == positive) {
     SetEvalErrorAt(ecIntervalError, f.Start(), f.End() - f.Start());
     return false;
   }
@@ -40,8 +41,8 @@ bool MoveToExtremum(FunctionText& f, Extended& low, Extended& fa, Extended fb)
   return true;
 }
 
-// Where |f| reaches TouchLevel between `inside` (below it) and `outside`, down to neighbouring numbers.
-bool TouchBoundary(FunctionText& f, Extended inside, Extended outside, Extended& boundary)
+// Where |f| reaches the level between `inside` (below it) and `outside`, down to neighbouring numbers.
+bool TouchBoundary(FunctionText& f, Extended inside, Extended outside, Extended level, Extended& boundary)
 {
   for (;;) {
     const Extended width = outside - inside;
@@ -53,17 +54,17 @@ bool TouchBoundary(FunctionText& f, Extended inside, Extended outside, Extended&
     const Extended fm = f.At(mid);
     if (ErrorFlag || PumpAndCheckBreak())
       return false;
-    (std::fabs(fm) < TouchLevel ? inside : outside) = mid;
+    (std::fabs(fm) < level ? inside : outside) = mid;
   }
 }
 
-// Where f touches the axis, the root is known only as far as |f| stays below TouchLevel around it:
+// Where f touches the axis, the root is known only as far as |f| stays below the level around it:
 // the middle of that stretch, to the digits its width leaves.
-bool TouchingRoot(FunctionText& f, Extended low, Extended up, Extended at, Extended& root)
+bool TouchingRoot(FunctionText& f, Extended low, Extended up, Extended at, Extended level, Extended& root)
 {
   Extended left = at;
   Extended right = at;
-  if (!TouchBoundary(f, at, low, left) || !TouchBoundary(f, at, up, right))
+  if (!TouchBoundary(f, at, low, level, left) || !TouchBoundary(f, at, up, level, right))
     return false;
   root = RoundToKnownDigits(left / 2 + right / 2, right / 2 - left / 2);
   return true;
@@ -125,12 +126,13 @@ Extended SolveEquation()
   const Extended scale = std::max(std::fabs(fa), std::fabs(fb));
   const bool moved = (fa > 0 && fb > 0) || (fa < 0 && fb < 0);
   const Extended start = low;
-  if (!MoveToExtremum(f, low, fa, fb))
+  const Extended level = TouchLevel * std::min(scale, Extended(1));
+  if (!MoveToExtremum(f, low, fa, fb, level))
     return 0;
   // An extremum that touches 0 without crossing it is the root.
   if (moved && (fa == 0 || (fa > 0) == (fb > 0))) {
     Extended root = 0;
-    return TouchingRoot(f, start, up, low, root) ? root : 0;
+    return TouchingRoot(f, start, up, low, level, root) ? root : 0;
   }
   if (fa == 0)
     return low;
