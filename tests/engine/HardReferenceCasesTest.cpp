@@ -187,6 +187,8 @@ TEST_F(HardReferenceCasesTest, SolveBracketsASignChangeToTheLastDigit)
       {"solve(0,3,(x-1)^2)", 1},
       {"solve(0,2,1E-10*(x-0.7)^2)", 0.7L},
       {"solve(0,3,-(x-1.3)^2)", 1.3L},
+      // A minimum of 1E-40 is far above 0 for a function of this size: no root.
+      {"solve(0,1,1E-30*(x-0.5)^2+1E-40)", 0, ecIntervalError},
   };
   for (const Case& c : cases)
     Check(c, 18);
