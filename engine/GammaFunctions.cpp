@@ -189,27 +189,4 @@ Extended Binomial(std::int64_t n, std::int64_t k)
   return std::trunc(r + 0.5L);
 }
 
-Extended BetaFunction(Extended a, Extended b)
-{
-  ErrorCode = 0;
-  if (std::isnan(a) || std::isnan(b))
-    return MathError(ecArgumentError);
-  const auto isPole = [](Extended x) { return x <= 0 && IsWhole(x); };
-  // 1/gamma(a+b) vanishes at a pole of gamma(a+b) while gamma(a) and gamma(b) stay finite.
-  if (isPole(a + b) && !isPole(a) && !isPole(b))
-    return 0;
-  const Extended sign = SgnGamma(a) * SgnGamma(b) * SgnGamma(a + b);
-  const Extended lnGammaSum = LnGammaAbs(a + b);
-  if (ErrorCode != 0)
-    return 0;
-  // Each failure returns at once, so that a later call does not clear the recorded code.
-  const Extended lnGammaB = LnGammaAbs(b);
-  if (ErrorCode != 0)
-    return sign * MaxResultValue;
-  const Extended lnGammaA = LnGammaAbs(a);
-  if (ErrorCode != 0)
-    return sign * MaxResultValue;
-  return sign * GuardedExp(lnGammaA + lnGammaB - lnGammaSum);
-}
-
 }  // namespace engine

@@ -32,6 +32,9 @@ void BM_UserFunction(benchmark::State& state)
 
 void BM_Solve(benchmark::State& state) { EvaluateText(state, "solve(0,2,x^2-2)"); }
 void BM_Integral(benchmark::State& state) { EvaluateText(state, "integral(0,pi,sin(x))"); }
+void BM_IntegralEndSingularity(benchmark::State& state) { EvaluateText(state, "integral(0,1,1/sqrt(x))"); }
+void BM_IntegralJumps(benchmark::State& state) { EvaluateText(state, "integral(0,1,floor(10*x))"); }
+void BM_SolveSteep(benchmark::State& state) { EvaluateText(state, "solve(0,1000,exp(x)-1E300)"); }
 void BM_ComplexExpression(benchmark::State& state)
 {
   for (auto _ : state) {
@@ -48,6 +51,9 @@ void BM_ComplexExpression(benchmark::State& state)
 BENCHMARK(BM_Number);
 BENCHMARK(BM_Solve);
 BENCHMARK(BM_Integral);
+BENCHMARK(BM_IntegralEndSingularity);
+BENCHMARK(BM_IntegralJumps);
+BENCHMARK(BM_SolveSteep);
 BENCHMARK(BM_ComplexExpression);
 BENCHMARK(BM_BuiltinFunctions);
 BENCHMARK(BM_UserFunction);

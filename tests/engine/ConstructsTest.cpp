@@ -93,6 +93,24 @@ TEST_F(ConstructsTest, IntegralsWhoseValueIsZeroConverge)
   EXPECT_NEAR(static_cast<double>(Value("integral(0,1,1E-30*x)") * 1E30L), 0.5, 1e-15);
 }
 
+// f is tried at the interval's ends; where it fails there, the evaluation goes on as it was.
+TEST_F(ConstructsTest, IntegrandUndefinedAtAnEndInsideAnArgumentList)
+{
+  EXPECT_EQ(Value("bnml(integral(0,4,1/sqrt(x)),2)"), 6);
+  EXPECT_EQ(Value("lcm(3,integral(0,1,1/sqrt(x)))"), 6);
+}
+
+// A divergent integral is an error over its function text, wherever it was found.
+TEST_F(ConstructsTest, DivergentIntegralMarksItsFunctionText)
+{
+  for (const char* text : {"2+integral(0,1,1/x)+3", "2+integral(1,0,1/x)+3", "2+integral(-1,1,1/x)+3"}) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(Error(text), ecSingularity);
+    EXPECT_EQ(ErrorPos, static_cast<int>(std::string(text).find("1/x")) + 1);
+    EXPECT_EQ(ErrorSpan, 3);
+  }
+}
+
 TEST_F(ConstructsTest, IntegralBeyondTheRangeIsAnOverflow)
 {
   EXPECT_EQ(Error("integral(0,1E4932,1E10)"), ecOverflow);
@@ -225,6 +243,14 @@ TEST_F(ConstructsTest, StopButton)
   EXPECT_EQ(host.questions, 1);
   EXPECT_EQ(ErrorText(ErrorCode), "User break");
   EXPECT_EQ(VarValues[7], 1);
+}
+
+TEST_F(ConstructsTest, StopEndsALongIntegral)
+{
+  host.pumpsBeforeStop = 50;
+  EXPECT_EQ(Error("integral(0,1,sin(1/x))"), ecUserBreak);
+  EXPECT_EQ(host.pumps, 50);
+  EXPECT_EQ(host.questions, 1);
 }
 
 TEST_F(ConstructsTest, QuitRequestStopsWithoutAsking)
