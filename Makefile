@@ -20,7 +20,8 @@ PACKAGES = \
 	poppler-utils \
 	libwmf-bin \
 	emf2svg \
-	fonts-urw-base35
+	fonts-urw-base35 \
+	python3
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -21,11 +21,11 @@ std::string ReadAll(const fs::path& path) {
   return text.str();
 }
 
-LayerTable DocumentTable() { return fence::ParseLayerTable(ReadAll(fs::path(VEXAL_SOURCE_ROOT) / "docs/ARCHITECTURE.md")); }
+LayerTable DocumentTable() { return fence::ParseLayerTable(ReadAll(fs::path(VEXAL_SOURCE_DIR) / "docs/ARCHITECTURE.md")); }
 
 SourceTree ProjectSources(const LayerTable& table) {
   SourceTree sources;
-  const fs::path root(VEXAL_SOURCE_ROOT);
+  const fs::path root(VEXAL_SOURCE_DIR);
   for (const auto& entry : table.mayUse) {
     if (!fs::is_directory(root / entry.first)) continue;
     for (const auto& file : fs::recursive_directory_iterator(root / entry.first)) {
@@ -134,7 +134,7 @@ TEST(LayerFenceTest, TheSourceTreeKeepsTheTable) {
 
   std::map<std::string, std::string> cmake;
   for (const auto& entry : table.mayUse) {
-    const auto file = fs::path(VEXAL_SOURCE_ROOT) / entry.first / "CMakeLists.txt";
+    const auto file = fs::path(VEXAL_SOURCE_DIR) / entry.first / "CMakeLists.txt";
     if (fs::exists(file)) cmake[entry.first] = ReadAll(file);
   }
   EXPECT_EQ(Joined(fence::DependsViolations(table, cmake)), "");
