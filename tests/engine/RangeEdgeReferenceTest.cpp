@@ -82,6 +82,58 @@ void ExpectRealCases(std::initializer_list<RealCase> cases)
   }
 }
 
+struct ComplexCase {
+  const char* text;
+  Extended re;
+  Extended im;
+  Extended ulps;
+};
+
+TEST_F(RangeEdgeReferenceTest, ComplexPartsWhoseSquaresLeaveTheRange)
+{
+  const ComplexCase cases[] = {
+      // the smallest subnormal: its root is normal
+      {"sqrt(comp(3.6451995318824746025E-4951,0))", 6.037548783970589667808735867976267573353e-2476L, 0, 1},
+      {"arcsinh(comp(1E-4000,0))", 9.999999999999999999872576603777140336686e-4001L, 0, 2},
+      // just below the cut: the imaginary part stays negative
+      {"arccosh(comp(0.5,-1E-4000))", 1.154700538379251529003583974581850037397e-4000L,
+       -1.047197551196597746154214461093167628066L, 4},
+      // ln of a subnormal modulus
+      {"ln(comp(3E-4950,4E-4950))", -11396.19520639576145095689780987758484460L,
+       0.9420000403794636647379371705345935860717L, 2},
+      {"ln(comp(-5E-4945,1E-4947))", -11384.67384496235304667416616422822391770L,
+       3.139592899754812923281611472034711172691L, 2},
+      // whole exponents: exact where the parts are
+      {"comp(1,1)^comp(2,0)", 0, 2, 0},
+      {"comp(-1,0)^comp(0.5,0)", 0, 1, 0},
+      {"comp(5E2465,5E2465)^comp(2,0)", 0, 4.999999999999999999948252699324660589887e+4931L, 1},
+      {"comp(1,2)^comp(-3,0)", -0.088L, 0.016L, 1},
+      {"comp(1.5,-0.7)^comp(7,0)", -33.92725199999999999922179047193160350558L,
+       -2.897703200000000001353422235395029815638L, 2},
+      // moduli near the top of the range, and a power near the bottom
+      {"comp(1E4000,1E4000)^comp(1.125,0)", 9.368885888612981838922998314270184260966e+4499L,
+       1.141602048610635901108124334276768215571e+4500L, 2},
+      {"comp(1E4900,2E4900)^comp(0.5,0.25)", 1.092329626000959437142789797110051123353e+2450L,
+       3.038287977182144748477483573222898035717e+2449L, 2},
+      {"comp(3E4931,-1E4931)^comp(0.9990234375,0)", 4.584043694729965149399388720525897225020e+4926L,
+       -1.526414343352871224853262140031239531911e+4926L, 2},
+      {"comp(-7E4931,2E4920)^comp(-0.75,0)", -9.239776625814497747494461390814461063634e-3700L,
+       -9.239776625854096790176608379110195575056e-3700L, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    int code = 0;
+    const TComplex z = Complex(c.text, code);
+    EXPECT_EQ(code, -1) << ErrorText(code);
+    ExpectPart(ComplexRe(z), c.re, c.ulps, "re");
+    ExpectPart(ComplexIm(z), c.im, c.ulps, "im");
+    EXPECT_EQ(ComplexToText(z, 22).find("NAN"), std::string::npos);
+  }
+  int code = 0;
+  Complex("comp(3E4931,-1E4931)^comp(1.0009765625,0)", code);
+  EXPECT_EQ(code, ecOverflow);
+}
+
 TEST_F(RangeEdgeReferenceTest, LimitsOfPowersAnglesAndMultiples)
 {
   ExpectRealCases({
