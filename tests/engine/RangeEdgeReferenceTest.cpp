@@ -168,5 +168,23 @@ TEST_F(RangeEdgeReferenceTest, LimitsOfPowersAnglesAndMultiples)
   });
 }
 
+TEST_F(RangeEdgeReferenceTest, EngineeringTextShowsOnlyDigitsOfTheValue)
+{
+  NotationMode = nmEng;
+  struct Case {
+    Extended value;
+    int digits;
+    const char* text;
+  };
+  const Case cases[] = {
+      {-596523.24L, 9, "-596.5E+3"},
+      {596523.24L, 8, "596.5E+3"},
+      {-0.596523L, 9, "-596.5E-3"},
+      {-5965.23L, 9, "-5.97E+3"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FormatResult(c.digits, c.value), c.text) << Show(c.value) << " at " << c.digits;
+}
+
 }  // namespace
 }  // namespace engine
