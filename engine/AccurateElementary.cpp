@@ -103,8 +103,8 @@ Extended SineOfShifted(Extended angle, bool degrees, int quarter)
 
 const DoubleExtended DegreesPerRadian = {0xe52ee0d31e0fbdc3p-58L, 1.4353641179243506216233439e-19L};
 
-// The angle of the point (x, y) to about 76 bits: the library's angle a0 corrected by
-// atan((y cos a0 - x sin a0) / (x cos a0 + y sin a0)), whose numerator is formed in double-Extended.
+}  // namespace
+
 DoubleExtended AngleOfPoint(DoubleExtended y, DoubleExtended x)
 {
   // Scaled by a power of 2 so that the products neither overflow nor lose their low parts.
@@ -116,7 +116,9 @@ DoubleExtended AngleOfPoint(DoubleExtended y, DoubleExtended x)
     x = ScaledBy(x, -e);
     y = ScaledBy(y, -e);
   }
-  const Extended a0 = std::atan2(y.Value(), x.Value());
+  // A part the scaling took below the range is a zero with its sign: hi + lo would lose the sign
+  // of -0 and put a point just below the negative axis on the other side of the cut.
+  const Extended a0 = std::atan2(y.hi == 0 ? y.hi : y.Value(), x.hi == 0 ? x.hi : x.Value());
   int q = 0;
   DoubleExtended r, s, c;
   ReduceByQuarterTurns(a0, q, r);
@@ -125,6 +127,8 @@ DoubleExtended AngleOfPoint(DoubleExtended y, DoubleExtended x)
   const Extended denominator = (x * c + y * s).Value();
   return DoubleExtended::Normalized(a0, numerator.Value() / denominator);
 }
+
+namespace {
 
 // sqrt(1 - x^2) for |x| <= 1, as (1 - x)(1 + x) without cancellation.
 DoubleExtended Complement(Extended x)

@@ -3,6 +3,7 @@
 // place of Extended. Arguments are inside the domain (the callers check it); a result beyond the
 // range is infinite.
 
+#include "engine/DoubleExtended.h"
 #include "engine/Extended.h"
 
 namespace engine {
@@ -36,6 +37,8 @@ Extended ArcSinDegrees(Extended x);
 Extended ArcCosDegrees(Extended x);
 Extended ArcTanDegrees(Extended x);
 Extended ArcTan2Degrees(Extended y, Extended x);
+// The angle of the point (x, y) in radians, in [-pi, pi], to about 76 bits.
+DoubleExtended AngleOfPoint(DoubleExtended y, DoubleExtended x);
 
 // tan, cot, sec and csc of an angle in radians or degrees; false where the denominator is 0.
 enum class TrigRatio { Tan, Cot, Sec, Csc };

@@ -183,10 +183,7 @@ Extended GcdLcm(int code, Extended x, Extended y)
     return static_cast<Extended>(GcdOf(ua, ub));
   if (ua == 0 && ub == 0)
     return FunctionError(ecDivisionByZero);
-  std::uint64_t lcm = 0;
-  if (!LcmOf(ua, ub, lcm))
-    return FunctionError(ecOverflow);
-  return static_cast<Extended>(lcm);
+  return LcmOf(ua, ub);
 }
 
 // Functions of a rounded integer parameter and a value.
@@ -394,14 +391,14 @@ std::uint64_t GcdOf(std::uint64_t a, std::uint64_t b)
   return a;
 }
 
-bool LcmOf(std::uint64_t a, std::uint64_t b, std::uint64_t& lcm)
+Extended LcmOf(std::uint64_t a, std::uint64_t b)
 {
   const std::uint64_t g = GcdOf(a, b);
-  if (g == 0) {
-    lcm = 0;
-    return true;
-  }
-  return !__builtin_mul_overflow(a / g, b, &lcm);
+  if (g == 0)
+    return 0;
+  // Below 2^128: exact in 128 bits, then rounded once to the 64 bits of an Extended.
+  const unsigned __int128 lcm = static_cast<unsigned __int128>(a / g) * b;
+  return static_cast<Extended>(lcm);
 }
 
 }  // namespace engine

@@ -36,8 +36,8 @@ void SineAndCosine(Extended x, Extended& s, Extended& c);
 inline constexpr int fcSin = 1;
 inline constexpr int fcCos = 12;
 
-// Greatest common divisor and least common multiple; lcm beyond 64 bits: error 11.
+// Greatest common divisor and least common multiple; an lcm beyond 64 bits is rounded to an Extended.
 std::uint64_t GcdOf(std::uint64_t a, std::uint64_t b);
-bool LcmOf(std::uint64_t a, std::uint64_t b, std::uint64_t& lcm);
+Extended LcmOf(std::uint64_t a, std::uint64_t b);
 
 }  // namespace engine

@@ -57,11 +57,16 @@ ArcSinParts FirstQuadrantArcSin(Extended x, Extended y)
     p.re = std::atan2(x, d);
     p.co = std::atan2(d, x);
   }
-  if (a <= 1.5L) {
-    const Extended am1 = x < 1 ? (y2 / (r + x + 1) + y2 / (s + (1 - x))) / 2
-                               : (y2 / (r + x + 1) + (s + (x - 1))) / 2;
-    const Extended m = std::max<Extended>(am1, 0);
-    p.im = std::log1p(m + std::sqrt(m * (a + 1)));
+  if (a <= 1.5L && x < 1) {
+    // a - 1 = y^2 k: im = ln(1 + y (y k + sqrt(k (a + 1)))), with y taken out of the root so that a
+    // y whose square lies below the range keeps its digits (arcsin iy = i y for a tiny y).
+    const Extended k = (1 / (r + x + 1) + 1 / (s + (1 - x))) / 2;
+    p.im = std::log1p(y * (y * k + std::sqrt(k * (a + 1))));
+  } else if (a <= 1.5L) {
+    const Extended m = std::max<Extended>((y2 / (r + x + 1) + (s + (x - 1))) / 2, 0);
+    // Apart where m (a + 1) would fall below the normal range.
+    const Extended root = m < 1E-4000L ? std::sqrt(m) * std::sqrt(a + 1) : std::sqrt(m * (a + 1));
+    p.im = std::log1p(m + root);
   } else {
     p.im = std::acosh(a);
   }
@@ -142,13 +147,14 @@ TComplex ComplexArcSinh(const TComplex& z)
 
 TComplex ComplexArcCosh(const TComplex& z)
 {
-  // arccosh z = -i arccos z or its negative, whichever has the real part >= 0 (on the imaginary
-  // axis: the imaginary part >= 0).
+  // arccosh z = -i arccos z or its negative, whichever has the real part >= 0. Where that real
+  // part is 0 the imaginary part takes the sign of Im z (>= 0 on the real axis), so that a point
+  // just below the cut stays below it even when its real part lies below the range.
   ComplexErrorScope errors;
   const TComplex c = errors.Keep(ComplexArcCos(z));
   const Extended re = c.Y;
   const Extended im = -c.X;
-  if (re < 0 || (re == 0 && im < 0))
+  if (re < 0 || (re == 0 && im < 0 && ComplexIm(z) >= 0))
     return {cfRectangular, -re, -im};
   return {cfRectangular, re + Extended(0), im};
 }

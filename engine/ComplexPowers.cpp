@@ -4,8 +4,8 @@
 #include "engine/ComplexErrorScope.h"
 #include "engine/ElementaryFunctions.h"
 #include "engine/EngineState.h"
-#include "engine/ExactArithmetic.h"
 #include "engine/MathError.h"
+#include "engine/PreciseComplexPower.h"
 
 #include <cmath>
 
@@ -13,28 +13,38 @@ namespace engine {
 
 namespace {
 
-// Parts above this may give a modulus beyond the range: ln and sqrt take z / 2^HugeShift instead.
+// Parts above this may give a modulus beyond the range: sqrt takes z / 2^HugeShift instead, ln
+// the modulus from the scaled parts.
 constexpr Extended HugePart = 1E4900L;
 constexpr int HugeShift = 64;
+// Parts below this may be subnormal or give a subnormal modulus, which has lost digits: sqrt takes
+// z * 2^TinyShift instead, ln the modulus from the scaled parts.
+constexpr Extended TinyPart = 1E-4800L;
+constexpr int TinyShift = 256;
 
 bool HasHugePart(const TComplex& z)
 {
   return z.Form == cfRectangular && (std::fabs(z.X) > HugePart || std::fabs(z.Y) > HugePart);
 }
 
-TComplex ScaledDown(const TComplex& z)
+bool HasOnlyTinyParts(const TComplex& z)
 {
-  return {cfRectangular, std::ldexp(z.X, -HugeShift), std::ldexp(z.Y, -HugeShift)};
+  return z.Form == cfRectangular && std::fabs(z.X) < TinyPart && std::fabs(z.Y) < TinyPart &&
+         (z.X != 0 || z.Y != 0);
+}
+
+TComplex Scaled(const TComplex& z, int shift)
+{
+  return {cfRectangular, std::ldexp(z.X, shift), std::ldexp(z.Y, shift)};
 }
 
 }  // namespace
 
 TComplex ComplexLn(const TComplex& z)
 {
-  if (HasHugePart(z)) {
-    TComplex scaled = ComplexLn(ScaledDown(z));
-    scaled.X += HugeShift * std::log(Extended(2));
-    return scaled;
+  if (HasHugePart(z) || HasOnlyTinyParts(z)) {
+    const TComplex scaled = Scaled(z, HasHugePart(z) ? -HugeShift : TinyShift);
+    return {cfRectangular, LnOfModulus(z.X, z.Y).Value(), PrincipalAngle(scaled.Y, scaled.X)};
   }
   ComplexErrorScope errors;
   const TComplex p = errors.Keep(PolarOf(z));
@@ -80,48 +90,14 @@ TComplex PowerOfZero(const TComplex& b)
   return ComplexZero;
 }
 
-
-// An angle as an unevaluated sum hi + lo.
-struct TwoPartAngle {
-  Extended hi = 0;
-  Extended lo = 0;
-};
-
-// The angle of the point (x, y) in (-pi, pi]. Near the negative real axis it is measured from the
-// true pi, so that a point just below the axis keeps its angle just above -pi: one rounded Extended
-// could not tell -pi + 1E-20 from -pi, whose neighbourhood lies across the branch cut.
-TwoPartAngle AngleOf(Extended x, Extended y)
+// b as a whole number n within the reach of repeated squaring.
+bool IsWholeExponent(const TComplex& b, std::int64_t& n)
 {
-  if (x < 0 && std::fabs(y) <= -x) {
-    const Extended s = y < 0 ? -1 : 1;
-    return {s * Pi, s * (PiLow - std::atan(std::fabs(y) / -x))};
-  }
-  return {PrincipalAngle(y, x), 0};
-}
-
-// e^(re + i (hi + lo)).
-TComplex ExpOfTwoPartImaginary(Extended re, const TwoPartAngle& im)
-{
-  const Extended e = GuardedExp(re);
-  Extended sh = 0, ch = 0, sl = 0, cl = 0;
-  SinCos(im.hi, sh, ch);
-  SinCos(im.lo, sl, cl);
-  return FiniteComplex({cfRectangular, e * (ch * cl - sh * sl), e * (sh * cl + ch * sl)});
-}
-
-// a^b for a rectangular base that is not 0: e^(b ln a) with the angle of a and the imaginary part of
-// b ln a kept in two parts.
-TComplex RectangularPower(const TComplex& a, const TComplex& b, ComplexErrorScope& errors)
-{
-  const Extended lnModulus = errors.Keep(ComplexLn(a)).X;
-  const TwoPartAngle angle = AngleOf(a.X, a.Y);
-  const TComplex e = errors.Keep(RectangularOf(b));
-  TwoPartAngle im;
-  Extended productError = 0;
-  TwoProduct(e.X, angle.hi, im.hi, productError);
-  im.lo = productError + e.X * angle.lo + e.Y * lnModulus;
-  const Extended re = e.X * lnModulus - e.Y * angle.hi - e.Y * angle.lo;
-  return errors.Keep(ExpOfTwoPartImaginary(re, im));
+  const Extended re = ComplexRe(b);
+  if (ComplexIm(b) != 0 || std::trunc(re) != re || std::fabs(re) > MaxWholeExponent)
+    return false;
+  n = static_cast<std::int64_t>(re);
+  return true;
 }
 
 }  // namespace
@@ -132,12 +108,10 @@ TComplex ComplexPower(const TComplex& a, const TComplex& b)
   // The modulus of a rectangular base may lie beyond the range when the power does not.
   if (a.X == 0 && (a.Form == cfPolar || a.Y == 0))
     return errors.Keep(PowerOfZero(b));
-  if (a.Form == cfRectangular)
-    return RectangularPower(a, b, errors);
-  const TComplex base = errors.Keep(PolarOf(a));
-  const TComplex lnBase = errors.Keep(ComplexLn(base));
-  const TComplex product = errors.Keep(ComplexMul(lnBase, b));
-  return errors.Keep(ComplexExp(product));
+  std::int64_t n = 0;
+  if (a.Form == cfRectangular && IsWholeExponent(b, n))
+    return errors.Keep(WholeComplexPower(a, n));
+  return errors.Keep(PreciseComplexPower(a, b));
 }
 
 namespace {
@@ -184,10 +158,10 @@ TComplex ComplexIntPower(const TComplex& z, std::int32_t n)
 
 TComplex ComplexSqrt(const TComplex& z)
 {
-  if (HasHugePart(z)) {
-    const TComplex root = ComplexSqrt(ScaledDown(z));
-    return {cfRectangular, std::ldexp(root.X, HugeShift / 2), std::ldexp(root.Y, HugeShift / 2)};
-  }
+  if (HasHugePart(z))
+    return Scaled(ComplexSqrt(Scaled(z, -HugeShift)), HugeShift / 2);
+  if (HasOnlyTinyParts(z))
+    return Scaled(ComplexSqrt(Scaled(z, TinyShift)), -TinyShift / 2);
   ComplexErrorScope errors;
   const TComplex p = errors.Keep(PolarOf(z));
   if (p.X == 0)

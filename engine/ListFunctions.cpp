@@ -1,6 +1,7 @@
 #include "engine/ListFunctions.h"
 
 #include "engine/BuiltinFunctions.h"
+#include "engine/DoubleExtended.h"
 #include "engine/EngineState.h"
 #include "engine/ErrorCodes.h"
 #include "engine/Evaluator.h"
@@ -46,17 +47,35 @@ bool ReadElements(std::vector<Extended>& elements)
   return true;
 }
 
-Extended Sum(const std::vector<Extended>& v) { return std::accumulate(v.begin(), v.end(), Extended(0)); }
+// The sum with the rounding error of each step kept apart (Neumaier), so that elements that
+// cancel leave the digits of the others: the sum as hi + lo.
+DoubleExtended CompensatedSum(const std::vector<Extended>& v)
+{
+  Extended sum = 0;
+  Extended error = 0;
+  for (const Extended x : v) {
+    Extended e = 0;
+    TwoSum(sum, x, sum, e);
+    error += e;
+  }
+  if (!std::isfinite(sum))
+    return {sum, 0};
+  return DoubleExtended::Normalized(sum, error);
+}
 
-// The mean; when the sum leaves the range, the sum of the elements divided first.
-Extended Mean(const std::vector<Extended>& v)
+Extended Sum(const std::vector<Extended>& v) { return CompensatedSum(v).Value(); }
+
+// The mean as hi + lo; when the sum leaves the range, the sum of the elements divided first.
+DoubleExtended PreciseMean(const std::vector<Extended>& v)
 {
   const auto n = static_cast<Extended>(v.size());
-  const Extended sum = Sum(v);
-  if (std::isfinite(sum))
-    return sum / n;
-  return std::accumulate(v.begin(), v.end(), Extended(0), [n](Extended s, Extended x) { return s + x / n; });
+  const DoubleExtended sum = CompensatedSum(v);
+  if (std::isfinite(sum.hi))
+    return sum / Exactly(n);
+  return Exactly(std::accumulate(v.begin(), v.end(), Extended(0), [n](Extended s, Extended x) { return s + x / n; }));
 }
+
+Extended Mean(const std::vector<Extended>& v) { return PreciseMean(v).Value(); }
 
 // The squares of the elements' distances from a centre, summed as scale^2 * sum with the largest
 // distance as the scale, so that no square overflows or underflows on the way.
@@ -68,22 +87,29 @@ struct ScaledSquares {
   Extended Root(Extended divisor = 1) const { return scale * std::sqrt(sum / divisor); }
 };
 
-ScaledSquares SquaresAbout(const std::vector<Extended>& v, Extended centre)
+// x - centre with the centre as hi + lo: near the centre x - hi is exact, so a large common offset
+// of the elements costs no digits of their deviations.
+Extended Deviation(Extended x, const DoubleExtended& centre)
+{
+  return (x - centre.hi) - centre.lo;
+}
+
+ScaledSquares SquaresAbout(const std::vector<Extended>& v, const DoubleExtended& centre)
 {
   ScaledSquares squares;
   for (const Extended x : v)
-    squares.scale = std::max(squares.scale, std::fabs(x - centre));
+    squares.scale = std::max(squares.scale, std::fabs(Deviation(x, centre)));
   if (squares.scale == 0 || !std::isfinite(squares.scale))
     return {squares.scale, squares.scale == 0 ? Extended(0) : Extended(1)};
   for (const Extended x : v) {
-    const Extended d = (x - centre) / squares.scale;
+    const Extended d = Deviation(x, centre) / squares.scale;
     squares.sum += d * d;
   }
   return squares;
 }
 
 // Squared deviations from the mean (two passes: never below 0).
-ScaledSquares Deviations(const std::vector<Extended>& v) { return SquaresAbout(v, Mean(v)); }
+ScaledSquares Deviations(const std::vector<Extended>& v) { return SquaresAbout(v, PreciseMean(v)); }
 
 Extended Polynomial(const std::vector<Extended>& v)
 {
@@ -153,8 +179,8 @@ Extended Compute(int code, const std::vector<Extended>& v)
   case fcPnv:
   case fcVariance: return Deviations(v).Total(n);
   case fcPsd: return Deviations(v).Root(n);
-  case fcSos: return SquaresAbout(v, 0).Total();
-  case fcNorm: return SquaresAbout(v, 0).Root();
+  case fcSos: return SquaresAbout(v, Exactly(0)).Total();
+  case fcNorm: return SquaresAbout(v, Exactly(0)).Root();
   case fcHmn: return HarmonicMean(v);
   default: return GeometricMean(v);
   }

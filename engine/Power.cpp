@@ -5,22 +5,32 @@
 #include "engine/MathConstants.h"
 
 #include <cmath>
+#include <limits>
 
 namespace engine {
 
 namespace {
 
-// Below the smallest normal Extended, e^ExpUnderflowLimit, powers of a positive base are 0.
-constexpr Extended PowerZeroLogLimit = ExpUnderflowLimit;
+// magnitude^exponent with ln of it about logValue: false when it lies below the normal range.
+// The rounded logarithm decides only away from the limit; next to it the power itself does, so
+// that 2^-16382, the smallest normal Extended, is not lost.
+bool NormalPower(Extended magnitude, Extended exponent, Extended logValue, Extended& power)
+{
+  if (logValue < ExpUnderflowLimit - 1)
+    return false;
+  power = std::pow(magnitude, exponent);
+  return power >= std::numeric_limits<Extended>::min();
+}
 
-// e^logValue, computed as magnitude^exponent for accuracy; the range is checked on the logarithm.
+// e^logValue, computed as magnitude^exponent for accuracy; below the normal range error 28.
 Extended ScaledPower(Extended magnitude, Extended exponent, Extended logValue)
 {
   if (logValue > ExpOverflowLimit)
     return MathError(ecOverflow);
-  if (logValue < ExpUnderflowLimit)
+  Extended power = 0;
+  if (!NormalPower(magnitude, exponent, logValue, power))
     return MathError(ecUnderflow);
-  return std::pow(magnitude, exponent);
+  return std::isfinite(power) ? power : MathError(ecOverflow);
 }
 
 // Records an error that the caller places at the "^".
@@ -91,10 +101,14 @@ Extended EvalPower(Extended base, Extended exponent)
   if (SmallWholeExponent(exponent, n) && MultipliedPower(base, n, multiplied))
     return multiplied;
   if (base > 0) {
+    // A positive base's power below the normal range is 0, without an error.
     const Extended logValue = exponent * std::log(base);
-    if (PowerZeroLogLimit > logValue)
+    if (logValue > ExpOverflowLimit)
+      return MathError(ecOverflow);
+    Extended power = 0;
+    if (!NormalPower(base, exponent, logValue, power))
       return 0;
-    return ScaledPower(base, exponent, logValue);
+    return std::isfinite(power) ? power : MathError(ecOverflow);
   }
   if (base == 0) {
     if (exponent > 0)

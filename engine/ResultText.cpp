@@ -82,6 +82,38 @@ std::string DecimalText(const TNumberFormat& format, Extended value, Extended x)
   return MagnitudeText(x, format, q, fixed);
 }
 
+// The number of digits a scientific text of w characters has.
+int SignificantDigits(int w)
+{
+  return std::clamp(w - 8, 2, 18);
+}
+
+// The places ToEngineering moves the point of a scientific text.
+int EngineeringShift(const std::string& text)
+{
+  const auto e = text.find('E');
+  if (e == std::string::npos || e + 2 >= text.size())
+    return 0;
+  const int r = std::atoi(text.c_str() + e + 2) % 3;
+  if (r == 0)
+    return 0;
+  return text[e + 1] == '-' ? 3 - r : r;
+}
+
+// A scientific text of x with enough digits that moving its point for the engineering form leaves
+// a digit after it: the shifted text shows only digits of x, never a zero put in to fill places.
+std::string WithDigitsForEngineering(Extended x, int w, std::string text)
+{
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const int missing = EngineeringShift(text) + 2 - SignificantDigits(w);
+    if (missing <= 0)
+      break;
+    w += missing;
+    text = SciText(x, w);  // more digits may round to another exponent: checked again
+  }
+  return text;
+}
+
 }  // namespace
 
 bool ToSexagesimal(Extended x, std::string& text)
@@ -114,6 +146,8 @@ std::string MagnitudeText(Extended x, const TNumberFormat& format, int q, bool f
     int trimmed = TrimNumberText(text, notation);
     trimmed += TrimExponentZeros(text);
     text = SciText(x, digits + trimmed - q);
+    if (notation == nmEng)
+      text = WithDigitsForEngineering(x, digits + trimmed - q, text);
   }
   if (notation == nmEng)
     text = ToEngineering(text);
@@ -199,7 +233,7 @@ std::string SciText(Extended x, int w)
 {
   if (!std::isfinite(x))
     return NonFiniteText(x);
-  const int n = std::clamp(w - 8, 2, 18);
+  const int n = SignificantDigits(w);
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.*Le", n - 1, std::fabs(x));
   const std::string converted = buffer;
