@@ -2,9 +2,10 @@
 // arithmetic for small and moderate t, the Hankel expansion for large t, recurrence over whole
 // orders for large orders near and beyond t. I: its positive series or
 // its large-argument expansion. K: the trapezoidal rule on its integral over the whole line, which
-// converges geometrically. Each value carries an estimate of its relative error; one that cannot
+// converges geometrically, and for large orders the uniform expansion in the order. Each value carries an estimate of its relative error; one that cannot
 // show 12 right digits is error 8.
 #include "engine/AngleReduction.h"
+#include "engine/BesselLargeOrder.h"
 #include "engine/BesselNeumann.h"
 #include "engine/BesselWholeOrder.h"
 #include "engine/BesselYFractionalOrder.h"
@@ -365,6 +366,16 @@ bool HugeAtTinyArgument(Extended n, Extended t, bool y, Extended& value)
   return true;
 }
 
+// K from its logarithm, whose rounding grows with its size.
+Extended KFromLogarithm(Extended logValue)
+{
+  if (logValue > ExpOverflowLimit)
+    return MathError(ecOverflow);
+  if (logValue < ExpUnderflowLimit)
+    return MathError(ecUnderflow);
+  return AccurateResult(std::exp(logValue), (std::fabs(logValue) + 16) * SingleEpsilon);
+}
+
 }  // namespace
 
 Extended BesselJ(Extended n, Extended t)
@@ -409,6 +420,8 @@ Extended BesselK(Extended n, Extended t)
   ErrorCode = 0;
   if (Extended huge = 0; HugeAtTinyArgument(n, t, false, huge))
     return huge;
+  if (n >= LargeBesselOrder)
+    return KFromLogarithm(LnBesselKLargeOrder(n, t));
   // K = integral over u >= 0 of e^(L(u)), L = -t cosh u + ln cosh(n u); the peak of -t cosh u + n u
   // lies at sinh u = n / t, its width is 1 / sqrt(t cosh u).
   const auto logIntegrand = [n, t](Extended u) {
@@ -428,12 +441,7 @@ Extended BesselK(Extended n, Extended t)
     if (u > peak && l < -100)
       break;
   }
-  const Extended logValue = top + std::log(h * sum);
-  if (logValue > ExpOverflowLimit)
-    return MathError(ecOverflow);
-  if (logValue < ExpUnderflowLimit)
-    return MathError(ecUnderflow);
-  return AccurateResult(std::exp(logValue), (std::fabs(logValue) + 16) * SingleEpsilon);
+  return KFromLogarithm(top + std::log(h * sum));
 }
 
 }  // namespace engine

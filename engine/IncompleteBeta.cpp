@@ -139,8 +139,11 @@ Extended IBetaParts(Extended a, Extended b, Extended x, Extended y)
   ErrorCode = 0;
   if (!(a > 0 && b > 0 && x >= 0 && x <= 1 && y >= 0 && y <= 1))  // NaN fails too
     return MathError(ecArgumentError);
-  if (x == 0 || x == 1)
-    return x;
+  // y, not x, tells a ratio just below 1 from 1: x rounds to 1 long before y reaches 0.
+  if (x == 0)
+    return 0;
+  if (y == 0)
+    return 1;
   const Extended lnPrefactor = BetaPrefactorLn(a, b, x, y);
   if (ErrorCode != 0)
     return lnPrefactor;
