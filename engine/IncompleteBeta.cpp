@@ -6,6 +6,7 @@
 #include "engine/GammaFunctions.h"
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
+#include "engine/StirlingParts.h"
 
 #include <cmath>
 
@@ -22,30 +23,6 @@ Extended AtLeastTiny(Extended v)
 // series: the gamma logarithms, of about a ln a, would each round away more than the 12 digits.
 constexpr Extended LargeParameter = 100;
 constexpr Extended NearBulk = 0.5L;
-
-// ln gamma(z) - ((z - 1/2) ln z - z + ln sqrt(2 pi)) for z >= LargeParameter.
-Extended StirlingCorrection(Extended z)
-{
-  const Extended r = 1 / (z * z);
-  return (1.0L / 12 + r * (-1.0L / 360 + r * (1.0L / 1260 + r * (-1.0L / 1680 + r / 1188)))) / z;
-}
-
-// ln(1 + u) - u, without the cancellation of the two for small u.
-Extended LnOnePlusMinus(Extended u)
-{
-  if (std::fabs(u) > 0.1L)
-    return std::log1p(u) - u;
-  Extended sum = 0;
-  Extended power = u * u;
-  for (int k = 2; k < 60; ++k) {
-    const Extended term = (k % 2 == 0 ? -power : power) / k;
-    sum += term;
-    if (std::fabs(term) < 1E-22L * std::fabs(sum))
-      break;
-    power *= u;
-  }
-  return sum;
-}
 
 // With d = x (a+b) - a: a (ln(1 + d/a) - d/a) + b (ln(1 - d/b) + d/b) + ln sqrt(ab / (2 pi (a+b)))
 // plus the Stirling corrections; false away from the bulk or for small parameters.
