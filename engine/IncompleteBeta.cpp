@@ -4,6 +4,7 @@
 #include "engine/EngineState.h"
 #include "engine/FiniteResult.h"
 #include "engine/GammaFunctions.h"
+#include "engine/IncompleteBetaLarge.h"
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
 #include "engine/StirlingParts.h"
@@ -121,6 +122,8 @@ Extended IBetaParts(Extended a, Extended b, Extended x, Extended y)
     return 0;
   if (y == 0)
     return 1;
+  if (Extended bulk = 0; IBetaNearBulk(a, b, x, y, bulk))
+    return bulk;
   const Extended lnPrefactor = BetaPrefactorLn(a, b, x, y);
   if (ErrorCode != 0)
     return lnPrefactor;
