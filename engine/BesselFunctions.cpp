@@ -17,6 +17,7 @@
 #include "engine/IntegralFunctions.h"
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
+#include "engine/PreciseKernels.h"
 #include "engine/FunctionAccuracy.h"
 
 #include <algorithm>
@@ -30,7 +31,6 @@ namespace {
 
 constexpr Extended DoubleEpsilon = 1E-37L;  // rounding of a double-Extended step
 constexpr Extended SingleEpsilon = 1.1E-19L;
-constexpr Extended LnRounding = 3E-26L;  // of the double-Extended logarithm, 2^-85
 constexpr Extended InvPi = 0.3183098861837906715381748L;
 constexpr int MaxTerms = 100000;
 
@@ -172,7 +172,7 @@ Estimate Better(const Estimate& a, const Estimate& b)
 Estimate SeriesYWhole(int n, Extended t)
 {
   // Near a zero of Y the logarithmic part cancels the sum: ln(t/2) needs more than Extended digits.
-  const DoubleExtended lnHalf = Ln(Exactly(t / 2));
+  const DoubleExtended lnHalf = LnPrecise(t / 2);
   const Estimate factor = SeriesFactor(n, t);  // (t/2)^n / n!
   // Sum over k of (psi(k+1) + psi(n+k+1)) (-q)^k / (k! (n+1)_k), psi(m+1) = H_m - gamma.
   DoubleExtended q;
@@ -219,7 +219,7 @@ Estimate SeriesYWhole(int n, Extended t)
   }
   const Extended value = InvPi * (finitePart - front);
   const Extended lnPart = std::fabs(2 * lnHalf.hi * jSum.hi);
-  const Extended absolute = InvPi * (std::fabs(factor.value) * (DoubleEpsilon * terms * magnitude + LnRounding * lnPart + 8 * SingleEpsilon * std::fabs(series.Value())) +
+  const Extended absolute = InvPi * (std::fabs(factor.value) * (DoubleEpsilon * terms * magnitude + PreciseKernelRounding * lnPart + 8 * SingleEpsilon * std::fabs(series.Value())) +
                                      8 * SingleEpsilon * std::fabs(front) + SingleEpsilon * std::fabs(finitePart));
   return {value, absolute / std::max(std::fabs(value), Extended(1E-4900L))};
 }
