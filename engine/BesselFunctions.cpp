@@ -5,6 +5,7 @@
 // converges geometrically, and for large orders the uniform expansion in the order. Each value carries an estimate of its relative error; one that cannot
 // show 12 right digits is error 8.
 #include "engine/AngleReduction.h"
+#include "engine/BesselHankelPrecise.h"
 #include "engine/BesselLargeOrder.h"
 #include "engine/BesselNeumann.h"
 #include "engine/BesselWholeOrder.h"
@@ -241,8 +242,13 @@ Estimate SeriesYFractional(Extended n, Extended t)
 Estimate PreciseWholeOrder(bool wanted, bool first, Extended n, Extended t)
 {
   Estimate e;
-  if (wanted && IsWhole(n) && n <= INT_MAX)
-    BesselWholeOrderPrecise(first, static_cast<int>(n), t, e.value, e.error);
+  if (!wanted || !IsWhole(n) || n > INT_MAX)
+    return e;
+  if (!BesselWholeOrderPrecise(first, static_cast<int>(n), t, e.value, e.error))
+    e = {};
+  Estimate hankel;
+  if (!(e.error <= RequiredAccuracy) && BesselHankelPrecise(first, static_cast<int>(n), t, hankel.value, hankel.error))
+    e = Better(e, hankel);
   return e;
 }
 
