@@ -36,17 +36,21 @@ class BetaPeak {
 public:
   BetaPeak(Extended a, Extended b) : a_(a), b_(b)
   {
-    // x0 on a grid of 2^-40, so that y0 = 1 - x0 is exact.
-    x0_ = std::ldexp(std::nearbyint(std::ldexp(a / (a + b), 40)), -40);
+    // x0 on a grid of 2^-64, so that y0 = 1 - x0 is exact; a / (a + b) without overflow.
+    const Extended bulk = 1 / (1 + b / a);
+    x0_ = std::ldexp(std::nearbyint(std::ldexp(bulk, 64)), -64);
     y0_ = 1 - x0_;
     // a / x0 - b / y0 = (a y0 - b x0) / (x0 y0), the near-equal products taken with their errors.
     const Extended p = a * y0_;
     const Extended q = b * x0_;
     const Extended difference = (p - q) + (std::fma(a, y0_, -p) - std::fma(b, x0_, -q));
     slope_ = difference / (x0_ * y0_);
-    sigma_ = std::sqrt(x0_ * y0_ / (a + b));
+    sigma_ = bulk * std::sqrt((1 - bulk) / a);  // sqrt(x0 y0 / (a + b))
+    // The grid must leave x0 well within the peak.
+    usable_ = x0_ > 0 && y0_ > 0 && std::fabs(x0_ - bulk) <= 1E-3L * sigma_ && std::isfinite(slope_);
   }
 
+  bool Usable() const { return usable_; }
   Extended X0() const { return x0_; }
   Extended Y0() const { return y0_; }
   Extended Sigma() const { return sigma_; }
@@ -89,6 +93,7 @@ private:
   Extended y0_ = 0;
   Extended slope_ = 0;
   Extended sigma_ = 0;
+  bool usable_ = false;
 };
 
 }  // namespace
@@ -98,6 +103,8 @@ bool IBetaNearBulk(Extended a, Extended b, Extended x, Extended y, Extended& val
   if (!(a >= LargeBetaParameters && b >= LargeBetaParameters))
     return false;
   const BetaPeak peak(a, b);
+  if (!peak.Usable())
+    return false;
   // x - x0, from the part that holds its digits.
   const Extended delta = x < 0.5L ? x - peak.X0() : peak.Y0() - y;
   const Extended s = delta / peak.Sigma();
