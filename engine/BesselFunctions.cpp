@@ -2,9 +2,11 @@
 // arithmetic for small and moderate t, the Hankel expansion for large t, recurrence over whole
 // orders for large orders near and beyond t. I: its positive series or
 // its large-argument expansion. K: the trapezoidal rule on its integral over the whole line, which
-// converges geometrically. Each value carries an estimate of its relative error; one that cannot
+// converges geometrically, and for large orders the uniform expansion in the order. Each value carries an estimate of its relative error; one that cannot
 // show 12 right digits is error 8.
 #include "engine/AngleReduction.h"
+#include "engine/BesselHankelPrecise.h"
+#include "engine/BesselLargeOrder.h"
 #include "engine/BesselNeumann.h"
 #include "engine/BesselWholeOrder.h"
 #include "engine/BesselYFractionalOrder.h"
@@ -16,6 +18,7 @@
 #include "engine/IntegralFunctions.h"
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
+#include "engine/PreciseKernels.h"
 #include "engine/FunctionAccuracy.h"
 
 #include <algorithm>
@@ -29,7 +32,6 @@ namespace {
 
 constexpr Extended DoubleEpsilon = 1E-37L;  // rounding of a double-Extended step
 constexpr Extended SingleEpsilon = 1.1E-19L;
-constexpr Extended LnRounding = 3E-26L;  // of the double-Extended logarithm, 2^-85
 constexpr Extended InvPi = 0.3183098861837906715381748L;
 constexpr int MaxTerms = 100000;
 
@@ -171,7 +173,7 @@ Estimate Better(const Estimate& a, const Estimate& b)
 Estimate SeriesYWhole(int n, Extended t)
 {
   // Near a zero of Y the logarithmic part cancels the sum: ln(t/2) needs more than Extended digits.
-  const DoubleExtended lnHalf = Ln(Exactly(t / 2));
+  const DoubleExtended lnHalf = LnPrecise(t / 2);
   const Estimate factor = SeriesFactor(n, t);  // (t/2)^n / n!
   // Sum over k of (psi(k+1) + psi(n+k+1)) (-q)^k / (k! (n+1)_k), psi(m+1) = H_m - gamma.
   DoubleExtended q;
@@ -218,7 +220,7 @@ Estimate SeriesYWhole(int n, Extended t)
   }
   const Extended value = InvPi * (finitePart - front);
   const Extended lnPart = std::fabs(2 * lnHalf.hi * jSum.hi);
-  const Extended absolute = InvPi * (std::fabs(factor.value) * (DoubleEpsilon * terms * magnitude + LnRounding * lnPart + 8 * SingleEpsilon * std::fabs(series.Value())) +
+  const Extended absolute = InvPi * (std::fabs(factor.value) * (DoubleEpsilon * terms * magnitude + PreciseKernelRounding * lnPart + 8 * SingleEpsilon * std::fabs(series.Value())) +
                                      8 * SingleEpsilon * std::fabs(front) + SingleEpsilon * std::fabs(finitePart));
   return {value, absolute / std::max(std::fabs(value), Extended(1E-4900L))};
 }
@@ -240,8 +242,13 @@ Estimate SeriesYFractional(Extended n, Extended t)
 Estimate PreciseWholeOrder(bool wanted, bool first, Extended n, Extended t)
 {
   Estimate e;
-  if (wanted && IsWhole(n) && n <= INT_MAX)
-    BesselWholeOrderPrecise(first, static_cast<int>(n), t, e.value, e.error);
+  if (!wanted || !IsWhole(n) || n > INT_MAX)
+    return e;
+  if (!BesselWholeOrderPrecise(first, static_cast<int>(n), t, e.value, e.error))
+    e = {};
+  Estimate hankel;
+  if (!(e.error <= RequiredAccuracy) && BesselHankelPrecise(first, static_cast<int>(n), t, hankel.value, hankel.error))
+    e = Better(e, hankel);
   return e;
 }
 
@@ -365,6 +372,16 @@ bool HugeAtTinyArgument(Extended n, Extended t, bool y, Extended& value)
   return true;
 }
 
+// K from its logarithm, whose rounding grows with its size.
+Extended KFromLogarithm(Extended logValue)
+{
+  if (logValue > ExpOverflowLimit)
+    return MathError(ecOverflow);
+  if (logValue < ExpUnderflowLimit)
+    return MathError(ecUnderflow);
+  return AccurateResult(std::exp(logValue), (std::fabs(logValue) + 16) * SingleEpsilon);
+}
+
 }  // namespace
 
 Extended BesselJ(Extended n, Extended t)
@@ -409,6 +426,8 @@ Extended BesselK(Extended n, Extended t)
   ErrorCode = 0;
   if (Extended huge = 0; HugeAtTinyArgument(n, t, false, huge))
     return huge;
+  if (n >= LargeBesselOrder)
+    return KFromLogarithm(LnBesselKLargeOrder(n, t));
   // K = integral over u >= 0 of e^(L(u)), L = -t cosh u + ln cosh(n u); the peak of -t cosh u + n u
   // lies at sinh u = n / t, its width is 1 / sqrt(t cosh u).
   const auto logIntegrand = [n, t](Extended u) {
@@ -428,12 +447,7 @@ Extended BesselK(Extended n, Extended t)
     if (u > peak && l < -100)
       break;
   }
-  const Extended logValue = top + std::log(h * sum);
-  if (logValue > ExpOverflowLimit)
-    return MathError(ecOverflow);
-  if (logValue < ExpUnderflowLimit)
-    return MathError(ecUnderflow);
-  return AccurateResult(std::exp(logValue), (std::fabs(logValue) + 16) * SingleEpsilon);
+  return KFromLogarithm(top + std::log(h * sum));
 }
 
 }  // namespace engine

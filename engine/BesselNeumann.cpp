@@ -3,6 +3,7 @@
 #include "engine/BesselWholeOrder.h"
 #include "engine/DoubleExtendedMath.h"
 #include "engine/MathConstants.h"
+#include "engine/PreciseKernels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,9 @@ namespace engine {
 
 namespace {
 
-constexpr Extended Rounding = 1E-31L;  // of a double-Extended step, with room
+// Of a double-Extended recurrence step: its three operations round by about 2^-126 each, of
+// operands at most twice the amplitude where the values oscillate.
+constexpr Extended Rounding = 1E-37L;
 constexpr int MaxOrderOrArgument = 1000000;
 constexpr int RescaleExponent = 6000;
 
@@ -118,7 +121,7 @@ bool BesselWholeOrderPrecise(bool first, int n, Extended t, Extended& value, Ext
   }
   // Y0 = (2/pi) ((ln(t/2) + gamma) J0 + 2 sum), Y1 = (2/pi) ((ln(t/2) + gamma - 1) J1 - J0/t - sum).
   const DoubleExtended twoOverPi = Exactly(2) / PiTwoParts();
-  const DoubleExtended lnHalf = Ln(Exactly(t / 2)) + EulerGammaPrecise;
+  const DoubleExtended lnHalf = LnPrecise(t / 2) + EulerGammaPrecise;
   DoubleExtended y0 = twoOverPi * (lnHalf * d.j0 + ScaledBy(d.sumY0, 1));
   DoubleExtended y1 = twoOverPi * ((lnHalf + Exactly(-1)) * d.j1 + -(d.j0 / Exactly(t)) + -d.sumY1);
   // Their rounding, in units of the amplitude at orders 0 and 1, grows along the recurrence to order

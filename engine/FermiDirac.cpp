@@ -23,6 +23,31 @@ Extended FermiFactor(Extended d)
   return 1 / (std::exp(d) + 1);
 }
 
+// Sums the parts of an integral.
+QuadratureResult operator+(const QuadratureResult& a, const QuadratureResult& b)
+{
+  return {a.value + b.value, a.magnitude + b.magnitude, a.converged && b.converged};
+}
+
+// The integral over [0, c] for a negative order, whose t^order the quadrature cannot resolve near
+// -1: the factor's value at 0 times c^(order+1) / (order+1), plus the integral of t^order times the
+// factor's change from 0, -expm1(t) f(t) (1 - f(0)), which vanishes like t^(order+1).
+QuadratureResult SingularStart(Extended order, Extended x, Extended c)
+{
+  const Extended atZero = FermiFactor(-x);
+  const Extended head = atZero * std::pow(c, order + 1) / (order + 1);
+  const Extended complement = FermiFactor(x);
+  const QuadratureResult change = IntegrateTanhSinh(
+      [&](Extended t, Extended, Extended toC) {
+        if (t == 0)
+          return Extended(0);
+        const Extended f = FermiFactor(x < c ? c - toC - x : t - x);
+        return -std::pow(t, order) * std::expm1(t) * f * complement;
+      },
+      0, c);
+  return QuadratureResult{head, std::fabs(head), true} + change;
+}
+
 }  // namespace
 
 Extended FermiDirac(Extended order, Extended x)
@@ -34,13 +59,18 @@ Extended FermiDirac(Extended order, Extended x)
   // Beyond the upper end the integrand is below e^-60 of its peak: at t = max(x, order) or so.
   const Extended end = std::max<Extended>(x, 0) + std::max<Extended>(order, 0) + 60 + 10 * std::sqrt(std::fabs(order) + 1);
   const auto power = [order](Extended t) { return t == 0 ? (order == 0 ? 1 : 0) : std::pow(t, order); };
+  // A negative order's singular start is taken apart up to min(1, x).
+  const Extended start = order < 0 ? (x > 0 && x < 1 ? x : Extended(1)) : Extended(0);
+  const QuadratureResult head = start > 0 ? SingularStart(order, x, start) : QuadratureResult{0, 0, true};
   // The factor's step at t = x is resolved by splitting there, with t - x exact on both sides.
-  if (x > 0 && x < end) {
-    const QuadratureResult below = IntegrateTanhSinh([&](Extended, Extended t, Extended toX) { return power(t) * FermiFactor(-toX); }, 0, x);
+  if (x > start && x < end) {
+    const QuadratureResult below = IntegrateTanhSinh([&](Extended t, Extended, Extended toX) { return power(t) * FermiFactor(-toX); }, start, x);
     const QuadratureResult above = IntegrateTanhSinh([&](Extended t, Extended fromX, Extended) { return power(t) * FermiFactor(fromX); }, x, end);
-    return AccurateResult({below.value + above.value, below.magnitude + above.magnitude, below.converged && above.converged});
+    return AccurateResult(head + below + above);
   }
-  return AccurateResult(IntegrateTanhSinh([&](Extended, Extended t, Extended) { return power(t) * FermiFactor(t - x); }, 0, end));
+  if (x == start && x > 0)
+    return AccurateResult(head + IntegrateTanhSinh([&](Extended t, Extended fromX, Extended) { return power(t) * FermiFactor(fromX); }, x, end));
+  return AccurateResult(head + IntegrateTanhSinh([&](Extended t, Extended, Extended) { return power(t) * FermiFactor(t - x); }, start, end));
 }
 
 }  // namespace engine

@@ -5,6 +5,7 @@
 #include "engine/FiniteResult.h"
 #include "engine/FunctionAccuracy.h"
 #include "engine/LnGammaSeries.h"
+#include "engine/LnGammaZeros.h"
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
 
@@ -142,6 +143,8 @@ Extended LnGammaAbs(Extended x)
     return MathError(ecSingularity);
   if (x > LnGammaOverflowLimit)
     return MathError(ecOverflow);
+  if (Extended nearZero = 0; x < -2 && LnGammaNearZero(x, nearZero))
+    return nearZero;
   if (std::fabs(x) <= 34)
     return x >= 13 ? LnGammaStirling(x) : FiniteResult(LnGammaModerate(x).value);
   if (x > 0)
@@ -162,7 +165,7 @@ Extended LnGammaAbs(Extended x)
 Extended LnGammaAbsShown(Extended x)
 {
   const Extended value = LnGammaAbs(x);
-  if (ErrorCode != 0 || !(x < 0 && x >= -34))
+  if (Extended nearZero = 0; ErrorCode != 0 || !(x < 0 && x >= -34) || LnGammaNearZero(x, nearZero))
     return value;
   const RoundedValue rounded = LnGammaModerate(x);
   return AccurateResult(value, rounded.rounding / std::fabs(value));

@@ -11,8 +11,8 @@ std::int32_t SgnGamma(Extended x);  // sign of gamma(x)
 
 // ln |gamma(x)|; a pole (0, -1, -2, ...) is error 12, x above about 1.05E4928 error 11.
 Extended LnGammaAbs(Extended x);
-// LnGammaAbs as the calculator shows it: near the zeros below -2, where the digits cancel, error 8
-// unless they are right.
+// LnGammaAbs as the calculator shows it: error 8 where its estimated rounding leaves fewer than the
+// digits shown (the zeros below -2 have their own series and keep them).
 Extended LnGammaAbsShown(Extended x);
 Extended LnGammaStirling(Extended x);      // Stirling series for ln gamma(x), large positive x
 Extended GammaSmall(Extended d, Extended x);  // d * gamma(x) for |x| <= 1/32; x = 0 is error 12

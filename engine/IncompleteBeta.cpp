@@ -4,8 +4,10 @@
 #include "engine/EngineState.h"
 #include "engine/FiniteResult.h"
 #include "engine/GammaFunctions.h"
+#include "engine/IncompleteBetaLarge.h"
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
+#include "engine/StirlingParts.h"
 
 #include <cmath>
 
@@ -22,30 +24,6 @@ Extended AtLeastTiny(Extended v)
 // series: the gamma logarithms, of about a ln a, would each round away more than the 12 digits.
 constexpr Extended LargeParameter = 100;
 constexpr Extended NearBulk = 0.5L;
-
-// ln gamma(z) - ((z - 1/2) ln z - z + ln sqrt(2 pi)) for z >= LargeParameter.
-Extended StirlingCorrection(Extended z)
-{
-  const Extended r = 1 / (z * z);
-  return (1.0L / 12 + r * (-1.0L / 360 + r * (1.0L / 1260 + r * (-1.0L / 1680 + r / 1188)))) / z;
-}
-
-// ln(1 + u) - u, without the cancellation of the two for small u.
-Extended LnOnePlusMinus(Extended u)
-{
-  if (std::fabs(u) > 0.1L)
-    return std::log1p(u) - u;
-  Extended sum = 0;
-  Extended power = u * u;
-  for (int k = 2; k < 60; ++k) {
-    const Extended term = (k % 2 == 0 ? -power : power) / k;
-    sum += term;
-    if (std::fabs(term) < 1E-22L * std::fabs(sum))
-      break;
-    power *= u;
-  }
-  return sum;
-}
 
 // With d = x (a+b) - a: a (ln(1 + d/a) - d/a) + b (ln(1 - d/b) + d/b) + ln sqrt(ab / (2 pi (a+b)))
 // plus the Stirling corrections; false away from the bulk or for small parameters.
@@ -139,8 +117,13 @@ Extended IBetaParts(Extended a, Extended b, Extended x, Extended y)
   ErrorCode = 0;
   if (!(a > 0 && b > 0 && x >= 0 && x <= 1 && y >= 0 && y <= 1))  // NaN fails too
     return MathError(ecArgumentError);
-  if (x == 0 || x == 1)
-    return x;
+  // y, not x, tells a ratio just below 1 from 1: x rounds to 1 long before y reaches 0.
+  if (x == 0)
+    return 0;
+  if (y == 0)
+    return 1;
+  if (Extended bulk = 0; IBetaNearBulk(a, b, x, y, bulk))
+    return bulk;
   const Extended lnPrefactor = BetaPrefactorLn(a, b, x, y);
   if (ErrorCode != 0)
     return lnPrefactor;

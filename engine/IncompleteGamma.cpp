@@ -4,6 +4,7 @@
 #include "engine/EngineState.h"
 #include "engine/FiniteResult.h"
 #include "engine/GammaFunctions.h"
+#include "engine/IncompleteGammaLarge.h"
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
 
@@ -40,13 +41,18 @@ Extended GammaPrefactor(Extended a, Extended x, bool& underflow)
     underflow = true;
     return 0;
   }
-  const Extended lnX = GuardedLn(x);
-  if (ErrorCode != 0)
-    return lnX;
-  const Extended lnGamma = LnGammaAbs(a);
-  if (ErrorCode != 0)
-    return lnGamma;
-  const Extended exponent = a * lnX - x - lnGamma;
+  Extended exponent = 0;
+  if (a >= LargeGammaParameter) {
+    exponent = LnGammaPrefactorLarge(a, x);
+  } else {
+    const Extended lnX = GuardedLn(x);
+    if (ErrorCode != 0)
+      return lnX;
+    const Extended lnGamma = LnGammaAbs(a);
+    if (ErrorCode != 0)
+      return lnGamma;
+    exponent = a * lnX - x - lnGamma;
+  }
   if (exponent < ExpUnderflowLimit) {
     underflow = true;
     return 0;
@@ -78,6 +84,19 @@ Extended GammaTail(Extended a, Extended x, TailMethod method, TailUse use)
 bool InDomain(Extended a, Extended x)
 {
   return a > 0 && x >= 0;  // false for NaN too
+}
+
+// P (upper = false) or Q near the bulk of a large parameter; false elsewhere.
+bool LargeParameterRatio(Extended a, Extended x, bool upper, Extended& value)
+{
+  GammaTails tails;
+  if (!TemmeGammaTails(a, x, tails))
+    return false;
+  if (tails.smallerIsUpper != upper)
+    value = tails.underflow ? 1 : 1 - tails.smaller;
+  else
+    value = tails.underflow ? MathError(ecUnderflow) : tails.smaller;
+  return true;
 }
 
 }  // namespace
@@ -124,6 +143,8 @@ Extended IGamma(Extended a, Extended x)
     return MathError(ecArgumentError);
   if (x == 0)
     return 0;
+  if (Extended large = 0; LargeParameterRatio(a, x, false, large))
+    return large;
   if (x >= a + 1)
     return GammaTail(a, x, TailMethod::Fraction, TailUse::Complement);
   return GammaTail(a, x, TailMethod::Series, TailUse::Direct);
@@ -136,6 +157,8 @@ Extended JGamma(Extended a, Extended x)
     return MathError(ecArgumentError);
   if (x == 0)
     return 1;
+  if (Extended large = 0; LargeParameterRatio(a, x, true, large))
+    return large;
   if (x >= a + 1)
     return GammaTail(a, x, TailMethod::Fraction, TailUse::Direct);
   return GammaTail(a, x, TailMethod::Series, TailUse::Complement);

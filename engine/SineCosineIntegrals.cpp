@@ -1,5 +1,5 @@
 // Si and Ci: their power series up to x = 4, and beyond it the continued fraction of E1(ix); near
-// the zeros of Ci, where both cancel, its series in double-Extended arithmetic up to x = 24.
+// the zeros of Ci, where both cancel, its series or the fraction in double-Extended arithmetic.
 #include "engine/DoubleExtendedMath.h"
 #include "engine/ElementaryFunctions.h"
 #include "engine/EngineState.h"
@@ -8,6 +8,7 @@
 #include "engine/MathConstants.h"
 #include "engine/MathError.h"
 #include "engine/FunctionAccuracy.h"
+#include "engine/PreciseKernels.h"
 
 #include <cmath>
 #include <complex>
@@ -87,7 +88,9 @@ std::complex<Extended> ExpIntegralOfImaginary(Extended x)
 // last place.
 Extended RoundingOf(Extended value, Extended magnitude)
 {
-  return 4 * SeriesEpsilon * magnitude / std::fabs(value == 0 ? 1 : value);
+  if (value == 0)  // all digits cancelled: no Extended argument is a zero of Ci or Si
+    return magnitude == 0 ? 0 : std::numeric_limits<Extended>::infinity();
+  return 4 * SeriesEpsilon * magnitude / std::fabs(value);
 }
 
 Extended WithRounding(Extended value, Extended magnitude)
@@ -95,19 +98,19 @@ Extended WithRounding(Extended value, Extended magnitude)
   return AccurateResult(value, RoundingOf(value, magnitude));
 }
 
-// Up to here the series of Ci in double-Extended arithmetic keeps 24 digits of its largest term.
-constexpr Extended PreciseSeriesLimit = 24;
+// Up to here the series of Ci in double-Extended arithmetic keeps more digits than the fraction.
+constexpr Extended PreciseSeriesLimit = 6;
+// Rounding of a double-Extended step, relative to its operands, with room.
+constexpr Extended StepRounding = 1E-36L;
 
 // Ci = gamma + ln x + sum over k >= 1 of (-1)^k x^(2k) / (2k (2k)!) in double-Extended
 // arithmetic: for values near the zeros of Ci, where the Extended sums cancel.
 Extended CosineIntegralPrecise(Extended x)
 {
-  constexpr Extended StepRounding = 1E-31L;  // of a double-Extended step, with room
-  constexpr Extended LnRounding = 3E-26L;    // of the double-Extended logarithm, 2^-85
   DoubleExtended minusX2;
   TwoProduct(x, x, minusX2.hi, minusX2.lo);
   minusX2 = -minusX2;
-  const DoubleExtended ln = Ln(Exactly(x));
+  const DoubleExtended ln = LnPrecise(x);
   DoubleExtended sum = EulerGammaPrecise + ln;
   DoubleExtended term = Exactly(1);  // (-1)^k x^(2k) / (2k)!
   Extended magnitude = EulerGammaPrecise.hi + std::fabs(ln.hi);
@@ -121,8 +124,69 @@ Extended CosineIntegralPrecise(Extended x)
       break;
   }
   const Extended value = sum.Value();
-  const Extended absolute = StepRounding * k * magnitude + LnRounding * std::fabs(ln.hi);
-  return AccurateResult(value, absolute / std::fabs(value == 0 ? 1 : value));
+  const Extended absolute = StepRounding * (k + 4) * magnitude + PreciseKernelRounding * std::fabs(ln.hi);
+  return AccurateResult(value, absolute / std::fabs(value));
+}
+
+// A complex number of double-Extended parts.
+struct PreciseComplex {
+  DoubleExtended re;
+  DoubleExtended im;
+};
+
+PreciseComplex operator+(const PreciseComplex& a, const PreciseComplex& b)
+{
+  return {a.re + b.re, a.im + b.im};
+}
+
+PreciseComplex Reciprocal(const PreciseComplex& a)
+{
+  const DoubleExtended norm = a.re * a.re + a.im * a.im;
+  return {a.re / norm, -(a.im / norm)};
+}
+
+// The continued fraction of ExpIntegralOfImaginary in double-Extended arithmetic, evaluated from
+// its depth-th term back.
+PreciseComplex PreciseFraction(Extended x, int depth)
+{
+  PreciseComplex tail{Exactly(0), Exactly(0)};
+  for (int i = depth; i >= 2; --i) {
+    const Extended a = -static_cast<Extended>(i - 1) * (i - 1);
+    const PreciseComplex b{Exactly(2 * i - 1), Exactly(x)};
+    tail = Reciprocal(b + tail);
+    tail = {tail.re * Exactly(a), tail.im * Exactly(a)};
+  }
+  return Reciprocal(PreciseComplex{Exactly(1), Exactly(x)} + tail);
+}
+
+// Ci beyond the series by that fraction, with sin and cos to 120 bits: near the zeros of Ci the
+// two products cancel to the digits of their parts.
+Extended CosineIntegralByPreciseFraction(Extended x)
+{
+  // The fraction converges about geometrically in its depth: doubled until two depths agree, the
+  // deeper one is far nearer than their difference.
+  constexpr int MaxDepth = 1 << 16;
+  int depth = 64;
+  PreciseComplex h = PreciseFraction(x, depth);
+  Extended change = std::numeric_limits<Extended>::infinity();
+  while (depth < MaxDepth) {
+    depth *= 2;
+    const PreciseComplex deeper = PreciseFraction(x, depth);
+    change = std::fabs((deeper.re + -h.re).Value()) + std::fabs((deeper.im + -h.im).Value());
+    h = deeper;
+    if (change < 1E-38L * (std::fabs(h.re.hi) + std::fabs(h.im.hi)))
+      break;
+  }
+  DoubleExtended s;
+  DoubleExtended c;
+  if (!SinCosPrecise(x, s, c))
+    return MathError(ecArgumentError);
+  // -Ci = Re(h (cos x - i sin x)).
+  const DoubleExtended minusCi = h.re * c + h.im * s;
+  const Extended value = -minusCi.Value();
+  const Extended scale = std::fabs(h.re.hi) + std::fabs(h.im.hi);
+  const Extended absolute = (StepRounding * 8 * depth + PreciseKernelRounding) * scale + change;
+  return AccurateResult(value, absolute / std::fabs(value));
 }
 
 }  // namespace
@@ -150,15 +214,16 @@ Extended CosineIntegral(Extended x)
       return ln;
     const SeriesSum s = CosineSeries(x);
     const Extended value = EulerGammaExact + ln + s.value;
-    if (RoundingOf(value, EulerGammaExact + std::fabs(ln) + s.magnitude) <= RequiredAccuracy)
+    if (RoundingOf(value, EulerGammaExact + std::fabs(ln) + s.magnitude) <= RequiredAccuracy / 64)
       return value;
     return CosineIntegralPrecise(x);
   }
-  // Near a zero of Ci the product's parts cancel; their rounding is about 1E-19 of |h|.
+  // Near a zero of Ci the product's parts cancel; their rounding is about 1E-19 of |h|, more after
+  // a long fraction: the Extended value is kept only with a wide margin.
   const std::complex<Extended> h = ExpIntegralOfImaginary(x);
-  if (x <= PreciseSeriesLimit && RoundingOf(-h.real(), std::abs(h)) > RequiredAccuracy)
-    return CosineIntegralPrecise(x);
-  return WithRounding(-h.real(), std::abs(h));
+  if (RoundingOf(-h.real(), std::abs(h)) <= RequiredAccuracy / 64)
+    return -h.real();
+  return x <= PreciseSeriesLimit ? CosineIntegralPrecise(x) : CosineIntegralByPreciseFraction(x);
 }
 
 }  // namespace engine

@@ -85,9 +85,9 @@ TEST_F(IncompleteBetaTest, TailBelowTheRangeIsUnderflowButItsComplementIsOne)
 
 TEST_F(IncompleteBetaTest, FractionThatCannotConvergeGivesUp)
 {
-  EXPECT_EQ(IBeta(1E12L, 1E12L, 0.5L), 0);
-  ExpectError(ecArgumentError);
-  ClearError();
+  // Two huge parameters near the bulk no longer go through the fraction: I_1/2(a, a) = 1/2.
+  EXPECT_EQ(IBeta(1E12L, 1E12L, 0.5L), 0.5L);
+  ExpectNoError();
   EXPECT_EQ(IBetaFraction(0.5L, 0.5L, 3), 0);
   ExpectError(ecArgumentError);
 }

@@ -1,0 +1,116 @@
+// Values that earlier methods lost to cancellation or to iteration caps, against values computed
+// apart at 40 digits for the arguments as read: each must come without an error and right to well
+// within the 12 digits shown.
+#include "EngineFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace engine {
+namespace {
+
+class HardReferenceValuesTest : public EngineFixture {};
+
+struct ReferenceCase {
+  const char* text;
+  Extended reference;
+};
+
+constexpr Extended RelativeTolerance = 1E-14L;
+
+void ExpectReferences(std::initializer_list<ReferenceCase> cases)
+{
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    Extended value = 0;
+    ASSERT_TRUE(EvalTypedText(c.text, value)) << ErrorText(ErrorCode);
+    EXPECT_LE(std::fabs(value - c.reference), RelativeTolerance * std::fabs(c.reference))
+        << static_cast<double>(value) << " against " << static_cast<double>(c.reference);
+  }
+}
+
+// ln |gamma| at and next to its zeros below -2, some a few steps of Extended from a pole.
+TEST_F(HardReferenceValuesTest, LnGammaBesideItsZerosBelowMinusTwo)
+{
+  ExpectReferences({
+      {"lgamma(-2.45702)", 0.00000718137285594512687684L},
+      {"lgamma(-2.457024738220800623)", -6.219253727836224784071e-21L},
+      {"lgamma(-2.7476826467274126014)", -1.644394770971662124693e-19L},
+      {"lgamma(-3.9552942848585979285)", -9.318804696756512932165e-19L},
+      {"lgamma(-5.0082181683225935216)", 1.536916690551743616915e-17L},
+      {"lgamma(-15.999999999999999952205)", 6.909637542283574976354L},
+      {"lgamma(-18.999999999999999992)", -0.05363844659682112944353L},
+  });
+}
+
+// Ci, Jn and Yn at the Extended values nearest their zeros and a little off them.
+TEST_F(HardReferenceValuesTest, CosineIntegralAndBesselBesideTheirZeros)
+{
+  ExpectReferences({
+      {"Ci(15.770349650766992021)", -4.012851693790862403077e-12L},
+      {"Ci(0.61650548562071623)", -5.051225864349705788567e-18L},
+      {"Ci(3.3841804225511864261)", 9.21995952027277850923e-20L},
+      {"Ci(6.427047744050368639767701)", 1.995194653627905659557e-20L},
+      {"Ci(40.86511007873407224852413)", 6.014682415548773416603e-8L},
+      {"Ci(3.1415926535897932385E6)", -1.013211550799642971375e-13L},
+      {"Jn(50,67.6974084107647744925)", -5.537670548372855246601e-20L},
+      {"Jn(10,14.4755006865545412385)", 6.019549097883774752691e-20L},
+      {"Jn(100,108.83616589840977)", 2.106923154415105830845e-16L},
+      {"Jn(0,2.4048255576957727686)", 3.90351046521469406439e-20L},
+      {"Yn(10,12.1289277044154393867)", -1.125112665206079911848e-20L},
+      {"Yn(0,0.89357696627916752158)", 1.840785577962263862624e-20L},
+      {"Jn(0,3141591.868191669629823)", 2.837250537898789770355e-17L},
+      {"Yn(3,314159267.7151738001266)", -6.346144338579466937374e-16L},
+  });
+}
+
+// The incomplete gamma and beta ratios of large parameters near the bulk of the distribution.
+TEST_F(HardReferenceValuesTest, IncompleteRatiosOfLargeParameters)
+{
+  ExpectReferences({
+      {"igamma(1.5E6,1.5E6)", 0.5001085783363805680359L},
+      {"pkhi(3E6,3E6)", 0.4998914216636194319641L},
+      {"jgamma(1E9,1E9)", 0.4999957947791299430376L},
+      {"ibeta(1E12,1E12,0.5)", 0.5L},
+      {"ibeta(1E6,1E5,0.909)", 0.3697681639770261708128L},
+      {"ibeta(1E12,1E12,0.5000001)", 0.6113512946052293947205L},
+  });
+}
+
+TEST_F(HardReferenceValuesTest, FermiDiracOfOrdersNearMinusOne)
+{
+  ExpectReferences({
+      {"eFD(-0.9,1)", 7.517077429526123697206L},
+      {"eFD(-0.85,-2)", 0.7507215935767311502102L},
+      {"eFD(-0.99,0)", 49.9404989372540151115L},
+      {"eFD(-0.999999,3)", 952575.0684882503541801L},
+      {"eFD(-0.83,0.5)", 3.745789058686941713174L},
+  });
+}
+
+// Just below 1, where n / (n + t^2) has rounded to 1 but t^2 / (n + t^2) keeps the digits.
+TEST_F(HardReferenceValuesTest, StudentNearTZero)
+{
+  ExpectReferences({
+      {"pstud(386096,8.2E-8)", 0.9999999345735083783134L},
+      {"pstud(3,1E-10)", 0.9999999999264894806104L},
+  });
+}
+
+// Large orders come from the uniform expansion at once; beyond the range they overflow.
+TEST_F(HardReferenceValuesTest, BesselKOfLargeOrders)
+{
+  ExpectReferences({
+      {"Kn(1000,1000)", 1.298180251466700913791e-233L},
+      {"Kn(5000,4000)", 1.488210017293015216336e-508L},
+      {"Kn(1000,1)", 2.155267639282427586033E+2865L},
+  });
+  EXPECT_EQ(Error("Kn(1E10,1)"), ecOverflow);
+  EXPECT_EQ(Error("Kn(1E300,1)"), ecOverflow);
+  EXPECT_EQ(Error("Kn(1E5,1E6)"), ecUnderflow);
+}
+
+}  // namespace
+}  // namespace engine
