@@ -173,6 +173,7 @@ TfmCalc::TfmCalc()
 
   UpdateTapeButtons();
   SetKeyPreview(true);
+  enterGuard_.Watch();
   engine::SetHost(this);
   FormCreate();
   WireGraphicsPage();
