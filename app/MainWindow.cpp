@@ -80,7 +80,7 @@ TfmCalc::TfmCalc()
   controls::RegisterRxCursors();
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 6);
+  layout->setContentsMargins(0, 0, 0, 0);  // the page control reaches the bottom: no strip below it
   auto* top = new QWidget(this);
   BuildTop(top);
   layout->addWidget(top);

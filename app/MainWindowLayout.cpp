@@ -345,9 +345,12 @@ void TfmCalc::BuildCalculatorPage()
   auto* matrix = new QToolButton(tsCalc);
   matrix->setObjectName(QStringLiteral("sbMatrix"));
   matrix->setText(QStringLiteral("Matrix"));
+  matrix->setToolTip(QStringLiteral("Matrix Operations"));
   connect(matrix, &QToolButton::clicked, this, [this] { MatrixClick(); });
   auto* units = Pending(new QToolButton(tsCalc));
+  units->setObjectName(QStringLiteral("sbCut"));
   units->setText(QStringLiteral("Units"));
+  units->setToolTip(QStringLiteral("Unit Convertor"));
   auto* help = new QToolButton(tsCalc);
   help->setText(QStringLiteral("Help"));
   connect(help, &QToolButton::clicked, this, [] { platform::ShowHelp(HelpFileName()); });

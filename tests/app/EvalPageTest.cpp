@@ -190,6 +190,8 @@ TEST_F(EvalPageTest, FindFromTheButtonAndTheKeySeedsTheWordAtTheCaret)
       script.Act([=](platform::Form& form) {
         auto& dialog = dynamic_cast<TfrmFindReplace&>(form);
         EXPECT_EQ(dialog.cmbReplace->isVisibleTo(&dialog), name[0] == 'r');
+        // The window's title is the form's caption, never its object name.
+        EXPECT_EQ(dialog.windowTitle(), name[0] == 'r' ? QStringLiteral("Find and replace") : QStringLiteral("Find"));
         dialog.grab().save(shots + QLatin1Char('/') + QString::fromLatin1(name));
         dialog.btCancel->click();
       });
