@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QToolButton>
 
 namespace app::testing {
 namespace {
@@ -130,6 +132,55 @@ TEST_F(EvalPageTest, AValueOfThousandsOfDigitsIsWrittenWhole)
   ASSERT_EQ(line.size(), std::string("big ").size() + 1807 + 4 + std::string(" end").size());
   EXPECT_EQ(line.substr(0, 20), "big 1513470582304237");
   EXPECT_EQ(line.substr(line.size() - 14), "869376.000 end");
+}
+
+TEST_F(EvalPageTest, OneStopEndsTheWholeRunAfterOneQuestion)
+{
+  OpenOnPage();
+  std::string source;
+  for (int i = 0; i < 20; ++i)
+    source += "(J=1)*0+(K=20000)*0+(M=1)*0+for J to K step M do(sin(J)) ";
+  window->OE->InsertString(source);
+  const Lines before = Paras(*window->OE);
+  int questions = 0;
+  platform::ModalScript script([&](const QString&) { ++questions; });  // a further question is counted
+  script.Then([&](platform::ModalSubject& subject) {
+    EXPECT_TRUE(subject.Describe().contains(QStringLiteral("Do you really want to stop the calculation?")));
+    ++questions;
+    return platform::mrYes;
+  });
+  QTimer::singleShot(0, window.get(), [&] { window->sbStop->click(); });
+  window->SpeedButton7->click();
+  EXPECT_EQ(questions, 1);
+  // The source stays, ready for another run, and the engine is left without an error or a stop.
+  EXPECT_EQ(Paras(*window->OE), before);
+  EXPECT_TRUE(window->SpeedButton7->isEnabled());
+  EXPECT_FALSE(window->SpeedButton39->isEnabled());
+  EXPECT_TRUE(window->pcCalc->isEnabled());
+  EXPECT_FALSE(engine::ErrorFlag);
+  EXPECT_EQ(engine::ErrorCode, 0);
+  EXPECT_EQ(engine::StopFlag, 0);
+}
+
+TEST_F(EvalPageTest, AnOutputTooLargeToShowIsRefusedWithAMessage)
+{
+  OpenOnPage();
+  // 1 MB of items at 1000 characters each would give about 500 MB.
+  QByteArray big;
+  while (big.size() < (1 << 20))
+    big += QByteArray("1 ").repeated(50) + "\r\n";
+  WriteFile(QStringLiteral("big.txt"), big);
+  window->OE->LoadFromFile(File(QStringLiteral("big.txt")));
+  const int paras = window->OE->GetParaCount();
+  window->cmbFormat->setCurrentText(QStringLiteral("1000:2"));
+  platform::ModalScript script;
+  script.ExpectMessage(QStringLiteral("The evaluated text would be larger than 32 MB: it is not shown"), platform::mrOk);
+  window->SpeedButton7->click();
+  EXPECT_EQ(script.StepsLeft(), 0);
+  EXPECT_EQ(window->OE->GetParaCount(), paras);
+  EXPECT_EQ(window->OE->Core().GetParaText(1).substr(0, 4), "1 1 ");
+  EXPECT_TRUE(window->SpeedButton7->isEnabled());
+  EXPECT_FALSE(QFile::exists(File(QStringLiteral("temp.out"))));
 }
 
 TEST_F(EvalPageTest, AWorkFileThatCannotBeWrittenIsReportedAndNothingStaleIsShown)
