@@ -73,8 +73,12 @@ void TfmCalc::SpeedButton7Click()
     const CalculationScope scope(*this, calculating_);
     evaluated = Reported([&] {
       OE->SaveToFile(in);
-      const QByteArray source = platform::ReadFileBytes(in);
-      outcome = EvalLines(source.toStdString(), format);
+      // The engine reads Latin-1: a UTF-8 source is evaluated as its characters and written back so.
+      const QByteArray bytes = platform::ReadFileBytes(in);
+      std::string source = bytes.toStdString();
+      if (OE->Utf8())
+        source = platform::Latin1FromFileBytes(source).Text;
+      outcome = EvalLines(source, format);
     });
   }
   if (!evaluated)
@@ -87,7 +91,7 @@ void TfmCalc::SpeedButton7Click()
     return;
   // Nothing is shown unless the output file is written and reads back whole.
   const bool shown = Reported([&] {
-    platform::WriteFileAtomic(out, QByteArray::fromStdString(outcome.Text));
+    platform::WriteFileAtomic(out, QByteArray::fromStdString(platform::FileBytesFromLatin1(outcome.Text, OE->Utf8())));
     outcome.Text.clear();
     platform::ReadFileBytes(out);
     OE->LoadFromFile(out);

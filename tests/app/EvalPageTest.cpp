@@ -425,6 +425,30 @@ QString PdfText(const QString& pdf)
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+TEST_F(EvalPageTest, AFileOfLineFeedsAndUtf8IsReadAsLinesAndCharactersAndSavedAsRead)
+{
+  OpenOnPage();
+  WriteFile(QStringLiteral("made here.txt"), "caf\xC3\xA9 1+1\nd\xC3\xA9j\xC3\xA0 2*3\n");
+  {
+    platform::ModalScript script;
+    script.Choose(File(QStringLiteral("made here.txt")));
+    window->sbtNewProject->click();
+  }
+  // The lines the editor shows are the lines "Eval it" evaluates.
+  EXPECT_EQ(Paras(*window->OE), (Lines{"caf\xE9 1+1", "d\xE9j\xE0 2*3", ""}));
+  window->SpeedButton7->click();
+  EXPECT_EQ(Paras(*window->OE), (Lines{"caf\xE9      2.000", "d\xE9j\xE0      6.000", ""}));
+  EXPECT_EQ(ReadFile(QStringLiteral("temp.out")), QByteArray("caf\xC3\xA9      2.000\r\nd\xC3\xA9j\xC3\xA0      6.000"));
+  window->SpeedButton39->click();
+  EXPECT_EQ(Paras(*window->OE), (Lines{"caf\xE9 1+1", "d\xE9j\xE0 2*3", ""}));
+  {
+    platform::ModalScript script;
+    script.Choose(File(QStringLiteral("saved.txt")));
+    window->spbSave->click();
+  }
+  EXPECT_EQ(ReadFile(QStringLiteral("saved.txt")), QByteArray("caf\xC3\xA9 1+1\r\nd\xC3\xA9j\xC3\xA0 2*3\r\n"));
+}
+
 TEST_F(EvalPageTest, PrintingTheEditorAndTheTapeCalculatorGivesHeadedPages)
 {
   if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
