@@ -2,6 +2,7 @@
 
 #include "controls/textfile/TextFileEditor.h"
 #include "platform/ClipboardText.h"
+#include "platform/Color.h"
 #include "platform/Printer.h"
 #include "platform/TextFile.h"
 
@@ -181,6 +182,36 @@ TEST_F(EvalPageTest, AnOutputTooLargeToShowIsRefusedWithAMessage)
   EXPECT_EQ(window->OE->Core().GetParaText(1).substr(0, 4), "1 1 ");
   EXPECT_TRUE(window->SpeedButton7->isEnabled());
   EXPECT_FALSE(QFile::exists(File(QStringLiteral("temp.out"))));
+}
+
+TEST_F(EvalPageTest, TheEditorDrawsTheFrameItsBorderStyleAsksForInsideItsArea)
+{
+  OpenOnPage();
+  TypeIntoEditor(QStringLiteral("1+1"));
+  QApplication::processEvents();
+  auto shown = [&] {
+    const QImage image = window->grab().toImage();
+    const QPoint origin = window->OE->mapTo(window.get(), QPoint(0, 0));
+    return image.copy(QRect(origin, window->OE->size()));
+  };
+  const auto color = [](platform::TColor c) { return platform::ColorToQColor(c).rgb(); };
+  // bsSingle: the sunken client edge along the editor's own rectangle, the text inside it.
+  QImage editor = shown();
+  const int right = editor.width() - 1;
+  const int bottom = editor.height() - 1;
+  EXPECT_EQ(editor.pixel(0, 0), color(platform::clBtnShadow));
+  EXPECT_EQ(editor.pixel(1, 1), color(platform::cl3DDkShadow));
+  EXPECT_EQ(editor.pixel(right, bottom), color(platform::clBtnHighlight));
+  EXPECT_EQ(editor.pixel(right - 1, bottom - 1), color(platform::cl3DLight));
+  EXPECT_EQ(editor.pixel(2, editor.height() / 2), color(platform::clWindow));
+  EXPECT_EQ(window->OE->ClientWidth(), window->OE->width() - 4 - (window->OE->ScrollBarShown(platform::SB_VERT) ? platform::kScrollBarSize : 0));
+
+  // bsNone: no frame, the text area reaches the edges.
+  window->OE->SetBorderStyle(controls::bsNone);
+  QApplication::processEvents();
+  editor = shown();
+  EXPECT_EQ(editor.pixel(0, 0), color(platform::clWindow));
+  EXPECT_EQ(editor.pixel(editor.width() / 2, 0), color(platform::clWindow));
 }
 
 TEST_F(EvalPageTest, AWorkFileThatCannotBeWrittenIsReportedAndNothingStaleIsShown)
