@@ -39,8 +39,8 @@ struct TEvalOutcome {
   TEvalEnd End = TEvalEnd::Done;
 };
 
-// The largest output an evaluation builds.
-inline constexpr std::size_t kEvalOutputLimit = std::size_t(32) << 20;
+// The largest output an evaluation builds: one the editor loads within a moment.
+inline constexpr std::size_t kEvalOutputLimit = std::size_t(8) << 20;
 
 // The evaluated text of a Latin-1 text of lines ending in CR LF, LF or CR; the output ends its lines
 // with CR LF and has no line end after the last line. Between items the window's events are pumped and

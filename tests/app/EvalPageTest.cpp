@@ -175,7 +175,7 @@ TEST_F(EvalPageTest, AnOutputTooLargeToShowIsRefusedWithAMessage)
   const int paras = window->OE->GetParaCount();
   window->cmbFormat->setCurrentText(QStringLiteral("1000:2"));
   platform::ModalScript script;
-  script.ExpectMessage(QStringLiteral("The evaluated text would be larger than 32 MB: it is not shown"), platform::mrOk);
+  script.ExpectMessage(QStringLiteral("The evaluated text would be larger than 8 MB: it is not shown"), platform::mrOk);
   window->SpeedButton7->click();
   EXPECT_EQ(script.StepsLeft(), 0);
   EXPECT_EQ(window->OE->GetParaCount(), paras);
