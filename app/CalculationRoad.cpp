@@ -166,6 +166,7 @@ void TfmCalc::ReturnClick()
     engine::ComplexResult = complexValue;
   else
     engine::LastResult = value;
+  resultCalculated_[std::size_t(ModeIndex())] = true;
   if (Edit1->isModified())
     AddToLists(typed, Edit2->text());
 }

@@ -1,6 +1,7 @@
 // The "Eval it" page: a text of expressions evaluated into its output through the work files and back to
 // the source; loading, saving and printing the text; find and replace.
 
+#include "app/CalculationScope.h"
 #include "app/ControlPrinting.h"
 #include "app/EngineText.h"
 #include "app/EvalText.h"
@@ -60,15 +61,38 @@ std::optional<std::string> EightBitOrNothing(const QString& text)
 
 void TfmCalc::SpeedButton7Click()
 {
+  // The evaluation pumps the window's events: nothing else calculates meanwhile.
+  if (calculating_)
+    return;
   const QString in = WorkFile("temp.in");
   const QString out = WorkFile("temp.out");
   const TEvalFormat format(platform::ToLatin1(cmbFormat->currentText()));
-  // Nothing is shown unless both work files are written and the output reads back whole.
+  TEvalOutcome outcome;
+  bool evaluated = false;
+  {
+    const CalculationScope scope(*this, calculating_);
+    evaluated = Reported([&] {
+      OE->SaveToFile(in);
+      // The engine reads Latin-1: a UTF-8 source is evaluated as its characters and written back so.
+      const QByteArray bytes = platform::ReadFileBytes(in);
+      std::string source = bytes.toStdString();
+      if (OE->Utf8())
+        source = platform::Latin1FromFileBytes(source).Text;
+      outcome = EvalLines(source, format);
+    });
+  }
+  if (!evaluated)
+    return;
+  if (outcome.End == TEvalEnd::TooLarge)
+    platform::MessageDlg(QStringLiteral("The evaluated text would be larger than %1 MB: it is not shown")
+                             .arg(kEvalOutputLimit >> 20),
+                         platform::mtError, platform::mbOK);
+  if (outcome.End != TEvalEnd::Done)
+    return;
+  // Nothing is shown unless the output file is written and reads back whole.
   const bool shown = Reported([&] {
-    OE->SaveToFile(in);
-    const QByteArray source = platform::ReadFileBytes(in);
-    const std::string output = EvalLines(source.toStdString(), format);
-    platform::WriteFileAtomic(out, QByteArray::fromStdString(output));
+    platform::WriteFileAtomic(out, QByteArray::fromStdString(platform::FileBytesFromLatin1(outcome.Text, OE->Utf8())));
+    outcome.Text.clear();
     platform::ReadFileBytes(out);
     OE->LoadFromFile(out);
   });

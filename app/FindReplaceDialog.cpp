@@ -45,7 +45,6 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
 TfrmFindReplace::TfrmFindReplace(QWidget* parent) : Form(parent)
 {
   setObjectName(QStringLiteral("frmFindReplace"));
-  setWindowTitle(QStringLiteral("frmFindReplace"));
   lbFind = new QLabel(QStringLiteral("Text to find:"), this);
   cmbFind = TextBox(this, "cmbFind");
   lbReplace = new QLabel(QStringLiteral("Replace with:"), this);
@@ -106,6 +105,7 @@ void TfrmFindReplace::ShowReplaceControls(bool show)
 bool TfrmFindReplace::Execute(controls::TEditorSearchOptions option, const QString& text)
 {
   ShowReplaceControls(option != kFind);
+  setWindowTitle(option == kFind ? QStringLiteral("Find") : QStringLiteral("Find and replace"));
   cmbFind->setCurrentText(text);
   options_ = option == kFind ? 0x01 : kReplaceOne;
   adjustSize();

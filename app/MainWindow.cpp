@@ -81,7 +81,7 @@ TfmCalc::TfmCalc()
   controls::RegisterRxCursors();
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 6);
+  layout->setContentsMargins(0, 0, 0, 0);  // the page control reaches the bottom: no strip below it
   auto* top = new QWidget(this);
   BuildTop(top);
   layout->addWidget(top);
@@ -174,6 +174,7 @@ TfmCalc::TfmCalc()
 
   UpdateTapeButtons();
   SetKeyPreview(true);
+  enterGuard_.Watch();
   engine::SetHost(this);
   FormCreate();
   WireGraphicsPage();
@@ -244,6 +245,13 @@ void TfmCalc::FormCreate()
   const THistory history = ReadHistoryFile(HistoryFileName());
   cbHistory->addItems(history.Expressions);
   cbResults->addItems(history.Results);
+  for (const QString& result : history.Results) {
+    // A complex result ends with its imaginary unit: "1.0E+0+2.0E+0i", "1.0E+0*exp(2.0E+0i)".
+    const bool complex = result.endsWith(QLatin1Char('i')) || result.endsWith(QStringLiteral("i)"));
+    QString& read = resultRead_[complex ? 1 : 0];
+    if (read.isEmpty())
+      read = result;
+  }
   cbHistory->setCurrentIndex(-1);
   cbResults->setCurrentIndex(-1);
 
@@ -394,8 +402,8 @@ void TfmCalc::FormShow()
     Edit1->setText(cbHistory->itemText(0));
     Edit1->selectAll();
   }
-  if (Edit2->text().isEmpty() && cbResults->count() > 0) {
-    Edit2->setText(cbResults->itemText(0));
+  if (Edit2->text().isEmpty() && !resultRead_[std::size_t(ModeIndex())].isEmpty()) {
+    Edit2->setText(resultRead_[std::size_t(ModeIndex())]);
     SetResultColor(false);
   }
   const QString expression = FromLatin1(engine::ExprString);
@@ -614,7 +622,7 @@ void TfmCalc::rgComplexFormClick(platform::RadioGroup& used)
     if (group != &used)
       group->SetItemIndex(index);
   engine::ComplexForm = index == 0 ? engine::cfPolar : engine::cfRectangular;
-  Edit2->setText(FromLatin1(engine::ComplexToText(engine::ComplexResult, DisplayDigits)));
+  Edit2->setText(ModeResultText());
   SetResultColor(false);
   QTextCursor cursor(mmTape->document());
   cursor.movePosition(QTextCursor::Start);
@@ -704,8 +712,25 @@ void TfmCalc::DigitsChanged(int position)
   RedisplayResult();
 }
 
+QString TfmCalc::ModeResultText() const
+{
+  const auto mode = std::size_t(ModeIndex());
+  if (!resultCalculated_[mode])
+    return resultRead_[mode];
+  return FromLatin1(ComplexMode ? engine::ComplexToText(engine::ComplexResult, DisplayDigits)
+                                : engine::FormatResult(DisplayDigits, engine::LastResult));
+}
+
 void TfmCalc::RedisplayResult()
 {
+  // A result read at start is shown as it was written; one of another mode is never shown.
+  if (!resultCalculated_[std::size_t(ModeIndex())]) {
+    if (!Edit2->text().isEmpty()) {
+      Edit2->setText(resultRead_[std::size_t(ModeIndex())]);
+      SetResultColor(false);
+    }
+    return;
+  }
   const bool flag = engine::ErrorFlag;
   engine::ErrorFlag = false;
   const std::string text = ComplexMode ? engine::ComplexToText(engine::ComplexResult, DisplayDigits)

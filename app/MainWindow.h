@@ -425,6 +425,12 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   int lostSelectionStart_ = -1;
   int lostSelectionLength_ = 0;
   EnterKeyGuard enterGuard_;
+  // The last result of each mode (0 real, 1 complex): calculated in this run, or else the newest of its
+  // kind in the results read at start, shown as it was written.
+  std::array<bool, 2> resultCalculated_{};
+  std::array<QString, 2> resultRead_;
+  int ModeIndex() const { return ComplexMode ? 1 : 0; }
+  QString ModeResultText() const;
 };
 
 }  // namespace app

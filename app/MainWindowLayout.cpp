@@ -4,6 +4,7 @@
 
 #include "app/EngineCharValidator.h"
 #include "app/EngineText.h"
+#include "app/LinesMemo.h"
 #include "app/ProgramFiles.h"
 
 #include "controls/editor/Controller.h"
@@ -345,9 +346,12 @@ void TfmCalc::BuildCalculatorPage()
   auto* matrix = new QToolButton(tsCalc);
   matrix->setObjectName(QStringLiteral("sbMatrix"));
   matrix->setText(QStringLiteral("Matrix"));
+  matrix->setToolTip(QStringLiteral("Matrix Operations"));
   connect(matrix, &QToolButton::clicked, this, [this] { MatrixClick(); });
   auto* units = Pending(new QToolButton(tsCalc));
+  units->setObjectName(QStringLiteral("sbCut"));
   units->setText(QStringLiteral("Units"));
+  units->setToolTip(QStringLiteral("Unit Convertor"));
   auto* help = new QToolButton(tsCalc);
   help->setText(QStringLiteral("Help"));
   connect(help, &QToolButton::clicked, this, [] { platform::ShowHelp(HelpFileName()); });
@@ -603,7 +607,7 @@ void TfmCalc::BuildTapePage()
   tsTape = new QWidget;
   tsTape->setObjectName(QStringLiteral("tsTape"));
   auto* column = new QVBoxLayout(tsTape);
-  mmTape = new QPlainTextEdit(tsTape);
+  mmTape = new TLinesMemo(tsTape);
   mmTape->setObjectName(QStringLiteral("mmTape"));
   mmTape->setLineWrapMode(QPlainTextEdit::NoWrap);
   column->addWidget(mmTape, 1);
@@ -696,7 +700,7 @@ void TfmCalc::BuildEvalPages()
   tsTapeCalc = new QWidget;
   tsTapeCalc->setObjectName(QStringLiteral("tsTapeCalc"));
   auto* tapeColumn = new QVBoxLayout(tsTapeCalc);
-  OET = new QPlainTextEdit(tsTapeCalc);
+  OET = new TLinesMemo(tsTapeCalc);
   OET->setObjectName(QStringLiteral("OET"));
   tapeColumn->addWidget(OET, 1);
   auto* tapeRow = new QHBoxLayout;

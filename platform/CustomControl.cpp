@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace platform {
 
@@ -56,6 +57,42 @@ void CustomControl::SetColor(TColor color)
   Invalidate();
 }
 
+void CustomControl::SetFrameWidth(int width)
+{
+  width = std::clamp(width, 0, 2);
+  if (frame_ == width)
+    return;
+  frame_ = width;
+  LayoutScrollBars();
+}
+
+void CustomControl::InvalidateClient(const QRect& area)
+{
+  update(area.translated(frame_, frame_));
+}
+
+void CustomControl::PaintFrame(QPainter& painter) const
+{
+  if (frame_ == 0)
+    return;
+  const auto edge = [&](int inset, TColor topLeft, TColor bottomRight) {
+    const int right = width() - 1 - inset;
+    const int bottom = height() - 1 - inset;
+    painter.setPen(ColorToQColor(topLeft));
+    painter.drawLine(inset, inset, right - 1, inset);
+    painter.drawLine(inset, inset, inset, bottom - 1);
+    painter.setPen(ColorToQColor(bottomRight));
+    painter.drawLine(inset, bottom, right, bottom);
+    painter.drawLine(right, inset, right, bottom);
+  };
+  if (frame_ == 1) {
+    edge(0, clWindowFrame, clWindowFrame);
+    return;
+  }
+  edge(0, clBtnShadow, clBtnHighlight);
+  edge(1, cl3DDkShadow, cl3DLight);
+}
+
 void CustomControl::SetMouseCapture(bool on)
 {
   if (on == capture_)
@@ -99,7 +136,7 @@ void CustomControl::DestroyCaret()
 
 void CustomControl::SetCaretPos(int x, int y)
 {
-  caret::SetPosition(*this, x, y);
+  caret::SetPosition(*this, x + frame_, y + frame_);
 }
 
 void CustomControl::ShowCaret()
@@ -194,12 +231,12 @@ bool CustomControl::ScrollBarEnabled(int bar) const
 
 int CustomControl::ClientWidth() const
 {
-  return std::max(0, width() - (ScrollBarShown(SB_VERT) ? kScrollBarSize : 0));
+  return std::max(0, width() - 2 * frame_ - (ScrollBarShown(SB_VERT) ? kScrollBarSize : 0));
 }
 
 int CustomControl::ClientHeight() const
 {
-  return std::max(0, height() - (ScrollBarShown(SB_HORZ) ? kScrollBarSize : 0));
+  return std::max(0, height() - 2 * frame_ - (ScrollBarShown(SB_HORZ) ? kScrollBarSize : 0));
 }
 
 void CustomControl::LayoutScrollBars()
@@ -207,9 +244,9 @@ void CustomControl::LayoutScrollBars()
   const bool horizontal = ScrollBarShown(SB_HORZ);
   const bool vertical = ScrollBarShown(SB_VERT);
   if (horizontal)
-    Bar(SB_HORZ).Bar().setGeometry(0, height() - kScrollBarSize, ClientWidth(), kScrollBarSize);
+    Bar(SB_HORZ).Bar().setGeometry(frame_, height() - frame_ - kScrollBarSize, ClientWidth(), kScrollBarSize);
   if (vertical)
-    Bar(SB_VERT).Bar().setGeometry(width() - kScrollBarSize, 0, kScrollBarSize, ClientHeight());
+    Bar(SB_VERT).Bar().setGeometry(width() - frame_ - kScrollBarSize, frame_, kScrollBarSize, ClientHeight());
   update();
 }
 
@@ -228,9 +265,11 @@ void CustomControl::paintEvent(QPaintEvent*)
 {
   PaintBuffer();
   QPainter painter(this);
-  painter.drawImage(0, 0, buffer_);
+  painter.drawImage(frame_, frame_, buffer_);
   if (ScrollBarShown(SB_HORZ) && ScrollBarShown(SB_VERT))
-    painter.fillRect(ClientWidth(), ClientHeight(), kScrollBarSize, kScrollBarSize, ColorToQColor(clBtnFace));
+    painter.fillRect(frame_ + ClientWidth(), frame_ + ClientHeight(), kScrollBarSize, kScrollBarSize,
+                     ColorToQColor(clBtnFace));
+  PaintFrame(painter);
   caret::PaintOn(*this, painter);
 }
 
@@ -277,13 +316,13 @@ void CustomControl::mousePressEvent(QMouseEvent* event)
   TMouseButton button;
   if (!MouseButtonEvent(*event, button))
     return;
-  const QPoint p = event->position().toPoint();
+  const QPoint p = event->position().toPoint() - QPoint(frame_, frame_);
   Guard([&] { MouseDown(button, ShiftStateFromQt(event->modifiers(), event->buttons()), p.x(), p.y()); });
 }
 
 void CustomControl::mouseMoveEvent(QMouseEvent* event)
 {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = event->position().toPoint() - QPoint(frame_, frame_);
   Guard([&] { MouseMove(ShiftStateFromQt(event->modifiers(), event->buttons()), p.x(), p.y()); });
 }
 
@@ -292,7 +331,7 @@ void CustomControl::mouseReleaseEvent(QMouseEvent* event)
   TMouseButton button;
   if (!MouseButtonEvent(*event, button))
     return;
-  const QPoint p = event->position().toPoint();
+  const QPoint p = event->position().toPoint() - QPoint(frame_, frame_);
   Guard([&] { MouseUp(button, ShiftStateFromQt(event->modifiers(), event->buttons()), p.x(), p.y()); });
 }
 
@@ -301,7 +340,7 @@ void CustomControl::mouseDoubleClickEvent(QMouseEvent* event)
   TMouseButton button;
   if (!MouseButtonEvent(*event, button))
     return;
-  const QPoint p = event->position().toPoint();
+  const QPoint p = event->position().toPoint() - QPoint(frame_, frame_);
   Guard([&] {
     if (button == mbLeft)
       DblClick();
@@ -313,7 +352,7 @@ void CustomControl::wheelEvent(QWheelEvent* event)
 {
   // Fine-grained wheels and touchpads send parts of a step; they add up to whole steps of 120.
   wheelRemainder_ += event->angleDelta().y();
-  const QPoint p = event->position().toPoint();
+  const QPoint p = event->position().toPoint() - QPoint(frame_, frame_);
   const TShiftState shift = ShiftStateFromQt(event->modifiers(), event->buttons());
   bool used = false;
   while (wheelRemainder_ >= kWheelStep || wheelRemainder_ <= -kWheelStep) {

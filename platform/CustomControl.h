@@ -14,6 +14,8 @@
 #include <map>
 #include <memory>
 
+class QPainter;
+
 namespace platform {
 
 class TCanvas;
@@ -29,6 +31,11 @@ class CustomControl : public QWidget {
   QImage PaintToImage();  // paints into the back buffer and returns it (without caret)
   TColor Color() const { return color_; }
   void SetColor(TColor color);  // background the buffer is cleared to before Paint
+  // A frame around the client area, inside the control: 1 a single dark line, 2 the system's sunken client
+  // edge, 0 none. Painting, mouse, caret and scroll bars lie within it, in client coordinates.
+  void SetFrameWidth(int width);
+  int FrameWidth() const { return frame_; }
+  void InvalidateClient(const QRect& area);  // paint a part again, in client coordinates
 
   // Mouse capture: every mouse event comes here until released
   void SetMouseCapture(bool on);
@@ -120,7 +127,10 @@ class CustomControl : public QWidget {
 
   QImage buffer_;
   std::unique_ptr<TWindowScrollBar> bars_[2];
+  void PaintFrame(QPainter& painter) const;
+
   TColor color_ = 0xF0F0F0;
+  int frame_ = 0;
   std::map<int, int> timers_;  // id -> Qt timer id
   TCursor cursorNumber_ = crDefault;
   int wheelRemainder_ = 0;

@@ -56,6 +56,26 @@ std::vector<std::string> SplitLines(std::string_view text)
   return lines;
 }
 
+TLatin1Text Latin1FromFileBytes(std::string_view bytes)
+{
+  const QByteArray raw = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+  if (!IsUtf8BeyondAscii(raw))
+    return {std::string(bytes), false};
+  const QString decoded = QString::fromUtf8(raw);
+  if (!FitsLatin1({decoded}))
+    return {std::string(bytes), false};
+  const QByteArray latin1 = decoded.toLatin1();
+  return {std::string(latin1.constData(), std::size_t(latin1.size())), true};
+}
+
+std::string FileBytesFromLatin1(std::string_view text, bool utf8)
+{
+  if (!utf8)
+    return std::string(text);
+  const QByteArray encoded = QString::fromLatin1(text.data(), qsizetype(text.size())).toUtf8();
+  return std::string(encoded.constData(), std::size_t(encoded.size()));
+}
+
 QByteArray ReadFileBytes(const QString& path)
 {
   QFile file(path);

@@ -27,6 +27,16 @@ void WriteTextLines(const QString& path, const std::vector<std::string>& lines);
 // Lines of Unicode text: written in Latin-1 when every character has a Latin-1 byte, else in UTF-8, so
 // nothing turns into '?'; a file read back is taken as UTF-8 when it is valid UTF-8 beyond plain ASCII.
 QStringList ReadUnicodeLines(const QString& path);
+
+// A file's bytes as 8-bit (Latin-1) text: valid UTF-8 beyond plain ASCII whose every character has a
+// Latin-1 byte is decoded (Utf8 set), anything else is taken byte for byte. Encoding the text again with
+// the same Utf8 gives the file's bytes back.
+struct TLatin1Text {
+  std::string Text;
+  bool Utf8 = false;
+};
+TLatin1Text Latin1FromFileBytes(std::string_view bytes);
+std::string FileBytesFromLatin1(std::string_view text, bool utf8);
 void WriteUnicodeLines(const QString& path, const QStringList& lines);
 
 }  // namespace platform

@@ -36,8 +36,15 @@ TOvcCustomEditor::TOvcCustomEditor(QWidget* parent)
   fixedFont_.SetColor(clWindowText);
   fixedFont_.OnChange = [this] { FontChanged(); };
   highlight_.OnChange = [this] { InvalidateAll(false); };
+  SetFrameWidth(2);
   for (TOvcBorder* border : {&borders_.LeftBorder, &borders_.RightBorder, &borders_.TopBorder, &borders_.BottomBorder})
-    border->OnChange = [this] { InvalidateAll(false); };
+    border->OnChange = [this] {
+      // Drawn borders take the frame's place.
+      if (borders_.LeftBorder.Enabled() || borders_.RightBorder.Enabled() || borders_.TopBorder.Enabled() ||
+          borders_.BottomBorder.Enabled())
+        SetBorderStyle(bsNone);
+      InvalidateAll(false);
+    };
   bookmarkGlyphs_ = BookmarkGlyphs();
 
   core_.OnChange = [this] {
@@ -169,6 +176,16 @@ void TOvcCustomEditor::FontChanged()
   }
 }
 
+void TOvcCustomEditor::SetBorderStyle(TBorderStyle style)
+{
+  if (style == borderStyle_)
+    return;
+  borderStyle_ = style;
+  SetFrameWidth(style == bsSingle ? 2 : 0);
+  Resized();
+  InvalidateAll(false);
+}
+
 void TOvcCustomEditor::Resized()
 {
   if (!HandleAllocated())
@@ -297,7 +314,7 @@ void TOvcCustomEditor::InvalidateLines(int first, int last)
   if (lastRow < firstRow)
     return;
   const int bottom = lastRow == rows_ - 1 ? ClientHeight() : (lastRow + 1) * lineHeight_;
-  update(0, firstRow * lineHeight_, ClientWidth(), bottom - firstRow * lineHeight_);
+  InvalidateClient(QRect(0, firstRow * lineHeight_, ClientWidth(), bottom - firstRow * lineHeight_));
 }
 
 void TOvcCustomEditor::InvalidateAll(bool updateNow)

@@ -111,7 +111,8 @@ class TOvcCustomEditor : public TOvcEditBase, public TOvcEditorView {
   void SetAutoIndent(bool on) { core_.SetAutoIndent(on); }
   TOvcBorders& Borders() { return borders_; }
   TBorderStyle BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(TBorderStyle style) { borderStyle_ = style; }
+  // bsSingle: the sunken client edge inside the control, around the text.
+  void SetBorderStyle(TBorderStyle style);
   int ByteLimit() const { return core_.ParaList().ByteLimit(); }
   void SetByteLimit(int limit);
   const std::shared_ptr<TOvcCaret>& CaretIns() const { return carets_.InsCaret(); }

@@ -74,6 +74,7 @@ void TOvcCustomTextFileEditor::SetIsOpen(bool open)
     LoadFromFile(fileName_);
     return;
   }
+  utf8_ = false;
   ClearText(true);
   RefreshView(true);
 }
@@ -86,10 +87,13 @@ void TOvcCustomTextFileEditor::LoadFromFile(const QString& name)
   const platform::HourglassCursor busy;
   try {
     const QByteArray bytes = platform::ReadFileBytes(fileName_);
+    const platform::TLatin1Text text =
+        platform::Latin1FromFileBytes(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     ClearText(true);
+    utf8_ = text.Utf8;
     // The scroll bar shows once the text outgrows the view, so a long load shows it early.
     bool outgrown = false;
-    for (const std::string& line : SplitTextFileLines(std::string_view(bytes.constData(), std::size_t(bytes.size())))) {
+    for (const std::string& line : SplitTextFileLines(text.Text)) {
       AppendLine(line);
       if (!outgrown && HandleAllocated() && GetLineCount() > VisibleRows()) {
         outgrown = true;
@@ -142,7 +146,7 @@ std::string TOvcCustomTextFileEditor::FileText() const
       text += static_cast<unsigned char>(c) < 10 ? ' ' : c;
     text += "\r\n";
   }
-  return text;
+  return platform::FileBytesFromLatin1(text, utf8_);
 }
 
 void TOvcCustomTextFileEditor::SaveToFile(const QString& name)

@@ -1,7 +1,8 @@
 #pragma once
 // The editor bound to a plain text file: one line of the file per paragraph, loaded whole (a line beyond
 // the paragraph limit is split, never cut), saved with CR LF line ends and codes below 10 as blanks,
-// optionally keeping the previous file as a backup. Saving replaces the file atomically.
+// optionally keeping the previous file as a backup. Saving replaces the file atomically. A file of valid
+// UTF-8 whose characters all have a Latin-1 byte is read as UTF-8 and saved as UTF-8 again.
 
 #include "controls/editor/Editor.h"
 
@@ -34,6 +35,8 @@ class TOvcCustomTextFileEditor : public TOvcCustomEditor {
   virtual void SaveToFile(const QString& name);
   // The file's bytes as SaveToFile writes them.
   std::string FileText() const;
+  // True while the text came from a UTF-8 file and is saved so.
+  bool Utf8() const { return utf8_; }
 
   // Shares other's text store and takes its file name.
   void Attach(TOvcCustomTextFileEditor& other);
@@ -47,6 +50,7 @@ class TOvcCustomTextFileEditor : public TOvcCustomEditor {
   QString fileName_;
   bool makeBackup_ = false;
   bool isOpen_ = false;
+  bool utf8_ = false;
 };
 
 class TOvcTextFileEditor : public TOvcCustomTextFileEditor {

@@ -86,6 +86,40 @@ TEST_F(ComplexModeTest, SwitchingTwiceChangesNothingAndRealModeRestoresTheItems)
   EXPECT_EQ(window->rgNotation->Items().size(), 4);
 }
 
+TEST_F(ComplexModeTest, EachModeShowsItsOwnLastResultAlsoAfterARestart)
+{
+  Open();
+  auto switchTo = [&](int mode) {
+    window->rgReal->SetItemIndex(mode);
+    window->rgReal->OnClick();
+  };
+  Calculate(QStringLiteral("2*3"));
+  SwitchToComplex(true);
+  EXPECT_EQ(Result(), QString());  // no complex result yet
+  Calculate(QStringLiteral("comp(1,2)"));
+  EXPECT_EQ(Result(), QStringLiteral("1.0E+0+2.0E+0i"));
+  switchTo(0);
+  EXPECT_EQ(Result(), QStringLiteral("6.0E+0"));
+  switchTo(1);
+  EXPECT_EQ(Result(), QStringLiteral("1.0E+0+2.0E+0i"));
+  Close();
+
+  // The newest result is complex; the program starts in real mode.
+  ResetEngine();
+  engine::ComplexResult = engine::ComplexZero;
+  Open();
+  EXPECT_FALSE(window->ComplexMode);
+  EXPECT_EQ(Result(), QStringLiteral("6.0E+0"));
+  SwitchToComplex(false);
+  EXPECT_EQ(Result(), QStringLiteral("1.0E+0+2.0E+0i"));
+  switchTo(0);
+  EXPECT_EQ(Result(), QStringLiteral("6.0E+0"));
+  Calculate(QStringLiteral("1+1"));
+  switchTo(1);
+  switchTo(0);
+  EXPECT_EQ(Result(), QStringLiteral("2.0E+0"));
+}
+
 TEST_F(ComplexModeTest, BothPagesAndTheCaptionsFollowTheMode)
 {
   Open();

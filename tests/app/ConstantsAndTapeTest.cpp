@@ -181,5 +181,27 @@ TEST_F(MainWindowTest, PrintingTheTapeToAFileSaysWhereAndKeepsEarlierPrints)
   }
 }
 
+TEST_F(MainWindowTest, TapeClipboardLinesEndWithCrLfAndPastedLinesEndAnyWay)
+{
+  Open();
+  Calculate(QStringLiteral("2+3"));
+  Calculate(QStringLiteral("1+1"));
+  window->mmTape->selectAll();
+  window->btCopy->click();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("1+1 = 2.0E+0; \r\n2+3 = 5.0E+0; "));
+
+  // The tape calculator: lines pasted with any line end are lines; copied, they end with CR LF.
+  window->pcCalc->setCurrentWidget(window->tsTapeCalc);
+  QGuiApplication::clipboard()->setText(QStringLiteral("1+\r\n2+\n3+\r4"));
+  window->SpeedButton93->click();
+  EXPECT_EQ(window->OET->document()->blockCount(), 4);
+  EXPECT_EQ(window->OET->toPlainText(), QStringLiteral("1+\n2+\n3+\n4"));
+  window->OET->selectAll();
+  window->SpeedButton92->click();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("1+\r\n2+\r\n3+\r\n4"));
+  window->SpeedButton85->click();
+  EXPECT_TRUE(window->OET->toPlainText().endsWith(QStringLiteral("\n1.0E+1")));
+}
+
 }  // namespace
 }  // namespace app::testing

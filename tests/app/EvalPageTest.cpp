@@ -2,6 +2,7 @@
 
 #include "controls/textfile/TextFileEditor.h"
 #include "platform/ClipboardText.h"
+#include "platform/Color.h"
 #include "platform/Printer.h"
 #include "platform/TextFile.h"
 
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QToolButton>
 
 namespace app::testing {
 namespace {
@@ -132,6 +135,85 @@ TEST_F(EvalPageTest, AValueOfThousandsOfDigitsIsWrittenWhole)
   EXPECT_EQ(line.substr(line.size() - 14), "869376.000 end");
 }
 
+TEST_F(EvalPageTest, OneStopEndsTheWholeRunAfterOneQuestion)
+{
+  OpenOnPage();
+  std::string source;
+  for (int i = 0; i < 20; ++i)
+    source += "(J=1)*0+(K=20000)*0+(M=1)*0+for J to K step M do(sin(J)) ";
+  window->OE->InsertString(source);
+  const Lines before = Paras(*window->OE);
+  int questions = 0;
+  platform::ModalScript script([&](const QString&) { ++questions; });  // a further question is counted
+  script.Then([&](platform::ModalSubject& subject) {
+    EXPECT_TRUE(subject.Describe().contains(QStringLiteral("Do you really want to stop the calculation?")));
+    ++questions;
+    return platform::mrYes;
+  });
+  QTimer::singleShot(0, window.get(), [&] { window->sbStop->click(); });
+  window->SpeedButton7->click();
+  EXPECT_EQ(questions, 1);
+  // The source stays, ready for another run, and the engine is left without an error or a stop.
+  EXPECT_EQ(Paras(*window->OE), before);
+  EXPECT_TRUE(window->SpeedButton7->isEnabled());
+  EXPECT_FALSE(window->SpeedButton39->isEnabled());
+  EXPECT_TRUE(window->pcCalc->isEnabled());
+  EXPECT_FALSE(engine::ErrorFlag);
+  EXPECT_EQ(engine::ErrorCode, 0);
+  EXPECT_EQ(engine::StopFlag, 0);
+}
+
+TEST_F(EvalPageTest, AnOutputTooLargeToShowIsRefusedWithAMessage)
+{
+  OpenOnPage();
+  // 1 MB of items at 1000 characters each would give about 500 MB.
+  QByteArray big;
+  while (big.size() < (1 << 20))
+    big += QByteArray("1 ").repeated(50) + "\r\n";
+  WriteFile(QStringLiteral("big.txt"), big);
+  window->OE->LoadFromFile(File(QStringLiteral("big.txt")));
+  const int paras = window->OE->GetParaCount();
+  window->cmbFormat->setCurrentText(QStringLiteral("1000:2"));
+  platform::ModalScript script;
+  script.ExpectMessage(QStringLiteral("The evaluated text would be larger than 8 MB: it is not shown"), platform::mrOk);
+  window->SpeedButton7->click();
+  EXPECT_EQ(script.StepsLeft(), 0);
+  EXPECT_EQ(window->OE->GetParaCount(), paras);
+  EXPECT_EQ(window->OE->Core().GetParaText(1).substr(0, 4), "1 1 ");
+  EXPECT_TRUE(window->SpeedButton7->isEnabled());
+  EXPECT_FALSE(QFile::exists(File(QStringLiteral("temp.out"))));
+}
+
+TEST_F(EvalPageTest, TheEditorDrawsTheFrameItsBorderStyleAsksForInsideItsArea)
+{
+  OpenOnPage();
+  TypeIntoEditor(QStringLiteral("1+1"));
+  QApplication::processEvents();
+  auto shown = [&] {
+    const QImage image = window->grab().toImage();
+    const QPoint origin = window->OE->mapTo(window.get(), QPoint(0, 0));
+    return image.copy(QRect(origin, window->OE->size()));
+  };
+  const auto color = [](platform::TColor c) { return platform::ColorToQColor(c).rgb(); };
+  // bsSingle: the sunken client edge along the editor's own rectangle, the text inside it.
+  QImage editor = shown();
+  const int right = editor.width() - 1;
+  const int bottom = editor.height() - 1;
+  EXPECT_EQ(editor.pixel(0, 0), color(platform::clBtnShadow));
+  EXPECT_EQ(editor.pixel(1, 1), color(platform::cl3DDkShadow));
+  EXPECT_EQ(editor.pixel(right, bottom), color(platform::clBtnHighlight));
+  EXPECT_EQ(editor.pixel(right - 1, bottom - 1), color(platform::cl3DLight));
+  EXPECT_EQ(editor.pixel(2, editor.height() / 2), color(platform::clWindow));
+  EXPECT_EQ(window->OE->ClientWidth(), window->OE->width() - 4 - (window->OE->ScrollBarShown(platform::SB_VERT) ? platform::kScrollBarSize : 0));
+
+  // bsNone: no frame, the text area reaches the edges.
+  window->OE->SetBorderStyle(controls::bsNone);
+  QApplication::processEvents();
+  editor = shown();
+  EXPECT_EQ(editor.pixel(0, 0), color(platform::clWindow));
+  EXPECT_EQ(editor.pixel(editor.width() / 2, 0), color(platform::clWindow));
+}
+
 TEST_F(EvalPageTest, AWorkFileThatCannotBeWrittenIsReportedAndNothingStaleIsShown)
 {
   Open();
@@ -190,6 +272,8 @@ TEST_F(EvalPageTest, FindFromTheButtonAndTheKeySeedsTheWordAtTheCaret)
       script.Act([=](platform::Form& form) {
         auto& dialog = dynamic_cast<TfrmFindReplace&>(form);
         EXPECT_EQ(dialog.cmbReplace->isVisibleTo(&dialog), name[0] == 'r');
+        // The window's title is the form's caption, never its object name.
+        EXPECT_EQ(dialog.windowTitle(), name[0] == 'r' ? QStringLiteral("Find and replace") : QStringLiteral("Find"));
         dialog.grab().save(shots + QLatin1Char('/') + QString::fromLatin1(name));
         dialog.btCancel->click();
       });
@@ -370,6 +454,30 @@ QString PdfText(const QString& pdf)
   if (!process.waitForFinished(30000))
     return {};
   return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST_F(EvalPageTest, AFileOfLineFeedsAndUtf8IsReadAsLinesAndCharactersAndSavedAsRead)
+{
+  OpenOnPage();
+  WriteFile(QStringLiteral("made here.txt"), "caf\xC3\xA9 1+1\nd\xC3\xA9j\xC3\xA0 2*3\n");
+  {
+    platform::ModalScript script;
+    script.Choose(File(QStringLiteral("made here.txt")));
+    window->sbtNewProject->click();
+  }
+  // The lines the editor shows are the lines "Eval it" evaluates.
+  EXPECT_EQ(Paras(*window->OE), (Lines{"caf\xE9 1+1", "d\xE9j\xE0 2*3", ""}));
+  window->SpeedButton7->click();
+  EXPECT_EQ(Paras(*window->OE), (Lines{"caf\xE9      2.000", "d\xE9j\xE0      6.000", ""}));
+  EXPECT_EQ(ReadFile(QStringLiteral("temp.out")), QByteArray("caf\xC3\xA9      2.000\r\nd\xC3\xA9j\xC3\xA0      6.000"));
+  window->SpeedButton39->click();
+  EXPECT_EQ(Paras(*window->OE), (Lines{"caf\xE9 1+1", "d\xE9j\xE0 2*3", ""}));
+  {
+    platform::ModalScript script;
+    script.Choose(File(QStringLiteral("saved.txt")));
+    window->spbSave->click();
+  }
+  EXPECT_EQ(ReadFile(QStringLiteral("saved.txt")), QByteArray("caf\xC3\xA9 1+1\r\nd\xC3\xA9j\xC3\xA0 2*3\r\n"));
 }
 
 TEST_F(EvalPageTest, PrintingTheEditorAndTheTapeCalculatorGivesHeadedPages)

@@ -129,6 +129,26 @@ TEST_F(MainWindowTest, F1ShowsTheHelpOnce)
   EXPECT_EQ(messages, 1);
 }
 
+TEST_F(MainWindowTest, TheFirstEnterAfterAStartUpMessageCalculates)
+{
+  // The warning about the missing constants file is answered with Enter; the box closes on the press and
+  // its release reaches none of our windows.
+  platform::ModalScript script;
+  script.Then([&](platform::ModalSubject&) {
+    ActiveBox warning;
+    Key(warning.Widget(), Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    return platform::mrOk;
+  });
+  window = std::make_unique<TfmCalc>();
+  window->Show();
+  window->activateWindow();
+  QApplication::processEvents();
+  ASSERT_EQ(script.StepsLeft(), 0);
+
+  Calculate(QStringLiteral("1+1"));
+  EXPECT_EQ(Result(), QStringLiteral("2.0E+0"));
+}
+
 TEST_F(MainWindowTest, TheEnterThatAnswersTheStopQuestionStartsNothing)
 {
   Open();

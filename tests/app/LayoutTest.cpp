@@ -1,7 +1,11 @@
 #include "MainWindowFixture.h"
 
 #include <QDir>
+#include <QHelpEvent>
+#include <QImage>
 #include <QTabWidget>
+#include <QToolButton>
+#include <QToolTip>
 
 namespace app::testing {
 namespace {
@@ -46,6 +50,42 @@ TEST_F(MainWindowTest, PagesAreTidyAtTheDefaultSizeAndOneAndAHalfTimesIt)
       ExpectTidy(window.get());
       window->grab().save(shots + QStringLiteral("/page%1_%2.png").arg(page).arg(int(scale * 10)));
     }
+  }
+}
+
+TEST_F(MainWindowTest, NoStripIsLeftBelowThePageControl)
+{
+  Open();
+  for (const QSize size : {window->size(), window->size() * 3 / 2}) {
+    window->resize(size);
+    QApplication::processEvents();
+    // The page control's frame is the last row the window shows: no bar of a few pixels under it.
+    EXPECT_EQ(window->pcCalc->geometry().bottom(), window->rect().bottom());
+    const QImage shown = window->grab().toImage();
+    const int y = window->pcCalc->geometry().bottom();
+    EXPECT_NE(shown.pixelColor(shown.width() / 2, y), shown.pixelColor(shown.width() / 2, y - 3))
+        << "the bottom row is the page's frame";
+  }
+}
+
+TEST_F(MainWindowTest, TheMatrixAndUnitsButtonsShowTheirHints)
+{
+  Open();
+  const struct {
+    const char* caption;
+    const char* hint;
+  } cases[] = {{"Matrix", "Matrix Operations"}, {"Units", "Unit Convertor"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caption);
+    QToolButton* button = nullptr;
+    for (QToolButton* b : window->tsCalc->findChildren<QToolButton*>())
+      if (b->text() == QLatin1String(c.caption))
+        button = b;
+    ASSERT_NE(button, nullptr);
+    QHelpEvent help(QEvent::ToolTip, button->rect().center(), button->mapToGlobal(button->rect().center()));
+    QApplication::sendEvent(button, &help);
+    EXPECT_EQ(QToolTip::text(), QString::fromLatin1(c.hint));
+    QToolTip::hideText();
   }
 }
 

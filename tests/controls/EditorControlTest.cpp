@@ -514,10 +514,11 @@ TEST(EditorControl, TheCaretIsDrawnAtTheCaretCellWhileFocused)
   w.Type("a\tb");
   const int x = w.editor->LeftMargin() + 9 * w.editor->CharWidth();  // after the tab's 8 cells and the b
   ASSERT_TRUE(w.editor->OwnsCaret());
-  EXPECT_EQ(platform::caret::Rect().topLeft(), QPoint(x - 1, 0));
+  // The caret's rectangle is in the control's coordinates, the cell's inside the frame.
+  EXPECT_EQ(platform::caret::Rect().topLeft(), w.OnWidget(QPoint(x - 1, 0)));
   EXPECT_EQ(platform::caret::Rect().height(), w.editor->LineHeight());
   w.Key(Qt::Key_Insert);  // overwrite: a block over the cell
-  EXPECT_EQ(platform::caret::Rect().topLeft(), QPoint(x, 0));
+  EXPECT_EQ(platform::caret::Rect().topLeft(), w.OnWidget(QPoint(x, 0)));
   EXPECT_EQ(platform::caret::Rect().width(), w.editor->CharWidth());
   w.Key(Qt::Key_Insert);
 }

@@ -9,12 +9,14 @@ namespace {
 using test::EditorWindow;
 using Lines = std::vector<std::string>;
 
-// Mouse events straight to the editor (the pointer of a captured drag may be outside it).
+// Mouse events straight to the editor (the pointer of a captured drag may be outside it), at points in its
+// client coordinates.
 struct Mouse {
-  QWidget* target;
+  TOvcCustomEditor* target;
 
   void Send(QEvent::Type type, QPoint at, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = {})
   {
+    at += QPoint(target->FrameWidth(), target->FrameWidth());
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, buttons, modifiers);
     QApplication::sendEvent(target, &event);

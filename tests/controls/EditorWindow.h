@@ -31,8 +31,10 @@ class EditorWindow {
 
   void SetRows(int rows, int width)
   {
+    // The width and rows are the client area's, inside the frame.
     const int bar = editor->ScrollBarShown(platform::SB_HORZ) ? platform::kScrollBarSize : 0;
-    editor->resize(width, rows * editor->LineHeight() + bar);
+    const int frame = 2 * editor->FrameWidth();
+    editor->resize(width + frame, rows * editor->LineHeight() + bar + frame);
     QApplication::processEvents();
   }
 
@@ -50,17 +52,20 @@ class EditorWindow {
   }
   void Type(const char* text) { QTest::keyClicks(editor, QString::fromLatin1(text)); }
 
-  // The top-left pixel of the character cell at a display line and column in view.
+  // The top-left pixel of the character cell at a display line and column in view, in client coordinates
+  // (those of the painted buffer and of the mouse handlers).
   QPoint Cell(int line, int column) const
   {
     return {editor->LeftMargin() + (column - 1 - editor->Core().HorizontalOffset()) * editor->CharWidth(),
             (line - editor->Core().TopLine()) * editor->LineHeight()};
   }
-  // The middle of the gap before that cell, where a click puts the caret.
+  // The middle of the gap before that cell, where a click puts the caret, in client coordinates.
   QPoint Gap(int line, int column) const
   {
     return Cell(line, column) + QPoint(1, editor->LineHeight() / 2);
   }
+  // A client point in the control's coordinates, where Qt's mouse events and the caret are placed.
+  QPoint OnWidget(QPoint client) const { return client + QPoint(editor->FrameWidth(), editor->FrameWidth()); }
 
   QWidget form;
   TOvcController controller{&form};

@@ -53,7 +53,7 @@ class TextFileEditorTest : public ::testing::Test {
   TOvcTextFileEditor* editor;  // owned by the form
 };
 
-TEST(TextFileLines, SplitsAtCarriageReturnsOnly)
+TEST(TextFileLines, SplitsAtEveryLineEnd)
 {
   struct Case {
     std::string bytes;
@@ -63,7 +63,9 @@ TEST(TextFileLines, SplitsAtCarriageReturnsOnly)
       {"", {}},
       {"x\r\ny\r\n", {"x", "y"}},
       {"x\r\ny", {"x", "y"}},
-      {"x\ny", {"x\ny"}},
+      {"x\ny", {"x", "y"}},
+      {"x\n\ny\n", {"x", "", "y"}},
+      {"x\n\ry", {"x", "", "y"}},
       {"x\r\r\ny", {"x", "", "y"}},
       {"x\ry\r", {"x", "y"}},
       {"\r\n", {""}},
@@ -92,15 +94,41 @@ TEST_F(TextFileEditorTest, LoadsLinesAsParagraphsAndSavesThemBackByteForByte)
   editor->SaveToFile(Path("c.txt"));
   EXPECT_EQ(Read("c.txt"), "x\r\ny\r\n");
 
-  Write("d.txt", "a\nb");  // a lone line feed is part of the line
+  Write("d.txt", "a\nb");  // a lone line feed ends a line too
   editor->LoadFromFile(Path("d.txt"));
-  EXPECT_EQ(Text(), (Lines{"a\nb", ""}));
+  EXPECT_EQ(Text(), (Lines{"a", "b", ""}));
 
   Write("e.txt", "");
   editor->LoadFromFile(Path("e.txt"));
   EXPECT_EQ(Text(), (Lines{""}));
   editor->SaveToFile(Path("e.txt"));
   EXPECT_EQ(Read("e.txt"), "");
+}
+
+TEST_F(TextFileEditorTest, AUtf8FileIsReadAsItsCharactersAndSavedAsUtf8)
+{
+  struct Case {
+    const char* name;
+    std::string bytes;
+    Lines paras;
+    std::string saved;
+  };
+  const std::vector<Case> cases = {
+      {"UTF-8 with LF", "caf\xC3\xA9\n\xC2\xB2 ok\n", {"caf\xE9", "\xB2 ok", ""}, "caf\xC3\xA9\r\n\xC2\xB2 ok\r\n"},
+      {"Latin-1 stays Latin-1", "caf\xE9\r\n", {"caf\xE9", ""}, "caf\xE9\r\n"},
+      {"ASCII", "abc\r\n", {"abc", ""}, "abc\r\n"},
+      // A character without a Latin-1 byte can't be held: the bytes are kept as they are.
+      {"UTF-8 beyond Latin-1", "\xCF\x80 r\r\n", {"\xCF\x80 r", ""}, "\xCF\x80 r\r\n"},
+      {"invalid UTF-8", "\xC3(\r\n", {"\xC3(", ""}, "\xC3(\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Write("in.txt", c.bytes);
+    editor->LoadFromFile(Path("in.txt"));
+    EXPECT_EQ(Text(), c.paras);
+    editor->SaveToFile(Path("out.txt"));
+    EXPECT_EQ(Read("out.txt"), c.saved);
+  }
 }
 
 TEST_F(TextFileEditorTest, ALineBeyondTheParagraphLimitIsSplitNotCut)
