@@ -35,10 +35,14 @@ double ReadBounded(const TCustomGraphIniFile& file, const QString& section, cons
   return value >= least && value <= most ? value : current;
 }
 
-// The tick length fields' range, and the zoom fields'.
+// The tick length fields' range, the zoom fields', the legend's thickness buttons', the font
+// dialog's sizes, and a frame width its buttons reach by a thousand clicks.
 constexpr int kMaxTickLength = 3000;
 constexpr int kMaxZoomSteps = 1000;
 constexpr double kMaxZoomPerStep = 1000;
+constexpr int kMaxLegendThickness = 8;
+constexpr int kMaxFontSize = 1638;
+constexpr int kMaxFrameWidth = 1000;
 
 }  // namespace
 
@@ -65,7 +69,7 @@ void ReadFontSettings(const TCustomGraphIniFile& file, const QString& section, c
                       platform::TFont& font)
 {
   font.SetName(file.ReadString(section, prefix + "Font_Name", font.Name()));
-  font.SetSize(file.ReadInteger(section, prefix + "Font_Size", font.Size()));
+  font.SetSize(ReadBounded(file, section, prefix + "Font_Size", font.Size(), 1, kMaxFontSize));
   font.SetColor(static_cast<platform::TColor>(
       file.ReadInteger(section, prefix + "Font_Color", static_cast<int>(font.Color()))));
   font.SetCharset(file.ReadInteger(section, prefix + "Font_CharSet", font.Charset()));
@@ -257,10 +261,10 @@ void TPlotLegendBase::LoadFromIni(const TCustomGraphIniFile& file, const QString
   SetStyle(ReadEnum(file, section, p + "Style", Style(), plot::lsInside));
   SetColor(color("Color", Color()));
   SetShadowColor(color("ShadowColor", ShadowColor()));
-  SetShadowThickness(file.ReadInteger(section, p + "ShadowThickness", ShadowThickness()));
+  SetShadowThickness(ReadBounded(file, section, p + "ShadowThickness", ShadowThickness(), 0, kMaxLegendThickness));
   SetShadowVisible(file.ReadBool(section, p + "ShadowVisible", ShadowVisible()));
   SetFrameColor(color("FrameColor", FrameColor()));
-  SetFrameThickness(file.ReadInteger(section, p + "FrameThickness", FrameThickness()));
+  SetFrameThickness(ReadBounded(file, section, p + "FrameThickness", FrameThickness(), 1, kMaxLegendThickness));
   SetFrameStyle(ReadEnum(file, section, p + "FrameStyle", FrameStyle(),
                          static_cast<int>(platform::TPenStyle::psInsideFrame)));
   SetFrameVisible(file.ReadBool(section, p + "FrameVisible", FrameVisible()));
@@ -298,7 +302,7 @@ void TPlotFrame::LoadFromIni(const TCustomGraphIniFile& file, const QString& sec
     Frame().SetColor(static_cast<platform::TColor>(color));
     RepaintWhenLive(*graph_);
   }
-  SetWidth(file.ReadInteger(section, "Plot_Frame_Width", Width()));
+  SetWidth(ReadBounded(file, section, "Plot_Frame_Width", Width(), 0, kMaxFrameWidth));
   SetVisible(file.ReadBool(section, "Plot_Frame_Visible", Visible()));
 }
 

@@ -176,14 +176,28 @@ TEST(PlotSettings, CountsLengthsAndStepsBeyondTheirFieldsKeepTheCurrentValues)
             "Plot_XAxis_Ticks_MinorLength=-1\r\n"
             "Plot_YAxis_Ticks_MajorLength=3000\r\n"
             "Plot_Zoom_Steps=1001\r\n"
-            "Plot_Zoom_ChangePerStep=1e300\r\n");
+            "Plot_Zoom_ChangePerStep=1e300\r\n"
+            "Plot_Legend_ShadowThickness=2000000000\r\n"
+            "Plot_Legend_FrameThickness=0\r\n"
+            "Plot_Frame_Width=2000000000\r\n"
+            "Plot_Title_Font_Size=2000000000\r\n"
+            "Plot_XAxis_Label_Font_Size=12\r\n");
   TPlotFixture f;
   f.chart->SetIniFileName(ini);
   const int major = f.chart->XAxis->Ticks().MajorLength();
   const int minor = f.chart->XAxis->Ticks().MinorLength();
   const int steps = f.chart->Zoom->Steps();
   const double perStep = f.chart->Zoom->ChangePerStep();
+  const int shadow = f.chart->Legend->ShadowThickness();
+  const int legendFrame = f.chart->Legend->FrameThickness();
+  const int frame = f.chart->Frame->Width();
+  const int titleSize = f.chart->Title->Font().Size();
   f.chart->LoadFromIni();
+  EXPECT_EQ(f.chart->Legend->ShadowThickness(), shadow);
+  EXPECT_EQ(f.chart->Legend->FrameThickness(), legendFrame);
+  EXPECT_EQ(f.chart->Frame->Width(), frame);
+  EXPECT_EQ(f.chart->Title->Font().Size(), titleSize);
+  EXPECT_EQ(f.chart->XAxis->Font().Size(), 12);
   EXPECT_TRUE(f.chart->XAxis->Axis().Labels.empty());
   EXPECT_TRUE(f.chart->YAxis->Axis().Labels.empty());
   EXPECT_EQ(f.chart->XAxis->Ticks().MajorLength(), major);
