@@ -162,7 +162,7 @@ public:
   TContourProgress Progress;
   TTraceEnd TraceEnd = TTraceEnd::Done;
   // The memory the chains may take: a few hundred megabytes at most.
-  std::size_t MaxChains = 400000;
+  std::size_t MaxChains = 200000;
   long long MaxSegments = 8000000;
 
 private:
