@@ -142,7 +142,8 @@ std::vector<TUserVariableLine> ParseUserVariableLines(const std::vector<std::str
     const QString valueText = rest.left(kMaxValueText).trimmed();
     // A value cut at the limit would read as another number (digits or exponent lost): it is none.
     const bool cut = !rest.mid(kMaxValueText).trimmed().isEmpty();
-    TUserVariableLine entry{name.left(int(engine::TUserVariables::MaxNameLength)), 0};
+    // Cut to the longest name; a blank the cut leaves at its end would not come back from the file.
+    TUserVariableLine entry{name.left(int(engine::TUserVariables::MaxNameLength)).trimmed(), 0};
     if (cut || !ReadFileNumber(valueText, entry.Value)) {
       error = NotANumberMessage(valueText);
       break;

@@ -37,6 +37,9 @@ namespace app {
 
 namespace {
 
+// The most nodes a contour plot takes: its values are held twice, 128 MB each at this count.
+constexpr long long kMaxContourNodes = 4096LL * 4096;
+
 QLabel* LabelOf(const QWidget* page, const QWidget* field)
 {
   for (QLabel* label : page->findChildren<QLabel*>())
@@ -359,6 +362,14 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
   const double hy = (y1 - y0) / ny;
   const QString typed = Edit1->text();
   const QString expression = PlotExpression();
+  // The values are held twice (here and in the contour): a grid beyond the limit is refused before
+  // anything is allocated, and the plot shown stays.
+  const long long nodes = static_cast<long long>(nx + 1) * (ny + 1);
+  if (nodes > kMaxContourNodes) {
+    platform::MessageDlg(QStringLiteral("Too many points for a contour plot: %1 x %2").arg(nx + 1).arg(ny + 1),
+                         platform::mtError, platform::mbOK);
+    return;
+  }
 
   window.ClearPlot();
   for (plotui::TPlotAxis* axis : {plot.XAxis.get(), plot.YAxis.get()}) {
@@ -429,8 +440,23 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
   platform::PumpMessages();
   bool whole = false;
   const int levels = edNumCont->text().toInt(&whole);
+  // Tracing pumps the events and honours Stop as the evaluation does.
   auto contour = std::make_unique<plot::TContour>(*plot.Graph, xs, ys, zs, colorShade ? 1 : (whole ? levels : 10),
-                                                   colorShade, false);
+                                                   colorShade, false, [this] {
+                                                     PumpMessages();
+                                                     return !(engine::StopFlag != 0 && ConfirmStop());
+                                                   });
+  contour->Progress = nullptr;  // later tracing (edits, properties) runs without the launcher
+  if (contour->TraceEnd != plot::TTraceEnd::Done) {
+    if (contour->TraceEnd == plot::TTraceEnd::TooLarge)
+      platform::MessageDlg(QStringLiteral("Too many contour lines to show: fewer levels or points may do"),
+                           platform::mtError, platform::mbOK);
+    window.ClearPlot();
+    PlotXValues.reset();
+    PlotYValues.reset();
+    PlotZValues.reset();
+    return;
+  }
   contour->Name = typed;
   window.SetContour(std::move(contour), colorShade);
   plot.Redraw();

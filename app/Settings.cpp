@@ -18,6 +18,14 @@ QString StepKey(char axis, int i)
   return QStringLiteral("Step%1%2").arg(QLatin1Char(axis)).arg(i);
 }
 
+// The Graphics page's steps fields take 2..16000, the Y field also 0 for the plots without Y.
+int ReadSteps(const platform::TIniFile& ini, char axis, int i, int current)
+{
+  const int least = axis == 'Y' && (i == 0 || i == 4) ? 0 : 2;
+  const int value = ini.ReadInteger(kGraphics, StepKey(axis, i), current);
+  return value >= least && value <= 16000 ? value : current;
+}
+
 }  // namespace
 
 void ReadSettings(const platform::TIniFile& ini, TCalcSettings& s)
@@ -38,9 +46,9 @@ void ReadSettings(const platform::TIniFile& ini, TCalcSettings& s)
   s.FromX = ini.ReadString(kGraphics, QStringLiteral("Xx min"), s.FromX);
   s.ToX = ini.ReadString(kGraphics, QStringLiteral("Yx min"), s.ToX);
   for (int i = 0; i < 5; ++i)
-    s.StepsX[std::size_t(i)] = ini.ReadInteger(kGraphics, StepKey('X', i), s.StepsX[std::size_t(i)]);
+    s.StepsX[std::size_t(i)] = ReadSteps(ini, 'X', i, s.StepsX[std::size_t(i)]);
   for (int i = 0; i < 5; ++i)
-    s.StepsY[std::size_t(i)] = ini.ReadInteger(kGraphics, StepKey('Y', i), s.StepsY[std::size_t(i)]);
+    s.StepsY[std::size_t(i)] = ReadSteps(ini, 'Y', i, s.StepsY[std::size_t(i)]);
   s.FromY = ini.ReadString(kGraphics, QStringLiteral("Xy min"), s.FromY);
   s.ToY = ini.ReadString(kGraphics, QStringLiteral("Yy min"), s.ToY);
   s.Legend = ini.ReadString(kGraphics, QStringLiteral("Legend"), s.Legend);

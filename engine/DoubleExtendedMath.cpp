@@ -20,6 +20,7 @@ constexpr Extended HalfPi2 = -0xece675d1fc8f8cbbp-129L;
 constexpr Extended HalfPi3 = -0xb7ed8fbbacc19c60p-194L;
 constexpr Extended HalfPi4 = 0x82efa98ec4e6c894p-261L;
 constexpr Extended TwoOverPi = 0xa2f9836e4e44152ap-64L;
+constexpr Extended QuarterPi = HalfPi1 / 2;
 
 constexpr Extended Sqrt2 = 0xb504f333f9de6484p-63L;
 constexpr Extended Log2OfE = 1.4426950408889634074L;
@@ -111,6 +112,18 @@ void ReduceShort(Extended x, int& q, DoubleExtended& r)
   q = static_cast<int>(WholeToInteger(k) & 3);
 }
 
+// x - k pi/2 for 2^32 <= |x| < 2^62 and k within one of x 2/pi: x - k p1 is exact (the two lie
+// within a factor of 2); the other products are kept whole.
+DoubleExtended MinusQuarterTurns(Extended x, Extended k)
+{
+  Extended p1 = 0, e1 = 0, p2 = 0, e2 = 0, p3 = 0, e3 = 0;
+  TwoProduct(k, HalfPi1, p1, e1);
+  TwoProduct(k, HalfPi2, p2, e2);
+  TwoProduct(k, HalfPi3, p3, e3);
+  const DoubleExtended rest = Plus(Plus(Plus(Plus(Plus(Exactly(k * HalfPi4), e3), p3), e2), p2), e1);
+  return Exactly(x - p1) + -rest;
+}
+
 }  // namespace
 
 DoubleExtended ScaledBy(const DoubleExtended& a, int n)
@@ -189,14 +202,17 @@ bool ReduceByQuarterTurns(Extended x, int& q, DoubleExtended& r)
     ReduceShort(x, q, r);
     return true;
   }
-  const Extended k = NearestWhole(x * TwoOverPi);
-  // x - k p1 is exact (the two lie within a factor of 2); the other products are kept whole.
-  Extended p1 = 0, e1 = 0, p2 = 0, e2 = 0, p3 = 0, e3 = 0;
-  TwoProduct(k, HalfPi1, p1, e1);
-  TwoProduct(k, HalfPi2, p2, e2);
-  TwoProduct(k, HalfPi3, p3, e3);
-  const DoubleExtended rest = Plus(Plus(Plus(Plus(Plus(Exactly(k * HalfPi4), e3), p3), e2), p2), e1);
-  r = Exactly(x - p1) + -rest;
+  // x 2/pi is rounded to a quarter here, so a fraction near 1/2 can round to the far whole number:
+  // then r lies beyond pi/4 and the neighbour is taken.
+  Extended k = NearestWhole(x * TwoOverPi);
+  r = MinusQuarterTurns(x, k);
+  if (r.hi > QuarterPi) {
+    k += 1;
+    r = MinusQuarterTurns(x, k);
+  } else if (r.hi < -QuarterPi) {
+    k -= 1;
+    r = MinusQuarterTurns(x, k);
+  }
   q = static_cast<int>(static_cast<long long>(k) & 3);
   return true;
 }

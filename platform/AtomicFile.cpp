@@ -30,6 +30,19 @@ QString TargetOf(const QString& path)
   return info.symLinkTarget();
 }
 
+// A target that exists and is read-only is refused, even where the rename could replace it: EACCES
+// when it has no write permission for anyone or none for this process.
+int ReadOnlyError(const QString& target)
+{
+  const QByteArray name = QFile::encodeName(target);
+  struct stat status {};
+  if (::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode))
+    return 0;
+  if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(name.constData(), W_OK) != 0)
+    return EACCES;
+  return 0;
+}
+
 // The temporary file: closed and removed unless Commit renamed it.
 class TemporaryFile {
  public:
@@ -123,6 +136,8 @@ void SyncFolderOf(const QString& path)
 void WriteFileAtomic(const QString& path, const QByteArray& bytes)
 {
   const QString target = TargetOf(path);
+  if (const int error = ReadOnlyError(target))
+    Fail(path, error);
   TemporaryFile file(target);
   if (const int error = file.Open())
     Fail(path, error);
@@ -135,6 +150,8 @@ void WriteFileAtomic(const QString& path, const QByteArray& bytes)
 
 void CheckCanCreate(const QString& path)
 {
+  if (const int error = ReadOnlyError(TargetOf(path)))
+    Fail(path, error);
   const TemporaryFile file(TargetOf(path));
   if (const int error = file.Open())
     Fail(path, error);

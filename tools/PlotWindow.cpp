@@ -199,16 +199,19 @@ void TPlotWindow::LoadSavedFrameWidth()
     savedFrameWidth_ = Chart->Frame->Width();
 }
 
+// The place, the frame width and the plot's section all go to the one settings file: when the
+// first write fails (a full disk), its one message is shown and the others are not tried.
 bool TPlotWindow::CloseQuery()
 {
-  if (placement_.Save)
-    placement_.Save(*this);
   try {
     platform::TIniFile ini(settingsFile_);
     ini.WriteInteger(objectName(), kSavedFrameWidthKey, savedFrameWidth_);
   } catch (const platform::EFileError& error) {
     platform::ShowError(error.Message());
+    return true;
   }
+  if (placement_.Save)
+    placement_.Save(*this);
   Chart->SaveToIni();
   return true;
 }

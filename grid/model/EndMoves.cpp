@@ -115,6 +115,8 @@ void TtsGridModel::MoveColToEnd(int dataCol, int endPos)
   DropCellElements(true, dataCol);
   ShiftFontEntries(true, dataCol);
   RenumberCellElements(true, dataCol, endPos);
+  if (from == endPos && dataCol == endPos)
+    return;  // last in both orders already: cutting the count drops it, nothing else moves
   if (visibleCols_.VisibleCount() != cols_)
     visibleCols_.Move(from, endPos);
   MoveToEnd(colMap_, from, endPos);
@@ -136,6 +138,8 @@ void TtsGridModel::MoveRowToEnd(int dataRow, int endPos)
   DropCellElements(false, dataRow);
   ShiftFontEntries(false, dataRow);
   RenumberCellElements(false, dataRow, endPos);
+  if (from == endPos && dataRow == endPos)
+    return;  // last in both orders already: cutting the count drops it, nothing else moves
   if (visibleRows_.VisibleCount() != rows_)
     visibleRows_.Move(from, endPos);
   MoveToEnd(rowMap_, from, endPos);

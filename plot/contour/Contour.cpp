@@ -35,8 +35,8 @@ double RoundedLevel(double level)
 }  // namespace
 
 TContour::TContour(TGraph& graph, const TVector& x, const TVector& y, const TMatrix& z, int levelCount, bool colorMap,
-                   bool skipZeroLevel)
-    : TLayer(graph), LevelCount(levelCount), XValues(0), YValues(0), ZValues(0, 0)
+                   bool skipZeroLevel, TContourProgress progress)
+    : TLayer(graph), LevelCount(levelCount), XValues(0), YValues(0), ZValues(0, 0), Progress(std::move(progress))
 {
   SkipZero = skipZeroLevel;
   LabelFont.SetName(QStringLiteral("Arial"));
@@ -108,6 +108,9 @@ bool TContour::Calculate()
   ZMin = GetZMin();
   ZMax = GetZMax();
   ClearChains();
+  TraceEnd = TTraceEnd::Done;
+  cellsSinceProgress_ = 0;
+  segments_ = 0;
   if (ScaleMin == 0 && ScaleMax == 0) {
     ScaleMin = ZMin;
     ScaleMax = ZMax;
@@ -118,7 +121,7 @@ bool TContour::Calculate()
     if (std::fabs(ZMin - ZMax) < 1e-50)
       return true;
     const double step = UseLevelStep ? LevelStep : (upper - lower) / std::max(LevelCount, 1);
-    for (int k = 0; k < LevelCount; ++k) {
+    for (int k = 0; k < LevelCount && TraceEnd == TTraceEnd::Done; ++k) {
       const double level = lower + k * step;
       if (!(level == 0 && SkipZero))
         AddLevel(Chains, level);
@@ -126,12 +129,34 @@ bool TContour::Calculate()
   }
   if (UserLevelsVisible)
     for (const QString& line : UserLevels) {
+      if (TraceEnd != TTraceEnd::Done)
+        break;
       bool ok = false;
       const double level = line.trimmed().toDouble(&ok);
       if (!ok)
         return false;
       AddLevel(Chains, level);
     }
+  if (TraceEnd != TTraceEnd::Done)
+    ClearChains();
+  return true;
+}
+
+bool TContour::KeepTracing(const TContourChains& list)
+{
+  if (TraceEnd != TTraceEnd::Done)
+    return false;
+  if (list.size() > MaxChains || segments_ > MaxSegments) {
+    TraceEnd = TTraceEnd::TooLarge;
+    return false;
+  }
+  if (cellsSinceProgress_ < kProgressCells)
+    return true;
+  cellsSinceProgress_ = 0;
+  if (Progress && !Progress()) {
+    TraceEnd = TTraceEnd::Stopped;
+    return false;
+  }
   return true;
 }
 
@@ -199,6 +224,8 @@ void TContour::AddLevel(TContourChains& list, double level)
   const std::size_t cols = static_cast<std::size_t>(ZValues.Cols);
   for (int c = 1; c < nC; ++c)
     for (int r = 1; r < nR; ++r) {
+      if (++cellsSinceProgress_ >= kProgressCells && !KeepTracing(list))
+        return;
       const double* lower = z + static_cast<std::size_t>(r - 1) * cols + static_cast<std::size_t>(c - 1);
       const double* upper = lower + cols;
       const double z1 = lower[0], z2 = upper[0], z3 = upper[1], z4 = lower[1];
@@ -226,15 +253,15 @@ void TContour::TraceCell(TChainMerger& merger, double level, const TContourCell&
         (z[0] == level && z[1] == level && z[2] == level))
       continue;
     if (z[0] == level && z[1] == level) {
-      merger.Add(level, v[0], v[1], cell);
+      AddSegment(merger, level, v[0], v[1], cell);
       continue;
     }
     if (z[1] == level && z[2] == level) {
-      merger.Add(level, v[1], v[2], cell);
+      AddSegment(merger, level, v[1], v[2], cell);
       continue;
     }
     if (z[0] == level && z[2] == level) {
-      merger.Add(level, v[0], v[2], cell);
+      AddSegment(merger, level, v[0], v[2], cell);
       continue;
     }
     TFloatPoint crossings[3];
@@ -253,8 +280,15 @@ void TContour::TraceCell(TChainMerger& merger, double level, const TContourCell&
         crossings[count++] = crossing;
     }
     if (count >= 2)
-      merger.Add(level, crossings[count - 1], crossings[count - 2], cell);
+      AddSegment(merger, level, crossings[count - 1], crossings[count - 2], cell);
   }
+}
+
+void TContour::AddSegment(TChainMerger& merger, double level, const TFloatPoint& p, const TFloatPoint& q,
+                          const TContourCell& cell)
+{
+  ++segments_;
+  merger.Add(level, p, q, cell);
 }
 
 void AddContourSegment(TContourChains& list, double level, const TFloatPoint& p, const TFloatPoint& q,

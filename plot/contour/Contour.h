@@ -14,7 +14,9 @@
 #include "platform/Font.h"
 
 #include <QStringList>
+#include <cstddef>
 #include <deque>
+#include <functional>
 #include <limits>
 #include <list>
 #include <memory>
@@ -66,10 +68,16 @@ struct TContourSegment {
   TFloatPoint P, Q;
 };
 
+// Asked between stretches of tracing: pump the host's events and say whether to go on.
+using TContourProgress = std::function<bool()>;
+
+// How the last tracing ended.
+enum class TTraceEnd { Done, Stopped, TooLarge };
+
 class TContour : public TLayer {
 public:
   TContour(TGraph& graph, const TVector& x, const TVector& y, const TMatrix& z, int levelCount, bool colorMap,
-           bool skipZeroLevel);
+           bool skipZeroLevel, TContourProgress progress = {});
   ~TContour() override;
 
   QString ClassName() const override { return QStringLiteral("TContour"); }
@@ -84,8 +92,11 @@ public:
   void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
 
   // Levels and tracing. Calculate rebuilds the chains (and drops their labels) from the level
-  // settings; false when a user level is not a number (the chains traced before it stay).
+  // settings; false when a user level is not a number (the chains traced before it stay). Tracing
+  // asks Progress after every kProgressCells cells; a stop, or more chains or segments than
+  // MaxChains and MaxSegments, ends it with no chains and says so in TraceEnd.
   bool Calculate();
+  static constexpr long long kProgressCells = 16384;
   // Traces one level over the whole grid into the list.
   virtual void AddLevel(TContourChains& list, double level);
   // Traces the level of the value at (x, y) and puts its chains, labelled, in front.
@@ -148,9 +159,20 @@ public:
   bool Transparent = false;
   bool ClipToArea = false;
   TFloatRect ClipArea;
+  TContourProgress Progress;
+  TTraceEnd TraceEnd = TTraceEnd::Done;
+  // The memory the chains may take: a few hundred megabytes at most.
+  std::size_t MaxChains = 200000;
+  long long MaxSegments = 8000000;
 
 private:
+  // Counts the cells traced and asks Progress; false when tracing must end.
+  bool KeepTracing(const TContourChains& list);
+  long long cellsSinceProgress_ = 0;
+  long long segments_ = 0;
   void TraceCell(TChainMerger& merger, double level, const TContourCell& cell);
+  void AddSegment(TChainMerger& merger, double level, const TFloatPoint& p, const TFloatPoint& q,
+                  const TContourCell& cell);
   void DrawLines();
   bool PlaceInside(TContourLabel& label, int textWidth, int textHeight);
   bool PlaceClearOfOthers(std::size_t index, int textWidth, int textHeight);

@@ -203,7 +203,12 @@ bool TGraph::LoadFromFile(TGraphFileReader& file)
         return false;
       }
       std::unique_ptr<TLayer> layer = create(*this);
-      layer->ReadFromFile(file);
+      try {
+        layer->ReadFromFile(file);
+      } catch (const EGraphLoadEnded&) {
+        AddLayer(std::move(layer));
+        return false;
+      }
       AddLayer(std::move(layer));
     }
   } catch (const EGraphFileError& error) {

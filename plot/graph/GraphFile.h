@@ -23,6 +23,13 @@ public:
   int Line;
 };
 
+// Raised by a layer's reader after it has shown its one message about a block of its own: the load
+// ends there and fails, and the layer is kept with what it read.
+class EGraphLoadEnded : public std::runtime_error {
+public:
+  EGraphLoadEnded() : std::runtime_error("graph file load ended") {}
+};
+
 class TGraphFileReader {
 public:
   explicit TGraphFileReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}

@@ -20,6 +20,30 @@ TEnum ReadEnum(const TCustomGraphIniFile& file, const QString& section, const QS
   return value >= 0 && value <= last ? static_cast<TEnum>(value) : current;
 }
 
+// An integer within the range its dialog field allows; a value beyond keeps the current one.
+int ReadBounded(const TCustomGraphIniFile& file, const QString& section, const QString& key, int current, int least,
+                int most)
+{
+  const int value = file.ReadInteger(section, key, current);
+  return value >= least && value <= most ? value : current;
+}
+
+double ReadBounded(const TCustomGraphIniFile& file, const QString& section, const QString& key, double current,
+                   double least, double most)
+{
+  const double value = file.ReadFloat(section, key, current);
+  return value >= least && value <= most ? value : current;
+}
+
+// The tick length fields' range, the zoom fields', the legend's thickness buttons', the font
+// dialog's sizes, and a frame width its buttons reach by a thousand clicks.
+constexpr int kMaxTickLength = 3000;
+constexpr int kMaxZoomSteps = 1000;
+constexpr double kMaxZoomPerStep = 1000;
+constexpr int kMaxLegendThickness = 8;
+constexpr int kMaxFontSize = 1638;
+constexpr int kMaxFrameWidth = 1000;
+
 }  // namespace
 
 void WriteFontSettings(TCustomGraphIniFile& file, const QString& section, const QString& prefix,
@@ -45,7 +69,7 @@ void ReadFontSettings(const TCustomGraphIniFile& file, const QString& section, c
                       platform::TFont& font)
 {
   font.SetName(file.ReadString(section, prefix + "Font_Name", font.Name()));
-  font.SetSize(file.ReadInteger(section, prefix + "Font_Size", font.Size()));
+  font.SetSize(ReadBounded(file, section, prefix + "Font_Size", font.Size(), 1, kMaxFontSize));
   font.SetColor(static_cast<platform::TColor>(
       file.ReadInteger(section, prefix + "Font_Color", static_cast<int>(font.Color()))));
   font.SetCharset(file.ReadInteger(section, prefix + "Font_CharSet", font.Charset()));
@@ -76,8 +100,8 @@ void TPlotTicks::SaveToIni(TCustomGraphIniFile& file, const QString& section, co
 void TPlotTicks::LoadFromIni(const TCustomGraphIniFile& file, const QString& section, const QString& prefix)
 {
   SetDirection(ReadEnum(file, section, prefix + "_Ticks_Direction", Direction(), plot::tdIN));
-  SetMajorLength(file.ReadInteger(section, prefix + "_Ticks_MajorLength", MajorLength()));
-  SetMinorLength(file.ReadInteger(section, prefix + "_Ticks_MinorLength", MinorLength()));
+  SetMajorLength(ReadBounded(file, section, prefix + "_Ticks_MajorLength", MajorLength(), 0, kMaxTickLength));
+  SetMinorLength(ReadBounded(file, section, prefix + "_Ticks_MinorLength", MinorLength(), 0, kMaxTickLength));
   SetMajorVisible(file.ReadBool(section, prefix + "_Ticks_MajorVisible", MajorVisible()));
   SetMinorVisible(file.ReadBool(section, prefix + "_Ticks_MinorVisible", MinorVisible()));
 }
@@ -125,7 +149,10 @@ void TPlotAxis::LoadFromIni(const TCustomGraphIniFile& file, const QString& sect
   SetLog(file.ReadBool(section, a + "_Log", Log()));
   SetInverted(file.ReadBool(section, a + "_Invert", Inverted()));
   axis_->RegularLabelsVisible = file.ReadBool(section, a + "_RegularLabelsVisible", true);
-  const int count = file.ReadInteger(section, a + "_LabelCount", 0);
+  // Each label has keys of its own: a count beyond the keys of the section is no count at all.
+  QStringList keys;
+  file.ReadSection(section, keys);
+  const int count = ReadBounded(file, section, a + "_LabelCount", 0, 0, static_cast<int>(keys.size()));
   for (int i = 0; i < count; ++i) {
     const double value = file.ReadFloat(section, a + "_LabelValue" + QString::number(i), 0);
     axis_->AddLabel(file.ReadString(section, a + "_LabelLegend" + QString::number(i), {}), value);
@@ -186,9 +213,9 @@ void TPlotZoom::LoadFromIni(const TCustomGraphIniFile& file, const QString& sect
 {
   SetStyle(ReadEnum(file, section, "Plot_Zoom_Style", Style(), plot::zsOut));
   SetZoomAutoStop(file.ReadBool(section, "Plot_Zoom_ZoomAutoStop", ZoomAutoStop()));
-  SetSteps(file.ReadInteger(section, "Plot_Zoom_Steps", Steps()));
+  SetSteps(ReadBounded(file, section, "Plot_Zoom_Steps", Steps(), 0, kMaxZoomSteps));
   SetColor(static_cast<platform::TColor>(file.ReadInteger(section, "Plot_Zoom_Color", static_cast<int>(Color()))));
-  SetChangePerStep(file.ReadFloat(section, "Plot_Zoom_ChangePerStep", ChangePerStep()));
+  SetChangePerStep(ReadBounded(file, section, "Plot_Zoom_ChangePerStep", ChangePerStep(), 0.0, kMaxZoomPerStep));
 }
 
 void TPlotInfo::SaveToIni(TCustomGraphIniFile& file, const QString& section) const
@@ -234,10 +261,10 @@ void TPlotLegendBase::LoadFromIni(const TCustomGraphIniFile& file, const QString
   SetStyle(ReadEnum(file, section, p + "Style", Style(), plot::lsInside));
   SetColor(color("Color", Color()));
   SetShadowColor(color("ShadowColor", ShadowColor()));
-  SetShadowThickness(file.ReadInteger(section, p + "ShadowThickness", ShadowThickness()));
+  SetShadowThickness(ReadBounded(file, section, p + "ShadowThickness", ShadowThickness(), 0, kMaxLegendThickness));
   SetShadowVisible(file.ReadBool(section, p + "ShadowVisible", ShadowVisible()));
   SetFrameColor(color("FrameColor", FrameColor()));
-  SetFrameThickness(file.ReadInteger(section, p + "FrameThickness", FrameThickness()));
+  SetFrameThickness(ReadBounded(file, section, p + "FrameThickness", FrameThickness(), 1, kMaxLegendThickness));
   SetFrameStyle(ReadEnum(file, section, p + "FrameStyle", FrameStyle(),
                          static_cast<int>(platform::TPenStyle::psInsideFrame)));
   SetFrameVisible(file.ReadBool(section, p + "FrameVisible", FrameVisible()));
@@ -275,7 +302,7 @@ void TPlotFrame::LoadFromIni(const TCustomGraphIniFile& file, const QString& sec
     Frame().SetColor(static_cast<platform::TColor>(color));
     RepaintWhenLive(*graph_);
   }
-  SetWidth(file.ReadInteger(section, "Plot_Frame_Width", Width()));
+  SetWidth(ReadBounded(file, section, "Plot_Frame_Width", Width(), 0, kMaxFrameWidth));
   SetVisible(file.ReadBool(section, "Plot_Frame_Visible", Visible()));
 }
 

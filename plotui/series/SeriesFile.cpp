@@ -37,7 +37,7 @@ void ReportLoadError(const plot::TGraph& graph, const QString& className)
                        platform::mbOK);
 }
 
-// A point block could not be read: the series ends there.
+// A point block could not be opened or closed: the series ends there, and the load with it.
 struct TPointBlockError {};
 
 }  // namespace
@@ -75,8 +75,8 @@ void TSeries::SaveToFile(TGraphFileWriter& file) const
 }
 
 // Reads after the class-name line the graph has read. A line of the series' own that can't be
-// read raises EGraphFileError; a point block that can't be read is reported and ends the series
-// there with the points read so far and its popup menu.
+// read raises EGraphFileError; a point block that can't be read or closed is reported once and ends
+// the series there with the points read so far and its popup menu, and the load with it.
 void TSeries::ReadFromFile(TGraphFileReader& file)
 {
   plot::TGraph& graph = *Graph;
@@ -123,7 +123,7 @@ void TSeries::ReadFromFile(TGraphFileReader& file)
     ReadPoints(file, count);
   } catch (const TPointBlockError&) {
     CreatePopup();
-    return;
+    throw plot::EGraphLoadEnded();
   }
   if (!noLegend) {
     auto entry = std::make_unique<TSeriesLegend>(graph);
@@ -189,8 +189,10 @@ void TSeries::ReadPoints(TGraphFileReader& file, int count)
       closed = !file.AtEnd() && NextLineIs(graph, file, kDataClass);
     } catch (const EGraphFileError&) {
     }
-    if (!closed)
+    if (!closed) {
       ReportLoadError(graph, QString::fromLatin1(kDataClass));
+      throw TPointBlockError();
+    }
   }
 }
 

@@ -76,6 +76,28 @@ TEST(UserVariablesFile, ATinyValueReadsBackAndTheLinesAfterItStay)
   engine::UserVariables.Clear();
 }
 
+// A long name cut where a blank follows the twentieth character: the name read is the one that
+// comes back from the saved file.
+TEST(UserVariablesFile, ANameCutBeforeABlankReadsBackAsItself)
+{
+  const struct {
+    const char* line;
+    const char* name;
+  } cases[] = {{"abcdefghijklmnopqrs tuvw = 5", "abcdefghijklmnopqrs"},
+               {"abcdefghijklmnopqr  tuvw = 5", "abcdefghijklmnopqr"},
+               {"abcdefghijklmnopqrst uvw = 5", "abcdefghijklmnopqrst"}};
+  for (const auto& c : cases) {
+    QString error;
+    const auto read = ParseUserVariableLines({c.line}, error);
+    ASSERT_EQ(read.size(), 1u) << c.line;
+    EXPECT_EQ(read[0].Name, QString::fromLatin1(c.name)) << c.line;
+    const std::string saved = read[0].Name.toStdString() + " = 5";
+    const auto again = ParseUserVariableLines({saved}, error);
+    ASSERT_EQ(again.size(), 1u) << c.line;
+    EXPECT_EQ(again[0].Name, read[0].Name) << c.line;
+  }
+}
+
 TEST(UserVariablesFile, GarbageEndsTheLoadingWithTheConversionMessage)
 {
   struct Case {

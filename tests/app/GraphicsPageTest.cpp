@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <functional>
 #include <QTimer>
 #include <QToolButton>
 
@@ -463,6 +464,35 @@ TEST_F(GraphicsPageTest, TheContourLauncherEvaluatesTheGridAndDrawsLabelledConto
   Click(*contours.sbBreakEdit);
   EXPECT_TRUE(contours.Arrow1->isChecked());
   EXPECT_EQ(contours.Contour()->EditMode, plot::emNone);
+}
+
+// Stop pressed once the contour window shows, while the levels are traced: Yes ends the tracing
+// and no contour is shown; a grid whose values can't be held is refused before the evaluation.
+TEST_F(GraphicsPageTest, TheStopButtonEndsTheContourTracingAndATooLargeGridIsRefused)
+{
+  Open();
+  SetUpPlotXY(1, QStringLiteral("sin(x*10)*cos(y*10)"), QStringLiteral("10"), QStringLiteral("300"));
+  {
+    platform::ModalScript script;
+    script.ExpectMessage(QStringLiteral("Do you really want to stop the calculation?"), platform::mrYes);
+    std::function<void()> stopWhenShown = [&] {
+      if (window->fmContourPlot->isVisible())
+        Click(*window->sbStop);
+      else
+        QTimer::singleShot(0, window.get(), stopWhenShown);
+    };
+    QTimer::singleShot(0, window.get(), stopWhenShown);
+    Click(*window->bbOK);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(window->fmContourPlot->Contour(), nullptr);
+  EXPECT_TRUE(window->tsGraph->isEnabled());
+
+  Retype(*window->edStepsX, QStringLiteral("16000"));
+  Retype(*window->edStepsY, QStringLiteral("16000"));
+  PlotExpectingMessage(QStringLiteral("Too many points for a contour plot: 16001 x 16001"));
+  EXPECT_EQ(window->fmContourPlot->Contour(), nullptr);
+  EXPECT_FALSE(window->PlotZValues);
 }
 
 TEST_F(GraphicsPageTest, TheColourShadeHidesTheEditModesAndItsLegendButtonTogglesTheColourLegend)

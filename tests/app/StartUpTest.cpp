@@ -5,7 +5,9 @@
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
 #include "tests/support/FullDisk.h"
+#include "tools/Plot2DWindow.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QWidget>
 
@@ -51,6 +53,36 @@ TEST_F(MainWindowTest, ClosingOnAFullDiskKeepsTheSettingsAndHistoryAndSaysSo)
   EXPECT_EQ(script.StepsLeft(), 0);
   EXPECT_EQ(platform::ReadTextLines(ini), settings);
   EXPECT_EQ(platform::ReadTextLines(history), entries);
+}
+
+TEST_F(MainWindowTest, ClosingAPlotWindowOnAFullDiskSaysSoOnce)
+{
+  const testsupport::FullDisk disk;
+  if (!disk.Mounted())
+    GTEST_SKIP() << disk.Why();
+  platform::SetProgramFolder(QString::fromStdString(disk.Path("")));
+  const QString ini = QString::fromStdString(disk.Path("Vexal.INI"));
+  const std::vector<std::string> settings{"[Calc Settings]", "Digits=15", "[fmPlot2D]", "Width=700"};
+  platform::WriteTextLines(ini, settings);
+  platform::WriteTextLines(QString::fromStdString(disk.Path("Vexal.HST")), {"1", "1+2", "1", "3"});
+  Open();
+  window->fmPlot2D->Show();
+  disk.Fill();
+  {
+    platform::ModalScript script;
+    script.ExpectMessage(QStringLiteral("Can't create file ") + ini, platform::mrOk);
+    window->fmPlot2D->close();
+    for (int i = 0; i < 5; ++i)
+      QCoreApplication::processEvents();  // a message shown later would come now
+    EXPECT_EQ(script.StepsLeft(), 0);
+    EXPECT_EQ(script.Answered().size(), 1u);
+    script.ExpectMessage(QStringLiteral("Can't create file ") + ini, platform::mrOk)
+        .ExpectMessage(QStringLiteral("Can't create file ") + QString::fromStdString(disk.Path("Vexal.HST")),
+                       platform::mrOk);
+    Close();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(platform::ReadTextLines(ini), settings);
 }
 
 TEST_F(MainWindowTest, UserVariablesAndFunctionsAreLoadedAtStart)

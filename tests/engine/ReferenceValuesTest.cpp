@@ -117,6 +117,13 @@ TEST_F(ReferenceValuesTest, ElementaryFunctionsWithinOneUnitInTheLastPlace)
   ExpectWithinOneUnit("elementary-references.txt", 2000);
 }
 
+// Random angles over every octave up to 2^90 and every 16th beyond, where the quarter turns are
+// counted from a rounded product or from the bits of 2/pi.
+TEST_F(ReferenceValuesTest, HugeAnglesWithinOneUnitInTheLastPlace)
+{
+  ExpectWithinOneUnit("huge-angle-references.txt", 4000);
+}
+
 TEST_F(ReferenceValuesTest, AnglesInDegreesWithinOneUnitInTheLastPlace)
 {
   AngleMode = 1;

@@ -188,5 +188,34 @@ TEST(GridStreamSettings, AColumnTheGridLacksIsCheckedAndDropped)
   EXPECT_THROW(target.LoadGridFromStream(damaged.Bytes(), false), EReadError);
 }
 
+// Counts grown to the stream's limits and cut again: the rows and columns past the new count go in
+// one pass, so the load ends at once instead of taking time growing with the square of the count.
+TEST(GridStreamSettings, CountsGrownToTheirLimitsAndCutAgainLoad)
+{
+  TtsGridStreamWriter writer;
+  writer.WriteValue("Rows", std::int32_t(1 << 20));
+  writer.WriteValue("Rows", std::int32_t(0));
+  writer.WriteValue("Cols", std::int32_t(1 << 16));
+  writer.WriteValue("Cols", std::int32_t(2));
+  TtsGrid grid;
+  grid.LoadGridFromStream(writer.Bytes(), true);
+  EXPECT_EQ(grid.Rows(), 0);
+  EXPECT_EQ(grid.Cols(), 2);
+
+  // Rows moved out of order and cut: the rows kept keep their places and contents.
+  grid.SetStoreData(true);
+  grid.SetRows(6);
+  for (int r = 1; r <= 6; ++r)
+    grid.SetCell(1, r, TtsCellValue(std::to_string(r)));
+  grid.MoveRowTo(6, 1);
+  grid.MoveRowTo(2, 4);
+  grid.SetRows(3);
+  ASSERT_EQ(grid.Rows(), 3);
+  std::string shown;
+  for (int d = 1; d <= 3; ++d)
+    shown += grid.Cell(1, grid.Model().DataRowOf(d)).Text();
+  EXPECT_EQ(shown, "132");
+}
+
 }  // namespace
 }  // namespace grid

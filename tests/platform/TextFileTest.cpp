@@ -1,3 +1,4 @@
+#include "platform/AtomicFile.h"
 #include "platform/Exceptions.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
@@ -12,6 +13,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -131,6 +133,44 @@ TEST_F(RewriteTest, AnUnwritableFolderKeepsTheOldFile)
         ::testing::ExitedWithCode(0), "");
   }
   QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A read-only file in a writable folder: the rename could replace it, but no writer may.
+TEST_F(RewriteTest, AReadOnlyFileIsRefusedAndKept)
+{
+  const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+  ASSERT_TRUE(QFile::setPermissions(path_, readOnly));
+  const auto inode = [&] {
+    struct stat status {};
+    ::stat(QFile::encodeName(path_).constData(), &status);
+    return status.st_ino;
+  };
+  const auto before = inode();
+  ExpectOldFileAndError([&] { WriteTextLines(path_, {"new"}); });
+  ExpectOldFileAndError([&] { WriteFileAtomic(path_, QByteArray("new")); });
+  ExpectOldFileAndError([&] { CheckCanCreate(path_); });
+  ExpectOldFileAndError([&] {
+    TIniFile settings(path_);
+    settings.WriteInteger(QStringLiteral("Calc"), QStringLiteral("Digits"), 15);
+  });
+  const QString link = dir_.filePath(QStringLiteral("link.HST"));
+  ASSERT_TRUE(QFile::link(path_, link));
+  try {
+    WriteTextLines(link, {"new"});
+    ADD_FAILURE() << "no error through the link";
+  } catch (const EFileError& e) {
+    EXPECT_EQ(e.Message(), QStringLiteral("Can't create file ") + link);
+  }
+  EXPECT_EQ(ReadTextLines(path_), Lines{"old"});
+  EXPECT_EQ(inode(), before);
+  const auto modeBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
+                        QFile::ReadOther | QFile::WriteOther;
+  EXPECT_EQ(QFile::permissions(path_) & modeBits, readOnly);
+  QFile::remove(link);
+  // Made writable again, the same file is replaced as usual.
+  ASSERT_TRUE(QFile::setPermissions(path_, readOnly | QFile::WriteOwner));
+  WriteTextLines(path_, {"new"});
+  EXPECT_EQ(ReadTextLines(path_), Lines{"new"});
 }
 
 TEST_F(RewriteTest, AWriteFailingMidwayKeepsTheOldFile)

@@ -160,6 +160,64 @@ TEST(PlotSettings, RealsUseAPointWhateverTheLocaleAndBadKeysAreSkipped)
   EXPECT_EQ(f.chart->Title->Font().Style(), 0);     // an empty style key makes the font plain
 }
 
+// Counts, lengths and steps beyond what their dialog fields take keep the current values, so a
+// label count of two thousand million adds no labels instead of adding them for ever.
+TEST(PlotSettings, CountsLengthsAndStepsBeyondTheirFieldsKeepTheCurrentValues)
+{
+  QTemporaryDir dir;
+  const QString ini = dir.filePath("Vexal.INI");
+  WriteText(ini,
+            "[fmPlot2DChart]\r\n"
+            "Plot_Saved=Yes\r\n"
+            "Plot_XAxis_LabelCount=2000000000\r\n"
+            "Plot_XAxis_LabelLegend0=zero\r\n"
+            "Plot_YAxis_LabelCount=-3\r\n"
+            "Plot_XAxis_Ticks_MajorLength=3001\r\n"
+            "Plot_XAxis_Ticks_MinorLength=-1\r\n"
+            "Plot_YAxis_Ticks_MajorLength=3000\r\n"
+            "Plot_Zoom_Steps=1001\r\n"
+            "Plot_Zoom_ChangePerStep=1e300\r\n"
+            "Plot_Legend_ShadowThickness=2000000000\r\n"
+            "Plot_Legend_FrameThickness=0\r\n"
+            "Plot_Frame_Width=2000000000\r\n"
+            "Plot_Title_Font_Size=2000000000\r\n"
+            "Plot_XAxis_Label_Font_Size=12\r\n");
+  TPlotFixture f;
+  f.chart->SetIniFileName(ini);
+  const int major = f.chart->XAxis->Ticks().MajorLength();
+  const int minor = f.chart->XAxis->Ticks().MinorLength();
+  const int steps = f.chart->Zoom->Steps();
+  const double perStep = f.chart->Zoom->ChangePerStep();
+  const int shadow = f.chart->Legend->ShadowThickness();
+  const int legendFrame = f.chart->Legend->FrameThickness();
+  const int frame = f.chart->Frame->Width();
+  const int titleSize = f.chart->Title->Font().Size();
+  f.chart->LoadFromIni();
+  EXPECT_EQ(f.chart->Legend->ShadowThickness(), shadow);
+  EXPECT_EQ(f.chart->Legend->FrameThickness(), legendFrame);
+  EXPECT_EQ(f.chart->Frame->Width(), frame);
+  EXPECT_EQ(f.chart->Title->Font().Size(), titleSize);
+  EXPECT_EQ(f.chart->XAxis->Font().Size(), 12);
+  EXPECT_TRUE(f.chart->XAxis->Axis().Labels.empty());
+  EXPECT_TRUE(f.chart->YAxis->Axis().Labels.empty());
+  EXPECT_EQ(f.chart->XAxis->Ticks().MajorLength(), major);
+  EXPECT_EQ(f.chart->XAxis->Ticks().MinorLength(), minor);
+  EXPECT_EQ(f.chart->YAxis->Ticks().MajorLength(), 3000);
+  EXPECT_EQ(f.chart->Zoom->Steps(), steps);
+  EXPECT_DOUBLE_EQ(f.chart->Zoom->ChangePerStep(), perStep);
+
+  // A count the keys can hold reads its labels, missing ones with their defaults.
+  WriteText(ini,
+            "[fmPlot2DChart]\r\nPlot_Saved=Yes\r\nPlot_XAxis_LabelCount=2\r\n"
+            "Plot_XAxis_LabelLegend0=zero\r\nPlot_XAxis_LabelValue0=0.5\r\n");
+  TPlotFixture g;
+  g.chart->SetIniFileName(ini);
+  g.chart->LoadFromIni();
+  ASSERT_EQ(g.chart->XAxis->Axis().Labels.size(), 2u);
+  EXPECT_EQ(g.chart->XAxis->Axis().Labels[0].first, "zero");
+  EXPECT_DOUBLE_EQ(g.chart->XAxis->Axis().Labels[0].second, 0.5);
+}
+
 TEST(PlotSettings, ASectionNotSavedLeavesEveryProperty)
 {
   QTemporaryDir dir;

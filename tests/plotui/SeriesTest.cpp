@@ -238,5 +238,42 @@ TEST(Series, AReaderStopsAtTheEndOrACountMismatchAndStillBuildsThePopup)
   }
 }
 
+// Point blocks without their closing lines: one message for the whole file, the load fails, and the
+// graph keeps its layer from before and the points read up to the first block that does not close.
+TEST(Series, PointBlocksWithoutClosingLinesShowOneMessageAndFailTheLoad)
+{
+  TPlotFixture f;
+  TSeries& s = f.AddSeries("s", plot::kStyleLine, platform::clRed);
+  for (int i = 0; i < 2000; ++i)
+    s.AddPoint(i, i * i, platform::clRed, {});
+  for (const bool markers : {true, false}) {
+    for (auto& point : s.Points)
+      if (!markers)
+        point->Marker.reset();
+    const plot::TGraphFileWriter saved = Saved(s);
+    std::vector<std::string> lines;
+    bool inBlock = false;
+    for (const std::string& line : saved.Lines()) {
+      if (line == "TGraphData" && (inBlock = !inBlock) == false)
+        continue;
+      lines.push_back(line);
+    }
+    TPlotFixture g;
+    TSeries& before = g.AddSeries("before", plot::kStyleLine, platform::clBlue, {{0, 0}, {1, 1}});
+    platform::ModalScript script;
+    script.Press(platform::mrOk);
+    plot::TGraphFileReader reader(lines);
+    EXPECT_FALSE(g.chart->Graph->LoadFromFile(reader)) << markers;
+    EXPECT_EQ(script.Answered().size(), 1u) << markers;
+    EXPECT_EQ(script.StepsLeft(), 0) << markers;
+    ASSERT_EQ(g.chart->Graph->GetLayerCount(), 2) << markers;
+    EXPECT_EQ(g.chart->Graph->GetLayer(0), &before);
+    EXPECT_EQ(before.GetCount(), 2);
+    auto* read = dynamic_cast<TSeries*>(g.chart->Graph->GetLayer(1));
+    ASSERT_NE(read, nullptr);
+    EXPECT_LE(read->GetCount(), 2) << markers;
+  }
+}
+
 }  // namespace
 }  // namespace plotui::test

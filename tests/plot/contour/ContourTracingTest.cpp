@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <set>
 
 namespace plot::test {
@@ -126,6 +127,82 @@ TEST(ContourTracing, SineCosineChainsLieOnTheirLevels)
     for (const TFloatPoint& p : chain.Points)
       EXPECT_NEAR(InterpolateGrid(x, y, z, p.X, p.Y), chain.Level, 0.02);
   }
+}
+
+// Uniform noise on n x n nodes: short chains in every cell.
+struct TNoiseGrid {
+  TVector x;
+  TVector y;
+  TMatrix z;
+  explicit TNoiseGrid(int n) : x(Spaced(n, 0, 1)), y(Spaced(n, 0, 1)), z(n, n)
+  {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> value(0, 1);
+    for (int r = 1; r <= n; ++r)
+      for (int c = 1; c <= n; ++c)
+        z.SetValue(r, c, value(random));
+  }
+};
+
+// Tracing asks its host after every stretch of cells, over all levels, and a stop ends it at once
+// with no chains; a Calculate after that traces everything again.
+TEST(ContourTracing, ProgressIsAskedThroughoutAndAStopEndsTheTracing)
+{
+  TGraphFixture f;
+  const TNoiseGrid grid(200);
+  TContour contour(f.graph, grid.x, grid.y, grid.z, 20, true, false);
+  contour.SetColorMap(false);
+  int asked = 0;
+  int stopAt = 0;
+  contour.Progress = [&] { return ++asked != stopAt; };
+  const long long cells = 20LL * 199 * 199;
+  contour.Calculate();
+  EXPECT_EQ(contour.TraceEnd, TTraceEnd::Done);
+  EXPECT_EQ(asked, cells / TContour::kProgressCells);
+  EXPECT_FALSE(contour.Chains.empty());
+
+  asked = 0;
+  stopAt = 3;
+  contour.Calculate();
+  EXPECT_EQ(contour.TraceEnd, TTraceEnd::Stopped);
+  EXPECT_EQ(asked, 3);
+  EXPECT_TRUE(contour.Chains.empty());
+
+  asked = 0;
+  stopAt = 0;
+  contour.Calculate();
+  EXPECT_EQ(contour.TraceEnd, TTraceEnd::Done);
+  EXPECT_FALSE(contour.Chains.empty());
+}
+
+// More chains or segments than the limits allow end the tracing with none kept, instead of memory
+// growing with every level.
+TEST(ContourTracing, ChainsBeyondTheLimitsEndTheTracingWithNoneKept)
+{
+  TGraphFixture f;
+  const TNoiseGrid grid(200);
+  TContour contour(f.graph, grid.x, grid.y, grid.z, 20, true, false);
+  contour.SetColorMap(false);
+  contour.Calculate();
+  ASSERT_EQ(contour.TraceEnd, TTraceEnd::Done);
+  const std::size_t chains = contour.Chains.size();
+  ASSERT_GT(chains, 1000u);
+
+  contour.MaxChains = chains / 2;
+  contour.Calculate();
+  EXPECT_EQ(contour.TraceEnd, TTraceEnd::TooLarge);
+  EXPECT_TRUE(contour.Chains.empty());
+
+  contour.MaxChains = chains * 2;
+  contour.MaxSegments = 1000;
+  contour.Calculate();
+  EXPECT_EQ(contour.TraceEnd, TTraceEnd::TooLarge);
+  EXPECT_TRUE(contour.Chains.empty());
+
+  contour.MaxSegments = 1LL << 40;
+  contour.Calculate();
+  EXPECT_EQ(contour.TraceEnd, TTraceEnd::Done);
+  EXPECT_EQ(contour.Chains.size(), chains);
 }
 
 }  // namespace
