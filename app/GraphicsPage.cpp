@@ -45,6 +45,9 @@ QLabel* LabelOf(const QWidget* page, const QWidget* field)
   return nullptr;
 }
 
+// The surface and polar plots come with a later version.
+bool PlotTypeAvailable(int type) { return type >= 0 && type <= 2; }
+
 void ShowWithLabel(const QWidget* page, QWidget* field, bool visible)
 {
   field->setVisible(visible);
@@ -86,10 +89,22 @@ void TfmCalc::WireGraphicsPage()
   }
   connect(Button1, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
   connect(sbColor, &QPushButton::clicked, this, [this] { sbColorClick(); });
-  // The surface and polar plots come with a later version.
-  for (int type : {3, 4}) {
-    rgPlot->Button(type)->setEnabled(false);
-    rgPlot->Button(type)->setToolTip(QStringLiteral("Not available in this version"));
+  ApplyPlotTypeAvailability();
+}
+
+void TfmCalc::SetPlotTypeNames(const QStringList& names)
+{
+  rgPlot->SetItems(names);  // new buttons
+  ApplyPlotTypeAvailability();
+}
+
+void TfmCalc::ApplyPlotTypeAvailability()
+{
+  for (int type = 0; type < int(rgPlot->Items().size()); ++type) {
+    QRadioButton* button = rgPlot->Button(type);
+    const bool available = PlotTypeAvailable(type);
+    button->setEnabled(available);
+    button->setToolTip(available ? QString() : QStringLiteral("Not available in this version"));
   }
 }
 
@@ -162,7 +177,7 @@ void TfmCalc::rgPlotClick()
   else if (type == 4)
     yAxis->clear();
   sbColor->setVisible(type == 0 || type == 4);
-  bbOK->setEnabled(type <= 2);  // the surface and polar launchers come later
+  bbOK->setEnabled(PlotTypeAvailable(type));
   if (type >= 1 && type <= 3)
     engine::ProcDigits = 7;
   const bool twoVariables = type >= 1 && type <= 3;
@@ -181,6 +196,8 @@ void TfmCalc::rgPlotClick()
   if (legend)
     edLegend->setText(function);
   ShowWithLabel(tsGraph, edExaggerate, type <= 2);
+  if (type == 1 && fmContourPlot)
+    edExaggerate->setText(FromEngineText(engine::FormatResult(8, LastExaggerate)));
   static const char* const assistant[] = {
       "To plot F(X) type your function in input line and click OK",
       "To plot contours Z:=F(X,Y) type your function in input line and click OK",
@@ -228,8 +245,8 @@ void TfmCalc::bbOKClick()
                          platform::mbOK);
     return;
   }
-  // The Y range matters only to the plots over x and y; the f(x) plot does not look at it.
-  if (type >= 1 && type <= 3 && !(RealValidator(edToY).GetValue() > RealValidator(edFromY).GetValue())) {
+  // Every plot type asks for a Y range the right way round, also those with the Y edits disabled.
+  if (!(RealValidator(edToY).GetValue() > RealValidator(edFromY).GetValue())) {
     platform::MessageDlg(QStringLiteral("Maximum Y-coordinate must be more than minimum one"), platform::mtError,
                          platform::mbOK);
     return;
@@ -285,6 +302,9 @@ void TfmCalc::btGraphFxClick()
   series->Name = QStringLiteral("f(") + expression + QStringLiteral(")");
   series->MarkerInterval = nx / 20;
 
+  // The calculator's X afterwards: the point that failed or stopped the loop, else one step past x1.
+  const engine::Extended stepX = (engine::Extended(x1) - x0) / nx;
+  engine::Extended leftX = x0;
   TPlotOutcome outcome;
   {
     TPlotLoop loop(*this, *Gauge);
@@ -298,9 +318,11 @@ void TfmCalc::btGraphFxClick()
       if (!loop.Check(ok, y, int(expression.size()), PointText(x)))
         break;
       series->AddPoint(x, double(y), color, QString());
+      leftX = x0 + i * stepX;
     }
     outcome = loop.Outcome;
   }
+  engine::VarValues[1] = leftX;
   if (!EndPlotLoop(outcome, typed, 0))
     return;
 
@@ -380,6 +402,11 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
   plot::TVector& xs = *PlotXValues;
   plot::TVector& ys = *PlotYValues;
   plot::TMatrix& zs = *PlotZValues;
+  // The calculator's X and Y afterwards: the point that failed or stopped the loop, else the last.
+  const engine::Extended stepX = (engine::Extended(x1) - x0) / nx;
+  const engine::Extended stepY = (engine::Extended(y1) - y0) / ny;
+  engine::Extended leftX = x0;
+  engine::Extended leftY = y0;
   TPlotOutcome outcome;
   {
     TPlotLoop loop(*this, *Gauge);
@@ -389,9 +416,11 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
     for (int i = 1; i <= nx + 1 && going; ++i) {
       const double x = i == nx + 1 ? x1 : x0 + (i - 1) * hx;
       xs.SetValue(i, x);
+      leftX = x0 + (i - 1) * stepX;
       for (int j = 1; j <= ny + 1; ++j) {
         const double y = j == ny + 1 ? y1 : y0 + (j - 1) * hy;
         ys.SetValue(j, y);
+        leftY = y0 + (j - 1) * stepY;
         going = loop.Step((long long)(i - 1) * (ny + 1) + j, count);
         if (!going)
           break;
@@ -417,6 +446,8 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
     }
     outcome = loop.Outcome;
   }
+  engine::VarValues[1] = leftX;
+  engine::VarValues[2] = leftY;
   if (!EndPlotLoop(outcome, typed, prefix)) {
     PlotXValues.reset();
     PlotYValues.reset();

@@ -367,6 +367,10 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void BuildEvalPages();
   void BuildGraphicsPage();
   void WireGraphicsPage();
+  // New names of the plot types; every plot type keeps its availability.
+  void SetPlotTypeNames(const QStringList& names);
+  // Enables the plot types this version can plot, disables the others.
+  void ApplyPlotTypeAvailability();
   void CreatePlotWindows();
   void PrepareGraphicsPage();
   void SetPlotLabels(bool surface);

@@ -63,10 +63,10 @@ class PlotScreenTest : public MainWindowTest {
     Retype(*window->Edit1, expression);
     window->pcCalc->setCurrentWidget(window->tsGraph);
     Click(*window->rgPlot->Button(type));
-    for (QLineEdit* edit : {window->edFromX, window->edFromY})
-      Retype(*edit, QStringLiteral("-3"));
-    for (QLineEdit* edit : {window->edToX, window->edToY})
-      Retype(*edit, QStringLiteral("3"));
+    Retype(*window->edFromX, QStringLiteral("-3"));
+    Retype(*window->edToX, QStringLiteral("3"));
+    window->edFromY->setText(QStringLiteral("-3"));  // disabled for f(x)
+    window->edToY->setText(QStringLiteral("3"));
     Retype(*window->edStepsX, QStringLiteral("60"));
     if (type != 0)
       Retype(*window->edStepsY, QStringLiteral("30"));
