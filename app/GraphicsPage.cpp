@@ -73,6 +73,9 @@ void TfmCalc::WireGraphicsPage()
   followSteps(edStepsX, StepsX);
   followSteps(edStepsY, StepsY);
   connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
+  // An edit emptied by the user follows the expression again.
+  connect(edTitle, &QLineEdit::textEdited, this, [this](const QString& text) { titleTyped_ = !text.isEmpty(); });
+  connect(edLegend, &QLineEdit::textEdited, this, [this](const QString& text) { legendTyped_ = !text.isEmpty(); });
 
   PopupMenu1 = std::make_unique<QMenu>();
   miPlotfx = PopupMenu1->addAction(QStringLiteral("&Plot f(X)"));
@@ -157,6 +160,20 @@ void TfmCalc::SetPlotLabels(bool surface)
   }
 }
 
+QString TfmCalc::PlotFunctionText() const { return QStringLiteral("f(") + Edit1->text() + QStringLiteral(")"); }
+
+void TfmCalc::FollowExpression(QLineEdit& edit, const QString& function)
+{
+  if (!(&edit == edTitle ? titleTyped_ : legendTyped_))
+    edit.setText(function);
+}
+
+void TfmCalc::SetFixedPlotText(QLineEdit& edit, const QString& text)
+{
+  (&edit == edTitle ? titleTyped_ : legendTyped_) = false;
+  edit.setText(text);
+}
+
 void TfmCalc::rgPlotClick()
 {
   const int type = std::max(rgPlot->ItemIndex(), 0);
@@ -164,7 +181,8 @@ void TfmCalc::rgPlotClick()
   IntValidator(edStepsY).SetMin(type == 0 || type == 4 ? 0 : 2);
   edStepsX->setText(QString::number(StepsX[std::size_t(type)]));
   edStepsY->setText(QString::number(StepsY[std::size_t(type)]));
-  const QString function = QStringLiteral("f(") + FromEngineText(engine::ExprString) + QStringLiteral(")");
+  // The expression line as it reads now: it may have changed since the page was shown.
+  const QString function = PlotFunctionText();
   if (type <= 2) {
     if (edY->text() == QStringLiteral("Z") || edY->text().isEmpty())
       edY->setText(QStringLiteral("Y"));
@@ -186,15 +204,17 @@ void TfmCalc::rgPlotClick()
       control->setEnabled(twoVariables);
   ShowWithLabel(tsGraph, edNumCont, type == 1);
   if (type == 3) {
-    edTitle->setText(QStringLiteral("Z"));
+    SetFixedPlotText(*edTitle, QStringLiteral("Z"));
     LabelOf(tsGraph, edTitle)->setText(QStringLiteral(" Z axis"));
+  } else if (type == 0 || type == 4) {
+    SetFixedPlotText(*edTitle, QString());
   } else {
-    edTitle->setText(type == 0 || type == 4 ? QString() : function);
+    FollowExpression(*edTitle, function);
   }
   const bool legend = type == 0 || type >= 3;
   ShowWithLabel(tsGraph, edLegend, legend);
   if (legend)
-    edLegend->setText(function);
+    FollowExpression(*edLegend, function);
   ShowWithLabel(tsGraph, edExaggerate, type <= 2);
   if (type == 1 && fmContourPlot)
     edExaggerate->setText(FromEngineText(engine::FormatResult(8, LastExaggerate)));
@@ -210,9 +230,9 @@ void TfmCalc::rgPlotClick()
 void TfmCalc::PrepareGraphicsPage()
 {
   rgPlot->setFocus();
-  const QString function = QStringLiteral("f(") + Edit1->text() + QStringLiteral(")");
-  edLegend->setText(function);
-  edTitle->setText(function);
+  const QString function = PlotFunctionText();
+  FollowExpression(*edLegend, function);
+  FollowExpression(*edTitle, function);
   rgPlotClick();
   Gauge->show();
 }
@@ -220,11 +240,11 @@ void TfmCalc::PrepareGraphicsPage()
 void TfmCalc::Edit1Change()
 {
   const int type = rgPlot->ItemIndex();
-  const QString function = QStringLiteral("f(") + Edit1->text() + QStringLiteral(")");
+  const QString function = PlotFunctionText();
   if (type == 0 || type == 3 || type == 4)
-    edLegend->setText(function);
+    FollowExpression(*edLegend, function);
   else if (type == 1 || type == 2)
-    edTitle->setText(function);
+    FollowExpression(*edTitle, function);
 }
 
 void TfmCalc::bbOKClick()
@@ -282,7 +302,7 @@ void TfmCalc::btGraphFxClick()
 {
   const QString typed = Edit1->text();
   const QString expression = PlotExpression();
-  edLegend->setText(QStringLiteral("f(") + typed + QStringLiteral(")"));
+  FollowExpression(*edLegend, PlotFunctionText());
   plotui::TPlot& chart = *fmPlot2D->Chart;
   platform::TColor color = PlotColorSet ? PlotColor : chart.GetFreeColor();
   if (color == static_cast<platform::TColor>(-1))
@@ -367,6 +387,7 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
   bool number = false;
   const double exaggerate = edExaggerate->text().toDouble(&number);
   plot.SetExaggerate(number ? exaggerate : 0);
+  FollowExpression(*edTitle, PlotFunctionText());
   plot.YAxis->SetName(edY->text());
   plot.XAxis->SetName(edX->text());
   plot.Title->SetText(ComplexMode ? QStringLiteral("|") + edTitle->text() + QStringLiteral("|") : edTitle->text());

@@ -537,6 +537,44 @@ TEST_F(GraphicsPageTest, TheContourLauncherEvaluatesTheGridAndDrawsLabelledConto
   EXPECT_EQ(contours.Contour()->EditMode, plot::emNone);
 }
 
+// The contour and shade titles name the expression being plotted, however the type and the
+// expression line changed on the page, until the user types a title of their own.
+TEST_F(GraphicsPageTest, TitlesAndLegendsFollowTheExpressionUnlessTheUserTypedTheirOwn)
+{
+  Open();
+  SetUpPlot(QStringLiteral("x^2"), QStringLiteral("-1"), QStringLiteral("1"), QStringLiteral("10"));
+  Click(*window->bbOK);
+  Retype(*window->Edit1, QStringLiteral("sin(x)*cos(y)"));  // on the page, under f(x)
+  EXPECT_EQ(window->edLegend->text(), QStringLiteral("f(sin(x)*cos(y))"));
+  ChooseType(1);
+  EXPECT_EQ(window->edTitle->text(), QStringLiteral("f(sin(x)*cos(y))"));
+  Click(*window->bbOK);
+  plotui::TPlot& contours = *window->fmContourPlot->Chart;
+  EXPECT_EQ(contours.Title->Text(), QStringLiteral("f(sin(x)*cos(y))#"));  // one line
+  EXPECT_EQ(contours.Graph->ColorLegends[0]->Layer->Name, QStringLiteral("sin(x)*cos(y)"));
+
+  window->pcCalc->setCurrentWidget(window->tsGraph);
+  ChooseType(2);
+  Retype(*window->edTitle, QStringLiteral("Waves"));
+  Retype(*window->Edit1, QStringLiteral("x*y"));
+  ChooseType(1);
+  EXPECT_EQ(window->edTitle->text(), QStringLiteral("Waves"));
+  Click(*window->bbOK);
+  EXPECT_EQ(contours.Title->Text(), QStringLiteral("Waves#"));
+
+  // Emptied, the title follows again; the f(x) type has none and the legend follows there.
+  window->pcCalc->setCurrentWidget(window->tsGraph);
+  Retype(*window->edTitle, QString());
+  Retype(*window->Edit1, QStringLiteral("x+y"));
+  EXPECT_EQ(window->edTitle->text(), QStringLiteral("f(x+y)"));
+  Retype(*window->edLegend, QStringLiteral("Mine"));
+  ChooseType(0);
+  EXPECT_EQ(window->edTitle->text(), QString());
+  EXPECT_EQ(window->edLegend->text(), QStringLiteral("Mine"));
+  ChooseType(2);
+  EXPECT_EQ(window->edTitle->text(), QStringLiteral("f(x+y)"));
+}
+
 TEST_F(GraphicsPageTest, TheColourShadeHidesTheEditModesAndItsLegendButtonTogglesTheColourLegend)
 {
   Open();
