@@ -271,6 +271,12 @@ void TfmCalc::bbOKClick()
                          platform::mbOK);
     return;
   }
+  // An empty line would evaluate to 0 at every point: a flat line that plots nothing typed.
+  if (PlotExpression().isEmpty()) {
+    platform::MessageDlg(QStringLiteral("Nothing to plot: type your function in the input line"),
+                         platform::mtInformation, platform::mbOK);
+    return;
+  }
   bool number = false;
   const double exaggerate = edExaggerate->text().toDouble(&number);
   LastExaggerate = number ? exaggerate : 0;

@@ -300,6 +300,26 @@ TEST_F(GraphicsPageTest, BadRangesAreRefusedWithTheirMessages)
   EXPECT_EQ(SeriesCount(), 1);
 }
 
+// An empty expression line, or one of blanks, is not plotted as a flat line at 0.
+TEST_F(GraphicsPageTest, AnEmptyExpressionSaysThereIsNothingToPlot)
+{
+  Open();
+  for (int type : {0, 1, 2}) {
+    for (const QString& text : {QString(), QStringLiteral("   ")}) {
+      if (type == 0)
+        SetUpPlot(text, QStringLiteral("-2"), QStringLiteral("2"), QStringLiteral("10"));
+      else
+        SetUpPlotXY(type, text, QStringLiteral("2"), QStringLiteral("10"));
+      PlotExpectingMessage(QStringLiteral("Nothing to plot"));
+      EXPECT_EQ(SeriesCount(), 0) << type;
+      EXPECT_FALSE(PlotWindow().isVisible()) << type;
+      EXPECT_FALSE(window->fmContourPlot->isVisible()) << type;
+      EXPECT_EQ(window->fmContourPlot->Contour(), nullptr) << type;
+      EXPECT_TRUE(window->tsGraph->isEnabled());
+    }
+  }
+}
+
 // The calculator's X (and Y) after a plot: one step past the last point of an f(x) plot, the last
 // node of a contour, the point where an error stopped the loop.
 TEST_F(GraphicsPageTest, APlotLeavesXAndYWhereItsLoopEnded)
