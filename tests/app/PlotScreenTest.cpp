@@ -168,6 +168,35 @@ TEST_F(PlotScreenTest, ZoomsBubblesAndLegendDragsOfTheFxWindowReachTheScreenAtOn
   ExpectEachShown(chart, actions);
 }
 
+// With the legend dragged inside the plot, the 3-D view's walls stay within the picture.
+TEST_F(PlotScreenTest, TheThreeDFrameWithTheLegendInsideStaysInTheWindow)
+{
+  Open();
+  SetUpRanges(0, QStringLiteral("x^2"));
+  Click(*window->bbOK);
+  tools::TfmPlot2D& form = *window->fmPlot2D;
+  form.setGeometry(80, 80, 620, 460);
+  plotui::TPlot& chart = *form.Chart;
+  plot::TGraph& graph = *chart.Graph;
+  QWidget& image = *chart.Image;
+  OnScreen(image);
+  const platform::TRect box = graph.Legend->BoxRect;
+  ASSERT_FALSE(box.IsEmpty());
+  PressAt(image, QPointF((box.Left + box.Right) / 2.0, (box.Top + box.Bottom) / 2.0));
+  MoveHeldTo(image, QPointF(image.width() * 0.4, image.height() * 0.5));
+  ReleaseAt(image, QPointF(image.width() * 0.4, image.height() * 0.5));
+  ASSERT_EQ(graph.Legend->Style, plot::lsInside);
+  Click(*form.sb3D);
+  ASSERT_GT(graph.Depth, 0);
+  const QImage shown = OnScreen(image);
+  EXPECT_EQ(shown, Bitmap(chart));
+  EXPECT_LE(graph.PlotRect.Right + graph.Depth, image.width() - 1);
+  EXPECT_GE(graph.PlotRect.Top - graph.Depth, 0);
+  const QString shots = QStringLiteral(VEXAL_TEST_OUTPUT_DIR "screenshots");
+  QDir().mkpath(shots);
+  EXPECT_TRUE(OnScreen(form).save(shots + QStringLiteral("/plot_fx_3d_legend_inside.png")));
+}
+
 TEST_F(PlotScreenTest, EveryContourEditModeReachesTheScreenAtOnce)
 {
   Open();
