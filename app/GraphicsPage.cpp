@@ -48,6 +48,9 @@ QLabel* LabelOf(const QWidget* page, const QWidget* field)
   return nullptr;
 }
 
+// The surface and polar plots come with a later version.
+bool PlotTypeAvailable(int type) { return type >= 0 && type <= 2; }
+
 void ShowWithLabel(const QWidget* page, QWidget* field, bool visible)
 {
   field->setVisible(visible);
@@ -73,6 +76,9 @@ void TfmCalc::WireGraphicsPage()
   followSteps(edStepsX, StepsX);
   followSteps(edStepsY, StepsY);
   connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
+  // An edit emptied by the user follows the expression again.
+  connect(edTitle, &QLineEdit::textEdited, this, [this](const QString& text) { titleTyped_ = !text.isEmpty(); });
+  connect(edLegend, &QLineEdit::textEdited, this, [this](const QString& text) { legendTyped_ = !text.isEmpty(); });
 
   PopupMenu1 = std::make_unique<QMenu>();
   miPlotfx = PopupMenu1->addAction(QStringLiteral("&Plot f(X)"));
@@ -89,10 +95,22 @@ void TfmCalc::WireGraphicsPage()
   }
   connect(Button1, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
   connect(sbColor, &QPushButton::clicked, this, [this] { sbColorClick(); });
-  // The surface and polar plots come with a later version.
-  for (int type : {3, 4}) {
-    rgPlot->Button(type)->setEnabled(false);
-    rgPlot->Button(type)->setToolTip(QStringLiteral("Not available in this version"));
+  ApplyPlotTypeAvailability();
+}
+
+void TfmCalc::SetPlotTypeNames(const QStringList& names)
+{
+  rgPlot->SetItems(names);  // new buttons
+  ApplyPlotTypeAvailability();
+}
+
+void TfmCalc::ApplyPlotTypeAvailability()
+{
+  for (int type = 0; type < int(rgPlot->Items().size()); ++type) {
+    QRadioButton* button = rgPlot->Button(type);
+    const bool available = PlotTypeAvailable(type);
+    button->setEnabled(available);
+    button->setToolTip(available ? QString() : QStringLiteral("Not available in this version"));
   }
 }
 
@@ -145,6 +163,20 @@ void TfmCalc::SetPlotLabels(bool surface)
   }
 }
 
+QString TfmCalc::PlotFunctionText() const { return QStringLiteral("f(") + Edit1->text() + QStringLiteral(")"); }
+
+void TfmCalc::FollowExpression(QLineEdit& edit, const QString& function)
+{
+  if (!(&edit == edTitle ? titleTyped_ : legendTyped_))
+    edit.setText(function);
+}
+
+void TfmCalc::SetFixedPlotText(QLineEdit& edit, const QString& text)
+{
+  (&edit == edTitle ? titleTyped_ : legendTyped_) = false;
+  edit.setText(text);
+}
+
 void TfmCalc::rgPlotClick()
 {
   const int type = std::max(rgPlot->ItemIndex(), 0);
@@ -152,7 +184,8 @@ void TfmCalc::rgPlotClick()
   IntValidator(edStepsY).SetMin(type == 0 || type == 4 ? 0 : 2);
   edStepsX->setText(QString::number(StepsX[std::size_t(type)]));
   edStepsY->setText(QString::number(StepsY[std::size_t(type)]));
-  const QString function = QStringLiteral("f(") + FromEngineText(engine::ExprString) + QStringLiteral(")");
+  // The expression line as it reads now: it may have changed since the page was shown.
+  const QString function = PlotFunctionText();
   if (type <= 2) {
     if (edY->text() == QStringLiteral("Z") || edY->text().isEmpty())
       edY->setText(QStringLiteral("Y"));
@@ -165,7 +198,7 @@ void TfmCalc::rgPlotClick()
   else if (type == 4)
     yAxis->clear();
   sbColor->setVisible(type == 0 || type == 4);
-  bbOK->setEnabled(type <= 2);  // the surface and polar launchers come later
+  bbOK->setEnabled(PlotTypeAvailable(type));
   if (type >= 1 && type <= 3)
     engine::ProcDigits = 7;
   const bool twoVariables = type >= 1 && type <= 3;
@@ -174,16 +207,20 @@ void TfmCalc::rgPlotClick()
       control->setEnabled(twoVariables);
   ShowWithLabel(tsGraph, edNumCont, type == 1);
   if (type == 3) {
-    edTitle->setText(QStringLiteral("Z"));
+    SetFixedPlotText(*edTitle, QStringLiteral("Z"));
     LabelOf(tsGraph, edTitle)->setText(QStringLiteral(" Z axis"));
+  } else if (type == 0 || type == 4) {
+    SetFixedPlotText(*edTitle, QString());
   } else {
-    edTitle->setText(type == 0 || type == 4 ? QString() : function);
+    FollowExpression(*edTitle, function);
   }
   const bool legend = type == 0 || type >= 3;
   ShowWithLabel(tsGraph, edLegend, legend);
   if (legend)
-    edLegend->setText(function);
+    FollowExpression(*edLegend, function);
   ShowWithLabel(tsGraph, edExaggerate, type <= 2);
+  if (type == 1 && fmContourPlot)
+    edExaggerate->setText(FromEngineText(engine::FormatResult(8, LastExaggerate)));
   static const char* const assistant[] = {
       "To plot F(X) type your function in input line and click OK",
       "To plot contours Z:=F(X,Y) type your function in input line and click OK",
@@ -196,9 +233,9 @@ void TfmCalc::rgPlotClick()
 void TfmCalc::PrepareGraphicsPage()
 {
   rgPlot->setFocus();
-  const QString function = QStringLiteral("f(") + Edit1->text() + QStringLiteral(")");
-  edLegend->setText(function);
-  edTitle->setText(function);
+  const QString function = PlotFunctionText();
+  FollowExpression(*edLegend, function);
+  FollowExpression(*edTitle, function);
   rgPlotClick();
   Gauge->show();
 }
@@ -206,11 +243,11 @@ void TfmCalc::PrepareGraphicsPage()
 void TfmCalc::Edit1Change()
 {
   const int type = rgPlot->ItemIndex();
-  const QString function = QStringLiteral("f(") + Edit1->text() + QStringLiteral(")");
+  const QString function = PlotFunctionText();
   if (type == 0 || type == 3 || type == 4)
-    edLegend->setText(function);
+    FollowExpression(*edLegend, function);
   else if (type == 1 || type == 2)
-    edTitle->setText(function);
+    FollowExpression(*edTitle, function);
 }
 
 void TfmCalc::bbOKClick()
@@ -231,10 +268,16 @@ void TfmCalc::bbOKClick()
                          platform::mbOK);
     return;
   }
-  // The Y range matters only to the plots over x and y; the f(x) plot does not look at it.
-  if (type >= 1 && type <= 3 && !(RealValidator(edToY).GetValue() > RealValidator(edFromY).GetValue())) {
+  // Every plot type asks for a Y range the right way round, also those with the Y edits disabled.
+  if (!(RealValidator(edToY).GetValue() > RealValidator(edFromY).GetValue())) {
     platform::MessageDlg(QStringLiteral("Maximum Y-coordinate must be more than minimum one"), platform::mtError,
                          platform::mbOK);
+    return;
+  }
+  // An empty line would evaluate to 0 at every point: a flat line that plots nothing typed.
+  if (PlotExpression().isEmpty()) {
+    platform::MessageDlg(QStringLiteral("Nothing to plot: type your function in the input line"),
+                         platform::mtInformation, platform::mbOK);
     return;
   }
   bool number = false;
@@ -268,7 +311,7 @@ void TfmCalc::btGraphFxClick()
 {
   const QString typed = Edit1->text();
   const QString expression = PlotExpression();
-  edLegend->setText(QStringLiteral("f(") + typed + QStringLiteral(")"));
+  FollowExpression(*edLegend, PlotFunctionText());
   plotui::TPlot& chart = *fmPlot2D->Chart;
   platform::TColor color = PlotColorSet ? PlotColor : chart.GetFreeColor();
   if (color == static_cast<platform::TColor>(-1))
@@ -288,6 +331,9 @@ void TfmCalc::btGraphFxClick()
   series->Name = QStringLiteral("f(") + expression + QStringLiteral(")");
   series->MarkerInterval = nx / 20;
 
+  // The calculator's X afterwards: the point that failed or stopped the loop, else one step past x1.
+  const engine::Extended stepX = (engine::Extended(x1) - x0) / nx;
+  engine::Extended leftX = x0;
   TPlotOutcome outcome;
   {
     TPlotLoop loop(*this, *Gauge);
@@ -301,9 +347,11 @@ void TfmCalc::btGraphFxClick()
       if (!loop.Check(ok, y, int(expression.size()), PointText(x)))
         break;
       series->AddPoint(x, double(y), color, QString());
+      leftX = x0 + i * stepX;
     }
     outcome = loop.Outcome;
   }
+  engine::VarValues[1] = leftX;
   if (!EndPlotLoop(outcome, typed, 0))
     return;
 
@@ -348,6 +396,7 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
   bool number = false;
   const double exaggerate = edExaggerate->text().toDouble(&number);
   plot.SetExaggerate(number ? exaggerate : 0);
+  FollowExpression(*edTitle, PlotFunctionText());
   plot.YAxis->SetName(edY->text());
   plot.XAxis->SetName(edX->text());
   plot.Title->SetText(ComplexMode ? QStringLiteral("|") + edTitle->text() + QStringLiteral("|") : edTitle->text());
@@ -391,6 +440,11 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
   plot::TVector& xs = *PlotXValues;
   plot::TVector& ys = *PlotYValues;
   plot::TMatrix& zs = *PlotZValues;
+  // The calculator's X and Y afterwards: the point that failed or stopped the loop, else the last.
+  const engine::Extended stepX = (engine::Extended(x1) - x0) / nx;
+  const engine::Extended stepY = (engine::Extended(y1) - y0) / ny;
+  engine::Extended leftX = x0;
+  engine::Extended leftY = y0;
   TPlotOutcome outcome;
   {
     TPlotLoop loop(*this, *Gauge);
@@ -400,9 +454,11 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
     for (int i = 1; i <= nx + 1 && going; ++i) {
       const double x = i == nx + 1 ? x1 : x0 + (i - 1) * hx;
       xs.SetValue(i, x);
+      leftX = x0 + (i - 1) * stepX;
       for (int j = 1; j <= ny + 1; ++j) {
         const double y = j == ny + 1 ? y1 : y0 + (j - 1) * hy;
         ys.SetValue(j, y);
+        leftY = y0 + (j - 1) * stepY;
         going = loop.Step((long long)(i - 1) * (ny + 1) + j, count);
         if (!going)
           break;
@@ -428,6 +484,8 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
     }
     outcome = loop.Outcome;
   }
+  engine::VarValues[1] = leftX;
+  engine::VarValues[2] = leftY;
   if (!EndPlotLoop(outcome, typed, prefix)) {
     PlotXValues.reset();
     PlotYValues.reset();

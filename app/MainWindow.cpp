@@ -548,7 +548,7 @@ void TfmCalc::SwitchToComplex()
   plots[1] = QStringLiteral("Contour Plot Z=|f(X+Yi)|");
   plots[2] = QStringLiteral("Color Shading Z=|f(X+Yi)|");
   plots[3] = QStringLiteral("Surface Z=|f(X+Yi)|");
-  rgPlot->SetItems(plots);
+  SetPlotTypeNames(plots);
   if (rgPlot->ItemIndex() == 0)
     rgPlot->SetItemIndex(1);
   else if (rgPlot->ItemIndex() == 4)
@@ -578,7 +578,7 @@ void TfmCalc::SwitchToReal()
   plots[1] = QStringLiteral("Contour Plot f(X,Y)");
   plots[2] = QStringLiteral("Color Shading f(X,Y)");
   plots[3] = QStringLiteral("Surface");
-  rgPlot->SetItems(plots);
+  SetPlotTypeNames(plots);
   pnlComp->hide();
   pnlComp2->hide();
   pnlBase->show();

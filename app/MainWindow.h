@@ -224,6 +224,9 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   std::array<int, 5> StepsX{200, 40, 40, 40, 360};
   std::array<int, 5> StepsY{0, 40, 40, 40, 0};
   double LastExaggerate = 0;  // accepted by the last plot
+  // The user typed a title or legend of their own: it no longer follows the expression.
+  bool titleTyped_ = false;
+  bool legendTyped_ = false;
   // The grid of the last contour or colour-shade plot (row: x index, column: y index, from 1); none
   // before the first one and after a failed one.
   std::unique_ptr<plot::TVector> PlotXValues, PlotYValues;
@@ -367,9 +370,19 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void BuildEvalPages();
   void BuildGraphicsPage();
   void WireGraphicsPage();
+  // New names of the plot types; every plot type keeps its availability.
+  void SetPlotTypeNames(const QStringList& names);
+  // Enables the plot types this version can plot, disables the others.
+  void ApplyPlotTypeAvailability();
   void CreatePlotWindows();
   void PrepareGraphicsPage();
   void SetPlotLabels(bool surface);
+  // "f(" + the expression line + ")".
+  QString PlotFunctionText() const;
+  // The title or legend edit takes the text unless the user typed their own there.
+  void FollowExpression(QLineEdit& edit, const QString& function);
+  // A text the plot type fixes: it replaces whatever was typed.
+  void SetFixedPlotText(QLineEdit& edit, const QString& text);
   TIntValidate& IntValidator(const QLineEdit* edit) const;
   TRealValidate& RealValidator(const QLineEdit* edit) const;
   // The expression typed, blanks removed, as the plot loops evaluate it.

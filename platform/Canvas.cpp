@@ -71,12 +71,14 @@ void TCanvas::Emit(TCanvasOp op, std::span<const TPoint> points, const QString& 
 {
   if (!AnyFarOut(points)) {
     Render(TCanvasCall{op, points, text, image, value, CurrentState()});
-    return;
+  } else {
+    std::vector<TPoint> kept(points.begin(), points.end());
+    for (TPoint& p : kept)
+      p = {ClampCoord(p.X), ClampCoord(p.Y)};
+    Render(TCanvasCall{op, kept, text, image, value, CurrentState()});
   }
-  std::vector<TPoint> kept(points.begin(), points.end());
-  for (TPoint& p : kept)
-    p = {ClampCoord(p.X), ClampCoord(p.Y)};
-  Render(TCanvasCall{op, kept, text, image, value, CurrentState()});
+  if (OnChange)
+    OnChange();
 }
 
 void TCanvas::Notify(TCanvasOp op, std::span<const TPoint> points)

@@ -13,6 +13,7 @@
 
 #include <QString>
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <span>
@@ -142,6 +143,10 @@ public:
   int DeviceCaps(TDeviceCap cap) const;
   // The pixels behind an image-backed canvas, else nullptr.
   virtual const QImage* SourceImage() const { return nullptr; }
+
+  // Told after every drawing call, whoever made it: a control showing this canvas's pixels
+  // schedules its repaint here.
+  std::function<void()> OnChange;
 
 protected:
   // Draws one drawing call whose State is complete (clip and mapping included).

@@ -172,15 +172,23 @@ void TPlot::SavePictureAs()
 {
   platform::TSaveDialog dialog;
   dialog.Title = QStringLiteral("Save to file");
-  dialog.Filter = QStringLiteral("BMP files (*.BMP)|*.BMP|WMF files (*.WMF)|*.WMF|EMF files (*.EMF)|*.EMF");
+  // File names are listed in either case.
+  dialog.Filter = QStringLiteral("BMP files (*.BMP)|*.BMP;*.bmp|WMF files (*.WMF)|*.WMF;*.wmf|EMF files (*.EMF)|*.EMF;*.emf");
   dialog.Options = platform::ofOverwritePrompt | platform::ofHideReadOnly | platform::ofPathMustExist;
   if (!dialog.Execute())
     return;
-  // A name without an extension takes that of the file type chosen.
-  const int type = std::clamp(dialog.FilterIndex, 1, 3);
+  // The extension typed decides the format; a name without one takes that of the file type chosen.
+  int type = std::clamp(dialog.FilterIndex, 1, 3);
   QString fileName = dialog.FileName;
-  if (QFileInfo(fileName).suffix().isEmpty())
+  const QString suffix = QFileInfo(fileName).suffix().toUpper();
+  if (suffix.isEmpty())
     fileName += QLatin1Char('.') + QStringList{"BMP", "WMF", "EMF"}.at(type - 1);
+  else if (suffix == QLatin1String("BMP") || suffix == QLatin1String("PNG"))
+    type = 1;
+  else if (suffix == QLatin1String("WMF"))
+    type = 2;
+  else if (suffix == QLatin1String("EMF"))
+    type = 3;
   const platform::HourglassCursor hourglass;
   if (type == 1)
     SaveBitmap(fileName);

@@ -9,6 +9,22 @@ namespace plotui {
 TPlotImage::TPlotImage(QWidget* parent) : platform::CustomControl(parent), Picture(1, 1)
 {
   setMouseTracking(true);
+  Picture.Canvas().OnChange = [this] { PictureChanged(); };
+}
+
+void TPlotImage::PictureChanged()
+{
+  // A hidden control is painted whole when it is shown.
+  if (repaintAsked_ || !isVisible())
+    return;
+  repaintAsked_ = true;
+  Invalidate();
+}
+
+void TPlotImage::Paint(platform::TCanvas& canvas)
+{
+  repaintAsked_ = false;
+  canvas.Draw(0, 0, Picture);
 }
 
 platform::TPoint TPlotImage::ClientToScreen(platform::TPoint p) const

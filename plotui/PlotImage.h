@@ -1,6 +1,7 @@
 #pragma once
 // The plot's picture control: a bitmap the graph paints on, shown by a self-drawn control that
-// hands its mouse events to the graph first and then to the plot's own handlers.
+// hands its mouse events to the graph first and then to the plot's own handlers. Every drawing on
+// the picture repaints the control.
 
 #include "plot/graph/GraphHost.h"
 
@@ -36,14 +37,19 @@ public:
   std::function<void()> OnClick, OnDblClick;
 
 protected:
-  void Paint(platform::TCanvas& canvas) override { canvas.Draw(0, 0, Picture); }
+  void Paint(platform::TCanvas& canvas) override;
   void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
   void MouseMove(platform::TShiftState shift, int x, int y) override;
   void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
   void DblClick() override;
 
 private:
+  // Whatever draws on the picture (a paint, the rubber band, a bubble, an edit) shows at the next
+  // chance; one repaint is asked for until it has run.
+  void PictureChanged();
+
   bool leftDown_ = false;
+  bool repaintAsked_ = false;
 };
 
 }  // namespace plotui

@@ -9,7 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
+#include <span>
+#include <vector>
 
 namespace plot {
 
@@ -101,9 +102,51 @@ void DrawPart(TGraph& graph, const TFloatPoint& a, const TFloatPoint& b)
   canvas.LineTo(graph.XToScreen(b.X), graph.YToScreen(b.Y));
 }
 
-// One piece of a chain: cut to the visible range, then opened at the label's box when there is
-// one.
-void DrawPiece(TGraph& graph, TFloatPoint p, TFloatPoint q, const TFloatRect& visible, const TLabelGap* gap)
+// A piece inside the visible range, opened at each label box it passes.
+void DrawOpen(TGraph& graph, TFloatPoint p, TFloatPoint q, std::span<const TLabelGap> gaps)
+{
+  if (gaps.empty()) {
+    DrawPart(graph, p, q);
+    return;
+  }
+  const TLabelGap& gap = gaps.front();
+  const std::span<const TLabelGap> rest = gaps.subspan(1);
+  if ((p.X < gap.xMin && q.X < gap.xMin) || (p.X > gap.xMax && q.X > gap.xMax) || (p.Y < gap.yMin && q.Y < gap.yMin) ||
+      (p.Y > gap.yMax && q.Y > gap.yMax)) {
+    DrawOpen(graph, p, q, rest);
+    return;
+  }
+  const bool pInside = gap.box->PointInside(graph.XToScreen(p.X), graph.YToScreen(p.Y));
+  const bool qInside = gap.box->PointInside(graph.XToScreen(q.X), graph.YToScreen(q.Y));
+  if (pInside && qInside)
+    return;
+  TFloatPoint at;
+  if (pInside || qInside) {
+    for (int edge = 0; edge < 4; ++edge)
+      if (Crosses(p, q, gap, edge, at)) {
+        (pInside ? p : q) = at;
+        break;
+      }
+    DrawOpen(graph, p, q, rest);
+    return;
+  }
+  TFloatPoint found[4];
+  int count = 0;
+  for (int edge = 0; edge < 4; ++edge)
+    if (Crosses(p, q, gap, edge, at))
+      found[count++] = at;
+  if (count != 2) {
+    DrawOpen(graph, p, q, rest);
+    return;
+  }
+  // A tie takes the first crossing found as the nearer.
+  const bool firstNearer = Distance(p, found[0]) <= Distance(p, found[1]);
+  DrawOpen(graph, p, firstNearer ? found[0] : found[1], rest);
+  DrawOpen(graph, firstNearer ? found[1] : found[0], q, rest);
+}
+
+// One piece of a chain: cut to the visible range, then opened at the label boxes of its level.
+void DrawPiece(TGraph& graph, TFloatPoint p, TFloatPoint q, const TFloatRect& visible, std::span<const TLabelGap> gaps)
 {
   if ((p.X < visible.Left && q.X < visible.Left) || (p.X > visible.Right && q.X > visible.Right) ||
       (p.Y < visible.Top && q.Y < visible.Top) || (p.Y > visible.Bottom && q.Y > visible.Bottom))
@@ -111,38 +154,7 @@ void DrawPiece(TGraph& graph, TFloatPoint p, TFloatPoint q, const TFloatRect& vi
   if ((!IsFloatPointInRect(visible, p) || !IsFloatPointInRect(visible, q)) &&
       !ClipSegmentToRange(p.X, p.Y, q.X, q.Y, visible))
     return;
-  if (!gap || (p.X < gap->xMin && q.X < gap->xMin) || (p.X > gap->xMax && q.X > gap->xMax) ||
-      (p.Y < gap->yMin && q.Y < gap->yMin) || (p.Y > gap->yMax && q.Y > gap->yMax)) {
-    DrawPart(graph, p, q);
-    return;
-  }
-  const bool pInside = gap->box->PointInside(graph.XToScreen(p.X), graph.YToScreen(p.Y));
-  const bool qInside = gap->box->PointInside(graph.XToScreen(q.X), graph.YToScreen(q.Y));
-  if (pInside && qInside)
-    return;
-  TFloatPoint at;
-  if (pInside || qInside) {
-    for (int edge = 0; edge < 4; ++edge)
-      if (Crosses(p, q, *gap, edge, at)) {
-        (pInside ? p : q) = at;
-        break;
-      }
-    DrawPart(graph, p, q);
-    return;
-  }
-  TFloatPoint found[4];
-  int count = 0;
-  for (int edge = 0; edge < 4; ++edge)
-    if (Crosses(p, q, *gap, edge, at))
-      found[count++] = at;
-  if (count != 2) {
-    DrawPart(graph, p, q);
-    return;
-  }
-  // A tie takes the first crossing found as the nearer.
-  const bool firstNearer = Distance(p, found[0]) <= Distance(p, found[1]);
-  DrawPart(graph, p, firstNearer ? found[0] : found[1]);
-  DrawPart(graph, firstNearer ? found[1] : found[0], q);
+  DrawOpen(graph, p, q, gaps);
 }
 
 }  // namespace
@@ -156,15 +168,24 @@ void TContour::DrawLines()
   const TFloatRect& range = graph.Range;
   const TFloatRect visible{std::min(range.Left, range.Right), std::min(range.Top, range.Bottom),
                            std::max(range.Left, range.Right), std::max(range.Top, range.Bottom)};
+  // A line is opened under every label drawn on its level: the chains of one level may lie
+  // along one another.
+  std::vector<const TContourLabel*> drawn;
+  if (LabelsVisible && !OpaqueLabels)
+    for (const auto& label : Labels)
+      if (label->Chain && !label->Hidden && label->Visible && label->Box.Count >= 5)
+        drawn.push_back(label.get());
+  std::vector<TLabelGap> gaps;
   for (const TContourChain& chain : Chains) {
     graph.SetPenColor(Multicolor ? GetScaleColor(ValueToColorIndex(chain.Level)) : MonoColor);
-    const TContourLabel* label = chain.Label;
-    const bool cut = LabelsVisible && !OpaqueLabels && label && !label->Hidden && label->Visible && label->Box.Count >= 5;
-    const std::optional<TLabelGap> gap = cut ? std::optional(GapOf(graph, *label)) : std::nullopt;
     if (chain.Points.size() < 2)
       continue;
+    gaps.clear();
+    for (const TContourLabel* label : drawn)
+      if (label->Chain->Level == chain.Level)
+        gaps.push_back(GapOf(graph, *label));
     for (auto p = chain.Points.begin(), q = std::next(p); q != chain.Points.end(); ++p, ++q)
-      DrawPiece(graph, *p, *q, visible, gap ? &*gap : nullptr);
+      DrawPiece(graph, *p, *q, visible, gaps);
   }
 }
 

@@ -7,7 +7,9 @@
 
 #include "platform/CanvasRounding.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 #include <numbers>
 
 namespace plot {
@@ -70,19 +72,49 @@ bool BoxInside(const TPoly& box, const platform::TRect& r)
   return true;
 }
 
+namespace {
+
+// The extent of the box's corners along the direction (dx, dy).
+std::pair<double, double> Projection(const TPoly& box, double dx, double dy)
+{
+  double low = box.GetX(1) * dx + box.GetY(1) * dy;
+  double high = low;
+  for (int k = 2; k <= 4; ++k) {
+    const double v = box.GetX(k) * dx + box.GetY(k) * dy;
+    low = std::min(low, v);
+    high = std::max(high, v);
+  }
+  return {low, high};
+}
+
+// True when an edge of the box separates the two by at least the gap (in pixels).
+bool SeparatedByEdgeOf(const TPoly& edges, const TPoly& a, const TPoly& b, double gap)
+{
+  for (int k = 1; k <= 2; ++k) {
+    const double ex = edges.GetX(k + 1) - edges.GetX(k);
+    const double ey = edges.GetY(k + 1) - edges.GetY(k);
+    const double length = std::hypot(ex, ey);
+    if (!(length > 0))
+      continue;
+    const double nx = -ey / length, ny = ex / length;  // unit normal of the edge
+    const auto [lowA, highA] = Projection(a, nx, ny);
+    const auto [lowB, highB] = Projection(b, nx, ny);
+    if (highA + gap <= lowB || highB + gap <= lowA)
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// Two turned rectangles are apart when one of their edge directions separates them; touching,
+// crossing, one inside the other and two equal boxes all overlap.
 bool BoxesOverlap(const TPoly& a, const TPoly& b)
 {
   if (a.Count < 5 || b.Count < 5)
     return false;
-  TFloatPoint crossing;
-  for (int i = 1; i <= 4; ++i)
-    for (int j = 1; j <= 4; ++j) {
-      const TSegment edgeA{a.GetX(i), a.GetY(i), a.GetX(i + 1), a.GetY(i + 1)};
-      const TSegment edgeB{b.GetX(j), b.GetY(j), b.GetX(j + 1), b.GetY(j + 1)};
-      if (IntersectSegments(edgeA, edgeB, crossing))
-        return true;
-    }
-  return false;
+  constexpr double kGap = 2;  // pixels kept clear between two labels
+  return !SeparatedByEdgeOf(a, a, b, kGap) && !SeparatedByEdgeOf(b, a, b, kGap);
 }
 
 }  // namespace plot

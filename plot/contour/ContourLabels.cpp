@@ -96,7 +96,7 @@ bool TContour::PlaceInside(TContourLabel& label, int textWidth, int textHeight)
 }
 
 // Earlier labels drawn in this pass are obstacles; a label that meets one moves along its chain to
-// a place clear of the five drawn before it, or is rejected.
+// a place clear of all of them, or is rejected.
 bool TContour::PlaceClearOfOthers(std::size_t index, int textWidth, int textHeight)
 {
   TContourLabel& label = *Labels[index];
@@ -110,7 +110,6 @@ bool TContour::PlaceClearOfOthers(std::size_t index, int textWidth, int textHeig
     meets = obstacle(j) && BoxesOverlap(label.Box, Labels[j]->Box);
   if (!meets)
     return true;
-  const std::size_t from = index >= 5 ? index - 5 : 0;
   const bool placed = AlongChain(*label.Chain, [&](const TFloatPoint& p, const TFloatPoint& q) {
     if (p == q)
       return false;
@@ -119,7 +118,7 @@ bool TContour::PlaceClearOfOthers(std::size_t index, int textWidth, int textHeig
     label.UpdateBox(textWidth, textHeight);
     if (!BoxInside(label.Box, plot))
       return false;
-    for (std::size_t j = from; j < index; ++j)
+    for (std::size_t j = 0; j < index; ++j)
       if (obstacle(j) && BoxesOverlap(label.Box, Labels[j]->Box))
         return false;
     return true;
@@ -186,13 +185,15 @@ void TContour::DrawLabel(TContourLabel& label)
     canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
     canvas.Brush().SetColor(graph.Color);
   }
-  const bool upright = -90 <= angle && angle <= 90;
+  // A text straight down the screen reads upward like every other steep one.
+  const bool upright = -90 < angle && angle <= 90;
   const platform::TPoint at = label.Corner(upright ? 4 : 2);
   if (angle == 0) {
     canvas.TextOut(at.X, at.Y, label.Text);
   } else {
     const platform::TFontData own = canvas.Font().Data();
-    canvas.Font().SetData(CreateRotatedFont(canvas.Font(), upright ? angle : angle - 180, graph.Charset));
+    const int turned = upright ? angle : (angle > 0 ? angle - 180 : angle + 180);
+    canvas.Font().SetData(CreateRotatedFont(canvas.Font(), turned, graph.Charset));
     canvas.TextOut(at.X, at.Y, label.Text);
     canvas.Font().SetData(own);
   }

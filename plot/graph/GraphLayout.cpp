@@ -47,10 +47,13 @@ void TGraph::CalculatePlotRect()
     legend->ReserveSpace(r);
   Foot->ReserveSpace(r);
 
-  if (Legend->Style == lsRight || Legend->Style == lsLeft)
+  // The depth of the 3-D view is kept free on the right whatever the legend's place: beside the
+  // legend in a row above or below the plot, else before a side legend takes its column.
+  const bool legendAcross = Legend->Style == lsTop || Legend->Style == lsBottom;
+  if (!legendAcross)
     r.Right -= Depth;
   Legend->ReserveSpace(r);
-  if (Legend->Style == lsTop || Legend->Style == lsBottom)
+  if (legendAcross)
     r.Right -= Depth;
 
   if (Frame->GetVisible()) {

@@ -9,6 +9,7 @@
 
 #include "platform/CanvasRounding.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -18,6 +19,37 @@ namespace plot {
 using platform::SafeRound;
 using platform::TPoint;
 using platform::TRect;
+
+namespace {
+
+// The room between the legend's name and its bar.
+int NameGap(int textHeight) { return std::max(SafeRound(0.6 * textHeight), 4); }
+
+// The scale's levels as the bar shows them: the fixed limits, else the layer's values.
+void SetScaleOf(TLayer& layer)
+{
+  const double max = layer.UpperFixed ? layer.ScaleMax : layer.GetZMax();
+  const double min = layer.LowerFixed ? layer.ScaleMin : layer.GetZMin();
+  layer.SetScaleRange(min, max);
+}
+
+int LabelDigits(const TLayer& layer)
+{
+  const auto* contour = dynamic_cast<const TContour*>(&layer);
+  return contour ? contour->DecimalPlaces : 3;
+}
+
+// Half the widest value label in the canvas's font: the labels are centred on the ends of the bar.
+int HalfWidestLabel(platform::TCanvas& canvas, TLayer& layer)
+{
+  SetScaleOf(layer);
+  int widest = 0;
+  for (const double level : layer.Levels)
+    widest = std::max(widest, canvas.TextWidth(QString::fromStdString(FloatToSignificantText(LabelDigits(layer), level))));
+  return (widest + 1) / 2;
+}
+
+}  // namespace
 
 int ColorScaleIndex(const TLayer& scale, double v)
 {
@@ -46,9 +78,12 @@ void TColorLegend::Layout(TRect& r)
   const int ft = FrameThickness;
   const int st = ShadowThickness;
   const int size = Font.Size();
-  const int wd = u * (size + 2 * ft + st) + u * SafeRound(1.15 * size);
-  const int g = 2 * u;
   ScaleWidth = size * u;
+  // Across the bar the box holds the bar, the value labels beside it and a margin on each side.
+  const int th = font.Canvas.TextHeight(QStringLiteral("("));
+  const int across = ScaleWidth + SafeRound(1.6 * th);
+  const int wd = std::max(u * (size + 2 * ft + st) + u * SafeRound(1.15 * size), across + u * (3 * ft + st + 1));
+  const int g = 2 * u;
   TRect& b = BoxRect;
   b = r;
   const auto sideTopBottom = [&] {
@@ -56,7 +91,7 @@ void TColorLegend::Layout(TRect& r)
     b.Bottom = r.Bottom - g - u * (2 * ft + st);
   };
   const auto acrossLeftRight = [&] {
-    b.Right = SafeRound(r.Right / 0.99) - u * (ft + st + 2);
+    b.Right = r.Right - u * (ft + st + 2);
     b.Left = r.Left + u * (ft + 1);
   };
   switch (Style) {
@@ -130,32 +165,35 @@ void TColorLegend::Draw()
   const int tw = canvas.TextWidth(QStringLiteral("("));
   const QString& name = Layer->Name;
   const bool vertical = Style == lsRight || Style == lsLeft || Style == lsInside;
+  // The labels at the ends of the bar stay inside the box and clear of the name.
+  const int half = HalfWidestLabel(canvas, *Layer) + 2;
   TRect bar;
   if (vertical) {
     const int h = b.Bottom - b.Top;
     const int foot = std::abs(SafeRound(0.01 * h));
+    const int barTop = std::max(b.Top + SafeRound(0.05 * h), b.Top + half);
     if (!name.isEmpty()) {
       canvas.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
       const platform::TFontData own = canvas.Font().Data();
       canvas.Font().SetData(CreateRotatedFont(canvas.Font(), 90, Graph->Charset));
       canvas.TextOut(b.Left + SafeRound(0.15 * th), b.Bottom - foot, name);
       canvas.Font().SetData(own);
-      bar = {b.Left + SafeRound(0.15 * th), b.Top + SafeRound(0.05 * h), b.Left + ScaleWidth,
-             b.Bottom - foot - canvas.TextWidth(name + QStringLiteral(" "))};
+      bar = {b.Left + SafeRound(0.15 * th), barTop, b.Left + ScaleWidth,
+             b.Bottom - foot - canvas.TextWidth(name) - std::max(NameGap(th), half)};
     } else
-      bar = {b.Left + SafeRound(0.25 * th), b.Top + SafeRound(0.05 * h), b.Left + ScaleWidth + SafeRound(0.25 * tw),
-             b.Top + SafeRound(0.95 * h)};
+      bar = {b.Left + SafeRound(0.25 * th), barTop, b.Left + ScaleWidth + SafeRound(0.25 * tw),
+             std::min(b.Top + SafeRound(0.95 * h), b.Bottom - half)};
   } else {
     const int w = b.Right - b.Left;
-    const int xR = b.Left + SafeRound(0.95 * w);
+    const int xR = std::min(b.Left + SafeRound(0.95 * w), b.Right - half);
     const int top = b.Top + SafeRound(0.15 * th);
     if (!name.isEmpty()) {
       const int xL = b.Left + SafeRound(0.01 * w);
       canvas.SetTextAlign(platform::TA_LEFT | platform::TA_TOP);
       canvas.TextOut(xL, top, name);
-      bar = {xL + canvas.TextWidth(name + QStringLiteral(" ")), top, xR, top + ScaleWidth};
+      bar = {xL + canvas.TextWidth(name) + std::max(NameGap(th), half), top, xR, top + ScaleWidth};
     } else
-      bar = {b.Left + SafeRound(0.05 * w), top, xR, b.Top + SafeRound(0.15 * tw) + ScaleWidth};
+      bar = {std::max(b.Left + SafeRound(0.05 * w), b.Left + half), top, xR, b.Top + SafeRound(0.15 * tw) + ScaleWidth};
   }
   DrawScale(bar, vertical);
   if (Style == lsLeft) {
@@ -169,9 +207,7 @@ void TColorLegend::Draw()
 void TColorLegend::DrawScale(TRect bar, bool vertical)
 {
   TLayer& layer = *Layer;
-  const double max = layer.UpperFixed ? layer.ScaleMax : layer.GetZMax();
-  const double min = layer.LowerFixed ? layer.ScaleMin : layer.GetZMin();
-  layer.SetScaleRange(min, max);
+  SetScaleOf(layer);
   const double top = layer.UpperFixed ? layer.ScaleMax : layer.Levels[0];
   const double base = layer.LowerFixed ? layer.ScaleMin : layer.Levels[kScaleLevelCount - 1];
   const int start = vertical ? bar.Top : bar.Left;
@@ -208,8 +244,7 @@ void TColorLegend::DrawScale(TRect bar, bool vertical)
   const int th = canvas.TextHeight(QStringLiteral("("));
   if (vertical)
     bar.Right += SafeRound(0.25 * th);
-  const TContour* contour = dynamic_cast<const TContour*>(&layer);
-  const int digits = contour ? contour->DecimalPlaces : 3;
+  const int digits = LabelDigits(layer);
   const platform::TFontData own = canvas.Font().Data();
   for (const double level : layer.Levels) {
     if ((layer.UpperFixed && level > layer.ScaleMax) || (layer.LowerFixed && level < layer.ScaleMin))

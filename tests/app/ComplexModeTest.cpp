@@ -3,6 +3,7 @@
 #include "engine/ComplexEvaluator.h"
 
 #include "platform/IniFile.h"
+#include "tests/support/MouseInput.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -162,6 +163,35 @@ TEST_F(ComplexModeTest, TheStopFlagIsClearedInComplexModeToo)
   Calculate(QStringLiteral("comp(1,1)+comp(1,1)"));
   EXPECT_EQ(Result(), QStringLiteral("2.0E+0+2.0E+0i"));
   EXPECT_EQ(engine::StopFlag, 0);
+}
+
+// The surface and polar plots stay out of reach whichever mode rebuilt the plot types.
+TEST_F(ComplexModeTest, SurfaceAndPolarStayUnavailableAfterEveryRebuildOfThePlotTypes)
+{
+  Open();
+  window->pcCalc->setCurrentWidget(window->tsGraph);
+  const auto expectUnavailable = [this](const char* when) {
+    for (int type : {3, 4}) {
+      QRadioButton& button = *window->rgPlot->Button(type);
+      EXPECT_FALSE(button.isEnabled()) << when << " type " << type;
+      testing_support::Click(button);
+      EXPECT_NE(window->rgPlot->ItemIndex(), type) << when;
+    }
+    for (int type : {0, 1, 2})
+      EXPECT_TRUE(window->rgPlot->Button(type)->isEnabled()) << when << " type " << type;
+    EXPECT_TRUE(window->bbOK->isEnabled()) << when;
+  };
+  expectUnavailable("at the start");
+  SwitchToComplex(true);
+  EXPECT_EQ(window->rgPlot->Items()[3], QStringLiteral("Surface Z=|f(X+Yi)|"));
+  for (int type : {3, 4})
+    EXPECT_FALSE(window->rgPlot->Button(type)->isEnabled()) << "complex, type " << type;
+  testing_support::Click(*window->rgPlot->Button(2));
+  window->rgReal2->Button(0)->click();
+  EXPECT_EQ(window->rgPlot->Items()[3], QStringLiteral("Surface"));
+  expectUnavailable("back in real mode");
+  testing_support::Click(*window->rgPlot->Button(0));
+  EXPECT_TRUE(window->bbOK->isEnabled());
 }
 
 }  // namespace

@@ -98,6 +98,13 @@ class GraphicsPageTest : public MainWindowTest {
     Retype(*window->edStepsY, steps);
   }
 
+  // A click on the type's round button, as the user picks a plot type.
+  void ChooseType(int type)
+  {
+    QRadioButton& button = *window->rgPlot->Button(type);
+    ClickAt(button, QPointF(8, button.height() / 2.0));
+  }
+
   tools::TfmPlot2D& PlotWindow() { return *window->fmPlot2D; }
   plot::TGraph& Graph() { return *PlotWindow().Chart->Graph; }
   plotui::TSeries& Series(int index) { return dynamic_cast<plotui::TSeries&>(*Graph().GetLayer(index)); }
@@ -279,13 +286,98 @@ TEST_F(GraphicsPageTest, BadRangesAreRefusedWithTheirMessages)
     EXPECT_EQ(SeriesCount(), 0);
     EXPECT_TRUE(window->tsGraph->isEnabled());  // the pages come back after a refusal
   }
-  // A bad Y range does not stop the f(x) plot, which has no Y range.
+  // A Y range the wrong way round, typed under another plot type, stops the f(x) plot too.
   Retype(*window->edStepsX, QStringLiteral("10"));
   Retype(*window->edFromX, QStringLiteral("0"));
   window->edFromY->setText(QStringLiteral("5"));
   window->edToY->setText(QStringLiteral("-5"));
+  PlotExpectingMessage(QStringLiteral("Maximum Y-coordinate must be more than minimum one"));
+  EXPECT_EQ(SeriesCount(), 0);
+  EXPECT_FALSE(PlotWindow().isVisible());
+  window->edToY->setText(QStringLiteral("5"));
+  PlotExpectingMessage(QStringLiteral("Maximum Y-coordinate must be more than minimum one"));
+  window->edToY->setText(QStringLiteral("6"));
   Click(*window->bbOK);
   EXPECT_EQ(SeriesCount(), 1);
+}
+
+// An empty expression line, or one of blanks, is not plotted as a flat line at 0.
+TEST_F(GraphicsPageTest, AnEmptyExpressionSaysThereIsNothingToPlot)
+{
+  Open();
+  for (int type : {0, 1, 2}) {
+    for (const QString& text : {QString(), QStringLiteral("   ")}) {
+      if (type == 0)
+        SetUpPlot(text, QStringLiteral("-2"), QStringLiteral("2"), QStringLiteral("10"));
+      else
+        SetUpPlotXY(type, text, QStringLiteral("2"), QStringLiteral("10"));
+      PlotExpectingMessage(QStringLiteral("Nothing to plot"));
+      EXPECT_EQ(SeriesCount(), 0) << type;
+      EXPECT_FALSE(PlotWindow().isVisible()) << type;
+      EXPECT_FALSE(window->fmContourPlot->isVisible()) << type;
+      EXPECT_EQ(window->fmContourPlot->Contour(), nullptr) << type;
+      EXPECT_TRUE(window->tsGraph->isEnabled());
+    }
+  }
+}
+
+// The calculator's X (and Y) after a plot: one step past the last point of an f(x) plot, the last
+// node of a contour, the point where an error stopped the loop.
+TEST_F(GraphicsPageTest, APlotLeavesXAndYWhereItsLoopEnded)
+{
+  Open();
+  struct Case {
+    int type;
+    const char* expression;
+    const char* range;  // -range..range both ways
+    const char* steps;
+    bool fails;
+    double x, y;  // afterwards; y only for the plots over x and y
+  };
+  const Case cases[] = {
+      {0, "x^2", "2", "200", false, 2.02, 0},
+      {0, "1/(x-1)", "3", "6", true, 1, 0},
+      {1, "x*y", "1", "4", false, 1, 1},
+      {2, "1/(x*y-0.25)", "1", "4", true, -0.5, -0.5},
+  };
+  for (const Case& c : cases) {
+    engine::VarValues[1] = 7;
+    engine::VarValues[2] = 8;
+    const QString range = QString::fromLatin1(c.range);
+    if (c.type == 0)
+      SetUpPlot(QString::fromLatin1(c.expression), QStringLiteral("-") + range, range, QString::fromLatin1(c.steps));
+    else
+      SetUpPlotXY(c.type, QString::fromLatin1(c.expression), range, QString::fromLatin1(c.steps));
+    if (c.fails)
+      PlotExpectingMessage(QStringLiteral("Cann't calculate this function"));
+    else
+      Click(*window->bbOK);
+    EXPECT_NEAR(double(engine::VarValues[1]), c.x, 1e-15) << c.expression;
+    EXPECT_EQ(double(engine::VarValues[2]), c.type == 0 ? 8.0 : c.y) << c.expression;
+  }
+}
+
+// Choosing the contour type shows the exaggeration the last OK accepted, in 8 digits.
+TEST_F(GraphicsPageTest, TheContourTypeShowsTheLastAcceptedExaggeration)
+{
+  Open();
+  SetUpPlot(QStringLiteral("x"), QStringLiteral("-1"), QStringLiteral("1"), QStringLiteral("4"));
+  Retype(*window->edExaggerate, QStringLiteral("1.23456789"));
+  Click(*window->bbOK);
+  Retype(*window->edExaggerate, QStringLiteral("5"));  // typed, never accepted
+  ChooseType(2);
+  EXPECT_EQ(window->edExaggerate->text(), QStringLiteral("5"));
+  ChooseType(1);
+  EXPECT_EQ(window->edExaggerate->text(), QStringLiteral("1.235E+0"));  // 8 characters in Scn
+  Retype(*window->edExaggerate, QStringLiteral("0.5"));
+  Click(*window->bbOK);
+  EXPECT_TRUE(window->fmContourPlot->isVisible());
+  window->pcCalc->setCurrentWidget(window->tsGraph);
+  ChooseType(0);
+  EXPECT_EQ(window->rgPlot->ItemIndex(), 0);
+  Retype(*window->edExaggerate, QStringLiteral("9"));
+  ChooseType(1);
+  EXPECT_EQ(window->edExaggerate->text(), QStringLiteral("5.0E-1"));
 }
 
 TEST_F(GraphicsPageTest, AnErrorAtAPointShowsNoWindowAndSaysWhichErrorAtWhichX)
@@ -493,6 +585,44 @@ TEST_F(GraphicsPageTest, TheStopButtonEndsTheContourTracingAndATooLargeGridIsRef
   PlotExpectingMessage(QStringLiteral("Too many points for a contour plot: 16001 x 16001"));
   EXPECT_EQ(window->fmContourPlot->Contour(), nullptr);
   EXPECT_FALSE(window->PlotZValues);
+}
+
+// The contour and shade titles name the expression being plotted, however the type and the
+// expression line changed on the page, until the user types a title of their own.
+TEST_F(GraphicsPageTest, TitlesAndLegendsFollowTheExpressionUnlessTheUserTypedTheirOwn)
+{
+  Open();
+  SetUpPlot(QStringLiteral("x^2"), QStringLiteral("-1"), QStringLiteral("1"), QStringLiteral("10"));
+  Click(*window->bbOK);
+  Retype(*window->Edit1, QStringLiteral("sin(x)*cos(y)"));  // on the page, under f(x)
+  EXPECT_EQ(window->edLegend->text(), QStringLiteral("f(sin(x)*cos(y))"));
+  ChooseType(1);
+  EXPECT_EQ(window->edTitle->text(), QStringLiteral("f(sin(x)*cos(y))"));
+  Click(*window->bbOK);
+  plotui::TPlot& contours = *window->fmContourPlot->Chart;
+  EXPECT_EQ(contours.Title->Text(), QStringLiteral("f(sin(x)*cos(y))#"));  // one line
+  EXPECT_EQ(contours.Graph->ColorLegends[0]->Layer->Name, QStringLiteral("sin(x)*cos(y)"));
+
+  window->pcCalc->setCurrentWidget(window->tsGraph);
+  ChooseType(2);
+  Retype(*window->edTitle, QStringLiteral("Waves"));
+  Retype(*window->Edit1, QStringLiteral("x*y"));
+  ChooseType(1);
+  EXPECT_EQ(window->edTitle->text(), QStringLiteral("Waves"));
+  Click(*window->bbOK);
+  EXPECT_EQ(contours.Title->Text(), QStringLiteral("Waves#"));
+
+  // Emptied, the title follows again; the f(x) type has none and the legend follows there.
+  window->pcCalc->setCurrentWidget(window->tsGraph);
+  Retype(*window->edTitle, QString());
+  Retype(*window->Edit1, QStringLiteral("x+y"));
+  EXPECT_EQ(window->edTitle->text(), QStringLiteral("f(x+y)"));
+  Retype(*window->edLegend, QStringLiteral("Mine"));
+  ChooseType(0);
+  EXPECT_EQ(window->edTitle->text(), QString());
+  EXPECT_EQ(window->edLegend->text(), QStringLiteral("Mine"));
+  ChooseType(2);
+  EXPECT_EQ(window->edTitle->text(), QStringLiteral("f(x+y)"));
 }
 
 TEST_F(GraphicsPageTest, TheColourShadeHidesTheEditModesAndItsLegendButtonTogglesTheColourLegend)

@@ -40,6 +40,29 @@ TEST(CanvasDirect, FarOutLinesAndPolygonsKeepTheirDirection)
   EXPECT_TRUE(Drawn(polyline, 150, 20));
 }
 
+// Whoever draws on a bitmap's canvas, the control showing it hears of it once per drawing call;
+// moves, clips and tool changes draw nothing and say nothing.
+TEST(CanvasDirect, EveryDrawingCallIsAnnounced)
+{
+  TBitmap picture(50, 50);
+  TCanvas& canvas = picture.Canvas();
+  int changes = 0;
+  canvas.OnChange = [&] { ++changes; };
+  canvas.MoveTo(1, 1);
+  canvas.SetClipRect({0, 0, 40, 40});
+  canvas.Pen().SetColor(clRed);
+  EXPECT_EQ(changes, 0);
+  canvas.LineTo(10, 10);
+  canvas.Rectangle(2, 2, 8, 8);
+  canvas.TextOut(3, 3, QStringLiteral("a"));
+  canvas.SetPixel(4, 4, clBlue);
+  canvas.LineTo(kFar, 10);  // cut at the limit, drawn all the same
+  EXPECT_EQ(changes, 5);
+  TBitmap other(10, 10);
+  canvas.Draw(0, 0, other);
+  EXPECT_EQ(changes, 6);
+}
+
 TEST(CanvasDirect, FarOutCallsAreRecordedCutAtTheLimit)
 {
   TRecordingCanvas c;

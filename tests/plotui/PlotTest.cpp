@@ -7,6 +7,7 @@
 #include "platform/ClipboardPicture.h"
 #include "platform/DragDrop.h"
 #include "platform/Exceptions.h"
+#include "platform/FileDialogs.h"
 #include "platform/Menus.h"
 #include "platform/ModalRun.h"
 
@@ -226,10 +227,56 @@ TEST(Plot, SaveAsWritesTheFileTypeChosenWithItsExtension)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.written;
     EXPECT_TRUE(file.readAll().startsWith(c.start)) << c.written;
   }
+  // The extension typed, in either case, wins over the file type chosen.
+  const struct {
+    int filter;
+    const char* name;
+    QByteArray start;
+  } typed[] = {{1, "typed.wmf", QByteArray::fromHex("d7cdc69a")},
+               {2, "typed.Emf", QByteArray::fromHex("01000000")},
+               {3, "typed.bmp", QByteArray("BM")},
+               {1, "typed.png", QByteArray("\x89PNG")},
+               {2, "typed.pic", QByteArray::fromHex("d7cdc69a")}};
+  for (const auto& c : typed) {
+    platform::ModalScript script;
+    script.Choose(dir.filePath(c.name), c.filter);
+    f.chart->SavePictureAs();
+    QFile file(dir.filePath(c.name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.name;
+    EXPECT_TRUE(file.readAll().startsWith(c.start)) << c.name;
+  }
   platform::ModalScript cancel;
   cancel.Dismiss(platform::ModalKind::SaveDialog);
   f.chart->SavePictureAs();
   EXPECT_EQ(cancel.StepsLeft(), 0);
+}
+
+// Each file type of the dialog lists the files of its extension in upper and lower case.
+TEST(Plot, SaveAsListsPictureFilesInEitherCase)
+{
+  TPlotFixture f;
+  QTemporaryDir dir;
+  for (const char* name : {"a.bmp", "B.BMP", "c.wmf", "D.WMF", "e.emf", "F.EMF"}) {
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  const QStringList expected[] = {{"B.BMP", "a.bmp"}, {"D.WMF", "c.wmf"}, {"F.EMF", "e.emf"}};
+  platform::ModalScript script;
+  script.Then([&](platform::ModalSubject& subject) {
+    const auto& dialog = dynamic_cast<platform::TFileDialog&>(subject);
+    const QStringList filters = dialog.QtNameFilters();
+    EXPECT_EQ(filters.size(), 3);
+    for (int i = 0; i < filters.size() && i < 3; ++i) {
+      // The patterns between the parentheses, matched as the dialog matches them: case-sensitive.
+      const QString patterns = filters[i].section(QLatin1Char('('), -1).chopped(1);
+      const QStringList listed =
+          QDir(dir.path()).entryList(patterns.split(QLatin1Char(' ')), QDir::Files | QDir::CaseSensitive, QDir::Name);
+      EXPECT_EQ(listed, expected[i]) << filters[i].toStdString();
+    }
+    return platform::mrCancel;
+  });
+  f.chart->SavePictureAs();
+  EXPECT_EQ(script.StepsLeft(), 0);
 }
 
 TEST(Plot, PrintAndPropertiesEntriesOfThePopupStayDisabled)

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <deque>
 
 namespace plot::test {
 namespace {
@@ -39,7 +40,15 @@ TEST(ContourLabels, BoxCornersTurnWithTheText)
   const TPoly a = ContourLabelBox(100, 50, 10, 10, 0);
   EXPECT_TRUE(BoxesOverlap(a, ContourLabelBox(115, 55, 10, 10, 30)));
   EXPECT_FALSE(BoxesOverlap(a, ContourLabelBox(125, 50, 10, 10, 0)));
-  EXPECT_FALSE(BoxesOverlap(a, ContourLabelBox(100, 50, 3, 3, 0)));  // wholly inside
+  // One inside the other, the same box turned half round, and boxes touching or closer than two
+  // pixels meet; two pixels apart they are clear.
+  EXPECT_TRUE(BoxesOverlap(a, ContourLabelBox(100, 50, 3, 3, 0)));
+  EXPECT_TRUE(BoxesOverlap(ContourLabelBox(100, 50, 3, 3, 0), a));
+  EXPECT_TRUE(BoxesOverlap(a, ContourLabelBox(100, 50, 10, 10, 180)));
+  EXPECT_TRUE(BoxesOverlap(a, ContourLabelBox(120, 50, 10, 10, 0)));
+  EXPECT_TRUE(BoxesOverlap(a, ContourLabelBox(121, 50, 10, 10, 0)));
+  EXPECT_FALSE(BoxesOverlap(a, ContourLabelBox(122, 50, 10, 10, 0)));
+  EXPECT_FALSE(BoxesOverlap(a, ContourLabelBox(100, 40 - 2 - 10 * std::sqrt(2.0), 10, 10, 45)));
   EXPECT_TRUE(BoxInside(a, {89, 39, 111, 61}));
   EXPECT_FALSE(BoxInside(a, {90, 39, 111, 61}));  // a corner on the edge is not inside
   EXPECT_FALSE(BoxInside(TPoly(), {0, 0, 100, 100}));
@@ -212,6 +221,79 @@ TEST(ContourLabels, LabelsMoveIntoThePlotAndAwayFromEachOther)
   close.Paint();
   EXPECT_FALSE(moved.Hidden);
   EXPECT_EQ(moved.P1.Y, shared.Y);
+}
+
+// A level traced twice (a contour added through a line already there) draws one label per place:
+// the second moves along its line clear of the first or stays away; no label is written on top
+// of another or upside down, and neither line runs under a label of its level.
+TEST(ContourLabels, ALevelTracedTwiceKeepsItsLabelsApartAndItsLinesOpen)
+{
+  TPlaneContour plane(10, 3, 41);
+  plane.Paint();
+  const std::size_t before = plane.contour->Labels.size();
+  plane.contour->AddContourAt(0.5, 0.5);
+  ASSERT_GT(plane.contour->Labels.size(), before);
+  plane.Paint();
+  std::vector<const TContourLabel*> drawn;
+  for (const auto& label : plane.contour->Labels)
+    if (!label->Hidden && label->Visible)
+      drawn.push_back(label.get());
+  for (std::size_t i = 0; i < drawn.size(); ++i) {
+    for (std::size_t j = 0; j < i; ++j)
+      EXPECT_FALSE(BoxesOverlap(drawn[i]->Box, drawn[j]->Box))
+          << drawn[i]->Text.toStdString() << " over " << drawn[j]->Text.toStdString();
+    EXPECT_EQ(plane.LinePixelsInside(drawn[i]->Box), 0) << drawn[i]->Text.toStdString();
+  }
+  int halves = 0;
+  for (const auto& r : plane.f.image.Recording().Records())
+    if (r.Op == TCanvasOp::TextOut && r.Text == QStringLiteral("0.50")) {
+      ++halves;
+      EXPECT_EQ(r.State.Font.Escapement, 900);  // read upward, as every vertical label
+    }
+  EXPECT_GE(halves, 1);
+  EXPECT_EQ(std::size_t(halves), std::size_t(std::count_if(drawn.begin(), drawn.end(), [](const TContourLabel* l) {
+              return l->Text == QStringLiteral("0.50");
+            })));
+}
+
+// A line running down the screen is labelled reading upward, from the corner that keeps
+// the text upright.
+TEST(ContourLabels, AStraightDownLineIsLabelledReadingUpward)
+{
+  for (const bool down : {true, false}) {
+    TGraphFixture f;
+    auto layer = std::make_unique<TContour>(f.graph, Nodes({0, 1}), Nodes({0, 1}), Values({{0, 0}, {1, 1}}), 1,
+                                            true, false);
+    TContour& contour = *layer;
+    f.graph.AddLayer(std::move(layer));
+    f.graph.Paint();
+    contour.SetColorMap(false);
+    TContourChain chain;
+    chain.Level = 0.5;
+    // Off the vertical by a hair, so that the angle rounds to a whole -90 or 90 degrees.
+    chain.Points = down ? std::deque<TFloatPoint>{{0.5, 0.9}, {0.5001, 0.1}}
+                        : std::deque<TFloatPoint>{{0.5, 0.1}, {0.5001, 0.9}};
+    contour.Chains.push_back(chain);
+    TContourLabel& label = contour.AddLabel(std::make_unique<TContourLabel>(
+        f.graph, chain.Points[0], chain.Points[1], "0.50", &contour.Chains.back(), contour));
+    contour.Chains.back().Label = &label;
+    EXPECT_EQ(label.TextAngle(), down ? -90 : 90);
+    f.image.Recording().Clear();
+    contour.DrawLabels();
+    ASSERT_FALSE(label.Hidden);
+    const auto& records = f.image.Recording().Records();
+    const auto text = std::find_if(records.begin(), records.end(),
+                                   [](const platform::TCanvasRecord& r) { return r.Op == TCanvasOp::TextOut; });
+    ASSERT_NE(text, records.end());
+    EXPECT_EQ(text->State.Font.Escapement, 900) << down;
+    // Written from the corner at the lower left on the screen.
+    EXPECT_EQ(text->Points[0], label.Corner(down ? 2 : 4)) << down;
+    const platform::TPoint at = text->Points[0];
+    for (int k = 1; k <= 4; ++k) {
+      EXPECT_LE(at.X, label.Corner(k).X) << down;
+      EXPECT_GE(at.Y, label.Corner(k).Y) << down;
+    }
+  }
 }
 
 TEST(ContourLabels, LabelsAreNeverUpsideDown)

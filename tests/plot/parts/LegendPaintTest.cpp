@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+
 namespace plot::test {
 namespace {
 
@@ -180,6 +183,88 @@ TEST(ColorLegend, NeverInsideThePlot)
     const bool apart = box.Right < plot.Left || box.Left > plot.Right || box.Bottom < plot.Top || box.Top > plot.Bottom;
     EXPECT_TRUE(apart) << style;
     EXPECT_FALSE(box.IsEmpty()) << style;
+  }
+}
+
+// Where a text drawn by the colour legend lies: centred or left-aligned at the top, read across or upward.
+TRect TextBox(platform::TCanvas& measure, const platform::TCanvasRecord& r)
+{
+  platform::TFontData font = r.State.Font;
+  const bool upward = font.Escapement == 900;
+  font.Escapement = 0;
+  measure.Font().SetData(font);
+  const platform::TSize size = measure.TextExtent(r.Text);
+  const platform::TPoint at = r.Points[0];
+  const bool centred = (r.State.TextAlign & platform::TA_CENTER) == platform::TA_CENTER;
+  if (upward)
+    return centred ? TRect{at.X, at.Y - size.cx / 2, at.X + size.cy, at.Y + size.cx / 2}
+                   : TRect{at.X, at.Y - size.cx, at.X + size.cy, at.Y};
+  return centred ? TRect{at.X - size.cx / 2, at.Y, at.X + size.cx / 2, at.Y + size.cy}
+                 : TRect{at.X, at.Y, at.X + size.cx, at.Y + size.cy};
+}
+
+// The name and every value label lie inside the box, the box inside the picture, and the name
+// stands clear of the bar, on every side and at every size.
+TEST(ColorLegend, NameAndLabelsFitInTheBoxClearOfTheBar)
+{
+  for (const TLegendStyle style : {lsBottom, lsTop, lsRight, lsLeft}) {
+    for (const auto& [width, height] : {std::pair{300, 220}, std::pair{500, 400}, std::pair{900, 700}}) {
+      TLegendFixture f(width, height);
+      f.AddSeries("s", PointsXY({{0, 0}, {1, 1}}));
+      TScaleLayer layer(f.graph);
+      layer.Name = "sin(x)*cos(y)";
+      TColorLegend& legend = *f.graph.ColorLegends[0];
+      legend.Layer = &layer;
+      legend.Style = style;
+      f.graph.Paint();
+      const std::string where = std::to_string(style) + " at " + std::to_string(width) + "x" + std::to_string(height);
+      const TRect b = legend.BoxRect;
+      const int u = f.graph.UnitHeight;
+      const int frame = u * legend.FrameThickness;
+      const int outer = frame + u * legend.ShadowThickness;  // the shadow falls right and below
+      EXPECT_GE(b.Left - frame, 0) << where;
+      EXPECT_GE(b.Top - frame, 0) << where;
+      EXPECT_LE(b.Right + outer, width) << where;
+      EXPECT_LE(b.Bottom + outer, height) << where;
+      platform::TRecordingCanvas measure;
+      std::optional<TRect> name;
+      std::vector<TRect> labelBoxes;
+      const auto& records = f.Recording().Records();
+      for (std::size_t i = 0; i < records.size(); ++i) {
+        const auto& r = records[i];
+        if (r.Op != TCanvasOp::TextOut)
+          continue;
+        const bool isName = r.Text == layer.Name;
+        bool isLabel = false;
+        for (const double level : {70, 60, 50, 40, 30, 20, 10, 0})
+          isLabel = isLabel || r.Text == QString::fromStdString(FloatToSignificantText(3, level));
+        if (!isName && !isLabel)
+          continue;
+        const TRect t = TextBox(measure, r);
+        EXPECT_TRUE(t.Left >= b.Left && t.Right <= b.Right && t.Top >= b.Top && t.Bottom <= b.Bottom)
+            << where << " \"" << r.Text.toStdString() << "\" at " << t.Left << "," << t.Top << "," << t.Right << ","
+            << t.Bottom << " in " << b.Left << "," << b.Top << "," << b.Right << "," << b.Bottom;
+        if (isName) {
+          name = t;
+          // The bar's outline follows the name.
+          const auto bar = std::find_if(records.begin() + std::ptrdiff_t(i), records.end(),
+                                        [](const auto& next) { return next.Op == TCanvasOp::Rectangle; });
+          ASSERT_NE(bar, records.end()) << where;
+          const TRect r2 = bar->RectAt(0);
+          if (style == lsBottom || style == lsTop)
+            EXPECT_GE(r2.Left - t.Right, 4) << where;
+          else
+            EXPECT_GE(t.Top - r2.Bottom, 4) << where;
+        }
+        if (isLabel)
+          labelBoxes.push_back(t);
+      }
+      ASSERT_TRUE(name.has_value()) << where;
+      EXPECT_EQ(labelBoxes.size(), 8u) << where;
+      for (const TRect& t : labelBoxes)
+        EXPECT_TRUE(t.Right <= name->Left || t.Left >= name->Right || t.Bottom <= name->Top || t.Top >= name->Bottom)
+            << where << ": a label over the name";
+    }
   }
 }
 
