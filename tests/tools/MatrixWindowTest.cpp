@@ -293,7 +293,7 @@ TEST_F(MatrixWindowTest, ClipboardCopyAndPaste)
   window->sgA->setFocus();
   ASSERT_TRUE(window->sbAtoClip->isEnabled());
   Click(window->sbAtoClip);
-  EXPECT_EQ(platform::ClipboardText().value_or(""), "1\t2\r3\t4\r");
+  EXPECT_EQ(platform::ClipboardText().value_or(""), "1\t2\r\n3\t4\r\n");
   ClearGrid(window->MatrixB());
   ClickCell(*window->sgB, 1, 1);
   ASSERT_TRUE(window->sbPasteToB->isEnabled());
