@@ -175,7 +175,7 @@ void TStringGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
     ShowEditor();
     return;
   }
-  if (MoveCurrent(cell.X, cell.Y, true) && HasOption(goRangeSelect)) {
+  if (MoveCurrent(cell.X, cell.Y, true, false) && HasOption(goRangeSelect)) {
     selecting_ = true;
     SetMouseCapture(true);
   }
