@@ -32,6 +32,8 @@
 #include "platform/Shell.h"
 #include "platform/TextFile.h"
 #include "tools/ContourPlotWindow.h"
+#include "tools/MatrixQuestion.h"
+#include "tools/MatrixView.h"
 #include "tools/MatrixWindow.h"
 #include "tools/Plot2DWindow.h"
 
@@ -179,6 +181,9 @@ TfmCalc::TfmCalc()
   FormCreate();
   WireGraphicsPage();
   CreatePlotWindows();
+  fmMult = std::make_unique<tools::TfmMult>();
+  frmViewR = std::make_unique<tools::TfrmViewR>();
+  fmMatrix = std::make_unique<tools::TfmMatrix>(DM.SaveDialog1, SettingsFileName(), *fmMult, *frmViewR);
   resize(QSize(760, 520).expandedTo(minimumSizeHint()));
   // A stored position off every screen (another monitor, a damaged file) brings the window to the nearest.
   move(PlaceOnScreens(QRect(pos(), size())));
@@ -193,8 +198,6 @@ TfmCalc::~TfmCalc()
 
 void TfmCalc::MatrixClick()
 {
-  if (!fmMatrix)
-    fmMatrix = std::make_unique<tools::TfmMatrix>(DM.SaveDialog1, SettingsFileName());
   fmMatrix->ShowWindow();
 }
 

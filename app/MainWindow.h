@@ -49,6 +49,8 @@ class TOvcTextFileEditor;
 
 namespace tools {
 class TfmMatrix;
+class TfmMult;
+class TfrmViewR;
 class TfmContourPlot;
 class TfmPlot2D;
 }
@@ -202,7 +204,10 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   TfmCompMess fmCompMess;
   TfrmFindReplace frmFindReplace;
   TDM DM;
-  std::unique_ptr<tools::TfmMatrix> fmMatrix;  // made when first opened
+  // The matrix calculator and its question dialog and viewer, made at start-up.
+  std::unique_ptr<tools::TfmMult> fmMult;
+  std::unique_ptr<tools::TfrmViewR> frmViewR;
+  std::unique_ptr<tools::TfmMatrix> fmMatrix;
   std::unique_ptr<tools::TfmPlot2D> fmPlot2D;  // the f(x) plot window, made at start-up
   std::unique_ptr<tools::TfmContourPlot> fmContourPlot;  // the f(x,y) plot window, made at start-up
   // Show-plots popup menu: each item is enabled when its plot window is first shown.

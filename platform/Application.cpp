@@ -5,9 +5,12 @@
 #include <QCursor>
 #include <QDir>
 #include <QFont>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -41,6 +44,23 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
+  const int type = event->type();
+  const bool key = type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride;
+  if (key) {
+    // The user's keys may arrive while a handler pumps messages; a key sent on by code may not return.
+    const bool again = std::any_of(keyDeliveries_.begin(), keyDeliveries_.end(), [&](const KeyDelivery& d) {
+      return d.Receiver == receiver && d.Type == type;
+    });
+    if (again && !event->spontaneous()) {
+      event->ignore();
+      return false;
+    }
+    keyDeliveries_.push_back({receiver, type});
+  }
+  const auto delivered = qScopeGuard([&] {
+    if (key)
+      keyDeliveries_.pop_back();
+  });
   bool result = false;
   Guard([&] { result = QApplication::notify(receiver, event); });
   return result;

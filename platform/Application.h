@@ -6,16 +6,26 @@
 
 #include <QApplication>
 #include <QString>
+#include <vector>
 
 class QWidget;
 
 namespace platform {
 
-// The program's Qt application: delivers every event inside the exception boundary.
+// The program's Qt application: delivers every event inside the exception boundary. A key event that
+// code sends to a widget already handling a key event of that kind is refused, so no forwarding of keys
+// can go round in a circle.
 class Application : public QApplication {
  public:
   Application(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
+
+ private:
+  struct KeyDelivery {
+    const QObject* Receiver;
+    int Type;
+  };
+  std::vector<KeyDelivery> keyDeliveries_;  // the key events being delivered, outermost first
 };
 
 // Title of the application (caption of custom message boxes).

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <algorithm>
 
 namespace platform {
 
@@ -32,6 +33,18 @@ std::string ToLatin1(const QString& text)
 QString FromLatin1(const std::string& latin1)
 {
   return QString::fromLatin1(latin1.data(), qsizetype(latin1.size()));
+}
+
+std::vector<std::string> ClipboardLines(const std::string& text)
+{
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+    lines.push_back(text.substr(start, end - start));
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return lines;
 }
 
 void SetClipboardText(const std::string& latin1)

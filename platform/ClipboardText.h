@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -14,6 +15,11 @@ std::optional<std::string> ClipboardText();
 // The clipboard's text as it is; nothing when it holds no text.
 std::optional<QString> ClipboardUnicodeText();
 bool ClipboardHasText();
+
+// Clipboard text ends each line with CR LF, as every other program reads it.
+inline constexpr char kClipboardLineEnd[] = "\r\n";
+// Cuts clipboard text into lines: CR LF, LF and CR each end one; text after the last break is a line too.
+std::vector<std::string> ClipboardLines(const std::string& text);
 
 // The conversions themselves.
 std::string ToLatin1(const QString& text);

@@ -220,7 +220,7 @@ void TStringGrid::SetSelection(const TGridRect& selection)
   Invalidate();
 }
 
-bool TStringGrid::MoveCurrent(int col, int row, bool moveAnchor)
+bool TStringGrid::MoveCurrent(int col, int row, bool moveAnchor, bool scrollIntoView)
 {
   col = std::clamp(col, fixedCols_, ColCount() - 1);
   row = std::clamp(row, fixedRows_, RowCount() - 1);
@@ -237,7 +237,8 @@ bool TStringGrid::MoveCurrent(int col, int row, bool moveAnchor)
   }
   if (moveAnchor || !HasOption(goRangeSelect))
     anchor_ = current_;
-  ScrollIntoView(col, row);
+  if (scrollIntoView)
+    ScrollIntoView(col, row);
   UpdateEditor();
   Invalidate();
   return true;

@@ -137,7 +137,8 @@ private:
   TGridAxis Rows() const;
 
   // Moves and navigation
-  bool MoveCurrent(int col, int row, bool moveAnchor);  // false when refused
+  // False when refused. A cell chosen by the mouse is not scrolled into view: the grid stays under the mouse.
+  bool MoveCurrent(int col, int row, bool moveAnchor, bool scrollIntoView = true);
   void Navigate(int& key, TShiftState shift);
   void ClampPositions();
   void ScrollIntoView(int col, int row);

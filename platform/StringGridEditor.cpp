@@ -25,6 +25,21 @@ void TInplaceEdit::SetTextQuietly(const QString& text)
   quiet_ = false;
 }
 
+bool TInplaceEdit::PassedOn(const QEvent* event)
+{
+  const bool passed = event == passedOn_;
+  passedOn_ = nullptr;
+  return passed;
+}
+
+bool TInplaceEdit::event(QEvent* event)
+{
+  const bool handled = QLineEdit::event(event);
+  if (event->type() == QEvent::KeyPress)
+    passedOn_ = event->isAccepted() ? nullptr : event;
+  return handled;
+}
+
 // Up, Down and the page keys always move between cells, Ctrl+Home and Ctrl+End too, Tab with goTabs;
 // Left, Right, Home and End only with goAlwaysShowEditor and the caret at the text's edge.
 bool TInplaceEdit::GoesToGrid(int key, unsigned shift) const

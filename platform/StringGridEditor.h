@@ -13,8 +13,11 @@ class TInplaceEdit : public QLineEdit {
 public:
   explicit TInplaceEdit(TStringGrid& grid);
   void SetTextQuietly(const QString& text);  // no change reaches the grid
+  // True once for the key event the editor left unhandled, which Qt passes on to the grid next.
+  bool PassedOn(const QEvent* event);
 
 protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
@@ -23,6 +26,7 @@ private:
   bool GoesToGrid(int key, unsigned shift) const;
   TStringGrid& grid_;
   bool quiet_ = false;
+  const QEvent* passedOn_ = nullptr;
 };
 
 }  // namespace platform

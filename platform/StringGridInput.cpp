@@ -91,8 +91,14 @@ void TStringGrid::Navigate(int& key, TShiftState shift)
 
 void TStringGrid::keyPressEvent(QKeyEvent* event)
 {
+  // A key the editor left unhandled comes here on its way up to the window: it goes on, never back.
+  if (editor_ && editor_->PassedOn(event)) {
+    event->ignore();
+    return;
+  }
   if (editor_ && !editor_->isHidden()) {
     QApplication::sendEvent(editor_, event);
+    event->accept();  // its way up the parents was taken from the editor already
     return;
   }
   // A character beyond Latin-1 has no KeyPress: it opens the editor with it here, as others do there.
@@ -169,7 +175,7 @@ void TStringGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y
     ShowEditor();
     return;
   }
-  if (MoveCurrent(cell.X, cell.Y, true) && HasOption(goRangeSelect)) {
+  if (MoveCurrent(cell.X, cell.Y, true, false) && HasOption(goRangeSelect)) {
     selecting_ = true;
     SetMouseCapture(true);
   }

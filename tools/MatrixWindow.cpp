@@ -9,13 +9,15 @@
 #include "platform/Exceptions.h"
 #include "platform/FileDialogs.h"
 #include "platform/Hints.h"
-#include "platform/InputBox.h"
 #include "platform/Menus.h"
 #include "platform/MessageDlg.h"
 #include "platform/Printer.h"
 #include "platform/Shell.h"
 #include "platform/StringGrid.h"
 #include "tools/MatrixPrint.h"
+#include "tools/MatrixQuestion.h"
+#include "tools/MatrixView.h"
+#include "tools/PrintJob.h"
 #include "tools/matrix/MatrixText.h"
 
 #include <QClipboard>
@@ -30,7 +32,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 namespace tools {
 
@@ -79,60 +80,6 @@ bool SizeValue(const QLineEdit* edit, int& value)
   return ok && value >= 1 && value <= kMaxSize;
 }
 
-// Evaluates a dialog entry; false when the engine reports an error.
-bool EvaluateEntry(const QString& text, Extended& value)
-{
-  return EvaluateCell(EngineBytes(text), value);
-}
-
-bool AskReal(Extended& x)
-{
-  QString text = platform::FromLatin1(MatrixValueText(x));
-  for (;;) {
-    if (!platform::InputQuery(QStringLiteral("r*A"), QStringLiteral("Expession"), text))
-      return false;
-    Extended value = 0;
-    if (EvaluateEntry(text, value)) {
-      x = value;
-      return true;
-    }
-  }
-}
-
-bool AskInteger(int& n)
-{
-  QString text = QString::number(n);
-  for (;;) {
-    if (!platform::InputQuery(QStringLiteral("Power(A,n)"), QStringLiteral("Expession"), text))
-      return false;
-    Extended value = 0;
-    if (EvaluateEntry(text, value) && value == std::nearbyint(value) && std::fabs(value) <= 2147483647.0L) {
-      n = static_cast<int>(std::nearbyint(value));
-      return true;
-    }
-  }
-}
-
-// Errors that depend on the value put in for A: the trial with 1 may meet them and still be sound.
-bool ValueDependentError(int code) { return (code >= 8 && code <= 13) || code == 24; }
-
-bool AskFunction(std::string& f)
-{
-  QString text = platform::FromLatin1(f.empty() ? std::string("sin(A)+cos(A)/3") : f);
-  for (;;) {
-    if (!platform::InputQuery(QStringLiteral("Function f(A)"), QStringLiteral("Expession"), text))
-      return false;
-    std::string trial = EngineBytes(text);
-    for (std::size_t at = trial.find("(A)"); at != std::string::npos; at = trial.find("(A)", at + 3))
-      trial.replace(at, 3, "(1)");
-    Extended value = 0;
-    if (EvaluateCell(trial, value) || ValueDependentError(engine::ErrorCode)) {
-      f = EngineBytes(text);
-      return true;
-    }
-  }
-}
-
 void SetupGrid(TStringGrid* grid, bool editable)
 {
   grid->SetDefaultColWidth(56);
@@ -148,8 +95,10 @@ void SetupGrid(TStringGrid* grid, bool editable)
 
 }  // namespace
 
-TfmMatrix::TfmMatrix(platform::TSaveDialog& saveDialog, QString settingsFile, QWidget* parent)
-    : Form(parent, true), saveDialog_(saveDialog), settingsFile_(std::move(settingsFile))
+TfmMatrix::TfmMatrix(platform::TSaveDialog& saveDialog, QString settingsFile, TfmMult& fmMult, TfrmViewR& frmViewR,
+                     QWidget* parent)
+    : Form(parent, true), saveDialog_(saveDialog), fmMult_(fmMult), frmViewR_(frmViewR),
+      settingsFile_(std::move(settingsFile))
 {
   setObjectName(QStringLiteral("fmMatrix"));
   setWindowTitle(QStringLiteral("Matrix"));
@@ -170,8 +119,11 @@ TfmMatrix::TfmMatrix(platform::TSaveDialog& saveDialog, QString settingsFile, QW
   sbMultArA = OperationButton(this, "sbMultArA", QStringLiteral("r*A=C"), QStringLiteral("Scale prodact r*A result C"));
   Button2 = OperationButton(this, "Button2", QStringLiteral("f(Aij)=Cij"), QStringLiteral("Function(Aij)=Cij"));
   Button1 = OperationButton(this, "Button1", QStringLiteral("="), QString());
-  for (QPushButton* b : {Solve, btAMultB, btAAddB, btASubsB, btInverse, ptPowerA, btDeterminant, sbMultArA, Button2, Button1})
+  // Enter in an edit applies the edit: no button of the window is pressed by it.
+  for (QPushButton* b : {Solve, btAMultB, btAAddB, btASubsB, btInverse, ptPowerA, btDeterminant, sbMultArA, Button2, Button1}) {
+    b->setAutoDefault(false);
     operations->addWidget(b);
+  }
   operations->addStretch();
 
   edOperation = new QLineEdit(this);
@@ -404,11 +356,11 @@ void TfmMatrix::AskAndSelect(TMatrixOperation operation)
 {
   bool ok = false;
   if (operation == TMatrixOperation::Power)
-    ok = AskInteger(calculator_->PowerN);
+    ok = fmMult_.AskInteger(calculator_->PowerN);
   else if (operation == TMatrixOperation::Scaling)
-    ok = AskReal(calculator_->ScaleFactor);
+    ok = fmMult_.AskReal(calculator_->ScaleFactor);
   else
-    ok = AskFunction(calculator_->FunctionText);
+    ok = fmMult_.AskFunction(calculator_->FunctionText);
   if (ok)
     SelectOperation(operation);
 }
@@ -444,6 +396,8 @@ void TfmMatrix::StoreEntries(std::size_t before)
   const auto& repository = calculator_->Repository();
   for (std::size_t i = before; i < repository.size(); ++i)
     lbR->addItem(platform::FromLatin1(repository[i].Name));
+  if (lbR->count() > 0)
+    lbR->scrollToItem(lbR->item(lbR->count() - 1));
 }
 
 // Sizes and names
@@ -579,13 +533,13 @@ void TfmMatrix::Paste(TGridMatrix& matrix)
 
 void TfmMatrix::PrintGrids()
 {
-  try {
-    platform::Printer().SetTitle(QStringLiteral("Matrix"));
-    PrintMatrixGrids(platform::Printer(), ReadPrintMargins(settingsFile_), calculator_->OperationLine(),
-                     {a_.get(), b_.get(), c_.get()});
-  } catch (const std::exception& e) {
-    platform::ShowError(QString::fromUtf8(e.what()));
-  }
+  std::vector<const TMatrixGrid*> grids{a_.get()};
+  if (calculator_->UsesB())  // a hidden B is not part of the operation
+    grids.push_back(b_.get());
+  grids.push_back(c_.get());
+  RunPrintJob(QStringLiteral("Matrix"), QStringLiteral("The matrices were printed to the file "), [&] {
+    PrintMatrixGrids(platform::Printer(), ReadPrintMargins(settingsFile_), calculator_->OperationLine(), grids);
+  });
 }
 
 void TfmMatrix::PrintStored()
@@ -594,12 +548,9 @@ void TfmMatrix::PrintStored()
   if (index < 0)
     return;
   const TRepositoryEntry& entry = calculator_->Repository()[std::size_t(index)];
-  try {
-    platform::Printer().SetTitle(platform::FromLatin1(entry.Name));
+  RunPrintJob(platform::FromLatin1(entry.Name), QStringLiteral("The matrix was printed to the file "), [&] {
     PrintStoredMatrix(platform::Printer(), ReadPrintMargins(settingsFile_), entry.Name, *entry.Matrix);
-  } catch (const std::exception& e) {
-    platform::ShowError(QString::fromUtf8(e.what()));
-  }
+  });
 }
 
 void TfmMatrix::ViewStored()
@@ -607,30 +558,7 @@ void TfmMatrix::ViewStored()
   const int index = SelectedEntry();
   if (index < 0)
     return;
-  const TMatrix& m = *calculator_->Repository()[std::size_t(index)].Matrix;
-  platform::Form view(this);
-  view.setObjectName(QStringLiteral("frmViewR"));
-  view.setWindowTitle(QStringLiteral("View matrix"));
-  auto* layout = new QVBoxLayout(&view);
-  auto* grid = new TStringGrid(&view);
-  grid->setObjectName(QStringLiteral("sgA"));
-  grid->SetDefaultColWidth(64);
-  grid->SetRowCount(m.RowCount() + 1);
-  grid->SetColCount(m.ColCount() + 1);
-  for (int i = 0; i < m.RowCount(); ++i)
-    grid->SetCells(0, i + 1, QStringLiteral("R([%1,J]").arg(i));
-  for (int j = 0; j < m.ColCount(); ++j)
-    grid->SetCells(j + 1, 0, QStringLiteral("R([I,%1]").arg(j));
-  for (int i = 0; i < m.RowCount(); ++i)
-    for (int j = 0; j < m.ColCount(); ++j)
-      grid->SetCells(j + 1, i + 1, platform::FromLatin1(MatrixValueText(m.GetElement(i, j))));
-  layout->addWidget(grid, 1);
-  auto* ok = new QPushButton(QStringLiteral("OK"), &view);
-  view.BindModalButton(ok, platform::mrOk);
-  view.SetCancelButton(ok);
-  layout->addWidget(ok, 0, Qt::AlignRight);
-  view.resize(420, 300);
-  view.ShowModal();
+  frmViewR_.ShowMatrix(*calculator_->Repository()[std::size_t(index)].Matrix);
 }
 
 int TfmMatrix::SelectedEntry() const { return lbR->currentRow(); }

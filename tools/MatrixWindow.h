@@ -24,10 +24,15 @@ class TStringGrid;
 
 namespace tools {
 
+class TfmMult;
+class TfrmViewR;
+
 class TfmMatrix : public platform::Form {
 public:
-  // The save dialog is the program's shared one; print margins come from the settings file.
-  TfmMatrix(platform::TSaveDialog& saveDialog, QString settingsFile, QWidget* parent = nullptr);
+  // The save dialog is the program's shared one; print margins come from the settings file. The question
+  // dialog and the viewer are the program's long-lived ones.
+  TfmMatrix(platform::TSaveDialog& saveDialog, QString settingsFile, TfmMult& fmMult, TfrmViewR& frmViewR,
+            QWidget* parent = nullptr);
   ~TfmMatrix() override;
 
   // Shows the window with the product selected.
@@ -126,6 +131,8 @@ private:
   void UpdateButtons();
 
   platform::TSaveDialog& saveDialog_;
+  TfmMult& fmMult_;
+  TfrmViewR& frmViewR_;
   QString settingsFile_;
   std::unique_ptr<TGridMatrix> a_;
   std::unique_ptr<TGridMatrix> b_;

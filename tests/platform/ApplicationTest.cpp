@@ -6,10 +6,12 @@
 
 #include <QFile>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace platform {
@@ -34,6 +36,43 @@ TEST(Application, PumpMessagesRunsPendingEventsAndReportsAPendingQuit)
   EXPECT_FALSE(PumpMessages());
   EXPECT_TRUE(QuitPending());
   ClearQuitPending();
+}
+
+// A control that hands every key on to another one, which may be itself or its parent.
+class KeyForwarder : public QWidget {
+ public:
+  using QWidget::QWidget;
+  QWidget* forwardTo = this;
+  int presses = 0;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override
+  {
+    ++presses;
+    QApplication::sendEvent(forwardTo, event);
+    event->accept();
+  }
+};
+
+TEST(Application, AKeySentBackToAControlHandlingItIsRefused)
+{
+  KeyForwarder alone;
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+  QApplication::sendEvent(&alone, &press);
+  EXPECT_EQ(alone.presses, 1);
+
+  // A child that leaves the key to its parent, which hands it to the child again.
+  KeyForwarder parent;
+  KeyForwarder child(&parent);
+  child.forwardTo = &parent;
+  parent.forwardTo = &child;
+  QApplication::sendEvent(&child, &press);
+  EXPECT_EQ(child.presses, 1);
+  EXPECT_EQ(parent.presses, 1);
+
+  // A second key is delivered as usual.
+  QApplication::sendEvent(&alone, &press);
+  EXPECT_EQ(alone.presses, 2);
 }
 
 TEST(Application, HourglassCursorIsScoped)

@@ -263,6 +263,37 @@ TEST(StringGrid, AnEditorShownByTheProgramLeavesTheFocusWhereItIs)
   EXPECT_EQ(window.focusWidget(), grid->findChild<QLineEdit*>());
 }
 
+// Keys the open editor leaves to others go on to the window once; they never come back to the editor.
+TEST(StringGrid, KeysTheEditorLeavesGoOnToTheWindowOnce)
+{
+  struct Window : QWidget {
+    int keys = 0;
+    void keyPressEvent(QKeyEvent* event) override
+    {
+      ++keys;
+      event->accept();
+    }
+  } window;
+  auto* grid = new TStringGrid(&window);
+  grid->resize(300, 150);
+  grid->SetOptions(grid->Options() | GridOptions({goEditing}));
+  window.show();
+  TypeText(*grid, QStringLiteral("2"));
+  ASSERT_TRUE(grid->EditorMode());
+  auto* editor = grid->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  int expected = 0;
+  for (QWidget* target : {static_cast<QWidget*>(editor), static_cast<QWidget*>(grid)})
+    for (const int key : {int(Qt::Key_Shift), int(Qt::Key_Control), int(Qt::Key_F5)}) {
+      SCOPED_TRACE(key);
+      QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+      QApplication::sendEvent(target, &press);
+      EXPECT_EQ(window.keys, ++expected);
+    }
+  EXPECT_TRUE(grid->EditorMode());
+  EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("2"));
+}
+
 TEST(StringGrid, CountsKeepFixedCellsBelowThemAndDropCellsOutside)
 {
   TStringGrid grid;

@@ -245,7 +245,7 @@ TEST(MatrixText, ClipboardAndPaste)
 {
   TMatrixTable grid("A", 2, 2);
   Put(grid, {{"1", "2"}, {"3", "4"}});
-  EXPECT_EQ(GridClipboardText(grid), "1\t2\r3\t4\r");
+  EXPECT_EQ(GridClipboardText(grid), "1\t2\r\n3\t4\r\n");
 
   const struct {
     const char* name;
@@ -258,7 +258,9 @@ TEST(MatrixText, ClipboardAndPaste)
       {"LF line ends", "1 2\n3 4\n", 1, 1, {{"1", "2", ""}, {"3", "4", ""}, {"", "", ""}}},
       {"no final break", "5,6\r\n7,8", 2, 2, {{"", "", ""}, {"", "5", "6"}, {"", "7", "8"}}},
       {"blank tried before comma", "1, 2", 1, 1, {{"1,", "2", ""}, {"", "", ""}, {"", "", ""}}},
-      {"runs of a separator and empty lines", "1   2\r\r\r3\t\t4", 1, 1, {{"1", "2", ""}, {"3", "4", ""}, {"", "", ""}}},
+      {"runs of blanks; an empty line is an empty row", "1   2\r\n\r\n3,,4", 1, 1, {{"1", "2", ""}, {"", "", ""}, {"3", "4", ""}}},
+      {"each TAB ends one cell", "1\t\t3\n\t5 + 6\t\n", 1, 1, {{"1", "", "3"}, {"", "5 + 6", ""}, {"", "", ""}}},
+      {"CR alone", "1\t2\r3\t4\r", 1, 1, {{"1", "2", ""}, {"3", "4", ""}, {"", "", ""}}},
       {"beyond the grid", "1 2 3 4\r5\r6\r7", 2, 2, {{"", "", ""}, {"", "1", "2"}, {"", "5", ""}}},
   };
   for (const auto& c : cases) {
@@ -268,6 +270,30 @@ TEST(MatrixText, ClipboardAndPaste)
     EXPECT_EQ(TextsOf(target), c.expected);
   }
   EXPECT_EQ(PasteLines(std::string(kMaxPasteLength + 10, '1')).at(0).size(), kMaxPasteLength);
+}
+
+// A grid copied and pasted back, with the line ends of this system and of others, keeps every cell in
+// its place: empty ones, ones with blanks and commas, and an empty row.
+TEST(MatrixText, ClipboardRoundTripsKeepCellsInPlace)
+{
+  TMatrixTable source("A", 3, 3);
+  Put(source, {{"1 + 2", "", "max(1, 2)"}, {"", "", ""}, {"", "sqrt(2)", " 4"}});
+  const std::string copied = GridClipboardText(source);
+  EXPECT_EQ(copied, "1 + 2\t\tmax(1, 2)\r\n\t\t\r\n\tsqrt(2)\t 4\r\n");
+  for (const char* lineEnd : {"\r\n", "\n", "\r"}) {
+    SCOPED_TRACE(testing::PrintToString(std::string(lineEnd)));
+    std::string text = copied;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 1))
+      text.replace(at, 2, lineEnd);
+    TMatrixTable target("A", 3, 3);
+    PasteIntoGrid(target, text, 1, 1);
+    EXPECT_EQ(TextsOf(target), TextsOf(source));
+  }
+  TMatrixTable column("A", 3, 1);
+  Put(column, {{"1"}, {""}, {"3"}});
+  TMatrixTable target("A", 3, 1);
+  PasteIntoGrid(target, GridClipboardText(column), 1, 1);
+  EXPECT_EQ(TextsOf(target), TextsOf(column));
 }
 
 TEST(MatrixGridShape, InsertDeleteAndTranspose)

@@ -1,5 +1,8 @@
 #include "tools/MatrixWindow.h"
 
+#include "tools/MatrixQuestion.h"
+#include "tools/MatrixView.h"
+
 #include "engine/EngineState.h"
 #include "platform/Application.h"
 #include "platform/ClipboardText.h"
@@ -12,16 +15,19 @@
 #include "platform/Shell.h"
 #include "platform/StringGrid.h"
 #include "tests/support/KeyInput.h"
+#include "tests/support/KeyStorm.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUrl>
@@ -40,7 +46,7 @@ protected:
   void SetUp() override
   {
     ASSERT_TRUE(folder.isValid());
-    window = std::make_unique<TfmMatrix>(saveDialog, folder.filePath("Vexal.INI"));
+    window = std::make_unique<TfmMatrix>(saveDialog, folder.filePath("Vexal.INI"), fmMult, frmViewR);
     window->ShowWindow();
   }
 
@@ -105,8 +111,16 @@ protected:
     printer.SetFileName(pdf);
   }
 
+  // Answers the question dialog with an entry.
+  static void Answer(platform::ModalScript& script, const QString& entry)
+  {
+    script.Edit<TfmMult>([entry](TfmMult& dialog) { dialog.Edit1->setText(entry); });
+  }
+
   QTemporaryDir folder;
   platform::TSaveDialog saveDialog;
+  TfmMult fmMult;
+  TfrmViewR frmViewR;
   std::unique_ptr<TfmMatrix> window;
 };
 
@@ -172,6 +186,119 @@ TEST_F(MatrixWindowTest, InverseAndItsFailures)
   EXPECT_EQ(window->lbR->count(), 2);
 }
 
+// Keys as a keyboard sends them to the focused control: a shortcut override, then press and release;
+// a shifted sign comes after a press of Shift alone.
+void KeyboardType(QWidget& window, const QString& text)
+{
+  for (const QChar c : text) {
+    const bool shifted = QStringLiteral(")*+(").contains(c);
+    if (shifted)
+      QTest::keyPress(window.focusWidget(), Qt::Key_Shift, Qt::ShiftModifier);
+    QTest::sendKeyEvent(QTest::Click, window.focusWidget(), Qt::Key(c.toUpper().unicode()), QString(c),
+                        shifted ? Qt::ShiftModifier : Qt::NoModifier);
+    if (shifted)
+      QTest::keyRelease(window.focusWidget(), Qt::Key_Shift);
+  }
+}
+
+TEST_F(MatrixWindowTest, CellsThatDoNotEvaluateThenEqualsOrEnterKeepTheWindow)
+{
+  const struct {
+    const char* text;
+    bool enter;  // else the "=" button
+  } cases[] = {{"2)*3", true}, {"2)*3", false}, {"2+", true}, {"2+", false}, {"sqrt(-1)", true}, {"sqrt(-1)", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.text) + (c.enter ? " Enter" : " ="));
+    Put(window->MatrixA(), {{"1", "0"}, {"0", "1"}});
+    ClickCell(*window->sgA, 2, 2);
+    window->sgA->setFocus();
+    KeyboardType(*window, QString::fromLatin1(c.text));
+    ASSERT_TRUE(window->sgA->EditorMode());
+    if (c.enter)
+      QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+    else
+      Click(window->Button1);
+    EXPECT_EQ(window->sgA->Col(), 2);  // the cell that fails has the focus
+    EXPECT_EQ(window->sgA->Row(), 2);
+    EXPECT_EQ(window->lbR->count(), 0);
+    // Ctrl+A on the selected cell, with and without its editor, and typing on.
+    window->sgA->HideEditor();
+    QTest::keyClick(window->sgA, Qt::Key_A, Qt::ControlModifier);
+    KeyboardType(*window, QStringLiteral("1E-20"));
+    QTest::keyClick(window->focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    window->sgA->HideEditor();
+  }
+}
+
+TEST_F(MatrixWindowTest, EveryKeyWithEveryModifierOnEveryControl)
+{
+  Click(window->btInverse);
+  Put(window->MatrixA(), {{"2)*3", "2+"}, {"sqrt(-1)", "1E-20"}});
+  Click(window->sbAtoClip);
+  ClickCell(*window->sgA, 1, 1);
+  TypeText(*window->sgA, QStringLiteral("2"));  // an open editor among the controls
+  const auto reshape = [this] {
+    window->ShowWindow();
+    window->MatrixA().SetSize(2, 2);
+    window->MatrixB().SetSize(2, 2);
+  };
+  testing_support::KeyStorm(*window, reshape);
+  reshape();
+  Put(window->MatrixA(), {{"4", "7"}, {"2", "6"}});
+  Click(window->btInverse);
+  Click(window->Button1);
+  EXPECT_EQ(window->sgC->Cells(1, 1), "0.6");
+}
+
+TEST_F(MatrixWindowTest, EnterInASizeOrFillEditOnlyAppliesIt)
+{
+  EXPECT_EQ(window->edOperation->text(), "A*B=C");
+  window->edARows->setFocus();
+  window->edARows->selectAll();
+  QTest::keyClicks(window->edARows, "3");
+  QTest::keyClick(window->edARows, Qt::Key_Return);
+  EXPECT_EQ(window->sgA->RowCount(), 4);
+  window->edAValue->setFocus();
+  window->edAValue->selectAll();
+  QTest::keyClicks(window->edAValue, "7");
+  QTest::keyClick(window->edAValue, Qt::Key_Enter);
+  EXPECT_EQ(window->sgA->Cells(1, 1), "7");
+  EXPECT_EQ(window->sgA->Cells(4, 3), "7");
+  EXPECT_EQ(window->edOperation->text(), "A*B=C");  // no button was pressed
+  EXPECT_EQ(window->lbR->count(), 0);
+}
+
+TEST_F(MatrixWindowTest, TheRepositoryListShowsItsNewestEntry)
+{
+  Click(window->btAAddB);
+  for (int run = 0; run < 15; ++run)
+    Click(window->Button1);
+  ASSERT_EQ(window->lbR->count(), 45);
+  QApplication::processEvents();
+  const QRect last = window->lbR->visualItemRect(window->lbR->item(44));
+  EXPECT_TRUE(window->lbR->viewport()->rect().contains(last)) << last.y();
+}
+
+TEST_F(MatrixWindowTest, AClickOnAHalfVisibleColumnLeavesTheGridUnderTheMouse)
+{
+  TypeSize(window->edACols, "8");
+  TStringGrid& grid = *window->sgA;
+  int half = -1;
+  for (int col = 1; col < grid.ColCount() && half < 0; ++col) {
+    const platform::TRect r = grid.CellRect(col, 1);
+    if (r.Right > r.Left && r.Right >= grid.ClientWidth() - 1)
+      half = col;
+  }
+  ASSERT_GT(half, 0);
+  const int left = grid.LeftCol();
+  ClickCell(grid, half, 1);
+  EXPECT_EQ(grid.Col(), half);
+  EXPECT_EQ(grid.LeftCol(), left);
+  ClickCell(grid, half, 1);  // the same cell again: its editor opens
+  EXPECT_EQ(grid.Col(), half);
+  EXPECT_TRUE(grid.EditorMode());
+}
+
 TEST_F(MatrixWindowTest, SolvePowerAndProductSizes)
 {
   Click(window->Solve);
@@ -187,7 +314,7 @@ TEST_F(MatrixWindowTest, SolvePowerAndProductSizes)
 
   {
     platform::ModalScript script;
-    script.Fill("10");
+    Answer(script, "10");
     Click(window->ptPowerA);
   }
   EXPECT_EQ(window->edOperation->text(), "Power(A,10)=C");
@@ -211,16 +338,33 @@ TEST_F(MatrixWindowTest, SolvePowerAndProductSizes)
 
 TEST_F(MatrixWindowTest, QuestionsAskAgainUntilTheEntryIsSound)
 {
+  engine::ExprString = "1+1";
   {
     platform::ModalScript script;
-    script.Fill("2.5").Fill("1/0").Fill("6/2");  // not whole, an error, then 3
+    script.Then([](platform::ModalSubject& subject) {
+      auto& dialog = dynamic_cast<TfmMult&>(subject);
+      EXPECT_EQ(dialog.objectName(), "fmMult");
+      EXPECT_EQ(dialog.windowTitle(), "Power(A,n)");
+      EXPECT_EQ(dialog.Label1->text(), "Expession");
+      EXPECT_EQ(dialog.Label1->palette().color(dialog.Label1->foregroundRole()), QColor(Qt::red));
+      EXPECT_EQ(dialog.Edit1->text(), "2");
+      EXPECT_EQ(dialog.btOK->text(), "       &OK");
+      EXPECT_EQ(dialog.btCancel->text(), "     &Cancel");
+      EXPECT_EQ(dialog.btHelp->text(), "       &Help");
+      dialog.Edit1->setText("2.5");
+      return platform::mrOk;
+    });
+    Answer(script, "1/0");
+    Answer(script, "6/2");  // not whole, an error, then 3
     Click(window->ptPowerA);
     EXPECT_EQ(script.StepsLeft(), 0);
   }
+  EXPECT_EQ(TfmMult::HelpContext, 3);
+  EXPECT_EQ(engine::ExprString, "1+1");  // the engine's text is given back
   EXPECT_EQ(window->edOperation->text(), "Power(A,3)=C");
   {
     platform::ModalScript script;
-    script.Fill("-2^-1");
+    Answer(script, "-2^-1");
     Click(window->sbMultArA);
   }
   EXPECT_EQ(window->edOperation->text(), "-0.5*A=C");
@@ -233,7 +377,14 @@ TEST_F(MatrixWindowTest, QuestionsAskAgainUntilTheEntryIsSound)
   {
     // A syntax error asks again; an error that depends on A's value does not.
     platform::ModalScript script;
-    script.Fill("sin((A)").Fill("ln((A)-1)");
+    script.Then([](platform::ModalSubject& subject) {
+      auto& dialog = dynamic_cast<TfmMult&>(subject);
+      EXPECT_EQ(dialog.windowTitle(), "Function f(A)");
+      EXPECT_EQ(dialog.Edit1->text(), "sin(A)+cos(A)/3");
+      dialog.Edit1->setText("sin((A)");
+      return platform::mrOk;
+    });
+    Answer(script, "ln((A)-1)");
     Click(window->Button2);
     EXPECT_EQ(script.StepsLeft(), 0);
   }
@@ -293,7 +444,7 @@ TEST_F(MatrixWindowTest, ClipboardCopyAndPaste)
   window->sgA->setFocus();
   ASSERT_TRUE(window->sbAtoClip->isEnabled());
   Click(window->sbAtoClip);
-  EXPECT_EQ(platform::ClipboardText().value_or(""), "1\t2\r3\t4\r");
+  EXPECT_EQ(platform::ClipboardText().value_or(""), "1\t2\r\n3\t4\r\n");
   ClearGrid(window->MatrixB());
   ClickCell(*window->sgB, 1, 1);
   ASSERT_TRUE(window->sbPasteToB->isEnabled());
@@ -386,33 +537,70 @@ TEST_F(MatrixWindowTest, PrintoutsHoldHeadingsAndValues)
   Click(window->Button1);
   const QString pdf = folder.filePath("grids.pdf");
   UsePdfPrinter(pdf);
-  Click(window->sbPrint);
+  // Each printout says where it went; a second one goes to a new file beside the first.
+  const QString second = folder.filePath("grids (2).pdf");
+  for (const QString& written : {pdf, second}) {
+    platform::ModalScript script;
+    script.ExpectMessage("The matrices were printed to the file " + QDir::toNativeSeparators(written), platform::mrOk);
+    Click(window->sbPrint);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
   const QString text = PdfText(pdf);
   for (const char* expected : {"A+B=C", "A[I,1]", "A[2,J]", "B[I,2]", "C[1,J]", "44"})
     EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
+  EXPECT_EQ(PdfText(second), text);
 
   window->lbR->setCurrentRow(2);
   ASSERT_TRUE(window->sbRPrint->isEnabled());
   const QString stored = folder.filePath("stored.pdf");
   UsePdfPrinter(stored);
-  Click(window->sbRPrint);
+  {
+    platform::ModalScript script;
+    script.ExpectMessage("The matrix was printed to the file " + QDir::toNativeSeparators(stored), platform::mrOk);
+    Click(window->sbRPrint);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
   const QString storedText = PdfText(stored);
   EXPECT_TRUE(storedText.contains("C22Add"));
   EXPECT_TRUE(storedText.contains("33"));
 
-  {
+  // The viewer numbers rows and columns from 1 and closes with Escape, Enter or OK.
+  for (const int key : {int(Qt::Key_Escape), int(Qt::Key_Return), 0}) {
+    SCOPED_TRACE(key);
     platform::ModalScript script;
-    script.Act([](platform::Form& view) {
+    script.Then([key](platform::ModalSubject& subject) {
+      auto& view = dynamic_cast<TfrmViewR&>(subject);
+      EXPECT_EQ(view.objectName(), "frmViewR");
       EXPECT_EQ(view.windowTitle(), "View matrix");
-      auto* grid = view.findChild<TStringGrid*>("sgA");
-      ASSERT_NE(grid, nullptr);
-      EXPECT_EQ(grid->Cells(2, 2), "44");
-      EXPECT_EQ(grid->Cells(0, 1), "R([0,J]");
-      view.SetModalResult(platform::mrOk);
+      EXPECT_EQ(view.sgA->Cells(2, 2), "44");
+      EXPECT_EQ(view.sgA->Cells(0, 1), "R([1,J]");
+      EXPECT_EQ(view.sgA->Cells(2, 0), "R([I,2]");
+      if (key != 0)
+        PressKey(*view.sgA, key);
+      else
+        Click(view.btOK);
+      EXPECT_EQ(view.ModalResult(), platform::mrOk);
+      return view.ModalResult();
     });
     Click(window->sbRView);
     EXPECT_EQ(script.StepsLeft(), 0);
   }
+
+  // Without B in the operation, B is not printed.
+  Click(window->btInverse);
+  Put(window->MatrixA(), {{"4", "7"}, {"2", "6"}});
+  Click(window->Button1);
+  const QString inverse = folder.filePath("inverse.pdf");
+  UsePdfPrinter(inverse);
+  {
+    platform::ModalScript script;
+    script.ExpectMessage("The matrices were printed to the file " + QDir::toNativeSeparators(inverse), platform::mrOk);
+    Click(window->sbPrint);
+  }
+  const QString inverseText = PdfText(inverse);
+  EXPECT_TRUE(inverseText.contains("A[I,1]"));
+  EXPECT_TRUE(inverseText.contains("C[I,1]"));
+  EXPECT_FALSE(inverseText.contains("B[")) << inverseText.toStdString();
   Click(window->sbRtoA);
   EXPECT_EQ(window->sgA->Cells(2, 2), "44");
 }
@@ -447,7 +635,7 @@ TEST_F(MatrixWindowTest, PopupPasteOfGridA)
 TEST_F(MatrixWindowTest, HelpButtonOpensTheHelpPageAndHintsStayLonger)
 {
   platform::ApplicationHints().HintHidePause = 2500;
-  TfmMatrix another(saveDialog, folder.filePath("Vexal.INI"));
+  TfmMatrix another(saveDialog, folder.filePath("Vexal.INI"), fmMult, frmViewR);
   EXPECT_EQ(platform::ApplicationHints().HintHidePause, 7000);
   EXPECT_EQ(TfmMatrix::HelpContext, 38);
   const QString programFolder = platform::ProgramFolder();

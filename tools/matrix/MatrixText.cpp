@@ -1,6 +1,9 @@
 #include "tools/matrix/MatrixText.h"
 
+#include "platform/ClipboardText.h"
 #include "plot/support/NumberText.h"
+
+#include <algorithm>
 
 namespace tools {
 
@@ -16,30 +19,14 @@ std::string GridClipboardText(const TMatrixGrid& grid)
   for (int i = 1; i <= grid.Rows(); ++i)
     for (int j = 1; j <= grid.Cols(); ++j) {
       text += grid.Cell(i, j);
-      text += j < grid.Cols() ? '\t' : '\r';
+      text += j < grid.Cols() ? "\t" : platform::kClipboardLineEnd;
     }
   return text;
 }
 
 std::vector<std::string> PasteLines(const std::string& text)
 {
-  std::vector<std::string> lines;
-  std::string line;
-  const std::size_t length = std::min(text.size(), kMaxPasteLength);
-  for (std::size_t k = 0; k <= length; ++k) {
-    const bool end = k == length;
-    const char c = end ? '\n' : text[k];
-    if (c != '\r' && c != '\n') {
-      line += c;
-      continue;
-    }
-    if (!line.empty())
-      lines.push_back(line);
-    line.clear();
-    if (c == '\r' && k + 1 < length && text[k + 1] == '\n')
-      ++k;
-  }
-  return lines;
+  return platform::ClipboardLines(text.substr(0, std::min(text.size(), kMaxPasteLength)));
 }
 
 std::string CutField(std::string& line)
@@ -60,14 +47,32 @@ std::string CutField(std::string& line)
   return field;
 }
 
+std::vector<std::string> PasteFields(std::string line)
+{
+  std::vector<std::string> fields;
+  if (line.find('\t') == std::string::npos) {
+    while (!line.empty())
+      fields.push_back(CutField(line));
+    return fields;
+  }
+  std::size_t start = 0;
+  for (std::size_t tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', start)) {
+    fields.push_back(line.substr(start, tab - start));
+    start = tab + 1;
+  }
+  fields.push_back(line.substr(start));
+  return fields;
+}
+
 void PasteIntoGrid(TMatrixGrid& grid, const std::string& text, int row, int col)
 {
   int l = 0;
-  for (std::string line : PasteLines(text)) {
-    for (int f = 0; !line.empty(); ++f) {
-      const std::string field = CutField(line);
+  for (const std::string& line : PasteLines(text)) {
+    int f = 0;
+    for (const std::string& field : PasteFields(line)) {
       if (!field.empty())
         grid.SetCell(row + l, col + f, field);
+      ++f;
     }
     ++l;
   }
