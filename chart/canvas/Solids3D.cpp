@@ -213,19 +213,25 @@ void TTeeCanvas3D::PieSlice3D(int xCenter, int yCenter, int xRadius, int yRadius
       shading.Shade(kPieShade);
     target_->Polygon(std::span<const TPoint>(piece.data(), n));
   };
+  // Points on one pixel column continue a run either way, so a rim over a whole half arc
+  // starts at its first point even where the arc turns on the spot.
+  auto x = [&face](int i) { return face[std::size_t(i)].X; };
   int start = 1;
-  while (start < kPoints && face[std::size_t(start)].X <= face[std::size_t(start - 1)].X)
+  while (start < kPoints && x(start) <= x(start - 1))
     ++start;
   if (start == kPoints)
     return;
+  int first = start - 1;
+  while (first > 0 && x(first - 1) == x(first))
+    --first;
   int end = start + 1;
-  while (end < kPoints && face[std::size_t(end)].X >= face[std::size_t(end - 1)].X)
+  while (end < kPoints && x(end) >= x(end - 1))
     ++end;
-  drawPiece(start - 1, end - 1);
-  if (end >= kPoints || face[kPoints - 1].X <= face[kPoints - 2].X)
+  drawPiece(first, end - 1);
+  if (end >= kPoints || x(kPoints - 1) <= x(kPoints - 2))
     return;
   int second = kPoints - 1;
-  while (second > 1 && face[std::size_t(second)].X > face[std::size_t(second - 1)].X)
+  while (second > 1 && x(second) >= x(second - 1))
     --second;
   if (second > end - 1)
     drawPiece(second, kPoints - 1);
