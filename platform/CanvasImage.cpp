@@ -187,7 +187,8 @@ bool TImageCanvas::FastPolygon(const TCanvasState& s, std::span<const TPoint> po
   const std::vector<TRect>& clip = ClipRects(s);
   if (clip.size() != 1)
     return false;
-  const QRgb color = ColorToQColor(s.Brush.Color).rgb() | 0xFF000000u;
+  const TColor rgb = ColorToRGB(s.Brush.Color);
+  const QRgb color = qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
   if (!FillPolygonSpans(image_, points, color, clip[0]))
     return false;
   if (outline)
