@@ -174,3 +174,27 @@ void BM_SurfaceQuadsRawPainter(benchmark::State& state)
 BENCHMARK(BM_SurfaceQuadsRawPainter)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+namespace {
+
+// The projection alone: every corner of the surface's cells, rotated with perspective.
+void BM_ProjectSurfacePoints(benchmark::State& state)
+{
+  chart::TChartProjection projection;
+  const TSurface& s = Surface();
+  for (auto _ : state) {
+    projection.Begin(&View(), true);
+    projection.SetProjection(&View(), kDepth, kChartRect);
+    long long sum = 0;
+    for (int j = 0; j < kCells; ++j)
+      for (int i = 0; i < kCells; ++i) {
+        const TPoint p = projection.Project(s.X[i], s.At(i, j), s.Z[j]);
+        sum += p.X + p.Y;
+      }
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetItemsProcessed(state.iterations() * kCells * kCells);
+}
+BENCHMARK(BM_ProjectSurfacePoints)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,5 +1,6 @@
 #include "chart/support/DateSteps.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace chart {
@@ -21,6 +22,12 @@ TEST(DateTimeSteps, KindsOfLengths)
   EXPECT_DOUBLE_EQ(NextLargerStep(400), 365);
   EXPECT_DOUBLE_EQ(NextLargerStep(0.5 / 86400), 365);
   EXPECT_DOUBLE_EQ(NextLargerStep(1.0 / 86400), 5.0 / 86400);
+}
+
+TEST(DateTimeSteps, FormatByStepLength)
+{
+  EXPECT_EQ(DateOrTimeFormat(2), QLocale::system().dateFormat(QLocale::ShortFormat));
+  EXPECT_EQ(DateOrTimeFormat(1), QLocale::system().timeFormat(QLocale::ShortFormat));
 }
 
 TEST(DateTimeSteps, RoundsToTheStartOfTheKindsPeriod)
