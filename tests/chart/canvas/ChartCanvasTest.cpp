@@ -236,3 +236,22 @@ TEST(ChartColors, DarkenLowersEachComponentToZero)
 
 }  // namespace
 }  // namespace chart
+
+#include "chart/canvas/CanvasHelpers.h"
+
+namespace chart {
+namespace {
+
+TEST(ChartCanvasHelpers, CentresRoundTowardsZero)
+{
+  EXPECT_EQ(RectCenter({0, 0, 5, 7}), (TPoint{2, 3}));
+  EXPECT_EQ(RectCenter({-5, -7, 0, 0}), (TPoint{-2, -3}));
+  EXPECT_EQ(RectCenter({2000000000, 2000000000, 2100000000, 2100000000}), (TPoint{2050000000, 2050000000}));
+  double s = 0, c = 0;
+  SinCos(0, s, c);
+  EXPECT_EQ(s, 0);
+  EXPECT_EQ(c, 1);
+}
+
+}  // namespace
+}  // namespace chart
