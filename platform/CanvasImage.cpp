@@ -1,6 +1,7 @@
 #include "platform/CanvasImage.h"
 
 #include "platform/CanvasLinePixels.h"
+#include "platform/CanvasPolygonFill.h"
 #include "platform/CanvasRasterOp.h"
 
 namespace platform {
@@ -171,10 +172,38 @@ bool TImageCanvas::FillSolid(const TCanvasState& s, const TRect& r)
   return true;
 }
 
+// A small solid polygon with a clear or thin copying pen inside one clip rectangle: the interior
+// by spans (as the painter fills it), then the outline as thin lines.
+bool TImageCanvas::FastPolygon(const TCanvasState& s, std::span<const TPoint> points)
+{
+  if (s.Brush.Style != TBrushStyle::bsSolid || !s.Brush.Pattern.isNull() || !s.Mapping.IsIdentity()
+      || s.Pen.Mode != TPenMode::pmCopy || points.size() < 3 || points.size() > kMaxSpanFillPoints)
+    return false;
+  const bool outline = s.Pen.Style != TPenStyle::psClear;
+  if (outline && !IsThin(s))
+    return false;
+  if (!PrepareImage())
+    return false;
+  const std::vector<TRect>& clip = ClipRects(s);
+  if (clip.size() != 1)
+    return false;
+  const TColor rgb = ColorToRGB(s.Brush.Color);
+  const QRgb color = qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+  if (!FillPolygonSpans(image_, points, color, clip[0]))
+    return false;
+  if (outline)
+    WriteThinLines(s, points, true);
+  return true;
+}
+
 void TImageCanvas::Render(const TCanvasCall& call)
 {
   const TCanvasState& s = call.State;
   switch (call.Op) {
+  case TCanvasOp::Polygon:
+    if (FastPolygon(s, call.Points))
+      return;
+    break;
   case TCanvasOp::LineTo:
   case TCanvasOp::Polyline:
     if (IsThin(s)) {

@@ -36,6 +36,7 @@ private:
   bool PrepareImage();
   void WriteThinLines(const TCanvasState& s, std::span<const TPoint> points, bool closed);
   bool FillSolid(const TCanvasState& s, const TRect& r);
+  bool FastPolygon(const TCanvasState& s, std::span<const TPoint> points);
   // The clip as device rectangles inside the image (the whole image when not clipped).
   const std::vector<TRect>& ClipRects(const TCanvasState& s);
 
