@@ -35,12 +35,17 @@ class KeyStormTest : public MainWindowTest {
     Retype(*window->Edit1, expression);
     window->pcCalc->setCurrentWidget(window->tsGraph);
     testing_support::Click(*window->rgPlot->Button(type));
+    // The Y range takes keys only where the type has one.
+    const bool twoVariables = window->edFromY->isEnabled();
     for (QLineEdit* edit : {window->edFromX, window->edFromY})
-      Retype(*edit, QStringLiteral("-2"));
+      if (edit != window->edFromY || twoVariables)
+        Retype(*edit, QStringLiteral("-2"));
     for (QLineEdit* edit : {window->edToX, window->edToY})
-      Retype(*edit, QStringLiteral("2"));
+      if (edit != window->edToY || twoVariables)
+        Retype(*edit, QStringLiteral("2"));
     for (QLineEdit* edit : {window->edStepsX, window->edStepsY})
-      Retype(*edit, QStringLiteral("10"));
+      if (edit != window->edStepsY || twoVariables)
+        Retype(*edit, QStringLiteral("10"));
     testing_support::Click(*window->bbOK);
   }
 };
