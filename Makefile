@@ -56,5 +56,13 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
 
+# Element data: data/Vexal.prt and data/Vexal.txt from the packages' element tables.
+ELEMENT_DATA_PACKAGES = bodr python3-periodictable
+data: data-elements
+data-elements:
+	DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $(ELEMENT_DATA_PACKAGES)
+	/usr/bin/python3 data/generate/make_element_table.py data
+.PHONY: data data-elements
+
 clean:
 	rm -rf $(BUILD) $(BENCH_BUILD)
