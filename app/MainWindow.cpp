@@ -33,6 +33,7 @@
 #include "platform/TextFile.h"
 #include "tools/ContourPlotWindow.h"
 #include "tools/MatrixWindow.h"
+#include "tools/PeriodicTableWindow.h"
 #include "tools/Plot2DWindow.h"
 
 #include <QAbstractItemView>

@@ -83,7 +83,7 @@ TfrnPT::TfrnPT(QString folder, QWidget* parent) : Form(parent, true), folder_(st
 
   M1 = new QPlainTextEdit(this);
   M1->setObjectName(QStringLiteral("M1"));
-  M1->setFixedHeight(160);
+  M1->setFixedHeight(200);
   M = new QPlainTextEdit(this);
   M->setObjectName(QStringLiteral("M"));
   M->hide();
