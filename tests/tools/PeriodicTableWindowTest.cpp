@@ -148,6 +148,22 @@ TEST_F(PeriodicTableWindowTest, SmallFileGivesItsRowsAndBlocks)
   EXPECT_EQ(window.tsgPT->DefaultColWidth(), (500 - 42) / 2);
 }
 
+// Files in 8-bit text read as Latin-1, files in UTF-8 as UTF-8.
+TEST_F(PeriodicTableWindowTest, ReadsLatin1AndUtf8Files)
+{
+  for (const bool utf8 : {false, true}) {
+    const std::string u = utf8 ? "\xc3\xbc" : "\xfc";
+    const std::string degree = utf8 ? "\xc2\xb0" : "\xb0";
+    Write("Vexal.prt", {"1", "2", "Name", "Melting point (" + degree + "C)", "=== 1 ===", "M" + u + "nzium", "12"});
+    Write("Vexal.txt", {"After G. M" + u + "nzenberg"});
+    TfrnPT window(folder.path());
+    window.ShowElement(1);
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Propeties - [M\u00fcnzium]")) << utf8;
+    EXPECT_EQ(window.tsgPT->Cell(1, 2).AsString(), "Melting point (\xb0" "C)") << utf8;  // the grid's 8-bit text
+    EXPECT_EQ(window.M1->toPlainText(), QString::fromUtf8("After G. M\u00fcnzenberg")) << utf8;
+  }
+}
+
 TEST_F(PeriodicTableWindowTest, CopyPutsTabLinesThenTheNotesOnTheClipboard)
 {
   WriteTwoElements();
