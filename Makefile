@@ -57,5 +57,19 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
 
+# Element data: data/Vexal.prt and data/Vexal.txt from the packages' element tables.
+ELEMENT_DATA_PACKAGES = bodr python3-periodictable
+data: data-elements
+data-elements:
+	@missing=""; for p in $(ELEMENT_DATA_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -q && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+	/usr/bin/python3 data/generate/make_element_table.py data
+.PHONY: data data-elements
+
 clean:
 	rm -rf $(BUILD) $(BENCH_BUILD)

@@ -35,6 +35,7 @@
 #include "tools/MatrixQuestion.h"
 #include "tools/MatrixView.h"
 #include "tools/MatrixWindow.h"
+#include "tools/PeriodicTableWindow.h"
 #include "tools/Plot2DWindow.h"
 
 #include <QAbstractItemView>

@@ -53,6 +53,7 @@ class TfmMult;
 class TfrmViewR;
 class TfmContourPlot;
 class TfmPlot2D;
+class TfrnPT;
 }
 
 namespace app {
@@ -210,6 +211,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   std::unique_ptr<tools::TfmMatrix> fmMatrix;
   std::unique_ptr<tools::TfmPlot2D> fmPlot2D;  // the f(x) plot window, made at start-up
   std::unique_ptr<tools::TfmContourPlot> fmContourPlot;  // the f(x,y) plot window, made at start-up
+  std::unique_ptr<tools::TfrnPT> frnPT;  // the element window, made with the Periodic table page
   // Show-plots popup menu: each item is enabled when its plot window is first shown.
   std::unique_ptr<QMenu> PopupMenu1;
   QAction* miPlotfx = nullptr;
@@ -422,6 +424,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void RedisplayResult();
   void ClearAll();
   void MatrixClick();  // shows the matrix calculator
+  void PTClick(int tag);  // shows the element window for an element button's tag
   void ApplyHints();
   void FilterName(QLineEdit& edit, const QString& allowed);  // deletes what is not a letter or allowed
 

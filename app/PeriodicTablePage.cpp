@@ -1,8 +1,12 @@
 // The Periodic table page: a button for each element (its symbol, its name as hint, its atomic
 // number as tag), lanthanum and actinium also at the head of their f-block rows, with group and
-// period labels. The element window is not part of the program yet, so the buttons are inert.
+// period labels. A button shows the element window for its element.
 
 #include "app/MainWindow.h"
+
+#include "platform/ExceptionBoundary.h"
+#include "platform/ProgramFolder.h"
+#include "tools/PeriodicTableWindow.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -87,14 +91,16 @@ QToolButton* ElementButton(QWidget* page, int z)
   button->setToolTip(QString::fromLatin1(element.Name));
   button->setProperty("Tag", z);
   button->setFixedSize(30, 22);
-  button->setEnabled(false);  // the element window comes with a later version
   return button;
 }
 
 }  // namespace
 
+void TfmCalc::PTClick(int tag) { frnPT->ShowElement(tag); }
+
 void TfmCalc::BuildPeriodicTablePage()
 {
+  frnPT = std::make_unique<tools::TfrnPT>(platform::ProgramFolder());
   TabSheet2 = new QWidget;
   TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
   auto* grid = new QGridLayout(TabSheet2);
@@ -119,6 +125,10 @@ void TfmCalc::BuildPeriodicTablePage()
   grid->setRowMinimumHeight(8, 8);
   grid->setRowStretch(11, 1);
   grid->setColumnStretch(19, 1);
+  for (QToolButton* button : TabSheet2->findChildren<QToolButton*>()) {
+    const int tag = button->property("Tag").toInt();
+    connect(button, &QToolButton::clicked, this, platform::Guarded([this, tag](bool) { PTClick(tag); }));
+  }
 }
 
 }  // namespace app

@@ -2,6 +2,8 @@
 
 #include "controls/textfile/TextFileEditor.h"
 #include "controls/textfile/TextFileViewer.h"
+#include "grid/window/Grid.h"
+#include "platform/ClipboardText.h"
 #include "platform/Font.h"
 #include "platform/Printer.h"
 #include "platform/StringGrid.h"
@@ -11,8 +13,10 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 
 namespace tools {
 
@@ -160,28 +164,69 @@ void PrintLines(const QStringList& lines, const PrintFont& font, const QString& 
   }
 }
 
-void PrintTable(const platform::TStringGrid& grid, const QString& title)
+// The cells of a table: its column count, and cell (column, row) from row 0.
+struct TableCells {
+  int columns;
+  int rows;
+  std::function<QString(int col, int row)> cell;
+  int keyColumn;   // the table ends at the first row whose cell here is empty
+  bool textFirst;  // the text is drawn before its box
+};
+
+// Boxed cells under the title, row by row up to the first row whose key cell is empty; a row that
+// would reach the bottom margin goes on a new page under the title again.
+void PrintTable(const TableCells& table, const QString& title)
 {
   TPrinter& printer = platform::Printer();
   const Margins m = PrinterMargins(printer);
   const PrintJob job(printer);
   TCanvas& canvas = printer.Canvas();
-  canvas.Font().SetSize(10);
-  canvas.Brush().SetStyle(platform::TBrushStyle::bsClear);
+  const auto setUp = [&] {
+    canvas.Font().SetSize(10);
+    canvas.Brush().SetStyle(platform::TBrushStyle::bsClear);
+    canvas.TextOut(m.left, m.top, title);
+  };
+  setUp();
   const int h = LineHeight(canvas);
-  canvas.TextOut(m.left, m.top, title);
-  const int y = m.top + h;
-  const int columns = grid.ColCount();
   const int width = printer.PageWidth() - m.left - m.right;
-  const int c = (width - 10) / columns;
-  for (int i = 0; i < grid.RowCount(); ++i) {
-    if (columns < 2 || grid.Cells(1, i).isEmpty())
+  const int c = (width - 10) / std::max(table.columns, 1);
+  const int bottom = printer.PageHeight() - m.bottom;
+  int y = m.top + h;
+  int k = 0;  // the row's place on its page
+  for (int i = 0; i < table.rows; ++i) {
+    if (table.columns <= table.keyColumn || table.cell(table.keyColumn, i).isEmpty())
       break;
-    for (int j = 0; j < columns; ++j) {
-      canvas.Rectangle(m.left + j * c, y + i * h - h / 4, m.left + (j + 1) * c, y + (i + 1) * h - h / 4);
-      canvas.TextOut(m.left + j * c + 10, y + i * h, grid.Cells(j, i));
+    if (k > 0 && y + (k + 1) * h - h / 4 > bottom) {
+      printer.NewPage();
+      setUp();
+      y = m.top + h;
+      k = 0;
     }
+    for (int j = 0; j < table.columns; ++j) {
+      const QString text = table.cell(j, i);
+      const int x = m.left + j * c;
+      if (table.textFirst)
+        canvas.TextOut(x + 10, y + k * h, text);
+      canvas.Rectangle(x, y + k * h - h / 4, x + c, y + (k + 1) * h - h / 4);
+      if (!table.textFirst)
+        canvas.TextOut(x + 10, y + k * h, text);
+    }
+    ++k;
   }
+}
+
+TableCells CellsOf(const platform::TStringGrid& grid)
+{
+  return {grid.ColCount(), grid.RowCount(), [&grid](int col, int row) { return grid.Cells(col, row); }, 1, false};
+}
+
+// A grid component's data cells: column j, row i is Cell [j + 1, i + 1] as text; the first data column
+// ends the table.
+TableCells CellsOf(grid::TtsBaseGrid& grid)
+{
+  return {grid.Cols(), grid.Rows(),
+          [&grid](int col, int row) { return platform::FromLatin1(grid.Cell(col + 1, row + 1).AsString()); }, 0,
+          true};
 }
 
 }  // namespace
@@ -190,7 +235,11 @@ void PrintControlContents(QWidget* control, const QString& title)
 {
   platform::Printer().SetTitle(title);  // the job's name is the header's
   if (const auto* grid = dynamic_cast<const platform::TStringGrid*>(control)) {
-    PrintTable(*grid, title);
+    PrintTable(CellsOf(*grid), title);
+    return;
+  }
+  if (auto* grid = dynamic_cast<grid::TtsBaseGrid*>(control)) {
+    PrintTable(CellsOf(*grid), title);
     return;
   }
   if (qobject_cast<QPlainTextEdit*>(control) != nullptr || qobject_cast<QTextEdit*>(control) != nullptr ||

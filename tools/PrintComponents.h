@@ -1,7 +1,7 @@
 #pragma once
 // Printing what a control holds: the lines of a memo, list box, text-file editor or text-file viewer page
-// by page under the header "<title> page <n>", or the cells of a string grid as a table of boxed cells on
-// one page.
+// by page under the header "<title> page <n>", or the cells of a string grid or grid component as a
+// table of boxed cells under the title, going on on further pages under the title when it is long.
 
 #include <QString>
 

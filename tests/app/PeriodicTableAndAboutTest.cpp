@@ -2,8 +2,12 @@
 
 #include "tests/support/MouseInput.h"
 
+#include "grid/window/Grid.h"
 #include "platform/Shell.h"
+#include "tools/PeriodicTableWindow.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -43,7 +47,7 @@ TEST_F(MainWindowTest, ThePeriodicTableHasAButtonForEachElementWithItsNameAndNum
     for (QToolButton* button : byTag[c.tag]) {
       EXPECT_EQ(button->text(), QString::fromLatin1(c.symbol)) << c.tag;
       EXPECT_EQ(button->toolTip(), QString::fromLatin1(c.hint)) << c.tag;
-      EXPECT_FALSE(button->isEnabled()) << c.tag;  // the element window is not there yet
+      EXPECT_TRUE(button->isEnabled()) << c.tag;
     }
   QStringList labels;
   for (const QLabel* label : window->TabSheet2->findChildren<QLabel*>())
@@ -51,6 +55,34 @@ TEST_F(MainWindowTest, ThePeriodicTableHasAButtonForEachElementWithItsNameAndNum
   for (const char* label : {"IA", "IIA", "VIIIB", "IB", "VIIIA", "1", "7", "Lanthanoids", "Actinoids"})
     EXPECT_TRUE(labels.contains(QString::fromLatin1(label))) << label;
   EXPECT_EQ(window->pcCalc->tabText(window->pcCalc->indexOf(window->TabSheet2)), QStringLiteral("Periodic table"));
+}
+
+// The shipped element files in the program folder; a click on a button shows its element.
+TEST_F(MainWindowTest, AnElementButtonShowsItsElementInTheElementWindow)
+{
+  for (const char* name : {"Vexal.prt", "Vexal.txt"})
+    ASSERT_TRUE(QFile::copy(QDir::cleanPath(QStringLiteral(VEXAL_TEST_DATA_DIR "../../../data/") + name),
+                            QDir(folder.path()).filePath(name)));
+  Open();
+  window->pcCalc->setCurrentWidget(window->TabSheet2);
+  QApplication::processEvents();
+  std::map<int, QList<QToolButton*>> byTag;
+  for (QToolButton* button : window->TabSheet2->findChildren<QToolButton*>())
+    byTag[button->property("Tag").toInt()] << button;
+
+  Click(*byTag[26].front());
+  ASSERT_TRUE(window->frnPT->isVisible());
+  EXPECT_EQ(window->frnPT->windowTitle(), "Propeties - [Iron]");
+  EXPECT_EQ(window->frnPT->tsgPT->Cell(2, 2).AsString(), "Fe");
+
+  for (QToolButton* lanthanum : byTag[57]) {
+    window->frnPT->ShowElement(1);
+    Click(*lanthanum);
+    EXPECT_EQ(window->frnPT->windowTitle(), "Propeties - [Lanthanum]");
+    EXPECT_EQ(window->frnPT->CurrentElement(), 57);
+  }
+  Click(*byTag[79].front());
+  EXPECT_EQ(window->frnPT->tsgPT->Cell(2, 5).AsString(), "11");  // gold's group
 }
 
 TEST_F(MainWindowTest, TheAboutPageMailButtonsOpenMailLinks)
