@@ -25,7 +25,7 @@ PACKAGES = \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test fuzz bench clean
 
 all: build
 
@@ -50,7 +50,11 @@ run: build
 # The tests build without debug information: the same code, compiled and linked sooner.
 test: CMAKE_FLAGS += -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG"
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE fuzz-long
+
+# The file readers' fuzz runs at twenty times their length, under the sanitizers.
+fuzz: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -L fuzz-long
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEXAL_BUILD_TESTS=OFF -DVEXAL_BUILD_BENCH=ON

@@ -4,6 +4,7 @@
 // of odd files (every kind of line end, NUL and control bytes, a line of 100000 characters, huge counts).
 
 #include <cstddef>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <string_view>
@@ -120,11 +121,19 @@ inline std::vector<std::string> Truncations(const std::vector<std::string>& vali
   return inputs;
 }
 
+// How many times the mutations of a run are taken: VEXAL_FUZZ_SCALE (1 to 1000) for the long runs, else 1.
+inline int FuzzScale()
+{
+  const char* text = std::getenv("VEXAL_FUZZ_SCALE");
+  const long scale = text ? std::strtol(text, nullptr, 10) : 1;
+  return scale < 1 ? 1 : scale > 1000 ? 1000 : static_cast<int>(scale);
+}
+
 // All of the above for a reader of files like the valid ones.
 inline std::vector<std::string> HostileFiles(const std::vector<std::string>& valid, int mutations = 1500)
 {
   std::vector<std::string> inputs = OddFiles();
-  for (auto&& part : {Truncations(valid), LineReplacements(valid), Mutations(valid, mutations)})
+  for (auto&& part : {Truncations(valid), LineReplacements(valid), Mutations(valid, mutations * FuzzScale())})
     inputs.insert(inputs.end(), part.begin(), part.end());
   return inputs;
 }
