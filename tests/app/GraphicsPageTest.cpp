@@ -53,14 +53,6 @@ QString Shots()
 
 class GraphicsPageTest : public MainWindowTest {
  protected:
-  void Retype(QLineEdit& edit, const QString& text)
-  {
-    edit.setFocus();
-    edit.selectAll();
-    edit.del();
-    testing_support::TypeText(edit, text);
-  }
-
   // Types the expression, opens the Graphics page, picks the plot type and types the X range.
   void SetUpPlot(const QString& expression, const QString& from, const QString& to, const QString& steps)
   {

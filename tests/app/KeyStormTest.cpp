@@ -21,14 +21,6 @@ namespace {
 
 class KeyStormTest : public MainWindowTest {
  protected:
-  void Retype(QLineEdit& edit, const QString& text)
-  {
-    edit.setFocus();
-    edit.selectAll();
-    edit.del();
-    testing_support::TypeText(edit, text);
-  }
-
   // Plots the expression as the plot type given over a small grid and answers any message.
   void Plot(int type, const QString& expression)
   {

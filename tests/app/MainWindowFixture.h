@@ -10,6 +10,7 @@
 
 #include "platform/Application.h"
 #include "platform/ModalRun.h"
+#include "tests/support/KeyInput.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -58,6 +59,15 @@ class MainWindowTest : public ::testing::Test {
     engine::NumberBase = engine::nbDecimal;
     engine::NumberChars = engine::DecimalNumberChars();
     engine::AngleMode = 0;
+  }
+
+  // Replaces an edit's text by typing, as a user selecting it all and typing over it.
+  static void Retype(QLineEdit& edit, const QString& text)
+  {
+    edit.setFocus();
+    edit.selectAll();
+    edit.del();
+    testing_support::TypeText(edit, text);
   }
 
   // Creates and shows the window; the missing constants file is answered with OK, then the messages

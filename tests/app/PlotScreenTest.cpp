@@ -50,14 +50,6 @@ struct TScreenAction {
 
 class PlotScreenTest : public MainWindowTest {
  protected:
-  void Retype(QLineEdit& edit, const QString& text)
-  {
-    edit.setFocus();
-    edit.selectAll();
-    edit.del();
-    testing_support::TypeText(edit, text);
-  }
-
   void SetUpRanges(int type, const QString& expression)
   {
     Retype(*window->Edit1, expression);
