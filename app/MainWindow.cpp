@@ -34,6 +34,7 @@
 #include "tools/ContourPlotWindow.h"
 #include "tools/MatrixWindow.h"
 #include "tools/Plot2DWindow.h"
+#include "tools/units/UnitConverterWindow.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -178,6 +179,7 @@ TfmCalc::TfmCalc()
   FormCreate();
   WireGraphicsPage();
   CreatePlotWindows();
+  fmConv = std::make_unique<tools::TfmConv>([this] { return DisplayDigits; }, platform::ProgramFolder());
   resize(QSize(760, 520).expandedTo(minimumSizeHint()));
   // A stored position off every screen (another monitor, a damaged file) brings the window to the nearest.
   move(PlaceOnScreens(QRect(pos(), size())));

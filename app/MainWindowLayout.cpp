@@ -12,6 +12,7 @@
 #include "engine/Variables.h"
 
 #include "platform/Shell.h"
+#include "tools/units/UnitConverterWindow.h"
 
 #include <QCheckBox>
 #include <QAbstractItemView>
@@ -346,8 +347,10 @@ void TfmCalc::BuildCalculatorPage()
   matrix->setObjectName(QStringLiteral("sbMatrix"));
   matrix->setText(QStringLiteral("Matrix"));
   connect(matrix, &QToolButton::clicked, this, [this] { MatrixClick(); });
-  auto* units = Pending(new QToolButton(tsCalc));
+  auto* units = new QToolButton(tsCalc);
+  units->setObjectName(QStringLiteral("sbCut"));
   units->setText(QStringLiteral("Units"));
+  connect(units, &QToolButton::clicked, this, [this] { fmConv->Show(); });
   auto* help = new QToolButton(tsCalc);
   help->setText(QStringLiteral("Help"));
   connect(help, &QToolButton::clicked, this, [] { platform::ShowHelp(HelpFileName()); });
