@@ -3,7 +3,7 @@
 // grid, and a value typed for one unit shows in every other. What it shows lives in TUnitConverter;
 // the window holds the controls and their wiring.
 
-#include "tools/units/UnitConverter.h"
+#include "tools/units/UnitConverterModel.h"
 
 #include "platform/Form.h"
 

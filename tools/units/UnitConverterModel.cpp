@@ -1,4 +1,4 @@
-#include "tools/units/UnitConverter.h"
+#include "tools/units/UnitConverterModel.h"
 
 namespace tools {
 
