@@ -311,10 +311,15 @@ TEST_F(UnitConverterWindowTest, CustomCategoriesGoByFactorsWhateverTheirName)
         "1\r\nTemperature\r\n3\r\nCelsius\r\nFahrenheit\r\nKelvin\r\n"
         "1 0.5555555555555556 1\r\n1.8 1 1.8\r\n1 0.5555555555555556 1\r\n");
   Write("Vexal.unt",
-        "2\r\ntemperature\r\n2\r\nC\r\nF\r\n1 0.5\r\n2 1\r\n"
-        "Temperature\r\n2\r\nC\r\nF\r\n1 0.5\r\n2 1\r\n");
+        "3\r\ntemperature\r\n2\r\nC\r\nF\r\n1 0.5\r\n2 1\r\n"
+        "Temperature\r\n2\r\nC\r\nF\r\n1 0.5\r\n2 1\r\n"
+        "R&D\r\n1\r\nhour\r\n1\r\n");
   Open();
-  ASSERT_EQ(window->mmiGUser->Count(), 2);
+  ASSERT_EQ(window->mmiGUser->Count(), 3);
+  // An "&" of a name is shown as it stands, not taken for an accelerator mark.
+  EXPECT_EQ(window->mmiGUser->Item(2).Caption(), "R&&D");
+  Choose(QStringLiteral("mmiGUser"), QStringLiteral("R&&D"));
+  EXPECT_EQ(UnitLabel(), "R&D: ");
   EXPECT_EQ(window->mmiGUser->Item(1).Name(), "miUnit2");
   Choose(QStringLiteral("mmiGUser"), QStringLiteral("temperature"));
   EXPECT_EQ(UnitLabel(), "temperature: ");
