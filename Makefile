@@ -77,3 +77,12 @@ data-elements:
 
 clean:
 	rm -rf $(BUILD) $(BENCH_BUILD)
+
+# The general unit table data/Vexal.gun, written again from its exact values and each unit checked
+# against GNU units (a checking tool only; installed from Debian when missing).
+.PHONY: data data-units
+data: data-units
+data-units:
+	@command -v units >/dev/null || { $(SUDO) apt-get update -q && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends units; }
+	python3 data/generate/make_unit_table.py --check
+	@git diff --quiet -- data/Vexal.gun 2>/dev/null && echo "data/Vexal.gun unchanged" || echo "data/Vexal.gun changed"

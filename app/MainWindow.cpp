@@ -37,6 +37,7 @@
 #include "tools/MatrixWindow.h"
 #include "tools/PeriodicTableWindow.h"
 #include "tools/Plot2DWindow.h"
+#include "tools/units/UnitConverterWindow.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -185,6 +186,7 @@ TfmCalc::TfmCalc()
   fmMult = std::make_unique<tools::TfmMult>();
   frmViewR = std::make_unique<tools::TfrmViewR>();
   fmMatrix = std::make_unique<tools::TfmMatrix>(DM.SaveDialog1, SettingsFileName(), *fmMult, *frmViewR);
+  fmConv = std::make_unique<tools::TfmConv>([this] { return DisplayDigits; }, platform::ProgramFolder());
   resize(QSize(760, 520).expandedTo(minimumSizeHint()));
   // A stored position off every screen (another monitor, a damaged file) brings the window to the nearest.
   move(PlaceOnScreens(QRect(pos(), size())));

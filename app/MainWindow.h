@@ -48,6 +48,7 @@ class TOvcTextFileEditor;
 }
 
 namespace tools {
+class TfmConv;
 class TfmMatrix;
 class TfmMult;
 class TfrmViewR;
@@ -212,6 +213,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   std::unique_ptr<tools::TfmPlot2D> fmPlot2D;  // the f(x) plot window, made at start-up
   std::unique_ptr<tools::TfmContourPlot> fmContourPlot;  // the f(x,y) plot window, made at start-up
   std::unique_ptr<tools::TfrnPT> frnPT;  // the element window, made with the Periodic table page
+  std::unique_ptr<tools::TfmConv> fmConv;  // the unit converter, made at start-up
   // Show-plots popup menu: each item is enabled when its plot window is first shown.
   std::unique_ptr<QMenu> PopupMenu1;
   QAction* miPlotfx = nullptr;

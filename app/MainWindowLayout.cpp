@@ -13,6 +13,7 @@
 #include "engine/Variables.h"
 
 #include "platform/Shell.h"
+#include "tools/units/UnitConverterWindow.h"
 
 #include <QCheckBox>
 #include <QAbstractItemView>
@@ -348,10 +349,11 @@ void TfmCalc::BuildCalculatorPage()
   matrix->setText(QStringLiteral("Matrix"));
   matrix->setToolTip(QStringLiteral("Matrix Operations"));
   connect(matrix, &QToolButton::clicked, this, [this] { MatrixClick(); });
-  auto* units = Pending(new QToolButton(tsCalc));
+  auto* units = new QToolButton(tsCalc);
   units->setObjectName(QStringLiteral("sbCut"));
   units->setText(QStringLiteral("Units"));
   units->setToolTip(QStringLiteral("Unit Convertor"));
+  connect(units, &QToolButton::clicked, this, [this] { fmConv->Show(); });
   auto* help = new QToolButton(tsCalc);
   help->setText(QStringLiteral("Help"));
   connect(help, &QToolButton::clicked, this, [] { platform::ShowHelp(HelpFileName()); });

@@ -1,6 +1,7 @@
 #include "tools/units/UnitConversion.h"
 
 #include <array>
+#include <charconv>
 
 namespace tools {
 namespace {
@@ -31,6 +32,24 @@ std::array<long double, ScaleCount> TemperatureScales(TScale from, long double x
 }
 
 }  // namespace
+
+std::optional<long double> ReadTypedValue(std::string_view text)
+{
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  // from_chars takes no plus sign; a digit must lead the mantissa, so "inf", "nan" and a second sign
+  // are no numbers.
+  const bool plus = !text.empty() && text.front() == '+';
+  if (plus) text.remove_prefix(1);
+  const std::size_t mantissa = !plus && !text.empty() && text.front() == '-' ? 1 : 0;
+  const std::size_t digit = mantissa < text.size() && text[mantissa] == '.' ? mantissa + 1 : mantissa;
+  if (digit >= text.size() || text[digit] < '0' || text[digit] > '9') return std::nullopt;
+  long double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
 
 bool IsFormulaTemperature(std::string_view categoryName) { return categoryName == "Temperature"; }
 

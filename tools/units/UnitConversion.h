@@ -3,6 +3,7 @@
 
 #include "tools/units/UnitTable.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +14,10 @@ struct TUnitResult {
   TKind Kind = Unchanged;
   long double Number = 0;
 };
+
+// A typed value: a decimal number in the C locale ("1e3", "-40", ".5", blanks around it), read as an
+// extended value; anything else (a comma, "1x", "inf", a value beyond the range) is none.
+std::optional<long double> ReadTypedValue(std::string_view text);
 
 // The general category converted by the temperature formulas (exactly this name); its rows are, in
 // order, Celsius, Fahrenheit, Kelvin, Rankine and Reaumur.
