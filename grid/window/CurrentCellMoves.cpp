@@ -275,6 +275,10 @@ void TtsBaseGrid::PlaceCurrentCell(int displayCol, int displayRow)
   StoreCurrentPosition(displayCol, displayRow);
   model_.InvalidateCell(oldCol, oldRow);
   model_.InvalidateCell(displayCol, displayRow);
+  if (displayRow != oldRow) {  // the row bar's arrow moves with the row
+    InvalidateCell(0, oldRow);
+    InvalidateCell(0, displayRow);
+  }
   if (displayCol >= FixedCols() && displayRow >= FixedRows() && displayCol < GridCols() && displayRow < GridRows())
     ScrollIntoView({displayCol, displayRow});
   ShowEditor();
