@@ -72,21 +72,30 @@ void BM_TraceTwentyLevels(benchmark::State& state)
 }
 BENCHMARK(BM_TraceTwentyLevels)->Unit(benchmark::kMillisecond);
 
+// n x n nodes at whole coordinates holding uniform noise in [0, 1).
+struct TNoiseGrid {
+  TNoiseGrid(int n, unsigned seed) : x(n), y(n), z(n, n)
+  {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> value(0, 1);
+    for (int i = 1; i <= n; ++i) {
+      x.SetValue(i, i);
+      y.SetValue(i, i);
+    }
+    for (int r = 1; r <= n; ++r)
+      for (int c = 1; c <= n; ++c)
+        z.SetValue(r, c, value(random));
+  }
+  plot::TVector x, y;
+  plot::TMatrix z;
+};
+
 // Twenty levels over n x n nodes of uniform noise.
 void BM_TraceNoise(benchmark::State& state)
 {
   const int n = static_cast<int>(state.range(0));
-  plot::TVector x(n), y(n);
-  plot::TMatrix z(n, n);
-  std::mt19937 random(5);
-  std::uniform_real_distribution<double> value(0, 1);
-  for (int i = 1; i <= n; ++i) {
-    x.SetValue(i, i);
-    y.SetValue(i, i);
-  }
-  for (int r = 1; r <= n; ++r)
-    for (int c = 1; c <= n; ++c)
-      z.SetValue(r, c, value(random));
+  TNoiseGrid grid(n, 5);
+  auto& [x, y, z] = grid;
   TBenchImage image;
   plot::TGraph graph(nullptr, image, nullptr);
   plot::TContour contour(graph, x, y, z, 20, true, false);
@@ -106,17 +115,8 @@ void BM_StopWhileTracingNoise(benchmark::State& state)
 {
   using Clock = std::chrono::steady_clock;
   constexpr int n = 2000;
-  plot::TVector x(n), y(n);
-  plot::TMatrix z(n, n);
-  std::mt19937 random(11);
-  std::uniform_real_distribution<double> value(0, 1);
-  for (int i = 1; i <= n; ++i) {
-    x.SetValue(i, i);
-    y.SetValue(i, i);
-  }
-  for (int r = 1; r <= n; ++r)
-    for (int c = 1; c <= n; ++c)
-      z.SetValue(r, c, value(random));
+  TNoiseGrid grid(n, 11);
+  auto& [x, y, z] = grid;
   TBenchImage image;
   plot::TGraph graph(nullptr, image, nullptr);
   plot::TContour contour(graph, x, y, z, 10, true, false);
