@@ -30,7 +30,7 @@ int NameSpan(int nameStart)
 // The name as typed, without its terminator.
 std::string_view TypedName(int nameStart)
 {
-  return std::string_view(ExprString).substr(static_cast<std::size_t>(nameStart - 1), static_cast<std::size_t>(NameSpan(nameStart)));
+  return std::string_view(*ExprString).substr(static_cast<std::size_t>(nameStart - 1), static_cast<std::size_t>(NameSpan(nameStart)));
 }
 
 // "(name=expression)": stores a user variable; returns its code.
@@ -181,7 +181,7 @@ int ParseName(int& nameStart)
     return NoNameCode;
   if (ExprChar == '=')
     return AssignUserVariable(nameStart);
-  if (const TUserVariable* variable = UserVariables.Find(TypedName(nameStart)))
+  if (const TUserVariable* variable = UserVariables->Find(TypedName(nameStart)))
     return variable->Code;
   SetEvalErrorAt(ecSyntax, nameStart, NameSpan(nameStart));
   return NoNameCode;
@@ -194,11 +194,11 @@ void ParseNamedOperand(Extended& value, int sign)
   if (ErrorFlag)
     return;
   if (code == UserFunctionCode) {
-    value = sign * UserFunctions.Pop();
+    value = sign * UserFunctions->Pop();
     return;
   }
   if (code >= TUserVariables::FirstCode) {
-    const TUserVariable* variable = UserVariables.ByCode(code);
+    const TUserVariable* variable = UserVariables->ByCode(code);
     if (variable == nullptr) {
       SetEvalErrorAt(ecSyntax, nameStart, NameSpan(nameStart));
       return;

@@ -21,7 +21,7 @@ namespace {
 
 void DriveToEnd()
 {
-  ExprPos = static_cast<int>(ExprString.size());
+  ExprPos = static_cast<int>(ExprString->size());
   ExprChar = EndMarker;
   ArgListDepth = 0;
 }
