@@ -61,14 +61,14 @@ TContextScope::~TContextScope()
     claimed_->currentOn_.store(std::thread::id{});
 }
 
-TEvaluationAside::TEvaluationAside() : current_(CurrentState())
+TEvaluationAside::TEvaluationAside() : current_(CurrentState()), saved_(std::move(current_))
 {
-  std::swap(current_, saved_);
+  current_ = TEvaluationState();
 }
 
 TEvaluationAside::~TEvaluationAside()
 {
-  std::swap(current_, saved_);
+  current_ = std::move(saved_);
 }
 
 TEvalOutcome EvalText(TEvalContext& context, const std::string& text)

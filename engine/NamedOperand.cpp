@@ -155,11 +155,12 @@ void CallFunction(int code, int kind, int nameStart, Extended& value)
 
 TCollectedName CollectName()
 {
+  TContextState& state = CurrentState();
   TCollectedName name;
   for (;;) {
     if (name.Length < TCollectedName::Capacity)
-      name.Text[name.Length++] = static_cast<char>(ToUpperAscii(ExprChar));
-    if (IsNameTerminator(ExprChar))
+      name.Text[name.Length++] = static_cast<char>(ToUpperAscii(state.ExprChar));
+    if (IsNameTerminator(state.ExprChar))
       return name;
     ReadChar();
   }
@@ -189,16 +190,17 @@ int ParseName(int& nameStart)
 
 void ParseNamedOperand(Extended& value, int sign)
 {
+  TContextState& state = CurrentState();
   int nameStart = 0;
   const int code = ParseName(nameStart);
-  if (ErrorFlag)
+  if (state.ErrorFlag)
     return;
   if (code == UserFunctionCode) {
-    value = sign * UserFunctions->Pop();
+    value = sign * state.UserFunctions.Pop();
     return;
   }
   if (code >= TUserVariables::FirstCode) {
-    const TUserVariable* variable = UserVariables->ByCode(code);
+    const TUserVariable* variable = state.UserVariables.ByCode(code);
     if (variable == nullptr) {
       SetEvalErrorAt(ecSyntax, nameStart, NameSpan(nameStart));
       return;
@@ -209,12 +211,12 @@ void ParseNamedOperand(Extended& value, int sign)
     return;
   }
   if (code >= fcFirstVariable && code <= fcLastVariable) {
-    CurrentVarIndex = code - fcFirstVariable + 1;
-    if (ExprChar == '=') {
-      AssignVariableInExpression(CurrentVarIndex, nameStart, value);
+    state.CurrentVarIndex = code - fcFirstVariable + 1;
+    if (state.ExprChar == '=') {
+      AssignVariableInExpression(state.CurrentVarIndex, nameStart, value);
       return;
     }
-    ReadVariable(CurrentVarIndex, nameStart, value);
+    ReadVariable(state.CurrentVarIndex, nameStart, value);
     value *= sign;
     return;
   }
@@ -227,7 +229,7 @@ void ParseNamedOperand(Extended& value, int sign)
   if (kind == akNone) {
     Extended x = 0;
     value = sign * CallBuiltinFunction(code, x, UndefinedValue);
-    if (ErrorFlag) {
+    if (state.ErrorFlag) {
       WidenErrorToCall(nameStart);
       return;
     }
