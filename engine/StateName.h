@@ -3,7 +3,9 @@
 // of the state of the evaluation context current on this thread, reached through one pointer, so a
 // name always means the current context's variable and nothing is copied when the context changes.
 // A name reads, assigns and indexes as the variable it stands for; the members of a class-type
-// variable are reached with "->" and the variable itself with "*" (as in "for (x : *UsedVarNames)").
+// variable are reached with "->" and the variable itself with "*" (as in "for (x : *UsedVarNames)",
+// "std::move(*ExprString)"). Code that reads many names in a loop fetches CurrentState() once and
+// uses its members.
 
 #include "engine/ContextState.h"
 
@@ -38,7 +40,8 @@ public:
   TStateName(const TStateName&) = delete;
   TStateName& operator=(const TStateName&) = delete;
 
-  operator Type&() const { return CurrentState().*Member; }
+  operator Type&() const& { return CurrentState().*Member; }
+  operator Type&() const&& = delete;  // std::move(Name) would copy: move *Name
   Type& operator*() const { return CurrentState().*Member; }
   Type* operator->() const { return std::addressof(**this); }
 
