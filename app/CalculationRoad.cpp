@@ -80,7 +80,7 @@ void TfmCalc::PrepareInput(const QLineEdit& edit)
   if (text.Valid()) {
     engine::StripAndCheckParentheses();
   } else {
-    std::erase(engine::ExprString, ' ');
+    std::erase(*engine::ExprString, ' ');
     SetNotAllowedError(text, true);
   }
   engine::ComplexExprString = engine::ExprString;
@@ -127,8 +127,8 @@ void TfmCalc::ReturnClick()
     return;
   }
   engine::ArgListDepth = 0;
-  engine::UsedVarNames.clear();
-  engine::UsedVarValues.clear();
+  engine::UsedVarNames->clear();
+  engine::UsedVarValues->clear();
 
   engine::Extended value = 0;
   engine::TComplex complexValue = engine::ComplexZero;
@@ -145,7 +145,7 @@ void TfmCalc::ReturnClick()
       resultText = engine::FormatResult(DisplayDigits, value);
       if (engine::ErrorFlag) {
         engine::ErrorPos = 1;
-        engine::ErrorSpan = int(engine::ExprString.size());
+        engine::ErrorSpan = int(engine::ExprString->size());
       }
     }
   }
@@ -193,8 +193,8 @@ QString TfmCalc::TapeLine(const QString& expression, const QString& result) cons
   if (chbRes->isChecked() && !ComplexMode)
     return result;
   QString line = expression + QStringLiteral(" = ") + result + QStringLiteral("; ");
-  const auto& names = engine::UsedVarNames;
-  const auto& values = engine::UsedVarValues;
+  const auto& names = *engine::UsedVarNames;
+  const auto& values = *engine::UsedVarValues;
   if (names.size() >= 10)
     return line;
   QString variables = QStringLiteral("; ");

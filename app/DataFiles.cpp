@@ -119,7 +119,7 @@ QString ReadVariablesFileLines(const std::vector<std::string>& lines)
 std::vector<std::string> UserVariablesFileLines()
 {
   std::vector<std::string> lines;
-  for (const engine::TUserVariable& variable : engine::UserVariables.Items())
+  for (const engine::TUserVariable& variable : engine::UserVariables->Items())
     lines.push_back(variable.Name + " = " + engine::ExactNumberText(variable.Value));
   return lines;
 }

@@ -307,10 +307,10 @@ void TfmCalc::FormCreate()
 
   // User functions and user variables
   if (FunctionsFile.isEmpty() || QFileInfo::exists(FunctionsFile))
-    engine::UserFunctions.LoadFromFile(EngineFileName(FunctionsFile));
+    engine::UserFunctions->LoadFromFile(EngineFileName(FunctionsFile));
   // The rows: the lines of the file the loader read (one the user chose when no file was set).
   if (FunctionsFile.isEmpty())
-    LoadFunctionRows(FromEngineFileName(engine::UserFunctions.FileName));
+    LoadFunctionRows(FromEngineFileName(engine::UserFunctions->FileName));
   else
     LoadFunctionRows(QFileInfo::exists(FunctionsFile) ? FunctionsFile : QString());
   LoadUserVariables(VariablesFile);
@@ -347,7 +347,7 @@ void TfmCalc::LoadUserVariables(const QString& path)
   }
   QString error;
   const std::vector<TUserVariableLine> variables = ParseUserVariableLines(lines, error);
-  engine::UserVariables.Clear();
+  engine::UserVariables->Clear();
   // New entries go in front: the last line first keeps the file's order.
   for (auto it = variables.rbegin(); it != variables.rend(); ++it)
     SetUserVariable(it->Name, false, it->Value);
@@ -859,8 +859,8 @@ void TfmCalc::VariableButtonClick(int i)
 int TfmCalc::SetUserVariable(const QString& name, bool show, engine::Extended value)
 {
   const QString shortName = name.left(int(engine::TUserVariables::MaxNameLength));
-  const bool existed = engine::UserVariables.Find(Latin1(shortName)) != nullptr;
-  const int code = engine::UserVariables.Set(Latin1(shortName), value);
+  const bool existed = engine::UserVariables->Find(Latin1(shortName)) != nullptr;
+  const int code = engine::UserVariables->Set(Latin1(shortName), value);
   if (show || existed)
     ShowUserVariable(code);
   return code;

@@ -65,7 +65,7 @@ class TPlotLoop {
   // a wrong number: it counts as an overflow at that point.
   bool Check(bool ok, engine::Extended value, int textLength, const QString& point)
   {
-    engine::LastSearchExpr.clear();
+    engine::LastSearchExpr->clear();
     if (ok && std::isfinite(double(value)))
       return true;
     Outcome.Failed = true;

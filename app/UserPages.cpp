@@ -128,7 +128,7 @@ void TfmCalc::FillVariableList()
 {
   const bool flag = engine::ErrorFlag;
   QStringList rows;
-  for (const engine::TUserVariable& variable : engine::UserVariables.Items())
+  for (const engine::TUserVariable& variable : engine::UserVariables->Items())
     rows << FromLatin1(variable.Name) + QStringLiteral(" = ") +
                 FromLatin1(engine::FormatResult(DisplayDigits, variable.Value));
   engine::ErrorFlag = flag;
@@ -140,7 +140,7 @@ void TfmCalc::FillVariableList()
 
 void TfmCalc::ShowUserVariable(int code)
 {
-  const auto& items = engine::UserVariables.Items();
+  const auto& items = engine::UserVariables->Items();
   if (lbVars->count() != int(items.size())) {
     FillVariableList();
     return;
@@ -189,10 +189,10 @@ void TfmCalc::btAddClick()
 void TfmCalc::btDeleteClick()
 {
   const int row = lbVars->currentRow();
-  const auto& items = engine::UserVariables.Items();
+  const auto& items = engine::UserVariables->Items();
   if (row < 0 || row >= int(items.size()))
     return;
-  engine::UserVariables.Remove(items[std::size_t(row)].Code);
+  engine::UserVariables->Remove(items[std::size_t(row)].Code);
   FillVariableList();
 }
 
@@ -240,7 +240,7 @@ void TfmCalc::btLoadClick()
 
 void TfmCalc::RebuildUserFunctions()
 {
-  auto& items = engine::UserFunctions.Items;
+  auto& items = engine::UserFunctions->Items;
   items.clear();
   for (const QString& row : FunctionRows) {
     const std::string line = Latin1(row);
@@ -353,7 +353,7 @@ void TfmCalc::BitBtn8Click()
   dialog.Options = platform::ofHideReadOnly | platform::ofFileMustExist;
   if (!dialog.Execute())
     return;
-  engine::UserFunctions.LoadFromFile(EngineFileName(dialog.FileName));
+  engine::UserFunctions->LoadFromFile(EngineFileName(dialog.FileName));
   LoadFunctionRows(dialog.FileName);
 }
 

@@ -44,11 +44,12 @@ constexpr Extended ConversionFactors[] = {
 
 std::mt19937_64& RandomGenerator()
 {
-  if (!RandomSource)
-    RandomSource = std::make_unique<std::mt19937_64>(
+  std::unique_ptr<std::mt19937_64>& source = CurrentState().RandomSource;
+  if (!source)
+    source = std::make_unique<std::mt19937_64>(
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-        reinterpret_cast<std::uintptr_t>(&RandomSource));
-  return *RandomSource;
+        reinterpret_cast<std::uintptr_t>(&source));
+  return *source;
 }
 
 namespace {

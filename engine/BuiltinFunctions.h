@@ -2,6 +2,7 @@
 // Computing the built-in names of the function table.
 
 #include "engine/Extended.h"
+#include "engine/StateName.h"
 
 #include <cstdint>
 
@@ -19,7 +20,8 @@ inline constexpr int fcIbeta = 113;
 inline constexpr int fcPsned = 126;
 inline constexpr int fcExtremumX = 130;
 
-inline Extended StdDevStore = UndefinedValue;  // the last standard deviation of "std("
+// The last standard deviation of "std(" in the current context.
+inline constexpr TStateName<&TContextState::StdDevStore> StdDevStore{};
 
 // The value of a built-in name from its arguments (a missing one is UndefinedValue); also stored
 // in x. An error is recorded in the error state (the caller places it) and the result is 0.

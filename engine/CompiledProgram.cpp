@@ -28,15 +28,17 @@ bool RunProgram(const TCompiledProgram& program, Extended& value)
   std::array<Extended, VariableCount + 1> sines;
   std::array<Extended, VariableCount + 1> cosines;
   unsigned circularDone = 0;
+  // The state of the current context, fetched once for the whole program.
+  TContextState& state = CurrentState();
   for (const TProgramStep& step : program.Steps) {
     switch (step.Step) {
     case TStep::Constant:
       stack[++top] = step.Constant;
       break;
     case TStep::Variable:
-      if (VarValues[step.Index] == UndefinedValue)
+      if (state.VarValues[step.Index] == UndefinedValue)
         return false;
-      stack[++top] = VarValues[step.Index];
+      stack[++top] = state.VarValues[step.Index];
       break;
     case TStep::Negate:
       stack[top] *= -1;
@@ -76,12 +78,12 @@ bool RunProgram(const TCompiledProgram& program, Extended& value)
     case TStep::Power:
       --top;
       stack[top] = EvalPower(stack[top], stack[top + 1]);
-      if (ErrorFlag)
+      if (state.ErrorFlag)
         return false;
       break;
     case TStep::WholePower:
       stack[top] = EvalWholePower(stack[top], step.Index);
-      if (ErrorFlag)
+      if (state.ErrorFlag)
         return false;
       break;
     case TStep::Square:
@@ -111,19 +113,19 @@ bool RunProgram(const TCompiledProgram& program, Extended& value)
           y = stack[top + 1];
       }
       stack[top] = CallBuiltinFunction(step.Index, x, y);
-      if (ErrorFlag)
+      if (state.ErrorFlag)
         return false;
       break;
     }
     case TStep::SineOfVariable:
     case TStep::CosineOfVariable: {
       const int i = step.Index;
-      ErrorCode = 0;
+      state.ErrorCode = 0;
       if ((circularDone & (1u << i)) == 0) {
-        if (VarValues[i] == UndefinedValue)
+        if (state.VarValues[i] == UndefinedValue)
           return false;
-        SineAndCosine(VarValues[i], sines[i], cosines[i]);
-        if (ErrorFlag)
+        SineAndCosine(state.VarValues[i], sines[i], cosines[i]);
+        if (state.ErrorFlag)
           return false;
         circularDone |= 1u << i;
       }
@@ -131,9 +133,9 @@ bool RunProgram(const TCompiledProgram& program, Extended& value)
       break;
     }
     case TStep::Direct:
-      ErrorCode = 0;
+      state.ErrorCode = 0;
       stack[top] = step.Function(stack[top]);
-      if (ErrorFlag || !InRange(stack[top]))
+      if (state.ErrorFlag || !InRange(stack[top]))
         return false;
       break;
     }

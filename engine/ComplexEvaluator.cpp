@@ -7,9 +7,9 @@
 #include "engine/ErrorCodes.h"
 #include "engine/Evaluator.h"
 #include "engine/NestingLevel.h"
+#include "engine/RandomSource.h"
 
 #include <algorithm>
-#include <chrono>
 #include <random>
 
 namespace engine {
@@ -25,7 +25,7 @@ void ParseComplexFactor(TComplex& value, int sign);
 
 unsigned char NextComplexChar()
 {
-  if (ComplexExprPos >= static_cast<int>(ComplexExprString.size()))
+  if (ComplexExprPos >= static_cast<int>(ComplexExprString->size()))
     return EndMarker;
   ++ComplexExprPos;
   return static_cast<unsigned char>(ComplexExprString[ComplexExprPos - 1]);
@@ -41,7 +41,7 @@ void SetComplexErrorAt(int code, int pos, int span = 1)
   ComplexErrorFlag = true;
   ComplexErrorPos = pos;
   ComplexErrorSpan = span;
-  ComplexExprPos = static_cast<int>(ComplexExprString.size());
+  ComplexExprPos = static_cast<int>(ComplexExprString->size());
   ComplexExprChar = EndMarker;
   ErrorCode = code;
   ArgListDepth = 0;
@@ -54,7 +54,7 @@ void SetComplexError(int code)
 
 bool CharAt(int pos, unsigned char& c)
 {
-  if (pos < 1 || pos > static_cast<int>(ComplexExprString.size()))
+  if (pos < 1 || pos > static_cast<int>(ComplexExprString->size()))
     return false;
   c = static_cast<unsigned char>(ComplexExprString[pos - 1]);
   return true;
@@ -169,7 +169,7 @@ void ParseComplexNumber(TComplex& value)
 
 TComplex RandomComplex()
 {
-  static std::mt19937_64 generator(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  std::mt19937_64& generator = RandomGenerator();
   std::uniform_real_distribution<double> uniform(0.0, 1.0);
   const Extended re = uniform(generator);
   const Extended im = uniform(generator);

@@ -3,6 +3,7 @@
 // two parts to the real evaluator. The error code is shared with the real evaluator (ErrorCode).
 
 #include "engine/ComplexNumber.h"
+#include "engine/StateName.h"
 
 #include <cstdint>
 #include <span>
@@ -11,19 +12,20 @@
 
 namespace engine {
 
-// Scanner
-inline thread_local std::string ComplexExprString;
-inline thread_local unsigned char ComplexExprChar = 127;
-inline thread_local int ComplexExprPos = 0;
-inline thread_local int ComplexExprStart = 1;
+// Scanner of the current context
+inline constexpr TStateName<&TContextState::ComplexExprString> ComplexExprString{};
+inline constexpr TStateName<&TContextState::ComplexExprChar> ComplexExprChar{};
+inline constexpr TStateName<&TContextState::ComplexExprPos> ComplexExprPos{};
+inline constexpr TStateName<&TContextState::ComplexExprStart> ComplexExprStart{};
 
 // The first error of a complex evaluation (its code is in ErrorCode)
-inline thread_local bool ComplexErrorFlag = false;
-inline thread_local int ComplexErrorPos = 0;
-inline thread_local int ComplexErrorSpan = 0;
+inline constexpr TStateName<&TContextState::ComplexErrorFlag> ComplexErrorFlag{};
+inline constexpr TStateName<&TContextState::ComplexErrorPos> ComplexErrorPos{};
+inline constexpr TStateName<&TContextState::ComplexErrorSpan> ComplexErrorSpan{};
 
-inline thread_local TComplex ComplexResult = ComplexZero;     // the last result, read by "?"
-inline thread_local std::uint8_t ComplexForm = cfRectangular;  // the display form
+// The last result, read by "?", and the display form
+inline constexpr TStateName<&TContextState::ComplexResult> ComplexResult{};
+inline constexpr TStateName<&TContextState::ComplexForm> ComplexForm{};
 
 // Evaluates text as it stands; the outputs are left alone for an empty text.
 void EvaluateComplex(std::string& text, bool& failed, int& pos, TComplex& value, int& span);

@@ -5,18 +5,20 @@
 // with ExprChar on its closing parenthesis; errors are recorded in the error state.
 
 #include "engine/Extended.h"
+#include "engine/StateName.h"
 
 #include <string>
 
 namespace engine {
 
-inline thread_local Extended LastLowBound = UndefinedValue;   // bounds of the last solve, integral or extremum search
-inline thread_local Extended LastHighBound = UndefinedValue;
-inline thread_local std::string LastSearchExpr;              // the ExprString of the last extremum search
-inline thread_local bool ExtremumIsMax = false;
-inline thread_local Extended ExtremumX = 0;                  // the abscissa of the last extremum found ("minx", "maxx")
-inline thread_local int ExtremumSubdivisions = 1;            // doubled when the same search is repeated
-inline thread_local int ExtremumEvaluation = -1;             // the top-level evaluation of the last search
+// The memory of the last solve, integral or extremum search in the current context
+inline constexpr TStateName<&TContextState::LastLowBound> LastLowBound{};
+inline constexpr TStateName<&TContextState::LastHighBound> LastHighBound{};
+inline constexpr TStateName<&TContextState::LastSearchExpr> LastSearchExpr{};
+inline constexpr TStateName<&TContextState::ExtremumIsMax> ExtremumIsMax{};
+inline constexpr TStateName<&TContextState::ExtremumX> ExtremumX{};
+inline constexpr TStateName<&TContextState::ExtremumSubdivisions> ExtremumSubdivisions{};
+inline constexpr TStateName<&TContextState::ExtremumEvaluation> ExtremumEvaluation{};
 
 // Most subintervals of an integral or an extremum search.
 inline constexpr int MaxSubdivisions = 1 << 20;

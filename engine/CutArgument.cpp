@@ -12,7 +12,7 @@ bool Cut(int& end, std::string& text, StopAt stopAt)
 {
   text.clear();
   int depth = 1;
-  for (int pos = ExprPos; pos >= 1 && pos <= static_cast<int>(ExprString.size()); ++pos) {
+  for (int pos = ExprPos; pos >= 1 && pos <= static_cast<int>(ExprString->size()); ++pos) {
     const auto c = static_cast<unsigned char>(ExprString[pos - 1]);
     if (c == EndMarker)
       break;

@@ -1,83 +1,20 @@
 #include "engine/EvalContext.h"
 
-#include "engine/ComplexEvaluator.h"
-#include "engine/Constructs.h"
 #include "engine/EngineState.h"
 #include "engine/Evaluator.h"
-#include "engine/Host.h"
-#include "engine/RandomSource.h"
+#include "engine/StateName.h"
 
 #include <stdexcept>
 #include <utility>
 
 namespace engine {
 
-namespace {
-
-// Exchanges a state with the working state of this thread.
-void SwapWithWorking(TEvaluationState& s)
+TContextState& EnterThreadContext()
 {
-  using std::swap;
-  swap(s.ExprString, ExprString);
-  swap(s.ExprChar, ExprChar);
-  swap(s.ExprPos, ExprPos);
-  swap(s.ExprStart, ExprStart);
-  swap(s.ArgListDepth, ArgListDepth);
-  swap(s.ErrorFlag, ErrorFlag);
-  swap(s.ErrorCode, ErrorCode);
-  swap(s.ErrorPos, ErrorPos);
-  swap(s.ErrorSpan, ErrorSpan);
-  swap(s.UserFuncErrorCode, UserFuncErrorCode);
-  swap(s.UserFuncErrorPos, UserFuncErrorPos);
-  swap(s.CurrentVarIndex, CurrentVarIndex);
-  swap(s.UsedVarNames, UsedVarNames);
-  swap(s.UsedVarValues, UsedVarValues);
-  swap(s.NestingDepth, NestingDepth);
-  swap(s.ComplexNestingDepth, ComplexNestingDepth);
-  swap(s.ArgumentFrames, ArgumentFrames);
-  swap(s.CallDepth, CallDepth);
-  swap(s.DefiningVariables, DefiningVariables);
-  swap(s.LastPump, LastPump);
-  swap(s.PumpDue, PumpDue);
-  swap(s.ComplexExprString, ComplexExprString);
-  swap(s.ComplexExprChar, ComplexExprChar);
-  swap(s.ComplexExprPos, ComplexExprPos);
-  swap(s.ComplexExprStart, ComplexExprStart);
-  swap(s.ComplexErrorFlag, ComplexErrorFlag);
-  swap(s.ComplexErrorPos, ComplexErrorPos);
-  swap(s.ComplexErrorSpan, ComplexErrorSpan);
+  thread_local TContextState own;
+  CurrentStatePointer = &own;
+  return own;
 }
-
-void SwapWithWorking(TLastingState& s)
-{
-  using std::swap;
-  swap(s.LastResult, LastResult);
-  swap(s.ComplexResult, ComplexResult);
-  swap(s.ComplexForm, ComplexForm);
-  swap(s.AngleMode, AngleMode);
-  swap(s.NotationMode, NotationMode);
-  swap(s.NumberBase, NumberBase);
-  swap(s.NumberChars, NumberChars);
-  swap(s.ProcDigits, ProcDigits);
-  swap(s.ValueDigits, ValueDigits);
-  swap(s.StopFlag, StopFlag);
-  swap(s.VarValues, VarValues);
-  swap(s.VarExprs, VarExprs);
-  swap(s.UserVariables, UserVariables);
-  swap(s.UserFunctions, UserFunctions);
-  swap(s.LastLowBound, LastLowBound);
-  swap(s.LastHighBound, LastHighBound);
-  swap(s.LastSearchExpr, LastSearchExpr);
-  swap(s.ExtremumIsMax, ExtremumIsMax);
-  swap(s.ExtremumX, ExtremumX);
-  swap(s.ExtremumSubdivisions, ExtremumSubdivisions);
-  swap(s.ExtremumEvaluation, ExtremumEvaluation);
-  swap(s.TopLevelCount, TopLevelCount);
-  swap(s.RandomSource, RandomSource);
-  swap(s.Host, InstalledHost);
-}
-
-}  // namespace
 
 TEvalContext::TEvalContext() = default;
 
@@ -86,55 +23,52 @@ TEvalContext::~TEvalContext() = default;
 std::unique_ptr<TEvalContext> TEvalContext::CopyOfCurrent()
 {
   auto context = std::make_unique<TEvalContext>();
-  TLastingState& s = context->lasting_;
-  s.LastResult = LastResult;
-  s.ComplexResult = ComplexResult;
-  s.ComplexForm = ComplexForm;
-  s.AngleMode = AngleMode;
-  s.NotationMode = NotationMode;
-  s.NumberBase = NumberBase;
-  s.NumberChars = NumberChars;
-  s.ProcDigits = ProcDigits;
-  s.ValueDigits = ValueDigits;
-  s.VarValues = VarValues;
-  s.VarExprs = VarExprs;
-  s.UserVariables = UserVariables;
-  s.UserFunctions = UserFunctions;
-  s.Host = InstalledHost;
+  const TContextState& from = CurrentState();
+  TContextState& s = context->state_;
+  s.LastResult = from.LastResult;
+  s.ComplexResult = from.ComplexResult;
+  s.ComplexForm = from.ComplexForm;
+  s.StdDevStore = from.StdDevStore;
+  s.AngleMode = from.AngleMode;
+  s.NotationMode = from.NotationMode;
+  s.NumberBase = from.NumberBase;
+  s.NumberChars = from.NumberChars;
+  s.ProcDigits = from.ProcDigits;
+  s.ValueDigits = from.ValueDigits;
+  s.VarValues = from.VarValues;
+  s.VarExprs = from.VarExprs;
+  s.UserVariables = from.UserVariables;
+  s.UserFunctions = from.UserFunctions;
+  s.InstalledHost = from.InstalledHost;
   return context;
 }
 
-TContextScope::TContextScope(TEvalContext& context)
+TContextScope::TContextScope(TEvalContext& context) : previous_(CurrentStatePointer)
 {
   const std::thread::id self = std::this_thread::get_id();
   std::thread::id idle{};
-  if (!context.currentOn_.compare_exchange_strong(idle, self)) {
-    if (idle == self)
-      return;
+  if (context.currentOn_.compare_exchange_strong(idle, self))
+    claimed_ = &context;
+  else if (idle != self)
     throw std::logic_error("evaluation context current on another thread");
-  }
-  context_ = &context;
-  SwapWithWorking(context.evaluation_);
-  SwapWithWorking(context.lasting_);
+  CurrentStatePointer = &context.state_;
 }
 
 TContextScope::~TContextScope()
 {
-  if (context_ == nullptr)
-    return;
-  SwapWithWorking(context_->lasting_);
-  SwapWithWorking(context_->evaluation_);
-  context_->currentOn_.store(std::thread::id{});
+  CurrentStatePointer = previous_;
+  if (claimed_ != nullptr)
+    claimed_->currentOn_.store(std::thread::id{});
 }
 
-TEvaluationAside::TEvaluationAside()
+TEvaluationAside::TEvaluationAside() : current_(CurrentState()), saved_(std::move(current_))
 {
-  SwapWithWorking(saved_);
+  current_ = TEvaluationState();
 }
 
 TEvaluationAside::~TEvaluationAside()
 {
-  SwapWithWorking(saved_);
+  current_ = std::move(saved_);
 }
 
 TEvalOutcome EvalText(TEvalContext& context, const std::string& text)

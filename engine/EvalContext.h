@@ -1,93 +1,21 @@
 #pragma once
-// Evaluation contexts. A context holds the whole mutable state of one evaluator: scanner, error
-// state, modes, construct memory, call frames, variables, user definitions, the random generator and
-// the host. The engine works on the context current on its thread, whose state is what the names of
-// EngineState.h and the other state headers hold; every thread starts with a context of its own (on
-// the main thread the main window's). A TContextScope makes another context current until it ends,
-// so each window or thread that evaluates can keep a context apart from the main window's.
+// Evaluation contexts. A context holds the whole mutable state of one evaluator (ContextState.h) in
+// one object. The engine works on the context current on its thread: the names of EngineState.h and
+// the other state headers reach that context's state through one pointer. Every thread starts with a
+// context of its own (on the main thread the main window's). A TContextScope makes another context
+// current until it ends, so each window or thread that evaluates can keep a context apart from the
+// main window's.
 
-#include "engine/CharSet.h"
-#include "engine/ComplexNumber.h"
+#include "engine/ContextState.h"
 #include "engine/EngineState.h"
 #include "engine/Extended.h"
-#include "engine/UserFunctions.h"
-#include "engine/UserVariables.h"
-#include "engine/Variables.h"
 
-#include <array>
 #include <atomic>
-#include <chrono>
-#include <cstdint>
 #include <memory>
-#include <random>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace engine {
-
-class EngineHost;
-
-// What one evaluation under way changes: put aside while it pumps events, so an evaluation started
-// meanwhile begins afresh and cannot disturb it.
-struct TEvaluationState {
-  std::string ExprString;
-  unsigned char ExprChar = EndMarker;
-  int ExprPos = 0;
-  int ExprStart = 1;
-  int ArgListDepth = 0;
-  bool ErrorFlag = false;
-  int ErrorCode = 0;
-  int ErrorPos = 0;
-  int ErrorSpan = 0;
-  int UserFuncErrorCode = 0;
-  int UserFuncErrorPos = 0;
-  int CurrentVarIndex = 0;
-  std::vector<std::string> UsedVarNames;
-  std::vector<Extended> UsedVarValues;
-  int NestingDepth = 0;
-  int ComplexNestingDepth = 0;
-  std::vector<std::vector<Extended>> ArgumentFrames;
-  int CallDepth = 0;
-  std::array<bool, VariableCount + 1> DefiningVariables{};
-  std::chrono::steady_clock::time_point LastPump;
-  bool PumpDue = true;
-  std::string ComplexExprString;
-  unsigned char ComplexExprChar = EndMarker;
-  int ComplexExprPos = 0;
-  int ComplexExprStart = 1;
-  bool ComplexErrorFlag = false;
-  int ComplexErrorPos = 0;
-  int ComplexErrorSpan = 0;
-};
-
-// What lasts from one evaluation to the next.
-struct TLastingState {
-  Extended LastResult = 0;
-  TComplex ComplexResult = ComplexZero;
-  std::uint8_t ComplexForm = cfRectangular;
-  int AngleMode = 0;
-  int NotationMode = nmScn;
-  int NumberBase = nbDecimal;
-  CharSet NumberChars = DecimalNumberChars();
-  int ProcDigits = 9;
-  int ValueDigits = 18;
-  std::uint8_t StopFlag = 0;
-  std::array<Extended, VariableCount + 1> VarValues = UndefinedVariables();
-  std::array<std::string, VariableCount + 1> VarExprs;
-  TUserVariables UserVariables;
-  TUserFunctions UserFunctions;
-  Extended LastLowBound = UndefinedValue;
-  Extended LastHighBound = UndefinedValue;
-  std::string LastSearchExpr;
-  bool ExtremumIsMax = false;
-  Extended ExtremumX = 0;
-  int ExtremumSubdivisions = 1;
-  int ExtremumEvaluation = -1;
-  int TopLevelCount = 0;
-  std::unique_ptr<std::mt19937_64> RandomSource;
-  EngineHost* Host = nullptr;  // nullptr: the default host
-};
 
 class TEvalContext {
 public:
@@ -104,15 +32,13 @@ public:
 private:
   friend class TContextScope;
 
-  // While the context is current its members hold the state it displaced.
-  TEvaluationState evaluation_;
-  TLastingState lasting_;
-  std::atomic<std::thread::id> currentOn_{};
+  TContextState state_;
+  std::atomic<std::thread::id> currentOn_{};  // the thread it is current on; none when idle
 };
 
 // Makes a context current on this thread for as long as it lives, and the one before current again
-// after. A context already current on this thread stays so; one current on another thread is a fault
-// (std::logic_error).
+// after. A context may be made current again on the thread it is current on (scopes nest); one
+// current on another thread is a fault (std::logic_error).
 class TContextScope {
 public:
   explicit TContextScope(TEvalContext& context);
@@ -121,10 +47,12 @@ public:
   TContextScope& operator=(const TContextScope&) = delete;
 
 private:
-  TEvalContext* context_ = nullptr;  // nullptr when it was already current
+  TContextState* previous_ = nullptr;  // the state current before
+  TEvalContext* claimed_ = nullptr;    // the context this scope made current on the thread; nullptr
+                                       // when an outer scope had
 };
 
-// Puts the evaluation under way aside for as long as it lives: the working state gets a fresh
+// Puts the evaluation under way aside for as long as it lives: the current context gets a fresh
 // evaluation state and the one under way comes back after. Used around the host's callbacks that run
 // window events.
 class TEvaluationAside {
@@ -135,6 +63,7 @@ public:
   TEvaluationAside& operator=(const TEvaluationAside&) = delete;
 
 private:
+  TEvaluationState& current_;  // of the context current when it began
   TEvaluationState saved_;
 };
 

@@ -25,7 +25,7 @@ void ResetScanner()
 
 bool CharAt(int pos, unsigned char& c)
 {
-  if (pos < 1 || pos > static_cast<int>(ExprString.size()))
+  if (pos < 1 || pos > static_cast<int>(ExprString->size()))
     return false;
   c = static_cast<unsigned char>(ExprString[pos - 1]);
   return true;
@@ -93,24 +93,25 @@ bool IsPlaceholder(unsigned char c)
 
 bool CanStartFactor(unsigned char c)
 {
-  return c == '(' || c == '?' || IsLetter(c) || c == chPilcrow || IsAddOp(c) || NumberChars.Contains(c) ||
+  return c == '(' || c == '?' || IsLetter(c) || c == chPilcrow || IsAddOp(c) || NumberChars->Contains(c) ||
          IsPlaceholder(c);
 }
 
 // "(" expression ")": false when the factor is complete (the text ended after it).
 bool ParseParenthesised(Extended& value, int sign)
 {
+  TContextState& state = CurrentState();
   ReadChar();
-  ExprStart = ExprPos;
+  state.ExprStart = state.ExprPos;
   ParseExpression(value);
-  if (ErrorFlag)
+  if (state.ErrorFlag)
     return false;
-  if (ExprChar == ')' || ExprChar == EndMarker || (ExprChar == ',' && ArgListDepth > 0)) {
+  if (state.ExprChar == ')' || state.ExprChar == EndMarker || (state.ExprChar == ',' && state.ArgListDepth > 0)) {
     ReadChar();
     value *= sign;
-    return ExprChar != EndMarker;
+    return state.ExprChar != EndMarker;
   }
-  SetEvalErrorAt(ecMissingCloseParen, ExprPos + 1);
+  SetEvalErrorAt(ecMissingCloseParen, state.ExprPos + 1);
   return false;
 }
 
@@ -222,20 +223,21 @@ Extended EvalSubExpression(const std::string& text, bool& failed, int& pos, int&
 
 void ParseExpression(Extended& value)
 {
+  TContextState& state = CurrentState();
   ParseTerm(value);
-  if (ErrorFlag)
+  if (state.ErrorFlag)
     return;
-  while (IsAddOp(ExprChar)) {
-    const unsigned char op = ExprChar;
-    const int opPos = ExprPos;
+  while (IsAddOp(state.ExprChar)) {
+    const unsigned char op = state.ExprChar;
+    const int opPos = state.ExprPos;
     ReadChar();
-    if (IsAddOp(ExprChar) || IsMulOp(ExprChar) || ExprChar == '^') {
+    if (IsAddOp(state.ExprChar) || IsMulOp(state.ExprChar) || state.ExprChar == '^') {
       SetEvalError(ecSyntax);
       return;
     }
     Extended second = 0;
     ParseTerm(second);
-    if (ErrorFlag)
+    if (state.ErrorFlag)
       return;
     if (op == '+' || op == '-') {
       value = op == '+' ? value + second : value - second;
@@ -250,18 +252,19 @@ void ParseExpression(Extended& value)
 
 void ParseTerm(Extended& value)
 {
+  TContextState& state = CurrentState();
   unsigned char first = 0;
-  if (ExprPos == ExprStart && CharAt(ExprStart, first) &&
+  if (state.ExprPos == state.ExprStart && CharAt(state.ExprStart, first) &&
       (first == '%' || first == '&' || first == '\\' || first == '^' || first == '|' || first == chSquare ||
        first == chCube)) {
     SetEvalError(ecSyntax);
     return;
   }
   value = 0;
-  if (ExprChar == '+' || ExprChar == '-') {
-    const int sign = ExprChar == '-' ? -1 : 1;
+  if (state.ExprChar == '+' || state.ExprChar == '-') {
+    const int sign = state.ExprChar == '-' ? -1 : 1;
     ReadChar();
-    if (IsAddOp(ExprChar)) {
+    if (IsAddOp(state.ExprChar)) {
       SetEvalError(ecSyntax);
       return;
     }
@@ -270,25 +273,25 @@ void ParseTerm(Extended& value)
   } else {
     ParseFactor(value);
   }
-  if (ErrorFlag)
+  if (state.ErrorFlag)
     return;
-  if (ExprChar != ')' && ExprChar != EndMarker && !IsMulOp(ExprChar) && !IsAddOp(ExprChar)) {
-    if (ArgListDepth > 0)
+  if (state.ExprChar != ')' && state.ExprChar != EndMarker && !IsMulOp(state.ExprChar) && !IsAddOp(state.ExprChar)) {
+    if (state.ArgListDepth > 0)
       return;
     SetEvalError(ecSyntax);
     return;
   }
-  while (IsMulOp(ExprChar)) {
-    const unsigned char op = ExprChar;
-    const int opPos = ExprPos;
+  while (IsMulOp(state.ExprChar)) {
+    const unsigned char op = state.ExprChar;
+    const int opPos = state.ExprPos;
     ReadChar();
-    if (IsAddOp(ExprChar) || ExprChar == '^') {
+    if (IsAddOp(state.ExprChar) || state.ExprChar == '^') {
       SetEvalError(ecSyntax);
       return;
     }
     Extended second = 0;
     ParseFactor(second);
-    if (ErrorFlag)
+    if (state.ErrorFlag)
       return;
     if (op == '/') {
       if (second == 0) {
@@ -308,34 +311,35 @@ void ParseTerm(Extended& value)
 
 void ParseFactor(Extended& value)
 {
-  const NestingLevel level(NestingDepth);
+  TContextState& state = CurrentState();
+  const NestingLevel level(state.NestingDepth);
   if (level.TooDeep()) {
     SetEvalError(ecStackOverflow);
     return;
   }
-  if (!CanStartFactor(ExprChar)) {
+  if (!CanStartFactor(state.ExprChar)) {
     SetEvalError(ecSyntax);
     value = 0;
     return;
   }
   int sign = 1;
-  if (ExprChar == '+' || ExprChar == '-') {
-    sign = ExprChar == '-' ? -1 : 1;
+  if (state.ExprChar == '+' || state.ExprChar == '-') {
+    sign = state.ExprChar == '-' ? -1 : 1;
     ReadChar();
     // The sign must be followed by an operand: "2^-*3" and "2^-" are malformed, not 2^0.
-    if (IsAddOp(ExprChar) || !CanStartFactor(ExprChar)) {
+    if (IsAddOp(state.ExprChar) || !CanStartFactor(state.ExprChar)) {
       SetEvalError(ecSyntax);
       return;
     }
   }
-  const unsigned char c = ExprChar;
+  const unsigned char c = state.ExprChar;
   if (c == '?') {
     ReadChar();
-    value = sign * LastResult;
+    value = sign * state.LastResult;
     CheckAfterOperand();
   } else if (c == '#' || c == '$' || c == '.' || IsDigit(c)) {
     ParseNumber(value);
-    if (ErrorFlag)
+    if (state.ErrorFlag)
       return;
     value *= sign;
     CheckAfterOperand();
@@ -350,7 +354,7 @@ void ParseFactor(Extended& value)
     ReadChar();
     CheckAfterOperand();
   }
-  if (ErrorFlag)
+  if (state.ErrorFlag)
     return;
   ParsePostfixSigns(value);
 }

@@ -87,7 +87,7 @@ public:
 private:
   bool Term()
   {
-    const unsigned char first = ExprStart >= 1 && ExprStart <= static_cast<int>(ExprString.size())
+    const unsigned char first = ExprStart >= 1 && ExprStart <= static_cast<int>(ExprString->size())
                                     ? static_cast<unsigned char>(ExprString[ExprStart - 1])
                                     : 0;
     if (ExprPos == ExprStart && (first == '%' || first == '&' || first == '\\' || first == '^' ||

@@ -1,5 +1,6 @@
 #include "engine/Host.h"
 
+#include "engine/StateName.h"
 #include "engine/UserVariables.h"
 #include "engine/Variables.h"
 
@@ -24,17 +25,18 @@ void EngineHost::EvalVariableEdit(int i)
 
 int EngineHost::SetUserVariable(const std::string& name, Extended value)
 {
-  return UserVariables.Set(name, value);
+  return UserVariables->Set(name, value);
 }
 
 EngineHost& Host()
 {
-  return InstalledHost != nullptr ? *InstalledHost : DefaultHost;
+  EngineHost* const host = CurrentState().InstalledHost;
+  return host != nullptr ? *host : DefaultHost;
 }
 
 void SetHost(EngineHost* host)
 {
-  InstalledHost = host;
+  CurrentState().InstalledHost = host;
 }
 
 }  // namespace engine

@@ -46,12 +46,9 @@ public:
   virtual void ShowIntermediateResult(const std::string& text) { (void)text; }
 };
 
-// The host installed in the working state; nullptr stands for the default one.
-inline thread_local EngineHost* InstalledHost = nullptr;
-
 // The installed host, or the default one.
 EngineHost& Host();
-// Installs a host in the working state (nullptr restores the default); the caller keeps it alive
+// Installs a host in the current context (nullptr restores the default); the caller keeps it alive
 // while it is installed.
 void SetHost(EngineHost* host);
 

@@ -86,7 +86,7 @@ Extended EvalIfThenElse()
   if (ExprChar == ')')
     ReadChar();
   const int opPos = ExprPos;
-  const std::string op = ExprString.substr(static_cast<std::size_t>(opPos - 1), 2);
+  const std::string op = ExprString->substr(static_cast<std::size_t>(opPos - 1), 2);
   bool holds = false;
   Extended b = 0;
   if (!Compare(op, 0, 0, holds)) {

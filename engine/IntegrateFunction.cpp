@@ -259,7 +259,7 @@ Extended Integration::Run(Extended low, Extended up)
     f_.At(low);
     return 0;
   }
-  const Extended wanted = std::pow(Extended(10), -static_cast<Extended>(std::clamp(ProcDigits, 1, 18)));
+  const Extended wanted = std::pow(Extended(10), -static_cast<Extended>(std::clamp(*ProcDigits, 1, 18)));
   const Extended cut = low * (1 - CutFraction) + up * CutFraction;
   Piece left;
   Piece right;

@@ -30,7 +30,7 @@ int NameSpan(int nameStart)
 // The name as typed, without its terminator.
 std::string_view TypedName(int nameStart)
 {
-  return std::string_view(ExprString).substr(static_cast<std::size_t>(nameStart - 1), static_cast<std::size_t>(NameSpan(nameStart)));
+  return std::string_view(*ExprString).substr(static_cast<std::size_t>(nameStart - 1), static_cast<std::size_t>(NameSpan(nameStart)));
 }
 
 // "(name=expression)": stores a user variable; returns its code.
@@ -155,11 +155,12 @@ void CallFunction(int code, int kind, int nameStart, Extended& value)
 
 TCollectedName CollectName()
 {
+  TContextState& state = CurrentState();
   TCollectedName name;
   for (;;) {
     if (name.Length < TCollectedName::Capacity)
-      name.Text[name.Length++] = static_cast<char>(ToUpperAscii(ExprChar));
-    if (IsNameTerminator(ExprChar))
+      name.Text[name.Length++] = static_cast<char>(ToUpperAscii(state.ExprChar));
+    if (IsNameTerminator(state.ExprChar))
       return name;
     ReadChar();
   }
@@ -181,7 +182,7 @@ int ParseName(int& nameStart)
     return NoNameCode;
   if (ExprChar == '=')
     return AssignUserVariable(nameStart);
-  if (const TUserVariable* variable = UserVariables.Find(TypedName(nameStart)))
+  if (const TUserVariable* variable = UserVariables->Find(TypedName(nameStart)))
     return variable->Code;
   SetEvalErrorAt(ecSyntax, nameStart, NameSpan(nameStart));
   return NoNameCode;
@@ -189,16 +190,17 @@ int ParseName(int& nameStart)
 
 void ParseNamedOperand(Extended& value, int sign)
 {
+  TContextState& state = CurrentState();
   int nameStart = 0;
   const int code = ParseName(nameStart);
-  if (ErrorFlag)
+  if (state.ErrorFlag)
     return;
   if (code == UserFunctionCode) {
-    value = sign * UserFunctions.Pop();
+    value = sign * state.UserFunctions.Pop();
     return;
   }
   if (code >= TUserVariables::FirstCode) {
-    const TUserVariable* variable = UserVariables.ByCode(code);
+    const TUserVariable* variable = state.UserVariables.ByCode(code);
     if (variable == nullptr) {
       SetEvalErrorAt(ecSyntax, nameStart, NameSpan(nameStart));
       return;
@@ -209,12 +211,12 @@ void ParseNamedOperand(Extended& value, int sign)
     return;
   }
   if (code >= fcFirstVariable && code <= fcLastVariable) {
-    CurrentVarIndex = code - fcFirstVariable + 1;
-    if (ExprChar == '=') {
-      AssignVariableInExpression(CurrentVarIndex, nameStart, value);
+    state.CurrentVarIndex = code - fcFirstVariable + 1;
+    if (state.ExprChar == '=') {
+      AssignVariableInExpression(state.CurrentVarIndex, nameStart, value);
       return;
     }
-    ReadVariable(CurrentVarIndex, nameStart, value);
+    ReadVariable(state.CurrentVarIndex, nameStart, value);
     value *= sign;
     return;
   }
@@ -227,7 +229,7 @@ void ParseNamedOperand(Extended& value, int sign)
   if (kind == akNone) {
     Extended x = 0;
     value = sign * CallBuiltinFunction(code, x, UndefinedValue);
-    if (ErrorFlag) {
+    if (state.ErrorFlag) {
       WidenErrorToCall(nameStart);
       return;
     }

@@ -133,7 +133,7 @@ bool ReadWholeNumber(Extended& value)
 std::string ReadFractionDigits(int radix)
 {
   std::string digits;
-  while (ExprChar != '.' && NumberChars.Contains(ExprChar) && DigitValue(ExprChar) < radix) {
+  while (ExprChar != '.' && NumberChars->Contains(ExprChar) && DigitValue(ExprChar) < radix) {
     digits += static_cast<char>(ExprChar);
     ReadChar();
   }
@@ -145,7 +145,7 @@ bool ReadSexagesimalTail(Extended& value)
 {
   for (Extended unit = 60; ExprChar == ':' && unit <= 3600; unit *= 60) {
     ReadChar();
-    if (!NumberChars.Contains(ExprChar))
+    if (!NumberChars->Contains(ExprChar))
       return false;
     Extended part = 0;
     if (!ReadWholeNumber(part))
@@ -160,19 +160,19 @@ bool ReadSexagesimalTail(Extended& value)
 bool ReadExponent(long& exponent)
 {
   ReadChar();
-  if (ExprChar != '+' && ExprChar != '-' && !NumberChars.Contains(ExprChar)) {
+  if (ExprChar != '+' && ExprChar != '-' && !NumberChars->Contains(ExprChar)) {
     SetEvalError(ecSyntax);
     return false;
   }
   const bool negative = ExprChar == '-';
   if (ExprChar == '+' || ExprChar == '-')
     ReadChar();
-  if (!NumberChars.Contains(ExprChar)) {
+  if (!NumberChars->Contains(ExprChar)) {
     SetEvalError(ecSyntax);
     return false;
   }
   exponent = 0;
-  while (NumberChars.Contains(ExprChar)) {
+  while (NumberChars->Contains(ExprChar)) {
     if (!IsDigit(ExprChar)) {
       SetEvalError(ecSyntax);
       return false;

@@ -11,10 +11,10 @@ namespace engine {
 
 void StripAndCheckParentheses()
 {
-  std::erase(ExprString, ' ');
-  const int opening = static_cast<int>(std::count(ExprString.begin(), ExprString.end(), '('));
-  const int closing = static_cast<int>(std::count(ExprString.begin(), ExprString.end(), ')'));
-  const int length = static_cast<int>(ExprString.size());
+  std::erase(*ExprString, ' ');
+  const int opening = static_cast<int>(std::count(ExprString->begin(), ExprString->end(), '('));
+  const int closing = static_cast<int>(std::count(ExprString->begin(), ExprString->end(), ')'));
+  const int length = static_cast<int>(ExprString->size());
   auto record = [](int code, int pos) {
     ErrorFlag = true;
     ErrorCode = code;
@@ -69,10 +69,10 @@ void MapByDeletingBlanks(const std::string& typed)
     return true;
   };
   int before = 0;
-  while (Slice(copy, 1, ErrorPos) != Slice(ExprString, 1, ErrorPos) && removeFirstBlank())
+  while (Slice(copy, 1, ErrorPos) != Slice(*ExprString, 1, ErrorPos) && removeFirstBlank())
     ++before;
   int inside = 0;
-  while (Slice(copy, ErrorPos, ErrorSpan) != Slice(ExprString, ErrorPos, ErrorSpan) && removeFirstBlank())
+  while (Slice(copy, ErrorPos, ErrorSpan) != Slice(*ExprString, ErrorPos, ErrorSpan) && removeFirstBlank())
     ++inside;
   ErrorPos += before;
   ErrorSpan += inside;
@@ -85,11 +85,11 @@ bool IsTypedWithoutBlanks(std::string_view typed)
   for (const char c : typed) {
     if (c == ' ')
       continue;
-    if (j >= ExprString.size() || ExprString[j] != c)
+    if (j >= ExprString->size() || ExprString[j] != c)
       return false;
     ++j;
   }
-  return j == ExprString.size();
+  return j == ExprString->size();
 }
 
 // The blanks that deleting blanks in order removes before the first `length` characters of what is left

@@ -18,20 +18,27 @@ namespace {
 
 // The state a failed run may have touched, put back before the text evaluator runs.
 struct TSavedErrorState {
-  bool Flag = ErrorFlag;
-  int Code = ErrorCode;
-  int Pos = ErrorPos;
-  int Span = ErrorSpan;
-  Extended Last = LastResult;
+  explicit TSavedErrorState(TContextState& state)
+      : State(state), Flag(state.ErrorFlag), Code(state.ErrorCode), Pos(state.ErrorPos), Span(state.ErrorSpan),
+        Last(state.LastResult)
+  {
+  }
 
   void Restore() const
   {
-    ErrorFlag = Flag;
-    ErrorCode = Code;
-    ErrorPos = Pos;
-    ErrorSpan = Span;
-    LastResult = Last;
+    State.ErrorFlag = Flag;
+    State.ErrorCode = Code;
+    State.ErrorPos = Pos;
+    State.ErrorSpan = Span;
+    State.LastResult = Last;
   }
+
+  TContextState& State;
+  bool Flag;
+  int Code;
+  int Pos;
+  int Span;
+  Extended Last;
 };
 
 // Where the recorded list ends with a record of these names (a value for every name), or npos.
@@ -47,17 +54,17 @@ std::size_t RecordAtEnd(const std::vector<std::string>& names, const std::vector
 
 // The variables a program read, as RecordUsedVariable at each read; a record of the same names at
 // the end of the list, the one of the point before, takes the new values instead.
-void RecordReads(const TCompiledProgram& program)
+void RecordReads(const TCompiledProgram& program, TContextState& state)
 {
-  std::vector<std::string>& names = UsedVarNames;
-  std::vector<Extended>& values = UsedVarValues;
+  std::vector<std::string>& names = state.UsedVarNames;
+  std::vector<Extended>& values = state.UsedVarValues;
   std::size_t at = RecordAtEnd(program.ReadNames, names, values);
   if (at == std::string::npos) {
     at = values.size();
     names.insert(names.end(), program.ReadNames.begin(), program.ReadNames.end());
     values.resize(at + program.VariableReads.size());
   }
-  const auto& current = VarValues;
+  const auto& current = state.VarValues;
   for (const int i : program.VariableReads)
     values[at++] = current[i];
 }
@@ -95,7 +102,7 @@ bool TPointEvaluation::Evaluate(Extended& value) const
 {
   if (RunCompiled(value))
     return true;
-  const std::size_t recorded = UsedVarNames.size();
+  const std::size_t recorded = UsedVarNames->size();
   const bool evaluated = EvalTypedText(text_, value);
   DropRecordBefore(recorded);
   return evaluated;
@@ -103,19 +110,21 @@ bool TPointEvaluation::Evaluate(Extended& value) const
 
 bool TPointEvaluation::RunCompiled(Extended& value) const
 {
-  if (!compiled_ || NumberBase != nbDecimal)
+  // The state of the current context, fetched once for the whole point.
+  TContextState& state = CurrentState();
+  if (!compiled_ || state.NumberBase != nbDecimal)
     return false;
-  const TSavedErrorState saved;
-  ErrorFlag = false;
+  const TSavedErrorState saved(state);
+  state.ErrorFlag = false;
   Extended result = 0;
   if (!RunProgram(program_, result)) {
     saved.Restore();
     return false;
   }
-  ErrorPos = 0;
-  RecordReads(program_);
+  state.ErrorPos = 0;
+  RecordReads(program_, state);
   if (!program_.VariableReads.empty())
-    CurrentVarIndex = program_.VariableReads.back();
+    state.CurrentVarIndex = program_.VariableReads.back();
   value = result;
   return true;
 }

@@ -29,7 +29,7 @@ void SetResultError(int code)
 {
   ErrorFlag = true;
   ErrorCode = code;
-  ErrorPos = static_cast<int>(ExprString.size()) + 1;
+  ErrorPos = static_cast<int>(ExprString->size()) + 1;
   ErrorSpan = 1;
 }
 

@@ -14,14 +14,20 @@ unsigned char NextChar(const std::string& text)
 
 void ReadChar()
 {
-  ExprChar = NextChar(ExprString);
+  TContextState& state = CurrentState();
+  if (state.ExprPos >= static_cast<int>(state.ExprString.size())) {
+    state.ExprChar = EndMarker;
+    return;
+  }
+  ++state.ExprPos;
+  state.ExprChar = static_cast<unsigned char>(state.ExprString[static_cast<std::size_t>(state.ExprPos - 1)]);
 }
 
 namespace {
 
 void DriveToEnd()
 {
-  ExprPos = static_cast<int>(ExprString.size());
+  ExprPos = static_cast<int>(ExprString->size());
   ExprChar = EndMarker;
   ArgListDepth = 0;
 }

@@ -13,10 +13,10 @@ namespace engine {
 class ScannerState {
 public:
   ScannerState()
-      : exprString_(std::move(ExprString)), exprChar_(ExprChar), exprPos_(ExprPos), exprStart_(ExprStart),
+      : exprString_(std::move(*ExprString)), exprChar_(ExprChar), exprPos_(ExprPos), exprStart_(ExprStart),
         argListDepth_(ArgListDepth)
   {
-    ExprString.clear();
+    ExprString->clear();
   }
   ~ScannerState()
   {

@@ -150,7 +150,7 @@ Extended SearchExtremum(bool readBounds)
   // integral or plot point) it stays as it is.
   const bool sameEvaluation = ExtremumEvaluation == TopLevelEvaluation();
   ExtremumEvaluation = TopLevelEvaluation();
-  const bool sameSearch = ExprString == LastSearchExpr && up == LastHighBound && low == LastLowBound;
+  const bool sameSearch = *ExprString == *LastSearchExpr && up == LastHighBound && low == LastLowBound;
   if (!sameSearch) {
     ExtremumSubdivisions = 1;
     LastLowBound = low;

@@ -27,7 +27,7 @@ bool MoveToExtremum(FunctionText& f, Extended& low, Extended& fa, Extended fb, E
   if (!positive && !(fa < 0 && fb < 0))
     return true;
   ExtremumIsMax = !positive;
-  LastSearchExpr.clear();
+  LastSearchExpr->clear();
   ExprPos = f.Start();
   const Extended extremum = SearchExtremum(false);
   if (ErrorFlag)

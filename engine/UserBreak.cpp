@@ -32,7 +32,7 @@ void ResetPumpClock()
 bool PumpAndCheckBreak()
 {
   const auto now = std::chrono::steady_clock::now();
-  if (PumpDue || now - LastPump >= Host().PumpInterval()) {
+  if (PumpDue || now - *LastPump >= Host().PumpInterval()) {
     PumpDue = false;
     LastPump = now;
     PumpMessages();

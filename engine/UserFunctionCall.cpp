@@ -21,12 +21,12 @@ class CallFrame {
 public:
   explicit CallFrame(std::vector<Extended> arguments)
   {
-    ArgumentFrames.push_back(std::move(arguments));
+    ArgumentFrames->push_back(std::move(arguments));
     ++CallDepth;
   }
   ~CallFrame()
   {
-    ArgumentFrames.pop_back();
+    ArgumentFrames->pop_back();
     --CallDepth;
   }
   CallFrame(const CallFrame&) = delete;
@@ -74,7 +74,7 @@ void SetMissingArgument(int argStart)
 
 const TUserFunc* FindUserFunction(std::string_view name)
 {
-  for (const TUserFunc& entry : UserFunctions.Items)
+  for (const TUserFunc& entry : UserFunctions->Items)
     if (!entry.Name.empty() && SameUpperName(entry.Name, name))
       return &entry;
   return nullptr;
@@ -84,9 +84,9 @@ const TUserFunc* FindUserFunction(std::string_view name)
 
 bool ArgumentValue(unsigned char placeholder, Extended& value)
 {
-  if (ArgumentFrames.empty() || placeholder < 1 || placeholder > ArgumentFrames.back().size())
+  if (ArgumentFrames->empty() || placeholder < 1 || placeholder > ArgumentFrames->back().size())
     return false;
-  value = ArgumentFrames.back()[placeholder - 1];
+  value = ArgumentFrames->back()[placeholder - 1];
   return true;
 }
 
@@ -147,7 +147,7 @@ bool ExpandUserFunction(std::string_view name, int nameStart, int& code)
     SetEvalErrorAt(ecUserFunctionError, nameStart, callEnd - nameStart + 1);
     return false;
   }
-  UserFunctions.Push(value);
+  UserFunctions->Push(value);
   code = 999;
   ReadChar();
   return true;

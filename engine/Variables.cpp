@@ -54,8 +54,8 @@ bool DefineVariable(int i, int pos)
 
 void RecordUsedVariable(std::string_view name, Extended value)
 {
-  UsedVarNames.emplace_back(name);
-  UsedVarValues.push_back(value);
+  UsedVarNames->emplace_back(name);
+  UsedVarValues->push_back(value);
 }
 
 std::string UsedValueText(Extended value)

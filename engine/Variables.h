@@ -2,34 +2,19 @@
 // The variables X, Y, Z, V, W, I, J, K, M, N (1..10) and the bound slots L and U (11, 12).
 
 #include "engine/Extended.h"
+#include "engine/StateName.h"
+#include "engine/VariableSlots.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 
 namespace engine {
 
-inline constexpr int VariableCount = 12;
-inline constexpr int LowBoundVar = 11;   // L
-inline constexpr int HighBoundVar = 12;  // U
-inline constexpr char VarNames[] = "XYZVWIJKMNLU";
-
-// Values of all variables before any is given: UndefinedValue marks a variable without a value.
-constexpr std::array<Extended, VariableCount + 1> UndefinedVariables()
-{
-  std::array<Extended, VariableCount + 1> values{};
-  values.fill(UndefinedValue);
-  return values;
-}
-
-// 1-based: entry 0 is not used.
-inline thread_local std::array<Extended, VariableCount + 1> VarValues = UndefinedVariables();
-inline thread_local std::array<std::string, VariableCount + 1> VarExprs;
+// Of the current evaluation context; 1-based: entry 0 is not used.
+inline constexpr TStateName<&TContextState::VarValues> VarValues{};
+inline constexpr TStateName<&TContextState::VarExprs> VarExprs{};
 // Variables whose defining expression is being evaluated: reading one again is a cycle.
-inline thread_local std::array<bool, VariableCount + 1> DefiningVariables{};
-
-// The letter of variable i.
-inline char VarName(int i) { return VarNames[i - 1]; }
+inline constexpr TStateName<&TContextState::DefiningVariables> DefiningVariables{};
 
 // Appends a variable's name and its value to UsedVarNames and UsedVarValues.
 void RecordUsedVariable(std::string_view name, Extended value);

@@ -25,8 +25,8 @@ void BM_Nested60(benchmark::State& state)
 void BM_BuiltinFunctions(benchmark::State& state) { EvaluateText(state, "sin(0.5)+sqrt(2)*ln(3)-gamma(4.5)"); }
 void BM_UserFunction(benchmark::State& state)
 {
-  engine::UserFunctions.Clear();
-  engine::UserFunctions.Add("HYP(a,b)=sqrt(a^2+b^2)");
+  engine::UserFunctions->Clear();
+  engine::UserFunctions->Add("HYP(a,b)=sqrt(a^2+b^2)");
   EvaluateText(state, "HYP(3,4)+1");
 }
 

@@ -24,8 +24,8 @@ void PrepareGrid(const std::string& text)
 {
   engine::ExprString = text;
   engine::ErrorFlag = false;
-  engine::UsedVarNames.clear();
-  engine::UsedVarValues.clear();
+  engine::UsedVarNames->clear();
+  engine::UsedVarValues->clear();
 }
 
 // The value at point k of the grid, X varying slowest, over [-3, 3] x [-3, 3].
@@ -48,8 +48,8 @@ void BM_GridText(benchmark::State& state)
     // The launcher collects the variables once per plot; keep the recorded list from growing
     // without bound over millions of iterations.
     if (k % GridSize == 0) {
-      engine::UsedVarNames.clear();
-      engine::UsedVarValues.clear();
+      engine::UsedVarNames->clear();
+      engine::UsedVarValues->clear();
     }
   }
   if (engine::ErrorFlag)
@@ -71,8 +71,8 @@ void BM_GridCompiled(benchmark::State& state)
     failed |= !evaluation.Evaluate(value);
     benchmark::DoNotOptimize(value);
     if (k % GridSize == 0) {
-      engine::UsedVarNames.clear();
-      engine::UsedVarValues.clear();
+      engine::UsedVarNames->clear();
+      engine::UsedVarValues->clear();
     }
   }
   if (failed)
@@ -139,8 +139,8 @@ void BM_GridNative(benchmark::State& state)
 // A long sum of user-function calls: the cost must grow with the text, not faster.
 void BM_UserFunctionSum(benchmark::State& state)
 {
-  engine::UserFunctions.Clear();
-  engine::UserFunctions.Add("F(a)=a*2+1");
+  engine::UserFunctions->Clear();
+  engine::UserFunctions->Add("F(a)=a*2+1");
   std::string text = "F(1)";
   while (static_cast<long>(text.size()) < state.range(0))
     text += "+F(1)";
@@ -149,7 +149,7 @@ void BM_UserFunctionSum(benchmark::State& state)
   if (engine::ErrorFlag)
     state.SkipWithError("error in the sum");
   state.SetBytesProcessed(state.iterations() * static_cast<long>(text.size()));
-  engine::UserFunctions.Clear();
+  engine::UserFunctions->Clear();
 }
 
 // An error at the end of a text full of blanks: the mapping back onto the typed text.

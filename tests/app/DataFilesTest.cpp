@@ -60,10 +60,10 @@ TEST(FileNumbers, OnlyDecimalNumbersAreRead)
 
 TEST(UserVariablesFile, ATinyValueReadsBackAndTheLinesAfterItStay)
 {
-  engine::UserVariables.Clear();
+  engine::UserVariables->Clear();
   const volatile engine::Extended tiny = 1E-4000L;
-  engine::UserVariables.Set("late", 2);
-  engine::UserVariables.Set("tiny", tiny * 1E-940L);
+  engine::UserVariables->Set("late", 2);
+  engine::UserVariables->Set("tiny", tiny * 1E-940L);
   const std::vector<std::string> lines = UserVariablesFileLines();
   ASSERT_EQ(lines.size(), 2u);
   QString error;
@@ -73,7 +73,7 @@ TEST(UserVariablesFile, ATinyValueReadsBackAndTheLinesAfterItStay)
   EXPECT_EQ(read[0].Name, QStringLiteral("tiny"));
   EXPECT_TRUE(SameBits(read[0].Value, tiny * 1E-940L));
   EXPECT_EQ(read[1].Value, 2);
-  engine::UserVariables.Clear();
+  engine::UserVariables->Clear();
 }
 
 // A long name cut where a blank follows the twentieth character: the name read is the one that
@@ -128,14 +128,14 @@ TEST(VariablesFile, ABadValueLeavesItsVariableUndefinedAndTheRestIsRead)
     lines.push_back(n == 2 ? "INF" : std::to_string(n) + ".5");
   for (int n = 1; n <= 10; ++n)
     lines.push_back(n == 10 ? "2*X" : "");
-  engine::VarValues.fill(0);
+  engine::VarValues->fill(0);
   EXPECT_EQ(ReadVariablesFileLines(lines), QStringLiteral("'INF' is not a valid floating point value"));
   EXPECT_EQ(engine::VarValues[1], 1.5L);
   EXPECT_EQ(engine::VarValues[2], engine::UndefinedValue);
   EXPECT_EQ(engine::VarValues[10], 10.5L);
   EXPECT_EQ(engine::VarExprs[10], "2*X");
-  engine::VarValues.fill(engine::UndefinedValue);
-  for (auto& e : engine::VarExprs)
+  engine::VarValues->fill(engine::UndefinedValue);
+  for (auto& e : *engine::VarExprs)
     e.clear();
 }
 

@@ -124,7 +124,7 @@ TEST_F(MainWindowTest, ACharacterWithoutAnEngineByteIsAnErrorAtItsPosition)
     script.ExpectMessage(QStringLiteral("Syntax error: position 1"), platform::mrOk);
     window->btAdd->click();
   }
-  EXPECT_EQ(engine::UserVariables.Find("a"), nullptr);
+  EXPECT_EQ(engine::UserVariables->Find("a"), nullptr);
 
   window->pcCalc->setCurrentWidget(window->tsUserFuncs);
   window->edFuncName->setText(QStringLiteral("f(x)"));

@@ -46,12 +46,12 @@ class MainWindowTest : public ::testing::Test {
 
   static void ResetEngine()
   {
-    engine::VarValues.fill(engine::UndefinedValue);
-    for (auto& e : engine::VarExprs)
+    engine::VarValues->fill(engine::UndefinedValue);
+    for (auto& e : *engine::VarExprs)
       e.clear();
-    engine::UserVariables.Clear();
-    engine::UserFunctions.Clear();
-    engine::ExprString.clear();
+    engine::UserVariables->Clear();
+    engine::UserFunctions->Clear();
+    engine::ExprString->clear();
     engine::ErrorFlag = false;
     engine::StopFlag = 0;
     engine::LastResult = 0;

@@ -93,9 +93,9 @@ TEST_F(MainWindowTest, UserVariablesAndFunctionsAreLoadedAtStart)
   Open(true, {QStringLiteral("'broken line' is not a valid floating point value")});
   ASSERT_EQ(window->lbVars->count(), 2);
   EXPECT_EQ(window->lbVars->ItemText(0), QStringLiteral("rate = 5.0E-2"));
-  ASSERT_EQ(engine::UserVariables.Count(), 2u);
-  EXPECT_EQ(engine::UserVariables.Items()[0].Name, "rate");  // row i is entry i, in the file's order
-  EXPECT_EQ(engine::UserVariables.Items()[1].Name, "count");
+  ASSERT_EQ(engine::UserVariables->Count(), 2u);
+  EXPECT_EQ(engine::UserVariables->Items()[0].Name, "rate");  // row i is entry i, in the file's order
+  EXPECT_EQ(engine::UserVariables->Items()[1].Name, "count");
   EXPECT_EQ(window->lbFuncs->ItemText(0), QStringLiteral("SQ(a)=a*a"));
   Calculate(QStringLiteral("sq(3)+count*rate"));
   EXPECT_EQ(Result(), QStringLiteral("9.6E+0"));

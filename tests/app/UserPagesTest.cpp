@@ -35,14 +35,14 @@ TEST_F(MainWindowTest, UserVariablesAreSavedExactlyAndLoadBackInTheFilesOrder)
   EXPECT_EQ(saved[2], "rate = 5.0E-2");
   window->rgBase->Button(0)->click();
 
-  engine::UserVariables.Clear();
+  engine::UserVariables->Clear();
   window->FillVariableList();
   {
     platform::ModalScript script;
     script.Choose(File("Vexal.USR"));
     window->btLoad->click();
   }
-  const auto& items = engine::UserVariables.Items();
+  const auto& items = engine::UserVariables->Items();
   ASSERT_EQ(items.size(), 3u);
   EXPECT_EQ(items[0].Name, "big");
   EXPECT_EQ(items[1].Value, 1.0L / 3.0L);  // exactly
@@ -53,9 +53,9 @@ TEST_F(MainWindowTest, UserVariablesAreSavedExactlyAndLoadBackInTheFilesOrder)
   // Deleting the first row removes the file's first variable and leaves the others' values alone.
   window->lbVars->setCurrentRow(0);
   window->btDelete->click();
-  ASSERT_EQ(engine::UserVariables.Count(), 2u);
-  EXPECT_EQ(engine::UserVariables.Find("big"), nullptr);
-  EXPECT_EQ(engine::UserVariables.Find("rate")->Value, 0.05L);
+  ASSERT_EQ(engine::UserVariables->Count(), 2u);
+  EXPECT_EQ(engine::UserVariables->Find("big"), nullptr);
+  EXPECT_EQ(engine::UserVariables->Find("rate")->Value, 0.05L);
   EXPECT_EQ(window->lbVars->ItemText(0).left(8), QStringLiteral("third = "));
   Calculate(QStringLiteral("rate*2"));
   EXPECT_EQ(Result(), QStringLiteral("1.0E-1"));
@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, AddModifyAndTheNameFilter)
     window->btAdd->click();
     EXPECT_EQ(script.StepsLeft(), 0);
   }
-  EXPECT_EQ(engine::UserVariables.Find("sped")->Value, 7.0L);
+  EXPECT_EQ(engine::UserVariables->Find("sped")->Value, 7.0L);
   EXPECT_FALSE(engine::ErrorFlag);
 
   window->lbVars->setCurrentRow(0);

@@ -41,7 +41,7 @@ protected:
   {
     EngineFixture::SetUp();
     SetHost(&host);
-    LastSearchExpr.clear();
+    LastSearchExpr->clear();
   }
 };
 
@@ -159,8 +159,8 @@ TEST_F(ConstructsTest, OtherVariablesAreRecordedOnce)
 {
   VarValues[2] = 2;
   EXPECT_NEAR(static_cast<double>(Value("integral(0,1,y*x)")), 1.0, 1e-15);
-  EXPECT_EQ(UsedVarNames, std::vector<std::string>{"Y"});
-  EXPECT_EQ(UsedVarValues, std::vector<Extended>{2});
+  EXPECT_EQ(*UsedVarNames, std::vector<std::string>{"Y"});
+  EXPECT_EQ(*UsedVarValues, std::vector<Extended>{2});
 }
 
 TEST_F(ConstructsTest, ExtremumInsideAnIntegral)
@@ -188,7 +188,7 @@ TEST_F(ConstructsTest, IfThenElse)
 
 TEST_F(ConstructsTest, RecursiveUserFunction)
 {
-  ASSERT_TRUE(UserFunctions.Add("FACT(n)=if(n<=1)then(1)else(n*FACT(n-1))"));
+  ASSERT_TRUE(UserFunctions->Add("FACT(n)=if(n<=1)then(1)else(n*FACT(n-1))"));
   EXPECT_EQ(Value("FACT(5)"), 120);
   EXPECT_EQ(Value("FACT(20)"), 2432902008176640000.0L);
 }
@@ -203,10 +203,10 @@ TEST_F(ConstructsTest, ForLoop)
   VarValues[8] = 5;
   VarValues[9] = 1;
   EXPECT_EQ(Value("forJtoKstepMdo(J)"), 5);
-  UsedVarNames.clear();
-  UsedVarValues.clear();
+  UsedVarNames->clear();
+  UsedVarValues->clear();
   EXPECT_EQ(Value("forJtoKstepMdo(?+J)"), 20);
-  EXPECT_TRUE(UsedVarNames.empty());  // the loop's own variable is not recorded
+  EXPECT_TRUE(UsedVarNames->empty());  // the loop's own variable is not recorded
 
   for (const Extended step : {0.0L, -1.0L, 1e-30L}) {
     VarValues[9] = step;

@@ -27,12 +27,12 @@ protected:
     ErrorFlag = false;
     ErrorCode = 0;
     StopFlag = 0;
-    VarValues.fill(UndefinedValue);
-    VarExprs.fill({});
-    UsedVarNames.clear();
-    UsedVarValues.clear();
-    UserVariables.Clear();
-    UserFunctions.Clear();
+    VarValues->fill(UndefinedValue);
+    VarExprs->fill({});
+    UsedVarNames->clear();
+    UsedVarValues->clear();
+    UserVariables->Clear();
+    UserFunctions->Clear();
   }
 
   // The value of a text that must evaluate without an error.

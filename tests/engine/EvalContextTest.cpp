@@ -1,9 +1,11 @@
 #include "EngineFixture.h"
 
+#include "engine/ComplexEvaluator.h"
 #include "engine/EvalContext.h"
 #include "engine/PointEvaluation.h"
 
 #include <cstring>
+#include <functional>
 #include <stdexcept>
 #include <thread>
 
@@ -44,6 +46,7 @@ const char* const Texts[] = {
     "rate*X+?",
     "if(X>2)then(X)else(-X)",
     "(X+2",
+    "std(X,J,K)+X",
 };
 
 // Gives one context its own modes, variables and definitions.
@@ -53,9 +56,9 @@ void Furnish(int angleMode, Extended rate)
   VarValues[8] = 3;  // K
   VarValues[9] = 1;  // M
   VarValues[7] = 1;  // J
-  UserVariables.Set("rate", rate);
-  UserFunctions.Clear();
-  ASSERT_TRUE(UserFunctions.Add("HYP(a,b)=sqrt(a^2+b^2)"));
+  UserVariables->Set("rate", rate);
+  UserFunctions->Clear();
+  ASSERT_TRUE(UserFunctions->Add("HYP(a,b)=sqrt(a^2+b^2)"));
 }
 
 // The outcomes of every text at x = 1, 2, ..., rounds, in the working state.
@@ -118,7 +121,7 @@ TEST_F(EvalContextTest, TwoThreadsEvaluateInTheirOwnContextsWithoutDisturbingEac
 
   EXPECT_EQ(mainValue, 20);
   EXPECT_EQ(AngleMode, 0);
-  EXPECT_EQ(UserVariables.Count(), 0u);
+  EXPECT_EQ(UserVariables->Count(), 0u);
   ASSERT_EQ(gotDegrees.size(), expectedDegrees.size());
   ASSERT_EQ(gotRadians.size(), expectedRadians.size());
   int wrong = 0;
@@ -133,8 +136,8 @@ TEST_F(EvalContextTest, AContextKeepsItsStateBetweenScopesAndLeavesTheOuterOneAl
 {
   VarValues[1] = 7;
   AngleMode = 1;
-  UserFunctions.Clear();
-  ASSERT_TRUE(UserFunctions.Add("TWICE(a)=2*a"));
+  UserFunctions->Clear();
+  ASSERT_TRUE(UserFunctions->Add("TWICE(a)=2*a"));
   std::unique_ptr<TEvalContext> copy = TEvalContext::CopyOfCurrent();
   {
     const TContextScope scope(*copy);
@@ -167,6 +170,63 @@ TEST_F(EvalContextTest, AContextKeepsItsStateBetweenScopesAndLeavesTheOuterOneAl
   TEvalContext fresh;
   EXPECT_EQ(EvalText(fresh, "TWICE(1)").Failed, true);
   EXPECT_EQ(EvalText(fresh, "sin(90)").Value, std::sin(90.0L));
+}
+
+TEST_F(EvalContextTest, TheLastStandardDeviationAndTheRandomGeneratorBelongToTheContext)
+{
+  StdDevStore = UndefinedValue;
+  TEvalContext context;
+  EXPECT_EQ(EvalText(context, "std(1,2,3)").Value, 1);
+  EXPECT_EQ(StdDevStore, UndefinedValue);
+  {
+    const TContextScope scope(context);
+    EXPECT_EQ(StdDevStore, 1);
+  }
+
+  // Complex random on two threads at once, each in a context of its own.
+  auto draw = [](TEvalContext& own, int& good) {
+    const TContextScope scope(own);
+    ComplexForm = cfRectangular;
+    for (int i = 0; i < 2000; ++i) {
+      std::string text = "random";
+      bool failed = false;
+      int pos = 0;
+      int span = 0;
+      const TComplex z = EvaluateComplexChecked(text, failed, pos, span);
+      const Extended re = ComplexRe(z);
+      const Extended im = ComplexIm(z);
+      good += !failed && re >= 0 && re < 1 && im >= 0 && im < 1 ? 1 : 0;
+    }
+  };
+  TEvalContext first;
+  TEvalContext second;
+  int goodFirst = 0;
+  int goodSecond = 0;
+  std::thread one(draw, std::ref(first), std::ref(goodFirst));
+  std::thread two(draw, std::ref(second), std::ref(goodSecond));
+  one.join();
+  two.join();
+  EXPECT_EQ(goodFirst, 2000);
+  EXPECT_EQ(goodSecond, 2000);
+}
+
+TEST_F(EvalContextTest, ScopesOfTheSameContextNestAroundAnother)
+{
+  TEvalContext outer;
+  TEvalContext inner;
+  const TContextScope first(outer);
+  AngleMode = 1;
+  {
+    const TContextScope second(inner);
+    EXPECT_EQ(AngleMode, 0);
+    {
+      const TContextScope again(outer);  // current again inside the other's scope
+      EXPECT_EQ(AngleMode, 1);
+      AngleMode = 2;
+    }
+    EXPECT_EQ(AngleMode, 0);
+  }
+  EXPECT_EQ(AngleMode, 2);
 }
 
 TEST_F(EvalContextTest, AContextIsCurrentOnOneThreadAtATime)
@@ -228,7 +288,7 @@ TEST_F(EvalContextTest, AnEvaluationStartedWhileAnotherPumpsCannotDisturbIt)
     EXPECT_EQ(Value("2+forJtoKstepMdo(J*10)"), 32);
     EXPECT_GE(host.evaluations, 1);
     EXPECT_TRUE(host.innerFailed);
-    EXPECT_EQ(UsedVarNames.size(), 0u);
+    EXPECT_EQ(UsedVarNames->size(), 0u);
 
     // The outer error is the outer text's own, at its own place.
     host.evaluations = 0;
@@ -238,8 +298,8 @@ TEST_F(EvalContextTest, AnEvaluationStartedWhileAnotherPumpsCannotDisturbIt)
 
     // An inner evaluation that succeeds clears no outer error either.
     host.text = "1+1";
-    UserFunctions.Clear();
-    ASSERT_TRUE(UserFunctions.Add("F(a)=a+forJtoKstepMdo(J)"));
+    UserFunctions->Clear();
+    ASSERT_TRUE(UserFunctions->Add("F(a)=a+forJtoKstepMdo(J)"));
     EXPECT_EQ(Error("F(2)+1/0"), ecDivisionByZero);
     EXPECT_EQ(ErrorPos, 8);
     EXPECT_EQ(Value("F(2)*F(3)"), 5 * 6);

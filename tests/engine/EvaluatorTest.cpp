@@ -133,7 +133,7 @@ TEST_F(EvaluatorTest, EvalExpressionChecksNoParenthesesAndKeepsStateForEmptyText
   EXPECT_FALSE(ErrorFlag);
 
   EvalText("1/0");
-  ExprString.clear();
+  ExprString->clear();
   EXPECT_EQ(EvalExpression(ExprString), 0);
   EXPECT_TRUE(ErrorFlag);
   EXPECT_EQ(ErrorCode, ecDivisionByZero);

@@ -61,15 +61,15 @@ protected:
     VarValues[1] = x;
     VarValues[2] = y;
     VarValues[3] = 4;
-    VarExprs.fill({});
+    VarExprs->fill({});
     ErrorFlag = false;
     ErrorCode = 99;
     ErrorPos = 77;
     ErrorSpan = 55;
     LastResult = 2.5L;
     CurrentVarIndex = 0;
-    UsedVarNames.clear();
-    UsedVarValues.clear();
+    UsedVarNames->clear();
+    UsedVarValues->clear();
   }
 
   static TOutcome Finish(bool succeeded, Extended value)
@@ -131,8 +131,8 @@ TEST_F(PointEvaluationTest, CompilesOnlyWhatKeepsItsMeaning)
 
 TEST_F(PointEvaluationTest, UserNamesAreLeftToTheTextEvaluator)
 {
-  UserVariables.Set("a", 2);
-  UserFunctions.Add("F(t)=t*2");
+  UserVariables->Set("a", 2);
+  UserFunctions->Add("F(t)=t*2");
   for (const char* text : {"a*x", "F(x)+y"}) {
     const TPointEvaluation evaluation(text);
     EXPECT_FALSE(evaluation.Compiled()) << text;
@@ -203,7 +203,7 @@ TEST_F(PointEvaluationTest, OtherNumberBasesFallBackToTheText)
 // record the last point alone makes, after whatever the list held before the loop.
 TEST_F(PointEvaluationTest, PointAfterPointTheRecordOfTheLastPointReplacesTheOneBefore)
 {
-  UserVariables.Set("a", 2);
+  UserVariables->Set("a", 2);
   const struct {
     const char* text;
     bool compiled;
@@ -245,14 +245,14 @@ TEST_F(PointEvaluationTest, RecordsOfOtherVariablesStay)
   UsedVarNames = {"Y", "X"};
   UsedVarValues = {5, 6};
   ASSERT_TRUE(evaluation.Evaluate(value));
-  EXPECT_EQ(UsedVarNames, (std::vector<std::string>{"Y", "X", "X", "Y"}));
-  EXPECT_EQ(UsedVarValues, (std::vector<Extended>{5, 6, 1, 2}));
+  EXPECT_EQ(*UsedVarNames, (std::vector<std::string>{"Y", "X", "X", "Y"}));
+  EXPECT_EQ(*UsedVarValues, (std::vector<Extended>{5, 6, 1, 2}));
 
   UsedVarNames = {"X", "Y"};
   UsedVarValues = {5};
   ASSERT_TRUE(evaluation.Evaluate(value));
-  EXPECT_EQ(UsedVarNames, (std::vector<std::string>{"X", "Y", "X", "Y"}));
-  EXPECT_EQ(UsedVarValues, (std::vector<Extended>{5, 1, 2}));
+  EXPECT_EQ(*UsedVarNames, (std::vector<std::string>{"X", "Y", "X", "Y"}));
+  EXPECT_EQ(*UsedVarValues, (std::vector<Extended>{5, 1, 2}));
 }
 
 // Random texts over numbers, x, y, operators, postfix signs, parentheses and built-in functions,

@@ -22,7 +22,7 @@ protected:
   void Define(std::initializer_list<const char*> lines)
   {
     for (const char* line : lines)
-      ASSERT_TRUE(UserFunctions.Add(line)) << line;
+      ASSERT_TRUE(UserFunctions->Add(line)) << line;
   }
 };
 
@@ -60,11 +60,11 @@ TEST_F(UserFunctionsTest, RejectsBadLinesWithTheirMessage)
   };
   for (const auto& [line, message] : cases) {
     host.errors.clear();
-    EXPECT_FALSE(UserFunctions.Add(line)) << line;
+    EXPECT_FALSE(UserFunctions->Add(line)) << line;
     ASSERT_EQ(host.errors.size(), 1u) << line;
     EXPECT_EQ(host.errors[0], message);
   }
-  EXPECT_EQ(UserFunctions.GetCount(), 0);
+  EXPECT_EQ(UserFunctions->GetCount(), 0);
 }
 
 TEST_F(UserFunctionsTest, FindWholeWord)
@@ -86,7 +86,7 @@ TEST_F(UserFunctionsTest, Calls)
   };
   for (const auto& [text, value] : cases)
     EXPECT_EQ(Value(text), value) << text;
-  EXPECT_TRUE(UserFunctions.ResultStack.empty());
+  EXPECT_TRUE(UserFunctions->ResultStack.empty());
 }
 
 TEST_F(UserFunctionsTest, ArgumentsKeepTheirValueInHexadecimalMode)
@@ -140,53 +140,53 @@ TEST_F(UserFunctionsTest, BuiltinNamesComeFirst)
 
 TEST_F(UserFunctionsTest, LoadingStopsAtTheFirstBadLine)
 {
-  UserFunctions.LoadFromFile(VEXAL_TEST_DATA_DIR "third-line-invalid.FNC");
-  EXPECT_EQ(UserFunctions.GetCount(), 2);
+  UserFunctions->LoadFromFile(VEXAL_TEST_DATA_DIR "third-line-invalid.FNC");
+  EXPECT_EQ(UserFunctions->GetCount(), 2);
   EXPECT_EQ(host.errors, std::vector<std::string>{"Invalid functions F(,x)=x"});
-  EXPECT_EQ(UserFunctions.Lines.size(), 4u);
+  EXPECT_EQ(UserFunctions->Lines.size(), 4u);
   EXPECT_EQ(Value("HYP(3,4)+SQ(2)"), 9);
   EXPECT_EQ(Error("G(1)"), ecSyntax);
 }
 
 TEST_F(UserFunctionsTest, LoadingReadsEveryLineEnd)
 {
-  UserFunctions.LoadFromFile(VEXAL_TEST_DATA_DIR "mixed-line-ends.FNC");
-  EXPECT_EQ(UserFunctions.GetCount(), 4);
+  UserFunctions->LoadFromFile(VEXAL_TEST_DATA_DIR "mixed-line-ends.FNC");
+  EXPECT_EQ(UserFunctions->GetCount(), 4);
   EXPECT_TRUE(host.errors.empty());
-  EXPECT_EQ(UserFunctions.GetItem(0).Comment, "; my functions");
+  EXPECT_EQ(UserFunctions->GetItem(0).Comment, "; my functions");
   EXPECT_EQ(Value("G(1)"), 4);
 }
 
 TEST_F(UserFunctionsTest, LoadingAMissingFileOrCancellingChangesNothing)
 {
   Define({"F(x)=x"});
-  UserFunctions.LoadFromFile(VEXAL_TEST_DATA_DIR "no-such-file.FNC");
-  UserFunctions.LoadFromFile("");
-  EXPECT_EQ(UserFunctions.GetCount(), 1);
+  UserFunctions->LoadFromFile(VEXAL_TEST_DATA_DIR "no-such-file.FNC");
+  UserFunctions->LoadFromFile("");
+  EXPECT_EQ(UserFunctions->GetCount(), 1);
   EXPECT_TRUE(host.errors.empty());
 
   host.chosenFile = VEXAL_TEST_DATA_DIR "mixed-line-ends.FNC";
-  UserFunctions.LoadFromFile("");
-  EXPECT_EQ(UserFunctions.GetCount(), 4);
-  EXPECT_EQ(UserFunctions.FileName, host.chosenFile);
+  UserFunctions->LoadFromFile("");
+  EXPECT_EQ(UserFunctions->GetCount(), 4);
+  EXPECT_EQ(UserFunctions->FileName, host.chosenFile);
 }
 
 TEST_F(UserFunctionsTest, AFolderChosenAsTheFileSaysItCannotLoadAndKeepsTheFunctions)
 {
   Define({"F(x)=x"});
-  const std::string before = UserFunctions.FileName;
+  const std::string before = UserFunctions->FileName;
   const std::string folder = VEXAL_TEST_DATA_DIR;
-  UserFunctions.LoadFromFile(folder);
+  UserFunctions->LoadFromFile(folder);
   EXPECT_EQ(host.errors, std::vector<std::string>{"Cannot load " + folder + "!"});
-  EXPECT_EQ(UserFunctions.GetCount(), 1);
-  EXPECT_EQ(UserFunctions.FileName, before);
+  EXPECT_EQ(UserFunctions->GetCount(), 1);
+  EXPECT_EQ(UserFunctions->FileName, before);
   EXPECT_EQ(Value("F(7)"), 7);
 }
 
 TEST_F(UserFunctionsTest, PopOnAnEmptyStack)
 {
-  EXPECT_EQ(UserFunctions.Pop(), 0);
-  EXPECT_TRUE(UserFunctions.StackUnderflow);
+  EXPECT_EQ(UserFunctions->Pop(), 0);
+  EXPECT_TRUE(UserFunctions->StackUnderflow);
 }
 
 }  // namespace
@@ -207,7 +207,7 @@ public:
     if (pumps == pumpsBeforeStop)
       StopFlag = 1;
     if (pumps == pumpsBeforeClear)
-      UserFunctions.Clear();
+      UserFunctions->Clear();
   }
   std::chrono::milliseconds PumpInterval() const override { return {}; }
 };
@@ -224,7 +224,7 @@ protected:
 
 TEST_F(UserFunctionPumpTest, ARecursiveFunctionPumpsAndStopsWithTheUserBreak)
 {
-  ASSERT_TRUE(UserFunctions.Add("FIB(n)=if(n<<2)then(n)else(FIB(n-1)+FIB(n-2))"));
+  ASSERT_TRUE(UserFunctions->Add("FIB(n)=if(n<<2)then(n)else(FIB(n-1)+FIB(n-2))"));
   EXPECT_EQ(Value("FIB(10)"), 55);
   EXPECT_GT(host.pumps, 100);
 
@@ -238,8 +238,8 @@ TEST_F(UserFunctionPumpTest, ARecursiveFunctionPumpsAndStopsWithTheUserBreak)
 
 TEST_F(UserFunctionPumpTest, ACallKeepsItsBodyWhenTheListChangesMeanwhile)
 {
-  ASSERT_TRUE(UserFunctions.Add("G(a)=a*10"));
-  ASSERT_TRUE(UserFunctions.Add("F(x)=G(x)+G(x)"));
+  ASSERT_TRUE(UserFunctions->Add("G(a)=a*10"));
+  ASSERT_TRUE(UserFunctions->Add("F(x)=G(x)+G(x)"));
   host.pumpsBeforeClear = 2;
   // The first inner call pumps and empties the list; it ends with its own body, and the second G( is
   // no longer known.

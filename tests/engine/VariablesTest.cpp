@@ -43,7 +43,7 @@ TEST_F(VariablesTest, ReadRecordsNameAndValue)
   VarValues[1] = 2;
   VarValues[2] = 3;
   EXPECT_EQ(Value("x*Y+x"), 8);
-  EXPECT_EQ(UsedVarNames, (std::vector<std::string>{"X", "Y", "X"}));
+  EXPECT_EQ(*UsedVarNames, (std::vector<std::string>{"X", "Y", "X"}));
   EXPECT_EQ(UsedValueText(UsedVarValues[0]), "2.0E+0");
   EXPECT_EQ(Value("-x^2"), -4);
 }
@@ -95,7 +95,7 @@ TEST_F(VariablesTest, AssignmentInsideAnExpression)
   EXPECT_EQ(Value("(x=2+3)*2"), 10);
   EXPECT_EQ(VarValues[1], 5);
   EXPECT_EQ(VarExprs[1], "2+3");
-  EXPECT_EQ(UsedVarNames, std::vector<std::string>{"X"});
+  EXPECT_EQ(*UsedVarNames, std::vector<std::string>{"X"});
 
   EXPECT_EQ(Error("(X=1/0)"), ecDivisionByZero);
   EXPECT_EQ(ErrorPos, 6);
@@ -108,30 +108,30 @@ TEST_F(VariablesTest, AssignmentInsideAnExpression)
 TEST_F(VariablesTest, UserVariables)
 {
   EXPECT_EQ(Value("(rate=0.05)"), 0.05L);
-  ASSERT_NE(UserVariables.Find("RATE"), nullptr);
-  EXPECT_EQ(UserVariables.Find("rate")->Code, 1000);
-  EXPECT_EQ(UserVariables.Find("rate")->Name, "rate");
+  ASSERT_NE(UserVariables->Find("RATE"), nullptr);
+  EXPECT_EQ(UserVariables->Find("rate")->Code, 1000);
+  EXPECT_EQ(UserVariables->Find("rate")->Name, "rate");
   EXPECT_EQ(Value("RATE*100"), 5);
   EXPECT_EQ(Value("rate*2"), 0.1L);
-  EXPECT_EQ(UsedVarNames.back(), "rate");
+  EXPECT_EQ(UsedVarNames->back(), "rate");
 
   EXPECT_EQ(Error("total=3"), ecSyntax);  // stored, but not closed by ")"
-  EXPECT_EQ(UserVariables.Find("total")->Value, 3);
+  EXPECT_EQ(UserVariables->Find("total")->Value, 3);
 }
 
 TEST_F(VariablesTest, RemovingAUserVariableKeepsTheOthersCodes)
 {
-  const int a = UserVariables.Set("a", 1);
-  const int b = UserVariables.Set("b", 2);
-  const int c = UserVariables.Set("c", 3);
+  const int a = UserVariables->Set("a", 1);
+  const int b = UserVariables->Set("b", 2);
+  const int c = UserVariables->Set("c", 3);
   EXPECT_EQ(b, a + 1);
-  EXPECT_TRUE(UserVariables.Remove(b));
+  EXPECT_TRUE(UserVariables->Remove(b));
   EXPECT_EQ(Value("a+c"), 4);
-  EXPECT_EQ(UserVariables.Set("d", 4), c + 1);
+  EXPECT_EQ(UserVariables->Set("d", 4), c + 1);
   EXPECT_EQ(Error("b"), ecSyntax);
-  EXPECT_EQ(UserVariables.Set("A", 10), a);
+  EXPECT_EQ(UserVariables->Set("A", 10), a);
   EXPECT_EQ(Value("a"), 10);
-  EXPECT_EQ(UserVariables.ByCode(a)->Name, "A");
+  EXPECT_EQ(UserVariables->ByCode(a)->Name, "A");
 }
 
 }  // namespace
@@ -147,7 +147,7 @@ TEST_F(EngineFixture, RecordedValuesAreFormattedOnlyWhereTheyAreShown)
   NumberChars = HexadecimalNumberChars();
   VarValues[1] = 1E10L;
   EXPECT_EQ(Value("X*0"), 0);
-  EXPECT_EQ(UsedVarValues, std::vector<Extended>{1E10L});
+  EXPECT_EQ(*UsedVarValues, std::vector<Extended>{1E10L});
   ErrorFlag = true;
   ErrorCode = ecDivisionByZero;
   EXPECT_EQ(UsedValueText(UsedVarValues[0]), "0.0");

@@ -38,7 +38,7 @@ std::string ReplaceAll(std::string text, const std::string& what, const std::str
 bool EvaluateCell(const std::string& text, Extended& value)
 {
   const bool ok = engine::EvalTypedText(text, value);
-  engine::LastSearchExpr.clear();  // no extremum search is reused from one cell for the next
+  engine::LastSearchExpr->clear();  // no extremum search is reused from one cell for the next
   return ok;
 }
 

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+
 namespace {
 
 // The engine's variables as they were before a test.
@@ -19,8 +22,8 @@ class AppFilesFuzz : public ::testing::Test {
   }
 
  private:
-  decltype(engine::VarValues) values_ = engine::VarValues;
-  decltype(engine::VarExprs) expressions_ = engine::VarExprs;
+  std::array<engine::Extended, engine::VariableCount + 1> values_ = engine::VarValues;
+  std::array<std::string, engine::VariableCount + 1> expressions_ = engine::VarExprs;
 };
 
 TEST_F(AppFilesFuzz, HostileHistoryFiles)

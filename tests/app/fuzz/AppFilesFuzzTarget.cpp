@@ -49,8 +49,8 @@ void HistoryFileTarget(std::string_view bytes)
 void VariablesFileTarget(std::string_view bytes)
 {
   app::ReadVariablesFileLines(Lines(bytes));
-  const auto values = engine::VarValues;
-  const auto expressions = engine::VarExprs;
+  const auto values = *engine::VarValues;
+  const auto expressions = *engine::VarExprs;
   for (const engine::Extended value : values)
     Require(std::isfinite(value) || SameBits(value, engine::UndefinedValue), "a variable is a number or undefined");
   std::string saved;
