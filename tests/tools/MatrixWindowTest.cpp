@@ -360,7 +360,7 @@ TEST_F(MatrixWindowTest, QuestionsAskAgainUntilTheEntryIsSound)
     EXPECT_EQ(script.StepsLeft(), 0);
   }
   EXPECT_EQ(TfmMult::HelpContext, 3);
-  EXPECT_EQ(engine::ExprString, "1+1");  // the engine's text is given back
+  EXPECT_EQ(*engine::ExprString, "1+1");  // the engine's text is given back
   EXPECT_EQ(window->edOperation->text(), "Power(A,3)=C");
   {
     platform::ModalScript script;
