@@ -135,6 +135,9 @@ void BM_CurveSeriesAndPaint(benchmark::State& state)
     state.ResumeTiming();
     tools::TFxPlotLauncher launcher(window, {.Expression = QString::fromLatin1(kCurve),
                                              .Legend = QStringLiteral("f(x)"),
+                                             .XName = {},
+                                             .YName = {},
+                                             .Title = {},
                                              .X0 = kX0,
                                              .X1 = kX1,
                                              .Steps = kCurveSteps});
@@ -181,6 +184,10 @@ void BM_ContourLaunch(benchmark::State& state)
   QProgressBar gauge;
   for (auto _ : state) {
     tools::TContourPlotLauncher launcher(window, {.Expression = QString::fromLatin1(kSurface),
+                                                  .Name = {},
+                                                  .XName = {},
+                                                  .YName = {},
+                                                  .Title = {},
                                                   .X0 = kX0 / 2,
                                                   .X1 = kX1 / 2,
                                                   .Y0 = kX0 / 2,
