@@ -1,25 +1,22 @@
-// The Graphics page: the plot type with its labels, the ranges and their checks, the plot launchers
-// and the show-plots menu.
+// The Graphics page: the plot type with its labels, the ranges and their checks, the calls of the plot
+// launchers (tools/) and the show-plots menu.
 
 #include "app/MainWindow.h"
 
 #include "app/CalculationScope.h"
 #include "app/EngineText.h"
-#include "app/PlotLoop.h"
 #include "app/ProgramFiles.h"
 
-#include "engine/ComplexEvaluator.h"
 #include "engine/Engine.h"
-#include "engine/PointEvaluation.h"
-#include "engine/Variables.h"
-
-#include "plotui/series/SeriesLegend.h"
 
 #include "platform/Application.h"
 #include "platform/MessageDlg.h"
 #include "platform/Shell.h"
+#include "tools/ContourPlotLauncher.h"
 #include "tools/ContourPlotWindow.h"
+#include "tools/FxPlotLauncher.h"
 #include "tools/Plot2DWindow.h"
+#include "tools/PlotLoop.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -36,9 +33,6 @@
 namespace app {
 
 namespace {
-
-// The most nodes a contour plot takes: its values are held twice, 128 MB each at this count.
-constexpr long long kMaxContourNodes = 4096LL * 4096;
 
 QLabel* LabelOf(const QWidget* page, const QWidget* field)
 {
@@ -310,71 +304,32 @@ void TfmCalc::MoveToHistoryTop(const QString& expression)
 void TfmCalc::btGraphFxClick()
 {
   const QString typed = Edit1->text();
-  const QString expression = PlotExpression();
   FollowExpression(*edLegend, PlotFunctionText());
-  plotui::TPlot& chart = *fmPlot2D->Chart;
-  platform::TColor color = PlotColorSet ? PlotColor : chart.GetFreeColor();
-  if (color == static_cast<platform::TColor>(-1))
-    color = platform::clBlack;
-  auto series = std::make_unique<plotui::TSeries>(*chart.Graph, edLegend->text(), plot::kStyleLineAndPoint, color);
-  series->SetStyle(plot::kStyleLineAndPoint);
-  series->SetMarkerStyle(chart.Graph->GetFreeMarkerStyle());
-  series->SetMarkerColor(color);
-  chart.YAxis->SetName(edY->text());
-  chart.XAxis->SetName(edX->text());
-  chart.Title->SetText(edTitle->text());
-
-  const double x0 = RealValidator(edFromX).GetValue();
-  const double x1 = RealValidator(edToX).GetValue();
-  const int nx = IntValidator(edStepsX).GetValue();
-  const double hx = (x1 - x0) / nx;
-  series->Name = QStringLiteral("f(") + expression + QStringLiteral(")");
-  series->MarkerInterval = nx / 20;
-
-  // The calculator's X afterwards: the point that failed or stopped the loop, else one step past x1.
-  const engine::Extended stepX = (engine::Extended(x1) - x0) / nx;
-  engine::Extended leftX = x0;
-  TPlotOutcome outcome;
-  {
-    TPlotLoop loop(*this, *Gauge);
-    const engine::TPointEvaluation evaluation(ToEngineText(expression).Text);
-    const int count = nx + 1;
-    for (int i = 1; i <= count && loop.Step(i, count); ++i) {
-      const double x = i == count ? x1 : x0 + (i - 1) * hx;
-      engine::VarValues[1] = x;
-      engine::Extended y = 0;
-      const bool ok = evaluation.Evaluate(y);
-      if (!loop.Check(ok, y, int(expression.size()), PointText(x)))
-        break;
-      series->AddPoint(x, double(y), color, QString());
-      leftX = x0 + i * stepX;
-    }
-    outcome = loop.Outcome;
-  }
-  engine::VarValues[1] = leftX;
-  if (!EndPlotLoop(outcome, typed, 0))
+  tools::TFxPlotLauncher launcher(*fmPlot2D, {.Expression = PlotExpression(),
+                                              .Legend = edLegend->text(),
+                                              .XName = edX->text(),
+                                              .YName = edY->text(),
+                                              .Title = edTitle->text(),
+                                              .X0 = RealValidator(edFromX).GetValue(),
+                                              .X1 = RealValidator(edToX).GetValue(),
+                                              .Steps = IntValidator(edStepsX).GetValue(),
+                                              .ColorChosen = PlotColorSet,
+                                              .Color = PlotColor});
+  if (!EndPlotLoop(launcher.Evaluate(*this, *Gauge), typed, 0))
     return;
-
   PlotColorSet = false;  // a chosen colour serves one curve; the next takes a free one again
-  plotui::TSeries& added = *series;
-  chart.AddLayer(std::move(series));
-  auto entry = std::make_unique<plotui::TSeriesLegend>(*chart.Graph);
-  added.UpdateLegend(*entry);
-  chart.Legend->Add(std::move(entry));
-  chart.Title->SetText(edTitle->text());
-  fmPlot2D->Show();
-  chart.Redraw();
+  launcher.Show(edTitle->text());
   MoveToHistoryTop(typed);
 }
 
-bool TfmCalc::EndPlotLoop(const TPlotOutcome& outcome, const QString& typed, int prefixLength)
+bool TfmCalc::EndPlotLoop(const tools::TPlotOutcome& outcome, const QString& typed, int prefixLength)
 {
   Gauge->setValue(0);
   if (outcome.Stopped)
     return false;
   if (!outcome.Failed)
     return true;
-  const TPointError& error = outcome.Error;
+  const tools::TPointError& error = outcome.Error;
   engine::ErrorCode = error.Code;
   engine::ErrorPos = std::max(error.Pos - prefixLength, 1);
   engine::ErrorSpan = error.Span;
@@ -391,134 +346,43 @@ bool TfmCalc::EndPlotLoop(const TPlotOutcome& outcome, const QString& typed, int
 void TfmCalc::btGraphFxyClick(bool colorShade)
 {
   const platform::HourglassCursor hourglass;
-  tools::TfmContourPlot& window = *fmContourPlot;
-  plotui::TPlot& plot = *window.Chart;
   bool number = false;
   const double exaggerate = edExaggerate->text().toDouble(&number);
-  plot.SetExaggerate(number ? exaggerate : 0);
   FollowExpression(*edTitle, PlotFunctionText());
-  plot.YAxis->SetName(edY->text());
-  plot.XAxis->SetName(edX->text());
-  plot.Title->SetText(ComplexMode ? QStringLiteral("|") + edTitle->text() + QStringLiteral("|") : edTitle->text());
-
-  const double x0 = RealValidator(edFromX).GetValue();
-  const double x1 = RealValidator(edToX).GetValue();
-  const int nx = IntValidator(edStepsX).GetValue();
-  const double y0 = RealValidator(edFromY).GetValue();
-  const double y1 = RealValidator(edToY).GetValue();
-  const int ny = IntValidator(edStepsY).GetValue();
-  const double hx = (x1 - x0) / nx;
-  const double hy = (y1 - y0) / ny;
   const QString typed = Edit1->text();
-  const QString expression = PlotExpression();
-  // The values are held twice (here and in the contour): a grid beyond the limit is refused before
-  // anything is allocated, and the plot shown stays.
-  const long long nodes = static_cast<long long>(nx + 1) * (ny + 1);
-  if (nodes > kMaxContourNodes) {
-    platform::MessageDlg(QStringLiteral("Too many points for a contour plot: %1 x %2").arg(nx + 1).arg(ny + 1),
+  tools::TContourPlotLauncher launcher(*fmContourPlot, {.Expression = PlotExpression(),
+                                                        .Name = typed,
+                                                        .XName = edX->text(),
+                                                        .YName = edY->text(),
+                                                        .Title = edTitle->text(),
+                                                        .X0 = RealValidator(edFromX).GetValue(),
+                                                        .X1 = RealValidator(edToX).GetValue(),
+                                                        .Y0 = RealValidator(edFromY).GetValue(),
+                                                        .Y1 = RealValidator(edToY).GetValue(),
+                                                        .StepsX = IntValidator(edStepsX).GetValue(),
+                                                        .StepsY = IntValidator(edStepsY).GetValue(),
+                                                        .Exaggerate = number ? exaggerate : 0,
+                                                        .Complex = ComplexMode,
+                                                        .ColorShade = colorShade});
+  if (!launcher.Fits()) {
+    platform::MessageDlg(QStringLiteral("Too many points for a contour plot: %1 x %2")
+                             .arg(IntValidator(edStepsX).GetValue() + 1)
+                             .arg(IntValidator(edStepsY).GetValue() + 1),
                          platform::mtError, platform::mbOK);
     return;
   }
-
-  window.ClearPlot();
-  for (plotui::TPlotAxis* axis : {plot.XAxis.get(), plot.YAxis.get()}) {
-    axis->SetAutoMin(false);
-    axis->SetAutoMax(false);
-  }
-  plot.XAxis->SetMinimum(x0);
-  plot.XAxis->SetMaximum(x1);
-  plot.YAxis->SetMinimum(y0);
-  plot.YAxis->SetMaximum(y1);
-  plot.SetClipMarkers(false);
-
-  // In complex mode the modulus is plotted; each point evaluates its own copy of the text.
-  const std::string text = ComplexMode ? "abs(" + ToEngineText(expression).Text + ")" : ToEngineText(expression).Text;
-  const int prefix = ComplexMode ? 4 : 0;
-  PlotXValues = std::make_unique<plot::TVector>(nx + 1);
-  PlotYValues = std::make_unique<plot::TVector>(ny + 1);
-  PlotZValues = std::make_unique<plot::TMatrix>(nx + 1, ny + 1);
-  plot::TVector& xs = *PlotXValues;
-  plot::TVector& ys = *PlotYValues;
-  plot::TMatrix& zs = *PlotZValues;
-  // The calculator's X and Y afterwards: the point that failed or stopped the loop, else the last.
-  const engine::Extended stepX = (engine::Extended(x1) - x0) / nx;
-  const engine::Extended stepY = (engine::Extended(y1) - y0) / ny;
-  engine::Extended leftX = x0;
-  engine::Extended leftY = y0;
-  TPlotOutcome outcome;
-  {
-    TPlotLoop loop(*this, *Gauge);
-    const engine::TPointEvaluation evaluation(text);
-    const long long count = (long long)(nx + 1) * (ny + 1);
-    bool going = true;
-    for (int i = 1; i <= nx + 1 && going; ++i) {
-      const double x = i == nx + 1 ? x1 : x0 + (i - 1) * hx;
-      xs.SetValue(i, x);
-      leftX = x0 + (i - 1) * stepX;
-      for (int j = 1; j <= ny + 1; ++j) {
-        const double y = j == ny + 1 ? y1 : y0 + (j - 1) * hy;
-        ys.SetValue(j, y);
-        leftY = y0 + (j - 1) * stepY;
-        going = loop.Step((long long)(i - 1) * (ny + 1) + j, count);
-        if (!going)
-          break;
-        engine::VarValues[1] = x;
-        engine::VarValues[2] = y;
-        engine::Extended z = 0;
-        bool ok = true;
-        if (ComplexMode) {
-          std::string point = text;
-          engine::TComplex value = engine::ComplexZero;
-          bool failed = false;
-          engine::EvaluateComplex(point, failed, engine::ErrorPos, value, engine::ErrorSpan);
-          ok = !failed;
-          z = value.X;
-        } else {
-          ok = evaluation.Evaluate(z);
-        }
-        going = loop.Check(ok, z, int(text.size()), PointText(x, y));
-        if (!going)
-          break;
-        zs.SetValue(i, j, double(z));
-      }
-    }
-    outcome = loop.Outcome;
-  }
-  engine::VarValues[1] = leftX;
-  engine::VarValues[2] = leftY;
-  if (!EndPlotLoop(outcome, typed, prefix)) {
-    PlotXValues.reset();
-    PlotYValues.reset();
-    PlotZValues.reset();
+  if (!EndPlotLoop(launcher.Evaluate(*this, *Gauge), typed, launcher.PrefixLength())) {
     engine::ProcDigits = 9;
     return;
   }
-
-  window.Show();
-  platform::PumpMessages();
   bool whole = false;
   const int levels = edNumCont->text().toInt(&whole);
-  // Tracing pumps the events and honours Stop as the evaluation does.
-  auto contour = std::make_unique<plot::TContour>(*plot.Graph, xs, ys, zs, colorShade ? 1 : (whole ? levels : 10),
-                                                   colorShade, false, [this] {
-                                                     PumpMessages();
-                                                     return !(engine::StopFlag != 0 && ConfirmStop());
-                                                   });
-  contour->Progress = nullptr;  // later tracing (edits, properties) runs without the launcher
-  if (contour->TraceEnd != plot::TTraceEnd::Done) {
-    if (contour->TraceEnd == plot::TTraceEnd::TooLarge)
-      platform::MessageDlg(QStringLiteral("Too many contour lines to show: fewer levels or points may do"),
-                           platform::mtError, platform::mbOK);
-    window.ClearPlot();
-    PlotXValues.reset();
-    PlotYValues.reset();
-    PlotZValues.reset();
-    return;
-  }
-  contour->Name = typed;
-  window.SetContour(std::move(contour), colorShade);
-  plot.Redraw();
-  MoveToHistoryTop(typed);
+  const plot::TTraceEnd end = launcher.Trace(*this, whole ? levels : 10);
+  if (end == plot::TTraceEnd::TooLarge)
+    platform::MessageDlg(QStringLiteral("Too many contour lines to show: fewer levels or points may do"),
+                         platform::mtError, platform::mbOK);
+  if (end == plot::TTraceEnd::Done)
+    MoveToHistoryTop(typed);
 }
 
 void TfmCalc::miPlotfxyClick() { fmContourPlot->Show(); }

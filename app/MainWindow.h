@@ -16,8 +16,6 @@
 
 #include "engine/Host.h"
 
-#include "plot/support/ValueGrids.h"
-
 #include "platform/Form.h"
 #include "platform/RadioGroup.h"
 #include "platform/Timer.h"
@@ -55,11 +53,10 @@ class TfrmViewR;
 class TfmContourPlot;
 class TfmPlot2D;
 class TfrnPT;
+struct TPlotOutcome;
 }
 
 namespace app {
-
-struct TPlotOutcome;
 
 class TfmCalc : public platform::Form, public engine::EngineHost {
  public:
@@ -236,10 +233,6 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   // The user typed a title or legend of their own: it no longer follows the expression.
   bool titleTyped_ = false;
   bool legendTyped_ = false;
-  // The grid of the last contour or colour-shade plot (row: x index, column: y index, from 1); none
-  // before the first one and after a failed one.
-  std::unique_ptr<plot::TVector> PlotXValues, PlotYValues;
-  std::unique_ptr<plot::TMatrix> PlotZValues;
   platform::TColor PlotColor = platform::clBlack;  // chosen with "Color"
   bool PlotColorSet = false;                       // the next f(x) curve takes PlotColor
   QString VariablesFile;
@@ -399,7 +392,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void MoveToHistoryTop(const QString& expression);
   // After a plot loop: the gauge back to 0; a failure shown in the result line and a message. True
   // when the loop ran through.
-  bool EndPlotLoop(const TPlotOutcome& outcome, const QString& typed, int prefixLength);
+  bool EndPlotLoop(const tools::TPlotOutcome& outcome, const QString& typed, int prefixLength);
   void BuildPeriodicTablePage();
   void BuildAboutPage();
   QToolButton* FunctionButton(QWidget* parent, const QString& caption, int tag);

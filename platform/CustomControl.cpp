@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -162,6 +163,7 @@ void CustomControl::SetCursorNumber(TCursor number)
 
 // Default handlers do nothing.
 void CustomControl::Paint(TCanvas&) {}
+const QImage* CustomControl::FinishedPicture() { return nullptr; }
 void CustomControl::KeyDown(int&, TShiftState) {}
 void CustomControl::KeyPress(char&) {}
 void CustomControl::KeyUp(int&, TShiftState) {}
@@ -263,9 +265,19 @@ void CustomControl::PaintBuffer()
 
 void CustomControl::paintEvent(QPaintEvent*)
 {
-  PaintBuffer();
   QPainter painter(this);
-  painter.drawImage(frame_, frame_, buffer_);
+  const QImage* picture = FinishedPicture();
+  if (picture) {
+    const QRect client(frame_, frame_, std::max(ClientWidth(), 1), std::max(ClientHeight(), 1));
+    const QRect shown = client.intersected(QRect(client.topLeft(), picture->size()));
+    painter.drawImage(shown.topLeft(), *picture, QRect(QPoint(0, 0), shown.size()));
+    const QRegion uncovered = QRegion(client).subtracted(shown);
+    for (const QRect& part : uncovered)
+      painter.fillRect(part, ColorToQColor(color_));
+  } else {
+    PaintBuffer();
+    painter.drawImage(frame_, frame_, buffer_);
+  }
   if (ScrollBarShown(SB_HORZ) && ScrollBarShown(SB_VERT))
     painter.fillRect(frame_ + ClientWidth(), frame_ + ClientHeight(), kScrollBarSize, kScrollBarSize,
                      ColorToQColor(clBtnFace));

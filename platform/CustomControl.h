@@ -81,6 +81,11 @@ class CustomControl : public QWidget {
   // The paint hook: draws the whole control on the canvas of its back buffer (one pixel per unit),
   // already cleared to Color().
   virtual void Paint(TCanvas& canvas);
+  // A control that already holds its finished picture (opaque, one pixel per unit) gives it here: it
+  // goes to the screen as it stands, clipped to the client area, in place of Paint into the back
+  // buffer, so an expose copies it once. The client area it leaves uncovered shows Color(). Null:
+  // Paint as usual.
+  virtual const QImage* FinishedPicture();
 
   // Handlers. Keys: virtual-key codes; KeyPress gets Latin-1 characters. Setting key to 0 in KeyDown
   // consumes it for the window; KeyPress still follows, as on the system the Parts were written for.

@@ -27,6 +27,16 @@ void TPlotImage::Paint(platform::TCanvas& canvas)
   canvas.Draw(0, 0, Picture);
 }
 
+const QImage* TPlotImage::FinishedPicture()
+{
+  // A keyed or translucent picture needs the back buffer's blend.
+  const QImage& image = Picture.Image();
+  if (Picture.Transparent() || image.format() != QImage::Format_RGB32)
+    return nullptr;
+  repaintAsked_ = false;
+  return &image;
+}
+
 platform::TPoint TPlotImage::ClientToScreen(platform::TPoint p) const
 {
   const QPoint at = mapToGlobal(QPoint(p.X, p.Y));

@@ -38,6 +38,7 @@ public:
 
 protected:
   void Paint(platform::TCanvas& canvas) override;
+  const QImage* FinishedPicture() override;
   void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
   void MouseMove(platform::TShiftState shift, int x, int y) override;
   void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;

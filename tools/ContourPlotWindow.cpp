@@ -110,9 +110,9 @@ void TfmContourPlot::SetContour(std::unique_ptr<plot::TContour> contour, bool co
   colorShade_ = colorShade;
   // A new contour starts in the mode its buttons show.
   layer.EditMode = editMode_;
-  plot::TColorLegend& colors = *Chart->Graph->ColorLegends[0];
-  colors.Style = plot::lsBottom;
-  colors.Layer = &layer;
+  plotui::TPlotColorLegend& colors = *Chart->ColorLegend;
+  colors.SetStyle(plot::lsBottom);
+  colors.SetLayer(&layer);
   if (colorShade) {
     setWindowTitle(QStringLiteral("Color Shade f(x,y)"));
   } else {
@@ -131,9 +131,9 @@ void TfmContourPlot::sbShowLegendClick()
     TPlotWindow::sbShowLegendClick();
     return;
   }
-  plot::TColorLegend& colors = *Chart->Graph->ColorLegends[0];
-  colors.SetVisible(!colors.GetVisible());
-  miShowLegend->setChecked(colors.GetVisible());
+  plotui::TPlotColorLegend& colors = *Chart->ColorLegend;
+  colors.SetVisible(!colors.Visible());
+  miShowLegend->setChecked(colors.Visible());
 }
 
 void TfmContourPlot::sbVertGridClick() { ToggleGrid(*Chart->XAxis, *Chart->Graph->XAxis); }

@@ -2,7 +2,9 @@
 // the plot's paint; a 500 x 500 step sin(x)*cos(y) contour, its grid, its levels and tracing, and the
 // whole launch to the first paint. The windows are real and shown on the offscreen platform.
 
+#include "tools/ContourPlotLauncher.h"
 #include "tools/ContourPlotWindow.h"
+#include "tools/FxPlotLauncher.h"
 #include "tools/Plot2DWindow.h"
 
 #include "engine/EvalContext.h"
@@ -14,6 +16,7 @@
 #include "plotui/series/SeriesLegend.h"
 #include "platform/Application.h"
 
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -40,6 +43,12 @@ const QString& SettingsFile()
   static const QString file = dir.filePath(QStringLiteral("plotbench.ini"));
   return file;
 }
+
+// The calculator's part in a launch: the events pumped between points, a stop confirmed.
+class TBenchHost : public engine::EngineHost {
+public:
+  void PumpMessages() override { platform::PumpMessages(); }
+};
 
 // A text that evaluates as the launchers' compiled programs do.
 engine::TPointEvaluation Evaluation(const char* text)
@@ -110,29 +119,32 @@ void BM_CurveEvaluation(benchmark::State& state)
 }
 BENCHMARK(BM_CurveEvaluation)->Unit(benchmark::kMillisecond);
 
-// The f(x) launch: the points into a new series, the series and its legend entry into the plot, the paint.
+// The f(x) launch by its launcher: the points into a new series, the series and its legend entry into
+// the plot, the paint.
 void BM_CurveSeriesAndPaint(benchmark::State& state)
 {
   tools::TfmPlot2D window(SettingsFile(), {});
   window.resize(800, 600);
   window.Show();
   plotui::TPlot& chart = *window.Chart;
+  TBenchHost host;
+  QProgressBar gauge;
   for (auto _ : state) {
     state.PauseTiming();
     chart.Clear();
     state.ResumeTiming();
-    auto series = std::make_unique<plotui::TSeries>(*chart.Graph, QStringLiteral("f(x)"), plot::kStyleLineAndPoint,
-                                                    platform::clBlue);
-    series->SetMarkerStyle(chart.Graph->GetFreeMarkerStyle());
-    series->MarkerInterval = kCurveSteps / 20;
-    if (!EvaluateCurve(series.get()))
+    tools::TFxPlotLauncher launcher(window, {.Expression = QString::fromLatin1(kCurve),
+                                             .Legend = QStringLiteral("f(x)"),
+                                             .XName = {},
+                                             .YName = {},
+                                             .Title = {},
+                                             .X0 = kX0,
+                                             .X1 = kX1,
+                                             .Steps = kCurveSteps});
+    const tools::TPlotOutcome outcome = launcher.Evaluate(host, gauge);
+    if (outcome.Failed || outcome.Stopped)
       state.SkipWithError("f(x) failed");
-    plotui::TSeries& added = *series;
-    chart.AddLayer(std::move(series));
-    auto entry = std::make_unique<plotui::TSeriesLegend>(*chart.Graph);
-    added.UpdateLegend(*entry);
-    chart.Legend->Add(std::move(entry));
-    chart.Redraw();
+    launcher.Show(QString());
   }
   state.SetItemsProcessed(state.iterations() * (kCurveSteps + 1));
 }
@@ -161,33 +173,31 @@ void BM_ContourLevelsAndTracing(benchmark::State& state)
 }
 BENCHMARK(BM_ContourLevelsAndTracing)->Unit(benchmark::kMillisecond);
 
-// The whole contour launch: clear, axes, grid, contour, bound to the window, the first paint.
+// The whole contour launch by its launcher: clear, axes, grid, contour, bound to the window, the first paint.
 void BM_ContourLaunch(benchmark::State& state)
 {
   const bool colorShade = state.range(0) != 0;
   tools::TfmContourPlot window(SettingsFile(), {});
   window.resize(800, 600);
   window.Show();
-  plotui::TPlot& plot = *window.Chart;
+  TBenchHost host;
+  QProgressBar gauge;
   for (auto _ : state) {
-    window.ClearPlot();
-    for (plotui::TPlotAxis* axis : {plot.XAxis.get(), plot.YAxis.get()}) {
-      axis->SetAutoMin(false);
-      axis->SetAutoMax(false);
-    }
-    plot.XAxis->SetMinimum(kX0 / 2);
-    plot.XAxis->SetMaximum(kX1 / 2);
-    plot.YAxis->SetMinimum(kX0 / 2);
-    plot.YAxis->SetMaximum(kX1 / 2);
-    plot.SetClipMarkers(false);
-    plot::TVector xs(kGridSteps + 1), ys(kGridSteps + 1);
-    plot::TMatrix zs(kGridSteps + 1, kGridSteps + 1);
-    if (!EvaluateSurface(xs, ys, zs))
+    tools::TContourPlotLauncher launcher(window, {.Expression = QString::fromLatin1(kSurface),
+                                                  .Name = {},
+                                                  .XName = {},
+                                                  .YName = {},
+                                                  .Title = {},
+                                                  .X0 = kX0 / 2,
+                                                  .X1 = kX1 / 2,
+                                                  .Y0 = kX0 / 2,
+                                                  .Y1 = kX1 / 2,
+                                                  .StepsX = kGridSteps,
+                                                  .StepsY = kGridSteps,
+                                                  .ColorShade = colorShade});
+    const tools::TPlotOutcome outcome = launcher.Evaluate(host, gauge);
+    if (outcome.Failed || outcome.Stopped || launcher.Trace(host, 10) != plot::TTraceEnd::Done)
       state.SkipWithError("f(x,y) failed");
-    platform::PumpMessages();
-    window.SetContour(std::make_unique<plot::TContour>(*plot.Graph, xs, ys, zs, colorShade ? 1 : 10, colorShade, false),
-                      colorShade);
-    plot.Redraw();
   }
 }
 BENCHMARK(BM_ContourLaunch)->ArgName("shade")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

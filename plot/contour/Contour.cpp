@@ -34,9 +34,10 @@ double RoundedLevel(double level)
 
 }  // namespace
 
-TContour::TContour(TGraph& graph, const TVector& x, const TVector& y, const TMatrix& z, int levelCount, bool colorMap,
-                   bool skipZeroLevel, TContourProgress progress)
-    : TLayer(graph), LevelCount(levelCount), XValues(0), YValues(0), ZValues(0, 0), Progress(std::move(progress))
+TContour::TContour(TGraph& graph, TVector x, TVector y, TMatrix z, int levelCount, bool colorMap, bool skipZeroLevel,
+                   TContourProgress progress)
+    : TLayer(graph), LevelCount(levelCount), XValues(std::move(x)), YValues(std::move(y)), ZValues(std::move(z)),
+      Progress(std::move(progress))
 {
   SkipZero = skipZeroLevel;
   LabelFont.SetName(QStringLiteral("Arial"));
@@ -47,9 +48,6 @@ TContour::TContour(TGraph& graph, const TVector& x, const TVector& y, const TMat
   SetColorMap(colorMap);
   ZMin = 1e30;
   ZMax = -1e30;
-  XValues.Assign(x);
-  YValues.Assign(y);
-  ZValues.Assign(z);
   if (GetColorMap()) {
     ScaleMax = ZMax = GetZMax();
     ScaleMin = ZMin = GetZMin();

@@ -76,7 +76,8 @@ enum class TTraceEnd { Done, Stopped, TooLarge };
 
 class TContour : public TLayer {
 public:
-  TContour(TGraph& graph, const TVector& x, const TVector& y, const TMatrix& z, int levelCount, bool colorMap,
+  // The grids are the layer's own from here: a launcher moves them in, a caller keeping its own copies them.
+  TContour(TGraph& graph, TVector x, TVector y, TMatrix z, int levelCount, bool colorMap,
            bool skipZeroLevel, TContourProgress progress = {});
   ~TContour() override;
 

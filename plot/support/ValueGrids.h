@@ -13,6 +13,10 @@ namespace plot {
 class TMatrix {
 public:
   TMatrix(int rows, int cols) { Resize(rows, cols); }
+  TMatrix(const TMatrix&) = default;
+  TMatrix(TMatrix&&) noexcept = default;  // a grid handed over keeps its values, not a copy
+  TMatrix& operator=(const TMatrix&) = default;
+  TMatrix& operator=(TMatrix&&) noexcept = default;
   virtual ~TMatrix() = default;
 
   // A zero matrix of the new size; extremes reset.

@@ -294,9 +294,15 @@ public:
 class TPlotColorLegend : public TPlotLegendBase {
 public:
   explicit TPlotColorLegend(plot::TGraph& graph)
-      : TPlotLegendBase(graph, *graph.ColorLegends[0], QStringLiteral("Plot_Color_Legend_"))
+      : TPlotLegendBase(graph, *graph.ColorLegends[0], QStringLiteral("Plot_Color_Legend_")),
+        colors_(*graph.ColorLegends[0])
   {
   }
+  // The layer whose level colours the scale shows; none: nullptr.
+  void SetLayer(plot::TLayer* layer) { colors_.Layer = layer; }
+
+private:
+  plot::TColorLegend& colors_;
 };
 
 class TPlotPicture {

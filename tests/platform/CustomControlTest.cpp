@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QWindow>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <vector>
@@ -169,6 +171,51 @@ TEST(CustomControl, PaintsIntoItsBackBuffer)
   EXPECT_EQ(image.size(), QSize(20, 10));
   EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::black));
   EXPECT_EQ(image.pixelColor(10, 5), QColor(Qt::red));
+}
+
+// Holds a finished picture smaller than its client area, in a framed control.
+class PictureHolder : public CustomControl {
+ public:
+  QImage picture{6, 4, QImage::Format_RGB32};
+  int paints = 0;
+
+ protected:
+  void Paint(TCanvas&) override { ++paints; }
+  const QImage* FinishedPicture() override { return &picture; }
+};
+
+// What the control shows on the screen, in its own coordinates.
+QImage Shown(QWidget& control)
+{
+  control.show();
+  for (int i = 0; i < 3; ++i)
+    QApplication::processEvents();
+  control.repaint();
+  const QPixmap shown = control.windowHandle()->screen()->grabWindow(control.winId());
+  return shown.toImage().copy(QRect(QPoint(0, 0), control.size())).convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(CustomControl, AFinishedPictureGoesToTheScreenAsItStandsWithoutPaint)
+{
+  PictureHolder holder;
+  holder.resize(12, 8);
+  holder.SetFrameWidth(1);
+  holder.SetColor(clRed);
+  holder.picture.fill(QColor(Qt::blue));
+  holder.picture.setPixelColor(5, 3, QColor(Qt::green));
+  const QImage shown = Shown(holder);
+  EXPECT_EQ(holder.paints, 0);
+  EXPECT_EQ(shown.pixelColor(0, 0), ColorToQColor(clWindowFrame));  // the frame
+  EXPECT_EQ(shown.pixelColor(1, 1), QColor(Qt::blue));
+  EXPECT_EQ(shown.pixelColor(6, 4), QColor(Qt::green));  // the picture's last pixel, inside the frame
+  EXPECT_EQ(shown.pixelColor(7, 4), QColor(Qt::red));    // the client area beyond it shows the colour
+  EXPECT_EQ(shown.pixelColor(3, 6), QColor(Qt::red));
+  // A picture larger than the client area is clipped to it: the frame stays.
+  holder.picture = QImage(40, 40, QImage::Format_RGB32);
+  holder.picture.fill(QColor(Qt::blue));
+  const QImage clipped = Shown(holder);
+  EXPECT_EQ(clipped.pixelColor(10, 6), QColor(Qt::blue));
+  EXPECT_EQ(clipped.pixelColor(11, 7), ColorToQColor(clWindowFrame));
 }
 
 TEST(CustomControl, APaintErrorIsShownAfterThePaintAndOnlyOnce)
