@@ -64,6 +64,17 @@ class PlotScreenTest : public MainWindowTest {
       Retype(*window->edStepsY, QStringLiteral("30"));
   }
 
+  // Plots the expression as f(x) over -3..3 and places its window.
+  tools::TfmPlot2D& ShowFxPlot(const QString& expression)
+  {
+    Open();
+    SetUpRanges(0, expression);
+    Click(*window->bbOK);
+    tools::TfmPlot2D& form = *window->fmPlot2D;
+    form.setGeometry(80, 80, 620, 460);
+    return form;
+  }
+
   // Runs each action on the shown window: the screen changes and shows the graph's bitmap.
   void ExpectEachShown(plotui::TPlot& chart, const std::vector<TScreenAction>& actions)
   {
@@ -86,11 +97,7 @@ class PlotScreenTest : public MainWindowTest {
 
 TEST_F(PlotScreenTest, ZoomsBubblesAndLegendDragsOfTheFxWindowReachTheScreenAtOnce)
 {
-  Open();
-  SetUpRanges(0, QStringLiteral("sin(x)"));
-  Click(*window->bbOK);
-  tools::TfmPlot2D& form = *window->fmPlot2D;
-  form.setGeometry(80, 80, 620, 460);
+  tools::TfmPlot2D& form = ShowFxPlot(QStringLiteral("sin(x)"));
   plotui::TPlot& chart = *form.Chart;
   plot::TGraph& graph = *chart.Graph;
   QWidget& image = *chart.Image;
@@ -163,11 +170,7 @@ TEST_F(PlotScreenTest, ZoomsBubblesAndLegendDragsOfTheFxWindowReachTheScreenAtOn
 // With the legend dragged inside the plot, the 3-D view's walls stay within the picture.
 TEST_F(PlotScreenTest, TheThreeDFrameWithTheLegendInsideStaysInTheWindow)
 {
-  Open();
-  SetUpRanges(0, QStringLiteral("x^2"));
-  Click(*window->bbOK);
-  tools::TfmPlot2D& form = *window->fmPlot2D;
-  form.setGeometry(80, 80, 620, 460);
+  tools::TfmPlot2D& form = ShowFxPlot(QStringLiteral("x^2"));
   plotui::TPlot& chart = *form.Chart;
   plot::TGraph& graph = *chart.Graph;
   QWidget& image = *chart.Image;
