@@ -8,18 +8,6 @@
 
 namespace {
 
-QApplication& App()
-{
-  static int argc = 1;
-  static char name[] = "plotui_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
-
 // The control as it was painted before it handed its picture over: through the back buffer.
 class TBufferedPlotImage : public plotui::TPlotImage {
 protected:
@@ -28,7 +16,6 @@ protected:
 
 void Expose(benchmark::State& state, plotui::TPlotImage& image)
 {
-  App();
   image.resize(800, 600);
   image.show();
   image.NewPicture();
@@ -41,7 +28,6 @@ void Expose(benchmark::State& state, plotui::TPlotImage& image)
 
 void BM_PlotExposeDirect(benchmark::State& state)
 {
-  App();
   plotui::TPlotImage image;
   Expose(state, image);
 }
@@ -49,7 +35,6 @@ BENCHMARK(BM_PlotExposeDirect)->Unit(benchmark::kMicrosecond);
 
 void BM_PlotExposeThroughBuffer(benchmark::State& state)
 {
-  App();
   TBufferedPlotImage image;
   Expose(state, image);
 }

@@ -6,25 +6,11 @@
 
 #include "platform/Bitmap.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <memory>
 
 namespace {
-
-// The canvas measures text through the GUI's fonts.
-QApplication& App()
-{
-  static int argc = 1;
-  static char name[] = "plotui_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
 
 class TBenchImage : public plot::TGraphImage {
 public:
@@ -39,7 +25,6 @@ private:
 
 void PaintSeries(benchmark::State& state, plot::TSeriesStyle style)
 {
-  App();
   TBenchImage image(640, 480);
   plot::TGraph graph(nullptr, image, nullptr);
   graph.ProcessMessages = [] {};
