@@ -72,19 +72,19 @@ void BM_TraceTwentyLevels(benchmark::State& state)
 }
 BENCHMARK(BM_TraceTwentyLevels)->Unit(benchmark::kMillisecond);
 
-// n x n nodes at whole coordinates holding uniform noise in [0, 1).
+// A square of nodes at whole coordinates holding uniform noise in [0, 1), the same for the same start.
 struct TNoiseGrid {
-  TNoiseGrid(int n, unsigned seed) : x(n), y(n), z(n, n)
+  TNoiseGrid(int nodes, unsigned start) : x(nodes), y(nodes), z(nodes, nodes)
   {
-    std::mt19937 random(seed);
+    std::mt19937 generator(start);
     std::uniform_real_distribution<double> value(0, 1);
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= nodes; ++i) {
       x.SetValue(i, i);
       y.SetValue(i, i);
     }
-    for (int r = 1; r <= n; ++r)
-      for (int c = 1; c <= n; ++c)
-        z.SetValue(r, c, value(random));
+    for (int r = 1; r <= nodes; ++r)
+      for (int c = 1; c <= nodes; ++c)
+        z.SetValue(r, c, value(generator));
   }
   plot::TVector x, y;
   plot::TMatrix z;
