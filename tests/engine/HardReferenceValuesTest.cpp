@@ -2,6 +2,7 @@
 // apart at 40 digits for the arguments as read: each must come without an error and right to well
 // within the 12 digits shown.
 #include "EngineFixture.h"
+#include "ReferenceCases.h"
 
 #include <gtest/gtest.h>
 
@@ -13,23 +14,9 @@ namespace {
 
 class HardReferenceValuesTest : public EngineFixture {};
 
-struct ReferenceCase {
-  const char* text;
-  Extended reference;
-};
-
 constexpr Extended RelativeTolerance = 1E-14L;
 
-void ExpectReferences(std::initializer_list<ReferenceCase> cases)
-{
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    Extended value = 0;
-    ASSERT_TRUE(EvalTypedText(c.text, value)) << ErrorText(ErrorCode);
-    EXPECT_LE(std::fabs(value - c.reference), RelativeTolerance * std::fabs(c.reference))
-        << static_cast<double>(value) << " against " << static_cast<double>(c.reference);
-  }
-}
+void ExpectReferences(std::initializer_list<ReferenceCase> cases) { engine::ExpectReferences(cases, RelativeTolerance); }
 
 // ln |gamma| at and next to its zeros below -2, some a few steps of Extended from a pole.
 TEST_F(HardReferenceValuesTest, LnGammaBesideItsZerosBelowMinusTwo)

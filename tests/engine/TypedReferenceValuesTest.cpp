@@ -1,6 +1,7 @@
 // Typed texts against values computed apart at 40 digits for the arguments as read (the nearest
 // Extended values): each result must be right to well within the 12 digits shown.
 #include "EngineFixture.h"
+#include "ReferenceCases.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +13,11 @@ namespace {
 
 class TypedReferenceValuesTest : public EngineFixture {};
 
-struct ReferenceCase {
-  const char* text;
-  Extended reference;
-};
-
 constexpr Extended RelativeTolerance = 1E-15L;
 
 void ExpectReferences(std::initializer_list<ReferenceCase> cases, Extended tolerance = RelativeTolerance)
 {
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    Extended value = 0;
-    ASSERT_TRUE(EvalTypedText(c.text, value)) << ErrorText(ErrorCode);
-    EXPECT_LE(std::fabs(value - c.reference), tolerance * std::fabs(c.reference))
-        << static_cast<double>(value) << " against " << static_cast<double>(c.reference);
-  }
+  engine::ExpectReferences(cases, tolerance);
 }
 
 TEST_F(TypedReferenceValuesTest, SineIntegralIsOdd)
