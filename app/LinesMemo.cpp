@@ -1,18 +1,20 @@
 #include "app/LinesMemo.h"
 
+#include "platform/ClipboardText.h"
+
 #include <QMimeData>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
 namespace app {
 
-QString ClipboardLines(const QString& text)
+QString WithClipboardLineEnds(const QString& text)
 {
   QString lines = text;
-  return lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  return lines.replace(QLatin1Char('\n'), QLatin1String(platform::kClipboardLineEnd));
 }
 
-QString MemoLines(const QString& text)
+QString WithMemoLineEnds(const QString& text)
 {
   QString lines = text;
   lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -22,14 +24,14 @@ QString MemoLines(const QString& text)
 QMimeData* TLinesMemo::createMimeDataFromSelection() const
 {
   auto* data = new QMimeData;
-  data->setText(ClipboardLines(textCursor().selection().toPlainText()));
+  data->setText(WithClipboardLineEnds(textCursor().selection().toPlainText()));
   return data;
 }
 
 void TLinesMemo::insertFromMimeData(const QMimeData* source)
 {
   if (source && source->hasText())
-    insertPlainText(MemoLines(source->text()));
+    insertPlainText(WithMemoLineEnds(source->text()));
 }
 
 }  // namespace app

@@ -8,9 +8,9 @@
 namespace app {
 
 // Clipboard text of memo text (lines separated by LF): lines ending with CR LF.
-QString ClipboardLines(const QString& text);
+QString WithClipboardLineEnds(const QString& text);
 // Memo text of clipboard text: CR LF, LF and CR each end a line.
-QString MemoLines(const QString& text);
+QString WithMemoLineEnds(const QString& text);
 
 class TLinesMemo : public QPlainTextEdit {
  public:
