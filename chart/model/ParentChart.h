@@ -4,8 +4,11 @@
 
 #include "platform/CanvasTypes.h"
 
+#include <QString>
+
 namespace chart {
 
+class TCustomChartAxis;
 class TTeeCanvas3D;
 class TView3DOptions;
 
@@ -25,6 +28,23 @@ public:
   virtual bool IsPrinting() const = 0;
 
   // Axes and series: members the series base and the axes need of the axis panel.
+
+  // Axis side
+  // The automatic minimum (isMin) or maximum of an axis over the active series on it: their X
+  // values (isX) or Y values; the depth axis' own range for the depth axis.
+  virtual double AxisMinMax(const TCustomChartAxis& axis, bool isMin, bool isX) const = 0;
+  // The first active series on the axis holds dates along it (X for a horizontal axis, else Y).
+  virtual bool IsAxisDateTime(const TCustomChartAxis& axis) const = 0;
+  // An active series uses the axis (for the depth axis: any series is active).
+  virtual bool HasActiveSeriesOnAxis(const TCustomChartAxis& axis) const = 0;
+  // An active series has point labels along the axis, its first label not empty.
+  virtual bool HasPointLabelsOnAxis(const TCustomChartAxis& axis) const = 0;
+  // An active series has its own depth values or a depth range of its own.
+  virtual bool HasDepthValues() const = 0;
+  virtual int MaxMarksWidth() const = 0;  // the widest mark text over the active series
+  virtual int MaxTextWidth() const = 0;   // the widest point label over all series
+  // The chart's label event for a value label of the axis (no series, index -1).
+  virtual void GetAxisLabel(const TCustomChartAxis& axis, QString& text) const = 0;
 };
 
 }  // namespace chart
