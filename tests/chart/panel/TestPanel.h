@@ -1,0 +1,41 @@
+#pragma once
+// A chart panel whose chart is recognisable: the panel's back, a red chart rectangle and a label
+// inside it. It counts its pictures.
+
+#include "chart/panel/CustomTeePanelExtended.h"
+
+#include <QString>
+#include <stdexcept>
+
+namespace chart::testing {
+
+inline const QString kPanelLabel = QStringLiteral("Panel label");
+inline constexpr platform::TColor kChartColor = platform::clRed;
+
+class TTestPanel : public TCustomTeePanelExtended {
+public:
+  int Draws = 0;
+  TRect LastBounds;
+  bool Fail = false;
+
+protected:
+  void InternalDraw(const TRect& bounds) override
+  {
+    ++Draws;
+    LastBounds = bounds;
+    if (Fail)
+      throw std::runtime_error("drawing failed");
+    PaintPanel(bounds);
+    TTeeCanvas3D& canvas = Canvas();
+    canvas.Brush().SetColor(kChartColor);
+    canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
+    canvas.FillRectangle(ChartRect());
+    canvas.Font().SetColor(platform::clBlack);
+    canvas.Font().SetSize(10);
+    canvas.SetBackgroundMode(platform::TBkMode::bmTransparent);
+    canvas.SetTextAlignment(platform::TA_LEFT | platform::TA_TOP);
+    canvas.WriteText(ChartRect().Left + 4, ChartRect().Top + 4, kPanelLabel);
+  }
+};
+
+}  // namespace chart::testing
