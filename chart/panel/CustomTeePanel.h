@@ -6,18 +6,12 @@
 #include "chart/canvas/TeeCanvas3D.h"
 #include "chart/canvas/View3DOptions.h"
 #include "chart/panel/ZoomPanningRecord.h"
+#include "platform/Bitmap.h"
 #include "platform/CustomControl.h"
+#include "platform/Metafile.h"
 
 #include <QString>
 #include <memory>
-
-namespace platform {
-class TBitmap;
-class TMetafile;
-class TPen;
-class TFont;
-class TPrinter;
-}  // namespace platform
 
 namespace chart {
 

@@ -5,7 +5,9 @@
 #include "chart/panel/CustomTeePanelExtended.h"
 
 #include <QString>
+#include <functional>
 #include <stdexcept>
+#include <vector>
 
 namespace chart::testing {
 
@@ -17,12 +19,16 @@ public:
   int Draws = 0;
   TRect LastBounds;
   bool Fail = false;
+  std::function<void()> During;  // runs inside each picture, before the drawing
+  std::vector<int> Keys;         // KeyDown's keys
 
 protected:
   void InternalDraw(const TRect& bounds) override
   {
     ++Draws;
     LastBounds = bounds;
+    if (During)
+      During();
     if (Fail)
       throw std::runtime_error("drawing failed");
     PaintPanel(bounds);
@@ -36,6 +42,7 @@ protected:
     canvas.SetTextAlignment(platform::TA_LEFT | platform::TA_TOP);
     canvas.WriteText(ChartRect().Left + 4, ChartRect().Top + 4, kPanelLabel);
   }
+  void KeyDown(int& key, platform::TShiftState) override { Keys.push_back(key); }
 };
 
 }  // namespace chart::testing
