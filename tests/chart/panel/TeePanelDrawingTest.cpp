@@ -349,3 +349,23 @@ TEST(TeePanelInput, ArrowKeysComeToThePanel)
 
 }  // namespace
 }  // namespace chart
+
+namespace chart {
+namespace {
+
+// A chart font keeps its height in pixels on a canvas of another resolution.
+TEST(TeePanelDrawing, AnAssignedFontKeepsItsPixelHeightAtTheCanvasResolution)
+{
+  TTestPanel panel;
+  panel.Canvas().Font().SetPixelsPerInch(600);
+  platform::TFont font;
+  font.SetSize(10);
+  const int height = font.Height();
+  panel.AssignFont(font);
+  EXPECT_EQ(font.PixelsPerInch(), 600);
+  EXPECT_EQ(panel.Canvas().Font().PixelsPerInch(), 600);
+  EXPECT_EQ(panel.Canvas().Font().Height(), height);
+}
+
+}  // namespace
+}  // namespace chart

@@ -3,6 +3,7 @@
 // inside it. It counts its pictures.
 
 #include "chart/panel/CustomTeePanelExtended.h"
+#include "platform/Font.h"
 
 #include <QString>
 #include <functional>
@@ -36,8 +37,9 @@ protected:
     canvas.Brush().SetColor(kChartColor);
     canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
     canvas.FillRectangle(ChartRect());
-    canvas.Font().SetColor(platform::clBlack);
-    canvas.Font().SetSize(10);
+    platform::TFont font;  // a chart font: 10 points on the screen
+    font.SetSize(10);
+    AssignFont(font);
     canvas.SetBackgroundMode(platform::TBkMode::bmTransparent);
     canvas.SetTextAlignment(platform::TA_LEFT | platform::TA_TOP);
     canvas.WriteText(ChartRect().Left + 4, ChartRect().Top + 4, kPanelLabel);
