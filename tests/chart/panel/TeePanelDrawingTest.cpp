@@ -369,3 +369,27 @@ TEST(TeePanelDrawing, AnAssignedFontKeepsItsPixelHeightAtTheCanvasResolution)
 
 }  // namespace
 }  // namespace chart
+
+namespace chart {
+namespace {
+
+// At a depth the rectangle is projected; a 2-D chart moves its top down by one.
+TEST(TeePanelDrawing, TheBackImageAtADepthIsProjected)
+{
+  platform::TBitmap tile(4, 3);
+  TTestPanel panel;
+  panel.BackImage().SetGraphic(&tile);
+  panel.Canvas().SetBuffered(false);
+  panel.SetView3D(false);
+  platform::TRecordingCanvas recording;
+  panel.During = [&] {
+    recording.Clear();
+    panel.DrawBackImageRect({10, 10, 30, 20}, 5);
+  };
+  panel.Draw(recording, panel.GetRectangle());
+  ASSERT_FALSE(recording.Calls().empty());
+  EXPECT_EQ(recording.Calls().front(), "DrawImage(10,11,30,20,0,0,4,3)");
+}
+
+}  // namespace
+}  // namespace chart

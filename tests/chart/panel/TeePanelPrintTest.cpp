@@ -130,3 +130,25 @@ TEST_F(TeePanelPrint, AFailedDrawingAbortsTheJobAndLeavesPrinting)
 
 }  // namespace
 }  // namespace chart
+
+namespace chart {
+namespace {
+
+// A paint that comes while a page is drawn leaves the chart alone.
+TEST(TeePanelPrintPaint, NothingIsPaintedWhilePrinting)
+{
+  TTestPanel panel;
+  QImage during;
+  panel.During = [&] {
+    if (panel.Draws == 1)
+      during = panel.PaintToImage();
+  };
+  platform::TRecordingCanvas paper;
+  panel.PrintPartialCanvas(paper, {0, 0, 800, 500});
+  EXPECT_EQ(panel.Draws, 1);
+  ASSERT_FALSE(during.isNull());
+  EXPECT_EQ(platform::FromQColor(QColor(during.pixel(200, 125))), platform::ColorToRGB(panel.Color()));
+}
+
+}  // namespace
+}  // namespace chart
