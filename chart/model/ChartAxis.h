@@ -199,10 +199,12 @@ protected:
   }
 
 private:
-  // The label text before the chart's label event, with multi-line breaks.
-  QString FormatLabel(double value) const;
-  int LabelSize(double value, bool alongWidth) const;
+  QString ValueText(double value) const;  // the number or date, before the label event
+  QString WithLineBreaks(QString text) const;
+  // The canvas holding LabelsFont; none without a chart.
   TTeeCanvas* MeasuringCanvas() const;
+  // A label's width (widest line), or its height (font height times lines) when across.
+  int LabelExtent(const QString& text, bool across) const;
   int LogPosOfValue(double value) const;
   int LinearPosOfValue(bool fromEnd, double value) const;
 
