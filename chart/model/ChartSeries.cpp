@@ -197,8 +197,22 @@ void TChartSeries::SetYValue(int valueIndex, double value)
   Repaint();
 }
 
+void TChartSeries::InsertColor(int valueIndex, TColor color)
+{
+  const auto at = std::min(std::size_t(std::max(valueIndex, 0)), pointColors_.size());
+  if (at == pointColors_.size())
+    pointColors_.push_back(color);
+  else
+    pointColors_.insert(pointColors_.begin() + std::ptrdiff_t(at), color);
+}
+
 void TChartSeries::InsertLabel(int valueIndex, const QString& text)
 {
+  // Until a point has a label, none is stored: points added without one cost nothing here.
+  if (pointLabels_.empty()) {
+    if (text.isEmpty()) return;
+    pointLabels_.resize(std::size_t(std::max(0, Count() - 1)));
+  }
   const auto at = std::min(std::size_t(std::max(valueIndex, 0)), pointLabels_.size());
   pointLabels_.insert(pointLabels_.begin() + std::ptrdiff_t(at), text);
 }
@@ -219,8 +233,7 @@ int TChartSeries::AddXY(double x, double y, const QString& label, TColor color)
   if (OnBeforeAdd && !OnBeforeAdd(*this)) return -1;
   const int index = xValues_->AddChartValue(xValues_->StagedValue());
   yValues_->InsertChartValue(index, yValues_->StagedValue());
-  const auto at = std::min(std::size_t(index), pointColors_.size());
-  pointColors_.insert(pointColors_.begin() + std::ptrdiff_t(at), color);
+  InsertColor(index, color);
   InsertLabel(index, label);
   AddedValue(*this, index);
   return index;
@@ -278,8 +291,7 @@ int TChartSeries::CopyXYFrom(const TChartSeries& source, int sourceIndex)
     valueLists_[i]->SetStagedValue(extras[i - 2]);
     valueLists_[i]->InsertChartValue(std::min(index, valueLists_[i]->Count()), extras[i - 2]);
   }
-  const auto at = std::min(std::size_t(index), pointColors_.size());
-  pointColors_.insert(pointColors_.begin() + std::ptrdiff_t(at), platform::clDefault);
+  InsertColor(index, platform::clDefault);
   InsertLabel(index, {});
   return index;
 }
@@ -291,8 +303,10 @@ void TChartSeries::AddValueFrom(const TChartSeries& source, int sourceIndex)
   if (sourceIndex < int(colors.size()) && std::size_t(index) < pointColors_.size())
     pointColors_[std::size_t(index)] = colors[std::size_t(sourceIndex)];
   const auto& labels = source.PointLabels();
-  if (sourceIndex < int(labels.size()) && std::size_t(index) < pointLabels_.size())
-    pointLabels_[std::size_t(index)] = labels[std::size_t(sourceIndex)];
+  if (sourceIndex < int(labels.size()) && !labels[std::size_t(sourceIndex)].isEmpty()) {
+    if (pointLabels_.empty()) pointLabels_.resize(std::size_t(Count()));
+    pointLabels_.at(std::size_t(index)) = labels[std::size_t(sourceIndex)];
+  }
   AddedValue(*this, index);
 }
 
@@ -342,6 +356,7 @@ void TChartSeries::SwapValueIndex(int a, int b)
   CheckListIndex(a, pointColors_.size());
   CheckListIndex(b, pointColors_.size());
   std::swap(pointColors_[std::size_t(a)], pointColors_[std::size_t(b)]);
+  if (pointLabels_.empty()) return;
   CheckListIndex(a, pointLabels_.size());
   CheckListIndex(b, pointLabels_.size());
   std::swap(pointLabels_[std::size_t(a)], pointLabels_[std::size_t(b)]);

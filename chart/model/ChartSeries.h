@@ -12,10 +12,10 @@
 #include "platform/VirtualKeys.h"
 
 #include <QString>
-#include <cstdint>
+#include <algorithm>
 #include <functional>
 #include <memory>
-#include <optional>
+#include <utility>
 #include <vector>
 
 namespace chart {
@@ -100,7 +100,7 @@ public:
   void SetYValues(const TChartValueList& source);
   int Count() const { return xValues_->Count(); }
   const std::vector<TColor>& PointColors() const { return pointColors_; }
-  // Stored labels; an empty text is no label.
+  // Stored labels, one per point once any point has one (empty until then); an empty text is no label.
   const std::vector<QString>& PointLabels() const { return pointLabels_; }
   bool YMandatory() const { return &MandatoryValueList() == yValues_; }
   // The capacity the emptied point lists keep (a kind that refills many points raises it meanwhile).
@@ -256,6 +256,7 @@ private:
   QString FormattedMarkValue(int valueIndex) const;  // GetMarkValue by ValueFormat
   QString XValueText(int valueIndex) const;          // as the horizontal axis labels it
   void ApplyMarksFont(TTeeCanvas3D& canvas) const;   // zoomed in a 3-D chart
+  void InsertColor(int valueIndex, TColor color);
   TRandomSource random_;
   bool active_ = true;
   bool colorEachPoint_ = false;

@@ -1,8 +1,8 @@
 // A series' axes: which chart axes it uses, pixels of its values, and the points in view.
 #include "chart/model/ChartAxis.h"
 #include "chart/model/ChartSeries.h"
-#include "chart/model/FloatFormat.h"
 #include "chart/model/SeriesChart.h"
+#include "chart/support/NumberPicture.h"
 
 namespace chart {
 
@@ -51,7 +51,7 @@ int TChartSeries::CalcYPos(int valueIndex) const { return YValueToPixel(YValueAt
 QString TChartSeries::XValueText(int valueIndex) const
 {
   const double x = XValueAt(valueIndex);
-  return FormatFloat(horizAxisResolved_ != nullptr ? horizAxisResolved_->AxisValuesFormat() : valueFormat_, x);
+  return horizAxisResolved_ != nullptr ? horizAxisResolved_->LabelValue(x) : FormatFloatPicture(valueFormat_, x);
 }
 
 void TChartSeries::CalcVisibleRange()

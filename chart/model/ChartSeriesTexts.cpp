@@ -1,13 +1,16 @@
 // The texts of a series' points: legend strings, mark texts and percents.
 #include "chart/model/ChartSeries.h"
-#include "chart/model/FloatFormat.h"
 #include "chart/model/SeriesChart.h"
 #include "chart/model/SeriesMarks.h"
+#include "chart/support/Messages.h"
+#include "chart/support/NumberPicture.h"
 
 #include <cmath>
 
 namespace chart {
 namespace {
+
+constexpr const char* kPercentOfTotal = "%s of %s";
 
 // The share of value in total, in percent; 100 when the total is 0.
 double Percent(double value, double total) { return total == 0 ? 100.0 : value * 100.0 / total; }
@@ -18,7 +21,7 @@ QString Joined(const QString& a, const QString& b) { return a + QLatin1Char(' ')
 
 QString TChartSeries::FormattedMarkValue(int valueIndex) const
 {
-  return FormatFloat(valueFormat_, GetMarkValue(valueIndex));
+  return FormatFloatPicture(valueFormat_, GetMarkValue(valueIndex));
 }
 
 QString TChartSeries::LegendString(int legendIndex, TLegendTextStyle style) const
@@ -29,7 +32,7 @@ QString TChartSeries::LegendString(int legendIndex, TLegendTextStyle style) cons
   if (style == TLegendTextStyle::ltsXValue) return XValueText(i);
   const QString value = FormattedMarkValue(i);
   const auto percent = [&] {
-    return FormatFloat(percentFormat_, Percent(GetMarkValue(i), MandatoryValueList().TotalAbs()));
+    return FormatFloatPicture(percentFormat_, Percent(GetMarkValue(i), MandatoryValueList().TotalAbs()));
   };
   switch (style) {
   case TLegendTextStyle::ltsLeftValue: return Joined(value, label);
@@ -43,9 +46,9 @@ QString TChartSeries::LegendString(int legendIndex, TLegendTextStyle style) cons
 QString TChartSeries::PercentText(int valueIndex, bool addTotal) const
 {
   const double total = MandatoryValueList().TotalAbs();
-  const QString text = FormatFloat(percentFormat_, Percent(std::fabs(GetMarkValue(valueIndex)), total));
+  const QString text = FormatFloatPicture(percentFormat_, Percent(std::fabs(GetMarkValue(valueIndex)), total));
   if (!addTotal) return text;
-  return QStringLiteral("%1 of %2").arg(text, FormatFloat(valueFormat_, total));
+  return FormatMessage(kPercentOfTotal, {text, FormatFloatPicture(valueFormat_, total)});
 }
 
 QString TChartSeries::GetMarkText(int valueIndex) const

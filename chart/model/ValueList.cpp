@@ -39,7 +39,10 @@ int TChartValueList::AddChartValue(double value)
     while (at >= 0 && value > values_[std::size_t(at)]) --at;
     ++at;
   }
-  values_.insert(values_.begin() + at, value);
+  if (at == count)
+    values_.push_back(value);
+  else
+    values_.insert(values_.begin() + at, value);
   Changed();
   return at;
 }
@@ -47,7 +50,10 @@ int TChartValueList::AddChartValue(double value)
 void TChartValueList::InsertChartValue(int index, double value)
 {
   if (index < 0 || index > Count()) throw EListIndexError(index);
-  values_.insert(values_.begin() + index, value);
+  if (index == Count())
+    values_.push_back(value);
+  else
+    values_.insert(values_.begin() + index, value);
   Changed();
 }
 

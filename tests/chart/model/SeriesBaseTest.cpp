@@ -408,9 +408,93 @@ TEST(SeriesBase, LegendStrings)
       {TLegendTextStyle::ltsRightValue, "alpha 1,234.568"},
       {TLegendTextStyle::ltsLeftPercent, "75.53 % alpha"},  // 1234.5678 / 1634.5678
       {TLegendTextStyle::ltsRightPercent, "alpha 75.53 %"},
+      {TLegendTextStyle::ltsXValue, "1"},  // by the bottom axis, label dropped
   };
   for (const auto& c : cases) EXPECT_EQ(s.LegendString(0, c.Style), QString::fromUtf8(c.Text));
   EXPECT_EQ(s.LegendString(1, TLegendTextStyle::ltsLeftPercent), "-24.47 % ");  // signed
+}
+
+}  // namespace
+}  // namespace chart
+
+namespace chart {
+namespace {
+
+struct TLegendSymbolCase {
+  int LegendIndex;
+  bool ColorEachPoint;
+  platform::TColor PointColor;
+  platform::TColor LegendBack;
+  int Rectangles;
+  platform::TColor FramePen;  // of the second rectangle
+};
+
+TEST(SeriesBase, LegendSymbols)
+{
+  using platform::clBlack, platform::clWhite, platform::clRed, platform::clNone, platform::clDefault;
+  const TLegendSymbolCase cases[] = {
+      {0, false, clRed, clWhite, 1, 0},
+      {-1, false, clRed, clWhite, 1, 0},     // the series colour
+      {-1, true, clRed, clWhite, 0, 0},      // each point has its own entry
+      {0, false, clNone, clWhite, 0, 0},     // a null point
+      {0, false, clWhite, clWhite, 2, clBlack},  // framed, so it shows
+      {0, false, clBlack, clBlack, 2, clWhite},
+  };
+  for (const auto& c : cases) {
+    TTestChart chart;
+    chart.LegendBackColor = c.LegendBack;
+    TChartSeries s;
+    s.SetParentChart(&chart);
+    s.SetSeriesColor(c.PointColor == clNone ? clRed : c.PointColor);
+    s.AddXY(0, 1, {}, c.PointColor == clNone ? clNone : clDefault);
+    s.SetColorEachPoint(c.ColorEachPoint);
+    chart.Target.Clear();
+    s.DrawLegend(c.LegendIndex, {10, 20, 30, 28});
+    std::vector<platform::TCanvasRecord> rects;
+    for (const auto& r : chart.Target.Records())
+      if (r.Op == platform::TCanvasOp::Rectangle) rects.push_back(r);
+    ASSERT_EQ(int(rects.size()), c.Rectangles) << c.LegendIndex << " " << c.PointColor;
+    if (rects.empty()) continue;
+    EXPECT_EQ(rects[0].RectAt(0), (platform::TRect{10, 20, 30, 28}));
+    EXPECT_EQ(rects[0].State.Brush.Color, platform::ColorToRGB(s.SeriesColor()));
+    EXPECT_EQ(rects[0].State.Brush.Style, platform::TBrushStyle::bsSolid);
+    if (rects.size() < 2) continue;
+    EXPECT_EQ(rects[1].State.Brush.Style, platform::TBrushStyle::bsClear);
+    EXPECT_EQ(rects[1].State.Pen.Color, c.FramePen);
+    EXPECT_EQ(chart.Canvas().Pen().Color(), clBlack);
+  }
+}
+
+}  // namespace
+}  // namespace chart
+
+namespace chart {
+namespace {
+
+TEST(SeriesBase, LabelsStayWithTheirPoints)
+{
+  TChartSeries s;
+  for (double x : {0, 2, 4}) s.AddXY(x, x);
+  EXPECT_TRUE(s.PointLabels().empty());  // no label yet: none stored
+  s.AddXY(1, 1, "one");
+  TChartSeries source;
+  source.AddXY(3, 3);
+  source.AddXY(5, 5, "five");
+  s.CopyXYFrom(source, 0);
+  s.AddValueFrom(source, 1);
+  const std::vector<QString> expected = {"", "one", "", "", "", "five"};
+  for (int i = 0; i < s.Count(); ++i) EXPECT_EQ(s.ValueLabel(i), expected[std::size_t(i)]) << i;
+  EXPECT_EQ(s.PointLabels().size(), 6u);
+
+  TChartSeries unlabelled;
+  unlabelled.XValues().SetOrder(TChartListOrder::loDescending);
+  unlabelled.AddValueFrom(source, 1);  // the first label of the series
+  unlabelled.AddValueFrom(source, 0);
+  EXPECT_EQ(unlabelled.ValueLabel(0), "five");
+  EXPECT_EQ(unlabelled.ValueLabel(1), "");
+  unlabelled.XValues().SetOrder(TChartListOrder::loAscending);
+  unlabelled.XValues().Sort();
+  EXPECT_EQ(unlabelled.ValueLabel(1), "five");
 }
 
 }  // namespace
