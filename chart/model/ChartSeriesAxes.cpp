@@ -29,15 +29,31 @@ bool TChartSeries::AssociatedToAxis(const TChartAxis& axis) const
   return vertAxis_ == TVertAxis::aBothVertAxis || &axis == vertAxisResolved_;
 }
 
-int TChartSeries::XValueToPixel(double value) const { return horizAxisResolved_->PosOfValue(value); }
+// Without a chart a series has no axes: its pixels are 0.
+int TChartSeries::XValueToPixel(double value) const
+{
+  return horizAxisResolved_ != nullptr ? horizAxisResolved_->PosOfValue(value) : 0;
+}
 
-double TChartSeries::XPixelToValue(int pixel) const { return horizAxisResolved_->ValueOfPos(pixel); }
+double TChartSeries::XPixelToValue(int pixel) const
+{
+  return horizAxisResolved_ != nullptr ? horizAxisResolved_->ValueOfPos(pixel) : 0;
+}
 
-int TChartSeries::XSizeToPixels(double span) const { return horizAxisResolved_->SizeOfValue(span); }
+int TChartSeries::XSizeToPixels(double span) const
+{
+  return horizAxisResolved_ != nullptr ? horizAxisResolved_->SizeOfValue(span) : 0;
+}
 
-int TChartSeries::YValueToPixel(double value) const { return vertAxisResolved_->PosOfValue(value); }
+int TChartSeries::YValueToPixel(double value) const
+{
+  return vertAxisResolved_ != nullptr ? vertAxisResolved_->PosOfValue(value) : 0;
+}
 
-int TChartSeries::YSizeToPixels(double span) const { return vertAxisResolved_->SizeOfValue(span); }
+int TChartSeries::YSizeToPixels(double span) const
+{
+  return vertAxisResolved_ != nullptr ? vertAxisResolved_->SizeOfValue(span) : 0;
+}
 
 int TChartSeries::MandatoryValueToPixel(double value) const
 {

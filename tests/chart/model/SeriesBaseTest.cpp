@@ -1,5 +1,6 @@
 #include "ChartDouble.h"
 
+#include "chart/model/ChartBrush.h"
 #include "chart/model/ListIndexError.h"
 #include "chart/model/SeriesMarks.h"
 #include "chart/support/ChartExceptions.h"
@@ -470,6 +471,28 @@ TEST(SeriesBase, LegendSymbols)
 
 namespace chart {
 namespace {
+
+TEST(SeriesBase, GalleryPreparationAndChangeHandlers)
+{
+  TTestChart chart;
+  TChartSeries s;
+  s.SetParentChart(&chart);
+  s.SetColorEachPoint(true);
+  s.Marks().SetVisible(true);
+  s.PrepareForGallery(false);
+  EXPECT_EQ(s.Count(), 4);
+  EXPECT_FALSE(s.Marks().Visible());
+  EXPECT_FALSE(s.ColorEachPoint());
+  EXPECT_EQ(s.SeriesColor(), platform::clSilver);
+
+  const int before = chart.Repaints;
+  auto pen = s.CreateChartPen();
+  pen->SetWidth(3);
+  TChartBrush brush([&s] { s.CanvasChanged(); });
+  EXPECT_EQ(brush.Color(), platform::clDefault);
+  brush.SetColor(platform::clRed);
+  EXPECT_EQ(chart.Repaints - before, 2);
+}
 
 TEST(SeriesBase, LabelsStayWithTheirPoints)
 {
