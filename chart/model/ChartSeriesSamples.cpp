@@ -6,6 +6,7 @@
 #include "chart/support/ChartExceptions.h"
 #include "chart/support/Messages.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <random>
@@ -61,13 +62,14 @@ void TChartSeries::FillSampleValues(int numValues)
     random = [engine](int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(*engine); };
   }
 
+  // Next to other series with points the samples take the ranges of this series' axes.
   TSampleBounds b;
   bool fromChart = false;
   if (parent_ != nullptr && horizAxisResolved_ != nullptr && vertAxisResolved_ != nullptr) {
     const TChartSeriesList& list = parent_->SeriesList();
-    const bool onVertical = list.ValueRangeOnAxis(*vertAxisResolved_, false, b.MinY, b.MaxY);
-    const bool onHorizontal = list.ValueRangeOnAxis(*horizAxisResolved_, true, b.MinX, b.MaxX);
-    fromChart = onVertical || onHorizontal;
+    fromChart = std::any_of(list.begin(), list.end(), [](const TChartSeries* s) { return s->Active() && s->Count() > 0; });
+    list.ValueRangeOnAxis(*vertAxisResolved_, false, b.MinY, b.MaxY);
+    list.ValueRangeOnAxis(*horizAxisResolved_, true, b.MinX, b.MaxX);
   }
   if (fromChart) {
     if (b.MaxY == b.MinY) b.MaxY = b.MinY == 0 ? 1000 : 2 * b.MinY;

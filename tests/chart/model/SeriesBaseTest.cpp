@@ -226,6 +226,14 @@ TEST(SeriesBase, SampleValuesRestoreReadyAndStayFinite)
   for (int i = 0; i < s.Count(); ++i) EXPECT_TRUE(std::isfinite(s.YValues().GetValue(i)));
   EXPECT_EQ(Values(s.XValues()), (std::vector<double>{0, 0.25, 0.5, 0.75, 1}));
 
+  // One other point at X 0, Y -5: Y's range would be -5..-10, not positive, so it is 1.
+  other.Clear();
+  other.AddXY(0, -5);
+  s.SetRandomSource([](int) { return 0; });
+  s.FillSampleValues(3);
+  EXPECT_EQ(Values(s.XValues()), (std::vector<double>{0, 1.5, 3}));
+  EXPECT_EQ(Values(s.YValues()), (std::vector<double>{5, 5, 5}));
+
   s.OnBeforeAdd = [](TChartSeries&) -> bool { throw std::runtime_error("refused"); };
   EXPECT_THROW(s.FillSampleValues(3), std::runtime_error);
   EXPECT_TRUE(chart.IsReady());
