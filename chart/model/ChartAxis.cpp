@@ -67,7 +67,7 @@ void TCustomChartAxis::SetAutomaticMaximum(bool on)
 void TCustomChartAxis::SetMinimum(double value)
 {
   const bool reading = chart_ != nullptr && chart_->IsReading();
-  if (!reading && value > maximum_)
+  if (!reading && !(value <= maximum_))  // not-a-number too
     throw AxisException(msg::AxisMinimum);
   SetRepaint(minimum_, value);
 }
@@ -75,14 +75,14 @@ void TCustomChartAxis::SetMinimum(double value)
 void TCustomChartAxis::SetMaximum(double value)
 {
   const bool reading = chart_ != nullptr && chart_->IsReading();
-  if (!reading && value < minimum_)
+  if (!reading && !(value >= minimum_))
     throw AxisException(msg::AxisMaximum);
   SetRepaint(maximum_, value);
 }
 
 void TCustomChartAxis::SetIncrement(double value)
 {
-  if (value < 0)
+  if (!(value >= 0))
     throw AxisException(msg::AxisIncrement);
   SetRepaint(increment_, value);
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 namespace chart {
@@ -38,6 +39,9 @@ TEST(AxisSettings, RefusedValuesRaiseTheirMessageAndKeepTheOldValue)
       {[&] { axis.SetMinimum(11); }, "Axis Minimum Value must be <= Maximum"},
       {[&] { axis.SetMaximum(-1); }, "Axis Maximum Value must be >= Minimum"},
       {[&] { axis.SetIncrement(-0.5); }, "Axis increment must be >= 0"},
+      {[&] { axis.SetIncrement(std::nan("")); }, "Axis increment must be >= 0"},
+      {[&] { axis.SetMinimum(std::nan("")); }, "Axis Minimum Value must be <= Maximum"},
+      {[&] { axis.SetMaximum(std::nan("")); }, "Axis Maximum Value must be >= Minimum"},
       {[&] { axis.SetLogarithmicBase(1); }, "Axis Logarithmic Base should be >= 2"},
       {[&] { axis.SetLabelsSeparation(-1); }, "Labels Separation % must be greater than 0"},
       {[&] { axis.SetMinMax(-5, 5), axis.SetLogarithmic(true); }, "Logarithmic Axis Min and Max values should be >= 0"},

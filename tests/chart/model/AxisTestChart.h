@@ -68,7 +68,7 @@ private:
   TView3DOptions view_;
 };
 
-// A bottom axis over pixels start..end showing min..max.
+// An axis showing min..max over the pixels start..end.
 inline void PlaceAxis(TCustomChartAxis& axis, double min, double max, int start = 0, int end = 400)
 {
   axis.SetRange(min, max);
