@@ -1,0 +1,103 @@
+// Random sample points of a series.
+#include "chart/model/ChartAxis.h"
+#include "chart/model/ChartSeries.h"
+#include "chart/model/SeriesChart.h"
+#include "chart/model/SeriesList.h"
+#include "chart/support/ChartExceptions.h"
+#include "chart/support/Messages.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <random>
+
+namespace chart {
+namespace {
+
+constexpr double kMaxSampleRange = 2147483647.0;
+constexpr double kDateDelta = 25569.0;  // days from 1899-12-30 to 1970-01-01
+
+double Today()
+{
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  return std::floor(std::chrono::duration<double>(now).count() / 86400.0) + kDateDelta;
+}
+
+// Clears the chart's ready flag, so the adds do not repaint it, and restores it on every path.
+class TNotReadyScope {
+public:
+  explicit TNotReadyScope(TSeriesChart* chart) : chart_(chart), wasReady_(chart != nullptr && chart->IsReady())
+  {
+    if (chart_ != nullptr) chart_->SetReady(false);
+  }
+  ~TNotReadyScope()
+  {
+    if (chart_ != nullptr) chart_->SetReady(wasReady_);
+  }
+  TNotReadyScope(const TNotReadyScope&) = delete;
+  TNotReadyScope& operator=(const TNotReadyScope&) = delete;
+
+private:
+  TSeriesChart* chart_;
+  bool wasReady_;
+};
+
+struct TSampleBounds {
+  double MinX = 0, MaxX = 0, MinY = 0, MaxY = 0;
+};
+
+// A range that is not positive and finite gives 1.
+double UsableRange(double span) { return std::isfinite(span) && span > 0 ? span : 1.0; }
+
+}  // namespace
+
+void TChartSeries::FillSampleValues(int numValues)
+{
+  if (numValues <= 0) throw ChartException(QString::fromLatin1(msg::SampleValuesCount));
+  Clear();
+  TRandomSource random = random_;
+  if (!random) {
+    auto engine = std::make_shared<std::mt19937>(
+        unsigned(std::chrono::steady_clock::now().time_since_epoch().count()));
+    random = [engine](int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(*engine); };
+  }
+
+  // Next to other series with points the samples take the ranges of this series' axes.
+  TSampleBounds b;
+  bool fromChart = false;
+  if (parent_ != nullptr && horizAxisResolved_ != nullptr && vertAxisResolved_ != nullptr) {
+    const TChartSeriesList& list = parent_->SeriesList();
+    fromChart = std::any_of(list.begin(), list.end(), [](const TChartSeries* s) { return s->Active() && s->Count() > 0; });
+    list.ValueRangeOnAxis(*vertAxisResolved_, false, b.MinY, b.MaxY);
+    list.ValueRangeOnAxis(*horizAxisResolved_, true, b.MinX, b.MaxX);
+  }
+  if (fromChart) {
+    if (b.MaxY == b.MinY) b.MaxY = b.MinY == 0 ? 1000 : 2 * b.MinY;
+    if (b.MaxX == b.MinX) b.MaxX = b.MinX == 0 ? numValues : 2 * b.MinX;
+  } else {
+    b.MinY = 0;
+    b.MaxY = 1000;
+    b.MinX = xValues_->DateTime() ? Today() : 0;
+    b.MaxX = b.MinX + numValues - 1;
+  }
+
+  double stepX = b.MaxX - b.MinX;
+  if (numValues > 1) stepX /= numValues - 1;
+  if (!std::isfinite(stepX)) stepX = 1;
+  const double range = std::min(UsableRange(b.MaxY - b.MinY), kMaxSampleRange);
+  const int wholeRange = int(std::lround(range));
+  const int r = wholeRange / 4;
+  double y = random(wholeRange) + b.MinY;
+  double x = b.MinX;
+  {
+    TNotReadyScope notReady(parent_);
+    for (int i = 0; i < numValues; ++i) {
+      y = std::fabs(random(r) + y - r / 2);
+      AddXY(x, y, {}, platform::clDefault);
+      x += stepX;
+    }
+  }
+  NotifyLinked(TSeriesNotification::Refresh, -1);
+}
+
+}  // namespace chart

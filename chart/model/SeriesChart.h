@@ -1,0 +1,37 @@
+#pragma once
+// What a series asks of the chart it belongs to, beyond what every chart part asks: its series
+// list and axes, and the flags a series sets while it fills, draws and takes clicks. The chart
+// control implements it; series tests use a small double.
+
+#include "chart/model/ParentChart.h"
+#include "platform/Color.h"
+
+#include <QString>
+
+namespace chart {
+
+class TChartAxis;
+class TChartSeries;
+class TChartSeriesList;
+
+class TSeriesChart : public TParentChart {
+public:
+  virtual TChartSeriesList& SeriesList() = 0;
+  virtual const TChartSeriesList& SeriesList() const = 0;
+  virtual void InsertSeries(TChartSeries& series) = 0;  // a free colour when it has none, appended, repaint
+  virtual void RemoveSeries(TChartSeries& series) = 0;  // leaves the list, loses its parent, repaint
+  virtual TChartAxis& LeftAxis() = 0;
+  virtual TChartAxis& RightAxis() = 0;
+  virtual TChartAxis& TopAxis() = 0;
+  virtual TChartAxis& BottomAxis() = 0;
+  virtual void SetReady(bool ready) = 0;  // while not ready, Invalidate does nothing
+  virtual void SetView3D(bool on) = 0;
+  virtual void SetClipPoints(bool on) = 0;
+  virtual int RaiseZCounter(int by) = 0;  // the running z order of the series being drawn; returns it
+  virtual void SetClickHandled(bool handled) = 0;
+  virtual platform::TColor Color() const = 0;        // the chart's background
+  virtual platform::TColor LegendColor() const = 0;  // the legend's background
+  virtual QString LegendText(const TChartSeries& series, int valueIndex) const = 0;  // the legend's text of a point
+};
+
+}  // namespace chart
