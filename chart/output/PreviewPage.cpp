@@ -126,8 +126,8 @@ const platform::TGraphic* TTeePreviewPage::PagePicture()
   if (picture_ && key == pictureKey_)
     return picture_.get();
   picture_.reset();
+  pictureKey_ = key;  // a chart that fails to draw is tried again at the next change, not at every paint
   picture_ = MakePicture(asBitmap_);
-  pictureKey_ = key;
   return picture_.get();
 }
 

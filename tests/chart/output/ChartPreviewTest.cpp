@@ -2,6 +2,7 @@
 
 #include "chart/support/LibraryItems.h"
 #include "platform/PrintDocument.h"
+#include "platform/PrinterSetupDialogs.h"
 #include "platform/RadioGroup.h"
 #include "tests/support/KeyInput.h"
 #include "tests/support/MouseInput.h"
@@ -173,6 +174,28 @@ TEST_F(PreviewWindowTest, DraggingTheLeftLineMovesOnlyTheLinesAndUnticksProporti
   });
 }
 
+// With DragImage the page shows the chart at its new place while the line moves, from the kept picture.
+TEST_F(PreviewWindowTest, WithDragImageTheChartFollowsTheDragFromItsKeptPicture)
+{
+  Preview([&](TChartPreview& window) {
+    TTeePreviewPage& page = window.Page();
+    page.SetDragImage(true);
+    ShownPage(window);
+    const TRect chart = page.ChartRect();
+    const int middle = (chart.Top + chart.Bottom) / 2;
+    const int draws = panel.Draws;
+    testing_support::PressAt(page, QPointF(chart.Left, middle));
+    testing_support::MoveHeldTo(page, QPointF(chart.Left + 30, middle));
+    const QImage during = ShownPage(window);
+    EXPECT_EQ(At(during, chart.Left + 25, middle), platform::clWhite);
+    EXPECT_EQ(At(during, page.ChartRect().Left + 25, middle), testing::kChartColor);
+    EXPECT_TRUE(Find<QPushButton>(window, "BReset").isEnabled());
+    testing_support::ReleaseAt(page, QPointF(chart.Left + 30, middle));
+    ShownPage(window);
+    EXPECT_EQ(panel.Draws, draws);
+  });
+}
+
 // "More" lays the chart out on twice the client's size: the same text comes out half as high.
 TEST_F(PreviewWindowTest, MoreHalvesTheTextOnThePageAndPrintPrintsTheChart)
 {
@@ -216,6 +239,16 @@ TEST_F(PreviewWindowTest, ThePagePictureIsKeptUntilTheChartPrinterOrResolutionCh
         {"margin stepped", [&] { PressKey(Find<QLineEdit>(window, "SETopMa"), Qt::Key_Up); }, 0},
         {"lines hidden", [&] { Find<QCheckBox>(window, "ShowMargins").click(); }, 0},
         {"detail", [&] { PressKey(Find<QScrollBar>(window, "Resolution"), Qt::Key_Left); }, 1},
+        {"landscape on Letter from the set-up",
+         [&] {
+           platform::ModalScript setup([](const QString& message) { ADD_FAILURE() << message.toStdString(); });
+           setup.Edit<platform::TPrinterSetupDialog>([](platform::TPrinterSetupDialog& dialog) {
+             dialog.PaperSize = QPageSize::Letter;
+           });
+           Find<QPushButton>(window, "BSetupPrinter").click();
+           EXPECT_EQ(setup.StepsLeft(), 0);
+         },
+         1},
         {"portrait", [&] { Find<platform::RadioGroup>(window, "Orientation").Button(0)->click(); }, 1},
         {"chart changed, page exposed", [&] { panel.SetMarginLeft(10); page.update(); }, 1},
         {"exposed again", [&] { page.update(); }, 0},
@@ -230,6 +263,8 @@ TEST_F(PreviewWindowTest, ThePagePictureIsKeptUntilTheChartPrinterOrResolutionCh
     }
     EXPECT_EQ(panel.PrintResolution(), -1);
     EXPECT_EQ(platform::Printer().Orientation(), platform::TPrinterOrientation::poPortrait);
+    EXPECT_EQ(platform::Printer().PaperSize(), QPageSize::Letter);
+    EXPECT_EQ(Find<platform::RadioGroup>(window, "Orientation").ItemIndex(), 0);
     EXPECT_LT(page.PaperRect().Width(), page.PaperRect().Height());
   });
 }
