@@ -117,6 +117,7 @@ void TCustomTeePanel::Loaded() { originalCursor_ = CursorNumber(); }
 
 void TCustomTeePanel::Invalidate()
 {
+  ++revision_;
   if (!ready_)
     return;
   canvas_->MarkDirty();

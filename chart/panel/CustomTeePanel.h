@@ -89,6 +89,10 @@ public:
   void SetApplyZOrder(bool on) { applyZOrder_ = on; }
   bool IsReady() const { return ready_; }
   bool IsPrinting() const { return printing_; }
+  // Set while a page or a preview's picture of the chart is drawn: screen painting waits, thin pens.
+  void SetPrinting(bool on) { printing_ = on; }
+  // Counts the chart's changes (each Invalidate): a picture kept of the chart is current while it stays.
+  unsigned Revision() const { return revision_; }
   TZoomPanningRecord& Zoom() { return *zoom_; }
   TZoomPanningRecord& Panning() { return *panning_; }
   platform::TCursor OriginalCursor() const { return originalCursor_; }
@@ -159,6 +163,7 @@ private:
   platform::TCursor originalCursor_ = platform::crDefault;
   std::unique_ptr<TZoomPanningRecord> panning_;
   bool printing_ = false;
+  unsigned revision_ = 0;
   bool printProportional_ = true;
   int printResolution_ = 0;
   bool view3D_ = true;
