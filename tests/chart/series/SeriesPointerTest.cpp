@@ -10,6 +10,7 @@
 #include <QImage>
 #include <climits>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
