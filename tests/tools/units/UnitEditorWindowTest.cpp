@@ -146,6 +146,12 @@ protected:
   }
   void Save() { Editor().sbtSave->click(); }
 
+  // What the screen shows of a cell.
+  QImage ShownCell(grid::TtsGrid& grid, int col, int row)
+  {
+    QApplication::processEvents();
+    return grid.grab(grid.CellBounds(col, row)).toImage();
+  }
   std::string CellOf(grid::TtsGrid& grid, int col, int row) { return grid.Cell(col, row).AsString(); }
   std::vector<std::string> Column(grid::TtsGrid& grid, int col)
   {
@@ -228,9 +234,11 @@ TEST_F(UnitEditorWindowTest, AFactorTypedAsANumberOrAnExpressionWritesItsRecipro
   };
   for (const auto& c : cases) {
     Coef().SetCell(3, 1, "unchanged");
+    const QImage before = ShownCell(Coef(), 3, 1);
     TypeInto(Coef(), 2, 2, c.typed);
     Press(Coef(), Qt::Key_Up);  // the edit ends as the current cell moves
     EXPECT_EQ(CellOf(Coef(), 3, 1), c.reciprocal) << c.typed;
+    EXPECT_EQ(ShownCell(Coef(), 3, 1) != before, std::string(c.reciprocal) != "unchanged") << c.typed;
     EXPECT_EQ(CellOf(Coef(), 2, 2), c.typed);
     EXPECT_TRUE(Editor().UnitsChanged());
     Coef().SetCell(3, 1, "1");
