@@ -13,6 +13,7 @@
 #include "tests/support/FullDisk.h"
 #include "tests/support/HostileInputs.h"
 #include "tests/support/KeyInput.h"
+#include "tests/support/KeyStorm.h"
 #include "tests/support/MouseInput.h"
 #include "tools/units/UnitConverterWindow.h"
 #include "tools/units/UnitTableWriter.h"
@@ -547,6 +548,21 @@ TEST_F(UnitEditorWindowTest, HostileTablesNeverCrashTheEditor)
     EXPECT_FALSE(read.Damaged) << i;
     EXPECT_EQ(int(read.Table.Categories.size()), Cat().Rows()) << i;
   }
+}
+
+TEST_F(UnitEditorWindowTest, EveryKeyOnEveryControlLeavesATableThatSavesWhole)
+{
+  Write("Vexal.gun", kTable);
+  OpenConverter();
+  OpenEditor(QStringLiteral("&General"));
+  testing_support::KeyStorm(Editor(), [this] { Editor().Open(Editor().Set()); });
+  Editor().Open(TUnitSet::General);
+  Save();
+  const TUnitTableRead read = ReadBack("Vexal.gun");
+  EXPECT_FALSE(read.Damaged);
+  ASSERT_GE(read.Table.Categories.size(), 1u);
+  for (const TUnitCategory& category : read.Table.Categories)
+    EXPECT_EQ(category.Factors.size(), category.Units.size()) << category.Name;
 }
 
 }  // namespace
