@@ -521,6 +521,18 @@ TEST_F(UnitEditorWindowTest, ASaveOntoAFullDiskKeepsTheOldFileAndSaysSo)
   }
   EXPECT_EQ(Read("Vexal.gun"), kTable);
   EXPECT_TRUE(Editor().UnitsChanged());  // still to be saved
+  // A category deleted there: the save before the deletion fails, and nothing is deleted.
+  {
+    ModalScript script;
+    script.ExpectMessage(QStringLiteral("Data may be not saved! Save?"), platform::mrNo);
+    ClickCell(Cat(), 1, 2);
+    script.ExpectMessage(QStringLiteral("Do you realy want to delete the category \"Time\""), platform::mrYes);
+    script.ExpectMessage("Can not create or rewrite file <" + PathOf("Vexal.gun") + ">", platform::mrOk);
+    Press(Cat(), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(Read("Vexal.gun"), kTable);
+  EXPECT_EQ(Column(Cat(), 1), (std::vector<std::string>{"Length", "Time"}));
   EXPECT_EQ(QDir(Folder()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no temporary file left
 }
 
