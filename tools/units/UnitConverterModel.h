@@ -28,6 +28,8 @@ public:
   const TUnitTable& Table(TUnitSet set) const { return set == TUnitSet::Custom ? Custom : General; }
   // Shows a category of a set; false (and nothing changes) for an index outside it.
   bool Choose(TUnitSet set, int index);
+  // No category shown.
+  void ChooseNone() { shownIndex_ = -1; }
   // The category shown, none before one is chosen.
   const TUnitCategory* Shown() const;
   TUnitSet ShownSet() const { return shownSet_; }

@@ -7,6 +7,7 @@
 #include "platform/Color.h"
 #include "platform/Menus.h"
 #include "platform/MessageDlg.h"
+#include "tools/units/UnitEditorWindow.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -46,7 +47,7 @@ QString MenuCaption(const std::string& name)
 }  // namespace
 
 TfmConv::TfmConv(std::function<int()> displayDigits, const QString& folder, QWidget* parent)
-    : Form(parent, true), displayDigits_(std::move(displayDigits))
+    : Form(parent, true), displayDigits_(std::move(displayDigits)), folder_(folder)
 {
   setObjectName(QStringLiteral("fmConv"));
   setWindowTitle(QStringLiteral("Units Convertor"));
@@ -77,9 +78,10 @@ TfmConv::TfmConv(std::function<int()> displayDigits, const QString& folder, QWid
   new TPanelWidth(*Panel1, *tsgUnit);
 
   busy_ = true;
-  LoadUnits(folder + QStringLiteral("Vexal.unt"), TUnitSet::Custom);
-  LoadUnits(folder + QStringLiteral("Vexal.gun"), TUnitSet::General);
+  LoadUnits(TUnitSet::Custom);
+  LoadUnits(TUnitSet::General);
   busy_ = false;
+  frmUnitDef_ = std::make_unique<TfrmUnitDef>(converter_, folder_, [this](TUnitSet set) { ReloadUnits(set); });
   column->setMenuBar(&MainMenu1->Bar());
   resize(420, 440);
 }
@@ -94,10 +96,9 @@ void TfmConv::BuildMenus()
   });
   mmiGCat = &root.Add(QStringLiteral("mmiGCat"), QStringLiteral("&General"));
   mmiGUser = &root.Add(QStringLiteral("mmiGUser"), QStringLiteral("&Custom"));
-  // The unit-table editor is not here yet: its commands show disabled.
   platform::TMenuItem& edit = root.Add(QStringLiteral("mmiEdit"), QStringLiteral("&Create/edit categories"));
-  edit.Add(QStringLiteral("mmiEditGeneral"), QStringLiteral("&General")).SetEnabled(false);
-  edit.Add(QStringLiteral("mmiEditCustom"), QStringLiteral("&Custom")).SetEnabled(false);
+  edit.Add(QStringLiteral("mmiEditGeneral"), QStringLiteral("&General"), [this] { frmUnitDef_->Open(TUnitSet::General); });
+  edit.Add(QStringLiteral("mmiEditCustom"), QStringLiteral("&Custom"), [this] { frmUnitDef_->Open(TUnitSet::Custom); });
 }
 
 void TfmConv::BuildGrid()
@@ -122,25 +123,73 @@ void TfmConv::BuildGrid()
   tsgUnit->OnCellChanged = [this](grid::TtsBaseGrid&, int, int, int, int newRow) { ShowUnitOfRow(newRow); };
 }
 
-void TfmConv::LoadUnits(const QString& path, TUnitSet set)
+QString TfmConv::TablePath(TUnitSet set) const
 {
-  const TUnitTableFile file = LoadUnitTable(path.toStdString());
-  if (!file.Opened)
-    return;
+  return folder_ + (set == TUnitSet::Custom ? QStringLiteral("Vexal.unt") : QStringLiteral("Vexal.gun"));
+}
+
+// The menu's items are kept from one reading to the next: those beyond the categories are hidden.
+void TfmConv::LoadUnits(TUnitSet set)
+{
   TUnitTable& table = set == TUnitSet::Custom ? converter_.Custom : converter_.General;
-  table = file.Read.Table;
+  table = {};
+  const TUnitTableFile file = LoadUnitTable(TablePath(set).toStdString());
+  if (file.Opened)
+    table = file.Read.Table;
   platform::TMenuItem& menu = set == TUnitSet::Custom ? *mmiGUser : *mmiGCat;
   const QString prefix = set == TUnitSet::Custom ? QStringLiteral("miUnit") : QStringLiteral("mmiGCat");
-  for (std::size_t i = 0; i < table.Categories.size(); ++i) {
-    platform::TMenuItem& item =
-        menu.Add(prefix + QString::number(i + 1), MenuCaption(table.Categories[i].Name));
-    item.Tag = static_cast<int>(i);
+  const int count = static_cast<int>(table.Categories.size());
+  for (int i = 0; i < std::max(count, menu.Count()); ++i) {
+    if (i >= count) {
+      menu.Item(i).SetVisible(false);
+      continue;
+    }
+    const QString caption = MenuCaption(table.Categories[static_cast<std::size_t>(i)].Name);
+    if (i < menu.Count()) {
+      menu.Item(i).SetCaption(caption);
+      menu.Item(i).SetVisible(true);
+      continue;
+    }
+    platform::TMenuItem& item = menu.Add(prefix + QString::number(i + 1), caption);
+    item.Tag = i;
     item.OnClick = [this, &item, set] { ShowCategory(item, set); };
   }
+  if (!file.Opened)
+    return;
   if (file.Read.Damaged)
     platform::MessageDlg(set == TUnitSet::Custom ? QStringLiteral("User define units invalid!")
                                                  : QStringLiteral("General category is invalid!"),
                          platform::mtWarning, platform::mbOK);
+}
+
+void TfmConv::ReloadUnits(TUnitSet set)
+{
+  const bool shown = converter_.Shown() != nullptr && converter_.ShownSet() == set;
+  const int index = converter_.ShownIndex();
+  busy_ = true;
+  LoadUnits(set);
+  busy_ = false;
+  if (!shown)
+    return;
+  platform::TMenuItem& menu = set == TUnitSet::Custom ? *mmiGUser : *mmiGCat;
+  if (index < static_cast<int>(converter_.Table(set).Categories.size()))
+    ShowCategory(menu.Item(index), set);
+  else
+    ShowNone();
+}
+
+void TfmConv::ShowNone()
+{
+  converter_.ChooseNone();
+  if (shownItem_)
+    shownItem_->SetChecked(false);
+  shownItem_ = nullptr;
+  busy_ = true;
+  tsgUnit->EndEdit(false);
+  tsgUnit->SetRows(0);
+  busy_ = false;
+  lbUnit->clear();
+  lbTo->clear();
 }
 
 void TfmConv::ShowCategory(platform::TMenuItem& item, TUnitSet set)

@@ -23,6 +23,8 @@ class TMenuItem;
 
 namespace tools {
 
+class TfrmUnitDef;
+
 class TfmConv : public platform::Form {
 public:
   // The results show with the main window's display digits, asked for at each conversion. The tables
@@ -31,6 +33,8 @@ public:
   ~TfmConv() override;
 
   TUnitConverter& Converter() { return converter_; }
+  // The unit-table editor the "&Create/edit categories" items open.
+  TfrmUnitDef& UnitEditor() { return *frmUnitDef_; }
 
   // Controls
   std::unique_ptr<platform::TMainMenu> MainMenu1;
@@ -45,19 +49,26 @@ public:
   void ShowCategory(platform::TMenuItem& item, TUnitSet set);
   // The grid's edit of a value cell: the other rows get the typed value converted.
   void ValueEdited(int dataRow);
+  // Reads a table file again: its menu is rebuilt, and the category shown is shown again when it is
+  // still there, else none is.
+  void ReloadUnits(TUnitSet set);
 
 private:
   void BuildMenus();
   void BuildGrid();
   // Reads a table, adds its menu items; a damaged table is reported with its message.
-  void LoadUnits(const QString& path, TUnitSet set);
+  void LoadUnits(TUnitSet set);
+  QString TablePath(TUnitSet set) const;
+  void ShowNone();
   void ShowUnitOfRow(int dataRow);
   void SetValueColor(int dataRow, bool number);
 
   std::function<int()> displayDigits_;
+  QString folder_;
   TUnitConverter converter_;
   platform::TMenuItem* shownItem_ = nullptr;
   bool busy_ = false;  // while set, the grid's edits convert nothing
+  std::unique_ptr<TfrmUnitDef> frmUnitDef_;  // edits converter_'s tables
 };
 
 }  // namespace tools

@@ -95,7 +95,8 @@ std::optional<TUnitCategory> ReadCategory(TTableText& text)
       category.Factors[j][k] = *factor;
     }
   }
-  text.SkipRestOfLine();
+  if (units > 0)  // a category without units has no factor line to finish
+    text.SkipRestOfLine();
   return category;
 }
 

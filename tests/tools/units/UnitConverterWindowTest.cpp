@@ -155,13 +155,15 @@ TEST_F(UnitConverterWindowTest, TheMenuShowsACategoryWithItsCheckAndLbToFollowsT
   EXPECT_EQ(general.Item(3).Caption(), "Mass");
   EXPECT_EQ(general.Item(3).Tag, 3);
   EXPECT_EQ(window->mmiGUser->Count(), 0);  // no Vexal.unt
-  // The unit-table editor is a later addition: its commands show disabled.
+  // The unit-table editor's commands.
   platform::TMenuItem* edit = window->MainMenu1->Items().Find("mmiEdit");
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->Caption(), "&Create/edit categories");
   ASSERT_EQ(edit->Count(), 2);
-  EXPECT_FALSE(edit->Item(0).Enabled());
-  EXPECT_FALSE(edit->Item(1).Enabled());
+  EXPECT_EQ(edit->Item(0).Caption(), "&General");
+  EXPECT_EQ(edit->Item(1).Caption(), "&Custom");
+  EXPECT_TRUE(edit->Item(0).Enabled());
+  EXPECT_TRUE(edit->Item(1).Enabled());
 
   General("Length");
   EXPECT_EQ(UnitLabel(), "Length: ");
