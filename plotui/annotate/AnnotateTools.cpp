@@ -127,7 +127,8 @@ TGraphAnnotate* TfmAnnotateTools::Annotations() const
 
 void TfmAnnotateTools::SetGraph(TPlot& plot)
 {
-  if (plot_ != &plot)
+  const bool moved = plot_ != &plot;
+  if (moved)
     Release();
   plot_ = &plot;
   TGraphAnnotate& layer = *Annotations();
@@ -140,6 +141,9 @@ void TfmAnnotateTools::SetGraph(TPlot& plot)
   layer.SetEditing(true);
   if (plot.OnAnnotateTools)
     plot.OnAnnotateTools(true);
+  // Already shown for another plot: it moves over to this one.
+  if (moved && isVisible())
+    PlaceBesidePlot();
   Show();
 }
 
@@ -166,7 +170,11 @@ bool TfmAnnotateTools::CloseQuery()
 void TfmAnnotateTools::showEvent(QShowEvent* event)
 {
   Form::showEvent(event);
-  // Beside the plot's window: at its right edge, 20 pixels below its top.
+  PlaceBesidePlot();
+}
+
+void TfmAnnotateTools::PlaceBesidePlot()
+{
   const auto* owner = plot_ ? dynamic_cast<const platform::Form*>(plot_->window()) : nullptr;
   if (!owner)
     return;

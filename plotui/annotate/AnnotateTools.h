@@ -49,6 +49,8 @@ protected:
   void showEvent(QShowEvent* event) override;
 
 private:
+  // Beside the plot's window: at its right edge, 20 pixels below its top.
+  void PlaceBesidePlot();
   void ToolClick(TAnnotateTool tool);
   void VisibleClick();
   void AutoClick();
