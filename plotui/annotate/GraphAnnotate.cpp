@@ -189,6 +189,10 @@ void TGraphAnnotate::MouseDown(platform::TMouseButton button, platform::TShiftSt
 {
   if (Tool != atNone) {
     CreateFigure(x, y);
+    // A symbol or note (or a cancelled one) leaves no figure selected, but the click was the
+    // tool's: no info bubble or menu of the graph answers it.
+    if (HitIndex == -1)
+      HitIndex = kClickTaken;
     return;
   }
   if (Figures.empty())

@@ -186,5 +186,34 @@ TEST(FigsProperties, TheTextToolAddsANoteOnlyWhenOkGivesItText)
   EXPECT_EQ(note.Font.Name(), "Liberation Serif");
 }
 
+TEST(FigsProperties, ASymbolOrNotePlacedOnAPointOpensNoInfoBubble)
+{
+  TDialogsFixture f;
+  f.graph().Info->Clear();
+  const int x = f.graph().XToScreen(10), y = f.graph().YToScreen(10);
+  const struct {
+    TAnnotateTool tool;
+    platform::TModalResult answer;
+    int figures;
+  } cases[] = {{atSymbol, platform::mrOk, 1}, {atText, platform::mrCancel, 1}, {atSymbol, platform::mrCancel, 1}};
+  for (const auto& c : cases) {
+    f.layer.Tool = c.tool;
+    platform::ModalScript script;
+    script.Press(c.answer);
+    f.graph().MouseMove(0, x, y);
+    f.graph().MouseDown(platform::mbLeft, platform::ssLeft, x, y);
+    f.graph().MouseUp(platform::mbLeft, 0, x, y);
+    EXPECT_EQ(f.layer.GetCount(), c.figures) << int(c.tool);
+    EXPECT_EQ(f.graph().Info->GetCount(), 0) << int(c.tool);
+  }
+  // Without a tool a click on the other point pins a bubble.
+  f.layer.Tool = atNone;
+  const int x0 = f.graph().XToScreen(0), y0 = f.graph().YToScreen(0);
+  f.graph().MouseMove(0, x0, y0);
+  f.graph().MouseDown(platform::mbLeft, platform::ssLeft, x0, y0);
+  f.graph().MouseUp(platform::mbLeft, 0, x0, y0);
+  EXPECT_EQ(f.graph().Info->GetCount(), 1);
+}
+
 }  // namespace
 }  // namespace plotui::test
