@@ -185,7 +185,9 @@ void TfmFigsProperties::WriteFigure()
   if (auto* note = dynamic_cast<TNoteText*>(Figure)) {
     note->Scaled = static_cast<std::uint8_t>(cbStyle->currentIndex());
     TakeFont(note->Font, FontDialog.Font, FontDialog.Color);
-    note->Text = edText->text();
+    // A note without text would neither show nor be found by the mouse again: it keeps its text.
+    if (!edText->text().isEmpty())
+      note->Text = edText->text();
     note->UpdateBox();
   } else if (auto* line = dynamic_cast<TMonoLine*>(Figure)) {
     line->LineStyle = static_cast<std::uint8_t>(cbStyle->currentIndex());

@@ -184,6 +184,18 @@ TEST(FigsProperties, TheTextToolAddsANoteOnlyWhenOkGivesItText)
   EXPECT_EQ(note.Font.Size(), 16);
   EXPECT_EQ(note.Font.Color(), platform::clBlue);
   EXPECT_EQ(note.Font.Name(), "Liberation Serif");
+
+  // Emptying an existing note's text keeps the text it had, so the note stays visible and found.
+  platform::ModalScript emptied;
+  emptied.Act([&](platform::Form& form) {
+    TfmFigsProperties& d = TDialogsFixture::Dialog(form);
+    d.edText->selectAll();
+    PressKey(*d.edText, Qt::Key_Delete);
+    EXPECT_TRUE(d.edText->text().isEmpty());
+    Click(*d.btOk);
+  });
+  EXPECT_TRUE(note.EditProperties());
+  EXPECT_EQ(note.Text, "kept");
 }
 
 TEST(FigsProperties, ASymbolOrNotePlacedOnAPointOpensNoInfoBubble)
