@@ -45,7 +45,9 @@ bool TFontDialog::Execute()
 TModalResult TFontDialog::ShowForReal()
 {
   bool ok = false;
-  const QFont chosen = QFontDialog::getFont(&ok, Font, ActiveWindowOrNull());
+  const QFontDialog::FontDialogOptions options =
+      ScalableOnly ? QFontDialog::ScalableFonts : QFontDialog::FontDialogOptions();
+  const QFont chosen = QFontDialog::getFont(&ok, Font, ActiveWindowOrNull(), QString(), options);
   if (!ok)
     return mrCancel;
   Font = chosen;

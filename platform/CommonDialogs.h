@@ -28,6 +28,7 @@ class TFontDialog : public ModalSubject {
  public:
   QFont Font;
   TColor Color = clBlack;
+  bool ScalableOnly = false;  // offers only fonts that scale to any size
   bool Execute();
   ModalKind Kind() const override { return ModalKind::FontDialog; }
   QString Describe() const override { return QStringLiteral("font dialog"); }

@@ -1,6 +1,7 @@
 #include "plotui/Plot.h"
 
 #include "plotui/PlotCursors.h"
+#include "plotui/annotate/AnnotateTools.h"
 #include "plotui/annotate/GraphAnnotate.h"
 
 #include "plot/graph/MetafileExport.h"
@@ -101,6 +102,9 @@ TPlot::TPlot(QWidget* parent) : platform::CustomControl(parent)
 
 TPlot::~TPlot()
 {
+  // The window that listens may be partly gone already.
+  OnAnnotateTools = nullptr;
+  CloseAnnotateToolsOf(*this);
   // The graph goes before the picture and the status bar it points at.
   Image->Graph = nullptr;
   Graph.reset();
@@ -142,6 +146,8 @@ platform::TColor TPlot::GetFreeColor() const
   const auto color = Graph->GetFreeColor();
   return color ? *color : static_cast<platform::TColor>(-1);
 }
+
+void TPlot::ShowAnnotateTools() { plotui::ShowAnnotateTools(*this); }
 
 void TPlot::ZoomIn()
 {

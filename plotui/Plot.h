@@ -72,6 +72,8 @@ public:
   void CopyToClipboard();
   void SetTicks3D();
   void SetTicks2D();
+  // The annotation tool palette, bound to this plot's graph.
+  void ShowAnnotateTools();
 
   // Settings file: the plot's section (owner name directly followed by the plot's name).
   QString SectionName() const;
@@ -138,6 +140,8 @@ public:
   // Raised after the graph has handled the same event of the picture.
   std::function<void(platform::TMouseButton, platform::TShiftState, int, int)> OnMouseDown, OnMouseUp;
   std::function<void(platform::TShiftState, int, int)> OnMouseMove;
+  // Raised with true when the annotation palette takes this plot, false when it leaves it.
+  std::function<void(bool)> OnAnnotateTools;
   // A click and a double click on the picture.
   std::function<void()> OnClick, OnDblClick;
   // Something dragged over the picture and dropped on it (points in the plot's pixels); without

@@ -2,6 +2,8 @@
 
 #include "tools/PlotWindowPictures.h"
 
+#include "plotui/annotate/FigureDialogs.h"
+
 #include "platform/Exceptions.h"
 #include "platform/ExceptionBoundary.h"
 #include "platform/Hints.h"
@@ -70,8 +72,12 @@ TPlotWindow::TPlotWindow(const QString& name, QString settingsFile, TFormPlaceme
   sbExport = AddToolButton("sbExport", QStringLiteral("Export data"), nullptr);
   sbImport = AddToolButton("sbImport", QStringLiteral("Import data"), nullptr);
   ToolBar->AddSeparator();
-  sbAnnotate = AddToolButton("sbAnnotate", QStringLiteral("Paint"), nullptr);
-  sbAnnotate->SetGroupIndex(5);  // stays down once pressed
+  sbAnnotate = AddToolButton("sbAnnotate", QStringLiteral("Paint"), [this] { Chart->ShowAnnotateTools(); });
+  // Down while the annotation palette serves this plot.
+  sbAnnotate->SetGroupIndex(5);
+  sbAnnotate->SetAllowAllUp(true);
+  Chart->OnAnnotateTools = [this](bool shown) { sbAnnotate->SetDown(shown); };
+  plotui::InstallFigureDialogs();
   sbZoomPrev->SetEnabled(false);
   sbZoomOut->SetEnabled(false);
   platform::SetShowHint(*this, true);

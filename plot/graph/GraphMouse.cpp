@@ -201,16 +201,17 @@ void TGraph::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
     return;
   }
   Annotations->MouseDown(button, shift, x, y);
-  bool taken = Annotations->HitIndex != -1;
-  if (!taken) {
-    InfoClicked = false;
-    Info->MouseDown(button, shift, x, y);
-    if (InfoClicked)
-      return;
-  }
+  // A press on a figure, or with a drawing tool, is the annotation layer's alone: no series under
+  // it pins a bubble or opens its menu.
+  if (Annotations->HitIndex != -1 || (Plot && Plot->FigureToolSelected()))
+    return;
+  InfoClicked = false;
+  Info->MouseDown(button, shift, x, y);
+  if (InfoClicked)
+    return;
   if (!AskLayersFromLast(*this, [&](TLayer& layer) { layer.MouseMoveActive(shift, x, y); }))
     Image->SetCursor(platform::crDefault);
-  taken = AskLayersFromLast(*this, [&](TLayer& layer) { layer.MouseDown(button, shift, x, y); }) || taken;
+  const bool taken = AskLayersFromLast(*this, [&](TLayer& layer) { layer.MouseDown(button, shift, x, y); });
   if (!taken && button == platform::mbRight && PopupMenu && PopupMenu->Items().Count() > 0 &&
       PopupMenuItems != TPopupMenuItems{}) {
     const platform::TPoint at = Image->ClientToScreen({x, y});

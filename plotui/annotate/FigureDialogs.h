@@ -11,8 +11,8 @@ namespace plotui {
 
 class TFig;
 
-// The form of the figure property dialog a figure shows.
-enum class TFigureForm { Line, Rectangle, Note };
+// The form of the figure property dialog a figure shows; NewNote: a note not yet on the graph.
+enum class TFigureForm { Line, Rectangle, Note, NewNote };
 
 struct TFigureDialogs {
   // The symbol-style dialog on a symbol's style, size, pen and fill colour; true when accepted.
@@ -23,5 +23,7 @@ struct TFigureDialogs {
 
 // The one set of dialogs (user-interface thread only).
 TFigureDialogs& FigureDialogs();
+// Sets the one set to the symbol-style and figure property dialogs of the plot component.
+void InstallFigureDialogs();
 
 }  // namespace plotui

@@ -26,6 +26,14 @@ bool TShape::CanEditProperties() const { return static_cast<bool>(FigureDialogs(
 
 bool TShape::EditProperties()
 {
+  if (!ChooseStyle())
+    return false;
+  Graph->Paint();
+  return true;
+}
+
+bool TShape::ChooseStyle()
+{
   const auto& dialog = FigureDialogs().SymbolStyle;
   if (!dialog)
     return false;
@@ -41,7 +49,6 @@ bool TShape::EditProperties()
   Marker->Color = pen;
   Marker->Color2 = fill;
   Marker->Style = static_cast<std::uint8_t>(std::clamp(style, 0, 51));
-  Graph->Paint();
   return true;
 }
 

@@ -9,7 +9,8 @@ namespace {
 
 constexpr int kClickTaken = -2;
 
-// The cursors of the tools, registered by the plot.
+}  // namespace
+
 platform::TCursor ToolCursor(TAnnotateTool tool)
 {
   switch (tool) {
@@ -23,8 +24,6 @@ platform::TCursor ToolCursor(TAnnotateTool tool)
   default: return platform::crDefault;
   }
 }
-
-}  // namespace
 
 TGraphAnnotate::TGraphAnnotate(plot::TGraph& graph) : plot::TLayer(graph)
 {
@@ -122,8 +121,31 @@ void TGraphAnnotate::CreateFigure(int x, int y)
     StartFigure(std::move(pencil), x, y);
     break;
   }
-  default:
-    // Symbols and notes are made through their property dialogs, which come later.
+  case atSymbol: {
+    auto shape = std::make_unique<TShape>(*Graph);
+    if (!shape->ChooseStyle())
+      return;
+    shape->X = p.X;
+    shape->Y = p.Y;
+    TFig& added = *shape;
+    AddFigure(std::move(shape));
+    added.Draw();
+    break;
+  }
+  case atText: {
+    auto note = std::make_unique<TNoteText>(*Graph);
+    // A note without text would never show nor be found by the mouse: none is added.
+    if (!note->EditNew() || note->Text.isEmpty())
+      return;
+    note->X = p.X;
+    note->Y = p.Y;
+    note->UpdateBox();
+    TFig& added = *note;
+    AddFigure(std::move(note));
+    added.Draw();
+    break;
+  }
+  case atNone:
     break;
   }
 }
@@ -167,6 +189,10 @@ void TGraphAnnotate::MouseDown(platform::TMouseButton button, platform::TShiftSt
 {
   if (Tool != atNone) {
     CreateFigure(x, y);
+    // A symbol or note (or a cancelled one) leaves no figure selected, but the click was the
+    // tool's: no info bubble or menu of the graph answers it.
+    if (HitIndex == -1)
+      HitIndex = kClickTaken;
     return;
   }
   if (Figures.empty())

@@ -7,12 +7,17 @@
 
 #include "plot/graph/Layer.h"
 
+#include "platform/Cursors.h"
+
 #include <memory>
 #include <vector>
 
 namespace plotui {
 
 enum TAnnotateTool : std::uint8_t { atNone, atSymbol, atLine, atArrow, atRectangle, atText, atCircle, atPencil };
+
+// The cursor of a tool, one of those the plot registers; the default one for no tool.
+platform::TCursor ToolCursor(TAnnotateTool tool);
 
 class TGraphAnnotate : public plot::TLayer {
 public:

@@ -262,9 +262,14 @@ void TArrow::Draw()
   TMonoLine::Draw();
   const TFigureDrawScope scope(*Graph);
   SetLinePen();
-  const double dx = X2 - X1, dy = Y2 - Y1;
-  const double ax = X2 - (0.3 * dx - 0.05 * dy), ay = Y2 - (0.3 * dy + 0.05 * dx);
-  const double bx = X2 - (0.3 * dx + 0.05 * dy), by = Y2 - (0.3 * dy - 0.05 * dx);
+  // The head is shaped in pixels: in world units it would stretch with the axes' scales, a
+  // 30-pixel head turning into a spike across the plot when x and y differ in range.
+  const int tipX = Graph->XToScreen(X2), tipY = Graph->YToScreen(Y2);
+  const double dx = tipX - Graph->XToScreen(X1), dy = tipY - Graph->YToScreen(Y1);
+  const auto worldX = [&](double px) { return Graph->ScreenToX(platform::SafeRound(px)); };
+  const auto worldY = [&](double py) { return Graph->ScreenToY(platform::SafeRound(py)); };
+  const double ax = worldX(tipX - (0.3 * dx - 0.05 * dy)), ay = worldY(tipY - (0.3 * dy + 0.05 * dx));
+  const double bx = worldX(tipX - (0.3 * dx + 0.05 * dy)), by = worldY(tipY - (0.3 * dy - 0.05 * dx));
   Graph->DrawLine(X2, Y2, ax, ay);
   Graph->DrawLine(ax, ay, bx, by);
   Graph->DrawLine(bx, by, X2, Y2);

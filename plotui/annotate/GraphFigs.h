@@ -80,6 +80,8 @@ public:
   void MouseMove(int x, int y) override;
   // The symbol-style dialog; when accepted the marker takes the values and the graph repaints.
   bool EditProperties() override;
+  // The symbol-style dialog; when accepted the symbol and its marker take the values.
+  bool ChooseStyle();
   bool CanEditProperties() const override;
 
   double X = 0, Y = 0;
@@ -161,6 +163,8 @@ public:
   void MouseMove(int x, int y) override;
   bool EditProperties() override { return RunFigureForm(TFigureForm::Note); }
   bool CanEditProperties() const override { return HasFigureForm(); }
+  // The note form for a note not yet on the graph; true when accepted.
+  bool EditNew() { return RunFigureForm(TFigureForm::NewNote); }
   // The font size, scaled by the zoom when Scaled.
   int GetDrawSize() const;
   void UpdateBox();

@@ -226,5 +226,36 @@ TEST(Annotate, AScaledNoteGrowsWithTheZoomAndAFixedOneKeepsItsSize)
   EXPECT_FALSE(scaled.HitTest(f.Centre().X - 3, f.Centre().Y - 3));
 }
 
+TEST(Annotate, AnArrowsHeadStaysAtItsTipWhenTheAxesDifferInScale)
+{
+  TPlotFixture f;
+  f.AddSeries("s", plot::kStylePoints, platform::clBlue, {{0, 0}, {10, 0.1}});
+  auto& layer = dynamic_cast<TGraphAnnotate&>(f.chart->Graph->GetAnnotations());
+  plot::TGraph& graph = *f.chart->Graph;
+  f.chart->Redraw();
+  const struct {
+    plot::TFloatPoint from, to;
+  } cases[] = {{{2, 0.02}, {8, 0.05}}, {{8, 0.08}, {3, 0.03}}, {{5, 0.01}, {5, 0.09}}};
+  for (const auto& c : cases) {
+    layer.Clear();
+    layer.AddFigure(CreateAt<TArrow>(graph, 1, platform::clRed, c.from, c.to));
+    graph.Paint();
+    const QRect line = QRect(QPoint(graph.XToScreen(c.from.X), graph.YToScreen(c.from.Y)),
+                             QPoint(graph.XToScreen(c.to.X), graph.YToScreen(c.to.Y)))
+                           .normalized();
+    const int length = std::max(line.width(), line.height());
+    // Red beyond the arrow's box grown by its head's half width.
+    const QRect around = line.adjusted(-length / 10 - 2, -length / 10 - 2, length / 10 + 2, length / 10 + 2);
+    const QImage& picture = f.chart->Image->Picture.Image();
+    int outside = 0, inside = 0;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x)
+        if ((picture.pixel(x, y) & 0xFFFFFF) == 0xFF0000)
+          (around.contains(x, y) ? inside : outside) += 1;
+    EXPECT_EQ(outside, 0) << c.to.X << "," << c.to.Y;
+    EXPECT_GT(inside, length) << c.to.X << "," << c.to.Y;
+  }
+}
+
 }  // namespace
 }  // namespace plotui::test
