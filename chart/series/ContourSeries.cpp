@@ -22,7 +22,6 @@ void TContourSeries::Assign(const TChartSeries& source)
     pen_->Assign(*other->pen_);
     yPosition_ = other->yPosition_;
     yPositionLevel_ = other->yPositionLevel_;
-    OnGetLevel = other->OnGetLevel;
   }
   TCustom3DGridSeries::Assign(source);
 }

@@ -178,8 +178,6 @@ void TCustom3DGridSeries::Assign(const TChartSeries& source)
     startColor_ = other->startColor_;
     endColor_ = other->endColor_;
     paletteSteps_ = other->paletteSteps_;
-    OnGetYValue = other->OnGetYValue;
-    OnGetColor = other->OnGetColor;
   }
   TCustom3DSeries::Assign(source);
 }

@@ -181,3 +181,61 @@ TEST(GridSeries, FailedFillRestoresSampleModeAndCapacity)
 
 }  // namespace
 }  // namespace chart
+
+namespace chart {
+namespace {
+
+TEST(GridSeries, AssignCopiesTheSettingsNotThePoints)
+{
+  TSurfaceSeries source;
+  source.SetTimesZOrder(7);
+  source.ZValues().SetMultiplier(3);
+  source.SetNumXValues(20);
+  source.SetUseColorRange(false);
+  source.SetStartColor(platform::clRed);
+  source.SetWireFrame(true);
+  source.Pen().SetColor(platform::clBlue);
+  source.AddXYZ(1, 1, 1);
+
+  TSurfaceSeries copy;
+  copy.Assign(source);
+  EXPECT_EQ(copy.Count(), 0);
+  EXPECT_EQ(copy.TimesZOrder(), 7);
+  EXPECT_EQ(copy.ZValues().Multiplier(), 3);
+  EXPECT_EQ(copy.NumXValues(), 20);
+  EXPECT_FALSE(copy.UseColorRange());
+  EXPECT_EQ(copy.StartColor(), platform::clRed);
+  EXPECT_TRUE(copy.WireFrame());
+  EXPECT_EQ(copy.Pen().Color(), platform::clBlue);
+
+  TContourSeries contour;
+  contour.SetNumLevels(30);
+  contour.SetYPosition(2);
+  TContourSeries contourCopy;
+  contourCopy.Assign(contour);
+  EXPECT_EQ(contourCopy.NumLevels(), 30);
+  EXPECT_EQ(contourCopy.YPosition(), 2);
+}
+
+TEST(GridSeries, GalleryPreparation)
+{
+  for (bool enabled : {true, false}) {
+    TSurfaceSeries surface;
+    surface.PrepareForGallery(enabled);
+    EXPECT_EQ(surface.Count(), 100) << enabled;
+    EXPECT_FALSE(surface.UseColorRange());
+    EXPECT_EQ(surface.UsePalette(), enabled);
+    EXPECT_EQ(surface.Pen().Color(), enabled ? platform::clBlack : platform::clGray);
+    EXPECT_EQ(surface.GetEditorClassName(), "TSurfaceSeriesEditor");
+
+    TContourSeries contour;
+    contour.SetSeriesColor(platform::clRed);
+    contour.PrepareForGallery(enabled);
+    EXPECT_FALSE(contour.UseColorRange());
+    EXPECT_EQ(contour.UsePalette(), enabled);
+    EXPECT_EQ(contour.SeriesColor(), enabled ? platform::clRed : platform::clGray);
+  }
+}
+
+}  // namespace
+}  // namespace chart
