@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace chart {
 namespace {
@@ -116,7 +117,8 @@ void TCustom3DGridSeries::CreateValues(int numX, int numZ)
       int Capacity;
       ~TCapacityBack() { Series.SetDefaultCapacity(Capacity); }
     } back{*this, capacity};
-    SetDefaultCapacity(std::max(0, numX) * std::max(0, numZ));
+    const long long cells = static_cast<long long>(std::max(0, numX)) * std::max(0, numZ);
+    SetDefaultCapacity(int(std::min<long long>(cells, std::numeric_limits<int>::max())));
     TQuietChart quiet(ParentChart());
     Clear();
     for (int x = 1; x <= numX; ++x)

@@ -74,8 +74,10 @@ void TSurfaceSeries::DrawCell(int x, int z)
   const int z0 = ZDepth(z);
   const int z1 = ZDepth(z + zStep_);
   if (dotFrame_) {
-    for (std::size_t i = 0; i < 4; ++i)
-      canvas.Pixel3D(cellPoints_[i].X, cellPoints_[i].Y, i < 2 ? z0 : z1, ValueColor(cellIndex_[i]));
+    for (std::size_t i = 0; i < 4; ++i) {
+      const TColor color = ValueColor(cellIndex_[i]);
+      if (color != platform::clNone) canvas.Pixel3D(cellPoints_[i].X, cellPoints_[i].Y, i < 2 ? z0 : z1, color);
+    }
     return;
   }
   canvas.QuadBetweenDepths3D(cellPoints_, z0, z1);

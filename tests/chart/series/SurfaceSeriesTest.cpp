@@ -115,6 +115,12 @@ TEST(SurfaceSeries, FramesShowThePenAndExcludeEachOther)
   EXPECT_EQ(dots[0].Points, (std::vector<TPoint>{{200, 130}}));
   EXPECT_EQ(dots[0].Value, 0xB06060u);
   EXPECT_EQ(dots[1].Value, 0xBF7F7Fu);  // (1, 5): Y 6
+
+  // A null node has no dot.
+  series.SetValueColor(4, platform::clNone);  // (1, 5)
+  picture.Recording.Clear();
+  TGridChart::Paint(series);
+  EXPECT_EQ(picture.Drawn(TCanvasOp::SetPixel).size(), 63u);
 }
 
 // In one colour every cell still goes through its value's colour: OnGetColor counts and a null
