@@ -35,7 +35,7 @@ TContourLevel TContourSeries::Level(int levelIndex) const
     level.Color = PaletteColor(levelIndex);
   else if (UsePalette() || UseColorRange())
     level.Color = ColorOfValue(level.Value);
-  if (OnGetLevel) OnGetLevel(const_cast<TContourSeries&>(*this), levelIndex, level.Value, level.Color);
+  if (OnGetLevel) OnGetLevel(*this, levelIndex, level.Value, level.Color);
   return level;
 }
 

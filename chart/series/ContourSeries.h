@@ -18,7 +18,7 @@ struct TContourLevel {
 
 class TContourSeries : public TCustom3DGridSeries {
 public:
-  using TGetLevelEvent = std::function<void(TContourSeries& sender, int levelIndex, double& value, TColor& color)>;
+  using TGetLevelEvent = std::function<void(const TContourSeries& sender, int levelIndex, double& value, TColor& color)>;
 
   TContourSeries();
   ~TContourSeries() override;

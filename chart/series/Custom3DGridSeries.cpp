@@ -100,7 +100,7 @@ TColor TCustom3DGridSeries::ValueColor(int valueIndex) const
 {
   TColor color = TChartSeries::ValueColor(valueIndex);
   if (color != platform::clNone) color = ColorOfValue(YValues().GetValue(valueIndex));
-  if (OnGetColor) OnGetColor(const_cast<TCustom3DGridSeries&>(*this), valueIndex, color);
+  if (OnGetColor) OnGetColor(*this, valueIndex, color);
   return color;
 }
 

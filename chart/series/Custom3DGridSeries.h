@@ -15,7 +15,7 @@ namespace chart {
 class TCustom3DGridSeries : public TCustom3DSeries {
 public:
   using TGetYValueEvent = std::function<double(TChartSeries& sender, int x, int z)>;
-  using TGetColorEvent = std::function<void(TChartSeries& sender, int valueIndex, TColor& color)>;
+  using TGetColorEvent = std::function<void(const TChartSeries& sender, int valueIndex, TColor& color)>;
 
   TCustom3DGridSeries();
 

@@ -99,7 +99,7 @@ TEST(ContourSeries, LevelsBetweenAndBeyondTheUsualCount)
   for (int x = 1; x <= 2; ++x)
     for (int z = 1; z <= 2; ++z) between.AddXYZ(x, 0.4 + 0.01 * (x + z), z);
   between.SetNumLevels(300);
-  between.OnGetLevel = [](TContourSeries&, int index, double& value, platform::TColor&) {
+  between.OnGetLevel = [](const TContourSeries&, int index, double& value, platform::TColor&) {
     value = index < 299 ? 0.1 : 0.9;
   };
   picture.Recording.Clear();

@@ -81,7 +81,7 @@ TEST(GridColors, ValueColorOfPoints)
   EXPECT_EQ(series.ValueColor(0), platform::clWhite);
   EXPECT_EQ(series.ValueColor(1), platform::clNone);
   EXPECT_EQ(series.ValueColor(2), platform::clNavy);
-  series.OnGetColor = [](TChartSeries&, int index, platform::TColor& color) {
+  series.OnGetColor = [](const TChartSeries&, int index, platform::TColor& color) {
     if (index == 1) color = platform::clRed;
   };
   EXPECT_EQ(series.ValueColor(1), platform::clRed);
@@ -147,7 +147,7 @@ TEST(GridColors, ContourLevelsAndLegend)
   series.SetUseColorRange(false);
   series.SetSeriesColor(platform::clTeal);
   EXPECT_EQ(series.Level(1).Color, platform::clTeal);
-  series.OnGetLevel = [](TContourSeries&, int index, double& value, platform::TColor& color) {
+  series.OnGetLevel = [](const TContourSeries&, int index, double& value, platform::TColor& color) {
     if (index != 1) return;
     value = 3;
     color = platform::clRed;

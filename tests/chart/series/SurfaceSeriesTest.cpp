@@ -138,7 +138,7 @@ TEST(SurfaceSeries, SingleColourCellsGoThroughTheirColours)
   series.SetWireFrame(false);
   series.SetUseColorRange(false);
   series.SetSeriesColor(platform::clGreen);
-  series.OnGetColor = [](TChartSeries&, int index, platform::TColor& color) {
+  series.OnGetColor = [](const TChartSeries&, int index, platform::TColor& color) {
     if (index == 4) color = platform::clYellow;  // node (2, 2)
   };
   picture.Recording.Clear();
@@ -176,7 +176,7 @@ TEST(SurfaceSeries, PaintsCellsOnAnImage)
     for (int z = 1; z <= 3; ++z) series.AddXYZ(x, 10 * z + x, z);
   series.SetUseColorRange(false);
   series.SetSeriesColor(platform::clSilver);
-  series.OnGetColor = [&series](TChartSeries&, int index, platform::TColor& color) {
+  series.OnGetColor = [&series](const TChartSeries&, int index, platform::TColor& color) {
     if (series.XValues().GetValue(index) == 2 && series.ZValues().GetValue(index) == 3) color = platform::clRed;
   };
   picture.Chart.Begin(1, 3, 0, 40, 1, 3, false);
