@@ -24,6 +24,8 @@ public:
   virtual TChartAxis& RightAxis() = 0;
   virtual TChartAxis& TopAxis() = 0;
   virtual TChartAxis& BottomAxis() = 0;
+  // The depth axis that series with Z values lay them along; a chart without one has none.
+  virtual const TCustomChartAxis* SeriesDepthAxis() const { return nullptr; }
   virtual void SetReady(bool ready) = 0;  // while not ready, Invalidate does nothing
   virtual void SetView3D(bool on) = 0;
   virtual void SetClipPoints(bool on) = 0;
