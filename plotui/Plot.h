@@ -72,6 +72,8 @@ public:
   void CopyToClipboard();
   void SetTicks3D();
   void SetTicks2D();
+  // The print dialog with its preview for the graph; the screen transform is renewed afterwards.
+  void Print() { Graph->PrintClick(); }
 
   // Settings file: the plot's section (owner name directly followed by the plot's name).
   QString SectionName() const;
@@ -108,6 +110,7 @@ public:
   QString LoadErrorPrefix() const override;
   QWidget* OwnerWindow() const override { return window(); }
   void ShowProperties() override {}
+  void RunPrintDialog(plot::TGraph& graph) override;
   bool FigureToolSelected() const override;
   // The status bar panels the graph writes.
   void SetPanelText(int panel, const QString& text) override { StatusBar->SetPanelText(panel, text); }
