@@ -104,6 +104,7 @@ bool TPreView::Execute(plot::TGraph& graph)
   dialog_.DefaultMargins(QStringLiteral("Read"));
   graph_ = &graph;
   const TBorrowedImage borrowed(graph, *Image1);
+  setWindowState(windowState() | Qt::WindowMaximized);
   const bool printed = ShowModal() == platform::mrOk;
   graph_ = nullptr;
   return printed;

@@ -13,6 +13,7 @@
 #include "platform/CanvasRounding.h"
 #include "platform/IniFile.h"
 #include "platform/MessageDlg.h"
+#include "platform/PageControl.h"
 #include "platform/ModalRun.h"
 #include "platform/PrinterSetupDialogs.h"
 #include "platform/RadioGroup.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -293,6 +295,54 @@ TEST_F(PlotPrintTest, SwitchingUnitsChangesOnlyWhatIsShown)
   PrintCommand();
   EXPECT_EQ(script.StepsLeft(), 0);
   EXPECT_FALSE(QFile::exists(Pdf()));
+}
+
+TEST_F(PlotPrintTest, BlackAndWhiteFollowsThePrintColourMode)
+{
+  plot::GraphLibrary().PrintColorMode = plot::kPrintBlackAndWhite;
+  platform::ModalScript script;
+  script.Act([](platform::Form& form) {
+    auto& dialog = dynamic_cast<TPrintDlg&>(form);
+    EXPECT_TRUE(dialog.chbBlackAndWhite->isChecked());
+    dialog.chbBlackAndWhite->click();
+    EXPECT_EQ(plot::GraphLibrary().PrintColorMode, plot::kPrintColorFull);
+    dialog.chbBlackAndWhite->click();
+    EXPECT_EQ(plot::GraphLibrary().PrintColorMode, plot::kPrintBlackAndWhite);
+    Click(*dialog.bbCancel);
+  });
+  PrintCommand();
+  EXPECT_EQ(script.StepsLeft(), 0);
+}
+
+TEST_F(PlotPrintTest, AnEditedBlockIsSavedBeforePrintingOnlyWhenTheUserSaysSo)
+{
+  for (const platform::TModalResult answer : {platform::mrNo, platform::mrYes}) {
+    QFile::remove(Ini());
+    platform::ModalScript script;
+    script
+        .Act([](platform::Form& form) {
+          auto& dialog = dynamic_cast<TPrintDlg&>(form);
+          EXPECT_FALSE(dialog.bbSave->isVisible());
+          dialog.pcPrint->SelectPage(QStringLiteral("tsTitleBlocks"));
+          EXPECT_TRUE(dialog.bbSave->isVisible());
+          dialog.pcLogo->SelectPage(QStringLiteral("tsProjectAndCompany"));
+          dialog.mmLogo->setFocus();
+          testing_support::TypeText(*dialog.mmLogo, QStringLiteral("ACME Works"));
+          EXPECT_TRUE(dialog.LogoModified);
+          Click(*dialog.bbPrint);
+        })
+        .ExpectMessage(QStringLiteral("New Logo not saved!\nSave?"), answer);
+    PrintCommand();
+    EXPECT_EQ(script.StepsLeft(), 0);
+    const platform::TIniFile ini(Ini());
+    if (answer == platform::mrNo) {
+      EXPECT_FALSE(ini.SectionExists("Owner LOGO"));
+    } else {
+      EXPECT_EQ(ini.ReadInteger("Owner LOGO", "LogoLines", 0), 1);
+      EXPECT_EQ(ini.ReadString("Owner LOGO", "LogoLine0", {}), QStringLiteral("ACME Works"));
+    }
+    EXPECT_TRUE(QFile::exists(Pdf()));
+  }
 }
 
 TEST_F(PlotPrintTest, PagesThatCanNotBePrintedAreReportedAndTheDialogStaysOpen)
