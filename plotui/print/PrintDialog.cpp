@@ -96,7 +96,6 @@ TPrintDlg::TPrintDlg(QWidget* owner) : Form(owner)
   Busy = true;
   setObjectName(QStringLiteral("PrintDlg"));
   setWindowTitle(QStringLiteral("Print"));
-  setFixedSize(384, 312);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(6, 6, 6, 6);
 
@@ -142,6 +141,9 @@ TPrintDlg::TPrintDlg(QWidget* owner) : Form(owner)
     validators_[i] =
         std::make_unique<plot::TIntValidate>(0, 1000, MarginEdits()[i], this, QString::fromLatin1(captions[i]));
   validators_[4] = std::make_unique<plot::TIntValidate>(1, 1000, edNCopies, this, QStringLiteral("The number of copies"));
+  // A single border: the client area of 384 x 312, or what the controls need beyond it.
+  const QSize needed = sizeHint();
+  setFixedSize(std::max(needed.width(), 384), std::max(needed.height(), 312));
   Busy = false;
 }
 
@@ -192,6 +194,7 @@ void TPrintDlg::BuildPageLayout(QWidget& page)
   rgOrientation->setObjectName(QStringLiteral("rgOrientation"));
   rgOrientation->setTitle(QStringLiteral("Orientation"));
   rgOrientation->SetItems({QStringLiteral("Portrait"), QStringLiteral("Landscape")});
+  rgOrientation->SetColumns(2);
   rgOrientation->SetItemIndex(0);
   rgOrientation->OnClick = [this] { platform::Guard([this] { rgOrientationClick(); }); };
   grid->addWidget(rgOrientation, 1, 1);
@@ -283,7 +286,7 @@ void TPrintDlg::BuildTitleBlocks(QWidget& page)
   bgrid->addWidget(bitmap, 1, 3, 1, 2);
   imSample = new QLabel(&blocks);
   imSample->setObjectName(QStringLiteral("imSample"));
-  imSample->setFixedHeight(40);
+  imSample->setFixedSize(340, 40);
   bgrid->addWidget(imSample, 2, 0, 1, 5);
 }
 

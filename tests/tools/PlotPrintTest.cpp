@@ -54,6 +54,9 @@ void Retype(QLineEdit& edit, const QString& text)
   testing_support::TypeText(edit, text);
 }
 
+// A click on a radio button's mark, as the user clicks it.
+void ClickRadio(QWidget& button) { testing_support::ClickAt(button, QPointF(8, button.height() / 2.0)); }
+
 QStringList EditTexts(const TPrintDlg& dialog)
 {
   return {dialog.edLeft->text(), dialog.edRight->text(), dialog.edTop->text(), dialog.edBottom->text()};
@@ -161,9 +164,9 @@ TEST_F(PlotPrintTest, PrintsThePageWithItsTitleBlocksToThePdfPrinter)
     auto& dialog = dynamic_cast<TPrintDlg&>(form);
     EXPECT_EQ(dialog.lbPageSize->text(), QStringLiteral("210 * 297  mm"));
     EXPECT_EQ(EditTexts(dialog), (QStringList{"25", "20", "10", "10"}));
-    Click(*dialog.rgUnits->Button(1));
+    ClickRadio(*dialog.rgUnits->Button(1));
     EXPECT_EQ(EditTexts(dialog), (QStringList{"10", "8", "4", "4"}));
-    Click(*dialog.rgUnits->Button(0));
+    ClickRadio(*dialog.rgUnits->Button(0));
     EXPECT_EQ(EditTexts(dialog), (QStringList{"25", "20", "10", "10"}));
     dialog.chbProgramTitle->click();
     dialog.chbProjectTitle->click();
@@ -280,14 +283,14 @@ TEST_F(PlotPrintTest, SwitchingUnitsChangesOnlyWhatIsShown)
     auto& dialog = dynamic_cast<TPrintDlg&>(form);
     Retype(*dialog.edLeft, QStringLiteral("11"));
     EXPECT_EQ(dialog.PrintMargins.Left, 11);
-    Click(*dialog.rgUnits->Button(1));
+    ClickRadio(*dialog.rgUnits->Button(1));
     EXPECT_EQ(dialog.edLeft->text(), QStringLiteral("4"));
     EXPECT_EQ(dialog.lbUnits->text(), QStringLiteral("(decimal inchs)"));
-    Click(*dialog.rgUnits->Button(0));
+    ClickRadio(*dialog.rgUnits->Button(0));
     EXPECT_EQ(dialog.edLeft->text(), QStringLiteral("11"));
     EXPECT_EQ(dialog.PrintMargins.Left, 11);
     // A value typed in inches is taken as millimetres.
-    Click(*dialog.rgUnits->Button(1));
+    ClickRadio(*dialog.rgUnits->Button(1));
     Retype(*dialog.edTop, QStringLiteral("6"));
     EXPECT_EQ(dialog.PrintMargins.Top, 15);
     Click(*dialog.bbCancel);
