@@ -10,6 +10,7 @@
 #include "app/EngineText.h"
 #include "app/HistoryFile.h"
 #include "app/ProgramFiles.h"
+#include "app/ProgramTitle.h"
 #include "app/Settings.h"
 #include "app/Vkeys.h"
 #include "app/WindowPlacement.h"
@@ -313,6 +314,7 @@ void TfmCalc::FormCreate()
     LoadFunctionRows(FromEngineFileName(engine::UserFunctions->FileName));
   else
     LoadFunctionRows(QFileInfo::exists(FunctionsFile) ? FunctionsFile : QString());
+  SetProgramTitleDefaults();
   LoadUserVariables(VariablesFile);
   ShowVariables();
 }

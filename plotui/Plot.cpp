@@ -357,10 +357,9 @@ void TPlot::SetPopupMenuItems(plot::TPopupMenuItems value)
 void TPlot::RebuildGraphPopup()
 {
   Graph->CreatePopupMenu();
-  // Printing and the properties come with their dialogs.
-  for (platform::TMenuItem* item : {Graph->PopupItems.Print, Graph->PopupItems.Properties})
-    if (item)
-      item->SetEnabled(false);
+  // The properties come with their dialog.
+  if (Graph->PopupItems.Properties)
+    Graph->PopupItems.Properties->SetEnabled(false);
 }
 
 void TPlot::MergePopupMenus()

@@ -74,6 +74,8 @@ public:
   void SetTicks2D();
   // The annotation tool palette, bound to this plot's graph.
   void ShowAnnotateTools();
+  // The print dialog with its preview for the graph; the screen transform is renewed afterwards.
+  void Print() { Graph->PrintClick(); }
 
   // Settings file: the plot's section (owner name directly followed by the plot's name).
   QString SectionName() const;
@@ -110,6 +112,7 @@ public:
   QString LoadErrorPrefix() const override;
   QWidget* OwnerWindow() const override { return window(); }
   void ShowProperties() override {}
+  void RunPrintDialog(plot::TGraph& graph) override;
   bool FigureToolSelected() const override;
   // The status bar panels the graph writes.
   void SetPanelText(int panel, const QString& text) override { StatusBar->SetPanelText(panel, text); }

@@ -53,7 +53,7 @@ TPlotWindow::TPlotWindow(const QString& name, QString settingsFile, TFormPlaceme
   Chart->setObjectName(QStringLiteral("Chart"));
   column->addWidget(Chart, 1);
 
-  sbPrint = AddToolButton("sbPrint", QStringLiteral("Print graphic"), nullptr);
+  sbPrint = AddToolButton("sbPrint", QStringLiteral("Print graphic"), [this] { Chart->Print(); });
   sbSaveAs = AddToolButton("sbSaveAs", QStringLiteral("Save As..."), [this] { sbSaveAsClick(); });
   ToolBar->AddSeparator();
   sbZoomIn = AddToolButton("sbZoomIn", QStringLiteral("Zoom in"), [this] { sbZoomInClick(); });

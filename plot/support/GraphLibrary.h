@@ -1,6 +1,8 @@
 #pragma once
 // The settings every graph of the program shares: the print colour mode, the metafile being recorded,
-// the print preview flag and the plot clip.
+// the print preview flag, the plot clip and the printed program title.
+
+#include "plot/support/PrintLogo.h"
 
 #include "platform/Metafile.h"
 
@@ -19,6 +21,7 @@ struct TGraphLibrary {
   bool PrintPreviewing = false;                               // the print preview draws a graph
   bool Clipped = false;                                       // a plot clip is selected
   int ScreenTextHeight = 0;  // height of "a" at size 1 on the screen, measured by the last screen layout
+  TProgramTitleDefaults ProgramTitleDefaults;  // the printed program-title block
 };
 
 // The one instance (user-interface thread only).

@@ -1,24 +1,19 @@
 #pragma once
-// The default contents of the four logo blocks of the print layout.
+// The program-title block of printed plots: what the program fills in at start-up and every printed
+// page's program title shows.
 
 #include <QString>
 #include <array>
 
 namespace plot {
 
-struct TLogoBlock {
-  std::array<QString, 6> Lines;
-  QString FontName;
+struct TProgramTitleDefaults {
+  std::array<QString, 6> Lines{QStringLiteral("Visual component v.1.0")};
+  QString PictureFile;  // relative to the program's folder; empty: no picture
+  QString FontName = QStringLiteral("Times New Roman");
   int FontSize = 10;
+  QString FontStyle;  // letters "B", "I", "U"
+  int Justify = 0;    // 0 left, 1 right, 2 centred
 };
-
-inline std::array<TLogoBlock, 4> DefaultLogoBlocks()
-{
-  std::array<TLogoBlock, 4> blocks;
-  for (TLogoBlock& block : blocks)
-    block.FontName = QStringLiteral("Times New Roman");
-  blocks[0].Lines[0] = QStringLiteral("Visual component v.1.0");
-  return blocks;
-}
 
 }  // namespace plot

@@ -8,6 +8,7 @@
 #include "platform/DragDrop.h"
 #include "platform/Exceptions.h"
 #include "platform/FileDialogs.h"
+#include "platform/Form.h"
 #include "platform/Menus.h"
 #include "platform/ModalRun.h"
 
@@ -279,7 +280,7 @@ TEST(Plot, SaveAsListsPictureFilesInEitherCase)
   EXPECT_EQ(script.StepsLeft(), 0);
 }
 
-TEST(Plot, PrintAndPropertiesEntriesOfThePopupStayDisabled)
+TEST(Plot, PropertiesEntryOfThePopupStaysDisabledAndPrintOpensThePrintDialog)
 {
   TPlotFixture f;
   ASSERT_NE(f.chart->Graph->PopupItems.Properties, nullptr);
@@ -287,10 +288,18 @@ TEST(Plot, PrintAndPropertiesEntriesOfThePopupStayDisabled)
   plot::TPopupMenuItems items{plot::piProperties, plot::piPrint, plot::piSaveAs};
   f.chart->SetPopupMenuItems(items);
   ASSERT_NE(f.chart->Graph->PopupItems.Print, nullptr);
-  EXPECT_FALSE(f.chart->Graph->PopupItems.Print->Enabled());
+  EXPECT_TRUE(f.chart->Graph->PopupItems.Print->Enabled());
   EXPECT_FALSE(f.chart->Graph->PopupItems.Properties->Enabled());
   ASSERT_NE(f.chart->Graph->PopupItems.SaveAs, nullptr);
   EXPECT_TRUE(f.chart->Graph->PopupItems.SaveAs->Enabled());
+
+  platform::ModalScript script;
+  script.Then([](platform::ModalSubject& subject) {
+    EXPECT_EQ(dynamic_cast<platform::Form&>(subject).windowTitle(), QStringLiteral("Print"));
+    return platform::mrCancel;
+  });
+  f.chart->Graph->PopupItems.Print->OnClick();
+  EXPECT_EQ(script.StepsLeft(), 0);
 }
 
 TEST(Plot, TheGraphsPopupIsMergedOnceIntoThePlotsOwnMenu)
