@@ -318,6 +318,7 @@ TEST(LineSeriesClicks, PointersLinesStairsAndAreas)
     std::function<void(TCustomSeries&)> Set;
     int X, Y, Want;
     int PointerClicks;
+    bool In3D = false;
   };
   const auto none = [](TCustomSeries&) {};
   const auto stairs = [](TCustomSeries& s) { s.SetStairs(true); };
@@ -335,6 +336,9 @@ TEST(LineSeriesClicks, PointersLinesStairsAndAreas)
       {"inside the area", Kind::Area, none, 60, 280, 0, 0},
       {"inside the second piece", Kind::Area, none, 110, 290, 1, 0},
       {"above the area", Kind::Area, none, 60, 160, -1, 0},
+      // In 3-D the pixel is taken back at the front depth 10, then tested against the ribbon.
+      {"on a 3-D ribbon", Kind::Line, none, 80, 190, 0, 0, true},
+      {"above a 3-D ribbon", Kind::Line, none, 70, 140, -1, 0, true},
   };
   for (const Case& c : cases) {
     std::unique_ptr<TCustomSeries> s = Make(c.Of);
@@ -342,6 +346,7 @@ TEST(LineSeriesClicks, PointersLinesStairsAndAreas)
     chart.InsertSeries(*s);
     AddPoints(*s, kThree);
     c.Set(*s);
+    if (c.In3D) chart.Begin3D(*s);
     s->CalcVisibleRange();
     int pointerClicks = 0;
     s->OnClickPointer = [&](TCustomSeries& sender, int valueIndex, int x, int y) {
