@@ -551,3 +551,58 @@ TEST(LineSeriesSettings, LegendSymbols)
 
 }  // namespace
 }  // namespace chart
+
+namespace chart {
+namespace {
+
+TEST(LineSeriesSettings, SettersRepaintOnlyWhenChanged)
+{
+  TAreaSeries s;
+  TLineTestChart chart;
+  chart.InsertSeries(s);
+  const std::vector<std::function<void()>> same{
+      [&] { s.SetLineBrush(TBrushStyle::bsSolid); }, [&] { s.SetLineHeight(0); },
+      [&] { s.SetStairs(false); },                  [&] { s.SetInvertedStairs(false); },
+      [&] { s.SetDark3D(true); },                   [&] { s.SetDrawArea(true); },
+      [&] { s.SetAreaColor(platform::clDefault); }, [&] { s.SetAreaBrush(TBrushStyle::bsSolid); },
+      [&] { s.SetMultiArea(TMultiArea::maNone); }};
+  chart.Repaints = 0;
+  for (const auto& set : same) set();
+  EXPECT_EQ(chart.Repaints, 0);
+  const std::vector<std::function<void()>> changed{
+      [&] { s.SetLineBrush(TBrushStyle::bsCross); }, [&] { s.SetLineHeight(2); },
+      [&] { s.SetStairs(true); },                   [&] { s.SetInvertedStairs(true); },
+      [&] { s.SetDark3D(false); },                  [&] { s.SetDrawArea(false); },
+      [&] { s.SetAreaColor(platform::clRed); },     [&] { s.SetAreaBrush(TBrushStyle::bsCross); },
+      [&] { s.SetMultiArea(TMultiArea::maStacked); }, [&] { s.LinePen().SetWidth(3); },
+      [&] { s.AreaLinesPen().SetWidth(3); }};
+  for (std::size_t i = 0; i < changed.size(); ++i) {
+    changed[i]();
+    EXPECT_EQ(chart.Repaints, int(i) + 1) << "setting " << i;
+  }
+}
+
+TEST(LineSeriesSettings, PointSeriesColoursEachPointerAndMarksTheSecondInTheGallery)
+{
+  TPointSeries first, second;
+  TLineTestChart chart;
+  chart.InsertSeries(first);
+  chart.InsertSeries(second);
+  second.Pointer().Brush().SetColor(platform::clRed);
+  second.SetColorEachPoint(false);
+  EXPECT_EQ(second.Pointer().Brush().Color(), platform::clRed);
+  second.SetColorEachPoint(true);
+  EXPECT_EQ(second.Pointer().Brush().Color(), platform::clDefault);
+
+  first.PrepareForGallery(true);
+  second.PrepareForGallery(true);
+  for (const TPointSeries* s : {&first, &second}) {
+    EXPECT_EQ(s->Pointer().HorizSize(), 6);
+    EXPECT_EQ(s->Pointer().VertSize(), 6);
+  }
+  EXPECT_EQ(first.Pointer().Style(), TSeriesPointerStyle::psRectangle);
+  EXPECT_EQ(second.Pointer().Style(), TSeriesPointerStyle::psTriangle);
+}
+
+}  // namespace
+}  // namespace chart
