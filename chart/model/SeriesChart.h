@@ -30,6 +30,9 @@ public:
   virtual void SetView3D(bool on) = 0;
   virtual void SetClipPoints(bool on) = 0;
   virtual int RaiseZCounter(int by) = 0;  // the running z order of the series being drawn; returns it
+  // The depth and height in pixels of one series slice of a 3-D chart (0 when flat).
+  virtual int SeriesWidth3D() const { return 0; }
+  virtual int SeriesHeight3D() const { return 0; }
   virtual void SetClickHandled(bool handled) = 0;
   virtual platform::TColor Color() const = 0;        // the chart's background
   virtual platform::TColor LegendColor() const = 0;  // the legend's background
