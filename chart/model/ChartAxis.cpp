@@ -264,15 +264,11 @@ void TCustomChartAxis::AdjustRangeToRect(const platform::TRect& rect)
   SetPixelRange(oldStart, oldEnd);
 }
 
-void TChartAxis::DrawAxisLine(int) {}
-
 TChartDepthAxis::TChartDepthAxis(TParentChart* chart) : TCustomChartAxis(chart)
 {
   SetIsDepth(true);
   SetOtherSide(true);
   SetVisibleField(false);
 }
-
-void TChartDepthAxis::DrawAxisLine(int) {}
 
 }  // namespace chart

@@ -16,6 +16,8 @@ class TParentChart;
 class TTeeCanvas;
 
 enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
+// Where an axis lies on the plot; the depth axis runs along the floor's right edge.
+enum class TAxisSide { Left, Top, Right, Bottom, Depth };
 
 class TCustomChartAxis {
 public:
@@ -178,6 +180,26 @@ public:
   int HorizLabelSize(double value) const;  // pixels with LabelsFont on the chart's canvas
   int VertLabelSize(double value) const;
 
+  // Drawing and layout.
+  TAxisSide Side() const;
+  // Draws title, ticks, grid, labels and line; with calcPosAxis the line's place comes from the plot.
+  void Draw(bool calcPosAxis);
+  // Reserves room for title, labels and ticks inside rect (inflateChartRect), or places the axis,
+  // its labels and title at rect's edge.
+  void CalcRect(platform::TRect& rect, bool inflateChartRect);
+  int SizeTickAxis() const;  // the line's width and the ticks' length
+  int SizeLabels();          // room across the axis for the labels
+  int SizeTitle();           // room across the axis for the title
+  // Draws at the given places, the grid shown or hidden for this drawing only.
+  void CustomDraw(int posLabels, int posTitle, int posAxis, bool gridVisible, int startPos, int endPos);
+  // CustomDraw over the given range and step; the axis' own range settings come back afterwards.
+  void CustomDrawMinMax(int posLabels, int posTitle, int posAxis, bool gridVisible, double minimum,
+                        double maximum, double increment, int startPos, int endPos);
+  // The point lies on the axis' line, ticks or labels (false when the chart does not draw it).
+  bool IsPointOnAxis(int x, int y) const;
+  // A label or title of one or more lines at (x, y), aligned away from the axis by the angle.
+  void DrawAxisLabel(int x, int y, int angle, const QString& text);
+
   virtual void DrawAxisLine(int extra) = 0;
 
 protected:
@@ -199,6 +221,13 @@ protected:
   }
 
 private:
+  friend class TAxisPainter;
+
+  // D pixels into the plot by PositionPercent, as a signed shift of a position across the axis.
+  int PositionShift() const;
+  int Outward(int pixel, int by) const;  // by pixels away from the plot across the axis
+  int PlotEdge(const platform::TRect& rect) const;  // the axis' edge of rect
+  void DrawAxisLabelAt(int x, int y, int z, int angle, const QString& text);
   QString ValueText(double value) const;  // the number or date, before the label event
   QString WithLineBreaks(QString text) const;
   // The canvas holding LabelsFont; none without a chart.

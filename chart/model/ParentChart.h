@@ -3,14 +3,23 @@
 // chart control implements it; model tests use a small double.
 
 #include "platform/CanvasTypes.h"
+#include "platform/Color.h"
+#include "platform/Pen.h"
 
 #include <QString>
+#include <vector>
 
 namespace chart {
 
 class TCustomChartAxis;
 class TTeeCanvas3D;
 class TView3DOptions;
+
+// A text label along an axis: its text (after the chart's label event) and the value it labels.
+struct TAxisTextLabel {
+  QString Text;
+  double Value = 0;
+};
 
 class TParentChart {
 public:
@@ -45,6 +54,27 @@ public:
   virtual int MaxTextWidth() const = 0;   // the widest point label over all series
   // The chart's label event for a value label of the axis (no series, index -1).
   virtual void GetAxisLabel(const TCustomChartAxis& axis, QString& text) const = 0;
+
+  // Axis drawing side
+  virtual platform::TColor Color() const = 0;  // the chart's background
+  // The size of the wall beside the axis (left or bottom axis of a 3-D chart with walls), else 0.
+  virtual int AxisWallSize(const TCustomChartAxis& axis) const = 0;
+  // The size of the wall beside the left axis (leftWall) or the bottom axis, else 0.
+  virtual int SideWallSize(bool leftWall) const = 0;
+  virtual bool IsAxisVisible(const TCustomChartAxis& axis) const = 0;  // the chart draws the axis
+  // Grid pens may be thinned for paper.
+  virtual void CheckPenWidth(platform::TPen& pen) const = 0;
+  // The chart has a handler that gives the axis' label values one by one.
+  virtual bool HasNextAxisLabel() const = 0;
+  // The handler for label index: sets value and clears stop to give a label.
+  virtual void GetNextAxisLabel(const TCustomChartAxis& axis, int index, double& value, bool& stop) const = 0;
+  // The text labels along a side axis in point order, each through the chart's label event: the
+  // mark texts (marks) or the point labels of the active labelled series on the axis, over their
+  // visible points, the first series reaching an index giving it; the value is X along a
+  // horizontal axis, else Y.
+  virtual std::vector<TAxisTextLabel> AxisTextLabels(const TCustomChartAxis& axis, bool marks) const = 0;
+  // The depth axis' label of the series at z order z, through the chart's label event.
+  virtual QString DepthAxisLabel(const TCustomChartAxis& axis, int z) const = 0;
 };
 
 }  // namespace chart

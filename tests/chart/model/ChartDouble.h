@@ -65,6 +65,14 @@ public:
   int MaxMarksWidth() const override { return 0; }
   int MaxTextWidth() const override { return 0; }
   void GetAxisLabel(const TCustomChartAxis&, QString&) const override {}
+  int AxisWallSize(const TCustomChartAxis&) const override { return 0; }
+  int SideWallSize(bool) const override { return 0; }
+  bool IsAxisVisible(const TCustomChartAxis& axis) const override { return axis.Visible(); }
+  void CheckPenWidth(platform::TPen&) const override {}
+  bool HasNextAxisLabel() const override { return false; }
+  void GetNextAxisLabel(const TCustomChartAxis&, int, double&, bool&) const override {}
+  std::vector<TAxisTextLabel> AxisTextLabels(const TCustomChartAxis&, bool) const override { return {}; }
+  QString DepthAxisLabel(const TCustomChartAxis&, int) const override { return {}; }
 
   TChartSeriesList& SeriesList() override { return series_; }
   const TChartSeriesList& SeriesList() const override { return series_; }
