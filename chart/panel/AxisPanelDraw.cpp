@@ -55,11 +55,34 @@ void TCustomAxisPanel::CalcChartRect()
   for (const auto& axis : axes_)
     axis->AdjustMaxMin();
   CalcSize3D();
+  TRect r = ChartRect();
+  // The oblique box of an orthogonal 3-D view fits inside the rectangle.
+  if (View3D() && View3DOptions().Orthogonal()) {
+    r.Right -= Width3D();
+    r.Top += Width3D();
+    SetChartRect(r);
+    RecalcWidthHeight();
+    r = ChartRect();
+  }
+  for (const auto& axis : axes_) {
+    if (!IsAxisVisible(*axis))
+      continue;
+    TRect room = r;
+    axis->CalcRect(room, true);
+    if (std::max(room.Left, r.Left) < std::min(room.Right, r.Right) &&
+        std::max(room.Top, r.Top) < std::min(room.Bottom, r.Bottom))
+      r = room;
+  }
+  SetChartRect(r);
+  RecalcWidthHeight();
+  r = ChartRect();
   for (const auto& axis : axes_) {
     if (axis->IsDepth())
       axis->SetPixelRange(0, Width3D());
     else
       axis->CalcPixelRange();
+    TRect placed = r;
+    axis->CalcRect(placed, false);
   }
 }
 
@@ -84,7 +107,7 @@ void TCustomAxisPanel::DrawAxes()
       DrawAxis(*axis);
 }
 
-void TCustomAxisPanel::DrawAxis(TCustomChartAxis& axis) { axis.DrawAxisLine(0); }
+void TCustomAxisPanel::DrawAxis(TCustomChartAxis& axis) { axis.Draw(true); }
 
 void TCustomAxisPanel::ClipSeries()
 {

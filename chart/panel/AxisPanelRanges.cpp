@@ -171,4 +171,60 @@ int TCustomAxisPanel::MaxTextWidth() const
   return result;
 }
 
+// Text labels along a side axis: for each index over the labelled series' visible points, the
+// first of them reaching it gives the text and the value.
+std::vector<TAxisTextLabel> TCustomAxisPanel::AxisTextLabels(const TCustomChartAxis& axis, bool marks) const
+{
+  std::vector<TAxisTextLabel> labels;
+  const TChartAxis* side = AsSideAxis(axis);
+  if (side == nullptr)
+    return labels;
+  std::vector<TChartSeries*> labelled;
+  int low = -1;
+  int high = -1;
+  for (TChartSeries* s : series_) {
+    if (!s->Active() || !s->AssociatedToAxis(*side) || s->PointLabels().empty())
+      continue;
+    s->CalcVisibleRange();
+    labelled.push_back(s);
+    if (s->FirstVisibleIndex() == -1)
+      continue;
+    low = low == -1 ? s->FirstVisibleIndex() : std::min(low, s->FirstVisibleIndex());
+    high = std::max(high, s->LastVisibleIndex());
+  }
+  if (low == -1)
+    return labels;
+  const bool isX = axis.Horizontal();
+  for (int index = low; index <= high; ++index) {
+    const auto reaches = [index](const TChartSeries* s) { return index < int(s->PointLabels().size()); };
+    const auto it = std::find_if(labelled.begin(), labelled.end(), reaches);
+    if (it == labelled.end())
+      continue;
+    const TChartSeries& s = **it;
+    QString text = marks ? s.GetMarkText(index) : s.PointLabels()[std::size_t(index)];
+    if (OnGetAxisLabel)
+      OnGetAxisLabel(axis, &s, index, text);
+    labels.push_back({text, s.GetXOrYValue(isX, index)});
+  }
+  return labels;
+}
+
+QString TCustomAxisPanel::DepthAxisLabel(const TCustomChartAxis& axis, int z) const
+{
+  QString text;
+  int n = 0;
+  for (const TChartSeries* s : series_) {
+    if (!s->Active())
+      continue;
+    if (s->ZOrder() == maxZOrder_ - z) {
+      text = SeriesTitle(*s, n);
+      break;
+    }
+    ++n;
+  }
+  if (OnGetAxisLabel)
+    OnGetAxisLabel(axis, nullptr, z, text);
+  return text;
+}
+
 }  // namespace chart

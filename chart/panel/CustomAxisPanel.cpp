@@ -190,12 +190,15 @@ TChartSeries* TCustomAxisPanel::ActiveLegendSeries(int n) const
 QString TCustomAxisPanel::SeriesLegendTitle(int n) const
 {
   const TChartSeries* s = ActiveLegendSeries(n);
-  if (s == nullptr)
-    return {};
-  if (!s->Title().isEmpty())
-    return s->Title();
-  if (!s->Name().isEmpty())
-    return s->Name();
+  return s != nullptr ? SeriesTitle(*s, n) : QString();
+}
+
+QString TCustomAxisPanel::SeriesTitle(const TChartSeries& series, int n) const
+{
+  if (!series.Title().isEmpty())
+    return series.Title();
+  if (!series.Name().isEmpty())
+    return series.Name();
   return QStringLiteral("Series %1").arg(n);
 }
 
@@ -226,6 +229,12 @@ void TCustomAxisPanel::GetAxisLabel(const TCustomChartAxis& axis, QString& text)
 {
   if (OnGetAxisLabel)
     OnGetAxisLabel(axis, nullptr, -1, text);
+}
+
+void TCustomAxisPanel::GetNextAxisLabel(const TCustomChartAxis& axis, int index, double& value, bool& stop) const
+{
+  if (OnGetNextAxisLabel)
+    OnGetNextAxisLabel(axis, index, value, stop);
 }
 
 // 3-D sizes

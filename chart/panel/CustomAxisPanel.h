@@ -64,7 +64,7 @@ public:
   void SetDepthAxis(const TCustomChartAxis& axis) { depth_->Assign(axis); }
   // Axes shown at all: the axis' own flag, the depth axis only in 3-D, a side axis only with a
   // series on it (or with no active series using axes).
-  bool IsAxisVisible(const TCustomChartAxis& axis) const;
+  bool IsAxisVisible(const TCustomChartAxis& axis) const override;
 
   // Series (not owned: a series leaves the chart when it is destroyed).
   void AddSeries(TChartSeries& series);
@@ -129,6 +129,15 @@ public:
   int MaxMarksWidth() const override;
   int MaxTextWidth() const override;
   void GetAxisLabel(const TCustomChartAxis& axis, QString& text) const override;
+  // Walls beside the axes belong to the chart built on this panel; here there are none.
+  int AxisWallSize(const TCustomChartAxis& /*axis*/) const override { return 0; }
+  int SideWallSize(bool /*leftWall*/) const override { return 0; }
+  void CheckPenWidth(platform::TPen& pen) const override { TCustomTeePanel::CheckPenWidth(pen); }
+  bool HasNextAxisLabel() const override { return static_cast<bool>(OnGetNextAxisLabel); }
+  void GetNextAxisLabel(const TCustomChartAxis& axis, int index, double& value, bool& stop) const override;
+  std::vector<TAxisTextLabel> AxisTextLabels(const TCustomChartAxis& axis, bool marks) const override;
+  // The title of the series at depth slot z, counted from the back.
+  QString DepthAxisLabel(const TCustomChartAxis& axis, int z) const override;
 
   TChartSeriesList& SeriesList() override { return series_; }
   const TChartSeriesList& SeriesList() const override { return series_; }
@@ -141,10 +150,9 @@ protected:
   void InternalDraw(const TRect& bounds) override;
 
   // Layout and drawing steps of the chart built on this panel.
-  // Axis ranges, 3-D sizes and the plot rectangle; here the axes span the whole chart rectangle.
+  // Axis ranges, 3-D sizes, and the plot rectangle with the visible axes' room taken from it.
   virtual void CalcChartRect();
   virtual void CalcSeriesMargins() {}
-  virtual int AxisWallSize(const TCustomChartAxis& /*axis*/) const { return 0; }
   virtual void DrawTitlesAndLegend() {}
   virtual void DrawWalls() {}
   virtual void CheckDataSource(TChartSeries& series);
@@ -155,6 +163,7 @@ protected:
 private:
   TChartAxis* AsSideAxis(const TCustomChartAxis& axis) const;
   double DepthAxisMinMax(bool isMin) const;
+  QString SeriesTitle(const TChartSeries& series, int n) const;
   bool PagedRange(const TChartAxis& axis, bool isMin, bool isX, double& value) const;
   int MaxPointCountOnAxis(const TChartAxis& axis) const;
   void CalcZOrders();

@@ -71,7 +71,7 @@ TEST(AxisPanelDrawing, In3DTheFirstSeriesIsAtTheBackAndEachHasItsDepthSlice)
 {
   struct Case {
     bool orthogonal;
-    int slice;  // round(376 * 0.015), doubled Q when not orthogonal: round(376 * 0.03)
+    int slice;  // of the chart rectangle before the axes' room, 376 wide: round(376 * 0.015), or 0.03 when oblique
   };
   for (const Case& c : {Case{true, 6}, Case{false, 11}}) {
     SCOPED_TRACE(c.orthogonal);
@@ -83,7 +83,6 @@ TEST(AxisPanelDrawing, In3DTheFirstSeriesIsAtTheBackAndEachHasItsDepthSlice)
     panel.AddSeries(back);
     panel.AddSeries(front);
     DrawOnImage(panel);
-    EXPECT_EQ(panel.ChartRect().Width(), 376);
     EXPECT_EQ(panel.MaxZOrder(), 1);
     EXPECT_EQ(back.ZOrder(), 1);
     EXPECT_EQ(front.ZOrder(), 0);
@@ -173,17 +172,24 @@ TEST(AxisPanelDrawing, TheSeriesPointsReachTheScreenAndTheRecording)
   panel.SetView3D(false);
   panel.show();
   const QImage shown = Shown(panel);
-  // The axes span the chart rectangle (12,10,388,240): x 12 + 376 * X / 20, y 240 - 230 * Y / 20.
-  // The squares at the ends are clipped to their quarter inside the rectangle.
+  // The axes are on the screen too: the lines of the bottom and left axes.
+  const int middleY = (panel.ChartRect().Top + panel.ChartRect().Bottom) / 2;
+  const int middleX = (panel.ChartRect().Left + panel.ChartRect().Right) / 2;
+  EXPECT_EQ(platform::FromQColor(QColor(shown.pixel(panel.LeftAxis().AxisPixel(), middleY))), platform::clBlack);
+  EXPECT_EQ(platform::FromQColor(QColor(shown.pixel(middleX, panel.BottomAxis().AxisPixel()))), platform::clBlack);
+  // The squares at the ends of the axes are clipped to their quarter inside the plot.
   const struct {
-    int x, y;
-  } inside[] = {{14, 238}, {200, 182}, {386, 12}};
+    int index, dx, dy;
+  } inside[] = {{0, 2, -2}, {1, 0, 0}, {2, -2, 2}};
   for (const auto& p : inside) {
-    SCOPED_TRACE(p.x);
-    EXPECT_EQ(platform::FromQColor(QColor(shown.pixel(p.x, p.y))), platform::clRed);
+    SCOPED_TRACE(p.index);
+    const int x = series.CalcXPos(p.index);
+    const int y = series.CalcYPos(p.index);
+    EXPECT_EQ(platform::FromQColor(QColor(shown.pixel(x + p.dx, y + p.dy))), platform::clRed);
+    if (p.dx != 0) {
+      EXPECT_NE(platform::FromQColor(QColor(shown.pixel(x - p.dx, y - p.dy))), platform::clRed);
+    }
   }
-  EXPECT_NE(platform::FromQColor(QColor(shown.pixel(10, 242))), platform::clRed);
-  EXPECT_NE(platform::FromQColor(QColor(shown.pixel(390, 8))), platform::clRed);
   EXPECT_NE(platform::FromQColor(QColor(shown.pixel(200, 100))), platform::clRed);
 
   // The same squares, clipped to the chart rectangle, on a recording.

@@ -83,6 +83,7 @@ protected:
     for (int i = 0; i < AxisCount(); ++i)
       if (&AxisAt(i) == &axis)
         Log.push_back(std::string("axis ") + names[i]);
+    TCustomAxisPanel::DrawAxis(axis);
   }
 };
 
