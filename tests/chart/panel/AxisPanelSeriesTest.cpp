@@ -1,6 +1,7 @@
 #include "TestAxisPanel.h"
 
 #include "chart/support/Palette.h"
+#include "platform/Bitmap.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -11,6 +12,8 @@ namespace {
 using testing::TLoggedAxisPanel;
 using testing::TLoggedSeries;
 using testing::TStepLog;
+
+void DrawOnImage(TCustomAxisPanel& panel) { panel.CreateBitmap(platform::clWhite, panel.GetRectangle()); }
 
 TEST(AxisPanelSeries, SeriesJoinAndLeaveTheChartOnce)
 {
@@ -220,6 +223,86 @@ TEST(AxisPanelSeries, AssignCopiesTheAxisPanelsSettings)
   EXPECT_FALSE(copy.BottomAxis().Inverted());
   EXPECT_TRUE(copy.DepthAxis().Visible());
   EXPECT_EQ(copy.MarginLeft(), 20);
+}
+
+// Text labels along an axis come from its labelled series, the first reaching an index giving it.
+TEST(AxisPanelSeries, TextLabelsAlongAnAxisComeFromItsLabelledSeries)
+{
+  TStepLog log;
+  TLoggedAxisPanel panel;
+  TLoggedSeries few(log, "few"), many(log, "many"), plain(log, "plain"), top(log, "top");
+  const char* const fewLabels[] = {"a", "b", "c"};
+  for (int i = 0; i < 3; ++i) few.AddXY(i, 1, fewLabels[i]);
+  const char* const manyLabels[] = {"v", "w", "x", "y", "z"};
+  for (int i = 0; i < 5; ++i) many.AddXY(10 + i, 2, manyLabels[i]);
+  plain.AddPoints(8);
+  top.SetHorizAxis(THorizAxis::aTopAxis);
+  top.AddXY(0, 0, "top");
+  for (TLoggedSeries* s : {&few, &many, &plain, &top}) {
+    s->OnGetMarkText = [](const TChartSeries&, int index, QString& text) { text = QStringLiteral("m%1").arg(index); };
+    panel.AddSeries(*s);
+  }
+  panel.SetView3D(false);
+  DrawOnImage(panel);
+  panel.OnGetAxisLabel = [](const TCustomChartAxis&, const TChartSeries* series, int index, QString& text) {
+    text += QStringLiteral(" %1 %2").arg(series->Name()).arg(index);
+  };
+  const struct {
+    bool marks;
+    std::vector<QString> texts;
+  } cases[] = {
+      {false, {"a few 0", "b few 1", "c few 2", "y many 3", "z many 4"}},
+      {true, {"m0 few 0", "m1 few 1", "m2 few 2", "m3 many 3", "m4 many 4"}},
+  };
+  const double values[] = {0, 1, 2, 13, 14};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.marks);
+    const std::vector<TAxisTextLabel> labels = panel.AxisTextLabels(panel.BottomAxis(), c.marks);
+    ASSERT_EQ(labels.size(), c.texts.size());
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      EXPECT_EQ(labels[i].Text, c.texts[i]);
+      EXPECT_EQ(labels[i].Value, values[i]);
+    }
+  }
+  // A vertical axis places the same texts at the Y values.
+  const std::vector<TAxisTextLabel> vertical = panel.AxisTextLabels(panel.LeftAxis(), false);
+  ASSERT_EQ(vertical.size(), 5u);
+  EXPECT_EQ(vertical[0].Value, 1);
+  EXPECT_EQ(vertical[4].Value, 2);
+  EXPECT_TRUE(panel.AxisTextLabels(panel.DepthAxis(), false).empty());
+}
+
+TEST(AxisPanelSeries, DepthLabelsNameTheSeriesFromTheBack)
+{
+  TStepLog log;
+  TLoggedAxisPanel panel;
+  TLoggedSeries titled(log, "titled"), named(log, "named"), bare(log, ""), off(log, "off");
+  titled.SetTitle("Sales");
+  off.SetActive(false);
+  for (TLoggedSeries* s : {&titled, &off, &named, &bare}) {
+    s->AddPoints(2);
+    panel.AddSeries(*s);
+  }
+  DrawOnImage(panel);
+  ASSERT_EQ(panel.MaxZOrder(), 2);
+  const char* const expected[] = {"Sales", "named", "Series 2"};
+  for (int z = 0; z < 3; ++z) EXPECT_EQ(panel.DepthAxisLabel(panel.DepthAxis(), z), QString::fromLatin1(expected[z]));
+  panel.OnGetAxisLabel = [](const TCustomChartAxis& axis, const TChartSeries* series, int index, QString& text) {
+    text = QStringLiteral("%1 %2 %3").arg(text).arg(axis.IsDepth() && series == nullptr).arg(index);
+  };
+  EXPECT_EQ(panel.DepthAxisLabel(panel.DepthAxis(), 1), QStringLiteral("named 1 1"));
+
+  EXPECT_FALSE(panel.HasNextAxisLabel());
+  panel.OnGetNextAxisLabel = [](const TCustomChartAxis&, int index, double& value, bool& stop) {
+    value = 5.0 * index;
+    stop = index > 1;
+  };
+  EXPECT_TRUE(panel.HasNextAxisLabel());
+  double value = 0;
+  bool stop = true;
+  panel.GetNextAxisLabel(panel.LeftAxis(), 1, value, stop);
+  EXPECT_EQ(value, 5);
+  EXPECT_FALSE(stop);
 }
 
 }  // namespace
