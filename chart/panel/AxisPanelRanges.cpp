@@ -6,11 +6,9 @@
 
 namespace chart {
 
-TChartAxis* TCustomAxisPanel::AsSideAxis(const TCustomChartAxis& axis) const
+const TChartAxis* TCustomAxisPanel::AsSideAxis(const TCustomChartAxis& axis)
 {
-  if (axis.IsDepth())
-    return nullptr;
-  return dynamic_cast<TChartAxis*>(const_cast<TCustomChartAxis*>(&axis));
+  return axis.IsDepth() ? nullptr : dynamic_cast<const TChartAxis*>(&axis);
 }
 
 double TCustomAxisPanel::AxisMinMax(const TCustomChartAxis& axis, bool isMin, bool isX) const

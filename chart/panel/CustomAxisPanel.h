@@ -161,7 +161,7 @@ protected:
   virtual void DrawAxis(TCustomChartAxis& axis);
 
 private:
-  TChartAxis* AsSideAxis(const TCustomChartAxis& axis) const;
+  static const TChartAxis* AsSideAxis(const TCustomChartAxis& axis);
   double DepthAxisMinMax(bool isMin) const;
   QString SeriesTitle(const TChartSeries& series, int n) const;
   bool PagedRange(const TChartAxis& axis, bool isMin, bool isX, double& value) const;
