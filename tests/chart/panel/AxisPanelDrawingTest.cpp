@@ -150,6 +150,27 @@ TEST(AxisPanelDrawing, SeriesSharingAZOrderAreDrawnPointByPoint)
   }
 }
 
+TEST(AxisPanelDrawing, PointsBeyondThePlotShowOnlyWithoutClipping)
+{
+  for (const bool clip : {true, false}) {
+    SCOPED_TRACE(clip);
+    TLoggedAxisPanel panel;
+    TLoggedSeries series(panel.Log, "s");
+    series.AddXY(5, 10.25);
+    series.SetSeriesColor(platform::clRed);
+    panel.AddSeries(series);
+    panel.SetView3D(false);
+    panel.SetClipPoints(clip);
+    panel.LeftAxis().SetMinMax(0, 10);
+    const auto bitmap = panel.CreateBitmap(platform::clWhite, panel.GetRectangle());
+    const int x = series.CalcXPos(0);
+    const int y = series.CalcYPos(0);
+    ASSERT_LT(y + TLoggedSeries::kHalfSize, panel.ChartRect().Top);
+    ASSERT_GE(y, 0);
+    EXPECT_EQ(platform::FromQColor(QColor(bitmap->Image().pixel(x, y))) == platform::clRed, !clip);
+  }
+}
+
 // What the panel shows on the screen after the pending paints.
 QImage Shown(QWidget& control)
 {

@@ -38,7 +38,10 @@ TEST(AxisPanelSeries, SeriesJoinAndLeaveTheChartOnce)
     other.AddSeries(kept);  // moves
     EXPECT_EQ(panel.SeriesCount(), 0);
     EXPECT_EQ(other.SeriesCount(), 1);
+    kept.SetCursor(7);
+    other.SetCursorNumber(7);  // the series' cursor, shown while the mouse was over it
     other.RemoveSeries(kept);
+    EXPECT_EQ(other.CursorNumber(), other.OriginalCursor());
     EXPECT_EQ(kept.ParentChart(), nullptr);
     EXPECT_EQ(other.SeriesCount(), 0);
     panel.AddSeries(kept);
