@@ -45,6 +45,7 @@ void TCustomChartAxis::DrawAxisLabelAt(int x, int y, int z, int angle, const QSt
 
   if (isDepth_) {
     // Depth labels lie on the floor, left-top at their depth.
+    canvas.SetTextAlignment(TA_LEFT | TA_TOP);
     for (const QString& line : lines) {
       if (angle == 0)
         canvas.WriteText3D(x, y, z, line);

@@ -132,6 +132,119 @@ TEST(AxisDraw, ValueLabelsFromTheMaximumDown)
   }
 }
 
+TEST(AxisDraw, MonthlyDateLabelsFollowTheCalendar)
+{
+  TAxisRecording rec;
+  rec.Chart.DateTime = true;
+  TChartAxis axis(&rec.Chart);
+  MakeBottomAxis(axis, 45292, 45450);  // 1 January to 7 June 2024
+  axis.SetDateTimeFormat("dd/mm");
+  axis.SetIncrement(30);  // a month
+  axis.Draw(true);
+  EXPECT_EQ(rec.TextStrings(), (std::vector<QString>{"01/06", "01/05", "01/04", "01/03", "01/02", "01/01"}));
+}
+
+TEST(AxisDraw, TooManyValueStepsDrawNothing)
+{
+  struct TCase {
+    double Max;
+    size_t Labels;
+  };
+  const TCase cases[] = {{50, 51}, {9999, 10000}, {10000, 0}, {1e300, 0}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Max);
+    TAxisRecording rec;
+    TChartAxis axis(&rec.Chart);
+    MakeBottomAxis(axis, 0, c.Max);
+    axis.SetLabelsSeparation(0);  // the step stays 1
+    axis.SetIncrement(1);
+    axis.Draw(true);
+    EXPECT_EQ(rec.Texts().size(), c.Labels);
+  }
+}
+
+TEST(AxisDraw, TitlesInTheirFontAndPlace)
+{
+  struct TCase {
+    TAxisSide Side;
+    int Angle;
+    platform::TPoint At;  // on the orthogonal view: (x + z, y - z)
+    unsigned Align;
+  };
+  // Plot (0,0)-(400,300), depth 100, title pixel 340, axes along the whole plot.
+  const TCase cases[] = {
+      {TAxisSide::Bottom, 0, {200, 340}, platform::TA_CENTER | platform::TA_TOP},
+      {TAxisSide::Top, 0, {300, 240}, platform::TA_CENTER | platform::TA_BOTTOM},
+      {TAxisSide::Depth, 0, {390, 250}, platform::TA_LEFT | platform::TA_TOP},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.Side));
+    TAxisRecording rec;
+    rec.Chart.Begin3D(rec.Target);
+    std::unique_ptr<TCustomChartAxis> axis;
+    if (c.Side == TAxisSide::Depth) {
+      axis = std::make_unique<TChartDepthAxis>(&rec.Chart);
+    } else {
+      axis = std::make_unique<TChartAxis>(&rec.Chart);
+      axis->SetHorizontal(true);
+      axis->SetOtherSide(c.Side == TAxisSide::Top);
+    }
+    axis->SetHorizontal(c.Side != TAxisSide::Depth);
+    axis->CalcPixelRange();
+    axis->SetLabels(false);
+    axis->SetTitlePixel(340);
+    axis->Title().SetCaption("Time");
+    axis->Title().Font().SetHeight(-20);
+    axis->Draw(false);
+    const auto texts = rec.Texts();
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts[0].Text, "Time");
+    EXPECT_EQ(texts[0].At, c.At);
+    EXPECT_EQ(texts[0].Align, c.Align);
+    EXPECT_EQ(texts[0].Font.Height, -20);
+  }
+}
+
+TEST(AxisDraw, WhiteTextIsPrintedBlackOnTheChartColour)
+{
+  for (const bool printing : {false, true}) {
+    TAxisRecording rec;
+    rec.Chart.Printing = printing;
+    rec.Chart.BackColor = platform::clYellow;
+    TChartAxis axis(&rec.Chart);
+    MakeBottomAxis(axis, 0, 100);
+    axis.SetIncrement(100);
+    axis.LabelsFont().SetColor(platform::clWhite);
+    axis.Title().Font().SetColor(platform::clWhite);
+    axis.Title().SetCaption("Title");
+    axis.Draw(true);
+    std::vector<const platform::TCanvasRecord*> texts;
+    for (const auto& r : rec.Target.Records())
+      if (r.Op == platform::TCanvasOp::TextOut)
+        texts.push_back(&r);
+    ASSERT_EQ(texts.size(), 3u);
+    for (const platform::TCanvasRecord* r : texts) {
+      EXPECT_EQ(r->State.Font.Color, printing ? platform::clBlack : platform::clWhite);
+      EXPECT_EQ(r->State.Brush.Color, platform::clYellow);
+      EXPECT_EQ(r->State.Brush.Style, platform::TBrushStyle::bsClear);
+    }
+  }
+}
+
+TEST(AxisDraw, PositionPercentMovesTheLineIntoThePlot)
+{
+  TAxisRecording rec;
+  TChartAxis axis(&rec.Chart);
+  MakeBottomAxis(axis, 0, 100);
+  axis.SetPositionPercent(25);
+  axis.Draw(true);
+  EXPECT_EQ(axis.AxisPixel(), 225);  // 25 % of 300 up from the bottom
+  const auto line = rec.LinesOf(TPenStyle::psSolid, 2);
+  ASSERT_EQ(line.size(), 1u);
+  EXPECT_EQ(line[0].From, (platform::TPoint{0, 225}));
+  EXPECT_EQ(line[0].To, (platform::TPoint{400, 225}));
+}
+
 TEST(AxisDraw, TicksWithoutLabelsFollowTickOnLabelsOnly)
 {
   struct TCase {

@@ -14,6 +14,7 @@ struct TDrawnText {
   QString Text;
   platform::TPoint At;
   unsigned Align = 0;
+  platform::TFontData Font;
 };
 
 struct TDrawnLine {
@@ -33,7 +34,7 @@ struct TAxisRecording {
     std::vector<TDrawnText> texts;
     for (const platform::TCanvasRecord& r : Target.Records())
       if (r.Op == platform::TCanvasOp::TextOut)
-        texts.push_back({r.Text, r.Points[0], r.State.TextAlign});
+        texts.push_back({r.Text, r.Points[0], r.State.TextAlign, r.State.Font});
     return texts;
   }
   std::vector<QString> TextStrings() const

@@ -273,5 +273,42 @@ TEST(AxisLayout, ALabelOfTwoLinesOnTheLeftAxisIsCentredOnItsTick)
   EXPECT_GT(bottom2, 150);
 }
 
+TEST(AxisLayout, AnAxisDrawnOnAnImage)
+{
+  TAxisTestChart chart;
+  chart.Plot = {20, 20, 380, 260};
+  QImage image(400, 300, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  platform::TImageCanvas target(image);
+  chart.DrawOn(target);
+  TChartAxis axis(&chart);
+  axis.SetHorizontal(true);
+  axis.SetMinMax(0, 100);
+  axis.AdjustMaxMin();
+  axis.CalcPixelRange();
+  axis.SetIncrement(50);
+  platform::TRect rect = chart.Plot;
+  axis.CalcRect(rect, false);
+  axis.Draw(false);
+
+  const QRgb white = qRgb(255, 255, 255);
+  const QRgb grey = qRgb(0x80, 0x80, 0x80);
+  EXPECT_EQ(image.pixel(200, 260), qRgb(0, 0, 0));  // the line
+  EXPECT_EQ(image.pixel(200, 263), grey);           // the tick below it
+  EXPECT_EQ(image.pixel(199, 263), white);
+  int dots = 0, gaps = 0;  // the dotted grid up the plot at 50
+  for (int y = 30; y < 250; ++y) {
+    (image.pixel(200, y) == grey ? dots : gaps) += 1;
+    EXPECT_EQ(image.pixel(199, y), white);
+  }
+  EXPECT_GT(dots, 50);
+  EXPECT_GT(gaps, 50);
+  bool ink = false;  // the label under the tick
+  for (int y = axis.LabelsPixel(); y < axis.LabelsPixel() + 20; ++y)
+    for (int x = 190; x < 210; ++x)
+      ink = ink || image.pixel(x, y) != white;
+  EXPECT_TRUE(ink);
+}
+
 }  // namespace
 }  // namespace chart
