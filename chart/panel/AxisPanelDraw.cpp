@@ -109,19 +109,20 @@ void TCustomAxisPanel::DrawAxes()
 
 void TCustomAxisPanel::DrawAxis(TCustomChartAxis& axis) { axis.Draw(true); }
 
-void TCustomAxisPanel::ClipSeries()
+// Returns whether it clipped: an unclipped series leaves the canvas' clipping (a printed page's) alone.
+bool TCustomAxisPanel::ClipSeries()
 {
-  if (clipPoints_ && CanClip())
-    Canvas().ClipBox3D(ChartRect(), 0, Width3D());
+  if (!clipPoints_ || !CanClip())
+    return false;
+  Canvas().ClipBox3D(ChartRect(), 0, Width3D());
+  return true;
 }
 
 void TCustomAxisPanel::DrawSeriesMarks(TChartSeries& series)
 {
   if (!series.Marks().Visible())
     return;
-  const bool clipped = series.Marks().Clip();
-  if (clipped)
-    ClipSeries();
+  const bool clipped = series.Marks().Clip() && ClipSeries();
   series.DrawMarks();
   if (clipped)
     Canvas().RemoveClipping();
@@ -138,9 +139,10 @@ void TCustomAxisPanel::DrawSeries(TChartSeries& series)
   if (series.FirstVisibleIndex() == -1)
     return;
   series.DoBeforeDrawValues();
-  ClipSeries();
+  const bool clipped = ClipSeries();
   series.DrawAllValues();
-  Canvas().RemoveClipping();
+  if (clipped)
+    Canvas().RemoveClipping();
   DrawSeriesMarks(series);
   series.DoAfterDrawValues();
 }
@@ -164,7 +166,7 @@ void TCustomAxisPanel::DrawSeriesGroup(TChartSeries& first)
   }
   for (TChartSeries* s : group)
     s->DoBeforeDrawValues();
-  ClipSeries();
+  const bool clipped = ClipSeries();
   const auto drawIndex = [&](int index) {
     const bool reverse = index < first.Count() && !first.DrawValueForward(index);
     const auto draw = [index](TChartSeries* s) {
@@ -182,7 +184,8 @@ void TCustomAxisPanel::DrawSeriesGroup(TChartSeries& first)
     else
       for (int index = high; index >= low; --index) drawIndex(index);
   }
-  Canvas().RemoveClipping();
+  if (clipped)
+    Canvas().RemoveClipping();
   for (TChartSeries* s : group) {
     if (s->FirstVisibleIndex() == -1)
       continue;

@@ -171,7 +171,7 @@ private:
   void DrawAxes();
   void DrawSeries(TChartSeries& series);
   void DrawSeriesGroup(TChartSeries& first);
-  void ClipSeries();
+  bool ClipSeries();
   void DrawSeriesMarks(TChartSeries& series);
 
   std::vector<std::unique_ptr<TCustomChartAxis>> axes_;
