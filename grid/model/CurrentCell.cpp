@@ -69,6 +69,22 @@ bool TtsCurrentCell::IsCachedFor(int dataCol, int dataRow) const
   return !value_.IsEmpty() && cachedCol_ == dataCol && cachedRow_ == dataRow;
 }
 
+void TtsCurrentCell::ColDeleted(int dataCol)
+{
+  if (cachedCol_ == dataCol)
+    ClearValue();
+  else if (cachedCol_ > dataCol)
+    --cachedCol_;
+}
+
+void TtsCurrentCell::RowDeleted(int dataRow)
+{
+  if (cachedRow_ == dataRow)
+    ClearValue();
+  else if (cachedRow_ > dataRow)
+    --cachedRow_;
+}
+
 void TtsCurrentCell::RefreshValue()
 {
   if (!host_.WindowExists() || !Valid())

@@ -83,6 +83,9 @@ class TtsCurrentCell {
   void Store(const TtsCellValue& value, bool ownsPicture);
   void ClearValue();
   bool IsCachedFor(int dataCol, int dataRow) const;
+  // A data column or row deleted: the value kept for it goes, one kept for a later one moves along.
+  void ColDeleted(int dataCol);
+  void RowDeleted(int dataRow);
   void RefreshValue();
   // Raised while the value is read: the grid holds back its read-only test for the current column.
   bool ReadingValue() const { return reading_ > 0; }

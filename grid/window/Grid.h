@@ -534,6 +534,13 @@ class TtsBaseGrid : public TCustomGrid_ts, public TtsGridEvents, public TtsMouse
   void ApplyFixedRowCount();
   void SetStoreSizeHints();
   void PlaceCurrentCell(int displayCol, int displayRow);
+  // After a delete: the current data cell, now at the display cell, keeps its edit and value.
+  void KeepCurrentDataCell(int displayCol, int displayRow);
+  // After a delete of the current cell: the nearest cell takes it with its own value.
+  void ReplaceCurrentCell(int displayCol, int displayRow);
+  // A column or row moved to the end to be cut off, the current cell's kept value with it.
+  void MoveColToEnd(int dataCol, int endPos);
+  void MoveRowToEnd(int dataRow, int endPos);
   int NearestCol(int displayCol, bool skipReadOnly = false) const;
   int NearestRow(int displayRow, bool skipReadOnly = false) const;
   void ReportGridStatus();

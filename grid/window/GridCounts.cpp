@@ -28,13 +28,14 @@ void TtsBaseGrid::SetCols(int count)
   if (count == old)
     return;
   const int current = CurrentDataCol();
-  if (count < current && !CanLeaveCell())
+  // Within the row: only the cell edit ends.
+  if (count < current && !CanLeaveCell(0, CurrentDataRow(), false))
     return;
   const int currentRow = model_.CurrentDisplayRow();
   {
     UpdateScope update(*this);
     for (int col = old; col > count; --col)
-      model_.MoveColToEnd(col, col);
+      MoveColToEnd(col, col);
     if (store_ && count < old)
       store_->DeleteCols(count + 1, old);
     SetDisplayColCount(count);
@@ -65,7 +66,7 @@ void TtsBaseGrid::SetRows(int count)
   {
     UpdateScope update(*this);
     for (int row = old; row > count; --row)
-      model_.MoveRowToEnd(row, row + InsertRowPresent());
+      MoveRowToEnd(row, row + InsertRowPresent());
     if (store_ && count < old)
       store_->DeleteRows(count + 1, old);
     SetDisplayRowCount(count);
@@ -117,6 +118,38 @@ void TtsBaseGrid::NotifySize(int oldCols, int oldRows)
 
 // Deleting -------------------------------------------------------------------------------------------
 
+void TtsBaseGrid::MoveColToEnd(int dataCol, int endPos)
+{
+  model_.MoveColToEnd(dataCol, endPos);
+  KeepSelectionKind();
+  if (currentCell_)
+    currentCell_->ColDeleted(dataCol);
+}
+
+void TtsBaseGrid::MoveRowToEnd(int dataRow, int endPos)
+{
+  model_.MoveRowToEnd(dataRow, endPos);
+  KeepSelectionKind();
+  if (currentCell_)
+    currentCell_->RowDeleted(dataRow);
+}
+
+void TtsBaseGrid::KeepCurrentDataCell(int displayCol, int displayRow)
+{
+  const TGridCoord before{model_.CurrentDisplayCol(), model_.CurrentDisplayRow()};
+  model_.SetCurrentCell(displayCol, displayRow);  // the same data cell: nothing kept for it is dropped
+  PlaceCurrentCell(displayCol, displayRow);
+  previousCurrent_ = before;
+}
+
+void TtsBaseGrid::ReplaceCurrentCell(int displayCol, int displayRow)
+{
+  if (currentCell_)
+    currentCell_->ClearValue();
+  editorCaretMode_ = 0;
+  PlaceCurrentCell(displayCol, displayRow);
+}
+
 void TtsBaseGrid::DeleteCols(int fromCol, int toCol)
 {
   const int count = Cols();
@@ -130,7 +163,7 @@ void TtsBaseGrid::DeleteCols(int fromCol, int toCol)
   const int currentDisplayCol = model_.CurrentDisplayCol();
   const int currentRow = model_.CurrentDisplayRow();
   const bool currentDeleted = currentCol >= fromCol && currentCol <= toCol;
-  if (currentDeleted && !CanLeaveCell())
+  if (currentDeleted && !CanLeaveCell(0, CurrentDataRow(), false))
     return;
   int leftOfCurrentDisplay = 0;
   int leftOfCurrentData = 0;
@@ -142,7 +175,7 @@ void TtsBaseGrid::DeleteCols(int fromCol, int toCol)
         ++leftOfCurrentDisplay;
       if (col < currentCol)
         ++leftOfCurrentData;
-      model_.MoveColToEnd(col, end--);
+      MoveColToEnd(col, end--);
       ++colsBeingDeleted_;
       if (store_)
         store_->DeleteCols(col, col);
@@ -151,9 +184,9 @@ void TtsBaseGrid::DeleteCols(int fromCol, int toCol)
     SetDisplayColCount(count - (toCol - fromCol + 1));
   }
   if (currentDeleted)
-    PlaceCurrentCell(NearestCol(currentDisplayCol - leftOfCurrentDisplay), currentRow);
+    ReplaceCurrentCell(NearestCol(currentDisplayCol - leftOfCurrentDisplay), currentRow);
   else if (currentCol > 0)
-    PlaceCurrentCell(model_.DisplayColOf(currentCol - leftOfCurrentData), currentRow);
+    KeepCurrentDataCell(model_.DisplayColOf(currentCol - leftOfCurrentData), currentRow);
   else
     NotifyCellMoved();
   ReportGridStatus();
@@ -185,7 +218,7 @@ void TtsBaseGrid::DeleteRows(int fromRow, int toRow)
         ++aboveCurrentDisplay;
       if (row < currentRow)
         ++aboveCurrentData;
-      model_.MoveRowToEnd(row, end--);
+      MoveRowToEnd(row, end--);
       ++rowsBeingDeleted_;
       if (store_)
         store_->DeleteRows(row, row);
@@ -196,9 +229,9 @@ void TtsBaseGrid::DeleteRows(int fromRow, int toRow)
   if (onInsertRow)
     PlaceCurrentCell(currentCol, GridRows() - 1);
   else if (currentDeleted)
-    PlaceCurrentCell(currentCol, NearestRow(currentDisplayRow - aboveCurrentDisplay));
+    ReplaceCurrentCell(currentCol, NearestRow(currentDisplayRow - aboveCurrentDisplay));
   else if (currentRow > 0)
-    PlaceCurrentCell(currentCol, model_.DisplayRowOf(currentRow - aboveCurrentData));
+    KeepCurrentDataCell(currentCol, model_.DisplayRowOf(currentRow - aboveCurrentData));
   else
     NotifyCellMoved();
   ReportGridStatus();
@@ -221,6 +254,8 @@ void TtsBaseGrid::DeleteSelectedCols()
   const int currentDisplay = model_.CurrentDisplayCol();
   const int currentRow = model_.CurrentDisplayRow();
   const bool currentDeleted = selection.Selected(currentDisplay);
+  if (currentDeleted && !CanLeaveCell(0, CurrentDataRow(), false))
+    return;
   const int count = Cols();
   const int left = int(std::count_if(selected.begin(), selected.end(), [&](int p) { return p < currentDisplay; }));
   {
@@ -228,7 +263,7 @@ void TtsBaseGrid::DeleteSelectedCols()
     int end = GridCols() - 1;
     for (int position : selected) {
       const int col = model_.DataColOf(position);
-      model_.MoveColToEnd(col, end--);
+      MoveColToEnd(col, end--);
       ++colsBeingDeleted_;
       if (store_)
         store_->DeleteCols(col, col);
@@ -236,8 +271,13 @@ void TtsBaseGrid::DeleteSelectedCols()
     }
     SetDisplayColCount(count - int(selected.size()));
   }
-  PlaceCurrentCell(currentDeleted ? NearestCol(currentDisplay - left) : currentDisplay - left, currentRow);
+  if (currentDeleted)
+    ReplaceCurrentCell(NearestCol(currentDisplay - left), currentRow);
+  else
+    KeepCurrentDataCell(currentDisplay - left, currentRow);
+  SelectionChanged(kSelectCols);
   ReportGridStatus();
+  FirePendingSelectChanged();
 }
 
 void TtsBaseGrid::DeleteSelectedRows()
@@ -254,6 +294,8 @@ void TtsBaseGrid::DeleteSelectedRows()
   const int currentCol = model_.CurrentDisplayCol();
   const bool onInsertRow = InsertRowPresent() && currentDisplay == GridRows() - 1;
   const bool currentDeleted = !onInsertRow && selection.Selected(currentDisplay);
+  if (currentDeleted && !CanLeaveCell())
+    return;
   const int count = Rows();
   const int above = int(std::count_if(selected.begin(), selected.end(), [&](int p) { return p < currentDisplay; }));
   {
@@ -261,7 +303,7 @@ void TtsBaseGrid::DeleteSelectedRows()
     int end = GridRows() - 1;
     for (int position : selected) {
       const int row = model_.DataRowOf(position);
-      model_.MoveRowToEnd(row, end--);
+      MoveRowToEnd(row, end--);
       ++rowsBeingDeleted_;
       if (store_)
         store_->DeleteRows(row, row);
@@ -271,9 +313,13 @@ void TtsBaseGrid::DeleteSelectedRows()
   }
   if (onInsertRow)
     PlaceCurrentCell(currentCol, GridRows() - 1);
+  else if (currentDeleted)
+    ReplaceCurrentCell(currentCol, NearestRow(currentDisplay - above));
   else
-    PlaceCurrentCell(currentCol, currentDeleted ? NearestRow(currentDisplay - above) : currentDisplay - above);
+    KeepCurrentDataCell(currentCol, currentDisplay - above);
+  SelectionChanged(kSelectRows);
   ReportGridStatus();
+  FirePendingSelectChanged();
 }
 
 void TtsBaseGrid::AddInsertRow()

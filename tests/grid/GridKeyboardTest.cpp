@@ -12,6 +12,9 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -307,5 +310,193 @@ TEST_F(KeyedGrid, BrowseModeTypesNothing)
   EXPECT_FALSE(grid->CellEditing());
   EXPECT_EQ(Text(1, 1), "1,1");
 }
+
+// Deleting columns or rows while the current cell is edited ----------------------------------------
+
+enum class TDeleteBy { Range, Selection, Count };
+
+struct TDeleteWhileEditing {
+  const char* Name;
+  bool Cols;  // columns, else rows
+  TDeleteBy By;
+  int From, To;  // the data columns or rows that go
+  int EditCol, EditRow;
+  const char* Typed;  // typed into the editor and not committed; empty: the editor only shows the cell
+};
+
+void PrintTo(const TDeleteWhileEditing& c, std::ostream* out) { *out << c.Name; }
+
+class DeleteWhileEditing : public KeyedGrid, public ::testing::WithParamInterface<TDeleteWhileEditing> {
+ protected:
+  const TDeleteWhileEditing& Case() const { return GetParam(); }
+  int Deleted() const { return Case().To - Case().From + 1; }
+  int Along(int col, int row) const { return Case().Cols ? col : row; }
+  bool EditedGoes() const
+  {
+    const int edited = Along(Case().EditCol, Case().EditRow);
+    return edited >= Case().From && edited <= Case().To;
+  }
+  bool Typed() const { return *Case().Typed != 0; }
+
+  // What the cell holds after the delete: the cell that moved there, with the typed text where it was typed.
+  std::string Expected(int col, int row) const
+  {
+    int& index = Case().Cols ? col : row;
+    if (index >= Case().From)
+      index += Deleted();
+    if (Typed() && col == Case().EditCol && row == Case().EditRow)
+      return Case().Typed;
+    return Str(col, row);
+  }
+
+  // The data cell that is current after the delete: the edited one where it moved to, or, when it went,
+  // the one that took its place (the last one when nothing came after it).
+  std::string ExpectedCurrent() const
+  {
+    int col = Case().EditCol;
+    int row = Case().EditRow;
+    int& index = Case().Cols ? col : row;
+    if (EditedGoes())
+      index = std::min(Case().From, 3 - Deleted());
+    else if (index > Case().To)
+      index -= Deleted();
+    return Str(col, row);
+  }
+
+  void Delete()
+  {
+    const int from = Case().From;
+    const int to = Case().To;
+    switch (Case().By) {
+      case TDeleteBy::Range:
+        Case().Cols ? grid->DeleteCols(from, to) : grid->DeleteRows(from, to);
+        return;
+      case TDeleteBy::Selection:
+        if (Case().Cols)
+          grid->SelectCols(from, to);
+        for (int i = from; i <= to && !Case().Cols; ++i)
+          grid->SetRowSelected(i, true);
+        Case().Cols ? grid->DeleteSelectedCols() : grid->DeleteSelectedRows();
+        return;
+      case TDeleteBy::Count:
+        Case().Cols ? grid->SetCols(from - 1) : grid->SetRows(from - 1);
+        return;
+    }
+  }
+
+  // Every cell holds what Expected says.
+  ::testing::AssertionResult CellsAsExpected() const
+  {
+    const int cols = Case().Cols ? 3 - Deleted() : 3;
+    const int rows = Case().Cols ? 3 : 3 - Deleted();
+    if (grid->Cols() != cols || grid->Rows() != rows)
+      return ::testing::AssertionFailure() << grid->Cols() << " x " << grid->Rows() << " cells";
+    for (int c = 1; c <= cols; ++c)
+      for (int r = 1; r <= rows; ++r)
+        if (Text(c, r) != Expected(c, r))
+          return ::testing::AssertionFailure() << "cell " << Str(c, r) << " holds " << Text(c, r);
+    return ::testing::AssertionSuccess();
+  }
+};
+
+TEST_P(DeleteWhileEditing, NoValueLandsInAnotherCellAndTheScreenShowsTheCellsThatMoved)
+{
+  for (int r = 1; r < Case().EditRow; ++r)
+    Press(Qt::Key_Down);
+  for (int c = 1; c < Case().EditCol; ++c)
+    Tab();
+  ASSERT_EQ(Current(), Str(Case().EditCol, Case().EditRow));
+  ASSERT_TRUE(grid->TextEditor().Visible());
+  ASSERT_EQ(grid->TextEditor().Value().AsString(), Text(Case().EditCol, Case().EditRow));
+  if (Typed())
+    Type(Case().Typed);
+  ASSERT_EQ(grid->CellEditing(), Typed());
+  log.clear();
+
+  Delete();
+
+  EXPECT_TRUE(CellsAsExpected());
+  EXPECT_EQ(Current(), ExpectedCurrent());
+  const bool keeps = !EditedGoes();
+  // A delete of the edited cell ends its edit first (within its row, only the cell edit); any other
+  // leaves the edit open on its cell.
+  EXPECT_EQ(grid->CellEditing(), Typed() && keeps);
+  EXPECT_EQ(grid->RowEditing(), Typed() && (keeps || Case().Cols));
+  if (Typed() && !keeps) {
+    const std::string cell = Str(Case().EditCol, Case().EditRow);
+    const Log ends = Case().Cols ? Log{"end cell " + cell} : Log{"end cell " + cell, "end row " + cell.substr(2)};
+    ASSERT_GE(log.size(), ends.size());
+    EXPECT_EQ(Log(log.begin(), log.begin() + std::ptrdiff_t(ends.size())), ends);
+  }
+  // The editor sits on the current cell and shows its value, or what was typed there.
+  const grid::TtsEditGridControl& editor = grid->TextEditor();
+  const QRect cell = grid->CellBounds(grid->Model().CurrentDisplayCol(), grid->Model().CurrentDisplayRow());
+  EXPECT_TRUE(editor.Visible());
+  EXPECT_TRUE(cell.contains(editor.Window().geometry())) << editor.Left() << "," << editor.Top();
+  EXPECT_EQ(editor.Value().AsString(), Text(grid->CurrentDataCol(), grid->CurrentDataRow()));
+  if (Typed() && keeps) {
+    EXPECT_EQ(editor.Value().AsString(), Case().Typed);
+    if (Case().By != TDeleteBy::Selection) {  // a selection drops the kept value: the editor reloads it
+      EXPECT_EQ(editor.SelStart(), int(std::string(Case().Typed).size()));
+    }
+  }
+
+  // The screen shows the cells that moved up or left: every cell but the current one as a grid that
+  // holds the expected values draws it.
+  const QImage shown = grid::OnScreen(*grid);
+  QWidget form2;
+  QLineEdit* after2 = nullptr;
+  TtsGrid* expected = grid::PlaceGridAboveEdit(form2, after2);
+  expected->SetStoreData(true);
+  expected->SetCols(grid->Cols());
+  expected->SetRows(grid->Rows());
+  for (int c = 1; c <= grid->Cols(); ++c)
+    for (int r = 1; r <= grid->Rows(); ++r)
+      expected->SetCell(c, r, Expected(c, r));
+  expected->SetCurrentDataRow(grid->CurrentDataRow());
+  expected->SetCurrentDataCol(grid->CurrentDataCol());
+  grid::ShowFocused(form2, *expected, form.width(), form.height());
+  ASSERT_EQ(expected->size(), grid->size());
+  const QImage drawn = grid::OnScreen(*expected);
+  for (int c = 1; c <= grid->Cols(); ++c)
+    for (int r = 1; r <= grid->Rows(); ++r) {
+      if (c == grid->CurrentDataCol() && r == grid->CurrentDataRow())
+        continue;
+      const QRect bounds = grid->CellBounds(c, r);
+      EXPECT_EQ(shown.copy(bounds), drawn.copy(bounds)) << "the screen shows a stale cell " << Str(c, r);
+    }
+
+  // Ending the edit writes what was typed into its own cell only.
+  form.activateWindow();
+  grid->setFocus();
+  QApplication::processEvents();
+  Enter();
+  EXPECT_FALSE(grid->CellEditing());
+  EXPECT_TRUE(CellsAsExpected());
+}
+
+const TDeleteWhileEditing kDeletesWhileEditing[] = {
+    {"RowBeforeShown", false, TDeleteBy::Range, 1, 1, 1, 2, ""},
+    {"RowBeforeTyped", false, TDeleteBy::Range, 1, 1, 2, 3, "xy"},
+    {"RowAtShown", false, TDeleteBy::Range, 1, 1, 1, 1, ""},
+    {"RowAtTyped", false, TDeleteBy::Range, 2, 2, 2, 2, "xy"},
+    {"LastRowAtTyped", false, TDeleteBy::Range, 3, 3, 1, 3, "xy"},
+    {"RowAfterTyped", false, TDeleteBy::Range, 2, 3, 2, 1, "xy"},
+    {"ColBeforeShown", true, TDeleteBy::Range, 1, 1, 2, 1, ""},
+    {"ColBeforeTyped", true, TDeleteBy::Range, 1, 2, 3, 2, "xy"},
+    {"ColAtShown", true, TDeleteBy::Range, 1, 1, 1, 2, ""},
+    {"ColAtTyped", true, TDeleteBy::Range, 2, 2, 2, 3, "xy"},
+    {"ColAfterTyped", true, TDeleteBy::Range, 3, 3, 2, 2, "xy"},
+    {"SelectedRowBeforeTyped", false, TDeleteBy::Selection, 1, 1, 1, 2, "xy"},
+    {"SelectedRowAtTyped", false, TDeleteBy::Selection, 2, 2, 1, 2, "xy"},
+    {"SelectedColBeforeTyped", true, TDeleteBy::Selection, 1, 1, 3, 1, "xy"},
+    {"SelectedColAtTyped", true, TDeleteBy::Selection, 2, 3, 3, 1, "xy"},
+    {"FewerRowsPastTyped", false, TDeleteBy::Count, 2, 3, 1, 3, "xy"},
+    {"FewerColsPastTyped", true, TDeleteBy::Count, 2, 3, 3, 3, "xy"},
+    {"FewerRowsBelowTyped", false, TDeleteBy::Count, 3, 3, 2, 2, "xy"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Deletes, DeleteWhileEditing, ::testing::ValuesIn(kDeletesWhileEditing),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

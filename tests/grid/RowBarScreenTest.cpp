@@ -29,17 +29,6 @@ using testing_support::MoveHeldTo;
 using testing_support::PressAt;
 using testing_support::ReleaseAt;
 
-// The grid's pixels as the screen shows them once the pending paints have run.
-QImage OnScreen(QWidget& grid)
-{
-  for (int i = 0; i < 3; ++i)
-    QApplication::processEvents();
-  QWidget& top = *grid.window();
-  const QPixmap shown = QGuiApplication::primaryScreen()->grabWindow(top.winId());
-  const QPoint at = grid.mapTo(&top, QPoint(0, 0));
-  return shown.toImage().copy(QRect(at, grid.size())).convertToFormat(QImage::Format_RGB32);
-}
-
 QImage Repainted(QWidget& grid) { return grid.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 struct TRowBarMove {

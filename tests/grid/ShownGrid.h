@@ -5,7 +5,11 @@
 #include "grid/window/Grid.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -37,6 +41,17 @@ inline QWidget& KeyTarget(QWidget& grid)
 {
   QWidget* focused = QApplication::focusWidget();
   return focused ? *focused : grid;
+}
+
+// The widget's pixels as the screen shows them once the pending paints have run.
+inline QImage OnScreen(QWidget& widget)
+{
+  for (int i = 0; i < 3; ++i)
+    QApplication::processEvents();
+  QWidget& top = *widget.window();
+  const QPixmap shown = QGuiApplication::primaryScreen()->grabWindow(top.winId());
+  const QPoint at = widget.mapTo(&top, QPoint(0, 0));
+  return shown.toImage().copy(QRect(at, widget.size())).convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace grid

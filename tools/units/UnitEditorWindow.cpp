@@ -413,31 +413,13 @@ void TfrmUnitDef::AskDeleteUnit()
   unitsChanged_ = true;
 }
 
-// The rows and columns after the unit's move up and left by one, and the last ones go.
+// The unit's row goes from both grids, and its column from the factors.
 void TfrmUnitDef::RemoveUnit(int row)
 {
-  const int units = tsgUnit->Rows();
-  for (int r = row; r < units; ++r)
-    tsgUnit->SetCell(1, r, tsgUnit->Cell(1, r + 1));
-  tsgUnit->SetRows(units - 1);
-
-  const int rows = tsgCoef->Rows();
-  const int cols = tsgCoef->Cols();
+  tsgUnit->DeleteRows(row, row);
   tsgCoef->BeginUpdate();
-  for (int c = 1; c <= cols; ++c) {
-    const int from = c <= row ? c : c + 1;  // column row + 1 goes
-    for (int r = 1; r <= rows; ++r) {
-      const int source = r < row ? r : r + 1;
-      if (from != c || source != r)
-        tsgCoef->SetCell(c, r, from <= cols && source <= rows ? tsgCoef->Cell(from, source) : grid::TtsCellValue());
-    }
-  }
-  if (row + 1 <= cols)
-    tsgCoef->SetCols(cols - 1);
-  if (row <= rows)
-    tsgCoef->SetRows(rows - 1);
-  for (int u = row; u < units; ++u)
-    NameUnit(u, tsgUnit->Cell(1, u).AsString());
+  tsgCoef->DeleteCols(row + 1, row + 1);
+  tsgCoef->DeleteRows(row, row);
   tsgCoef->EndUpdate();
 }
 

@@ -469,6 +469,32 @@ TEST_F(UnitEditorWindowTest, LeavingAnEditedCategoryAsksAndNoDiscardsEveryEdit)
   EXPECT_EQ(Column(Units(), 1), (std::vector<std::string>{"hour", "minute"}));
 }
 
+TEST_F(UnitEditorWindowTest, DeletingTheUnitWhoseNameIsBeingTypedLeavesTheNextUnitInItsPlace)
+{
+  Write("Vexal.gun", kTable);
+  OpenConverter();
+  OpenEditor(QStringLiteral("&General"));
+  TypeInto(Units(), 1, 1, "km");  // not committed: the editor still holds it
+  ASSERT_TRUE(Units().CellEditing());
+  {
+    ModalScript script;
+    script.ExpectMessage(QStringLiteral("Do you realy want to delete the unit \"km\""), platform::mrYes);
+    Press(Units(), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
+  EXPECT_EQ(Column(Units(), 1), std::vector<std::string>{"meter"});
+  EXPECT_EQ(Units().TextEditor().Value().AsString(), "meter");
+  EXPECT_EQ(Headings(), std::vector<std::string>{"meter"});
+  EXPECT_EQ(Column(Coef(), 1), std::vector<std::string>{"meter"});
+  EXPECT_EQ(Column(Coef(), 2), std::vector<std::string>{"1"});
+  // The factor grid's screen shows the unit that moved up as its label: as the label written anew draws it.
+  const QImage shown = ShownCell(Coef(), 1, 1);
+  Coef().SetCell(1, 1, "kilometer");
+  ASSERT_NE(ShownCell(Coef(), 1, 1), shown);
+  Coef().SetCell(1, 1, "meter");
+  EXPECT_EQ(ShownCell(Coef(), 1, 1), shown);
+}
+
 TEST_F(UnitEditorWindowTest, ARenameSavedWithYesReachesTheConvertersMenuAndItsShownCategory)
 {
   Write("Vexal.gun", kTable);
