@@ -90,8 +90,9 @@ public:
   // 3-D layout: one depth slice per z order.
   void CalcSize3D();
   int MaxZOrder() const { return maxZOrder_; }
-  int SeriesWidth3D() const { return seriesWidth3D_; }
-  int SeriesHeight3D() const { return seriesHeight3D_; }
+  int SeriesWidth3D() const override { return seriesWidth3D_; }
+  int SeriesHeight3D() const override { return seriesHeight3D_; }
+  const TCustomChartAxis* SeriesDepthAxis() const override { return depth_; }
   int Height3D() const { return height3D_; }
 
   TColor LegendColor() const override { return legendColor_; }
