@@ -453,6 +453,71 @@ TEST(HorizBarSeries, BarsMirrorTheVerticalKind)
   }
 }
 
+// Horizontal marks: beside the value end by the arrow length, moved down by half the bar.
+TEST(HorizBarSeries, MarksBesideTheBarsAndMarginsForThem)
+{
+  TBarTestChart chart;
+  chart.SetAxisRange(chart.Left, 0, 10);
+  chart.SetAxisRange(chart.Bottom, 0, 100);
+  THorizBarSeries s;
+  chart.InsertSeries(s);
+  s.SetCustomBarHeight(10);
+  s.SetYOrigin(30);
+  s.AddXY(50, 1);  // from the origin at x 90 right to 150, from y 265 to 275
+  s.AddXY(10, 5);  // left to 30, from y 145 to 155
+  s.CalcVisibleRange();
+  s.DrawMarks();
+  const auto& positions = s.Marks().MarkPositions();
+  ASSERT_TRUE(positions.size() >= 2 && positions[0] && positions[1]);
+  const TSeriesMarkPosition right = *positions[0];
+  const TSeriesMarkPosition left = *positions[1];
+  EXPECT_EQ(right.ArrowStart, (platform::TPoint{150, 270}));
+  EXPECT_EQ(right.ArrowEnd, (platform::TPoint{170, 270}));
+  EXPECT_EQ(right.TopLeft.X, 170);
+  EXPECT_EQ(right.TopLeft.Y, 265 - right.Height + 1 + 5 + right.Height / 2);
+  EXPECT_EQ(left.ArrowStart, (platform::TPoint{30, 150}));
+  EXPECT_EQ(left.ArrowEnd, (platform::TPoint{10, 150}));
+  EXPECT_EQ(left.TopLeft.X + left.Width, 10);
+
+  int l = 0, r = 0, top = 0, bottom = 0;
+  s.CalcHorizMargins(l, r);
+  EXPECT_EQ(l, s.MaxMarkWidth() + 1);
+  EXPECT_EQ(r, s.MaxMarkWidth() + 1);
+  EXPECT_GT(l, 1);
+  s.SetYValue(1, 0);
+  s.SetXValue(1, 40);
+  s.CalcHorizMargins(l, r);
+  EXPECT_EQ(l, 0);
+  s.CalcVerticalMargins(top, bottom);
+  EXPECT_EQ(top, 10);
+  EXPECT_EQ(bottom, 10);
+}
+
+TEST(BarSeriesSettings, SettersRepaintOnlyWhenChanged)
+{
+  TBarTestChart chart;
+  TBarSeries s;
+  chart.InsertSeries(s);
+  const std::vector<std::pair<const char*, std::function<void()>>> setters{
+      {"width percent", [&] { s.SetBarWidthPercent(50); }},
+      {"offset", [&] { s.SetOffsetPercent(10); }},
+      {"style", [&] { s.SetBarStyle(TBarStyle::bsArrow); }},
+      {"multi bar", [&] { s.SetMultiBar(TMultiBar::mbStacked); }},
+      {"side margins", [&] { s.SetSideMargins(false); }},
+      {"origin", [&] { s.SetYOrigin(5); }},
+      {"auto size", [&] { s.SetAutoBarSize(true); }},
+      {"custom width", [&] { s.SetCustomBarWidth(12); }},
+  };
+  for (const auto& [name, set] : setters) {
+    const int before = chart.Repaints;
+    set();
+    EXPECT_GT(chart.Repaints, before) << name;
+    const int after = chart.Repaints;
+    set();
+    EXPECT_EQ(chart.Repaints, after) << name;
+  }
+}
+
 TEST(FastLineSeries, OneSegmentPerNewPixel)
 {
   TLineTestChart chart;
