@@ -247,6 +247,8 @@ public:
 protected:
   // A kind's extra list, appended to the value lists.
   TChartValueList& CreateValueList(const QString& name);
+  // The generator set by SetRandomSource; empty when none was.
+  const TRandomSource& RandomSource() const { return random_; }
   bool restrictToAxisRange_ = true;
   bool includeNextPoint_ = false;
   bool functionAsPoint_ = true;

@@ -33,6 +33,8 @@ public:
   // The depth and height in pixels of one series slice of a 3-D chart (0 when flat).
   virtual int SeriesWidth3D() const { return 0; }
   virtual int SeriesHeight3D() const { return 0; }
+  // The points shown on one page; 0 shows them all.
+  virtual int MaxPointsPerPage() const { return 0; }
   virtual void SetClickHandled(bool handled) = 0;
   virtual platform::TColor Color() const = 0;        // the chart's background
   virtual platform::TColor LegendColor() const = 0;  // the legend's background
