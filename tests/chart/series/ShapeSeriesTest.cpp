@@ -2,8 +2,11 @@
 
 #include "chart/canvas/ChartPen.h"
 #include "chart/series/ChartShape.h"
+#include "platform/CanvasImage.h"
 
 #include <gtest/gtest.h>
+
+#include <QImage>
 
 #include <functional>
 #include <string>
@@ -288,6 +291,36 @@ TEST_F(ShapeTest, SamplesAndGallery)
   EXPECT_EQ(Shape.Brush().Color(), platform::clSilver);
   EXPECT_EQ(Shape.Text(), QStringList{QStringLiteral("123")});
   Chart.RemoveSeries(second);
+}
+
+// The chart's canvas drawing on a white image of the plot's size.
+TEST(ShapeImage, CircleFillsItsEllipseAndTextAvoidsTheBrushColour)
+{
+  QImage image{400, 300, QImage::Format_RGB32};
+  image.fill(Qt::white);
+  platform::TImageCanvas target{image};
+  TLineTestChart chart;
+  chart.SetAxisRange(chart.Bottom, 0, 100);
+  chart.Canvas().SetTargetCanvas(target);
+  chart.Canvas().BeginDrawing(target, &chart.View, platform::clWhite, false, chart.Plot);
+  chart.Canvas().SetProjection(0, chart.Plot, chart.Plot);
+  TChartShape shape;
+  chart.InsertSeries(shape);
+  shape.SetSeriesColor(platform::clBlack);
+  shape.Font().SetColor(platform::clBlack);
+  shape.Font().SetSize(20);
+  shape.SetText({QStringLiteral("WWW")});
+  shape.CalcVisibleRange();
+  shape.DrawAllValues();
+
+  const auto at = [&](int x, int y) { return platform::FromQColor(QColor(image.pixel(x, y))); };
+  EXPECT_EQ(at(10, 150), platform::clBlack);   // inside the ellipse, left of the text
+  EXPECT_EQ(at(5, 5), platform::clWhite);      // the rectangle's corner, outside the ellipse
+  EXPECT_EQ(at(395, 295), platform::clWhite);
+  int white = 0;
+  for (int y = 120; y < 180; ++y)
+    for (int x = 150; x < 250; ++x) white += at(x, y) == platform::clWhite ? 1 : 0;
+  EXPECT_GT(white, 50);  // black text on the black brush shows in white
 }
 
 }  // namespace
