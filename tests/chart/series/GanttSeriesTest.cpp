@@ -78,6 +78,15 @@ TEST_F(GanttTest, TasksFillTheirListsAndWidenTheRange)
   Gantt.ClearTempValue(Gantt.EndValues());
   EXPECT_EQ(Gantt.NextTask().StagedValue(), -1);
   EXPECT_EQ(Gantt.EndValues().StagedValue(), 0);
+
+  TGanttSeries copy;
+  Gantt.ConnectingPen().SetWidth(3);
+  Gantt.Pointer().SetVertSize(7);
+  copy.Assign(Gantt);
+  EXPECT_EQ(copy.ConnectingPen().Width(), 3);
+  EXPECT_EQ(copy.Pointer().VertSize(), 7);
+  EXPECT_TRUE(copy.CanCopyFrom(Gantt));
+  EXPECT_FALSE(copy.CanCopyFrom(copy));
 }
 
 TEST_F(GanttTest, BarsAndConnectors)

@@ -266,20 +266,24 @@ TEST_F(ShapeTest, ClicksHitTheFigureOnly)
   }
 }
 
-TEST_F(ShapeTest, SamplesAndGallery)
+TEST_F(ShapeTest, SamplesGalleryAndCopies)
 {
-  // Random numbers in turn: 400 for the Y, then 100 for the second corner's rise.
-  std::vector<int> numbers{400, 100};
+  std::vector<int> numbers{40, 10};
   std::size_t next = 0;
   Shape.SetRandomSource([&](int) { return numbers[next++ % numbers.size()]; });
-  Chart.Bottom.SetRange(0, 100);
+  // Alone on the chart the X range is empty: the two default points.
+  Corners(5, 5, 6, 6);
   Shape.FillSampleValues(30);
-  ASSERT_EQ(Shape.Count(), 2);
-  // Alone on the chart: X from 0, step 0: the two default points.
-  EXPECT_EQ(Shape.X1(), 100);
+  EXPECT_EQ((std::vector<double>{Shape.X0(), Shape.Y0(), Shape.X1(), Shape.Y1()}), (std::vector<double>{0, 0, 100, 100}));
 
+  // Beside a shape over 0..100: step 100, Y range 100, random Y 40, then a rise of 10.
   TChartShape second;
   Chart.InsertSeries(second);
+  next = 0;
+  Shape.FillSampleValues(30);
+  EXPECT_EQ((std::vector<double>{Shape.X0(), Shape.Y0(), Shape.X1(), Shape.Y1()}),
+            (std::vector<double>{12.5, 20, 87.5, 50}));
+
   second.PrepareForGallery(true);
   EXPECT_EQ(second.Style(), S::chasCircle);
   EXPECT_EQ(second.Brush().Color(), platform::clBlue);
@@ -290,7 +294,23 @@ TEST_F(ShapeTest, SamplesAndGallery)
   EXPECT_EQ(Shape.Style(), S::chasTriangle);
   EXPECT_EQ(Shape.Brush().Color(), platform::clSilver);
   EXPECT_EQ(Shape.Text(), QStringList{QStringLiteral("123")});
+
+  Shape.SetRoundRectangle(true);
+  Shape.SetAlignment(TAlignment::taRightJustify);
+  Shape.Pen().SetWidth(3);
+  second.Assign(Shape);
+  EXPECT_EQ(second.Style(), S::chasTriangle);
+  EXPECT_TRUE(second.RoundRectangle());
+  EXPECT_EQ(second.Alignment(), TAlignment::taRightJustify);
+  EXPECT_EQ(second.Pen().Width(), 3);
+  EXPECT_EQ(second.Brush().Color(), platform::clSilver);
+  EXPECT_EQ(second.Text(), Shape.Text());
+  EXPECT_TRUE(second.CanCopyFrom(Shape));
+  EXPECT_FALSE(second.CanCopyFrom(second));
   Chart.RemoveSeries(second);
+
+  // The legend shows the flat figure in its item.
+  EXPECT_EQ(Drawn([&] { Shape.DrawLegendShape(0, {2, 3, 22, 13}); }), Calls{"Polygon(2,13,12,3,22,13)"});
 }
 
 // The chart's canvas drawing on a white image of the plot's size.
