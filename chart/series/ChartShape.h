@@ -4,7 +4,6 @@
 #include "chart/model/ChartBrush.h"
 #include "chart/model/ChartSeries.h"
 #include "platform/Font.h"
-#include "platform/StatusBar.h"
 
 #include <QStringList>
 #include <memory>
@@ -16,7 +15,7 @@ enum class TChartShapeStyle {
   chasDiamond, chasCube, chasCross, chasDiagCross, chasStar, chasPyramid, chasInvertPyramid
 };
 enum class TChartShapeXYStyle { xysPixels, xysAxis, xysAxisOrigin };
-using platform::TAlignment;
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 class TChartShape : public TChartSeries {
 public:
