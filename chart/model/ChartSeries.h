@@ -249,6 +249,14 @@ protected:
   TChartValueList& CreateValueList(const QString& name);
   // The generator set by SetRandomSource; empty when none was.
   const TRandomSource& RandomSource() const { return random_; }
+  // The samples' ranges for a count of points: the first X and the step between points, the Y
+  // minimum and range, and a random Y in that range.
+  struct TSampleBounds {
+    double StartX = 0, StepX = 0, MinY = 0, RangeY = 0, RandomY = 0;
+  };
+  TSampleBounds CalcSampleBounds(int numValues);
+  int RandomInt(int n);       // uniform in [0, n) from the random source; n <= 0 gives 0
+  static double TodayDate();  // today's date as a date-time value
   bool restrictToAxisRange_ = true;
   bool includeNextPoint_ = false;
   bool functionAsPoint_ = true;

@@ -42,7 +42,7 @@ private:
   bool wasReady_;
 };
 
-struct TSampleBounds {
+struct TSampleRange {
   double MinX = 0, MaxX = 0, MinY = 0, MaxY = 0;
 };
 
@@ -51,19 +51,22 @@ double UsableRange(double span) { return std::isfinite(span) && span > 0 ? span 
 
 }  // namespace
 
-void TChartSeries::FillSampleValues(int numValues)
+int TChartSeries::RandomInt(int n)
 {
-  if (numValues <= 0) throw ChartException(QString::fromLatin1(msg::SampleValuesCount));
-  Clear();
-  TRandomSource random = random_;
-  if (!random) {
+  if (!random_) {
     auto engine = std::make_shared<std::mt19937>(
         unsigned(std::chrono::steady_clock::now().time_since_epoch().count()));
-    random = [engine](int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(*engine); };
+    random_ = [engine](int k) { return k <= 0 ? 0 : std::uniform_int_distribution<int>(0, k - 1)(*engine); };
   }
+  return random_(n);
+}
 
+double TChartSeries::TodayDate() { return Today(); }
+
+TChartSeries::TSampleBounds TChartSeries::CalcSampleBounds(int numValues)
+{
   // Next to other series with points the samples take the ranges of this series' axes.
-  TSampleBounds b;
+  TSampleRange b;
   bool fromChart = false;
   if (parent_ != nullptr && horizAxisResolved_ != nullptr && vertAxisResolved_ != nullptr) {
     const TChartSeriesList& list = parent_->SeriesList();
@@ -81,20 +84,31 @@ void TChartSeries::FillSampleValues(int numValues)
     b.MaxX = b.MinX + numValues - 1;
   }
 
-  double stepX = b.MaxX - b.MinX;
-  if (numValues > 1) stepX /= numValues - 1;
-  if (!std::isfinite(stepX)) stepX = 1;
-  const double range = std::min(UsableRange(b.MaxY - b.MinY), kMaxSampleRange);
-  const int wholeRange = int(std::lround(range));
-  const int r = wholeRange / 4;
-  double y = random(wholeRange) + b.MinY;
-  double x = b.MinX;
+  TSampleBounds result;
+  result.StartX = b.MinX;
+  result.StepX = b.MaxX - b.MinX;
+  if (numValues > 1) result.StepX /= numValues - 1;
+  if (!std::isfinite(result.StepX)) result.StepX = 1;
+  result.MinY = b.MinY;
+  result.RangeY = std::min(UsableRange(b.MaxY - b.MinY), kMaxSampleRange);
+  result.RandomY = RandomInt(int(std::lround(result.RangeY))) + b.MinY;
+  return result;
+}
+
+void TChartSeries::FillSampleValues(int numValues)
+{
+  if (numValues <= 0) throw ChartException(QString::fromLatin1(msg::SampleValuesCount));
+  Clear();
+  const TSampleBounds b = CalcSampleBounds(numValues);
+  const int r = int(std::lround(b.RangeY)) / 4;
+  double y = b.RandomY;
+  double x = b.StartX;
   {
     TNotReadyScope notReady(parent_);
     for (int i = 0; i < numValues; ++i) {
-      y = std::fabs(random(r) + y - r / 2);
+      y = std::fabs(RandomInt(r) + y - r / 2);
       AddXY(x, y, {}, platform::clDefault);
-      x += stepX;
+      x += b.StepX;
     }
   }
   NotifyLinked(TSeriesNotification::Refresh, -1);
