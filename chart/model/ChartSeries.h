@@ -166,6 +166,8 @@ public:
   std::unique_ptr<TChartPen> CreateChartPen();
   // The sample values' random integers; the default draws from a generator seeded by the clock.
   void SetRandomSource(TRandomSource source) { random_ = std::move(source); }
+  // One random integer in [0, n) from the source (a clock-seeded generator kept once none is set).
+  int RandomInteger(int n);
 
   // Hooks of the data-source links: the linked series are told of changes; the source is checked.
   virtual void NotifyLinked(TSeriesNotification /*what*/, int /*valueIndex*/) {}

@@ -51,6 +51,16 @@ double UsableRange(double span) { return std::isfinite(span) && span > 0 ? span 
 
 }  // namespace
 
+int TChartSeries::RandomInteger(int n)
+{
+  if (!random_) {
+    auto engine = std::make_shared<std::mt19937>(
+        unsigned(std::chrono::steady_clock::now().time_since_epoch().count()));
+    random_ = [engine](int m) { return m <= 0 ? 0 : std::uniform_int_distribution<int>(0, m - 1)(*engine); };
+  }
+  return random_(n);
+}
+
 void TChartSeries::FillSampleValues(int numValues)
 {
   if (numValues <= 0) throw ChartException(QString::fromLatin1(msg::SampleValuesCount));
