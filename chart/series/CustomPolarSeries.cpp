@@ -147,9 +147,13 @@ void TCustomPolarSeries::DrawValue(int valueIndex)
   TTeeCanvas3D& canvas = ParentChart()->Canvas();
   const platform::TPoint p = CalcPointPixel(valueIndex, RadiusX(), RadiusY());
   const TColor color = ValueColor(valueIndex);
-  canvas.ApplyChartPen(*pen_);
-  if (pen_->Visible()) canvas.Pen().SetColor(color);
-  canvas.SetBackgroundMode(platform::TBkMode::bmTransparent);
+  // The pen is set up at the first point; later points change only its colour, and only when
+  // it differs.
+  if (valueIndex == FirstVisibleIndex()) {
+    canvas.ApplyChartPen(*pen_);
+    canvas.SetBackgroundMode(platform::TBkMode::bmTransparent);
+  }
+  if (pen_->Visible() && canvas.Pen().Color() != color) canvas.Pen().SetColor(color);
   const bool filled = brush_.Style() != platform::TBrushStyle::bsClear;
   auto applyBrush = [&](TColor pointColor) {
     platform::TBrushData brush = brush_.Data();

@@ -333,3 +333,53 @@ TEST(RadarSeriesTest, FivePointsDrawPentagonsFromTheTopLabelledByThePoints)
 
 }  // namespace
 }  // namespace chart::testing
+
+namespace chart::testing {
+namespace {
+
+TEST(PolarPictureTest, CircledRingIsRoundAndPointsLandOnIt)
+{
+  QImage image(400, 320, QImage::Format_RGB32);  // room for the ring's last row
+  image.fill(Qt::white);
+  platform::TImageCanvas canvas(image);
+  TPolarChart chart(canvas);
+  chart.Plot = {0, 0, 400, 300};
+  chart.Bottom.Grid().SetVisible(false);
+  chart.Left.Grid().SetVisible(false);
+  for (TChartAxis* axis : {&chart.Left, &chart.Right, &chart.Top, &chart.Bottom}) axis->SetVisible(false);
+  TPolarSeries polar;
+  polar.SetParentChart(&chart);
+  polar.Marks().SetVisible(false);
+  polar.SetCircled(true);
+  polar.CirclePen().SetColor(platform::clBlack);
+  polar.Pointer().SetVisible(false);
+  polar.SetSeriesColor(platform::clRed);
+  for (int a = 0; a < 360; a += 5) polar.AddPolar(a, 5);  // a circle at half the radius
+  chart.BeginFlat(0, 10);
+  TPolarChart::PaintSeries(polar);
+
+  int left = image.width(), right = -1, top = image.height(), bottom = -1;
+  int redLeft = image.width(), redRight = -1, redTop = image.height(), redBottom = -1;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb pixel = image.pixel(x, y);
+      if (pixel == qRgb(0, 0, 0)) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      } else if (pixel == qRgb(255, 0, 0)) {
+        redLeft = std::min(redLeft, x), redRight = std::max(redRight, x);
+        redTop = std::min(redTop, y), redBottom = std::max(redBottom, y);
+      }
+    }
+  EXPECT_EQ(right - left, bottom - top);
+  EXPECT_EQ((left + right) / 2, 200);
+  EXPECT_EQ((top + bottom) / 2, 150);
+  EXPECT_NEAR(right - left, 300, 1);
+  // The points' line runs round at half the ring's size.
+  EXPECT_NEAR(redRight - redLeft, 150, 2);
+  EXPECT_NEAR(redBottom - redTop, 150, 2);
+  EXPECT_NEAR((redLeft + redRight) / 2, 200, 1);
+}
+
+}  // namespace
+}  // namespace chart::testing
