@@ -75,8 +75,6 @@ QString TCustomPolarSeries::GetCircleLabel(double degrees) const
   return FormatFloatGeneral(degrees) + QChar(0xBA);
 }
 
-void TCustomPolarSeries::SetParentChart(TSeriesChart* chart) { TCircledSeries::SetParentChart(chart); }
-
 void TCustomPolarSeries::SetSeriesColor(TColor color)
 {
   TCircledSeries::SetSeriesColor(color);

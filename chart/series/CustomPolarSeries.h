@@ -69,7 +69,6 @@ public:
   void DoBeforeDrawValues() override;
   void DrawAllValues() override;
   void DrawValue(int valueIndex) override;
-  void SetParentChart(TSeriesChart* chart) override;
   void SetSeriesColor(TColor color) override;
   void PrepareForGallery(bool isEnabled) override;
   QString GetEditorClassName() const override { return QStringLiteral("TPolarSeriesEditor"); }

@@ -143,6 +143,48 @@ TEST_F(PolarSeriesTest, ARadiusAxisWithoutRangePutsPointsAtTheCentreAndDrawsNoRi
   EXPECT_EQ(recorded.Drawn(TCanvasOp::Ellipse).size(), 1u);  // the outer ring only
 }
 
+TEST_F(PolarSeriesTest, RadiusScalesRunFromTheCentreWithTheRadiusRange)
+{
+  GridsOff();
+  for (TChartAxis* axis : {&chart.Left, &chart.Right, &chart.Top, &chart.Bottom}) axis->SetVisible(true);
+  chart.Left.SetIncrement(5);
+  chart.Top.SetInverted(true);
+  // Axis lines are the two-pixel lines.
+  auto axisLines = [this] {
+    std::vector<std::vector<TPoint>> out;
+    for (const auto& r : recorded.Drawn(TCanvasOp::LineTo))
+      if (r.State.Pen.Width == 2) out.push_back(r.Points);
+    std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
+      return std::tie(a[0].X, a[0].Y, a[1].X, a[1].Y) < std::tie(b[0].X, b[0].Y, b[1].X, b[1].Y);
+    });
+    return out;
+  };
+  Paint(0, 10);
+  EXPECT_EQ(axisLines(), (std::vector<std::vector<TPoint>>{
+                             {{0, 100}, {100, 100}},    // top, leftwards to the centre
+                             {{100, 0}, {100, 100}},    // right, up from the centre
+                             {{100, 100}, {100, 200}},  // left, down from the centre
+                             {{100, 100}, {200, 100}},  // bottom
+                         }));
+  std::vector<QString> texts = Texts();
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), QStringLiteral("5")), 4);
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), QStringLiteral("10")), 4);
+  // The scales leave the axes as they were.
+  EXPECT_TRUE(chart.Top.Inverted());
+  EXPECT_FALSE(chart.Left.Inverted());
+
+  // A radar series draws the rising scale only.
+  TRadarSeries radar;
+  polar.SetParentChart(nullptr);
+  radar.SetParentChart(&chart);
+  radar.Marks().SetVisible(false);
+  radar.AddPolar(0, 5);
+  recorded.Recording.Clear();
+  chart.BeginFlat(0, 10);
+  TPolarChart::PaintSeries(radar);
+  EXPECT_EQ(axisLines(), (std::vector<std::vector<TPoint>>{{{100, 0}, {100, 100}}}));
+}
+
 TEST_F(PolarSeriesTest, RadiusRingsStepDownFromTheMaximum)
 {
   chart.Bottom.Grid().SetVisible(false);
