@@ -13,6 +13,7 @@ namespace chart {
 class TChartAxis;
 class TChartSeries;
 class TChartSeriesList;
+class TView3DOptions;
 
 class TSeriesChart : public TParentChart {
 public:
@@ -39,6 +40,14 @@ public:
   virtual platform::TColor Color() const = 0;        // the chart's background
   virtual platform::TColor LegendColor() const = 0;  // the legend's background
   virtual QString LegendText(const TChartSeries& series, int valueIndex) const = 0;  // the legend's text of a point
+  // Round series: the axes, walls, frame and back wall shown, zoom and panning allowed (on) or
+  // not; a chart without them has nothing to switch.
+  virtual void SetAxesAndWalls(bool /*on*/) {}
+  // The 3-D view a round series sets; none for a chart that keeps its own.
+  virtual TView3DOptions* View3DToSet() { return nullptr; }
+  // The back wall's colour; "no colour" for a chart without walls.
+  virtual platform::TColor BackWallColor() const { return platform::clDefault; }
+  virtual bool IsDestroying() const { return false; }
 };
 
 }  // namespace chart
