@@ -5,6 +5,7 @@
 // converges geometrically, and for large orders the uniform expansion in the order. Each value carries an estimate of its relative error; one that cannot
 // show 12 right digits is error 8.
 #include "engine/AngleReduction.h"
+#include "engine/BesselDebye.h"
 #include "engine/BesselHankelPrecise.h"
 #include "engine/BesselLargeOrder.h"
 #include "engine/BesselNeumann.h"
@@ -244,8 +245,11 @@ Estimate PreciseWholeOrder(bool wanted, bool first, Extended n, Extended t)
   Estimate e;
   if (!wanted || !IsWhole(n) || n > INT_MAX)
     return e;
-  if (!BesselWholeOrderPrecise(first, static_cast<int>(n), t, e.value, e.error))
+  if (!BesselDebyePrecise(first, static_cast<int>(n), t, e.value, e.error))
     e = {};
+  Estimate recurrence;
+  if (!(e.error <= RequiredAccuracy) && BesselWholeOrderPrecise(first, static_cast<int>(n), t, recurrence.value, recurrence.error))
+    e = Better(e, recurrence);
   Estimate hankel;
   if (!(e.error <= RequiredAccuracy) && BesselHankelPrecise(first, static_cast<int>(n), t, hankel.value, hankel.error))
     e = Better(e, hankel);

@@ -102,6 +102,19 @@ Extended RecurrenceError(Extended steps)
   return 8 * Rounding * (steps + 10);
 }
 
+// The same for roundings that add up as independent errors do, by the square root of their count.
+Extended RandomRecurrenceError(Extended steps)
+{
+  return 8 * Rounding * (2 * std::sqrt(steps) + 10);
+}
+
+// A bound of |J_k(t)| over all orders k (Landau's), and so of the roundings of the normalised
+// downward recurrence.
+Extended LargestJ(Extended t)
+{
+  return std::min<Extended>(1, 0.7858L / std::cbrt(t));
+}
+
 }  // namespace
 
 bool BesselWholeOrderPrecise(bool first, int n, Extended t, Extended& value, Extended& relativeError)
@@ -124,9 +137,8 @@ bool BesselWholeOrderPrecise(bool first, int n, Extended t, Extended& value, Ext
   const DoubleExtended lnHalf = LnPrecise(t / 2) + EulerGammaPrecise;
   DoubleExtended y0 = twoOverPi * (lnHalf * d.j0 + ScaledBy(d.sumY0, 1));
   DoubleExtended y1 = twoOverPi * ((lnHalf + Exactly(-1)) * d.j1 + -(d.j0 / Exactly(t)) + -d.sumY1);
-  // Their rounding, in units of the amplitude at orders 0 and 1, grows along the recurrence to order
-  // n as a mix of J and Y of about sqrt(2 pi t) times the amplitude there.
-  const Extended startError = RecurrenceError(d.start) * (1 + std::fabs(lnHalf.hi));
+  // Their rounding, in units of the largest J_k, is that of many independent steps.
+  const Extended startError = RandomRecurrenceError(d.start) * (1 + std::fabs(lnHalf.hi));
   if (n == 0) {
     value = y0.Value();
     relativeError = startError * (std::fabs(value) + amplitude) / std::fabs(value);
@@ -146,8 +158,11 @@ bool BesselWholeOrderPrecise(bool first, int n, Extended t, Extended& value, Ext
   value = y1.Value();
   if (value == 0 || !std::isfinite(value))
     return false;
+  // An absolute error d in Y0 and Y1 grows along the recurrence to order n as a mix of J and Y of
+  // about d sqrt(2 pi t) times the amplitude there.
   const Extended scale = std::fabs(value) + amplitude;
-  relativeError = (startError * std::sqrt(2 * Pi * t) + RecurrenceError(n)) * scale / std::fabs(value);
+  const Extended grown = startError * LargestJ(t) * std::sqrt(2 * Pi * t);
+  relativeError = (grown + RecurrenceError(n)) * scale / std::fabs(value);
   return true;
 }
 

@@ -53,6 +53,37 @@ TEST_F(HardReferenceValuesTest, CosineIntegralAndBesselBesideTheirZeros)
   });
 }
 
+// Orders about equal to the argument, at the Extended values nearest the first zeros and a step off.
+TEST_F(HardReferenceValuesTest, BesselBesideZerosWhereTheOrderMeetsTheArgument)
+{
+  ExpectReferences({
+      {"Yn(250,255.909941488752691110542)", -5.037784389288517004452e-20L},
+      {"Yn(250,255.9099414887526911244198)", 2.775941657803447502983e-19L},
+      {"Yn(250,255.9099414887526910966642)", -3.783498535661150904051e-19L},
+      {"Jn(250,261.8545145057886465722596)", 1.282853719763580068507e-19L},
+      {"Yn(78,118.5700574143749177064011)", -2.325171492928983572425e-20L},
+      {"Yn(1866,1877.490074260946571804709)", 1.304278776300314711839e-19L},
+  });
+}
+
+// Arguments from 1E6 up to about the square of the order, where the Hankel expansion cancels and
+// the recurrences are too long: beside zeros and between them.
+TEST_F(HardReferenceValuesTest, BesselOfLargeArgumentsBelowTheSquareOfTheOrder)
+{
+  ExpectReferences({
+      {"Jn(100000,999999999.920391715830192)", -2.738337996552603997103e-16L},
+      {"Yn(3000,1200000.606067862493546272)", 9.412269054350714166254e-18L},
+      {"Jn(5000,9999373.221634423748582776)", -6.363094858563924020592e-17L},
+      {"Yn(20000,99999999.98429567675339058)", -7.313398910321930914932e-17L},
+      {"Yn(1500,1300000.38484722155203599)", -5.240156717085755211364e-18L},
+      {"Jn(60000,3300000000.533653578022495)", -1.423405860146526826587e-16L},
+      {"Jn(100000,1E9)", 0.00000200650157455774317456L},
+      {"Yn(3000,1.2E6)", 0.0004149057581645459019476L},
+      {"Jn(2000,3E6)", 0.0001705992646239179259759L},
+      {"Yn(30000,5E8)", -0.00001400377939944225327146L},
+  });
+}
+
 // The incomplete gamma and beta ratios of large parameters near the bulk of the distribution.
 TEST_F(HardReferenceValuesTest, IncompleteRatiosOfLargeParameters)
 {
