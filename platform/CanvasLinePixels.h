@@ -35,6 +35,10 @@ class LineStepper {
 public:
   LineStepper(long long start, long long d, long long n, long long first) : start_(start), step_(2 * d), den_(2 * n)
   {
+    if (first == 0) {
+      r_ = n;  // 0 <= n < 2n
+      return;
+    }
     const long long acc = first * step_ + n;
     q_ = acc >= 0 ? acc / den_ : -((-acc + den_ - 1) / den_);
     r_ = acc - q_ * den_;
@@ -90,6 +94,14 @@ void ForEachLinePixel(TPoint a, TPoint b, const TRect& bounds, Visit&& visit)
   const long long n = std::max(std::llabs(dx), std::llabs(dy));
   if (n == 0 || bounds.IsEmpty())
     return;
+  if (bounds.Contains(a) && bounds.Contains(b)) {
+    // Every pixel lies between the ends: no step needs limiting or testing.
+    detail::LineStepper x(a.X, dx, n, 0);
+    detail::LineStepper y(a.Y, dy, n, 0);
+    for (long long i = 0; i < n; ++i, x.Next(), y.Next())
+      visit(x.Value(), y.Value());
+    return;
+  }
   long long lo = 0;
   long long hi = n;
   detail::LimitSteps(a.X, dx, n, bounds.Left, bounds.Right - 1, lo, hi);
