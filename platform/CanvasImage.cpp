@@ -153,7 +153,7 @@ void TImageCanvas::WriteThinLines(const TCanvasState& s, std::span<const TPoint>
     if (straightRun(a, b))
       return;
     if (dashes.empty() && oneRect && area.Contains(a) && area.Contains(b))
-      ForEachLinePixel(a, b, area, inside);
+      ForEachLinePixelBetweenEnds(a, b, inside);
     else
       ForEachLinePixel(a, b, bounds, put);
   };
@@ -225,7 +225,7 @@ bool TImageCanvas::FastPolygon(const TCanvasState& s, std::span<const TPoint> po
   const QRgb pen = RgbPixel(s.Pen.Color);
   const auto put = [bits, stride, pen](int x, int y) { reinterpret_cast<QRgb*>(bits + y * stride)[x] = pen; };
   for (std::size_t i = 0; i < points.size(); ++i)
-    ForEachLinePixel(points[i], points[(i + 1) % points.size()], area, put);
+    ForEachLinePixelBetweenEnds(points[i], points[(i + 1) % points.size()], put);
   return true;
 }
 

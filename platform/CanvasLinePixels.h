@@ -85,23 +85,33 @@ inline std::span<const int> ThinDashPattern(TPenStyle style)
   }
 }
 
+// Calls visit(x, y) for the pixels of the line a-b (b left out), in order, when both ends lie in
+// one rectangle: every pixel lies between the ends, so none needs limiting or testing.
+template <typename Visit>
+void ForEachLinePixelBetweenEnds(TPoint a, TPoint b, Visit&& visit)
+{
+  const long long dx = (long long)b.X - a.X;
+  const long long dy = (long long)b.Y - a.Y;
+  const long long n = std::max(std::llabs(dx), std::llabs(dy));
+  detail::LineStepper x(a.X, dx, n, 0);
+  detail::LineStepper y(a.Y, dy, n, 0);
+  for (long long i = 0; i < n; ++i, x.Next(), y.Next())
+    visit(x.Value(), y.Value());
+}
+
 // Calls visit(x, y) for the pixels of the line a-b (b left out) inside bounds, in order.
 template <typename Visit>
 void ForEachLinePixel(TPoint a, TPoint b, const TRect& bounds, Visit&& visit)
 {
+  if (bounds.Contains(a) && bounds.Contains(b)) {
+    ForEachLinePixelBetweenEnds(a, b, visit);
+    return;
+  }
   const long long dx = (long long)b.X - a.X;
   const long long dy = (long long)b.Y - a.Y;
   const long long n = std::max(std::llabs(dx), std::llabs(dy));
   if (n == 0 || bounds.IsEmpty())
     return;
-  if (bounds.Contains(a) && bounds.Contains(b)) {
-    // Every pixel lies between the ends: no step needs limiting or testing.
-    detail::LineStepper x(a.X, dx, n, 0);
-    detail::LineStepper y(a.Y, dy, n, 0);
-    for (long long i = 0; i < n; ++i, x.Next(), y.Next())
-      visit(x.Value(), y.Value());
-    return;
-  }
   long long lo = 0;
   long long hi = n;
   detail::LimitSteps(a.X, dx, n, bounds.Left, bounds.Right - 1, lo, hi);
