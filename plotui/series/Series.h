@@ -4,6 +4,9 @@
 // matrix cells); its point queries for the graph and the info bubbles, its popup menu, and its
 // block of the graph text file.
 
+#include "plotui/series/GraphData.h"
+#include "plotui/series/PointList.h"
+
 #include "plot/graph/SeriesLayer.h"
 #include "plot/parts/Marker.h"
 
@@ -20,34 +23,12 @@ class TPoly;
 
 namespace plotui {
 
-class TSeries;
 class TSeriesLegend;
 
 // Keyboard modifier sets of the gestures: bit 0 Shift, bit 1 Alt, bit 2 Ctrl.
 inline constexpr std::uint8_t kModShift = 0x01;
 inline constexpr std::uint8_t kModAlt = 0x02;
 inline constexpr std::uint8_t kModCtrl = 0x04;
-
-// One point, kept as the segment that ends in it.
-struct TGraphData {
-  TGraphData(plot::TGraph& graph, TSeries& series) : Graph(&graph), Series(&series) {}
-  // Everything but the second integer; the marker as a copy.
-  void Assign(const TGraphData& source);
-
-  plot::TGraph* Graph;  // not owned
-  platform::TColor Color = platform::clBlack;
-  int Kind = 1;
-  double X1 = 0, Y1 = 0;  // the previous point (the point itself for the first)
-  double X2 = 0, Y2 = 0;  // the point
-  std::unique_ptr<plot::TMarker> Marker;  // may be absent
-  QString Name;
-  bool HitEnabled = true;  // the marker takes part in the marker hit test
-  bool Switch2 = true;
-  int Int1 = 0;
-  int Int2 = 0;
-  TSeries* Series;  // not owned
-  plot::TFloatRect BarRect{};  // of the last clustered bar drawn
-};
 
 class TSeries : public plot::TSeriesLayer {
 public:
@@ -150,7 +131,7 @@ public:
   void ReadFromFile(plot::TGraphFileReader& file) override;
   void SaveToFile(plot::TGraphFileWriter& file) const override;
 
-  std::vector<std::unique_ptr<TGraphData>> Points;
+  TPointList Points;
   plot::TSeriesStyle Style = plot::kStyleLine;
   int LineStyle = 0;
   int LineWidth = 1;

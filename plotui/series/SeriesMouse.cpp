@@ -27,7 +27,7 @@ void TSeries::MouseMoveActive(platform::TShiftState, int x, int y)
   int best = -1;
   int bestDistance = tolerance + 1;
   for (int i = 0; i < GetCount(); ++i) {
-    const TGraphData& d = *Points[static_cast<std::size_t>(i)];
+    const TGraphData& d = Points[static_cast<std::size_t>(i)];
     const platform::TPoint a{Graph->XToScreen(d.X1), Graph->YToScreen(d.Y1)};
     const platform::TPoint b{Graph->XToScreen(d.X2), Graph->YToScreen(d.Y2)};
     int distance = std::max(std::abs(b.X - x), std::abs(b.Y - y));
@@ -44,7 +44,7 @@ void TSeries::MouseMoveActive(platform::TShiftState, int x, int y)
   HitIndex = best;
   HitPoint = best;
   HitDistance = bestDistance;
-  const TGraphData& d = *Points[static_cast<std::size_t>(best)];
+  const TGraphData& d = Points[static_cast<std::size_t>(best)];
   const bool nearPoint = std::abs(Graph->XToScreen(d.X2) - x) <= MarkerSize &&
                          std::abs(Graph->YToScreen(d.Y2) - y) <= MarkerSize;
   MarkerHit = Style == plot::kStylePoints || (Style == plot::kStyleLineAndPoint && nearPoint);
