@@ -57,6 +57,19 @@ public:
     size_ = 0;
   }
 
+  // Removes point i; the points after it move down one place.
+  void erase(std::size_t i)
+  {
+    if (i >= size_)
+      return;
+    for (std::size_t j = i; j + 1 < size_; ++j)
+      (*this)[j] = std::move((*this)[j + 1]);
+    blocks_.back().pop_back();
+    if (blocks_.back().empty())
+      blocks_.pop_back();
+    --size_;
+  }
+
   TGraphData& operator[](std::size_t i) { return blocks_[Block(i)][Offset(i)]; }
   const TGraphData& operator[](std::size_t i) const { return blocks_[Block(i)][Offset(i)]; }
   TGraphData& at(std::size_t i)

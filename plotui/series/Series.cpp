@@ -480,10 +480,12 @@ void TSeries::CreatePopup()
   add(QStringLiteral("&Info") + ModifierLabel(InfoShift), QStringLiteral("miInfo"), InfoEnabled,
       [this] { InfoClick(); });
   // Editing a step series comes with point editing.
-  add(QStringLiteral("&Edit"), QStringLiteral("miEdit"), Style == plot::kStylePiecewiseConstant, {});
+  add(QStringLiteral("&Edit"), QStringLiteral("miEdit"), Style == plot::kStylePiecewiseConstant,
+      [this] { StartDrag(true); });
   add(QStringLiteral("&Delete") + ModifierLabel(DeleteShift), QStringLiteral("miErase"), AllowDelete || AllowHide,
       [this] { DeleteClick(); });
-  add(QStringLiteral("&Unvisible  <Ctrl>"), QStringLiteral("miUnvisible"), AllowHide || AllowDelete, {});
+  add(QStringLiteral("&Unvisible  <Ctrl>"), QStringLiteral("miUnvisible"), AllowHide || AllowDelete,
+      [this] { HideClick(); });
 }
 
 void TSeries::InfoClick()

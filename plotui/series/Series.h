@@ -97,11 +97,23 @@ public:
   // Mouse: the point under it (HitIndex, -1 none), the popup on a right click, the info gesture.
   void MouseMoveActive(platform::TShiftState shift, int x, int y) override;
   void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
+  void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
+  // The cursor for the point under the mouse with these keys and buttons down.
+  void UpdateCursor(platform::TShiftState shift);
+  // Point dragging: started from "&Edit" (fromMenu) or, once armed, by a plain left click.
+  void StartDrag(bool fromMenu);
+  void DragTo(int x, int y);
+  // The feedback lines of point i, drawn in the pen mode in force (not-xor while dragging).
+  void DrawDragLines(int i);
+  void EndDragFeedback();
 
   // Popup menu.
   void CreatePopup() override;
   void InfoClick();
   void SelectClick();
+  // Removes the point under the mouse (HitPoint); a middle point's neighbours are joined.
+  void DeleteClick() override;
+  void HideClick();
 
   // Drawing.
   void Draw() override;
@@ -176,6 +188,11 @@ private:
   // Left end, foot and top of point p's stacked bar on the stack level; true when the top was cut.
   bool StackedBarSpan(int p, double level, double& left, double& foot, double& top);
   int LegendIndex() const;
+  // Hit tests of MouseMoveActive by style; true on a hit (HitPoint set).
+  bool HitBar(int x, int y);
+  bool HitDepthBar(int x, int y);
+  bool HitPointOrSegment(int x, int y);
+  platform::TPoint PixelOf(double x, double y, int offset) const;
   void ReadPoints(plot::TGraphFileReader& file, int count);
 };
 
