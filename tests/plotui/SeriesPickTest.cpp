@@ -7,6 +7,9 @@
 #include "tests/support/MouseInput.h"
 
 #include <QApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -209,6 +212,55 @@ TEST(SeriesPick, DraggingAStepMovesThePointAndTheNextStartOnALogAxisToo)
     EXPECT_EQ(s.DragState, 0x10);
     EXPECT_EQ(s.GetData(3).Y1, s.GetData(2).Y2);
   }
+}
+
+// The pixels of the control as the screen shows them once pending paints have run.
+QImage OnScreen(QWidget& control)
+{
+  for (int i = 0; i < 3; ++i)
+    QApplication::processEvents();
+  QWidget& top = *control.window();
+  const QPixmap shown = top.windowHandle()->screen()->grabWindow(top.winId());
+  const QPoint at = control.mapTo(&top, QPoint(0, 0));
+  return shown.toImage().copy(QRect(at, control.size())).convertToFormat(QImage::Format_RGB32);
+}
+
+bool RedNear(const QImage& image, QPoint at)
+{
+  for (int dy = -2; dy <= 2; ++dy)
+    for (int dx = -2; dx <= 2; ++dx)
+      if ((image.pixel(at + QPoint(dx, dy)) & 0xFFFFFF) == 0xFF0000)
+        return true;
+  return false;
+}
+
+TEST(SeriesPick, TheDragFeedbackFollowsTheMouseOnTheScreen)
+{
+  TPickFixture f;
+  TSeries& s = f.AddSeries("s", plot::kStyleLine, platform::clRed, {{0, 0}, {5, 5}, {10, 0}});
+  f.chart->Redraw();
+  s.DragState = 0x10;  // armed by an earlier drag
+  const QPointF start = f.At(0, 0), middle = f.At(5, 5), end = f.At(10, 0);
+  const QPointF to(middle.x(), middle.y() + 60);
+  const QPoint newLeft = ((start + to) / 2).toPoint();
+  EXPECT_FALSE(RedNear(OnScreen(*f.chart->Image), newLeft));
+  f.Hover(middle);
+  PressAt(*f.chart->Image, middle);
+  MoveHeldTo(*f.chart->Image, to);
+  QImage shown = OnScreen(*f.chart->Image);
+  EXPECT_TRUE(RedNear(shown, newLeft));
+  EXPECT_TRUE(RedNear(shown, ((end + to) / 2).toPoint()));
+  const double dropped = f.chart->Graph->ScreenToY(int(to.y()));
+  const int paints = f.paints;
+  ReleaseAt(*f.chart->Image, to);
+  EXPECT_EQ(s.GetData(1).Y2, dropped);
+  EXPECT_EQ(s.GetData(2).Y1, dropped);
+  // The release repaints the series where it now lies (the axes follow the new extent).
+  EXPECT_EQ(f.paints, paints + 1);
+  shown = OnScreen(*f.chart->Image);
+  EXPECT_TRUE(RedNear(shown, ((f.At(0, 0) + f.At(5, dropped)) / 2).toPoint()));
+  EXPECT_TRUE(RedNear(shown, ((f.At(10, 0) + f.At(5, dropped)) / 2).toPoint()));
+  EXPECT_EQ(f.chart->Graph->Canvas->Pen().Mode(), platform::TPenMode::pmCopy);
 }
 
 }  // namespace
