@@ -119,8 +119,20 @@ bool TSeries::HitPointOrSegment(int x, int y)
       }
     }
   const platform::TPoint mouse{x, y};
+  // On linear flat axes a record wholly outside the mouse's reach in world units is passed over
+  // without converting it to pixels.
+  const bool lines = Style != plot::kStyleArea && Style != plot::kStyleVolume;
+  const bool quick = lines && !Graph->IsXLog() && !Graph->IsYLog() && o == 0 && o2 == 0;
+  const int rx = tx + kSegmentReach + 1, ry = ty + kSegmentReach + 1;
+  const double wx0 = std::min(Graph->ScreenToX(x - rx), Graph->ScreenToX(x + rx));
+  const double wx1 = std::max(Graph->ScreenToX(x - rx), Graph->ScreenToX(x + rx));
+  const double wy0 = std::min(Graph->ScreenToY(y - ry), Graph->ScreenToY(y + ry));
+  const double wy1 = std::max(Graph->ScreenToY(y - ry), Graph->ScreenToY(y + ry));
   for (int i = GetCount() - 1; i >= 0; --i) {
     const TGraphData& d = Points[std::size_t(i)];
+    if (quick && (std::max(d.X1, d.X2) < wx0 || std::min(d.X1, d.X2) > wx1 || std::max(d.Y1, d.Y2) < wy0 ||
+                  std::min(d.Y1, d.Y2) > wy1))
+      continue;
     const platform::TPoint a = PixelOf(d.X1, d.Y1, o), b = PixelOf(d.X2, d.Y2, o);
     if (Style == plot::kStyleArea) {
       plot::TPoly poly;
