@@ -6,6 +6,7 @@
 #include "plotui/data/FileDataDialog.h"
 #include "plotui/data/ImportDialog.h"
 #include "plotui/data/ImportText.h"
+#include "plotui/dialogs/MarkerStyleDialog.h"
 
 #include "platform/ClipboardText.h"
 #include "platform/Menus.h"
@@ -348,6 +349,34 @@ TEST(ImportWindow, GridCommandsFromThePopupAndAClipboardBeyondTheOldLimits)
   TfmGraphImport dialog;
   EXPECT_FALSE(dialog.EditSeries(*f.chart->Graph, nullptr));
   EXPECT_EQ(script.StepsLeft(), 0);
+}
+
+TEST(ImportWindow, SymbolsAndColourReachTheNewSeries)
+{
+  TPlotFixture f;
+  platform::SetClipboardText("1 2\r\n3 4");
+  platform::ModalScript script;
+  script.Act([&](platform::Form& form) {
+    auto& d = dynamic_cast<TfmGraphImport&>(form);
+    d.ToolBar->ClickButton("sbPaste");
+    Click(*d.btColor);
+    Click(*d.btSymbols);
+    Ok(d);
+  });
+  script.PickColor(0x00AA00);
+  script.Act([](platform::Form& form) {
+    auto& d = dynamic_cast<TfmMarkerStyle&>(form);
+    d.Markers->setCurrentRow(8);
+    Click(*d.btClose);
+  });
+  TfmGraphImport dialog;
+  EXPECT_TRUE(dialog.EditSeries(*f.chart->Graph, nullptr));
+  EXPECT_EQ(script.StepsLeft(), 0);
+  ASSERT_EQ(f.chart->Graph->GetLayerCount(), 1);
+  auto& s = dynamic_cast<TSeries&>(*f.chart->Graph->GetLayer(0));
+  EXPECT_EQ(s.GetColor(), 0x00AA00u);
+  EXPECT_EQ(s.MarkerStyle, 8);
+  EXPECT_EQ(s.GetData(1).Marker->Style, 8);
 }
 
 }  // namespace
