@@ -6,11 +6,14 @@ namespace platform {
 
 void TBrush::SetColor(TColor color)
 {
-  TBrushData d = data_;
-  d.Color = color;
-  if (d.Style == TBrushStyle::bsClear)
-    d.Style = TBrushStyle::bsSolid;
-  Change(d);
+  if (data_.Color == color && data_.Style != TBrushStyle::bsClear)
+    return;
+  // Something changes: the colour, or a clear brush turns solid.
+  data_.Color = color;
+  if (data_.Style == TBrushStyle::bsClear)
+    data_.Style = TBrushStyle::bsSolid;
+  if (OnChange)
+    OnChange();
 }
 
 void TBrush::SetStyle(TBrushStyle style)

@@ -66,17 +66,35 @@ const TCanvasState& TCanvas::CurrentState() const
   return state_;
 }
 
+const QString& TCanvas::NoText()
+{
+  static const QString none;
+  return none;
+}
+
+const QImage& TCanvas::NoImage()
+{
+  static const QImage none;
+  return none;
+}
+
 void TCanvas::Emit(TCanvasOp op, std::span<const TPoint> points, const QString& text, std::uint32_t value,
                    const QImage& image)
 {
   if (!AnyFarOut(points)) {
-    Render(TCanvasCall{op, points, text, image, value, CurrentState()});
-  } else {
-    std::vector<TPoint> kept(points.begin(), points.end());
-    for (TPoint& p : kept)
-      p = {ClampCoord(p.X), ClampCoord(p.Y)};
-    Render(TCanvasCall{op, kept, text, image, value, CurrentState()});
+    EmitWithin(op, points, text, value, image);
+    return;
   }
+  std::vector<TPoint> kept(points.begin(), points.end());
+  for (TPoint& p : kept)
+    p = {ClampCoord(p.X), ClampCoord(p.Y)};
+  EmitWithin(op, kept, text, value, image);
+}
+
+void TCanvas::EmitWithin(TCanvasOp op, std::span<const TPoint> points, const QString& text, std::uint32_t value,
+                         const QImage& image)
+{
+  Render(TCanvasCall{op, points, text, image, value, CurrentState()});
   if (OnChange)
     OnChange();
 }
@@ -84,9 +102,7 @@ void TCanvas::Emit(TCanvasOp op, std::span<const TPoint> points, const QString& 
 void TCanvas::Notify(TCanvasOp op, std::span<const TPoint> points)
 {
   static const TCanvasState kNoState;
-  static const QString kNoText;
-  static const QImage kNoImage;
-  StateCall(TCanvasCall{op, points, kNoText, kNoImage, 0, kNoState});
+  StateCall(TCanvasCall{op, points, NoText(), NoImage(), 0, kNoState});
 }
 
 void TCanvas::MoveTo(int x, int y)
@@ -109,7 +125,7 @@ void TCanvas::Polyline(std::span<const TPoint> points)
   if (points.size() < 2)
     return;
   if (!AnyFarOut(points)) {
-    Emit(TCanvasOp::Polyline, points);
+    EmitWithin(TCanvasOp::Polyline, points);
     return;
   }
   for (const std::vector<TPoint>& run : ClipPolylineToLimit(points))
@@ -121,7 +137,7 @@ void TCanvas::Polygon(std::span<const TPoint> points)
   if (points.size() < 2)
     return;
   if (!AnyFarOut(points)) {
-    Emit(TCanvasOp::Polygon, points);
+    EmitWithin(TCanvasOp::Polygon, points);
     return;
   }
   const std::vector<TPoint> cut = ClipPolygonToLimit(points);

@@ -158,13 +158,18 @@ protected:
 private:
   struct TSaved;
   const TCanvasState& CurrentState() const;
-  void Emit(TCanvasOp op, std::span<const TPoint> points, const QString& text = {}, std::uint32_t value = 0,
-            const QImage& image = {});
-  void Emit(TCanvasOp op, std::initializer_list<TPoint> points, const QString& text = {}, std::uint32_t value = 0,
-            const QImage& image = {})
+  static const QString& NoText();
+  static const QImage& NoImage();
+  void Emit(TCanvasOp op, std::span<const TPoint> points, const QString& text = NoText(), std::uint32_t value = 0,
+            const QImage& image = NoImage());
+  void Emit(TCanvasOp op, std::initializer_list<TPoint> points, const QString& text = NoText(),
+            std::uint32_t value = 0, const QImage& image = NoImage())
   {
     Emit(op, std::span<const TPoint>(points.begin(), points.size()), text, value, image);
   }
+  // Emit for points known to lie within the coordinate limit.
+  void EmitWithin(TCanvasOp op, std::span<const TPoint> points, const QString& text = NoText(),
+                  std::uint32_t value = 0, const QImage& image = NoImage());
   void Notify(TCanvasOp op, std::span<const TPoint> points = {});
   void Notify(TCanvasOp op, std::initializer_list<TPoint> points)
   {

@@ -65,16 +65,6 @@ TPointF CrossY(TPointF a, TPointF b, double y)
 
 }  // namespace
 
-bool IsFarOut(TPoint p)
-{
-  return p.X < -kMaxCoord || p.X > kMaxCoord || p.Y < -kMaxCoord || p.Y > kMaxCoord;
-}
-
-bool AnyFarOut(std::span<const TPoint> points)
-{
-  return std::any_of(points.begin(), points.end(), IsFarOut);
-}
-
 bool ClipSegmentToLimit(TPoint& a, TPoint& b)
 {
   if (!IsFarOut(a) && !IsFarOut(b))

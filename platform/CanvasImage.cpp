@@ -4,9 +4,18 @@
 #include "platform/CanvasPolygonFill.h"
 #include "platform/CanvasRasterOp.h"
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
+
+// The opaque pixel of a colour on 32-bit RGB.
+QRgb RgbPixel(TColor color)
+{
+  const TColor rgb = ColorToRGB(color);
+  return qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
 
 bool IsDirectFormat(QImage::Format format)
 {
@@ -133,15 +142,28 @@ void TImageCanvas::WriteThinLines(const TCanvasState& s, std::span<const TPoint>
     }
     return true;
   };
+  // A solid line with both ends inside the one clip rectangle lies inside it: no pixel is tested.
+  const bool copy = s.Pen.Mode == TPenMode::pmCopy;
+  const QRgb penPixel = op.Apply(0);
+  const auto inside = [&](int x, int y) {
+    auto* pixel = reinterpret_cast<QRgb*>(bits + y * stride) + x;
+    *pixel = copy ? penPixel : op.Apply(*pixel);
+  };
   const auto segment = [&](TPoint a, TPoint b) {
-    if (!straightRun(a, b))
+    if (straightRun(a, b))
+      return;
+    if (dashes.empty() && oneRect && area.Contains(a) && area.Contains(b))
+      ForEachLinePixelBetweenEnds(a, b, inside);
+    else
       ForEachLinePixel(a, b, bounds, put);
   };
   const TCanvasMapping& m = s.Mapping;
+  const bool identity = m.IsIdentity();
+  const auto device = [&](TPoint p) { return identity ? p : m.ToDevice(p); };
   for (std::size_t i = 0; i + 1 < points.size(); ++i)
-    segment(m.ToDevice(points[i]), m.ToDevice(points[i + 1]));
+    segment(device(points[i]), device(points[i + 1]));
   if (closed && points.size() > 2)
-    segment(m.ToDevice(points.back()), m.ToDevice(points.front()));
+    segment(device(points.back()), device(points.front()));
 }
 
 void TImageCanvas::ThinLines(QPainter&, const TCanvasState& s, std::span<const TPoint> points, bool closed)
@@ -173,7 +195,8 @@ bool TImageCanvas::FillSolid(const TCanvasState& s, const TRect& r)
 }
 
 // A small solid polygon with a clear or thin copying pen inside one clip rectangle: the interior
-// by spans (as the painter fills it), then the outline as thin lines.
+// by spans (as the painter fills it), then the outline as thin lines. A solid outline with every
+// corner inside the rectangle is written in place: none of its pixels can fall outside.
 bool TImageCanvas::FastPolygon(const TCanvasState& s, std::span<const TPoint> points)
 {
   if (s.Brush.Style != TBrushStyle::bsSolid || !s.Brush.Pattern.isNull() || !s.Mapping.IsIdentity()
@@ -187,12 +210,22 @@ bool TImageCanvas::FastPolygon(const TCanvasState& s, std::span<const TPoint> po
   const std::vector<TRect>& clip = ClipRects(s);
   if (clip.size() != 1)
     return false;
-  const TColor rgb = ColorToRGB(s.Brush.Color);
-  const QRgb color = qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
-  if (!FillPolygonSpans(image_, points, color, clip[0]))
+  const TRect area = clip[0];
+  uchar* bits = image_.bits();
+  const qsizetype stride = image_.bytesPerLine();
+  if (!FillPolygonSpans(bits, stride, points, RgbPixel(s.Brush.Color), area))
     return false;
-  if (outline)
+  if (!outline)
+    return true;
+  const bool inside = std::all_of(points.begin(), points.end(), [&area](TPoint p) { return area.Contains(p); });
+  if (s.Pen.Style != TPenStyle::psSolid || !inside) {
     WriteThinLines(s, points, true);
+    return true;
+  }
+  const QRgb pen = RgbPixel(s.Pen.Color);
+  const auto put = [bits, stride, pen](int x, int y) { reinterpret_cast<QRgb*>(bits + y * stride)[x] = pen; };
+  for (std::size_t i = 0; i < points.size(); ++i)
+    ForEachLinePixelBetweenEnds(points[i], points[(i + 1) % points.size()], put);
   return true;
 }
 

@@ -35,6 +35,10 @@ class LineStepper {
 public:
   LineStepper(long long start, long long d, long long n, long long first) : start_(start), step_(2 * d), den_(2 * n)
   {
+    if (first == 0) {
+      r_ = n;  // 0 <= n < 2n
+      return;
+    }
     const long long acc = first * step_ + n;
     q_ = acc >= 0 ? acc / den_ : -((-acc + den_ - 1) / den_);
     r_ = acc - q_ * den_;
@@ -81,10 +85,28 @@ inline std::span<const int> ThinDashPattern(TPenStyle style)
   }
 }
 
+// Calls visit(x, y) for the pixels of the line a-b (b left out), in order, when both ends lie in
+// one rectangle: every pixel lies between the ends, so none needs limiting or testing.
+template <typename Visit>
+void ForEachLinePixelBetweenEnds(TPoint a, TPoint b, Visit&& visit)
+{
+  const long long dx = (long long)b.X - a.X;
+  const long long dy = (long long)b.Y - a.Y;
+  const long long n = std::max(std::llabs(dx), std::llabs(dy));
+  detail::LineStepper x(a.X, dx, n, 0);
+  detail::LineStepper y(a.Y, dy, n, 0);
+  for (long long i = 0; i < n; ++i, x.Next(), y.Next())
+    visit(x.Value(), y.Value());
+}
+
 // Calls visit(x, y) for the pixels of the line a-b (b left out) inside bounds, in order.
 template <typename Visit>
 void ForEachLinePixel(TPoint a, TPoint b, const TRect& bounds, Visit&& visit)
 {
+  if (bounds.Contains(a) && bounds.Contains(b)) {
+    ForEachLinePixelBetweenEnds(a, b, visit);
+    return;
+  }
   const long long dx = (long long)b.X - a.X;
   const long long dy = (long long)b.Y - a.Y;
   const long long n = std::max(std::llabs(dx), std::llabs(dy));

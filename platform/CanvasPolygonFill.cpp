@@ -14,7 +14,7 @@ struct TEdge {
 };
 }  // namespace
 
-bool FillPolygonSpans(QImage& image, std::span<const TPoint> points, QRgb color, const TRect& area)
+bool FillPolygonSpans(uchar* bits, qsizetype stride, std::span<const TPoint> points, QRgb color, const TRect& area)
 {
   const std::size_t n = points.size();
   if (n < 3 || n > kMaxSpanFillPoints)
@@ -48,8 +48,6 @@ bool FillPolygonSpans(QImage& image, std::span<const TPoint> points, QRgb color,
     const std::int64_t x = aFP + ((std::int64_t(slopeFP) * ((std::int64_t(a.Y) << 16) + 32768 - (ay << 10))) >> 16);
     edges[count++] = {x, slopeFP, a.Y, b.Y - 1};
   }
-  uchar* bits = image.bits();
-  const qsizetype stride = image.bytesPerLine();
   std::array<std::int64_t, kMaxSpanFillPoints> xs;
   for (int y = top; y < bottom; ++y) {
     std::size_t m = 0;

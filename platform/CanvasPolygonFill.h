@@ -13,7 +13,8 @@ namespace platform {
 inline constexpr std::size_t kMaxSpanFillPoints = 16;
 
 // Fills when the polygon has 3 to kMaxSpanFillPoints points and lies within area (its right and
-// bottom edges included), which must lie within the 32-bit image; false leaves the image as it was.
-bool FillPolygonSpans(QImage& image, std::span<const TPoint> points, QRgb color, const TRect& area);
+// bottom edges included), which must lie within the 32-bit image whose rows start at bits, stride
+// bytes apart; false leaves the image as it was.
+bool FillPolygonSpans(uchar* bits, qsizetype stride, std::span<const TPoint> points, QRgb color, const TRect& area);
 
 }  // namespace platform

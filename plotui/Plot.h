@@ -72,6 +72,10 @@ public:
   void CopyToClipboard();
   void SetTicks3D();
   void SetTicks2D();
+  // The series data windows: a new series from pasted or file data (repainted when built), and
+  // the export of series as text.
+  void ImportSeries();
+  void ExportSeries();
   // The annotation tool palette, bound to this plot's graph.
   void ShowAnnotateTools();
   // The print dialog with its preview for the graph; the screen transform is renewed afterwards.

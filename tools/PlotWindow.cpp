@@ -69,8 +69,8 @@ TPlotWindow::TPlotWindow(const QString& name, QString settingsFile, TFormPlaceme
   ToolBar->AddSeparator();
   sbCopyToClipboard = AddToolButton("sbCopyToClipboard", QStringLiteral("Copy to clipbord"),
                                     [this] { sbCopyToClipboardClick(); });
-  sbExport = AddToolButton("sbExport", QStringLiteral("Export data"), nullptr);
-  sbImport = AddToolButton("sbImport", QStringLiteral("Import data"), nullptr);
+  sbExport = AddToolButton("sbExport", QStringLiteral("Export data"), [this] { Chart->ExportSeries(); });
+  sbImport = AddToolButton("sbImport", QStringLiteral("Import data"), [this] { Chart->ImportSeries(); });
   ToolBar->AddSeparator();
   sbAnnotate = AddToolButton("sbAnnotate", QStringLiteral("Paint"), [this] { Chart->ShowAnnotateTools(); });
   // Down while the annotation palette serves this plot.

@@ -20,8 +20,8 @@ void TGraphData::Assign(const TGraphData& source)
   Kind = source.Kind;
   Marker.reset();
   if (source.Marker) {
-    Marker = plot::TMarker::CreateBlank(*Graph);
-    Marker->Assign(*source.Marker);
+    Marker.emplace(*source.Marker);
+    Marker->Graph = Graph;
     Marker->Series = Series;
   }
   X1 = source.X1;
@@ -73,17 +73,19 @@ int TSeries::LegendIndex() const
 
 TGraphData& TSeries::AddPoint(double x, double y, platform::TColor color, const QString& name)
 {
-  auto data = std::make_unique<TGraphData>(*Graph, *this);
-  data->X2 = x;
-  data->Y2 = y;
-  data->X1 = Points.empty() ? x : Points.back()->X2;
-  data->Y1 = Points.empty() ? y : Points.back()->Y2;
-  data->Color = color;
-  data->Name = name;
-  data->Marker = std::make_unique<plot::TMarker>(*Graph, this, GetMarkerStyle(), MarkerSize, MarkerColor);
-  data->Marker->Color2 = MarkerColor2;
-  Points.push_back(std::move(data));
-  return *Points.back();
+  const bool first = Points.empty();
+  const double x1 = first ? x : Points.back().X2;
+  const double y1 = first ? y : Points.back().Y2;
+  TGraphData& data = Points.emplace_back(*Graph, *this);
+  data.X2 = x;
+  data.Y2 = y;
+  data.X1 = x1;
+  data.Y1 = y1;
+  data.Color = color;
+  data.Name = name;
+  data.Marker.emplace(*Graph, this, GetMarkerStyle(), MarkerSize, MarkerColor);
+  data.Marker->Color2 = MarkerColor2;
+  return data;
 }
 
 TFloatPoint TSeries::GetPoint(int index)
@@ -93,8 +95,8 @@ TFloatPoint TSeries::GetPoint(int index)
   if (Points.empty())
     return {};
   if (index == 0)
-    return {Points[0]->X1, Points[0]->Y1};
-  const TGraphData& data = *Points[static_cast<std::size_t>(std::min(index, GetCount() - 1))];
+    return {Points[0].X1, Points[0].Y1};
+  const TGraphData& data = Points[static_cast<std::size_t>(std::min(index, GetCount() - 1))];
   return {data.X2, data.Y2};
 }
 
@@ -102,20 +104,20 @@ TGraphData& TSeries::GetData(int index)
 {
   index = std::clamp(index, 0, GetCount() - 1);
   CurrentPoint = index;
-  return *Points.at(static_cast<std::size_t>(index));
+  return Points.at(static_cast<std::size_t>(index));
 }
 
 platform::TColor TSeries::GetPointColor(int index) const
 {
   if (index < 0 || index >= GetCount())
     return 0;
-  return Points[static_cast<std::size_t>(index)]->Color;
+  return Points[static_cast<std::size_t>(index)].Color;
 }
 
 void TSeries::SetPointColor(int index, platform::TColor color)
 {
   if (index >= 0 && index < GetCount())
-    Points[static_cast<std::size_t>(index)]->Color = color;
+    Points[static_cast<std::size_t>(index)].Color = color;
 }
 
 QString TSeries::GetPointName(int index)
@@ -170,9 +172,9 @@ namespace {
 template <typename Apply>
 void ForEachMarker(TSeries& series, Apply apply)
 {
-  for (const auto& data : series.Points)
-    if (data->Marker)
-      apply(*data->Marker);
+  for (TGraphData& data : series.Points)
+    if (data.Marker)
+      apply(*data.Marker);
 }
 
 }  // namespace
@@ -300,7 +302,7 @@ void TSeries::GetExtents(double& xMin, double& xMax, double& yMin, double& yMax)
   xMin = yMin = 1e38;
   xMax = yMax = -1e38;
   for (std::size_t i = 0; i < Points.size(); ++i) {
-    const TGraphData& d = *Points[i];
+    const TGraphData& d = Points[i];
     xMin = std::min({xMin, d.X1, d.X2});
     xMax = std::max({xMax, d.X1, d.X2});
     if (Style == plot::kStylePiecewiseConstant && i + 1 == Points.size())
@@ -374,7 +376,7 @@ double TSeries::InterpolateY(double x, double y)
   double best = plot::MissingValue;
   double bestDistance = 0;
   for (auto it = Points.rbegin(); it != Points.rend(); ++it) {
-    const TGraphData& d = **it;
+    const TGraphData& d = *it;
     if (x < std::min(d.X1, d.X2) || x > std::max(d.X1, d.X2))
       continue;
     double y1 = d.Y1, y2 = d.Y2;
@@ -402,9 +404,9 @@ double TSeries::InterpolateY(double x, double y)
   const plot::TFloatRect range = Graph->GetWorldRange();
   const double margin = (range.Right - range.Left) * 0.05;
   if (x >= range.Right - margin && x <= range.Right + margin)
-    return Points.back()->Y2;
+    return Points.back().Y2;
   if (x >= range.Left - margin && x <= range.Left + margin)
-    return Points.front()->Y1;
+    return Points.front().Y1;
   return plot::MissingValue;
 }
 
@@ -478,10 +480,12 @@ void TSeries::CreatePopup()
   add(QStringLiteral("&Info") + ModifierLabel(InfoShift), QStringLiteral("miInfo"), InfoEnabled,
       [this] { InfoClick(); });
   // Editing a step series comes with point editing.
-  add(QStringLiteral("&Edit"), QStringLiteral("miEdit"), Style == plot::kStylePiecewiseConstant, {});
+  add(QStringLiteral("&Edit"), QStringLiteral("miEdit"), Style == plot::kStylePiecewiseConstant,
+      [this] { StartDrag(true); });
   add(QStringLiteral("&Delete") + ModifierLabel(DeleteShift), QStringLiteral("miErase"), AllowDelete || AllowHide,
       [this] { DeleteClick(); });
-  add(QStringLiteral("&Unvisible  <Ctrl>"), QStringLiteral("miUnvisible"), AllowHide || AllowDelete, {});
+  add(QStringLiteral("&Unvisible  <Ctrl>"), QStringLiteral("miUnvisible"), AllowHide || AllowDelete,
+      [this] { HideClick(); });
 }
 
 void TSeries::InfoClick()

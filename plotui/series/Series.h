@@ -4,6 +4,9 @@
 // matrix cells); its point queries for the graph and the info bubbles, its popup menu, and its
 // block of the graph text file.
 
+#include "plotui/series/GraphData.h"
+#include "plotui/series/PointList.h"
+
 #include "plot/graph/SeriesLayer.h"
 #include "plot/parts/Marker.h"
 
@@ -20,34 +23,12 @@ class TPoly;
 
 namespace plotui {
 
-class TSeries;
 class TSeriesLegend;
 
 // Keyboard modifier sets of the gestures: bit 0 Shift, bit 1 Alt, bit 2 Ctrl.
 inline constexpr std::uint8_t kModShift = 0x01;
 inline constexpr std::uint8_t kModAlt = 0x02;
 inline constexpr std::uint8_t kModCtrl = 0x04;
-
-// One point, kept as the segment that ends in it.
-struct TGraphData {
-  TGraphData(plot::TGraph& graph, TSeries& series) : Graph(&graph), Series(&series) {}
-  // Everything but the second integer; the marker as a copy.
-  void Assign(const TGraphData& source);
-
-  plot::TGraph* Graph;  // not owned
-  platform::TColor Color = platform::clBlack;
-  int Kind = 1;
-  double X1 = 0, Y1 = 0;  // the previous point (the point itself for the first)
-  double X2 = 0, Y2 = 0;  // the point
-  std::unique_ptr<plot::TMarker> Marker;  // may be absent
-  QString Name;
-  bool HitEnabled = true;  // the marker takes part in the marker hit test
-  bool Switch2 = true;
-  int Int1 = 0;
-  int Int2 = 0;
-  TSeries* Series;  // not owned
-  plot::TFloatRect BarRect{};  // of the last clustered bar drawn
-};
 
 class TSeries : public plot::TSeriesLayer {
 public:
@@ -116,11 +97,23 @@ public:
   // Mouse: the point under it (HitIndex, -1 none), the popup on a right click, the info gesture.
   void MouseMoveActive(platform::TShiftState shift, int x, int y) override;
   void MouseDown(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
+  void MouseUp(platform::TMouseButton button, platform::TShiftState shift, int x, int y) override;
+  // The cursor for the point under the mouse with these keys and buttons down.
+  void UpdateCursor(platform::TShiftState shift);
+  // Point dragging: started from "&Edit" (fromMenu) or, once armed, by a plain left click.
+  void StartDrag(bool fromMenu);
+  void DragTo(int x, int y);
+  // The feedback lines of point i, drawn in the pen mode in force (not-xor while dragging).
+  void DrawDragLines(int i);
+  void EndDragFeedback();
 
   // Popup menu.
   void CreatePopup() override;
   void InfoClick();
   void SelectClick();
+  // Removes the point under the mouse (HitPoint); a middle point's neighbours are joined.
+  void DeleteClick() override;
+  void HideClick();
 
   // Drawing.
   void Draw() override;
@@ -150,7 +143,7 @@ public:
   void ReadFromFile(plot::TGraphFileReader& file) override;
   void SaveToFile(plot::TGraphFileWriter& file) const override;
 
-  std::vector<std::unique_ptr<TGraphData>> Points;
+  TPointList Points;
   plot::TSeriesStyle Style = plot::kStyleLine;
   int LineStyle = 0;
   int LineWidth = 1;
@@ -195,6 +188,11 @@ private:
   // Left end, foot and top of point p's stacked bar on the stack level; true when the top was cut.
   bool StackedBarSpan(int p, double level, double& left, double& foot, double& top);
   int LegendIndex() const;
+  // Hit tests of MouseMoveActive by style; true on a hit (HitPoint set).
+  bool HitBar(int x, int y);
+  bool HitDepthBar(int x, int y);
+  bool HitPointOrSegment(int x, int y);
+  platform::TPoint PixelOf(double x, double y, int offset) const;
   void ReadPoints(plot::TGraphFileReader& file, int count);
 };
 

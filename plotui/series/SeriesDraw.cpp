@@ -106,9 +106,9 @@ void TSeries::DrawLines()
   const bool depth = Graph->View3D != 0;
   for (const auto& d : Points) {
     if (depth)
-      Graph->DrawLine3D(d->X1, d->Y1, d->X2, d->Y2);
+      Graph->DrawLine3D(d.X1, d.Y1, d.X2, d.Y2);
     else
-      Graph->DrawLine(d->X1, d->Y1, d->X2, d->Y2);
+      Graph->DrawLine(d.X1, d.Y1, d.X2, d.Y2);
   }
 }
 
@@ -127,7 +127,7 @@ void TSeries::DrawMarkers()
   const bool xLog = Graph->IsXLog();
   const bool yLog = Graph->IsYLog();
   for (int i = 0; i < GetCount(); ++i) {
-    const TGraphData& d = *Points[static_cast<std::size_t>(i)];
+    const TGraphData& d = Points[static_cast<std::size_t>(i)];
     // A point without a marker has nothing to draw.
     if (!d.Marker || !HasMarkerAt(i))
       continue;
@@ -154,8 +154,8 @@ void TSeries::DrawVolume()
       Graph->DrawLine(x1, y1, x2, y2);
   };
   for (const auto& d : Points)
-    line(d->X1, d->Y1, d->X1, foot);
-  const TGraphData& last = *Points.back();
+    line(d.X1, d.Y1, d.X1, foot);
+  const TGraphData& last = Points.back();
   line(last.X2, last.Y2, last.X2, foot);
 }
 
@@ -163,10 +163,10 @@ void TSeries::DrawArrows()
 {
   PreparePen();
   for (const auto& d : Points) {
-    if (d->X1 == d->X2 && d->Y1 == d->Y2)
+    if (d.X1 == d.X2 && d.Y1 == d.Y2)
       continue;
-    Graph->DrawLine(d->X1, d->Y1, d->X2, d->Y2);
-    DrawArrowHead(d->X1, d->Y1, d->X2, d->Y2);
+    Graph->DrawLine(d.X1, d.Y1, d.X2, d.Y2);
+    DrawArrowHead(d.X1, d.Y1, d.X2, d.Y2);
   }
 }
 
@@ -196,8 +196,8 @@ void TSeries::DrawPiecewiseConstant()
   const int n = GetCount();
   for (int i = 0; i + 1 < n; ++i) {
     PreparePen();
-    const TGraphData& d = *Points[static_cast<std::size_t>(i)];
-    const TGraphData& next = *Points[static_cast<std::size_t>(i + 1)];
+    const TGraphData& d = Points[static_cast<std::size_t>(i)];
+    const TGraphData& next = Points[static_cast<std::size_t>(i + 1)];
     const auto line = [&](double x1, double y1, double x2, double y2) {
       if (depth)
         Graph->DrawLine3D(x1, y1, x2, y2);
@@ -266,14 +266,14 @@ void TSeries::DrawArea()
     canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
     canvas.Brush().SetColor(color);
     for (const auto& d : Points)
-      if (const plot::TPoly& poly = quad(*d); poly.Count != 0)
+      if (const plot::TPoly& poly = quad(d); poly.Count != 0)
         Graph->DrawPolygon3D(poly);
     return;
   }
   Graph->SetPenColor(DarkenColor(color, 32));
   canvas.Brush().SetColor(DarkenColor(color, 32));
   for (const auto& d : Points) {
-    const auto& p = quad(*d).Points();
+    const auto& p = quad(d).Points();
     for (std::size_t k = 1; k < p.size(); ++k) {
       const bool vertical = p[k].X == p[k - 1].X;
       const double yAxis = yLog ? Graph->SafeLog10(p[k].Y) : p[k].Y;
@@ -283,11 +283,11 @@ void TSeries::DrawArea()
     }
   }
   for (const auto& d : Points) {
-    const plot::TPoly& poly = quad(*d);
+    const plot::TPoly& poly = quad(d);
     if (poly.Count == 0)
       continue;
     Graph->SetPenColor(DarkenColor(color, 64));
-    Graph->DrawLine3D(d->X1, d->Y1, d->X2, d->Y2);
+    Graph->DrawLine3D(d.X1, d.Y1, d.X2, d.Y2);
     Graph->SetPenColor(DarkenColor(color, 32));
     canvas.Brush().SetStyle(platform::TBrushStyle::bsSolid);
     canvas.Brush().SetColor(color);

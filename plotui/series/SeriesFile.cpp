@@ -60,15 +60,15 @@ void TSeries::SaveToFile(TGraphFileWriter& file) const
                  Flag(AllowPointSelect) + ' ' + Flag(HoverEnabled) + ' ' + Flag(ClickEnabled) + ' ' +
                  Flag(MouseUpEnabled) + ' ' + Flag(Reserved) + ' ' + Flag(PointColors) + ' ' + Flag(noLegend) +
                  ' ' + Flag(InfoEnabled));
-  for (const auto& data : Points) {
+  for (const TGraphData& data : Points) {
     file.WriteLine(kDataClass);
-    file.WriteLine(std::to_string(data->Kind) + ' ' + FileReal(data->X1) + ' ' + FileReal(data->Y1) + ' ' +
-                   FileReal(data->X2) + ' ' + FileReal(data->Y2) + ' ' + Flag(data->HitEnabled) + ' ' +
-                   Flag(data->Switch2) + ' ' + std::to_string(data->Int1) + ' ' +
-                   std::to_string(static_cast<std::int32_t>(data->Color)) + ' ' + std::to_string(data->Int2) + ' ' +
-                   Flag(!data->Marker) + ' ' + FileText(data->Name));
-    if (data->Marker)
-      data->Marker->SaveToFile(file);
+    file.WriteLine(std::to_string(data.Kind) + ' ' + FileReal(data.X1) + ' ' + FileReal(data.Y1) + ' ' +
+                   FileReal(data.X2) + ' ' + FileReal(data.Y2) + ' ' + Flag(data.HitEnabled) + ' ' +
+                   Flag(data.Switch2) + ' ' + std::to_string(data.Int1) + ' ' +
+                   std::to_string(static_cast<std::int32_t>(data.Color)) + ' ' + std::to_string(data.Int2) + ' ' +
+                   Flag(!data.Marker) + ' ' + FileText(data.Name));
+    if (data.Marker)
+      data.Marker->SaveToFile(file);
     file.WriteLine(kDataClass);
   }
   file.WriteLine(className);
@@ -149,23 +149,24 @@ void TSeries::ReadPoints(TGraphFileReader& file, int count)
       ReportLoadError(graph, QString::fromLatin1(kDataClass));
       throw TPointBlockError();
     }
-    auto data = std::make_unique<TGraphData>(graph, *this);
+    // The point stays, with what could be read of it, however its block ends.
+    TGraphData& data = Points.emplace_back(graph, *this);
     bool noMarker = false;
     try {
       TLineFields fields = file.ReadFields();
       ++graph.LoadLineNo;
-      data->Kind = fields.ReadInteger();
-      data->X1 = fields.ReadReal();
-      data->Y1 = fields.ReadReal();
-      data->X2 = fields.ReadReal();
-      data->Y2 = fields.ReadReal();
-      data->HitEnabled = fields.ReadFlag();
-      data->Switch2 = fields.ReadFlag();
-      data->Int1 = fields.ReadInteger();
-      data->Color = static_cast<platform::TColor>(fields.ReadInteger(INT32_MIN, UINT32_MAX));
-      data->Int2 = fields.ReadInteger();
+      data.Kind = fields.ReadInteger();
+      data.X1 = fields.ReadReal();
+      data.Y1 = fields.ReadReal();
+      data.X2 = fields.ReadReal();
+      data.Y2 = fields.ReadReal();
+      data.HitEnabled = fields.ReadFlag();
+      data.Switch2 = fields.ReadFlag();
+      data.Int1 = fields.ReadInteger();
+      data.Color = static_cast<platform::TColor>(fields.ReadInteger(INT32_MIN, UINT32_MAX));
+      data.Int2 = fields.ReadInteger();
       noMarker = fields.ReadFlag();
-      data->Name = QString::fromLatin1(fields.Rest());
+      data.Name = QString::fromLatin1(fields.Rest());
     } catch (const EGraphFileError&) {
       // The point keeps what was read; reading goes on with its marker and closing line.
       ReportLoadError(graph, QString::fromLatin1(kDataClass));
@@ -178,12 +179,10 @@ void TSeries::ReadPoints(TGraphFileReader& file, int count)
       }
       if (!markerOpened) {
         ReportLoadError(graph, QString::fromLatin1(kMarkerClass));
-        Points.push_back(std::move(data));
         throw TPointBlockError();
       }
-      data->Marker = plot::TMarker::CreateFromFile(graph, this, file);
+      data.Marker.emplace(*plot::TMarker::CreateFromFile(graph, this, file));
     }
-    Points.push_back(std::move(data));
     bool closed = false;
     try {
       closed = !file.AtEnd() && NextLineIs(graph, file, kDataClass);

@@ -142,7 +142,7 @@ TEST_F(PlotScreenTest, ZoomsBubblesAndLegendDragsOfTheFxWindowReachTheScreenAtOn
       {"info bubble pinned",
        [&] {
          auto& series = dynamic_cast<plotui::TSeries&>(*graph.GetLayer(0));
-         const plotui::TGraphData& point = *series.Points[20];
+         const plotui::TGraphData& point = series.Points[20];
          const QPointF at = Pixel(graph, point.X2, point.Y2);
          testing_support::SendMouse(image, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
          ClickAt(image, at);

@@ -38,7 +38,7 @@ TEST(SeriesDraw, APointWithoutAMarkerIsSkipped)
 {
   TPlotFixture f;
   TSeries& s = f.AddSeries("s", plot::kStylePoints, platform::clRed, {{0, 0}, {1, 1}, {2, 0}});
-  s.Points[1]->Marker.reset();
+  s.Points[1].Marker.reset();
   f.chart->Redraw();
   SUCCEED();
 }

@@ -7,6 +7,8 @@
 #include "platform/ModalRun.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
 #include "platform/Menus.h"
 
 namespace plotui::test {
@@ -34,6 +36,47 @@ TEST(Series, PointsAreSegmentsAndGetPointClampsItsIndex)
   EXPECT_EQ(&s.GetData(99), &second);
   EXPECT_EQ(&s.GetData(-1), &first);
   EXPECT_EQ(s.GetPointColor(7), 0u);
+}
+
+// Points added later leave the earlier ones where they are, across the blocks they are kept in;
+// every point keeps its values, forwards and backwards, and its marker.
+TEST(Series, PointsStayInPlaceWhileMoreAreAdded)
+{
+  TPlotFixture f;
+  TSeries& s = f.AddSeries("s", plot::kStyleLineAndPoint, platform::clRed);
+  constexpr int kPoints = 13000;
+  const int watched[] = {0, 1, 15, 16, 17, 47, 48, 111, 112, 4000, 8175, 8176, 12271, 12272, 12999};
+  std::vector<const TGraphData*> addresses;
+  for (int i = 0; i < kPoints; ++i) {
+    const TGraphData& added = s.AddPoint(i, -i, platform::TColor(i), {});
+    if (std::find(std::begin(watched), std::end(watched), i) != std::end(watched))
+      addresses.push_back(&added);
+  }
+  ASSERT_EQ(s.GetCount(), kPoints);
+  for (std::size_t k = 0; k < addresses.size(); ++k) {
+    const int i = watched[k];
+    EXPECT_EQ(&s.GetData(i), addresses[k]) << i;
+    EXPECT_EQ(addresses[k]->X2, i) << i;
+    EXPECT_EQ(addresses[k]->X1, std::max(i - 1, 0)) << i;
+    EXPECT_EQ(s.GetPointColor(i), platform::TColor(i)) << i;
+    ASSERT_TRUE(addresses[k]->Marker.has_value()) << i;
+    EXPECT_EQ(addresses[k]->Marker->Series, &s) << i;
+  }
+  int forwards = 0;
+  for (const TGraphData& d : s.Points)
+    EXPECT_EQ(d.Y2, -forwards++);
+  int backwards = kPoints;
+  for (auto it = s.Points.rbegin(); it != s.Points.rend(); ++it)
+    EXPECT_EQ(it->X2, --backwards);
+  EXPECT_EQ(forwards, kPoints);
+  EXPECT_EQ(backwards, 0);
+  EXPECT_DOUBLE_EQ(s.InterpolateY(2500.5, 0), -2500.5);
+  EXPECT_EQ(s.NearestPointIndex(9321, -9321), 9321);
+  s.SetMarkerSize(9);
+  EXPECT_EQ(addresses.back()->Marker->Size, 9);
+  s.Clear();
+  EXPECT_EQ(s.GetCount(), 0);
+  EXPECT_EQ(s.AddPoint(7, 8, platform::clRed, {}).X1, 7);
 }
 
 TEST(Series, ExtentsOfASinglePointAndOfBars)
@@ -126,7 +169,7 @@ TEST(Series, SetColorFollowsOnEveryMarkersSecondColourAndTheLegend)
   TSeries& s = f.AddSeries("s", plot::kStyleLineAndPoint, platform::clRed, {{0, 0}, {1, 1}}, true);
   s.SetColor(platform::clBlue);
   for (const auto& p : s.Points)
-    EXPECT_EQ(p->Marker->Color2, platform::clBlue);
+    EXPECT_EQ(p.Marker->Color2, platform::clBlue);
   ASSERT_NE(s.Legend, nullptr);
   EXPECT_EQ(s.Legend->Color, platform::clBlue);
   EXPECT_EQ(f.chart->Legend->Count(), 1);
@@ -169,7 +212,7 @@ TEST(Series, ABlockRoundTripKeepsNamesWithBlanksAndEverySetting)
   s.SetMarkerStyle(7);
   s.AddPoint(1.5, -2.25, 0x123456, "first point");
   s.AddPoint(3, 4, 0x654321, {});
-  s.Points[1]->Marker.reset();
+  s.Points[1].Marker.reset();
   const plot::TGraphFileWriter file = Saved(s);
   EXPECT_EQ(file.Lines()[1], "TSeries");
   EXPECT_EQ(file.Lines()[5], "0 1 4 ");
@@ -188,11 +231,11 @@ TEST(Series, ABlockRoundTripKeepsNamesWithBlanksAndEverySetting)
   EXPECT_EQ(read->GetMarkerStyle(), 7);
   EXPECT_EQ(read->Style, plot::kStyleLineAndPoint);
   ASSERT_EQ(read->GetCount(), 2);
-  EXPECT_EQ(read->Points[0]->Name, "first point");
-  EXPECT_DOUBLE_EQ(read->Points[0]->Y2, -2.25);
-  EXPECT_EQ(read->Points[0]->Color, 0x123456u);
-  EXPECT_NE(read->Points[0]->Marker, nullptr);
-  EXPECT_EQ(read->Points[1]->Marker, nullptr);
+  EXPECT_EQ(read->Points[0].Name, "first point");
+  EXPECT_DOUBLE_EQ(read->Points[0].Y2, -2.25);
+  EXPECT_EQ(read->Points[0].Color, 0x123456u);
+  EXPECT_TRUE(read->Points[0].Marker.has_value());
+  EXPECT_FALSE(read->Points[1].Marker.has_value());
   EXPECT_EQ(g.chart->Legend->Count(), 1);
   EXPECT_EQ(read->Legend->Caption, "my series");
   EXPECT_EQ(Saved(*read).Lines(), file.Lines());
@@ -249,7 +292,7 @@ TEST(Series, PointBlocksWithoutClosingLinesShowOneMessageAndFailTheLoad)
   for (const bool markers : {true, false}) {
     for (auto& point : s.Points)
       if (!markers)
-        point->Marker.reset();
+        point.Marker.reset();
     const plot::TGraphFileWriter saved = Saved(s);
     std::vector<std::string> lines;
     bool inBlock = false;
