@@ -5,6 +5,7 @@
 #include "chart/model/SeriesChart.h"
 #include "chart/model/SeriesList.h"
 #include "chart/model/SeriesMarks.h"
+#include "chart/model/TeeFunction.h"
 #include "chart/support/Palette.h"
 
 #include <cmath>
@@ -24,6 +25,12 @@ TChartSeries::TChartSeries()
 
 TChartSeries::~TChartSeries()
 {
+  links_->Function.reset();
+  DetachFromSources();
+  links_->DataSources.clear();
+  // The series that take points from this one lose it and take their next source again.
+  const std::vector<TChartSeries*> linked = links_->LinkedSeries;
+  for (TChartSeries* series : linked) RemoveDataSource(*series, *this);
   Clear();
   if (parent_ != nullptr) {
     TSeriesChart* chart = parent_;
@@ -308,13 +315,6 @@ void TChartSeries::AddValueFrom(const TChartSeries& source, int sourceIndex)
     pointLabels_.at(std::size_t(index)) = labels[std::size_t(sourceIndex)];
   }
   AddedValue(*this, index);
-}
-
-void TChartSeries::AddValues(const TChartSeries& source)
-{
-  if (!CanCopyFrom(source)) return;
-  Clear();
-  for (int i = 0; i < source.Count(); ++i) AddValueFrom(source, i);
 }
 
 void TChartSeries::ClearLists()

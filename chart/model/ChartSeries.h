@@ -3,6 +3,7 @@
 // bound to, visible range, legend and mark texts, samples and clicks. Kinds override the virtual
 // operations to draw themselves.
 
+#include "chart/model/SeriesLinks.h"
 #include "chart/model/SeriesTypes.h"
 #include "chart/model/ValueList.h"
 #include "platform/Brush.h"
@@ -167,9 +168,42 @@ public:
   // The sample values' random integers; the default draws from a generator seeded by the clock.
   void SetRandomSource(TRandomSource source) { random_ = std::move(source); }
 
-  // Hooks of the data-source links: the linked series are told of changes; the source is checked.
-  virtual void NotifyLinked(TSeriesNotification /*what*/, int /*valueIndex*/) {}
-  virtual void CheckDataSource() {}
+  // Data sources and linked series (SeriesDataSource.cpp).
+  const std::vector<TChartSeries*>& DataSources() const { return links_->DataSources; }
+  TChartSeries* DataSource() const { return links_->DataSources.empty() ? nullptr : links_->DataSources.front(); }
+  // Replaces every source by source (none: detaches, then clears or fills samples at design time).
+  // ChartException without a chart, for an invalid source or one that depends on this series.
+  void SetDataSource(TChartSeries* source);
+  void AddDataSource(TChartSeries* source);  // appends and links, no checks
+  void DetachFromSources();                  // the sources stop telling this series
+  static void RemoveDataSource(TChartSeries& linked, TChartSeries& source);  // unlinks, rechecks linked
+  const std::vector<TChartSeries*>& LinkedSeries() const { return links_->LinkedSeries; }
+  int LinkFollow() const { return links_->LinkFollow; }
+  void SetLinkFollow(int bits) { links_->LinkFollow = bits & lfAll; }
+  int Style() const { return links_->Style; }
+  void SetStyle(int bits) { links_->Style = bits & kSeriesStyleMask; }
+  const QString& Identifier() const { return links_->Identifier; }
+  void SetIdentifier(const QString& identifier) { links_->Identifier = identifier; }
+  bool Designing() const { return links_->Designing; }
+  void SetDesigning(bool on) { links_->Designing = on; }
+  // Takes the first source's points again (its function's results) when on a chart and not loading.
+  virtual void CheckDataSource();
+  void NotifyLinked(TSeriesNotification what, int valueIndex);
+  void RefreshSeries() { NotifyLinked(TSeriesNotification::Refresh, 0); }
+  void AssignValues(const TChartSeries& source) { AddValues(source); }
+  // Copies the settings, sources and points of source; its function moves here when this series
+  // has none (source is left without one).
+  virtual void Assign(const TChartSeries& source);
+  TTeeFunction* SeriesFunction() const { return links_->Function.get(); }
+  void SetFunction(std::unique_ptr<TTeeFunction> function);  // frees the old one, recomputes
+  std::unique_ptr<TTeeFunction> ReleaseFunction();           // no recompute
+  // Streaming: the extra properties written, one read back, and the end of loading, which looks
+  // streamed source names up through find.
+  std::vector<TStreamedProperty> ExtraProperties() const;
+  void ReadExtraProperty(const TStreamedProperty& property);
+  void BeginLoading() { links_->Loading = true; }
+  bool IsLoading() const;
+  void Loaded(const std::function<TChartSeries*(const QString& name)>& find);
 
   // The operations kinds override.
   virtual int CopyXYFrom(const TChartSeries& source, int sourceIndex);
@@ -221,6 +255,10 @@ public:
   virtual int CalcYPos(int valueIndex) const;
   virtual void AddExtraValues(int valueIndex);
   virtual TChartValueList& ValueListByName(const QString& name);
+  const TChartValueList& ValueListByName(const QString& name) const
+  {
+    return const_cast<TChartSeries*>(this)->ValueListByName(name);
+  }
   virtual int Clicked(int /*x*/, int /*y*/) { return -1; }
   virtual double GetOriginValue(int valueIndex) const { return GetMarkValue(valueIndex); }
   virtual double GetMarkValue(int valueIndex) const { return MandatoryValueList().GetValue(valueIndex); }
@@ -267,7 +305,9 @@ private:
   QString XValueText(int valueIndex) const;          // as the horizontal axis labels it
   void ApplyMarksFont(TTeeCanvas3D& canvas) const;   // zoomed in a 3-D chart
   void InsertColor(int valueIndex, TColor color);
+  bool ReachesSeries(const TChartSeries& target) const;  // target among the sources at any depth
   TRandomSource random_;
+  std::unique_ptr<TSeriesLinks> links_ = std::make_unique<TSeriesLinks>();
   bool active_ = true;
   bool colorEachPoint_ = false;
   QString colorSource_;

@@ -47,7 +47,7 @@ public:
   // The series is an instance of this series' class.
   virtual bool IsInstanceOfClass(const TChartSeries& series) const;
   // The circled settings of another circled series, when source is one.
-  virtual void Assign(const TChartSeries& source);
+  void Assign(const TChartSeries& source) override;
 
   void DoBeforeDrawValues() override;
   void SetActive(bool on) override;

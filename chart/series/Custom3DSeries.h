@@ -22,7 +22,7 @@ public:
   // Adds (x, y) and the Z value; -1 when the point is refused.
   virtual int AddXYZ(int x, double y, int z, const QString& label = {}, TColor color = platform::clDefault);
   // The settings of another series (Z list and TimesZOrder of a 3-D one); not the points.
-  virtual void Assign(const TChartSeries& source);
+  void Assign(const TChartSeries& source) override;
 
   bool CanCopyFrom(const TChartSeries& source) const override;
   double MaxZValue() const override { return zValues_.MaxValue(); }

@@ -27,6 +27,7 @@ inline constexpr const char* PointerSize = "Pointer size must be greater than ze
 inline constexpr const char* NoParentChart = "No ParentChart to validate DataSource";
 inline constexpr const char* NoValidDataSource = "No valid DataSource: %s";
 inline constexpr const char* CircularSource = "Circular Series dependences are not allowed";
+inline constexpr const char* FunctionPeriod = "Function Period should be >= 0";
 inline constexpr const char* Rotation = "Rotation";
 inline constexpr const char* AxisLabels = "Axis Labels";
 inline constexpr const char* AxisTitle = "Axis Title";
