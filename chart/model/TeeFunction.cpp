@@ -60,6 +60,7 @@ void TTeeFunction::ReCalculate()
 
 const TChartValueList& TTeeFunction::ValueListOf(const TChartSeries& source) const
 {
+  if (parent_ == nullptr) return source.MandatoryValueList();
   const QString& name = parent_->MandatoryValueList().ValueSource();
   return name.isEmpty() ? source.MandatoryValueList() : source.ValueListByName(name);
 }
