@@ -177,6 +177,8 @@ public:
   void AddDataSource(TChartSeries* source);  // appends and links, no checks
   void DetachFromSources();                  // the sources stop telling this series
   static void RemoveDataSource(TChartSeries& linked, TChartSeries& source);  // unlinks, rechecks linked
+  // Every series that takes points from this one takes them from replacement instead, in place.
+  void HandLinkedSeriesTo(TChartSeries& replacement);
   const std::vector<TChartSeries*>& LinkedSeries() const { return links_->LinkedSeries; }
   int LinkFollow() const { return links_->LinkFollow; }
   void SetLinkFollow(int bits) { links_->LinkFollow = bits & lfAll; }

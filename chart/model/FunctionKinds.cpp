@@ -3,6 +3,7 @@
 #include "chart/model/ChartSeries.h"
 
 #include <algorithm>
+#include <typeinfo>
 
 namespace chart {
 
@@ -73,6 +74,46 @@ double TAverageTeeFunction::CalculateMany(const std::vector<TChartSeries*>& sour
   int found = 0;
   const double sum = FoldSources(sources, index, Plus, found);
   return found == 0 ? 0 : sum / found;
+}
+
+namespace {
+
+struct TFunctionKind {
+  const char* ClassName;
+  std::unique_ptr<TTeeFunction> (*Create)();
+  const std::type_info& Type;
+};
+
+template <class TKind>
+std::unique_ptr<TTeeFunction> New()
+{
+  return std::make_unique<TKind>();
+}
+
+const TFunctionKind kFunctionKinds[] = {
+    {"TAddTeeFunction", New<TAddTeeFunction>, typeid(TAddTeeFunction)},
+    {"TSubtractTeeFunction", New<TSubtractTeeFunction>, typeid(TSubtractTeeFunction)},
+    {"TMultiplyTeeFunction", New<TMultiplyTeeFunction>, typeid(TMultiplyTeeFunction)},
+    {"TDivideTeeFunction", New<TDivideTeeFunction>, typeid(TDivideTeeFunction)},
+    {"THighTeeFunction", New<THighTeeFunction>, typeid(THighTeeFunction)},
+    {"TLowTeeFunction", New<TLowTeeFunction>, typeid(TLowTeeFunction)},
+    {"TAverageTeeFunction", New<TAverageTeeFunction>, typeid(TAverageTeeFunction)},
+};
+
+}  // namespace
+
+std::unique_ptr<TTeeFunction> CreateFunction(const TFunctionClass& functionClass)
+{
+  for (const TFunctionKind& kind : kFunctionKinds)
+    if (functionClass.ClassName == QLatin1String(kind.ClassName)) return kind.Create();
+  return nullptr;
+}
+
+TFunctionClass FunctionClassOf(const TTeeFunction& function)
+{
+  for (const TFunctionKind& kind : kFunctionKinds)
+    if (typeid(function) == kind.Type) return {QString::fromLatin1(kind.ClassName)};
+  return {};
 }
 
 }  // namespace chart

@@ -1,7 +1,10 @@
 #pragma once
 // The seven series functions: sum, difference, product, quotient, maximum, minimum and mean.
 
+#include "chart/model/SeriesRegistry.h"
 #include "chart/model/TeeFunction.h"
+
+#include <memory>
 
 namespace chart {
 
@@ -45,5 +48,10 @@ class TDivideTeeFunction : public TManySeriesTeeFunction {
 protected:
   double CalculateValue(double result, double value) const override { return value == 0 ? result : result / value; }
 };
+
+// A function of one of the seven classes by its class name; none for another name.
+std::unique_ptr<TTeeFunction> CreateFunction(const TFunctionClass& functionClass);
+// The class of one of the seven kinds; none for another function.
+TFunctionClass FunctionClassOf(const TTeeFunction& function);
 
 }  // namespace chart

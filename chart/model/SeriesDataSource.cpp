@@ -107,6 +107,26 @@ void TChartSeries::RemoveDataSource(TChartSeries& linked, TChartSeries& source)
   linked.CheckDataSource();
 }
 
+void TChartSeries::HandLinkedSeriesTo(TChartSeries& replacement)
+{
+  if (&replacement == this) return;
+  const std::vector<TChartSeries*> linked = links_->LinkedSeries;
+  for (TChartSeries* series : linked) {
+    Erase(links_->LinkedSeries, series);
+    // A series replacement depends on would close a circle: it only loses this one.
+    const bool circular = series == &replacement || replacement.ReachesSeries(*series);
+    std::vector<TChartSeries*> sources;
+    for (TChartSeries* source : series->links_->DataSources) {
+      TChartSeries* kept = source == this ? (circular ? nullptr : &replacement) : source;
+      if (kept != nullptr && !Contains(sources, kept)) sources.push_back(kept);
+    }
+    series->links_->DataSources = std::move(sources);
+    if (!circular && !Contains(replacement.links_->LinkedSeries, series))
+      replacement.links_->LinkedSeries.push_back(series);
+    series->CheckDataSource();
+  }
+}
+
 void TChartSeries::CheckDataSource()
 {
   if (parent_ == nullptr || IsLoading()) return;

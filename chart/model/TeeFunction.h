@@ -3,6 +3,7 @@
 // across several sources point by point or over periods of one source (every N points, or every
 // range of values such as a week). Owned by its parent series.
 
+#include <QString>
 #include <vector>
 
 namespace chart {
@@ -31,6 +32,8 @@ public:
   void SetPeriodStyle(TFunctionPeriodStyle style);
   void Assign(const TTeeFunction& source);  // the period settings
 
+  const QString& Name() const { return name_; }
+  void SetName(const QString& name) { name_ = name; }
   TChartSeries* ParentSeries() const { return parent_; }
   // Moves this function from its parent to series (which frees the function it had).
   void SetParentSeries(TChartSeries& series);
@@ -63,6 +66,7 @@ private:
   friend class TChartSeries;  // sets the parent when it takes or drops the function
   double NextRangeBoundary(double boundary, int stepKind) const;
   TChartSeries* parent_ = nullptr;
+  QString name_;
   double period_ = 0;
   TFunctionPeriodAlign periodAlign_ = TFunctionPeriodAlign::paCenter;
   TFunctionPeriodStyle periodStyle_ = TFunctionPeriodStyle::psNumPoints;
