@@ -307,6 +307,46 @@ TEST(ChartLegend, ResizeChartTakesTheLegendsSideFromTheChart)
   }
 }
 
+// The shadow reaches past the legend's right and bottom by its size, the frame's width and half
+// that width again; without a frame one pixel short of its size.
+TEST(ChartLegend, TheShadowReachesPastTheFrame)
+{
+  struct Case {
+    bool frame;
+    int frameWidth;
+    int shadowSize;
+    int reach;
+  };
+  const Case cases[] = {{true, 1, 3, 4}, {true, 3, 3, 7}, {true, 4, 2, 7}, {false, 1, 3, 2}, {true, 1, 0, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.frame << " " << c.frameWidth << " " << c.shadowSize);
+    TLegendWindow window;
+    TLegendPanel& panel = window.Panel;
+    panel.Legend.Frame().SetVisible(c.frame);
+    panel.Legend.Frame().SetWidth(c.frameWidth);
+    panel.Legend.SetShadowSize(c.shadowSize);
+    panel.Legend.SetShadowColor(0x0000FF);
+    panel.Legend.SetResizeChart(false);
+    panel.Legend.SetAlignment(TLegendAlignment::laLeft);  // room beyond the shadow on both sides
+    TSeriesSet series;
+    series.Add(panel, "first", 0x00FF00, 3);
+    series.Add(panel, "second", 0xFF0000, 3);
+    const QImage shown = window.Shown();
+    const TRect r = panel.Legend.RectLegend();
+    const TColor back = PixelAt(shown, 300, 250);
+    const int midX = (r.Left + r.Right) / 2;
+    const int midY = (r.Top + r.Bottom) / 2;
+    if (c.shadowSize > 0) {
+      EXPECT_EQ(PixelAt(shown, r.Right + c.reach - 1, midY), TColor(0x0000FF));
+      EXPECT_EQ(PixelAt(shown, midX, r.Bottom + c.reach - 1), TColor(0x0000FF));
+    }
+    // Past the shadow, or past a one-pixel frame without one.
+    const int past = c.shadowSize > 0 ? c.reach : 1;
+    EXPECT_EQ(PixelAt(shown, r.Right + past, midY), back);
+    EXPECT_EQ(PixelAt(shown, midX, r.Bottom + past), back);
+  }
+}
+
 TEST(ChartLegend, ASideLegendShowsOnlyTheRowsThatFitAboveTheChartsBottom)
 {
   TLegendWindow window(400, 120);
