@@ -118,6 +118,12 @@ void TCustomChartLegend::LayOutAcross(TLayout& layout)
     const int centre = chart_.ChartXCenter();
     rect_.Left = offset + centre - width / 2;
     rect_.Right = offset + width / 2 + centre;
+    // The offset is taken from the centre: past half way it would push the legend off the chart.
+    const int over = rect_.Right - chart_.ChartBounds().Right;
+    if (over > 0) {
+      rect_.Left -= over;
+      rect_.Right -= over;
+    }
     layout.SymbolLeft = rect_.Left + 4;
     layout.TextLeft = rect_.Left + symbolWidth_ + 8;
     layout.Places = numCols_ * numRows_;

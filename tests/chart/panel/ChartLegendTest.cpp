@@ -347,6 +347,39 @@ TEST(ChartLegend, TheShadowReachesPastTheFrame)
   }
 }
 
+// TopPos moves a top or bottom legend right from the centre by its percent of the room left over,
+// never past the chart's right side.
+TEST(ChartLegend, TopPosShiftsAHorizontalLegendWithinTheChart)
+{
+  const struct {
+    int topPos;
+    bool againstTheRight;
+  } cases[] = {{0, false}, {10, false}, {40, false}, {80, true}, {100, true}};
+  int centred = 0;  // the left of the legend at TopPos 0
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.topPos);
+    TLegendWindow window;
+    TLegendPanel& panel = window.Panel;
+    panel.Legend.SetAlignment(TLegendAlignment::laBottom);
+    panel.Legend.SetTopPos(c.topPos);
+    TSeriesSet series;
+    series.Add(panel, "first", 0x00FF00, 3);
+    series.Add(panel, "second", 0xFF0000, 3);
+    const QImage shown = window.Shown();
+    const TRect r = panel.Legend.RectLegend();
+    if (c.topPos == 0) {
+      centred = r.Left;
+      EXPECT_NEAR(r.Left + r.Width() / 2.0, 200, 1);
+    }
+    if (c.againstTheRight) {
+      EXPECT_EQ(r.Right, 400);
+    } else {
+      EXPECT_NEAR(r.Left - centred, (400 - r.Width()) * c.topPos / 100.0, 1);
+    }
+    EXPECT_EQ(PixelAt(shown, r.Right - 2, r.Top + 1), platform::clWhite);
+  }
+}
+
 TEST(ChartLegend, ASideLegendShowsOnlyTheRowsThatFitAboveTheChartsBottom)
 {
   TLegendWindow window(400, 120);
