@@ -380,6 +380,42 @@ TEST(ChartLegend, TopPosShiftsAHorizontalLegendWithinTheChart)
   }
 }
 
+// A solid brush fills in the legend colour; a hatched one draws its colour over the legend colour.
+TEST(ChartLegend, TheBrushFillsTheLegend)
+{
+  const struct {
+    platform::TBrushStyle style;
+    TColor brushColor;
+    TColor legendColor;
+    bool hatched;
+  } cases[] = {{platform::TBrushStyle::bsSolid, 0x0000FF, 0xC0FFC0, false},
+               {platform::TBrushStyle::bsCross, 0x0000FF, 0xC0FFC0, true},
+               {platform::TBrushStyle::bsCross, platform::clDefault, 0xC0FFC0, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(int(c.style));
+    TLegendWindow window;
+    TLegendPanel& panel = window.Panel;
+    panel.Legend.Brush().SetStyle(c.style);
+    panel.Legend.Brush().SetColor(c.brushColor);
+    panel.Legend.SetColor(c.legendColor);
+    TSeriesSet series;
+    series.Add(panel, "first", 0x00FF00, 0);
+    series.Add(panel, "second", 0xFF0000, 0);
+    const QImage shown = window.Shown();
+    const TRect r = panel.Legend.RectLegend();
+    const TColor lines = c.brushColor == platform::clDefault ? platform::clBlack : c.brushColor;
+    int legendPixels = 0, linePixels = 0;
+    for (int x = r.Right - 12; x < r.Right - 1; ++x)  // right of the texts
+      for (int y = r.Top + 1; y < r.Bottom - 1; ++y) {
+        legendPixels += PixelAt(shown, x, y) == c.legendColor ? 1 : 0;
+        linePixels += PixelAt(shown, x, y) == lines ? 1 : 0;
+      }
+    EXPECT_GT(legendPixels, 0);
+    EXPECT_EQ(linePixels > 0, c.hatched);
+    EXPECT_EQ(panel.LegendColor(), c.legendColor);  // the series' symbols use it
+  }
+}
+
 TEST(ChartLegend, ASideLegendShowsOnlyTheRowsThatFitAboveTheChartsBottom)
 {
   TLegendWindow window(400, 120);
