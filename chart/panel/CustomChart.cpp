@@ -1,6 +1,7 @@
 #include "chart/panel/CustomChart.h"
 
 #include "chart/model/ChartSeries.h"
+#include "chart/panel/ChartLegend.h"
 #include "chart/support/Messages.h"
 
 namespace chart {
@@ -113,7 +114,11 @@ void TCustomChart::ExchangeSeries(int index1, int index2)
   Invalidate();
 }
 
-void TCustomChart::LegendValueText(const TChartSeries& /*series*/, int /*valueIndex*/, QString& /*text*/) const {}
+void TCustomChart::LegendValueText(const TChartSeries& series, int valueIndex, QString& text) const
+{
+  if (const auto* legend = dynamic_cast<const TCustomChartLegend*>(legend_.get()))
+    text = legend->PointLegendText(&series, valueIndex);
+}
 
 void TCustomChart::DrawBackImage(const TRect& r)
 {
