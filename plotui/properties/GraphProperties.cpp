@@ -137,6 +137,7 @@ void TfmGraphProperties::Execute(TPlot& plot, plot::TGraph& graph)
   Titles->Fill();
   Legends->Fill();
   Filling = false;
+  SeriesPage->ShowSelection();
   platform::TTabSheet* remembered = page >= 0 ? &pcProperties->Page(page) : nullptr;
   if (remembered && remembered->TabVisible())
     pcProperties->SetActivePage(remembered);

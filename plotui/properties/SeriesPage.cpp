@@ -116,6 +116,7 @@ void TSeriesPage::Build()
   p->addWidget(btSeriesEditData, 4, 2);
   p->addWidget(chbXAxis2, 5, 0, 1, 3);
   p->addWidget(chbYAxis2, 6, 0, 1, 3);
+  p->setRowStretch(7, 1);
 
   auto* side = new QVBoxLayout;
   side->addWidget(order);

@@ -28,6 +28,8 @@ public:
 
   // Lists the graph's series; false when there is none.
   bool Fill();
+  // The controls follow the selected entries.
+  void ShowSelection() { clSeriesClick(); }
   // The index of the only selected entry, else -1.
   int SelectedSeriesIndex() const;
   TSeries* EntrySeries(int index) const { return entries_.at(std::size_t(index)); }

@@ -13,6 +13,7 @@
 #include "platform/PageControl.h"
 #include "platform/RadioGroup.h"
 #include "tests/support/KeyInput.h"
+#include "tests/support/KeyStorm.h"
 #include "tests/support/MouseInput.h"
 
 #include <QApplication>
@@ -173,6 +174,32 @@ TEST(GraphPropertiesSeries, CheckingOneSelectedEntrySetsEverySelectedSeries)
   EXPECT_FALSE(f.chart->Graph->Layers[3]->GetVisible());
 }
 
+TEST(GraphPropertiesSeries, NameEditRenamesTheEntryAndTheLegendOnEnter)
+{
+  TPlotFixture f;
+  TSeries& a = f.AddSeries("a", plot::kStyleLine, platform::clRed, {{0, 0}, {1, 1}}, true);
+  f.chart->SetLiveUpdate(true);
+  platform::ModalScript script;
+  script.Act([&](platform::Form& form) {
+    TfmGraphProperties& d = Dialog(form);
+    ClickEntry(*d.SeriesPage->clSeries, 0);
+    QLineEdit& name = *d.SeriesPage->edSeriesName;
+    EXPECT_EQ(name.text(), "a");
+    name.setFocus();
+    name.selectAll();
+    testing_support::TypeText(name, "sin");
+    EXPECT_EQ(d.SeriesPage->clSeries->item(0)->text(), "sin");
+    EXPECT_EQ(f.chart->Graph->Legend->Entry(0)->Caption, "a");
+    f.paints = 0;
+    testing_support::PressEnter(name);
+    EXPECT_EQ(f.chart->Graph->Legend->Entry(0)->Caption, "sin");
+    EXPECT_EQ(f.paints, 1);
+    Click(*d.btClose);
+  });
+  f.chart->ShowProperties();
+  EXPECT_EQ(a.Name, "sin");
+}
+
 // A series standing for matrix cells.
 class TMatrixSeries : public TSeries {
 public:
@@ -311,6 +338,30 @@ TEST(GraphPropertiesColorMap, PaletteGroupOpensOnTheLayersPalette)
   f.chart->ShowProperties();
   EXPECT_EQ(contour.Palette, 3);
   f.chart->ShowProperties();
+}
+
+TEST(GraphPropertiesKeys, EveryKeyOnEveryPageLeavesTheDialogWorking)
+{
+  TLayersFixture f;
+  f.chart->SetLiveUpdate(false);
+  platform::ModalScript script;
+  script.Act([&](platform::Form& form) {
+    TfmGraphProperties& d = Dialog(form);
+    for (int i = 0; i < d.pcProperties->PageCount(); ++i) {
+      platform::TTabSheet& sheet = d.pcProperties->Page(i);
+      if (!sheet.TabVisible())
+        continue;
+      d.pcProperties->SetActivePage(&sheet);
+      ClickEntry(*d.SeriesPage->clSeries, 0);
+      testing_support::KeyStorm(sheet, {}, true);
+    }
+    ASSERT_TRUE(d.isVisible());
+    f.paints = 0;
+    Click(*d.btClose);
+    EXPECT_LE(f.paints, 1);
+  });
+  f.chart->ShowProperties();
+  EXPECT_EQ(script.StepsLeft(), 0);
 }
 
 }  // namespace
