@@ -141,6 +141,12 @@ void TfmGraphProperties::Execute(TPlot& plot, plot::TGraph& graph)
   platform::TTabSheet* remembered = page >= 0 ? &pcProperties->Page(page) : nullptr;
   if (remembered && remembered->TabVisible())
     pcProperties->SetActivePage(remembered);
+  // A page without its tab is never the one shown.
+  for (int i = 0; i < pcProperties->PageCount() && pcProperties->ActivePage() &&
+                  !pcProperties->ActivePage()->TabVisible();
+       ++i)
+    if (pcProperties->Page(i).TabVisible())
+      pcProperties->SetActivePageIndex(i);
   ShowModal();
 }
 

@@ -64,6 +64,7 @@ public:
   bool Filling = false;
   bool Changed = false;
   bool SeriesOrderDisabled = false;
+  bool SeriesStyleDisabled = false;  // the series style list stays disabled
 
   platform::TPageControl* pcProperties;
   platform::TTabSheet* tsAxis;

@@ -256,6 +256,13 @@ void TSeriesPage::clSeriesClick()
 {
   if (d_.Filling)
     return;
+  ShowSelectionControls();
+  if (d_.SeriesStyleDisabled)
+    cbSeriesStyle->setEnabled(false);
+}
+
+void TSeriesPage::ShowSelectionControls()
+{
   const int row = SelectedSeriesIndex();
   if (row < 0) {
     gbSeriesProperties->setEnabled(true);

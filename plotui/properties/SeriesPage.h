@@ -64,6 +64,7 @@ private:
   void UpdateLegendEntry(TSeries& series);
   void ShowLineControls(int style);
   void clSeriesClick();
+  void ShowSelectionControls();
   void clSeriesClickCheck(int index);
   void Reorder(int how);  // 0 top, 1 up, 2 down, 3 bottom
   void btSeriesDeleteClick();

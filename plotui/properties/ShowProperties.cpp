@@ -38,8 +38,7 @@ void ApplySwitches(const TPlotProperties& s, TfmGraphProperties& d)
   d.Axes->GroupBox3->chLogarithm->setEnabled(!s.DisabledYAxisLog);
   d.Axes->gbXAxis->chInvert->setEnabled(!s.DisabledXAxisInvert);
   d.Axes->GroupBox3->chInvert->setEnabled(!s.DisabledYAxisInvert);
-  if (auto* style = d.findChild<QComboBox*>(QStringLiteral("cbSeriesStyle")))
-    style->setEnabled(!s.DisabledSeriesStyle);
+  d.SeriesStyleDisabled = s.DisabledSeriesStyle;
   d.SeriesOrderDisabled = s.DisabledSeriesOrder;
   d.Settings->gbZoom->setEnabled(!s.DisabledZoom);
   d.Settings->gbPicture->setEnabled(!s.DisabledPicture);

@@ -5,12 +5,14 @@
 #include "plotui/properties/AxisPage.h"
 #include "plotui/properties/GraphProperties.h"
 #include "plotui/properties/GraphTicks.h"
+#include "plotui/properties/SeriesPage.h"
 #include "plotui/properties/SettingsPage.h"
 #include "plotui/properties/TitlesPage.h"
 
 #include "plot/parts/Background.h"
 #include "plot/parts/Frame.h"
 
+#include "platform/CheckListBox.h"
 #include "platform/ModalRun.h"
 #include "platform/PageControl.h"
 #include "tests/support/KeyInput.h"
@@ -267,6 +269,56 @@ TEST(GraphProperties, PictureNamesDifferingInCaseAreDifferentFiles)
   f.chart->ShowProperties();
   EXPECT_EQ(f.chart->Picture->PictureFileName(), upper);
   EXPECT_EQ(f.chart->Graph->Picture->PictureData.Width(), 8);
+}
+
+TEST(GraphProperties, PlotSwitchesDisableOrHideTheirControls)
+{
+  const struct {
+    bool TPlotProperties::*flag;
+    const char* control;
+  } cases[] = {{&TPlotProperties::Disabled3D, "edView3D"},
+               {&TPlotProperties::DisabledXAxisLog, "chXAxisLogarithm"},
+               {&TPlotProperties::DisabledYAxisInvert, "chYAxisInvert"},
+               {&TPlotProperties::DisabledZoom, "edZoomSteps"},
+               {&TPlotProperties::DisabledPicture, "btBrowse"},
+               {&TPlotProperties::DisabledBarStyle, "cbBarStyle"},
+               {&TPlotProperties::DisabledSeriesStyle, "cbSeriesStyle"}};
+  for (const auto& c : cases) {
+    TPlotFixture f;
+    f.AddSeries("a", plot::kStyleLine, platform::clBlue, {{0, 0}, {1, 1}});
+    f.chart->PropertiesControl.*c.flag = true;
+    platform::ModalScript script;
+    script.Act([&](platform::Form& form) {
+      TfmGraphProperties& d = Dialog(form);
+      QWidget* control = d.findChild<QWidget*>(c.control);
+      ASSERT_NE(control, nullptr) << c.control;
+      EXPECT_FALSE(control->isEnabled()) << c.control;
+      EXPECT_TRUE(d.Axes->gbXAxis->chGrid->isEnabled()) << c.control;
+      // Choosing a series leaves the switch in force.
+      d.SeriesPage->clSeries->setCurrentRow(0);
+      EXPECT_FALSE(control->isEnabled()) << c.control;
+      Click(*d.btClose);
+    });
+    f.chart->ShowProperties();
+  }
+}
+
+TEST(GraphProperties, HiddenAxisPageOpensOnAShownPage)
+{
+  TPlotFixture f;
+  f.chart->PropertiesControl.DisabledAxisTab = true;
+  for (const int last : {0, 5, 9}) {
+    f.chart->LastPropertiesPage = last;
+    platform::ModalScript script;
+    script.Act([&](platform::Form& form) {
+      TfmGraphProperties& d = Dialog(form);
+      EXPECT_FALSE(d.tsAxis->TabVisible());
+      ASSERT_NE(d.pcProperties->ActivePage(), nullptr);
+      EXPECT_TRUE(d.pcProperties->ActivePage()->TabVisible()) << last;
+      Click(*d.btClose);
+    });
+    f.chart->ShowProperties();
+  }
 }
 
 TEST(GraphTicks, StepButtonsAndApplyFollowLiveUpdate)
