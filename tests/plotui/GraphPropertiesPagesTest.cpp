@@ -1,6 +1,7 @@
-// The Series, Legends and Color Map pages of the properties dialog, driven through their controls.
+// The Series, Legends and Color Map pages and the keys of the properties dialog, driven through their controls.
 #include "PlotFixture.h"
 
+#include "plotui/data/ImportDialog.h"
 #include "plotui/properties/ColorMapPage.h"
 #include "plotui/properties/GraphProperties.h"
 #include "plotui/properties/LegendsPage.h"
@@ -9,9 +10,11 @@
 #include "plot/contour/Contour.h"
 
 #include "platform/CheckListBox.h"
+#include "platform/ClipboardText.h"
 #include "platform/ModalRun.h"
 #include "platform/PageControl.h"
 #include "platform/RadioGroup.h"
+#include "platform/ToolBar.h"
 #include "tests/support/KeyInput.h"
 #include "tests/support/KeyStorm.h"
 #include "tests/support/MouseInput.h"
@@ -19,8 +22,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QMouseEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -198,6 +201,32 @@ TEST(GraphPropertiesSeries, NameEditRenamesTheEntryAndTheLegendOnEnter)
   });
   f.chart->ShowProperties();
   EXPECT_EQ(a.Name, "sin");
+}
+
+TEST(GraphPropertiesSeries, AddedSeriesGetsItsEntry)
+{
+  TPlotFixture f;
+  f.AddSeries("a", plot::kStyleLine, platform::clRed, {{0, 0}, {1, 1}});
+  f.chart->SetLiveUpdate(true);
+  platform::SetClipboardText("0 0\r\n10 10\r\n");
+  platform::ModalScript script;
+  script
+      .Act([&](platform::Form& form) {
+        TfmGraphProperties& d = Dialog(form);
+        f.paints = 0;
+        Click(*d.SeriesPage->btAdd);
+        EXPECT_EQ(Entries(*d.SeriesPage->clSeries), (QStringList{"New Series", "a"}));
+        EXPECT_GE(f.paints, 1);
+        Click(*d.btClose);
+      })
+      .Act([](platform::Form& form) {
+        auto& data = dynamic_cast<TfmGraphImport&>(form);
+        data.ToolBar->ClickButton("sbPaste");
+        Click(*data.BitBtn1);
+      });
+  f.chart->ShowProperties();
+  EXPECT_EQ(f.chart->Graph->GetLayerCount(), 2);
+  EXPECT_EQ(script.StepsLeft(), 0);
 }
 
 // A series standing for matrix cells.
