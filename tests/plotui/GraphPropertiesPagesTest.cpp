@@ -2,6 +2,7 @@
 #include "PlotFixture.h"
 
 #include "plotui/data/ImportDialog.h"
+#include "plotui/dialogs/MarkerStyleDialog.h"
 #include "plotui/properties/ColorMapPage.h"
 #include "plotui/properties/GraphProperties.h"
 #include "plotui/properties/LegendsPage.h"
@@ -23,6 +24,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -226,6 +228,36 @@ TEST(GraphPropertiesSeries, AddedSeriesGetsItsEntry)
       });
   f.chart->ShowProperties();
   EXPECT_EQ(f.chart->Graph->GetLayerCount(), 2);
+  EXPECT_EQ(script.StepsLeft(), 0);
+}
+
+TEST(GraphPropertiesSeries, SymbolsGoToEverySelectedSeries)
+{
+  TLayersFixture f;
+  auto* c = dynamic_cast<TSeries*>(f.chart->Graph->Layers[3].get());
+  auto* b = dynamic_cast<TSeries*>(f.chart->Graph->Layers[2].get());
+  auto* a = dynamic_cast<TSeries*>(f.chart->Graph->Layers[0].get());
+  a->SetMarkerStyle(2);
+  for (TSeries* s : {a, b, c})
+    s->SetStyle(plot::kStyleLineAndPoint);
+  platform::ModalScript script;
+  script
+      .Act([&](platform::Form& form) {
+        TfmGraphProperties& d = Dialog(form);
+        ClickEntry(*d.SeriesPage->clSeries, 0);
+        ClickEntry(*d.SeriesPage->clSeries, 1, true);
+        Click(*d.SeriesPage->btSeriesMarkers);
+        Click(*d.btClose);
+      })
+      .Act([](platform::Form& form) {
+        auto& markers = dynamic_cast<TfmMarkerStyle&>(form);
+        markers.Markers->setCurrentRow(8);
+        Click(*markers.btClose);
+      });
+  f.chart->ShowProperties();
+  EXPECT_EQ(c->MarkerStyle, 8);
+  EXPECT_EQ(b->MarkerStyle, 8);
+  EXPECT_EQ(a->MarkerStyle, 2);
   EXPECT_EQ(script.StepsLeft(), 0);
 }
 
