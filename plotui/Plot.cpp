@@ -354,13 +354,7 @@ void TPlot::SetPopupMenuItems(plot::TPopupMenuItems value)
   MergePopupMenus();
 }
 
-void TPlot::RebuildGraphPopup()
-{
-  Graph->CreatePopupMenu();
-  // The properties come with their dialog.
-  if (Graph->PopupItems.Properties)
-    Graph->PopupItems.Properties->SetEnabled(false);
-}
+void TPlot::RebuildGraphPopup() { Graph->CreatePopupMenu(); }
 
 void TPlot::MergePopupMenus()
 {

@@ -115,7 +115,8 @@ public:
   bool LiveUpdate() const override { return liveUpdate_; }
   QString LoadErrorPrefix() const override;
   QWidget* OwnerWindow() const override { return window(); }
-  void ShowProperties() override {}
+  // The properties dialog on this plot; its last page and live state are kept.
+  void ShowProperties() override;
   void RunPrintDialog(plot::TGraph& graph) override;
   bool FigureToolSelected() const override;
   // The status bar panels the graph writes.

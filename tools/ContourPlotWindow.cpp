@@ -60,7 +60,7 @@ TfmContourPlot::TfmContourPlot(QString settingsFile, TFormPlacement placement, Q
   view->addSeparator();
   AddLegendAndZoomItems(*view);
   QAction* properties = MenuBar->addAction(QStringLiteral("&Properties"));
-  properties->setEnabled(false);
+  connect(properties, &QAction::triggered, this, [this] { Chart->ShowProperties(); });
 
   Chart->Title->SetAlignment(plot::taLeftJustify);
   platform::TFont title = Chart->Title->Font();

@@ -61,7 +61,7 @@ TPlotWindow::TPlotWindow(const QString& name, QString settingsFile, TFormPlaceme
   sbZoomPrev = AddToolButton("sbZoomPrev", QStringLiteral("Zoom previous"), [this] { sbZoomPrevClick(); });
   sbZoomOut = AddToolButton("sbZoomOut", QStringLiteral("Zoom Out"), [this] { sbZoomOutClick(); });
   ToolBar->AddSeparator();
-  sbProp = AddToolButton("sbProp", QStringLiteral("Properties"), nullptr);
+  sbProp = AddToolButton("sbProp", QStringLiteral("Properties"), [this] { Chart->ShowProperties(); });
   sbLegend = AddToolButton("sbLegend", QStringLiteral("Show legend"), [this] { sbShowLegendClick(); });
   sbVertGrid = AddToolButton("sbVertGrid", QStringLiteral("Vertical grid"), [this] { sbVertGridClick(); });
   sbHorizGrid = AddToolButton("sbHorizGrid", QStringLiteral("Horizontal grid"), [this] { sbHorizGridClick(); });

@@ -280,24 +280,27 @@ TEST(Plot, SaveAsListsPictureFilesInEitherCase)
   EXPECT_EQ(script.StepsLeft(), 0);
 }
 
-TEST(Plot, PropertiesEntryOfThePopupStaysDisabledAndPrintOpensThePrintDialog)
+TEST(Plot, PopupPropertiesOpensThePropertiesDialogAndPrintThePrintDialog)
 {
   TPlotFixture f;
-  ASSERT_NE(f.chart->Graph->PopupItems.Properties, nullptr);
-  EXPECT_FALSE(f.chart->Graph->PopupItems.Properties->Enabled());
   plot::TPopupMenuItems items{plot::piProperties, plot::piPrint, plot::piSaveAs};
   f.chart->SetPopupMenuItems(items);
-  ASSERT_NE(f.chart->Graph->PopupItems.Print, nullptr);
-  EXPECT_TRUE(f.chart->Graph->PopupItems.Print->Enabled());
-  EXPECT_FALSE(f.chart->Graph->PopupItems.Properties->Enabled());
-  ASSERT_NE(f.chart->Graph->PopupItems.SaveAs, nullptr);
-  EXPECT_TRUE(f.chart->Graph->PopupItems.SaveAs->Enabled());
+  for (const plot::TGraphPopupItems& popup : {f.chart->Graph->PopupItems}) {
+    ASSERT_NE(popup.Properties, nullptr);
+    EXPECT_TRUE(popup.Properties->Enabled());
+    ASSERT_NE(popup.Print, nullptr);
+    EXPECT_TRUE(popup.Print->Enabled());
+    ASSERT_NE(popup.SaveAs, nullptr);
+    EXPECT_TRUE(popup.SaveAs->Enabled());
+  }
 
   platform::ModalScript script;
-  script.Then([](platform::ModalSubject& subject) {
-    EXPECT_EQ(dynamic_cast<platform::Form&>(subject).windowTitle(), QStringLiteral("Print"));
-    return platform::mrCancel;
-  });
+  for (const char* title : {"Properties", "Print"})
+    script.Then([title](platform::ModalSubject& subject) {
+      EXPECT_EQ(dynamic_cast<platform::Form&>(subject).windowTitle(), QString::fromLatin1(title));
+      return platform::mrCancel;
+    });
+  f.chart->Graph->PopupItems.Properties->OnClick();
   f.chart->Graph->PopupItems.Print->OnClick();
   EXPECT_EQ(script.StepsLeft(), 0);
 }
@@ -319,9 +322,10 @@ TEST(Plot, TheGraphsPopupIsMergedOnceIntoThePlotsOwnMenu)
     names.push_back(merged.Item(i).Name());
   EXPECT_EQ(names, (std::vector<QString>{"miRedraw", "miPlotN1", "miSaveAsGraph", "miZoomInGraph", "miGraphN1",
                                          "miPropertiesGraph"}));
-  // The graph's handles point at the moved items; Properties stays disabled there.
+  // The graph's handles point at the moved items.
   EXPECT_EQ(f.chart->Graph->PopupItems.SaveAs, &merged.Item(2));
-  EXPECT_FALSE(f.chart->Graph->PopupItems.Properties->Enabled());
+  EXPECT_EQ(f.chart->Graph->PopupItems.Properties, &merged.Item(5));
+  EXPECT_TRUE(f.chart->Graph->PopupItems.Properties->Enabled());
 
   // A right click shows the merged menu; later settings and resizes merge nothing again.
   f.chart->Redraw();
