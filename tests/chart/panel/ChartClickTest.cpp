@@ -20,6 +20,9 @@ struct TClickLog {
       Events.push_back(what);
       chart.SetCancelMouse(keepClicks);
     };
+    chart.OnClickLegend = [note](TCustomChart&, platform::TMouseButton, platform::TShiftState, int, int) {
+      note("legend");
+    };
     chart.OnClickBackground = [note](TCustomChart&, platform::TMouseButton, platform::TShiftState, int, int) {
       note("background");
     };
@@ -44,6 +47,8 @@ TEST(ChartClicks, EachPartOfTheChartGetsItsOwnEvent)
   TClickLog log(chart, true);
   const platform::TRect plot = chart.ChartRect();
   const platform::TRect title = chart.Title().TitleRect();
+  const platform::TRect legend = chart.Legend().RectLegend();
+  ASSERT_GT(legend.Width(), 10);
   const struct {
     QPoint At;
     std::vector<std::string> Expected;
@@ -53,6 +58,7 @@ TEST(ChartClicks, EachPartOfTheChartGetsItsOwnEvent)
       {{plot.Left - 3, window.YOf(50)}, {"axis"}},         // on the left axis' ticks
       {{title.Left + title.Width() / 2, title.Top + 2}, {"background"}},  // the title has no event
       {{2, 2}, {"background"}},                            // outside everything
+      {{(legend.Left + legend.Right) / 2, (legend.Top + legend.Bottom) / 2}, {"legend"}},
   };
   for (const auto& c : cases) {
     log.Events.clear();
@@ -90,11 +96,17 @@ TEST(ChartClicks, WithoutActiveSeriesAClickInThePlotIsABackgroundClick)
 {
   TChartWindow window;
   TChart& chart = *window.chart;
+  window.Shown();
+  const platform::TRect legend = chart.Legend().RectLegend();
   window.line->SetActive(false);
   window.Shown();
   TClickLog log(chart, true);
   const platform::TRect plot = chart.ChartRect();
   testing_support::ClickAt(chart, QPoint((plot.Left + plot.Right) / 2, (plot.Top + plot.Bottom) / 2));
+  EXPECT_EQ(log.Events, (std::vector<std::string>{"background"}));
+  // No legend is drawn either: where it stood, a click reaches the background too.
+  log.Events.clear();
+  testing_support::ClickAt(chart, QPoint((legend.Left + legend.Right) / 2, (legend.Top + legend.Bottom) / 2));
   EXPECT_EQ(log.Events, (std::vector<std::string>{"background"}));
   EXPECT_EQ(chart.ClickedPart((plot.Left + plot.Right) / 2, (plot.Top + plot.Bottom) / 2).Part,
             TChartClickedPartStyle::cpNone);
