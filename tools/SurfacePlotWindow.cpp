@@ -27,18 +27,6 @@ constexpr int kLegendGroup = 1;
 constexpr int kGridGroup = 2;
 constexpr int kWireFrameGroup = 3;
 
-// The chart's legend in its legend slot.
-class TLegendSlot : public chart::TChartLegendPart {
-public:
-  explicit TLegendSlot(chart::TCustomAxisPanel& owner) : Legend(owner) {}
-  bool Visible() const override { return Legend.Visible(); }
-  bool Vertical() const override { return Legend.IsVertical(); }
-  void Draw() override { Legend.Draw(); }
-  int Clicked(int x, int y) const override { return Legend.ClickedItem(x, y); }
-
-  chart::TChartLegend Legend;
-};
-
 // The chart's stored settings.
 void SetChartLayout(chart::TChart& c)
 {
@@ -104,12 +92,10 @@ TfmSurfaceTee::TfmSurfaceTee(std::function<bool()> screenHighColor, QWidget* par
   Chart = new chart::TChart(this);
   Chart->setObjectName(QStringLiteral("Chart"));
   column->addWidget(Chart, 1);
-  auto slot = std::make_unique<TLegendSlot>(*Chart);
-  legend_ = &slot->Legend;
+  legend_ = &Chart->Legend();
   legend_->SetVisible(false);
   legend_->SetLegendStyle(chart::TLegendStyle::lsSeries);
   legend_->SetTopPos(4);
-  Chart->SetLegend(std::move(slot));
   SetChartLayout(*Chart);
   SurfaceSeries1 = std::make_unique<chart::TSurfaceSeries>();
   SetSeriesLayout(*SurfaceSeries1);
