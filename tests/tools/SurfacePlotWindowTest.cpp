@@ -4,6 +4,8 @@
 
 #include "tools/SurfaceViewBars.h"
 
+#include "chart/output/ChartPreview.h"
+#include "chart/output/PreviewPage.h"
 #include "chart/panel/ChartLegend.h"
 #include "chart/panel/CustomChart.h"
 #include "chart/series/SurfaceSeries.h"
@@ -389,6 +391,18 @@ TEST_F(SurfaceWindowTest, TheEditItemsCopyThePictureAndExitHidesTheWindow)
   EXPECT_EQ(copied.size(), Chart().size());
   MainMenuItem(*form, QStringLiteral("CopytoclipboardasMetafile1")).Click();
   EXPECT_EQ(platform::ClipboardEmfBytes().mid(40, 4), QByteArray(" EMF"));
+  // Print opens the chart's print preview of this chart, from the button and the menu.
+  {
+    platform::ModalScript script;
+    for (int i = 0; i < 2; ++i)
+      script.Act([](platform::Form& preview) {
+        EXPECT_EQ(preview.windowTitle(), chart::kPreviewCaption);
+        preview.SetModalResult(platform::mrCancel);
+      });
+    Click(*form->sbPrint);
+    MainMenuItem(*form, QStringLiteral("Print1")).Click();
+    EXPECT_EQ(script.StepsLeft(), 0);
+  }
   MainMenuItem(*form, QStringLiteral("exit1")).Click();
   EXPECT_FALSE(form->isVisible());
 }
