@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
@@ -60,6 +61,14 @@ int TintedPixels(const QImage& image)
       n += hi - lo > 24;
     }
   return n;
+}
+
+// Kept for a look by eye beside the test program.
+void SaveShot(const QImage& image, const char* name)
+{
+  const QString folder = QStringLiteral(VEXAL_TEST_OUTPUT_DIR "screenshots");
+  QDir().mkpath(folder);
+  image.save(folder + QLatin1Char('/') + QString::fromLatin1(name));
 }
 
 QByteArray FileBytes(const QString& path)
@@ -209,7 +218,9 @@ TEST_F(SurfaceWindowTest, TheWireFrameOnAndOffGivesThePenBackAsItWas)
   EXPECT_TRUE(form->sbWireFrame->Down());
   EXPECT_TRUE(form->miWireFrame->Checked());
   // Only the cells' outlines are drawn now.
-  EXPECT_LT(TintedPixels(OnScreen(Chart())), cellsShown);
+  const QImage wire = OnScreen(Chart());
+  SaveShot(wire, "surface_wire_frame.png");
+  EXPECT_LT(TintedPixels(wire), cellsShown);
 
   form->miWireFrame->Click();
   EXPECT_FALSE(Series().WireFrame());
@@ -230,6 +241,7 @@ TEST_F(SurfaceWindowTest, ColourModesSetThePaletteAndASecondSingleColourKeepsThe
   EXPECT_TRUE(Series().UsePalette());
   EXPECT_FALSE(Series().UseColorRange());
   EXPECT_EQ(Series().Palette().size(), 50u);
+  SaveShot(OnScreen(Chart()), "surface_palette.png");
   EXPECT_TRUE(form->miColorPalette->Checked());
   EXPECT_FALSE(form->miColorRange->Checked());
 
@@ -276,6 +288,7 @@ TEST_F(SurfaceWindowTest, TheCleanViewShowsTheSurfaceAloneOnBlackAndComesBack)
   EXPECT_FALSE(Chart().AxisVisible());
   EXPECT_FALSE(Chart().Gradient().Visible());
   const QImage clean = OnScreen(Chart());
+  SaveShot(clean, "surface_clean.png");
   EXPECT_EQ(clean.pixel(3, 3) & 0xFFFFFF, 0u);
   EXPECT_GT(TintedPixels(clean), 2000);
 
