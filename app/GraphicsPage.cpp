@@ -17,6 +17,8 @@
 #include "tools/FxPlotLauncher.h"
 #include "tools/Plot2DWindow.h"
 #include "tools/PlotLoop.h"
+#include "tools/SurfacePlotLauncher.h"
+#include "tools/SurfacePlotWindow.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -42,8 +44,12 @@ QLabel* LabelOf(const QWidget* page, const QWidget* field)
   return nullptr;
 }
 
-// The surface and polar plots come with a later version.
-bool PlotTypeAvailable(int type) { return type >= 0 && type <= 2; }
+// The polar plot comes with a later version.
+bool PlotTypeAvailable(int type) { return type >= 0 && type <= 3; }
+
+// The most intervals a side of a plot type: the surface's grid holds 500 nodes a side.
+constexpr int kMaxSteps = 16000;
+int MaxStepsOf(int type) { return type == 3 ? tools::TSurfacePlotLauncher::kMaxSteps : kMaxSteps; }
 
 void ShowWithLabel(const QWidget* page, QWidget* field, bool visible)
 {
@@ -83,6 +89,7 @@ void TfmCalc::WireGraphicsPage()
     item->setEnabled(false);
   connect(miPlotfx, &QAction::triggered, this, [this] { miPlotfxClick(); });
   connect(miPlotfxy, &QAction::triggered, this, [this] { miPlotfxyClick(); });
+  connect(mi3DPlotfXY, &QAction::triggered, this, [this] { mi3DPlotfXYClick(); });
   for (QToolButton* button : {sbShow, SpeedButton6}) {
     button->setToolTip(QStringLiteral("Show plots"));
     connect(button, &QToolButton::clicked, this, [this] { sbShowClick(); });
@@ -125,6 +132,8 @@ void TfmCalc::CreatePlotWindows()
   fmContourPlot = std::make_unique<tools::TfmContourPlot>(SettingsFileName(), placement);
   fmContourPlot->OnShown = [this] { EnableShowPlots(*miPlotfxy); };
   fmPlot2D->OnShown = [this] { EnableShowPlots(*miPlotfx); };
+  fmSurfaceTee = std::make_unique<tools::TfmSurfaceTee>();
+  fmSurfaceTee->OnShown = [this] { EnableShowPlots(*mi3DPlotfXY); };
 }
 
 TIntValidate& TfmCalc::IntValidator(const QLineEdit* edit) const
@@ -176,6 +185,8 @@ void TfmCalc::rgPlotClick()
   const int type = std::max(rgPlot->ItemIndex(), 0);
   SetPlotLabels(type == 3);
   IntValidator(edStepsY).SetMin(type == 0 || type == 4 ? 0 : 2);
+  IntValidator(edStepsX).SetMax(MaxStepsOf(type));
+  IntValidator(edStepsY).SetMax(MaxStepsOf(type));
   edStepsX->setText(QString::number(StepsX[std::size_t(type)]));
   edStepsY->setText(QString::number(StepsY[std::size_t(type)]));
   // The expression line as it reads now: it may have changed since the page was shown.
@@ -281,6 +292,8 @@ void TfmCalc::bbOKClick()
     btGraphFxClick();
   else if (type == 1 || type == 2)
     btGraphFxyClick(type == 2);
+  else if (type == 3)
+    PlotSurface();
 }
 
 QString TfmCalc::PlotExpression() const
@@ -386,6 +399,33 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
 }
 
 void TfmCalc::miPlotfxyClick() { fmContourPlot->Show(); }
+
+void TfmCalc::PlotSurface()
+{
+  const platform::HourglassCursor hourglass;
+  FollowExpression(*edLegend, PlotFunctionText());
+  const QString typed = Edit1->text();
+  tools::TSurfacePlotLauncher launcher(*fmSurfaceTee, {.Expression = PlotExpression(),
+                                                       .Title = ComplexMode ? QStringLiteral("|") + edLegend->text() +
+                                                                                  QStringLiteral("|")
+                                                                            : edLegend->text(),
+                                                       .XName = edX->text(),
+                                                       .X0 = RealValidator(edFromX).GetValue(),
+                                                       .X1 = RealValidator(edToX).GetValue(),
+                                                       .Y0 = RealValidator(edFromY).GetValue(),
+                                                       .Y1 = RealValidator(edToY).GetValue(),
+                                                       .StepsX = IntValidator(edStepsX).GetValue(),
+                                                       .StepsY = IntValidator(edStepsY).GetValue(),
+                                                       .Complex = ComplexMode});
+  if (!launcher.Fits())
+    return;  // the validators keep the steps within the surface's grid
+  if (!EndPlotLoop(launcher.Evaluate(*this, *Gauge), typed, launcher.PrefixLength()))
+    return;
+  launcher.Show();
+  MoveToHistoryTop(typed);
+}
+
+void TfmCalc::mi3DPlotfXYClick() { fmSurfaceTee->Show(); }
 
 // Help on the plot type chosen; the polar plot has no page of its own.
 void TfmCalc::HelpBtnClick()

@@ -52,6 +52,7 @@ class TfmMult;
 class TfrmViewR;
 class TfmContourPlot;
 class TfmPlot2D;
+class TfmSurfaceTee;
 class TfrnPT;
 struct TPlotOutcome;
 }
@@ -209,6 +210,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   std::unique_ptr<tools::TfmMatrix> fmMatrix;
   std::unique_ptr<tools::TfmPlot2D> fmPlot2D;  // the f(x) plot window, made at start-up
   std::unique_ptr<tools::TfmContourPlot> fmContourPlot;  // the f(x,y) plot window, made at start-up
+  std::unique_ptr<tools::TfmSurfaceTee> fmSurfaceTee;  // the surface plot window, made at start-up
   std::unique_ptr<tools::TfrnPT> frnPT;  // the element window, made with the Periodic table page
   std::unique_ptr<tools::TfmConv> fmConv;  // the unit converter, made at start-up
   // Show-plots popup menu: each item is enabled when its plot window is first shown.
@@ -325,6 +327,8 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void sbShowClick();
   void miPlotfxClick();
   void miPlotfxyClick();
+  void PlotSurface();  // the surface launcher
+  void mi3DPlotfXYClick();
   void Edit1Change();
   void HelpBtnClick();
   void sbColorClick();

@@ -169,6 +169,20 @@ const std::map<QString, TGlyphDrawing>& GlyphDrawings()
          for (int y = 4; y < 14; y += 3)
            g.Line(2, y, 13, y, clGray);
        }},
+      {QStringLiteral("sbGrid"),
+       [](TGlyphPen& g) {
+         g.Box(1, 1, 15, 15, clBlack, clWhite);
+         for (int at = 4; at < 14; at += 3)
+           g.Line(at, 2, at, 13, clGray).Line(2, at, 13, at, clGray);
+       }},
+      {QStringLiteral("sbWireFrame"),
+       [](TGlyphPen& g) {
+         // A mesh bent over a hill.
+         for (int row = 0; row < 4; ++row)
+           g.Line(1, 12 - row * 3, 14, 9 - row * 3 + (row == 1 || row == 2 ? -2 : 0), clNavy);
+         for (int col = 0; col < 5; ++col)
+           g.Line(1 + col * 3, 12 - col, 2 + col * 3, 3 - col / 2, clNavy);
+       }},
       {QStringLiteral("sb3D"),
        [](TGlyphPen& g) {
          g.Box(1, 5, 11, 15, clBlack, clSilver).Line(1, 5, 5, 1, clBlack).Line(10, 5, 14, 1, clBlack);

@@ -1,11 +1,17 @@
 // The plot launchers: f(x) over 16001 points in one evaluation context, alone and with its series and
 // the plot's paint; a 500 x 500 step sin(x)*cos(y) contour, its grid, its levels and tracing, and the
-// whole launch to the first paint. The windows are real and shown on the offscreen platform.
+// whole launch to the first paint; the 499 x 499 step surface launch to its first paint, and its
+// window's rotation bar dragged over 50 steps. The windows are real and shown on the offscreen platform.
 
 #include "tools/ContourPlotLauncher.h"
 #include "tools/ContourPlotWindow.h"
 #include "tools/FxPlotLauncher.h"
 #include "tools/Plot2DWindow.h"
+#include "tools/SurfacePlotLauncher.h"
+#include "tools/SurfacePlotWindow.h"
+
+#include "chart/panel/CustomChart.h"
+#include "chart/series/SurfaceSeries.h"
 
 #include "engine/EvalContext.h"
 #include "engine/PointEvaluation.h"
@@ -201,5 +207,49 @@ void BM_ContourLaunch(benchmark::State& state)
   }
 }
 BENCHMARK(BM_ContourLaunch)->ArgName("shade")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The whole surface launch at its largest grid: the values, the series refilled, the first paint.
+void BM_SurfaceLaunch(benchmark::State& state)
+{
+  tools::TfmSurfaceTee window;
+  window.resize(606, 469);
+  window.Show();
+  TBenchHost host;
+  QProgressBar gauge;
+  const int steps = tools::TSurfacePlotLauncher::kMaxSteps;
+  for (auto _ : state) {
+    tools::TSurfacePlotLauncher launcher(window, {.Expression = QString::fromLatin1(kSurface),
+                                                  .Title = {},
+                                                  .XName = {},
+                                                  .X0 = kX0 / 2,
+                                                  .X1 = kX1 / 2,
+                                                  .Y0 = kX0 / 2,
+                                                  .Y1 = kX1 / 2,
+                                                  .StepsX = steps,
+                                                  .StepsY = steps});
+    const tools::TPlotOutcome outcome = launcher.Evaluate(host, gauge);
+    if (outcome.Failed || outcome.Stopped)
+      state.SkipWithError("f(x,y) failed");
+    launcher.Show();
+    benchmark::DoNotOptimize(window.Chart->grab());
+  }
+}
+BENCHMARK(BM_SurfaceLaunch)->Unit(benchmark::kMillisecond);
+
+// 50 steps of the rotation bar over a 500 x 500 surface at the window's stored size, each painted.
+void BM_SurfaceRotation(benchmark::State& state)
+{
+  tools::TfmSurfaceTee window;
+  window.resize(606, 469);
+  window.SurfaceSeries1->FillSampleValues(500);
+  window.Show();
+  for (auto _ : state)
+    for (int step = 0; step < 50; ++step) {
+      window.ViewBarChange(0, 300 + step);
+      benchmark::DoNotOptimize(window.Chart->grab());
+    }
+  state.counters["paints/s"] = benchmark::Counter(50.0 * double(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_SurfaceRotation)->Unit(benchmark::kMillisecond);
 
 }  // namespace

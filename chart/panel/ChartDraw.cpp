@@ -21,9 +21,10 @@ void TCustomChart::DrawTitlesAndLegend()
   bool anyActive = false;
   for (int i = 0; i < SeriesCount() && !anyActive; ++i)
     anyActive = SeriesAt(i).Active();
-  if (legend_ == nullptr || !legend_->Visible() || !anyActive) {
+  legendDrawn_ = legend_->Visible() && anyActive;
+  if (!legendDrawn_) {
     drawTitles();
-  } else if (legend_->Vertical()) {
+  } else if (legend_->IsVertical()) {
     legend_->Draw();
     drawTitles();
   } else {

@@ -7,7 +7,6 @@
 #include "chart/model/ChartBrush.h"
 #include "chart/model/ChartFontObject.h"
 #include "chart/model/SeriesTypes.h"
-#include "chart/panel/LegendPart.h"
 #include "platform/CanvasTypes.h"
 
 #include <QString>
@@ -22,7 +21,7 @@ class TCustomAxisPanel;
 enum class TLegendAlignment { laLeft, laRight, laTop, laBottom };
 enum class TLegendStyle { lsAuto, lsSeries, lsValues, lsLastValues };
 
-class TCustomChartLegend : public TChartFontObject, public TChartLegendPart {
+class TCustomChartLegend : public TChartFontObject {
 public:
   // The chart's events for its legend; the chart is the sender.
   using TGetLegendTextEvent =
@@ -72,7 +71,7 @@ public:
   void SetTopPos(int value);              // 0 to 100
   int VertMargin() const { return vertMargin_; }  // pixels; 0 is automatic
   void SetVertMargin(int value);
-  bool Visible() const override { return visible_; }
+  bool Visible() const { return visible_; }
   virtual void SetVisible(bool value);
 
   TGetLegendTextEvent OnGetLegendText;
@@ -92,9 +91,8 @@ public:
   const platform::TRect& RectLegend() const { return rect_; }
 
   bool IsVertical() const;
-  bool Vertical() const override { return IsVertical(); }
   // Lays out and draws the legend and takes its room from the chart rectangle.
-  void Draw() override;
+  void Draw();
   int TotalLegendItems() const;
   // The widest text of count items from FirstValue on, or of all of them for -1; in the canvas' font.
   int MaxLegendTextWidth(int count) const;
@@ -104,7 +102,6 @@ public:
   QString PointLegendText(const TChartSeries* series, int valueIndex) const;
   // The position of the drawn item under (x, y); -1 when none.
   int ClickedItem(int x, int y) const;
-  int Clicked(int x, int y) const override { return ClickedItem(x, y); }
 
 protected:
   TCustomAxisPanel& Chart() const { return chart_; }

@@ -18,8 +18,8 @@ bool Inside(const TRect& r, int x, int y) { return x >= r.Left && x < r.Right &&
 TChartClickedPart TCustomChart::ClickedPart(int x, int y) const
 {
   // The legend lies over the rest: it answers first.
-  if (legend_ != nullptr && legend_->Visible()) {
-    const int item = legend_->Clicked(x, y);
+  if (legendDrawn_ && legend_->Visible()) {
+    const int item = legend_->ClickedItem(x, y);
     if (item != -1)
       return {TChartClickedPartStyle::cpLegend, item, nullptr, nullptr};
   }

@@ -12,7 +12,8 @@ TCustomChart::TCustomChart(QWidget* parent)
       foot_(std::make_unique<TChartTitle>(this)),
       backWall_(std::make_unique<TChartWall>(this)),
       leftWall_(std::make_unique<TChartWall>(this, 0x80FFFF)),
-      bottomWall_(std::make_unique<TChartWall>(this, platform::clWhite))
+      bottomWall_(std::make_unique<TChartWall>(this, platform::clWhite)),
+      legend_(std::make_unique<TChartLegend>(*this))
 {
   backWall_->Brush().SetStyle(platform::TBrushStyle::bsClear);
 }
@@ -22,12 +23,6 @@ TCustomChart::~TCustomChart()
   // Series leaving the chart ask it whether it goes: they must find it whole.
   destroying_ = true;
   FreeAllSeries();
-}
-
-void TCustomChart::SetLegend(std::unique_ptr<TChartLegendPart> legend)
-{
-  legend_ = std::move(legend);
-  Invalidate();
 }
 
 void TCustomChart::SetBackColor(TColor color)
@@ -52,6 +47,7 @@ void TCustomChart::Assign(const TCustomTeePanel& source)
     backWall_->Assign(*chart->backWall_);
     bottomWall_->Assign(*chart->bottomWall_);
     leftWall_->Assign(*chart->leftWall_);
+    legend_->Assign(*chart->legend_);
     foot_->Assign(*chart->foot_);
     title_->Assign(*chart->title_);
   }
@@ -116,8 +112,7 @@ void TCustomChart::ExchangeSeries(int index1, int index2)
 
 void TCustomChart::LegendValueText(const TChartSeries& series, int valueIndex, QString& text) const
 {
-  if (const auto* legend = dynamic_cast<const TCustomChartLegend*>(legend_.get()))
-    text = legend->PointLegendText(&series, valueIndex);
+  text = legend_->PointLegendText(&series, valueIndex);
 }
 
 void TCustomChart::DrawBackImage(const TRect& r)

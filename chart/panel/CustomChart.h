@@ -5,7 +5,7 @@
 #include "chart/panel/ChartTitle.h"
 #include "chart/panel/ChartWall.h"
 #include "chart/panel/CustomAxisPanel.h"
-#include "chart/panel/LegendPart.h"
+#include "chart/panel/ChartLegend.h"
 #include "platform/MouseButtons.h"
 #include "platform/VirtualKeys.h"
 
@@ -57,8 +57,9 @@ public:
   const TChartWall& BackWall() const { return *backWall_; }
   const TChartWall& LeftWall() const { return *leftWall_; }
   const TChartWall& BottomWall() const { return *bottomWall_; }
-  TChartLegendPart* Legend() const { return legend_.get(); }
-  void SetLegend(std::unique_ptr<TChartLegendPart> legend);
+  TChartLegend& Legend() { return *legend_; }
+  const TChartLegend& Legend() const { return *legend_; }
+  void SetLegend(const TCustomChartLegend& legend) { legend_->Assign(legend); }
 
   // The back wall's colour; setting it also makes its brush solid.
   TColor BackColor() const { return backWall_->Color(); }
@@ -142,8 +143,9 @@ private:
   std::unique_ptr<TChartWall> backWall_;
   std::unique_ptr<TChartWall> leftWall_;
   std::unique_ptr<TChartWall> bottomWall_;
-  std::unique_ptr<TChartLegendPart> legend_;
+  std::unique_ptr<TChartLegend> legend_;
   bool backImageInside_ = false;
+  bool legendDrawn_ = false;  // in the last picture: only then does it take clicks
   bool cancelMouse_ = false;
   bool clickEventRunning_ = false;
   bool axesNotSaved_ = true;

@@ -165,27 +165,27 @@ TEST_F(ComplexModeTest, TheStopFlagIsClearedInComplexModeToo)
   EXPECT_EQ(engine::StopFlag, 0);
 }
 
-// The surface and polar plots stay out of reach whichever mode rebuilt the plot types.
-TEST_F(ComplexModeTest, SurfaceAndPolarStayUnavailableAfterEveryRebuildOfThePlotTypes)
+// The polar plot stays out of reach whichever mode rebuilt the plot types; the surface can be chosen.
+TEST_F(ComplexModeTest, OnlyThePolarPlotStaysUnavailableAfterEveryRebuildOfThePlotTypes)
 {
   Open();
   window->pcCalc->setCurrentWidget(window->tsGraph);
   const auto expectUnavailable = [this](const char* when) {
-    for (int type : {3, 4}) {
+    for (int type : {4}) {
       QRadioButton& button = *window->rgPlot->Button(type);
       EXPECT_FALSE(button.isEnabled()) << when << " type " << type;
       testing_support::Click(button);
       EXPECT_NE(window->rgPlot->ItemIndex(), type) << when;
     }
-    for (int type : {0, 1, 2})
+    for (int type : {0, 1, 2, 3})
       EXPECT_TRUE(window->rgPlot->Button(type)->isEnabled()) << when << " type " << type;
     EXPECT_TRUE(window->bbOK->isEnabled()) << when;
   };
   expectUnavailable("at the start");
   SwitchToComplex(true);
   EXPECT_EQ(window->rgPlot->Items()[3], QStringLiteral("Surface Z=|f(X+Yi)|"));
-  for (int type : {3, 4})
-    EXPECT_FALSE(window->rgPlot->Button(type)->isEnabled()) << "complex, type " << type;
+  EXPECT_FALSE(window->rgPlot->Button(4)->isEnabled()) << "complex, type 4";
+  EXPECT_TRUE(window->rgPlot->Button(3)->isEnabled()) << "complex, type 3";
   testing_support::Click(*window->rgPlot->Button(2));
   window->rgReal2->Button(0)->click();
   EXPECT_EQ(window->rgPlot->Items()[3], QStringLiteral("Surface"));

@@ -242,9 +242,9 @@ TEST_F(GraphicsPageTest, AChosenColourDrawsTheNextCurveAndHelpAndShowPlotsServeT
     Click(*window->Button1);
     EXPECT_EQ(script.StepsLeft(), 0);
   }
-  // The surface and polar plots are shown but can't be chosen yet.
-  for (int type : {3, 4})
-    EXPECT_FALSE(window->rgPlot->Button(type)->isEnabled()) << type;
+  // The polar plot is shown but can't be chosen yet.
+  EXPECT_FALSE(window->rgPlot->Button(4)->isEnabled());
+  EXPECT_TRUE(window->rgPlot->Button(3)->isEnabled());
   window->rgPlot->SetItemIndex(4);  // as a settings file may give it
   window->rgPlotClick();
   EXPECT_FALSE(window->bbOK->isEnabled());

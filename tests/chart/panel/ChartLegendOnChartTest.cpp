@@ -19,7 +19,7 @@ namespace {
 
 using platform::TColor;
 
-// A chart on a window with a legend handed to it; series draw only their legend symbols.
+// A chart on a window with its own legend; series draw only their legend symbols.
 struct TLegendChartWindow {
   platform::Form Form;
   TCustomChart Chart{&Form};
@@ -31,11 +31,9 @@ struct TLegendChartWindow {
   {
     Form.resize(400, 300);
     Chart.setGeometry(0, 0, 400, 300);
-    auto legend = std::make_unique<TChartLegend>(Chart);
-    Legend = legend.get();
+    Legend = &Chart.Legend();
     Legend->SetColorWidth(60);
     Legend->OnGetLegendPos = [this](TCustomAxisPanel&, int index, int& x, int& y, int&) { Drawn[index] = {x, y}; };
-    Chart.SetLegend(std::move(legend));
   }
   TChartSeries& Add(const QString& name, TColor color, int points)
   {
