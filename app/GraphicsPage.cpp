@@ -17,6 +17,8 @@
 #include "tools/FxPlotLauncher.h"
 #include "tools/Plot2DWindow.h"
 #include "tools/PlotLoop.h"
+#include "tools/PolarPlotLauncher.h"
+#include "tools/PolarPlotWindow.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -42,8 +44,8 @@ QLabel* LabelOf(const QWidget* page, const QWidget* field)
   return nullptr;
 }
 
-// The surface and polar plots come with a later version.
-bool PlotTypeAvailable(int type) { return type >= 0 && type <= 2; }
+// The surface plot comes with a later version.
+bool PlotTypeAvailable(int type) { return (type >= 0 && type <= 2) || type == 4; }
 
 void ShowWithLabel(const QWidget* page, QWidget* field, bool visible)
 {
@@ -83,6 +85,7 @@ void TfmCalc::WireGraphicsPage()
     item->setEnabled(false);
   connect(miPlotfx, &QAction::triggered, this, [this] { miPlotfxClick(); });
   connect(miPlotfxy, &QAction::triggered, this, [this] { miPlotfxyClick(); });
+  connect(miPolarfx, &QAction::triggered, this, [this] { miPolarfxClick(); });
   for (QToolButton* button : {sbShow, SpeedButton6}) {
     button->setToolTip(QStringLiteral("Show plots"));
     connect(button, &QToolButton::clicked, this, [this] { sbShowClick(); });
@@ -125,6 +128,8 @@ void TfmCalc::CreatePlotWindows()
   fmContourPlot = std::make_unique<tools::TfmContourPlot>(SettingsFileName(), placement);
   fmContourPlot->OnShown = [this] { EnableShowPlots(*miPlotfxy); };
   fmPlot2D->OnShown = [this] { EnableShowPlots(*miPlotfx); };
+  PolarForm = std::make_unique<tools::TPolarForm>();
+  PolarForm->OnShown = [this] { EnableShowPlots(*miPolarfx); };
 }
 
 TIntValidate& TfmCalc::IntValidator(const QLineEdit* edit) const
@@ -281,6 +286,8 @@ void TfmCalc::bbOKClick()
     btGraphFxClick();
   else if (type == 1 || type == 2)
     btGraphFxyClick(type == 2);
+  else if (type == 4)
+    PlotPolar();
 }
 
 QString TfmCalc::PlotExpression() const
@@ -386,6 +393,29 @@ void TfmCalc::btGraphFxyClick(bool colorShade)
 }
 
 void TfmCalc::miPlotfxyClick() { fmContourPlot->Show(); }
+
+void TfmCalc::PlotPolar()
+{
+  const platform::HourglassCursor hourglass;
+  const QString typed = Edit1->text();
+  FollowExpression(*edLegend, PlotFunctionText());
+  tools::TPolarPlotLauncher launcher(*PolarForm, {.Expression = PlotExpression(),
+                                                 .Legend = edLegend->text(),
+                                                 .Title = edTitle->text(),
+                                                 .X0 = RealValidator(edFromX).GetValue(),
+                                                 .X1 = RealValidator(edToX).GetValue(),
+                                                 .Steps = IntValidator(edStepsX).GetValue(),
+                                                 .Degrees = rgAngle->ItemIndex() == 1,
+                                                 .ColorChosen = PlotColorSet,
+                                                 .Color = PlotColor});
+  if (!EndPlotLoop(launcher.Evaluate(*this, *Gauge), typed, 0))
+    return;
+  PlotColorSet = false;  // a chosen colour serves one curve
+  launcher.Show();
+  MoveToHistoryTop(typed);
+}
+
+void TfmCalc::miPolarfxClick() { PolarForm->Show(); }
 
 // Help on the plot type chosen; the polar plot has no page of its own.
 void TfmCalc::HelpBtnClick()

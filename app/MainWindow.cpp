@@ -38,6 +38,7 @@
 #include "tools/MatrixWindow.h"
 #include "tools/PeriodicTableWindow.h"
 #include "tools/Plot2DWindow.h"
+#include "tools/PolarPlotWindow.h"
 #include "tools/units/UnitConverterWindow.h"
 
 #include <QAbstractItemView>
