@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 
+#include "chart/panel/SeriesKinds.h"
 #include "platform/Application.h"
 
 #include <QLocale>
@@ -15,6 +16,8 @@ int main(int argc, char** argv)
   std::setlocale(LC_NUMERIC, "C");    // for the engine's C number conversions too
   platform::SetApplicationTitle(QStringLiteral("Vexal v.4.26"));
   application.setApplicationName(QStringLiteral("Vexal"));
+
+  chart::RegisterChartSeriesKinds();  // the gallery's series kinds and functions
 
   app::TfmCalc fmCalc;
   fmCalc.Show();

@@ -22,6 +22,7 @@ public:
   const TRect& ChartBounds() const { return bounds_; }
   bool IsDirty() const { return dirty_; }
   const platform::TBitmap* Buffer() const { return buffer_.get(); }
+  platform::TBitmap* Buffer() { return buffer_.get(); }
   // The width of the bands of a gradient from the centre.
   int GradientPrecision() const { return gradientPrecision_; }
   void SetGradientPrecision(int pixels) { gradientPrecision_ = std::max(1, pixels); }

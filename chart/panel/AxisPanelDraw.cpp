@@ -58,8 +58,9 @@ void TCustomAxisPanel::CalcChartRect()
   TRect r = ChartRect();
   // The oblique box of an orthogonal 3-D view fits inside the rectangle.
   if (View3D() && View3DOptions().Orthogonal()) {
-    r.Right -= Width3D();
-    r.Top += Width3D();
+    const int depth = BackWallDepth() + Width3D();
+    r.Right -= depth;
+    r.Top += depth;
     SetChartRect(r);
     RecalcWidthHeight();
     r = ChartRect();

@@ -153,6 +153,8 @@ protected:
   // Layout and drawing steps of the chart built on this panel.
   // Axis ranges, 3-D sizes, and the plot rectangle with the visible axes' room taken from it.
   virtual void CalcChartRect();
+  // How much deeper than the series the back of an orthogonal 3-D box lies (the back wall).
+  virtual int BackWallDepth() const { return 0; }
   virtual void CalcSeriesMargins() {}
   virtual void DrawTitlesAndLegend() {}
   virtual void DrawWalls() {}

@@ -278,6 +278,25 @@ void TCustomTeePanel::DrawZoomRectangle()
   canvas_->DrawRectangle(zoom_->X0, zoom_->Y0, zoom_->X1, zoom_->Y1);
 }
 
+bool TCustomTeePanel::DrawOnShownPicture(const std::function<void()>& draw)
+{
+  platform::TBitmap* buffer = canvas_->Buffer();
+  const TRect client = GetRectangle();
+  if (!canvas_->IsBuffered() || canvas_->IsDirty() || printing_ || buffer == nullptr ||
+      buffer->Width() != client.Width() || buffer->Height() != client.Height())
+    return false;
+  canvas_->SetTargetCanvas(buffer->Canvas());
+  try {
+    draw();
+  } catch (...) {
+    canvas_->SetTargetCanvas(ownCanvas_->Canvas());
+    throw;
+  }
+  canvas_->SetTargetCanvas(ownCanvas_->Canvas());
+  CustomControl::Invalidate();
+  return true;
+}
+
 void TCustomTeePanel::CheckPenWidth(platform::TPen& pen) const
 {
   if (printing_ && pen.Width() == 1 && pen.Style() != platform::TPenStyle::psSolid)

@@ -11,6 +11,7 @@
 #include "platform/Metafile.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace chart {
@@ -114,6 +115,9 @@ public:
   void SetBrushCanvas(TColor color, platform::TBrushStyle style, TColor backColor);
   int MultiLineTextWidth(const QString& text, int& numLines) const;
   void DrawZoomRectangle();
+  // Draws on the picture shown (a buffered, current one) and shows the change without drawing the
+  // chart again; false when there is no such picture.
+  bool DrawOnShownPicture(const std::function<void()>& draw);
   void CheckPenWidth(platform::TPen& pen) const;
   bool CanClip() const;
   bool IsScreenHighColor() const;

@@ -49,7 +49,7 @@ public:
   // From another extended panel: back image and its mode, gradient, panning, zoom settings; then the base.
   void Assign(const TCustomTeePanel& source) override;
 
-  void DrawBackImage(const TRect& r);
+  virtual void DrawBackImage(const TRect& r);
   // The back image in r; at a depth other than 0 only in orthogonal or 2-D charts.
   void DrawBackImageRect(const TRect& r, int depth);
   // The gradient when visible, else the control colour (on paper only with PrintBackground).

@@ -30,6 +30,36 @@ inline constexpr const char* CircularSource = "Circular Series dependences are n
 inline constexpr const char* Rotation = "Rotation";
 inline constexpr const char* AxisLabels = "Axis Labels";
 inline constexpr const char* AxisTitle = "Axis Title";
+inline constexpr const char* DepthAxis = "Depth Axis";
+inline constexpr const char* TopAxis = "Top Axis";
+inline constexpr const char* BottomAxis = "Bottom Axis";
+inline constexpr const char* RightAxis = "Right Axis";
+inline constexpr const char* LeftAxis = "Left Axis";
+inline constexpr const char* GalleryFunctions = "Functions";
+inline constexpr const char* GalleryStandard = "Standard";
+inline constexpr const char* GalleryExtended = "Extended";
+inline constexpr const char* FunctionAdd = "Add";
+inline constexpr const char* FunctionSubtract = "Subtract";
+inline constexpr const char* FunctionMultiply = "Multiply";
+inline constexpr const char* FunctionDivide = "Divide";
+inline constexpr const char* FunctionHigh = "High";
+inline constexpr const char* FunctionLow = "Low";
+inline constexpr const char* FunctionAverage = "Average";
+inline constexpr const char* GalleryLine = "Line";
+inline constexpr const char* GalleryBar = "Bar";
+inline constexpr const char* GalleryHorizBar = "Horiz. Bar";
+inline constexpr const char* GalleryArea = "Area";
+inline constexpr const char* GalleryPoint = "Point";
+inline constexpr const char* GalleryPie = "Pie";
+inline constexpr const char* GalleryFastLine = "Fast Line";
+inline constexpr const char* GalleryPolar = "Polar";
+inline constexpr const char* GalleryRadar = "Radar";
+inline constexpr const char* GalleryBubble = "Bubble";
+inline constexpr const char* GalleryArrow = "Arrow";
+inline constexpr const char* GalleryGantt = "Gantt";
+inline constexpr const char* GalleryShape = "Shape";
+inline constexpr const char* GallerySurface = "Surface";
+inline constexpr const char* GalleryContour = "Contour";
 
 }  // namespace chart::msg
 
