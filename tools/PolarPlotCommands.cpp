@@ -66,19 +66,19 @@ void TPolarForm::miGridClick()
   CheckItems("miGrid", "piGrid", on);
 }
 
-bool TPolarForm::LegendVisible() const { return legendVisible_; }
+bool TPolarForm::LegendVisible() const { return Chart1->Legend().Visible(); }
 
 void TPolarForm::miShowLegendClick()
 {
   const bool on = !LegendVisible();
-  legendVisible_ = on;
+  Chart1->Legend().SetVisible(on);
   (on ? sbLegend : sbL1)->SetDown(true);
   CheckItems("miShowLegend", "piShowLegend", on);
 }
 
-void TPolarForm::SetTitle(const QString& text) { title_ = text; }
+void TPolarForm::SetTitle(const QString& text) { Chart1->Title().SetText({text}); }
 
-QString TPolarForm::Title() const { return title_; }
+QString TPolarForm::Title() const { return Chart1->Title().Text().join(QLatin1Char('\n')); }
 
 // The typed extension decides the format; a name without one (or with another one) takes the file
 // type chosen, and a name without one gets that type's extension.

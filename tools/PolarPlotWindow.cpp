@@ -192,6 +192,9 @@ void TPolarForm::SetChartLayout()
   view.SetRotation(360);
   view.SetElevation(315);
   view.SetPerspective(0);
+  chart.BackWall().Brush().SetStyle(platform::TBrushStyle::bsClear);
+  chart.BackWall().Brush().SetColor(platform::clWhite);
+  chart.BackWall().Pen().SetVisible(false);
   chart.Gradient().SetVisible(true);
   chart.Gradient().SetEndColor(platform::clSilver);
   // The angle axis and the radius axis, both stepping by 10.
@@ -199,7 +202,24 @@ void TPolarForm::SetChartLayout()
   chart.BottomAxis().SetIncrement(10);
   chart.LeftAxis().SetMinMax(205, 948);
   chart.LeftAxis().SetIncrement(10);
+  chart.Foot().SetVisible(false);
+  chart::TChartTitle& title = chart.Title();
+  title.Font().SetName(QStringLiteral("Arial"));
+  title.Font().SetHeight(-16);
+  title.Font().SetStyle(platform::fsBold);
+  title.Font().SetColor(platform::clNavy);
+  title.SetColor(platform::clSilver);
+  title.Brush().SetColor(0xFFFF80);
+  title.Frame().SetColor(platform::clRed);
   SetTitle(QStringLiteral("Polar co-ordinate"));
+  // One item per series, the latest first.
+  chart::TChartLegend& legend = chart.Legend();
+  legend.SetLegendStyle(chart::TLegendStyle::lsSeries);
+  legend.SetInverted(true);
+  legend.SetColorWidth(37);
+  legend.SetShadowColor(platform::clGray);
+  legend.SetShadowSize(4);
+  legend.SetTextStyle(chart::TLegendTextStyle::ltsXValue);
 }
 
 platform::TMenuItem& TPolarForm::MenuItem(const QString& name) const

@@ -3,7 +3,7 @@
 // view bars (rotation, elevation, zoom, offsets, tilt), with toggles for the grids, the legend and the
 // 3-D view, the print preview, pictures and copies. Created once; closing only hides it.
 
-#include "chart/panel/CustomAxisPanel.h"
+#include "chart/panel/Chart.h"
 
 #include "platform/FileDialogs.h"
 #include "platform/Form.h"
@@ -31,7 +31,7 @@ class TToolBar;
 
 namespace tools {
 
-using TPolarChart = chart::TCustomAxisPanel;
+using TPolarChart = chart::TChart;
 
 class TPolarForm : public platform::Form {
 public:
@@ -100,8 +100,6 @@ private:
 
   std::vector<std::unique_ptr<chart::TPolarSeries>> series_;  // leave the chart before it goes
   std::vector<QLabel*> viewLabels_;
-  bool legendVisible_ = true;  // until the chart has a legend of its own
-  QString title_;
 };
 
 }  // namespace tools
