@@ -18,6 +18,7 @@
 #include "tests/support/ScratchFile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPixmap>
@@ -228,6 +229,17 @@ TEST_F(PolarPlotWindowTest, TheCurveAndTheTogglesReachTheScreen)
     EXPECT_NE(after, before) << what << ": the screen did not change";
     before = after;
   };
+  const QString shots = QStringLiteral(VEXAL_TEST_OUTPUT_DIR "screenshots");
+  QDir().mkpath(shots);
+  EXPECT_TRUE(OnScreen(form).save(shots + QStringLiteral("/polar_flat.png")));
+  Click(*form.sbLegend);
+  EXPECT_FALSE(form.Chart1->Legend().Visible());
+  EXPECT_FALSE(form.MenuItem(QStringLiteral("miShowLegend")).Checked());
+  EXPECT_TRUE(form.sbL1->Down());
+  expectChanged("legend off by the tool button");
+  Click(*form.sbLegend);
+  EXPECT_TRUE(form.Chart1->Legend().Visible());
+  expectChanged("legend on again");
   Click(*form.sbGrid);
   EXPECT_FALSE(form.Chart1->LeftAxis().Grid().Visible());
   EXPECT_FALSE(form.sbGrid->Down());
@@ -251,6 +263,7 @@ TEST_F(PolarPlotWindowTest, TheCurveAndTheTogglesReachTheScreen)
   EXPECT_NE(form.scbZoom->value(), 100);
   EXPECT_EQ(form.Chart1->View3DOptions().Zoom(), form.scbZoom->value());
   expectChanged("zoom by a key");
+  EXPECT_TRUE(OnScreen(form).save(shots + QStringLiteral("/polar_3d.png")));
 }
 
 // The typed extension decides the format; a name without one takes the type chosen in the dialog.
