@@ -4,12 +4,15 @@
 #include "tools/PolarPlotLauncher.h"
 #include "tools/PolarPlotWindow.h"
 
+#include "chart/output/ChartPreview.h"
+#include "chart/output/PreviewPage.h"
 #include "chart/series/PolarSeries.h"
 #include "engine/Engine.h"
 #include "engine/Variables.h"
 #include "platform/Color.h"
 #include "platform/Menus.h"
 #include "platform/ModalRun.h"
+#include "platform/Printer.h"
 #include "platform/SpeedButton.h"
 #include "platform/ToolBar.h"
 #include "tests/support/FullDisk.h"
@@ -24,6 +27,8 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
@@ -303,6 +308,78 @@ TEST_F(PolarPlotWindowTest, SaveAsWritesTheFormatOfTheTypedExtension)
   ASSERT_TRUE(identify.waitForFinished(20000));
   EXPECT_EQ(QString::fromLatin1(identify.readAllStandardOutput()),
             QStringLiteral("%1x%2").arg(form.Chart1->width()).arg(form.Chart1->height()));
+}
+
+// The rings follow the window's size.
+TEST_F(PolarPlotWindowTest, TheRingsFollowAResize)
+{
+  ASSERT_TRUE(Plot(QStringLiteral("1"), 0, 360, 36));
+  form.MenuItem(QStringLiteral("miView3D")).Click();
+  OnScreen(*form.Chart1);
+  const chart::TPolarSeries& circle = Last();
+  const int before = circle.RadiusX();
+  form.resize(900, 700);
+  const QImage shown = OnScreen(*form.Chart1);
+  EXPECT_GT(circle.RadiusX(), before + 50);
+  EXPECT_EQ(circle.RadiusX(), circle.RadiusY());
+  EXPECT_TRUE(ColorNear(shown, circle.CenterX() + circle.RadiusX(), circle.CenterY(), circle.SeriesColor()));
+  EXPECT_TRUE(ColorNear(shown, circle.CenterX(), circle.CenterY() - circle.RadiusY(), circle.SeriesColor()));
+}
+
+QString RunProgram(const QString& program, const QStringList& arguments)
+{
+  QProcess process;
+  process.start(program, arguments);
+  EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+  return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+// "Print" opens the chart's preview; its page on the "PDF file" printer holds the title and the
+// legend, and a circle of constant radius comes out round.
+TEST_F(PolarPlotWindowTest, PrintedThroughThePreviewTheCircleIsRound)
+{
+  QTemporaryDir folder;
+  platform::TPrinter& printer = platform::Printer();
+  printer.SetPrinterIndex(int(printer.Printers().indexOf(platform::kPdfPrinterName)));
+  printer.SetPaperSize(QPageSize::A4);
+  printer.SetResolution(600);
+  ASSERT_TRUE(Plot(QStringLiteral("1"), 0, 360, 360));
+  form.MenuItem(QStringLiteral("miView3D")).Click();
+  const auto print = [&](const QString& pdf) {
+    printer.SetFileName(pdf);
+    platform::ModalScript script([](const QString& message) { ADD_FAILURE() << message.toStdString(); });
+    script.Act([](platform::Form& window) {
+      window.findChild<QPushButton*>(QStringLiteral("BPrint"))->click();
+      window.findChild<QPushButton*>(QStringLiteral("BClose"))->click();
+    });
+    Click(*form.sbPrint);
+    EXPECT_EQ(script.StepsLeft(), 0);
+  };
+  const QString withLegend = folder.filePath(QStringLiteral("legend.pdf"));
+  print(withLegend);
+  const QString text = RunProgram(QStringLiteral("pdftotext"), {withLegend, QStringLiteral("-")});
+  EXPECT_TRUE(text.contains(QStringLiteral("Polar co-ordinate"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("f(1)"))) << text.toStdString();
+
+  // Without the legend the series colour is the circle's alone.
+  Click(*form.sbLegend);
+  const QString bare = folder.filePath(QStringLiteral("bare.pdf"));
+  print(bare);
+  RunProgram(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+                                          QStringLiteral("-singlefile"), bare, folder.filePath(QStringLiteral("page"))});
+  const QImage page(folder.filePath(QStringLiteral("page.png")));
+  ASSERT_FALSE(page.isNull());
+  page.save(QStringLiteral(VEXAL_TEST_OUTPUT_DIR "screenshots/polar_printed.png"));
+  const QColor wanted = platform::ToQColor(Last().SeriesColor());
+  QRect box;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x) {
+      const QColor c = page.pixelColor(x, y);
+      if (std::abs(c.red() - wanted.red()) + std::abs(c.green() - wanted.green()) + std::abs(c.blue() - wanted.blue()) < 90)
+        box = box.united(QRect(x, y, 1, 1));
+    }
+  ASSERT_GT(box.width(), 100);
+  EXPECT_NEAR(double(box.width()) / box.height(), 1.0, 0.01) << box.width() << " x " << box.height();
 }
 
 TEST_F(PolarPlotWindowTest, SaveAsOnAFullDiskSaysSoAndKeepsTheOldFile)
