@@ -21,6 +21,9 @@
 #include "tests/support/ScratchFile.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -308,6 +311,29 @@ TEST_F(PolarPlotWindowTest, SaveAsWritesTheFormatOfTheTypedExtension)
   ASSERT_TRUE(identify.waitForFinished(20000));
   EXPECT_EQ(QString::fromLatin1(identify.readAllStandardOutput()),
             QStringLiteral("%1x%2").arg(form.Chart1->width()).arg(form.Chart1->height()));
+}
+
+// The copies from the chart's popup put the chart on the clipboard; Exit only hides the window.
+TEST_F(PolarPlotWindowTest, TheCopiesTakeTheChartAndExitHidesTheWindow)
+{
+  ASSERT_TRUE(Plot(QStringLiteral("x/36"), 0, 360, 36));
+  OnScreen(*form.Chart1);
+  QGuiApplication::clipboard()->clear();
+  for (const char* item : {"piCopyBitmap", "piCopyMetafile"}) {
+    SCOPED_TRACE(item);
+    platform::ModalScript script([](const QString& message) { ADD_FAILURE() << message.toStdString(); });
+    script.ChooseItem(QString::fromLatin1(item));
+    testing_support::PressAt(*form.Chart1, QPointF(100, 100), Qt::RightButton);
+    testing_support::ReleaseAt(*form.Chart1, QPointF(100, 100), Qt::RightButton);
+    EXPECT_EQ(script.StepsLeft(), 0);
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->formats().isEmpty());
+    if (QString::fromLatin1(item) == QStringLiteral("piCopyBitmap")) {
+      EXPECT_EQ(QGuiApplication::clipboard()->image().size(), form.Chart1->size());
+    }
+  }
+  form.MenuItem(QStringLiteral("Exit1")).Click();
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.PolarSeries().size(), 1u);
 }
 
 // The rings follow the window's size.
