@@ -3,6 +3,7 @@
 // scripted save dialog; what the window shows is read back from the screen.
 #include "tools/PolarPlotLauncher.h"
 #include "tools/PolarPlotWindow.h"
+#include "tools/PrintComponents.h"
 
 #include "chart/output/ChartPreview.h"
 #include "chart/output/PreviewPage.h"
@@ -28,6 +29,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -366,6 +368,23 @@ TEST_F(PolarPlotWindowTest, PrintedThroughThePreviewTheCircleIsRound)
 {
   QTemporaryDir folder;
   platform::TPrinter& printer = platform::Printer();
+  // The program's printer is shared by the tests that follow: its settings come back afterwards.
+  struct TRestorePrinter {
+    platform::TPrinter& Printer;
+    int Index = Printer.PrinterIndex();
+    QString FileName = Printer.FileName();
+    QPageSize::PageSizeId Paper = Printer.PaperSize();
+    int Resolution = Printer.Resolution();
+    platform::TPrinterOrientation Orientation = Printer.Orientation();
+    ~TRestorePrinter()
+    {
+      Printer.SetPrinterIndex(Index);
+      Printer.SetFileName(FileName);
+      Printer.SetPaperSize(Paper);
+      Printer.SetResolution(Resolution);
+      Printer.SetOrientation(Orientation);
+    }
+  } restore{printer};
   printer.SetPrinterIndex(int(printer.Printers().indexOf(platform::kPdfPrinterName)));
   printer.SetPaperSize(QPageSize::A4);
   printer.SetResolution(600);
@@ -406,6 +425,16 @@ TEST_F(PolarPlotWindowTest, PrintedThroughThePreviewTheCircleIsRound)
     }
   ASSERT_GT(box.width(), 100);
   EXPECT_NEAR(double(box.width()) / box.height(), 1.0, 0.01) << box.width() << " x " << box.height();
+
+  // A later job on the printer is laid out on the page as it is, not through the chart's scaling.
+  const QString tape = folder.filePath(QStringLiteral("tape.pdf"));
+  printer.SetFileName(tape);
+  QPlainTextEdit memo;
+  memo.setPlainText(QStringLiteral("1+1 = 2;"));
+  PrintControlContents(&memo, "Tape");
+  const QString tapeText = RunProgram(QStringLiteral("pdftotext"), {tape, QStringLiteral("-")});
+  EXPECT_TRUE(tapeText.contains(QStringLiteral("Tape page 1"))) << tapeText.toStdString();
+  EXPECT_TRUE(tapeText.contains(QStringLiteral("1+1 = 2;"))) << tapeText.toStdString();
 }
 
 TEST_F(PolarPlotWindowTest, SaveAsOnAFullDiskSaysSoAndKeepsTheOldFile)
