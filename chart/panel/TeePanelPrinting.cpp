@@ -86,9 +86,7 @@ void TCustomTeePanel::PrintPartialCanvas(platform::TCanvas& canvas, TRect r)
     bool& printing;
     ~TPrintingScope()
     {
-      // The printer's canvas serves the program's later jobs: they start unmapped.
       canvas.RemoveClipping();
-      canvas.ResetMapping();
       printing = false;
     }
   } scope{canvas, printing_};
