@@ -19,6 +19,8 @@
 #include "tools/PlotLoop.h"
 #include "tools/SurfacePlotLauncher.h"
 #include "tools/SurfacePlotWindow.h"
+#include "tools/PolarPlotLauncher.h"
+#include "tools/PolarPlotWindow.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -44,8 +46,7 @@ QLabel* LabelOf(const QWidget* page, const QWidget* field)
   return nullptr;
 }
 
-// The polar plot comes with a later version.
-bool PlotTypeAvailable(int type) { return type >= 0 && type <= 3; }
+bool PlotTypeAvailable(int type) { return type >= 0 && type <= 4; }
 
 // The most intervals a side of a plot type: the surface's grid holds 500 nodes a side.
 constexpr int kMaxSteps = 16000;
@@ -90,6 +91,7 @@ void TfmCalc::WireGraphicsPage()
   connect(miPlotfx, &QAction::triggered, this, [this] { miPlotfxClick(); });
   connect(miPlotfxy, &QAction::triggered, this, [this] { miPlotfxyClick(); });
   connect(mi3DPlotfXY, &QAction::triggered, this, [this] { mi3DPlotfXYClick(); });
+  connect(miPolarfx, &QAction::triggered, this, [this] { miPolarfxClick(); });
   for (QToolButton* button : {sbShow, SpeedButton6}) {
     button->setToolTip(QStringLiteral("Show plots"));
     connect(button, &QToolButton::clicked, this, [this] { sbShowClick(); });
@@ -134,6 +136,8 @@ void TfmCalc::CreatePlotWindows()
   fmPlot2D->OnShown = [this] { EnableShowPlots(*miPlotfx); };
   fmSurfaceTee = std::make_unique<tools::TfmSurfaceTee>();
   fmSurfaceTee->OnShown = [this] { EnableShowPlots(*mi3DPlotfXY); };
+  PolarForm = std::make_unique<tools::TPolarForm>();
+  PolarForm->OnShown = [this] { EnableShowPlots(*miPolarfx); };
 }
 
 TIntValidate& TfmCalc::IntValidator(const QLineEdit* edit) const
@@ -294,6 +298,8 @@ void TfmCalc::bbOKClick()
     btGraphFxyClick(type == 2);
   else if (type == 3)
     PlotSurface();
+  else if (type == 4)
+    PlotPolar();
 }
 
 QString TfmCalc::PlotExpression() const
@@ -425,7 +431,29 @@ void TfmCalc::PlotSurface()
   MoveToHistoryTop(typed);
 }
 
+void TfmCalc::PlotPolar()
+{
+  const platform::HourglassCursor hourglass;
+  const QString typed = Edit1->text();
+  FollowExpression(*edLegend, PlotFunctionText());
+  tools::TPolarPlotLauncher launcher(*PolarForm, {.Expression = PlotExpression(),
+                                                 .Legend = edLegend->text(),
+                                                 .Title = edTitle->text(),
+                                                 .X0 = RealValidator(edFromX).GetValue(),
+                                                 .X1 = RealValidator(edToX).GetValue(),
+                                                 .Steps = IntValidator(edStepsX).GetValue(),
+                                                 .Degrees = rgAngle->ItemIndex() == 1,
+                                                 .ColorChosen = PlotColorSet,
+                                                 .Color = PlotColor});
+  if (!EndPlotLoop(launcher.Evaluate(*this, *Gauge), typed, 0))
+    return;
+  PlotColorSet = false;  // a chosen colour serves one curve
+  launcher.Show();
+  MoveToHistoryTop(typed);
+}
+
 void TfmCalc::mi3DPlotfXYClick() { fmSurfaceTee->Show(); }
+void TfmCalc::miPolarfxClick() { PolarForm->Show(); }
 
 // Help on the plot type chosen; the polar plot has no page of its own.
 void TfmCalc::HelpBtnClick()

@@ -39,6 +39,7 @@
 #include "tools/PeriodicTableWindow.h"
 #include "tools/Plot2DWindow.h"
 #include "tools/SurfacePlotWindow.h"
+#include "tools/PolarPlotWindow.h"
 #include "tools/units/UnitConverterWindow.h"
 
 #include <QAbstractItemView>

@@ -53,6 +53,7 @@ class TfrmViewR;
 class TfmContourPlot;
 class TfmPlot2D;
 class TfmSurfaceTee;
+class TPolarForm;
 class TfrnPT;
 struct TPlotOutcome;
 }
@@ -211,6 +212,7 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   std::unique_ptr<tools::TfmPlot2D> fmPlot2D;  // the f(x) plot window, made at start-up
   std::unique_ptr<tools::TfmContourPlot> fmContourPlot;  // the f(x,y) plot window, made at start-up
   std::unique_ptr<tools::TfmSurfaceTee> fmSurfaceTee;  // the surface plot window, made at start-up
+  std::unique_ptr<tools::TPolarForm> PolarForm;  // the polar plot window, made at start-up
   std::unique_ptr<tools::TfrnPT> frnPT;  // the element window, made with the Periodic table page
   std::unique_ptr<tools::TfmConv> fmConv;  // the unit converter, made at start-up
   // Show-plots popup menu: each item is enabled when its plot window is first shown.
@@ -324,11 +326,13 @@ class TfmCalc : public platform::Form, public engine::EngineHost {
   void bbOKClick();
   void btGraphFxClick();  // the f(x) launcher
   void btGraphFxyClick(bool colorShade);  // the f(x,y) launcher: contour lines or a colour shade
+  void PlotPolar();  // the r(phi) launcher
   void sbShowClick();
   void miPlotfxClick();
   void miPlotfxyClick();
   void PlotSurface();  // the surface launcher
   void mi3DPlotfXYClick();
+  void miPolarfxClick();
   void Edit1Change();
   void HelpBtnClick();
   void sbColorClick();

@@ -204,6 +204,8 @@ void TPrinter::BeginDoc()
   printing_ = true;
   aborted_ = false;
   pageNumber_ = 1;
+  // A new document starts on the page as it is, whatever mapping an earlier job left on the canvas.
+  canvas_->ResetMapping();
   const int size = canvas_->Font().Size();
   canvas_->Font().SetPixelsPerInch(resolution_);
   canvas_->Font().SetSize(size);

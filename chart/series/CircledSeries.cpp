@@ -205,11 +205,13 @@ void TCircledSeries::CalcRadius()
 double TCircledSeries::PixelAspect() const
 {
   // The target's own resolutions across and down: a buffer or page shaped unlike the screen
-  // keeps square pixels square.
+  // keeps square pixels square. A page the chart is laid out on at another size (printing maps
+  // the client's layout onto the page's rectangle) stretches each logical pixel by its mapping.
   const platform::TCanvas& device = ParentChart()->Canvas().ReferenceCanvas();
-  const int across = device.DeviceCaps(platform::TDeviceCap::LogPixelsX);
-  const int down = device.DeviceCaps(platform::TDeviceCap::LogPixelsY);
-  return across > 0 && down > 0 ? double(across) / down : 1.0;
+  const platform::TCanvasMapping& mapping = device.Mapping();
+  const double across = device.DeviceCaps(platform::TDeviceCap::LogPixelsX) / mapping.ScaleX;
+  const double down = device.DeviceCaps(platform::TDeviceCap::LogPixelsY) / mapping.ScaleY;
+  return across > 0 && down > 0 && std::isfinite(across / down) ? across / down : 1.0;
 }
 
 void TCircledSeries::DoBeforeDrawValues()

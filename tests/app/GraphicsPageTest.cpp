@@ -242,12 +242,15 @@ TEST_F(GraphicsPageTest, AChosenColourDrawsTheNextCurveAndHelpAndShowPlotsServeT
     Click(*window->Button1);
     EXPECT_EQ(script.StepsLeft(), 0);
   }
-  // The polar plot is shown but can't be chosen yet.
-  EXPECT_FALSE(window->rgPlot->Button(4)->isEnabled());
-  EXPECT_TRUE(window->rgPlot->Button(3)->isEnabled());
-  window->rgPlot->SetItemIndex(4);  // as a settings file may give it
+  // Every plot type can be chosen, also as a settings file may give it.
+  for (int type : {3, 4})
+    EXPECT_TRUE(window->rgPlot->Button(type)->isEnabled());
+  window->rgPlot->SetItemIndex(3);
   window->rgPlotClick();
-  EXPECT_FALSE(window->bbOK->isEnabled());
+  EXPECT_TRUE(window->bbOK->isEnabled());
+  window->rgPlot->SetItemIndex(4);
+  window->rgPlotClick();
+  EXPECT_TRUE(window->bbOK->isEnabled());
   Click(*window->Button1);  // no help page for the polar plot: nothing to answer
   QRadioButton& fx = *window->rgPlot->Button(0);
   ClickAt(fx, QPointF(6, fx.height() / 2.0));
