@@ -68,14 +68,18 @@ struct TUndoWindow {
     Mouse(QEvent::MouseButtonPress, at, keys, Qt::LeftButton, Qt::LeftButton);
     Mouse(QEvent::MouseButtonRelease, at, keys, Qt::LeftButton, Qt::NoButton);
   }
+  void ChooseFromPopup(QPointF at, const char* item)
+  {
+    platform::ModalScript script;
+    script.ChooseItem(item);
+    Mouse(QEvent::MouseMove, at, Qt::NoModifier, Qt::NoButton, Qt::NoButton);
+    testing_support::PressAt(*form.Chart->Image, at, Qt::RightButton);
+    EXPECT_EQ(script.StepsLeft(), 0) << item;
+  }
   // "&Edit" from the point's popup, then the click that drops it at `to`.
   void DragStep(QPointF from, QPointF to)
   {
-    platform::ModalScript script;
-    script.ChooseItem("miEdit");
-    Mouse(QEvent::MouseMove, from, Qt::NoModifier, Qt::NoButton, Qt::NoButton);
-    testing_support::PressAt(*form.Chart->Image, from, Qt::RightButton);
-    ASSERT_EQ(script.StepsLeft(), 0);
+    ChooseFromPopup(from, "miEdit");
     Mouse(QEvent::MouseMove, to, Qt::NoModifier, Qt::NoButton, Qt::NoButton);
     ClickWith(to, Qt::NoModifier);
   }
@@ -114,6 +118,13 @@ TEST(PlotUndoWindow, UndoPutsBackThePictureFromBeforeEachMouseEdit)
          w.series->AllowHide = true;
          w.ClickWith(w.At(5, 5), Qt::ControlModifier);
          EXPECT_FALSE(w.series->GetData(1).Marker->Visible);
+       },
+       3},
+      {"series hidden from its popup", plot::kStyleLineAndPoint, {{0, 0}, {5, 5}, {10, 0}},
+       [](TUndoWindow& w) {
+         w.series->AllowHide = true;
+         w.ChooseFromPopup(w.At(5, 5), "miUnvisible");
+         EXPECT_FALSE(w.series->GetVisible());
        },
        3},
       {"step dragged", plot::kStylePiecewiseConstant, {{0, 1}, {5, 8}, {10, 2}},
