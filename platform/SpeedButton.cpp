@@ -84,8 +84,10 @@ void TSpeedButton::ForEachInGroup(Action action) const
 {
   if (group_ == 0 || parentWidget() == nullptr)
     return;
-  for (TSpeedButton* other : parentWidget()->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly))
-    if (other != this && other->group_ == group_)
+  // A checked cast: the class has no meta-object of its own, so a meta-object cast would take any
+  // sibling widget (a check box, say) for a speed button and write into it.
+  for (QObject* child : parentWidget()->children())
+    if (auto* other = dynamic_cast<TSpeedButton*>(child); other != nullptr && other != this && other->group_ == group_)
       action(*other);
 }
 

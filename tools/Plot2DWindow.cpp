@@ -20,6 +20,8 @@ TfmPlot2D::TfmPlot2D(QString settingsFile, TFormPlacement placement, QWidget* pa
   file->addSeparator();
   connect(file->addAction(QStringLiteral("&Exit")), &QAction::triggered, this, [this] { exit1Click(); });
   QMenu* edit = MenuBar->addMenu(QStringLiteral("&Edit"));
+  AddUndoItem(*edit);
+  edit->addSeparator();
   AddItem(*edit, QStringLiteral("&Copy to clipboard"), sbCopyToClipboard);
   QMenu* view = MenuBar->addMenu(QStringLiteral("&View"));
   AddItem(*view, QStringLiteral("&Vert. Grid"), sbVertGrid);

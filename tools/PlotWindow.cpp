@@ -10,8 +10,11 @@
 #include "platform/IniFile.h"
 #include "platform/MessageDlg.h"
 
+#include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QVBoxLayout>
 
 namespace tools {
@@ -114,6 +117,18 @@ QAction* TPlotWindow::AddItem(QMenu& menu, const QString& caption, platform::TSp
   }
   connect(action, &QAction::triggered, this, [runs] { runs->OnClick(); });
   return action;
+}
+
+void TPlotWindow::AddUndoItem(QMenu& edit)
+{
+  miUndo = edit.addAction(QStringLiteral("&Undo"));
+  miUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  miUndo->setEnabled(!Chart->Graph->UndoList.IsEmpty());
+  connect(miUndo, &QAction::triggered, this, [this] { platform::Guard([this] { Chart->Graph->UndoList.Undo(); }); });
+  Chart->Graph->UndoList.OnEnabledChange = [item = QPointer<QAction>(miUndo)](bool on) {
+    if (item)
+      item->setEnabled(on);
+  };
 }
 
 void TPlotWindow::AddLegendAndZoomItems(QMenu& view)

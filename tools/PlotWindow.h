@@ -56,6 +56,7 @@ public:
   QAction* miZoomOut = nullptr;
   QAction* miAnimationZoom = nullptr;
   QAction* miZoomPrev = nullptr;
+  QAction* miUndo = nullptr;  // takes back the last point or series edit made with the mouse
 
   // Commands.
   void sbSaveAsClick();
@@ -87,6 +88,8 @@ protected:
   void AddToolSeparator();
   // "&Show Legend" (checked), a separator and the four zoom items.
   void AddLegendAndZoomItems(QMenu& view);
+  // "&Undo" (Ctrl+Z), enabled while the graph holds something to undo.
+  void AddUndoItem(QMenu& edit);
   void SetLayoutValues();
   QMenuBar* MenuBar;
 

@@ -68,6 +68,7 @@ std::unique_ptr<TLayer> TGraph::DeleteLayer(int index)
     return nullptr;
   if (OnDeleteSeries && Layers[index])
     OnDeleteSeries(*this, *Layers[index]);
+  UndoList.Clear();
   std::unique_ptr<TLayer> layer = std::move(Layers[index]);
   Layers.erase(Layers.begin() + index);
   if (ActiveLayer == layer.get())
@@ -99,6 +100,7 @@ TLayer* TGraph::FindLayer(const QString& name) const
 void TGraph::FreeLayers()
 {
   ActiveLayer = nullptr;
+  UndoList.Clear();
   std::vector<std::unique_ptr<TLayer>> gone = std::move(Layers);
   Layers.clear();
   for (auto& layer : gone)

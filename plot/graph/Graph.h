@@ -17,6 +17,7 @@
 #include "plot/parts/Legend.h"
 #include "plot/support/FloatGeometry.h"
 #include "plot/support/GraphTypes.h"
+#include "plot/support/GraphUndo.h"
 #include "plot/support/NiceNumbers.h"
 
 #include "platform/Canvas.h"
@@ -230,6 +231,8 @@ public:
   std::unique_ptr<TYAxis2> YAxis2;
   std::unique_ptr<TGraphPicture> Picture;
   TZoom Zoom{*this};
+  // The mouse edits of the series; emptied when a layer leaves the graph.
+  TGraphUndo UndoList{nullptr, nullptr};
   std::unique_ptr<platform::TPopupMenu> PopupMenu;
   TGraphPopupItems PopupItems;
   platform::TFont Font;

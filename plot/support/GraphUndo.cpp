@@ -9,11 +9,40 @@ TGraphUndo::TGraphUndo(QWidget* button, platform::TMenuItem* menuItem) : button_
   Enable(false);
 }
 
-void TGraphUndo::Add(const void* object, std::uint8_t kind)
+void TGraphUndo::Add(const void* object, std::uint8_t kind, std::function<void()> restore)
 {
-  items_.push_back({kUndoGroupMarker, nullptr});
-  items_.push_back({kind, object});
+  items_.push_back({kUndoGroupMarker, nullptr, {}});
+  items_.push_back({kind, object, std::move(restore)});
   Enable(true);
+}
+
+void TGraphUndo::Append(const void* object, std::uint8_t kind, std::function<void()> restore)
+{
+  if (items_.empty())
+    items_.push_back({kUndoGroupMarker, nullptr, {}});
+  items_.push_back({kind, object, std::move(restore)});
+  Enable(true);
+}
+
+bool TGraphUndo::Undo()
+{
+  if (items_.empty())
+    return false;
+  // The entry is taken off first: a step may add records or clear the list.
+  std::vector<TUndoRecord> entry;
+  while (!items_.empty()) {
+    TUndoRecord record = std::move(items_.back());
+    items_.pop_back();
+    if (record.Kind == kUndoGroupMarker && record.Object == nullptr && !record.Restore)
+      break;
+    entry.push_back(std::move(record));
+  }
+  if (items_.empty())
+    Enable(false);
+  for (TUndoRecord& record : entry)
+    if (record.Restore)
+      record.Restore();
+  return true;
 }
 
 void TGraphUndo::Clear()
@@ -28,6 +57,8 @@ void TGraphUndo::Enable(bool on)
     button_->setEnabled(on);
   if (menuItem_)
     menuItem_->SetEnabled(on);
+  if (OnEnabledChange)
+    OnEnabledChange(on);
 }
 
 }  // namespace plot

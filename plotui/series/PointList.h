@@ -70,6 +70,17 @@ public:
     --size_;
   }
 
+  // Puts a copy of data at place i (at most size()); the points from i on move up one place.
+  void insert(std::size_t i, const TGraphData& data)
+  {
+    if (i > size_)
+      return;
+    emplace_back(data);
+    for (std::size_t j = size_ - 1; j > i; --j)
+      (*this)[j] = std::move((*this)[j - 1]);
+    (*this)[i] = data;
+  }
+
   TGraphData& operator[](std::size_t i) { return blocks_[Block(i)][Offset(i)]; }
   const TGraphData& operator[](std::size_t i) const { return blocks_[Block(i)][Offset(i)]; }
   TGraphData& at(std::size_t i)

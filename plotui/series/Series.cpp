@@ -501,6 +501,7 @@ void TSeries::SelectClick()
   if (!AllowSelect && !AllowPointSelect)
     return;
   const bool wasSelected = GetSelected();
+  RecordSelection(wasSelected ? 2 : 3);  // deselect, select
   Graph->UnselectAll();
   if (!wasSelected)
     SetSelected(true);

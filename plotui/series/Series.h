@@ -193,6 +193,12 @@ private:
   bool HitDepthBar(int x, int y);
   bool HitPointOrSegment(int x, int y);
   platform::TPoint PixelOf(double x, double y, int offset) const;
+  // Undo records on the graph's list for the mouse edits, each putting back what the edit changes.
+  void RecordPointDelete(int i);
+  void RecordMarkerHide(int i);
+  void RecordPointMove(int i);
+  void RecordSelection(std::uint8_t kind);
+  void RecordVisibility();
   void ReadPoints(plot::TGraphFileReader& file, int count);
 };
 

@@ -292,6 +292,7 @@ void TSeries::MouseDown(platform::TMouseButton button, platform::TShiftState shi
     if (AllowDelete) {
       DeleteClick();
     } else if (TGraphData& d = GetData(HitPoint); d.Marker) {
+      RecordMarkerHide(HitPoint);
       d.Marker->Visible = false;
       d.HitEnabled = false;
     }
@@ -315,6 +316,7 @@ void TSeries::DeleteClick()
 {
   if (HitPoint < 0 || HitPoint >= GetCount())
     return;
+  RecordPointDelete(HitPoint);
   const std::size_t i = std::size_t(HitPoint);
   const std::size_t last = Points.size() - 1;
   if (i == 0) {
@@ -339,6 +341,7 @@ void TSeries::DeleteClick()
 
 void TSeries::HideClick()
 {
+  RecordVisibility();
   SetVisible(false);
   Graph->Paint();
 }
@@ -349,6 +352,9 @@ void TSeries::StartDrag(bool fromMenu)
     return;
   if (HitPoint < 0 || HitPoint >= GetCount())
     return;
+  // A press during a drag goes on with it: the point's values from before it are kept already.
+  if ((DragState & kDragging) == 0 || DragPoint != HitPoint)
+    RecordPointMove(HitPoint);
   DragPoint = HitPoint;
   DragState |= kDragArmed | kDragging;
   Graph->Canvas->Pen().SetMode(platform::TPenMode::pmNotXor);

@@ -2,6 +2,8 @@
 #include "platform/ToolBar.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <array>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
@@ -27,8 +29,8 @@ protected:
   QStringList DownOnes() const
   {
     QStringList down;
-    for (TSpeedButton* b : bar.findChildren<TSpeedButton*>())
-      if (b->Down())
+    for (QObject* child : bar.children())
+      if (auto* b = dynamic_cast<TSpeedButton*>(child); b != nullptr && b->Down())
         down << b->objectName();
     return down;
   }
@@ -94,6 +96,35 @@ TEST(SpeedButton, AHiddenPartnerShowsTheVisibleButtonOfItsGroupReleased)
   EXPECT_TRUE(legend.Down());
   partner.SetDown(true);
   EXPECT_FALSE(legend.Down());
+}
+
+// A sibling that is no speed button, with bytes that read as "down, in group 0x01010101" wherever
+// a speed button keeps its switches.
+struct TLookalike : QWidget {
+  using QWidget::QWidget;
+  std::array<unsigned char, 4096> Bytes = [] {
+    std::array<unsigned char, 4096> b{};
+    b.fill(0x01);
+    return b;
+  }();
+};
+
+TEST(SpeedButton, PressingAGroupButtonLeavesSiblingsOfOtherKindsAlone)
+{
+  QWidget panel;
+  TLookalike before(&panel);
+  TSpeedButton first(&panel);
+  TLookalike between(&panel);
+  TSpeedButton second(&panel);
+  constexpr int kGroup = 0x01010101;
+  first.SetGroupIndex(kGroup);
+  second.SetGroupIndex(kGroup);
+  first.Click();
+  second.Click();
+  EXPECT_FALSE(first.Down());
+  EXPECT_TRUE(second.Down());
+  for (const TLookalike* sibling : {&before, &between})
+    EXPECT_TRUE(std::all_of(sibling->Bytes.begin(), sibling->Bytes.end(), [](unsigned char b) { return b == 0x01; }));
 }
 
 TEST(SpeedButton, AGroupThatAllowsAllUpReleasesOnTheSecondPress)

@@ -152,5 +152,34 @@ TEST(GraphUndo, AddEnablesAndClearDisablesBoth)
   bare.Clear();
 }
 
+TEST(GraphUndo, UndoRunsTheLastEntryNewestFirstAndDisablesWhenEmpty)
+{
+  QPushButton button;
+  TGraphUndo undo(&button, nullptr);
+  std::vector<bool> heard;
+  undo.OnEnabledChange = [&](bool on) { heard.push_back(on); };
+  std::vector<int> ran;
+  undo.Add(nullptr, 11, [&] { ran.push_back(1); });
+  undo.Add(nullptr, 3, [&] { ran.push_back(2); });
+  undo.Append(nullptr, 0, [&] { ran.push_back(3); });  // same entry as 2
+  undo.Add(nullptr, 2);                                  // a record with no step
+  EXPECT_TRUE(undo.Undo());
+  EXPECT_TRUE(ran.empty());
+  EXPECT_TRUE(undo.Undo());
+  EXPECT_EQ(ran, (std::vector<int>{3, 2}));
+  EXPECT_TRUE(button.isEnabled());
+  // A step that records again (an edit replayed by the undo) lands in a fresh entry.
+  undo.Clear();
+  undo.Add(nullptr, 11, [&] { undo.Add(nullptr, 11, [&] { ran.push_back(5); }); ran.push_back(4); });
+  EXPECT_TRUE(undo.Undo());
+  EXPECT_EQ(ran, (std::vector<int>{3, 2, 4}));
+  EXPECT_TRUE(undo.Undo());
+  EXPECT_EQ(ran, (std::vector<int>{3, 2, 4, 5}));
+  EXPECT_FALSE(undo.Undo());
+  EXPECT_FALSE(button.isEnabled());
+  EXPECT_FALSE(heard.empty());
+  EXPECT_FALSE(heard.back());
+}
+
 }  // namespace
 }  // namespace plot
