@@ -1,6 +1,7 @@
 #include "engine/BesselDebye.h"
 
 #include "engine/DoubleExtendedMath.h"
+#include "engine/ExactArithmetic.h"
 #include "engine/MathConstants.h"
 #include "engine/PreciseKernels.h"
 
@@ -88,7 +89,7 @@ bool SinCosOfSum(const DoubleExtended& a, DoubleExtended& s, DoubleExtended& c)
 
 }  // namespace
 
-bool BesselDebyePrecise(bool first, int n, Extended t, Extended& value, Extended& relativeError)
+bool BesselDebyeDoubleExtended(bool first, int n, Extended t, DoubleExtended& value, Extended& relativeError)
 {
   if (!(t >= 1000) || !std::isfinite(t) || n < 0 || n > (1 << 24) || n > MaxRatio * t)
     return false;
@@ -144,12 +145,22 @@ bool BesselDebyePrecise(bool first, int n, Extended t, Extended& value, Extended
   const Extended sum = combined.Value();
   if (sum == 0)
     return false;
-  value = sum / std::sqrt(Pi * w.hi);
+  value = combined / Sqrt(DoubleExtended::Normalized(Pi, PiLow) * w);
   // Each step rounds by about StepRounding of the amplitude; theta carries that of each of its terms.
   const Extended scale = 2 * (std::fabs(p.hi) + std::fabs(q.hi));
   const Extended phase = StepRounding * (terms + 10) * std::fabs(theta.hi);
   const Extended absolute = (StepRounding * 60 + PreciseKernelRounding * 2 + phase + last) * scale;
-  relativeError = absolute / std::fabs(sum) + 4 * std::numeric_limits<Extended>::epsilon();
+  relativeError = absolute / std::fabs(sum) + StepRounding * 10;
+  return true;
+}
+
+bool BesselDebyePrecise(bool first, int n, Extended t, Extended& value, Extended& relativeError)
+{
+  DoubleExtended precise;
+  if (!BesselDebyeDoubleExtended(first, n, t, precise, relativeError))
+    return false;
+  value = precise.Value();
+  relativeError += 4 * std::numeric_limits<Extended>::epsilon();
   return true;
 }
 

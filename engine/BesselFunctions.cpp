@@ -9,6 +9,7 @@
 #include "engine/BesselHankelPrecise.h"
 #include "engine/BesselLargeOrder.h"
 #include "engine/BesselNeumann.h"
+#include "engine/BesselTurningPoint.h"
 #include "engine/BesselWholeOrder.h"
 #include "engine/BesselYFractionalOrder.h"
 #include "engine/DoubleExtended.h"
@@ -247,6 +248,9 @@ Estimate PreciseWholeOrder(bool wanted, bool first, Extended n, Extended t)
     return e;
   if (!BesselDebyePrecise(first, static_cast<int>(n), t, e.value, e.error))
     e = {};
+  Estimate turning;
+  if (!(e.error <= RequiredAccuracy) && BesselTurningPointPrecise(first, static_cast<int>(n), t, turning.value, turning.error))
+    e = Better(e, turning);
   Estimate recurrence;
   if (!(e.error <= RequiredAccuracy) && BesselWholeOrderPrecise(first, static_cast<int>(n), t, recurrence.value, recurrence.error))
     e = Better(e, recurrence);

@@ -159,10 +159,13 @@ bool BesselWholeOrderPrecise(bool first, int n, Extended t, Extended& value, Ext
   if (value == 0 || !std::isfinite(value))
     return false;
   // An absolute error d in Y0 and Y1 grows along the recurrence to order n as a mix of J and Y of
-  // about d sqrt(2 pi t) times the amplitude there.
+  // about d sqrt(2 pi t) times the amplitude there; d is 2/pi of the error of the sums.
   const Extended scale = std::fabs(value) + amplitude;
-  const Extended grown = startError * LargestJ(t) * std::sqrt(2 * Pi * t);
-  relativeError = (grown + RecurrenceError(n)) * scale / std::fabs(value);
+  const Extended grown = startError * (2 / Pi) * LargestJ(t) * std::sqrt(2 * Pi * t);
+  // The roundings of the upward steps add as independent errors; one near the turning point grows
+  // by about t / sqrt(t^2 - k^2) on the way to order n.
+  const Extended turning = t / std::sqrt(std::max(t * t - Extended(n) * n, t * std::cbrt(t)));
+  relativeError = (grown + RandomRecurrenceError(n) * std::max<Extended>(1, turning)) * scale / std::fabs(value);
   return true;
 }
 

@@ -66,6 +66,30 @@ TEST_F(HardReferenceValuesTest, BesselBesideZerosWhereTheOrderMeetsTheArgument)
   });
 }
 
+// Orders from 0.9 t up to t, where neither the Debye nor the Hankel expansion converges: beside
+// zeros, between them, and at the turning point.
+TEST_F(HardReferenceValuesTest, BesselOfOrdersJustBelowTheArgument)
+{
+  ExpectReferences({
+      {"Yn(1837,1897.561890047206720533168323)", -2.020853640047392994173387e-21L},
+      {"Yn(1837,1898.06189)", -0.004573696131149295389336944L},
+      {"Yn(847,871.7783391015818121871916446)", -1.177097128878748243806501e-21L},
+      {"Yn(847,874.77833)", -0.03604105208181808959501427L},
+      {"Jn(1000000,1000538.74842447020608915408957)", -3.300445356879690952900204e-18L},
+      {"Jn(1000000,1000500)", -0.00425491018603747998435462L},
+      {"Yn(1000000,1000500)", -0.0014186246468308459682329L},
+      {"Yn(1000000,1000259.64706929466069595946465)", -2.619672842914354648437839e-18L},
+      {"Jn(1000000,1000000)", 0.004473073183377774297042529L},
+      {"Yn(1000000,1000000)", -0.007747590021617343894933662L},
+      {"Jn(999999,1000002.7)", 0.004625008948450118185400198L},
+      {"Yn(999999,1000002.7)", -0.007484161631475921120224998L},
+      {"Jn(950000,1E6)", -0.00005738796297286501503722492L},
+      {"Yn(950000,1E6)", -0.001426717069687945863427555L},
+      {"Jn(1200000,1300000)", 0.0003264907686316094838443419L},
+      {"Yn(1200000,1300000)", -0.001080112643479955636443597L},
+  });
+}
+
 // Arguments from 1E6 up to about the square of the order, where the Hankel expansion cancels and
 // the recurrences are too long: beside zeros and between them.
 TEST_F(HardReferenceValuesTest, BesselOfLargeArgumentsBelowTheSquareOfTheOrder)
