@@ -104,6 +104,15 @@ QString TCustomChart::AxisTitleOrName(const TCustomChartAxis& axis) const
   return QString::fromLatin1(axis.OtherSide() ? msg::RightAxis : msg::LeftAxis);
 }
 
+void TCustomChart::ListSourceValueNames(const TChartSeries& item, const std::function<void(const QString&)>& proc)
+{
+  const TChartSeries* source = item.DataSource();
+  if (source == nullptr)
+    return;
+  for (int i = 0; i < source->ValueListCount(); ++i)
+    proc(source->ValueList(i).Name());
+}
+
 void TCustomChart::ExchangeSeries(int index1, int index2)
 {
   SeriesList().Exchange(index1, index2);

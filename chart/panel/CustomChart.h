@@ -93,6 +93,8 @@ public:
   // The axis title, else the axis' name.
   QString AxisTitleOrName(const TCustomChartAxis& axis) const;
   void ExchangeSeries(int index1, int index2);
+  // When item takes its points from another series, proc gets the name of each of the source's value lists.
+  static void ListSourceValueNames(const TChartSeries& item, const std::function<void(const QString&)>& proc);
   bool IsFreeSeriesColor(TColor color, bool checkBackground) const override;
 
   void Assign(const TCustomTeePanel& source) override;

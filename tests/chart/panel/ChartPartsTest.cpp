@@ -1,4 +1,5 @@
 #include "chart/panel/Chart.h"
+#include "chart/series/BubbleSeries.h"
 #include "chart/series/LineSeries.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,28 @@ TEST(ChartParts, ASeriesColourOrTheBackColourIsNotFree)
   EXPECT_FALSE(chart.IsFreeSeriesColor(0x00C000, true));
   EXPECT_FALSE(chart.IsFreeSeriesColor(chart.Color(), true));
   EXPECT_TRUE(chart.IsFreeSeriesColor(0x123456, true));
+}
+
+TEST(ChartParts, ASeriesFedByAnotherListsTheSourcesValueNames)
+{
+  TChart chart;
+  TBubbleSeries source;
+  TLineSeries linked, alone;
+  for (TChartSeries* series : {static_cast<TChartSeries*>(&source), static_cast<TChartSeries*>(&linked),
+                               static_cast<TChartSeries*>(&alone)})
+    chart.AddSeries(*series);
+  linked.SetDataSource(&source);
+  std::vector<QString> names;
+  const auto collect = [&names](const QString& name) { names.push_back(name); };
+  TCustomChart::ListSourceValueNames(linked, collect);
+  std::vector<QString> expected;
+  for (int i = 0; i < source.ValueListCount(); ++i)
+    expected.push_back(source.ValueList(i).Name());
+  EXPECT_EQ(names, expected);
+  EXPECT_EQ(names.size(), 3u);  // X, Y and the radii
+  names.clear();
+  TCustomChart::ListSourceValueNames(alone, collect);
+  EXPECT_TRUE(names.empty());
 }
 
 TEST(ChartParts, ExchangingSeriesSwapsTheirPlacesAndAssignCopiesTheChartsParts)
