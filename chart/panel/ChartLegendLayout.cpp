@@ -6,6 +6,7 @@
 #include "platform/CanvasRounding.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace chart {
 
@@ -46,9 +47,8 @@ void TCustomChartLegend::Draw()
 
 void TCustomChartLegend::LayOut(TLayout& layout)
 {
-  const int widest = MaxLegendTextWidth(-1);
-  layout.TextWidth = widest + 4;
-  symbolWidth_ = platform::SafeRound((widest + 4) * colorWidth_ / 100.0);
+  // Only the items that can be shown are measured: a side legend's widths come with its rows, a top
+  // or bottom legend's with its columns.
   layout.Items = TotalLegendItems();
   const int h = layout.FontHeight;
   const TRect chartRect = chart_.ChartRect();
@@ -74,16 +74,37 @@ void TCustomChartLegend::LayOut(TLayout& layout)
   LayOutAcross(layout);
 }
 
-// A top or bottom legend: as many columns as fit across the chart, then the rows they need.
+// A top or bottom legend: the most columns that fit across the chart when each is as wide as the
+// widest text among the items they show, then the rows they need (at most MaxNumRows).
 void TCustomChartLegend::LayOutColumns(TLayout& layout)
 {
-  numCols_ = CalcMaxRows(8, layout.TextWidth + symbolWidth_ + 8);
-  if (numCols_ <= 0) {
-    numRows_ = 0;
-    return;
+  const int items = layout.Items;
+  const auto rowsFor = [&](int columns) {
+    return std::max(0, std::min(items / columns + (items % columns > 0 ? 1 : 0), maxNumRows_));
+  };
+  const TTeeCanvas3D& canvas = chart_.Canvas();
+  std::vector<int> widest;  // widest[k]: the widest text of the first k + 1 items from FirstValue on
+  const auto widestOf = [&](int count) {
+    while (static_cast<int>(widest.size()) < count) {
+      const int index = firstValue_ + static_cast<int>(widest.size());
+      const int width = canvas.TextWidthOf(LegendText(index));
+      widest.push_back(widest.empty() ? width : std::max(widest.back(), width));
+    }
+    return count > 0 ? widest[count - 1] : 0;
+  };
+  const auto symbolFor = [this](int textWidth) { return platform::SafeRound(textWidth * colorWidth_ / 100.0); };
+  const auto columnsFor = [&](int textWidth) { return CalcMaxRows(8, textWidth + symbolFor(textWidth) + 8); };
+  // More columns show more items, never narrower ones: the first count that does not fit ends the search.
+  numCols_ = 0;
+  while (numCols_ < items) {
+    const int next = numCols_ + 1;
+    if (columnsFor(widestOf(std::min(items, next * rowsFor(next))) + 4) < next)
+      break;
+    numCols_ = next;
   }
-  numRows_ = layout.Items / numCols_ + (layout.Items % numCols_ > 0 ? 1 : 0);
-  numRows_ = std::max(0, std::min(numRows_, maxNumRows_));
+  numRows_ = numCols_ > 0 ? rowsFor(numCols_) : 0;
+  layout.TextWidth = widestOf(std::min(items, numCols_ * numRows_)) + 4;
+  symbolWidth_ = symbolFor(layout.TextWidth);
 }
 
 void TCustomChartLegend::LayOutAcross(TLayout& layout)

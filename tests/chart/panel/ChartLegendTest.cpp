@@ -3,6 +3,7 @@
 #include "chart/support/ChartExceptions.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -151,6 +152,51 @@ TEST(ChartLegend, ATopLegendFillsTheColumnsThatFitThenRows)
   panel.Legend.SetAlignment(TLegendAlignment::laRight);
   window.Shown();
   EXPECT_EQ(panel.Drawn.size(), 12u);
+}
+
+// Items past the last row a top or bottom legend may show are not measured: a long hidden text
+// leaves the columns as they are without it, and they show as many items.
+TEST(ChartLegend, HiddenItemsDoNotWidenAHorizontalLegendsColumns)
+{
+  for (const TLegendAlignment alignment : {TLegendAlignment::laTop, TLegendAlignment::laBottom}) {
+    SCOPED_TRACE(static_cast<int>(alignment));
+    TLegendWindow window(1000, 300);
+    TLegendPanel& panel = window.Panel;
+    panel.Legend.SetAlignment(alignment);
+    panel.Legend.SetColorWidth(60);
+    panel.Legend.SetMaxNumRows(1);
+    TSeriesSet series;
+    TChartSeries& points = series.Add(panel, "s", 0x00FF00, 10);
+    window.Shown();
+    ASSERT_EQ(panel.Legend.NumCols(), 10);
+    const std::map<int, testing::TItemPos> alone = panel.Drawn;
+    const int symbolWidth = panel.Legend.ColorWidthPixels();
+    const int legendWidth = panel.Legend.RectLegend().Width();
+
+    points.AddXY(10, 110, QString(80, QChar('W')), kColors[10]);
+    points.AddXY(11, 120, QString(80, QChar('W')), kColors[11]);
+    QImage shown = window.Shown();
+    EXPECT_EQ(panel.Legend.NumCols(), 10);
+    EXPECT_EQ(panel.Legend.NumRows(), 1);
+    EXPECT_EQ(panel.Legend.ColorWidthPixels(), symbolWidth);
+    EXPECT_EQ(panel.Legend.RectLegend().Width(), legendWidth);
+    ASSERT_EQ(panel.Drawn.size(), 10u);
+    for (int i = 0; i < 10; ++i) {
+      SCOPED_TRACE(i);
+      EXPECT_EQ(panel.Drawn.at(i).X, alone.at(i).X);
+      EXPECT_EQ(SymbolAt(shown, panel, i), kColors[i]);
+    }
+
+    // Two rows of ten would show the long texts, which leave no room for ten columns: five columns of
+    // short texts fill the two rows instead.
+    panel.Legend.SetMaxNumRows(2);
+    shown = window.Shown();
+    EXPECT_EQ(panel.Legend.NumCols(), 5);
+    EXPECT_EQ(panel.Legend.NumRows(), 2);
+    ASSERT_EQ(panel.Drawn.size(), 10u);
+    EXPECT_EQ(panel.Drawn.at(1).X - panel.Drawn.at(0).X, alone.at(1).X - alone.at(0).X);
+    EXPECT_EQ(SymbolAt(shown, panel, 9), kColors[9]);
+  }
 }
 
 // Clicks on a 5-column top legend of 12 items: three rows, the last one short.
