@@ -28,6 +28,7 @@ inline constexpr const char* NoParentChart = "No ParentChart to validate DataSou
 inline constexpr const char* NoValidDataSource = "No valid DataSource: %s";
 inline constexpr const char* CircularSource = "Circular Series dependences are not allowed";
 inline constexpr const char* Rotation = "Rotation";
+inline constexpr const char* PieOther = "Other";
 inline constexpr const char* AxisLabels = "Axis Labels";
 inline constexpr const char* AxisTitle = "Axis Title";
 
