@@ -95,6 +95,12 @@ TPieSeries::~TPieSeries() = default;
 
 void TPieSeries::SetPiePen(const TChartPen& pen) { piePen_->Assign(pen); }
 
+void TPieSeries::SetOtherSlice(const TPieOtherSlice& other)
+{
+  otherSlice_.Assign(other);
+  Repaint();
+}
+
 void TPieSeries::SetExplodeBiggest(int percent)
 {
   SetIntegerProperty(explodeBiggest_, percent);

@@ -79,7 +79,7 @@ public:
   void SetExplodeBiggest(int percent);  // the largest slice takes it at once (0 too)
   TPieOtherSlice& OtherSlice() { return otherSlice_; }
   const TPieOtherSlice& OtherSlice() const { return otherSlice_; }
-  void SetOtherSlice(const TPieOtherSlice& other) { otherSlice_.Assign(other); }
+  void SetOtherSlice(const TPieOtherSlice& other);
   TChartPen& PiePen() { return *piePen_; }
   const TChartPen& PiePen() const { return *piePen_; }
   void SetPiePen(const TChartPen& pen);

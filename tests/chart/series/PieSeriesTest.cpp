@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 #include <vector>
 
@@ -429,6 +430,27 @@ TEST_F(PieSeriesTest, ClicksFindTheSliceUnderThePixel)
   Paint();
   EXPECT_EQ(pie.Clicked(110, 5), 1);  // just left of the top: the end of the larger slice
   EXPECT_EQ(pie.Clicked(90, 5), 0);
+}
+
+TEST_F(PieSeriesTest, ThreeDClicksAreTakenBackFromTheProjection)
+{
+  Add({1, 3});
+  Paint(true);
+  // Chart points inside each slice, clicked where the projection shows them.
+  struct TCase {
+    double angle, fraction;
+    int slice;
+  };
+  const TCase cases[] = {{kPi / 4, 0.5, 0}, {0.1, 0.9, 0}, {kPi, 0.5, 1}, {1.9 * kPi, 0.9, 1}, {kPi / 4, 1.3, -1}};
+  int moved = 0;
+  for (const TCase& c : cases) {
+    const int x = pie.CenterX() + int(std::lround(std::cos(c.angle) * pie.RadiusX() * c.fraction));
+    const int y = pie.CenterY() - int(std::lround(std::sin(c.angle) * pie.RadiusY() * c.fraction));
+    const TPoint screen = chart.Canvas().ChartToScreen(x, y, 0);
+    if (screen != TPoint(x, y)) ++moved;
+    EXPECT_EQ(pie.Clicked(screen.X, screen.Y), c.slice) << c.angle << " " << c.fraction;
+  }
+  EXPECT_GT(moved, 0);
 }
 
 TEST_F(PieSeriesTest, SamplesCountUpFromOneAndCycleTheirLabels)
