@@ -1,6 +1,7 @@
 // Random sample points of a series.
 #include "chart/model/ChartAxis.h"
 #include "chart/model/ChartSeries.h"
+#include "chart/model/NotReadyScope.h"
 #include "chart/model/SeriesChart.h"
 #include "chart/model/SeriesList.h"
 #include "chart/support/ChartExceptions.h"
@@ -22,25 +23,6 @@ double Today()
   const auto now = std::chrono::system_clock::now().time_since_epoch();
   return std::floor(std::chrono::duration<double>(now).count() / 86400.0) + kDateDelta;
 }
-
-// Clears the chart's ready flag, so the adds do not repaint it, and restores it on every path.
-class TNotReadyScope {
-public:
-  explicit TNotReadyScope(TSeriesChart* chart) : chart_(chart), wasReady_(chart != nullptr && chart->IsReady())
-  {
-    if (chart_ != nullptr) chart_->SetReady(false);
-  }
-  ~TNotReadyScope()
-  {
-    if (chart_ != nullptr) chart_->SetReady(wasReady_);
-  }
-  TNotReadyScope(const TNotReadyScope&) = delete;
-  TNotReadyScope& operator=(const TNotReadyScope&) = delete;
-
-private:
-  TSeriesChart* chart_;
-  bool wasReady_;
-};
 
 struct TSampleRange {
   double MinX = 0, MaxX = 0, MinY = 0, MaxY = 0;

@@ -45,6 +45,9 @@ public:
   virtual void SetAxesAndWalls(bool /*on*/) {}
   // The 3-D view a round series sets; none for a chart that keeps its own.
   virtual TView3DOptions* View3DToSet() { return nullptr; }
+  // The 3-D effect's depth in percent that a series' gallery preparation sets; nothing unless
+  // the chart overrides it.
+  virtual void SetSeriesDepthPercent(int /*percent*/) {}
   // The back wall's colour; "no colour" for a chart without walls.
   virtual platform::TColor BackWallColor() const { return platform::clDefault; }
   virtual bool IsDestroying() const { return false; }

@@ -186,6 +186,12 @@ double TChartValueList::TotalAbs() const
   return totalAbs_;
 }
 
+void TChartValueList::SetCachedTotalAbs(double total) const
+{
+  if (statsStale_) RecalcStats();
+  totalAbs_ = total;
+}
+
 void TChartValueList::SetDateTime(bool on) { owner_.SetBooleanProperty(dateTime_, on); }
 
 void TChartValueList::SetMultiplier(double multiplier)

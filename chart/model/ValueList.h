@@ -49,6 +49,9 @@ public:
   double Total() const;
   double TotalAbs() const;
   void RecalcStats() const;
+  // Replaces the cached total of absolute values until the next change (a pie counts its merged
+  // points once, in its "Other" slice).
+  void SetCachedTotalAbs(double total) const;
   bool StatsStale() const { return statsStale_; }
 
   // Settings.

@@ -106,6 +106,7 @@ public:
   TColor BackWallColor() const override { return backWall_->Color(); }
   TView3DOptions* View3DToSet() override { return &View3DOptions(); }
   bool IsDestroying() const override { return destroying_; }
+  void SetSeriesDepthPercent(int percent) override { SetChart3DPercent(percent); }
 
 protected:
   void DrawBackImage(const TRect& r) override;

@@ -10,6 +10,7 @@
 #include "chart/series/GanttSeries.h"
 #include "chart/series/HorizBarSeries.h"
 #include "chart/series/LineSeries.h"
+#include "chart/series/PieSeries.h"
 #include "chart/series/PointSeries.h"
 #include "chart/series/PolarSeries.h"
 #include "chart/series/SurfaceSeries.h"
@@ -45,7 +46,7 @@ void RegisterChartSeriesKinds(TTeeSeriesTypes& list)
                       list);
   RegisterSeriesClass(SeriesClassOf<TAreaSeries>("TAreaSeries"), Text(msg::GalleryArea), standard, 2, list);
   RegisterSeriesClass(SeriesClassOf<TPointSeries>("TPointSeries"), Text(msg::GalleryPoint), standard, 2, list);
-  // The pie kind takes its place here, one sample series, once the library has it.
+  RegisterSeriesClass(SeriesClassOf<TPieSeries>("TPieSeries"), Text(msg::GalleryPie), standard, 1, list);
   RegisterSeriesClass(SeriesClassOf<TFastLineSeries>("TFastLineSeries"), Text(msg::GalleryFastLine), standard, 2,
                       list);
   RegisterSeriesClass(SeriesClassOf<TPolarSeries>("TPolarSeries"), Text(msg::GalleryPolar), extended, 2, list);

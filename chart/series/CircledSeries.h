@@ -62,10 +62,12 @@ protected:
   // The rectangle the circle is laid in, before marks and aspect: the chart's plot rectangle.
   virtual platform::TRect PlotBounds() const;
   void SetCircleBounds(const platform::TRect& bounds);
+  // Evens the rectangle's sides (at least 4 pixels) and takes its size and centre.
+  void AdjustCircleBounds();
+  // The radii from the size, the custom radii or the shared ones; the rectangle round them.
+  void CalcRadius();
 
 private:
-  void AdjustCircleBounds();
-  void CalcRadius();
   // The chart's pixel aspect, across over down.
   double PixelAspect() const;
   // Sets field on every series of the chart that this series is an instance of the class of.

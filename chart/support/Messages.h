@@ -29,6 +29,7 @@ inline constexpr const char* NoValidDataSource = "No valid DataSource: %s";
 inline constexpr const char* CircularSource = "Circular Series dependences are not allowed";
 inline constexpr const char* FunctionPeriod = "Function Period should be >= 0";
 inline constexpr const char* Rotation = "Rotation";
+inline constexpr const char* PieOther = "Other";
 inline constexpr const char* AxisLabels = "Axis Labels";
 inline constexpr const char* AxisTitle = "Axis Title";
 inline constexpr const char* DepthAxis = "Depth Axis";

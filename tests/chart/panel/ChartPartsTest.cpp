@@ -1,6 +1,7 @@
 #include "chart/panel/Chart.h"
 #include "chart/series/BubbleSeries.h"
 #include "chart/series/LineSeries.h"
+#include "chart/series/PieSeries.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,16 @@ TEST(ChartParts, ASeriesFedByAnotherListsTheSourcesValueNames)
   names.clear();
   TCustomChart::ListSourceValueNames(alone, collect);
   EXPECT_TRUE(names.empty());
+}
+
+TEST(ChartParts, APieReadiedForTheGallerySetsTheChartsDepthPercent)
+{
+  TChart chart;
+  TPieSeries pie;
+  chart.AddSeries(pie);
+  pie.PrepareForGallery(true);
+  EXPECT_EQ(chart.Chart3DPercent(), 75);
+  EXPECT_EQ(pie.Count(), 8);
 }
 
 TEST(ChartParts, ExchangingSeriesSwapsTheirPlacesAndAssignCopiesTheChartsParts)

@@ -32,6 +32,7 @@ TEST(SeriesRegistry, TheStartUpListsTheFunctionsThenTheKindsInGalleryOrder)
       {"Horiz. Bar", "Standard", "THorizBarSeries", "", 2},
       {"Area", "Standard", "TAreaSeries", "", 2},
       {"Point", "Standard", "TPointSeries", "", 2},
+      {"Pie", "Standard", "TPieSeries", "", 1},
       {"Fast Line", "Standard", "TFastLineSeries", "", 2},
       {"Polar", "Extended", "TPolarSeries", "", 2},
       {"Radar", "Extended", "TRadarSeries", "", 2},
@@ -42,6 +43,7 @@ TEST(SeriesRegistry, TheStartUpListsTheFunctionsThenTheKindsInGalleryOrder)
       {"Surface", "Extended", "TSurfaceSeries", "", 1},
       {"Contour", "Extended", "TContourSeries", "", 1},
   };
+  ASSERT_EQ(list.Count(), 22);
   ASSERT_EQ(list.Count(), int(std::size(expected)));
   for (int i = 0; i < list.Count(); ++i) {
     const TTeeSeriesType& entry = list[i];
