@@ -159,7 +159,7 @@ int TTeeCanvas3D::ZoomedFontSize() const
   const double zoom = projection_.ZoomFactor();
   if (!zoomText_ || zoom == 1.0)
     return 0;
-  return std::max(1, platform::SafeRound(target_->Font().Size() * zoom));
+  return std::max(1, platform::SafeRound(ScreenFontSize() * zoom));
 }
 
 void TTeeCanvas3D::WriteText3D(int x, int y, int z, const QString& text)
@@ -167,12 +167,12 @@ void TTeeCanvas3D::WriteText3D(int x, int y, int z, const QString& text)
   const TPoint p = P(x, y, z);
   const int size = ZoomedFontSize();
   platform::TFont& font = target_->Font();
-  if (size == 0 || size == font.Size()) {
+  if (size == 0 || size == ScreenFontSize()) {
     target_->TextOut(p.X, p.Y, text);
     return;
   }
   const platform::TFontData saved = font.Data();
-  font.SetSize(size);
+  SetScreenFontSize(size);
   target_->TextOut(p.X, p.Y, text);
   font.SetData(saved);
 }
@@ -184,7 +184,7 @@ void TTeeCanvas3D::RotatedText(int x, int y, const QString& text, int angle)
   const platform::TFontData saved = font.Data();
   font.SetEscapement((angle > 360 ? angle - 360 : angle) * 10);
   if (const int size = ZoomedFontSize(); size != 0)
-    font.SetSize(size);
+    SetScreenFontSize(size);
   target_->TextOut(x, y, text);
   font.SetData(saved);
 }

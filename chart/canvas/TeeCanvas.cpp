@@ -1,5 +1,7 @@
 #include "chart/canvas/TeeCanvas.h"
 
+#include "platform/CanvasRounding.h"
+
 namespace chart {
 
 void TTeeCanvas::ResetState()
@@ -9,9 +11,26 @@ void TTeeCanvas::ResetState()
   c.Brush().SetColor(platform::clWhite);
   c.Brush().SetStyle(platform::TBrushStyle::bsSolid);
   c.Font().SetColor(platform::clBlack);
-  c.Font().SetSize(10);
+  SetScreenFontSize(10);
   c.SetBkColor(platform::clWhite);
   c.SetBkMode(platform::TBkMode::bmTransparent);
+}
+
+void TTeeCanvas::AssignFont(const platform::TFont& font) const
+{
+  platform::TFontData data = font.Data();
+  data.PixelsPerInch = target_->Font().PixelsPerInch();
+  target_->Font().SetData(data);
+}
+
+int TTeeCanvas::ScreenFontSize() const
+{
+  return -platform::MulDiv(target_->Font().Height(), 72, platform::kScreenPixelsPerInch);
+}
+
+void TTeeCanvas::SetScreenFontSize(int points) const
+{
+  target_->Font().SetHeight(-platform::MulDiv(points, platform::kScreenPixelsPerInch, 72));
 }
 
 void TTeeCanvas::ApplyChartPen(const TChartPen& pen)

@@ -43,6 +43,13 @@ public:
   // A hidden pen draws nothing, a one-pixel pen with small dots alternate dots, any other pen as set.
   void ApplyChartPen(const TChartPen& pen);
   int FontHeight() const { return TextHeightOf("W"); }
+  // Takes the font's face, style, colour and pixel height while the target keeps its resolution:
+  // chart text is measured in the chart's own pixels, so a chart mapped onto a printer page or a
+  // picture scales its text with everything else.
+  void AssignFont(const platform::TFont& font) const;
+  // The font's size in points read and set at screen resolution, whatever the target's resolution.
+  int ScreenFontSize() const;
+  void SetScreenFontSize(int points) const;
 
   virtual TColor GetBackgroundColor() const = 0;
   virtual platform::TBkMode GetBackgroundMode() const = 0;

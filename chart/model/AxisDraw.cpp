@@ -66,7 +66,7 @@ void TAxisPainter::Run(bool calcPosAxis)
 {
   axis_.UpdateIsDateTime();
   wallSize_ = chart_.AxisWallSize(axis_);
-  canvas_.Font().Assign(axis_.LabelsFont());
+  canvas_.AssignFont(axis_.LabelsFont());
   step_ = axis_.CalcIncrement();
   if (calcPosAxis)
     axis_.axisPixel_ = platform::ClampCoord(static_cast<long long>(axis_.PlotEdge(plot_)) + axis_.PositionShift());
@@ -114,14 +114,14 @@ void TAxisPainter::Run(bool calcPosAxis)
 void TAxisPainter::DrawTitle()
 {
   const TChartAxisTitle& title = axis_.Title();
-  canvas_.Font().Assign(title.Font());
+  canvas_.AssignFont(title.Font());
   if (axis_.IsDepth())
     axis_.DrawAxisLabelAt(axis_.TitlePixel(), plot_.Bottom, depth_ / 2, title.Angle(), title.Caption());
   else if (axis_.Horizontal())
     axis_.DrawAxisLabel(axis_.CenterPixel(), axis_.TitlePixel(), title.Angle(), title.Caption());
   else
     axis_.DrawAxisLabel(axis_.TitlePixel(), axis_.CenterPixel(), title.Angle(), title.Caption());
-  canvas_.Font().Assign(axis_.LabelsFont());
+  canvas_.AssignFont(axis_.LabelsFont());
 }
 
 int TAxisPainter::PosOf(double value) const
@@ -281,7 +281,7 @@ void TAxisPainter::DepthLabels()
 
 void TAxisPainter::WriteLabel(int p, const QString& text)
 {
-  canvas_.Font().Assign(axis_.LabelsFont());
+  canvas_.AssignFont(axis_.LabelsFont());
   if (axis_.IsDepth())
     axis_.DrawAxisLabelAt(axis_.LabelsPixel(), plot_.Bottom, p, axis_.LabelsAngle(), text);
   else if (axis_.Horizontal())

@@ -60,7 +60,7 @@ TTeeCanvas* TCustomChartAxis::MeasuringCanvas() const
   if (chart_ == nullptr)
     return nullptr;
   TTeeCanvas& canvas = chart_->Canvas();
-  canvas.Font().Assign(*labelsFont_);
+  canvas.AssignFont(*labelsFont_);
   return &canvas;
 }
 

@@ -103,7 +103,7 @@ int TCustomChartAxis::SizeTitle()
   if (chart_ == nullptr)
     return 0;
   TTeeCanvas& canvas = chart_->Canvas();
-  canvas.Font().Assign(title_.Font());
+  canvas.AssignFont(title_.Font());
   return IsParallel(horizontal_, title_.Angle()) ? canvas.FontHeight() : canvas.TextWidthOf(title_.Caption());
 }
 

@@ -23,10 +23,10 @@ int WidestLine(const TTeeCanvas& canvas, const QString& text)
 
 void TChartSeries::ApplyMarksFont(TTeeCanvas3D& canvas) const
 {
-  canvas.Font().Assign(marks_->Font());
+  canvas.AssignFont(marks_->Font());
   if (parent_->View3D() && parent_->View3DOptions().ZoomText()) {
-    const double zoomed = std::round(canvas.Font().Size() * parent_->View3DOptions().Zoom() * 0.01);
-    canvas.Font().SetSize(std::max(1, int(zoomed)));
+    const double zoomed = std::round(canvas.ScreenFontSize() * parent_->View3DOptions().Zoom() * 0.01);
+    canvas.SetScreenFontSize(std::max(1, int(zoomed)));
   }
 }
 
@@ -34,7 +34,7 @@ int TChartSeries::MaxMarkWidth() const
 {
   if (parent_ == nullptr) return 0;
   TTeeCanvas3D& canvas = parent_->Canvas();
-  canvas.Font().Assign(marks_->Font());
+  canvas.AssignFont(marks_->Font());
   int widest = 0;
   for (int i = 0; i < Count(); ++i) widest = std::max(widest, WidestLine(canvas, GetMarkText(i)));
   return widest;

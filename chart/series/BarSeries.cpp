@@ -120,11 +120,10 @@ int TBarSeries::MarkSize() const
   TSeriesChart* chart = ParentChart();
   if (chart == nullptr) return 0;
   TTeeCanvas3D& canvas = chart->Canvas();
-  platform::TFont saved;
-  saved.Assign(canvas.Font());
-  canvas.Font().Assign(Marks().Font());
+  const platform::TFontData saved = canvas.Font().Data();
+  canvas.AssignFont(Marks().Font());
   int size = canvas.FontHeight() + Marks().ArrowLength() + 1;
-  canvas.Font().Assign(saved);
+  canvas.Font().SetData(saved);
   if (Marks().Frame().Visible()) size += 2 * Marks().Frame().Width();
   return size;
 }

@@ -153,9 +153,7 @@ void TChartShape::DrawShapeText(const platform::TRect& r)
   TSeriesChart* chart = ParentChart();
   if (chart == nullptr || text_.isEmpty()) return;
   TTeeCanvas3D& canvas = chart->Canvas();
-  const int pixelsPerInch = canvas.Font().PixelsPerInch();
-  canvas.Font().Assign(*font_);
-  canvas.Font().SetPixelsPerInch(pixelsPerInch);
+  canvas.AssignFont(*font_);
   if (canvas.Brush().Color() == canvas.Font().Color())
     canvas.Font().SetColor(canvas.Font().Color() == platform::clBlack ? platform::clWhite : platform::clBlack);
   const int h = canvas.FontHeight();

@@ -224,7 +224,7 @@ void TCircledSeries::DoBeforeDrawValues()
     TTeeCanvas3D& canvas = chart->Canvas();
     int m = Marks().ArrowLength();
     if (Marks().Frame().Visible()) m += 2 * Marks().Frame().Width();
-    canvas.Font().Assign(Marks().Font());
+    canvas.AssignFont(Marks().Font());
     const int h = canvas.FontHeight();
     const int w = canvas.TextWidthOf(QStringLiteral("W")) + chart->MaxMarksWidth() + m;
     circleBounds_.Top += m + h;

@@ -253,7 +253,7 @@ platform::TRect TCustomPolarSeries::PlotBounds() const
   if (!circleLabels_ || FirstOfClass() != this) return bounds;
   // Room for the angle labels round the first series' rings.
   TTeeCanvas3D& canvas = ParentChart()->Canvas();
-  canvas.Font().Assign(*circleLabelsFont_);
+  canvas.AssignFont(*circleLabelsFont_);
   const int h = canvas.FontHeight() + 2;
   const int w = canvas.TextWidthOf(QStringLiteral("360"));
   bounds.Top += h;

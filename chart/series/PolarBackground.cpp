@@ -112,7 +112,7 @@ void TCustomPolarSeries::DrawRadialLines()
 void TCustomPolarSeries::DrawAngleLabel(double degrees)
 {
   TTeeCanvas3D& canvas = ParentChart()->Canvas();
-  canvas.Font().Assign(*circleLabelsFont_);
+  canvas.AssignFont(*circleLabelsFont_);
   double a = degrees;
   if (a >= 360) a -= 360;
   double position = a;

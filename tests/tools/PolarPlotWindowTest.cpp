@@ -27,11 +27,13 @@
 #include <QMimeData>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QScreen>
@@ -435,6 +437,75 @@ TEST_F(PolarPlotWindowTest, PrintedThroughThePreviewTheCircleIsRound)
   const QString tapeText = RunProgram(QStringLiteral("pdftotext"), {tape, QStringLiteral("-")});
   EXPECT_TRUE(tapeText.contains(QStringLiteral("Tape page 1"))) << tapeText.toStdString();
   EXPECT_TRUE(tapeText.contains(QStringLiteral("1+1 = 2;"))) << tapeText.toStdString();
+}
+
+// The height in points of the first printed word equal to text, 0 when there is none.
+double PrintedWordHeight(const QString& bboxHtml, const QString& text)
+{
+  const QRegularExpression word(QString::fromLatin1(R"re(yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">)re") +
+                                QRegularExpression::escape(text) + QLatin1Char('<'));
+  const QRegularExpressionMatch match = word.match(bboxHtml);
+  return match.hasMatch() ? match.captured(2).toDouble() - match.captured(1).toDouble() : 0.0;
+}
+
+// Printed through the preview, the angle and radius labels keep their size beside the title: on the
+// 600 dpi page as on the screen.
+TEST_F(PolarPlotWindowTest, PrintedLabelsKeepTheirSizeBesideTheTitle)
+{
+  QTemporaryDir folder;
+  platform::TPrinter& printer = platform::Printer();
+  struct TRestorePrinter {
+    platform::TPrinter& Printer;
+    int Index = Printer.PrinterIndex();
+    QString FileName = Printer.FileName();
+    int Resolution = Printer.Resolution();
+    platform::TPrinterOrientation Orientation = Printer.Orientation();
+    ~TRestorePrinter()
+    {
+      Printer.SetPrinterIndex(Index);
+      Printer.SetFileName(FileName);
+      Printer.SetResolution(Resolution);
+      Printer.SetOrientation(Orientation);
+    }
+  } restore{printer};
+  printer.SetPrinterIndex(int(printer.Printers().indexOf(platform::kPdfPrinterName)));
+  printer.SetResolution(600);
+  const QString pdf = folder.filePath(QStringLiteral("labels.pdf"));
+  printer.SetFileName(pdf);
+  ASSERT_TRUE(Plot(QStringLiteral("1"), 0, 360, 36));
+  form.MenuItem(QStringLiteral("miView3D")).Click();
+  OnScreen(*form.Chart1);
+  platform::ModalScript script([](const QString& message) { ADD_FAILURE() << message.toStdString(); });
+  script.Act([](platform::Form& window) {
+    window.findChild<QPushButton*>(QStringLiteral("BPrint"))->click();
+    window.findChild<QPushButton*>(QStringLiteral("BClose"))->click();
+  });
+  Click(*form.sbPrint);
+  EXPECT_EQ(script.StepsLeft(), 0);
+  const QString page = RunProgram(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+
+  const auto screenHeight = [](const platform::TFont& font) {
+    return double(QFontMetrics(platform::ToQFont(font.Data())).height());
+  };
+  const double title = PrintedWordHeight(page, QStringLiteral("Polar"));
+  ASSERT_GT(title, 0) << page.toStdString();
+  const double screenTitle = screenHeight(form.Chart1->Title().Font());
+  struct Case {
+    const char* part;
+    QString word;
+    const platform::TFont& font;
+  };
+  const Case cases[] = {
+      {"angle label", QStringLiteral("90") + QChar(0xBA), Last().CircleLabelsFont()},
+      {"radius label", QStringLiteral("0"), form.Chart1->LeftAxis().LabelsFont()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.part);
+    const double printed = PrintedWordHeight(page, c.word);
+    ASSERT_GT(printed, 0) << page.toStdString();
+    const double onScreen = screenHeight(c.font) / screenTitle;
+    EXPECT_NEAR(printed / title, onScreen, 0.12 * onScreen);
+  }
 }
 
 TEST_F(PolarPlotWindowTest, SaveAsOnAFullDiskSaysSoAndKeepsTheOldFile)
