@@ -7,10 +7,12 @@
 #include "tools/ContourPlotWindow.h"
 #include "tools/FxPlotLauncher.h"
 #include "tools/Plot2DWindow.h"
+#include "tools/PolarPlotWindow.h"
 #include "tools/SurfacePlotLauncher.h"
 #include "tools/SurfacePlotWindow.h"
 
 #include "chart/panel/CustomChart.h"
+#include "chart/series/PolarSeries.h"
 #include "chart/series/SurfaceSeries.h"
 
 #include "engine/EvalContext.h"
@@ -251,5 +253,24 @@ void BM_SurfaceRotation(benchmark::State& state)
   state.counters["paints/s"] = benchmark::Counter(50.0 * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_SurfaceRotation)->Unit(benchmark::kMillisecond);
+
+// 50 steps of the rotation bar over a 361-point polar curve, each painted.
+void BM_PolarRotation(benchmark::State& state)
+{
+  tools::TPolarForm window;
+  window.resize(606, 469);
+  auto series = std::make_unique<chart::TPolarSeries>();
+  for (int degree = 0; degree <= 360; ++degree)
+    series->AddXY(degree, 1 + std::cos(degree * M_PI / 180));
+  window.AddSeries(std::move(series));
+  window.Show();
+  for (auto _ : state)
+    for (int step = 0; step < 50; ++step) {
+      window.sbRot->setValue(300 + step);
+      benchmark::DoNotOptimize(window.Chart1->grab());
+    }
+  state.counters["paints/s"] = benchmark::Counter(50.0 * double(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_PolarRotation)->Unit(benchmark::kMillisecond);
 
 }  // namespace
