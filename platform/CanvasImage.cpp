@@ -225,7 +225,7 @@ bool TImageCanvas::FastPolygon(const TCanvasState& s, std::span<const TPoint> po
   const QRgb pen = RgbPixel(s.Pen.Color);
   const auto put = [bits, stride, pen](int x, int y) { reinterpret_cast<QRgb*>(bits + y * stride)[x] = pen; };
   for (std::size_t i = 0; i < points.size(); ++i)
-    ForEachLinePixelBetweenEnds(points[i], points[(i + 1) % points.size()], put);
+    ForEachLinePixelBetweenEnds(points[i], points[i + 1 < points.size() ? i + 1 : 0], put);
   return true;
 }
 

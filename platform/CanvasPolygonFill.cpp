@@ -30,7 +30,7 @@ bool FillPolygonSpans(uchar* bits, qsizetype stride, std::span<const TPoint> poi
   std::size_t count = 0;
   for (std::size_t k = 0; k < n; ++k) {
     TPoint a = points[k];
-    TPoint b = points[(k + 1) % n];
+    TPoint b = points[k + 1 < n ? k + 1 : 0];
     if (a.Y > b.Y)
       std::swap(a, b);
     if (a.Y == b.Y)

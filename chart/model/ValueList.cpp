@@ -10,11 +10,7 @@ namespace chart {
 
 TChartValueList::TChartValueList(TChartSeries& owner, const QString& name) : owner_(owner), name_(name) {}
 
-double TChartValueList::GetValue(int index) const
-{
-  CheckListIndex(index, values_.size());
-  return values_[std::size_t(index)] * multiplier_;
-}
+void TChartValueList::ThrowIndexError(int index) { throw EListIndexError(index); }
 
 void TChartValueList::SetValue(int index, double value)
 {

@@ -25,7 +25,11 @@ public:
   // Values, read times Multiplier.
   int Count() const { return int(values_.size()); }
   std::size_t Capacity() const { return values_.capacity(); }
-  double GetValue(int index) const;  // EListIndexError outside the list
+  double GetValue(int index) const  // EListIndexError outside the list
+  {
+    if (index < 0 || std::size_t(index) >= values_.size()) ThrowIndexError(index);
+    return values_[std::size_t(index)] * multiplier_;
+  }
   double operator[](int index) const { return GetValue(index); }
   double First() const { return GetValue(0); }
   double Last() const { return GetValue(Count() - 1); }
@@ -71,6 +75,7 @@ public:
   void SetStagedValue(double value) { staged_ = value; }
 
 private:
+  [[noreturn]] static void ThrowIndexError(int index);
   void Changed() { statsStale_ = true; }
   int CompareIndices(int a, int b) const;
   void QuickSortRange(int l, int r);

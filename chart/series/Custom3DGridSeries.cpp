@@ -48,7 +48,7 @@ double Squared(double v) { return v * v; }
 // The grid position of a value counted from the smallest one, 0 when it has none.
 int GridPosition(double value, double smallest)
 {
-  const double position = std::nearbyint(value - smallest) + 1;
+  const double position = std::rint(value - smallest) + 1;  // as nearbyint, without its environment save
   return position >= 1 && position <= TGridIndex::kGridSize ? int(position) : 0;
 }
 

@@ -16,7 +16,8 @@ int Wave(double value) { return int(std::trunc((value + 1) * 127)); }
 
 int Channel(int end, int start, double t)
 {
-  const double shift = std::nearbyint(t * (start - end));
+  // rint rounds as nearbyint does without saving the floating-point environment.
+  const double shift = std::rint(t * (start - end));
   if (!std::isfinite(shift)) return end;
   return int(std::clamp(end + shift, 0.0, 255.0));
 }

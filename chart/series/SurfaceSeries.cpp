@@ -51,9 +51,35 @@ int TSurfaceSeries::ZDepth(int z) const
   return DepthPixel(double(z) + depthBase_);
 }
 
+void TSurfaceSeries::ProjectNodes(int numX, int numZ)
+{
+  const TTeeCanvas3D& canvas = ParentChart()->Canvas();
+  nodeRows_ = std::max(numZ, 0) + 2;
+  const std::size_t size = std::size_t(std::max(numX, 0) + 2) * std::size_t(nodeRows_);
+  nodes_.assign(size, -1);
+  screen_.resize(size);
+  for (int x = 1; x <= numX; ++x)
+    for (int z = 1; z <= numZ; ++z) {
+      const std::size_t at = NodeAt(x, z);
+      nodes_[at] = GetGridIndex(x, z);
+      if (nodes_[at] == -1) continue;
+      const TPoint p = CornerPixel(nodes_[at]);
+      screen_[at] = canvas.ChartToScreen(p.X, p.Y, ZDepth(z));
+    }
+}
+
 bool TSurfaceSeries::FetchCell(int x, int z)
 {
   const std::array<std::array<int, 2>, 4> positions{{{x, z}, {x + xStep_, z}, {x + xStep_, z + zStep_}, {x, z + zStep_}}};
+  if (!nodes_.empty()) {
+    for (std::size_t i = 0; i < 4; ++i) {
+      const std::size_t at = NodeAt(positions[i][0], positions[i][1]);
+      cellIndex_[i] = nodes_[at];
+      if (cellIndex_[i] == -1) return false;
+      cellScreen_[i] = screen_[at];
+    }
+    return true;
+  }
   for (std::size_t i = 0; i < 4; ++i) {
     cellIndex_[i] = GetGridIndex(positions[i][0], positions[i][1]);
     if (cellIndex_[i] == -1) return false;
@@ -70,6 +96,13 @@ void TSurfaceSeries::DrawCell(int x, int z)
     const TColor color = ValueColor(cellIndex_[0]);
     if (color == platform::clNone) return;
     canvas.Brush().SetColor(color);
+  }
+  if (!nodes_.empty()) {
+    if (!dotFrame_) {
+      canvas.DrawPolygon(cellScreen_);
+      return;
+    }
+    for (std::size_t i = 0; i < 4; ++i) cellPoints_[i] = CornerPixel(cellIndex_[i]);
   }
   const int z0 = ZDepth(z);
   const int z1 = ZDepth(z + zStep_);
@@ -115,11 +148,13 @@ void TSurfaceSeries::DrawAllValues()
   const int xLast = xInverted ? 1 : numX;
   const int zFirst = depthInverted ? 1 : numZ;
   const int zLast = depthInverted ? numZ - 1 : 2;
+  ProjectNodes(numX, numZ);
   for (int x = xFirst; xInverted ? x >= xLast : x <= xLast; x -= xStep_)
     for (int z = zFirst; depthInverted ? z <= zLast : z >= zLast; z += zStep_) DrawCell(x, z);
 
   pixels_.clear();
   depths_.clear();
+  nodes_.clear();
 }
 
 void TSurfaceSeries::PrepareForGallery(bool isEnabled)

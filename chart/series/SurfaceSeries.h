@@ -47,6 +47,9 @@ private:
   bool FetchCell(int x, int z);
   TPoint CornerPixel(int valueIndex) const;
   int ZDepth(int z) const;  // the depth pixel of grid row z
+  // The node indexes of the grid and their projected corners, once per drawing.
+  void ProjectNodes(int numX, int numZ);
+  std::size_t NodeAt(int x, int z) const { return std::size_t(x) * std::size_t(nodeRows_) + std::size_t(z); }
 
   std::unique_ptr<TChartPen> pen_;
   TChartBrush brush_;
@@ -61,6 +64,12 @@ private:
   std::vector<TPoint> pixels_;
   std::vector<int> depths_;
   int depthBase_ = 0;  // the Z value of grid row 1, less one
+  // Grid positions 0..numX + 1 by 0..numZ + 1 while all values are drawn: the point at each (-1 for
+  // none) and its corner on screen.
+  int nodeRows_ = 0;
+  std::vector<int> nodes_;
+  std::vector<TPoint> screen_;
+  std::array<TPoint, 4> cellScreen_{};
 };
 
 }  // namespace chart

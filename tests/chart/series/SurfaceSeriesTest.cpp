@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -164,6 +165,70 @@ TEST(SurfaceSeries, ClickedGivesTheFirstCornerOfTheCellUnderThePixel)
   EXPECT_EQ(series.Clicked(50, 240), 9);   // cell (2, 5)
   EXPECT_EQ(series.Clicked(350, 220), 23);  // cell (5, 4): Y 9, 8, 7, 8
   EXPECT_EQ(series.Clicked(50, 10), -1);
+}
+
+// Rotated in perspective, with node (3, 2) missing: each cell that has its four nodes is the quad of
+// their projections at their own rows' depths, whichever way the axes run; a click after the drawing
+// finds the same cells as before it.
+TEST(SurfaceSeries, RotatedCellsAreTheirNodesProjectionsAndAHoleDropsItsCells)
+{
+  const std::pair<bool, bool> inversions[] = {{false, false}, {true, false}, {false, true}, {true, true}};
+  for (const auto& [depthInverted, xInverted] : inversions) {
+    SCOPED_TRACE(::testing::Message() << "depth inverted " << depthInverted << ", x inverted " << xInverted);
+    TRecordedGridChart picture;
+    TSurfaceSeries series;
+    picture.Chart.InsertSeries(series);
+    for (int x = 1; x <= 5; ++x)
+      for (int z = 1; z <= 5; ++z)
+        if (x != 3 || z != 2) series.AddXYZ(x, x + z, z);
+    picture.Chart.View.SetOrthogonal(false);
+    picture.Chart.View.SetRotation(335);
+    picture.Chart.View.SetElevation(340);
+    picture.Chart.View.SetPerspective(15);
+    picture.Chart.Begin(1, 5, 0, 30, 1, 5);
+    picture.Chart.Depth.SetInverted(depthInverted);
+    picture.Chart.Bottom.SetInverted(xInverted);
+    series.DoBeforeDrawChart();
+    const std::pair<int, int> probes[] = {{120, 250}, {250, 240}, {330, 220}, {20, 280}};
+    std::vector<int> clickedBefore;
+    for (const auto& [px, py] : probes) clickedBefore.push_back(series.Clicked(px, py));
+    series.DrawAllValues();
+
+    // X 1..5 over 0..400, Y 0..30 over 300..0, Z 1..5 over depth 0..100 (inverted axes mirror).
+    const auto node = [&](int x, int z) {
+      const int px = xInverted ? 400 - (x - 1) * 100 : (x - 1) * 100;
+      const int depth = depthInverted ? 100 - (z - 1) * 25 : (z - 1) * 25;
+      return picture.Chart.Canvas().ChartToScreen(px, 300 - 10 * (x + z), depth);
+    };
+    std::vector<std::vector<TPoint>> expected;
+    for (int x = 1; x < 5; ++x)
+      for (int z = 1; z < 5; ++z) {
+        if ((x == 3 || x == 2) && (z == 2 || z == 1)) continue;  // a corner at the missing node
+        std::vector<TPoint> quad{node(x, z), node(x + 1, z), node(x + 1, z + 1), node(x, z + 1)};
+        std::ranges::sort(quad, [](TPoint a, TPoint b) { return std::pair{a.X, a.Y} < std::pair{b.X, b.Y}; });
+        expected.push_back(quad);
+      }
+    std::vector<std::vector<TPoint>> drawn;
+    for (const auto& polygon : picture.Drawn(TCanvasOp::Polygon)) {
+      std::vector<TPoint> quad = polygon.Points;
+      std::ranges::sort(quad, [](TPoint a, TPoint b) { return std::pair{a.X, a.Y} < std::pair{b.X, b.Y}; });
+      drawn.push_back(quad);
+    }
+    const auto byCorners = [](const std::vector<TPoint>& a, const std::vector<TPoint>& b) {
+      return std::ranges::lexicographical_compare(a, b, [](TPoint p, TPoint q) {
+        return std::pair{p.X, p.Y} < std::pair{q.X, q.Y};
+      });
+    };
+    std::ranges::sort(expected, byCorners);
+    std::ranges::sort(drawn, byCorners);
+    ASSERT_EQ(drawn.size(), 12u);
+    EXPECT_EQ(drawn, expected);
+
+    std::vector<int> clickedAfter;
+    for (const auto& [px, py] : probes) clickedAfter.push_back(series.Clicked(px, py));
+    EXPECT_EQ(clickedAfter, clickedBefore);
+    EXPECT_NE(clickedAfter, std::vector<int>(std::size(probes), -1));
+  }
 }
 
 // What reaches the picture: each cell filled in its colour inside its black outline.
