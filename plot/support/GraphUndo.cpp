@@ -2,6 +2,8 @@
 
 #include "platform/Menus.h"
 
+#include <QWidget>
+
 namespace plot {
 
 TGraphUndo::TGraphUndo(QWidget* button, platform::TMenuItem* menuItem) : button_(button), menuItem_(menuItem)
@@ -53,8 +55,8 @@ void TGraphUndo::Clear()
 
 void TGraphUndo::Enable(bool on)
 {
-  if (button_)
-    button_->setEnabled(on);
+  if (auto* button = qobject_cast<QWidget*>(button_.data()))
+    button->setEnabled(on);
   if (menuItem_)
     menuItem_->SetEnabled(on);
   if (OnEnabledChange)

@@ -3,11 +3,13 @@
 // something. A record may carry the step that puts back what it concerns; Undo runs the steps of the
 // last entry, newest first.
 
+#include <QObject>
 #include <QPointer>
-#include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <vector>
+
+class QWidget;
 
 namespace platform {
 class TMenuItem;
@@ -47,7 +49,7 @@ private:
   void Enable(bool on);
 
   std::vector<TUndoRecord> items_;
-  QPointer<QWidget> button_;
+  QPointer<QObject> button_;  // a widget
   platform::TMenuItem* menuItem_;
 };
 
