@@ -6,9 +6,9 @@
 
 namespace tools {
 
-const std::array<TViewBarSpec, TSurfaceViewBars::kCount>& TSurfaceViewBars::Specs()
+const std::array<TViewBarLayout, TSurfaceViewBars::kCount>& TSurfaceViewBars::Layouts()
 {
-  static const std::array<TViewBarSpec, kCount> specs{{
+  static const std::array<TViewBarLayout, kCount> layouts{{
       {"ScrollBar1", "Rotation", 270, 350, 340},
       {"ScrollBar2", "Elevation", 270, 350, 340},
       {"scbHoriz", "Horizontal", -200, 200, 0},
@@ -16,7 +16,7 @@ const std::array<TViewBarSpec, TSurfaceViewBars::kCount>& TSurfaceViewBars::Spec
       {"sbZoom", "Zoom", 1, 200, 60},
       {"sbTilt", "Tilt", -90, 90, 0},
   }};
-  return specs;
+  return layouts;
 }
 
 TSurfaceViewBars::TSurfaceViewBars(QWidget* parent) : QWidget(parent)
@@ -28,14 +28,14 @@ TSurfaceViewBars::TSurfaceViewBars(QWidget* parent) : QWidget(parent)
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(1);
   for (int i = 0; i < kCount; ++i) {
-    const TViewBarSpec& spec = Specs()[std::size_t(i)];
-    auto* label = new QLabel(QString::fromLatin1(spec.Label), this);
+    const TViewBarLayout& layout = Layouts()[std::size_t(i)];
+    auto* label = new QLabel(QString::fromLatin1(layout.Label), this);
     auto* bar = new QScrollBar(Qt::Horizontal, this);
-    bar->setObjectName(QString::fromLatin1(spec.Name));
-    bar->setRange(spec.Min, spec.Max);
-    bar->setValue(spec.Position);
+    bar->setObjectName(QString::fromLatin1(layout.Name));
+    bar->setRange(layout.Min, layout.Max);
+    bar->setValue(layout.Position);
     bar->setSingleStep(1);
-    bar->setPageStep(std::max(1, (spec.Max - spec.Min) / 10));
+    bar->setPageStep(std::max(1, (layout.Max - layout.Min) / 10));
     bar->setFocusPolicy(Qt::StrongFocus);
     bar->setInvertedControls(false);  // the right arrow key moves the thumb right
     label->setBuddy(bar);

@@ -14,7 +14,7 @@ class QScrollBar;
 namespace tools {
 
 // One bar: its name, label, range and starting position.
-struct TViewBarSpec {
+struct TViewBarLayout {
   const char* Name;
   const char* Label;
   int Min;
@@ -27,7 +27,7 @@ public:
   static constexpr int kCount = 6;
   static constexpr int kHeight = 48;
   // Rotation, Elevation, Horizontal, Vertical, Zoom, Tilt, in that order.
-  static const std::array<TViewBarSpec, kCount>& Specs();
+  static const std::array<TViewBarLayout, kCount>& Layouts();
 
   explicit TSurfaceViewBars(QWidget* parent = nullptr);
 

@@ -114,12 +114,12 @@ TEST_F(SurfaceWindowTest, StartsWithTheSampleSurfaceTheStoredViewAndTogglesAsThe
   // The bars start where the table puts them, the chart at its stored view until a bar moves.
   const int positions[] = {340, 340, 0, 0, 60, 0};
   for (int i = 0; i < TSurfaceViewBars::kCount; ++i) {
-    const TViewBarSpec& spec = TSurfaceViewBars::Specs()[std::size_t(i)];
+    const TViewBarLayout& layout = TSurfaceViewBars::Layouts()[std::size_t(i)];
     QScrollBar& bar = form->Panel2->Bar(i);
-    EXPECT_EQ(bar.value(), positions[i]) << spec.Name;
-    EXPECT_EQ(bar.minimum(), spec.Min) << spec.Name;
-    EXPECT_EQ(bar.maximum(), spec.Max) << spec.Name;
-    EXPECT_EQ(form->Panel2->Label(i).text(), QString::fromLatin1(spec.Label));
+    EXPECT_EQ(bar.value(), positions[i]) << layout.Name;
+    EXPECT_EQ(bar.minimum(), layout.Min) << layout.Name;
+    EXPECT_EQ(bar.maximum(), layout.Max) << layout.Name;
+    EXPECT_EQ(form->Panel2->Label(i).text(), QString::fromLatin1(layout.Label));
   }
   EXPECT_EQ(Chart().View3DOptions().Rotation(), 324);
   EXPECT_EQ(Chart().View3DOptions().Zoom(), 60);
